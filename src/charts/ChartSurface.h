@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace scrb {
+
+struct Rgb {
+  int R = 0;
+  int G = 0;
+  int B = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// The colours every chart shares: grid lines, and data segments with and without an alarm flag.
+constexpr Rgb kGridColor{192, 192, 192};
+constexpr Rgb kAlarmColor{255, 64, 64};
+constexpr Rgb kNormalColor{64, 64, 255};
+// Flags that colour a data segment: rbt, up, sos and air.
+constexpr int kAlarmFlagMask = 0x1E;
+
+// A rectangular drawing area with its own user coordinate system. Widths and heights are in
+// layout units (twips, 1/1440 inch); everything else is in the user units set by Scale. Either
+// axis may run either way, so ScaleX, ScaleY, TextWidth and TextHeight are signed.
+class ChartSurface {
+ public:
+  virtual ~ChartSurface() = default;
+
+  // Clears to the background and puts the pen at (0, 0) of the coordinate system in force.
+  virtual void Cls() = 0;
+  virtual double Width() const = 0;
+  virtual double Height() const = 0;
+  // Upper-left corner gets (x1, y1), lower-right (x2, y2); kept until the next Scale, across Cls.
+  virtual void Scale(double x1, double y1, double x2, double y2) = 0;
+  // A physical length in millimetres as user units along x or y (negative when the axis grows
+  // leftward or upward).
+  virtual double ScaleX(double millimetres) const = 0;
+  virtual double ScaleY(double millimetres) const = 0;
+  // Draws with the current pen width; the pen ends at (x2, y2).
+  virtual void Line(double x1, double y1, double x2, double y2, Rgb color) = 0;
+  virtual void LineTo(double x2, double y2, Rgb color) = 0;
+  virtual double CurrentX() const = 0;
+  virtual double CurrentY() const = 0;
+  virtual void SetCurrentX(double x) = 0;
+  virtual void SetCurrentY(double y) = 0;
+  // Draws UTF-8 text with the upper-left corner of its first line at the pen position.
+  virtual void Print(const std::string& text) = 0;
+  virtual double TextWidth(const std::string& text) const = 0;
+  virtual double TextHeight(const std::string& text) const = 0;
+  // Pen width in device-independent pixels.
+  virtual void SetDrawWidth(int pixels) = 0;
+  // Makes what has been drawn so far visible; used by long computations to show progress.
+  virtual void Refresh() {}
+};
+
+}  // namespace scrb

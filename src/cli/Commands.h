@@ -1,0 +1,52 @@
+#pragma once
+
+#include <iosfwd>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "logbook/Logbook.h"
+
+namespace scrb::cli {
+
+// Exit statuses of bathyscribe-cli.
+constexpr int kExitOk = 0;
+constexpr int kExitUsage = 1;
+constexpr int kExitUnreadable = 2;
+constexpr int kExitDamaged = 3;
+
+// A command line split into the logbook files and the "--name value" options.
+struct CliArgs {
+  std::string Command;
+  std::vector<std::string> Files;
+  std::map<std::string, std::string> Options;
+
+  std::optional<std::string> Option(const std::string& name) const;
+};
+
+// Thrown by a command for a bad or missing option; the front end prints it with the usage text.
+struct UsageError {
+  std::string Message;
+};
+
+// Opens the first file and merges the others, as File > Open and File > Merge do. Returns
+// kExitOk, kExitUnreadable or kExitDamaged and reports problems on err; what could be read stays
+// in the book either way.
+int LoadLogbooks(const std::vector<std::string>& files, Logbook& book, std::ostream& err);
+
+// Parses an integer option; throws UsageError when it is not a whole number in [low, high].
+int IntOption(const CliArgs& args, const std::string& name, int fallback, int low, int high);
+double DoubleOption(const CliArgs& args, const std::string& name, double fallback);
+
+// Index of the dive named by --dive, checked against the book; throws UsageError.
+int DiveOption(const CliArgs& args, const Logbook& book);
+
+int RunList(const CliArgs& args, std::ostream& out, std::ostream& err);
+int RunDetails(const CliArgs& args, std::ostream& out, std::ostream& err);
+int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err);
+
+// The whole front end: argv without the program name.
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace scrb::cli

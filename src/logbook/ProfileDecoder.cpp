@@ -1,0 +1,67 @@
+#include "logbook/ProfileDecoder.h"
+
+#include <cmath>
+
+namespace scrb {
+
+namespace {
+constexpr int kProfileHeaderBytes = 22;
+constexpr double kMetresPerRawUnit = 160.0 / 1024.0;
+}  // namespace
+
+size_t SampleArraySize(int32_t profileLength) {
+  const double r = std::nearbyint(3.0 * profileLength / 7.0 + 1.0);  // default mode: half to even
+  return static_cast<size_t>(r) + 1;
+}
+
+int ProfileSampleStart(const std::string& profileData) {
+  if (profileData.size() <= kProfileHeaderBytes) return kProfileHeaderBytes;
+  return profileData[kProfileHeaderBytes] != 0 ? kProfileHeaderBytes : kProfileHeaderBytes + 2;
+}
+
+void DecodeProfile(DiveRecord& dive) {
+  if (dive.ProfileDecoded) return;
+  dive.ProfileDecoded = true;
+  dive.SampleCount = 0;
+  const int n = static_cast<int>(dive.ProfileData.size());
+  if (n <= 0) return;
+
+  const size_t size = SampleArraySize(n);
+  dive.SampleDepth.assign(size, 0.0);
+  dive.SampleFlags.assign(size, 0);
+  dive.SampleStatus.assign(size + 1, 0);
+
+  // A block too short for its first sample holds no samples.
+  int p = ProfileSampleStart(dive.ProfileData);
+  if (p + 2 > n) return;
+
+  const auto byteAt = [&](int position) {
+    return static_cast<int>(static_cast<unsigned char>(dive.ProfileData[static_cast<size_t>(position)]));
+  };
+  size_t i = 0;
+  int k = 0;
+  do {
+    if (i + 2 >= size) break;  // cannot happen for R as defined; kept so no input writes past it
+    const int b1 = byteAt(p);
+    const int b2 = byteAt(p + 1);
+    dive.SampleDepth[i] = (4 * b1 + (b2 >> 6)) * kMetresPerRawUnit;
+    dive.SampleFlags[i] = static_cast<int16_t>(b2 & 63);
+    ++k;
+    // The status byte follows every third sample, but only counts when a byte follows it.
+    if (p + 3 < n && k == 3) {
+      k = 0;
+      dive.SampleStatus[i] = static_cast<int16_t>(byteAt(p + 2));
+      if (i > 0) dive.SampleStatus[i - 1] = -1;
+      if (i > 1) dive.SampleStatus[i - 2] = -1;
+      dive.SampleStatus[i + 1] = -1;
+      dive.SampleStatus[i + 2] = -1;
+      p += 3;
+    } else {
+      p += 2;
+    }
+    ++i;
+  } while (p < n - 1);
+  dive.SampleCount = static_cast<int32_t>(i);
+}
+
+}  // namespace scrb

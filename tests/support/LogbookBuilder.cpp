@@ -1,0 +1,126 @@
+#include "support/LogbookBuilder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "logbook/ProfileDecoder.h"
+
+namespace scrb::test {
+
+std::string Word(int value) {
+  const auto v = static_cast<uint16_t>(value & 0xFFFF);
+  return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+}
+
+namespace {
+std::string Counted(const std::string& text) {
+  return std::string(1, static_cast<char>(text.size() & 0xFF)) + text;
+}
+}  // namespace
+
+std::string ProfileBuilder::Bytes() const {
+  std::string bytes(22, static_cast<char>(HeaderFill));
+  if (Padding) bytes += std::string(2, '\0');
+  else bytes[21] = static_cast<char>(HeaderFill);
+  for (size_t i = 0; i < Samples.size(); ++i) {
+    const RawSample& s = Samples[i];
+    const int raw = std::clamp(s.RawDepth, 0, 1023);
+    bytes += static_cast<char>(raw >> 2);
+    bytes += static_cast<char>(((raw & 3) << 6) | (s.Flags & 63));
+    const bool groupComplete = i % 3 == 2;
+    const bool last = i + 1 == Samples.size();
+    if (groupComplete && (!last || FinalStatus)) {
+      const size_t minute = i / 3;
+      bytes += static_cast<char>(minute < Status.size() ? Status[minute] : 0);
+    }
+  }
+  // Without padding the first sample byte sits at 22 and must not be 0, or the reader would
+  // take it for padding.
+  return bytes;
+}
+
+std::vector<RawSample> ProfileBuilder::FromDepths(const std::vector<double>& metres,
+                                                  const std::vector<int>& flags) {
+  std::vector<RawSample> samples;
+  for (size_t i = 0; i < metres.size(); ++i) {
+    RawSample s;
+    s.RawDepth = static_cast<int>(std::floor(metres[i] * 1024.0 / 160.0 + 1e-9));
+    s.Flags = i < flags.size() ? flags[i] : 0;
+    samples.push_back(s);
+  }
+  return samples;
+}
+
+std::string EntryBuilder::Bytes() const {
+  std::string b = DiveHeader.substr(0, 2);
+  b += static_cast<char>(DayCount & 0xFF);
+  b += static_cast<char>((DayCount >> 8) & 0xFF);
+  b += static_cast<char>((DayCount >> 16) & 0xFF);
+  b += static_cast<char>(TimeZone);
+  b += Word(DiveTimeMinutes);
+  b += Counted(Location);
+  b += Counted(Site);
+  b += static_cast<char>(AltitudeClass);
+  b += Word(SurfaceIntervalMinutes);
+  b += static_cast<char>(Weather);
+  b += Word(AirTemperature);
+  b += static_cast<char>(Suit);
+  b += Word(TankCapacity);
+  b += Word(MaxDepth);
+  b += Word(DivingTimeMinutes);
+  b += Word(WaterTemperature);
+  b += Word(AirConsumption);
+  b += Word(DiveType);
+  b += Word(DiveActivity);
+  b += Counted(OtherActivities);
+  b += Counted(Partners);
+  b += Counted(Comment);
+  b += Word(Alarms);
+  b += Word(DiveNumber);
+  b += DiveFooter.substr(0, 12);
+  b += Word(ProfileLengthOverride >= 0 ? ProfileLengthOverride : static_cast<int>(Profile.size()));
+  b += Profile;
+  return b;
+}
+
+std::string BuildLogbook(const std::vector<EntryBuilder>& entries, int diveCountOverride) {
+  std::string bytes(6, '\0');
+  bytes += Word(diveCountOverride >= 0 ? diveCountOverride : static_cast<int>(entries.size()));
+  bytes += std::string(4, '\0');
+  for (const EntryBuilder& e : entries) bytes += e.Bytes();
+  return bytes;
+}
+
+DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity,
+                           double airConsumption, double maxDepth) {
+  DiveRecord dive;
+  dive.DiveNumber = 1;
+  dive.ProfileData = profile.Bytes();
+  dive.ProfileLength = static_cast<int32_t>(dive.ProfileData.size());
+  dive.TankCapacity = tankCapacity;
+  dive.AirConsumption = airConsumption;
+  dive.SurfacePressure = 1.0;
+  DecodeProfile(dive);
+  if (maxDepth < 0) {
+    maxDepth = 0;
+    for (int i = 0; i < dive.SampleCount; ++i) maxDepth = std::max(maxDepth, dive.SampleDepth[static_cast<size_t>(i)]);
+  }
+  dive.MaxDepth = maxDepth;
+  return dive;
+}
+
+std::string WriteTempFile(const std::string& name, const std::string& bytes) {
+  static std::mt19937_64 random{std::random_device{}()};
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("bathyscribe-test-" + std::to_string(random()));
+  std::filesystem::create_directories(folder);
+  const auto path = folder / name;
+  std::ofstream out(path, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return path.string();
+}
+
+}  // namespace scrb::test

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "logbook/DiveRecord.h"
+
+namespace scrb::test {
+
+// One sample as the dive computer stores it: depth in raw units of 0.15625 m (0..1023) and the
+// six event flags.
+struct RawSample {
+  int RawDepth = 0;
+  int Flags = 0;
+};
+
+// Builds the bytes of a profile block: a 22-byte header, optionally the two padding bytes, then
+// samples in groups of three, each group followed by its status byte. `status[g]` is the status
+// byte of minute g; missing entries are written as 0. When `finalStatus` is false the status byte
+// of a last complete group is left off.
+struct ProfileBuilder {
+  std::vector<RawSample> Samples;
+  std::vector<int> Status;
+  bool Padding = false;       // byte 22 is 0 and two bytes are skipped
+  bool FinalStatus = true;    // write the status byte of the last complete group
+  int HeaderFill = 0x11;      // value of the 22 header bytes (byte 22 must be non-zero unpadded)
+
+  std::string Bytes() const;
+
+  // Depths in metres rounded down to the raw unit.
+  static std::vector<RawSample> FromDepths(const std::vector<double>& metres,
+                                           const std::vector<int>& flags = {});
+};
+
+// The bytes of one dive entry. Numeric fields take raw words as stored in the file (centi-words
+// for temperatures, capacities, depths and consumption; minutes for times).
+struct EntryBuilder {
+  std::string DiveHeader = std::string("\x12\x34", 2);
+  uint32_t DayCount = 145656;  // 17/10/1998
+  int TimeZone = 1;
+  int DiveTimeMinutes = 720;
+  std::string Location = "Lake";  // DOS bytes
+  std::string Site = "Pier";
+  int AltitudeClass = 1;
+  int SurfaceIntervalMinutes = 90;
+  int Weather = 1;
+  int AirTemperature = 2100;
+  int Suit = 3;
+  int TankCapacity = 1200;
+  int MaxDepth = 1898;
+  int DivingTimeMinutes = 45;
+  int WaterTemperature = 1548;
+  int AirConsumption = 10000;
+  int DiveType = 0x44;
+  int DiveActivity = 1;
+  std::string OtherActivities;
+  std::string Partners;
+  std::string Comment;
+  int Alarms = 0;
+  int DiveNumber = 7;
+  std::string DiveFooter = std::string(12, '\0');
+  std::string Profile;  // raw profile block
+  int ProfileLengthOverride = -1;  // write this length word instead of Profile.size() when >= 0
+
+  std::string Bytes() const;
+};
+
+// A whole logbook file: 6 header bytes, the dive count word, 4 more bytes, then the entries.
+std::string BuildLogbook(const std::vector<EntryBuilder>& entries, int diveCountOverride = -1);
+
+// Little-endian word of the file format (the low 16 bits of value).
+std::string Word(int value);
+
+// A record as the reader would leave it, with the profile decoded: for tests of everything that
+// works on decoded samples.
+DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity = 12,
+                           double airConsumption = 150, double maxDepth = -1);
+
+// Writes bytes to a new file in a fresh temporary folder and returns its path.
+std::string WriteTempFile(const std::string& name, const std::string& bytes);
+
+}  // namespace scrb::test
