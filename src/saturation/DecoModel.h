@@ -16,4 +16,8 @@ struct DecoModel {
   std::vector<Rgb> TissueColor;
 };
 
+// Loads model 0, 1 or 2 (any other number loads the 8-tissue model and is kept as the number);
+// a number already loaded rebuilds nothing; -1 leaves no tissue.
+void LoadDecoModel(DecoModel& model, int number);
+
 }  // namespace scrb
