@@ -1,0 +1,87 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "charts/ChartSurface.h"
+
+namespace scrb::test {
+
+// One drawing operation as a chart issued it, in the user coordinates then in force.
+struct RecordedOp {
+  enum class Kind { Cls, Scale, Line, Print, DrawWidth, Refresh };
+  Kind Type = Kind::Line;
+  // Line: from (X1, Y1) to (X2, Y2). Print: the pen position in (X1, Y1).
+  // Scale: the corners (X1, Y1)-(X2, Y2). DrawWidth: nothing here, see DrawWidth.
+  double X1 = 0;
+  double Y1 = 0;
+  double X2 = 0;
+  double Y2 = 0;
+  Rgb Color;
+  std::string Text;
+  int DrawWidth = 1;  // the pen width in force (for DrawWidth: the new width)
+};
+
+// A surface that draws nothing and remembers everything, for exact tests of the charts.
+// Its size is fixed in twips and its text metrics are simple: every character is
+// `charWidthTwips` wide and every text `textHeightTwips` high. Before the first Scale the user
+// coordinates are twips from the upper-left corner.
+class RecordingSurface : public ChartSurface {
+ public:
+  static constexpr double kTwipsPerMillimetre = 1440.0 / 25.4;
+
+  explicit RecordingSurface(double widthTwips = 6975, double heightTwips = 4875,
+                            double charWidthTwips = 100, double textHeightTwips = 200);
+
+  void Cls() override;
+  double Width() const override { return width_; }
+  double Height() const override { return height_; }
+  void Scale(double x1, double y1, double x2, double y2) override;
+  double ScaleX(double millimetres) const override;
+  double ScaleY(double millimetres) const override;
+  void Line(double x1, double y1, double x2, double y2, Rgb color) override;
+  void LineTo(double x2, double y2, Rgb color) override;
+  double CurrentX() const override { return currentX_; }
+  double CurrentY() const override { return currentY_; }
+  void SetCurrentX(double x) override { currentX_ = x; }
+  void SetCurrentY(double y) override { currentY_ = y; }
+  void Print(const std::string& text) override;
+  double TextWidth(const std::string& text) const override;
+  double TextHeight(const std::string& text) const override;
+  void SetDrawWidth(int pixels) override;
+  void Refresh() override;
+
+  int DrawWidth() const { return drawWidth_; }
+  double ScaleLeft() const { return x1_; }
+  double ScaleTop() const { return y1_; }
+  double ScaleRight() const { return x2_; }
+  double ScaleBottom() const { return y2_; }
+
+  // Every operation since construction or the last Forget, in order.
+  const std::vector<RecordedOp>& Ops() const { return ops_; }
+  std::vector<RecordedOp> OpsOf(RecordedOp::Kind kind) const;
+  std::vector<RecordedOp> Lines() const { return OpsOf(RecordedOp::Kind::Line); }
+  std::vector<RecordedOp> LinesOf(Rgb color) const;
+  std::vector<RecordedOp> Prints() const { return OpsOf(RecordedOp::Kind::Print); }
+  std::vector<std::string> Texts() const;
+  void Forget() { ops_.clear(); }
+
+ private:
+  double TwipsToUserX(double twips) const;
+  double TwipsToUserY(double twips) const;
+
+  double width_;
+  double height_;
+  double charWidth_;
+  double textHeight_;
+  double x1_ = 0;
+  double y1_ = 0;
+  double x2_;
+  double y2_;
+  double currentX_ = 0;
+  double currentY_ = 0;
+  int drawWidth_ = 1;
+  std::vector<RecordedOp> ops_;
+};
+
+}  // namespace scrb::test
