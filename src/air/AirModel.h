@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "logbook/DiveRecord.h"
+
+namespace scrb {
+
+// Breath rates in litres per minute by row and air level 0..7. Column 1 is the key (the diver's
+// rate at the lowest air level), strictly increasing down the filled rows; column 0 stays 0.
+constexpr int kBreathRateLevels = 8;
+constexpr int kBreathRateTableSize = 51;
+constexpr int BreathRateTableRows = 46;
+using BreathRateTableData = std::array<std::array<double, kBreathRateLevels>, kBreathRateTableSize>;
+
+// Writes the constant breath-rate values into the table; rows past the filled ones hold 0.
+void FillBreathRateTable(BreathRateTableData& table);
+
+// The table, filled on first use.
+const BreathRateTableData& BreathRateTable();
+
+// Air level 0..7 from bits 4 to 6 of a minute's status byte.
+int16_t AirLevel(int16_t status);
+
+// Breath rate at air level `level` of a diver whose level-1 rate is `base`.
+double BreathRateAtLevel(double base, int level);
+
+// The passes of the estimate stop here; an iteration that has not settled by then gives no
+// estimate rather than a rate that does not match the air used.
+constexpr int kMaxAirPasses = 100;
+
+// Receives the text of the air summary label: the pass count while the passes run, then the
+// summary, or "" when the dive turns out to have no estimate after the passes began.
+using AirProgress = std::function<void(const std::string& caption)>;
+
+// "Min:20.0 l/min, Max:31.2 l/min".
+std::string AirSummaryCaption(double baseBreathRate, double maxBreathRate);
+
+// Estimates the breath rate and tank pressure of every whole minute of the dive from its tank
+// capacity, air used and per-minute air levels, once per dive (AirComputed). A dive without an
+// estimate keeps BaseBreathRate 0.
+void ComputeAirModel(DiveRecord& dive, const AirProgress& progress = {});
+
+}  // namespace scrb
