@@ -1,0 +1,261 @@
+#include "logbook/LogbookReader.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "logbook/CharTranslation.h"
+
+namespace scrb {
+namespace {
+
+constexpr int kFileHeaderBytes = 12;
+// The longest entry the format can hold: five texts of 255 bytes and a profile of 32768.
+constexpr size_t kMaxEntryBytes = 52 + 5 * 255 + 32768;
+constexpr int kMinutesUnknown = 32767;
+// 1 January 1600 .. 31 December 9999 in days.
+constexpr int64_t kLastDay = 21 * 146097 - 1;
+
+std::string TwoDigits(int64_t v) {
+  const bool negative = v < 0;
+  const std::string digits = std::to_string(negative ? -v : v);
+  std::string text = negative ? "-" : "";
+  if (digits.size() < 2) text += '0';
+  return text + digits;
+}
+
+// Days since 1 March 0000 into a civil date (proleptic Gregorian).
+void CivilFromDays(int64_t z, int64_t& y, int& m, int& d) {
+  const int64_t era = z / 146097;
+  const int64_t doe = z - era * 146097;
+  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const int64_t mp = (5 * doy + 2) / 153;
+  d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  y = yoe + era * 400 + (m <= 2 ? 1 : 0);
+}
+
+// 1 January 1600 counted from 1 March 0000.
+constexpr int64_t kDay1600 = 4 * 146097 - 60;
+
+}  // namespace
+
+double AltitudePressure(int altitudeClass) {
+  constexpr double kTable[] = {1.0, 1.0, 0.815, 0.725, 0.61, 0.5};
+  if (altitudeClass < 0 || altitudeClass > 5) return kTable[5];
+  return kTable[altitudeClass];
+}
+
+std::string_view ByteSource::ReadChars(size_t n) {
+  const size_t available = bytes_.size() - std::min(position_, bytes_.size());
+  if (n > available) overrun_ = true;
+  const std::string_view chars = bytes_.substr(std::min(position_, bytes_.size()),
+                                               std::min(n, available));
+  position_ += n;
+  return chars;
+}
+
+int ByteSource::ReadByte() {
+  const std::string_view b = ReadChars(1);
+  return b.empty() ? 0 : static_cast<unsigned char>(b[0]);
+}
+
+int ByteSource::ReadWord() {
+  const int low = ReadByte();
+  const int value = low + 256 * ReadByte();
+  return value > 32768 ? value - 65536 : value;
+}
+
+std::string ByteSource::ReadTime() {
+  const int v = ReadWord();
+  if (v == kMinutesUnknown) return "Unknown";
+  const int hours = v >= 0 ? v / 60 : -((-v + 59) / 60);
+  return TwoDigits(hours) + ":" + TwoDigits(v % 60);
+}
+
+std::string ByteSource::ReadDate() {
+  const int b0 = ReadByte();
+  const int b1 = ReadByte();
+  const int64_t dayCount = b0 + 256 * b1 + 65536 * static_cast<int64_t>(ReadByte());
+  if (dayCount > kLastDay) {
+    dateOutOfRange_ = true;
+    return {};
+  }
+  int64_t year = 0;
+  int month = 0;
+  int day = 0;
+  CivilFromDays(kDay1600 + dayCount, year, month, day);
+  return TwoDigits(day) + "/" + TwoDigits(month) + "/" + std::to_string(year);
+}
+
+namespace {
+
+enum class EntryResult { Complete, Truncated, Damaged };
+
+std::string CountedText(ByteSource& source, int32_t& length) {
+  length = source.ReadByte();
+  return CleanText(source.ReadChars(static_cast<size_t>(length)));
+}
+
+EntryResult ReadEntry(ByteSource& source, DiveRecord& dive) {
+  dive.DiveHeader = source.ReadChars(2);
+  dive.DiveDate = source.ReadDate();
+  if (source.DateOutOfRange()) return EntryResult::Damaged;
+  dive.TimeZone = source.ReadChars(1);
+  dive.DiveTime = source.ReadTime();
+  dive.Location = CountedText(source, dive.LocationLength);
+  dive.Site = CountedText(source, dive.SiteLength);
+  dive.AltitudeClass = source.ReadByte();
+  dive.SurfacePressure = AltitudePressure(dive.AltitudeClass);
+  dive.SurfaceInterval = source.ReadTime();
+  dive.Weather = source.ReadByte();
+  dive.AirTemperature = source.ReadWord() / 100.0;
+  dive.Suit = source.ReadByte();
+  dive.TankCapacity = source.ReadWord() / 100.0;
+  dive.MaxDepth = source.ReadWord() / 100.0;
+  dive.DivingTime = source.ReadTime();
+  dive.WaterTemperature = source.ReadWord() / 100.0;
+  dive.AirConsumption = source.ReadWord() / 100.0;
+  dive.DiveType = source.ReadWord();
+  dive.DiveActivity = source.ReadWord();
+  dive.OtherActivities = CountedText(source, dive.OtherActivitiesLength);
+  dive.Partners = CountedText(source, dive.PartnersLength);
+  dive.Comment = CountedText(source, dive.CommentLength);
+  dive.Alarms = source.ReadWord();
+  dive.DiveNumber = source.ReadWord();
+  dive.DiveFooter = source.ReadChars(12);
+  dive.ProfileLength = source.ReadWord();
+  if (source.Overrun()) return EntryResult::Truncated;
+  if (dive.ProfileLength < 0) return EntryResult::Damaged;
+  dive.ProfileData = source.ReadChars(static_cast<size_t>(dive.ProfileLength));
+  return source.Overrun() ? EntryResult::Truncated : EntryResult::Complete;
+}
+
+}  // namespace
+
+ReadOutcome ParseLogbook(std::string_view bytes, std::vector<DiveRecord>& dives) {
+  ReadOutcome outcome;
+  ByteSource source(bytes);
+  source.ReadChars(6);
+  const int count = source.ReadWord();
+  source.ReadChars(4);
+  outcome.DivesDeclared = count;
+  if (source.Overrun() || count < 0) {
+    outcome.Status = ReadStatus::Damaged;
+    outcome.Reason = source.Overrun() ? "the file is too short to be a logbook"
+                                      : "its dive count is negative";
+    return outcome;
+  }
+  // A damaged count must not make us reserve memory for dives the bytes cannot hold.
+  dives.reserve(dives.size() + std::min<size_t>(static_cast<size_t>(count), bytes.size() / 52));
+  for (int i = 0; i < count; ++i) {
+    const size_t start = source.Position();
+    DiveRecord dive;
+    const EntryResult result = ReadEntry(source, dive);
+    if (result != EntryResult::Complete) {
+      outcome.Status = ReadStatus::Damaged;
+      outcome.StopOffset = start;
+      outcome.Reason = (result == EntryResult::Truncated ? "the file ends inside dive "
+                                                         : "the file is damaged at dive ") +
+                       std::to_string(i + 1) + " of " + std::to_string(count) + " (byte " +
+                       std::to_string(start) + ")";
+      return outcome;
+    }
+    dives.push_back(std::move(dive));
+    ++outcome.DivesRead;
+  }
+  return outcome;
+}
+
+namespace {
+
+std::string ErrnoText(int error) {
+  std::string text = std::strerror(error);
+  if (!text.empty()) text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+  return text;
+}
+
+// Reads at most `limit` bytes of the file; false with a reason when it cannot be read at all.
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& reason) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) {
+    reason = "it is a folder";
+    return false;
+  }
+  errno = 0;
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+  if (!file) {
+    reason = ErrnoText(errno != 0 ? errno : ENOENT);
+    return false;
+  }
+  char header[kFileHeaderBytes];
+  const size_t headerRead = std::fread(header, 1, sizeof header, file.get());
+  if (std::ferror(file.get())) {
+    reason = ErrnoText(errno != 0 ? errno : EIO);
+    return false;
+  }
+  bytes.assign(header, headerRead);
+  if (headerRead < sizeof header) return true;
+  // No logbook is longer than its dive count allows, so a huge file that is not a logbook is
+  // never read in full.
+  int count = static_cast<unsigned char>(header[6]) + 256 * static_cast<unsigned char>(header[7]);
+  if (count > 32768) count -= 65536;
+  const size_t limit = count > 0 ? static_cast<size_t>(count) * kMaxEntryBytes : 0;
+  const auto size = std::filesystem::file_size(path, error);
+  const size_t wanted = error ? limit : std::min<size_t>(limit, size > sizeof header ? size - sizeof header : 0);
+  bytes.resize(sizeof header + wanted);
+  const size_t got = wanted == 0 ? 0 : std::fread(bytes.data() + sizeof header, 1, wanted, file.get());
+  if (std::ferror(file.get())) {
+    reason = ErrnoText(errno != 0 ? errno : EIO);
+    return false;
+  }
+  bytes.resize(sizeof header + got);
+  return true;
+}
+
+}  // namespace
+
+ReadOutcome ReadLogbook(Logbook& book, const std::string& path) {
+  std::string bytes;
+  std::string reason;
+  if (!ReadFileBytes(path, bytes, reason)) {
+    ReadOutcome outcome;
+    outcome.Status = ReadStatus::Unreadable;
+    outcome.Reason = reason;
+    return outcome;
+  }
+  return ParseLogbook(bytes, book.Dives);
+}
+
+std::string DiveListEntry(const DiveRecord& dive, int displayOptionFlag) {
+  const std::string number = std::to_string(dive.DiveNumber);
+  std::string entry(number.size() < 5 ? 5 - number.size() : 0, ' ');
+  entry += number;
+  entry += " - ";
+  switch (displayOptionFlag) {
+    case 1: return entry + dive.Site;
+    case 2: return entry + dive.Location + ", " + dive.Site;
+    case 3: return entry + dive.Site + ", " + dive.Location;
+    default: return entry + dive.Location;
+  }
+}
+
+std::string StatusText(int diveCount, const ReadOutcome& outcome) {
+  std::string text = std::to_string(diveCount) + " dives read.";
+  if (outcome.Status == ReadStatus::Damaged) {
+    text += " The last file is damaged: " + outcome.Reason + ".";
+  }
+  return text;
+}
+
+std::string UnreadableMessage(const std::string& path, const ReadOutcome& outcome) {
+  return "The logbook file " + path + " cannot be read: " + outcome.Reason + ".";
+}
+
+}  // namespace scrb
