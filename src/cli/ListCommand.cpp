@@ -1,0 +1,17 @@
+#include <ostream>
+
+#include "cli/Commands.h"
+#include "logbook/LogbookReader.h"
+
+namespace scrb::cli {
+
+int RunList(const CliArgs& args, std::ostream& out, std::ostream& err) {
+  const int displayOption = IntOption(args, "display", 1, 0, 3);
+  Logbook book;
+  const int status = LoadLogbooks(args.Files, book, err);
+  if (status == kExitUnreadable) return status;
+  for (const DiveRecord& dive : book.Dives) out << DiveListEntry(dive, displayOption) << "\n";
+  return status;
+}
+
+}  // namespace scrb::cli
