@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "charts/ChartSurface.h"
@@ -19,5 +20,14 @@ struct DecoModel {
 // Loads model 0, 1 or 2 (any other number loads the 8-tissue model and is kept as the number);
 // a number already loaded rebuilds nothing; -1 leaves no tissue.
 void LoadDecoModel(DecoModel& model, int number);
+
+// The models a user can choose, numbered 0 to kDecoModelChoices - 1.
+constexpr int kDecoModelChoices = 3;
+
+// The name of a model as its option button shows it (UTF-8); empty outside 0..2.
+std::string DecoModelCaption(int number);
+
+// The half time in minutes that a tissue's decay factor stands for.
+double TissueHalfTime(const DecoModel& model, int tissue);
 
 }  // namespace scrb
