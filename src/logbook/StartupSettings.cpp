@@ -1,0 +1,60 @@
+#include "logbook/StartupSettings.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace scrb {
+
+double SettingNumber(std::string_view text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return 0;
+  const size_t last = text.find_last_not_of(" \t");
+  const std::string trimmed(text.substr(first, last - first + 1));
+  char* end = nullptr;
+  const double value = std::strtod(trimmed.c_str(), &end);
+  if (end != trimmed.c_str() + trimmed.size() || !std::isfinite(value)) return 0;
+  return value;
+}
+
+namespace {
+
+// Integers from settings are clamped first so that a huge value cannot overflow a conversion.
+int NearestInt(double value, double low, double high) {
+  return static_cast<int>(std::nearbyint(std::fmax(low, std::fmin(high, value))));
+}
+
+int FloorInt(double value) {
+  return static_cast<int>(std::floor(std::fmax(-1e9, std::fmin(1e9, value))));
+}
+
+}  // namespace
+
+int DisplayOptionFromSetting(std::string_view text) {
+  const int option = NearestInt(SettingNumber(text), -1e9, 1e9);
+  return option < 0 || option > 3 ? 0 : option;
+}
+
+int DecoModelFromSetting(std::string_view text) {
+  return NearestInt(SettingNumber(text), -32768, 32767);
+}
+
+int WindowStateFromSetting(std::string_view text) {
+  const int state = FloorInt(SettingNumber(text));
+  return state < 0 || state > 2 ? 2 : state;
+}
+
+int TabNumberFromSetting(std::string_view text) {
+  const int tab = FloorInt(SettingNumber(text));
+  return tab < 0 || tab > 6 ? 1 : tab;
+}
+
+int DiveToSelect(double currentDiveSelected, double lastDive, int listCount) {
+  const int last = listCount - 1;
+  if (currentDiveSelected < last && currentDiveSelected >= 0 && lastDive != 1) {
+    return NearestInt(currentDiveSelected, 0, 32767);
+  }
+  return last;
+}
+
+}  // namespace scrb

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace scrb {
+
+// The settings keys of application "scrb", section "Settings".
+namespace settings {
+constexpr const char* kApplication = "scrb";
+constexpr const char* kSection = "Settings";
+constexpr const char* kNoWarning = "NoWarning";
+constexpr const char* kLogbookFile = "Logbook File";
+constexpr const char* kDisplayOptionFlag = "DisplayOptionFlag";
+constexpr const char* kDecoModelNumber = "DecoModelNumber";
+constexpr const char* kTop = "Top";
+constexpr const char* kLeft = "Left";
+constexpr const char* kWindowState = "WindowState";
+constexpr const char* kWidth = "Width";
+constexpr const char* kHeight = "Height";
+constexpr const char* kTabNumber = "TabNumber";
+constexpr const char* kCurrentDiveSelected = "CurrentDiveSelected";
+constexpr const char* kLastDive = "LastDive";
+}  // namespace settings
+
+// A setting's text as a number: surrounding blanks are allowed, anything else that is not a
+// finite number (an empty text, letters, a damaged file) counts as 0.
+double SettingNumber(std::string_view text);
+
+// The checks applied when a setting is read back.
+int DisplayOptionFromSetting(std::string_view text);  // nearest integer; outside 0..3 gives 0
+int DecoModelFromSetting(std::string_view text);      // nearest 16-bit integer
+int WindowStateFromSetting(std::string_view text);    // rounded down; outside 0..2 gives 2
+int TabNumberFromSetting(std::string_view text);      // rounded down; outside 0..6 gives 1
+
+// The list index to select at start: the saved one when it is an older dive that still exists
+// and the user did not leave on the newest dive, otherwise the newest (-1 with an empty list).
+int DiveToSelect(double currentDiveSelected, double lastDive, int listCount);
+
+}  // namespace scrb
