@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "air/MinuteSamples.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
@@ -67,14 +68,6 @@ constexpr double kSettledChange = 0.1;
 constexpr double kMetresPerBar = 10.0;
 constexpr double kMaxAirConsumption = 300;
 constexpr double kMaxTankCapacity = 100;
-
-// Recorded arrays may be shorter than the indices the model reads behind the last sample (a
-// record built by hand, a damaged block); those entries count as 0, as the decoder leaves them.
-template <typename T>
-T EntryOr0(const std::vector<T>& values, int index) {
-  if (index < 0 || static_cast<size_t>(index) >= values.size()) return T{};
-  return values[static_cast<size_t>(index)];
-}
 
 double SmallestDepthOfMinute(const DiveRecord& dive, int lastIndex) {
   return std::min({EntryOr0(dive.SampleDepth, lastIndex - 2), EntryOr0(dive.SampleDepth, lastIndex - 1),

@@ -5,28 +5,12 @@
 #include <vector>
 
 #include "air/AirModel.h"
+#include "air/AirTestDives.h"
 
 namespace scrb {
 namespace {
 
-// A decoded dive as the decoder leaves it: `sampleCount` samples at one depth, every minute's
-// status byte at its last sample, -1 at the others, 0 behind the last sample.
-DiveRecord UniformDive(int sampleCount, double depth, int status, double tank = 12, double used = 150) {
-  DiveRecord dive;
-  dive.ProfileDecoded = true;
-  dive.SampleCount = sampleCount;
-  dive.TankCapacity = tank;
-  dive.AirConsumption = used;
-  dive.SurfacePressure = 1.0;
-  dive.SampleDepth.assign(static_cast<size_t>(sampleCount) + 2, 0.0);
-  dive.SampleFlags.assign(static_cast<size_t>(sampleCount) + 2, 0);
-  dive.SampleStatus.assign(static_cast<size_t>(sampleCount) + 3, 0);
-  for (int i = 0; i < sampleCount; ++i) {
-    dive.SampleDepth[static_cast<size_t>(i)] = depth;
-    dive.SampleStatus[static_cast<size_t>(i)] = static_cast<int16_t>(i % 3 == 2 ? status : -1);
-  }
-  return dive;
-}
+using test::UniformDive;
 
 struct CaptionLog {
   std::vector<std::string> Captions;
