@@ -1,0 +1,130 @@
+#include "report/ReportTexts.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "report/DateFormat.h"
+#include "report/FieldDecoders.h"
+#include "report/NumberFormat.h"
+
+namespace scrb {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr size_t kFooterBytes = 12;
+constexpr size_t kProfileHeaderBytes = 22;
+
+// The raw dump lists the header up to where the samples start: two more bytes when the block
+// carries the two padding bytes (byte 22 is 0).
+size_t DumpedHeaderBytes(std::string_view profile) {
+  return ByteAt(profile, kProfileHeaderBytes) != 0 ? kProfileHeaderBytes : kProfileHeaderBytes + 2;
+}
+
+double DepthToTenths(double depth) { return std::floor(depth * 10 + 0.5) / 10; }
+
+}  // namespace
+
+DiveSummary SummaryTexts(const DiveRecord& dive) {
+  DiveSummary summary;
+  summary.Heading = "Dive Number: " + GeneralNumber(dive.DiveNumber);
+  const auto add = [&summary](std::string caption, std::string value) {
+    summary.Lines.push_back({std::move(caption), " " + value});
+  };
+  add("Date:", LongDateText(dive.DiveDate));
+  add("Time:", dive.DiveTime);
+  add("Location:", dive.Location);
+  add("Site:", dive.Site);
+  add("Altitude:", AltitudeText(dive.AltitudeClass));
+  add("Surface Interval:", dive.SurfaceInterval);
+  add("Weather:", WeatherText(dive.Weather));
+  add("Air Temperature:", FormatWithUnit(dive.AirTemperature, "C"));
+  add("Min. Temperature:", FormatWithUnit(dive.WaterTemperature, "C"));
+  add("Dive Suit:", SuitText(dive.Suit));
+  add("Air Tank size:", FormatWithUnit(dive.TankCapacity, "l"));
+  add("Air consumption:", FormatWithUnit(dive.AirConsumption, "bar"));
+  add("Maximum Depth:", FormatWithUnit(dive.MaxDepth, "m"));
+  add("Dive Time:", dive.DivingTime);
+  add("Dive Type:", DiveTypeText(dive.DiveType));
+  add("Alarms:", AlarmText(dive.Alarms) + " (" + BitsText(dive.Alarms, 6) + ")");
+  add("Activities:", ActivityText(dive.DiveActivity) + " " + dive.OtherActivities);
+  add("Partners:", dive.Partners);
+  add("Comment:", dive.Comment);
+  return summary;
+}
+
+std::string BytePairRow(std::string_view bytes, size_t offset) {
+  const int b0 = ByteAt(bytes, offset);
+  const int b1 = ByteAt(bytes, offset + 1);
+  const int32_t word = WordFromChars(std::string{static_cast<char>(b0), static_cast<char>(b1)});
+  std::string row(12, ' ');
+  row += FormatPattern(static_cast<double>(offset), "00");
+  row += "   - " + BitsText(b0, 8) + " " + BitsText(b1, 8);
+  row += " - " + FormatPattern(b0, "000") + " " + FormatPattern(b1, "000");
+  row += " - " + GeneralNumber(word);
+  row += kLineEnd;
+  return row;
+}
+
+std::string DetailsText(const DiveRecord& dive) {
+  std::string text;
+  const auto line = [&text](std::string content) {
+    text += content;
+    text += kLineEnd;
+  };
+  line("Dive Number: " + GeneralNumber(dive.DiveNumber));
+  line("    Dive Date: " + dive.DiveDate + ", Dive Time: " + dive.DiveTime +
+       ", TimeZone: " + BitsText(ByteAt(dive.TimeZone, 0), 8));
+  line("    Location: " + dive.Location + " - Site: " + dive.Site);
+  line("    Altitude: " + AltitudeText(dive.AltitudeClass) + " (" + GeneralNumber(dive.AltitudeClass) + ")");
+  line("    SurfaceInterval : " + dive.SurfaceInterval);
+  line("    Weather: " + WeatherText(dive.Weather) + " (" + GeneralNumber(dive.Weather) + ")");
+  line("    Air Temperature : " + FormatWithUnit(dive.AirTemperature, "C"));
+  line("    Water Temperature : " + FormatWithUnit(dive.WaterTemperature, "C"));
+  line("    Suit: " + SuitText(dive.Suit) + " (" + GeneralNumber(dive.Suit) + ")");
+  line("    Tank capacity: " + FormatWithUnit(dive.TankCapacity, "l"));
+  line("    Air Consumption : " + FormatWithUnit(dive.AirConsumption, "bar"));
+  line("    Maximum Depth: " + FormatWithUnit(dive.MaxDepth, "m"));
+  line("    Diving Time: " + dive.DivingTime);
+  line("    Dive Type: " + DiveTypeText(dive.DiveType) + " (" + BitsText(dive.DiveType, 10) + ")");
+  line("    Alarms: " + AlarmText(dive.Alarms) + " (" + BitsText(dive.Alarms, 6) + ")");
+  line("    Dive Activity: " + ActivityText(dive.DiveActivity) + " (" + BitsText(dive.DiveActivity, 12) + ")");
+  line("    OtherActivities: " + dive.OtherActivities);
+  line("    Partner(s): " + dive.Partners);
+  line("    Comment: " + dive.Comment);
+  line("    Dive Header: " + BitsText(ByteAt(dive.DiveHeader, 0), 8) + " " +
+       BitsText(ByteAt(dive.DiveHeader, 1), 8));
+  line("    Footer: Offset Data 0   Data 1   - Decimal - Integer");
+  for (size_t offset = 0; offset < kFooterBytes; offset += 2) text += BytePairRow(dive.DiveFooter, offset);
+  line("    Size of Dive Data: " + GeneralNumber(dive.ProfileLength));
+  line("");
+  return text;
+}
+
+std::string RawDumpText(const DiveRecord& dive) {
+  if (dive.SampleCount <= 0) return {};
+  std::string text;
+  text += "Dive Number: " + GeneralNumber(dive.DiveNumber);
+  text += kLineEnd;
+  text += "    Header: Offset Data 0   Data 1   - Decimal - Integer";
+  text += kLineEnd;
+  const size_t headerBytes = DumpedHeaderBytes(dive.ProfileData);
+  for (size_t offset = 0; offset + 2 <= headerBytes; offset += 2) text += BytePairRow(dive.ProfileData, offset);
+
+  // The arrays may be shorter than SampleCount claims only in a record built by hand; never
+  // read past them.
+  const size_t samples = std::min({static_cast<size_t>(dive.SampleCount), dive.SampleDepth.size(),
+                                   dive.SampleFlags.size()});
+  for (size_t i = 0; i < samples; ++i) {
+    text += "    ";
+    text += FormatPattern(static_cast<double>(i + 1), "0000");
+    text += " , " + SampleTimeText(static_cast<int32_t>(i));
+    text += " , " + FormatPattern(DepthToTenths(dive.SampleDepth[i]), "00.0");
+    text += " " + SampleFlagsText(dive.SampleFlags[i]);
+    if (i < dive.SampleStatus.size() && dive.SampleStatus[i] != -1) text += SampleStatusText(dive.SampleStatus[i]);
+    text += kLineEnd;
+  }
+  return text;
+}
+
+}  // namespace scrb

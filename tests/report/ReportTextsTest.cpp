@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include "logbook/ProfileDecoder.h"
+#include "report/ReportTexts.h"
+#include "support/LogbookBuilder.h"
+
+using namespace std::string_literals;
+
+namespace scrb {
+namespace {
+
+// The dive of the 72-byte example file, as the reader leaves it.
+DiveRecord LakeDive() {
+  DiveRecord dive;
+  dive.DiveHeader = "\x12\x34"s;
+  dive.DiveDate = "17/10/1998";
+  dive.TimeZone = "\x01"s;
+  dive.DiveTime = "12:00";
+  dive.Location = "Lake";
+  dive.LocationLength = 4;
+  dive.Site = "Pier";
+  dive.SiteLength = 4;
+  dive.AltitudeClass = 1;
+  dive.SurfaceInterval = "01:30";
+  dive.Weather = 1;
+  dive.AirTemperature = 2100 / 100.0;
+  dive.Suit = 3;
+  dive.TankCapacity = 1200 / 100.0;
+  dive.MaxDepth = 1898 / 100.0;
+  dive.DivingTime = "00:45";
+  dive.WaterTemperature = 1548 / 100.0;
+  dive.AirConsumption = 10000 / 100.0;
+  dive.DiveType = 0x44;
+  dive.DiveActivity = 1;
+  dive.DiveNumber = 7;
+  dive.DiveFooter = std::string(12, '\0');
+  return dive;
+}
+
+TEST(DetailsText, ExampleDiveLineByLine) {
+  DiveRecord dive = LakeDive();
+  DecodeProfile(dive);
+  const std::string zeroRow = " - 00000000 00000000 - 000 000 - 0\r\n";
+  const std::string expected =
+      "Dive Number: 7\r\n"
+      "    Dive Date: 17/10/1998, Dive Time: 12:00, TimeZone: 00000001\r\n"
+      "    Location: Lake - Site: Pier\r\n"
+      "    Altitude: Lower than 1000 m (1)\r\n"
+      "    SurfaceInterval : 01:30\r\n"
+      "    Weather: Clear (1)\r\n"
+      "    Air Temperature : 21 C\r\n"
+      "    Water Temperature : 15.48 C\r\n"
+      "    Suit: One piece wetsuit (3)\r\n"
+      "    Tank capacity: 12 l\r\n"
+      "    Air Consumption : 100 bar\r\n"
+      "    Maximum Depth: 18.98 m\r\n"
+      "    Diving Time: 00:45\r\n"
+      "    Dive Type: No Stop, Fresh Water (0001000100)\r\n"
+      "    Alarms: No Alarms (000000)\r\n"
+      "    Dive Activity: Exploration (000000000001)\r\n"
+      "    OtherActivities: \r\n"
+      "    Partner(s): \r\n"
+      "    Comment: \r\n"
+      "    Dive Header: 00010010 00110100\r\n"
+      "    Footer: Offset Data 0   Data 1   - Decimal - Integer\r\n"
+      "            00  " + zeroRow +
+      "            02  " + zeroRow +
+      "            04  " + zeroRow +
+      "            06  " + zeroRow +
+      "            08  " + zeroRow +
+      "            10  " + zeroRow +
+      "    Size of Dive Data: 0\r\n"
+      "\r\n";
+  EXPECT_EQ(DetailsText(dive), expected);
+  EXPECT_EQ(RawDumpText(dive), "");  // no samples: the Raw Data page shows the details alone
+}
+
+TEST(DetailsText, OddValues) {
+  DiveRecord dive = LakeDive();
+  dive.MaxDepth = 327.67;
+  dive.AirTemperature = -1.0;
+  dive.TimeZone = "\x81"s;
+  dive.AltitudeClass = 5;
+  dive.Weather = 9;
+  dive.Alarms = -1;  // word 0xFFFF
+  dive.DiveNumber = -32767;
+  dive.DiveFooter = "\x05\x01\xFF\xFF\x00\x80"s + std::string(6, '\0');
+  dive.TimeZone.clear();  // a record built without the byte reads as 0, never past the end
+  const std::string text = DetailsText(dive);
+  EXPECT_NE(text.find("Dive Number: -32767\r\n"), std::string::npos);
+  EXPECT_NE(text.find("    Maximum Depth: Unknown\r\n"), std::string::npos);
+  EXPECT_NE(text.find("    Air Temperature : -1 C\r\n"), std::string::npos);
+  EXPECT_NE(text.find("TimeZone: 00000000\r\n"), std::string::npos);
+  EXPECT_NE(text.find("    Altitude: Higher than 4000m (5)\r\n"), std::string::npos);
+  EXPECT_NE(text.find("    Weather: Unknown (9)\r\n"), std::string::npos);
+  EXPECT_NE(text.find("    Alarms: Ascent, Decompression, Work, SOS (111111)\r\n"), std::string::npos);
+  EXPECT_NE(text.find("            00   - 00000101 00000001 - 005 001 - 261\r\n"), std::string::npos);
+  EXPECT_NE(text.find("            02   - 11111111 11111111 - 255 255 - -1\r\n"), std::string::npos);
+  EXPECT_NE(text.find("            04   - 00000000 10000000 - 000 128 - 32768\r\n"), std::string::npos);
+
+  dive.TimeZone = "\x81"s;
+  EXPECT_NE(DetailsText(dive).find("TimeZone: 10000001\r\n"), std::string::npos);
+}
+
+TEST(BytePairRow, Example) {
+  EXPECT_EQ(BytePairRow("\x00\x00\x05\x01"s, 2), "            02   - 00000101 00000001 - 005 001 - 261\r\n");
+  EXPECT_EQ(BytePairRow("\x05"s, 0), "            00   - 00000101 00000000 - 005 000 - 5\r\n");
+}
+
+// Rows of a text split at CR LF, without the empty piece behind the last line end.
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    const size_t end = text.find("\r\n", start);
+    EXPECT_NE(end, std::string::npos) << "text does not end with CR LF";
+    if (end == std::string::npos) break;
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+TEST(RawDumpText, HeaderRowsFollowThePaddingRule) {
+  struct Case {
+    bool padding;
+    size_t headerRows;
+    std::string lastHeaderOffset;
+  };
+  for (const Case& c : {Case{false, 11, "20"}, Case{true, 12, "22"}}) {
+    SCOPED_TRACE(c.padding);
+    test::ProfileBuilder profile;
+    profile.Samples = test::ProfileBuilder::FromDepths({5.3125, 10, 12, 12});
+    profile.Padding = c.padding;
+    DiveRecord dive = test::MakeDecodedDive(profile);
+    dive.DiveNumber = 42;
+    const std::vector<std::string> lines = Lines(RawDumpText(dive));
+    ASSERT_EQ(lines.size(), 2 + c.headerRows + 4);
+    EXPECT_EQ(lines[0], "Dive Number: 42");
+    EXPECT_EQ(lines[1], "    Header: Offset Data 0   Data 1   - Decimal - Integer");
+    EXPECT_EQ(lines[2], "            00   - 00010001 00010001 - 017 017 - 4369");
+    EXPECT_EQ(lines[1 + c.headerRows].substr(12, 2), c.lastHeaderOffset);
+    EXPECT_EQ(lines[2 + c.headerRows], "    0001 , 00'20\" , 05.3 , txok,    ,    ,   ,    ,     ");
+  }
+}
+
+TEST(RawDumpText, StatusOnlyWhereTheComputerStoredOne) {
+  // Three samples, their status byte, one more sample: statuses -1, -1, 201, -1.
+  test::ProfileBuilder profile;
+  profile.Samples = {{34, 0}, {64, 4}, {100, 63}, {200, 1}};
+  profile.Status = {201};
+  DiveRecord dive = test::MakeDecodedDive(profile);
+  ASSERT_EQ(dive.SampleCount, 4);
+  const std::vector<std::string> lines = Lines(RawDumpText(dive));
+  ASSERT_EQ(lines.size(), 2u + 11u + 4u);
+  EXPECT_EQ(lines[13], "    0001 , 00'20\" , 05.3 , txok,    ,    ,   ,    ,     ");
+  EXPECT_EQ(lines[14], "    0002 , 00'40\" , 10.0 , txok,    ,    , up,    ,     ");
+  EXPECT_EQ(lines[15], "    0003 , 01'00\" , 15.6 , notx, ess, sos, up, rbt, deco, 1, air=4, cold, bubbles=1");
+  EXPECT_EQ(lines[16], "    0004 , 01'20\" , 31.3 , txok,    ,    ,   ,    , deco");
+}
+
+TEST(RawDumpText, ShortBlocksShowStatusZero) {
+  // Two samples only: the decoder leaves status 0 at both, and 0 is shown.
+  test::ProfileBuilder profile;
+  profile.Samples = {{64, 0}, {64, 0}};
+  DiveRecord dive = test::MakeDecodedDive(profile);
+  const std::vector<std::string> lines = Lines(RawDumpText(dive));
+  ASSERT_EQ(lines.size(), 15u);
+  EXPECT_EQ(lines[13], "    0001 , 00'20\" , 10.0 , txok,    ,    ,   ,    ,     , 0, noair,     ,          ");
+}
+
+TEST(RawDumpText, DeepSampleKeepsAllIntegerDigits) {
+  test::ProfileBuilder profile;
+  profile.Samples = {{64, 0}};
+  DiveRecord dive = test::MakeDecodedDive(profile);
+  ASSERT_EQ(dive.SampleCount, 1);
+  dive.SampleDepth[0] = 123.45;
+  dive.SampleStatus[0] = -1;
+  const std::vector<std::string> lines = Lines(RawDumpText(dive));
+  ASSERT_EQ(lines.size(), 14u);
+  EXPECT_EQ(lines[13], "    0001 , 00'20\" , 123.5 , txok,    ,    ,   ,    ,     ");
+
+  dive.SampleDepth[0] = 0.04;  // rounds to tenths before the pattern
+  EXPECT_EQ(Lines(RawDumpText(dive))[13].substr(0, 22), "    0001 , 00'20\" , 00");
+}
+
+TEST(RawDumpText, NumbersBeyondFourDigitsAreNotCut) {
+  test::ProfileBuilder profile;
+  profile.Samples.assign(10001, {64, 0});
+  DiveRecord dive = test::MakeDecodedDive(profile);
+  ASSERT_EQ(dive.SampleCount, 10001);
+  const std::vector<std::string> lines = Lines(RawDumpText(dive));
+  EXPECT_EQ(lines.back().substr(0, 25), "    10001 , 3333'40\" , 10");
+}
+
+TEST(SummaryTexts, LabelsInPageOrder) {
+  DiveRecord dive = LakeDive();
+  dive.MaxDepth = 327.67;
+  dive.OtherActivities = "Fish count";
+  dive.Alarms = 1 | 32;
+  const DiveSummary summary = SummaryTexts(dive);
+  EXPECT_EQ(summary.Heading, "Dive Number: 7");
+  const std::vector<std::pair<std::string, std::string>> expected{
+      {"Date:", " Sat 17 October 1998"},
+      {"Time:", " 12:00"},
+      {"Location:", " Lake"},
+      {"Site:", " Pier"},
+      {"Altitude:", " Lower than 1000 m"},
+      {"Surface Interval:", " 01:30"},
+      {"Weather:", " Clear"},
+      {"Air Temperature:", " 21 C"},
+      {"Min. Temperature:", " 15.48 C"},
+      {"Dive Suit:", " One piece wetsuit"},
+      {"Air Tank size:", " 12 l"},
+      {"Air consumption:", " 100 bar"},
+      {"Maximum Depth:", " Unknown"},
+      {"Dive Time:", " 00:45"},
+      {"Dive Type:", " No Stop, Fresh Water"},
+      {"Alarms:", " Ascent, SOS (100001)"},
+      {"Activities:", " Exploration Fish count"},
+      {"Partners:", " "},
+      {"Comment:", " "},
+  };
+  ASSERT_EQ(summary.Lines.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(summary.Lines[i].Caption, expected[i].first);
+    EXPECT_EQ(summary.Lines[i].Value, expected[i].second);
+  }
+}
+
+}  // namespace
+}  // namespace scrb
