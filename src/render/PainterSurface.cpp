@@ -1,0 +1,248 @@
+#include "render/PainterSurface.h"
+
+#include <QImage>
+#include <QPaintDevice>
+#include <QPen>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+
+namespace scrb {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+constexpr double kMillimetresPerInch = 25.4;
+constexpr double kLabelPointSize = 8;
+// Segments are clipped to the device plus this margin before they reach the painter, so a
+// coordinate far outside the chart can neither overflow the raster engine nor slow it down.
+constexpr double kClipMarginPixels = 64;
+
+double SaneDpi(double dpi) { return std::isfinite(dpi) && dpi >= 1 ? dpi : 96; }
+
+// Liang-Barsky: keeps the part of the segment a-b inside the rectangle.
+bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r) {
+  double t0 = 0;
+  double t1 = 1;
+  const double dx = b.x() - a.x();
+  const double dy = b.y() - a.y();
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    if (t0 > t1) return false;
+  }
+  const QPointF start = a;
+  a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
+  b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
+  return true;
+}
+
+// Puts an axis-parallel line on the device pixel grid: an odd number of device pixels wide is
+// centred on a pixel, an even number on a pixel boundary, so antialiasing never smears it.
+double SnapToPixels(double logical, double penDevicePixels, double ratio) {
+  const double device = logical * ratio;
+  const bool odd = static_cast<long long>(std::llround(penDevicePixels)) % 2 != 0;
+  const double snapped = odd ? std::floor(device) + 0.5 : std::round(device);
+  return snapped / ratio;
+}
+
+}  // namespace
+
+PainterSurface::PainterSurface(QPaintDevice* device, QSizeF logicalSize, double dpiX,
+                               double dpiY) {
+  Retarget(device, logicalSize, dpiX, dpiY);
+}
+
+PainterSurface::PainterSurface(QImage& image) {
+  Retarget(&image, image.deviceIndependentSize(), image.logicalDpiX(), image.logicalDpiY());
+}
+
+PainterSurface::~PainterSurface() { Finish(); }
+
+void PainterSurface::Retarget(QPaintDevice* device, QSizeF logicalSize, double dpiX,
+                              double dpiY) {
+  Finish();
+  device_ = device;
+  const bool sizeKnown = logicalSize.isValid() && std::isfinite(logicalSize.width()) &&
+                         std::isfinite(logicalSize.height());
+  logicalSize_ = sizeKnown ? logicalSize : QSizeF(0, 0);
+  dpiX_ = SaneDpi(dpiX);
+  dpiY_ = SaneDpi(dpiY);
+  pixelRatio_ = device != nullptr ? std::max(1.0, device->devicePixelRatioF()) : 1.0;
+
+  font_ = QFont(QStringLiteral("DejaVu Sans"));
+  font_.setStyleHint(QFont::SansSerif);
+  font_.setPixelSize(std::max(1, static_cast<int>(std::lround(kLabelPointSize * dpiY_ / 72))));
+  metrics_ = QFontMetricsF(font_);
+  if (!scaleSet_) ResetDefaultScale();
+}
+
+void PainterSurface::ResetDefaultScale() {
+  x1_ = 0;
+  y1_ = 0;
+  x2_ = Width();
+  y2_ = Height();
+}
+
+bool PainterSurface::Drawable() const {
+  return device_ != nullptr && logicalSize_.width() >= 1 && logicalSize_.height() >= 1;
+}
+
+QPainter* PainterSurface::Painter() {
+  if (painter_.isActive()) return &painter_;
+  if (!Drawable() || !painter_.begin(device_)) return nullptr;
+  painter_.setRenderHint(QPainter::Antialiasing, true);
+  painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  painter_.setFont(font_);
+  penValid_ = false;
+  if (onChange_) onChange_();
+  return &painter_;
+}
+
+void PainterSurface::Finish() {
+  if (painter_.isActive()) painter_.end();
+}
+
+double PainterSurface::Width() const { return logicalSize_.width() * kTwipsPerInch / dpiX_; }
+
+double PainterSurface::Height() const { return logicalSize_.height() * kTwipsPerInch / dpiY_; }
+
+void PainterSurface::Scale(double x1, double y1, double x2, double y2) {
+  x1_ = x1;
+  y1_ = y1;
+  x2_ = x2;
+  y2_ = y2;
+  scaleSet_ = true;
+}
+
+double PainterSurface::PixelsToUserX(double pixels) const {
+  if (logicalSize_.width() <= 0) return 0;
+  return pixels * (x2_ - x1_) / logicalSize_.width();
+}
+
+double PainterSurface::PixelsToUserY(double pixels) const {
+  if (logicalSize_.height() <= 0) return 0;
+  return pixels * (y2_ - y1_) / logicalSize_.height();
+}
+
+double PainterSurface::ScaleX(double millimetres) const {
+  return PixelsToUserX(millimetres * dpiX_ / kMillimetresPerInch);
+}
+
+double PainterSurface::ScaleY(double millimetres) const {
+  return PixelsToUserY(millimetres * dpiY_ / kMillimetresPerInch);
+}
+
+std::optional<QPointF> PainterSurface::ToLogical(double x, double y) const {
+  const double spanX = x2_ - x1_;
+  const double spanY = y2_ - y1_;
+  if (spanX == 0 || spanY == 0 || !std::isfinite(spanX) || !std::isfinite(spanY)) return {};
+  const double px = (x - x1_) / spanX * logicalSize_.width();
+  const double py = (y - y1_) / spanY * logicalSize_.height();
+  if (!std::isfinite(px) || !std::isfinite(py)) return {};
+  return QPointF(px, py);
+}
+
+std::optional<QPointF> PainterSurface::ToUser(QPointF logicalPoint) const {
+  if (logicalSize_.width() <= 0 || logicalSize_.height() <= 0) return {};
+  const double x = x1_ + logicalPoint.x() / logicalSize_.width() * (x2_ - x1_);
+  const double y = y1_ + logicalPoint.y() / logicalSize_.height() * (y2_ - y1_);
+  if (!std::isfinite(x) || !std::isfinite(y)) return {};
+  return QPointF(x, y);
+}
+
+void PainterSurface::Cls() {
+  // The pen goes to (0, 0) of the coordinate system, not to its corner: charts print their
+  // "no data" line there.
+  currentX_ = 0;
+  currentY_ = 0;
+  QPainter* painter = Painter();
+  if (painter == nullptr) return;
+  painter->fillRect(QRectF(QPointF(0, 0), logicalSize_), background_);
+}
+
+void PainterSurface::UsePen(Rgb color) {
+  if (penValid_ && penColor_ == color && penWidth_ == drawWidth_) return;
+  QPen pen(QColor(color.R, color.G, color.B));
+  pen.setWidthF(drawWidth_);
+  // Thick data lines are polylines of short segments; round ends join them without notches.
+  pen.setCapStyle(drawWidth_ > 1 ? Qt::RoundCap : Qt::FlatCap);
+  pen.setJoinStyle(Qt::RoundJoin);
+  painter_.setPen(pen);
+  penValid_ = true;
+  penColor_ = color;
+  penWidth_ = drawWidth_;
+}
+
+void PainterSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
+  currentX_ = x2;
+  currentY_ = y2;
+  const std::optional<QPointF> from = ToLogical(x1, y1);
+  const std::optional<QPointF> to = ToLogical(x2, y2);
+  if (!from || !to) return;
+  QPointF a = *from;
+  QPointF b = *to;
+  const QRectF bounds = QRectF(QPointF(0, 0), logicalSize_)
+                            .adjusted(-kClipMarginPixels, -kClipMarginPixels, kClipMarginPixels,
+                                      kClipMarginPixels);
+  if (!ClipSegment(a, b, bounds)) return;
+  QPainter* painter = Painter();
+  if (painter == nullptr) return;
+  UsePen(color);
+  const double penDevicePixels = drawWidth_ * pixelRatio_;
+  if (a.x() == b.x()) {
+    const double x = SnapToPixels(a.x(), penDevicePixels, pixelRatio_);
+    a.setX(x);
+    b.setX(x);
+  } else if (a.y() == b.y()) {
+    const double y = SnapToPixels(a.y(), penDevicePixels, pixelRatio_);
+    a.setY(y);
+    b.setY(y);
+  }
+  painter->drawLine(a, b);
+}
+
+void PainterSurface::LineTo(double x2, double y2, Rgb color) {
+  Line(currentX_, currentY_, x2, y2, color);
+}
+
+void PainterSurface::Print(const std::string& text) {
+  const double x = currentX_;
+  const double y = currentY_;
+  // As on a picture box, the pen moves to the start of the next line.
+  currentX_ = x1_;
+  currentY_ = y + TextHeight(text);
+  const std::optional<QPointF> at = ToLogical(x, y);
+  if (!at) return;
+  const QRectF bounds = QRectF(QPointF(0, 0), logicalSize_).adjusted(-1e4, -1e4, 1e4, 1e4);
+  if (!bounds.contains(*at)) return;
+  QPainter* painter = Painter();
+  if (painter == nullptr) return;
+  painter->setPen(foreground_);
+  penValid_ = false;
+  painter->drawText(QPointF(at->x(), at->y() + metrics_.ascent()), QString::fromStdString(text));
+}
+
+double PainterSurface::TextWidth(const std::string& text) const {
+  return PixelsToUserX(metrics_.horizontalAdvance(QString::fromStdString(text)));
+}
+
+double PainterSurface::TextHeight(const std::string&) const {
+  return PixelsToUserY(metrics_.height());
+}
+
+void PainterSurface::SetDrawWidth(int pixels) { drawWidth_ = std::clamp(pixels, 1, 100); }
+
+void PainterSurface::Refresh() {
+  Finish();
+  if (onRefresh_) onRefresh_();
+}
+
+}  // namespace scrb

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <optional>
+
+#include "render/PainterSurface.h"
+
+namespace scrb {
+
+// A chart area of the main window. Charts draw into the view's own image through Surface(); the
+// mouse position is reported in the coordinate system the chart set, and a readout cursor is an
+// overlay line, so moving it never redraws the chart.
+class ChartView : public QWidget {
+  Q_OBJECT
+ public:
+  explicit ChartView(QWidget* parent = nullptr);
+
+  // The surface to draw on, sized to the widget as it is now (at the screen's pixel ratio).
+  ChartSurface& Surface();
+  // Shows one vertical cursor line at user x across the whole height, replacing the previous one.
+  void SetCursorX(double userX);
+  void HideCursor();
+  std::optional<double> CursorX() const { return cursorX_; }
+
+  // What the view shows, without the cursor: for tests and snapshots.
+  QImage ChartImage();
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ signals:
+  void MouseMoved(double userX, double userY);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  void EnsureImage();
+
+  QImage image_;
+  PainterSurface surface_;
+  std::optional<double> cursorX_;
+};
+
+}  // namespace scrb

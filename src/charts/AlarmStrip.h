@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+
+#include "charts/ChartSurface.h"
+#include "logbook/DiveRecord.h"
+
+namespace scrb {
+
+// One row of the alarm strip: where its line lies, its label and which side of the strip it is
+// printed on, the event flag it marks and the colour of the marks.
+struct AlarmRow {
+  int Y;
+  const char* Label;
+  bool LabelOnLeft;
+  int Flag;
+  Rgb MarkColor;
+};
+
+constexpr Rgb kEventColor{255, 128, 64};
+
+// Top to bottom. The tx row is shown only in view 1, where the strip is tall enough.
+constexpr std::array<AlarmRow, 6> kAlarmRows{{
+    {100, "sos ", true, 8, kAlarmColor},
+    {200, "up", false, 4, kAlarmColor},
+    {300, "rbt ", true, 2, kAlarmColor},
+    {400, "air", false, 16, kAlarmColor},
+    {500, "deco", true, 1, kEventColor},
+    {600, "tx", false, 32, kEventColor},
+}};
+
+// Rows shown in a view: five in view 0, six in view 1.
+int AlarmRowCount(int view);
+
+// One labelled row per event and a thick mark for every sample interval in which it is set, on
+// the depth chart's time axis.
+void DrawAlarmStrip(const DiveRecord& dive, ChartSurface& surface, int view);
+
+}  // namespace scrb

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "charts/ChartSurface.h"
+#include "logbook/DiveRecord.h"
+
+namespace scrb {
+
+constexpr Rgb kTwentyMetreColor{64, 255, 64};
+constexpr Rgb kFortyMetreColor{255, 64, 64};
+inline constexpr const char* kNoDiveData = "No Dive Data available";
+
+// Caption of the label above a depth chart, e.g. "Dive Number: 12  Depth (meters) versus Time
+// (minutes)".
+std::string DepthChartTitle(const DiveRecord& dive);
+
+// Depth against time, depth growing downward, with the 20 m and 40 m reference lines; profile
+// segments are red where the sample at their start carries an alarm flag.
+void DrawDepthChart(const DiveRecord& dive, ChartSurface& surface);
+
+}  // namespace scrb

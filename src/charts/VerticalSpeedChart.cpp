@@ -1,0 +1,77 @@
+#include "charts/VerticalSpeedChart.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "charts/ChartFrame.h"
+#include "charts/DepthChart.h"
+#include "charts/ProfileSamples.h"
+
+namespace scrb {
+
+namespace {
+
+constexpr ChartValue kSmallestTopSpeed = 1300;
+constexpr ChartValue kAscentLimit = 1200;
+
+}  // namespace
+
+std::vector<double> VerticalSpeeds(const DiveRecord& dive) {
+  const int32_t count = DecodedSampleCount(dive);
+  std::vector<double> speeds(static_cast<size_t>(count) + 1, 0.0);
+  for (int32_t k = 1; k < count; ++k) {
+    speeds[static_cast<size_t>(k)] = -(SampleDepthAt(dive, k) - SampleDepthAt(dive, k - 1)) * 3;
+  }
+  return speeds;
+}
+
+void DrawVerticalSpeedChart(const DiveRecord& dive, ChartSurface& surface) {
+  const int32_t count = DecodedSampleCount(dive);
+  if (count == 0) {
+    surface.Cls();
+    surface.Print(kNoDiveData);
+    return;
+  }
+
+  const std::vector<double> speeds = VerticalSpeeds(dive);
+  double fastestAscent = 0;
+  double fastestDescent = 0;
+  for (int32_t k = 1; k < count; ++k) {
+    fastestAscent = std::max(fastestAscent, speeds[static_cast<size_t>(k)]);
+    fastestDescent = std::min(fastestDescent, speeds[static_cast<size_t>(k)]);
+  }
+
+  const ChartValue xRight = ProfileTimeRight(count);
+  const auto yBottom = static_cast<ChartValue>(std::floor(fastestDescent + 1)) * 100;
+  const ChartValue yTop =
+      std::max(static_cast<ChartValue>(std::floor(fastestAscent + 1)) * 100, kSmallestTopSpeed);
+  surface.Cls();
+  DrawChartFrame(0, xRight, yBottom, yTop, surface, 0);
+
+  surface.Line(0, 0, xRight, 0, kZeroSpeedColor);
+  surface.Line(0, kAscentLimit, xRight, kAscentLimit, kAscentLimitColor);
+
+  surface.SetCurrentX(0);
+  surface.SetCurrentY(speeds[1] * 100);
+  surface.SetDrawWidth(3);
+  // A step after a flagged sample is red, but its riser keeps the colour of the step before, so
+  // the red marks exactly the levels that follow the alarm.
+  Rgb color = kFirstRiserColor;
+  for (int32_t k = 1; k <= count; ++k) {
+    const double y = speeds[static_cast<size_t>(k)] * 100;
+    const double riserX = static_cast<double>(static_cast<int64_t>(k) * 100) / 3;
+    const double levelEndX = static_cast<double>((static_cast<int64_t>(k) + 1) * 100) / 3;
+    if ((SampleFlagsAt(dive, k - 1) & kAlarmFlagMask) != 0) {
+      surface.LineTo(riserX, y, color);
+      color = kAlarmColor;
+      surface.LineTo(levelEndX, y, color);
+    } else {
+      color = kNormalColor;
+      surface.LineTo(riserX, y, color);
+      surface.LineTo(levelEndX, y, color);
+    }
+  }
+  surface.SetDrawWidth(1);
+}
+
+}  // namespace scrb

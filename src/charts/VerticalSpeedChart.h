@@ -1,0 +1,23 @@
+#pragma once
+
+#include <vector>
+
+#include "charts/ChartSurface.h"
+#include "logbook/DiveRecord.h"
+
+namespace scrb {
+
+constexpr Rgb kZeroSpeedColor{64, 255, 64};
+constexpr Rgb kAscentLimitColor{255, 64, 64};
+constexpr Rgb kFirstRiserColor{0, 0, 0};
+inline constexpr const char* kSpeedChartTitle = "Depth derivative (meters per minutes)";
+
+// Vertical speed of sample k in metres per minute, ascent positive: the depth change since the
+// previous sample, 20 s earlier. Index 0 and N are 0. Holds N + 1 entries.
+std::vector<double> VerticalSpeeds(const DiveRecord& dive);
+
+// Vertical speed as a step line over the depth chart's time axis, with the zero and 12 m/min
+// lines; steps after a flagged sample are red.
+void DrawVerticalSpeedChart(const DiveRecord& dive, ChartSurface& surface);
+
+}  // namespace scrb

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPointF>
+#include <QSizeF>
+#include <functional>
+#include <optional>
+
+#include "charts/ChartSurface.h"
+
+class QImage;
+class QPaintDevice;
+
+namespace scrb {
+
+// A ChartSurface over QPainter, so the same chart code draws on screen, into PNG, SVG and PDF.
+// Positions on the device are in device-independent pixels; lengths reported to the charts are
+// twips from the device's logical DPI, so margins keep their physical size on every screen. On a
+// high-DPI image the painter works at the image's device pixel ratio and lines stay crisp.
+//
+// The painter is opened on the first drawing operation and stays open until Finish, so a chart
+// costs one QPainter::begin. Anything that reads or writes out the device calls Finish first.
+class PainterSurface : public ChartSurface {
+ public:
+  PainterSurface() = default;
+  // `logicalSize` is the drawable area in device-independent pixels, `dpiX`/`dpiY` the device's
+  // logical dots per inch.
+  PainterSurface(QPaintDevice* device, QSizeF logicalSize, double dpiX, double dpiY);
+  // An image surface of the image's device-independent size at its logical DPI.
+  explicit PainterSurface(QImage& image);
+  ~PainterSurface() override;
+  PainterSurface(const PainterSurface&) = delete;
+  PainterSurface& operator=(const PainterSurface&) = delete;
+
+  // Points the surface at another device (e.g. a resized image). The user coordinate system and
+  // the pen position are kept, as the surface is still the same chart area.
+  void Retarget(QPaintDevice* device, QSizeF logicalSize, double dpiX, double dpiY);
+  // Ends painting so the device can be shown or saved; the next drawing operation resumes it.
+  void Finish();
+
+  // Called when drawing starts after a Finish (the view schedules a repaint) and on Refresh
+  // (the view repaints at once).
+  void SetChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
+  void SetRefreshHandler(std::function<void()> handler) { onRefresh_ = std::move(handler); }
+
+  // Mapping between user coordinates and device-independent pixels of the surface; nothing when
+  // the coordinate system or the surface is degenerate.
+  std::optional<QPointF> ToUser(QPointF logicalPoint) const;
+  std::optional<QPointF> ToLogical(double x, double y) const;
+  QSizeF LogicalSize() const { return logicalSize_; }
+
+  void Cls() override;
+  double Width() const override;
+  double Height() const override;
+  void Scale(double x1, double y1, double x2, double y2) override;
+  double ScaleX(double millimetres) const override;
+  double ScaleY(double millimetres) const override;
+  void Line(double x1, double y1, double x2, double y2, Rgb color) override;
+  void LineTo(double x2, double y2, Rgb color) override;
+  double CurrentX() const override { return currentX_; }
+  double CurrentY() const override { return currentY_; }
+  void SetCurrentX(double x) override { currentX_ = x; }
+  void SetCurrentY(double y) override { currentY_ = y; }
+  void Print(const std::string& text) override;
+  double TextWidth(const std::string& text) const override;
+  double TextHeight(const std::string& text) const override;
+  void SetDrawWidth(int pixels) override;
+  void Refresh() override;
+
+ private:
+  QPainter* Painter();
+  bool Drawable() const;
+  void ResetDefaultScale();
+  double PixelsToUserX(double pixels) const;
+  double PixelsToUserY(double pixels) const;
+  void UsePen(Rgb color);
+
+  QPaintDevice* device_ = nullptr;
+  QSizeF logicalSize_;
+  double dpiX_ = 96;
+  double dpiY_ = 96;
+  double pixelRatio_ = 1;
+  QPainter painter_;
+  QFont font_;
+  QFontMetricsF metrics_{QFont()};
+  QColor background_ = Qt::white;
+  QColor foreground_ = Qt::black;
+
+  bool scaleSet_ = false;
+  double x1_ = 0;
+  double y1_ = 0;
+  double x2_ = 0;
+  double y2_ = 0;
+  double currentX_ = 0;
+  double currentY_ = 0;
+  int drawWidth_ = 1;
+
+  bool penValid_ = false;
+  Rgb penColor_;
+  int penWidth_ = 0;
+
+  std::function<void()> onChange_;
+  std::function<void()> onRefresh_;
+};
+
+}  // namespace scrb
