@@ -1,0 +1,27 @@
+#include "app/AirPage.h"
+#include "app/DepthPages.h"
+#include "app/PhysPage.h"
+#include "app/ScrbForm.h"
+#include "app/TissuePage.h"
+
+namespace scrb {
+namespace {
+class EmptyPage : public DivePage {
+ public:
+  using DivePage::DivePage;
+  void ShowDive(int) override {}
+};
+}  // namespace
+
+DivePage* CreateDivePage(int index, AppContext& context, QWidget* parent) {
+  switch (index) {
+    case 1: return new DepthChartPage(context, parent);
+    case 2: return new SpeedPage(context, parent);
+    case 3: return new AirPage(context, parent);
+    case 4: return new PhysPage(context, parent);
+    case 5: return new TissuePage(context, parent);
+    default: return new EmptyPage(context, parent);
+  }
+}
+
+}  // namespace scrb

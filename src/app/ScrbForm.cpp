@@ -1,0 +1,422 @@
+#include "app/ScrbForm.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QStringListModel>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <exception>
+
+#include "app/DivePage.h"
+#include "app/OptionForm.h"
+#include "app/ScrbWrng.h"
+#include "app/SettingsStore.h"
+#include "logbook/ProfileDecoder.h"
+#include "logbook/StartupSettings.h"
+#include "report/NumberFormat.h"
+
+namespace scrb {
+namespace {
+
+constexpr const char* kPageCaptions[ScrbForm::kPageCount] = {
+    "&General", "&Dive", "Vertical &Speed", "&Air", "&Phys Data", "&Tissue Sat", "&Raw Data"};
+constexpr const char* kFileFilter = "Datatrak log files (*.log);;All files (*.*)";
+
+QString ToQt(const std::string& text) { return QString::fromStdString(text); }
+
+std::string Number(double value) { return GeneralNumber(value); }
+
+}  // namespace
+
+ScrbForm::ScrbForm(AppContext& context, SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent), context_(context), settings_(settings) {
+  context_.Settings = &settings_;
+  RunDisclaimer = [this] {
+    ScrbWrng dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return -1;
+    return dialog.CheckValue();
+  };
+  ChooseFile = [this](const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(this, title, QString(), filter);
+  };
+  ShowMessage = [this](const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, "Bathyscribe", text, QMessageBox::Ok, this);
+    box.exec();
+  };
+  BuildWidgets();
+  BuildMenus();
+  SetCaption();
+}
+
+ScrbForm::~ScrbForm() = default;
+
+void ScrbForm::BuildWidgets() {
+  auto* central = new QWidget(this);
+  diveList_ = new QListView(central);
+  diveList_->setObjectName("DiveList");
+  listModel_ = new QStringListModel(diveList_);
+  diveList_->setModel(listModel_);
+  // Uniform rows keep a list of many thousand dives instant to fill and scroll.
+  diveList_->setUniformItemSizes(true);
+  diveList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  diveList_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // The entries pad dive numbers with blanks, which only line up in a fixed-pitch font.
+  QFont listFont("DejaVu Sans Mono");
+  listFont.setStyleHint(QFont::TypeWriter);
+  diveList_->setFont(listFont);
+  diveList_->setMinimumWidth(QFontMetrics(listFont).horizontalAdvance("00000 - Abcdefghijklm"));
+  connect(diveList_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) { DiveListClick(current.isValid() ? current.row() : -1); });
+
+  diveTab_ = new QTabWidget(central);
+  diveTab_->setObjectName("DiveTab");
+  for (int i = 0; i < kPageCount; ++i) {
+    pages_[static_cast<size_t>(i)] = CreateDivePage(i, context_, diveTab_);
+    connect(pages_[static_cast<size_t>(i)], &DivePage::RedrawRequested, this,
+            [this] { ShowDive(context_.Book.CurrentDive); });
+    diveTab_->addTab(pages_[static_cast<size_t>(i)], kPageCaptions[i]);
+  }
+  connect(diveTab_, &QTabWidget::currentChanged, this, &ScrbForm::TabChanged);
+
+  statusLabel_ = new QLabel("Ready", central);
+  statusLabel_->setObjectName("StatusLabel");
+  command4_ = new QPushButton("&Previous", central);
+  command4_->setObjectName("Command4");
+  command3_ = new QPushButton("&Next", central);
+  command3_->setObjectName("Command3");
+  command1_ = new QPushButton("E&xit", central);
+  command1_->setObjectName("Command1");
+  connect(command4_, &QPushButton::clicked, this, &ScrbForm::PreviousDive);
+  connect(command3_, &QPushButton::clicked, this, &ScrbForm::NextDive);
+  connect(command1_, &QPushButton::clicked, this, &ScrbForm::ExitProgram);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(diveList_, 2);
+  top->addWidget(diveTab_, 7);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(statusLabel_, 1);
+  bottom->addWidget(command4_);
+  bottom->addWidget(command3_);
+  bottom->addWidget(command1_);
+  auto* layout = new QVBoxLayout(central);
+  layout->addLayout(top, 1);
+  layout->addLayout(bottom);
+  setCentralWidget(central);
+  resize(9255 / 15, 7035 / 15 + 24);
+}
+
+void ScrbForm::BuildMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  connect(file->addAction("&Open Logbook"), &QAction::triggered, this, [this] { ChooseAndOpen(false); });
+  connect(file->addAction("&Merge Logbook"), &QAction::triggered, this, [this] { ChooseAndOpen(true); });
+  file->addSeparator();
+  connect(file->addAction("&Print"), &QAction::triggered, this,
+          [this] { ShowMessage("Not yet implemented"); });
+  file->addSeparator();
+  connect(file->addAction("&Options"), &QAction::triggered, this, &ScrbForm::ShowOptions);
+  file->addSeparator();
+  connect(file->addAction("E&xit"), &QAction::triggered, this, &ScrbForm::ExitProgram);
+
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  connect(edit->addAction("Copy All Dives to clipboard"), &QAction::triggered, this,
+          &ScrbForm::CopyAllDives);
+  connect(edit->addAction("Copy Current Dive Profile to clipboard"), &QAction::triggered, this,
+          &ScrbForm::CopyDiveProfile);
+  edit->addSeparator();
+  connect(edit->addAction("&Options"), &QAction::triggered, this, &ScrbForm::ShowOptions);
+
+  QMenu* help = menuBar()->addMenu("&Help");
+  connect(help->addAction("&About"), &QAction::triggered, this, [this] { ShowMessage(AboutText()); });
+}
+
+QString ScrbForm::AboutText() {
+  return QString("Bathyscribe v%1.%2\r\n\r\nWritten by the Bathyscribe developers.\r\n\r\n"
+                 "Bathyscribe reads the logbooks of the Datatrak PC logging software; the README "
+                 "that comes with it tells more.")
+      .arg(BATHYSCRIBE_VERSION_MAJOR)
+      .arg(BATHYSCRIBE_VERSION_PATCH);
+}
+
+bool ScrbForm::StartUp() {
+  if (SettingNumber(settings_.GetSetting(settings::kNoWarning, "0")) == 0) {
+    const int check = RunDisclaimer();
+    if (check < 0) return false;
+    settings_.SaveSetting(settings::kNoWarning, Number(check));
+  }
+  Logbook& book = context_.Book;
+  book.LogbookFile = settings_.GetSetting(settings::kLogbookFile, "");
+  book.DisplayOptionFlag =
+      DisplayOptionFromSetting(settings_.GetSetting(settings::kDisplayOptionFlag, "1"));
+  context_.Model.DecoModelNumber = -1;
+  LoadDecoModel(context_.Model, DecoModelFromSetting(settings_.GetSetting(settings::kDecoModelNumber, "")));
+  SetCaption();
+  book.Clear();
+  if (!book.LogbookFile.empty()) {
+    // A logbook that went missing since the last run is not worth a message at start.
+    const ReadOutcome outcome = ReadLogbook(book, book.LogbookFile);
+    if (outcome.Status != ReadStatus::Unreadable) ReportRead(outcome);
+  }
+  AppendListEntries(0);
+  return true;
+}
+
+void ScrbForm::LoadWindow() {
+  loading_ = true;
+  const double twips = TwipsPerPixel();
+  move(static_cast<int>(SettingNumber(settings_.GetSetting(settings::kLeft, "")) / twips),
+       static_cast<int>(SettingNumber(settings_.GetSetting(settings::kTop, "")) / twips));
+  show();
+  lastWidth_ = width();
+  lastHeight_ = height();
+  loading_ = false;
+  const int state = WindowStateFromSetting(settings_.GetSetting(settings::kWindowState, "2"));
+  if (state == 0) {
+    const double w = SettingNumber(settings_.GetSetting(settings::kWidth, ""));
+    const double h = SettingNumber(settings_.GetSetting(settings::kHeight, ""));
+    if (w != 0) resize(std::max(1, static_cast<int>(w / twips)), height());
+    if (h != 0) resize(width(), std::max(1, static_cast<int>(h / twips)));
+  } else if (state == 1) {
+    showMinimized();
+  } else {
+    // Without a window manager maximising does nothing; the screen's size is the next best.
+    if (const QScreen* s = screen()) setGeometry(s->availableGeometry());
+    showMaximized();
+  }
+  const int tab = TabNumberFromSetting(settings_.GetSetting(settings::kTabNumber, "1"));
+  {
+    // The dive is shown once below, for the restored page.
+    const QSignalBlocker block(diveTab_);
+    diveTab_->setCurrentIndex(tab);
+    shownTab_ = tab;
+  }
+  SelectListIndex(DiveToSelect(SettingNumber(settings_.GetSetting(settings::kCurrentDiveSelected, "-1")),
+                               SettingNumber(settings_.GetSetting(settings::kLastDive, "1")),
+                               ListCount()));
+}
+
+void ScrbForm::ExitProgram() {
+  const double twips = TwipsPerPixel();
+  settings_.SaveSetting(settings::kDecoModelNumber, Number(context_.Model.DecoModelNumber));
+  settings_.SaveSetting(settings::kDisplayOptionFlag, Number(context_.Book.DisplayOptionFlag));
+  const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
+  const QRect frame = frameGeometry();
+  settings_.SaveSetting(settings::kWindowState, Number(state));
+  settings_.SaveSetting(settings::kWidth, Number(std::round(frame.width() * twips)));
+  settings_.SaveSetting(settings::kHeight, Number(std::round(frame.height() * twips)));
+  settings_.SaveSetting(settings::kTop, Number(std::round(frame.top() * twips)));
+  settings_.SaveSetting(settings::kLeft, Number(std::round(frame.left() * twips)));
+  settings_.SaveSetting(settings::kTabNumber, Number(diveTab_->currentIndex()));
+  const int index = ListIndex();
+  settings_.SaveSetting(settings::kCurrentDiveSelected, Number(index));
+  settings_.SaveSetting(settings::kLastDive, index == ListCount() - 1 ? "1" : "0");
+  QApplication::exit(0);
+}
+
+void ScrbForm::SetCaption() {
+  setWindowTitle("Bathyscribe - " + ToQt(context_.Book.LogbookFile));
+}
+
+void ScrbForm::ReportRead(const ReadOutcome& outcome) {
+  statusLabel_->setText(ToQt(StatusText(context_.Book.DiveCount(), outcome)));
+}
+
+void ScrbForm::AppendListEntries(int from) {
+  QStringList entries = listModel_->stringList();
+  entries.reserve(context_.Book.DiveCount());
+  for (int i = from; i < context_.Book.DiveCount(); ++i) {
+    entries.append(ToQt(DiveListEntry(context_.Book.Dives[static_cast<size_t>(i)],
+                                      context_.Book.DisplayOptionFlag)));
+  }
+  const int current = ListIndex();
+  const QSignalBlocker block(diveList_->selectionModel());
+  listModel_->setStringList(entries);
+  if (current >= 0 && current < ListCount()) {
+    diveList_->setCurrentIndex(listModel_->index(current));
+  }
+}
+
+void ScrbForm::RebuildListEntries() {
+  const int current = ListIndex();
+  {
+    const QSignalBlocker block(diveList_->selectionModel());
+    listModel_->setStringList({});
+  }
+  AppendListEntries(0);
+  if (current >= 0) {
+    const QSignalBlocker block(diveList_->selectionModel());
+    diveList_->setCurrentIndex(listModel_->index(current));
+  }
+}
+
+void ScrbForm::ChooseAndOpen(bool merge) {
+  const QString path = ChooseFile(merge ? "Merge Logbook" : "Open Logbook", kFileFilter);
+  if (path.isEmpty()) return;
+  if (merge) MergeLogbook(path);
+  else OpenLogbook(path);
+}
+
+void ScrbForm::OpenLogbook(const QString& path) {
+  // Read into a store of its own first: a file that cannot be read must not cost the user the
+  // logbook already on screen.
+  Logbook fresh;
+  fresh.DisplayOptionFlag = context_.Book.DisplayOptionFlag;
+  const ReadOutcome outcome = ReadLogbook(fresh, path.toStdString());
+  if (outcome.Status == ReadStatus::Unreadable) {
+    ShowMessage(ToQt(UnreadableMessage(path.toStdString(), outcome)));
+    return;
+  }
+  {
+    const QSignalBlocker block(diveList_->selectionModel());
+    listModel_->setStringList({});
+  }
+  context_.Book.Dives = std::move(fresh.Dives);
+  context_.Book.CurrentDive = -1;
+  context_.Book.LogbookFile = path.toStdString();
+  SetCaption();
+  settings_.SaveSetting(settings::kLogbookFile, context_.Book.LogbookFile);
+  AppendListEntries(0);
+  ReportRead(outcome);
+  SelectListIndex(ListCount() - 1);
+}
+
+void ScrbForm::MergeLogbook(const QString& path) {
+  const int before = context_.Book.DiveCount();
+  const ReadOutcome outcome = ReadLogbook(context_.Book, path.toStdString());
+  if (outcome.Status == ReadStatus::Unreadable) {
+    ShowMessage(ToQt(UnreadableMessage(path.toStdString(), outcome)));
+    return;
+  }
+  context_.Book.LogbookFile = path.toStdString();
+  SetCaption();
+  settings_.SaveSetting(settings::kLogbookFile, context_.Book.LogbookFile);
+  AppendListEntries(before);
+  ReportRead(outcome);
+}
+
+void ScrbForm::ShowOptions() {
+  OptionForm dialog(context_.Book.DisplayOptionFlag, this);
+  if (dialog.exec() == QDialog::Accepted) ApplyDisplayOption(dialog.ChosenOption());
+}
+
+void ScrbForm::ApplyDisplayOption(int option) {
+  if (option == context_.Book.DisplayOptionFlag) return;
+  // The entries are rebuilt from the dives in memory: reading the file again would drop merged
+  // logbooks, computed results and the selection.
+  context_.Book.DisplayOptionFlag = option;
+  RebuildListEntries();
+  statusLabel_->setText(ToQt(StatusText(context_.Book.DiveCount(), ReadOutcome{})));
+}
+
+int ScrbForm::ListIndex() const {
+  const QModelIndex current = diveList_->currentIndex();
+  return current.isValid() ? current.row() : -1;
+}
+
+int ScrbForm::ListCount() const { return listModel_->rowCount(); }
+
+void ScrbForm::SelectListIndex(int index) {
+  if (index < 0 || index >= ListCount()) {
+    diveList_->setCurrentIndex(QModelIndex());
+    return;
+  }
+  diveList_->setCurrentIndex(listModel_->index(index));
+  diveList_->scrollTo(listModel_->index(index));
+}
+
+void ScrbForm::DiveListClick(int row) {
+  context_.Book.CurrentDive = row >= 0 && row < context_.Book.DiveCount() ? row : -1;
+  ShowDive(context_.Book.CurrentDive);
+}
+
+void ScrbForm::NextDive() {
+  if (ListCount() < 2) {
+    ShowMessage("There are not enough dives loaded to navigate ....");
+    return;
+  }
+  if (ListIndex() < ListCount() - 1) SelectListIndex(ListIndex() + 1);
+}
+
+void ScrbForm::PreviousDive() {
+  if (ListCount() < 2) {
+    ShowMessage("There are not enough dives loaded to navigate ....");
+    return;
+  }
+  if (ListIndex() > 0) SelectListIndex(ListIndex() - 1);
+}
+
+void ScrbForm::TabChanged(int index) {
+  if (index == shownTab_) return;
+  shownTab_ = index;
+  ShowDive(context_.Book.CurrentDive);
+}
+
+void ScrbForm::ShowDive(int index) {
+  if (index < 0 || index >= context_.Book.DiveCount()) return;
+  ReadoutState& readouts = context_.Readouts;
+  readouts.ChartsReady = false;
+  readouts.ResetCursors();
+  ++showCount_;
+  try {
+    DecodeProfile(context_.Book.Dives[static_cast<size_t>(index)]);
+    const int tab = diveTab_->currentIndex();
+    if (tab >= 0 && tab < kPageCount) pages_[static_cast<size_t>(tab)]->ShowDive(index);
+  } catch (const std::exception& e) {
+    // Whatever went wrong with this one dive, the program and the loaded logbook carry on.
+    statusLabel_->setText(QString("Dive %1 could not be shown: %2").arg(index).arg(e.what()));
+    return;
+  }
+  readouts.ChartsReady = true;
+}
+
+void ScrbForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (loading_ || isMinimized() || !isVisible()) return;
+  const int w = width();
+  const int h = height();
+  if (w == lastWidth_ && h == lastHeight_) return;
+  const double twips = TwipsPerPixel();
+  const int minWidth = static_cast<int>(std::ceil(kMinWidthTwips / twips));
+  const int minHeight = static_cast<int>(std::ceil(kMinHeightTwips / twips));
+  if (frameGeometry().width() < minWidth || frameGeometry().height() < minHeight) {
+    QApplication::beep();
+    const int extraW = frameGeometry().width() - w;
+    const int extraH = frameGeometry().height() - h;
+    resize(std::max(w, minWidth - extraW), std::max(h, minHeight - extraH));
+    return;
+  }
+  lastWidth_ = w;
+  lastHeight_ = h;
+  ScheduleRedraw();
+}
+
+void ScrbForm::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+}
+
+void ScrbForm::ScheduleRedraw() {
+  // A drag delivers a burst of resize events; the dive is drawn once when they have settled.
+  if (redrawPending_) return;
+  redrawPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    redrawPending_ = false;
+    ShowDive(context_.Book.CurrentDive);
+  });
+}
+
+double ScrbForm::TwipsPerPixel() const {
+  const QScreen* s = screen();
+  const double dpi = s != nullptr ? s->logicalDotsPerInch() : 96.0;
+  return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+}  // namespace scrb

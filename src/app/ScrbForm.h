@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <functional>
+
+#include "app/AppContext.h"
+#include "logbook/LogbookReader.h"
+
+class QLabel;
+class QListView;
+class QPushButton;
+class QStringListModel;
+class QTabWidget;
+
+namespace scrb {
+
+class DivePage;
+class SettingsStore;
+
+// The main window: the dive list, the seven pages of the selected dive, navigation, the menus,
+// and the start-up and exit of the program.
+class ScrbForm : public QMainWindow {
+  Q_OBJECT
+ public:
+  static constexpr int kPageCount = 7;
+  // The smallest outer size of the window, in twips.
+  static constexpr int kMinWidthTwips = 4600;
+  static constexpr int kMinHeightTwips = 5300;
+
+  ScrbForm(AppContext& context, SettingsStore& settings, QWidget* parent = nullptr);
+  ~ScrbForm() override;
+
+  // Hooks for what needs a user: tests replace them. The disclaimer returns -1 when refused,
+  // otherwise its check box value.
+  std::function<int()> RunDisclaimer;
+  std::function<QString(const QString& title, const QString& filter)> ChooseFile;
+  std::function<void(const QString& text)> ShowMessage;
+
+  // Reads the settings and the last logbook; false when the user refused the disclaimer, and the
+  // program must end without saving anything.
+  bool StartUp();
+  // Restores the window's placement, the page and the dive, and shows the window.
+  void LoadWindow();
+
+  // File > Open and File > Merge with a chosen path.
+  void OpenLogbook(const QString& path);
+  void MergeLogbook(const QString& path);
+  void ApplyDisplayOption(int option);
+
+  void ShowDive(int index);
+  void SelectListIndex(int index);
+  int ListIndex() const;
+  int ListCount() const;
+  void NextDive();
+  void PreviousDive();
+
+  void CopyAllDives();
+  void CopyDiveProfile();
+  // Saves the settings and ends the program.
+  void ExitProgram();
+
+  static QString AboutText();
+
+  QListView* DiveList() const { return diveList_; }
+  QTabWidget* DiveTab() const { return diveTab_; }
+  QLabel* StatusLabel() const { return statusLabel_; }
+  DivePage* Page(int index) const { return pages_[static_cast<size_t>(index)]; }
+  int ShowCount() const { return showCount_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildWidgets();
+  void ChooseAndOpen(bool merge);
+  void ShowOptions();
+  void SetCaption();
+  void ReportRead(const ReadOutcome& outcome);
+  void AppendListEntries(int from);
+  void RebuildListEntries();
+  void DiveListClick(int row);
+  void TabChanged(int index);
+  void ScheduleRedraw();
+  double TwipsPerPixel() const;
+
+  AppContext& context_;
+  SettingsStore& settings_;
+  QListView* diveList_ = nullptr;
+  QStringListModel* listModel_ = nullptr;
+  QTabWidget* diveTab_ = nullptr;
+  QLabel* statusLabel_ = nullptr;
+  QPushButton* command1_ = nullptr;
+  QPushButton* command3_ = nullptr;
+  QPushButton* command4_ = nullptr;
+  std::array<DivePage*, kPageCount> pages_{};
+  int shownTab_ = 0;
+  bool loading_ = false;
+  int lastWidth_ = 0;
+  int lastHeight_ = 0;
+  bool redrawPending_ = false;
+  int showCount_ = 0;
+};
+
+// Creates the page of the tab strip at the given index.
+DivePage* CreateDivePage(int index, AppContext& context, QWidget* parent);
+
+}  // namespace scrb

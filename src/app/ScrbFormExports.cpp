@@ -1,0 +1,8 @@
+#include "app/ScrbForm.h"
+
+namespace scrb {
+
+void ScrbForm::CopyAllDives() {}
+void ScrbForm::CopyDiveProfile() {}
+
+}  // namespace scrb
