@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "charts/ChartFrame.h"
+#include "charts/ChartSurface.h"
+#include "logbook/DiveRecord.h"
+#include "saturation/DecoModel.h"
+
+namespace scrb {
+
+// Data range of a saturation chart as handed to the frame.
+struct SaturationChartRange {
+  ChartValue XLeft = 0;
+  ChartValue XRight = 0;
+  ChartValue YBottom = 0;
+  ChartValue YTop = 0;
+};
+
+// Ranges of the two charts; empty when the dive has no results that can be drawn.
+std::optional<SaturationChartRange> TissuePressureRange(const DiveRecord& dive);
+std::optional<SaturationChartRange> OverSaturationRange(const DiveRecord& dive);
+
+// Nitrogen pressure of every tissue over the dive, one line per tissue, in bar; grid lines
+// counted from 0.80 bar, the tissues' starting pressure at sea level.
+void DrawTissuePressureChart(const DiveRecord& dive, const DecoModel& model, ChartSurface& surface);
+
+// Over-saturation of every tissue as a percentage of its critical coefficient; 100 % is always in
+// view.
+void DrawOverSaturationChart(const DiveRecord& dive, const DecoModel& model, ChartSurface& surface);
+
+// The summary line under the charts; empty for a dive without results.
+std::string MaxOverSaturationText(const DiveRecord& dive, const DecoModel& model);
+
+// What the charts show while the computation runs: the legend in place of the pressures and a
+// note in place of the over-saturation.
+void DrawSaturationProgress(const DecoModel& model, ChartSurface& pressureSurface,
+                            ChartSurface& overSaturationSurface);
+
+}  // namespace scrb

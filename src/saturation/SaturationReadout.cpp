@@ -1,0 +1,65 @@
+#include "saturation/SaturationReadout.h"
+
+#include <cmath>
+
+#include "report/FieldDecoders.h"
+#include "report/NumberFormat.h"
+#include "saturation/Saturation.h"
+
+namespace scrb {
+
+std::optional<int> SaturationReadoutSample(int sampleCount, float x) {
+  if (sampleCount <= 0) return std::nullopt;
+  const float lastStepX = static_cast<float>(sampleCount * 100 / 3.0);
+  if (!(x >= 0 && x <= lastStepX)) return std::nullopt;
+  // Snap to the nearest step; halves go to the even neighbour.
+  int sample = static_cast<int>(std::nearbyint(x / 100.0 * 3 - 1));
+  if (sample < 0) sample = 0;
+  if (sample > sampleCount - 1) sample = sampleCount - 1;
+  return sample;
+}
+
+std::optional<SaturationReadout> ReadSaturation(const DiveRecord& dive, const DecoModel& model,
+                                                float x) {
+  // With no tissue there is no highest or lowest value to report.
+  if (model.TissueCount <= 0 || !SaturationFits(dive, model)) return std::nullopt;
+  const std::optional<int> sample = SaturationReadoutSample(dive.SampleCount, x);
+  if (!sample) return std::nullopt;
+
+  const size_t k = static_cast<size_t>(*sample);
+  const double ambient = dive.SampleDepth[k] / 10 + dive.SurfacePressure;
+  double maxP = 0;
+  double minP = 100000;
+  double maxR = 0;
+  double minR = 100000;
+  int maxT = 0;
+  int minT = 0;
+  // Strict comparisons: of tissues with equal values the first is reported.
+  for (int t = 0; t < model.TissueCount; ++t) {
+    const double p = dive.TissuePressure[static_cast<size_t>(t)][k + 1];
+    if (p > maxP) maxP = p;
+    if (p < minP) minP = p;
+    const double r = p / ambient / model.CriticalCoefficient[static_cast<size_t>(t)];
+    if (r > maxR) {
+      maxR = r;
+      maxT = t;
+    }
+    if (r < minR) {
+      minR = r;
+      minT = t;
+    }
+  }
+
+  SaturationReadout readout;
+  readout.Sample = *sample;
+  readout.PressureText = "Time=" + SampleTimeText(*sample) + ", Depth=" +
+                         FormatPattern(dive.SampleDepth[k], "0.0") + " m, Max=" +
+                         FormatPattern(maxP, "0.00") + " bar, Min=" + FormatPattern(minP, "0.00") +
+                         " bar";
+  readout.OverSaturationText = "Max=" + FormatPattern(maxR, "0") + "% tissue=" +
+                               FormatPattern(maxT + 1, "0") + ", Min=" + FormatPattern(minR, "0") +
+                               "% tissue=" + FormatPattern(minT + 1, "0");
+  return readout;
+}
+
+}  // namespace scrb

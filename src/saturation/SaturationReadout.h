@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "logbook/DiveRecord.h"
+#include "saturation/DecoModel.h"
+
+namespace scrb {
+
+// What the saturation readout shows for one position over the charts.
+struct SaturationReadout {
+  int Sample = 0;               // depth sample under the mouse; its step is Sample + 1
+  std::string PressureText;     // Label52
+  std::string OverSaturationText;  // Label53
+};
+
+// The depth sample whose step lies nearest to x (hundredths of a minute); empty outside the
+// dive's samples. The last minute of the chart, the final surface step, gives no readout.
+std::optional<int> SaturationReadoutSample(int sampleCount, float x);
+
+// The readout at x; empty where there is nothing to read, which leaves the labels as they are.
+std::optional<SaturationReadout> ReadSaturation(const DiveRecord& dive, const DecoModel& model,
+                                                float x);
+
+}  // namespace scrb
