@@ -1,0 +1,119 @@
+#include "app/TissuePage.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/ChartView.h"
+#include "app/ScrbLeg.h"
+#include "saturation/Saturation.h"
+#include "saturation/SaturationCharts.h"
+#include "saturation/SaturationReadout.h"
+
+namespace scrb {
+
+namespace {
+
+QLabel* ValueLabel(const QString& name, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+}  // namespace
+
+TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
+  auto* label50 = new QLabel("Nitrogen Partial Pressure in tissues", this);
+  label50->setObjectName("Label50");
+  label52_ = ValueLabel("Label52", this);
+  satuPicture_ = new ChartView(this);
+  satuPicture_->setObjectName("SatuPicture");
+
+  auto* label51 = new QLabel("% Allowed Nitrogen Over-Saturation coefficient", this);
+  label51->setObjectName("Label51");
+  label53_ = ValueLabel("Label53", this);
+  satuRelPicture_ = new ChartView(this);
+  satuRelPicture_->setObjectName("SatuRelPicture");
+
+  label54_ = ValueLabel("Label54", this);
+  command2_ = new QPushButton("Change Model ...", this);
+  command2_->setObjectName("Command2");
+
+  auto* pressureTitle = new QHBoxLayout;
+  pressureTitle->addWidget(label50);
+  pressureTitle->addStretch(1);
+  pressureTitle->addWidget(label52_);
+  auto* overTitle = new QHBoxLayout;
+  overTitle->addWidget(label51);
+  overTitle->addStretch(1);
+  overTitle->addWidget(label53_);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(command2_);
+  bottom->addStretch(1);
+  bottom->addWidget(label54_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(pressureTitle);
+  layout->addWidget(satuPicture_, 1);
+  layout->addLayout(overTitle);
+  layout->addWidget(satuRelPicture_, 1);
+  layout->addLayout(bottom);
+
+  connect(satuPicture_, &ChartView::MouseMoved, this, &TissuePage::SatuPictureMouseMove);
+  connect(satuRelPicture_, &ChartView::MouseMoved, this, &TissuePage::SatuPictureMouseMove);
+  connect(command2_, &QPushButton::clicked, this, &TissuePage::Command2Click);
+}
+
+void TissuePage::ShowDive(int index) {
+  Logbook& book = context_.Book;
+  if (index < 0 || index >= book.DiveCount()) return;
+  DiveRecord& dive = book.Dives[static_cast<size_t>(index)];
+  const DecoModel& model = context_.Model;
+
+  // The readouts belonged to the charts about to be replaced.
+  label52_->clear();
+  label53_->clear();
+  satuPicture_->HideCursor();
+  satuRelPicture_->HideCursor();
+
+  ComputeSaturation(dive, model, [this] { ShowProgress(); });
+  DrawTissuePressureChart(dive, model, satuPicture_->Surface());
+  DrawOverSaturationChart(dive, model, satuRelPicture_->Surface());
+  // A dive without results must not go on showing the previous dive's summary.
+  label54_->setText(QString::fromStdString(MaxOverSaturationText(dive, model)));
+}
+
+void TissuePage::ShowProgress() {
+  DrawSaturationProgress(context_.Model, satuPicture_->Surface(), satuRelPicture_->Surface());
+  repaint();
+}
+
+void TissuePage::SatuPictureMouseMove(double x, double) {
+  ReadoutState& readouts = context_.Readouts;
+  Logbook& book = context_.Book;
+  if (!readouts.ChartsReady || !book.HasCurrentDive()) return;
+  const std::optional<SaturationReadout> readout =
+      ReadSaturation(book.Current(), context_.Model, static_cast<float>(x));
+  if (!readout) return;
+
+  label52_->setText(QString::fromStdString(readout->PressureText));
+  label53_->setText(QString::fromStdString(readout->OverSaturationText));
+  satuPicture_->SetCursorX(x);
+  satuRelPicture_->SetCursorX(x);
+  readouts.SatuCursorX = static_cast<float>(x);
+}
+
+ScrbLeg* TissuePage::ModelWindow() {
+  if (modelWindow_ == nullptr) {
+    modelWindow_ = new ScrbLeg(context_, window());
+    connect(modelWindow_, &ScrbLeg::Closed, this, &TissuePage::RedrawRequested);
+  }
+  return modelWindow_;
+}
+
+void TissuePage::Command2Click() { ModelWindow()->Open(); }
+
+}  // namespace scrb
