@@ -1,0 +1,78 @@
+#include "app/AirPage.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "air/AirCharts.h"
+#include "air/AirModel.h"
+#include "air/AirReadout.h"
+#include "app/ChartView.h"
+
+namespace scrb {
+
+namespace {
+
+QLabel* Caption(const char* text, const QString& name, QWidget* parent) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setObjectName(name);
+  return label;
+}
+
+}  // namespace
+
+AirPage::AirPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
+  tankPicture_ = new ChartView(this);
+  tankPicture_->setObjectName("TankPicture");
+  airPicture_ = new ChartView(this);
+  airPicture_->setObjectName("AirPicture");
+  label44_ = new QLabel(this);
+  label44_->setObjectName("Label44");
+  label44_->setTextFormat(Qt::PlainText);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Caption(kTankChartCaption, "Label45", this));
+  layout->addWidget(tankPicture_, 1);
+  layout->addWidget(Caption(kBreathRateChartCaption, "Label46", this));
+  layout->addWidget(airPicture_, 1);
+  layout->addWidget(label44_);
+
+  connect(tankPicture_, &ChartView::MouseMoved, this, &AirPage::TankPictureMouseMove);
+  connect(airPicture_, &ChartView::MouseMoved, this, &AirPage::AirPictureMouseMove);
+}
+
+void AirPage::ShowDive(int index) {
+  Logbook& book = context_.Book;
+  if (index < 0 || index >= book.DiveCount()) return;
+  DiveRecord& dive = book.Dives[static_cast<size_t>(index)];
+
+  // The readout and its cursors belonged to the charts about to be replaced; a dive whose
+  // estimate already exists leaves the label empty until the mouse moves.
+  label44_->clear();
+  tankPicture_->HideCursor();
+  airPicture_->HideCursor();
+
+  ComputeAirModel(dive, [this](const std::string& caption) { ShowAirCaption(caption); });
+  DrawBreathRateChart(dive, airPicture_->Surface());
+  DrawTankChart(dive, tankPicture_->Surface());
+}
+
+void AirPage::ShowAirCaption(const std::string& caption) {
+  label44_->setText(QString::fromStdString(caption));
+  // The passes block the event loop; painting now is the only way the count can be seen.
+  label44_->repaint();
+}
+
+void AirPage::AirPictureMouseMove(double x, double) {
+  ReadoutState& readouts = context_.Readouts;
+  Logbook& book = context_.Book;
+  if (!readouts.ChartsReady || !book.HasCurrentDive()) return;
+  const std::optional<std::string> caption = AirReadoutCaption(book.Current(), static_cast<float>(x));
+  if (!caption) return;
+
+  label44_->setText(QString::fromStdString(*caption));
+  tankPicture_->SetCursorX(x);
+  airPicture_->SetCursorX(x);
+  readouts.AirCursorX = static_cast<float>(x);
+}
+
+}  // namespace scrb

@@ -1,0 +1,42 @@
+#include "app/PhysPage.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "air/PhysCharts.h"
+#include "app/ChartView.h"
+
+namespace scrb {
+
+namespace {
+
+ChartView* AddChart(QVBoxLayout* layout, const char* caption, const QString& captionName,
+                    const QString& chartName, QWidget* parent) {
+  auto* label = new QLabel(QString::fromUtf8(caption), parent);
+  label->setObjectName(captionName);
+  auto* chart = new ChartView(parent);
+  chart->setObjectName(chartName);
+  layout->addWidget(label);
+  layout->addWidget(chart, 1);
+  return chart;
+}
+
+}  // namespace
+
+PhysPage::PhysPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
+  auto* layout = new QVBoxLayout(this);
+  coldPicture_ = AddChart(layout, kColdChartCaption, "Label47", "ColdPicture", this);
+  decoPicture_ = AddChart(layout, kBubbleChartCaption, "Label48", "DecoPicture", this);
+  airConsoPicture_ = AddChart(layout, kConsumptionChartCaption, "Label49", "AirConsoPicture", this);
+}
+
+void PhysPage::ShowDive(int index) {
+  const Logbook& book = context_.Book;
+  if (index < 0 || index >= book.DiveCount()) return;
+  const DiveRecord& dive = book.Dives[static_cast<size_t>(index)];
+  DrawColdChart(dive, coldPicture_->Surface());
+  DrawBubbleChart(dive, decoPicture_->Surface());
+  DrawConsumptionChart(dive, airConsoPicture_->Surface());
+}
+
+}  // namespace scrb
