@@ -1,0 +1,273 @@
+#include "app/ScrbForm.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListView>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "app/DivePage.h"
+#include "app/SettingsStore.h"
+#include "support/LogbookBuilder.h"
+
+namespace scrb {
+namespace {
+
+using test::BuildLogbook;
+using test::EntryBuilder;
+
+std::string Logbook(int dives, int firstNumber = 1, const std::string& site = "Pier") {
+  std::vector<EntryBuilder> entries(static_cast<size_t>(dives));
+  for (int i = 0; i < dives; ++i) {
+    entries[static_cast<size_t>(i)].DiveNumber = firstNumber + i;
+    entries[static_cast<size_t>(i)].Site = site;
+  }
+  return BuildLogbook(entries);
+}
+
+// A main window over a settings file of its own in a temporary folder.
+struct Window {
+  QTemporaryDir folder;
+  QString iniPath = folder.filePath("scrb.ini");
+  std::unique_ptr<QtSettingsStore> settings = std::make_unique<QtSettingsStore>(iniPath);
+  AppContext context;
+  std::unique_ptr<ScrbForm> form;
+  QStringList messages;
+  int disclaimerShown = 0;
+  int disclaimerAnswer = 0;
+  QString chosenFile;
+
+  void Create() {
+    form = std::make_unique<ScrbForm>(context, *settings);
+    form->ShowMessage = [this](const QString& text) { messages << text; };
+    form->RunDisclaimer = [this] {
+      ++disclaimerShown;
+      return disclaimerAnswer;
+    };
+    form->ChooseFile = [this](const QString&, const QString&) { return chosenFile; };
+  }
+  void Start() {
+    Create();
+    ASSERT_TRUE(form->StartUp());
+    form->LoadWindow();
+  }
+  QString Entry(int row) const {
+    return form->DiveList()->model()->index(row, 0).data().toString();
+  }
+  std::string Saved(const std::string& key) { return settings->GetSetting(key, "<absent>"); }
+};
+
+QString WriteLogbook(const std::string& name, const std::string& bytes) {
+  return QString::fromStdString(test::WriteTempFile(name, bytes));
+}
+
+TEST(ScrbForm, FirstStartWithoutSettings) {
+  Window w;
+  w.Start();
+  EXPECT_EQ(w.disclaimerShown, 1);
+  EXPECT_EQ(w.Saved("NoWarning"), "0");
+  EXPECT_EQ(w.form->windowTitle(), "Bathyscribe - ");
+  EXPECT_EQ(w.form->DiveTab()->currentIndex(), 1);
+  EXPECT_EQ(w.form->ListCount(), 0);
+  EXPECT_EQ(w.form->StatusLabel()->text(), "Ready");
+  EXPECT_EQ(w.context.Model.DecoModelNumber, 0);
+  const QStringList captions = {"&General", "&Dive", "Vertical &Speed", "&Air",
+                                "&Phys Data", "&Tissue Sat", "&Raw Data"};
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(w.form->DiveTab()->tabText(i), captions[i]);
+}
+
+TEST(ScrbForm, DisclaimerTickedIsNotShownAgainAndRefusalSavesNothing) {
+  Window w;
+  w.disclaimerAnswer = 1;
+  w.Start();
+  EXPECT_EQ(w.Saved("NoWarning"), "1");
+  Window again;
+  again.settings = std::make_unique<QtSettingsStore>(w.iniPath);
+  again.Start();
+  EXPECT_EQ(again.disclaimerShown, 0);
+
+  Window refused;
+  refused.settings->SaveSetting("TabNumber", "3");
+  refused.disclaimerAnswer = -1;
+  refused.Create();
+  EXPECT_FALSE(refused.form->StartUp());
+  EXPECT_EQ(refused.Saved("NoWarning"), "<absent>");
+  EXPECT_EQ(refused.Saved("TabNumber"), "3");
+  EXPECT_EQ(refused.context.Book.DiveCount(), 0);
+}
+
+TEST(ScrbForm, OpenReplacesMergeAppends) {
+  Window w;
+  w.Start();
+  const QString ten = WriteLogbook("ten.log", Logbook(10));
+  const QString three = WriteLogbook("three.log", Logbook(3, 50, "Reef"));
+  w.chosenFile = ten;
+  w.form->OpenLogbook(ten);
+  EXPECT_EQ(w.form->ListCount(), 10);
+  EXPECT_EQ(w.form->ListIndex(), 9);
+  EXPECT_EQ(w.context.Book.CurrentDive, 9);
+  EXPECT_EQ(w.form->windowTitle(), "Bathyscribe - " + ten);
+  EXPECT_EQ(w.Saved("Logbook File"), ten.toStdString());
+
+  w.form->OpenLogbook(three);
+  EXPECT_EQ(w.form->ListCount(), 3);
+  EXPECT_EQ(w.form->ListIndex(), 2);
+  EXPECT_EQ(w.form->StatusLabel()->text(), "3 dives read.");
+  EXPECT_EQ(w.Entry(0), "   50 - Reef");
+
+  w.form->OpenLogbook(ten);
+  w.form->SelectListIndex(4);
+  w.form->MergeLogbook(three);
+  EXPECT_EQ(w.form->ListCount(), 13);
+  EXPECT_EQ(w.context.Book.DiveCount(), 13);
+  EXPECT_EQ(w.form->ListIndex(), 4);
+  EXPECT_EQ(w.form->StatusLabel()->text(), "13 dives read.");
+  EXPECT_EQ(w.Saved("Logbook File"), three.toStdString());
+  EXPECT_TRUE(w.messages.isEmpty());
+}
+
+TEST(ScrbForm, UnreadableOrDamagedFilesNeverCostWhatIsLoaded) {
+  Window w;
+  w.Start();
+  const QString ten = WriteLogbook("ten.log", Logbook(10));
+  w.form->OpenLogbook(ten);
+  w.form->SelectListIndex(3);
+  const QString missing = ten + ".missing";
+  w.form->OpenLogbook(missing);
+  w.form->MergeLogbook(missing);
+  ASSERT_EQ(w.messages.size(), 2);
+  EXPECT_TRUE(w.messages[0].startsWith("The logbook file " + missing + " cannot be read: "));
+  EXPECT_EQ(w.form->ListCount(), 10);
+  EXPECT_EQ(w.form->ListIndex(), 3);
+  EXPECT_EQ(w.form->windowTitle(), "Bathyscribe - " + ten);
+
+  std::string cut = Logbook(3);
+  cut.resize(cut.size() - 5);
+  w.form->MergeLogbook(WriteLogbook("cut.log", cut));
+  EXPECT_EQ(w.form->ListCount(), 12);
+  EXPECT_TRUE(w.form->StatusLabel()->text().startsWith("12 dives read. The last file is damaged: "));
+
+  // Cancelling the file dialog changes nothing.
+  w.chosenFile.clear();
+  const int shows = w.form->ShowCount();
+  EXPECT_EQ(w.form->ListCount(), 12);
+  EXPECT_EQ(w.form->ShowCount(), shows);
+}
+
+TEST(ScrbForm, Navigation) {
+  Window w;
+  w.Start();
+  w.form->OpenLogbook(WriteLogbook("one.log", Logbook(1)));
+  w.form->NextDive();
+  w.form->PreviousDive();
+  EXPECT_EQ(w.messages, QStringList({"There are not enough dives loaded to navigate ....",
+                                     "There are not enough dives loaded to navigate ...."}));
+  EXPECT_EQ(w.form->ListIndex(), 0);
+
+  w.messages.clear();
+  w.form->OpenLogbook(WriteLogbook("three.log", Logbook(3)));
+  w.form->SelectListIndex(-1);
+  w.form->PreviousDive();
+  EXPECT_EQ(w.form->ListIndex(), -1);
+  w.form->NextDive();
+  EXPECT_EQ(w.form->ListIndex(), 0);
+  EXPECT_EQ(w.context.Book.CurrentDive, 0);
+  w.form->PreviousDive();
+  EXPECT_EQ(w.form->ListIndex(), 0);
+  w.form->SelectListIndex(2);
+  w.form->NextDive();
+  EXPECT_EQ(w.form->ListIndex(), 2);
+  w.form->PreviousDive();
+  EXPECT_EQ(w.context.Book.CurrentDive, 1);
+  EXPECT_TRUE(w.messages.isEmpty());
+}
+
+TEST(ScrbForm, ChangingPageRedrawsOnceAndTheSamePageNot) {
+  Window w;
+  w.Start();
+  w.form->OpenLogbook(WriteLogbook("three.log", Logbook(3)));
+  const int shows = w.form->ShowCount();
+  w.form->DiveTab()->setCurrentIndex(1);
+  EXPECT_EQ(w.form->ShowCount(), shows);
+  w.form->DiveTab()->setCurrentIndex(6);
+  EXPECT_EQ(w.form->ShowCount(), shows + 1);
+  EXPECT_TRUE(w.context.Readouts.ChartsReady);
+  EXPECT_TRUE(w.context.Book.Dives[2].ProfileDecoded);
+  EXPECT_FALSE(w.context.Book.Dives[1].ProfileDecoded);
+}
+
+TEST(ScrbForm, AboutAndPrint) {
+  EXPECT_TRUE(ScrbForm::AboutText().startsWith("Bathyscribe v1.0\r\n\r\n"));
+}
+
+TEST(ScrbForm, DisplayOptionRelistsTheDivesInMemory) {
+  Window w;
+  w.Start();
+  w.form->OpenLogbook(WriteLogbook("ten.log", Logbook(10)));
+  w.form->MergeLogbook(WriteLogbook("three.log", Logbook(3, 50, "Reef")));
+  w.form->SelectListIndex(5);
+  w.context.Book.Dives[5].SurfacePressure = 0.9;
+  w.form->ApplyDisplayOption(3);
+  EXPECT_EQ(w.form->ListCount(), 13);
+  EXPECT_EQ(w.Entry(12), "   52 - Reef, Lake");
+  EXPECT_EQ(w.Entry(0), "    1 - Pier, Lake");
+  EXPECT_EQ(w.form->ListIndex(), 5);
+  EXPECT_EQ(w.context.Book.CurrentDive, 5);
+  EXPECT_DOUBLE_EQ(w.context.Book.Dives[5].SurfacePressure, 0.9);
+  EXPECT_EQ(w.form->StatusLabel()->text(), "13 dives read.");
+}
+
+TEST(ScrbForm, SettingsAreRestoredWithTheirChecksAndSavedOnExit) {
+  struct Case {
+    const char* Current;
+    const char* Last;
+    int Selected;
+  };
+  for (const Case& c : {Case{"3", "0", 3}, Case{"3", "1", 9}, Case{"9", "0", 9},
+                        Case{"12", "0", 9}, Case{"junk", "junk", 0}}) {
+    Window w;
+    const QString ten = WriteLogbook("ten.log", Logbook(10));
+    w.settings->SaveSetting("NoWarning", "1");
+    w.settings->SaveSetting("Logbook File", ten.toStdString());
+    w.settings->SaveSetting("TabNumber", "7");
+    w.settings->SaveSetting("DisplayOptionFlag", "4");
+    w.settings->SaveSetting("DecoModelNumber", "1");
+    w.settings->SaveSetting("CurrentDiveSelected", c.Current);
+    w.settings->SaveSetting("LastDive", c.Last);
+    w.Start();
+    EXPECT_EQ(w.disclaimerShown, 0);
+    EXPECT_EQ(w.form->DiveTab()->currentIndex(), 1);
+    EXPECT_EQ(w.context.Book.DisplayOptionFlag, 0);
+    EXPECT_EQ(w.context.Model.DecoModelNumber, 1);
+    EXPECT_EQ(w.form->ListIndex(), c.Selected) << c.Current << " " << c.Last;
+    EXPECT_EQ(w.form->StatusLabel()->text(), "10 dives read.");
+    EXPECT_EQ(w.form->windowTitle(), "Bathyscribe - " + ten);
+
+    w.form->DiveTab()->setCurrentIndex(4);
+    w.form->ExitProgram();
+    EXPECT_EQ(w.Saved("TabNumber"), "4");
+    EXPECT_EQ(w.Saved("DisplayOptionFlag"), "0");
+    EXPECT_EQ(w.Saved("DecoModelNumber"), "1");
+    EXPECT_EQ(w.Saved("CurrentDiveSelected"), std::to_string(c.Selected));
+    EXPECT_EQ(w.Saved("LastDive"), c.Selected == 9 ? "1" : "0");
+    EXPECT_NE(w.Saved("Width"), "<absent>");
+  }
+}
+
+TEST(ScrbForm, AGarbageSettingsFileStillStarts) {
+  Window w;
+  {
+    std::ofstream out(w.iniPath.toStdString(), std::ios::binary);
+    out << "\x01\xFF[Settings\n=\n[Settings]\nTabNumber=@Variant(garbage)\nWindowState=\xFE\xFF\n"
+        << "Logbook%20File=/nonexistent/x.log\nNoWarning=1\nTop=-9e999\n";
+  }
+  w.settings = std::make_unique<QtSettingsStore>(w.iniPath);
+  w.Start();
+  EXPECT_EQ(w.form->ListCount(), 0);
+  EXPECT_TRUE(w.messages.isEmpty());
+}
+
+}  // namespace
+}  // namespace scrb
