@@ -1,0 +1,76 @@
+#include "app/RawDataPage.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+#include "logbook/ProfileDecoder.h"
+#include "report/ReportTexts.h"
+
+namespace scrb {
+
+namespace {
+
+// Font databases do not always flag a monospaced face as fixed pitch; equal advances do not lie.
+bool IsMonospaced(const QFont& font) {
+  const QFontMetrics metrics(font);
+  return metrics.horizontalAdvance(QStringLiteral("iiiiii")) == metrics.horizontalAdvance(QStringLiteral("WWWWWW"));
+}
+
+// The dump's columns only line up in a fixed-pitch font: Courier New where installed, otherwise
+// another monospaced face.
+QFont ReportFont() {
+  for (const char* family : {"Courier New", "DejaVu Sans Mono", "Liberation Mono"}) {
+    QFont font(family);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    if (IsMonospaced(font)) return font;
+  }
+  return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
+
+// The report ends its lines with CR LF; the text box wants plain line feeds.
+QString BoxText(const std::string& text) {
+  QString boxText = QString::fromStdString(text);
+  boxText.remove(QLatin1Char('\r'));
+  return boxText;
+}
+
+}  // namespace
+
+RawDataPage::RawDataPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
+  text1_ = new QPlainTextEdit(this);
+  text1_->setObjectName("Text1");
+  text1_->setReadOnly(true);
+  // Read-only, but with a caret that the keyboard moves, as in a viewer.
+  text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text1_->setFont(ReportFont());
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(text1_);
+}
+
+void RawDataPage::ShowDive(int index) {
+  if (index < 0 || index >= context_.Book.DiveCount()) {
+    text1_->clear();
+    return;
+  }
+  DiveRecord& dive = context_.Book.Dives[static_cast<size_t>(index)];
+  DecodeProfile(dive);
+
+  const int caret = text1_->textCursor().position();
+  const int scroll = text1_->verticalScrollBar()->value();
+  text1_->setPlainText(BoxText(DetailsText(dive) + RawDumpText(dive)));
+  if (text1_->document()->characterCount() - 1 > caret) {
+    QTextCursor cursor = text1_->textCursor();
+    cursor.setPosition(caret);
+    text1_->setTextCursor(cursor);
+    // Keep the same lines in view, not merely the caret somewhere on screen.
+    text1_->verticalScrollBar()->setValue(scroll);
+  }
+}
+
+}  // namespace scrb

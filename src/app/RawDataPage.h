@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/DivePage.h"
+
+class QPlainTextEdit;
+
+namespace scrb {
+
+// Page 6, "&Raw Data": the details report and the raw profile dump in a read-only text box.
+// Stepping from dive to dive keeps the caret (and so the reader's place) where it was.
+class RawDataPage : public DivePage {
+  Q_OBJECT
+ public:
+  explicit RawDataPage(AppContext& context, QWidget* parent = nullptr);
+  void ShowDive(int index) override;
+
+  QPlainTextEdit* TextBox() const { return text1_; }
+
+ private:
+  QPlainTextEdit* text1_ = nullptr;
+};
+
+}  // namespace scrb
