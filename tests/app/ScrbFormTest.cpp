@@ -271,3 +271,46 @@ TEST(ScrbForm, AGarbageSettingsFileStillStarts) {
 
 }  // namespace
 }  // namespace scrb
+
+namespace scrb {
+namespace {
+
+TEST(ScrbForm, ExitThenStartAgainRestoresPageDiveModelAndDisplayOption) {
+  const std::string logbookPath = test::WriteTempFile("grow.log", Logbook(5));
+  Window first;
+  first.disclaimerAnswer = 1;
+  first.Start();
+  first.form->OpenLogbook(QString::fromStdString(logbookPath));
+  first.form->DiveTab()->setCurrentIndex(6);
+  first.form->ApplyDisplayOption(2);
+  LoadDecoModel(first.context.Model, 2);
+  first.form->ExitProgram();
+
+  Window second;
+  second.settings = std::make_unique<QtSettingsStore>(first.iniPath);
+  second.Start();
+  EXPECT_EQ(second.disclaimerShown, 0);
+  EXPECT_EQ(second.form->DiveTab()->currentIndex(), 6);
+  EXPECT_EQ(second.form->ListIndex(), 4);
+  EXPECT_EQ(second.context.Model.DecoModelNumber, 2);
+  EXPECT_EQ(second.context.Book.DisplayOptionFlag, 2);
+  EXPECT_EQ(second.Entry(0), "    1 - Lake, Pier");
+  second.form->ExitProgram();
+
+  // The user left on the newest dive: after the logbook grew, the newest dive is selected.
+  std::ofstream(logbookPath, std::ios::binary | std::ios::trunc) << Logbook(8);
+  Window third;
+  third.settings = std::make_unique<QtSettingsStore>(first.iniPath);
+  third.Start();
+  EXPECT_EQ(third.form->ListIndex(), 7);
+
+  third.form->SelectListIndex(2);
+  third.form->ExitProgram();
+  Window fourth;
+  fourth.settings = std::make_unique<QtSettingsStore>(first.iniPath);
+  fourth.Start();
+  EXPECT_EQ(fourth.form->ListIndex(), 2);
+}
+
+}  // namespace
+}  // namespace scrb
