@@ -1,18 +1,12 @@
 #include "app/AirPage.h"
 #include "app/DepthPages.h"
+#include "app/GeneralPage.h"
 #include "app/PhysPage.h"
+#include "app/RawDataPage.h"
 #include "app/ScrbForm.h"
 #include "app/TissuePage.h"
 
 namespace scrb {
-namespace {
-class EmptyPage : public DivePage {
- public:
-  using DivePage::DivePage;
-  void ShowDive(int) override {}
-};
-}  // namespace
-
 DivePage* CreateDivePage(int index, AppContext& context, QWidget* parent) {
   switch (index) {
     case 1: return new DepthChartPage(context, parent);
@@ -20,7 +14,8 @@ DivePage* CreateDivePage(int index, AppContext& context, QWidget* parent) {
     case 3: return new AirPage(context, parent);
     case 4: return new PhysPage(context, parent);
     case 5: return new TissuePage(context, parent);
-    default: return new EmptyPage(context, parent);
+    case 6: return new RawDataPage(context, parent);
+    default: return new GeneralPage(context, parent);
   }
 }
 
