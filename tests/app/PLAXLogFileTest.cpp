@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "app/PLAXLogFile.h"
+
+namespace scrb {
+namespace {
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
+class LogFileTest : public ::testing::Test {
+ protected:
+  QTemporaryDir folder;
+  QString Path(const char* name) const { return folder.filePath(name); }
+};
+
+TEST_F(LogFileTest, EmptyNameIgnoresEveryWrite) {
+  PLAXLogFile log;
+  EXPECT_EQ(log.FileName(), "");
+  log.LogString("a");
+  log.LogStringLN("b");
+  log.LogStringFlush("c");
+  log.LogStringLNFlush("d");
+  log.LogReset();
+  EXPECT_FALSE(log.IsOpen());
+  EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+TEST_F(LogFileTest, SettingANameCreatesTheFileAndOpensIt) {
+  PLAXLogFile log;
+  log.SetFileName(Path("run.log"));
+  EXPECT_TRUE(log.IsOpen());
+  EXPECT_TRUE(QFileInfo::exists(Path("run.log")));
+  EXPECT_EQ(log.FileName(), Path("run.log"));
+  log.SetFileName("");
+  EXPECT_FALSE(log.IsOpen());
+}
+
+TEST_F(LogFileTest, LineVariantsPutTheBreakFirst) {
+  PLAXLogFile log;
+  log.SetFileName(Path("run.log"));
+  log.LogStringLN("a");
+  log.LogStringLN("b");
+  log.LogClose();
+  EXPECT_EQ(Contents(Path("run.log")), QByteArray("\r\na\r\nb"));
+}
+
+TEST_F(LogFileTest, TextIsWrittenUnchanged) {
+  PLAXLogFile log;
+  log.SetFileName(Path("run.log"));
+  log.LogString(QString::fromUtf8("Tiefe 12.5 m\n\u00e9\t"));
+  log.LogStringFlush("!");
+  EXPECT_FALSE(log.IsOpen());
+  EXPECT_EQ(Contents(Path("run.log")), QByteArray("Tiefe 12.5 m\n\xC3\xA9\t!"));
+}
+
+TEST_F(LogFileTest, SameNameKeepsTheFileOpen) {
+  PLAXLogFile log;
+  log.SetFileName(Path("run.log"));
+  log.LogString("one");
+  log.LogClose();
+  log.LogString("two");  // reopens on demand
+  ASSERT_TRUE(log.IsOpen());
+  log.SetFileName(Path("run.log"));
+  EXPECT_TRUE(log.IsOpen());
+  log.LogStringLNFlush("three");
+  EXPECT_FALSE(log.IsOpen());
+  EXPECT_EQ(Contents(Path("run.log")), QByteArray("onetwo\r\nthree"));
+}
+
+TEST_F(LogFileTest, NewNameClosesTheOldFile) {
+  PLAXLogFile log;
+  log.SetFileName(Path("first.log"));
+  log.LogString("1");
+  log.SetFileName(Path("second.log"));
+  log.LogString("2");
+  log.LogClose();
+  EXPECT_EQ(Contents(Path("first.log")), QByteArray("1"));
+  EXPECT_EQ(Contents(Path("second.log")), QByteArray("2"));
+}
+
+TEST_F(LogFileTest, AppendsToWhatEarlierRunsWrote) {
+  {
+    QFile earlier(Path("run.log"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier");
+  }
+  PLAXLogFile first;
+  first.SetFileName(Path("run.log"));
+  first.LogStringFlush(" first");
+  PLAXLogFile second;
+  second.SetFileName(Path("run.log"));
+  second.LogStringLN("second");
+  second.LogClose();
+  EXPECT_EQ(Contents(Path("run.log")), QByteArray("earlier first\r\nsecond"));
+}
+
+TEST_F(LogFileTest, ResetDeletesAndAMissingFileIsNoError) {
+  PLAXLogFile log;
+  log.SetFileName(Path("run.log"));
+  log.LogString("x");
+  log.LogReset();
+  EXPECT_FALSE(log.IsOpen());
+  EXPECT_FALSE(QFileInfo::exists(Path("run.log")));
+  EXPECT_NO_THROW(log.LogReset());
+  log.LogString("y");  // the next write starts a new file
+  log.LogClose();
+  EXPECT_EQ(Contents(Path("run.log")), QByteArray("y"));
+}
+
+TEST_F(LogFileTest, FailureToOpenReachesTheCaller) {
+  PLAXLogFile log;
+  const QString inMissingFolder = Path("no/such/folder/run.log");
+  try {
+    log.SetFileName(inMissingFolder);
+    FAIL() << "no error";
+  } catch (const LogFileError& error) {
+    EXPECT_NE(std::string(error.what()).find("run.log"), std::string::npos);
+  }
+  EXPECT_EQ(log.FileName(), inMissingFolder);
+  EXPECT_FALSE(log.IsOpen());
+  EXPECT_THROW(log.LogString("x"), LogFileError);
+  EXPECT_THROW(log.SetFileName(folder.path()), LogFileError);  // a folder is not a file
+}
+
+TEST_F(LogFileTest, DestructorClosesTheFile) {
+  {
+    PLAXLogFile log;
+    log.SetFileName(Path("run.log"));
+    log.LogString("kept");
+  }
+  EXPECT_EQ(Contents(Path("run.log")), QByteArray("kept"));
+}
+
+}  // namespace
+}  // namespace scrb
