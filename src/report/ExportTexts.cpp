@@ -1,0 +1,102 @@
+#include "report/ExportTexts.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "logbook/ProfileDecoder.h"
+#include "report/FieldDecoders.h"
+#include "report/NumberFormat.h"
+
+namespace scrb {
+
+namespace {
+
+constexpr std::string_view kTab = "\t";
+constexpr std::string_view kLineEnd = "\r\n";
+
+double ValueAt(const std::vector<double>& values, int index) {
+  return index >= 0 && static_cast<size_t>(index) < values.size() ? values[static_cast<size_t>(index)] : 0.0;
+}
+
+// The air columns show the minute that ended last: the sample that closes it, never before the
+// first sample nor past the last.
+int LastCompletedMinuteSample(int sample, int sampleCount) {
+  const int j = (sample + 1) / 3 * 3 - 1;
+  return std::clamp(j, 0, sampleCount - 1);
+}
+
+// Saturation results left over from another model have rows that do not match this one; reading
+// them would mix models or run past the rows, so such a dive is computed afresh.
+void EnsureSaturation(DiveRecord& dive, const DecoModel& model, const SaturationProgress& progress) {
+  ComputeSaturation(dive, model, progress);
+  if (model.TissueCount > 0 && !SaturationFits(dive, model)) {
+    dive.SaturationComputed = false;
+    ComputeSaturation(dive, model, progress);
+  }
+}
+
+}  // namespace
+
+std::string AllDivesText(const Logbook& book) {
+  std::string text =
+      "Dive No\tDate\tTime\tDepth\tDuration\tLocation\tSite\tAir Consumption\tWater Temperature\tTank Size";
+  text += kLineEnd;
+  for (const DiveRecord& dive : book.Dives) {
+    for (const std::string& field :
+         {GeneralNumber(dive.DiveNumber), dive.DiveDate, dive.DiveTime, FormatOrUnknown(dive.MaxDepth),
+          dive.DivingTime, dive.Location, dive.Site, FormatOrUnknown(dive.AirConsumption),
+          FormatOrUnknown(dive.WaterTemperature)}) {
+      text += field;
+      text += kTab;
+    }
+    text += FormatOrUnknown(dive.TankCapacity);
+    text += kLineEnd;
+  }
+  return text;
+}
+
+std::string DiveProfileText(DiveRecord& dive, const DecoModel& model, const AirProgress& airProgress,
+                            const SaturationProgress& saturationProgress) {
+  const int tissues = std::max(model.TissueCount, 0);
+  std::string text = "Point No\tTime\tDepth\tAir Consumption\tTank Air";
+  for (int k = 1; k <= tissues; ++k) text += "\tTissue " + GeneralNumber(k);
+  text += kLineEnd;
+
+  DecodeProfile(dive);
+  if (dive.SampleCount <= 0) {
+    text += "No Data available";
+    text += kLineEnd;
+    return text;
+  }
+
+  ComputeAirModel(dive, airProgress);
+  if (tissues > 0) EnsureSaturation(dive, model, saturationProgress);
+  const bool haveAir = dive.BaseBreathRate != 0;
+  const bool haveTissues = tissues > 0 && SaturationFits(dive, model);
+
+  const int samples = std::min<int>(dive.SampleCount, static_cast<int>(dive.SampleDepth.size()));
+  for (int i = 0; i < samples; ++i) {
+    text += GeneralNumber(i + 1);
+    text += kTab;
+    text += SampleTimeText(i);
+    text += kTab;
+    text += FormatPattern(std::floor(dive.SampleDepth[static_cast<size_t>(i)] * 10 + 0.5) / 10, "00.0");
+    if (haveAir) {
+      const int j = LastCompletedMinuteSample(i, dive.SampleCount);
+      text += kTab;
+      text += FormatPattern(ValueAt(dive.SampleBreathRate, j), "0.0");
+      text += kTab;
+      text += FormatPattern(ValueAt(dive.SampleTankPressure, j), "0.0");
+    } else {
+      text += "\tNo Data\tNo Data";
+    }
+    for (int t = 0; t < tissues; ++t) {
+      text += kTab;
+      if (haveTissues) text += FormatPattern(ValueAt(dive.TissuePressure[static_cast<size_t>(t)], i), "0.00");
+    }
+    text += kLineEnd;
+  }
+  return text;
+}
+
+}  // namespace scrb
