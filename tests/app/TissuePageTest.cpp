@@ -1,0 +1,218 @@
+#include "app/TissuePage.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "app/ChartView.h"
+#include "app/ScrbLeg.h"
+#include "saturation/SaturationFixtures.h"
+
+namespace scrb {
+namespace {
+
+class TissuePageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    LoadDecoModel(context.Model, 0);
+    context.Book.Dives.push_back(test::DiveWithDepths({0, 10, 0}));
+    context.Book.Dives.push_back(test::DiveWithDepths(std::vector<double>(30, 18.4)));
+    context.Book.Dives.push_back(test::DiveWithDepths({}));
+    context.Book.CurrentDive = 1;
+    page.resize(700, 500);
+    QObject::connect(&page, &DivePage::RedrawRequested, [this] { ++redraws; });
+  }
+
+  // As the main window shows a dive.
+  void Show(int index) {
+    context.Book.CurrentDive = index;
+    context.Readouts.ChartsReady = false;
+    context.Readouts.ResetCursors();
+    page.ShowDive(index);
+    context.Readouts.ChartsReady = true;
+  }
+
+  DiveRecord& Dive(int index) { return context.Book.Dives[static_cast<size_t>(index)]; }
+
+  AppContext context;
+  TissuePage page{context};
+  int redraws = 0;
+};
+
+TEST_F(TissuePageTest, ShowsTheSummaryOfEachDive) {
+  Show(1);
+  EXPECT_TRUE(Dive(1).SaturationComputed);
+  EXPECT_TRUE(page.Label54()->text().startsWith("Max Oversaturation = "));
+  // The fast tissue peaks on the final surface step, sample 30.
+  EXPECT_TRUE(page.Label54()->text().endsWith(" % at Time=10'20\" on tissue 1"))
+      << page.Label54()->text().toStdString();
+
+  // A dive without samples has no summary of its own and must not keep the previous one.
+  Show(2);
+  EXPECT_EQ(page.Label54()->text(), "");
+}
+
+TEST_F(TissuePageTest, ReadoutFollowsTheMouseOverBothCharts) {
+  Show(1);
+  page.SatuPictureMouseMove(1000, 0);
+  EXPECT_TRUE(page.Label52()->text().startsWith("Time=10'00\", Depth=18.4 m, Max="));
+  EXPECT_TRUE(page.Label53()->text().startsWith("Max="));
+  EXPECT_EQ(page.SatuPicture()->CursorX(), 1000);
+  EXPECT_EQ(page.SatuRelPicture()->CursorX(), 1000);
+  EXPECT_EQ(context.Readouts.SatuCursorX, 1000.0f);
+
+  emit page.SatuRelPicture()->MouseMoved(0, 0);
+  EXPECT_TRUE(page.Label52()->text().startsWith("Time=00'20\""));
+  EXPECT_EQ(page.SatuPicture()->CursorX(), 0);
+
+  // The chart's last minute and anything outside it leave labels and cursor alone.
+  const QString before = page.Label52()->text();
+  page.SatuPictureMouseMove(1050, 0);
+  page.SatuPictureMouseMove(-5, 0);
+  EXPECT_EQ(page.Label52()->text(), before);
+  EXPECT_EQ(page.SatuPicture()->CursorX(), 0);
+
+  // Showing the dive again wipes the cursor and the readouts.
+  Show(1);
+  EXPECT_FALSE(page.SatuPicture()->CursorX());
+  EXPECT_FALSE(page.SatuRelPicture()->CursorX());
+  EXPECT_EQ(page.Label52()->text(), "");
+}
+
+TEST_F(TissuePageTest, NoReadoutWhileDrawingOrFromAnotherModelsResults) {
+  Show(1);
+  context.Readouts.ChartsReady = false;
+  page.SatuPictureMouseMove(500, 0);
+  EXPECT_EQ(page.Label52()->text(), "");
+
+  context.Readouts.ChartsReady = true;
+  LoadDecoModel(context.Model, 2);  // results still of the 8-tissue model
+  page.SatuPictureMouseMove(500, 0);
+  EXPECT_EQ(page.Label52()->text(), "");
+  EXPECT_FALSE(page.SatuPicture()->CursorX());
+}
+
+TEST_F(TissuePageTest, TypedSurfacePressure) {
+  Show(1);
+  ScrbLeg* window = page.ModelWindow();
+  window->Prepare();
+  EXPECT_EQ(window->Text1()->text(), "  1.000");
+
+  window->Text1()->setText("1.2");
+  window->Command1Click();
+  EXPECT_EQ(Dive(1).SurfacePressure, 1.2);
+  EXPECT_FALSE(Dive(1).SaturationComputed);
+  EXPECT_EQ(redraws, 1);
+  Show(1);
+  EXPECT_TRUE(Dive(1).SaturationComputed);
+  window->Prepare();
+  EXPECT_EQ(window->Text1()->text(), "  1.200");
+
+  struct Case {
+    const char* Text;
+    double Pressure;
+  };
+  for (const Case& c : {Case{"0.1", 1.2}, Case{"0.05", 1.2}, Case{"abc", 1.2}, Case{"", 1.2},
+                        Case{"  1.200", 1.2}, Case{"0.11", 0.11}}) {
+    SCOPED_TRACE(c.Text);
+    Show(1);
+    window->Prepare();
+    window->Text1()->setText(c.Text);
+    window->Command1Click();
+    EXPECT_EQ(Dive(1).SurfacePressure, c.Pressure);
+    EXPECT_EQ(Dive(1).SaturationComputed, c.Pressure == 1.2);
+  }
+  // Only the selected dive takes the pressure.
+  EXPECT_EQ(Dive(0).SurfacePressure, 1.0);
+}
+
+TEST_F(TissuePageTest, EveryWayOfClosingActsAsTheCloseButton) {
+  Show(1);
+  ScrbLeg* window = page.ModelWindow();
+
+  window->Prepare();
+  window->show();
+  window->Text1()->setText("0.9");
+  window->close();  // the window system's close control
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(Dive(1).SurfacePressure, 0.9);
+  EXPECT_EQ(redraws, 1);
+
+  window->Prepare();
+  window->show();
+  window->Text1()->setText("0.8");
+  window->reject();  // Escape
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(Dive(1).SurfacePressure, 0.8);
+  EXPECT_EQ(redraws, 2);
+}
+
+TEST_F(TissuePageTest, ModalOpeningEndsWithTheDiveShownAgain) {
+  Show(1);
+  QTimer::singleShot(0, &page, [this] {
+    page.ModelWindow()->Option1(2)->click();
+    page.ModelWindow()->Command1()->click();
+  });
+  page.Command2Click();
+  EXPECT_EQ(redraws, 1);
+  EXPECT_EQ(context.Model.DecoModelNumber, 2);
+  Show(1);
+  EXPECT_EQ(Dive(1).TissuePressure.size(), 16u);
+}
+
+TEST_F(TissuePageTest, ModelChoiceClearsEveryDive) {
+  Show(0);
+  Show(1);
+  ScrbLeg* window = page.ModelWindow();
+  window->Prepare();
+  EXPECT_TRUE(window->Option1(0)->isChecked());
+  EXPECT_TRUE(Dive(1).SaturationComputed);  // nothing changed, nothing cleared
+
+  window->Option1(2)->click();
+  window->Option1(0)->click();
+  EXPECT_EQ(context.Model.DecoModelNumber, 0);
+  EXPECT_EQ(context.Model.TissueCount, 8);
+  for (const DiveRecord& dive : context.Book.Dives) EXPECT_FALSE(dive.SaturationComputed);
+}
+
+TEST_F(TissuePageTest, LoadedModelIsSelectedWhenTheWindowOpens) {
+  struct Case {
+    int Loaded;
+    int Selected;
+    int Tissues;
+  };
+  for (const Case& c : {Case{1, 1, 12}, Case{2, 2, 15}, Case{7, 0, 8}, Case{-1, 0, 8}}) {
+    SCOPED_TRACE(c.Loaded);
+    AppContext local;
+    local.Model.DecoModelNumber = -1;
+    LoadDecoModel(local.Model, c.Loaded);
+    local.Book.Dives.push_back(test::DiveWithDepths({10}));
+    local.Book.Dives.back().SaturationComputed = true;
+    local.Book.CurrentDive = 0;
+    ScrbLeg window(local);
+    window.Prepare();
+    EXPECT_TRUE(window.Option1(c.Selected)->isChecked());
+    // The window always shows, and puts in force, a model that has a button.
+    EXPECT_EQ(local.Model.DecoModelNumber, c.Selected);
+    EXPECT_EQ(local.Model.TissueCount, c.Tissues);
+    EXPECT_FALSE(local.Book.Dives[0].SaturationComputed);
+  }
+}
+
+TEST_F(TissuePageTest, NoDiveSelected) {
+  context.Book.CurrentDive = -1;
+  ScrbLeg* window = page.ModelWindow();
+  window->Prepare();
+  EXPECT_EQ(window->Text1()->text(), "No dive selected");
+  window->Text1()->setText("1.5");
+  window->Command1Click();
+  for (const DiveRecord& dive : context.Book.Dives) EXPECT_EQ(dive.SurfacePressure, 1.0);
+  EXPECT_EQ(redraws, 1);
+}
+
+}  // namespace
+}  // namespace scrb
