@@ -1,0 +1,60 @@
+// The General page, details, raw dump and number texts over every dive the reader keeps, before
+// and after decoding.
+
+#include <array>
+
+#include "FuzzSupport.h"
+#include "logbook/ProfileDecoder.h"
+#include "report/DateFormat.h"
+#include "report/FieldDecoders.h"
+#include "report/NumberFormat.h"
+#include "report/ReportTexts.h"
+
+using namespace scrb;
+using scrb::fuzz::Check;
+
+namespace {
+
+void CheckNumberTexts(FuzzedDataProvider& parameters) {
+  static constexpr std::array<const char*, 8> kPatterns = {"0", "00", "0000", "0.0", "00.0", "0.00", "#", "0.000"};
+  for (int i = 0; i < 4 && parameters.remaining_bytes() > 0; ++i) {
+    const double value = parameters.ConsumeBool() ? parameters.ConsumeFloatingPoint<double>()
+                                                  : parameters.ConsumeFloatingPointInRange(-1e6, 1e6);
+    Check(!GeneralNumber(value).empty(), "general number");
+    Check(!GeneralNumberSingle(static_cast<float>(value)).empty(), "general number single");
+    Check(!FormatPattern(value, kPatterns[parameters.ConsumeIntegralInRange<size_t>(0, kPatterns.size() - 1)]).empty(),
+          "pattern");
+    const int32_t code = parameters.ConsumeIntegral<int32_t>();
+    AltitudeText(code);
+    WeatherText(code);
+    SuitText(code);
+    AlarmText(code);
+    DiveTypeText(code);
+    ActivityText(code);
+    SampleFlagsText(code);
+    SampleStatusText(code);
+    SampleTimeText(code);
+    BitsText(parameters.ConsumeIntegral<int64_t>(), parameters.ConsumeIntegralInRange(0, 64));
+  }
+  LongDateText(parameters.ConsumeRandomLengthString(16));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzedDataProvider parameters = fuzz::Parameters(data, size);
+  for (DiveRecord& dive : fuzz::ReadDives(data, size)) {
+    const DiveSummary summary = SummaryTexts(dive);
+    Check(!summary.Lines.empty(), "summary lines");
+    LongDateText(dive.DiveDate);
+    DetailsText(dive);
+    DecodeProfile(dive);
+    RawDumpText(dive);
+    DetailsText(dive);
+    for (size_t offset = 0; offset < dive.ProfileData.size() && offset < 40; offset += 2) {
+      BytePairRow(dive.ProfileData, offset);
+    }
+  }
+  CheckNumberTexts(parameters);
+  return 0;
+}
