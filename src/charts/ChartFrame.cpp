@@ -65,13 +65,25 @@ void ApplyScale(ChartSurface& surface, const Corners& c) {
 void DrawVerticalGrid(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
                       ChartSurface& surface, float bottomEdge) {
   const int64_t step = GridStep(surface.ScaleX(kGridSpacingMillimetres));
+  // Grid lines are at least 5 mm apart but labels such as "10.5" can be wider than that; a label
+  // that would run into the one before is left out rather than printed over it.
+  const double gap = std::fabs(surface.TextWidth(" ")) / 2;
+  bool labelled = false;
+  double lastLabelX = 0;
+  double lastHalfWidth = 0;
   for (int64_t i = xLeft; NotPassed(i, xRight, step); i += step) {
     const auto x = static_cast<double>(i);
     surface.Line(x, yBottom, x, yTop, kGridColor);
     const std::string label = AxisLabel(i);
+    const double width = surface.TextWidth(label);
+    const double halfWidth = std::fabs(width) / 2;
+    if (labelled && std::fabs(x - lastLabelX) < lastHalfWidth + halfWidth + gap) continue;
     surface.SetCurrentY((bottomEdge + yBottom - surface.TextHeight(label)) / 2);
-    surface.SetCurrentX(x - surface.TextWidth(label) / 2);
+    surface.SetCurrentX(x - width / 2);
     surface.Print(label);
+    labelled = true;
+    lastLabelX = x;
+    lastHalfWidth = halfWidth;
   }
 }
 

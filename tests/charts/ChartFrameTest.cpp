@@ -208,3 +208,35 @@ TEST(DrawStripFrame, NeedsWidthAndSomeHeight) {
 
 }  // namespace
 }  // namespace scrb
+
+namespace scrb {
+namespace {
+
+TEST(DrawChartFrame, TimeLabelsThatWouldOverlapAreLeftOutButTheirLinesStay) {
+  // 300 twips per character: "0.5" is wider than the 5 mm between grid lines.
+  test::RecordingSurface s(6975, 4875, 300);
+  DrawChartFrame(0, 150, 2500, 0, s, 0);
+  std::vector<double> gridXs;
+  std::vector<std::string> timeLabels;
+  for (const test::RecordedOp& op : s.Ops()) {
+    if (op.Type == test::RecordedOp::Kind::Line && op.X1 == op.X2) gridXs.push_back(op.X1);
+    if (op.Type == test::RecordedOp::Kind::Print && op.Text.size() > 0 &&
+        op.Y1 > 2500) {
+      timeLabels.push_back(op.Text);
+    }
+  }
+  ASSERT_GT(gridXs.size(), 3u);
+  ASSERT_GE(timeLabels.size(), 2u);
+  EXPECT_LT(timeLabels.size(), gridXs.size());
+  EXPECT_EQ(timeLabels.front(), "0");
+  const std::vector<test::RecordedOp> prints = s.Prints();
+  for (size_t i = 1; i < prints.size(); ++i) {
+    const test::RecordedOp& a = prints[i - 1];
+    const test::RecordedOp& b = prints[i];
+    if (a.Y1 != b.Y1 || a.Y1 <= 2500) continue;  // neighbouring time labels only
+    EXPECT_GE(b.X1, a.X1 + s.TextWidth(a.Text)) << a.Text << " / " << b.Text;
+  }
+}
+
+}  // namespace
+}  // namespace scrb

@@ -1,0 +1,174 @@
+#include "app/DepthPages.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "app/ChartView.h"
+#include "charts/AlarmStrip.h"
+#include "charts/DepthChart.h"
+#include "charts/DepthReadout.h"
+#include "charts/VerticalSpeedChart.h"
+
+namespace scrb {
+
+namespace {
+
+// Heights of the alarm strips in twips: the strips keep them when the window grows.
+constexpr int kDiveAlarmStripTwips = 615;
+constexpr int kSpeedAlarmStripTwips = 495;
+
+int TwipsToPixels(int twips, const QWidget* widget) {
+  return static_cast<int>(std::lround(twips * widget->logicalDpiY() / 1440.0));
+}
+
+ChartView* NewChart(const char* name, QWidget* parent) {
+  auto* view = new ChartView(parent);
+  view->setObjectName(QString::fromLatin1(name));
+  return view;
+}
+
+QLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+// Wide enough for the longest reading, so the line does not jump as the mouse moves.
+QLabel* NewReadout(const char* name, const char* widestText, QWidget* parent) {
+  QLabel* label = NewLabel(name, QString(), parent);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromUtf8(widestText)));
+  return label;
+}
+
+QLabel* NewDepthReadout(const char* name, QWidget* parent) {
+  return NewReadout(name, "Time=000'00\" Depth=000.0 m", parent);
+}
+
+// A caption on the left and a readout on the right of one line.
+QHBoxLayout* LabelRow(QLabel* left, QLabel* right) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(left, 1);
+  row->addWidget(right, 0);
+  return row;
+}
+
+// The depth profile with its alarm strip right underneath, as one block sharing the time axis.
+QVBoxLayout* ProfileBlock(ChartView* depth, ChartView* alarms, int alarmHeight) {
+  auto* block = new QVBoxLayout;
+  block->setSpacing(0);
+  alarms->setFixedHeight(alarmHeight);
+  block->addWidget(depth, 1);
+  block->addWidget(alarms, 0);
+  return block;
+}
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// The dive the readout reads, when the charts are finished and the mouse is over a sample.
+std::optional<int32_t> SampleUnderMouse(const AppContext& context, double x) {
+  if (!context.Readouts.ChartsReady || !context.Book.HasCurrentDive()) return {};
+  const DiveRecord& dive = context.Book.Dives[static_cast<size_t>(context.Book.CurrentDive)];
+  return DepthReadoutSample(dive, static_cast<float>(x));
+}
+
+}  // namespace
+
+DepthChartPage::DepthChartPage(AppContext& context, QWidget* parent)
+    : DivePage(context, parent) {
+  depthPicture_ = NewChart("DepthPicture1", this);
+  alarmPicture_ = NewChart("AlarmPicture1", this);
+  label40_ = NewLabel("Label40_1", QString(), this);
+  label42_ = NewDepthReadout("Label42_1", this);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(LabelRow(label40_, label42_));
+  layout->addLayout(
+      ProfileBlock(depthPicture_, alarmPicture_, TwipsToPixels(kDiveAlarmStripTwips, this)), 1);
+
+  connect(depthPicture_, &ChartView::MouseMoved, this, &DepthChartPage::DepthPictureMouseMove);
+  connect(alarmPicture_, &ChartView::MouseMoved, this, &DepthChartPage::DepthPictureMouseMove);
+}
+
+void DepthChartPage::ShowDive(int index) {
+  const Logbook& book = context_.Book;
+  if (index < 0 || index >= book.DiveCount()) return;
+  const DiveRecord& dive = book.Dives[static_cast<size_t>(index)];
+
+  label42_->clear();
+  depthPicture_->HideCursor();
+  alarmPicture_->HideCursor();
+  label40_->setText(Text(DepthChartTitle(dive)));
+  DrawDepthChart(dive, depthPicture_->Surface());
+  DrawAlarmStrip(dive, alarmPicture_->Surface(), 1);
+}
+
+void DepthChartPage::DepthPictureMouseMove(double x, double) {
+  const std::optional<int32_t> sample = SampleUnderMouse(context_, x);
+  if (!sample) return;
+  label42_->setText(Text(DepthReadoutText(context_.Book.Current(), *sample)));
+  depthPicture_->SetCursorX(x);
+  alarmPicture_->SetCursorX(x);
+  context_.Readouts.DepthCursorX[1] = static_cast<float>(x);
+}
+
+SpeedPage::SpeedPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
+  depthPicture_ = NewChart("DepthPicture0", this);
+  alarmPicture_ = NewChart("AlarmPicture0", this);
+  dDepthPicture_ = NewChart("DDepthPicture", this);
+  label40_ = NewLabel("Label40_0", QString(), this);
+  label42_ = NewDepthReadout("Label42_0", this);
+  label43_ = NewReadout("Label43", " Vertical Speed=-000.0 m/min", this);
+  QLabel* label41 = NewLabel("Label41", Text(kSpeedChartTitle), this);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(LabelRow(label40_, label42_));
+  layout->addLayout(
+      ProfileBlock(depthPicture_, alarmPicture_, TwipsToPixels(kSpeedAlarmStripTwips, this)), 1);
+  layout->addLayout(LabelRow(label41, label43_));
+  layout->addWidget(dDepthPicture_, 1);
+
+  connect(depthPicture_, &ChartView::MouseMoved, this, &SpeedPage::DepthPictureMouseMove);
+  connect(alarmPicture_, &ChartView::MouseMoved, this, &SpeedPage::DepthPictureMouseMove);
+  connect(dDepthPicture_, &ChartView::MouseMoved, this, &SpeedPage::DepthPictureMouseMove);
+}
+
+void SpeedPage::ShowDive(int index) {
+  const Logbook& book = context_.Book;
+  if (index < 0 || index >= book.DiveCount()) return;
+  const DiveRecord& dive = book.Dives[static_cast<size_t>(index)];
+
+  label42_->clear();
+  label43_->clear();
+  depthPicture_->HideCursor();
+  alarmPicture_->HideCursor();
+  dDepthPicture_->HideCursor();
+  label40_->setText(Text(DepthChartTitle(dive)));
+  DrawDepthChart(dive, depthPicture_->Surface());
+  DrawVerticalSpeedChart(dive, dDepthPicture_->Surface());
+  DrawAlarmStrip(dive, alarmPicture_->Surface(), 0);
+}
+
+void SpeedPage::DepthPictureMouseMove(double x, double) {
+  const std::optional<int32_t> sample = SampleUnderMouse(context_, x);
+  if (!sample) return;
+  const DiveRecord& dive = context_.Book.Current();
+  label42_->setText(Text(DepthReadoutText(dive, *sample)));
+  depthPicture_->SetCursorX(x);
+  alarmPicture_->SetCursorX(x);
+  context_.Readouts.DepthCursorX[0] = static_cast<float>(x);
+
+  // The first sample has no speed of its own: the speed readout keeps what it showed.
+  const std::optional<std::string> speed = SpeedReadoutText(dive, *sample);
+  if (!speed) return;
+  label43_->setText(Text(*speed));
+  dDepthPicture_->SetCursorX(x);
+  context_.Readouts.SpeedCursorX = static_cast<float>(x);
+}
+
+}  // namespace scrb
