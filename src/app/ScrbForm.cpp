@@ -49,6 +49,7 @@ ScrbForm::ScrbForm(AppContext& context, SettingsStore& settings, QWidget* parent
   ChooseFile = [this](const QString& title, const QString& filter) {
     return QFileDialog::getOpenFileName(this, title, QString(), filter);
   };
+  Beep = [] { QApplication::beep(); };
   ShowMessage = [this](const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, "Bathyscribe", text, QMessageBox::Ok, this);
     box.exec();
@@ -112,6 +113,9 @@ void ScrbForm::BuildWidgets() {
   layout->addLayout(top, 1);
   layout->addLayout(bottom);
   setCentralWidget(central);
+  // The window's own minimum size rule (with its beep) decides how small it gets, not the sum
+  // of the pages' preferred sizes.
+  central->setMinimumSize(1, 1);
   resize(9255 / 15, 7035 / 15 + 24);
 }
 
@@ -183,8 +187,11 @@ void ScrbForm::LoadWindow() {
   if (state == 0) {
     const double w = SettingNumber(settings_.GetSetting(settings::kWidth, ""));
     const double h = SettingNumber(settings_.GetSetting(settings::kHeight, ""));
-    if (w != 0) resize(std::max(1, static_cast<int>(w / twips)), height());
-    if (h != 0) resize(width(), std::max(1, static_cast<int>(h / twips)));
+    // The saved sizes are outer sizes, frame included.
+    const int frameW = frameGeometry().width() - width();
+    const int frameH = frameGeometry().height() - height();
+    if (w != 0) resize(std::max(1, static_cast<int>(std::lround(w / twips)) - frameW), height());
+    if (h != 0) resize(width(), std::max(1, static_cast<int>(std::lround(h / twips)) - frameH));
   } else if (state == 1) {
     showMinimized();
   } else {
@@ -388,7 +395,7 @@ void ScrbForm::resizeEvent(QResizeEvent* event) {
   const int minWidth = static_cast<int>(std::ceil(kMinWidthTwips / twips));
   const int minHeight = static_cast<int>(std::ceil(kMinHeightTwips / twips));
   if (frameGeometry().width() < minWidth || frameGeometry().height() < minHeight) {
-    QApplication::beep();
+    Beep();
     const int extraW = frameGeometry().width() - w;
     const int extraH = frameGeometry().height() - h;
     resize(std::max(w, minWidth - extraW), std::max(h, minHeight - extraH));
@@ -397,10 +404,6 @@ void ScrbForm::resizeEvent(QResizeEvent* event) {
   lastWidth_ = w;
   lastHeight_ = h;
   ScheduleRedraw();
-}
-
-void ScrbForm::changeEvent(QEvent* event) {
-  QMainWindow::changeEvent(event);
 }
 
 void ScrbForm::ScheduleRedraw() {

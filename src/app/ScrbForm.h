@@ -37,6 +37,7 @@ class ScrbForm : public QMainWindow {
   std::function<int()> RunDisclaimer;
   std::function<QString(const QString& title, const QString& filter)> ChooseFile;
   std::function<void(const QString& text)> ShowMessage;
+  std::function<void()> Beep;
 
   // Reads the settings and the last logbook; false when the user refused the disclaimer, and the
   // program must end without saving anything.
@@ -71,7 +72,6 @@ class ScrbForm : public QMainWindow {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   void BuildMenus();

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QListView>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -310,6 +312,45 @@ TEST(ScrbForm, ExitThenStartAgainRestoresPageDiveModelAndDisplayOption) {
   fourth.settings = std::make_unique<QtSettingsStore>(first.iniPath);
   fourth.Start();
   EXPECT_EQ(fourth.form->ListIndex(), 2);
+}
+
+}  // namespace
+}  // namespace scrb
+
+namespace scrb {
+namespace {
+
+TEST(ScrbFormLayout, MinimumSizeBeepsAndResizeRedrawsOnce) {
+  Window w;
+  w.settings->SaveSetting("NoWarning", "1");
+  w.settings->SaveSetting("WindowState", "0");
+  w.settings->SaveSetting("Width", "12000");
+  w.settings->SaveSetting("Height", "9000");
+  int beeps = 0;
+  w.Create();
+  w.form->Beep = [&beeps] { ++beeps; };
+  ASSERT_TRUE(w.form->StartUp());
+  w.form->LoadWindow();
+  w.form->OpenLogbook(WriteLogbook("three.log", Logbook(3)));
+  QApplication::processEvents();
+  const int dpi = static_cast<int>(w.form->screen()->logicalDotsPerInch());
+  EXPECT_EQ(w.form->frameGeometry().width(), 12000 * dpi / 1440);
+
+  int shows = w.form->ShowCount();
+  w.form->resize(w.form->size());
+  QApplication::processEvents();
+  EXPECT_EQ(w.form->ShowCount(), shows);
+
+  w.form->resize(w.form->width() + 50, w.form->height() + 60);
+  w.form->resize(w.form->width() + 50, w.form->height() + 60);
+  QApplication::processEvents();
+  EXPECT_EQ(w.form->ShowCount(), shows + 1);
+  EXPECT_EQ(beeps, 0);
+
+  w.form->resize(3000 * dpi / 1440, w.form->height());
+  QApplication::processEvents();
+  EXPECT_EQ(beeps, 1);
+  EXPECT_EQ(w.form->frameGeometry().width(), (4600 * dpi + 1439) / 1440);
 }
 
 }  // namespace
