@@ -1,7 +1,33 @@
+#include "charts/AlarmStrip.h"
+#include "charts/DepthChart.h"
+#include "charts/VerticalSpeedChart.h"
 #include "cli/ChartRegistry.h"
+#include "logbook/ProfileDecoder.h"
 
 namespace scrb::cli {
 
-std::vector<ChartEntry> DiveChartEntries() { return {}; }
+namespace {
+
+// The alarm strip of the "&Dive" page is 615 twips high: 41 pixels on a 96 dpi screen.
+constexpr int kAlarmStripHeightPixels = 41;
+
+const DiveRecord& DecodedDive(RenderContext& context) {
+  DiveRecord& dive = context.Book.Dives[static_cast<size_t>(context.Dive)];
+  DecodeProfile(dive);
+  return dive;
+}
+
+}  // namespace
+
+std::vector<ChartEntry> DiveChartEntries() {
+  return {
+      {"depth", 600,
+       [](RenderContext& c, ChartSurface& s) { DrawDepthChart(DecodedDive(c), s); }},
+      {"alarms", kAlarmStripHeightPixels,
+       [](RenderContext& c, ChartSurface& s) { DrawAlarmStrip(DecodedDive(c), s, c.View); }},
+      {"speed", 600,
+       [](RenderContext& c, ChartSurface& s) { DrawVerticalSpeedChart(DecodedDive(c), s); }},
+  };
+}
 
 }  // namespace scrb::cli

@@ -1,12 +1,223 @@
+#include <QBuffer>
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <filesystem>
 #include <ostream>
 
+#include "cli/ChartRegistry.h"
 #include "cli/Commands.h"
+#include "render/PainterSurface.h"
+#include "report/NumberFormat.h"
+#include "saturation/DecoModel.h"
+#include "saturation/SurfacePressureEntry.h"
 
 namespace scrb::cli {
 
-int RunRender(const CliArgs&, std::ostream&, std::ostream& err) {
-  err << "bathyscribe-cli: render is not available yet\n";
-  return kExitUsage;
+namespace {
+
+constexpr int kDefaultWidthPixels = 1200;
+constexpr int kLargestSidePixels = 16384;
+constexpr double kRenderDpi = 96;
+
+enum class OutputKind { Png, Svg, Pdf };
+
+struct PixelSize {
+  int Width;
+  int Height;
+};
+
+std::vector<ChartEntry> AllChartEntries() {
+  std::vector<ChartEntry> entries = DiveChartEntries();
+  for (auto list : {AirChartEntries(), SaturationChartEntries()}) {
+    entries.insert(entries.end(), list.begin(), list.end());
+  }
+  return entries;
+}
+
+std::string ChartNames(const std::vector<ChartEntry>& entries) {
+  std::string names;
+  for (const ChartEntry& entry : entries) names += (names.empty() ? "" : ", ") + entry.Name;
+  return names;
+}
+
+const ChartEntry& ChartOption(const CliArgs& args, const std::vector<ChartEntry>& entries) {
+  const std::optional<std::string> name = args.Option("chart");
+  if (!name || name->empty()) throw UsageError{"--chart NAME is required"};
+  const auto it = std::find_if(entries.begin(), entries.end(),
+                               [&](const ChartEntry& e) { return e.Name == *name; });
+  if (it == entries.end()) {
+    throw UsageError{"unknown chart \"" + *name + "\"; the charts are " + ChartNames(entries)};
+  }
+  return *it;
+}
+
+OutputKind OutputKindOf(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (extension == ".png") return OutputKind::Png;
+  if (extension == ".svg") return OutputKind::Svg;
+  if (extension == ".pdf") return OutputKind::Pdf;
+  throw UsageError{"--out must end in .png, .svg or .pdf, not \"" + path + "\""};
+}
+
+bool ParseSide(std::string_view text, int& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size() && value >= 1 &&
+         value <= kLargestSidePixels;
+}
+
+PixelSize SizeOption(const CliArgs& args, int defaultHeight) {
+  const std::optional<std::string> text = args.Option("size");
+  if (!text) return {kDefaultWidthPixels, defaultHeight};
+  const size_t cross = text->find('x');
+  PixelSize size{0, 0};
+  if (cross == std::string::npos ||
+      !ParseSide(std::string_view(*text).substr(0, cross), size.Width) ||
+      !ParseSide(std::string_view(*text).substr(cross + 1), size.Height)) {
+    throw UsageError{"--size takes WIDTHxHEIGHT in pixels, each from 1 to " +
+                     std::to_string(kLargestSidePixels) + ", not \"" + *text + "\""};
+  }
+  return size;
+}
+
+// Painting text needs a GUI application; without one (the command line) an off-screen one is
+// made for the rest of the process, so rendering works without a display.
+bool EnsureGuiApplication() {
+  if (QCoreApplication::instance() != nullptr) {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+  }
+  // The off-screen platform complains about a missing runtime folder it never uses; that is
+  // no news to someone rendering a chart from a script.
+  static const QtMessageHandler previous = qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext& where, const QString& message) {
+        if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
+        if (previous != nullptr) previous(type, where, message);
+      });
+  static int argc = 3;
+  static char name[] = "bathyscribe-cli";
+  static char platformSwitch[] = "-platform";
+  static char platform[] = "offscreen";
+  static char* argv[] = {name, platformSwitch, platform, nullptr};
+  static QGuiApplication* application = new QGuiApplication(argc, argv);
+  return application != nullptr;
+}
+
+void Draw(const ChartEntry& entry, RenderContext& context, QPaintDevice* device, QSizeF size) {
+  PainterSurface surface(device, size, kRenderDpi, kRenderDpi);
+  entry.Draw(context, surface);
+  surface.Finish();
+}
+
+QByteArray RenderPng(const ChartEntry& entry, RenderContext& context, PixelSize size) {
+  QImage image(size.Width, size.Height, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  Draw(entry, context, &image, QSizeF(size.Width, size.Height));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
+}
+
+QByteArray RenderSvg(const ChartEntry& entry, RenderContext& context, PixelSize size) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&buffer);
+  generator.setSize(QSize(size.Width, size.Height));
+  generator.setViewBox(QRect(0, 0, size.Width, size.Height));
+  generator.setResolution(static_cast<int>(kRenderDpi));
+  generator.setTitle(QString::fromStdString(entry.Name));
+  Draw(entry, context, &generator, QSizeF(size.Width, size.Height));
+  return bytes;
+}
+
+QByteArray RenderPdf(const ChartEntry& entry, RenderContext& context, PixelSize size) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setResolution(static_cast<int>(kRenderDpi));
+    const QSizeF points(size.Width * 72.0 / kRenderDpi, size.Height * 72.0 / kRenderDpi);
+    writer.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(QString::fromStdString(entry.Name));
+    Draw(entry, context, &writer, QSizeF(writer.width(), writer.height()));
+  }
+  return bytes;
+}
+
+bool WriteFile(const std::string& path, const QByteArray& bytes) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  return file.write(bytes) == bytes.size() && file.flush();
+}
+
+}  // namespace
+
+int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
+  const std::vector<ChartEntry> entries = AllChartEntries();
+  if (args.Option("list-charts")) {
+    for (const ChartEntry& entry : entries) out << entry.Name << "\n";
+    return kExitOk;
+  }
+
+  const ChartEntry& entry = ChartOption(args, entries);
+  const std::optional<std::string> outPath = args.Option("out");
+  if (!outPath || outPath->empty()) throw UsageError{"--out PATH is required"};
+  const OutputKind kind = OutputKindOf(*outPath);
+  const PixelSize size = SizeOption(args, entry.DefaultHeightPixels);
+  const int view = IntOption(args, "view", 1, 0, 1);
+  const int modelNumber = IntOption(args, "model", 0, 0, 2);
+  const std::optional<double> surfacePressure =
+      args.Option("surface-pressure")
+          ? std::optional<double>(DoubleOption(args, "surface-pressure", 1.0))
+          : std::nullopt;
+  if (surfacePressure && !(*surfacePressure > kMinSurfacePressure)) {
+    throw UsageError{"--surface-pressure takes a pressure in bar above " +
+                     GeneralNumber(kMinSurfacePressure)};
+  }
+
+  Logbook book;
+  const int status = LoadLogbooks(args.Files, book, err);
+  if (status == kExitUnreadable) return status;
+  const int dive = DiveOption(args, book);
+  if (surfacePressure) {
+    DiveRecord& record = book.Dives[static_cast<size_t>(dive)];
+    record.SurfacePressure = *surfacePressure;
+    record.SaturationComputed = false;
+  }
+  DecoModel model;
+  LoadDecoModel(model, modelNumber);
+
+  if (!EnsureGuiApplication()) {
+    err << "bathyscribe-cli: cannot draw: the program runs without a graphical application\n";
+    return kExitUsage;
+  }
+  RenderContext context{book, dive, model, view};
+  QByteArray bytes;
+  switch (kind) {
+    case OutputKind::Png: bytes = RenderPng(entry, context, size); break;
+    case OutputKind::Svg: bytes = RenderSvg(entry, context, size); break;
+    case OutputKind::Pdf: bytes = RenderPdf(entry, context, size); break;
+  }
+  if (bytes.isEmpty() || !WriteFile(*outPath, bytes)) {
+    err << "bathyscribe-cli: cannot write " << *outPath << "\n";
+    return kExitUnreadable;
+  }
+  return status;
 }
 
 }  // namespace scrb::cli
