@@ -27,11 +27,6 @@ TEST(FieldDecoders, CodeTablesFallBackOutsideTheirRange) {
   };
   const Case cases[] = {
       {0, "Unknown", "Unknown", "Unknown"},
-      {1, "Lower than 1000 m", "Clear", "No suit"},
-      {2, "Between 900m and 1950m", "Cloudy", "Shorty"},
-      {3, "Between 1700m and 2900m", "Misty - Fog", "One piece wetsuit"},
-      {4, "Between 2700m and 4000m", "Rain", "Two pieces wetsuit"},
-      {5, "Higher than 4000m", "Stormy", "Semi-dry"},
       {6, "Higher than 4000m", "Snow", "Dry suit"},
       {7, "Higher than 4000m", "Unknown", "Unknown"},
       {255, "Higher than 4000m", "Unknown", "Unknown"},
