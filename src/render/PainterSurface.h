@@ -79,7 +79,7 @@ class PainterSurface : public ChartSurface {
   void UsePen(Rgb color);
 
   QPaintDevice* device_ = nullptr;
-  QSizeF logicalSize_;
+  QSizeF logicalSize_{0, 0};
   double dpiX_ = 96;
   double dpiY_ = 96;
   double pixelRatio_ = 1;

@@ -1,0 +1,250 @@
+#include "render/PainterSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "charts/AlarmStrip.h"
+#include "charts/ChartFrame.h"
+#include "charts/DepthChart.h"
+#include "charts/ProfileSamples.h"
+#include "charts/VerticalSpeedChart.h"
+#include "logbook/DiveRecord.h"
+
+namespace scrb {
+namespace {
+
+QRgb ToQRgb(Rgb c) { return qRgb(c.R, c.G, c.B); }
+
+QImage WhiteImage(int width, int height, qreal ratio = 1) {
+  QImage image(static_cast<int>(width * ratio), static_cast<int>(height * ratio),
+               QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::white);
+  return image;
+}
+
+bool IsDark(QRgb pixel) { return qGray(pixel) < 128; }
+
+// Passes everything on and remembers where each text went, to check label placement in pixels.
+class PrintSpy : public ChartSurface {
+ public:
+  explicit PrintSpy(PainterSurface& inner) : inner_(inner) {}
+  struct Label {
+    std::string Text;
+    double X;
+    double Y;
+  };
+  std::vector<Label> Labels;
+
+  void Cls() override { inner_.Cls(); }
+  double Width() const override { return inner_.Width(); }
+  double Height() const override { return inner_.Height(); }
+  void Scale(double x1, double y1, double x2, double y2) override { inner_.Scale(x1, y1, x2, y2); }
+  double ScaleX(double mm) const override { return inner_.ScaleX(mm); }
+  double ScaleY(double mm) const override { return inner_.ScaleY(mm); }
+  void Line(double x1, double y1, double x2, double y2, Rgb c) override {
+    inner_.Line(x1, y1, x2, y2, c);
+  }
+  void LineTo(double x2, double y2, Rgb c) override { inner_.LineTo(x2, y2, c); }
+  double CurrentX() const override { return inner_.CurrentX(); }
+  double CurrentY() const override { return inner_.CurrentY(); }
+  void SetCurrentX(double x) override { inner_.SetCurrentX(x); }
+  void SetCurrentY(double y) override { inner_.SetCurrentY(y); }
+  void Print(const std::string& text) override {
+    Labels.push_back({text, inner_.CurrentX(), inner_.CurrentY()});
+    inner_.Print(text);
+  }
+  double TextWidth(const std::string& t) const override { return inner_.TextWidth(t); }
+  double TextHeight(const std::string& t) const override { return inner_.TextHeight(t); }
+  void SetDrawWidth(int pixels) override { inner_.SetDrawWidth(pixels); }
+
+ private:
+  PainterSurface& inner_;
+};
+
+// 45 m deep with a flat stretch; samples 6 to 8 carry the ascent alarm.
+DiveRecord AlarmDive() {
+  DiveRecord dive;
+  dive.DiveNumber = 3;
+  const std::vector<double> depths = {10, 25, 45, 45, 45, 30, 30, 30, 30, 30, 30, 10, 5, 5, 5};
+  dive.SampleCount = static_cast<int32_t>(depths.size());
+  dive.SampleDepth = depths;
+  dive.SampleDepth.push_back(0);
+  dive.SampleFlags.assign(depths.size() + 1, 0);
+  for (int k = 6; k <= 8; ++k) dive.SampleFlags[static_cast<size_t>(k)] = 4;
+  dive.MaxDepth = 45;
+  return dive;
+}
+
+QPoint PixelAt(const PainterSurface& surface, double x, double y) {
+  const std::optional<QPointF> p = surface.ToLogical(x, y);
+  EXPECT_TRUE(p.has_value());
+  return p ? QPoint(static_cast<int>(std::floor(p->x())), static_cast<int>(std::floor(p->y())))
+           : QPoint();
+}
+
+TEST(PainterSurface, LengthsAreTwipsFromTheLogicalDpi) {
+  QImage image = WhiteImage(465, 325);
+  PainterSurface at96(&image, QSizeF(465, 325), 96, 96);
+  EXPECT_DOUBLE_EQ(at96.Width(), 6975);
+  EXPECT_DOUBLE_EQ(at96.Height(), 4875);
+  PainterSurface at144(&image, QSizeF(465, 325), 144, 144);
+  EXPECT_DOUBLE_EQ(at144.Width(), 4650);
+  // Before any Scale the user units are twips; Scale makes ScaleY negative when y grows upward.
+  EXPECT_NEAR(at96.ScaleX(25.4), 1440, 1e-9);
+  at96.Scale(0, 100, 1000, -100);
+  EXPECT_NEAR(at96.ScaleX(25.4), 96 * 1000 / 465.0, 1e-9);
+  EXPECT_NEAR(at96.ScaleY(25.4), -96 * 200 / 325.0, 1e-9);
+  EXPECT_LT(at96.TextHeight("8"), 0);
+  EXPECT_GT(at96.TextWidth("8"), 0);
+}
+
+TEST(PainterSurface, UserAndPixelPositionsMapBothWays) {
+  QImage image = WhiteImage(400, 200);
+  PainterSurface surface(image);
+  surface.Scale(-50, 1300, 350, -100);
+  const std::optional<QPointF> p = surface.ToLogical(150, 600);
+  ASSERT_TRUE(p);
+  EXPECT_NEAR(p->x(), 200, 1e-9);
+  EXPECT_NEAR(p->y(), 100, 1e-9);
+  const std::optional<QPointF> back = surface.ToUser(*p);
+  ASSERT_TRUE(back);
+  EXPECT_NEAR(back->x(), 150, 1e-9);
+  EXPECT_NEAR(back->y(), 600, 1e-9);
+}
+
+TEST(PainterSurface, ClsKeepsTheCoordinateSystemAndPutsThePenAtItsOrigin) {
+  QImage image = WhiteImage(100, 100);
+  PainterSurface surface(image);
+  surface.Scale(-10, -10, 90, 90);
+  surface.Line(0, 0, 50, 50, kAlarmColor);
+  EXPECT_EQ(surface.CurrentX(), 50);
+  surface.Cls();
+  surface.Finish();
+  EXPECT_EQ(surface.CurrentX(), 0);
+  EXPECT_EQ(surface.CurrentY(), 0);
+  EXPECT_EQ(image.pixel(30, 30), qRgb(255, 255, 255));
+  surface.Line(0, 0, 0, 80, kAlarmColor);
+  surface.Finish();
+  EXPECT_EQ(image.pixel(10, 50), ToQRgb(kAlarmColor));
+}
+
+TEST(PainterSurface, PrintPutsTheTopLeftOfTheTextAtThePen) {
+  QImage image = WhiteImage(200, 100);
+  PainterSurface surface(image);
+  surface.Scale(0, 0, 200, 100);
+  surface.SetCurrentX(50);
+  surface.SetCurrentY(40);
+  surface.Print("H");
+  surface.Finish();
+  int left = 200;
+  int top = 100;
+  for (int y = 0; y < 100; ++y) {
+    for (int x = 0; x < 200; ++x) {
+      if (IsDark(image.pixel(x, y))) {
+        left = std::min(left, x);
+        top = std::min(top, y);
+      }
+    }
+  }
+  EXPECT_NEAR(left, 50, 2);
+  EXPECT_GE(top, 40);
+  EXPECT_LE(top, 40 + surface.TextHeight("H") / 2);
+}
+
+// The same chart at a large and a small size: red where the alarm flags are, blue elsewhere, the
+// reference lines, and every label inside the surface.
+TEST(PainterSurface, DepthChartPixelsAtTwoSizes) {
+  const DiveRecord dive = AlarmDive();
+  for (const QSize size : {QSize(1200, 600), QSize(320, 180)}) {
+    SCOPED_TRACE(size.width());
+    QImage image = WhiteImage(size.width(), size.height());
+    PainterSurface surface(image);
+    PrintSpy spy(surface);
+    DrawDepthChart(dive, spy);
+    surface.Finish();
+
+    // Flat stretches at 30 m: sample 7 -> 8 follows the flagged sample 7, sample 9 -> 10 does not.
+    const double red = (SampleTime(7) + SampleTime(8)) / 2;
+    const double blue = (SampleTime(9) + SampleTime(10)) / 2;
+    EXPECT_EQ(image.pixelColor(PixelAt(surface, red, 3000)).rgb(), ToQRgb(kAlarmColor));
+    EXPECT_EQ(image.pixelColor(PixelAt(surface, blue, 3000)).rgb(), ToQRgb(kNormalColor));
+
+    // Reference lines where the profile is elsewhere (at 5 m by then).
+    const double late = (SampleTime(13) + SampleTime(14)) / 2;
+    EXPECT_EQ(image.pixelColor(PixelAt(surface, late, 2000)).rgb(), ToQRgb(kTwentyMetreColor));
+    EXPECT_EQ(image.pixelColor(PixelAt(surface, late, 4000)).rgb(), ToQRgb(kFortyMetreColor));
+
+    ASSERT_FALSE(spy.Labels.empty());
+    for (const PrintSpy::Label& label : spy.Labels) {
+      const std::optional<QPointF> topLeft = surface.ToLogical(label.X, label.Y);
+      ASSERT_TRUE(topLeft);
+      const double right = topLeft->x() + surface.TextWidth(label.Text) /
+                                              (surface.ScaleX(25.4) / 96);
+      const double bottom = topLeft->y() + surface.TextHeight(label.Text) /
+                                               (surface.ScaleY(25.4) / 96);
+      EXPECT_GE(topLeft->x(), -0.5) << label.Text;
+      EXPECT_GE(topLeft->y(), -0.5) << label.Text;
+      EXPECT_LE(right, size.width() + 0.5) << label.Text;
+      EXPECT_LE(bottom, size.height() + 0.5) << label.Text;
+    }
+  }
+}
+
+TEST(PainterSurface, GridLinesStayCrispAtTwiceThePixelRatio) {
+  QImage image = WhiteImage(300, 200, 2);
+  PainterSurface surface(image);
+  EXPECT_DOUBLE_EQ(surface.Width(), 300 * 15.0);
+  DrawChartFrame(0, 1000, 2000, 0, surface, 0);
+  surface.Finish();
+  // Find a grid column in the plot area: exactly two device pixels of pure grid colour.
+  const int row = image.height() / 3;
+  int gridPixels = 0;
+  int blendedPixels = 0;
+  for (int x = 0; x < image.width(); ++x) {
+    const QRgb p = image.pixel(x, row);
+    if (p == ToQRgb(kGridColor)) ++gridPixels;
+    else if (p != qRgb(255, 255, 255)) ++blendedPixels;
+  }
+  EXPECT_GT(gridPixels, 0);
+  EXPECT_EQ(gridPixels % 2, 0);
+  EXPECT_EQ(blendedPixels, 0);
+}
+
+TEST(PainterSurface, DegenerateSurfacesDrawNothingAndNeverFail) {
+  const DiveRecord dive = AlarmDive();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  for (const QSizeF size : {QSizeF(0, 0), QSizeF(1, 1), QSizeF(20, 300), QSizeF(300, 5),
+                            QSizeF(-5, 10), QSizeF(nan, 10)}) {
+    QImage image = WhiteImage(20, 20);
+    PainterSurface surface(&image, size, 96, 96);
+    DrawDepthChart(dive, surface);
+    DrawVerticalSpeedChart(dive, surface);
+    DrawAlarmStrip(dive, surface, 1);
+    surface.Scale(0, 0, 0, 0);
+    surface.Line(nan, 1e300, -1e300, 5, kAlarmColor);
+    surface.Print("x");
+    EXPECT_TRUE(std::isfinite(surface.ScaleX(5)));
+    surface.Finish();
+  }
+  PainterSurface detached;
+  DrawDepthChart(dive, detached);
+  EXPECT_EQ(detached.Width(), 0);
+}
+
+TEST(PainterSurface, FarAwayCoordinatesAreClippedNotLost) {
+  QImage image = WhiteImage(100, 100);
+  PainterSurface surface(image);
+  surface.Scale(0, 0, 100, 100);
+  surface.Line(-1e12, 50, 1e12, 50, kAlarmColor);
+  surface.Finish();
+  EXPECT_EQ(image.pixel(5, 50), ToQRgb(kAlarmColor));
+  EXPECT_EQ(image.pixel(95, 50), ToQRgb(kAlarmColor));
+}
+
+}  // namespace
+}  // namespace scrb
