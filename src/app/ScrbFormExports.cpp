@@ -1,8 +1,31 @@
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include "app/ScrbForm.h"
+#include "report/ExportTexts.h"
 
 namespace scrb {
+namespace {
 
-void ScrbForm::CopyAllDives() {}
-void ScrbForm::CopyDiveProfile() {}
+void PutOnClipboard(const std::string& text) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  clipboard->setText(QString::fromStdString(text));
+}
+
+}  // namespace
+
+void ScrbForm::CopyAllDives() {
+  PutOnClipboard(AllDivesText(context_.Book));
+  ShowMessage(QString::fromUtf8(kAllDivesCopiedMessage.data(),
+                                static_cast<int>(kAllDivesCopiedMessage.size())));
+}
+
+void ScrbForm::CopyDiveProfile() {
+  if (!context_.Book.HasCurrentDive()) return;
+  PutOnClipboard(DiveProfileText(context_.Book.Current(), context_.Model));
+  ShowMessage(QString::fromUtf8(kProfileCopiedMessage.data(),
+                                static_cast<int>(kProfileCopiedMessage.size())));
+}
 
 }  // namespace scrb

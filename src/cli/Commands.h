@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "logbook/Logbook.h"
+#include "saturation/DecoModel.h"
 
 namespace scrb::cli {
 
@@ -41,6 +42,13 @@ double DoubleOption(const CliArgs& args, const std::string& name, double fallbac
 
 // Index of the dive named by --dive, checked against the book; throws UsageError.
 int DiveOption(const CliArgs& args, const Logbook& book);
+
+// The dive named by --dive, with --surface-pressure applied to it and the model of --model
+// (default 0) loaded; throws UsageError for bad values.
+struct DiveUnderModel {
+  int Dive = 0;
+};
+DiveUnderModel DiveUnderModelOptions(const CliArgs& args, Logbook& book, DecoModel& model);
 
 int RunList(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunDetails(const CliArgs& args, std::ostream& out, std::ostream& err);

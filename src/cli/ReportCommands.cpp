@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "logbook/ProfileDecoder.h"
+#include "report/ExportTexts.h"
 #include "report/ReportTexts.h"
 
 namespace scrb::cli {
@@ -16,13 +17,22 @@ int RunDetails(const CliArgs& args, std::ostream& out, std::ostream& err) {
   return status;
 }
 
-int RunDives(const CliArgs&, std::ostream&, std::ostream& err) {
-  err << "bathyscribe-cli: dives is not available yet\n";
-  return kExitUsage;
+int RunDives(const CliArgs& args, std::ostream& out, std::ostream& err) {
+  Logbook book;
+  const int status = LoadLogbooks(args.Files, book, err);
+  if (status == kExitUnreadable) return status;
+  out << AllDivesText(book);
+  return status;
 }
-int RunProfile(const CliArgs&, std::ostream&, std::ostream& err) {
-  err << "bathyscribe-cli: profile is not available yet\n";
-  return kExitUsage;
+
+int RunProfile(const CliArgs& args, std::ostream& out, std::ostream& err) {
+  Logbook book;
+  const int status = LoadLogbooks(args.Files, book, err);
+  if (status == kExitUnreadable) return status;
+  DecoModel model;
+  const DiveUnderModel selected = DiveUnderModelOptions(args, book, model);
+  out << DiveProfileText(book.Dives[static_cast<size_t>(selected.Dive)], model);
+  return status;
 }
 
 }  // namespace scrb::cli

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QScreen>
 #include <QListView>
@@ -351,6 +352,33 @@ TEST(ScrbFormLayout, MinimumSizeBeepsAndResizeRedrawsOnce) {
   QApplication::processEvents();
   EXPECT_EQ(beeps, 1);
   EXPECT_EQ(w.form->frameGeometry().width(), (4600 * dpi + 1439) / 1440);
+}
+
+}  // namespace
+}  // namespace scrb
+
+namespace scrb {
+namespace {
+
+TEST(ScrbFormExports, ClipboardTextsAndConfirmations) {
+  Window w;
+  w.Start();
+  QGuiApplication::clipboard()->setText("before");
+  w.form->CopyDiveProfile();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+  EXPECT_TRUE(w.messages.isEmpty());
+
+  w.form->CopyAllDives();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            "Dive No\tDate\tTime\tDepth\tDuration\tLocation\tSite\tAir Consumption\t"
+            "Water Temperature\tTank Size\r\n");
+  EXPECT_EQ(w.messages, QStringList({"Dive parameters copied to clipboard"}));
+
+  w.form->OpenLogbook(WriteLogbook("two.log", Logbook(2)));
+  w.form->CopyDiveProfile();
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Point No\tTime\tDepth\t"));
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith("\r\nNo Data available\r\n"));
+  EXPECT_EQ(w.messages.last(), "Dive data copied to clipboard");
 }
 
 }  // namespace

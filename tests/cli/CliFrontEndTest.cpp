@@ -80,3 +80,42 @@ TEST(CliList, UnreadableAndDamagedFiles) {
 
 }  // namespace
 }  // namespace scrb::cli
+
+namespace scrb::cli {
+namespace {
+
+TEST(CliReports, DetailsDivesAndProfileNameTheirDive) {
+  const std::string file = TwoDiveFile();
+  const CliRun details = Cli({"details", file, "--dive", "1"});
+  EXPECT_EQ(details.Status, kExitOk);
+  EXPECT_EQ(details.Out.rfind("Dive Number: 12345\r\n", 0), 0u);
+
+  const CliRun dives = Cli({"dives", file});
+  EXPECT_EQ(dives.Status, kExitOk);
+  EXPECT_EQ(dives.Out.rfind("Dive No\tDate\tTime\tDepth\tDuration\tLocation\tSite\tAir Consumption\t"
+                            "Water Temperature\tTank Size\r\n7\t17/10/1998\t12:00\t18.98\t",
+                            0),
+            0u);
+
+  for (const char* model : {"0", "1", "2"}) {
+    const CliRun profile = Cli({"profile", file, "--dive", "0", "--model", model});
+    EXPECT_EQ(profile.Status, kExitOk);
+    EXPECT_NE(profile.Out.find("\r\nNo Data available\r\n"), std::string::npos);
+  }
+  const CliRun fifteen = Cli({"profile", file, "--dive", "0", "--model", "2"});
+  EXPECT_NE(fifteen.Out.find("\tTissue 15\r\n"), std::string::npos);
+  EXPECT_EQ(Cli({"profile", file, "--dive", "0", "--surface-pressure", "0.8"}).Status, kExitOk);
+
+  for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+           {"details", file},
+           {"details", file, "--dive", "2"},
+           {"details", file, "--dive", "-1"},
+           {"profile", file, "--dive", "0", "--model", "3"},
+           {"profile", file, "--dive", "0", "--surface-pressure", "0.1"},
+           {"profile", file, "--dive", "0", "--surface-pressure", "abc"}}) {
+    EXPECT_EQ(Cli(bad).Status, kExitUsage) << bad.back();
+  }
+}
+
+}  // namespace
+}  // namespace scrb::cli
