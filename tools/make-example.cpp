@@ -250,7 +250,8 @@ Profile MakeProfile(const DivePlan& plan) {
     load += std::max(0.0, deepest - 10) / 10;
     if (g > maxMinute && deepest < 0.7 * maxDepth) {
       const int target = std::clamp(static_cast<int>(std::lround(load / 10)) + plan.bubbleBoost, 0, 7);
-      bubbles = deepest < 4 ? std::max(0, std::min(bubbles, target) - 1) : target;
+      // Bubbles build up over the ascent and fade on the last metres.
+      bubbles = deepest < 4 ? std::max(0, bubbles - 1) : std::min(target, bubbles + 1);
     } else {
       bubbles = 0;
     }
@@ -468,7 +469,7 @@ std::vector<DivePlan> Season() {
   {
     DivePlan p = Plan(113, 1998, 10, 17, 8 * 60 + 45, 0x02, "Ägypten", "Ras Mohammed - Shark Reef");
     p.surfaceInterval = 32000; p.weather = 1; p.airTemperature = 3200; p.suit = 2; p.waterTemperature = 2700;
-    p.tankCapacity = 1200; p.airConsumption = 18000;
+    p.tankCapacity = 1500; p.airConsumption = 19000;
     p.diveType = kTypeNoStop | kTypeMultipleAscent | kTypeSea; p.activity = kActDrift | kActExploration;
     p.partners = "Mahmoud (guide), Anaïs"; p.comment = "Strong current on the plateau, hard fin kicks.";
     p.extraAlarms = kAlarmWork;
