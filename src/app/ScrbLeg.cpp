@@ -119,14 +119,18 @@ void ScrbLeg::Command1Click() {
   emit Closed();
 }
 
-void ScrbLeg::reject() { Command1Click(); }
+void ScrbLeg::reject() {
+  Command1Click();
+}
 
 bool ScrbLeg::eventFilter(QObject* watched, QEvent* event) {
   if (watched == legendPicture_ && event->type() == QEvent::Resize) DrawLegend();
   return QDialog::eventFilter(watched, event);
 }
 
-void ScrbLeg::DrawLegend() { DrawTissueLegend(context_.Model, legendPicture_->Surface()); }
+void ScrbLeg::DrawLegend() {
+  DrawTissueLegend(context_.Model, legendPicture_->Surface());
+}
 
 void ScrbLeg::CentreOnScreen() {
   const QScreen* target = parentWidget() != nullptr ? parentWidget()->screen() : screen();

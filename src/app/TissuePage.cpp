@@ -16,10 +16,14 @@ namespace scrb {
 
 namespace {
 
+// A label that takes whatever room its row leaves, right-aligned: a long readout is clipped
+// instead of widening the main window under the mouse.
 QLabel* ValueLabel(const QString& name, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   return label;
 }
 
@@ -44,16 +48,13 @@ TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context,
 
   auto* pressureTitle = new QHBoxLayout;
   pressureTitle->addWidget(label50);
-  pressureTitle->addStretch(1);
-  pressureTitle->addWidget(label52_);
+  pressureTitle->addWidget(label52_, 1);
   auto* overTitle = new QHBoxLayout;
   overTitle->addWidget(label51);
-  overTitle->addStretch(1);
-  overTitle->addWidget(label53_);
+  overTitle->addWidget(label53_, 1);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(command2_);
-  bottom->addStretch(1);
-  bottom->addWidget(label54_);
+  bottom->addWidget(label54_, 1);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(pressureTitle);
@@ -114,6 +115,8 @@ ScrbLeg* TissuePage::ModelWindow() {
   return modelWindow_;
 }
 
-void TissuePage::Command2Click() { ModelWindow()->Open(); }
+void TissuePage::Command2Click() {
+  ModelWindow()->Open();
+}
 
 }  // namespace scrb

@@ -22,9 +22,13 @@ DiveRecord& SaturatedDive(RenderContext& context) {
 std::vector<ChartEntry> SaturationChartEntries() {
   return {
       {"pressure", 500,
-       [](RenderContext& c, ChartSurface& s) { DrawTissuePressureChart(SaturatedDive(c), c.Model, s); }},
+       [](RenderContext& c, ChartSurface& s) {
+         DrawTissuePressureChart(SaturatedDive(c), c.Model, s);
+       }},
       {"oversaturation", 450,
-       [](RenderContext& c, ChartSurface& s) { DrawOverSaturationChart(SaturatedDive(c), c.Model, s); }},
+       [](RenderContext& c, ChartSurface& s) {
+         DrawOverSaturationChart(SaturatedDive(c), c.Model, s);
+       }},
       {"legend", 360, [](RenderContext& c, ChartSurface& s) { DrawTissueLegend(c.Model, s); }},
   };
 }

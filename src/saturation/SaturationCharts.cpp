@@ -35,7 +35,9 @@ double TimeAxisEnd(const DiveRecord& dive) {
   return std::nearbyint((dive.SampleCount / 3.0 + 1) * 100);
 }
 
-float StepX(size_t step) { return static_cast<float>(static_cast<int32_t>(step) * 100 / 3.0); }
+float StepX(size_t step) {
+  return static_cast<float>(static_cast<int32_t>(step) * 100 / 3.0);
+}
 
 bool ShowMissingData(const DiveRecord& dive, const DecoModel& model,
                      const std::optional<SaturationChartRange>& range, ChartSurface& surface) {
@@ -110,8 +112,8 @@ void DrawOverSaturationChart(const DiveRecord& dive, const DecoModel& model,
 
 std::string MaxOverSaturationText(const DiveRecord& dive, const DecoModel& model) {
   if (!SaturationFits(dive, model)) return {};
-  return "Max Oversaturation = " + FormatPattern(dive.MaxOverSaturation, "0.00") + " % at Time=" +
-         SampleTimeText(dive.MaxOverSaturationSample) + " on tissue " +
+  return "Max Oversaturation = " + FormatPattern(dive.MaxOverSaturation, "0.00") +
+         " % at Time=" + SampleTimeText(dive.MaxOverSaturationSample) + " on tissue " +
          FormatPattern(dive.MaxOverSaturationTissue + 1, "0");
 }
 

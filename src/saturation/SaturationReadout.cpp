@@ -52,13 +52,13 @@ std::optional<SaturationReadout> ReadSaturation(const DiveRecord& dive, const De
 
   SaturationReadout readout;
   readout.Sample = *sample;
-  readout.PressureText = "Time=" + SampleTimeText(*sample) + ", Depth=" +
-                         FormatPattern(dive.SampleDepth[k], "0.0") + " m, Max=" +
-                         FormatPattern(maxP, "0.00") + " bar, Min=" + FormatPattern(minP, "0.00") +
-                         " bar";
-  readout.OverSaturationText = "Max=" + FormatPattern(maxR, "0") + "% tissue=" +
-                               FormatPattern(maxT + 1, "0") + ", Min=" + FormatPattern(minR, "0") +
-                               "% tissue=" + FormatPattern(minT + 1, "0");
+  readout.PressureText = "Time=" + SampleTimeText(*sample) +
+                         ", Depth=" + FormatPattern(dive.SampleDepth[k], "0.0") +
+                         " m, Max=" + FormatPattern(maxP, "0.00") +
+                         " bar, Min=" + FormatPattern(minP, "0.00") + " bar";
+  readout.OverSaturationText =
+      "Max=" + FormatPattern(maxR, "0") + "% tissue=" + FormatPattern(maxT + 1, "0") +
+      ", Min=" + FormatPattern(minR, "0") + "% tissue=" + FormatPattern(minT + 1, "0");
   return readout;
 }
 

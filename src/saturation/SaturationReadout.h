@@ -10,8 +10,8 @@ namespace scrb {
 
 // What the saturation readout shows for one position over the charts.
 struct SaturationReadout {
-  int Sample = 0;               // depth sample under the mouse; its step is Sample + 1
-  std::string PressureText;     // Label52
+  int Sample = 0;                  // depth sample under the mouse; its step is Sample + 1
+  std::string PressureText;        // Label52
   std::string OverSaturationText;  // Label53
 };
 

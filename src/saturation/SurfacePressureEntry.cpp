@@ -9,7 +9,9 @@ namespace scrb {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -25,7 +27,8 @@ double LeadingNumber(std::string_view text) {
   // to digits may start the number here.
   const std::string_view rest = text.substr(pos);
   const bool startsNumber =
-      !rest.empty() && (IsDigit(rest[0]) || (rest[0] == '.' && rest.size() > 1 && IsDigit(rest[1])));
+      !rest.empty() &&
+      (IsDigit(rest[0]) || (rest[0] == '.' && rest.size() > 1 && IsDigit(rest[1])));
   if (!startsNumber) return 0;
 
   double value = 0;
@@ -35,7 +38,9 @@ double LeadingNumber(std::string_view text) {
   return negative ? -value : value;
 }
 
-std::string SurfacePressureText(double pressure) { return "  " + FormatPattern(pressure, "0.000"); }
+std::string SurfacePressureText(double pressure) {
+  return "  " + FormatPattern(pressure, "0.000");
+}
 
 bool ApplySurfacePressureText(DiveRecord& dive, std::string_view text) {
   const double value = LeadingNumber(text);

@@ -6,8 +6,8 @@ namespace scrb {
 
 std::string TissueLegendText(const DecoModel& model, int tissue) {
   const double coefficient = model.CriticalCoefficient[static_cast<size_t>(tissue)] * 100;
-  return "Tissue " + std::to_string(tissue + 1) + ", half time: " +
-         FormatPattern(TissueHalfTime(model, tissue), "0") +
+  return "Tissue " + std::to_string(tissue + 1) +
+         ", half time: " + FormatPattern(TissueHalfTime(model, tissue), "0") +
          " minutes, Critical over-sat coeff: " + FormatPattern(coefficient, "0.00");
 }
 

@@ -1,5 +1,3 @@
-#include "app/TissuePage.h"
-
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -10,6 +8,7 @@
 
 #include "app/ChartView.h"
 #include "app/ScrbLeg.h"
+#include "app/TissuePage.h"
 #include "saturation/SaturationFixtures.h"
 
 namespace scrb {

@@ -59,7 +59,8 @@ TEST(SaturationCharts, TimeAxisIsTheDivePlusOneMinute) {
 }
 
 TEST(SaturationCharts, PressureAxisStartsAtTheTissuesStartingPressure) {
-  const std::vector<std::pair<double, int>> cases = {{1.0, 79}, {0.815, 64}, {0.725, 57}, {0.61, 48}};
+  const std::vector<std::pair<double, int>> cases = {
+      {1.0, 79}, {0.815, 64}, {0.725, 57}, {0.61, 48}};
   for (const auto& [pressure, bottom] : cases) {
     SCOPED_TRACE(pressure);
     const DiveRecord dive = Computed({20, 20, 20}, test::Model(0), pressure);
@@ -112,7 +113,8 @@ TEST(SaturationCharts, OverSaturationPointsAreEachStepsPercentage) {
   ASSERT_EQ(lines.size(), 12u * 5);
   const int t = 4;
   const double critical = model.CriticalCoefficient[t];
-  EXPECT_EQ(lines[5 * t].Y1, static_cast<float>(dive.TissuePressure[t][0] * 100 / 0.815 / critical));
+  EXPECT_EQ(lines[5 * t].Y1,
+            static_cast<float>(dive.TissuePressure[t][0] * 100 / 0.815 / critical));
   for (int s = 1; s <= 5; ++s) {
     const double ambient = dive.SampleDepth[s - 1] / 10 + 0.815;
     EXPECT_EQ(lines[5 * t + s - 1].Y2,

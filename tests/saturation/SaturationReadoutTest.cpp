@@ -16,11 +16,11 @@ TEST(SaturationReadout, SampleUnderTheMouse) {
     std::optional<int> Sample;
   };
   const std::vector<Case> cases = {
-      {30, 0, 0},            // round(-1) raised to 0: step 1
-      {30, 50, 0},           // round(0.5): half to even
-      {30, 51, 1},           // round(0.53)
-      {30, 150, 4},          // round(3.5): half to even
-      {30, 1000, 29},        // T: the last sample; the surface step is never shown
+      {30, 0, 0},      // round(-1) raised to 0: step 1
+      {30, 50, 0},     // round(0.5): half to even
+      {30, 51, 1},     // round(0.53)
+      {30, 150, 4},    // round(3.5): half to even
+      {30, 1000, 29},  // T: the last sample; the surface step is never shown
       {30, 1000.1f, std::nullopt},
       {30, 1050, std::nullopt},  // the chart's last minute
       {30, -0.01f, std::nullopt},

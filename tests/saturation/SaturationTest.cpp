@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "saturation/Saturation.h"
-#include "support/LogbookBuilder.h"
 #include "saturation/SaturationFixtures.h"
+#include "support/LogbookBuilder.h"
 
 namespace scrb {
 namespace {
@@ -47,8 +47,8 @@ TEST(Saturation, FlatSurfaceProfileTiesGoToTheFirstStep) {
     double Max;
     int Tissue;
   };
-  for (const Case& c : {Case{0, 0.79 / 0.014, 7}, Case{1, 0.79 / 0.0154, 11},
-                        Case{2, 0.79 / 0.014, 14}}) {
+  for (const Case& c :
+       {Case{0, 0.79 / 0.014, 7}, Case{1, 0.79 / 0.0154, 11}, Case{2, 0.79 / 0.014, 14}}) {
     SCOPED_TRACE(c.Model);
     DiveRecord dive = DiveWithDepths({0, 0, 0, 0, 0});
     ComputeSaturation(dive, test::Model(c.Model));
@@ -77,7 +77,8 @@ TEST(Saturation, TableHasNPlusTwoStepsAndAnUnusedLastRow) {
   for (int t = 0; t < 12; ++t) {
     const double inspired = 0.79;
     const double before = dive.TissuePressure[t][6];
-    EXPECT_DOUBLE_EQ(dive.TissuePressure[t][7], (before - inspired) * model.TissueDecay[t] + inspired);
+    EXPECT_DOUBLE_EQ(dive.TissuePressure[t][7],
+                     (before - inspired) * model.TissueDecay[t] + inspired);
   }
   EXPECT_TRUE(SaturationFits(dive, model));
   EXPECT_FALSE(SaturationFits(dive, test::Model(0)));

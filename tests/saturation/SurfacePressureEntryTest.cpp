@@ -11,12 +11,29 @@ namespace {
 
 TEST(SurfacePressureEntry, LeadingNumber) {
   const std::vector<std::pair<std::string, double>> cases = {
-      {"  1.000", 1.0},   {"1.2", 1.2},      {"+0.815", 0.815}, {"-3", -3},
-      {".5", 0.5},        {"5.", 5},         {"1.2.3", 1.2},    {"1.2 bar", 1.2},
-      {"12e-1", 1.2},     {"1e", 1},         {"1e+", 1},        {"2E1x", 20},
-      {"", 0},            {"   ", 0},        {"bar", 0},        {"????", 0},
-      {"No dive selected", 0},               {"inf", 0},        {"nan", 0},
-      {"+-1", 0},         {".", 0},          {"1e999", 0},      {"\t0.9", 0.9},
+      {"  1.000", 1.0},
+      {"1.2", 1.2},
+      {"+0.815", 0.815},
+      {"-3", -3},
+      {".5", 0.5},
+      {"5.", 5},
+      {"1.2.3", 1.2},
+      {"1.2 bar", 1.2},
+      {"12e-1", 1.2},
+      {"1e", 1},
+      {"1e+", 1},
+      {"2E1x", 20},
+      {"", 0},
+      {"   ", 0},
+      {"bar", 0},
+      {"????", 0},
+      {"No dive selected", 0},
+      {"inf", 0},
+      {"nan", 0},
+      {"+-1", 0},
+      {".", 0},
+      {"1e999", 0},
+      {"\t0.9", 0.9},
   };
   for (const auto& [text, expected] : cases) {
     EXPECT_DOUBLE_EQ(LeadingNumber(text), expected) << '"' << text << '"';
@@ -37,9 +54,9 @@ TEST(SurfacePressureEntry, WhatATypedPressureDoes) {
     double Pressure;
   };
   const std::vector<Case> cases = {
-      {"1.2", true, 1.2},     {"0.11", true, 0.11}, {"0.1", false, 1.0},  {"0.05", false, 1.0},
-      {"-2", false, 1.0},     {"", false, 1.0},     {"abc", false, 1.0},  {"  1.000", false, 1.0},
-      {"1e999", false, 1.0},
+      {"1.2", true, 1.2},   {"0.11", true, 0.11},    {"0.1", false, 1.0},
+      {"0.05", false, 1.0}, {"-2", false, 1.0},      {"", false, 1.0},
+      {"abc", false, 1.0},  {"  1.000", false, 1.0}, {"1e999", false, 1.0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Text);
