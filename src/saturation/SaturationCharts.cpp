@@ -111,7 +111,7 @@ void DrawOverSaturationChart(const DiveRecord& dive, const DecoModel& model,
 }
 
 std::string MaxOverSaturationText(const DiveRecord& dive, const DecoModel& model) {
-  if (!SaturationFits(dive, model)) return {};
+  if (!SaturationFits(dive, model) || !OverSaturationRange(dive)) return {};
   return "Max Oversaturation = " + FormatPattern(dive.MaxOverSaturation, "0.00") +
          " % at Time=" + SampleTimeText(dive.MaxOverSaturationSample) + " on tissue " +
          FormatPattern(dive.MaxOverSaturationTissue + 1, "0");

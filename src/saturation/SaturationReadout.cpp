@@ -5,6 +5,7 @@
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 #include "saturation/Saturation.h"
+#include "saturation/SaturationCharts.h"
 
 namespace scrb {
 
@@ -23,6 +24,8 @@ std::optional<SaturationReadout> ReadSaturation(const DiveRecord& dive, const De
                                                 float x) {
   // With no tissue there is no highest or lowest value to report.
   if (model.TissueCount <= 0 || !SaturationFits(dive, model)) return std::nullopt;
+  // Where the charts could not be drawn there is nothing under the mouse to read.
+  if (!TissuePressureRange(dive) || !OverSaturationRange(dive)) return std::nullopt;
   const std::optional<int> sample = SaturationReadoutSample(dive.SampleCount, x);
   if (!sample) return std::nullopt;
 

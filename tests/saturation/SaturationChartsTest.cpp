@@ -166,6 +166,21 @@ TEST(SaturationCharts, DiveWithoutResults) {
   }
 }
 
+TEST(SaturationCharts, PressuresBeyondWhatTheFrameCanHold) {
+  const DecoModel model = test::Model(0);
+  const DiveRecord dive = Computed({10, 10}, model, 1e6);
+  EXPECT_FALSE(TissuePressureRange(dive));
+  RecordingSurface pressure;
+  DrawTissuePressureChart(dive, model, pressure);
+  ASSERT_EQ(pressure.Prints().size(), 1u);
+  EXPECT_EQ(pressure.Prints()[0].Text, "No Saturation Data available");
+  // The percentages stay ordinary and are still shown.
+  RecordingSurface over;
+  DrawOverSaturationChart(dive, model, over);
+  EXPECT_EQ(DataLines(over).size(), 8u * 3);
+  EXPECT_NE(MaxOverSaturationText(dive, model), "");
+}
+
 TEST(SaturationCharts, ProgressShowsTheLegendAndANote) {
   const DecoModel model = test::Model(2);
   RecordingSurface pressure;

@@ -66,6 +66,10 @@ TEST(SaturationReadout, NothingToReadLeavesTheLabels) {
   ComputeSaturation(noModel, DecoModel{});
   EXPECT_FALSE(ReadSaturation(noModel, DecoModel{}, 10));
 
+  DiveRecord undrawable = test::DiveWithDepths({10, 10}, 1e6);
+  ComputeSaturation(undrawable, model);
+  EXPECT_FALSE(ReadSaturation(undrawable, model, 10));
+
   DiveRecord empty = test::DiveWithDepths({});
   ComputeSaturation(empty, model);
   EXPECT_FALSE(ReadSaturation(empty, model, 0));
