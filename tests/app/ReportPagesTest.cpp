@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -11,14 +10,6 @@
 
 namespace scrb {
 namespace {
-
-void EnsureApplication() {
-  if (QApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "report-pages-test";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);
-}
 
 DiveRecord DiveWithSamples(int number, int samples) {
   test::ProfileBuilder profile;
@@ -35,7 +26,6 @@ DiveRecord DiveWithSamples(int number, int samples) {
 
 class ReportPages : public ::testing::Test {
  protected:
-  void SetUp() override { EnsureApplication(); }
   AppContext context;
 };
 
