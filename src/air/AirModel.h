@@ -29,8 +29,10 @@ int16_t AirLevel(int16_t status);
 double BreathRateAtLevel(double base, int level);
 
 // The passes of the estimate stop here; an iteration that has not settled by then gives no
-// estimate rather than a rate that does not match the air used.
-constexpr int kMaxAirPasses = 100;
+// estimate rather than a rate that does not match the air used. Low base rates at high air
+// levels, where the table is steep, settle slowly (several hundred passes happen) or swing to and
+// fro for good; a pass costs under a microsecond, so the bound only catches the latter.
+constexpr int kMaxAirPasses = 2000;
 
 // Receives the text of the air summary label: the pass count while the passes run, then the
 // summary, or "" when the dive turns out to have no estimate after the passes began.

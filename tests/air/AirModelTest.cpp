@@ -200,6 +200,19 @@ TEST(ComputeAirModel, AnIterationThatNeverSettlesGivesNoEstimate) {
   for (double rate : dive.SampleBreathRate) EXPECT_EQ(rate, 0);
 }
 
+TEST(ComputeAirModel, ASlowlySettlingIterationKeepsItsEstimate) {
+  // Low rates at air level 3 lie where the table is steep: the base rate swings about its final
+  // value for hundreds of passes before it settles.
+  DiveRecord dive = UniformDive(30, 0, 0x30, 10, 16.55);
+  CaptionLog run;
+  ComputeAirModel(dive, run.Progress());
+  EXPECT_GT(run.Captions.size(), 500u);
+  EXPECT_NEAR(dive.BaseBreathRate, 11.0, 0.1);
+  EXPECT_EQ(run.Captions.back(), AirSummaryCaption(dive.BaseBreathRate, dive.MaxBreathRate));
+  // The tank still ends near empty.
+  EXPECT_NEAR(dive.SampleTankPressure[29], 0, 0.2);
+}
+
 TEST(ComputeAirModel, RunsOncePerDive) {
   DiveRecord dive = UniformDive(90, 20, 0x20);
   ComputeAirModel(dive);
