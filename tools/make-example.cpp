@@ -29,7 +29,7 @@ constexpr int kDeco = 1;
 constexpr int kRbt = 2;
 constexpr int kUp = 4;
 constexpr int kSos = 8;
-constexpr int kEss = 16;
+constexpr int kEss = 16;  // low air
 constexpr int kNoTransmitter = 32;
 
 // Logbook bit sets.
@@ -474,7 +474,7 @@ std::vector<DivePlan> Season() {
     p.partners = "Mahmoud (guide), Anaïs"; p.comment = "Strong current on the plateau, hard fin kicks.";
     p.extraAlarms = kAlarmWork;
     p.legs = {{28, 6}, {22, 10}, {16, 12}, {10, 12}, {5, 3}, {0.7, 0, 6}};
-    p.events = {{8, 14, 0, 7}, {14, 18, 0, 6}};
+    p.events = {{8, 14, 0, 7}, {14, 18, 0, 6}, {42, 46, kEss}};
     p.effort = 1; p.padding = true;
     add(p);
   }
@@ -505,7 +505,7 @@ std::vector<DivePlan> Season() {
     p.diveType = kTypeDeco | kTypeMultipleAscent | kTypeSea; p.activity = kActExploration;
     p.partners = "Mahmoud (guide)"; p.comment = "Hammerheads in the blue at 43 m, deco stop at 6 m.";
     p.legs = {{43, 7}, {35, 4}, {24, 5}, {12, 4}, {6, 5}, {3, 4}, {0.7, 0, 5}};
-    p.events = {{3, 6, kEss}, {6, 17, kDeco}};
+    p.events = {{6, 17, kDeco}, {19, 24, kEss}};
     p.effort = 1; p.bubbleBoost = 3;
     add(p);
   }
@@ -567,7 +567,7 @@ std::vector<DivePlan> Season() {
     p.diveType = kTypeDeco | kTypeMultipleAscent | kTypeFresh; p.activity = kActExploration;
     p.partners = "Jürgen"; p.comment = "Statue of Christ at 45 m, then slowly up the slope.";
     p.legs = {{45, 5}, {38, 3}, {28, 5}, {15, 5}, {6, 5}, {3, 6}, {0.7, 0, 5}};
-    p.events = {{4, 20, kDeco}, {3, 5, kEss}};
+    p.events = {{4, 20, kDeco}};
     p.coldFrom = 3; p.coldEvery = 4; p.bubbleBoost = 2;
     add(p);
   }
