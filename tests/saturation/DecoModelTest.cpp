@@ -67,17 +67,6 @@ TEST(DecoModel, DecayIsATimeConstantNotAHalvingLaw) {
   EXPECT_EQ(model.CriticalCoefficient[7], 0.014);
 }
 
-TEST(DecoModel, ColoursAreTheSameFifteenForEveryModel) {
-  for (int number : {0, 1, 2}) {
-    const DecoModel model = Loaded(number);
-    ASSERT_EQ(model.TissueColor.size(), 16u);
-    EXPECT_EQ(model.TissueColor[0], (Rgb{255, 64, 64}));
-    EXPECT_EQ(model.TissueColor[5], (Rgb{240, 240, 240}));
-    EXPECT_EQ(model.TissueColor[14], (Rgb{64, 64, 128}));
-    EXPECT_EQ(model.TissueColor[15], (Rgb{0, 0, 0}));
-  }
-}
-
 TEST(DecoModel, LoadingTheLoadedNumberRebuildsNothing) {
   DecoModel model = Loaded(1);
   model.TissueDecay[0] = 42;
@@ -117,8 +106,6 @@ TEST(DecoModel, MinusOneOnAFreshModelLeavesNoTissue) {
 
 TEST(DecoModel, Captions) {
   EXPECT_EQ(DecoModelCaption(0), "B\xC3\xBChlmann ZH-L8 ADT (8 tissues)");
-  EXPECT_EQ(DecoModelCaption(1), "FFESSM MN90 - French Navy (12 tissues)");
-  EXPECT_EQ(DecoModelCaption(2), "Quorvan's special (15 tissues, slow to calculate)");
   EXPECT_EQ(DecoModelCaption(3), "");
   EXPECT_EQ(DecoModelCaption(-1), "");
 }
@@ -172,14 +159,6 @@ TEST(TissueLegend, LastRowOfEachModel) {
     EXPECT_EQ(texts.back(), last);
     EXPECT_EQ(surface.ScaleBottom(), model.TissueCount);
   }
-}
-
-TEST(TissueLegend, NoModelDrawsAnEmptyLegend) {
-  const DecoModel model;
-  RecordingSurface surface;
-  DrawTissueLegend(model, surface);
-  EXPECT_TRUE(surface.Lines().empty());
-  EXPECT_TRUE(surface.Prints().empty());
 }
 
 }  // namespace

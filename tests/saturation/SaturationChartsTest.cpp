@@ -104,24 +104,6 @@ TEST(SaturationCharts, OverSaturationKeepsOneHundredPercentInView) {
   }
 }
 
-TEST(SaturationCharts, OverSaturationPointsAreEachStepsPercentage) {
-  const DecoModel model = test::Model(1);
-  const DiveRecord dive = Computed({10, 25, 25, 8}, model, 0.815);
-  RecordingSurface surface;
-  DrawOverSaturationChart(dive, model, surface);
-  const std::vector<RecordedOp> lines = DataLines(surface);
-  ASSERT_EQ(lines.size(), 12u * 5);
-  const int t = 4;
-  const double critical = model.CriticalCoefficient[t];
-  EXPECT_EQ(lines[5 * t].Y1,
-            static_cast<float>(dive.TissuePressure[t][0] * 100 / 0.815 / critical));
-  for (int s = 1; s <= 5; ++s) {
-    const double ambient = dive.SampleDepth[s - 1] / 10 + 0.815;
-    EXPECT_EQ(lines[5 * t + s - 1].Y2,
-              static_cast<float>(dive.TissuePressure[t][s] * 100 / ambient / critical));
-  }
-}
-
 TEST(SaturationCharts, SummaryLine) {
   const DecoModel model = test::Model(0);
   DiveRecord dive = Computed(std::vector<double>(40, 5.0), model);

@@ -6,7 +6,6 @@
 
 #include "saturation/Saturation.h"
 #include "saturation/SaturationFixtures.h"
-#include "support/LogbookBuilder.h"
 
 namespace scrb {
 namespace {
@@ -30,15 +29,6 @@ TEST(Saturation, OneStepAtTenMetresThenTheSurfaceStep) {
   EXPECT_EQ(dive.MaxOverSaturationSample, 1);
   EXPECT_EQ(dive.MaxOverSaturationTissue, 7);
   EXPECT_NEAR(dive.MaxTissuePressure, 0.840949, 1e-6);
-}
-
-TEST(Saturation, DecodedTenMetreSampleGivesTheSameResult) {
-  test::ProfileBuilder profile;
-  profile.Samples = test::ProfileBuilder::FromDepths({10});
-  DiveRecord dive = test::MakeDecodedDive(profile);
-  ASSERT_EQ(dive.SampleCount, 1);
-  ComputeSaturation(dive, test::Model(0));
-  EXPECT_NEAR(dive.TissuePressure[0][1], 0.840949, 1e-6);
 }
 
 TEST(Saturation, FlatSurfaceProfileTiesGoToTheFirstStep) {
