@@ -103,6 +103,33 @@ void DropEstimate(DiveRecord& dive) {
   std::fill(dive.SampleTankPressure.begin(), dive.SampleTankPressure.end(), 0.0);
 }
 
+// The rate at which the profile draws exactly the air used, for a dive whose passes swing about
+// it without settling (at high air levels just above the resting rate the table is so steep that
+// each pass overshoots). Above the resting rate the air drawn rises with the base rate, so halving
+// the interval finds it. False when no base rate fits: the air used falls into the step the table
+// makes at the resting rate.
+bool SolveBaseBreathRate(DiveRecord& dive, double airUsed) {
+  dive.BaseBreathRate = kRestingRate;
+  if (!(AirDrawnAtBaseRate(dive) <= airUsed)) return false;
+  // No level above 0 breathes less than level 1, so at this rate the dive draws at least the air used.
+  double breathingPressure = 0;
+  for (int i = 2; i <= dive.SampleCount; i += 3) {
+    if (AirLevel(EntryOr0(dive.SampleStatus, i)) > 0) breathingPressure += AmbientPressure(dive, i);
+  }
+  if (!(breathingPressure > 0)) return false;
+  double low = kRestingRate;
+  double high = std::max(kRestingRate, airUsed / breathingPressure);
+  if (!std::isfinite(high)) return false;
+  constexpr int kHalvings = 64;
+  for (int step = 0; step < kHalvings && high - low > 1e-9; ++step) {
+    dive.BaseBreathRate = (low + high) / 2;
+    (AirDrawnAtBaseRate(dive) < airUsed ? low : high) = dive.BaseBreathRate;
+  }
+  dive.BaseBreathRate = (low + high) / 2;
+  AirDrawnAtBaseRate(dive);
+  return true;
+}
+
 // Iterates the base rate until the air the profile would draw matches the air the logbook says
 // was used. Returns false when there is no sound estimate.
 bool SettleBaseBreathRate(DiveRecord& dive, const AirProgress& progress) {
@@ -119,7 +146,7 @@ bool SettleBaseBreathRate(DiveRecord& dive, const AirProgress& progress) {
     if (std::fabs(dive.BaseBreathRate - next) <= kSettledChange) return true;
     dive.BaseBreathRate = next;
   }
-  return false;
+  return SolveBaseBreathRate(dive, airUsed);
 }
 
 void ComputeTankPressures(DiveRecord& dive) {
@@ -162,10 +189,11 @@ double BreathRateAtLevel(double base, int level) {
   // Beyond the last row the levels keep the proportions of that row, which continues the table
   // without a jump instead of reading past it.
   if (base >= lastRow[1]) return base * lastRow[static_cast<size_t>(level)] / lastRow[1];
-  int row = 0;
-  while (table[static_cast<size_t>(row) + 1][1] <= base) ++row;
-  const auto& lower = table[static_cast<size_t>(row)];
-  const auto& upper = table[static_cast<size_t>(row) + 1];
+  // The rows whose keys bracket the base: the first key above it and the row before.
+  const auto above = std::ranges::upper_bound(table.begin(), table.begin() + BreathRateTableRows, base, {},
+                                              [](const auto& row) { return row[1]; });
+  const auto& upper = *above;
+  const auto& lower = *(above - 1);
   const size_t column = static_cast<size_t>(level);
   if (base == lower[1]) return lower[column];
   return lower[column] + (upper[column] - lower[column]) * (base - lower[1]) / (upper[1] - lower[1]);

@@ -28,11 +28,11 @@ int16_t AirLevel(int16_t status);
 // Breath rate at air level `level` of a diver whose level-1 rate is `base`.
 double BreathRateAtLevel(double base, int level);
 
-// The passes of the estimate stop here; an iteration that has not settled by then gives no
-// estimate rather than a rate that does not match the air used. Low base rates at high air
-// levels, where the table is steep, settle slowly (several hundred passes happen) or swing to and
-// fro for good; a pass costs under a microsecond, so the bound only catches the latter.
-constexpr int kMaxAirPasses = 2000;
+// The passes of the estimate stop here. Low base rates at high air levels, where the table is
+// steep, make the passes settle slowly or swing to and fro for good; the estimate then takes the
+// base rate at which the profile draws exactly the air used, found directly, or gives none when no
+// rate fits.
+constexpr int kMaxAirPasses = 100;
 
 // Receives the text of the air summary label: the pass count while the passes run, then the
 // summary, or "" when the dive turns out to have no estimate after the passes began.

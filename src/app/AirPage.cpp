@@ -51,15 +51,21 @@ void AirPage::ShowDive(int index) {
   tankPicture_->HideCursor();
   airPicture_->HideCursor();
 
+  sinceLabelPainted_.invalidate();
   ComputeAirModel(dive, [this](const std::string& caption) { ShowAirCaption(caption); });
+  if (sinceLabelPainted_.isValid()) label44_->repaint();  // the summary may have come too soon
   DrawBreathRateChart(dive, airPicture_->Surface());
   DrawTankChart(dive, tankPicture_->Surface());
 }
 
 void AirPage::ShowAirCaption(const std::string& caption) {
   label44_->setText(QString::fromStdString(caption));
-  // The passes block the event loop; painting now is the only way the count can be seen.
+  // The passes block the event loop, so the count is painted at once; but a slowly settling dive
+  // runs a thousand passes, and painting each would cost far more than computing it.
+  constexpr qint64 kRepaintMilliseconds = 20;
+  if (sinceLabelPainted_.isValid() && !sinceLabelPainted_.hasExpired(kRepaintMilliseconds)) return;
   label44_->repaint();
+  sinceLabelPainted_.start();
 }
 
 void AirPage::AirPictureMouseMove(double x, double) {

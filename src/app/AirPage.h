@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <string>
 
 #include "app/DivePage.h"
@@ -33,6 +34,7 @@ class AirPage : public DivePage {
   ChartView* tankPicture_ = nullptr;
   ChartView* airPicture_ = nullptr;
   QLabel* label44_ = nullptr;
+  QElapsedTimer sinceLabelPainted_;
 };
 
 }  // namespace scrb

@@ -82,6 +82,26 @@ TEST_F(AirPages, AirPageCountsThePassesThenShowsTheSummaryAndBothCharts) {
   EXPECT_EQ(page.Label44()->text(), "");
 }
 
+TEST_F(AirPages, ALongIterationDoesNotPaintEveryPass) {
+  // Ten surface minutes at air level 3 with little air used: hundreds of passes.
+  test::ProfileBuilder profile;
+  profile.Samples.assign(31, {0, 0});
+  profile.Status.assign(10, 0x30);
+  profile.Padding = true;  // a first sample byte of 0 would read as padding
+  context.Book.Dives = {test::MakeDecodedDive(profile, 10, 16.55)};
+  AirPage page(context);
+  page.resize(700, 500);
+  page.show();
+  QApplication::processEvents();
+  PaintLog log;
+  page.Label44()->installEventFilter(&log);
+  Show(page, 0);
+  ASSERT_GT(context.Book.Dives[0].BaseBreathRate, 0);
+  EXPECT_LT(log.Texts.size(), 100);
+  EXPECT_EQ(log.Texts.front(), "1");
+  EXPECT_TRUE(log.Texts.back().startsWith("Min:11.0 l/min"));
+}
+
 TEST_F(AirPages, OneReadoutMovesTheCursorOnBothAirCharts) {
   context.Book.Dives = {AirDive()};
   AirPage page(context);
