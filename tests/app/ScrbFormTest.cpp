@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "app/ChartView.h"
 #include "app/DivePage.h"
 #include "app/SettingsStore.h"
 #include "support/LogbookBuilder.h"
@@ -379,6 +380,58 @@ TEST(ScrbFormExports, ClipboardTextsAndConfirmations) {
   EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Point No\tTime\tDepth\t"));
   EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith("\r\nNo Data available\r\n"));
   EXPECT_EQ(w.messages.last(), "Dive data copied to clipboard");
+}
+
+}  // namespace
+}  // namespace scrb
+
+namespace scrb {
+namespace {
+
+// Heights of a page's charts, top to bottom.
+std::vector<int> ChartHeights(QWidget* page) {
+  QList<ChartView*> charts = page->findChildren<ChartView*>();
+  std::sort(charts.begin(), charts.end(), [](ChartView* a, ChartView* b) {
+    return a->mapTo(a->window(), QPoint()).y() < b->mapTo(b->window(), QPoint()).y();
+  });
+  std::vector<int> heights;
+  for (ChartView* chart : charts) heights.push_back(chart->height());
+  return heights;
+}
+
+TEST(ScrbFormLayout, ChartsShareTheVerticalChangeAsTheirPageSays) {
+  Window w;
+  w.settings->SaveSetting("NoWarning", "1");
+  w.settings->SaveSetting("WindowState", "0");
+  w.Start();
+  w.form->resize(900, 700);
+  QApplication::processEvents();
+  // Only the page showing is laid out, so each is brought up before it is measured.
+  auto heightsOf = [&w](int page) {
+    w.form->DiveTab()->setCurrentIndex(page);
+    QApplication::processEvents();
+    return ChartHeights(w.form->Page(page));
+  };
+  std::vector<std::vector<int>> before;
+  for (int page = 1; page <= 5; ++page) before.push_back(heightsOf(page));
+  w.form->resize(1000, 1300);
+  QApplication::processEvents();
+
+  // Per page: how many parts of the change each chart gets, top to bottom.
+  const std::vector<std::vector<double>> shares = {
+      {1, 0}, {0.5, 0, 0.5}, {0.5, 0.5}, {1.0 / 3, 1.0 / 3, 1.0 / 3}, {0.5, 0.5}};
+  for (int page = 1; page <= 5; ++page) {
+    const std::vector<int> after = heightsOf(page);
+    const std::vector<double>& share = shares[static_cast<size_t>(page - 1)];
+    ASSERT_EQ(after.size(), share.size()) << "page " << page;
+    int total = 0;
+    for (size_t i = 0; i < after.size(); ++i) total += after[i] - before[static_cast<size_t>(page - 1)][i];
+    EXPECT_GE(total, 590) << "page " << page;
+    for (size_t i = 0; i < after.size(); ++i) {
+      EXPECT_NEAR(after[i] - before[static_cast<size_t>(page - 1)][i], share[i] * total, 1.0)
+          << "page " << page << " chart " << i;
+    }
+  }
 }
 
 }  // namespace
