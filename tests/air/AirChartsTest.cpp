@@ -4,7 +4,6 @@
 
 #include "air/AirCharts.h"
 #include "air/AirTestDives.h"
-#include "air/MinuteSamples.h"
 #include "air/PhysCharts.h"
 #include "support/RecordingSurface.h"
 
@@ -15,7 +14,10 @@ using test::DiveWithAirResults;
 using test::RecordedOp;
 using test::RecordingSurface;
 
+using ChartRoutine = void (*)(const DiveRecord&, ChartSurface&);
 constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kRed = kAlarmColor;
+constexpr Rgb kBlue = kNormalColor;
 constexpr double kThird = 100.0 / 3;
 
 struct Point {
@@ -24,195 +26,130 @@ struct Point {
   Rgb Color;
 };
 
-// The data line: every segment drawn with the thick pen, as its end point and colour, after
-// checking that it starts where the previous one ended.
-std::vector<Point> DataLine(const RecordingSurface& surface, double startX, double startY) {
-  std::vector<Point> points;
-  double x = startX;
-  double y = startY;
+// Draws the chart and checks its data line: thick segments, each from where the last one ended,
+// against the end points and colours expected.
+void ExpectDataLine(ChartRoutine draw, const DiveRecord& dive, double startY, const std::vector<Point>& expected) {
+  RecordingSurface surface;
+  draw(dive, surface);
+  std::vector<RecordedOp> segments;
   for (const RecordedOp& op : surface.Lines()) {
-    if (op.DrawWidth != 3) continue;
-    EXPECT_NEAR(op.X1, x, 1e-4);
-    EXPECT_NEAR(op.Y1, y, 1e-4);
-    points.push_back({op.X2, op.Y2, op.Color});
-    x = op.X2;
-    y = op.Y2;
+    if (op.DrawWidth == 3) segments.push_back(op);
+  }
+  ASSERT_EQ(segments.size(), expected.size());
+  double x = 0;
+  double y = startY;
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_NEAR(segments[i].X1, x, 1e-4) << "segment " << i;
+    EXPECT_NEAR(segments[i].Y1, y, 1e-6) << "segment " << i;
+    EXPECT_NEAR(segments[i].X2, expected[i].X, 1e-3) << "segment " << i;
+    EXPECT_NEAR(segments[i].Y2, expected[i].Y, 1e-6) << "segment " << i;
+    EXPECT_EQ(segments[i].Color, expected[i].Color) << "segment " << i;
+    x = segments[i].X2;
+    y = segments[i].Y2;
   }
   EXPECT_EQ(surface.DrawWidth(), 1);
-  return points;
 }
 
-void ExpectPoints(const std::vector<Point>& actual, const std::vector<Point>& expected) {
-  ASSERT_EQ(actual.size(), expected.size());
-  for (size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_NEAR(actual[i].X, expected[i].X, 1e-3) << "segment " << i;
-    EXPECT_NEAR(actual[i].Y, expected[i].Y, 1e-6) << "segment " << i;
-    EXPECT_EQ(actual[i].Color, expected[i].Color) << "segment " << i;
-  }
-}
-
-// The top of the value axis, as the vertical grid lines reach it.
-double GridTop(const RecordingSurface& surface) {
+// The extent of the frame, as its first vertical grid line and last horizontal one show it.
+std::pair<double, double> FrameRightAndTop(ChartRoutine draw, const DiveRecord& dive) {
+  RecordingSurface surface;
+  draw(dive, surface);
+  std::pair<double, double> extent{-1, -1};
   for (const RecordedOp& op : surface.LinesOf(kGridColor)) {
-    if (op.X1 == op.X2) return op.Y2;
+    if (op.X1 == op.X2 && extent.second < 0) extent.second = op.Y2;
+    if (op.Y1 == op.Y2) extent.first = op.X2;
   }
-  return -1;
+  return extent;
 }
 
-// Four samples; sample 0 carries rbt, sample 2 ess, sample 3 only deco (which colours nothing).
+// Four samples, one computed minute; sample 0 carries rbt, sample 2 ess, sample 3 only deco, which
+// colours nothing.
 DiveRecord FlaggedDive() {
   DiveRecord dive = DiveWithAirResults(4, {20}, {100});
   dive.SampleFlags = {0x02, 0x20, 0x10, 0x01, 0, 0};
   return dive;
 }
 
-TEST(MinuteAxisRight, EndsOneMinuteAfterTheLastSample) {
-  EXPECT_EQ(MinuteAxisRight(9), 400);
-  EXPECT_EQ(MinuteAxisRight(10), 433);
-  EXPECT_EQ(MinuteAxisRight(11), 467);
-  EXPECT_EQ(MinuteAxisRight(1), 133);
-}
-
-TEST(DrawBreathRateChart, DrawsARiserAndALevelPerSample) {
-  DiveRecord dive = FlaggedDive();
-  RecordingSurface surface;
-  DrawBreathRateChart(dive, surface);
+TEST(DrawBreathRateChart, ARiserAndALevelPerSampleTheRiserInThePreviousColour) {
   // Minute 1 ends at index 5, past the last sample: the model left it at 0.
-  ExpectPoints(DataLine(surface, 0, 2000), {
-                                               {0, 2000, kBlack},  // a red first step has a black riser
-                                               {kThird, 2000, kAlarmColor},
-                                               {kThird, 2000, kAlarmColor},
-                                               {2 * kThird, 2000, kAlarmColor},
-                                               {2 * kThird, 2000, kNormalColor},
-                                               {100, 2000, kNormalColor},
-                                               {100, 0, kNormalColor},  // riser keeps the last colour
-                                               {4 * kThird, 0, kAlarmColor},
-                                               {4 * kThird, 0, kNormalColor},
-                                               {5 * kThird, 0, kNormalColor},
-                                           });
+  ExpectDataLine(&DrawBreathRateChart, FlaggedDive(), 2000,
+                 {{0, 2000, kBlack}, {kThird, 2000, kRed}, {kThird, 2000, kRed}, {2 * kThird, 2000, kRed},
+                  {2 * kThird, 2000, kBlue}, {100, 2000, kBlue}, {100, 0, kBlue}, {4 * kThird, 0, kRed},
+                  {4 * kThird, 0, kBlue}, {5 * kThird, 0, kBlue}});
 }
 
-TEST(DrawTankChart, InterpolatesThePressureEveryTwentySeconds) {
-  DiveRecord dive = FlaggedDive();
-  RecordingSurface surface;
-  DrawTankChart(dive, surface);
-  ExpectPoints(DataLine(surface, 0, 15000), {
-                                                {kThird, 15000 - 5000.0 / 3, kAlarmColor},
-                                                {2 * kThird, 15000 - 10000.0 / 3, kAlarmColor},
-                                                {100, 10000, kNormalColor},
-                                                {4 * kThird, 10000 * 2.0 / 3, kAlarmColor},
-                                                {5 * kThird, 10000 / 3.0, kNormalColor},
-                                            });
+TEST(DrawTankChart, InterpolatesThePressureEveryTwentySecondsFromTheAmountUsed) {
+  ExpectDataLine(&DrawTankChart, FlaggedDive(), 15000,
+                 {{kThird, 15000 - 5000.0 / 3, kRed}, {2 * kThird, 15000 - 10000.0 / 3, kRed}, {100, 10000, kBlue},
+                  {4 * kThird, 10000 * 2.0 / 3, kRed}, {5 * kThird, 10000 / 3.0, kBlue}});
 }
 
-TEST(DrawTankChart, LastIncompleteMinuteHeadsTowardsZero) {
-  DiveRecord dive = DiveWithAirResults(9, {20, 20, 20}, {100, 50, 3});
-  RecordingSurface surface;
-  DrawTankChart(dive, surface);
-  const std::vector<Point> points = DataLine(surface, 0, 15000);
-  ASSERT_EQ(points.size(), 10u);
-  EXPECT_NEAR(points[8].Y, 300, 1e-9);
-  EXPECT_NEAR(points[9].X, 1000 / 3.0, 1e-3);
-  EXPECT_NEAR(points[9].Y, 200, 1e-9);
-
-  RecordingSurface breath;
-  DrawBreathRateChart(dive, breath);
-  const std::vector<Point> levels = DataLine(breath, 0, 2000);
-  ASSERT_EQ(levels.size(), 20u);
-  EXPECT_EQ(levels[18].Y, 0);  // riser at 3 minutes down to the uncomputed minute
-  EXPECT_NEAR(levels[19].X, 1000 / 3.0, 1e-3);
+TEST(AirCharts, AxesFollowTheDive) {
+  // N = 9: the last sample's point belongs to the uncomputed minute ending at 11.
+  const DiveRecord dive = DiveWithAirResults(9, {20, 31.0, 25}, {100, 50, 3}, 150.25);
+  EXPECT_EQ(FrameRightAndTop(&DrawBreathRateChart, dive), std::make_pair(400.0, 3101.0));
+  EXPECT_EQ(FrameRightAndTop(&DrawTankChart, dive), std::make_pair(400.0, 15025.0));
+  EXPECT_EQ(FrameRightAndTop(&DrawTankChart, DiveWithAirResults(10, {20}, {1})).first, 433);
+  EXPECT_EQ(FrameRightAndTop(&DrawColdChart, DiveWithAirResults(11, {20}, {1})).first, 467);
 }
 
-TEST(AirCharts, ValueAxisTopsFollowTheDive) {
-  DiveRecord dive = DiveWithAirResults(9, {20, 31.0, 25}, {100, 50, 3}, 150.25);
-  RecordingSurface breath;
-  DrawBreathRateChart(dive, breath);
-  EXPECT_EQ(GridTop(breath), 3101);
-  RecordingSurface tank;
-  DrawTankChart(dive, tank);
-  EXPECT_EQ(GridTop(tank), 15025);
-}
-
-TEST(AirCharts, ADiveWithoutEstimatePrintsOneLineWhereClsLeavesThePen) {
-  DiveRecord dive = DiveWithAirResults(9, {20, 31.0, 25}, {100, 50, 3});
-  DiveRecord none = dive;
-  none.BaseBreathRate = 0;
-  for (auto draw : {&DrawTankChart, &DrawBreathRateChart}) {
-    RecordingSurface surface;
-    draw(dive, surface);
-    const double left = surface.ScaleLeft();
-    surface.Forget();
-    draw(none, surface);
-    ASSERT_EQ(surface.Ops().size(), 2u);
-    EXPECT_EQ(surface.Ops()[0].Type, RecordedOp::Kind::Cls);
-    const RecordedOp& print = surface.Ops()[1];
-    EXPECT_EQ(print.Text, "No Air Data available");
-    // The previous scale stays, so (0, 0) is the lower-left corner of the previous plot area.
-    EXPECT_EQ(print.X1, 0);
-    EXPECT_EQ(print.Y1, 0);
-    EXPECT_EQ(surface.ScaleLeft(), left);
-  }
-}
-
-// Minute 0: cold and air level 3; minute 1: bubble level 5; the sample after them has no
-// status byte yet.
-DiveRecord StatusDive() {
+// Minute 0: cold and air level 3; minute 1: bubble level 5; the last sample's minute has no
+// status byte.
+TEST(PhysCharts, EachMinutesStatusOverItsThreeSamples) {
   DiveRecord dive = test::UniformDive(7, 10, 0);
   dive.SampleStatus[2] = 0x38;
   dive.SampleStatus[5] = 0x05;
   dive.SampleFlags[0] = 0x08;
-  return dive;
-}
-
-TEST(PhysCharts, DrawEachMinutesStatusOverItsThreeSamples) {
-  struct Case {
-    const char* Name;
-    void (*Draw)(const DiveRecord&, ChartSurface&);
+  const struct {
+    ChartRoutine Draw;
     std::vector<double> Values;
     double Top;
+  } cases[] = {
+      {&DrawColdChart, {kThird, 2 * kThird, 100, 100, 100, 100, 100, 100}, 500},
+      {&DrawBubbleChart, {0, 0, 0, 500, 500, 500, 0, 0}, 700},
+      {&DrawConsumptionChart, {300, 300, 300, 0, 0, 0, 0, 0}, 700},
   };
-  const Case cases[] = {
-      {"cold", &DrawColdChart, {kThird, 2 * kThird, 100, 100, 100, 100, 100, 100}, 500},
-      {"bubbles", &DrawBubbleChart, {0, 0, 0, 500, 500, 500, 0, 0}, 700},
-      {"consumption", &DrawConsumptionChart, {300, 300, 300, 0, 0, 0, 0, 0}, 700},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.Name);
-    RecordingSurface surface;
-    c.Draw(StatusDive(), surface);
+  for (const auto& c : cases) {
     std::vector<Point> expected;
-    for (int k = 0; k <= 7; ++k) {
-      // The first two segments both take the colour of sample 0.
-      expected.push_back({(k + 1) * kThird, c.Values[static_cast<size_t>(k)], k < 2 ? kAlarmColor : kNormalColor});
-    }
-    ExpectPoints(DataLine(surface, 0, 0), expected);
-    EXPECT_EQ(GridTop(surface), c.Top);
+    for (int k = 0; k <= 7; ++k) expected.push_back({(k + 1) * kThird, c.Values[size_t(k)], k < 2 ? kRed : kBlue});
+    ExpectDataLine(c.Draw, dive, 0, expected);
+    EXPECT_EQ(FrameRightAndTop(c.Draw, dive).second, c.Top);
   }
+  // Seven cold minutes run above the top.
+  std::vector<Point> cold;
+  for (int k = 0; k <= 21; ++k) cold.push_back({(k + 1) * kThird, std::min(k + 1, 21) * kThird, kBlue});
+  ExpectDataLine(&DrawColdChart, test::UniformDive(21, 10, 0x08), 0, cold);
 }
 
-TEST(DrawColdChart, RunsAboveTheTopAfterFiveColdMinutes) {
-  DiveRecord dive = test::UniformDive(21, 10, 0x08);
-  RecordingSurface surface;
-  DrawColdChart(dive, surface);
-  const std::vector<Point> points = DataLine(surface, 0, 0);
-  ASSERT_EQ(points.size(), 22u);
-  EXPECT_NEAR(points[20].Y, 700, 1e-9);
-  EXPECT_NEAR(points[21].Y, 700, 1e-9);  // the minute past the last sample adds nothing
-}
-
-TEST(PhysCharts, AnEmptyDivePrintsItsOwnText) {
-  DiveRecord empty;
-  const std::pair<void (*)(const DiveRecord&, ChartSurface&), const char*> cases[] = {
-      {&DrawColdChart, "No Temp Data available"},
-      {&DrawBubbleChart, "No Deco Data available"},
-      {&DrawConsumptionChart, "No Air Data Consumption available"},
+TEST(AirAndPhysCharts, ADiveWithoutDataPrintsOneLineWhereClsLeavesThePen) {
+  DiveRecord estimated = DiveWithAirResults(9, {20}, {100});
+  DiveRecord unestimated = estimated;
+  unestimated.BaseBreathRate = 0;
+  const DiveRecord empty;
+  const struct {
+    ChartRoutine Draw;
+    const DiveRecord& Dive;
+    const char* Text;
+  } cases[] = {
+      {&DrawTankChart, unestimated, "No Air Data available"},
+      {&DrawBreathRateChart, unestimated, "No Air Data available"},
+      {&DrawColdChart, empty, "No Temp Data available"},
+      {&DrawBubbleChart, empty, "No Deco Data available"},
+      {&DrawConsumptionChart, empty, "No Air Data Consumption available"},
   };
-  for (const auto& [draw, text] : cases) {
+  for (const auto& c : cases) {
     RecordingSurface surface;
-    draw(empty, surface);
-    ASSERT_EQ(surface.Ops().size(), 2u);
+    c.Draw(estimated, surface);
+    const double left = surface.ScaleLeft();
+    surface.Forget();
+    c.Draw(c.Dive, surface);
+    ASSERT_EQ(surface.Ops().size(), 2u) << c.Text;
     EXPECT_EQ(surface.Ops()[0].Type, RecordedOp::Kind::Cls);
-    EXPECT_EQ(surface.Ops()[1].Text, text);
+    // The previous scale stays, so (0, 0) is the lower-left corner of the previous plot area.
+    EXPECT_EQ(surface.Ops()[1].Text, c.Text);
+    EXPECT_EQ(surface.Ops()[1].X1, 0);
+    EXPECT_EQ(surface.Ops()[1].Y1, 0);
+    EXPECT_EQ(surface.ScaleLeft(), left);
   }
 }
 
