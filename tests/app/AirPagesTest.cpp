@@ -126,25 +126,5 @@ TEST_F(AirPages, PhysPageDrawsItsThreeChartsOrTheirTexts) {
   }
 }
 
-TEST_F(AirPages, ChartsShareTheGrowthOfThePageEqually) {
-  AirPage air(context);
-  PhysPage phys(context);
-  air.resize(700, 500);
-  phys.resize(700, 600);
-  air.show();
-  phys.show();
-  QApplication::processEvents();
-  const int tank = air.TankPicture()->height();
-  const int cold = phys.ColdPicture()->height();
-  air.resize(700, 1100);
-  phys.resize(700, 1200);
-  QApplication::processEvents();
-  EXPECT_NEAR(air.TankPicture()->height() - tank, 300, 1);
-  EXPECT_NEAR(air.AirPicture()->height() - tank, 300, 1);
-  EXPECT_NEAR(phys.ColdPicture()->height() - cold, 200, 1);
-  EXPECT_NEAR(phys.DecoPicture()->height() - cold, 200, 1);
-  EXPECT_NEAR(phys.AirConsoPicture()->height() - cold, 200, 1);
-}
-
 }  // namespace
 }  // namespace scrb
