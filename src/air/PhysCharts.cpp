@@ -14,7 +14,7 @@ constexpr int kBubbleMask = 7;
 constexpr int kColdBit = 8;
 constexpr int kAirLevelMask = 112;
 
-// Value in hundredths of sample k, given the status byte of its minute.
+// The height of a sample's point, in hundredths, from its minute's status byte.
 using PointValue = std::function<double(int status)>;
 
 void DrawStatusChart(const DiveRecord& dive, ChartSurface& surface, ChartValue yTop, const char* emptyText,

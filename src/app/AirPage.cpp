@@ -28,6 +28,8 @@ AirPage::AirPage(AppContext& context, QWidget* parent) : DivePage(context, paren
   label44_ = new QLabel(this);
   label44_->setObjectName("Label44");
   label44_->setTextFormat(Qt::PlainText);
+  // The readout's length changes with every mouse move; it must never push the window wider.
+  label44_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Caption(kTankChartCaption, "Label45", this));
