@@ -58,15 +58,15 @@ QHBoxLayout* LabelRow(QLabel* left, QLabel* right) {
   return row;
 }
 
-// The depth profile with its alarm strip right underneath, as one block sharing the time axis.
-QVBoxLayout* ProfileBlock(ChartView* depth, ChartView* alarms, int alarmHeight) {
-  auto* block = new QVBoxLayout;
-  block->setSpacing(0);
+// The depth profile with its alarm strip right underneath, sharing the time axis without a gap.
+// The page layout has no spacing of its own, so both charts of a page stretch alike.
+void AddProfile(QVBoxLayout* layout, ChartView* depth, ChartView* alarms, int alarmHeight) {
   alarms->setFixedHeight(alarmHeight);
-  block->addWidget(depth, 1);
-  block->addWidget(alarms, 0);
-  return block;
+  layout->addWidget(depth, 1);
+  layout->addWidget(alarms, 0);
 }
+
+constexpr int kLabelGapPixels = 3;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -87,9 +87,10 @@ DepthChartPage::DepthChartPage(AppContext& context, QWidget* parent)
   label42_ = NewDepthReadout("Label42_1", this);
 
   auto* layout = new QVBoxLayout(this);
+  layout->setSpacing(0);
   layout->addLayout(LabelRow(label40_, label42_));
-  layout->addLayout(
-      ProfileBlock(depthPicture_, alarmPicture_, TwipsToPixels(kDiveAlarmStripTwips, this)), 1);
+  layout->addSpacing(kLabelGapPixels);
+  AddProfile(layout, depthPicture_, alarmPicture_, TwipsToPixels(kDiveAlarmStripTwips, this));
 
   connect(depthPicture_, &ChartView::MouseMoved, this, &DepthChartPage::DepthPictureMouseMove);
   connect(alarmPicture_, &ChartView::MouseMoved, this, &DepthChartPage::DepthPictureMouseMove);
@@ -127,10 +128,13 @@ SpeedPage::SpeedPage(AppContext& context, QWidget* parent) : DivePage(context, p
   QLabel* label41 = NewLabel("Label41", Text(kSpeedChartTitle), this);
 
   auto* layout = new QVBoxLayout(this);
+  layout->setSpacing(0);
   layout->addLayout(LabelRow(label40_, label42_));
-  layout->addLayout(
-      ProfileBlock(depthPicture_, alarmPicture_, TwipsToPixels(kSpeedAlarmStripTwips, this)), 1);
+  layout->addSpacing(kLabelGapPixels);
+  AddProfile(layout, depthPicture_, alarmPicture_, TwipsToPixels(kSpeedAlarmStripTwips, this));
+  layout->addSpacing(kLabelGapPixels);
   layout->addLayout(LabelRow(label41, label43_));
+  layout->addSpacing(kLabelGapPixels);
   layout->addWidget(dDepthPicture_, 1);
 
   connect(depthPicture_, &ChartView::MouseMoved, this, &SpeedPage::DepthPictureMouseMove);

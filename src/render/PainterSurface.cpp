@@ -69,6 +69,7 @@ PainterSurface::~PainterSurface() { Finish(); }
 void PainterSurface::Retarget(QPaintDevice* device, QSizeF logicalSize, double dpiX,
                               double dpiY) {
   Finish();
+  polyline_.clear();
   device_ = device;
   const bool sizeKnown = logicalSize.isValid() && std::isfinite(logicalSize.width()) &&
                          std::isfinite(logicalSize.height());
@@ -101,12 +102,14 @@ QPainter* PainterSurface::Painter() {
   painter_.setRenderHint(QPainter::Antialiasing, true);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
   painter_.setFont(font_);
+  antialiased_ = true;
   penValid_ = false;
   if (onChange_) onChange_();
   return &painter_;
 }
 
 void PainterSurface::Finish() {
+  FlushPolyline();
   if (painter_.isActive()) painter_.end();
 }
 
@@ -163,22 +166,38 @@ void PainterSurface::Cls() {
   // "no data" line there.
   currentX_ = 0;
   currentY_ = 0;
+  polyline_.clear();
   QPainter* painter = Painter();
   if (painter == nullptr) return;
   painter->fillRect(QRectF(QPointF(0, 0), logicalSize_), background_);
 }
 
-void PainterSurface::UsePen(Rgb color) {
-  if (penValid_ && penColor_ == color && penWidth_ == drawWidth_) return;
+void PainterSurface::UsePen(Rgb color, int width) {
+  if (penValid_ && penColor_ == color && penWidth_ == width) return;
   QPen pen(QColor(color.R, color.G, color.B));
-  pen.setWidthF(drawWidth_);
-  // Thick data lines are polylines of short segments; round ends join them without notches.
-  pen.setCapStyle(drawWidth_ > 1 ? Qt::RoundCap : Qt::FlatCap);
-  pen.setJoinStyle(Qt::RoundJoin);
+  pen.setWidthF(width);
+  // Thick data lines are polylines; round ends and joins keep their corners smooth.
+  pen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::FlatCap);
+  pen.setJoinStyle(Qt::MiterJoin);
   painter_.setPen(pen);
   penValid_ = true;
   penColor_ = color;
-  penWidth_ = drawWidth_;
+  penWidth_ = width;
+}
+
+void PainterSurface::UseAntialiasing(bool on) {
+  if (antialiased_ == on) return;
+  painter_.setRenderHint(QPainter::Antialiasing, on);
+  antialiased_ = on;
+}
+
+void PainterSurface::FlushPolyline() {
+  if (polyline_.size() >= 2 && painter_.isActive()) {
+    UsePen(polylineColor_, polylineWidth_);
+    UseAntialiasing(true);
+    painter_.drawPolyline(polyline_.data(), static_cast<int>(polyline_.size()));
+  }
+  polyline_.clear();
 }
 
 void PainterSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
@@ -192,21 +211,54 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2, Rgb color)
   const QRectF bounds = QRectF(QPointF(0, 0), logicalSize_)
                             .adjusted(-kClipMarginPixels, -kClipMarginPixels, kClipMarginPixels,
                                       kClipMarginPixels);
-  if (!ClipSegment(a, b, bounds)) return;
-  QPainter* painter = Painter();
-  if (painter == nullptr) return;
-  UsePen(color);
+  const QPointF unclippedEnd = b;
+  if (!ClipSegment(a, b, bounds)) {
+    FlushPolyline();
+    return;
+  }
+  if (Painter() == nullptr) return;
   const double penDevicePixels = drawWidth_ * pixelRatio_;
+
+  if (drawWidth_ > 1) {
+    // Data lines come as runs of connected segments; stroking a run as one polyline is much
+    // cheaper than stroking every segment with its own round ends, and the joins come out
+    // smooth. Every point sits on the pixel grid so level stretches stay crisp.
+    a = QPointF(SnapToPixels(a.x(), penDevicePixels, pixelRatio_),
+                SnapToPixels(a.y(), penDevicePixels, pixelRatio_));
+    b = QPointF(SnapToPixels(b.x(), penDevicePixels, pixelRatio_),
+                SnapToPixels(b.y(), penDevicePixels, pixelRatio_));
+    const bool continues = !polyline_.empty() && polyline_.back() == a &&
+                           polylineColor_ == color && polylineWidth_ == drawWidth_;
+    if (!continues) {
+      FlushPolyline();
+      polyline_.push_back(a);
+      polylineColor_ = color;
+      polylineWidth_ = drawWidth_;
+    }
+    polyline_.push_back(b);
+    // A run cut by the clip border must not join up with what comes back in elsewhere.
+    if (b != unclippedEnd) FlushPolyline();
+    return;
+  }
+
+  FlushPolyline();
+  UsePen(color, drawWidth_);
+  // Grid lines and reference lines are parallel to an axis: on the pixel grid they need no
+  // antialiasing, which is both sharper and faster.
   if (a.x() == b.x()) {
     const double x = SnapToPixels(a.x(), penDevicePixels, pixelRatio_);
     a.setX(x);
     b.setX(x);
+    UseAntialiasing(false);
   } else if (a.y() == b.y()) {
     const double y = SnapToPixels(a.y(), penDevicePixels, pixelRatio_);
     a.setY(y);
     b.setY(y);
+    UseAntialiasing(false);
+  } else {
+    UseAntialiasing(true);
   }
-  painter->drawLine(a, b);
+  painter_.drawLine(a, b);
 }
 
 void PainterSurface::LineTo(double x2, double y2, Rgb color) {
@@ -225,6 +277,7 @@ void PainterSurface::Print(const std::string& text) {
   if (!bounds.contains(*at)) return;
   QPainter* painter = Painter();
   if (painter == nullptr) return;
+  FlushPolyline();
   painter->setPen(foreground_);
   penValid_ = false;
   painter->drawText(QPointF(at->x(), at->y() + metrics_.ascent()), QString::fromStdString(text));

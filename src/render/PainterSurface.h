@@ -8,6 +8,7 @@
 #include <QSizeF>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "charts/ChartSurface.h"
 
@@ -76,7 +77,9 @@ class PainterSurface : public ChartSurface {
   void ResetDefaultScale();
   double PixelsToUserX(double pixels) const;
   double PixelsToUserY(double pixels) const;
-  void UsePen(Rgb color);
+  void UsePen(Rgb color, int width);
+  void UseAntialiasing(bool on);
+  void FlushPolyline();
 
   QPaintDevice* device_ = nullptr;
   QSizeF logicalSize_{0, 0};
@@ -101,6 +104,12 @@ class PainterSurface : public ChartSurface {
   bool penValid_ = false;
   Rgb penColor_;
   int penWidth_ = 0;
+  bool antialiased_ = true;
+
+  // Thick segments waiting to be stroked as one polyline.
+  std::vector<QPointF> polyline_;
+  Rgb polylineColor_;
+  int polylineWidth_ = 0;
 
   std::function<void()> onChange_;
   std::function<void()> onRefresh_;
