@@ -16,9 +16,13 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent) {
   surface_.SetRefreshHandler([this] { repaint(); });
 }
 
-QSize ChartView::sizeHint() const { return {465, 160}; }
+QSize ChartView::sizeHint() const {
+  return {465, 160};
+}
 
-QSize ChartView::minimumSizeHint() const { return {60, 20}; }
+QSize ChartView::minimumSizeHint() const {
+  return {60, 20};
+}
 
 void ChartView::EnsureImage() {
   const qreal ratio = std::max<qreal>(1, devicePixelRatioF());

@@ -68,7 +68,9 @@ void AddProfile(QVBoxLayout* layout, ChartView* depth, ChartView* alarms, int al
 
 constexpr int kLabelGapPixels = 3;
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 // The dive the readout reads, when the charts are finished and the mouse is over a sample.
 std::optional<int32_t> SampleUnderMouse(const AppContext& context, double x) {
@@ -79,8 +81,7 @@ std::optional<int32_t> SampleUnderMouse(const AppContext& context, double x) {
 
 }  // namespace
 
-DepthChartPage::DepthChartPage(AppContext& context, QWidget* parent)
-    : DivePage(context, parent) {
+DepthChartPage::DepthChartPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
   depthPicture_ = NewChart("DepthPicture1", this);
   alarmPicture_ = NewChart("AlarmPicture1", this);
   label40_ = NewLabel("Label40_1", QString(), this);

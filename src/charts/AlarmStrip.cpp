@@ -9,7 +9,9 @@
 
 namespace scrb {
 
-int AlarmRowCount(int view) { return view == 0 ? 5 : 6; }
+int AlarmRowCount(int view) {
+  return view == 0 ? 5 : 6;
+}
 
 void DrawAlarmStrip(const DiveRecord& dive, ChartSurface& surface, int view) {
   const int32_t count = DecodedSampleCount(dive);

@@ -38,7 +38,9 @@ int64_t WholeTwips(double size) {
   return std::llround(size);
 }
 
-std::string AxisLabel(int64_t value) { return GeneralNumber(static_cast<double>(value) / 100.0); }
+std::string AxisLabel(int64_t value) {
+  return GeneralNumber(static_cast<double>(value) / 100.0);
+}
 
 bool NotPassed(int64_t value, int64_t limit, int64_t step) {
   return step > 0 ? value <= limit : value >= limit;

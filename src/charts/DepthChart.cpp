@@ -20,8 +20,8 @@ constexpr double kDeepestChartDepth = 10000;
 // deepest sample stands in, so the profile is not squeezed to the top of a 327 m chart.
 double ChartDepth(const DiveRecord& dive) {
   const double logged = dive.MaxDepth;
-  const bool usable = std::isfinite(logged) && logged >= 0 &&
-                      std::fabs(logged - kUnknownValue) > 1e-9;
+  const bool usable =
+      std::isfinite(logged) && logged >= 0 && std::fabs(logged - kUnknownValue) > 1e-9;
   if (usable) return std::min(logged, kDeepestChartDepth);
   double deepest = 0;
   for (int32_t k = 0; k < DecodedSampleCount(dive); ++k) {

@@ -34,7 +34,9 @@ inline ChartValue ProfileTimeRight(int32_t sampleCount) {
 }
 
 // Plotted time of sample k in hundredths of a minute: samples are 20 s apart, the first at 20 s.
-inline double SampleTime(int64_t k) { return static_cast<double>((k + 1) * 100) / 3; }
+inline double SampleTime(int64_t k) {
+  return static_cast<double>((k + 1) * 100) / 3;
+}
 
 inline Rgb SegmentColor(int flags) {
   return (flags & kAlarmFlagMask) != 0 ? kAlarmColor : kNormalColor;

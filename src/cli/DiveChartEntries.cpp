@@ -21,8 +21,7 @@ const DiveRecord& DecodedDive(RenderContext& context) {
 
 std::vector<ChartEntry> DiveChartEntries() {
   return {
-      {"depth", 600,
-       [](RenderContext& c, ChartSurface& s) { DrawDepthChart(DecodedDive(c), s); }},
+      {"depth", 600, [](RenderContext& c, ChartSurface& s) { DrawDepthChart(DecodedDive(c), s); }},
       {"alarms", kAlarmStripHeightPixels,
        [](RenderContext& c, ChartSurface& s) { DrawAlarmStrip(DecodedDive(c), s, c.View); }},
       {"speed", 600,

@@ -209,9 +209,15 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   RenderContext context{book, dive, model, view};
   QByteArray bytes;
   switch (kind) {
-    case OutputKind::Png: bytes = RenderPng(entry, context, size); break;
-    case OutputKind::Svg: bytes = RenderSvg(entry, context, size); break;
-    case OutputKind::Pdf: bytes = RenderPdf(entry, context, size); break;
+    case OutputKind::Png:
+      bytes = RenderPng(entry, context, size);
+      break;
+    case OutputKind::Svg:
+      bytes = RenderSvg(entry, context, size);
+      break;
+    case OutputKind::Pdf:
+      bytes = RenderPdf(entry, context, size);
+      break;
   }
   if (bytes.isEmpty() || !WriteFile(*outPath, bytes)) {
     err << "bathyscribe-cli: cannot write " << *outPath << "\n";

@@ -18,7 +18,9 @@ constexpr double kLabelPointSize = 8;
 // coordinate far outside the chart can neither overflow the raster engine nor slow it down.
 constexpr double kClipMarginPixels = 64;
 
-double SaneDpi(double dpi) { return std::isfinite(dpi) && dpi >= 1 ? dpi : 96; }
+double SaneDpi(double dpi) {
+  return std::isfinite(dpi) && dpi >= 1 ? dpi : 96;
+}
 
 // Liang-Barsky: keeps the part of the segment a-b inside the rectangle.
 bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r) {
@@ -34,8 +36,10 @@ bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r) {
       continue;
     }
     const double t = q[i] / p[i];
-    if (p[i] < 0) t0 = std::max(t0, t);
-    else t1 = std::min(t1, t);
+    if (p[i] < 0)
+      t0 = std::max(t0, t);
+    else
+      t1 = std::min(t1, t);
     if (t0 > t1) return false;
   }
   const QPointF start = a;
@@ -55,8 +59,7 @@ double SnapToPixels(double logical, double penDevicePixels, double ratio) {
 
 }  // namespace
 
-PainterSurface::PainterSurface(QPaintDevice* device, QSizeF logicalSize, double dpiX,
-                               double dpiY) {
+PainterSurface::PainterSurface(QPaintDevice* device, QSizeF logicalSize, double dpiX, double dpiY) {
   Retarget(device, logicalSize, dpiX, dpiY);
 }
 
@@ -64,10 +67,11 @@ PainterSurface::PainterSurface(QImage& image) {
   Retarget(&image, image.deviceIndependentSize(), image.logicalDpiX(), image.logicalDpiY());
 }
 
-PainterSurface::~PainterSurface() { Finish(); }
+PainterSurface::~PainterSurface() {
+  Finish();
+}
 
-void PainterSurface::Retarget(QPaintDevice* device, QSizeF logicalSize, double dpiX,
-                              double dpiY) {
+void PainterSurface::Retarget(QPaintDevice* device, QSizeF logicalSize, double dpiX, double dpiY) {
   Finish();
   polyline_.clear();
   device_ = device;
@@ -113,9 +117,13 @@ void PainterSurface::Finish() {
   if (painter_.isActive()) painter_.end();
 }
 
-double PainterSurface::Width() const { return logicalSize_.width() * kTwipsPerInch / dpiX_; }
+double PainterSurface::Width() const {
+  return logicalSize_.width() * kTwipsPerInch / dpiX_;
+}
 
-double PainterSurface::Height() const { return logicalSize_.height() * kTwipsPerInch / dpiY_; }
+double PainterSurface::Height() const {
+  return logicalSize_.height() * kTwipsPerInch / dpiY_;
+}
 
 void PainterSurface::Scale(double x1, double y1, double x2, double y2) {
   x1_ = x1;
@@ -208,9 +216,9 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2, Rgb color)
   if (!from || !to) return;
   QPointF a = *from;
   QPointF b = *to;
-  const QRectF bounds = QRectF(QPointF(0, 0), logicalSize_)
-                            .adjusted(-kClipMarginPixels, -kClipMarginPixels, kClipMarginPixels,
-                                      kClipMarginPixels);
+  const QRectF bounds =
+      QRectF(QPointF(0, 0), logicalSize_)
+          .adjusted(-kClipMarginPixels, -kClipMarginPixels, kClipMarginPixels, kClipMarginPixels);
   const QPointF unclippedEnd = b;
   if (!ClipSegment(a, b, bounds)) {
     FlushPolyline();
@@ -227,8 +235,8 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2, Rgb color)
                 SnapToPixels(a.y(), penDevicePixels, pixelRatio_));
     b = QPointF(SnapToPixels(b.x(), penDevicePixels, pixelRatio_),
                 SnapToPixels(b.y(), penDevicePixels, pixelRatio_));
-    const bool continues = !polyline_.empty() && polyline_.back() == a &&
-                           polylineColor_ == color && polylineWidth_ == drawWidth_;
+    const bool continues = !polyline_.empty() && polyline_.back() == a && polylineColor_ == color &&
+                           polylineWidth_ == drawWidth_;
     if (!continues) {
       FlushPolyline();
       polyline_.push_back(a);
@@ -291,7 +299,9 @@ double PainterSurface::TextHeight(const std::string&) const {
   return PixelsToUserY(metrics_.height());
 }
 
-void PainterSurface::SetDrawWidth(int pixels) { drawWidth_ = std::clamp(pixels, 1, 100); }
+void PainterSurface::SetDrawWidth(int pixels) {
+  drawWidth_ = std::clamp(pixels, 1, 100);
+}
 
 void PainterSurface::Refresh() {
   Finish();

@@ -73,10 +73,10 @@ TEST_F(DepthPages, ReadoutMovesLabelAndBothCursorsOfItsView) {
     double X;
     const char* Text;
   } cases[] = {
-      {0, "Time=00'20\" Depth=3.0 m"},     // rounds to -1: the first sample
-      {50, "Time=00'20\" Depth=3.0 m"},    // halfway: to the even sample
+      {0, "Time=00'20\" Depth=3.0 m"},   // rounds to -1: the first sample
+      {50, "Time=00'20\" Depth=3.0 m"},  // halfway: to the even sample
       {100, "Time=01'00\" Depth=8.0 m"},
-      {200, "Time=02'00\" Depth=2.5 m"},   // T: the last sample
+      {200, "Time=02'00\" Depth=2.5 m"},  // T: the last sample
   };
   for (const auto& c : cases) {
     emit page.AlarmPicture()->MouseMoved(c.X, 300);
@@ -187,8 +187,8 @@ TEST_F(DepthPages, MousePositionsAreReportedInChartCoordinates) {
   ChartView* view = page.DepthPicture();
   std::vector<double> reported;
   QObject::connect(view, &ChartView::MouseMoved, [&](double x, double) { reported.push_back(x); });
-  QMouseEvent move(QEvent::MouseMove, QPointF(view->width() / 2.0, 5), view->mapToGlobal(QPointF(0, 0)),
-                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(view->width() / 2.0, 5),
+                   view->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(view, &move);
   ASSERT_EQ(reported.size(), 1u);
   const double x = reported[0];

@@ -1,10 +1,9 @@
-#include "charts/AlarmStrip.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "ChartTestDives.h"
+#include "charts/AlarmStrip.h"
 #include "charts/ChartFrame.h"
 #include "support/RecordingSurface.h"
 
@@ -72,8 +71,8 @@ TEST(DrawAlarmStrip, RowsAndLabelsPerView) {
       EXPECT_DOUBLE_EQ(label.Y1 + s.TextHeight(label.Text) / 2, 100.0 * (r + 1)) << label.Text;
       const bool left = r % 2 == 0;
       const std::string measured = label.Text == "deco" ? "dec" : label.Text;
-      const double expectedX = left ? -std::fabs(s.TextWidth(measured))
-                                    : 200 - std::fabs(s.TextWidth(label.Text));
+      const double expectedX =
+          left ? -std::fabs(s.TextWidth(measured)) : 200 - std::fabs(s.TextWidth(label.Text));
       EXPECT_DOUBLE_EQ(label.X1, expectedX) << label.Text;
     }
   }

@@ -1,11 +1,10 @@
-#include "charts/ChartFrame.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <vector>
 
+#include "charts/ChartFrame.h"
 #include "support/RecordingSurface.h"
 
 namespace scrb {
@@ -19,10 +18,10 @@ TEST(GridStep, PicksTheFirstSeriesValueBeyondTheSpacing) {
     double Spacing;
     int32_t Step;
   } cases[] = {
-      {0, 1},        {0.7, 1},        {1, 2},         {2, 5},           {4.99, 5},
-      {5, 10},       {120, 200},      {1000, 2000},   {1999, 2000},     {2000, 5000},
-      {10000, 5000}, {-0.5, -1},      {-1, -2},       {-1.5, -2},       {-2, -5},
-      {-158.4, -200}, {-1000, -2000}, {-1999, -2000}, {-2000, -5000},   {-1e9, -5000},
+      {0, 1},         {0.7, 1},       {1, 2},         {2, 5},         {4.99, 5},
+      {5, 10},        {120, 200},     {1000, 2000},   {1999, 2000},   {2000, 5000},
+      {10000, 5000},  {-0.5, -1},     {-1, -2},       {-1.5, -2},     {-2, -5},
+      {-158.4, -200}, {-1000, -2000}, {-1999, -2000}, {-2000, -5000}, {-1e9, -5000},
   };
   for (const auto& c : cases) EXPECT_EQ(GridStep(c.Spacing), c.Step) << c.Spacing;
 }
@@ -73,7 +72,7 @@ TEST(DrawChartFrame, DepthStyleChartCountsGridLinesDownFromTheSurface) {
 
   EXPECT_EQ(VerticalGridXs(s), Series(0, 100, 21));
   std::vector<double> expectedYs = Series(0, 200, 13);  // first pass: down to 2400, not past 2500
-  expectedYs.push_back(0);                               // second pass: the surface line only
+  expectedYs.push_back(0);                              // second pass: the surface line only
   EXPECT_EQ(HorizontalGridYs(s), expectedYs);
   for (const RecordedOp& op : s.Lines()) EXPECT_EQ(op.Color, kGridColor);
 
@@ -156,9 +155,9 @@ TEST(DrawChartFrame, SurfacesAndRangesBelowTheLimitsDrawNothing) {
     ChartValue XRight;
     ChartValue YBottom;
   } cases[] = {
-      {400, 4875, 2000, 2500},   {6975, 400, 2000, 2500},   {0, 0, 2000, 2500},
-      {nan, 4875, 2000, 2500},   {6975, -5000, 2000, 2500}, {6975, 4875, 0, 2500},
-      {6975, 4875, 2000, 0},     {6975, 4875, 7158278, 2500},
+      {400, 4875, 2000, 2500}, {6975, 400, 2000, 2500},     {0, 0, 2000, 2500},
+      {nan, 4875, 2000, 2500}, {6975, -5000, 2000, 2500},   {6975, 4875, 0, 2500},
+      {6975, 4875, 2000, 0},   {6975, 4875, 7158278, 2500},
   };
   for (const auto& c : cases) {
     RecordingSurface s(c.Width, c.Height);
@@ -220,8 +219,7 @@ TEST(DrawChartFrame, TimeLabelsThatWouldOverlapAreLeftOutButTheirLinesStay) {
   std::vector<std::string> timeLabels;
   for (const test::RecordedOp& op : s.Ops()) {
     if (op.Type == test::RecordedOp::Kind::Line && op.X1 == op.X2) gridXs.push_back(op.X1);
-    if (op.Type == test::RecordedOp::Kind::Print && op.Text.size() > 0 &&
-        op.Y1 > 2500) {
+    if (op.Type == test::RecordedOp::Kind::Print && op.Text.size() > 0 && op.Y1 > 2500) {
       timeLabels.push_back(op.Text);
     }
   }

@@ -1,9 +1,8 @@
-#include "charts/DepthChart.h"
-
 #include <gtest/gtest.h>
 
 #include "ChartTestDives.h"
 #include "charts/ChartFrame.h"
+#include "charts/DepthChart.h"
 #include "support/RecordingSurface.h"
 
 namespace scrb {

@@ -1,10 +1,9 @@
-#include "charts/DepthReadout.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
 
 #include "ChartTestDives.h"
+#include "charts/DepthReadout.h"
 
 namespace scrb {
 namespace {
@@ -18,12 +17,17 @@ TEST(DepthReadoutSample, NearestPlottedSampleWithinTheProfile) {
     float X;
     std::optional<int32_t> Sample;
   } cases[] = {
-      {0, 0},         // rounds to -1, clamped
-      {33.3f, 0},     {50, 0},  // halfway between samples 0 and 1: to the even one
-      {66.7f, 1},     {150, 4},  // 3.5 rounds to 4
-      {116, 2},       {117, 3},
-      {200, 5},       // T: the last sample
-      {-0.01f, std::nullopt}, {200.01f, std::nullopt}, {nan, std::nullopt},
+      {0, 0},  // rounds to -1, clamped
+      {33.3f, 0},
+      {50, 0},  // halfway between samples 0 and 1: to the even one
+      {66.7f, 1},
+      {150, 4},  // 3.5 rounds to 4
+      {116, 2},
+      {117, 3},
+      {200, 5},  // T: the last sample
+      {-0.01f, std::nullopt},
+      {200.01f, std::nullopt},
+      {nan, std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(DepthReadoutSample(dive, c.X), c.Sample) << c.X;
 }

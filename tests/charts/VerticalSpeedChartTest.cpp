@@ -1,9 +1,8 @@
-#include "charts/VerticalSpeedChart.h"
-
 #include <gtest/gtest.h>
 
 #include "ChartTestDives.h"
 #include "charts/ChartFrame.h"
+#include "charts/VerticalSpeedChart.h"
 #include "support/RecordingSurface.h"
 
 namespace scrb {
@@ -74,8 +73,8 @@ TEST(DrawVerticalSpeedChart, RangeFromTheFastestSpeeds) {
     double Bottom;
     double Top;
   } cases[] = {
-      {{10, 9, 8}, 100, 1300},         // no descent: zero lies below the plot area
-      {{0, 4.1, 4.1}, -1200, 1300},    // -12.3 m/min
+      {{10, 9, 8}, 100, 1300},            // no descent: zero lies below the plot area
+      {{0, 4.1, 4.1}, -1200, 1300},       // -12.3 m/min
       {{10, 8.2667, 8.2667}, 100, 1300},  // 5.2 m/min, raised
       {{10, 5.1667, 5.1667}, 100, 1500},  // 14.5 m/min
   };

@@ -76,8 +76,8 @@ TEST(CliRender, WritesPngSvgAndPdfOfTheSameChart) {
   for (const auto& c : pngs) {
     const std::string out = dir + "/" + c.Chart + ".png";
     std::filesystem::remove(out);
-    std::vector<std::string> args = {"render", logbook, "--dive", "0", "--chart", c.Chart,
-                                     "--out", out};
+    std::vector<std::string> args = {"render",  logbook, "--dive", "0",
+                                     "--chart", c.Chart, "--out",  out};
     args.insert(args.end(), c.Extra.begin(), c.Extra.end());
     const RenderRun run = Render(args);
     ASSERT_EQ(run.Status, kExitOk) << run.Err;
@@ -104,7 +104,8 @@ TEST(CliRender, WritesPngSvgAndPdfOfTheSameChart) {
 
 TEST(CliRender, DiveWithoutProfileIsDrawnAsItsMessage) {
   const std::string out = OutDir() + "/empty.png";
-  const RenderRun run = Render({"render", Logbook(), "--dive", "1", "--chart", "depth", "--out", out});
+  const RenderRun run =
+      Render({"render", Logbook(), "--dive", "1", "--chart", "depth", "--out", out});
   EXPECT_EQ(run.Status, kExitOk) << run.Err;
   EXPECT_FALSE(QImage(QString::fromStdString(out)).isNull());
 }
@@ -113,19 +114,19 @@ TEST(CliRender, RefusesBadRequestsWithUsageErrors) {
   const std::string logbook = Logbook();
   const std::string out = OutDir() + "/refused.png";
   const std::vector<std::vector<std::string>> cases = {
-      {"render", logbook, "--dive", "0", "--out", out},                         // no chart
-      {"render", logbook, "--dive", "0", "--chart", "sonar", "--out", out},     // unknown chart
-      {"render", logbook, "--dive", "0", "--chart", "depth"},                   // no output
+      {"render", logbook, "--dive", "0", "--out", out},                          // no chart
+      {"render", logbook, "--dive", "0", "--chart", "sonar", "--out", out},      // unknown chart
+      {"render", logbook, "--dive", "0", "--chart", "depth"},                    // no output
       {"render", logbook, "--dive", "0", "--chart", "depth", "--out", "x.bmp"},  // no such format
-      {"render", logbook, "--dive", "2", "--chart", "depth", "--out", out},     // no such dive
-      {"render", logbook, "--chart", "depth", "--out", out},                    // no dive
+      {"render", logbook, "--dive", "2", "--chart", "depth", "--out", out},      // no such dive
+      {"render", logbook, "--chart", "depth", "--out", out},                     // no dive
       {"render", logbook, "--dive", "0", "--chart", "depth", "--out", out, "--size", "0x100"},
       {"render", logbook, "--dive", "0", "--chart", "depth", "--out", out, "--size", "100"},
       {"render", logbook, "--dive", "0", "--chart", "depth", "--out", out, "--size", "99999x9"},
       {"render", logbook, "--dive", "0", "--chart", "depth", "--out", out, "--view", "2"},
       {"render", logbook, "--dive", "0", "--chart", "depth", "--out", out, "--model", "3"},
-      {"render", logbook, "--dive", "0", "--chart", "depth", "--out", out,
-       "--surface-pressure", "0"},
+      {"render", logbook, "--dive", "0", "--chart", "depth", "--out", out, "--surface-pressure",
+       "0"},
       {"render", "--dive", "0", "--chart", "depth", "--out", out},  // no logbook
   };
   for (const auto& args : cases) {
@@ -139,8 +140,8 @@ TEST(CliRender, RefusesBadRequestsWithUsageErrors) {
 
 TEST(CliRender, UnreadableLogbookAndUnwritableOutput) {
   const std::string out = OutDir() + "/nowhere/missing/chart.png";
-  const RenderRun missing = Render({"render", "/nonexistent/file.log", "--dive", "0", "--chart", "depth",
-                           "--out", OutDir() + "/x.png"});
+  const RenderRun missing = Render({"render", "/nonexistent/file.log", "--dive", "0", "--chart",
+                                    "depth", "--out", OutDir() + "/x.png"});
   EXPECT_EQ(missing.Status, kExitUnreadable);
   const RenderRun unwritable =
       Render({"render", Logbook(), "--dive", "0", "--chart", "depth", "--out", out});

@@ -1,5 +1,3 @@
-#include "render/PainterSurface.h"
-
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -13,11 +11,14 @@
 #include "charts/ProfileSamples.h"
 #include "charts/VerticalSpeedChart.h"
 #include "logbook/DiveRecord.h"
+#include "render/PainterSurface.h"
 
 namespace scrb {
 namespace {
 
-QRgb ToQRgb(Rgb c) { return qRgb(c.R, c.G, c.B); }
+QRgb ToQRgb(Rgb c) {
+  return qRgb(c.R, c.G, c.B);
+}
 
 QImage WhiteImage(int width, int height, qreal ratio = 1) {
   QImage image(static_cast<int>(width * ratio), static_cast<int>(height * ratio),
@@ -27,7 +28,9 @@ QImage WhiteImage(int width, int height, qreal ratio = 1) {
   return image;
 }
 
-bool IsDark(QRgb pixel) { return qGray(pixel) < 128; }
+bool IsDark(QRgb pixel) {
+  return qGray(pixel) < 128;
+}
 
 // Passes everything on and remembers where each text went, to check label placement in pixels.
 class PrintSpy : public ChartSurface {
@@ -183,10 +186,10 @@ TEST(PainterSurface, DepthChartPixelsAtTwoSizes) {
     for (const PrintSpy::Label& label : spy.Labels) {
       const std::optional<QPointF> topLeft = surface.ToLogical(label.X, label.Y);
       ASSERT_TRUE(topLeft);
-      const double right = topLeft->x() + surface.TextWidth(label.Text) /
-                                              (surface.ScaleX(25.4) / 96);
-      const double bottom = topLeft->y() + surface.TextHeight(label.Text) /
-                                               (surface.ScaleY(25.4) / 96);
+      const double right =
+          topLeft->x() + surface.TextWidth(label.Text) / (surface.ScaleX(25.4) / 96);
+      const double bottom =
+          topLeft->y() + surface.TextHeight(label.Text) / (surface.ScaleY(25.4) / 96);
       EXPECT_GE(topLeft->x(), -0.5) << label.Text;
       EXPECT_GE(topLeft->y(), -0.5) << label.Text;
       EXPECT_LE(right, size.width() + 0.5) << label.Text;
@@ -207,8 +210,10 @@ TEST(PainterSurface, GridLinesStayCrispAtTwiceThePixelRatio) {
   int blendedPixels = 0;
   for (int x = 0; x < image.width(); ++x) {
     const QRgb p = image.pixel(x, row);
-    if (p == ToQRgb(kGridColor)) ++gridPixels;
-    else if (p != qRgb(255, 255, 255)) ++blendedPixels;
+    if (p == ToQRgb(kGridColor))
+      ++gridPixels;
+    else if (p != qRgb(255, 255, 255))
+      ++blendedPixels;
   }
   EXPECT_GT(gridPixels, 0);
   EXPECT_EQ(gridPixels % 2, 0);

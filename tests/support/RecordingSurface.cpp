@@ -62,7 +62,9 @@ double RecordingSurface::TextWidth(const std::string& text) const {
   return TwipsToUserX(charWidth_ * static_cast<double>(text.size()));
 }
 
-double RecordingSurface::TextHeight(const std::string&) const { return TwipsToUserY(textHeight_); }
+double RecordingSurface::TextHeight(const std::string&) const {
+  return TwipsToUserY(textHeight_);
+}
 
 void RecordingSurface::SetDrawWidth(int pixels) {
   drawWidth_ = pixels;
