@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/DialogPlacement.h"
+
 namespace scrb {
 
 OptionForm::OptionForm(int displayOption, QWidget* parent)
@@ -44,6 +46,7 @@ OptionForm::OptionForm(int displayOption, QWidget* parent)
   layout->addStretch();
   layout->addLayout(buttons);
   resize(6150 / 15, 4920 / 15);
+  CentreOnScreen(*this);
 }
 
 int OptionForm::ChosenOption() const {

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/ChartView.h"
+#include "app/DialogPlacement.h"
 #include "saturation/SurfacePressureEntry.h"
 #include "saturation/TissueLegend.h"
 
@@ -96,7 +97,7 @@ void ScrbLeg::Open() {
   Prepare();
   if (!centred_) {
     adjustSize();
-    CentreOnScreen();
+    CentreOnScreen(*this);
     centred_ = true;
   }
   exec();
@@ -130,13 +131,6 @@ bool ScrbLeg::eventFilter(QObject* watched, QEvent* event) {
 
 void ScrbLeg::DrawLegend() {
   DrawTissueLegend(context_.Model, legendPicture_->Surface());
-}
-
-void ScrbLeg::CentreOnScreen() {
-  const QScreen* target = parentWidget() != nullptr ? parentWidget()->screen() : screen();
-  if (target == nullptr) return;
-  const QRect available = target->availableGeometry();
-  move(available.center() - rect().center());
 }
 
 }  // namespace scrb

@@ -51,7 +51,6 @@ class ScrbLeg : public QDialog {
 
  private:
   void DrawLegend();
-  void CentreOnScreen();
 
   AppContext& context_;
   ChartView* legendPicture_ = nullptr;

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/DialogPlacement.h"
+
 namespace scrb {
 
 ScrbWrng::ScrbWrng(QWidget* parent) : QDialog(parent) {
@@ -43,6 +45,7 @@ ScrbWrng::ScrbWrng(QWidget* parent) : QDialog(parent) {
   layout->addSpacing(12);
   layout->addWidget(check1_);
   resize(4680 / 15 + 40, 3630 / 15);
+  CentreOnScreen(*this);
 }
 
 int ScrbWrng::CheckValue() const { return check1_->isChecked() ? 1 : 0; }
