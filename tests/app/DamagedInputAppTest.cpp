@@ -1,0 +1,198 @@
+// The main window given damaged, foreign and huge files: it says what happened, keeps what was
+// loaded before a Merge, and every page still shows the dives that were read.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListView>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "app/ScrbForm.h"
+#include "app/SettingsStore.h"
+#include "support/LogbookBuilder.h"
+
+namespace scrb {
+namespace {
+
+std::string SampleLogbook() {
+  // The test runner names the source tree; run by hand, the tree is where this file lies.
+  const char* root = std::getenv("BATHYSCRIBE_SOURCE_DIR");
+  const std::filesystem::path tree =
+      root != nullptr ? std::filesystem::path(root) : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+  std::ifstream in(tree / "examples" / "sample.log", std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+QString Write(const std::string& name, const std::string& bytes) {
+  return QString::fromStdString(test::WriteTempFile(name, bytes));
+}
+
+struct Window {
+  QTemporaryDir folder;
+  QString iniPath = folder.filePath("scrb.ini");
+  std::unique_ptr<QtSettingsStore> settings;
+  AppContext context;
+  std::unique_ptr<ScrbForm> form;
+  QStringList messages;
+
+  void Start() {
+    if (!settings) {
+      settings = std::make_unique<QtSettingsStore>(iniPath);
+      settings->SaveSetting("NoWarning", "1");
+    }
+    form = std::make_unique<ScrbForm>(context, *settings);
+    form->ShowMessage = [this](const QString& text) { messages << text; };
+    form->RunDisclaimer = [] { return 1; };
+    form->ChooseFile = [](const QString&, const QString&) { return QString(); };
+    ASSERT_TRUE(form->StartUp());
+    form->LoadWindow();
+  }
+  QString Status() const { return form->StatusLabel()->text(); }
+  QStringList Entries() const {
+    QStringList entries;
+    for (int row = 0; row < form->ListCount(); ++row) {
+      entries << form->DiveList()->model()->index(row, 0).data().toString();
+    }
+    return entries;
+  }
+  // Every page of the selected dive, as a diver clicking through the tabs would see them.
+  void ShowEveryPage() {
+    for (int page = 0; page < ScrbForm::kPageCount; ++page) form->DiveTab()->setCurrentIndex(page);
+  }
+};
+
+TEST(DamagedInputApp, ACutLogbookOpensWithItsCompleteDivesAndSaysSo) {
+  const std::string sample = SampleLogbook();
+  Window w;
+  w.Start();
+  w.form->OpenLogbook(Write("cut.log", sample.substr(0, sample.size() * 2 / 3)));
+  EXPECT_GT(w.form->ListCount(), 10);
+  EXPECT_LT(w.form->ListCount(), 25);
+  EXPECT_EQ(w.form->ListIndex(), w.form->ListCount() - 1);
+  EXPECT_TRUE(w.Status().contains("The last file is damaged: the file ends inside dive")) << w.Status().toStdString();
+  EXPECT_TRUE(w.messages.isEmpty());
+  w.ShowEveryPage();
+  w.form->SelectListIndex(0);
+  w.ShowEveryPage();
+}
+
+TEST(DamagedInputApp, ADamagedMergeKeepsTheDivesLoadedBefore) {
+  const std::string sample = SampleLogbook();
+  Window w;
+  w.Start();
+  w.form->OpenLogbook(Write("sample.log", sample));
+  ASSERT_EQ(w.form->ListCount(), 25);
+  w.form->SelectListIndex(4);
+  const QStringList before = w.Entries();
+
+  for (uint32_t seed = 1; seed <= 12; ++seed) {
+    std::mt19937 random(seed);
+    std::string bytes = sample;
+    for (int f = 0; f < 6; ++f) bytes[random() % bytes.size()] ^= static_cast<char>(1 + random() % 255);
+    if (seed % 3 == 0) bytes.resize(random() % bytes.size());
+    const int count = w.form->ListCount();
+    w.form->MergeLogbook(Write("flipped.log", bytes));
+    ASSERT_GE(w.form->ListCount(), count) << "seed " << seed;
+    EXPECT_EQ(w.Entries().mid(0, 25), before) << "seed " << seed;
+    EXPECT_EQ(w.form->ListIndex(), 4) << "seed " << seed;
+    EXPECT_TRUE(w.Status().startsWith(QString::number(w.form->ListCount()) + " dives read.")) << "seed " << seed;
+  }
+  EXPECT_TRUE(w.messages.isEmpty());
+  // The merged dives, damaged or not, show on every page.
+  for (const int row : {w.form->ListCount() - 1, 25, 4}) {
+    w.form->SelectListIndex(row);
+    w.ShowEveryPage();
+  }
+}
+
+TEST(DamagedInputApp, ForeignAndUnreadableFilesAreReportedAndCostNothingOnMerge) {
+  std::string png("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16);
+  std::mt19937 random(3);
+  while (png.size() < 50000) png += static_cast<char>(random());
+  Window w;
+  w.Start();
+  w.form->OpenLogbook(Write("sample.log", SampleLogbook()));
+  w.form->MergeLogbook(Write("picture.png", png));
+  EXPECT_EQ(w.form->ListCount(), 25);
+  EXPECT_TRUE(w.Status().startsWith("25 dives read. The last file is damaged: ")) << w.Status().toStdString();
+
+  const QString folder = QString::fromStdString(std::filesystem::temp_directory_path().string());
+  w.form->MergeLogbook(folder);
+  w.form->OpenLogbook(folder + "/no-such-logbook.log");
+  ASSERT_EQ(w.messages.size(), 2);
+  EXPECT_TRUE(w.messages[0].startsWith("The logbook file " + folder + " cannot be read: "));
+  EXPECT_EQ(w.form->ListCount(), 25);
+
+  // Open replaces the logbook, even with a file that holds none.
+  w.form->OpenLogbook(Write("notes.txt", std::string(4000, 'x')));
+  EXPECT_EQ(w.form->ListCount(), 0);
+  EXPECT_TRUE(w.Status().startsWith("0 dives read. The last file is damaged: "));
+  w.ShowEveryPage();
+}
+
+TEST(DamagedInputApp, AHugeFileOpensWithoutReadingItAll) {
+  const QString path = Write("padded.log", SampleLogbook());
+  std::filesystem::resize_file(path.toStdString(), 800ull << 20);
+  Window w;
+  w.Start();
+  w.form->OpenLogbook(path);
+  EXPECT_EQ(w.form->ListCount(), 25);
+  EXPECT_EQ(w.Status(), "25 dives read.");
+  std::filesystem::remove_all(std::filesystem::path(path.toStdString()).parent_path());
+}
+
+TEST(DamagedInputApp, SettingsFullOfGarbageStillStart) {
+  const QString logbook = Write("sample.log", SampleLogbook());
+  for (uint32_t seed = 1; seed <= 8; ++seed) {
+    Window w;
+    std::mt19937 random(seed);
+    {
+      std::ofstream out(w.iniPath.toStdString(), std::ios::binary);
+      out << "[Settings]\nNoWarning=1\nLogbook%20File=" << logbook.toStdString() << "\n";
+      const char* keys[] = {"DisplayOptionFlag", "DecoModelNumber", "Top", "Left", "WindowState",
+                            "Width", "Height", "TabNumber", "CurrentDiveSelected", "LastDive"};
+      // Sizes beyond the screen are left to the test below.
+      const char* values[] = {"-1", "-1e308", "nan", "inf", "", "@Variant(\\0\\0\\0\\x7f)", "12abc",
+                              "0x10", "-0", "\xFF\xFE", "7", "-2147483649", "30000"};
+      for (const char* key : keys) out << key << "=" << values[random() % std::size(values)] << "\n";
+      for (int i = 0; i < 200; ++i) out << static_cast<char>(random());
+    }
+    w.settings = std::make_unique<QtSettingsStore>(w.iniPath);
+    w.Start();
+    EXPECT_LE(w.form->ListCount(), 25) << "seed " << seed;
+    EXPECT_GE(w.form->DiveTab()->currentIndex(), 0) << "seed " << seed;
+    w.ShowEveryPage();
+    w.form->ExitProgram();
+  }
+}
+
+// A window restored from absurd saved sizes and places would be millions of pixels wide, take
+// minutes to draw its charts and sit far off the screen; it must come up on the screen instead.
+// Disabled until the window clamps what it restores: today it takes minutes per case.
+TEST(DamagedInputApp, DISABLED_SavedSizesAndPlacesBeyondTheScreenAreBroughtOntoIt) {
+  const QString logbook = Write("sample.log", SampleLogbook());
+  for (const char* setting : {"Width=99999999999999999999", "Height=2147483648", "Width=1e308", "Top=1e308",
+                              "Left=-1e308", "Top=-99999999999"}) {
+    Window w;
+    {
+      std::ofstream out(w.iniPath.toStdString(), std::ios::binary);
+      out << "[Settings]\nNoWarning=1\nWindowState=0\nLogbook%20File=" << logbook.toStdString() << "\n"
+          << setting << "\n";
+    }
+    w.settings = std::make_unique<QtSettingsStore>(w.iniPath);
+    w.Start();
+    const QRect screen = w.form->screen()->availableGeometry();
+    EXPECT_LE(w.form->width(), screen.width()) << setting;
+    EXPECT_LE(w.form->height(), screen.height()) << setting;
+    EXPECT_TRUE(screen.intersects(w.form->frameGeometry())) << setting;
+  }
+}
+
+}  // namespace
+}  // namespace scrb
