@@ -1,0 +1,195 @@
+// What a diver waits for in the window: each page of a 90-minute dive shown at 1920x1080, the
+// 10,000-dive logbook opened until its last dive is drawn, the start-up with the example logbook,
+// and the memory the open 10,000-dive logbook costs. Runs offscreen.
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <QApplication>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <memory>
+
+#include "BenchLogbook.h"
+#include "app/AppContext.h"
+#include "app/ScrbForm.h"
+#include "app/SettingsStore.h"
+#include "logbook/StartupSettings.h"
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::string SampleLogbook() { return std::string(BATHYSCRIBE_SOURCE_DIR) + "/examples/sample.log"; }
+
+const std::string& TenThousandDivesFile() {
+  static const std::string path = scrb::test::WriteTempFile("ten-thousand.log", scrb::bench::ManyDives(10000));
+  return path;
+}
+
+const std::string& NinetyMinuteFile() {
+  static const std::string path = scrb::test::WriteTempFile("ninety.log", scrb::bench::NinetyMinuteLogbook());
+  return path;
+}
+
+// Lets the window paint what the last call drew, as the event loop would before the next event.
+void Settle() {
+  QApplication::sendPostedEvents();
+  QApplication::processEvents();
+}
+
+// A main window with settings of its own: no disclaimer, a window of the given size and the
+// given logbook to reopen.
+struct Window {
+  QTemporaryDir folder;
+  scrb::QtSettingsStore settings{folder.filePath("scrb.ini")};
+  scrb::AppContext context;
+  std::unique_ptr<scrb::ScrbForm> form;
+
+  Window(const std::string& logbook, int width, int height, int tab = 1) {
+    namespace key = scrb::settings;
+    settings.SaveSetting(key::kNoWarning, "1");
+    settings.SaveSetting(key::kLogbookFile, logbook);
+    settings.SaveSetting(key::kWindowState, "0");
+    settings.SaveSetting(key::kWidth, std::to_string(width * 15));
+    settings.SaveSetting(key::kHeight, std::to_string(height * 15));
+    settings.SaveSetting(key::kTabNumber, std::to_string(tab));
+    // The 15-tissue model: the most the "&Tissue Sat" page ever draws.
+    settings.SaveSetting(key::kDecoModelNumber, "2");
+  }
+
+  void Start() {
+    form = std::make_unique<scrb::ScrbForm>(context, settings);
+    form->ShowMessage = [](const QString&) {};
+    form->StartUp();
+    form->LoadWindow();
+    Settle();
+  }
+};
+
+void BM_ShowDivePage(benchmark::State& state) {
+  const int page = static_cast<int>(state.range(0));
+  const bool firstShow = state.range(1) != 0;
+  Window window(NinetyMinuteFile(), 1920, 1080, page);
+  window.Start();
+  if (window.form->width() < 1800) state.SkipWithError("the window did not get its full size");
+  scrb::DiveRecord& dive = window.context.Book.Dives.at(0);
+  for (auto _ : state) {
+    if (firstShow) {
+      // The first show of the dive also decodes and computes what the page needs.
+      dive.ProfileDecoded = dive.AirComputed = dive.SaturationComputed = false;
+    }
+    window.form->ShowDive(0);
+    Settle();
+  }
+  state.counters["width"] = window.form->width();
+  state.counters["height"] = window.form->height();
+}
+BENCHMARK(BM_ShowDivePage)
+    ->ArgNames({"page", "first"})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_OpenTenThousandDives(benchmark::State& state) {
+  Window window("", 1280, 800, 1);
+  window.Start();
+  const QString path = QString::fromStdString(TenThousandDivesFile());
+  for (auto _ : state) {
+    window.form->OpenLogbook(path);
+    Settle();
+    if (window.form->ListCount() != 10000 || window.form->ListIndex() != 9999) {
+      state.SkipWithError("the logbook did not open whole");
+    }
+  }
+}
+BENCHMARK(BM_OpenTenThousandDives)->Unit(benchmark::kMillisecond);
+
+size_t HeapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
+}
+
+// Heap the open logbook holds beyond the empty window, against the file's size.
+void BM_MemoryTenThousandDives(benchmark::State& state) {
+  const auto fileSize = static_cast<double>(std::ifstream(TenThousandDivesFile(), std::ios::ate | std::ios::binary).tellg());
+  double ratio = 0;
+  for (auto _ : state) {
+    Window window("", 1280, 800, 1);
+    window.Start();
+    malloc_trim(0);
+    const size_t before = HeapInUse();
+    window.form->OpenLogbook(QString::fromStdString(TenThousandDivesFile()));
+    Settle();
+    const size_t after = HeapInUse();
+    ratio = static_cast<double>(after - before) / fileSize;
+    state.counters["file_bytes"] = fileSize;
+    state.counters["heap_bytes"] = static_cast<double>(after - before);
+  }
+  state.counters["heap_per_file_byte"] = ratio;
+}
+BENCHMARK(BM_MemoryTenThousandDives)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// Start-up inside this process: the window built, the settings read, the example logbook read and
+// its last dive drawn and painted. The application object and the fonts are already up.
+void BM_StartUpWarm(benchmark::State& state) {
+  for (auto _ : state) {
+    Window window(SampleLogbook(), 1280, 800, 1);
+    window.Start();
+    if (window.form->ListCount() != 25) state.SkipWithError("the example logbook did not open");
+    state.PauseTiming();
+    window.form.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_StartUpWarm)->Unit(benchmark::kMillisecond);
+
+const char* selfPath = nullptr;
+
+// Start-up as the diver sees it: a new process that loads the libraries, creates the application,
+// starts the window on the example logbook and paints the first dive, then leaves.
+void BM_StartUpProcess(benchmark::State& state) {
+  for (auto _ : state) {
+    char child[] = "--startup-child";
+    char* argv[] = {const_cast<char*>(selfPath), child, nullptr};
+    const auto start = Clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, selfPath, nullptr, nullptr, argv, environ) != 0) {
+      state.SkipWithError("cannot start the child");
+      break;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("the child failed");
+  }
+}
+BENCHMARK(BM_StartUpProcess)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+int StartUpChild(int argc, char** argv) {
+  QApplication app(argc, argv);
+  Window window(SampleLogbook(), 1280, 800, 1);
+  window.Start();
+  // Leave without tearing down: the measurement ends when the first dive is on screen.
+  std::fflush(nullptr);
+  _exit(window.form->ListCount() == 25 ? 0 : 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (argc > 1 && std::strcmp(argv[1], "--startup-child") == 0) return StartUpChild(argc, argv);
+  selfPath = argv[0];
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
