@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "app/DivePage.h"
@@ -174,29 +176,36 @@ bool ScrbForm::StartUp() {
   return true;
 }
 
+// A saved place or size in twips as pixels, kept within what the screen can show: a damaged
+// settings file must not put the window out of reach or make it millions of pixels large.
+int ScrbForm::SavedPixels(const char* key, int low, int high) const {
+  const double pixels = SettingNumber(settings_.GetSetting(key, "")) / TwipsPerPixel();
+  return static_cast<int>(std::lround(std::clamp(pixels, double(low), double(std::max(low, high)))));
+}
+
 void ScrbForm::LoadWindow() {
   loading_ = true;
-  const double twips = TwipsPerPixel();
-  move(static_cast<int>(SettingNumber(settings_.GetSetting(settings::kLeft, "")) / twips),
-       static_cast<int>(SettingNumber(settings_.GetSetting(settings::kTop, "")) / twips));
+  const QRect available = screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
+  move(SavedPixels(settings::kLeft, available.left(), available.right() - 100),
+       SavedPixels(settings::kTop, available.top(), available.bottom() - 100));
   show();
   lastWidth_ = width();
   lastHeight_ = height();
   loading_ = false;
   const int state = WindowStateFromSetting(settings_.GetSetting(settings::kWindowState, "2"));
   if (state == 0) {
-    const double w = SettingNumber(settings_.GetSetting(settings::kWidth, ""));
-    const double h = SettingNumber(settings_.GetSetting(settings::kHeight, ""));
     // The saved sizes are outer sizes, frame included.
     const int frameW = frameGeometry().width() - width();
     const int frameH = frameGeometry().height() - height();
-    if (w != 0) resize(std::max(1, static_cast<int>(std::lround(w / twips)) - frameW), height());
-    if (h != 0) resize(width(), std::max(1, static_cast<int>(std::lround(h / twips)) - frameH));
+    const int w = SavedPixels(settings::kWidth, 0, available.width());
+    const int h = SavedPixels(settings::kHeight, 0, available.height());
+    if (w != 0) resize(std::max(1, w - frameW), height());
+    if (h != 0) resize(width(), std::max(1, h - frameH));
   } else if (state == 1) {
     showMinimized();
   } else {
     // Without a window manager maximising does nothing; the screen's size is the next best.
-    if (const QScreen* s = screen()) setGeometry(s->availableGeometry());
+    setGeometry(available);
     showMaximized();
   }
   const int tab = TabNumberFromSetting(settings_.GetSetting(settings::kTabNumber, "1"));

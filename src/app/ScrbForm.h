@@ -86,6 +86,7 @@ class ScrbForm : public QMainWindow {
   void TabChanged(int index);
   void ScheduleRedraw();
   double TwipsPerPixel() const;
+  int SavedPixels(const char* key, int low, int high) const;
 
   AppContext& context_;
   SettingsStore& settings_;
