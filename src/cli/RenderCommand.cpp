@@ -16,9 +16,7 @@
 #include "cli/ChartRegistry.h"
 #include "cli/Commands.h"
 #include "render/PainterSurface.h"
-#include "report/NumberFormat.h"
 #include "saturation/DecoModel.h"
-#include "saturation/SurfacePressureEntry.h"
 
 namespace scrb::cli {
 
@@ -180,27 +178,12 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   const OutputKind kind = OutputKindOf(*outPath);
   const PixelSize size = SizeOption(args, entry.DefaultHeightPixels);
   const int view = IntOption(args, "view", 1, 0, 1);
-  const int modelNumber = IntOption(args, "model", 0, 0, 2);
-  const std::optional<double> surfacePressure =
-      args.Option("surface-pressure")
-          ? std::optional<double>(DoubleOption(args, "surface-pressure", 1.0))
-          : std::nullopt;
-  if (surfacePressure && !(*surfacePressure > kMinSurfacePressure)) {
-    throw UsageError{"--surface-pressure takes a pressure in bar above " +
-                     GeneralNumber(kMinSurfacePressure)};
-  }
 
   Logbook book;
   const int status = LoadLogbooks(args.Files, book, err);
   if (status == kExitUnreadable) return status;
-  const int dive = DiveOption(args, book);
-  if (surfacePressure) {
-    DiveRecord& record = book.Dives[static_cast<size_t>(dive)];
-    record.SurfacePressure = *surfacePressure;
-    record.SaturationComputed = false;
-  }
   DecoModel model;
-  LoadDecoModel(model, modelNumber);
+  const int dive = DiveUnderModelOptions(args, book, model).Dive;
 
   if (!EnsureGuiApplication()) {
     err << "bathyscribe-cli: cannot draw: the program runs without a graphical application\n";
