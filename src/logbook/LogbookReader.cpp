@@ -139,41 +139,89 @@ EntryResult ReadEntry(ByteSource& source, DiveRecord& dive) {
 
 }  // namespace
 
-ReadOutcome ParseLogbook(std::string_view bytes, std::vector<DiveRecord>& dives) {
+namespace {
+
+// Parses entry after entry from a window onto the logbook: `window(offset, wanted)` gives the
+// bytes from offset on, at least `wanted` of them unless the logbook ends first. No entry is
+// longer than kMaxEntryBytes, so a window of that size always holds a whole entry.
+template <typename Window>
+ReadOutcome ParseEntries(Window& window, size_t sizeHint, std::vector<DiveRecord>& dives) {
   ReadOutcome outcome;
-  ByteSource source(bytes);
-  source.ReadChars(6);
-  const int count = source.ReadWord();
-  source.ReadChars(4);
+  ByteSource header(window(0, kFileHeaderBytes));
+  header.ReadChars(6);
+  const int count = header.ReadWord();
+  header.ReadChars(4);
   outcome.DivesDeclared = count;
-  if (source.Overrun() || count < 0) {
+  if (header.Overrun() || count < 0) {
     outcome.Status = ReadStatus::Damaged;
-    outcome.Reason = source.Overrun() ? "the file is too short to be a logbook"
+    outcome.Reason = header.Overrun() ? "the file is too short to be a logbook"
                                       : "its dive count is negative";
     return outcome;
   }
   // A damaged count must not make us reserve memory for dives the bytes cannot hold.
-  dives.reserve(dives.size() + std::min<size_t>(static_cast<size_t>(count), bytes.size() / 52));
+  dives.reserve(dives.size() + std::min<size_t>(static_cast<size_t>(count), sizeHint / 52));
+  size_t offset = kFileHeaderBytes;
   for (int i = 0; i < count; ++i) {
-    const size_t start = source.Position();
+    ByteSource source(window(offset, kMaxEntryBytes));
     DiveRecord dive;
     const EntryResult result = ReadEntry(source, dive);
     if (result != EntryResult::Complete) {
       outcome.Status = ReadStatus::Damaged;
-      outcome.StopOffset = start;
+      outcome.StopOffset = offset;
       outcome.Reason = (result == EntryResult::Truncated ? "the file ends inside dive "
                                                          : "the file is damaged at dive ") +
                        std::to_string(i + 1) + " of " + std::to_string(count) + " (byte " +
-                       std::to_string(start) + ")";
+                       std::to_string(offset) + ")";
       return outcome;
     }
+    offset += source.Position();
     dives.push_back(std::move(dive));
     ++outcome.DivesRead;
   }
   return outcome;
 }
 
-namespace {
+// A window onto a file that reads it in chunks as the parse moves on, so that a huge file is
+// never held in memory whole and reading stops where the logbook does.
+class FileWindow {
+ public:
+  explicit FileWindow(std::FILE* file) : file_(file) {}
+
+  std::string_view operator()(size_t offset, size_t wanted) {
+    if (offset > base_ + kChunkBytes) Drop(offset);
+    while (buffer_.size() < offset - base_ + wanted && !ended_) Fill(std::max(wanted, kChunkBytes));
+    if (offset - base_ >= buffer_.size()) return {};
+    return std::string_view(buffer_).substr(offset - base_);
+  }
+
+  int Error() const { return error_; }
+
+ private:
+  static constexpr size_t kChunkBytes = 1 << 20;
+
+  void Drop(size_t offset) {
+    const size_t drop = std::min(offset - base_, buffer_.size());
+    buffer_.erase(0, drop);
+    base_ += drop;
+  }
+
+  void Fill(size_t bytes) {
+    const size_t old = buffer_.size();
+    buffer_.resize(old + bytes);
+    const size_t got = std::fread(buffer_.data() + old, 1, bytes, file_);
+    buffer_.resize(old + got);
+    if (got < bytes) {
+      ended_ = true;
+      if (std::ferror(file_)) error_ = errno != 0 ? errno : EIO;
+    }
+  }
+
+  std::FILE* file_;
+  std::string buffer_;
+  size_t base_ = 0;  // file offset of buffer_[0]
+  bool ended_ = false;
+  int error_ = 0;
+};
 
 std::string ErrnoText(int error) {
   std::string text = std::strerror(error);
@@ -181,56 +229,47 @@ std::string ErrnoText(int error) {
   return text;
 }
 
-// Reads at most `limit` bytes of the file; false with a reason when it cannot be read at all.
-bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& reason) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) {
-    reason = "it is a folder";
-    return false;
-  }
-  errno = 0;
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
-  if (!file) {
-    reason = ErrnoText(errno != 0 ? errno : ENOENT);
-    return false;
-  }
-  char header[kFileHeaderBytes];
-  const size_t headerRead = std::fread(header, 1, sizeof header, file.get());
-  if (std::ferror(file.get())) {
-    reason = ErrnoText(errno != 0 ? errno : EIO);
-    return false;
-  }
-  bytes.assign(header, headerRead);
-  if (headerRead < sizeof header) return true;
-  // No logbook is longer than its dive count allows, so a huge file that is not a logbook is
-  // never read in full.
-  int count = static_cast<unsigned char>(header[6]) + 256 * static_cast<unsigned char>(header[7]);
-  if (count > 32768) count -= 65536;
-  const size_t limit = count > 0 ? static_cast<size_t>(count) * kMaxEntryBytes : 0;
-  const auto size = std::filesystem::file_size(path, error);
-  const size_t wanted = error ? limit : std::min<size_t>(limit, size > sizeof header ? size - sizeof header : 0);
-  bytes.resize(sizeof header + wanted);
-  const size_t got = wanted == 0 ? 0 : std::fread(bytes.data() + sizeof header, 1, wanted, file.get());
-  if (std::ferror(file.get())) {
-    reason = ErrnoText(errno != 0 ? errno : EIO);
-    return false;
-  }
-  bytes.resize(sizeof header + got);
-  return true;
+ReadOutcome Unreadable(std::string reason) {
+  ReadOutcome outcome;
+  outcome.Status = ReadStatus::Unreadable;
+  outcome.Reason = std::move(reason);
+  return outcome;
 }
 
 }  // namespace
 
+ReadOutcome ParseLogbook(std::string_view bytes, std::vector<DiveRecord>& dives) {
+  auto window = [bytes](size_t offset, size_t) {
+    return offset < bytes.size() ? bytes.substr(offset) : std::string_view();
+  };
+  return ParseEntries(window, bytes.size(), dives);
+}
+
 ReadOutcome ReadLogbook(Logbook& book, const std::string& path) {
-  std::string bytes;
-  std::string reason;
-  if (!ReadFileBytes(path, bytes, reason)) {
-    ReadOutcome outcome;
-    outcome.Status = ReadStatus::Unreadable;
-    outcome.Reason = reason;
-    return outcome;
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return Unreadable("it is a folder");
+  errno = 0;
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+  if (!file) return Unreadable(ErrnoText(errno != 0 ? errno : ENOENT));
+  const auto size = std::filesystem::file_size(path, error);
+  FileWindow window(file.get());
+  // Dives are read into a store of their own first, so that a read error cannot leave half a
+  // file behind in the book.
+  std::vector<DiveRecord> dives;
+  ReadOutcome outcome = ParseEntries(window, error ? 0 : static_cast<size_t>(size), dives);
+  if (window.Error() != 0) {
+    if (outcome.DivesRead == 0) return Unreadable(ErrnoText(window.Error()));
+    outcome.Status = ReadStatus::Damaged;
+    outcome.Reason = "reading stopped after dive " + std::to_string(outcome.DivesRead) + ": " +
+                     ErrnoText(window.Error());
   }
-  return ParseLogbook(bytes, book.Dives);
+  if (book.Dives.empty()) {
+    book.Dives = std::move(dives);
+  } else {
+    book.Dives.insert(book.Dives.end(), std::make_move_iterator(dives.begin()),
+                      std::make_move_iterator(dives.end()));
+  }
+  return outcome;
 }
 
 std::string DiveListEntry(const DiveRecord& dive, int displayOptionFlag) {

@@ -20,6 +20,8 @@ double AltitudePressure(int altitudeClass);
 class ByteSource {
  public:
   explicit ByteSource(std::string_view bytes) : bytes_(bytes) {}
+  // The source only views its bytes; a temporary would be gone before the first read.
+  explicit ByteSource(std::string&&) = delete;
 
   std::string_view ReadChars(size_t n);
   int ReadByte();

@@ -21,7 +21,9 @@ std::string ShortestText(double value, int significantDigits) {
   char buffer[512];
   // Rounding to the significant digits first keeps 0.1 + 0.2 from showing as 0.30000000000000004.
   std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, value);
-  const double rounded = std::strtod(buffer, nullptr);
+  double rounded = std::strtod(buffer, nullptr);
+  // Rounding the largest doubles up can overflow; they keep their own value.
+  if (!std::isfinite(rounded)) rounded = value;
   const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
   const int decimals = std::max(0, significantDigits - 1 - exponent);
   std::snprintf(buffer, sizeof buffer, "%.*f", std::min(decimals, 340), rounded);

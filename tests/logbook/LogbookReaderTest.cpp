@@ -103,13 +103,14 @@ TEST(ByteSource, WordsTimesAndDates) {
     EXPECT_EQ(source.ReadDate(), c.Text);
     EXPECT_FALSE(source.DateOutOfRange());
   }
-  ByteSource beyond(Hex("85 D0 2E"));
+  const std::string beyondBytes = Hex("85 D0 2E");
+  ByteSource beyond(beyondBytes);
   beyond.ReadDate();
   EXPECT_TRUE(beyond.DateOutOfRange());
 }
 
 TEST(ByteSource, ReadsPastTheEndYieldWhatIsLeftAndMarkOverrun) {
-  ByteSource source("abc");
+  ByteSource source(std::string_view("abc"));
   EXPECT_EQ(source.ReadChars(0), "");
   EXPECT_FALSE(source.Overrun());
   EXPECT_EQ(source.ReadChars(5), "abc");
