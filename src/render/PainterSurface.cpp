@@ -11,6 +11,8 @@ namespace scrb {
 
 namespace {
 
+constexpr size_t kPolylineRunPoints = 16;
+
 constexpr double kTwipsPerInch = 1440;
 constexpr double kMillimetresPerInch = 25.4;
 constexpr double kLabelPointSize = 8;
@@ -245,7 +247,14 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2, Rgb color)
     }
     polyline_.push_back(b);
     // A run cut by the clip border must not join up with what comes back in elsewhere.
-    if (b != unclippedEnd) FlushPolyline();
+    if (b != unclippedEnd) {
+      FlushPolyline();
+    } else if (polyline_.size() >= kPolylineRunPoints) {
+      // The stroker slows down more than linearly on long wide polylines; short runs that share
+      // their end points (and round caps) look the same and draw about twice as fast.
+      FlushPolyline();
+      polyline_.push_back(b);
+    }
     return;
   }
 
