@@ -20,14 +20,7 @@
 namespace scrb {
 namespace {
 
-std::string SampleLogbook() {
-  // The test runner names the source tree; run by hand, the tree is where this file lies.
-  const char* root = std::getenv("BATHYSCRIBE_SOURCE_DIR");
-  const std::filesystem::path tree =
-      root != nullptr ? std::filesystem::path(root) : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
-  std::ifstream in(tree / "examples" / "sample.log", std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+using test::SampleLogbook;
 
 QString Write(const std::string& name, const std::string& bytes) {
   return QString::fromStdString(test::WriteTempFile(name, bytes));

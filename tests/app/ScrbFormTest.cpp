@@ -260,19 +260,6 @@ TEST(ScrbForm, SettingsAreRestoredWithTheirChecksAndSavedOnExit) {
   }
 }
 
-TEST(ScrbForm, AGarbageSettingsFileStillStarts) {
-  Window w;
-  {
-    std::ofstream out(w.iniPath.toStdString(), std::ios::binary);
-    out << "\x01\xFF[Settings\n=\n[Settings]\nTabNumber=@Variant(garbage)\nWindowState=\xFE\xFF\n"
-        << "Logbook%20File=/nonexistent/x.log\nNoWarning=1\nTop=-9e999\n";
-  }
-  w.settings = std::make_unique<QtSettingsStore>(w.iniPath);
-  w.Start();
-  EXPECT_EQ(w.form->ListCount(), 0);
-  EXPECT_TRUE(w.messages.isEmpty());
-}
-
 }  // namespace
 }  // namespace scrb
 

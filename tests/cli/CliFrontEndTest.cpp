@@ -63,21 +63,6 @@ TEST(CliList, UsageErrors) {
   }
 }
 
-TEST(CliList, UnreadableAndDamagedFiles) {
-  const std::string file = TwoDiveFile();
-  const CliRun missing = Cli({"list", file, file + ".missing"});
-  EXPECT_EQ(missing.Status, kExitUnreadable);
-  EXPECT_TRUE(missing.Out.empty());
-  EXPECT_NE(missing.Err.find(file + ".missing"), std::string::npos);
-
-  std::string bytes = BuildLogbook({EntryBuilder{}, EntryBuilder{}});
-  bytes.resize(bytes.size() - 3);
-  const CliRun damaged = Cli({"list", test::WriteTempFile("cut.log", bytes)});
-  EXPECT_EQ(damaged.Status, kExitDamaged);
-  EXPECT_EQ(damaged.Out, "    7 - Pier\n");
-  EXPECT_NE(damaged.Err.find("the file ends inside dive 2 of 2"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace scrb::cli
 

@@ -16,14 +16,7 @@
 namespace scrb::cli {
 namespace {
 
-std::string SampleLogbook() {
-  // The test runner names the source tree; run by hand, the tree is where this file lies.
-  const char* root = std::getenv("BATHYSCRIBE_SOURCE_DIR");
-  const std::filesystem::path tree =
-      root != nullptr ? std::filesystem::path(root) : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
-  std::ifstream in(tree / "examples" / "sample.log", std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+using test::SampleLogbook;
 
 struct CliResult {
   int Status;

@@ -170,28 +170,6 @@ TEST(LogbookReader, DiveCountZeroIgnoresTheRest) {
   EXPECT_EQ(StatusText(3, outcome), "3 dives read.");
 }
 
-TEST(LogbookReader, TruncationAtEveryOffsetKeepsOnlyCompleteDives) {
-  EntryBuilder first;
-  first.Profile = test::ProfileBuilder{test::ProfileBuilder::FromDepths({3, 6, 9, 6, 3})}.Bytes();
-  EntryBuilder second = first;
-  second.DiveNumber = 8;
-  second.Comment = "second";
-  const std::string file = BuildLogbook({first, second});
-  const size_t firstEnd = 12 + first.Bytes().size();
-  for (size_t cut = 0; cut < file.size(); ++cut) {
-    std::vector<DiveRecord> dives;
-    const ReadOutcome outcome = ParseLogbook(std::string_view(file).substr(0, cut), dives);
-    EXPECT_EQ(outcome.Status, ReadStatus::Damaged) << cut;
-    EXPECT_EQ(dives.size(), cut >= firstEnd ? 1u : 0u) << cut;
-    if (!dives.empty()) EXPECT_EQ(dives[0].ProfileData, first.Profile);
-  }
-  std::vector<DiveRecord> dives;
-  ParseLogbook(std::string_view(file).substr(0, file.size() - 1), dives);
-  EXPECT_EQ(StatusText(1, ParseLogbook(std::string_view(file).substr(0, file.size() - 1), dives)),
-            "1 dives read. The last file is damaged: the file ends inside dive 2 of 2 (byte " +
-                std::to_string(firstEnd) + ").");
-}
-
 TEST(LogbookReader, ImpossibleValuesEndTheRead) {
   EntryBuilder good;
   EntryBuilder negativeProfile;
@@ -249,15 +227,6 @@ TEST(LogbookReader, FilesAreAppendedAndUnreadableOnesChangeNothing) {
             "The logbook file " + folder + " cannot be read: it is a folder.");
   EXPECT_NE(ReadLogbook(book, folder + "/missing.log").Reason.find("no such file"),
             std::string::npos);
-}
-
-TEST(LogbookReader, AFileThatIsNotALogbookIsNeverReadInFull) {
-  // A text file: its "dive count" is whatever two letters say, and it is damaged at once.
-  std::string text(1 << 20, 'a');
-  Logbook book;
-  const ReadOutcome outcome = ReadLogbook(book, test::WriteTempFile("notes.txt", text));
-  EXPECT_EQ(outcome.Status, ReadStatus::Damaged);
-  EXPECT_EQ(book.DiveCount(), 0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "support/LogbookBuilder.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -110,6 +111,16 @@ DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity,
   }
   dive.MaxDepth = maxDepth;
   return dive;
+}
+
+std::string SampleLogbook() {
+  // The test runner names the source tree; run by hand, the tree is where this file lies.
+  const char* root = std::getenv("BATHYSCRIBE_SOURCE_DIR");
+  const std::filesystem::path tree = root != nullptr
+                                         ? std::filesystem::path(root)
+                                         : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+  std::ifstream in(tree / "examples" / "sample.log", std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::string WriteTempFile(const std::string& name, const std::string& bytes) {

@@ -77,6 +77,9 @@ std::string Word(int value);
 DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity = 12,
                            double airConsumption = 150, double maxDepth = -1);
 
+// The bytes of examples/sample.log.
+std::string SampleLogbook();
+
 // Writes bytes to a new file in a fresh temporary folder and returns its path.
 std::string WriteTempFile(const std::string& name, const std::string& bytes);
 
