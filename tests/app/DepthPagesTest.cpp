@@ -180,22 +180,5 @@ TEST_F(DepthPages, CursorIsAnOverlayThatLeavesTheChartIntact) {
   EXPECT_EQ(view->grab().toImage().convertToFormat(QImage::Format_RGB32), clean);
 }
 
-TEST_F(DepthPages, MousePositionsAreReportedInChartCoordinates) {
-  DepthChartPage page(context);
-  Open(page);
-  Show(page, 0);
-  ChartView* view = page.DepthPicture();
-  std::vector<double> reported;
-  QObject::connect(view, &ChartView::MouseMoved, [&](double x, double) { reported.push_back(x); });
-  QMouseEvent move(QEvent::MouseMove, QPointF(view->width() / 2.0, 5),
-                   view->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(view, &move);
-  ASSERT_EQ(reported.size(), 1u);
-  const double x = reported[0];
-  // Time runs from 0 to 233 over the plot area, which lies between the frame's margins.
-  EXPECT_GT(x, 80);
-  EXPECT_LT(x, 160);
-}
-
 }  // namespace
 }  // namespace scrb

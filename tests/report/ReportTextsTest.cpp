@@ -184,15 +184,6 @@ TEST(RawDumpText, DeepSampleKeepsAllIntegerDigits) {
   EXPECT_EQ(Lines(RawDumpText(dive))[13].substr(0, 22), "    0001 , 00'20\" , 00");
 }
 
-TEST(RawDumpText, NumbersBeyondFourDigitsAreNotCut) {
-  test::ProfileBuilder profile;
-  profile.Samples.assign(10001, {64, 0});
-  DiveRecord dive = test::MakeDecodedDive(profile);
-  ASSERT_EQ(dive.SampleCount, 10001);
-  const std::vector<std::string> lines = Lines(RawDumpText(dive));
-  EXPECT_EQ(lines.back().substr(0, 25), "    10001 , 3333'40\" , 10");
-}
-
 TEST(SummaryTexts, LabelsInPageOrder) {
   DiveRecord dive = LakeDive();
   dive.MaxDepth = 327.67;

@@ -104,12 +104,6 @@ TEST(DecoModel, MinusOneOnAFreshModelLeavesNoTissue) {
   EXPECT_TRUE(model.TissueColor.empty());
 }
 
-TEST(DecoModel, Captions) {
-  EXPECT_EQ(DecoModelCaption(0), "B\xC3\xBChlmann ZH-L8 ADT (8 tissues)");
-  EXPECT_EQ(DecoModelCaption(3), "");
-  EXPECT_EQ(DecoModelCaption(-1), "");
-}
-
 TEST(TissueLegend, EightTissueLegendRowsAndTexts) {
   const DecoModel model = Loaded(0);
   RecordingSurface surface;
