@@ -153,7 +153,7 @@ QString ScrbForm::AboutText() {
       .arg(BATHYSCRIBE_VERSION_PATCH);
 }
 
-bool ScrbForm::StartUp() {
+bool ScrbForm::StartUp(bool readLastLogbook) {
   if (SettingNumber(settings_.GetSetting(settings::kNoWarning, "0")) == 0) {
     const int check = RunDisclaimer();
     if (check < 0) return false;
@@ -167,7 +167,7 @@ bool ScrbForm::StartUp() {
   LoadDecoModel(context_.Model, DecoModelFromSetting(settings_.GetSetting(settings::kDecoModelNumber, "")));
   SetCaption();
   book.Clear();
-  if (!book.LogbookFile.empty()) {
+  if (readLastLogbook && !book.LogbookFile.empty()) {
     // A logbook that went missing since the last run is not worth a message at start.
     const ReadOutcome outcome = ReadLogbook(book, book.LogbookFile);
     if (outcome.Status != ReadStatus::Unreadable) ReportRead(outcome);

@@ -39,9 +39,9 @@ class ScrbForm : public QMainWindow {
   std::function<void(const QString& text)> ShowMessage;
   std::function<void()> Beep;
 
-  // Reads the settings and the last logbook; false when the user refused the disclaimer, and the
-  // program must end without saving anything.
-  bool StartUp();
+  // Reads the settings and, unless another logbook is about to be opened, the last logbook;
+  // false when the user refused the disclaimer, and the program must end without saving anything.
+  bool StartUp(bool readLastLogbook = true);
   // Restores the window's placement, the page and the dive, and shows the window.
   void LoadWindow();
 

@@ -10,10 +10,11 @@ int main(int argc, char** argv) {
   scrb::AppContext context;
   scrb::QtSettingsStore settings;
   scrb::ScrbForm form(context, settings);
-  if (!form.StartUp()) return 0;
-  form.LoadWindow();
-  // A logbook named on the command line is opened as File > Open would.
+  // A logbook named on the command line is opened as File > Open would, in place of the last one.
   const QStringList arguments = QApplication::arguments();
-  if (arguments.size() > 1) form.OpenLogbook(arguments.at(1));
+  const bool logbookNamed = arguments.size() > 1;
+  if (!form.StartUp(!logbookNamed)) return 0;
+  form.LoadWindow();
+  if (logbookNamed) form.OpenLogbook(arguments.at(1));
   return QApplication::exec();
 }
