@@ -84,14 +84,23 @@ void BM_ShowDivePage(benchmark::State& state) {
   Settle();
   if (window.form->width() < 1800) state.SkipWithError("the window did not get its full size");
   scrb::DiveRecord& dive = window.context.Book.Dives.at(0);
+  double drawMs = 0;
+  double paintMs = 0;
   for (auto _ : state) {
     if (firstShow) {
       // The first show of the dive also decodes and computes what the page needs.
       dive.ProfileDecoded = dive.AirComputed = dive.SaturationComputed = false;
     }
+    const Clock::time_point start = Clock::now();
     window.form->ShowDive(0);
+    const Clock::time_point drawn = Clock::now();
     Settle();
+    drawMs += std::chrono::duration<double, std::milli>(drawn - start).count();
+    paintMs += std::chrono::duration<double, std::milli>(Clock::now() - drawn).count();
   }
+  // How the time splits between drawing the charts and painting the window.
+  state.counters["draw_ms"] = benchmark::Counter(drawMs / static_cast<double>(state.iterations()));
+  state.counters["paint_ms"] = benchmark::Counter(paintMs / static_cast<double>(state.iterations()));
   state.counters["width"] = window.form->width();
   state.counters["height"] = window.form->height();
 }

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPen>
 #include <QString>
 #include <algorithm>
@@ -10,8 +11,6 @@
 namespace scrb {
 
 namespace {
-
-constexpr size_t kPolylineRunPoints = 16;
 
 constexpr double kTwipsPerInch = 1440;
 constexpr double kMillimetresPerInch = 25.4;
@@ -182,17 +181,17 @@ void PainterSurface::Cls() {
   painter->fillRect(QRectF(QPointF(0, 0), logicalSize_), background_);
 }
 
-void PainterSurface::UsePen(Rgb color, int width) {
-  if (penValid_ && penColor_ == color && penWidth_ == width) return;
+void PainterSurface::UsePen(Rgb color, int width, Qt::PenCapStyle cap) {
+  if (penValid_ && penColor_ == color && penWidth_ == width && penCap_ == cap) return;
   QPen pen(QColor(color.R, color.G, color.B));
   pen.setWidthF(width);
-  // Thick data lines are polylines; round ends and joins keep their corners smooth.
-  pen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::FlatCap);
+  pen.setCapStyle(cap);
   pen.setJoinStyle(Qt::MiterJoin);
   painter_.setPen(pen);
   penValid_ = true;
   penColor_ = color;
   penWidth_ = width;
+  penCap_ = cap;
 }
 
 void PainterSurface::UseAntialiasing(bool on) {
@@ -203,9 +202,23 @@ void PainterSurface::UseAntialiasing(bool on) {
 
 void PainterSurface::FlushPolyline() {
   if (polyline_.size() >= 2 && painter_.isActive()) {
-    UsePen(polylineColor_, polylineWidth_);
     UseAntialiasing(true);
-    painter_.drawPolyline(polyline_.data(), static_cast<int>(polyline_.size()));
+    if (painter_.paintEngine() != nullptr &&
+        painter_.paintEngine()->type() == QPaintEngine::Raster) {
+      // The raster engine has a thick-line rasteriser for separate square-capped segments that
+      // is several times faster than its general stroker; the square ends overlap at the joins,
+      // which in one opaque colour looks the same as a joined polyline.
+      segments_.clear();
+      for (size_t i = 1; i < polyline_.size(); ++i) {
+        segments_.emplace_back(polyline_[i - 1], polyline_[i]);
+      }
+      UsePen(polylineColor_, polylineWidth_, Qt::SquareCap);
+      painter_.drawLines(segments_.data(), static_cast<int>(segments_.size()));
+    } else {
+      // Vector files keep the run as one polyline with smooth ends.
+      UsePen(polylineColor_, polylineWidth_, Qt::RoundCap);
+      painter_.drawPolyline(polyline_.data(), static_cast<int>(polyline_.size()));
+    }
   }
   polyline_.clear();
 }
@@ -226,13 +239,13 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2, Rgb color)
     FlushPolyline();
     return;
   }
+  const bool endClipped = b != unclippedEnd;
   if (Painter() == nullptr) return;
   const double penDevicePixels = drawWidth_ * pixelRatio_;
 
   if (drawWidth_ > 1) {
-    // Data lines come as runs of connected segments; stroking a run as one polyline is much
-    // cheaper than stroking every segment with its own round ends, and the joins come out
-    // smooth. Every point sits on the pixel grid so level stretches stay crisp.
+    // Data lines come as runs of connected segments, collected here and drawn together. Every
+    // point sits on the pixel grid so level stretches stay crisp.
     a = QPointF(SnapToPixels(a.x(), penDevicePixels, pixelRatio_),
                 SnapToPixels(a.y(), penDevicePixels, pixelRatio_));
     b = QPointF(SnapToPixels(b.x(), penDevicePixels, pixelRatio_),
@@ -247,19 +260,12 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2, Rgb color)
     }
     polyline_.push_back(b);
     // A run cut by the clip border must not join up with what comes back in elsewhere.
-    if (b != unclippedEnd) {
-      FlushPolyline();
-    } else if (polyline_.size() >= kPolylineRunPoints) {
-      // The stroker slows down more than linearly on long wide polylines; short runs that share
-      // their end points (and round caps) look the same and draw about twice as fast.
-      FlushPolyline();
-      polyline_.push_back(b);
-    }
+    if (endClipped) FlushPolyline();
     return;
   }
 
   FlushPolyline();
-  UsePen(color, drawWidth_);
+  UsePen(color, drawWidth_, Qt::FlatCap);
   // Grid lines and reference lines are parallel to an axis: on the pixel grid they need no
   // antialiasing, which is both sharper and faster.
   if (a.x() == b.x()) {

@@ -77,7 +77,7 @@ class PainterSurface : public ChartSurface {
   void ResetDefaultScale();
   double PixelsToUserX(double pixels) const;
   double PixelsToUserY(double pixels) const;
-  void UsePen(Rgb color, int width);
+  void UsePen(Rgb color, int width, Qt::PenCapStyle cap);
   void UseAntialiasing(bool on);
   void FlushPolyline();
 
@@ -104,10 +104,12 @@ class PainterSurface : public ChartSurface {
   bool penValid_ = false;
   Rgb penColor_;
   int penWidth_ = 0;
+  Qt::PenCapStyle penCap_ = Qt::FlatCap;
   bool antialiased_ = true;
 
-  // Thick segments waiting to be stroked as one polyline.
+  // Thick segments waiting to be stroked as one run.
   std::vector<QPointF> polyline_;
+  std::vector<QLineF> segments_;
   Rgb polylineColor_;
   int polylineWidth_ = 0;
 
