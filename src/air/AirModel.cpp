@@ -1,6 +1,7 @@
 #include "air/AirModel.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -82,18 +83,50 @@ void Report(const AirProgress& progress, const std::string& caption) {
   if (progress) progress(caption);
 }
 
-// One pass: every minute's rate from the base rate, and the air these rates draw (surface
-// litres). Leaves MaxBreathRate and SampleBreathRate as the pass found them.
-double AirDrawnAtBaseRate(DiveRecord& dive) {
-  double sum = 0;
-  dive.MaxBreathRate = 0;
+// What a pass needs of each whole minute, which does not change from pass to pass.
+struct Minute {
+  int lastIndex;
+  int16_t level;
+  double ambientPressure;
+};
+
+std::vector<Minute> WholeMinutes(const DiveRecord& dive) {
+  std::vector<Minute> minutes;
+  minutes.reserve(static_cast<size_t>(dive.SampleCount / 3 + 1));
   for (int i = 2; i <= dive.SampleCount; i += 3) {
-    const double rate = BreathRateAtLevel(dive.BaseBreathRate, AirLevel(EntryOr0(dive.SampleStatus, i)));
-    dive.SampleBreathRate[static_cast<size_t>(i)] = rate;
-    dive.MaxBreathRate = std::max(dive.MaxBreathRate, rate);
-    sum += AmbientPressure(dive, i) * rate;
+    minutes.push_back({i, AirLevel(EntryOr0(dive.SampleStatus, i)), AmbientPressure(dive, i)});
   }
+  return minutes;
+}
+
+// Every level's rate at one base rate: a pass looks the table up once per level, not per minute.
+struct LevelRates {
+  explicit LevelRates(double base) {
+    for (int level = 0; level < kBreathRateLevels; ++level) {
+      rate[static_cast<size_t>(level)] = BreathRateAtLevel(base, level);
+    }
+  }
+  double operator[](int16_t level) const { return rate[static_cast<size_t>(level)]; }
+  std::array<double, kBreathRateLevels> rate{};
+};
+
+// One pass: the air that every minute's rate at this base rate draws (surface litres).
+double AirDrawnAtBaseRate(const std::vector<Minute>& minutes, double base) {
+  const LevelRates rates(base);
+  double sum = 0;
+  for (const Minute& m : minutes) sum += m.ambientPressure * rates[m.level];
   return sum;
+}
+
+// Every minute's rate, and the highest, at the base rate finally kept.
+void StoreBreathRates(DiveRecord& dive, const std::vector<Minute>& minutes) {
+  const LevelRates rates(dive.BaseBreathRate);
+  dive.MaxBreathRate = 0;
+  for (const Minute& m : minutes) {
+    const double rate = rates[m.level];
+    dive.SampleBreathRate[static_cast<size_t>(m.lastIndex)] = rate;
+    dive.MaxBreathRate = std::max(dive.MaxBreathRate, rate);
+  }
 }
 
 void DropEstimate(DiveRecord& dive) {
@@ -108,13 +141,12 @@ void DropEstimate(DiveRecord& dive) {
 // each pass overshoots). Above the resting rate the air drawn rises with the base rate, so halving
 // the interval finds it. False when no base rate fits: the air used falls into the step the table
 // makes at the resting rate.
-bool SolveBaseBreathRate(DiveRecord& dive, double airUsed) {
-  dive.BaseBreathRate = kRestingRate;
-  if (!(AirDrawnAtBaseRate(dive) <= airUsed)) return false;
+bool SolveBaseBreathRate(DiveRecord& dive, const std::vector<Minute>& minutes, double airUsed) {
+  if (!(AirDrawnAtBaseRate(minutes, kRestingRate) <= airUsed)) return false;
   // No level above 0 breathes less than level 1, so at this rate the dive draws at least the air used.
   double breathingPressure = 0;
-  for (int i = 2; i <= dive.SampleCount; i += 3) {
-    if (AirLevel(EntryOr0(dive.SampleStatus, i)) > 0) breathingPressure += AmbientPressure(dive, i);
+  for (const Minute& m : minutes) {
+    if (m.level > 0) breathingPressure += m.ambientPressure;
   }
   if (!(breathingPressure > 0)) return false;
   double low = kRestingRate;
@@ -122,22 +154,22 @@ bool SolveBaseBreathRate(DiveRecord& dive, double airUsed) {
   if (!std::isfinite(high)) return false;
   constexpr int kHalvings = 64;
   for (int step = 0; step < kHalvings && high - low > 1e-9; ++step) {
-    dive.BaseBreathRate = (low + high) / 2;
-    (AirDrawnAtBaseRate(dive) < airUsed ? low : high) = dive.BaseBreathRate;
+    const double middle = (low + high) / 2;
+    (AirDrawnAtBaseRate(minutes, middle) < airUsed ? low : high) = middle;
   }
   dive.BaseBreathRate = (low + high) / 2;
-  AirDrawnAtBaseRate(dive);
   return true;
 }
 
 // Iterates the base rate until the air the profile would draw matches the air the logbook says
 // was used. Returns false when there is no sound estimate.
-bool SettleBaseBreathRate(DiveRecord& dive, const AirProgress& progress) {
+bool SettleBaseBreathRate(DiveRecord& dive, const std::vector<Minute>& minutes,
+                          const AirProgress& progress) {
   const double airUsed = dive.TankCapacity * dive.AirConsumption;
   dive.BaseBreathRate = kStartingGuess;
   for (int pass = 1; pass <= kMaxAirPasses; ++pass) {
     Report(progress, std::to_string(pass));
-    const double sum = AirDrawnAtBaseRate(dive);
+    const double sum = AirDrawnAtBaseRate(minutes, dive.BaseBreathRate);
     // Nothing drawn (no whole minute, or every minute at a level that breathes nothing): no rate
     // can account for the air used.
     if (!(sum > 0) || !std::isfinite(sum)) return false;
@@ -146,14 +178,15 @@ bool SettleBaseBreathRate(DiveRecord& dive, const AirProgress& progress) {
     if (std::fabs(dive.BaseBreathRate - next) <= kSettledChange) return true;
     dive.BaseBreathRate = next;
   }
-  return SolveBaseBreathRate(dive, airUsed);
+  return SolveBaseBreathRate(dive, minutes, airUsed);
 }
 
-void ComputeTankPressures(DiveRecord& dive) {
+void ComputeTankPressures(DiveRecord& dive, const std::vector<Minute>& minutes) {
   double pressure = dive.AirConsumption;
-  for (int i = 2; i <= dive.SampleCount; i += 3) {
-    pressure -= AmbientPressure(dive, i) * dive.SampleBreathRate[static_cast<size_t>(i)] / dive.TankCapacity;
-    dive.SampleTankPressure[static_cast<size_t>(i)] = pressure;
+  for (const Minute& m : minutes) {
+    const size_t i = static_cast<size_t>(m.lastIndex);
+    pressure -= m.ambientPressure * dive.SampleBreathRate[i] / dive.TankCapacity;
+    dive.SampleTankPressure[i] = pressure;
   }
 }
 
@@ -217,13 +250,15 @@ void ComputeAirModel(DiveRecord& dive, const AirProgress& progress) {
   dive.SampleBreathRate.assign(size, 0.0);
   dive.SampleTankPressure.assign(size, 0.0);
 
-  if (!SettleBaseBreathRate(dive, progress)) {
+  const std::vector<Minute> minutes = WholeMinutes(dive);
+  if (!SettleBaseBreathRate(dive, minutes, progress)) {
     DropEstimate(dive);
     Report(progress, "");
     return;
   }
+  StoreBreathRates(dive, minutes);
   Report(progress, AirSummaryCaption(dive.BaseBreathRate, dive.MaxBreathRate));
-  ComputeTankPressures(dive);
+  ComputeTankPressures(dive, minutes);
 }
 
 }  // namespace scrb
