@@ -52,6 +52,7 @@ ScrbForm::ScrbForm(AppContext& context, SettingsStore& settings, QWidget* parent
     return QFileDialog::getOpenFileName(this, title, QString(), filter);
   };
   Beep = [] { QApplication::beep(); };
+  Quit = [] { QApplication::exit(0); };
   ShowMessage = [this](const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, "Bathyscribe", text, QMessageBox::Ok, this);
     box.exec();
@@ -235,7 +236,7 @@ void ScrbForm::ExitProgram() {
   const int index = ListIndex();
   settings_.SaveSetting(settings::kCurrentDiveSelected, Number(index));
   settings_.SaveSetting(settings::kLastDive, index == ListCount() - 1 ? "1" : "0");
-  QApplication::exit(0);
+  if (Quit) Quit();
 }
 
 void ScrbForm::SetCaption() {

@@ -38,6 +38,8 @@ class ScrbForm : public QMainWindow {
   std::function<QString(const QString& title, const QString& filter)> ChooseFile;
   std::function<void(const QString& text)> ShowMessage;
   std::function<void()> Beep;
+  // Ends the event loop once Exit has saved the settings.
+  std::function<void()> Quit;
 
   // Reads the settings and, unless another logbook is about to be opened, the last logbook;
   // false when the user refused the disclaimer, and the program must end without saving anything.

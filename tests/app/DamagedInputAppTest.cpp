@@ -33,6 +33,7 @@ struct Window {
   AppContext context;
   std::unique_ptr<ScrbForm> form;
   QStringList messages;
+  int quits = 0;
 
   void Start() {
     if (!settings) {
@@ -41,6 +42,8 @@ struct Window {
     }
     form = std::make_unique<ScrbForm>(context, *settings);
     form->ShowMessage = [this](const QString& text) { messages << text; };
+    // Quitting the test program's application would end every event loop that follows.
+    form->Quit = [this] { ++quits; };
     form->RunDisclaimer = [] { return 1; };
     form->ChooseFile = [](const QString&, const QString&) { return QString(); };
     ASSERT_TRUE(form->StartUp());

@@ -39,6 +39,7 @@ struct Window {
   AppContext context;
   std::unique_ptr<ScrbForm> form;
   QStringList messages;
+  int quits = 0;
   int disclaimerShown = 0;
   int disclaimerAnswer = 0;
   QString chosenFile;
@@ -46,6 +47,8 @@ struct Window {
   void Create() {
     form = std::make_unique<ScrbForm>(context, *settings);
     form->ShowMessage = [this](const QString& text) { messages << text; };
+    // Quitting the test program's application would end every event loop that follows.
+    form->Quit = [this] { ++quits; };
     form->RunDisclaimer = [this] {
       ++disclaimerShown;
       return disclaimerAnswer;
@@ -251,6 +254,7 @@ TEST(ScrbForm, SettingsAreRestoredWithTheirChecksAndSavedOnExit) {
 
     w.form->DiveTab()->setCurrentIndex(4);
     w.form->ExitProgram();
+    EXPECT_EQ(w.quits, 1);
     EXPECT_EQ(w.Saved("TabNumber"), "4");
     EXPECT_EQ(w.Saved("DisplayOptionFlag"), "0");
     EXPECT_EQ(w.Saved("DecoModelNumber"), "1");
