@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QStringList>
 
+#include "AppTestWindow.h"
 #include "app/AirPage.h"
 #include "app/ChartView.h"
 #include "app/PhysPage.h"
-#include "support/LogbookBuilder.h"
 
 namespace scrb {
 namespace {
@@ -45,14 +45,7 @@ class PaintLog : public QObject {
 
 class AirPages : public ::testing::Test {
  protected:
-  // Shows the dive as the main window does.
-  void Show(DivePage& page, int index) {
-    context.Book.CurrentDive = index;
-    context.Readouts.ChartsReady = false;
-    context.Readouts.ResetCursors();
-    page.ShowDive(index);
-    context.Readouts.ChartsReady = true;
-  }
+  void Show(DivePage& page, int index) { test::ShowOnPage(context, page, index); }
 
   AppContext context;
 };

@@ -3,71 +3,30 @@
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
-#include <QListView>
 #include <QScreen>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 
-#include "app/ScrbForm.h"
-#include "app/SettingsStore.h"
-#include "support/LogbookBuilder.h"
+#include "AppTestWindow.h"
 
 namespace scrb {
 namespace {
 
 using test::SampleLogbook;
+using test::WriteLogbook;
 
-QString Write(const std::string& name, const std::string& bytes) {
-  return QString::fromStdString(test::WriteTempFile(name, bytes));
-}
-
-struct Window {
-  QTemporaryDir folder;
-  QString iniPath = folder.filePath("scrb.ini");
-  std::unique_ptr<QtSettingsStore> settings;
-  AppContext context;
-  std::unique_ptr<ScrbForm> form;
-  QStringList messages;
-  int quits = 0;
-
-  void Start() {
-    if (!settings) {
-      settings = std::make_unique<QtSettingsStore>(iniPath);
-      settings->SaveSetting("NoWarning", "1");
-    }
-    form = std::make_unique<ScrbForm>(context, *settings);
-    form->ShowMessage = [this](const QString& text) { messages << text; };
-    // Quitting the test program's application would end every event loop that follows.
-    form->Quit = [this] { ++quits; };
-    form->RunDisclaimer = [] { return 1; };
-    form->ChooseFile = [](const QString&, const QString&) { return QString(); };
-    ASSERT_TRUE(form->StartUp());
-    form->LoadWindow();
-  }
-  QString Status() const { return form->StatusLabel()->text(); }
-  QStringList Entries() const {
-    QStringList entries;
-    for (int row = 0; row < form->ListCount(); ++row) {
-      entries << form->DiveList()->model()->index(row, 0).data().toString();
-    }
-    return entries;
-  }
-  // Every page of the selected dive, as a diver clicking through the tabs would see them.
-  void ShowEveryPage() {
-    for (int page = 0; page < ScrbForm::kPageCount; ++page) form->DiveTab()->setCurrentIndex(page);
-  }
+// Starts without the disclaimer, as a diver who ticked it long ago.
+struct Window : test::TestWindow {
+  Window() { settings->SaveSetting("NoWarning", "1"); }
 };
 
 TEST(DamagedInputApp, ACutLogbookOpensWithItsCompleteDivesAndSaysSo) {
   const std::string sample = SampleLogbook();
   Window w;
   w.Start();
-  w.form->OpenLogbook(Write("cut.log", sample.substr(0, sample.size() * 2 / 3)));
+  w.form->OpenLogbook(WriteLogbook("cut.log", sample.substr(0, sample.size() * 2 / 3)));
   EXPECT_GT(w.form->ListCount(), 10);
   EXPECT_LT(w.form->ListCount(), 25);
   EXPECT_EQ(w.form->ListIndex(), w.form->ListCount() - 1);
@@ -82,7 +41,7 @@ TEST(DamagedInputApp, ADamagedMergeKeepsTheDivesLoadedBefore) {
   const std::string sample = SampleLogbook();
   Window w;
   w.Start();
-  w.form->OpenLogbook(Write("sample.log", sample));
+  w.form->OpenLogbook(WriteLogbook("sample.log", sample));
   ASSERT_EQ(w.form->ListCount(), 25);
   w.form->SelectListIndex(4);
   const QStringList before = w.Entries();
@@ -93,7 +52,7 @@ TEST(DamagedInputApp, ADamagedMergeKeepsTheDivesLoadedBefore) {
     for (int f = 0; f < 6; ++f) bytes[random() % bytes.size()] ^= static_cast<char>(1 + random() % 255);
     if (seed % 3 == 0) bytes.resize(random() % bytes.size());
     const int count = w.form->ListCount();
-    w.form->MergeLogbook(Write("flipped.log", bytes));
+    w.form->MergeLogbook(WriteLogbook("flipped.log", bytes));
     ASSERT_GE(w.form->ListCount(), count) << "seed " << seed;
     EXPECT_EQ(w.Entries().mid(0, 25), before) << "seed " << seed;
     EXPECT_EQ(w.form->ListIndex(), 4) << "seed " << seed;
@@ -113,8 +72,8 @@ TEST(DamagedInputApp, ForeignAndUnreadableFilesAreReportedAndCostNothingOnMerge)
   while (png.size() < 50000) png += static_cast<char>(random());
   Window w;
   w.Start();
-  w.form->OpenLogbook(Write("sample.log", SampleLogbook()));
-  w.form->MergeLogbook(Write("picture.png", png));
+  w.form->OpenLogbook(WriteLogbook("sample.log", SampleLogbook()));
+  w.form->MergeLogbook(WriteLogbook("picture.png", png));
   EXPECT_EQ(w.form->ListCount(), 25);
   EXPECT_TRUE(w.Status().startsWith("25 dives read. The last file is damaged: ")) << w.Status().toStdString();
 
@@ -126,14 +85,14 @@ TEST(DamagedInputApp, ForeignAndUnreadableFilesAreReportedAndCostNothingOnMerge)
   EXPECT_EQ(w.form->ListCount(), 25);
 
   // Open replaces the logbook, even with a file that holds none.
-  w.form->OpenLogbook(Write("notes.txt", std::string(4000, 'x')));
+  w.form->OpenLogbook(WriteLogbook("notes.txt", std::string(4000, 'x')));
   EXPECT_EQ(w.form->ListCount(), 0);
   EXPECT_TRUE(w.Status().startsWith("0 dives read. The last file is damaged: "));
   w.ShowEveryPage();
 }
 
 TEST(DamagedInputApp, AHugeFileOpensWithoutReadingItAll) {
-  const QString path = Write("padded.log", SampleLogbook());
+  const QString path = WriteLogbook("padded.log", SampleLogbook());
   std::filesystem::resize_file(path.toStdString(), 800ull << 20);
   Window w;
   w.Start();
@@ -144,7 +103,7 @@ TEST(DamagedInputApp, AHugeFileOpensWithoutReadingItAll) {
 }
 
 TEST(DamagedInputApp, SettingsFullOfGarbageStillStart) {
-  const QString logbook = Write("sample.log", SampleLogbook());
+  const QString logbook = WriteLogbook("sample.log", SampleLogbook());
   for (uint32_t seed = 1; seed <= 8; ++seed) {
     Window w;
     std::mt19937 random(seed);
@@ -159,7 +118,7 @@ TEST(DamagedInputApp, SettingsFullOfGarbageStillStart) {
       for (const char* key : keys) out << key << "=" << values[random() % std::size(values)] << "\n";
       for (int i = 0; i < 200; ++i) out << static_cast<char>(random());
     }
-    w.settings = std::make_unique<QtSettingsStore>(w.iniPath);
+    w.settings = std::make_unique<QtSettingsStore>(w.iniPath);  // reads what was just written
     w.Start();
     EXPECT_LE(w.form->ListCount(), 25) << "seed " << seed;
     EXPECT_GE(w.form->DiveTab()->currentIndex(), 0) << "seed " << seed;
@@ -171,7 +130,7 @@ TEST(DamagedInputApp, SettingsFullOfGarbageStillStart) {
 // A window restored from absurd saved sizes and places would be millions of pixels wide, take
 // minutes to draw its charts and sit far off the screen; it must come up on the screen instead.
 TEST(DamagedInputApp, SavedSizesAndPlacesBeyondTheScreenAreBroughtOntoIt) {
-  const QString logbook = Write("sample.log", SampleLogbook());
+  const QString logbook = WriteLogbook("sample.log", SampleLogbook());
   for (const char* setting : {"Width=99999999999999999999", "Height=2147483648", "Width=1e308", "Top=1e308",
                               "Left=-1e308", "Top=-99999999999"}) {
     Window w;
@@ -180,7 +139,7 @@ TEST(DamagedInputApp, SavedSizesAndPlacesBeyondTheScreenAreBroughtOntoIt) {
       out << "[Settings]\nNoWarning=1\nWindowState=0\nLogbook%20File=" << logbook.toStdString() << "\n"
           << setting << "\n";
     }
-    w.settings = std::make_unique<QtSettingsStore>(w.iniPath);
+    w.settings = std::make_unique<QtSettingsStore>(w.iniPath);  // reads what was just written
     w.Start();
     const QRect screen = w.form->screen()->availableGeometry();
     EXPECT_LE(w.form->width(), screen.width()) << setting;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "AppTestWindow.h"
 #include "app/ChartView.h"
 #include "app/DepthPages.h"
 #include "charts/DepthChart.h"
@@ -33,14 +34,7 @@ class DepthPages : public ::testing::Test {
     context.Book.Dives = {SixSampleDive(), DiveRecord{}};
   }
 
-  // Shows the dive as the main window does.
-  void Show(DivePage& page, int index) {
-    context.Book.CurrentDive = index;
-    context.Readouts.ChartsReady = false;
-    context.Readouts.ResetCursors();
-    page.ShowDive(index);
-    context.Readouts.ChartsReady = true;
-  }
+  void Show(DivePage& page, int index) { test::ShowOnPage(context, page, index); }
 
   template <typename Page>
   void Open(Page& page) {
@@ -86,15 +80,11 @@ TEST_F(DepthPages, ReadoutMovesLabelAndBothCursorsOfItsView) {
     EXPECT_EQ(context.Readouts.DepthCursorX[1], static_cast<float>(c.X));
     EXPECT_EQ(context.Readouts.DepthCursorX[0], 0);
   }
-}
 
-TEST_F(DepthPages, ReadoutIgnoresMovesOutsideTheProfileBusyChartsAndEmptyDives) {
-  DepthChartPage page(context);
-  Open(page);
-  Show(page, 0);
+  // Outside the profile, while the charts are being drawn, or on a dive without samples, the
+  // readout keeps still.
   emit page.DepthPicture()->MouseMoved(100, 0);
   const QString reading = page.Label42()->text();
-
   for (double x : {-1.0, 200.5, 1e9}) emit page.DepthPicture()->MouseMoved(x, 0);
   context.Readouts.ChartsReady = false;
   emit page.DepthPicture()->MouseMoved(150, 0);
@@ -141,23 +131,6 @@ TEST_F(DepthPages, SpeedReadoutOnlyFromTheSecondSample) {
   EXPECT_TRUE(page.Label43()->text().isEmpty());
   EXPECT_FALSE(page.DDepthPicture()->CursorX());
   EXPECT_FALSE(page.DepthPicture()->CursorX());
-}
-
-TEST_F(DepthPages, SpeedPageSharesHeightBetweenItsTwoCharts) {
-  SpeedPage page(context);
-  page.resize(700, 520);
-  page.show();
-  QApplication::processEvents();
-  const int before = page.DepthPicture()->height();
-  EXPECT_NEAR(page.DepthPicture()->height(), page.DDepthPicture()->height(), 2);
-  EXPECT_EQ(page.AlarmPicture()->height(), 33);
-  page.resize(700, 820);
-  QApplication::processEvents();
-  EXPECT_NEAR(page.DepthPicture()->height() - before, 150, 2);
-  EXPECT_NEAR(page.DepthPicture()->height(), page.DDepthPicture()->height(), 2);
-  Show(page, 0);
-  EXPECT_EQ(page.DDepthPicture()->ChartImage().deviceIndependentSize().toSize(),
-            page.DDepthPicture()->size());
 }
 
 TEST_F(DepthPages, CursorIsAnOverlayThatLeavesTheChartIntact) {

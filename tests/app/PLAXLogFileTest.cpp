@@ -22,63 +22,28 @@ class LogFileTest : public ::testing::Test {
   QString Path(const char* name) const { return folder.filePath(name); }
 };
 
-TEST_F(LogFileTest, EmptyNameIgnoresEveryWrite) {
-  PLAXLogFile log;
-  EXPECT_EQ(log.FileName(), "");
-  log.LogString("a");
-  log.LogStringLN("b");
-  log.LogStringFlush("c");
-  log.LogStringLNFlush("d");
-  log.LogReset();
-  EXPECT_FALSE(log.IsOpen());
+TEST_F(LogFileTest, WritesAsGivenLineBreaksFirstAndReopensOnDemand) {
+  PLAXLogFile unnamed;  // no name: every write is ignored
+  unnamed.LogString("a");
+  unnamed.LogStringLNFlush("b");
+  unnamed.LogReset();
+  EXPECT_FALSE(unnamed.IsOpen());
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
-}
 
-TEST_F(LogFileTest, SettingANameCreatesTheFileAndOpensIt) {
   PLAXLogFile log;
   log.SetFileName(Path("run.log"));
   EXPECT_TRUE(log.IsOpen());
-  EXPECT_TRUE(QFileInfo::exists(Path("run.log")));
-  EXPECT_EQ(log.FileName(), Path("run.log"));
-  log.LogString("1");
-  log.SetFileName(Path("other.log"));  // the first file is closed, the new one opened
-  log.LogString("2");
-  log.SetFileName("");
-  EXPECT_FALSE(log.IsOpen());
-  EXPECT_EQ(Contents(Path("run.log")), QByteArray("1"));
-  EXPECT_EQ(Contents(Path("other.log")), QByteArray("2"));
-}
-
-TEST_F(LogFileTest, LineVariantsPutTheBreakFirst) {
-  PLAXLogFile log;
-  log.SetFileName(Path("run.log"));
-  log.LogStringLN("a");
-  log.LogStringLN("b");
-  log.LogClose();
-  EXPECT_EQ(Contents(Path("run.log")), QByteArray("\r\na\r\nb"));
-}
-
-TEST_F(LogFileTest, TextIsWrittenUnchanged) {
-  PLAXLogFile log;
-  log.SetFileName(Path("run.log"));
   log.LogString(QString::fromUtf8("Tiefe 12.5 m\n\u00e9\t"));
-  log.LogStringFlush("!");
-  EXPECT_FALSE(log.IsOpen());
-  EXPECT_EQ(Contents(Path("run.log")), QByteArray("Tiefe 12.5 m\n\xC3\xA9\t!"));
-}
-
-TEST_F(LogFileTest, SameNameKeepsTheFileOpen) {
-  PLAXLogFile log;
-  log.SetFileName(Path("run.log"));
-  log.LogString("one");
   log.LogClose();
-  log.LogString("two");  // reopens on demand
-  ASSERT_TRUE(log.IsOpen());
-  log.SetFileName(Path("run.log"));
+  log.LogStringLN("a");  // reopens
+  log.SetFileName(Path("run.log"));  // the same name keeps the file open
   EXPECT_TRUE(log.IsOpen());
-  log.LogStringLNFlush("three");
+  log.LogStringLNFlush("b");
   EXPECT_FALSE(log.IsOpen());
-  EXPECT_EQ(Contents(Path("run.log")), QByteArray("onetwo\r\nthree"));
+  log.SetFileName(Path("other.log"));
+  log.LogStringFlush("2");
+  EXPECT_EQ(Contents(Path("run.log")), QByteArray("Tiefe 12.5 m\n\xC3\xA9\t\r\na\r\nb"));
+  EXPECT_EQ(Contents(Path("other.log")), QByteArray("2"));
 }
 
 TEST_F(LogFileTest, AppendsToWhatEarlierRunsWrote) {

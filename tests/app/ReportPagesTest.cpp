@@ -66,15 +66,13 @@ TEST_F(ReportPages, RawDataShowsDetailsThenDumpInFixedPitch) {
   EXPECT_TRUE(page.TextBox()->isReadOnly());
   const QFontMetrics metrics(page.TextBox()->font());
   EXPECT_EQ(metrics.horizontalAdvance("iiii , ...."), metrics.horizontalAdvance("WWWW - 0000"));
-}
 
-TEST_F(ReportPages, RawDataDecodesADiveNotYetDecoded) {
-  DiveRecord dive = DiveWithSamples(3, 4);
-  dive.ProfileDecoded = false;
-  dive.SampleCount = 0;
-  context.Book.Dives.push_back(dive);
-  RawDataPage page(context);
-  page.ShowDive(0);
+  // A dive not decoded yet is decoded for its dump.
+  DiveRecord undecoded = DiveWithSamples(3, 4);
+  undecoded.ProfileDecoded = false;
+  undecoded.SampleCount = 0;
+  context.Book.Dives.push_back(undecoded);
+  page.ShowDive(1);
   EXPECT_TRUE(page.TextBox()->toPlainText().contains("    0004 , 01'20\""));
 }
 

@@ -4,23 +4,19 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QScreen>
-#include <QListView>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <fstream>
 
+#include "AppTestWindow.h"
 #include "app/ChartView.h"
-#include "app/DivePage.h"
-#include "app/SettingsStore.h"
-#include "support/LogbookBuilder.h"
 
 namespace scrb {
 namespace {
 
 using test::BuildLogbook;
 using test::EntryBuilder;
+using test::WriteLogbook;
+using Window = test::TestWindow;
 
 std::string Logbook(int dives, int firstNumber = 1, const std::string& site = "Pier") {
   std::vector<EntryBuilder> entries(static_cast<size_t>(dives));
@@ -29,45 +25,6 @@ std::string Logbook(int dives, int firstNumber = 1, const std::string& site = "P
     entries[static_cast<size_t>(i)].Site = site;
   }
   return BuildLogbook(entries);
-}
-
-// A main window over a settings file of its own in a temporary folder.
-struct Window {
-  QTemporaryDir folder;
-  QString iniPath = folder.filePath("scrb.ini");
-  std::unique_ptr<QtSettingsStore> settings = std::make_unique<QtSettingsStore>(iniPath);
-  AppContext context;
-  std::unique_ptr<ScrbForm> form;
-  QStringList messages;
-  int quits = 0;
-  int disclaimerShown = 0;
-  int disclaimerAnswer = 0;
-  QString chosenFile;
-
-  void Create() {
-    form = std::make_unique<ScrbForm>(context, *settings);
-    form->ShowMessage = [this](const QString& text) { messages << text; };
-    // Quitting the test program's application would end every event loop that follows.
-    form->Quit = [this] { ++quits; };
-    form->RunDisclaimer = [this] {
-      ++disclaimerShown;
-      return disclaimerAnswer;
-    };
-    form->ChooseFile = [this](const QString&, const QString&) { return chosenFile; };
-  }
-  void Start() {
-    Create();
-    ASSERT_TRUE(form->StartUp());
-    form->LoadWindow();
-  }
-  QString Entry(int row) const {
-    return form->DiveList()->model()->index(row, 0).data().toString();
-  }
-  std::string Saved(const std::string& key) { return settings->GetSetting(key, "<absent>"); }
-};
-
-QString WriteLogbook(const std::string& name, const std::string& bytes) {
-  return QString::fromStdString(test::WriteTempFile(name, bytes));
 }
 
 TEST(ScrbForm, FirstStartWithoutSettings) {
@@ -83,6 +40,7 @@ TEST(ScrbForm, FirstStartWithoutSettings) {
   const QStringList captions = {"&General", "&Dive", "Vertical &Speed", "&Air",
                                 "&Phys Data", "&Tissue Sat", "&Raw Data"};
   for (int i = 0; i < 7; ++i) EXPECT_EQ(w.form->DiveTab()->tabText(i), captions[i]);
+  EXPECT_TRUE(ScrbForm::AboutText().startsWith("Bathyscribe v1.0\r\n\r\n"));
 }
 
 TEST(ScrbForm, DisclaimerTickedIsNotShownAgainAndRefusalSavesNothing) {
@@ -91,15 +49,14 @@ TEST(ScrbForm, DisclaimerTickedIsNotShownAgainAndRefusalSavesNothing) {
   w.Start();
   EXPECT_EQ(w.Saved("NoWarning"), "1");
   Window again;
-  again.settings = std::make_unique<QtSettingsStore>(w.iniPath);
+  again.Reopen(w);
   again.Start();
   EXPECT_EQ(again.disclaimerShown, 0);
 
   Window refused;
   refused.settings->SaveSetting("TabNumber", "3");
   refused.disclaimerAnswer = -1;
-  refused.Create();
-  EXPECT_FALSE(refused.form->StartUp());
+  EXPECT_FALSE(refused.Start());
   EXPECT_EQ(refused.Saved("NoWarning"), "<absent>");
   EXPECT_EQ(refused.Saved("TabNumber"), "3");
   EXPECT_EQ(refused.context.Book.DiveCount(), 0);
@@ -110,7 +67,6 @@ TEST(ScrbForm, OpenReplacesMergeAppends) {
   w.Start();
   const QString ten = WriteLogbook("ten.log", Logbook(10));
   const QString three = WriteLogbook("three.log", Logbook(3, 50, "Reef"));
-  w.chosenFile = ten;
   w.form->OpenLogbook(ten);
   EXPECT_EQ(w.form->ListCount(), 10);
   EXPECT_EQ(w.form->ListIndex(), 9);
@@ -133,34 +89,6 @@ TEST(ScrbForm, OpenReplacesMergeAppends) {
   EXPECT_EQ(w.form->StatusLabel()->text(), "13 dives read.");
   EXPECT_EQ(w.Saved("Logbook File"), three.toStdString());
   EXPECT_TRUE(w.messages.isEmpty());
-}
-
-TEST(ScrbForm, UnreadableOrDamagedFilesNeverCostWhatIsLoaded) {
-  Window w;
-  w.Start();
-  const QString ten = WriteLogbook("ten.log", Logbook(10));
-  w.form->OpenLogbook(ten);
-  w.form->SelectListIndex(3);
-  const QString missing = ten + ".missing";
-  w.form->OpenLogbook(missing);
-  w.form->MergeLogbook(missing);
-  ASSERT_EQ(w.messages.size(), 2);
-  EXPECT_TRUE(w.messages[0].startsWith("The logbook file " + missing + " cannot be read: "));
-  EXPECT_EQ(w.form->ListCount(), 10);
-  EXPECT_EQ(w.form->ListIndex(), 3);
-  EXPECT_EQ(w.form->windowTitle(), "Bathyscribe - " + ten);
-
-  std::string cut = Logbook(3);
-  cut.resize(cut.size() - 5);
-  w.form->MergeLogbook(WriteLogbook("cut.log", cut));
-  EXPECT_EQ(w.form->ListCount(), 12);
-  EXPECT_TRUE(w.form->StatusLabel()->text().startsWith("12 dives read. The last file is damaged: "));
-
-  // Cancelling the file dialog changes nothing.
-  w.chosenFile.clear();
-  const int shows = w.form->ShowCount();
-  EXPECT_EQ(w.form->ListCount(), 12);
-  EXPECT_EQ(w.form->ShowCount(), shows);
 }
 
 TEST(ScrbForm, Navigation) {
@@ -203,10 +131,6 @@ TEST(ScrbForm, ChangingPageRedrawsOnceAndTheSamePageNot) {
   EXPECT_TRUE(w.context.Readouts.ChartsReady);
   EXPECT_TRUE(w.context.Book.Dives[2].ProfileDecoded);
   EXPECT_FALSE(w.context.Book.Dives[1].ProfileDecoded);
-}
-
-TEST(ScrbForm, AboutAndPrint) {
-  EXPECT_TRUE(ScrbForm::AboutText().startsWith("Bathyscribe v1.0\r\n\r\n"));
 }
 
 TEST(ScrbForm, DisplayOptionRelistsTheDivesInMemory) {
@@ -264,12 +188,6 @@ TEST(ScrbForm, SettingsAreRestoredWithTheirChecksAndSavedOnExit) {
   }
 }
 
-}  // namespace
-}  // namespace scrb
-
-namespace scrb {
-namespace {
-
 TEST(ScrbForm, ExitThenStartAgainRestoresPageDiveModelAndDisplayOption) {
   const std::string logbookPath = test::WriteTempFile("grow.log", Logbook(5));
   Window first;
@@ -282,7 +200,7 @@ TEST(ScrbForm, ExitThenStartAgainRestoresPageDiveModelAndDisplayOption) {
   first.form->ExitProgram();
 
   Window second;
-  second.settings = std::make_unique<QtSettingsStore>(first.iniPath);
+  second.Reopen(first);
   second.Start();
   EXPECT_EQ(second.disclaimerShown, 0);
   EXPECT_EQ(second.form->DiveTab()->currentIndex(), 6);
@@ -295,23 +213,17 @@ TEST(ScrbForm, ExitThenStartAgainRestoresPageDiveModelAndDisplayOption) {
   // The user left on the newest dive: after the logbook grew, the newest dive is selected.
   std::ofstream(logbookPath, std::ios::binary | std::ios::trunc) << Logbook(8);
   Window third;
-  third.settings = std::make_unique<QtSettingsStore>(first.iniPath);
+  third.Reopen(first);
   third.Start();
   EXPECT_EQ(third.form->ListIndex(), 7);
 
   third.form->SelectListIndex(2);
   third.form->ExitProgram();
   Window fourth;
-  fourth.settings = std::make_unique<QtSettingsStore>(first.iniPath);
+  fourth.Reopen(first);
   fourth.Start();
   EXPECT_EQ(fourth.form->ListIndex(), 2);
 }
-
-}  // namespace
-}  // namespace scrb
-
-namespace scrb {
-namespace {
 
 TEST(ScrbFormLayout, MinimumSizeBeepsAndResizeRedrawsOnce) {
   Window w;
@@ -346,12 +258,6 @@ TEST(ScrbFormLayout, MinimumSizeBeepsAndResizeRedrawsOnce) {
   EXPECT_EQ(w.form->frameGeometry().width(), (4600 * dpi + 1439) / 1440);
 }
 
-}  // namespace
-}  // namespace scrb
-
-namespace scrb {
-namespace {
-
 TEST(ScrbFormExports, ClipboardTextsAndConfirmations) {
   Window w;
   w.Start();
@@ -372,12 +278,6 @@ TEST(ScrbFormExports, ClipboardTextsAndConfirmations) {
   EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith("\r\nNo Data available\r\n"));
   EXPECT_EQ(w.messages.last(), "Dive data copied to clipboard");
 }
-
-}  // namespace
-}  // namespace scrb
-
-namespace scrb {
-namespace {
 
 // Heights of a page's charts, top to bottom.
 std::vector<int> ChartHeights(QWidget* page) {

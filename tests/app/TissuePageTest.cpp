@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "AppTestWindow.h"
 #include "app/ChartView.h"
 #include "app/ScrbLeg.h"
 #include "app/TissuePage.h"
@@ -26,14 +27,7 @@ class TissuePageTest : public ::testing::Test {
     QObject::connect(&page, &DivePage::RedrawRequested, [this] { ++redraws; });
   }
 
-  // As the main window shows a dive.
-  void Show(int index) {
-    context.Book.CurrentDive = index;
-    context.Readouts.ChartsReady = false;
-    context.Readouts.ResetCursors();
-    page.ShowDive(index);
-    context.Readouts.ChartsReady = true;
-  }
+  void Show(int index) { test::ShowOnPage(context, page, index); }
 
   DiveRecord& Dive(int index) { return context.Book.Dives[static_cast<size_t>(index)]; }
 
@@ -80,10 +74,8 @@ TEST_F(TissuePageTest, ReadoutFollowsTheMouseOverBothCharts) {
   EXPECT_FALSE(page.SatuPicture()->CursorX());
   EXPECT_FALSE(page.SatuRelPicture()->CursorX());
   EXPECT_EQ(page.Label52()->text(), "");
-}
 
-TEST_F(TissuePageTest, NoReadoutWhileDrawingOrFromAnotherModelsResults) {
-  Show(1);
+  // Nothing while the charts are being drawn, nor from results of another model.
   context.Readouts.ChartsReady = false;
   page.SatuPictureMouseMove(500, 0);
   EXPECT_EQ(page.Label52()->text(), "");

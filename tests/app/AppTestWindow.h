@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QLabel>
+#include <QListView>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+#include "app/AppContext.h"
+#include "app/DivePage.h"
+#include "app/ScrbForm.h"
+#include "app/SettingsStore.h"
+#include "support/LogbookBuilder.h"
+
+namespace scrb::test {
+
+// A main window over a settings file of its own in a temporary folder, with every hook that
+// needs a user answered by the test.
+struct TestWindow {
+  QTemporaryDir folder;
+  QString iniPath = folder.filePath("scrb.ini");
+  std::unique_ptr<QtSettingsStore> settings = std::make_unique<QtSettingsStore>(iniPath);
+  AppContext context;
+  std::unique_ptr<ScrbForm> form;
+  QStringList messages;
+  int quits = 0;
+  int disclaimerShown = 0;
+  int disclaimerAnswer = 0;
+
+  void Create() {
+    form = std::make_unique<ScrbForm>(context, *settings);
+    form->ShowMessage = [this](const QString& text) { messages << text; };
+    // Quitting the test program's application would end every event loop that follows.
+    form->Quit = [this] { ++quits; };
+    form->RunDisclaimer = [this] {
+      ++disclaimerShown;
+      return disclaimerAnswer;
+    };
+    form->ChooseFile = [](const QString&, const QString&) { return QString(); };
+  }
+  // Starts as the program does; false when the disclaimer was refused.
+  bool Start() {
+    Create();
+    if (!form->StartUp()) return false;
+    form->LoadWindow();
+    return true;
+  }
+  // A later run of the program over the same settings file.
+  void Reopen(const TestWindow& earlier) { settings = std::make_unique<QtSettingsStore>(earlier.iniPath); }
+
+  QString Status() const { return form->StatusLabel()->text(); }
+  QString Entry(int row) const { return form->DiveList()->model()->index(row, 0).data().toString(); }
+  QStringList Entries() const {
+    QStringList entries;
+    for (int row = 0; row < form->ListCount(); ++row) entries << Entry(row);
+    return entries;
+  }
+  std::string Saved(const std::string& key) const { return settings->GetSetting(key, "<absent>"); }
+  // Every page of the selected dive, as a diver clicking through the tabs would see them.
+  void ShowEveryPage() {
+    for (int page = 0; page < ScrbForm::kPageCount; ++page) form->DiveTab()->setCurrentIndex(page);
+  }
+};
+
+inline QString WriteLogbook(const std::string& name, const std::string& bytes) {
+  return QString::fromStdString(WriteTempFile(name, bytes));
+}
+
+// Shows a dive on one page as the main window does: readouts wait until the drawing is done.
+inline void ShowOnPage(AppContext& context, DivePage& page, int index) {
+  context.Book.CurrentDive = index;
+  context.Readouts.ChartsReady = false;
+  context.Readouts.ResetCursors();
+  page.ShowDive(index);
+  context.Readouts.ChartsReady = true;
+}
+
+}  // namespace scrb::test
