@@ -1,5 +1,14 @@
+// The command line as scripts meet it: what each command prints, the exit statuses, the chart
+// files, and what a damaged logbook still yields.
+
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QString>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
 #include <sstream>
 
 #include "cli/Commands.h"
@@ -8,8 +17,7 @@
 namespace scrb::cli {
 namespace {
 
-using test::BuildLogbook;
-using test::EntryBuilder;
+using Args = std::vector<std::string>;
 
 struct CliRun {
   int Status;
@@ -17,26 +25,42 @@ struct CliRun {
   std::string Err;
 };
 
-CliRun Cli(const std::vector<std::string>& arguments) {
+CliRun Cli(const Args& arguments) {
   std::ostringstream out;
   std::ostringstream err;
   const int status = RunCli(arguments, out, err);
   return {status, out.str(), err.str()};
 }
 
-std::string TwoDiveFile() {
-  EntryBuilder a;
-  a.DiveNumber = 7;
-  a.Location = "Lake";
-  a.Site = "Pier";
-  EntryBuilder b;
-  b.DiveNumber = 12345;
-  b.Location = "Sea";
-  b.Site = "Caf\x82";
-  return test::WriteTempFile("two.log", BuildLogbook({a, b}));
+size_t LineCount(const std::string& text) {
+  return static_cast<size_t>(std::ranges::count(text, '\n'));
 }
 
-TEST(CliList, PrintsEntriesUnderTheDisplayOption) {
+// Dive 0 has a profile with an ascent alarm in the middle, dive 1 has none.
+const std::string& TwoDiveFile() {
+  static const std::string path = [] {
+    test::ProfileBuilder profile;
+    profile.Samples = test::ProfileBuilder::FromDepths({5, 12, 20, 24, 24, 22, 15, 10, 5, 3, 3, 2},
+                                                       {0, 0, 0, 0, 4, 4, 0, 0, 0, 0, 32, 1});
+    test::EntryBuilder withProfile;
+    withProfile.Profile = profile.Bytes();
+    withProfile.MaxDepth = 2400;
+    test::EntryBuilder empty;
+    empty.DiveNumber = 12345;
+    empty.Location = "Sea";
+    empty.Site = "Caf\x82";
+    return test::WriteTempFile("two.log", test::BuildLogbook({withProfile, empty}));
+  }();
+  return path;
+}
+
+std::string OutPath(const std::string& name) {
+  const auto dir = std::filesystem::temp_directory_path() / "bathyscribe-cli-test";
+  std::filesystem::create_directories(dir);
+  return (dir / name).string();
+}
+
+TEST(Cli, ListPrintsEntriesUnderTheDisplayOption) {
   const std::string file = TwoDiveFile();
   EXPECT_EQ(Cli({"list", file}).Out, "    7 - Pier\n12345 - Café\n");
   EXPECT_EQ(Cli({"list", file, "--display", "3"}).Out, "    7 - Pier, Lake\n12345 - Café, Sea\n");
@@ -47,58 +71,151 @@ TEST(CliList, PrintsEntriesUnderTheDisplayOption) {
   EXPECT_EQ(merged.Out, "    7 - Pier\n12345 - Café\n    7 - Pier\n12345 - Café\n");
 }
 
-TEST(CliList, UsageErrors) {
-  const std::string file = TwoDiveFile();
-  for (const std::vector<std::string>& arguments :
-       std::vector<std::vector<std::string>>{{},
-                                             {"frobnicate", file},
-                                             {"list"},
-                                             {"list", file, "--display", "4"},
-                                             {"list", file, "--display", "1x"},
-                                             {"list", file, "--display"}}) {
-    const CliRun run = Cli(arguments);
-    EXPECT_EQ(run.Status, kExitUsage);
-    EXPECT_TRUE(run.Out.empty());
-    EXPECT_NE(run.Err.find("Usage: bathyscribe-cli"), std::string::npos);
-  }
-}
-
-}  // namespace
-}  // namespace scrb::cli
-
-namespace scrb::cli {
-namespace {
-
-TEST(CliReports, DetailsDivesAndProfileNameTheirDive) {
+TEST(Cli, ReportsNameTheirDive) {
   const std::string file = TwoDiveFile();
   const CliRun details = Cli({"details", file, "--dive", "1"});
   EXPECT_EQ(details.Status, kExitOk);
-  EXPECT_EQ(details.Out.rfind("Dive Number: 12345\r\n", 0), 0u);
+  EXPECT_TRUE(details.Out.starts_with("Dive Number: 12345\r\n"));
+  EXPECT_TRUE(Cli({"dives", file})
+                  .Out.starts_with("Dive No\tDate\tTime\tDepth\tDuration\tLocation\tSite\tAir "
+                                   "Consumption\tWater Temperature\t"
+                                   "Tank Size\r\n7\t17/10/1998\t12:00\t24\t"));
+  EXPECT_NE(Cli({"profile", file, "--dive", "0", "--model", "2"}).Out.find("\tTissue 15\r\n"),
+            std::string::npos);
+  const CliRun empty = Cli({"profile", file, "--dive", "1", "--surface-pressure", "0.8"});
+  EXPECT_EQ(empty.Status, kExitOk);
+  EXPECT_NE(empty.Out.find("\r\nNo Data available\r\n"), std::string::npos);
+}
 
-  const CliRun dives = Cli({"dives", file});
-  EXPECT_EQ(dives.Status, kExitOk);
-  EXPECT_EQ(dives.Out.rfind("Dive No\tDate\tTime\tDepth\tDuration\tLocation\tSite\tAir Consumption\t"
-                            "Water Temperature\tTank Size\r\n7\t17/10/1998\t12:00\t18.98\t",
-                            0),
-            0u);
-
-  for (const char* model : {"0", "1", "2"}) {
-    const CliRun profile = Cli({"profile", file, "--dive", "0", "--model", model});
-    EXPECT_EQ(profile.Status, kExitOk);
-    EXPECT_NE(profile.Out.find("\r\nNo Data available\r\n"), std::string::npos);
+TEST(Cli, BadRequestsAreUsageErrorsThatWriteNothing) {
+  const std::string file = TwoDiveFile();
+  const std::string out = OutPath("refused.png");
+  const Args render = {"render", file, "--dive", "0", "--chart", "depth", "--out", out};
+  const auto renderWith = [&render](std::initializer_list<std::string> extra) {
+    Args args = render;
+    args.insert(args.end(), extra);
+    return args;
+  };
+  const Args cases[] = {
+      {},
+      {"frobnicate", file},
+      {"list"},
+      {"list", file, "--display", "4"},
+      {"list", file, "--display", "1x"},
+      {"list", file, "--display"},
+      {"details", file},
+      {"details", file, "--dive", "2"},
+      {"details", file, "--dive", "-1"},
+      {"profile", file, "--dive", "0", "--model", "3"},
+      {"profile", file, "--dive", "0", "--surface-pressure", "0.1"},
+      {"profile", file, "--dive", "0", "--surface-pressure", "abc"},
+      {"render", file, "--dive", "0", "--out", out},
+      {"render", file, "--dive", "0", "--chart", "sonar", "--out", out},
+      {"render", file, "--dive", "0", "--chart", "depth"},
+      {"render", file, "--dive", "0", "--chart", "depth", "--out", OutPath("x.bmp")},
+      {"render", file, "--chart", "depth", "--out", out},
+      {"render", "--dive", "0", "--chart", "depth", "--out", out},
+      renderWith({"--size", "0x100"}),
+      renderWith({"--size", "100"}),
+      renderWith({"--size", "99999x9"}),
+      renderWith({"--view", "2"}),
+      renderWith({"--surface-pressure", "0"}),
+  };
+  for (const Args& args : cases) {
+    SCOPED_TRACE(testing::PrintToString(args));
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.Status, kExitUsage);
+    EXPECT_TRUE(run.Out.empty());
+    EXPECT_NE(run.Err.find("Usage: bathyscribe-cli"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(out));
   }
-  const CliRun fifteen = Cli({"profile", file, "--dive", "0", "--model", "2"});
-  EXPECT_NE(fifteen.Out.find("\tTissue 15\r\n"), std::string::npos);
-  EXPECT_EQ(Cli({"profile", file, "--dive", "0", "--surface-pressure", "0.8"}).Status, kExitOk);
+}
 
-  for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-           {"details", file},
-           {"details", file, "--dive", "2"},
-           {"details", file, "--dive", "-1"},
-           {"profile", file, "--dive", "0", "--model", "3"},
-           {"profile", file, "--dive", "0", "--surface-pressure", "0.1"},
-           {"profile", file, "--dive", "0", "--surface-pressure", "abc"}}) {
-    EXPECT_EQ(Cli(bad).Status, kExitUsage) << bad.back();
+std::string Head(const std::string& path, size_t count) {
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes(count, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(count));
+  return bytes.substr(0, static_cast<size_t>(in.gcount()));
+}
+
+TEST(Cli, RenderWritesPngSvgAndPdf) {
+  EXPECT_TRUE(Cli({"render", "--list-charts"}).Out.starts_with("depth\nalarms\nspeed\n"));
+  const struct {
+    std::string Chart;
+    Args Extra;
+    QSize Size;
+  } pngs[] = {
+      {"depth", {}, QSize(1200, 600)},
+      {"speed", {"--size", "320x200"}, QSize(320, 200)},
+      {"alarms", {}, QSize(1200, 41)},  // as high as on the Dive page
+      {"alarms", {"--view", "0", "--size", "800x33"}, QSize(800, 33)},
+  };
+  for (const auto& c : pngs) {
+    SCOPED_TRACE(c.Chart);
+    const std::string out = OutPath(c.Chart + ".png");
+    Args args = {"render", TwoDiveFile(), "--dive", "0", "--chart", c.Chart, "--out", out};
+    args.insert(args.end(), c.Extra.begin(), c.Extra.end());
+    ASSERT_EQ(Cli(args).Status, kExitOk);
+    const QImage image(QString::fromStdString(out));
+    EXPECT_EQ(image.size(), c.Size);
+    // The ascent alarm shows in red on the profile and the strip.
+    bool red = false;
+    for (int y = 0; y < image.height() && !red; ++y) {
+      for (int x = 0; x < image.width() && !red; ++x) red = image.pixel(x, y) == qRgb(255, 64, 64);
+    }
+    EXPECT_TRUE(red);
+  }
+  for (const auto& [name, dive, head] :
+       {std::tuple{"depth.svg", "0", "<svg"}, std::tuple{"depth.PDF", "0", "%PDF-"},
+        std::tuple{"empty.svg", "1", "<svg"}}) {
+    const std::string out = OutPath(name);
+    ASSERT_EQ(
+        Cli({"render", TwoDiveFile(), "--dive", dive, "--chart", "depth", "--out", out}).Status,
+        kExitOk);
+    EXPECT_NE(Head(out, 400).find(head), std::string::npos) << name;
+  }
+}
+
+TEST(Cli, UnreadableLogbookAndUnwritableOutput) {
+  const CliRun missing = Cli({"list", "/nonexistent/no-such-logbook.log"});
+  EXPECT_EQ(missing.Status, kExitUnreadable);
+  EXPECT_NE(missing.Err.find("no-such-logbook.log"), std::string::npos);
+  const CliRun unwritable = Cli({"render", TwoDiveFile(), "--dive", "0", "--chart", "depth",
+                                 "--out", OutPath("nowhere/missing/chart.png")});
+  EXPECT_EQ(unwritable.Status, kExitUnreadable);
+  EXPECT_NE(unwritable.Err.find("cannot write"), std::string::npos);
+}
+
+TEST(Cli, ACutLogbookListsItsCompleteDivesAndFails) {
+  const std::string sample = test::SampleLogbook();
+  ASSERT_EQ(LineCount(Cli({"list", test::WriteTempFile("sample.log", sample)}).Out), 25u);
+  const CliRun run =
+      Cli({"list", test::WriteTempFile("cut.log", sample.substr(0, sample.size() / 2))});
+  EXPECT_EQ(run.Status, kExitDamaged);
+  EXPECT_GT(LineCount(run.Out), 5u);
+  EXPECT_LT(LineCount(run.Out), 25u);
+  EXPECT_NE(run.Err.find("the file ends inside dive"), std::string::npos) << run.Err;
+}
+
+TEST(Cli, EveryChartOfAFlippedLogbookRendersOrFailsCleanly) {
+  const std::string out = OutPath("flipped.png");
+  for (uint32_t seed = 1; seed <= 4; ++seed) {
+    SCOPED_TRACE(seed);
+    std::mt19937 random(seed);
+    std::string bytes = test::SampleLogbook();
+    for (int f = 0; f < 8; ++f)
+      bytes[random() % bytes.size()] ^= static_cast<char>(1 + random() % 255);
+    const std::string file = test::WriteTempFile("flipped.log", bytes);
+    const CliRun list = Cli({"list", file});
+    ASSERT_TRUE(list.Status == kExitOk || list.Status == kExitDamaged) << list.Err;
+    if (list.Out.empty()) continue;
+    const std::string last = std::to_string(LineCount(list.Out) - 1);
+    for (const char* chart : {"depth", "alarms", "speed", "tank", "breath", "cold", "bubbles",
+                              "consumption", "pressure", "oversaturation", "legend"}) {
+      const CliRun render = Cli(
+          {"render", file, "--dive", last, "--chart", chart, "--out", out, "--size", "400x200"});
+      EXPECT_TRUE(render.Status == kExitOk || render.Status == kExitDamaged) << chart << render.Err;
+    }
   }
 }
 

@@ -1,36 +1,27 @@
-#include "logbook/StartupSettings.h"
-
 #include <gtest/gtest.h>
+
+#include "logbook/StartupSettings.h"
 
 namespace scrb {
 namespace {
-
-TEST(StartupSettings, NumbersFromSettingTexts) {
-  EXPECT_EQ(SettingNumber(""), 0);
-  EXPECT_EQ(SettingNumber("  12 "), 12);
-  EXPECT_EQ(SettingNumber("-1"), -1);
-  EXPECT_EQ(SettingNumber("2.5"), 2.5);
-  EXPECT_EQ(SettingNumber("abc"), 0);
-  EXPECT_EQ(SettingNumber("3x"), 0);
-  EXPECT_EQ(SettingNumber("nan"), 0);
-  EXPECT_EQ(SettingNumber("1e400"), 0);
-  EXPECT_EQ(SettingNumber("\xFF\xFE garbage"), 0);
-}
 
 TEST(StartupSettings, ChecksOnReading) {
   struct Case {
     const char* Text;
     int Display, Model, State, Tab;
   };
-  for (const Case& c : {Case{"", 0, 0, 0, 0}, Case{"1", 1, 1, 1, 1}, Case{"3", 3, 3, 2, 3},
-                        Case{"4", 0, 4, 2, 4}, Case{"7", 0, 7, 2, 1}, Case{"-1", 0, -1, 2, 1},
-                        Case{"2.5", 2, 2, 2, 2}, Case{"1.6", 2, 2, 1, 1},
-                        Case{"5", 0, 5, 2, 5}, Case{"1e12", 0, 32767, 2, 1},
-                        Case{"junk", 0, 0, 0, 0}}) {
-    EXPECT_EQ(DisplayOptionFromSetting(c.Text), c.Display) << c.Text;
-    EXPECT_EQ(DecoModelFromSetting(c.Text), c.Model) << c.Text;
-    EXPECT_EQ(WindowStateFromSetting(c.Text), c.State) << c.Text;
-    EXPECT_EQ(TabNumberFromSetting(c.Text), c.Tab) << c.Text;
+  // Texts that are no finite number read as 0; huge ones must not overflow the conversions.
+  for (const Case& c :
+       {Case{"", 0, 0, 0, 0}, Case{" 1 ", 1, 1, 1, 1}, Case{"3", 3, 3, 2, 3}, Case{"4", 0, 4, 2, 4},
+        Case{"7", 0, 7, 2, 1}, Case{"-1", 0, -1, 2, 1}, Case{"2.5", 2, 2, 2, 2},
+        Case{"1.6", 2, 2, 1, 1}, Case{"5", 0, 5, 2, 5}, Case{"1e12", 0, 32767, 2, 1},
+        Case{"junk", 0, 0, 0, 0}, Case{"3x", 0, 0, 0, 0}, Case{"nan", 0, 0, 0, 0},
+        Case{"1e400", 0, 0, 0, 0}, Case{"\xFF\xFE garbage", 0, 0, 0, 0}}) {
+    SCOPED_TRACE(c.Text);
+    EXPECT_EQ(DisplayOptionFromSetting(c.Text), c.Display);
+    EXPECT_EQ(DecoModelFromSetting(c.Text), c.Model);
+    EXPECT_EQ(WindowStateFromSetting(c.Text), c.State);
+    EXPECT_EQ(TabNumberFromSetting(c.Text), c.Tab);
   }
 }
 

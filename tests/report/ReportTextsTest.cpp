@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "logbook/LogbookReader.h"
 #include "logbook/ProfileDecoder.h"
 #include "report/ReportTexts.h"
 #include "support/LogbookBuilder.h"
@@ -11,30 +12,9 @@ namespace {
 
 // The dive of the 72-byte example file, as the reader leaves it.
 DiveRecord LakeDive() {
-  DiveRecord dive;
-  dive.DiveHeader = "\x12\x34"s;
-  dive.DiveDate = "17/10/1998";
-  dive.TimeZone = "\x01"s;
-  dive.DiveTime = "12:00";
-  dive.Location = "Lake";
-  dive.LocationLength = 4;
-  dive.Site = "Pier";
-  dive.SiteLength = 4;
-  dive.AltitudeClass = 1;
-  dive.SurfaceInterval = "01:30";
-  dive.Weather = 1;
-  dive.AirTemperature = 2100 / 100.0;
-  dive.Suit = 3;
-  dive.TankCapacity = 1200 / 100.0;
-  dive.MaxDepth = 1898 / 100.0;
-  dive.DivingTime = "00:45";
-  dive.WaterTemperature = 1548 / 100.0;
-  dive.AirConsumption = 10000 / 100.0;
-  dive.DiveType = 0x44;
-  dive.DiveActivity = 1;
-  dive.DiveNumber = 7;
-  dive.DiveFooter = std::string(12, '\0');
-  return dive;
+  std::vector<DiveRecord> dives;
+  ParseLogbook(test::BuildLogbook({test::EntryBuilder{}}), dives);
+  return dives.at(0);
 }
 
 TEST(DetailsText, ExampleDiveLineByLine) {
@@ -63,12 +43,9 @@ TEST(DetailsText, ExampleDiveLineByLine) {
       "    Comment: \r\n"
       "    Dive Header: 00010010 00110100\r\n"
       "    Footer: Offset Data 0   Data 1   - Decimal - Integer\r\n"
-      "            00  " + zeroRow +
-      "            02  " + zeroRow +
-      "            04  " + zeroRow +
-      "            06  " + zeroRow +
-      "            08  " + zeroRow +
-      "            10  " + zeroRow +
+      "            00  " +
+      zeroRow + "            02  " + zeroRow + "            04  " + zeroRow + "            06  " +
+      zeroRow + "            08  " + zeroRow + "            10  " + zeroRow +
       "    Size of Dive Data: 0\r\n"
       "\r\n";
   EXPECT_EQ(DetailsText(dive), expected);
@@ -79,7 +56,6 @@ TEST(DetailsText, OddValues) {
   DiveRecord dive = LakeDive();
   dive.MaxDepth = 327.67;
   dive.AirTemperature = -1.0;
-  dive.TimeZone = "\x81"s;
   dive.AltitudeClass = 5;
   dive.Weather = 9;
   dive.Alarms = -1;  // word 0xFFFF
@@ -87,60 +63,46 @@ TEST(DetailsText, OddValues) {
   dive.DiveFooter = "\x05\x01\xFF\xFF\x00\x80"s + std::string(6, '\0');
   dive.TimeZone.clear();  // a record built without the byte reads as 0, never past the end
   const std::string text = DetailsText(dive);
-  EXPECT_NE(text.find("Dive Number: -32767\r\n"), std::string::npos);
-  EXPECT_NE(text.find("    Maximum Depth: Unknown\r\n"), std::string::npos);
-  EXPECT_NE(text.find("    Air Temperature : -1 C\r\n"), std::string::npos);
-  EXPECT_NE(text.find("TimeZone: 00000000\r\n"), std::string::npos);
-  EXPECT_NE(text.find("    Altitude: Higher than 4000m (5)\r\n"), std::string::npos);
-  EXPECT_NE(text.find("    Weather: Unknown (9)\r\n"), std::string::npos);
-  EXPECT_NE(text.find("    Alarms: Ascent, Decompression, Work, SOS (111111)\r\n"), std::string::npos);
-  EXPECT_NE(text.find("            00   - 00000101 00000001 - 005 001 - 261\r\n"), std::string::npos);
-  EXPECT_NE(text.find("            02   - 11111111 11111111 - 255 255 - -1\r\n"), std::string::npos);
-  EXPECT_NE(text.find("            04   - 00000000 10000000 - 000 128 - 32768\r\n"), std::string::npos);
-
+  for (const char* line :
+       {"Dive Number: -32767\r\n", "    Maximum Depth: Unknown\r\n",
+        "    Air Temperature : -1 C\r\n", "TimeZone: 00000000\r\n",
+        "    Altitude: Higher than 4000m (5)\r\n", "    Weather: Unknown (9)\r\n",
+        "    Alarms: Ascent, Decompression, Work, SOS (111111)\r\n",
+        "            00   - 00000101 00000001 - 005 001 - 261\r\n",
+        "            02   - 11111111 11111111 - 255 255 - -1\r\n",
+        "            04   - 00000000 10000000 - 000 128 - 32768\r\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
   dive.TimeZone = "\x81"s;
   EXPECT_NE(DetailsText(dive).find("TimeZone: 10000001\r\n"), std::string::npos);
 }
 
-TEST(BytePairRow, Example) {
-  EXPECT_EQ(BytePairRow("\x00\x00\x05\x01"s, 2), "            02   - 00000101 00000001 - 005 001 - 261\r\n");
-  EXPECT_EQ(BytePairRow("\x05"s, 0), "            00   - 00000101 00000000 - 005 000 - 5\r\n");
-}
-
-// Rows of a text split at CR LF, without the empty piece behind the last line end.
+// Lines of a text that must end every line with CR LF.
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    const size_t end = text.find("\r\n", start);
-    EXPECT_NE(end, std::string::npos) << "text does not end with CR LF";
-    if (end == std::string::npos) break;
+  for (size_t start = 0, end; start < text.size(); start = end + 2) {
+    end = text.find("\r\n", start);
+    if (end == std::string::npos) return {"no CR LF at the end"};
     lines.push_back(text.substr(start, end - start));
-    start = end + 2;
   }
   return lines;
 }
 
 TEST(RawDumpText, HeaderRowsFollowThePaddingRule) {
-  struct Case {
-    bool padding;
-    size_t headerRows;
-    std::string lastHeaderOffset;
-  };
-  for (const Case& c : {Case{false, 11, "20"}, Case{true, 12, "22"}}) {
-    SCOPED_TRACE(c.padding);
+  for (const bool padding : {false, true}) {
+    SCOPED_TRACE(padding);
     test::ProfileBuilder profile;
     profile.Samples = test::ProfileBuilder::FromDepths({5.3125, 10, 12, 12});
-    profile.Padding = c.padding;
+    profile.Padding = padding;
     DiveRecord dive = test::MakeDecodedDive(profile);
     dive.DiveNumber = 42;
     const std::vector<std::string> lines = Lines(RawDumpText(dive));
-    ASSERT_EQ(lines.size(), 2 + c.headerRows + 4);
+    const size_t headerRows = padding ? 12 : 11;  // offsets 00 to 22, or 00 to 20
+    ASSERT_EQ(lines.size(), 2 + headerRows + 4);
     EXPECT_EQ(lines[0], "Dive Number: 42");
     EXPECT_EQ(lines[1], "    Header: Offset Data 0   Data 1   - Decimal - Integer");
     EXPECT_EQ(lines[2], "            00   - 00010001 00010001 - 017 017 - 4369");
-    EXPECT_EQ(lines[1 + c.headerRows].substr(12, 2), c.lastHeaderOffset);
-    EXPECT_EQ(lines[2 + c.headerRows], "    0001 , 00'20\" , 05.3 , txok,    ,    ,   ,    ,     ");
+    EXPECT_EQ(lines[1 + headerRows].substr(12, 2), padding ? "22" : "20");
   }
 }
 
@@ -150,38 +112,25 @@ TEST(RawDumpText, StatusOnlyWhereTheComputerStoredOne) {
   profile.Samples = {{34, 0}, {64, 4}, {100, 63}, {200, 1}};
   profile.Status = {201};
   DiveRecord dive = test::MakeDecodedDive(profile);
-  ASSERT_EQ(dive.SampleCount, 4);
   const std::vector<std::string> lines = Lines(RawDumpText(dive));
   ASSERT_EQ(lines.size(), 2u + 11u + 4u);
   EXPECT_EQ(lines[13], "    0001 , 00'20\" , 05.3 , txok,    ,    ,   ,    ,     ");
   EXPECT_EQ(lines[14], "    0002 , 00'40\" , 10.0 , txok,    ,    , up,    ,     ");
-  EXPECT_EQ(lines[15], "    0003 , 01'00\" , 15.6 , notx, ess, sos, up, rbt, deco, 1, air=4, cold, bubbles=1");
+  EXPECT_EQ(lines[15],
+            "    0003 , 01'00\" , 15.6 , notx, ess, sos, up, rbt, deco, 1, air=4, cold, bubbles=1");
   EXPECT_EQ(lines[16], "    0004 , 01'20\" , 31.3 , txok,    ,    ,   ,    , deco");
-}
 
-TEST(RawDumpText, ShortBlocksShowStatusZero) {
+  // The pattern keeps every integer digit; depths round to tenths before it.
+  for (const auto& [depth, text] : {std::pair{123.45, "123.5"}, std::pair{0.04, "00.0"}}) {
+    dive.SampleDepth[0] = depth;
+    EXPECT_EQ(Lines(RawDumpText(dive))[13],
+              "    0001 , 00'20\" , " + std::string(text) + " , txok,    ,    ,   ,    ,     ");
+  }
+
   // Two samples only: the decoder leaves status 0 at both, and 0 is shown.
-  test::ProfileBuilder profile;
-  profile.Samples = {{64, 0}, {64, 0}};
-  DiveRecord dive = test::MakeDecodedDive(profile);
-  const std::vector<std::string> lines = Lines(RawDumpText(dive));
-  ASSERT_EQ(lines.size(), 15u);
-  EXPECT_EQ(lines[13], "    0001 , 00'20\" , 10.0 , txok,    ,    ,   ,    ,     , 0, noair,     ,          ");
-}
-
-TEST(RawDumpText, DeepSampleKeepsAllIntegerDigits) {
-  test::ProfileBuilder profile;
-  profile.Samples = {{64, 0}};
-  DiveRecord dive = test::MakeDecodedDive(profile);
-  ASSERT_EQ(dive.SampleCount, 1);
-  dive.SampleDepth[0] = 123.45;
-  dive.SampleStatus[0] = -1;
-  const std::vector<std::string> lines = Lines(RawDumpText(dive));
-  ASSERT_EQ(lines.size(), 14u);
-  EXPECT_EQ(lines[13], "    0001 , 00'20\" , 123.5 , txok,    ,    ,   ,    ,     ");
-
-  dive.SampleDepth[0] = 0.04;  // rounds to tenths before the pattern
-  EXPECT_EQ(Lines(RawDumpText(dive))[13].substr(0, 22), "    0001 , 00'20\" , 00");
+  profile.Samples.resize(2);
+  EXPECT_EQ(Lines(RawDumpText(test::MakeDecodedDive(profile)))[13],
+            "    0001 , 00'20\" , 05.3 , txok,    ,    ,   ,    ,     , 0, noair,     ,          ");
 }
 
 TEST(SummaryTexts, LabelsInPageOrder) {
