@@ -5,7 +5,6 @@
 #include "ChartTestDives.h"
 #include "charts/AlarmStrip.h"
 #include "charts/ChartFrame.h"
-#include "support/RecordingSurface.h"
 
 namespace scrb {
 namespace {
@@ -13,32 +12,6 @@ namespace {
 using test::DiveWithSamples;
 using test::RecordedOp;
 using test::RecordingSurface;
-
-std::vector<RecordedOp> Marks(const RecordingSurface& s) {
-  std::vector<RecordedOp> marks;
-  for (const RecordedOp& op : s.Lines()) {
-    if (op.DrawWidth == 3) marks.push_back(op);
-  }
-  return marks;
-}
-
-std::vector<RecordedOp> RowLines(const RecordingSurface& s) {
-  std::vector<RecordedOp> rows;
-  for (const RecordedOp& op : s.Lines()) {
-    if (op.DrawWidth == 1 && op.Y1 == op.Y2) rows.push_back(op);
-  }
-  return rows;
-}
-
-TEST(DrawAlarmStrip, EmptyDiveOnlyPrintsTheMessage) {
-  for (int view : {0, 1}) {
-    RecordingSurface s(6975, 495);
-    DrawAlarmStrip(DiveWithSamples({}), s, view);
-    ASSERT_EQ(s.Ops().size(), 2u);
-    EXPECT_EQ(s.Ops()[0].Type, RecordedOp::Kind::Cls);
-    EXPECT_EQ(s.Ops()[1].Text, "No Dive Data available");
-  }
-}
 
 TEST(DrawAlarmStrip, RowsAndLabelsPerView) {
   const struct {
@@ -50,37 +23,40 @@ TEST(DrawAlarmStrip, RowsAndLabelsPerView) {
       {1, 701, {"sos ", "up", "rbt ", "air", "deco", "tx"}},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.View);
     RecordingSurface s(6975, 615);
     DrawAlarmStrip(DiveWithSamples({3, 4, 5}), s, c.View);  // xRight = 200
     EXPECT_EQ(s.ScaleTop(), 0);
     EXPECT_EQ(s.ScaleBottom(), c.Bottom);
     EXPECT_EQ(s.Texts(), c.Labels);
 
-    const std::vector<RecordedOp> rows = RowLines(s);
+    std::vector<RecordedOp> rows;
+    for (const RecordedOp& op : s.Lines()) {
+      if (op.Y1 == op.Y2) rows.push_back(op);
+    }
     ASSERT_EQ(rows.size(), c.Labels.size());
+    const std::vector<RecordedOp> labels = s.Prints();
     for (size_t r = 0; r < rows.size(); ++r) {
       EXPECT_EQ(rows[r].Y1, 100.0 * (r + 1));
       EXPECT_EQ(rows[r].Color, kGridColor);
       EXPECT_DOUBLE_EQ(rows[r].X1, std::fabs(s.TextWidth("c0")));
       EXPECT_DOUBLE_EQ(rows[r].X2, 200 - std::fabs(s.TextWidth("deco")));
-    }
 
-    const std::vector<RecordedOp> labels = s.Prints();
-    for (size_t r = 0; r < labels.size(); ++r) {
+      // Labels alternate left and right; "deco" is placed as if it were "dec".
       const RecordedOp& label = labels[r];
       EXPECT_DOUBLE_EQ(label.Y1 + s.TextHeight(label.Text) / 2, 100.0 * (r + 1)) << label.Text;
-      const bool left = r % 2 == 0;
       const std::string measured = label.Text == "deco" ? "dec" : label.Text;
       const double expectedX =
-          left ? -std::fabs(s.TextWidth(measured)) : 200 - std::fabs(s.TextWidth(label.Text));
+          r % 2 == 0 ? -std::fabs(s.TextWidth(measured)) : 200 - std::fabs(s.TextWidth(label.Text));
       EXPECT_DOUBLE_EQ(label.X1, expectedX) << label.Text;
     }
   }
 }
 
 TEST(DrawAlarmStrip, MarksEveryFlaggedIntervalInItsRow) {
-  // sample 0: sos and deco; sample 2: tx; sample 3 (the last): up
-  const DiveRecord dive = DiveWithSamples({3, 4, 5, 6}, {8 | 1, 0, 32, 4});
+  // sample 0: sos and deco; sample 1: only bits no row shows; sample 2: tx; sample 3 (the
+  // last): up.
+  const DiveRecord dive = DiveWithSamples({3, 4, 5, 6}, {8 | 1, 0x40 | 0x80 | 0x100, 32, 4});
   const struct {
     int View;
     std::vector<std::pair<double, Rgb>> Rows;  // (row y, colour) in drawing order
@@ -89,29 +65,23 @@ TEST(DrawAlarmStrip, MarksEveryFlaggedIntervalInItsRow) {
       {1, {{100, kAlarmColor}, {500, kEventColor}, {600, kEventColor}, {200, kAlarmColor}}},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.View);
     RecordingSurface s(6975, 615);
     DrawAlarmStrip(dive, s, c.View);
-    const std::vector<RecordedOp> marks = Marks(s);
-    ASSERT_EQ(marks.size(), c.Rows.size()) << "view " << c.View;
+    const std::vector<RecordedOp> marks = test::ThickLines(s);
+    ASSERT_EQ(marks.size(), c.Rows.size());
     for (size_t i = 0; i < marks.size(); ++i) {
       EXPECT_EQ(marks[i].Y1, c.Rows[i].first);
       EXPECT_EQ(marks[i].Y2, c.Rows[i].first);
       EXPECT_EQ(marks[i].Color, c.Rows[i].second);
     }
+    // Sample k's mark runs from (k + 1) / 3 to (k + 2) / 3 minutes, the last one's too.
     EXPECT_NEAR(marks[0].X1, 100.0 / 3, 1e-9);
     EXPECT_NEAR(marks[0].X2, 200.0 / 3, 1e-9);
-    // The last sample's mark runs from N / 3 to (N + 1) / 3 minutes.
     EXPECT_NEAR(marks.back().X1, 400.0 / 3, 1e-9);
     EXPECT_NEAR(marks.back().X2, 500.0 / 3, 1e-9);
     EXPECT_EQ(s.DrawWidth(), 1);
   }
-}
-
-TEST(DrawAlarmStrip, BitsAboveTheSixFlagsNeverMark) {
-  const DiveRecord dive = DiveWithSamples({3, 4}, {0x40 | 0x80, 0x100 | 0x800});
-  RecordingSurface s(6975, 615);
-  DrawAlarmStrip(dive, s, 1);
-  EXPECT_TRUE(Marks(s).empty());
 }
 
 }  // namespace

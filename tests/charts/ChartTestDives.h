@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "logbook/DiveRecord.h"
+#include "support/RecordingSurface.h"
 
 namespace scrb::test {
 
@@ -19,10 +20,19 @@ inline DiveRecord DiveWithSamples(const std::vector<double>& depths,
   dive.SampleDepth.push_back(0);
   dive.SampleFlags = flags;
   dive.SampleFlags.resize(depths.size() + 1, 0);
-  double deepest = 0;
-  for (double d : depths) deepest = std::max(deepest, d);
-  dive.MaxDepth = maxDepth >= 0 ? maxDepth : deepest;
+  dive.MaxDepth = maxDepth >= 0
+                      ? maxDepth
+                      : *std::max_element(dive.SampleDepth.begin(), dive.SampleDepth.end());
   return dive;
+}
+
+// The data lines of a chart, drawn with the thick pen, in drawing order.
+inline std::vector<RecordedOp> ThickLines(const RecordingSurface& s) {
+  std::vector<RecordedOp> lines;
+  for (const RecordedOp& op : s.Lines()) {
+    if (op.DrawWidth == 3) lines.push_back(op);
+  }
+  return lines;
 }
 
 }  // namespace scrb::test

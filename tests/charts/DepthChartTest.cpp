@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "ChartTestDives.h"
+#include "charts/AlarmStrip.h"
 #include "charts/ChartFrame.h"
 #include "charts/DepthChart.h"
-#include "support/RecordingSurface.h"
+#include "charts/VerticalSpeedChart.h"
 
 namespace scrb {
 namespace {
@@ -11,53 +14,50 @@ namespace {
 using test::DiveWithSamples;
 using test::RecordedOp;
 using test::RecordingSurface;
-
-// The thick profile segments, in drawing order.
-std::vector<RecordedOp> ProfileSegments(const RecordingSurface& s) {
-  std::vector<RecordedOp> segments;
-  for (const RecordedOp& op : s.Lines()) {
-    if (op.DrawWidth == 3) segments.push_back(op);
-  }
-  return segments;
-}
+using test::ThickLines;
 
 TEST(DepthChartTitle, NamesTheDive) {
-  DiveRecord dive;
-  dive.DiveNumber = 12;
-  EXPECT_EQ(DepthChartTitle(dive), "Dive Number: 12  Depth (meters) versus Time (minutes)");
+  EXPECT_EQ(DepthChartTitle(DiveWithSamples({})),
+            "Dive Number: 12  Depth (meters) versus Time (minutes)");
 }
 
-TEST(DrawDepthChart, EmptyDiveOnlyPrintsTheMessageWhereClsLeftThePen) {
-  RecordingSurface s;
-  s.Scale(-92, -56, 2031, 2668);  // a previous chart's coordinates
-  s.Forget();
-  DrawDepthChart(DiveWithSamples({}), s);
-  ASSERT_EQ(s.Ops().size(), 2u);
-  EXPECT_EQ(s.Ops()[0].Type, RecordedOp::Kind::Cls);
-  EXPECT_EQ(s.Ops()[1].Type, RecordedOp::Kind::Print);
-  EXPECT_EQ(s.Ops()[1].Text, "No Dive Data available");
-  EXPECT_EQ(s.Ops()[1].X1, 0);
-  EXPECT_EQ(s.Ops()[1].Y1, 0);
+TEST(DiveCharts, EmptyDiveOnlyPrintsTheMessageWhereClsLeftThePen) {
+  const struct {
+    const char* Name;
+    std::function<void(const DiveRecord&, ChartSurface&)> Draw;
+  } charts[] = {
+      {"depth", [](const DiveRecord& d, ChartSurface& s) { DrawDepthChart(d, s); }},
+      {"speed", [](const DiveRecord& d, ChartSurface& s) { DrawVerticalSpeedChart(d, s); }},
+      {"alarms 0", [](const DiveRecord& d, ChartSurface& s) { DrawAlarmStrip(d, s, 0); }},
+      {"alarms 1", [](const DiveRecord& d, ChartSurface& s) { DrawAlarmStrip(d, s, 1); }},
+  };
+  for (const auto& chart : charts) {
+    SCOPED_TRACE(chart.Name);
+    RecordingSurface s;
+    s.Scale(-92, -56, 2031, 2668);  // a previous chart's coordinates
+    s.Forget();
+    chart.Draw(DiveWithSamples({}), s);
+    ASSERT_EQ(s.Ops().size(), 2u);
+    EXPECT_EQ(s.Ops()[0].Type, RecordedOp::Kind::Cls);
+    EXPECT_EQ(s.Ops()[1].Text, "No Dive Data available");
+    EXPECT_EQ(s.Ops()[1].X1, 0);
+    EXPECT_EQ(s.Ops()[1].Y1, 0);
+  }
 }
 
 TEST(DrawDepthChart, OneSampleGoesDownAndBackToTheSurface) {
   RecordingSurface s;
   DrawDepthChart(DiveWithSamples({4.0}, {2}), s);
 
-  ASSERT_EQ(s.Ops().front().Type, RecordedOp::Kind::Cls);
-  ASSERT_EQ(s.Ops()[1].Type, RecordedOp::Kind::Scale);
   // Frame range 0..133 by 401..0: the vertical grid lines run from yBottom to the surface.
-  const RecordedOp firstGrid = s.Lines().front();
-  EXPECT_EQ(firstGrid.Y1, 401);
-  EXPECT_EQ(firstGrid.Y2, 0);
-
+  EXPECT_EQ(s.Lines().front().Y1, 401);
+  EXPECT_EQ(s.Lines().front().Y2, 0);
   const std::vector<RecordedOp> green = s.LinesOf(kTwentyMetreColor);
   ASSERT_EQ(green.size(), 1u);
-  EXPECT_EQ(green[0].X1, 0);
   EXPECT_EQ(green[0].X2, 133);
   EXPECT_EQ(green[0].Y1, 2000);
 
-  const std::vector<RecordedOp> segments = ProfileSegments(s);
+  const std::vector<RecordedOp> segments = ThickLines(s);
   ASSERT_EQ(segments.size(), 2u);
   EXPECT_EQ(segments[0].X1, 0);
   EXPECT_EQ(segments[0].Y1, 0);
@@ -68,10 +68,10 @@ TEST(DrawDepthChart, OneSampleGoesDownAndBackToTheSurface) {
   // Both segments take the flags of sample 0.
   EXPECT_EQ(segments[0].Color, kAlarmColor);
   EXPECT_EQ(segments[1].Color, kAlarmColor);
-  EXPECT_EQ(s.Ops().back().Type, RecordedOp::Kind::DrawWidth);
   EXPECT_EQ(s.DrawWidth(), 1);
 }
 
+// The profile is drawn over the reference lines, not under them.
 TEST(DrawDepthChart, ReferenceLinesComeBeforeTheProfile) {
   RecordingSurface s;
   DrawDepthChart(DiveWithSamples({10, 12, 8}), s);
@@ -82,14 +82,12 @@ TEST(DrawDepthChart, ReferenceLinesComeBeforeTheProfile) {
   EXPECT_EQ(lines[firstThick - 2].Color, kTwentyMetreColor);
   EXPECT_EQ(lines[firstThick - 1].Color, kFortyMetreColor);
   EXPECT_EQ(lines[firstThick - 1].Y1, 4000);
-  EXPECT_EQ(lines[firstThick - 1].DrawWidth, 1);
 }
 
 TEST(DrawDepthChart, SegmentTakesTheFlagsOfTheSampleAtItsStart) {
   // sample flags:  none, rbt, deco, tx, air, sos+deco, none
   RecordingSurface s;
   DrawDepthChart(DiveWithSamples({5, 6, 7, 8, 9, 10, 11}, {0, 2, 1, 32, 16, 9, 0}), s);
-  const std::vector<RecordedOp> segments = ProfileSegments(s);
   const std::vector<Rgb> expected = {
       kNormalColor,  // to sample 0, from the surface: flags of sample 0
       kNormalColor,  // 0 -> 1
@@ -100,6 +98,7 @@ TEST(DrawDepthChart, SegmentTakesTheFlagsOfTheSampleAtItsStart) {
       kAlarmColor,   // 5 -> 6: sos with deco
       kNormalColor,  // 6 -> surface
   };
+  const std::vector<RecordedOp> segments = ThickLines(s);
   ASSERT_EQ(segments.size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(segments[i].Color, expected[i]) << i;
   EXPECT_NEAR(segments.back().X2, 800.0 / 3, 1e-9);
@@ -110,7 +109,7 @@ TEST(DrawDepthChart, DepthsAreRoundedToTenthsWithHalvesUp) {
   const double unit = 160.0 / 1024;
   RecordingSurface s;
   DrawDepthChart(DiveWithSamples({1.25, unit, 79 * unit, 30}, {}, 20), s);
-  const std::vector<RecordedOp> segments = ProfileSegments(s);
+  const std::vector<RecordedOp> segments = ThickLines(s);
   ASSERT_EQ(segments.size(), 5u);
   EXPECT_NEAR(segments[0].Y2, 130, 1e-9);
   EXPECT_NEAR(segments[1].Y2, 20, 1e-9);
@@ -131,8 +130,10 @@ TEST(DrawDepthChart, DepthRangeFollowsMaxDepth) {
       {-3, 1201},
   };
   for (const auto& c : cases) {
+    DiveRecord dive = DiveWithSamples({5, 12, 3});
+    dive.MaxDepth = c.MaxDepth;
     RecordingSurface s;
-    DrawDepthChart(DiveWithSamples({5, 12, 3}, {}, c.MaxDepth), s);
+    DrawDepthChart(dive, s);
     EXPECT_EQ(s.Lines().front().Y1, c.YBottom) << c.MaxDepth;
   }
 }
@@ -142,7 +143,7 @@ TEST(DrawDepthChart, ShortArraysReadAsTheSurface) {
   dive.SampleCount = 5;  // damaged: claims more samples than it holds
   RecordingSurface s;
   DrawDepthChart(dive, s);
-  const std::vector<RecordedOp> segments = ProfileSegments(s);
+  const std::vector<RecordedOp> segments = ThickLines(s);
   ASSERT_EQ(segments.size(), 6u);
   EXPECT_EQ(segments.back().Y2, 0);
 }

@@ -12,7 +12,6 @@ using test::DiveWithSamples;
 
 TEST(DepthReadoutSample, NearestPlottedSampleWithinTheProfile) {
   const DiveRecord dive = DiveWithSamples({1, 2, 3, 4, 5, 6});  // T = 200
-  const float nan = std::numeric_limits<float>::quiet_NaN();
   const struct {
     float X;
     std::optional<int32_t> Sample;
@@ -27,12 +26,9 @@ TEST(DepthReadoutSample, NearestPlottedSampleWithinTheProfile) {
       {200, 5},  // T: the last sample
       {-0.01f, std::nullopt},
       {200.01f, std::nullopt},
-      {nan, std::nullopt},
+      {std::numeric_limits<float>::quiet_NaN(), std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(DepthReadoutSample(dive, c.X), c.Sample) << c.X;
-}
-
-TEST(DepthReadoutSample, NothingOnAnEmptyDive) {
   EXPECT_EQ(DepthReadoutSample(DiveWithSamples({}), 0), std::nullopt);
 }
 

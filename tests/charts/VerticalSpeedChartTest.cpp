@@ -3,7 +3,6 @@
 #include "ChartTestDives.h"
 #include "charts/ChartFrame.h"
 #include "charts/VerticalSpeedChart.h"
-#include "support/RecordingSurface.h"
 
 namespace scrb {
 namespace {
@@ -12,14 +11,6 @@ using test::DiveWithSamples;
 using test::RecordedOp;
 using test::RecordingSurface;
 
-std::vector<RecordedOp> Steps(const RecordingSurface& s) {
-  std::vector<RecordedOp> steps;
-  for (const RecordedOp& op : s.Lines()) {
-    if (op.DrawWidth == 3) steps.push_back(op);
-  }
-  return steps;
-}
-
 // yBottom and yTop as the frame received them: the vertical grid lines span them.
 std::pair<double, double> FrameRange(const RecordingSurface& s) {
   const RecordedOp first = s.Lines().front();
@@ -27,38 +18,23 @@ std::pair<double, double> FrameRange(const RecordingSurface& s) {
 }
 
 TEST(VerticalSpeeds, AscentIsPositiveAndTheEndsAreZero) {
-  const std::vector<double> v = VerticalSpeeds(DiveWithSamples({3, 6, 4, 4}));
-  ASSERT_EQ(v.size(), 5u);
-  EXPECT_EQ(v[0], 0);
-  EXPECT_DOUBLE_EQ(v[1], -9);
-  EXPECT_DOUBLE_EQ(v[2], 6);
-  EXPECT_DOUBLE_EQ(v[3], 0);
-  EXPECT_EQ(v[4], 0);  // the return to the surface is not a speed
-}
-
-TEST(DrawVerticalSpeedChart, EmptyDiveOnlyPrintsTheMessage) {
-  RecordingSurface s;
-  DrawVerticalSpeedChart(DiveWithSamples({}), s);
-  ASSERT_EQ(s.Ops().size(), 2u);
-  EXPECT_EQ(s.Ops()[1].Text, "No Dive Data available");
+  // The return to the surface after the last sample is not a speed.
+  EXPECT_EQ(VerticalSpeeds(DiveWithSamples({3, 6, 4, 4})), std::vector<double>({0, -9, 6, 0, 0}));
 }
 
 TEST(DrawVerticalSpeedChart, OneSampleIsOneLevelAtZero) {
   RecordingSurface s;
   DrawVerticalSpeedChart(DiveWithSamples({4}), s);
-  EXPECT_EQ(FrameRange(s), std::make_pair(100.0, 1300.0));
-
-  const std::vector<RecordedOp> green = s.LinesOf(kZeroSpeedColor);
-  ASSERT_EQ(green.size(), 1u);
-  EXPECT_EQ(green[0].X2, 133);
+  const std::vector<RecordedOp> zero = s.LinesOf(kZeroSpeedColor);
+  ASSERT_EQ(zero.size(), 1u);
+  EXPECT_EQ(zero[0].X2, 133);
   const std::vector<RecordedOp> limit = s.LinesOf(kAscentLimitColor);
   ASSERT_GE(limit.size(), 1u);
   EXPECT_EQ(limit[0].Y1, 1200);
 
-  const std::vector<RecordedOp> steps = Steps(s);
+  const std::vector<RecordedOp> steps = test::ThickLines(s);
   ASSERT_EQ(steps.size(), 2u);
   EXPECT_EQ(steps[0].X1, 0);
-  EXPECT_NEAR(steps[0].X2, 100.0 / 3, 1e-9);
   EXPECT_NEAR(steps[1].X2, 200.0 / 3, 1e-9);
   for (const RecordedOp& step : steps) {
     EXPECT_EQ(step.Y1, 0);
@@ -73,6 +49,7 @@ TEST(DrawVerticalSpeedChart, RangeFromTheFastestSpeeds) {
     double Bottom;
     double Top;
   } cases[] = {
+      {{4}, 100, 1300},
       {{10, 9, 8}, 100, 1300},            // no descent: zero lies below the plot area
       {{0, 4.1, 4.1}, -1200, 1300},       // -12.3 m/min
       {{10, 8.2667, 8.2667}, 100, 1300},  // 5.2 m/min, raised
@@ -81,7 +58,7 @@ TEST(DrawVerticalSpeedChart, RangeFromTheFastestSpeeds) {
   for (const auto& c : cases) {
     RecordingSurface s;
     DrawVerticalSpeedChart(DiveWithSamples(c.Depths), s);
-    EXPECT_EQ(FrameRange(s), std::make_pair(c.Bottom, c.Top)) << c.Depths[1];
+    EXPECT_EQ(FrameRange(s), std::make_pair(c.Bottom, c.Top)) << c.Depths.back();
   }
 }
 
@@ -89,8 +66,6 @@ TEST(DrawVerticalSpeedChart, StepColoursFollowTheFlagsWithTheRiserKeepingThePrev
   // speeds: v1 = -9, v2 = 6, v3 = 0; v4 = 0. Sample 0 is flagged, sample 2 too.
   RecordingSurface s;
   DrawVerticalSpeedChart(DiveWithSamples({3, 6, 4, 4}, {2, 0, 16, 0}), s);
-  const std::vector<RecordedOp> steps = Steps(s);
-  ASSERT_EQ(steps.size(), 8u);
   const struct {
     double X2;
     double Y;
@@ -105,6 +80,8 @@ TEST(DrawVerticalSpeedChart, StepColoursFollowTheFlagsWithTheRiserKeepingThePrev
       {400.0 / 3, 0, kNormalColor},
       {500.0 / 3, 0, kNormalColor},
   };
+  const std::vector<RecordedOp> steps = test::ThickLines(s);
+  ASSERT_EQ(steps.size(), std::size(expected));
   for (size_t i = 0; i < steps.size(); ++i) {
     EXPECT_NEAR(steps[i].X2, expected[i].X2, 1e-9) << i;
     EXPECT_NEAR(steps[i].Y2, expected[i].Y, 1e-9) << i;
