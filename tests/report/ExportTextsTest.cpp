@@ -65,49 +65,41 @@ TEST(AllDivesText, OneRowPerDiveInStoreOrder) {
 }
 
 TEST(DiveProfileText, FieldCountFollowsTheModel) {
-  struct Case {
-    int model;
-    size_t fields;
-  };
-  for (const Case& c : {Case{0, 13}, Case{1, 17}, Case{2, 20}}) {
-    SCOPED_TRACE(c.model);
+  for (const auto& [model, fields] : {std::pair{0, 13u}, std::pair{1, 17u}, std::pair{2, 20u}}) {
+    SCOPED_TRACE(model);
     test::ProfileBuilder profile;
     profile.Samples = test::ProfileBuilder::FromDepths({3, 6, 9, 9, 6, 3, 1});
     DiveRecord dive = test::MakeDecodedDive(profile);
-    const auto rows = Rows(DiveProfileText(dive, Model(c.model)));
+    const auto rows = Rows(DiveProfileText(dive, Model(model)));
     ASSERT_EQ(rows.size(), 8u);
-    for (const auto& row : rows) EXPECT_EQ(row.size(), c.fields);
+    for (const auto& row : rows) EXPECT_EQ(row.size(), fields);
     EXPECT_EQ(rows[0][4], "Tank Air");
-    EXPECT_EQ(rows[0].back(), "Tissue " + std::to_string(c.fields - 5));
-    EXPECT_EQ(rows[1][0], "1");
-    EXPECT_EQ(rows[1][1], "00'20\"");
-    EXPECT_EQ(rows[1][2], "03.0");
+    EXPECT_EQ(rows[0].back(), "Tissue " + std::to_string(fields - 5));
+    EXPECT_EQ(std::vector(rows[1].begin(), rows[1].begin() + 3),
+              (std::vector<std::string>{"1", "00'20\"", "03.0"}));
+
+    DiveRecord empty;
+    EXPECT_EQ(Rows(DiveProfileText(empty, Model(model)))[1],
+              std::vector<std::string>{"No Data available"});
   }
 }
 
-TEST(DiveProfileText, NoSamplesGivesTheNoDataRow) {
-  DiveRecord dive;
-  const std::string text = DiveProfileText(dive, Model(0));
-  const auto rows = Rows(text);
-  ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[0].size(), 13u);
-  EXPECT_EQ(rows[1], std::vector<std::string>{"No Data available"});
-}
-
-TEST(DiveProfileText, WithoutAirEstimateBothAirColumnsSayNoData) {
+TEST(DiveProfileText, NoAirEstimateAndResultsOfAnotherModelAreNotRead) {
   test::ProfileBuilder profile;
   profile.Samples = test::ProfileBuilder::FromDepths({10, 10, 10, 10});
   DiveRecord dive = test::MakeDecodedDive(profile, /*tankCapacity=*/327.67);
+  ComputeSaturation(dive, Model(2));
+  ASSERT_EQ(dive.TissuePressure.size(), 16u);
   const auto rows = Rows(DiveProfileText(dive, Model(0)));
   ASSERT_EQ(rows.size(), 5u);
   for (size_t r = 1; r < rows.size(); ++r) {
-    EXPECT_EQ(rows[r][2], "10.0");
-    EXPECT_EQ(rows[r][3], "No Data");
-    EXPECT_EQ(rows[r][4], "No Data");
-    EXPECT_NE(rows[r][5], "");
+    EXPECT_EQ(rows[r].size(), 13u);
+    EXPECT_EQ(std::vector(rows[r].begin() + 2, rows[r].begin() + 5),
+              (std::vector<std::string>{"10.0", "No Data", "No Data"}));
   }
-  EXPECT_TRUE(dive.AirComputed);
   EXPECT_EQ(dive.BaseBreathRate, 0);
+  EXPECT_EQ(dive.TissuePressure.size(), 9u);
+  EXPECT_EQ(rows[2][5], "0.84");
 }
 
 TEST(DiveProfileText, ComputesAirAndTissuesOnFirstUse) {
@@ -120,14 +112,11 @@ TEST(DiveProfileText, ComputesAirAndTissuesOnFirstUse) {
   const auto rows = Rows(DiveProfileText(dive, Model(0)));
   ASSERT_EQ(rows.size(), 92u);
   // Before the first minute ends the columns show the entries of sample 0, which hold nothing.
-  EXPECT_EQ(rows[1][3], "0.0");
-  EXPECT_EQ(rows[2][4], "0.0");
-  EXPECT_EQ(rows[3][3], "20.0");
-  EXPECT_EQ(rows[3][4], "145.0");
-  EXPECT_EQ(rows[5][4], "145.0");
-  EXPECT_EQ(rows[6][4], "140.0");
-  EXPECT_EQ(rows[90][4], "0.0");
-  EXPECT_EQ(rows[91][4], "0.0");
+  const std::pair<size_t, const char*> breath[] = {{1, "0.0"}, {3, "20.0"}};
+  const std::pair<size_t, const char*> tank[] = {{2, "0.0"},   {3, "145.0"}, {5, "145.0"},
+                                                 {6, "140.0"}, {90, "0.0"},  {91, "0.0"}};
+  for (const auto& [row, text] : breath) EXPECT_EQ(rows[row][3], text) << row;
+  for (const auto& [row, text] : tank) EXPECT_EQ(rows[row][4], text) << row;
   // The tissue column of sample i is the tissue's pressure at step i: air saturation at the start.
   EXPECT_EQ(rows[1][5], "0.79");
   EXPECT_EQ(rows[2][5], "0.89");  // 2.37 - 1.58 e^(-1/15)
