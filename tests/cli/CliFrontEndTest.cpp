@@ -119,8 +119,7 @@ TEST(Cli, BadRequestsAreUsageErrorsThatWriteNothing) {
       renderWith({"--size", "100"}),
       renderWith({"--size", "99999x9"}),
       renderWith({"--view", "2"}),
-      renderWith({"--surface-pressure", "0"}),
-  };
+      renderWith({"--surface-pressure", "0"})};
   for (const Args& args : cases) {
     SCOPED_TRACE(testing::PrintToString(args));
     const CliRun run = Cli(args);
@@ -144,12 +143,10 @@ TEST(Cli, RenderWritesPngSvgAndPdf) {
     std::string Chart;
     Args Extra;
     QSize Size;
-  } pngs[] = {
-      {"depth", {}, QSize(1200, 600)},
-      {"speed", {"--size", "320x200"}, QSize(320, 200)},
-      {"alarms", {}, QSize(1200, 41)},  // as high as on the Dive page
-      {"alarms", {"--view", "0", "--size", "800x33"}, QSize(800, 33)},
-  };
+  } pngs[] = {{"depth", {}, QSize(1200, 600)},
+              {"speed", {"--size", "320x200"}, QSize(320, 200)},
+              {"alarms", {}, QSize(1200, 41)},  // as high as on the Dive page
+              {"alarms", {"--view", "0", "--size", "800x33"}, QSize(800, 33)}};
   for (const auto& c : pngs) {
     SCOPED_TRACE(c.Chart);
     const std::string out = OutPath(c.Chart + ".png");

@@ -19,13 +19,11 @@ TEST(FieldDecoders, CodeTablesFallBackOutsideTheirRange) {
   const struct {
     int code;
     const char *altitude, *weather, *suit;
-  } cases[] = {
-      {0, "Unknown", "Unknown", "Unknown"},
-      {6, "Higher than 4000m", "Snow", "Dry suit"},
-      {7, "Higher than 4000m", "Unknown", "Unknown"},
-      {255, "Higher than 4000m", "Unknown", "Unknown"},
-      {-1, "Higher than 4000m", "Unknown", "Unknown"},
-  };
+  } cases[] = {{0, "Unknown", "Unknown", "Unknown"},
+               {6, "Higher than 4000m", "Snow", "Dry suit"},
+               {7, "Higher than 4000m", "Unknown", "Unknown"},
+               {255, "Higher than 4000m", "Unknown", "Unknown"},
+               {-1, "Higher than 4000m", "Unknown", "Unknown"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
     EXPECT_EQ(AltitudeText(c.code), c.altitude);

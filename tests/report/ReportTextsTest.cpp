@@ -159,8 +159,7 @@ TEST(SummaryTexts, LabelsInPageOrder) {
       {"Alarms:", " Ascent, SOS (100001)"},
       {"Activities:", " Exploration Fish count"},
       {"Partners:", " "},
-      {"Comment:", " "},
-  };
+      {"Comment:", " "}};
   ASSERT_EQ(summary.Lines.size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(summary.Lines[i].Caption, expected[i].first);
