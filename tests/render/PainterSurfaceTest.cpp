@@ -7,10 +7,10 @@
 
 #include "charts/AlarmStrip.h"
 #include "charts/ChartFrame.h"
+#include "charts/ChartTestDives.h"
 #include "charts/DepthChart.h"
 #include "charts/ProfileSamples.h"
 #include "charts/VerticalSpeedChart.h"
-#include "logbook/DiveRecord.h"
 #include "render/PainterSurface.h"
 
 namespace scrb {
@@ -28,14 +28,10 @@ QImage WhiteImage(int width, int height, qreal ratio = 1) {
   return image;
 }
 
-bool IsDark(QRgb pixel) {
-  return qGray(pixel) < 128;
-}
-
-// Passes everything on and remembers where each text went, to check label placement in pixels.
-class PrintSpy : public ChartSurface {
+// Remembers where each text went, to check label placement in pixels.
+class PrintSpy : public PainterSurface {
  public:
-  explicit PrintSpy(PainterSurface& inner) : inner_(inner) {}
+  using PainterSurface::PainterSurface;
   struct Label {
     std::string Text;
     double X;
@@ -43,51 +39,23 @@ class PrintSpy : public ChartSurface {
   };
   std::vector<Label> Labels;
 
-  void Cls() override { inner_.Cls(); }
-  double Width() const override { return inner_.Width(); }
-  double Height() const override { return inner_.Height(); }
-  void Scale(double x1, double y1, double x2, double y2) override { inner_.Scale(x1, y1, x2, y2); }
-  double ScaleX(double mm) const override { return inner_.ScaleX(mm); }
-  double ScaleY(double mm) const override { return inner_.ScaleY(mm); }
-  void Line(double x1, double y1, double x2, double y2, Rgb c) override {
-    inner_.Line(x1, y1, x2, y2, c);
-  }
-  void LineTo(double x2, double y2, Rgb c) override { inner_.LineTo(x2, y2, c); }
-  double CurrentX() const override { return inner_.CurrentX(); }
-  double CurrentY() const override { return inner_.CurrentY(); }
-  void SetCurrentX(double x) override { inner_.SetCurrentX(x); }
-  void SetCurrentY(double y) override { inner_.SetCurrentY(y); }
   void Print(const std::string& text) override {
-    Labels.push_back({text, inner_.CurrentX(), inner_.CurrentY()});
-    inner_.Print(text);
+    Labels.push_back({text, CurrentX(), CurrentY()});
+    PainterSurface::Print(text);
   }
-  double TextWidth(const std::string& t) const override { return inner_.TextWidth(t); }
-  double TextHeight(const std::string& t) const override { return inner_.TextHeight(t); }
-  void SetDrawWidth(int pixels) override { inner_.SetDrawWidth(pixels); }
-
- private:
-  PainterSurface& inner_;
 };
 
 // 45 m deep with a flat stretch; samples 6 to 8 carry the ascent alarm.
 DiveRecord AlarmDive() {
-  DiveRecord dive;
-  dive.DiveNumber = 3;
-  const std::vector<double> depths = {10, 25, 45, 45, 45, 30, 30, 30, 30, 30, 30, 10, 5, 5, 5};
-  dive.SampleCount = static_cast<int32_t>(depths.size());
-  dive.SampleDepth = depths;
-  dive.SampleDepth.push_back(0);
-  dive.SampleFlags.assign(depths.size() + 1, 0);
-  for (int k = 6; k <= 8; ++k) dive.SampleFlags[static_cast<size_t>(k)] = 4;
-  dive.MaxDepth = 45;
-  return dive;
+  return test::DiveWithSamples({10, 25, 45, 45, 45, 30, 30, 30, 30, 30, 30, 10, 5, 5, 5},
+                               {0, 0, 0, 0, 0, 0, 4, 4, 4});
 }
 
-QPoint PixelAt(const PainterSurface& surface, double x, double y) {
+QRgb PixelAt(const QImage& image, const PainterSurface& surface, double x, double y) {
   const std::optional<QPointF> p = surface.ToLogical(x, y);
   EXPECT_TRUE(p.has_value());
-  return p ? QPoint(static_cast<int>(std::floor(p->x())), static_cast<int>(std::floor(p->y())))
-           : QPoint();
+  return p ? image.pixel(static_cast<int>(std::floor(p->x())), static_cast<int>(std::floor(p->y())))
+           : 0;
 }
 
 TEST(PainterSurface, LengthsAreTwipsFromTheLogicalDpi) {
@@ -95,8 +63,7 @@ TEST(PainterSurface, LengthsAreTwipsFromTheLogicalDpi) {
   PainterSurface at96(&image, QSizeF(465, 325), 96, 96);
   EXPECT_DOUBLE_EQ(at96.Width(), 6975);
   EXPECT_DOUBLE_EQ(at96.Height(), 4875);
-  PainterSurface at144(&image, QSizeF(465, 325), 144, 144);
-  EXPECT_DOUBLE_EQ(at144.Width(), 4650);
+  EXPECT_DOUBLE_EQ(PainterSurface(&image, QSizeF(465, 325), 144, 144).Width(), 4650);
   // Before any Scale the user units are twips; Scale makes ScaleY negative when y grows upward.
   EXPECT_NEAR(at96.ScaleX(25.4), 1440, 1e-9);
   at96.Scale(0, 100, 1000, -100);
@@ -106,6 +73,7 @@ TEST(PainterSurface, LengthsAreTwipsFromTheLogicalDpi) {
   EXPECT_GT(at96.TextWidth("8"), 0);
 }
 
+// The readouts turn mouse positions into user coordinates through this mapping.
 TEST(PainterSurface, UserAndPixelPositionsMapBothWays) {
   QImage image = WhiteImage(400, 200);
   PainterSurface surface(image);
@@ -125,7 +93,6 @@ TEST(PainterSurface, ClsKeepsTheCoordinateSystemAndPutsThePenAtItsOrigin) {
   PainterSurface surface(image);
   surface.Scale(-10, -10, 90, 90);
   surface.Line(0, 0, 50, 50, kAlarmColor);
-  EXPECT_EQ(surface.CurrentX(), 50);
   surface.Cls();
   surface.Finish();
   EXPECT_EQ(surface.CurrentX(), 0);
@@ -148,10 +115,9 @@ TEST(PainterSurface, PrintPutsTheTopLeftOfTheTextAtThePen) {
   int top = 100;
   for (int y = 0; y < 100; ++y) {
     for (int x = 0; x < 200; ++x) {
-      if (IsDark(image.pixel(x, y))) {
-        left = std::min(left, x);
-        top = std::min(top, y);
-      }
+      if (qGray(image.pixel(x, y)) >= 128) continue;
+      left = std::min(left, x);
+      top = std::min(top, y);
     }
   }
   EXPECT_NEAR(left, 50, 2);
@@ -162,38 +128,33 @@ TEST(PainterSurface, PrintPutsTheTopLeftOfTheTextAtThePen) {
 // The same chart at a large and a small size: red where the alarm flags are, blue elsewhere, the
 // reference lines, and every label inside the surface.
 TEST(PainterSurface, DepthChartPixelsAtTwoSizes) {
-  const DiveRecord dive = AlarmDive();
   for (const QSize size : {QSize(1200, 600), QSize(320, 180)}) {
     SCOPED_TRACE(size.width());
     QImage image = WhiteImage(size.width(), size.height());
-    PainterSurface surface(image);
-    PrintSpy spy(surface);
-    DrawDepthChart(dive, spy);
+    PrintSpy surface(image);
+    DrawDepthChart(AlarmDive(), surface);
     surface.Finish();
 
     // Flat stretches at 30 m: sample 7 -> 8 follows the flagged sample 7, sample 9 -> 10 does not.
-    const double red = (SampleTime(7) + SampleTime(8)) / 2;
-    const double blue = (SampleTime(9) + SampleTime(10)) / 2;
-    EXPECT_EQ(image.pixelColor(PixelAt(surface, red, 3000)).rgb(), ToQRgb(kAlarmColor));
-    EXPECT_EQ(image.pixelColor(PixelAt(surface, blue, 3000)).rgb(), ToQRgb(kNormalColor));
-
+    const auto between = [](int k) { return (SampleTime(k) + SampleTime(k + 1)) / 2; };
+    EXPECT_EQ(PixelAt(image, surface, between(7), 3000), ToQRgb(kAlarmColor));
+    EXPECT_EQ(PixelAt(image, surface, between(9), 3000), ToQRgb(kNormalColor));
     // Reference lines where the profile is elsewhere (at 5 m by then).
-    const double late = (SampleTime(13) + SampleTime(14)) / 2;
-    EXPECT_EQ(image.pixelColor(PixelAt(surface, late, 2000)).rgb(), ToQRgb(kTwentyMetreColor));
-    EXPECT_EQ(image.pixelColor(PixelAt(surface, late, 4000)).rgb(), ToQRgb(kFortyMetreColor));
+    EXPECT_EQ(PixelAt(image, surface, between(13), 2000), ToQRgb(kTwentyMetreColor));
+    EXPECT_EQ(PixelAt(image, surface, between(13), 4000), ToQRgb(kFortyMetreColor));
 
-    ASSERT_FALSE(spy.Labels.empty());
-    for (const PrintSpy::Label& label : spy.Labels) {
+    ASSERT_FALSE(surface.Labels.empty());
+    for (const PrintSpy::Label& label : surface.Labels) {
+      SCOPED_TRACE(label.Text);
       const std::optional<QPointF> topLeft = surface.ToLogical(label.X, label.Y);
       ASSERT_TRUE(topLeft);
-      const double right =
-          topLeft->x() + surface.TextWidth(label.Text) / (surface.ScaleX(25.4) / 96);
-      const double bottom =
-          topLeft->y() + surface.TextHeight(label.Text) / (surface.ScaleY(25.4) / 96);
-      EXPECT_GE(topLeft->x(), -0.5) << label.Text;
-      EXPECT_GE(topLeft->y(), -0.5) << label.Text;
-      EXPECT_LE(right, size.width() + 0.5) << label.Text;
-      EXPECT_LE(bottom, size.height() + 0.5) << label.Text;
+      const std::optional<QPointF> bottomRight = surface.ToLogical(
+          label.X + surface.TextWidth(label.Text), label.Y + surface.TextHeight(label.Text));
+      ASSERT_TRUE(bottomRight);
+      EXPECT_GE(topLeft->x(), -0.5);
+      EXPECT_GE(topLeft->y(), -0.5);
+      EXPECT_LE(bottomRight->x(), size.width() + 0.5);
+      EXPECT_LE(bottomRight->y(), size.height() + 0.5);
     }
   }
 }
@@ -204,7 +165,7 @@ TEST(PainterSurface, GridLinesStayCrispAtTwiceThePixelRatio) {
   EXPECT_DOUBLE_EQ(surface.Width(), 300 * 15.0);
   DrawChartFrame(0, 1000, 2000, 0, surface, 0);
   surface.Finish();
-  // Find a grid column in the plot area: exactly two device pixels of pure grid colour.
+  // Across the plot area each grid column is exactly two device pixels of pure grid colour.
   const int row = image.height() / 3;
   int gridPixels = 0;
   int blendedPixels = 0;

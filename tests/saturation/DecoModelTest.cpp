@@ -3,10 +3,8 @@
 #include <cmath>
 #include <vector>
 
-#include "report/NumberFormat.h"
-#include "saturation/DecoModel.h"
+#include "saturation/SaturationFixtures.h"
 #include "saturation/TissueLegend.h"
-#include "support/RecordingSurface.h"
 
 namespace scrb {
 namespace {
@@ -34,125 +32,83 @@ const std::vector<ModelCase> kModels = {
       "1.54", "1.53", "1.46", "1.40"}},
 };
 
-DecoModel Loaded(int number) {
-  DecoModel model;
-  LoadDecoModel(model, number);
-  return model;
-}
-
-TEST(DecoModel, EveryModelGivesBackItsHalfTimesAndCoefficients) {
+// The legend is where the user reads each model's half times and coefficients.
+TEST(TissueLegend, OneRowPerTissueOfEachModel) {
   for (const ModelCase& c : kModels) {
     SCOPED_TRACE(c.Number);
-    const DecoModel model = Loaded(c.Number);
+    const DecoModel model = test::Model(c.Number);
     const size_t count = c.HalfTimes.size();
     ASSERT_EQ(model.TissueCount, static_cast<int>(count));
+    // One spare slot holding 0, as every reader of the tables expects.
     ASSERT_EQ(model.TissueDecay.size(), count + 1);
     ASSERT_EQ(model.CriticalCoefficient.size(), count + 1);
     EXPECT_EQ(model.TissueDecay[count], 0.0);
     EXPECT_EQ(model.CriticalCoefficient[count], 0.0);
+
+    RecordingSurface s;
+    DrawTissueLegend(model, s);
+    EXPECT_EQ(s.Ops()[0].Type, RecordedOp::Kind::Cls);
+    EXPECT_EQ(s.ScaleLeft(), -50);
+    EXPECT_EQ(s.ScaleTop(), -1);
+    EXPECT_EQ(s.ScaleRight(), 1020);
+    EXPECT_EQ(s.ScaleBottom(), static_cast<double>(count));
+    const std::vector<RecordedOp> bars = s.Lines();
+    const std::vector<RecordedOp> texts = s.Prints();
+    ASSERT_EQ(bars.size(), count);
+    ASSERT_EQ(texts.size(), count);
     for (size_t t = 0; t < count; ++t) {
-      EXPECT_EQ(FormatPattern(TissueHalfTime(model, static_cast<int>(t)), "0"),
-                std::to_string(c.HalfTimes[t]));
-      EXPECT_EQ(FormatPattern(model.CriticalCoefficient[t] * 100, "0.00"), c.Coefficients[t]);
+      const double y = static_cast<double>(t);
+      EXPECT_EQ(bars[t].X1, 0);
+      EXPECT_EQ(bars[t].X2, 200);
+      EXPECT_EQ(bars[t].Y1, y);
+      EXPECT_EQ(bars[t].Y2, y);
+      EXPECT_EQ(bars[t].Color, model.TissueColor[t]);
+      EXPECT_EQ(bars[t].DrawWidth, 4);
+      EXPECT_EQ(texts[t].X1, 210);
+      EXPECT_DOUBLE_EQ(texts[t].Y1, y - s.TextHeight("Tissue") / 2);
+      EXPECT_EQ(texts[t].Text, "Tissue " + std::to_string(t + 1) +
+                                   ", half time: " + std::to_string(c.HalfTimes[t]) +
+                                   " minutes, Critical over-sat coeff: " + c.Coefficients[t]);
     }
+    EXPECT_EQ(s.DrawWidth(), 1);
   }
 }
 
 TEST(DecoModel, DecayIsATimeConstantNotAHalvingLaw) {
-  const DecoModel model = Loaded(0);
-  EXPECT_NEAR(model.TissueDecay[0], 0.935507, 1e-6);
-  EXPECT_NEAR(model.TissueDecay[7], 0.999479, 1e-6);
+  const DecoModel model = test::Model(0);
   EXPECT_EQ(model.TissueDecay[0], std::exp((-20.0 / 5) / 60));
+  EXPECT_NEAR(model.TissueDecay[7], 0.999479, 1e-6);
   // The stored coefficient is the literal, not the shown value divided at run time.
   EXPECT_EQ(model.CriticalCoefficient[7], 0.014);
 }
 
-TEST(DecoModel, LoadingTheLoadedNumberRebuildsNothing) {
-  DecoModel model = Loaded(1);
+TEST(DecoModel, TablesAreRebuiltOnlyForAnotherNumber) {
+  DecoModel model = test::Model(1);
   model.TissueDecay[0] = 42;
   LoadDecoModel(model, 1);
   EXPECT_EQ(model.TissueDecay[0], 42);
-  EXPECT_EQ(model.TissueCount, 12);
-}
 
-TEST(DecoModel, SwitchingFromFifteenToEightTissuesDropsTheRest) {
-  DecoModel model = Loaded(2);
+  // From fifteen tissues to eight: nothing of the slower tissues is left behind.
+  LoadDecoModel(model, 2);
   LoadDecoModel(model, 0);
-  EXPECT_EQ(model.DecoModelNumber, 0);
   EXPECT_EQ(model.TissueCount, 8);
   EXPECT_EQ(model.TissueDecay.size(), 9u);
   EXPECT_EQ(model.CriticalCoefficient.size(), 9u);
   EXPECT_EQ(model.TissueDecay[8], 0.0);
-  EXPECT_EQ(FormatPattern(TissueHalfTime(model, 7), "0"), "640");
-}
 
-TEST(DecoModel, UnknownNumberLoadsEightTissuesAndIsKept) {
-  DecoModel model = Loaded(7);
+  // An unknown number loads the eight tissues and is kept, so 0 after it builds them again.
+  LoadDecoModel(model, 7);
   EXPECT_EQ(model.DecoModelNumber, 7);
   EXPECT_EQ(model.TissueCount, 8);
   model.TissueDecay[0] = 42;
-  LoadDecoModel(model, 0);  // 0 differs from 7, so the same tables are built again
-  EXPECT_EQ(model.DecoModelNumber, 0);
+  LoadDecoModel(model, 0);
   EXPECT_NEAR(model.TissueDecay[0], 0.935507, 1e-6);
-}
 
-TEST(DecoModel, MinusOneOnAFreshModelLeavesNoTissue) {
-  DecoModel model;
-  LoadDecoModel(model, -1);
-  EXPECT_EQ(model.DecoModelNumber, -1);
-  EXPECT_EQ(model.TissueCount, 0);
-  EXPECT_TRUE(model.TissueColor.empty());
-}
-
-TEST(TissueLegend, EightTissueLegendRowsAndTexts) {
-  const DecoModel model = Loaded(0);
-  RecordingSurface surface;
-  DrawTissueLegend(model, surface);
-
-  const std::vector<RecordedOp>& ops = surface.Ops();
-  ASSERT_FALSE(ops.empty());
-  EXPECT_EQ(ops[0].Type, RecordedOp::Kind::Cls);
-  EXPECT_EQ(surface.ScaleLeft(), -50);
-  EXPECT_EQ(surface.ScaleTop(), -1);
-  EXPECT_EQ(surface.ScaleRight(), 1020);
-  EXPECT_EQ(surface.ScaleBottom(), 8);
-
-  const std::vector<RecordedOp> lines = surface.Lines();
-  ASSERT_EQ(lines.size(), 8u);
-  const std::vector<RecordedOp> prints = surface.Prints();
-  ASSERT_EQ(prints.size(), 8u);
-  const double halfText = surface.TextHeight("Tissue") / 2;
-  for (size_t t = 0; t < 8; ++t) {
-    EXPECT_EQ(lines[t].X1, 0);
-    EXPECT_EQ(lines[t].X2, 200);
-    EXPECT_EQ(lines[t].Y1, static_cast<double>(t));
-    EXPECT_EQ(lines[t].Y2, static_cast<double>(t));
-    EXPECT_EQ(lines[t].Color, model.TissueColor[t]);
-    EXPECT_EQ(lines[t].DrawWidth, 4);
-    EXPECT_EQ(prints[t].X1, 210);
-    EXPECT_DOUBLE_EQ(prints[t].Y1, static_cast<double>(t) - halfText);
-  }
-  EXPECT_EQ(prints[0].Text, "Tissue 1, half time: 5 minutes, Critical over-sat coeff: 2.72");
-  EXPECT_EQ(prints[7].Text, "Tissue 8, half time: 640 minutes, Critical over-sat coeff: 1.40");
-  EXPECT_EQ(surface.DrawWidth(), 1);
-}
-
-TEST(TissueLegend, LastRowOfEachModel) {
-  const std::vector<std::pair<int, std::string>> cases = {
-      {0, "Tissue 8, half time: 640 minutes, Critical over-sat coeff: 1.40"},
-      {1, "Tissue 12, half time: 120 minutes, Critical over-sat coeff: 1.54"},
-      {2, "Tissue 15, half time: 640 minutes, Critical over-sat coeff: 1.40"},
-  };
-  for (const auto& [number, last] : cases) {
-    const DecoModel model = Loaded(number);
-    RecordingSurface surface;
-    DrawTissueLegend(model, surface);
-    const std::vector<std::string> texts = surface.Texts();
-    ASSERT_EQ(static_cast<int>(texts.size()), model.TissueCount);
-    EXPECT_EQ(texts.front(), "Tissue 1, half time: 5 minutes, Critical over-sat coeff: 2.72");
-    EXPECT_EQ(texts.back(), last);
-    EXPECT_EQ(surface.ScaleBottom(), model.TissueCount);
-  }
+  DecoModel none;
+  LoadDecoModel(none, -1);
+  EXPECT_EQ(none.DecoModelNumber, -1);
+  EXPECT_EQ(none.TissueCount, 0);
+  EXPECT_TRUE(none.TissueColor.empty());
 }
 
 }  // namespace

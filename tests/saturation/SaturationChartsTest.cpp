@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/SaturationFixtures.h"
-#include "support/RecordingSurface.h"
 
 namespace scrb {
 namespace {
@@ -20,7 +20,7 @@ DiveRecord Computed(std::vector<double> depths, const DecoModel& model, double s
   return dive;
 }
 
-// The data lines of a chart: everything drawn with the thick pen.
+// The tissue lines, drawn with the thick pen.
 std::vector<RecordedOp> DataLines(const RecordingSurface& surface) {
   std::vector<RecordedOp> lines;
   for (const RecordedOp& op : surface.Lines()) {
@@ -40,6 +40,7 @@ TEST(SaturationCharts, TimeAxisIsTheDivePlusOneMinute) {
   ASSERT_EQ(lines.size(), 8u * 31);
   EXPECT_FLOAT_EQ(static_cast<float>(lines[30].X2), 1033.3334f);  // step 31 of tissue 1
   EXPECT_EQ(lines[30].Y2, static_cast<float>(thirty.TissuePressure[0][31] * 100));
+  EXPECT_EQ(surface.DrawWidth(), 1);
 
   const DiveRecord one = Computed({10}, model);
   EXPECT_EQ(TissuePressureRange(one)->XRight, 133);
@@ -48,26 +49,34 @@ TEST(SaturationCharts, TimeAxisIsTheDivePlusOneMinute) {
   const std::vector<RecordedOp> two = DataLines(small);
   ASSERT_EQ(two.size(), 16u);
   for (int t = 0; t < 8; ++t) {
-    const RecordedOp& first = two[2 * t];
-    EXPECT_EQ(first.X1, 0);
-    EXPECT_EQ(first.Y1, static_cast<float>(0.79 * 100));
-    EXPECT_FLOAT_EQ(static_cast<float>(first.X2), 33.333332f);
+    EXPECT_EQ(two[2 * t].X1, 0);
+    EXPECT_EQ(two[2 * t].Y1, static_cast<float>(0.79 * 100));
+    EXPECT_FLOAT_EQ(static_cast<float>(two[2 * t].X2), 33.333332f);
     EXPECT_FLOAT_EQ(static_cast<float>(two[2 * t + 1].X2), 66.666664f);
-    EXPECT_EQ(first.Color, model.TissueColor[t]);
+    EXPECT_EQ(two[2 * t].Color, model.TissueColor[t]);
   }
-  EXPECT_EQ(small.DrawWidth(), 1);
 }
 
 TEST(SaturationCharts, PressureAxisStartsAtTheTissuesStartingPressure) {
-  const std::vector<std::pair<double, int>> cases = {
-      {1.0, 79}, {0.815, 64}, {0.725, 57}, {0.61, 48}};
-  for (const auto& [pressure, bottom] : cases) {
-    SCOPED_TRACE(pressure);
-    const DiveRecord dive = Computed({20, 20, 20}, test::Model(0), pressure);
+  const struct {
+    double Pressure;
+    int Bottom;
+  } cases[] = {{1.0, 79}, {0.815, 64}, {0.725, 57}, {0.61, 48}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Pressure);
+    const DiveRecord dive = Computed({20, 20, 20}, test::Model(0), c.Pressure);
     const SaturationChartRange range = *TissuePressureRange(dive);
-    EXPECT_EQ(range.YBottom, bottom);
+    EXPECT_EQ(range.YBottom, c.Bottom);
     EXPECT_EQ(range.YTop, static_cast<int>(dive.MaxTissuePressure * 100 + 1));
   }
+  // The pressure grid is counted from 0.8 bar, so no line lies below it in the margin.
+  RecordingSurface surface;
+  DrawTissuePressureChart(Computed({40, 40}, test::Model(0)), test::Model(0), surface);
+  double lowest = 1e9;
+  for (const RecordedOp& op : surface.LinesOf(kGridColor)) {
+    if (op.Y1 == op.Y2) lowest = std::min(lowest, op.Y1);
+  }
+  EXPECT_EQ(lowest, 80);
 }
 
 TEST(SaturationCharts, PressureRangeIsNeverEmptyOrUpsideDown) {
@@ -76,21 +85,9 @@ TEST(SaturationCharts, PressureRangeIsNeverEmptyOrUpsideDown) {
   EXPECT_EQ(TissuePressureRange(noTissue)->YBottom, 79);
   EXPECT_EQ(TissuePressureRange(noTissue)->YTop, 80);
   // 0.7975 bar: the start rounds up to 63 while the tissues stay at 0.63 bar.
-  const DiveRecord flat = Computed({0, 0}, test::Model(0), 0.7975);
-  const SaturationChartRange range = *TissuePressureRange(flat);
-  EXPECT_EQ(range.YBottom, 63);
-  EXPECT_EQ(range.YTop, 64);
-}
-
-TEST(SaturationCharts, PressureGridIsCountedFromPointEightBar) {
-  const DiveRecord dive = Computed(std::vector<double>(60, 40.0), test::Model(0));
-  RecordingSurface surface;
-  DrawTissuePressureChart(dive, test::Model(0), surface);
-  bool lineAtOrigin = false;
-  for (const RecordedOp& op : surface.LinesOf(kGridColor)) {
-    if (op.Y1 == 80 && op.Y2 == 80) lineAtOrigin = true;
-  }
-  EXPECT_TRUE(lineAtOrigin);
+  const SaturationChartRange flat = *TissuePressureRange(Computed({0, 0}, test::Model(0), 0.7975));
+  EXPECT_EQ(flat.YBottom, 63);
+  EXPECT_EQ(flat.YTop, 64);
 }
 
 TEST(SaturationCharts, OverSaturationKeepsOneHundredPercentInView) {
@@ -116,22 +113,17 @@ TEST(SaturationCharts, SummaryLine) {
 
 TEST(SaturationCharts, DiveWithoutResults) {
   const DecoModel model = test::Model(0);
-  struct Case {
+  const struct {
     const char* Name;
     DiveRecord Dive;
     const char* Message;
-  };
-  DiveRecord other = Computed({10, 10}, test::Model(2));
-  DiveRecord noPressure = DiveWithDepths({10, 10}, 0.0);
-  ComputeSaturation(noPressure, model);
-  DiveRecord notComputed = DiveWithDepths({10, 10});
-  const std::vector<Case> cases = {
+  } cases[] = {
       {"empty", Computed({}, model), "No Dive Data available"},
-      {"other model", other, "No Saturation Data available"},
-      {"no surface pressure", noPressure, "No Saturation Data available"},
-      {"not computed", notComputed, "No Saturation Data available"},
+      {"other model", Computed({10, 10}, test::Model(2)), "No Saturation Data available"},
+      {"no surface pressure", Computed({10, 10}, model, 0.0), "No Saturation Data available"},
+      {"not computed", DiveWithDepths({10, 10}), "No Saturation Data available"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
     RecordingSurface pressure;
     RecordingSurface over;
@@ -148,6 +140,7 @@ TEST(SaturationCharts, DiveWithoutResults) {
   }
 }
 
+// Pressures whose chart values would overflow the frame's 32-bit products.
 TEST(SaturationCharts, PressuresBeyondWhatTheFrameCanHold) {
   const DecoModel model = test::Model(0);
   const DiveRecord dive = Computed({10, 10}, model, 1e6);
@@ -164,10 +157,9 @@ TEST(SaturationCharts, PressuresBeyondWhatTheFrameCanHold) {
 }
 
 TEST(SaturationCharts, ProgressShowsTheLegendAndANote) {
-  const DecoModel model = test::Model(2);
   RecordingSurface pressure;
   RecordingSurface over;
-  DrawSaturationProgress(model, pressure, over);
+  DrawSaturationProgress(test::Model(2), pressure, over);
   EXPECT_EQ(pressure.Prints().size(), 15u);
   EXPECT_EQ(pressure.Ops().back().Type, RecordedOp::Kind::Refresh);
   ASSERT_EQ(over.Ops().size(), 3u);

