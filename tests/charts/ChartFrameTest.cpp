@@ -4,35 +4,28 @@
 #include <limits>
 #include <vector>
 
+#include "ChartTestDives.h"
 #include "charts/ChartFrame.h"
-#include "support/RecordingSurface.h"
 
 namespace scrb {
 namespace {
 
+using test::Corners;
 using test::RecordedOp;
 using test::RecordingSurface;
 
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
 
-TEST(GridStep, PicksTheFirstSeriesValueBeyondTheSpacing) {
-  const struct {
-    double Spacing;
-    int32_t Step;
-  } cases[] = {
-      {0, 1},         {0.7, 1},       {1, 2},         {4.99, 5},     {5, 10},      {120, 200},
-      {1999, 2000},   {2000, 5000},   {10000, 5000},  {-0.5, -1},    {-1, -2},     {-2, -5},
-      {-158.4, -200}, {-1999, -2000}, {-2000, -5000}, {-1e9, -5000}, {kNan, 5000},
+TEST(ChartFrame, GridStepAndOutwardCorner) {
+  const std::pair<double, int32_t> steps[] = {
+      {0, 1},         {0.7, 1},       {1, 2},        {4.99, 5},    {5, 10},  {120, 200},
+      {1999, 2000},   {2000, 5000},   {10000, 5000}, {-0.5, -1},   {-1, -2}, {-2, -5},
+      {-158.4, -200}, {-2000, -5000}, {-1e9, -5000}, {kNan, 5000},
   };
-  for (const auto& c : cases) EXPECT_EQ(GridStep(c.Spacing), c.Step) << c.Spacing;
-}
-
-TEST(OutwardCorner, MovesAwayFromZeroToTheNextWholeNumber) {
-  const struct {
-    double In;
-    float Out;
-  } cases[] = {{2.3, 3}, {3.0, 4}, {-2.5, -3}, {-3.0, -4}, {0, 0}, {0.2, 1}, {-0.2, -1}};
-  for (const auto& c : cases) EXPECT_EQ(OutwardCorner(c.In), c.Out) << c.In;
+  for (const auto& [spacing, step] : steps) EXPECT_EQ(GridStep(spacing), step) << spacing;
+  const std::pair<double, float> corners[] = {{2.3, 3}, {3.0, 4}, {-2.5, -3}, {-3.0, -4},
+                                              {0, 0},   {0.2, 1}, {-0.2, -1}};
+  for (const auto& [in, out] : corners) EXPECT_EQ(OutwardCorner(in), out) << in;
 }
 
 // Positions of the vertical (x) or horizontal (y) grid lines, in drawing order.
@@ -45,28 +38,19 @@ std::vector<double> GridAt(const RecordingSurface& s, bool vertical) {
   return at;
 }
 
-std::vector<double> Series(double from, double step, int count) {
+std::vector<double> Series(double from, double step, int count, std::vector<double> then = {}) {
   std::vector<double> values;
   for (int i = 0; i < count; ++i) values.push_back(from + i * step);
+  values.insert(values.end(), then.begin(), then.end());
   return values;
 }
 
-std::vector<double> Joined(std::vector<double> a, const std::vector<double>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-TEST(DrawChartFrame, DepthStyleChartCornersGridAndLabels) {
+TEST(DrawChartFrame, DepthStyleChartCornersAndLabels) {
   RecordingSurface s;  // 6975 x 4875 twips
   DrawChartFrame(0, 2000, 2500, 0, s, 0);
-
   // 2000 * 300 / 6575 = 91.3 and 2500 * 300 / 4475 = 167.6 beyond the range, rounded out.
-  EXPECT_EQ(s.ScaleLeft(), -92);
-  EXPECT_EQ(s.ScaleRight(), 2031);
-  EXPECT_EQ(s.ScaleTop(), -56);
-  EXPECT_EQ(s.ScaleBottom(), 2668);
+  EXPECT_EQ(Corners(s), std::vector<double>({-92, -56, 2031, 2668}));
   for (const RecordedOp& op : s.Lines()) EXPECT_EQ(op.Color, kGridColor);
-
   const std::vector<std::string> texts = s.Texts();
   ASSERT_EQ(texts.size(), 21u + 14u);
   EXPECT_EQ(texts[5], "5");
@@ -76,49 +60,35 @@ TEST(DrawChartFrame, DepthStyleChartCornersGridAndLabels) {
   EXPECT_EQ(texts[34], "0");
 }
 
+// Both passes start at the origin: the first walks toward yBottom, the second toward yTop.
+// Labels sit centred on their grid line and in their margin, whichever way y grows.
 TEST(DrawChartFrame, HorizontalGridWalksFromTheOriginBothWays) {
   const struct {
-    const char* Name;
     ChartValue Bottom;
     ChartValue Top;
     ChartValue Origin;
     std::vector<double> Ys;
   } cases[] = {
-      // Down to 2400, not past 2500; the upward pass only draws the surface line again.
-      {"depth style", 2500, 0, 0, Joined(Series(0, 200, 13), {0})},
-      {"origin off zero", 300, 80, 80, Joined(Series(80, 20, 12), {80})},
-      {"upward", -1200, 1300, 0, Joined(Series(0, -200, 7), Series(0, 200, 7))},
-      // The origin lies below the plot area: only the upward pass draws.
-      {"origin below", 100, 1300, 0, Series(0, 100, 14)},
+      {2500, 0, 0, Series(0, 200, 13, {0})},  // down to 2400, then only the surface line again
+      {300, 80, 80, Series(80, 20, 12, {80})},
+      {-1200, 1300, 0, Series(0, -200, 7, Series(0, 200, 7))},
+      {100, 1300, 0, Series(0, 100, 14)},  // the origin lies below the plot area
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.Name);
+    SCOPED_TRACE(c.Bottom);
     RecordingSurface s;
     DrawChartFrame(0, 2000, c.Bottom, c.Top, s, c.Origin);
     EXPECT_EQ(GridAt(s, true), Series(0, 100, 21));
     EXPECT_EQ(GridAt(s, false), c.Ys);
-  }
-}
 
-// Labels sit centred on their grid line and in their margin, whichever way y grows.
-TEST(DrawChartFrame, LabelsAreCentredInTheMarginsForEitherDirection) {
-  for (const auto& [bottom, top] : {std::pair<ChartValue, ChartValue>{2500, 0}, {-1200, 1300}}) {
-    RecordingSurface s;
-    DrawChartFrame(0, 2000, bottom, top, s, 0);
     const std::vector<RecordedOp>& ops = s.Ops();
     for (size_t i = 1; i < ops.size(); ++i) {
       if (ops[i].Type != RecordedOp::Kind::Print) continue;
       const RecordedOp& line = ops[i - 1];
-      ASSERT_EQ(line.Type, RecordedOp::Kind::Line);
       const double centreX = ops[i].X1 + s.TextWidth(ops[i].Text) / 2;
       const double centreY = ops[i].Y1 + s.TextHeight(ops[i].Text) / 2;
-      if (line.X1 == line.X2) {
-        EXPECT_NEAR(centreX, line.X1, 1e-9);
-        EXPECT_NEAR(centreY, (s.ScaleBottom() + bottom) / 2.0, 1e-9);
-      } else {
-        EXPECT_NEAR(centreY, line.Y1, 1e-9);
-        EXPECT_NEAR(centreX, s.ScaleLeft() / 2.0, 1e-9);
-      }
+      EXPECT_NEAR(centreX, line.X1 == line.X2 ? line.X1 : s.ScaleLeft() / 2, 1e-9);
+      EXPECT_NEAR(centreY, line.X1 == line.X2 ? (s.ScaleBottom() + c.Bottom) / 2 : line.Y1, 1e-9);
     }
   }
 }
@@ -150,7 +120,7 @@ TEST(DrawChartFrame, TimeLabelsThatWouldOverlapAreLeftOutButTheirLinesStay) {
 }
 
 // Outside these limits the frame's 32-bit margin products and grid loops would go wrong.
-TEST(ChartFrames, SurfacesAndRangesBeyondTheLimitsDrawNothing) {
+TEST(ChartFrame, SurfacesAndRangesBeyondTheLimitsDrawNothing) {
   const struct {
     bool Strip;
     double Width;
@@ -172,12 +142,9 @@ TEST(ChartFrames, SurfacesAndRangesBeyondTheLimitsDrawNothing) {
       DrawChartFrame(0, c.XRight, c.YBottom, 0, s, 0);
     EXPECT_TRUE(s.Ops().empty()) << c.Width << " x " << c.Height << ", to " << c.XRight;
   }
-}
-
-TEST(DrawChartFrame, ExtremeValuesNeitherOverflowNorHang) {
   RecordingSurface s;
   const ChartValue high = std::numeric_limits<ChartValue>::max();
-  DrawChartFrame(high - 7000000, high, 0, 100, s, 0);
+  DrawChartFrame(high - 7000000, high, 0, 100, s, 0);  // must neither overflow nor hang
   EXPECT_FALSE(s.Lines().empty());
   for (const RecordedOp& op : s.Lines()) EXPECT_LE(op.X1, high);
 }
@@ -185,17 +152,12 @@ TEST(DrawChartFrame, ExtremeValuesNeitherOverflowNorHang) {
 TEST(DrawStripFrame, LeavesOutTheEndsAndDrawsNoLabels) {
   RecordingSurface s(6975, 495);
   DrawStripFrame(0, 2000, 600, 0, s, 12345);
-  EXPECT_EQ(s.ScaleLeft(), -92);
-  EXPECT_EQ(s.ScaleRight(), 2031);
-  EXPECT_EQ(s.ScaleTop(), 0);
-  EXPECT_EQ(s.ScaleBottom(), 601);
+  EXPECT_EQ(Corners(s), std::vector<double>({-92, 0, 2031, 601}));
   EXPECT_EQ(GridAt(s, true), Series(100, 100, 19));  // not at 0, not within a step of 2000
   EXPECT_TRUE(GridAt(s, false).empty());
   EXPECT_TRUE(s.Prints().empty());
-  for (const RecordedOp& op : s.Lines()) {
-    EXPECT_EQ(op.Y1, 600);
-    EXPECT_EQ(op.Y2, 0);
-  }
+  for (const RecordedOp& op : s.Lines())
+    EXPECT_EQ(std::make_pair(op.Y1, op.Y2), std::make_pair(600.0, 0.0));
 
   RecordingSurface narrow(600, 495);  // a range shorter than two steps has no line at all
   DrawStripFrame(0, 1000, 600, 0, narrow, 0);

@@ -11,7 +11,7 @@ namespace scrb::test {
 // A decoded dive straight from depths and flags, with the extra entry past the last sample
 // holding depth 0 and no flags, as the decoder leaves it.
 inline DiveRecord DiveWithSamples(const std::vector<double>& depths,
-                                  const std::vector<int16_t>& flags = {}, double maxDepth = -1) {
+                                  const std::vector<int16_t>& flags = {}) {
   DiveRecord dive;
   dive.DiveNumber = 12;
   dive.ProfileDecoded = true;
@@ -20,19 +20,22 @@ inline DiveRecord DiveWithSamples(const std::vector<double>& depths,
   dive.SampleDepth.push_back(0);
   dive.SampleFlags = flags;
   dive.SampleFlags.resize(depths.size() + 1, 0);
-  dive.MaxDepth = maxDepth >= 0
-                      ? maxDepth
-                      : *std::max_element(dive.SampleDepth.begin(), dive.SampleDepth.end());
+  dive.MaxDepth = *std::max_element(dive.SampleDepth.begin(), dive.SampleDepth.end());
   return dive;
 }
 
 // The data lines of a chart, drawn with the thick pen, in drawing order.
-inline std::vector<RecordedOp> ThickLines(const RecordingSurface& s) {
+inline std::vector<RecordedOp> ThickLines(const RecordingSurface& s, int width = 3) {
   std::vector<RecordedOp> lines;
   for (const RecordedOp& op : s.Lines()) {
-    if (op.DrawWidth == 3) lines.push_back(op);
+    if (op.DrawWidth == width) lines.push_back(op);
   }
   return lines;
+}
+
+// Left, top, right and bottom of the coordinate system in force.
+inline std::vector<double> Corners(const RecordingSurface& s) {
+  return {s.ScaleLeft(), s.ScaleTop(), s.ScaleRight(), s.ScaleBottom()};
 }
 
 }  // namespace scrb::test

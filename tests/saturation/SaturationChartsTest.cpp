@@ -6,6 +6,7 @@
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/SaturationFixtures.h"
+#include "saturation/SaturationReadout.h"
 
 namespace scrb {
 namespace {
@@ -20,15 +21,6 @@ DiveRecord Computed(std::vector<double> depths, const DecoModel& model, double s
   return dive;
 }
 
-// The tissue lines, drawn with the thick pen.
-std::vector<RecordedOp> DataLines(const RecordingSurface& surface) {
-  std::vector<RecordedOp> lines;
-  for (const RecordedOp& op : surface.Lines()) {
-    if (op.DrawWidth == 2) lines.push_back(op);
-  }
-  return lines;
-}
-
 TEST(SaturationCharts, TimeAxisIsTheDivePlusOneMinute) {
   const DecoModel model = test::Model(0);
   const DiveRecord thirty = Computed(std::vector<double>(30, 12.0), model);
@@ -36,17 +28,18 @@ TEST(SaturationCharts, TimeAxisIsTheDivePlusOneMinute) {
   EXPECT_EQ(OverSaturationRange(thirty)->XRight, 1100);
   RecordingSurface surface;
   DrawTissuePressureChart(thirty, model, surface);
-  const std::vector<RecordedOp> lines = DataLines(surface);
+  const std::vector<RecordedOp> lines = test::ThickLines(surface, 2);
   ASSERT_EQ(lines.size(), 8u * 31);
   EXPECT_FLOAT_EQ(static_cast<float>(lines[30].X2), 1033.3334f);  // step 31 of tissue 1
   EXPECT_EQ(lines[30].Y2, static_cast<float>(thirty.TissuePressure[0][31] * 100));
   EXPECT_EQ(surface.DrawWidth(), 1);
 
+  // One sample: two segments per tissue, from the starting pressure at time 0.
   const DiveRecord one = Computed({10}, model);
   EXPECT_EQ(TissuePressureRange(one)->XRight, 133);
   RecordingSurface small;
   DrawTissuePressureChart(one, model, small);
-  const std::vector<RecordedOp> two = DataLines(small);
+  const std::vector<RecordedOp> two = test::ThickLines(small, 2);
   ASSERT_EQ(two.size(), 16u);
   for (int t = 0; t < 8; ++t) {
     EXPECT_EQ(two[2 * t].X1, 0);
@@ -57,48 +50,38 @@ TEST(SaturationCharts, TimeAxisIsTheDivePlusOneMinute) {
   }
 }
 
-TEST(SaturationCharts, PressureAxisStartsAtTheTissuesStartingPressure) {
-  const struct {
-    double Pressure;
-    int Bottom;
-  } cases[] = {{1.0, 79}, {0.815, 64}, {0.725, 57}, {0.61, 48}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Pressure);
-    const DiveRecord dive = Computed({20, 20, 20}, test::Model(0), c.Pressure);
-    const SaturationChartRange range = *TissuePressureRange(dive);
-    EXPECT_EQ(range.YBottom, c.Bottom);
-    EXPECT_EQ(range.YTop, static_cast<int>(dive.MaxTissuePressure * 100 + 1));
+TEST(SaturationCharts, YRanges) {
+  const std::pair<double, int> starts[] = {{1.0, 79}, {0.815, 64}, {0.725, 57}, {0.61, 48}};
+  for (const auto& [pressure, bottom] : starts) {
+    const DiveRecord dive = Computed({20, 20, 20}, test::Model(0), pressure);
+    EXPECT_EQ(TissuePressureRange(dive)->YBottom, bottom) << pressure;
+    EXPECT_EQ(TissuePressureRange(dive)->YTop, static_cast<int>(dive.MaxTissuePressure * 100 + 1));
   }
-  // The pressure grid is counted from 0.8 bar, so no line lies below it in the margin.
+  // Never empty or upside down: with no model nothing rises above the start, and at 0.7975 bar
+  // the start rounds up to 63 while the tissues stay at 0.63 bar.
+  EXPECT_EQ(TissuePressureRange(Computed({10}, DecoModel{}))->YTop, 80);
+  EXPECT_EQ(TissuePressureRange(Computed({0, 0}, test::Model(0), 0.7975))->YTop, 64);
+
+  // The over-saturation chart keeps 100 % in view.
+  DiveRecord dive = DiveWithDepths({10});
+  dive.SaturationComputed = true;
+  const std::pair<double, int> tops[] = {
+      {45.2, 10000}, {99.999, 10000}, {100.0, 10001}, {123.456, 12346}};
+  for (const auto& [max, top] : tops) {
+    dive.MaxOverSaturation = max;
+    EXPECT_EQ(OverSaturationRange(dive)->YTop, top) << max;
+    EXPECT_EQ(OverSaturationRange(dive)->YBottom, 0);
+  }
+}
+
+TEST(SaturationCharts, PressureGridIsCountedFromPointEightBar) {
   RecordingSurface surface;
   DrawTissuePressureChart(Computed({40, 40}, test::Model(0)), test::Model(0), surface);
   double lowest = 1e9;
   for (const RecordedOp& op : surface.LinesOf(kGridColor)) {
     if (op.Y1 == op.Y2) lowest = std::min(lowest, op.Y1);
   }
-  EXPECT_EQ(lowest, 80);
-}
-
-TEST(SaturationCharts, PressureRangeIsNeverEmptyOrUpsideDown) {
-  // No model: nothing rises above the start, and yTop would fall below yBottom.
-  const DiveRecord noTissue = Computed({10}, DecoModel{});
-  EXPECT_EQ(TissuePressureRange(noTissue)->YBottom, 79);
-  EXPECT_EQ(TissuePressureRange(noTissue)->YTop, 80);
-  // 0.7975 bar: the start rounds up to 63 while the tissues stay at 0.63 bar.
-  const SaturationChartRange flat = *TissuePressureRange(Computed({0, 0}, test::Model(0), 0.7975));
-  EXPECT_EQ(flat.YBottom, 63);
-  EXPECT_EQ(flat.YTop, 64);
-}
-
-TEST(SaturationCharts, OverSaturationKeepsOneHundredPercentInView) {
-  DiveRecord dive = DiveWithDepths({10});
-  dive.SaturationComputed = true;
-  for (const auto& [max, top] : std::vector<std::pair<double, int>>{
-           {45.2, 10000}, {99.999, 10000}, {100.0, 10001}, {123.456, 12346}}) {
-    dive.MaxOverSaturation = max;
-    EXPECT_EQ(OverSaturationRange(dive)->YTop, top) << max;
-    EXPECT_EQ(OverSaturationRange(dive)->YBottom, 0);
-  }
+  EXPECT_EQ(lowest, 80);  // not 0, 20, ... down in the margin
 }
 
 TEST(SaturationCharts, SummaryLine) {
@@ -111,6 +94,7 @@ TEST(SaturationCharts, SummaryLine) {
             "Max Oversaturation = 87.25 % at Time=12'40\" on tissue 3");
 }
 
+// Charts, summary and readout must never show results of another model or none at all.
 TEST(SaturationCharts, DiveWithoutResults) {
   const DecoModel model = test::Model(0);
   const struct {
@@ -137,7 +121,9 @@ TEST(SaturationCharts, DiveWithoutResults) {
       EXPECT_EQ(surface->Ops()[1].Y1, 0);
     }
     EXPECT_EQ(MaxOverSaturationText(c.Dive, model), "");
+    EXPECT_FALSE(ReadSaturation(c.Dive, model, 10));
   }
+  EXPECT_FALSE(ReadSaturation(Computed({10, 10}, DecoModel{}), DecoModel{}, 10));
 }
 
 // Pressures whose chart values would overflow the frame's 32-bit products.
@@ -145,14 +131,14 @@ TEST(SaturationCharts, PressuresBeyondWhatTheFrameCanHold) {
   const DecoModel model = test::Model(0);
   const DiveRecord dive = Computed({10, 10}, model, 1e6);
   EXPECT_FALSE(TissuePressureRange(dive));
+  EXPECT_FALSE(ReadSaturation(dive, model, 10));
   RecordingSurface pressure;
   DrawTissuePressureChart(dive, model, pressure);
-  ASSERT_EQ(pressure.Prints().size(), 1u);
-  EXPECT_EQ(pressure.Prints()[0].Text, "No Saturation Data available");
+  EXPECT_EQ(pressure.Texts(), std::vector<std::string>{"No Saturation Data available"});
   // The percentages stay ordinary and are still shown.
   RecordingSurface over;
   DrawOverSaturationChart(dive, model, over);
-  EXPECT_EQ(DataLines(over).size(), 8u * 3);
+  EXPECT_EQ(test::ThickLines(over, 2).size(), 8u * 3);
   EXPECT_NE(MaxOverSaturationText(dive, model), "");
 }
 
@@ -166,6 +152,50 @@ TEST(SaturationCharts, ProgressShowsTheLegendAndANote) {
   EXPECT_EQ(over.Ops()[0].Type, RecordedOp::Kind::Cls);
   EXPECT_EQ(over.Ops()[1].Text, "  Calculating ...");
   EXPECT_EQ(over.Ops()[2].Type, RecordedOp::Kind::Refresh);
+}
+
+TEST(SaturationReadout, SampleUnderTheMouse) {
+  const struct {
+    int SampleCount;
+    float X;
+    std::optional<int> Sample;
+  } cases[] = {
+      {30, 0, 0},      // round(-1) raised to 0: step 1
+      {30, 50, 0},     // round(0.5): half to even
+      {30, 51, 1},     // round(0.53)
+      {30, 150, 4},    // round(3.5): half to even
+      {30, 1000, 29},  // T: the last sample; the surface step is never shown
+      {30, 1000.1f, std::nullopt},
+      {30, 1050, std::nullopt},  // the chart's last minute
+      {30, -0.01f, std::nullopt},
+      {1, 33.333332f, 0},
+      {0, 0, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SaturationReadoutSample(c.SampleCount, c.X), c.Sample)
+        << c.SampleCount << " samples at " << c.X;
+  }
+}
+
+TEST(SaturationReadout, LabelTexts) {
+  const DecoModel model = test::Model(0);
+  const std::optional<SaturationReadout> flat =
+      ReadSaturation(Computed({0, 0, 0}, model), model, 0);
+  ASSERT_TRUE(flat);
+  EXPECT_EQ(flat->Sample, 0);
+  EXPECT_EQ(flat->PressureText, "Time=00'20\", Depth=0.0 m, Max=0.79 bar, Min=0.79 bar");
+  // Equal pressures: the slowest tissue has the lowest coefficient, the fastest the highest.
+  EXPECT_EQ(flat->OverSaturationText, "Max=56% tissue=8, Min=29% tissue=1");
+
+  const DiveRecord dive = Computed({10, 18.4}, model);
+  const std::optional<SaturationReadout> first = ReadSaturation(dive, model, 10);
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->PressureText, "Time=00'20\", Depth=10.0 m, Max=0.84 bar, Min=0.79 bar");
+  EXPECT_EQ(first->OverSaturationText, "Max=28% tissue=8, Min=15% tissue=1");
+  const std::optional<SaturationReadout> second = ReadSaturation(dive, model, 60);
+  ASSERT_TRUE(second);
+  EXPECT_EQ(second->Sample, 1);
+  EXPECT_EQ(second->PressureText.substr(0, 32), "Time=00'40\", Depth=18.4 m, Max=0");
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "saturation/Saturation.h"
 #include "saturation/SaturationFixtures.h"
+#include "saturation/SurfacePressureEntry.h"
 
 namespace scrb {
 namespace {
@@ -17,7 +19,7 @@ TEST(Saturation, OneStepAtTenMetresThenTheSurfaceStep) {
   ComputeSaturation(dive, test::Model(0));
   const std::vector<double>& tissue1 = dive.TissuePressure[0];
   EXPECT_DOUBLE_EQ(tissue1[0], 0.79);
-  // 1.58 - 0.79 e^(-1/15): 15.4586 % of the critical level at 2 bar.
+  // 1.58 - 0.79 e^(-1/15): 15.4586 % of the critical level at 2 bar, then 30.7965 % at 1 bar.
   EXPECT_NEAR(tissue1[1], 0.840949, 1e-6);
   EXPECT_NEAR(tissue1[1] / 2.0 / 0.0272, 15.4586, 1e-4);
   EXPECT_NEAR(tissue1[2], 0.837664, 1e-6);
@@ -65,13 +67,14 @@ TEST(Saturation, TableHasNPlusTwoStepsEndingAtTheSurface) {
 TEST(Saturation, ComputedOnceUntilTheFlagIsCleared) {
   const std::vector<double> depths = {30, 30, 30, 30, 30, 30, 10, 5, 0};
   DiveRecord dive = DiveWithDepths(depths);
-  ComputeSaturation(dive, test::Model(2));
-  EXPECT_EQ(dive.TissuePressure.size(), 16u);
-
-  // A second call keeps the results even though the model has changed meanwhile.
+  int calls = 0;
+  const auto count = [&calls] { ++calls; };
+  ComputeSaturation(dive, test::Model(2), count);
+  // A second call keeps the results, and shows no progress, though the model has changed.
   const DecoModel eight = test::Model(0);
-  ComputeSaturation(dive, eight);
+  ComputeSaturation(dive, eight, count);
   EXPECT_EQ(dive.TissuePressure.size(), 16u);
+  EXPECT_EQ(calls, 1);
 
   // Cleared, the dive is rebuilt from nothing: no value of the fifteen tissues survives.
   dive.SaturationComputed = false;
@@ -85,25 +88,11 @@ TEST(Saturation, ComputedOnceUntilTheFlagIsCleared) {
   EXPECT_EQ(dive.MaxOverSaturationTissue, fresh.MaxOverSaturationTissue);
 }
 
-TEST(Saturation, ProgressIsShownOnlyWhenThereIsWorkToDo) {
-  int calls = 0;
-  const auto count = [&calls] { ++calls; };
-  DiveRecord dive = DiveWithDepths({10, 10});
-  ComputeSaturation(dive, test::Model(0), count);
-  ComputeSaturation(dive, test::Model(0), count);
-  EXPECT_EQ(calls, 1);
-
-  DiveRecord empty = DiveWithDepths({});
-  ComputeSaturation(empty, test::Model(0), count);
-  EXPECT_EQ(calls, 1);
-  EXPECT_TRUE(empty.SaturationComputed);
-  EXPECT_TRUE(empty.TissuePressure.empty());
-}
-
 // Every ratio divides by the ambient pressure: without a positive one there must be no NaNs.
-TEST(Saturation, NoPositiveSurfacePressureLeavesNoResults) {
-  for (double pressure : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN(),
-                          std::numeric_limits<double>::infinity()}) {
+TEST(Saturation, NothingToComputeLeavesNoResults) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  for (double pressure : {0.0, -1.0, nan, inf}) {
     SCOPED_TRACE(pressure);
     DiveRecord dive = DiveWithDepths({0, 10, 0}, pressure);
     ComputeSaturation(dive, test::Model(0));
@@ -112,14 +101,71 @@ TEST(Saturation, NoPositiveSurfacePressureLeavesNoResults) {
     EXPECT_EQ(dive.MaxOverSaturation, 0);
     EXPECT_FALSE(SaturationFits(dive, test::Model(0)));
   }
+  int calls = 0;
+  DiveRecord empty = DiveWithDepths({});
+  ComputeSaturation(empty, test::Model(0), [&calls] { ++calls; });
+  EXPECT_EQ(calls, 0);  // no "Calculating" flash for a dive without samples
+  EXPECT_TRUE(empty.SaturationComputed);
+  EXPECT_TRUE(empty.TissuePressure.empty());
+
+  DiveRecord noModel = DiveWithDepths({10, 20});
+  ComputeSaturation(noModel, DecoModel{});
+  ASSERT_EQ(noModel.TissuePressure.size(), 1u);
+  EXPECT_EQ(noModel.MaxOverSaturation, 0);
+  EXPECT_TRUE(SaturationFits(noModel, DecoModel{}));
 }
 
-TEST(Saturation, NoModelComputesNoTissue) {
-  DiveRecord dive = DiveWithDepths({10, 20});
-  ComputeSaturation(dive, DecoModel{});
-  ASSERT_EQ(dive.TissuePressure.size(), 1u);
-  EXPECT_EQ(dive.MaxOverSaturation, 0);
-  EXPECT_TRUE(SaturationFits(dive, DecoModel{}));
+TEST(SurfacePressureEntry, LeadingNumber) {
+  const std::pair<std::string, double> cases[] = {
+      {"  1.000", 1.0}, {"+0.815", 0.815},
+      {"-3", -3},       {".5", 0.5},
+      {"5.", 5},        {"1.2.3", 1.2},
+      {"1.2 bar", 1.2}, {"12e-1", 1.2},
+      {"1e+", 1},       {"2E1x", 20},
+      {"\t0.9", 0.9},   {"", 0},
+      {"bar", 0},       {"No dive selected", 0},
+      {"inf", 0},       {"nan", 0},
+      {"+-1", 0},       {".", 0},
+      {"1e999", 0},
+  };
+  for (const auto& [text, expected] : cases) {
+    EXPECT_DOUBLE_EQ(LeadingNumber(text), expected) << '"' << text << '"';
+  }
+  EXPECT_EQ(SurfacePressureText(1.0), "  1.000");
+  EXPECT_EQ(SurfacePressureText(0.815), "  0.815");
+  EXPECT_EQ(SurfacePressureText(1.23456), "  1.235");
+}
+
+TEST(SurfacePressureEntry, WhatATypedPressureDoes) {
+  const struct {
+    std::string Text;
+    bool Changes;
+    double Pressure;
+  } cases[] = {
+      {"1.2", true, 1.2},   {"0.11", true, 0.11},    {"0.1", false, 1.0},
+      {"0.05", false, 1.0}, {"-2", false, 1.0},      {"", false, 1.0},
+      {"abc", false, 1.0},  {"  1.000", false, 1.0}, {"1e999", false, 1.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Text);
+    DiveRecord dive = DiveWithDepths({10});
+    dive.SaturationComputed = true;
+    EXPECT_EQ(ApplySurfacePressureText(dive, c.Text), c.Changes);
+    EXPECT_EQ(dive.SurfacePressure, c.Pressure);
+    EXPECT_EQ(dive.SaturationComputed, !c.Changes);
+  }
+
+  // The shown text read back keeps a three-decimal pressure; one typed with more decimals comes
+  // back rounded and is applied on the next close.
+  DiveRecord dive = DiveWithDepths({10}, 0.815);
+  dive.SaturationComputed = true;
+  EXPECT_FALSE(ApplySurfacePressureText(dive, SurfacePressureText(dive.SurfacePressure)));
+  EXPECT_TRUE(dive.SaturationComputed);
+  ASSERT_TRUE(ApplySurfacePressureText(dive, "1.23456"));
+  dive.SaturationComputed = true;
+  EXPECT_TRUE(ApplySurfacePressureText(dive, SurfacePressureText(dive.SurfacePressure)));
+  EXPECT_EQ(dive.SurfacePressure, 1.235);
+  EXPECT_FALSE(dive.SaturationComputed);
 }
 
 }  // namespace
