@@ -85,6 +85,7 @@ TEST(DrawChartFrame, HorizontalGridWalksFromTheOriginBothWays) {
     for (size_t i = 1; i < ops.size(); ++i) {
       if (ops[i].Type != RecordedOp::Kind::Print) continue;
       const RecordedOp& line = ops[i - 1];
+      ASSERT_EQ(line.Type, RecordedOp::Kind::Line);  // each label follows its grid line
       const double centreX = ops[i].X1 + s.TextWidth(ops[i].Text) / 2;
       const double centreY = ops[i].Y1 + s.TextHeight(ops[i].Text) / 2;
       EXPECT_NEAR(centreX, line.X1 == line.X2 ? line.X1 : s.ScaleLeft() / 2, 1e-9);

@@ -51,11 +51,14 @@ DiveRecord AlarmDive() {
                                {0, 0, 0, 0, 0, 0, 4, 4, 4});
 }
 
+// The pixel under a user position; the way back is what the readouts use for the mouse.
 QRgb PixelAt(const QImage& image, const PainterSurface& surface, double x, double y) {
   const std::optional<QPointF> p = surface.ToLogical(x, y);
-  EXPECT_TRUE(p.has_value());
-  return p ? image.pixel(static_cast<int>(std::floor(p->x())), static_cast<int>(std::floor(p->y())))
-           : 0;
+  const std::optional<QPointF> back = p ? surface.ToUser(*p) : std::nullopt;
+  if (!back) return 0;
+  EXPECT_NEAR(back->x(), x, 1e-6);
+  EXPECT_NEAR(back->y(), y, 1e-6);
+  return image.pixel(static_cast<int>(std::floor(p->x())), static_cast<int>(std::floor(p->y())));
 }
 
 TEST(PainterSurface, LengthsAreTwipsFromTheLogicalDpi) {
@@ -71,21 +74,6 @@ TEST(PainterSurface, LengthsAreTwipsFromTheLogicalDpi) {
   EXPECT_NEAR(at96.ScaleY(25.4), -96 * 200 / 325.0, 1e-9);
   EXPECT_LT(at96.TextHeight("8"), 0);
   EXPECT_GT(at96.TextWidth("8"), 0);
-}
-
-// The readouts turn mouse positions into user coordinates through this mapping.
-TEST(PainterSurface, UserAndPixelPositionsMapBothWays) {
-  QImage image = WhiteImage(400, 200);
-  PainterSurface surface(image);
-  surface.Scale(-50, 1300, 350, -100);
-  const std::optional<QPointF> p = surface.ToLogical(150, 600);
-  ASSERT_TRUE(p);
-  EXPECT_NEAR(p->x(), 200, 1e-9);
-  EXPECT_NEAR(p->y(), 100, 1e-9);
-  const std::optional<QPointF> back = surface.ToUser(*p);
-  ASSERT_TRUE(back);
-  EXPECT_NEAR(back->x(), 150, 1e-9);
-  EXPECT_NEAR(back->y(), 600, 1e-9);
 }
 
 TEST(PainterSurface, ClsKeepsTheCoordinateSystemAndPutsThePenAtItsOrigin) {
@@ -111,18 +99,15 @@ TEST(PainterSurface, PrintPutsTheTopLeftOfTheTextAtThePen) {
   surface.SetCurrentY(40);
   surface.Print("H");
   surface.Finish();
-  int left = 200;
-  int top = 100;
+  QRect ink;
   for (int y = 0; y < 100; ++y) {
     for (int x = 0; x < 200; ++x) {
-      if (qGray(image.pixel(x, y)) >= 128) continue;
-      left = std::min(left, x);
-      top = std::min(top, y);
+      if (qGray(image.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
     }
   }
-  EXPECT_NEAR(left, 50, 2);
-  EXPECT_GE(top, 40);
-  EXPECT_LE(top, 40 + surface.TextHeight("H") / 2);
+  EXPECT_NEAR(ink.left(), 50, 2);
+  EXPECT_GE(ink.top(), 40);
+  EXPECT_LE(ink.top(), 40 + surface.TextHeight("H") / 2);
 }
 
 // The same chart at a large and a small size: red where the alarm flags are, blue elsewhere, the
