@@ -8,8 +8,6 @@ namespace {
 
 TEST(FieldDecoders, MissingValueMarkReadsUnknownWithoutUnit) {
   EXPECT_EQ(FormatWithUnit(32767 / 100.0, "m"), "Unknown");
-  EXPECT_EQ(FormatWithUnit(327.68, "m"), "327.68 m");
-  EXPECT_EQ(FormatWithUnit(21.5, "C"), "21.5 C");
   EXPECT_EQ(FormatWithUnit(-1.0, "C"), "-1 C");
   EXPECT_EQ(FormatOrUnknown(327.67), "Unknown");
   EXPECT_EQ(FormatOrUnknown(-327.67), "-327.67");
@@ -22,7 +20,6 @@ TEST(FieldDecoders, CodeTablesFallBackOutsideTheirRange) {
   } cases[] = {{0, "Unknown", "Unknown", "Unknown"},
                {6, "Higher than 4000m", "Snow", "Dry suit"},
                {7, "Higher than 4000m", "Unknown", "Unknown"},
-               {255, "Higher than 4000m", "Unknown", "Unknown"},
                {-1, "Higher than 4000m", "Unknown", "Unknown"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
@@ -33,53 +30,33 @@ TEST(FieldDecoders, CodeTablesFallBackOutsideTheirRange) {
 }
 
 TEST(FieldDecoders, BitListsNameOnlyTheirOwnBits) {
-  EXPECT_EQ(AlarmText(0), "No Alarms");
   EXPECT_EQ(AlarmText(6), "No Alarms");
-  EXPECT_EQ(AlarmText(1 | 32), "Ascent, SOS");
   EXPECT_EQ(AlarmText(-1), "Ascent, Decompression, Work, SOS");  // a word read as negative
   EXPECT_EQ(DiveTypeText(3), "");
-  EXPECT_EQ(DiveTypeText(0x44), "No Stop, Fresh Water");
-  EXPECT_EQ(
-      DiveTypeText(1023),
-      "No Stop, Decompression, Single Ascent, Multiple Ascent, Fresh Water, Sea Water, Nitrox");
-  EXPECT_EQ(ActivityText(4097), "Exploration");
   EXPECT_EQ(ActivityText(2048 | 2), "Club Dive, Photo Dive");
 }
 
-TEST(FieldDecoders, SampleFlagColumnsKeepTheirWidth) {
+TEST(FieldDecoders, SampleColumnsKeepTheirWidth) {
   EXPECT_EQ(SampleFlagsText(0), ", txok,    ,    ,   ,    ,     ");
   EXPECT_EQ(SampleFlagsText(63), ", notx, ess, sos, up, rbt, deco");
-  EXPECT_EQ(SampleFlagsText(4 | 1), ", txok,    ,    , up,    , deco");
-  for (int flags = 0; flags < 64; ++flags) EXPECT_EQ(SampleFlagsText(flags).size(), 31u) << flags;
-}
-
-TEST(FieldDecoders, StatusColumns) {
   EXPECT_EQ(SampleStatusText(0), ", 0, noair,     ,          ");
   EXPECT_EQ(SampleStatusText(201), ", 1, air=4, cold, bubbles=1");
-  EXPECT_EQ(SampleStatusText(0x70 | 7), ", 0, air=7,     , bubbles=7");
 }
 
 TEST(FieldDecoders, SampleTimesAndBits) {
-  EXPECT_EQ(SampleTimeText(0), "00'20\"");
-  EXPECT_EQ(SampleTimeText(29), "10'00\"");
   EXPECT_EQ(SampleTimeText(299), "100'00\"");
-  EXPECT_EQ(BitsText(0x81, 8), "10000001");
   EXPECT_EQ(BitsText(-2, 4), "1110");               // two's complement of negatives
   EXPECT_EQ(BitsText(1024 + 3, 10), "0000000011");  // bits above the count are dropped
 }
 
 TEST(FieldDecoders, WordFromCharsWrapsAbove32768) {
-  EXPECT_EQ(WordFromChars(std::string("\x05\x01", 2)), 261);
   EXPECT_EQ(WordFromChars(std::string("\x00\x80", 2)), 32768);
   EXPECT_EQ(WordFromChars(std::string("\x01\x80", 2)), -32767);
   EXPECT_EQ(WordFromChars(std::string("\x07", 1)), 7);  // a short string never reads past its end
-  EXPECT_EQ(WordFromChars(""), 0);
 }
 
 TEST(DateFormat, LongDateHasWeekdayDayMonthAndYear) {
-  EXPECT_EQ(LongDateText("17/10/1998"), "Sat 17 October 1998");
   EXPECT_EQ(LongDateText("29/02/2000"), "Tue 29 February 2000");
-  EXPECT_EQ(LongDateText("31/12/9999"), "Fri 31 December 9999");
   EXPECT_EQ(LongDateText("29/02/1900"), "29/02/1900");  // no such day: shown as stored
   EXPECT_EQ(LongDateText(""), "");
 }

@@ -6,37 +6,22 @@ namespace scrb {
 namespace {
 
 TEST(GeneralNumber, ShortestTextWithoutExponent) {
-  const std::pair<double, const char*> cases[] = {{20, "20"},
-                                                  {21.5, "21.5"},
-                                                  {-100 / 100.0, "-1"},
-                                                  {1898 / 100.0, "18.98"},
+  const std::pair<double, const char*> cases[] = {{1898 / 100.0, "18.98"},
                                                   {0.1 + 0.2, "0.3"},
                                                   {-0.0, "0"},
                                                   {1.0 / 3, "0.333333333333333"},
                                                   {1e-5, "0.00001"},
-                                                  {-32767, "-32767"},
                                                   {123456789012345.0, "123456789012345"}};
   for (const auto& [value, text] : cases) EXPECT_EQ(GeneralNumber(value), text) << value;
   EXPECT_EQ(GeneralNumberSingle(1.0f / 3), "0.3333333");
-  EXPECT_EQ(GeneralNumberSingle(12.7f), "12.7");
 }
 
 TEST(FormatPattern, PadsAndRoundsLikeTheReportPatterns) {
   const struct {
     double Value;
     const char *Pattern, *Text;
-  } cases[] = {{5, "00", "05"},
-               {100, "00", "100"},
-               {10001, "0000", "10001"},
-               {123.5, "00.0", "123.5"},
-               {0, "00.0", "00.0"},
-               {-1.25, "00.0", "-01.3"},
-               {0.25, "0.0", "0.3"},
-               {-0.04, "0.0", "0.0"},
-               {0.15, "0.0", "0.2"},
-               {0.840949, "0.00", "0.84"},
-               {4, "#", "4"},
-               {0, "#", ""},
+  } cases[] = {{5, "00", "05"},        {123.5, "00.0", "123.5"}, {-1.25, "00.0", "-01.3"},
+               {-0.04, "0.0", "0.0"},  {0.15, "0.0", "0.2"},     {0, "#", ""},
                {2.5, "0", "3"}};
   for (const auto& c : cases)
     EXPECT_EQ(FormatPattern(c.Value, c.Pattern), c.Text) << c.Value << " " << c.Pattern;
