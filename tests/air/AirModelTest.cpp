@@ -49,12 +49,6 @@ TEST(ComputeAirModel, WorkedDiveAtAirLevelOneSettlesInOnePassAndOnlyOnce) {
   EXPECT_TRUE(Compute(dive).empty());
 }
 
-TEST(ComputeAirModel, WorkedDiveAtAirLevelTwoIterates) {
-  DiveRecord dive = UniformDive(90, 20, 0x20);
-  EXPECT_EQ(Compute(dive), (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "Min:14.2 l/min, Max:19.9 l/min"}));
-  EXPECT_NEAR(dive.SampleTankPressure[89], 0.56, 0.01);
-}
-
 TEST(ComputeAirModel, RefusesImplausibleTankOrConsumptionSilently) {
   const struct {
     double Used;

@@ -55,21 +55,5 @@ TEST(DecodeProfile, EmptyAndTooShortBlocksHoldNoSamples) {
   }
 }
 
-// The pages read the entry behind the last sample; a short array would also drop samples.
-TEST(DecodeProfile, ArraysReachPastTheLastSample) {
-  for (int samples = 1; samples < 200; ++samples) {
-    for (int layout = 0; layout < 4; ++layout) {
-      test::ProfileBuilder profile;
-      profile.Samples.assign(static_cast<size_t>(samples), test::RawSample{200, 0});
-      profile.Padding = layout & 1;
-      profile.FinalStatus = layout & 2;
-      const DiveRecord dive = Decoded(profile.Bytes());
-      ASSERT_EQ(dive.SampleCount, samples);
-      ASSERT_EQ(dive.SampleDepth.at(static_cast<size_t>(samples)), 0.0);
-      ASSERT_GT(dive.SampleStatus.size(), static_cast<size_t>(samples + 1));
-    }
-  }
-}
-
 }  // namespace
 }  // namespace scrb

@@ -54,16 +54,12 @@ TEST(DetailsText, ExampleDiveLineByLine) {
 
 TEST(DetailsText, OddValues) {
   DiveRecord dive = LakeDive();
-  dive.MaxDepth = 327.67;
-  dive.Weather = 9;
   dive.Alarms = -1;  // word 0xFFFF
-  dive.DiveNumber = -32767;
   dive.DiveFooter = "\x05\x01\xFF\xFF\x00\x80"s + std::string(6, '\0');
   dive.TimeZone.clear();  // a record built without the byte reads as 0, never past the end
   const std::string text = DetailsText(dive);
   for (const char* line :
-       {"Dive Number: -32767\r\n", "    Maximum Depth: Unknown\r\n", "TimeZone: 00000000\r\n",
-        "    Weather: Unknown (9)\r\n", "    Alarms: Ascent, Decompression, Work, SOS (111111)\r\n",
+       {"TimeZone: 00000000\r\n", "    Alarms: Ascent, Decompression, Work, SOS (111111)\r\n",
         "            02   - 11111111 11111111 - 255 255 - -1\r\n",
         "            04   - 00000000 10000000 - 000 128 - 32768\r\n"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line;
@@ -81,34 +77,29 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-TEST(RawDumpText, PaddingBytesShowAsAHeaderRow) {
-  test::ProfileBuilder profile;
-  profile.Samples = test::ProfileBuilder::FromDepths({5.3125, 10, 12, 12});
-  profile.Padding = true;
-  DiveRecord dive = test::MakeDecodedDive(profile);
-  dive.DiveNumber = 42;
-  const std::vector<std::string> lines = Lines(RawDumpText(dive));
-  ASSERT_EQ(lines.size(), 2u + 12u + 4u);  // header offsets 00 to 22, then the samples
-  EXPECT_EQ(lines[0], "Dive Number: 42");
-  EXPECT_EQ(lines[1], "    Header: Offset Data 0   Data 1   - Decimal - Integer");
-  EXPECT_EQ(lines[2], "            00   - 00010001 00010001 - 017 017 - 4369");
-  EXPECT_EQ(lines[13].substr(12, 2), "22");
-}
-
-TEST(RawDumpText, StatusOnlyWhereTheComputerStoredOne) {
+TEST(RawDumpText, HeaderRowsThenStatusOnlyWhereTheComputerStoredOne) {
   // Three samples, their status byte, one more sample: statuses -1, -1, 201, -1.
   test::ProfileBuilder profile;
   profile.Samples = {{34, 0}, {64, 4}, {100, 63}, {200, 1}};
   profile.Status = {201};
   DiveRecord dive = test::MakeDecodedDive(profile);
+  dive.DiveNumber = 42;
   const std::vector<std::string> lines = Lines(RawDumpText(dive));
-  ASSERT_EQ(lines.size(), 2u + 11u + 4u);
+  ASSERT_EQ(lines.size(), 2u + 11u + 4u);  // header offsets 00 to 20, then the samples
+  EXPECT_EQ(lines[0], "Dive Number: 42");
+  EXPECT_EQ(lines[1], "    Header: Offset Data 0   Data 1   - Decimal - Integer");
+  EXPECT_EQ(lines[2], "            00   - 00010001 00010001 - 017 017 - 4369");
   EXPECT_EQ(lines[14], "    0002 , 00'40\" , 10.0 , txok,    ,    , up,    ,     ");
   EXPECT_EQ(lines[15],
             "    0003 , 01'00\" , 15.6 , notx, ess, sos, up, rbt, deco, 1, air=4, cold, bubbles=1");
   EXPECT_EQ(lines[16], "    0004 , 01'20\" , 31.3 , txok,    ,    ,   ,    , deco");
 
+  // The padding bytes show as one more header row.
+  profile.Padding = true;
+  EXPECT_EQ(Lines(RawDumpText(test::MakeDecodedDive(profile)))[13].substr(12, 2), "22");
+
   // Two samples only: the decoder leaves status 0 at both, and 0 is shown.
+  profile.Padding = false;
   profile.Samples.resize(2);
   EXPECT_EQ(Lines(RawDumpText(test::MakeDecodedDive(profile)))[13],
             "    0001 , 00'20\" , 05.3 , txok,    ,    ,   ,    ,     , 0, noair,     ,          ");
