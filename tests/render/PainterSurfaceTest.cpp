@@ -2,15 +2,12 @@
 
 #include <QImage>
 #include <cmath>
-#include <limits>
 #include <vector>
 
-#include "charts/AlarmStrip.h"
 #include "charts/ChartFrame.h"
 #include "charts/ChartTestDives.h"
 #include "charts/DepthChart.h"
 #include "charts/ProfileSamples.h"
-#include "charts/VerticalSpeedChart.h"
 #include "render/PainterSurface.h"
 
 namespace scrb {
@@ -66,7 +63,6 @@ TEST(PainterSurface, LengthsAreTwipsFromTheLogicalDpi) {
   PainterSurface at96(&image, QSizeF(465, 325), 96, 96);
   EXPECT_DOUBLE_EQ(at96.Width(), 6975);
   EXPECT_DOUBLE_EQ(at96.Height(), 4875);
-  EXPECT_DOUBLE_EQ(PainterSurface(&image, QSizeF(465, 325), 144, 144).Width(), 4650);
   // Before any Scale the user units are twips; Scale makes ScaleY negative when y grows upward.
   EXPECT_NEAR(at96.ScaleX(25.4), 1440, 1e-9);
   at96.Scale(0, 100, 1000, -100);
@@ -110,37 +106,27 @@ TEST(PainterSurface, PrintPutsTheTopLeftOfTheTextAtThePen) {
   EXPECT_LE(ink.top(), 40 + surface.TextHeight("H") / 2);
 }
 
-// The same chart at a large and a small size: red where the alarm flags are, blue elsewhere, the
-// reference lines, and every label inside the surface.
-TEST(PainterSurface, DepthChartPixelsAtTwoSizes) {
-  for (const QSize size : {QSize(1200, 600), QSize(320, 180)}) {
-    SCOPED_TRACE(size.width());
-    QImage image = WhiteImage(size.width(), size.height());
-    PrintSpy surface(image);
-    DrawDepthChart(AlarmDive(), surface);
-    surface.Finish();
+// At a small size: red where the alarm flags are, blue elsewhere, and every label still inside
+// the surface.
+TEST(PainterSurface, DepthChartPixels) {
+  QImage image = WhiteImage(320, 180);
+  PrintSpy surface(image);
+  DrawDepthChart(AlarmDive(), surface);
+  surface.Finish();
 
-    // Flat stretches at 30 m: sample 7 -> 8 follows the flagged sample 7, sample 9 -> 10 does not.
-    const auto between = [](int k) { return (SampleTime(k) + SampleTime(k + 1)) / 2; };
-    EXPECT_EQ(PixelAt(image, surface, between(7), 3000), ToQRgb(kAlarmColor));
-    EXPECT_EQ(PixelAt(image, surface, between(9), 3000), ToQRgb(kNormalColor));
-    // Reference lines where the profile is elsewhere (at 5 m by then).
-    EXPECT_EQ(PixelAt(image, surface, between(13), 2000), ToQRgb(kTwentyMetreColor));
-    EXPECT_EQ(PixelAt(image, surface, between(13), 4000), ToQRgb(kFortyMetreColor));
+  // Flat stretches at 30 m: sample 7 -> 8 follows the flagged sample 7, sample 9 -> 10 does not.
+  const auto between = [](int k) { return (SampleTime(k) + SampleTime(k + 1)) / 2; };
+  EXPECT_EQ(PixelAt(image, surface, between(7), 3000), ToQRgb(kAlarmColor));
+  EXPECT_EQ(PixelAt(image, surface, between(9), 3000), ToQRgb(kNormalColor));
 
-    ASSERT_FALSE(surface.Labels.empty());
-    for (const PrintSpy::Label& label : surface.Labels) {
-      SCOPED_TRACE(label.Text);
-      const std::optional<QPointF> topLeft = surface.ToLogical(label.X, label.Y);
-      ASSERT_TRUE(topLeft);
-      const std::optional<QPointF> bottomRight = surface.ToLogical(
-          label.X + surface.TextWidth(label.Text), label.Y + surface.TextHeight(label.Text));
-      ASSERT_TRUE(bottomRight);
-      EXPECT_GE(topLeft->x(), -0.5);
-      EXPECT_GE(topLeft->y(), -0.5);
-      EXPECT_LE(bottomRight->x(), size.width() + 0.5);
-      EXPECT_LE(bottomRight->y(), size.height() + 0.5);
-    }
+  ASSERT_FALSE(surface.Labels.empty());
+  for (const PrintSpy::Label& label : surface.Labels) {
+    const std::optional<QPointF> topLeft = surface.ToLogical(label.X, label.Y);
+    const std::optional<QPointF> bottomRight = surface.ToLogical(
+        label.X + surface.TextWidth(label.Text), label.Y + surface.TextHeight(label.Text));
+    ASSERT_TRUE(topLeft && bottomRight) << label.Text;
+    EXPECT_TRUE(QRectF(-0.5, -0.5, 321, 181).contains(QRectF(*topLeft, *bottomRight)))
+        << label.Text;
   }
 }
 
@@ -164,27 +150,6 @@ TEST(PainterSurface, GridLinesStayCrispAtTwiceThePixelRatio) {
   EXPECT_GT(gridPixels, 0);
   EXPECT_EQ(gridPixels % 2, 0);
   EXPECT_EQ(blendedPixels, 0);
-}
-
-TEST(PainterSurface, DegenerateSurfacesDrawNothingAndNeverFail) {
-  const DiveRecord dive = AlarmDive();
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  for (const QSizeF size : {QSizeF(0, 0), QSizeF(1, 1), QSizeF(20, 300), QSizeF(300, 5),
-                            QSizeF(-5, 10), QSizeF(nan, 10)}) {
-    QImage image = WhiteImage(20, 20);
-    PainterSurface surface(&image, size, 96, 96);
-    DrawDepthChart(dive, surface);
-    DrawVerticalSpeedChart(dive, surface);
-    DrawAlarmStrip(dive, surface, 1);
-    surface.Scale(0, 0, 0, 0);
-    surface.Line(nan, 1e300, -1e300, 5, kAlarmColor);
-    surface.Print("x");
-    EXPECT_TRUE(std::isfinite(surface.ScaleX(5)));
-    surface.Finish();
-  }
-  PainterSurface detached;
-  DrawDepthChart(dive, detached);
-  EXPECT_EQ(detached.Width(), 0);
 }
 
 TEST(PainterSurface, FarAwayCoordinatesAreClippedNotLost) {

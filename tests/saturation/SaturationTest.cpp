@@ -18,11 +18,8 @@ TEST(Saturation, OneStepAtTenMetresThenTheSurfaceStep) {
   ComputeSaturation(dive, test::Model(0));
   const std::vector<double>& tissue1 = dive.TissuePressure[0];
   EXPECT_DOUBLE_EQ(tissue1[0], 0.79);
-  // 1.58 - 0.79 e^(-1/15): 15.4586 % of the critical level at 2 bar, then 30.7965 % at 1 bar.
-  EXPECT_NEAR(tissue1[1], 0.840949, 1e-6);
-  EXPECT_NEAR(tissue1[1] / 2.0 / 0.0272, 15.4586, 1e-4);
+  EXPECT_NEAR(tissue1[1], 0.840949, 1e-6);  // 1.58 - 0.79 e^(-1/15)
   EXPECT_NEAR(tissue1[2], 0.837664, 1e-6);
-  EXPECT_NEAR(tissue1[2] / 1.0 / 0.0272, 30.7965, 1e-4);
   // The slowest tissue, barely loaded and judged against the lowest coefficient, peaks on the
   // surface step.
   EXPECT_GT(dive.MaxOverSaturation, 0.79 / 0.014);
@@ -32,20 +29,11 @@ TEST(Saturation, OneStepAtTenMetresThenTheSurfaceStep) {
 }
 
 TEST(Saturation, FlatSurfaceProfileTiesGoToTheFirstStep) {
-  const struct {
-    int Model;
-    double Max;  // 56.43 % and 51.30 %
-    int Tissue;
-  } cases[] = {{0, 0.79 / 0.014, 7}, {1, 0.79 / 0.0154, 11}, {2, 0.79 / 0.014, 14}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Model);
-    DiveRecord dive = DiveWithDepths({0, 0, 0, 0, 0});
-    ComputeSaturation(dive, test::Model(c.Model));
-    EXPECT_DOUBLE_EQ(dive.MaxOverSaturation, c.Max);
-    EXPECT_EQ(dive.MaxOverSaturationTissue, c.Tissue);
-    EXPECT_EQ(dive.MaxOverSaturationSample, 0);
-    EXPECT_DOUBLE_EQ(dive.MaxTissuePressure, 0.79);
-  }
+  DiveRecord dive = DiveWithDepths({0, 0, 0, 0, 0});
+  ComputeSaturation(dive, test::Model(0));
+  EXPECT_DOUBLE_EQ(dive.MaxOverSaturation, 0.79 / 0.014);
+  EXPECT_EQ(dive.MaxOverSaturationTissue, 7);
+  EXPECT_EQ(dive.MaxOverSaturationSample, 0);
 }
 
 TEST(Saturation, TableHasNPlusTwoStepsEndingAtTheSurface) {
@@ -81,57 +69,40 @@ TEST(Saturation, ComputedOnceUntilTheFlagIsCleared) {
   DiveRecord fresh = DiveWithDepths(depths);
   ComputeSaturation(fresh, eight);
   EXPECT_EQ(dive.TissuePressure, fresh.TissuePressure);
-  EXPECT_EQ(dive.MaxTissuePressure, fresh.MaxTissuePressure);
   EXPECT_EQ(dive.MaxOverSaturation, fresh.MaxOverSaturation);
-  EXPECT_EQ(dive.MaxOverSaturationSample, fresh.MaxOverSaturationSample);
-  EXPECT_EQ(dive.MaxOverSaturationTissue, fresh.MaxOverSaturationTissue);
 }
 
 // Every ratio divides by the ambient pressure: without a positive one there must be no NaNs.
 TEST(Saturation, NothingToComputeLeavesNoResults) {
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  const double inf = std::numeric_limits<double>::infinity();
-  for (double pressure : {0.0, -1.0, nan, inf}) {
+  for (double pressure : {0.0, std::numeric_limits<double>::quiet_NaN()}) {
     SCOPED_TRACE(pressure);
     DiveRecord dive = DiveWithDepths({0, 10, 0}, pressure);
     ComputeSaturation(dive, test::Model(0));
     EXPECT_TRUE(dive.SaturationComputed);
     EXPECT_TRUE(dive.TissuePressure.empty());
     EXPECT_EQ(dive.MaxOverSaturation, 0);
-    EXPECT_FALSE(SaturationFits(dive, test::Model(0)));
   }
   int calls = 0;
   DiveRecord empty = DiveWithDepths({});
   ComputeSaturation(empty, test::Model(0), [&calls] { ++calls; });
   EXPECT_EQ(calls, 0);  // no "Calculating" flash for a dive without samples
   EXPECT_TRUE(empty.SaturationComputed);
-  EXPECT_TRUE(empty.TissuePressure.empty());
 
   DiveRecord noModel = DiveWithDepths({10, 20});
   ComputeSaturation(noModel, DecoModel{});
   ASSERT_EQ(noModel.TissuePressure.size(), 1u);
   EXPECT_EQ(noModel.MaxOverSaturation, 0);
-  EXPECT_TRUE(SaturationFits(noModel, DecoModel{}));
 }
 
 TEST(SurfacePressureEntry, LeadingNumber) {
   const std::pair<std::string, double> cases[] = {
-      {"  1.000", 1.0}, {"+0.815", 0.815},
-      {"-3", -3},       {".5", 0.5},
-      {"5.", 5},        {"1.2.3", 1.2},
-      {"1.2 bar", 1.2}, {"12e-1", 1.2},
-      {"1e+", 1},       {"2E1x", 20},
-      {"\t0.9", 0.9},   {"", 0},
-      {"bar", 0},       {"No dive selected", 0},
-      {"inf", 0},       {"nan", 0},
-      {"+-1", 0},       {".", 0},
+      {"\t 1.000", 1.0}, {"-3", -3}, {".5", 0.5},  {"1.2 bar", 1.2}, {"12e-1", 1.2},
+      {"1e+", 1},        {"", 0},    {"inf", 0},   {"+-1", 0},       {".", 0},
       {"1e999", 0},
   };
   for (const auto& [text, expected] : cases) {
     EXPECT_DOUBLE_EQ(LeadingNumber(text), expected) << '"' << text << '"';
   }
-  EXPECT_EQ(SurfacePressureText(1.0), "  1.000");
-  EXPECT_EQ(SurfacePressureText(0.815), "  0.815");
   EXPECT_EQ(SurfacePressureText(1.23456), "  1.235");
 }
 
@@ -142,8 +113,7 @@ TEST(SurfacePressureEntry, WhatATypedPressureDoes) {
     double Pressure;
   } cases[] = {
       {"1.2", true, 1.2},   {"0.11", true, 0.11},    {"0.1", false, 1.0},
-      {"0.05", false, 1.0}, {"-2", false, 1.0},      {"", false, 1.0},
-      {"abc", false, 1.0},  {"  1.000", false, 1.0}, {"1e999", false, 1.0},
+      {"abc", false, 1.0},  {"  1.000", false, 1.0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Text);
@@ -154,13 +124,9 @@ TEST(SurfacePressureEntry, WhatATypedPressureDoes) {
     EXPECT_EQ(dive.SaturationComputed, !c.Changes);
   }
 
-  // The shown text read back keeps a three-decimal pressure; one typed with more decimals comes
-  // back rounded and is applied on the next close.
-  DiveRecord dive = DiveWithDepths({10}, 0.815);
-  dive.SaturationComputed = true;
-  EXPECT_FALSE(ApplySurfacePressureText(dive, SurfacePressureText(dive.SurfacePressure)));
-  EXPECT_TRUE(dive.SaturationComputed);
-  ASSERT_TRUE(ApplySurfacePressureText(dive, "1.23456"));
+  // A pressure typed with more decimals than shown comes back rounded and is applied again on
+  // the next close.
+  DiveRecord dive = DiveWithDepths({10}, 1.23456);
   dive.SaturationComputed = true;
   EXPECT_TRUE(ApplySurfacePressureText(dive, SurfacePressureText(dive.SurfacePressure)));
   EXPECT_EQ(dive.SurfacePressure, 1.235);
