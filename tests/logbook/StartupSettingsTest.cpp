@@ -26,7 +26,6 @@ TEST(StartupSettings, ChecksOnReading) {
 TEST(StartupSettings, DiveToSelect) {
   EXPECT_EQ(DiveToSelect(3, 0, 10), 3);
   EXPECT_EQ(DiveToSelect(3, 1, 10), 9);
-  EXPECT_EQ(DiveToSelect(12, 0, 10), 9);
   EXPECT_EQ(DiveToSelect(-1, 0, 10), 9);
   EXPECT_EQ(DiveToSelect(0, 0, 0), -1);
 }
