@@ -23,7 +23,6 @@ TEST(AirReadoutCaption, ShowsTheLastWholeMinuteBeforeTheMouse) {
       {100, summary + ", Time=01'00\", Depth=12.0 m, Tank=100.0 bar, Breath=14.2 l/min"},
       {300, summary + ", Time=03'00\", Depth=18.0 m, Tank=0.6 bar, Breath=17.5 l/min"},  // T
       {300.5f, std::nullopt},
-      {-0.1f, std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(AirReadoutCaption(dive, c.X), c.Caption) << c.X;
 

