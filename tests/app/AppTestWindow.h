@@ -8,7 +8,6 @@
 #include <string>
 
 #include "app/AppContext.h"
-#include "app/DivePage.h"
 #include "app/ScrbForm.h"
 #include "app/SettingsStore.h"
 #include "support/LogbookBuilder.h"
@@ -28,7 +27,8 @@ struct TestWindow {
   int disclaimerShown = 0;
   int disclaimerAnswer = 0;
 
-  void Create() {
+  // Starts as the program does; false when the disclaimer was refused.
+  bool Start() {
     form = std::make_unique<ScrbForm>(context, *settings);
     form->ShowMessage = [this](const QString& text) { messages << text; };
     // Quitting the test program's application would end every event loop that follows.
@@ -38,10 +38,6 @@ struct TestWindow {
       return disclaimerAnswer;
     };
     form->ChooseFile = [](const QString&, const QString&) { return QString(); };
-  }
-  // Starts as the program does; false when the disclaimer was refused.
-  bool Start() {
-    Create();
     if (!form->StartUp()) return false;
     form->LoadWindow();
     return true;
@@ -65,15 +61,6 @@ struct TestWindow {
 
 inline QString WriteLogbook(const std::string& name, const std::string& bytes) {
   return QString::fromStdString(WriteTempFile(name, bytes));
-}
-
-// Shows a dive on one page as the main window does: readouts wait until the drawing is done.
-inline void ShowOnPage(AppContext& context, DivePage& page, int index) {
-  context.Book.CurrentDive = index;
-  context.Readouts.ChartsReady = false;
-  context.Readouts.ResetCursors();
-  page.ShowDive(index);
-  context.Readouts.ChartsReady = true;
 }
 
 }  // namespace scrb::test
