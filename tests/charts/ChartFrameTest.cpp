@@ -13,18 +13,6 @@ using test::Corners;
 using test::RecordedOp;
 using test::RecordingSurface;
 
-constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
-
-TEST(ChartFrame, GridStepAndOutwardCorner) {
-  const std::pair<double, int32_t> steps[] = {
-      {0.7, 1}, {1, 2},         {1999, 2000},  {2000, 5000},
-      {-1, -2}, {-158.4, -200}, {-1e9, -5000}, {kNan, 5000},
-  };
-  for (const auto& [spacing, step] : steps) EXPECT_EQ(GridStep(spacing), step) << spacing;
-  const std::pair<double, float> corners[] = {{2.3, 3}, {3.0, 4}, {-2.5, -3}, {0, 0}};
-  for (const auto& [in, out] : corners) EXPECT_EQ(OutwardCorner(in), out) << in;
-}
-
 // Positions of the vertical (x) or horizontal (y) grid lines, in drawing order.
 std::vector<double> GridAt(const RecordingSurface& s, bool vertical) {
   std::vector<double> at;
@@ -48,6 +36,9 @@ TEST(DrawChartFrame, DepthStyleChartCornersAndLabels) {
   // 2000 * 300 / 6575 = 91.3 and 2500 * 300 / 4475 = 167.6 beyond the range, rounded out.
   EXPECT_EQ(Corners(s), std::vector<double>({-92, -56, 2031, 2668}));
   for (const RecordedOp& op : s.Lines()) EXPECT_EQ(op.Color, kGridColor);
+  EXPECT_EQ(GridAt(s, true), Series(0, 100, 21));
+  // Down from the surface to 2400, then the upward pass draws only the surface line again.
+  EXPECT_EQ(GridAt(s, false), Series(0, 200, 13, {0}));
   // Labels sit centred on their grid line, in the middle of their margin.
   const std::vector<RecordedOp> labels = s.Prints();
   ASSERT_EQ(labels.size(), 21u + 14u);
@@ -63,22 +54,12 @@ TEST(DrawChartFrame, DepthStyleChartCornersAndLabels) {
 
 // Both passes start at the origin: the first walks toward yBottom, the second toward yTop.
 TEST(DrawChartFrame, HorizontalGridWalksFromTheOriginBothWays) {
-  const struct {
-    ChartValue Bottom;
-    ChartValue Top;
-    std::vector<double> Ys;
-  } cases[] = {
-      {2500, 0, Series(0, 200, 13, {0})},  // down to 2400, then only the surface line again
-      {-1200, 1300, Series(0, -200, 7, Series(0, 200, 7))},
-      {100, 1300, Series(0, 100, 14)},  // the origin lies below the plot area
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Bottom);
-    RecordingSurface s;
-    DrawChartFrame(0, 2000, c.Bottom, c.Top, s, 0);
-    EXPECT_EQ(GridAt(s, true), Series(0, 100, 21));
-    EXPECT_EQ(GridAt(s, false), c.Ys);
-  }
+  RecordingSurface across;
+  DrawChartFrame(0, 2000, -1200, 1300, across, 0);
+  EXPECT_EQ(GridAt(across, false), Series(0, -200, 7, Series(0, 200, 7)));
+  RecordingSurface above;  // the origin lies below the plot area
+  DrawChartFrame(0, 2000, 100, 1300, above, 0);
+  EXPECT_EQ(GridAt(above, false), Series(0, 100, 14));
 }
 
 TEST(DrawChartFrame, TimeLabelsThatWouldOverlapAreLeftOutButTheirLinesStay) {
@@ -99,25 +80,16 @@ TEST(DrawChartFrame, TimeLabelsThatWouldOverlapAreLeftOutButTheirLinesStay) {
 
 // Outside these limits the frame's 32-bit margin products and grid loops would go wrong.
 TEST(ChartFrame, SurfacesAndRangesBeyondTheLimitsDrawNothing) {
-  const struct {
-    bool Strip;
-    double Width;
-    double Height;
-    ChartValue XRight;
-  } cases[] = {
-      {false, 400, 4875, 2000},
-      {false, 6975, 4875, 0},
-      {false, 6975, 4875, 7158278},
-      {true, 6975, 0, 2000},
-  };
-  for (const auto& c : cases) {
-    RecordingSurface s(c.Width, c.Height);
-    if (c.Strip)
-      DrawStripFrame(0, c.XRight, 600, 0, s, 0);
-    else
-      DrawChartFrame(0, c.XRight, 2500, 0, s, 0);
-    EXPECT_TRUE(s.Ops().empty()) << c.Width << " x " << c.Height << ", to " << c.XRight;
+  const std::pair<double, ChartValue> cases[] = {{400, 2000}, {6975, 0}, {6975, 7158278}};
+  for (const auto& [width, xRight] : cases) {
+    RecordingSurface s(width, 4875);
+    DrawChartFrame(0, xRight, 2500, 0, s, 0);
+    EXPECT_TRUE(s.Ops().empty()) << width << " wide, to " << xRight;
   }
+  RecordingSurface flat(6975, 0);
+  DrawStripFrame(0, 2000, 600, 0, flat, 0);
+  EXPECT_TRUE(flat.Ops().empty());
+
   RecordingSurface s;
   const ChartValue high = std::numeric_limits<ChartValue>::max();
   DrawChartFrame(high - 7000000, high, 0, 100, s, 0);  // must neither overflow nor hang

@@ -37,12 +37,6 @@ class PrintSpy : public PainterSurface {
   }
 };
 
-// 45 m deep with a flat stretch; samples 6 to 8 carry the ascent alarm.
-DiveRecord AlarmDive() {
-  return test::DiveWithSamples({10, 25, 45, 45, 45, 30, 30, 30, 30, 30, 30, 10, 5, 5, 5},
-                               {0, 0, 0, 0, 0, 0, 4, 4, 4});
-}
-
 // The pixel under a user position; the way back is what the readouts use for the mouse.
 QRgb PixelAt(const QImage& image, const PainterSurface& surface, double x, double y) {
   const std::optional<QPointF> p = surface.ToLogical(x, y);
@@ -107,7 +101,10 @@ TEST(PainterSurface, PrintPutsTheTopLeftOfTheTextAtThePen) {
 TEST(PainterSurface, DepthChartPixels) {
   QImage image = WhiteImage(320, 180);
   PrintSpy surface(image);
-  DrawDepthChart(AlarmDive(), surface);
+  // 45 m deep with a flat stretch; samples 6 to 8 carry the ascent alarm.
+  DrawDepthChart(test::DiveWithSamples({10, 25, 45, 45, 45, 30, 30, 30, 30, 30, 30, 10, 5, 5, 5},
+                                       {0, 0, 0, 0, 0, 0, 4, 4, 4}),
+                 surface);
   surface.Finish();
 
   // Flat stretches at 30 m: sample 7 -> 8 follows the flagged sample 7, sample 9 -> 10 does not.
