@@ -15,7 +15,6 @@ using test::RecordedOp;
 using test::RecordingSurface;
 
 using ChartRoutine = void (*)(const DiveRecord&, ChartSurface&);
-constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kRed = kAlarmColor;
 constexpr Rgb kBlue = kNormalColor;
 constexpr double kThird = 100.0 / 3;
@@ -57,7 +56,7 @@ TEST(AirCharts, ARiserAndALevelPerSampleTheRiserInThePreviousColour) {
   DiveRecord dive = DiveWithAirResults(4, {20}, {100});
   dive.SampleFlags = {0x02, 0x20, 0x10, 0x01, 0, 0};
   ExpectDataLine(&DrawBreathRateChart, dive, 2000,
-                 {{0, 2000, kBlack}, {kThird, 2000, kRed}, {kThird, 2000, kRed},
+                 {{0, 2000, Rgb{0, 0, 0}}, {kThird, 2000, kRed}, {kThird, 2000, kRed},
                   {2 * kThird, 2000, kRed}, {2 * kThird, 2000, kBlue}, {100, 2000, kBlue},
                   {100, 0, kBlue}, {4 * kThird, 0, kRed}, {4 * kThird, 0, kBlue},
                   {5 * kThird, 0, kBlue}});

@@ -30,8 +30,8 @@ inline DiveRecord UniformDive(int sampleCount, double depth, int status, double 
 // A dive with hand-set air results, for the charts and the readout: `rates` and `tank` give the
 // values of minutes 0, 1, ... at indices 2, 5, ...
 inline DiveRecord DiveWithAirResults(int sampleCount, const std::vector<double>& rates,
-                                     const std::vector<double>& tank, double used = 150) {
-  DiveRecord dive = UniformDive(sampleCount, 10, 0x10, 12, used);
+                                     const std::vector<double>& tank) {
+  DiveRecord dive = UniformDive(sampleCount, 10, 0x10);
   dive.AirComputed = true;
   dive.BaseBreathRate = rates.empty() ? 0 : rates.front();
   dive.SampleBreathRate.assign(static_cast<size_t>(sampleCount) + 4, 0.0);

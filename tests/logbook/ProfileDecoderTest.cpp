@@ -23,7 +23,6 @@ TEST(DecodeProfile, PaddedBlockOfTwentyNineBytesHoldsTwoSamplesWithoutStatus) {
   EXPECT_DOUBLE_EQ(dive.SampleDepth[0], 40.3125);
   EXPECT_DOUBLE_EQ(dive.SampleDepth[1], 159.84375);
   EXPECT_EQ(dive.SampleFlags[1], 63);
-  EXPECT_EQ(dive.SampleStatus[1], 0);
 }
 
 TEST(DecodeProfile, StatusByteBelongsToEveryThirdSample) {

@@ -5,7 +5,7 @@
 namespace scrb {
 namespace {
 
-TEST(StartupSettings, ChecksOnReading) {
+TEST(StartupSettings, ChecksOnReadingAndTheDiveToSelect) {
   struct Case {
     const char* Text;
     int Display, Model, State, Tab;
@@ -21,9 +21,7 @@ TEST(StartupSettings, ChecksOnReading) {
     EXPECT_EQ(WindowStateFromSetting(c.Text), c.State);
     EXPECT_EQ(TabNumberFromSetting(c.Text), c.Tab);
   }
-}
-
-TEST(StartupSettings, DiveToSelect) {
+  // The dive selected at start: the one stored, or the last one when asked or out of range.
   EXPECT_EQ(DiveToSelect(3, 0, 10), 3);
   EXPECT_EQ(DiveToSelect(3, 1, 10), 9);
   EXPECT_EQ(DiveToSelect(-1, 0, 10), 9);
