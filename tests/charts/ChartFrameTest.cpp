@@ -93,7 +93,6 @@ TEST(ChartFrame, SurfacesAndRangesBeyondTheLimitsDrawNothing) {
   RecordingSurface s;
   const ChartValue high = std::numeric_limits<ChartValue>::max();
   DrawChartFrame(high - 7000000, high, 0, 100, s, 0);  // must neither overflow nor hang
-  for (const RecordedOp& op : s.Lines()) EXPECT_LE(op.X1, high);
   EXPECT_FALSE(s.Lines().empty());
 }
 

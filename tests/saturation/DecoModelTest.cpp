@@ -42,7 +42,6 @@ TEST(DecoModel, TablesAreRebuiltOnlyForAnotherNumber) {
   LoadDecoModel(model, 0);
   EXPECT_EQ(model.TissueCount, 8);
   ASSERT_EQ(model.TissueDecay.size(), 9u);
-  EXPECT_EQ(model.CriticalCoefficient.size(), 9u);
   EXPECT_EQ(model.TissueDecay[8], 0.0);
 
   // An unknown number loads the eight tissues and is kept, so 0 after it builds them again.

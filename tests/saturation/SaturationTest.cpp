@@ -28,14 +28,6 @@ TEST(Saturation, OneStepAtTenMetresThenTheSurfaceStep) {
   EXPECT_NEAR(dive.MaxTissuePressure, 0.840949, 1e-6);
 }
 
-TEST(Saturation, FlatSurfaceProfileTiesGoToTheFirstStep) {
-  DiveRecord dive = DiveWithDepths({0, 0, 0, 0, 0});
-  ComputeSaturation(dive, test::Model(0));
-  EXPECT_DOUBLE_EQ(dive.MaxOverSaturation, 0.79 / 0.014);
-  EXPECT_EQ(dive.MaxOverSaturationTissue, 7);
-  EXPECT_EQ(dive.MaxOverSaturationSample, 0);
-}
-
 TEST(Saturation, TableHasNPlusTwoStepsAndASpareTissueRow) {
   DiveRecord dive = DiveWithDepths({3, 12, 20, 20, 15, 6});
   const DecoModel model = test::Model(1);
