@@ -149,7 +149,6 @@ TEST(DepthReadout, SampleUnderTheMouse) {
   EXPECT_EQ(DepthReadoutSample(dive, 50), 0);
   EXPECT_EQ(DepthReadoutSample(dive, 200), 5);
   EXPECT_EQ(DepthReadoutSample(dive, 200.01f), std::nullopt);
-  EXPECT_EQ(DepthReadoutSample(dive, -0.01f), std::nullopt);
   EXPECT_EQ(DepthReadoutSample(dive, std::numeric_limits<float>::quiet_NaN()), std::nullopt);
   EXPECT_EQ(DepthReadoutSample(DiveWithSamples({}), 0), std::nullopt);
 }
