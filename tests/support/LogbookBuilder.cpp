@@ -11,12 +11,14 @@
 
 namespace scrb::test {
 
+namespace {
+
+// Little-endian word of the file format (the low 16 bits of value).
 std::string Word(int value) {
   const auto v = static_cast<uint16_t>(value & 0xFFFF);
   return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
 }
 
-namespace {
 std::string Counted(const std::string& text) {
   return std::string(1, static_cast<char>(text.size() & 0xFF)) + text;
 }

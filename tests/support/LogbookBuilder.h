@@ -69,9 +69,6 @@ struct EntryBuilder {
 // A whole logbook file: 6 header bytes, the dive count word, 4 more bytes, then the entries.
 std::string BuildLogbook(const std::vector<EntryBuilder>& entries, int diveCountOverride = -1);
 
-// Little-endian word of the file format (the low 16 bits of value).
-std::string Word(int value);
-
 // A record as the reader would leave it, with the profile decoded: for tests of everything that
 // works on decoded samples.
 DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity = 12,
