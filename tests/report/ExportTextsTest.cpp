@@ -62,5 +62,20 @@ TEST(DiveProfileText, NoAirEstimateAndResultsOfAnotherModelAreNotRead) {
             (std::vector<std::string>{"10.0", "No Data", "No Data", "0.84"}));
 }
 
+// Copying a profile is often the first thing asked of a dive: the air estimate is worked out
+// for it. Two whole minutes at level 1 and 2 bar draw 12 l x 50 bar at 150 l/min.
+TEST(DiveProfileText, WorksOutTheAirEstimateWhenFirstAsked) {
+  test::ProfileBuilder profile;
+  profile.Samples = test::ProfileBuilder::FromDepths({10, 10, 10, 10, 10, 10, 10});
+  profile.Status.assign(2, 0x10);
+  DiveRecord dive = test::MakeDecodedDive(profile, /*tankCapacity=*/12, /*airConsumption=*/50);
+  const auto rows = Rows(DiveProfileText(dive, Model(0)));
+  ASSERT_EQ(rows.size(), 8u);
+  using Fields = std::vector<std::string>;
+  // Depth, breathing rate and tank pressure at the end of each minute.
+  EXPECT_EQ(Fields(rows[3].begin() + 2, rows[3].begin() + 5), (Fields{"10.0", "150.0", "25.0"}));
+  EXPECT_EQ(Fields(rows[6].begin() + 2, rows[6].begin() + 5), (Fields{"10.0", "150.0", "0.0"}));
+}
+
 }  // namespace
 }  // namespace scrb
