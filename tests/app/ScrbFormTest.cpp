@@ -5,9 +5,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QScreen>
+#include <algorithm>
 #include <fstream>
 
 #include "AppTestWindow.h"
+#include "app/ChartView.h"
+#include "app/DivePage.h"
 
 namespace scrb {
 namespace {
@@ -162,6 +165,41 @@ TEST(ScrbFormLayout, MinimumSizeBeepsAndResizeRedrawsOnce) {
   QApplication::processEvents();
   EXPECT_EQ(beeps, 1);
   EXPECT_EQ(w.form->frameGeometry().width(), (4600 * dpi + 1439) / 1440);
+}
+
+// Each page's charts take their share of a taller window: halves, thirds on "&Phys Data", and
+// on "&Dive" all of it goes to the profile while the alarm strip keeps its height.
+TEST(ScrbFormLayout, ChartsShareTheVerticalChangeAsTheirPageSays) {
+  Window w;
+  w.settings->SaveSetting("WindowState", "0");
+  w.Start();
+  const auto heights = [&w](int page) {
+    w.form->DiveTab()->setCurrentIndex(page);  // only the page showing is laid out
+    QApplication::processEvents();
+    QList<ChartView*> charts = w.form->Page(page)->findChildren<ChartView*>();
+    const auto top = [](ChartView* chart) { return chart->mapTo(chart->window(), QPoint()).y(); };
+    std::sort(charts.begin(), charts.end(), [&top](ChartView* a, ChartView* b) { return top(a) < top(b); });
+    std::vector<int> result;
+    for (ChartView* chart : charts) result.push_back(chart->height());
+    return result;
+  };
+  const std::vector<std::vector<double>> shares = {
+      {1, 0}, {0.5, 0, 0.5}, {0.5, 0.5}, {1.0 / 3, 1.0 / 3, 1.0 / 3}, {0.5, 0.5}};
+  w.form->resize(900, 700);
+  std::vector<std::vector<int>> before;
+  for (int page = 1; page <= 5; ++page) before.push_back(heights(page));
+  w.form->resize(1000, 1300);
+  for (int page = 1; page <= 5; ++page) {
+    SCOPED_TRACE(page);
+    const std::vector<int> after = heights(page);
+    const std::vector<int>& was = before[static_cast<size_t>(page - 1)];
+    const std::vector<double>& share = shares[static_cast<size_t>(page - 1)];
+    ASSERT_EQ(after.size(), share.size());
+    int total = 0;
+    for (size_t i = 0; i < after.size(); ++i) total += after[i] - was[i];
+    EXPECT_GE(total, 590);
+    for (size_t i = 0; i < after.size(); ++i) EXPECT_NEAR(after[i] - was[i], share[i] * total, 1.0) << i;
+  }
 }
 
 TEST(ScrbFormExports, ClipboardTextsAndConfirmations) {
