@@ -43,9 +43,9 @@ AirPage::AirPage(AppContext& context, QWidget* parent) : DivePage(context, paren
 }
 
 void AirPage::ShowDive(int index) {
-  Logbook& book = context_.Book;
-  if (index < 0 || index >= book.DiveCount()) return;
-  DiveRecord& dive = book.Dives[static_cast<size_t>(index)];
+  DiveRecord* found = context_.Book.DiveAt(index);
+  if (found == nullptr) return;
+  DiveRecord& dive = *found;
 
   // The readout and its cursors belonged to the charts about to be replaced; a dive whose
   // estimate already exists leaves the label empty until the mouse moves.

@@ -98,9 +98,9 @@ DepthChartPage::DepthChartPage(AppContext& context, QWidget* parent) : DivePage(
 }
 
 void DepthChartPage::ShowDive(int index) {
-  const Logbook& book = context_.Book;
-  if (index < 0 || index >= book.DiveCount()) return;
-  const DiveRecord& dive = book.Dives[static_cast<size_t>(index)];
+  const DiveRecord* found = context_.Book.DiveAt(index);
+  if (found == nullptr) return;
+  const DiveRecord& dive = *found;
 
   label42_->clear();
   depthPicture_->HideCursor();
@@ -144,9 +144,9 @@ SpeedPage::SpeedPage(AppContext& context, QWidget* parent) : DivePage(context, p
 }
 
 void SpeedPage::ShowDive(int index) {
-  const Logbook& book = context_.Book;
-  if (index < 0 || index >= book.DiveCount()) return;
-  const DiveRecord& dive = book.Dives[static_cast<size_t>(index)];
+  const DiveRecord* found = context_.Book.DiveAt(index);
+  if (found == nullptr) return;
+  const DiveRecord& dive = *found;
 
   label42_->clear();
   label43_->clear();

@@ -83,11 +83,12 @@ void GeneralPage::Clear() {
 }
 
 void GeneralPage::ShowDive(int index) {
-  if (index < 0 || index >= context_.Book.DiveCount()) {
+  const DiveRecord* dive = context_.Book.DiveAt(index);
+  if (dive == nullptr) {
     Clear();
     return;
   }
-  const DiveSummary summary = SummaryTexts(context_.Book.Dives[static_cast<size_t>(index)]);
+  const DiveSummary summary = SummaryTexts(*dive);
   heading_->setText(QString::fromStdString(summary.Heading));
   for (size_t i = 0; i < values_.size() && i < summary.Lines.size(); ++i) {
     values_[i]->setText(QString::fromStdString(summary.Lines[i].Value));

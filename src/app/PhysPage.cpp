@@ -31,9 +31,9 @@ PhysPage::PhysPage(AppContext& context, QWidget* parent) : DivePage(context, par
 }
 
 void PhysPage::ShowDive(int index) {
-  const Logbook& book = context_.Book;
-  if (index < 0 || index >= book.DiveCount()) return;
-  const DiveRecord& dive = book.Dives[static_cast<size_t>(index)];
+  const DiveRecord* found = context_.Book.DiveAt(index);
+  if (found == nullptr) return;
+  const DiveRecord& dive = *found;
   DrawColdChart(dive, coldPicture_->Surface());
   DrawBubbleChart(dive, decoPicture_->Surface());
   DrawConsumptionChart(dive, airConsoPicture_->Surface());

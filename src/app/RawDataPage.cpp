@@ -54,11 +54,12 @@ RawDataPage::RawDataPage(AppContext& context, QWidget* parent) : DivePage(contex
 }
 
 void RawDataPage::ShowDive(int index) {
-  if (index < 0 || index >= context_.Book.DiveCount()) {
+  DiveRecord* found = context_.Book.DiveAt(index);
+  if (found == nullptr) {
     text1_->clear();
     return;
   }
-  DiveRecord& dive = context_.Book.Dives[static_cast<size_t>(index)];
+  DiveRecord& dive = *found;
   DecodeProfile(dive);
 
   const int caret = text1_->textCursor().position();

@@ -351,7 +351,7 @@ void ScrbForm::SelectListIndex(int index) {
 }
 
 void ScrbForm::DiveListClick(int row) {
-  context_.Book.CurrentDive = row >= 0 && row < context_.Book.DiveCount() ? row : -1;
+  context_.Book.CurrentDive = context_.Book.DiveAt(row) != nullptr ? row : -1;
   ShowDive(context_.Book.CurrentDive);
 }
 
@@ -378,7 +378,7 @@ void ScrbForm::TabChanged(int index) {
 }
 
 void ScrbForm::ShowDive(int index) {
-  if (index < 0 || index >= context_.Book.DiveCount()) return;
+  if (context_.Book.DiveAt(index) == nullptr) return;
   ReadoutState& readouts = context_.Readouts;
   readouts.ChartsReady = false;
   readouts.ResetCursors();

@@ -69,9 +69,9 @@ TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context,
 }
 
 void TissuePage::ShowDive(int index) {
-  Logbook& book = context_.Book;
-  if (index < 0 || index >= book.DiveCount()) return;
-  DiveRecord& dive = book.Dives[static_cast<size_t>(index)];
+  DiveRecord* found = context_.Book.DiveAt(index);
+  if (found == nullptr) return;
+  DiveRecord& dive = *found;
   const DecoModel& model = context_.Model;
 
   // The readouts belonged to the charts about to be replaced.

@@ -14,12 +14,8 @@ int AlarmRowCount(int view) {
 }
 
 void DrawAlarmStrip(const DiveRecord& dive, ChartSurface& surface, int view) {
-  const int32_t count = DecodedSampleCount(dive);
-  if (count == 0) {
-    surface.Cls();
-    surface.Print(kNoDiveData);
-    return;
-  }
+  const int32_t count = SamplesToDraw(dive, surface);
+  if (count == 0) return;
 
   const ChartValue xRight = ProfileTimeRight(count);
   const ChartValue yBottom = view == 0 ? 600 : 700;

@@ -37,13 +37,18 @@ std::string DepthChartTitle(const DiveRecord& dive) {
          "  Depth (meters) versus Time (minutes)";
 }
 
-void DrawDepthChart(const DiveRecord& dive, ChartSurface& surface) {
+int32_t SamplesToDraw(const DiveRecord& dive, ChartSurface& surface) {
   const int32_t count = DecodedSampleCount(dive);
   if (count == 0) {
     surface.Cls();
     surface.Print(kNoDiveData);
-    return;
   }
+  return count;
+}
+
+void DrawDepthChart(const DiveRecord& dive, ChartSurface& surface) {
+  const int32_t count = SamplesToDraw(dive, surface);
+  if (count == 0) return;
 
   const ChartValue xRight = ProfileTimeRight(count);
   const auto yBottom = static_cast<ChartValue>(std::floor(ChartDepth(dive) * 100 + 1));

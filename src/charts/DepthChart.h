@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "charts/ChartSurface.h"
@@ -10,6 +11,10 @@ namespace scrb {
 constexpr Rgb kTwentyMetreColor{64, 255, 64};
 constexpr Rgb kFortyMetreColor{255, 64, 64};
 inline constexpr const char* kNoDiveData = "No Dive Data available";
+
+// The samples a profile chart (depth, speed, alarm strip) draws. A dive without any gets the
+// "no data" line in their place, and 0.
+int32_t SamplesToDraw(const DiveRecord& dive, ChartSurface& surface);
 
 // Caption of the label above a depth chart, e.g. "Dive Number: 12  Depth (meters) versus Time
 // (minutes)".

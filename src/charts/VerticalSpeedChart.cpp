@@ -26,12 +26,8 @@ std::vector<double> VerticalSpeeds(const DiveRecord& dive) {
 }
 
 void DrawVerticalSpeedChart(const DiveRecord& dive, ChartSurface& surface) {
-  const int32_t count = DecodedSampleCount(dive);
-  if (count == 0) {
-    surface.Cls();
-    surface.Print(kNoDiveData);
-    return;
-  }
+  const int32_t count = SamplesToDraw(dive, surface);
+  if (count == 0) return;
 
   const std::vector<double> speeds = VerticalSpeeds(dive);
   double fastestAscent = 0;

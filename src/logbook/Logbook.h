@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "logbook/DiveRecord.h"
@@ -16,7 +17,12 @@ struct Logbook {
   int DisplayOptionFlag = 1;
 
   int DiveCount() const { return static_cast<int>(Dives.size()); }
-  bool HasCurrentDive() const { return CurrentDive >= 0 && CurrentDive < DiveCount(); }
+  bool HasCurrentDive() const { return DiveAt(CurrentDive) != nullptr; }
+  // The dive at a list index, or nothing for an index outside the list.
+  const DiveRecord* DiveAt(int index) const {
+    return index >= 0 && index < DiveCount() ? &Dives[static_cast<size_t>(index)] : nullptr;
+  }
+  DiveRecord* DiveAt(int index) { return const_cast<DiveRecord*>(std::as_const(*this).DiveAt(index)); }
   DiveRecord& Current() { return Dives[static_cast<size_t>(CurrentDive)]; }
 
   // Open: the store forgets every dive of the previous file.
