@@ -16,7 +16,6 @@ class GeneralPage : public DivePage {
   void ShowDive(int index) override;
 
   const QLabel* Heading() const { return heading_; }
-  int LineCount() const { return static_cast<int>(values_.size()); }
   const QLabel* Caption(int line) const { return captions_[static_cast<size_t>(line)]; }
   const QLabel* Value(int line) const { return values_[static_cast<size_t>(line)]; }
 

@@ -173,7 +173,7 @@ bool ScrbForm::StartUp(bool readLastLogbook) {
     const ReadOutcome outcome = ReadLogbook(book, book.LogbookFile);
     if (outcome.Status != ReadStatus::Unreadable) ReportRead(outcome);
   }
-  AppendListEntries(0);
+  SetListEntries(0);
   return true;
 }
 
@@ -247,8 +247,10 @@ void ScrbForm::ReportRead(const ReadOutcome& outcome) {
   statusLabel_->setText(ToQt(StatusText(context_.Book.DiveCount(), outcome)));
 }
 
-void ScrbForm::AppendListEntries(int from) {
-  QStringList entries = listModel_->stringList();
+// Entries from `from` on are made anew from the store, those before it stay; the selection
+// stays where it was if the list still reaches it.
+void ScrbForm::SetListEntries(int from) {
+  QStringList entries = listModel_->stringList().mid(0, from);
   entries.reserve(context_.Book.DiveCount());
   for (int i = from; i < context_.Book.DiveCount(); ++i) {
     entries.append(ToQt(DiveListEntry(context_.Book.Dives[static_cast<size_t>(i)],
@@ -258,19 +260,6 @@ void ScrbForm::AppendListEntries(int from) {
   const QSignalBlocker block(diveList_->selectionModel());
   listModel_->setStringList(entries);
   if (current >= 0 && current < ListCount()) {
-    diveList_->setCurrentIndex(listModel_->index(current));
-  }
-}
-
-void ScrbForm::RebuildListEntries() {
-  const int current = ListIndex();
-  {
-    const QSignalBlocker block(diveList_->selectionModel());
-    listModel_->setStringList({});
-  }
-  AppendListEntries(0);
-  if (current >= 0) {
-    const QSignalBlocker block(diveList_->selectionModel());
     diveList_->setCurrentIndex(listModel_->index(current));
   }
 }
@@ -301,7 +290,7 @@ void ScrbForm::OpenLogbook(const QString& path) {
   context_.Book.LogbookFile = path.toStdString();
   SetCaption();
   settings_.SaveSetting(settings::kLogbookFile, context_.Book.LogbookFile);
-  AppendListEntries(0);
+  SetListEntries(0);
   ReportRead(outcome);
   SelectListIndex(ListCount() - 1);
 }
@@ -316,7 +305,7 @@ void ScrbForm::MergeLogbook(const QString& path) {
   context_.Book.LogbookFile = path.toStdString();
   SetCaption();
   settings_.SaveSetting(settings::kLogbookFile, context_.Book.LogbookFile);
-  AppendListEntries(before);
+  SetListEntries(before);
   ReportRead(outcome);
 }
 
@@ -330,7 +319,7 @@ void ScrbForm::ApplyDisplayOption(int option) {
   // The entries are rebuilt from the dives in memory: reading the file again would drop merged
   // logbooks, computed results and the selection.
   context_.Book.DisplayOptionFlag = option;
-  RebuildListEntries();
+  SetListEntries(0);
   statusLabel_->setText(ToQt(StatusText(context_.Book.DiveCount(), ReadOutcome{})));
 }
 

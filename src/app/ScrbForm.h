@@ -82,8 +82,7 @@ class ScrbForm : public QMainWindow {
   void ShowOptions();
   void SetCaption();
   void ReportRead(const ReadOutcome& outcome);
-  void AppendListEntries(int from);
-  void RebuildListEntries();
+  void SetListEntries(int from);
   void DiveListClick(int row);
   void TabChanged(int index);
   void ScheduleRedraw();

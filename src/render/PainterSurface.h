@@ -51,7 +51,6 @@ class PainterSurface : public ChartSurface {
   // the coordinate system or the surface is degenerate.
   std::optional<QPointF> ToUser(QPointF logicalPoint) const;
   std::optional<QPointF> ToLogical(double x, double y) const;
-  QSizeF LogicalSize() const { return logicalSize_; }
 
   void Cls() override;
   double Width() const override;
