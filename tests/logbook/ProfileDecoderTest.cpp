@@ -16,13 +16,14 @@ DiveRecord Decoded(const std::string& bytes) {
   return dive;
 }
 
-TEST(DecodeProfile, PaddedBlockOfTwentyNineBytesHoldsTwoSamplesWithoutStatus) {
+TEST(DecodeProfile, PaddedBlockOfTwentyNineBytesHoldsTwoSamplesWithoutStatusShorterOnesNone) {
   // Header, padding, two samples, then a lone byte.
   const DiveRecord dive = Decoded(std::string(22, '\x11') + "\0\0\x40\x80\xFF\xFF\x07"s);
   ASSERT_EQ(dive.SampleCount, 2);
   EXPECT_DOUBLE_EQ(dive.SampleDepth[0], 40.3125);
   EXPECT_DOUBLE_EQ(dive.SampleDepth[1], 159.84375);
   EXPECT_EQ(dive.SampleFlags[1], 63);
+  for (size_t length : {0, 21, 25}) EXPECT_EQ(Decoded(std::string(length, '\0')).SampleCount, 0);
 }
 
 TEST(DecodeProfile, StatusByteBelongsToEveryThirdSample) {
@@ -39,10 +40,6 @@ TEST(DecodeProfile, StatusByteBelongsToEveryThirdSample) {
   profile.Samples = test::ProfileBuilder::FromDepths({3, 6, 9, 12, 15, 18});
   profile.Status = {0x11, 0x22};
   EXPECT_EQ(Decoded(profile.Bytes()).SampleStatus[5], 0);
-}
-
-TEST(DecodeProfile, EmptyAndTooShortBlocksHoldNoSamples) {
-  for (size_t length : {0, 21, 25}) EXPECT_EQ(Decoded(std::string(length, '\0')).SampleCount, 0);
 }
 
 }  // namespace
