@@ -42,8 +42,6 @@ struct TestWindow {
     form->LoadWindow();
     return true;
   }
-  // A later run of the program over the same settings file.
-  void Reopen(const TestWindow& earlier) { settings = std::make_unique<QtSettingsStore>(earlier.iniPath); }
 
   QString Status() const { return form->StatusLabel()->text(); }
   QString Entry(int row) const { return form->DiveList()->model()->index(row, 0).data().toString(); }

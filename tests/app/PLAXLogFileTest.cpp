@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "app/PLAXLogFile.h"
@@ -10,51 +9,30 @@
 namespace scrb {
 namespace {
 
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
-}
-
-class LogFileTest : public ::testing::Test {
- protected:
+TEST(LogFile, AppendsAsGivenLineBreaksFirstReopensOnDemandResetDeletesAndFailuresReachTheCaller) {
   QTemporaryDir folder;
-  QString Path(const char* name) const { return folder.filePath(name); }
-};
-
-TEST_F(LogFileTest, AppendsAsGivenLineBreaksFirstReopensOnDemandAndResetDeletes) {
   PLAXLogFile unnamed;  // no name: every write is ignored
   unnamed.LogStringLNFlush("b");
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
 
-  {
-    QFile earlier(Path("run.log"));
-    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-    earlier.write("earlier");
-  }
+  QFile file(folder.filePath("run.log"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("earlier");
+  file.close();
   PLAXLogFile log;
-  log.SetFileName(Path("run.log"));
+  log.SetFileName(file.fileName());
   log.LogString(QString::fromUtf8(" 12.5 m\n\u00e9\t"));
   log.LogClose();
   log.LogStringLN("a");  // reopens
-  log.SetFileName(Path("run.log"));  // the same name keeps the file open
   log.LogStringLNFlush("b");
   EXPECT_FALSE(log.IsOpen());
-  EXPECT_EQ(Contents(Path("run.log")), QByteArray("earlier 12.5 m\n\xC3\xA9\t\r\na\r\nb"));
-
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("earlier 12.5 m\n\xC3\xA9\t\r\na\r\nb"));
+  file.close();
   log.LogReset();
-  EXPECT_FALSE(QFileInfo::exists(Path("run.log")));
-  EXPECT_NO_THROW(log.LogReset());  // nothing left to delete
-}
+  EXPECT_FALSE(file.exists());
 
-TEST_F(LogFileTest, FailureToOpenReachesTheCaller) {
-  PLAXLogFile log;
-  try {
-    log.SetFileName(Path("no/such/folder/run.log"));
-    FAIL() << "no error";
-  } catch (const LogFileError& error) {
-    EXPECT_NE(std::string(error.what()).find("run.log"), std::string::npos);
-  }
+  EXPECT_THROW(log.SetFileName(folder.filePath("no/such/folder/run.log")), LogFileError);
   EXPECT_THROW(log.LogString("x"), LogFileError);
 }
 
