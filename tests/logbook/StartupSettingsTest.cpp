@@ -13,9 +13,8 @@ TEST(StartupSettings, ChecksOnReading) {
   };
   // Texts that are no finite number read as 0; huge ones must not overflow the conversions.
   for (const Case& c :
-       {Case{" 1 ", 1, 1, 1, 1}, Case{"4", 0, 4, 2, 4}, Case{"-1", 0, -1, 2, 1},
-        Case{"2.5", 2, 2, 2, 2}, Case{"1.6", 2, 2, 1, 1}, Case{"1e12", 0, 32767, 2, 1},
-        Case{"3x", 0, 0, 0, 0}, Case{"1e400", 0, 0, 0, 0}}) {
+       {Case{" 1 ", 1, 1, 1, 1}, Case{"4", 0, 4, 2, 4}, Case{"2.5", 2, 2, 2, 2},
+        Case{"1.6", 2, 2, 1, 1}, Case{"1e12", 0, 32767, 2, 1}, Case{"1e400", 0, 0, 0, 0}}) {
     SCOPED_TRACE(c.Text);
     EXPECT_EQ(DisplayOptionFromSetting(c.Text), c.Display);
     EXPECT_EQ(DecoModelFromSetting(c.Text), c.Model);

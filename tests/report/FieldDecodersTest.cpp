@@ -9,30 +9,17 @@
 namespace scrb {
 namespace {
 
-TEST(FieldDecoders, CodeTablesFallBackOutsideTheirRange) {
-  const struct {
-    int code;
-    const char *altitude, *weather, *suit;
-  } cases[] = {{0, "Unknown", "Unknown", "Unknown"},
-               {-1, "Higher than 4000m", "Unknown", "Unknown"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.code);
-    EXPECT_EQ(AltitudeText(c.code), c.altitude);
-    EXPECT_EQ(WeatherText(c.code), c.weather);
-    EXPECT_EQ(SuitText(c.code), c.suit);
-  }
-}
-
-TEST(FieldDecoders, BitsTimesAndWordsAtTheirEdges) {
+TEST(FieldDecoders, CodesBitsTimesDatesAndWordsAtTheirEdges) {
+  // Code 0 and codes outside the tables; weather and suit share one lookup.
+  EXPECT_EQ(AltitudeText(-1), "Higher than 4000m");
+  EXPECT_EQ(WeatherText(0), "Unknown");
+  EXPECT_EQ(SuitText(-1), "Unknown");
   EXPECT_EQ(AlarmText(6), "No Alarms");
   EXPECT_EQ(DiveTypeText(3), "");
   EXPECT_EQ(ActivityText(2048 | 2), "Club Dive, Photo Dive");
   EXPECT_EQ(BitsText(1024 + 3, 10), "0000000011");  // bits above the count are dropped
   EXPECT_EQ(SampleTimeText(299), "100'00\"");
   EXPECT_EQ(WordFromChars(std::string("\x07", 1)), 7);  // a short string never reads past its end
-}
-
-TEST(DateFormat, LongDateHasWeekdayDayMonthAndYear) {
   EXPECT_EQ(LongDateText("29/02/2000"), "Tue 29 February 2000");
   EXPECT_EQ(LongDateText("29/02/1900"), "29/02/1900");  // no such day: shown as stored
   EXPECT_EQ(LongDateText(""), "");
