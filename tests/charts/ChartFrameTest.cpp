@@ -35,7 +35,6 @@ TEST(DrawChartFrame, DepthStyleChartCornersAndLabels) {
   DrawChartFrame(0, 2000, 2500, 0, s, 0);
   // 2000 * 300 / 6575 = 91.3 and 2500 * 300 / 4475 = 167.6 beyond the range, rounded out.
   EXPECT_EQ(Corners(s), std::vector<double>({-92, -56, 2031, 2668}));
-  for (const RecordedOp& op : s.Lines()) EXPECT_EQ(op.Color, kGridColor);
   EXPECT_EQ(GridAt(s, true), Series(0, 100, 21));
   // Down from the surface to 2400, then the upward pass draws only the surface line again.
   EXPECT_EQ(GridAt(s, false), Series(0, 200, 13, {0}));
@@ -46,35 +45,20 @@ TEST(DrawChartFrame, DepthStyleChartCornersAndLabels) {
   EXPECT_EQ(time.Text, "20");
   EXPECT_NEAR(time.X1 + s.TextWidth("20") / 2, 2000, 1e-9);
   EXPECT_NEAR(time.Y1 + s.TextHeight("20") / 2, (s.ScaleBottom() + 2500) / 2, 1e-9);
-  const RecordedOp& depth = labels[33];
-  EXPECT_EQ(depth.Text, "24");
-  EXPECT_NEAR(depth.X1 + s.TextWidth("24") / 2, s.ScaleLeft() / 2, 1e-9);
-  EXPECT_NEAR(depth.Y1 + s.TextHeight("24") / 2, 2400, 1e-9);
-}
-
-// Both passes start at the origin: the first walks toward yBottom, the second toward yTop.
-TEST(DrawChartFrame, HorizontalGridWalksFromTheOriginBothWays) {
-  RecordingSurface across;
-  DrawChartFrame(0, 2000, -1200, 1300, across, 0);
-  EXPECT_EQ(GridAt(across, false), Series(0, -200, 7, Series(0, 200, 7)));
-  RecordingSurface above;  // the origin lies below the plot area
-  DrawChartFrame(0, 2000, 100, 1300, above, 0);
-  EXPECT_EQ(GridAt(above, false), Series(0, 100, 14));
 }
 
 TEST(DrawChartFrame, TimeLabelsThatWouldOverlapAreLeftOutButTheirLinesStay) {
   // 300 twips per character: "0.5" is wider than the 5 mm between grid lines.
   RecordingSurface s(6975, 4875, 300);
   DrawChartFrame(0, 150, 2500, 0, s, 0);
-  std::vector<RecordedOp> timeLabels;
+  std::vector<RecordedOp> time;
   for (const RecordedOp& op : s.Prints()) {
-    if (op.Y1 > 2500) timeLabels.push_back(op);
+    if (op.Y1 > 2500) time.push_back(op);
   }
-  ASSERT_GE(timeLabels.size(), 2u);
-  EXPECT_LT(timeLabels.size(), GridAt(s, true).size());
-  for (size_t i = 1; i < timeLabels.size(); ++i) {
-    const RecordedOp& a = timeLabels[i - 1];
-    EXPECT_GE(timeLabels[i].X1, a.X1 + s.TextWidth(a.Text)) << a.Text;
+  ASSERT_GE(time.size(), 2u);
+  EXPECT_LT(time.size(), GridAt(s, true).size());
+  for (size_t i = 1; i < time.size(); ++i) {
+    EXPECT_GE(time[i].X1, time[i - 1].X1 + s.TextWidth(time[i - 1].Text)) << time[i].Text;
   }
 }
 
@@ -86,9 +70,6 @@ TEST(ChartFrame, SurfacesAndRangesBeyondTheLimitsDrawNothing) {
     DrawChartFrame(0, xRight, 2500, 0, s, 0);
     EXPECT_TRUE(s.Ops().empty()) << width << " wide, to " << xRight;
   }
-  RecordingSurface flat(6975, 0);
-  DrawStripFrame(0, 2000, 600, 0, flat, 0);
-  EXPECT_TRUE(flat.Ops().empty());
 
   RecordingSurface s;
   const ChartValue high = std::numeric_limits<ChartValue>::max();

