@@ -9,7 +9,6 @@
 namespace scrb {
 namespace {
 
-using test::Corners;
 using test::RecordedOp;
 using test::RecordingSurface;
 
@@ -34,7 +33,7 @@ TEST(DrawChartFrame, DepthStyleChartCornersAndLabels) {
   RecordingSurface s;  // 6975 x 4875 twips
   DrawChartFrame(0, 2000, 2500, 0, s, 0);
   // 2000 * 300 / 6575 = 91.3 and 2500 * 300 / 4475 = 167.6 beyond the range, rounded out.
-  EXPECT_EQ(Corners(s), std::vector<double>({-92, -56, 2031, 2668}));
+  EXPECT_EQ(s.Corners(), std::vector<double>({-92, -56, 2031, 2668}));
   EXPECT_EQ(GridAt(s, true), Series(0, 100, 21));
   // Down from the surface to 2400, then the upward pass draws only the surface line again.
   EXPECT_EQ(GridAt(s, false), Series(0, 200, 13, {0}));
@@ -44,7 +43,7 @@ TEST(DrawChartFrame, DepthStyleChartCornersAndLabels) {
   const RecordedOp& time = labels[20];
   EXPECT_EQ(time.Text, "20");
   EXPECT_NEAR(time.X1 + s.TextWidth("20") / 2, 2000, 1e-9);
-  EXPECT_NEAR(time.Y1 + s.TextHeight("20") / 2, (s.ScaleBottom() + 2500) / 2, 1e-9);
+  EXPECT_NEAR(time.Y1 + s.TextHeight("20") / 2, (s.Corners()[3] + 2500) / 2, 1e-9);
 }
 
 TEST(DrawChartFrame, TimeLabelsThatWouldOverlapAreLeftOutButTheirLinesStay) {
@@ -80,7 +79,7 @@ TEST(ChartFrame, SurfacesAndRangesBeyondTheLimitsDrawNothing) {
 TEST(DrawStripFrame, LeavesOutTheEndsAndDrawsNoLabels) {
   RecordingSurface s(6975, 495);
   DrawStripFrame(0, 2000, 600, 0, s, 12345);
-  EXPECT_EQ(Corners(s), std::vector<double>({-92, 0, 2031, 601}));
+  EXPECT_EQ(s.Corners(), std::vector<double>({-92, 0, 2031, 601}));
   EXPECT_EQ(GridAt(s, true), Series(100, 100, 19));  // not at 0, not within a step of 2000
   EXPECT_TRUE(GridAt(s, false).empty());
   EXPECT_TRUE(s.Prints().empty());

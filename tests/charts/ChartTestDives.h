@@ -33,9 +33,4 @@ inline std::vector<RecordedOp> ThickLines(const RecordingSurface& s, int width =
   return lines;
 }
 
-// Left, top, right and bottom of the coordinate system in force.
-inline std::vector<double> Corners(const RecordingSurface& s) {
-  return {s.ScaleLeft(), s.ScaleTop(), s.ScaleRight(), s.ScaleBottom()};
-}
-
 }  // namespace scrb::test

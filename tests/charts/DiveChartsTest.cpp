@@ -84,7 +84,7 @@ TEST(DrawAlarmStrip, RowsLabelsAndMarksPerView) {
     RecordingSurface s(6975, 615);
     DrawAlarmStrip(dive, s, view);
     const size_t rowCount = view == 0 ? 5 : 6;
-    EXPECT_EQ(s.ScaleBottom(), 100.0 * rowCount + 101) << view;
+    EXPECT_EQ(s.Corners()[3], 100.0 * rowCount + 101) << view;
     EXPECT_EQ(s.Texts(), std::vector<std::string>(labels.begin(), labels.begin() + rowCount));
     marks.clear();
     for (const RecordedOp& mark : ThickLines(s)) marks.emplace_back(mark.Y1, mark.Color);

@@ -1,8 +1,8 @@
 #include "support/LogbookBuilder.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -25,9 +25,10 @@ std::string Counted(const std::string& text) {
 }  // namespace
 
 std::string ProfileBuilder::Bytes() const {
-  std::string bytes(22, static_cast<char>(HeaderFill));
+  // Unpadded, the first sample byte sits at 22 and must not be 0, or the reader would take it
+  // for padding.
+  std::string bytes(22, '\x11');
   if (Padding) bytes += std::string(2, '\0');
-  else bytes[21] = static_cast<char>(HeaderFill);
   for (size_t i = 0; i < Samples.size(); ++i) {
     const RawSample& s = Samples[i];
     const int raw = std::clamp(s.RawDepth, 0, 1023);
@@ -40,8 +41,6 @@ std::string ProfileBuilder::Bytes() const {
       bytes += static_cast<char>(minute < Status.size() ? Status[minute] : 0);
     }
   }
-  // Without padding the first sample byte sits at 22 and must not be 0, or the reader would
-  // take it for padding.
   return bytes;
 }
 
@@ -64,25 +63,18 @@ std::string EntryBuilder::Bytes() const {
   b += static_cast<char>((DayCount >> 16) & 0xFF);
   b += static_cast<char>(TimeZone);
   b += Word(DiveTimeMinutes);
-  b += Counted(Location);
-  b += Counted(Site);
+  b += Counted(Location) + Counted(Site);
   b += static_cast<char>(AltitudeClass);
   b += Word(SurfaceIntervalMinutes);
   b += static_cast<char>(Weather);
   b += Word(AirTemperature);
   b += static_cast<char>(Suit);
-  b += Word(TankCapacity);
-  b += Word(MaxDepth);
-  b += Word(DivingTimeMinutes);
-  b += Word(WaterTemperature);
-  b += Word(AirConsumption);
-  b += Word(DiveType);
-  b += Word(DiveActivity);
-  b += Counted(OtherActivities);
-  b += Counted(Partners);
-  b += Counted(Comment);
-  b += Word(Alarms);
-  b += Word(DiveNumber);
+  for (int word : {TankCapacity, MaxDepth, DivingTimeMinutes, WaterTemperature, AirConsumption,
+                   DiveType, DiveActivity}) {
+    b += Word(word);
+  }
+  b += Counted(OtherActivities) + Counted(Partners) + Counted(Comment);
+  b += Word(Alarms) + Word(DiveNumber);
   b += DiveFooter.substr(0, 12);
   b += Word(ProfileLengthOverride >= 0 ? ProfileLengthOverride : static_cast<int>(Profile.size()));
   b += Profile;
@@ -98,7 +90,7 @@ std::string BuildLogbook(const std::vector<EntryBuilder>& entries, int diveCount
 }
 
 DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity,
-                           double airConsumption, double maxDepth) {
+                           double airConsumption) {
   DiveRecord dive;
   dive.DiveNumber = 1;
   dive.ProfileData = profile.Bytes();
@@ -107,28 +99,27 @@ DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity,
   dive.AirConsumption = airConsumption;
   dive.SurfacePressure = 1.0;
   DecodeProfile(dive);
-  if (maxDepth < 0) {
-    maxDepth = 0;
-    for (int i = 0; i < dive.SampleCount; ++i) maxDepth = std::max(maxDepth, dive.SampleDepth[static_cast<size_t>(i)]);
+  dive.MaxDepth = 0;
+  for (int i = 0; i < dive.SampleCount; ++i) {
+    dive.MaxDepth = std::max(dive.MaxDepth, dive.SampleDepth[static_cast<size_t>(i)]);
   }
-  dive.MaxDepth = maxDepth;
   return dive;
 }
 
 std::string SampleLogbook() {
   // The test runner names the source tree; run by hand, the tree is where this file lies.
   const char* root = std::getenv("BATHYSCRIBE_SOURCE_DIR");
-  const std::filesystem::path tree = root != nullptr
-                                         ? std::filesystem::path(root)
-                                         : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+  const std::filesystem::path tree =
+      root != nullptr ? std::filesystem::path(root)
+                      : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
   std::ifstream in(tree / "examples" / "sample.log", std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::string WriteTempFile(const std::string& name, const std::string& bytes) {
   static std::mt19937_64 random{std::random_device{}()};
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("bathyscribe-test-" + std::to_string(random()));
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("bathyscribe-test-" + std::to_string(random()));
   std::filesystem::create_directories(folder);
   const auto path = folder / name;
   std::ofstream out(path, std::ios::binary);

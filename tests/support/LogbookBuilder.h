@@ -22,9 +22,8 @@ struct RawSample {
 struct ProfileBuilder {
   std::vector<RawSample> Samples;
   std::vector<int> Status;
-  bool Padding = false;       // byte 22 is 0 and two bytes are skipped
-  bool FinalStatus = true;    // write the status byte of the last complete group
-  int HeaderFill = 0x11;      // value of the 22 header bytes (byte 22 must be non-zero unpadded)
+  bool Padding = false;     // byte 22 is 0 and two bytes are skipped
+  bool FinalStatus = true;  // write the status byte of the last complete group
 
   std::string Bytes() const;
 
@@ -60,7 +59,7 @@ struct EntryBuilder {
   int Alarms = 0;
   int DiveNumber = 7;
   std::string DiveFooter = std::string(12, '\0');
-  std::string Profile;  // raw profile block
+  std::string Profile;             // raw profile block
   int ProfileLengthOverride = -1;  // write this length word instead of Profile.size() when >= 0
 
   std::string Bytes() const;
@@ -69,10 +68,10 @@ struct EntryBuilder {
 // A whole logbook file: 6 header bytes, the dive count word, 4 more bytes, then the entries.
 std::string BuildLogbook(const std::vector<EntryBuilder>& entries, int diveCountOverride = -1);
 
-// A record as the reader would leave it, with the profile decoded: for tests of everything that
-// works on decoded samples.
+// A record as the reader would leave it, with the profile decoded and the deepest sample as its
+// maximum depth: for tests of everything that works on decoded samples.
 DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity = 12,
-                           double airConsumption = 150, double maxDepth = -1);
+                           double airConsumption = 150);
 
 // The bytes of examples/sample.log.
 std::string SampleLogbook();

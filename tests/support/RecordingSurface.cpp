@@ -11,12 +11,6 @@ RecordingSurface::RecordingSurface(double widthTwips, double heightTwips, double
       x2_(widthTwips),
       y2_(heightTwips) {}
 
-void RecordingSurface::Cls() {
-  currentX_ = 0;
-  currentY_ = 0;
-  ops_.push_back({RecordedOp::Kind::Cls, 0, 0, 0, 0, {}, {}, drawWidth_});
-}
-
 void RecordingSurface::Scale(double x1, double y1, double x2, double y2) {
   x1_ = x1;
   y1_ = y1;
@@ -25,30 +19,10 @@ void RecordingSurface::Scale(double x1, double y1, double x2, double y2) {
   ops_.push_back({RecordedOp::Kind::Scale, x1, y1, x2, y2, {}, {}, drawWidth_});
 }
 
-double RecordingSurface::TwipsToUserX(double twips) const {
-  return width_ == 0 ? 0 : twips * (x2_ - x1_) / width_;
-}
-
-double RecordingSurface::TwipsToUserY(double twips) const {
-  return height_ == 0 ? 0 : twips * (y2_ - y1_) / height_;
-}
-
-double RecordingSurface::ScaleX(double millimetres) const {
-  return TwipsToUserX(millimetres * kTwipsPerMillimetre);
-}
-
-double RecordingSurface::ScaleY(double millimetres) const {
-  return TwipsToUserY(millimetres * kTwipsPerMillimetre);
-}
-
 void RecordingSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
   ops_.push_back({RecordedOp::Kind::Line, x1, y1, x2, y2, color, {}, drawWidth_});
   currentX_ = x2;
   currentY_ = y2;
-}
-
-void RecordingSurface::LineTo(double x2, double y2, Rgb color) {
-  Line(currentX_, currentY_, x2, y2, color);
 }
 
 void RecordingSurface::Print(const std::string& text) {
@@ -62,40 +36,21 @@ double RecordingSurface::TextWidth(const std::string& text) const {
   return TwipsToUserX(charWidth_ * static_cast<double>(text.size()));
 }
 
-double RecordingSurface::TextHeight(const std::string&) const {
-  return TwipsToUserY(textHeight_);
-}
-
-void RecordingSurface::SetDrawWidth(int pixels) {
-  drawWidth_ = pixels;
-  ops_.push_back({RecordedOp::Kind::DrawWidth, 0, 0, 0, 0, {}, {}, pixels});
-}
-
-void RecordingSurface::Refresh() {
-  ops_.push_back({RecordedOp::Kind::Refresh, 0, 0, 0, 0, {}, {}, drawWidth_});
-}
-
 std::vector<RecordedOp> RecordingSurface::OpsOf(RecordedOp::Kind kind) const {
-  std::vector<RecordedOp> result;
-  for (const RecordedOp& op : ops_) {
-    if (op.Type == kind) result.push_back(op);
-  }
+  std::vector<RecordedOp> result = ops_;
+  std::erase_if(result, [kind](const RecordedOp& op) { return op.Type != kind; });
   return result;
 }
 
 std::vector<RecordedOp> RecordingSurface::LinesOf(Rgb color) const {
-  std::vector<RecordedOp> result;
-  for (const RecordedOp& op : ops_) {
-    if (op.Type == RecordedOp::Kind::Line && op.Color == color) result.push_back(op);
-  }
+  std::vector<RecordedOp> result = Lines();
+  std::erase_if(result, [color](const RecordedOp& op) { return op.Color != color; });
   return result;
 }
 
 std::vector<std::string> RecordingSurface::Texts() const {
   std::vector<std::string> result;
-  for (const RecordedOp& op : ops_) {
-    if (op.Type == RecordedOp::Kind::Print) result.push_back(op.Text);
-  }
+  for (const RecordedOp& op : Prints()) result.push_back(op.Text);
   return result;
 }
 

@@ -13,10 +13,7 @@ struct RecordedOp {
   Kind Type = Kind::Line;
   // Line: from (X1, Y1) to (X2, Y2). Print: the pen position in (X1, Y1).
   // Scale: the corners (X1, Y1)-(X2, Y2). DrawWidth: nothing here, see DrawWidth.
-  double X1 = 0;
-  double Y1 = 0;
-  double X2 = 0;
-  double Y2 = 0;
+  double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
   Rgb Color;
   std::string Text;
   int DrawWidth = 1;  // the pen width in force (for DrawWidth: the new width)
@@ -33,29 +30,35 @@ class RecordingSurface : public ChartSurface {
   explicit RecordingSurface(double widthTwips = 6975, double heightTwips = 4875,
                             double charWidthTwips = 100, double textHeightTwips = 200);
 
-  void Cls() override;
+  void Cls() override {
+    currentX_ = currentY_ = 0;
+    Record(RecordedOp::Kind::Cls);
+  }
   double Width() const override { return width_; }
   double Height() const override { return height_; }
   void Scale(double x1, double y1, double x2, double y2) override;
-  double ScaleX(double millimetres) const override;
-  double ScaleY(double millimetres) const override;
+  double ScaleX(double mm) const override { return TwipsToUserX(mm * kTwipsPerMillimetre); }
+  double ScaleY(double mm) const override { return TwipsToUserY(mm * kTwipsPerMillimetre); }
   void Line(double x1, double y1, double x2, double y2, Rgb color) override;
-  void LineTo(double x2, double y2, Rgb color) override;
+  void LineTo(double x2, double y2, Rgb color) override {
+    Line(currentX_, currentY_, x2, y2, color);
+  }
   double CurrentX() const override { return currentX_; }
   double CurrentY() const override { return currentY_; }
   void SetCurrentX(double x) override { currentX_ = x; }
   void SetCurrentY(double y) override { currentY_ = y; }
   void Print(const std::string& text) override;
   double TextWidth(const std::string& text) const override;
-  double TextHeight(const std::string& text) const override;
-  void SetDrawWidth(int pixels) override;
-  void Refresh() override;
+  double TextHeight(const std::string&) const override { return TwipsToUserY(textHeight_); }
+  void SetDrawWidth(int w) override {
+    drawWidth_ = w;
+    Record(RecordedOp::Kind::DrawWidth);
+  }
+  void Refresh() override { Record(RecordedOp::Kind::Refresh); }
 
   int DrawWidth() const { return drawWidth_; }
-  double ScaleLeft() const { return x1_; }
-  double ScaleTop() const { return y1_; }
-  double ScaleRight() const { return x2_; }
-  double ScaleBottom() const { return y2_; }
+  // Left, top, right and bottom of the coordinate system in force.
+  std::vector<double> Corners() const { return {x1_, y1_, x2_, y2_}; }
 
   // Every operation since construction or the last Forget, in order.
   const std::vector<RecordedOp>& Ops() const { return ops_; }
@@ -67,8 +70,9 @@ class RecordingSurface : public ChartSurface {
   void Forget() { ops_.clear(); }
 
  private:
-  double TwipsToUserX(double twips) const;
-  double TwipsToUserY(double twips) const;
+  double TwipsToUserX(double t) const { return width_ == 0 ? 0 : t * (x2_ - x1_) / width_; }
+  double TwipsToUserY(double t) const { return height_ == 0 ? 0 : t * (y2_ - y1_) / height_; }
+  void Record(RecordedOp::Kind kind) { ops_.push_back({kind, 0, 0, 0, 0, {}, {}, drawWidth_}); }
 
   double width_;
   double height_;
