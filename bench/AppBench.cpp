@@ -17,7 +17,7 @@
 
 #include "BenchLogbook.h"
 #include "app/AppContext.h"
-#include "app/ScrbForm.h"
+#include "app/MainWindow.h"
 #include "app/SettingsStore.h"
 #include "logbook/StartupSettings.h"
 
@@ -51,7 +51,7 @@ struct Window {
   QTemporaryDir folder;
   scrb::QtSettingsStore settings{folder.filePath("scrb.ini")};
   scrb::AppContext context;
-  std::unique_ptr<scrb::ScrbForm> form;
+  std::unique_ptr<scrb::MainWindow> form;
 
   Window(const std::string& logbook, int width, int height, int tab = 1) {
     namespace key = scrb::settings;
@@ -66,7 +66,7 @@ struct Window {
   }
 
   void Start() {
-    form = std::make_unique<scrb::ScrbForm>(context, settings);
+    form = std::make_unique<scrb::MainWindow>(context, settings);
     form->ShowMessage = [](const QString&) {};
     form->StartUp();
     form->LoadWindow();

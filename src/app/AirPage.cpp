@@ -25,18 +25,18 @@ AirPage::AirPage(AppContext& context, QWidget* parent) : DivePage(context, paren
   tankPicture_->setObjectName("TankPicture");
   airPicture_ = new ChartView(this);
   airPicture_->setObjectName("AirPicture");
-  label44_ = new QLabel(this);
-  label44_->setObjectName("Label44");
-  label44_->setTextFormat(Qt::PlainText);
+  airReadout_ = new QLabel(this);
+  airReadout_->setObjectName("Label44");
+  airReadout_->setTextFormat(Qt::PlainText);
   // The readout's length changes with every mouse move; it must never push the window wider.
-  label44_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  airReadout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Caption(kTankChartCaption, "Label45", this));
   layout->addWidget(tankPicture_, 1);
   layout->addWidget(Caption(kBreathRateChartCaption, "Label46", this));
   layout->addWidget(airPicture_, 1);
-  layout->addWidget(label44_);
+  layout->addWidget(airReadout_);
 
   connect(tankPicture_, &ChartView::MouseMoved, this, &AirPage::TankPictureMouseMove);
   connect(airPicture_, &ChartView::MouseMoved, this, &AirPage::AirPictureMouseMove);
@@ -49,24 +49,24 @@ void AirPage::ShowDive(int index) {
 
   // The readout and its cursors belonged to the charts about to be replaced; a dive whose
   // estimate already exists leaves the label empty until the mouse moves.
-  label44_->clear();
+  airReadout_->clear();
   tankPicture_->HideCursor();
   airPicture_->HideCursor();
 
   sinceLabelPainted_.invalidate();
   ComputeAirModel(dive, [this](const std::string& caption) { ShowAirCaption(caption); });
-  if (sinceLabelPainted_.isValid()) label44_->repaint();  // the summary may have come too soon
+  if (sinceLabelPainted_.isValid()) airReadout_->repaint();  // the summary may have come too soon
   DrawBreathRateChart(dive, airPicture_->Surface());
   DrawTankChart(dive, tankPicture_->Surface());
 }
 
 void AirPage::ShowAirCaption(const std::string& caption) {
-  label44_->setText(QString::fromStdString(caption));
+  airReadout_->setText(QString::fromStdString(caption));
   // The passes block the event loop, so the count is painted at once; but a slowly settling dive
   // runs a thousand passes, and painting each would cost far more than computing it.
   constexpr qint64 kRepaintMilliseconds = 20;
   if (sinceLabelPainted_.isValid() && !sinceLabelPainted_.hasExpired(kRepaintMilliseconds)) return;
-  label44_->repaint();
+  airReadout_->repaint();
   sinceLabelPainted_.start();
 }
 
@@ -77,7 +77,7 @@ void AirPage::AirPictureMouseMove(double x, double) {
   const std::optional<std::string> caption = AirReadoutCaption(book.Current(), static_cast<float>(x));
   if (!caption) return;
 
-  label44_->setText(QString::fromStdString(*caption));
+  airReadout_->setText(QString::fromStdString(*caption));
   tankPicture_->SetCursorX(x);
   airPicture_->SetCursorX(x);
   readouts.AirCursorX = static_cast<float>(x);

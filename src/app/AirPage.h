@@ -26,14 +26,14 @@ class AirPage : public DivePage {
 
   ChartView* TankPicture() const { return tankPicture_; }
   ChartView* AirPicture() const { return airPicture_; }
-  QLabel* Label44() const { return label44_; }
+  QLabel* AirReadout() const { return airReadout_; }
 
  private:
   void ShowAirCaption(const std::string& caption);
 
   ChartView* tankPicture_ = nullptr;
   ChartView* airPicture_ = nullptr;
-  QLabel* label44_ = nullptr;
+  QLabel* airReadout_ = nullptr;
   QElapsedTimer sinceLabelPainted_;
 };
 

@@ -84,12 +84,12 @@ std::optional<int32_t> SampleUnderMouse(const AppContext& context, double x) {
 DepthChartPage::DepthChartPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
   depthPicture_ = NewChart("DepthPicture1", this);
   alarmPicture_ = NewChart("AlarmPicture1", this);
-  label40_ = NewLabel("Label40_1", QString(), this);
-  label42_ = NewDepthReadout("Label42_1", this);
+  depthTitle_ = NewLabel("Label40_1", QString(), this);
+  depthReadout_ = NewDepthReadout("Label42_1", this);
 
   auto* layout = new QVBoxLayout(this);
   layout->setSpacing(0);
-  layout->addLayout(LabelRow(label40_, label42_));
+  layout->addLayout(LabelRow(depthTitle_, depthReadout_));
   layout->addSpacing(kLabelGapPixels);
   AddProfile(layout, depthPicture_, alarmPicture_, TwipsToPixels(kDiveAlarmStripTwips, this));
 
@@ -102,10 +102,10 @@ void DepthChartPage::ShowDive(int index) {
   if (found == nullptr) return;
   const DiveRecord& dive = *found;
 
-  label42_->clear();
+  depthReadout_->clear();
   depthPicture_->HideCursor();
   alarmPicture_->HideCursor();
-  label40_->setText(Text(DepthChartTitle(dive)));
+  depthTitle_->setText(Text(DepthChartTitle(dive)));
   DrawDepthChart(dive, depthPicture_->Surface());
   DrawAlarmStrip(dive, alarmPicture_->Surface(), 1);
 }
@@ -113,7 +113,7 @@ void DepthChartPage::ShowDive(int index) {
 void DepthChartPage::DepthPictureMouseMove(double x, double) {
   const std::optional<int32_t> sample = SampleUnderMouse(context_, x);
   if (!sample) return;
-  label42_->setText(Text(DepthReadoutText(context_.Book.Current(), *sample)));
+  depthReadout_->setText(Text(DepthReadoutText(context_.Book.Current(), *sample)));
   depthPicture_->SetCursorX(x);
   alarmPicture_->SetCursorX(x);
   context_.Readouts.DepthCursorX[1] = static_cast<float>(x);
@@ -123,18 +123,18 @@ SpeedPage::SpeedPage(AppContext& context, QWidget* parent) : DivePage(context, p
   depthPicture_ = NewChart("DepthPicture0", this);
   alarmPicture_ = NewChart("AlarmPicture0", this);
   dDepthPicture_ = NewChart("DDepthPicture", this);
-  label40_ = NewLabel("Label40_0", QString(), this);
-  label42_ = NewDepthReadout("Label42_0", this);
-  label43_ = NewReadout("Label43", " Vertical Speed=-000.0 m/min", this);
-  QLabel* label41 = NewLabel("Label41", Text(kSpeedChartTitle), this);
+  depthTitle_ = NewLabel("Label40_0", QString(), this);
+  depthReadout_ = NewDepthReadout("Label42_0", this);
+  speedReadout_ = NewReadout("Label43", " Vertical Speed=-000.0 m/min", this);
+  QLabel* speedTitle = NewLabel("Label41", Text(kSpeedChartTitle), this);
 
   auto* layout = new QVBoxLayout(this);
   layout->setSpacing(0);
-  layout->addLayout(LabelRow(label40_, label42_));
+  layout->addLayout(LabelRow(depthTitle_, depthReadout_));
   layout->addSpacing(kLabelGapPixels);
   AddProfile(layout, depthPicture_, alarmPicture_, TwipsToPixels(kSpeedAlarmStripTwips, this));
   layout->addSpacing(kLabelGapPixels);
-  layout->addLayout(LabelRow(label41, label43_));
+  layout->addLayout(LabelRow(speedTitle, speedReadout_));
   layout->addSpacing(kLabelGapPixels);
   layout->addWidget(dDepthPicture_, 1);
 
@@ -148,12 +148,12 @@ void SpeedPage::ShowDive(int index) {
   if (found == nullptr) return;
   const DiveRecord& dive = *found;
 
-  label42_->clear();
-  label43_->clear();
+  depthReadout_->clear();
+  speedReadout_->clear();
   depthPicture_->HideCursor();
   alarmPicture_->HideCursor();
   dDepthPicture_->HideCursor();
-  label40_->setText(Text(DepthChartTitle(dive)));
+  depthTitle_->setText(Text(DepthChartTitle(dive)));
   DrawDepthChart(dive, depthPicture_->Surface());
   DrawVerticalSpeedChart(dive, dDepthPicture_->Surface());
   DrawAlarmStrip(dive, alarmPicture_->Surface(), 0);
@@ -163,7 +163,7 @@ void SpeedPage::DepthPictureMouseMove(double x, double) {
   const std::optional<int32_t> sample = SampleUnderMouse(context_, x);
   if (!sample) return;
   const DiveRecord& dive = context_.Book.Current();
-  label42_->setText(Text(DepthReadoutText(dive, *sample)));
+  depthReadout_->setText(Text(DepthReadoutText(dive, *sample)));
   depthPicture_->SetCursorX(x);
   alarmPicture_->SetCursorX(x);
   context_.Readouts.DepthCursorX[0] = static_cast<float>(x);
@@ -171,7 +171,7 @@ void SpeedPage::DepthPictureMouseMove(double x, double) {
   // The first sample has no speed of its own: the speed readout keeps what it showed.
   const std::optional<std::string> speed = SpeedReadoutText(dive, *sample);
   if (!speed) return;
-  label43_->setText(Text(*speed));
+  speedReadout_->setText(Text(*speed));
   dDepthPicture_->SetCursorX(x);
   context_.Readouts.SpeedCursorX = static_cast<float>(x);
 }

@@ -21,14 +21,14 @@ class DepthChartPage : public DivePage {
 
   ChartView* DepthPicture() const { return depthPicture_; }
   ChartView* AlarmPicture() const { return alarmPicture_; }
-  QLabel* Label40() const { return label40_; }
-  QLabel* Label42() const { return label42_; }
+  QLabel* DepthTitle() const { return depthTitle_; }
+  QLabel* DepthReadout() const { return depthReadout_; }
 
  private:
   ChartView* depthPicture_ = nullptr;
   ChartView* alarmPicture_ = nullptr;
-  QLabel* label40_ = nullptr;
-  QLabel* label42_ = nullptr;
+  QLabel* depthTitle_ = nullptr;
+  QLabel* depthReadout_ = nullptr;
 };
 
 // The "Vertical &Speed" page: the depth profile and five-row alarm strip of view 0 above the
@@ -45,17 +45,17 @@ class SpeedPage : public DivePage {
   ChartView* DepthPicture() const { return depthPicture_; }
   ChartView* AlarmPicture() const { return alarmPicture_; }
   ChartView* DDepthPicture() const { return dDepthPicture_; }
-  QLabel* Label40() const { return label40_; }
-  QLabel* Label42() const { return label42_; }
-  QLabel* Label43() const { return label43_; }
+  QLabel* DepthTitle() const { return depthTitle_; }
+  QLabel* DepthReadout() const { return depthReadout_; }
+  QLabel* SpeedReadout() const { return speedReadout_; }
 
  private:
   ChartView* depthPicture_ = nullptr;
   ChartView* alarmPicture_ = nullptr;
   ChartView* dDepthPicture_ = nullptr;
-  QLabel* label40_ = nullptr;
-  QLabel* label42_ = nullptr;
-  QLabel* label43_ = nullptr;
+  QLabel* depthTitle_ = nullptr;
+  QLabel* depthReadout_ = nullptr;
+  QLabel* speedReadout_ = nullptr;
 };
 
 }  // namespace scrb

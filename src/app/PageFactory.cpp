@@ -3,7 +3,7 @@
 #include "app/GeneralPage.h"
 #include "app/PhysPage.h"
 #include "app/RawDataPage.h"
-#include "app/ScrbForm.h"
+#include "app/MainWindow.h"
 #include "app/TissuePage.h"
 
 namespace scrb {

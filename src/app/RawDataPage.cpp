@@ -42,35 +42,35 @@ QString BoxText(const std::string& text) {
 }  // namespace
 
 RawDataPage::RawDataPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
-  text1_ = new QPlainTextEdit(this);
-  text1_->setObjectName("Text1");
-  text1_->setReadOnly(true);
+  rawText_ = new QPlainTextEdit(this);
+  rawText_->setObjectName("Text1");
+  rawText_->setReadOnly(true);
   // Read-only, but with a caret that the keyboard moves, as in a viewer.
-  text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  text1_->setFont(ReportFont());
+  rawText_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  rawText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  rawText_->setFont(ReportFont());
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(text1_);
+  layout->addWidget(rawText_);
 }
 
 void RawDataPage::ShowDive(int index) {
   DiveRecord* found = context_.Book.DiveAt(index);
   if (found == nullptr) {
-    text1_->clear();
+    rawText_->clear();
     return;
   }
   DiveRecord& dive = *found;
   DecodeProfile(dive);
 
-  const int caret = text1_->textCursor().position();
-  const int scroll = text1_->verticalScrollBar()->value();
-  text1_->setPlainText(BoxText(DetailsText(dive) + RawDumpText(dive)));
-  if (text1_->document()->characterCount() - 1 > caret) {
-    QTextCursor cursor = text1_->textCursor();
+  const int caret = rawText_->textCursor().position();
+  const int scroll = rawText_->verticalScrollBar()->value();
+  rawText_->setPlainText(BoxText(DetailsText(dive) + RawDumpText(dive)));
+  if (rawText_->document()->characterCount() - 1 > caret) {
+    QTextCursor cursor = rawText_->textCursor();
     cursor.setPosition(caret);
-    text1_->setTextCursor(cursor);
+    rawText_->setTextCursor(cursor);
     // Keep the same lines in view, not merely the caret somewhere on screen.
-    text1_->verticalScrollBar()->setValue(scroll);
+    rawText_->verticalScrollBar()->setValue(scroll);
   }
 }
 

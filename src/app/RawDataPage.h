@@ -14,10 +14,10 @@ class RawDataPage : public DivePage {
   explicit RawDataPage(AppContext& context, QWidget* parent = nullptr);
   void ShowDive(int index) override;
 
-  QPlainTextEdit* TextBox() const { return text1_; }
+  QPlainTextEdit* TextBox() const { return rawText_; }
 
  private:
-  QPlainTextEdit* text1_ = nullptr;
+  QPlainTextEdit* rawText_ = nullptr;
 };
 
 }  // namespace scrb

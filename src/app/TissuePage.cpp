@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/ChartView.h"
-#include "app/ScrbLeg.h"
+#include "app/ModelWindow.h"
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/SaturationReadout.h"
@@ -32,29 +32,29 @@ QLabel* ValueLabel(const QString& name, QWidget* parent) {
 TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
   auto* label50 = new QLabel("Nitrogen Partial Pressure in tissues", this);
   label50->setObjectName("Label50");
-  label52_ = ValueLabel("Label52", this);
+  pressureReadout_ = ValueLabel("Label52", this);
   satuPicture_ = new ChartView(this);
   satuPicture_->setObjectName("SatuPicture");
 
   auto* label51 = new QLabel("% Allowed Nitrogen Over-Saturation coefficient", this);
   label51->setObjectName("Label51");
-  label53_ = ValueLabel("Label53", this);
+  overSaturationReadout_ = ValueLabel("Label53", this);
   satuRelPicture_ = new ChartView(this);
   satuRelPicture_->setObjectName("SatuRelPicture");
 
-  label54_ = ValueLabel("Label54", this);
-  command2_ = new QPushButton("Change Model ...", this);
-  command2_->setObjectName("Command2");
+  maxOverSaturationLabel_ = ValueLabel("Label54", this);
+  changeModelButton_ = new QPushButton("Change Model ...", this);
+  changeModelButton_->setObjectName("Command2");
 
   auto* pressureTitle = new QHBoxLayout;
   pressureTitle->addWidget(label50);
-  pressureTitle->addWidget(label52_, 1);
+  pressureTitle->addWidget(pressureReadout_, 1);
   auto* overTitle = new QHBoxLayout;
   overTitle->addWidget(label51);
-  overTitle->addWidget(label53_, 1);
+  overTitle->addWidget(overSaturationReadout_, 1);
   auto* bottom = new QHBoxLayout;
-  bottom->addWidget(command2_);
-  bottom->addWidget(label54_, 1);
+  bottom->addWidget(changeModelButton_);
+  bottom->addWidget(maxOverSaturationLabel_, 1);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(pressureTitle);
@@ -65,7 +65,7 @@ TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context,
 
   connect(satuPicture_, &ChartView::MouseMoved, this, &TissuePage::SatuPictureMouseMove);
   connect(satuRelPicture_, &ChartView::MouseMoved, this, &TissuePage::SatuPictureMouseMove);
-  connect(command2_, &QPushButton::clicked, this, &TissuePage::Command2Click);
+  connect(changeModelButton_, &QPushButton::clicked, this, &TissuePage::ChangeModelClick);
 }
 
 void TissuePage::ShowDive(int index) {
@@ -75,8 +75,8 @@ void TissuePage::ShowDive(int index) {
   const DecoModel& model = context_.Model;
 
   // The readouts belonged to the charts about to be replaced.
-  label52_->clear();
-  label53_->clear();
+  pressureReadout_->clear();
+  overSaturationReadout_->clear();
   satuPicture_->HideCursor();
   satuRelPicture_->HideCursor();
 
@@ -84,7 +84,7 @@ void TissuePage::ShowDive(int index) {
   DrawTissuePressureChart(dive, model, satuPicture_->Surface());
   DrawOverSaturationChart(dive, model, satuRelPicture_->Surface());
   // A dive without results must not go on showing the previous dive's summary.
-  label54_->setText(QString::fromStdString(MaxOverSaturationText(dive, model)));
+  maxOverSaturationLabel_->setText(QString::fromStdString(MaxOverSaturationText(dive, model)));
 }
 
 void TissuePage::ShowProgress() {
@@ -100,23 +100,23 @@ void TissuePage::SatuPictureMouseMove(double x, double) {
       ReadSaturation(book.Current(), context_.Model, static_cast<float>(x));
   if (!readout) return;
 
-  label52_->setText(QString::fromStdString(readout->PressureText));
-  label53_->setText(QString::fromStdString(readout->OverSaturationText));
+  pressureReadout_->setText(QString::fromStdString(readout->PressureText));
+  overSaturationReadout_->setText(QString::fromStdString(readout->OverSaturationText));
   satuPicture_->SetCursorX(x);
   satuRelPicture_->SetCursorX(x);
   readouts.SatuCursorX = static_cast<float>(x);
 }
 
-ScrbLeg* TissuePage::ModelWindow() {
+ModelWindow* TissuePage::Models() {
   if (modelWindow_ == nullptr) {
-    modelWindow_ = new ScrbLeg(context_, window());
-    connect(modelWindow_, &ScrbLeg::Closed, this, &TissuePage::RedrawRequested);
+    modelWindow_ = new ModelWindow(context_, window());
+    connect(modelWindow_, &ModelWindow::Closed, this, &TissuePage::RedrawRequested);
   }
   return modelWindow_;
 }
 
-void TissuePage::Command2Click() {
-  ModelWindow()->Open();
+void TissuePage::ChangeModelClick() {
+  Models()->Open();
 }
 
 }  // namespace scrb

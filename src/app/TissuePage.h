@@ -8,7 +8,7 @@ class QPushButton;
 namespace scrb {
 
 class ChartView;
-class ScrbLeg;
+class ModelWindow;
 
 // The "&Tissue Sat" page: the nitrogen pressure and over-saturation of every tissue of the
 // loaded model over the dive, their readouts, and the way to the model window.
@@ -22,27 +22,27 @@ class TissuePage : public DivePage {
   // One readout for both charts: they share their time axis.
   void SatuPictureMouseMove(double x, double y);
   // "Change Model ...": opens the model window modally.
-  void Command2Click();
+  void ChangeModelClick();
 
   ChartView* SatuPicture() const { return satuPicture_; }
   ChartView* SatuRelPicture() const { return satuRelPicture_; }
-  QLabel* Label52() const { return label52_; }
-  QLabel* Label53() const { return label53_; }
-  QLabel* Label54() const { return label54_; }
-  QPushButton* Command2() const { return command2_; }
+  QLabel* PressureReadout() const { return pressureReadout_; }
+  QLabel* OverSaturationReadout() const { return overSaturationReadout_; }
+  QLabel* MaxOverSaturationLabel() const { return maxOverSaturationLabel_; }
+  QPushButton* ChangeModelButton() const { return changeModelButton_; }
   // The model window, created on first use and kept for later openings.
-  ScrbLeg* ModelWindow();
+  ModelWindow* Models();
 
  private:
   void ShowProgress();
 
   ChartView* satuPicture_ = nullptr;
   ChartView* satuRelPicture_ = nullptr;
-  QLabel* label52_ = nullptr;
-  QLabel* label53_ = nullptr;
-  QLabel* label54_ = nullptr;
-  QPushButton* command2_ = nullptr;
-  ScrbLeg* modelWindow_ = nullptr;
+  QLabel* pressureReadout_ = nullptr;
+  QLabel* overSaturationReadout_ = nullptr;
+  QLabel* maxOverSaturationLabel_ = nullptr;
+  QPushButton* changeModelButton_ = nullptr;
+  ModelWindow* modelWindow_ = nullptr;
 };
 
 }  // namespace scrb

@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/AppContext.h"
-#include "app/ScrbForm.h"
+#include "app/MainWindow.h"
 #include "app/SettingsStore.h"
 
 int main(int argc, char** argv) {
@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Bathyscribe");
   scrb::AppContext context;
   scrb::QtSettingsStore settings;
-  scrb::ScrbForm form(context, settings);
+  scrb::MainWindow form(context, settings);
   // A logbook named on the command line is opened as File > Open would, in place of the last one.
   const QStringList arguments = QApplication::arguments();
   const bool logbookNamed = arguments.size() > 1;

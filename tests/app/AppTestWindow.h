@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/AppContext.h"
-#include "app/ScrbForm.h"
+#include "app/MainWindow.h"
 #include "app/SettingsStore.h"
 #include "support/LogbookBuilder.h"
 
@@ -21,7 +21,7 @@ struct TestWindow {
   QString iniPath = folder.filePath("scrb.ini");
   std::unique_ptr<QtSettingsStore> settings = std::make_unique<QtSettingsStore>(iniPath);
   AppContext context;
-  std::unique_ptr<ScrbForm> form;
+  std::unique_ptr<MainWindow> form;
   QStringList messages;
   int quits = 0;
   int disclaimerShown = 0;
@@ -29,7 +29,7 @@ struct TestWindow {
 
   // Starts as the program does; false when the disclaimer was refused.
   bool Start() {
-    form = std::make_unique<ScrbForm>(context, *settings);
+    form = std::make_unique<MainWindow>(context, *settings);
     form->ShowMessage = [this](const QString& text) { messages << text; };
     // Quitting the test program's application would end every event loop that follows.
     form->Quit = [this] { ++quits; };
@@ -53,7 +53,7 @@ struct TestWindow {
   std::string Saved(const std::string& key) const { return settings->GetSetting(key, "<absent>"); }
   // Every page of the selected dive, as a diver clicking through the tabs would see them.
   void ShowEveryPage() {
-    for (int page = 0; page < ScrbForm::kPageCount; ++page) form->DiveTab()->setCurrentIndex(page);
+    for (int page = 0; page < MainWindow::kPageCount; ++page) form->DiveTab()->setCurrentIndex(page);
   }
 };
 

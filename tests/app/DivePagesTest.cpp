@@ -15,7 +15,7 @@
 #include "app/DepthPages.h"
 #include "app/GeneralPage.h"
 #include "app/RawDataPage.h"
-#include "app/ScrbLeg.h"
+#include "app/ModelWindow.h"
 #include "app/TissuePage.h"
 #include "charts/ChartTestDives.h"
 #include "saturation/SaturationFixtures.h"
@@ -72,13 +72,13 @@ TEST_F(DivePages, DepthReadoutMovesLabelAndBothCursorsOfItsView) {
   DepthChartPage page(context);
   Open(page);
   Show(page, 0);
-  EXPECT_EQ(page.Label40()->text(), "Dive Number: 12  Depth (meters) versus Time (minutes)");
+  EXPECT_EQ(page.DepthTitle()->text(), "Dive Number: 12  Depth (meters) versus Time (minutes)");
   // 0 rounds to -1, the first sample; 50 is halfway and goes to the even one; 200 is T, the last.
   for (const auto& [x, text] : {std::pair{0.0, "Time=00'20\" Depth=3.0 m"},
                                 std::pair{50.0, "Time=00'20\" Depth=3.0 m"},
                                 std::pair{200.0, "Time=02'00\" Depth=2.5 m"}}) {
     emit page.AlarmPicture()->MouseMoved(x, 300);
-    EXPECT_EQ(page.Label42()->text().toStdString(), text) << x;
+    EXPECT_EQ(page.DepthReadout()->text().toStdString(), text) << x;
     EXPECT_EQ(page.DepthPicture()->CursorX(), x);
   }
 
@@ -87,12 +87,12 @@ TEST_F(DivePages, DepthReadoutMovesLabelAndBothCursorsOfItsView) {
   context.Readouts.ChartsReady = false;
   emit page.DepthPicture()->MouseMoved(100, 0);
   context.Readouts.ChartsReady = true;
-  EXPECT_EQ(page.Label42()->text().toStdString(), "Time=02'00\" Depth=2.5 m");
+  EXPECT_EQ(page.DepthReadout()->text().toStdString(), "Time=02'00\" Depth=2.5 m");
   EXPECT_EQ(page.AlarmPicture()->CursorX(), 200);
 
   Show(page, 1);  // no samples: the readout is cleared and stays so
   emit page.DepthPicture()->MouseMoved(0, 0);
-  EXPECT_TRUE(page.Label42()->text().isEmpty());
+  EXPECT_TRUE(page.DepthReadout()->text().isEmpty());
   EXPECT_FALSE(page.DepthPicture()->CursorX());
 }
 
@@ -102,11 +102,11 @@ TEST_F(DivePages, SpeedReadoutOnlyFromTheSecondSample) {
   Open(page);
   Show(page, 0);
   emit page.DDepthPicture()->MouseMoved(10, -500);  // sample 0: no speed yet
-  EXPECT_TRUE(page.Label43()->text().isEmpty());
+  EXPECT_TRUE(page.SpeedReadout()->text().isEmpty());
   EXPECT_FALSE(page.DDepthPicture()->CursorX());
 
   emit page.DepthPicture()->MouseMoved(66, 0);  // sample 1
-  EXPECT_EQ(page.Label43()->text().toStdString(), " Vertical Speed=-9.0 m/min");
+  EXPECT_EQ(page.SpeedReadout()->text().toStdString(), " Vertical Speed=-9.0 m/min");
   EXPECT_EQ(page.DDepthPicture()->CursorX(), 66);
 }
 
@@ -116,13 +116,13 @@ TEST_F(DivePages, OneAirReadoutMovesTheCursorOnBothAirCharts) {
   Open(page);
   Show(page, 0);
   page.TankPictureMouseMove(250, 0);
-  EXPECT_TRUE(page.Label44()->text().contains("Time=02'00\""));
+  EXPECT_TRUE(page.AirReadout()->text().contains("Time=02'00\""));
   EXPECT_EQ(page.AirPicture()->CursorX(), 250);
 
   // A dive without estimate: the cursors go with the old charts and the readout stays quiet.
   Show(page, 1);
   page.AirPictureMouseMove(100, 0);
-  EXPECT_EQ(page.Label44()->text(), "");
+  EXPECT_EQ(page.AirReadout()->text(), "");
   EXPECT_FALSE(page.AirPicture()->CursorX().has_value());
 }
 
@@ -176,46 +176,46 @@ class TissuePageTest : public DivePages {
 TEST_F(TissuePageTest, SummaryAndReadoutOverBothCharts) {
   Show(1);
   // The fast tissue peaks on the final surface step, sample 30.
-  EXPECT_TRUE(page.Label54()->text().startsWith("Max Oversaturation = "));
-  EXPECT_TRUE(page.Label54()->text().endsWith(" % at Time=10'20\" on tissue 1"))
-      << page.Label54()->text().toStdString();
+  EXPECT_TRUE(page.MaxOverSaturationLabel()->text().startsWith("Max Oversaturation = "));
+  EXPECT_TRUE(page.MaxOverSaturationLabel()->text().endsWith(" % at Time=10'20\" on tissue 1"))
+      << page.MaxOverSaturationLabel()->text().toStdString();
   emit page.SatuRelPicture()->MouseMoved(1000, 0);
-  EXPECT_TRUE(page.Label52()->text().startsWith("Time=10'00\", Depth=18.4 m, Max="));
-  EXPECT_TRUE(page.Label53()->text().startsWith("Max="));
+  EXPECT_TRUE(page.PressureReadout()->text().startsWith("Time=10'00\", Depth=18.4 m, Max="));
+  EXPECT_TRUE(page.OverSaturationReadout()->text().startsWith("Max="));
   EXPECT_EQ(page.SatuPicture()->CursorX(), 1000);
 
   // Showing the dive again wipes the readouts, and results of another model give none.
   Show(1);
   LoadDecoModel(context.Model, 2);  // results still of the 8-tissue model
   page.SatuPictureMouseMove(500, 0);
-  EXPECT_EQ(page.Label52()->text(), "");
+  EXPECT_EQ(page.PressureReadout()->text(), "");
   EXPECT_FALSE(page.SatuPicture()->CursorX());
 
   // A dive without samples has no summary of its own and must not keep the previous one.
   Show(2);
-  EXPECT_EQ(page.Label54()->text(), "");
+  EXPECT_EQ(page.MaxOverSaturationLabel()->text(), "");
 }
 
 TEST_F(TissuePageTest, ModelWindowAppliesTypedPressureToTheSelectedDiveOnClose) {
   // Too low or unreadable keeps the pressure; the same value typed back costs no recomputation.
-  ScrbLeg* window = page.ModelWindow();
+  ModelWindow* window = page.Models();
   for (const auto& [text, pressure] : {std::pair{"0.1", 1.0}, std::pair{"abc", 1.0},
                                        std::pair{"  1.000", 1.0}, std::pair{"1.2", 1.2}}) {
     SCOPED_TRACE(text);
     Show(1);
     window->Prepare();
-    window->Text1()->setText(text);
-    window->Command1Click();
+    window->SurfacePressureEdit()->setText(text);
+    window->CloseClick();
     EXPECT_EQ(Dive(1).SurfacePressure, pressure);
     EXPECT_EQ(Dive(1).SaturationComputed, pressure == 1.0);
   }
   window->Prepare();
-  EXPECT_EQ(window->Text1()->text(), "  1.200");
+  EXPECT_EQ(window->SurfacePressureEdit()->text(), "  1.200");
   EXPECT_EQ(Dive(0).SurfacePressure, 1.0);  // only the selected dive takes it
 
   // The window system's close control, as Escape, goes through reject() and acts as Close.
   window->show();
-  window->Text1()->setText("0.9");
+  window->SurfacePressureEdit()->setText("0.9");
   window->close();
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(Dive(1).SurfacePressure, 0.9);
@@ -225,12 +225,12 @@ TEST_F(TissuePageTest, ModelWindowAppliesTypedPressureToTheSelectedDiveOnClose) 
   context.Book.CurrentDive = -1;
   LoadDecoModel(context.Model, 7);
   window->Prepare();
-  EXPECT_EQ(window->Text1()->text(), "No dive selected");
-  EXPECT_TRUE(window->Option1(0)->isChecked());
+  EXPECT_EQ(window->SurfacePressureEdit()->text(), "No dive selected");
+  EXPECT_TRUE(window->ModelButton(0)->isChecked());
   EXPECT_EQ(context.Model.TissueCount, 8);
   EXPECT_FALSE(Dive(1).SaturationComputed);
-  window->Text1()->setText("1.5");
-  window->Command1Click();
+  window->SurfacePressureEdit()->setText("1.5");
+  window->CloseClick();
   for (const DiveRecord& dive : context.Book.Dives) EXPECT_NE(dive.SurfacePressure, 1.5);
 }
 

@@ -1,4 +1,4 @@
-#include "app/ScrbForm.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -20,8 +20,8 @@
 #include <exception>
 
 #include "app/DivePage.h"
-#include "app/OptionForm.h"
-#include "app/ScrbWrng.h"
+#include "app/DisplayOptionDialog.h"
+#include "app/DisclaimerDialog.h"
 #include "app/SettingsStore.h"
 #include "logbook/ProfileDecoder.h"
 #include "logbook/StartupSettings.h"
@@ -30,7 +30,7 @@
 namespace scrb {
 namespace {
 
-constexpr const char* kPageCaptions[ScrbForm::kPageCount] = {
+constexpr const char* kPageCaptions[MainWindow::kPageCount] = {
     "&General", "&Dive", "Vertical &Speed", "&Air", "&Phys Data", "&Tissue Sat", "&Raw Data"};
 constexpr const char* kFileFilter = "Datatrak log files (*.log);;All files (*.*)";
 
@@ -40,11 +40,11 @@ std::string Number(double value) { return GeneralNumber(value); }
 
 }  // namespace
 
-ScrbForm::ScrbForm(AppContext& context, SettingsStore& settings, QWidget* parent)
+MainWindow::MainWindow(AppContext& context, SettingsStore& settings, QWidget* parent)
     : QMainWindow(parent), context_(context), settings_(settings) {
   context_.Settings = &settings_;
   RunDisclaimer = [this] {
-    ScrbWrng dialog(this);
+    DisclaimerDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted) return -1;
     return dialog.CheckValue();
   };
@@ -62,9 +62,9 @@ ScrbForm::ScrbForm(AppContext& context, SettingsStore& settings, QWidget* parent
   SetCaption();
 }
 
-ScrbForm::~ScrbForm() = default;
+MainWindow::~MainWindow() = default;
 
-void ScrbForm::BuildWidgets() {
+void MainWindow::BuildWidgets() {
   auto* central = new QWidget(this);
   diveList_ = new QListView(central);
   diveList_->setObjectName("DiveList");
@@ -90,28 +90,28 @@ void ScrbForm::BuildWidgets() {
             [this] { ShowDive(context_.Book.CurrentDive); });
     diveTab_->addTab(pages_[static_cast<size_t>(i)], kPageCaptions[i]);
   }
-  connect(diveTab_, &QTabWidget::currentChanged, this, &ScrbForm::TabChanged);
+  connect(diveTab_, &QTabWidget::currentChanged, this, &MainWindow::TabChanged);
 
   statusLabel_ = new QLabel("Ready", central);
   statusLabel_->setObjectName("StatusLabel");
-  command4_ = new QPushButton("&Previous", central);
-  command4_->setObjectName("Command4");
-  command3_ = new QPushButton("&Next", central);
-  command3_->setObjectName("Command3");
-  command1_ = new QPushButton("E&xit", central);
-  command1_->setObjectName("Command1");
-  connect(command4_, &QPushButton::clicked, this, &ScrbForm::PreviousDive);
-  connect(command3_, &QPushButton::clicked, this, &ScrbForm::NextDive);
-  connect(command1_, &QPushButton::clicked, this, &ScrbForm::ExitProgram);
+  previousButton_ = new QPushButton("&Previous", central);
+  previousButton_->setObjectName("Command4");
+  nextButton_ = new QPushButton("&Next", central);
+  nextButton_->setObjectName("Command3");
+  exitButton_ = new QPushButton("E&xit", central);
+  exitButton_->setObjectName("Command1");
+  connect(previousButton_, &QPushButton::clicked, this, &MainWindow::PreviousDive);
+  connect(nextButton_, &QPushButton::clicked, this, &MainWindow::NextDive);
+  connect(exitButton_, &QPushButton::clicked, this, &MainWindow::ExitProgram);
 
   auto* top = new QHBoxLayout;
   top->addWidget(diveList_, 2);
   top->addWidget(diveTab_, 7);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(statusLabel_, 1);
-  bottom->addWidget(command4_);
-  bottom->addWidget(command3_);
-  bottom->addWidget(command1_);
+  bottom->addWidget(previousButton_);
+  bottom->addWidget(nextButton_);
+  bottom->addWidget(exitButton_);
   auto* layout = new QVBoxLayout(central);
   layout->addLayout(top, 1);
   layout->addLayout(bottom);
@@ -122,7 +122,7 @@ void ScrbForm::BuildWidgets() {
   resize(9255 / 15, 7035 / 15 + 24);
 }
 
-void ScrbForm::BuildMenus() {
+void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   connect(file->addAction("&Open Logbook"), &QAction::triggered, this, [this] { ChooseAndOpen(false); });
   connect(file->addAction("&Merge Logbook"), &QAction::triggered, this, [this] { ChooseAndOpen(true); });
@@ -130,23 +130,23 @@ void ScrbForm::BuildMenus() {
   connect(file->addAction("&Print"), &QAction::triggered, this,
           [this] { ShowMessage("Not yet implemented"); });
   file->addSeparator();
-  connect(file->addAction("&Options"), &QAction::triggered, this, &ScrbForm::ShowOptions);
+  connect(file->addAction("&Options"), &QAction::triggered, this, &MainWindow::ShowOptions);
   file->addSeparator();
-  connect(file->addAction("E&xit"), &QAction::triggered, this, &ScrbForm::ExitProgram);
+  connect(file->addAction("E&xit"), &QAction::triggered, this, &MainWindow::ExitProgram);
 
   QMenu* edit = menuBar()->addMenu("&Edit");
   connect(edit->addAction("Copy All Dives to clipboard"), &QAction::triggered, this,
-          &ScrbForm::CopyAllDives);
+          &MainWindow::CopyAllDives);
   connect(edit->addAction("Copy Current Dive Profile to clipboard"), &QAction::triggered, this,
-          &ScrbForm::CopyDiveProfile);
+          &MainWindow::CopyDiveProfile);
   edit->addSeparator();
-  connect(edit->addAction("&Options"), &QAction::triggered, this, &ScrbForm::ShowOptions);
+  connect(edit->addAction("&Options"), &QAction::triggered, this, &MainWindow::ShowOptions);
 
   QMenu* help = menuBar()->addMenu("&Help");
   connect(help->addAction("&About"), &QAction::triggered, this, [this] { ShowMessage(AboutText()); });
 }
 
-QString ScrbForm::AboutText() {
+QString MainWindow::AboutText() {
   return QString("Bathyscribe v%1.%2\r\n\r\nWritten by the Bathyscribe developers.\r\n\r\n"
                  "Bathyscribe reads the logbooks of the Datatrak PC logging software; the README "
                  "that comes with it tells more.")
@@ -154,7 +154,7 @@ QString ScrbForm::AboutText() {
       .arg(BATHYSCRIBE_VERSION_PATCH);
 }
 
-bool ScrbForm::StartUp(bool readLastLogbook) {
+bool MainWindow::StartUp(bool readLastLogbook) {
   if (SettingNumber(settings_.GetSetting(settings::kNoWarning, "0")) == 0) {
     const int check = RunDisclaimer();
     if (check < 0) return false;
@@ -179,12 +179,12 @@ bool ScrbForm::StartUp(bool readLastLogbook) {
 
 // A saved place or size in twips as pixels, kept within what the screen can show: a damaged
 // settings file must not put the window out of reach or make it millions of pixels large.
-int ScrbForm::SavedPixels(const char* key, int low, int high) const {
+int MainWindow::SavedPixels(const char* key, int low, int high) const {
   const double pixels = SettingNumber(settings_.GetSetting(key, "")) / TwipsPerPixel();
   return static_cast<int>(std::lround(std::clamp(pixels, double(low), double(std::max(low, high)))));
 }
 
-void ScrbForm::LoadWindow() {
+void MainWindow::LoadWindow() {
   loading_ = true;
   const QRect available = screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
   move(SavedPixels(settings::kLeft, available.left(), available.right() - 100),
@@ -221,7 +221,7 @@ void ScrbForm::LoadWindow() {
                                ListCount()));
 }
 
-void ScrbForm::ExitProgram() {
+void MainWindow::ExitProgram() {
   const double twips = TwipsPerPixel();
   settings_.SaveSetting(settings::kDecoModelNumber, Number(context_.Model.DecoModelNumber));
   settings_.SaveSetting(settings::kDisplayOptionFlag, Number(context_.Book.DisplayOptionFlag));
@@ -239,17 +239,17 @@ void ScrbForm::ExitProgram() {
   if (Quit) Quit();
 }
 
-void ScrbForm::SetCaption() {
+void MainWindow::SetCaption() {
   setWindowTitle("Bathyscribe - " + ToQt(context_.Book.LogbookFile));
 }
 
-void ScrbForm::ReportRead(const ReadOutcome& outcome) {
+void MainWindow::ReportRead(const ReadOutcome& outcome) {
   statusLabel_->setText(ToQt(StatusText(context_.Book.DiveCount(), outcome)));
 }
 
 // Entries from `from` on are made anew from the store, those before it stay; the selection
 // stays where it was if the list still reaches it.
-void ScrbForm::SetListEntries(int from) {
+void MainWindow::SetListEntries(int from) {
   QStringList entries = listModel_->stringList().mid(0, from);
   entries.reserve(context_.Book.DiveCount());
   for (int i = from; i < context_.Book.DiveCount(); ++i) {
@@ -264,14 +264,14 @@ void ScrbForm::SetListEntries(int from) {
   }
 }
 
-void ScrbForm::ChooseAndOpen(bool merge) {
+void MainWindow::ChooseAndOpen(bool merge) {
   const QString path = ChooseFile(merge ? "Merge Logbook" : "Open Logbook", kFileFilter);
   if (path.isEmpty()) return;
   if (merge) MergeLogbook(path);
   else OpenLogbook(path);
 }
 
-void ScrbForm::OpenLogbook(const QString& path) {
+void MainWindow::OpenLogbook(const QString& path) {
   // Read into a store of its own first: a file that cannot be read must not cost the user the
   // logbook already on screen.
   Logbook fresh;
@@ -295,7 +295,7 @@ void ScrbForm::OpenLogbook(const QString& path) {
   SelectListIndex(ListCount() - 1);
 }
 
-void ScrbForm::MergeLogbook(const QString& path) {
+void MainWindow::MergeLogbook(const QString& path) {
   const int before = context_.Book.DiveCount();
   const ReadOutcome outcome = ReadLogbook(context_.Book, path.toStdString());
   if (outcome.Status == ReadStatus::Unreadable) {
@@ -309,12 +309,12 @@ void ScrbForm::MergeLogbook(const QString& path) {
   ReportRead(outcome);
 }
 
-void ScrbForm::ShowOptions() {
-  OptionForm dialog(context_.Book.DisplayOptionFlag, this);
+void MainWindow::ShowOptions() {
+  DisplayOptionDialog dialog(context_.Book.DisplayOptionFlag, this);
   if (dialog.exec() == QDialog::Accepted) ApplyDisplayOption(dialog.ChosenOption());
 }
 
-void ScrbForm::ApplyDisplayOption(int option) {
+void MainWindow::ApplyDisplayOption(int option) {
   if (option == context_.Book.DisplayOptionFlag) return;
   // The entries are rebuilt from the dives in memory: reading the file again would drop merged
   // logbooks, computed results and the selection.
@@ -323,14 +323,14 @@ void ScrbForm::ApplyDisplayOption(int option) {
   statusLabel_->setText(ToQt(StatusText(context_.Book.DiveCount(), ReadOutcome{})));
 }
 
-int ScrbForm::ListIndex() const {
+int MainWindow::ListIndex() const {
   const QModelIndex current = diveList_->currentIndex();
   return current.isValid() ? current.row() : -1;
 }
 
-int ScrbForm::ListCount() const { return listModel_->rowCount(); }
+int MainWindow::ListCount() const { return listModel_->rowCount(); }
 
-void ScrbForm::SelectListIndex(int index) {
+void MainWindow::SelectListIndex(int index) {
   if (index < 0 || index >= ListCount()) {
     diveList_->setCurrentIndex(QModelIndex());
     return;
@@ -339,12 +339,12 @@ void ScrbForm::SelectListIndex(int index) {
   diveList_->scrollTo(listModel_->index(index));
 }
 
-void ScrbForm::DiveListClick(int row) {
+void MainWindow::DiveListClick(int row) {
   context_.Book.CurrentDive = context_.Book.DiveAt(row) != nullptr ? row : -1;
   ShowDive(context_.Book.CurrentDive);
 }
 
-void ScrbForm::NextDive() {
+void MainWindow::NextDive() {
   if (ListCount() < 2) {
     ShowMessage("There are not enough dives loaded to navigate ....");
     return;
@@ -352,7 +352,7 @@ void ScrbForm::NextDive() {
   if (ListIndex() < ListCount() - 1) SelectListIndex(ListIndex() + 1);
 }
 
-void ScrbForm::PreviousDive() {
+void MainWindow::PreviousDive() {
   if (ListCount() < 2) {
     ShowMessage("There are not enough dives loaded to navigate ....");
     return;
@@ -360,13 +360,13 @@ void ScrbForm::PreviousDive() {
   if (ListIndex() > 0) SelectListIndex(ListIndex() - 1);
 }
 
-void ScrbForm::TabChanged(int index) {
+void MainWindow::TabChanged(int index) {
   if (index == shownTab_) return;
   shownTab_ = index;
   ShowDive(context_.Book.CurrentDive);
 }
 
-void ScrbForm::ShowDive(int index) {
+void MainWindow::ShowDive(int index) {
   if (context_.Book.DiveAt(index) == nullptr) return;
   ReadoutState& readouts = context_.Readouts;
   readouts.ChartsReady = false;
@@ -384,7 +384,7 @@ void ScrbForm::ShowDive(int index) {
   readouts.ChartsReady = true;
 }
 
-void ScrbForm::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (loading_ || isMinimized() || !isVisible()) return;
   const int w = width();
@@ -405,7 +405,7 @@ void ScrbForm::resizeEvent(QResizeEvent* event) {
   ScheduleRedraw();
 }
 
-void ScrbForm::ScheduleRedraw() {
+void MainWindow::ScheduleRedraw() {
   // A drag delivers a burst of resize events; the dive is drawn once when they have settled.
   if (redrawPending_) return;
   redrawPending_ = true;
@@ -415,7 +415,7 @@ void ScrbForm::ScheduleRedraw() {
   });
 }
 
-double ScrbForm::TwipsPerPixel() const {
+double MainWindow::TwipsPerPixel() const {
   const QScreen* s = screen();
   const double dpi = s != nullptr ? s->logicalDotsPerInch() : 96.0;
   return 1440.0 / (dpi > 0 ? dpi : 96.0);

@@ -1,4 +1,4 @@
-#include "app/ScrbWrng.h"
+#include "app/DisclaimerDialog.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -10,26 +10,26 @@
 
 namespace scrb {
 
-ScrbWrng::ScrbWrng(QWidget* parent) : QDialog(parent) {
+DisclaimerDialog::DisclaimerDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Bathyscribe");
   setModal(true);
-  auto* label1 = new QLabel(
+  auto* notice = new QLabel(
       "Important notice: There is no guarantee that the calculations made by this program are "
       "correct. Users should NOT use this programme to calculate their dives.",
       this);
-  label1->setObjectName("Label1");
-  label1->setWordWrap(true);
-  QFont font = label1->font();
+  notice->setObjectName("Label1");
+  notice->setWordWrap(true);
+  QFont font = notice->font();
   font.setPointSize(12);
   font.setBold(true);
-  label1->setFont(font);
+  notice->setFont(font);
 
   auto* agree = new QPushButton("I &agree", this);
   agree->setObjectName("Command1");
   auto* refuse = new QPushButton("I do &not Agree", this);
   refuse->setObjectName("Command2");
-  check1_ = new QCheckBox("Do not display this warning anymore", this);
-  check1_->setObjectName("Check1");
+  noWarningCheck_ = new QCheckBox("Do not display this warning anymore", this);
+  noWarningCheck_->setObjectName("Check1");
 
   // Agreeing only hides the dialog so that the start-up can still read the check box.
   connect(agree, &QPushButton::clicked, this, &QDialog::accept);
@@ -40,14 +40,14 @@ ScrbWrng::ScrbWrng(QWidget* parent) : QDialog(parent) {
   buttons->addWidget(refuse);
   buttons->addStretch();
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(label1, 1);
+  layout->addWidget(notice, 1);
   layout->addLayout(buttons);
   layout->addSpacing(12);
-  layout->addWidget(check1_);
+  layout->addWidget(noWarningCheck_);
   resize(4680 / 15 + 40, 3630 / 15);
   CentreOnScreen(*this);
 }
 
-int ScrbWrng::CheckValue() const { return check1_->isChecked() ? 1 : 0; }
+int DisclaimerDialog::CheckValue() const { return noWarningCheck_->isChecked() ? 1 : 0; }
 
 }  // namespace scrb

@@ -1,4 +1,4 @@
-#include "app/OptionForm.h"
+#include "app/DisplayOptionDialog.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -11,19 +11,19 @@
 
 namespace scrb {
 
-OptionForm::OptionForm(int displayOption, QWidget* parent)
+DisplayOptionDialog::DisplayOptionDialog(int displayOption, QWidget* parent)
     : QDialog(parent), initial_(displayOption) {
   setWindowTitle("Options");
   setModal(true);
-  auto* frame1 = new QGroupBox("String to display in left pane", this);
-  frame1->setObjectName("Frame1");
-  auto* frameLayout = new QVBoxLayout(frame1);
+  auto* frame = new QGroupBox("String to display in left pane", this);
+  frame->setObjectName("Frame1");
+  auto* frameLayout = new QVBoxLayout(frame);
   const char* captions[4] = {"Location", "Site", "Location, Site", "Site, Location"};
   for (int i = 0; i < 4; ++i) {
-    option1_[i] = new QRadioButton(captions[i], frame1);
-    option1_[i]->setObjectName(QString("Option1_%1").arg(i));
-    option1_[i]->setChecked(i == displayOption);
-    frameLayout->addWidget(option1_[i]);
+    optionButtons_[i] = new QRadioButton(captions[i], frame);
+    optionButtons_[i]->setObjectName(QString("Option1_%1").arg(i));
+    optionButtons_[i]->setChecked(i == displayOption);
+    frameLayout->addWidget(optionButtons_[i]);
   }
 
   auto* ok = new QPushButton("OK", this);
@@ -35,7 +35,7 @@ OptionForm::OptionForm(int displayOption, QWidget* parent)
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* top = new QHBoxLayout;
-  top->addWidget(frame1);
+  top->addWidget(frame);
   top->addStretch();
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -49,9 +49,9 @@ OptionForm::OptionForm(int displayOption, QWidget* parent)
   CentreOnScreen(*this);
 }
 
-int OptionForm::ChosenOption() const {
+int DisplayOptionDialog::ChosenOption() const {
   for (int i = 0; i < 4; ++i) {
-    if (option1_[i]->isChecked()) return i;
+    if (optionButtons_[i]->isChecked()) return i;
   }
   return initial_;
 }

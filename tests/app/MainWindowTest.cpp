@@ -1,4 +1,4 @@
-#include "app/ScrbForm.h"
+#include "app/MainWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ std::string Logbook(int dives, int firstNumber = 1, const std::string& site = "P
   return BuildLogbook(entries);
 }
 
-TEST(ScrbForm, RefusingTheDisclaimerSavesNothing) {
+TEST(MainWindow, RefusingTheDisclaimerSavesNothing) {
   Window refused;
   refused.settings->SaveSetting("TabNumber", "3");
   refused.disclaimerAnswer = -1;
@@ -39,7 +39,7 @@ TEST(ScrbForm, RefusingTheDisclaimerSavesNothing) {
   EXPECT_EQ(refused.Saved("TabNumber"), "3");
 }
 
-TEST(ScrbForm, OpenReplacesMergeAppendsDisplayOptionRelists) {
+TEST(MainWindow, OpenReplacesMergeAppendsDisplayOptionRelists) {
   Window w;
   w.Start();
   w.form->NextDive();
@@ -70,7 +70,7 @@ TEST(ScrbForm, OpenReplacesMergeAppendsDisplayOptionRelists) {
 }
 
 // Saved values beyond the logbook, the pages or the options fall back to ones that exist.
-TEST(ScrbForm, OutOfRangeSavedSelectionPageAndOptionOnStart) {
+TEST(MainWindow, OutOfRangeSavedSelectionPageAndOptionOnStart) {
   Window w;
   w.settings->SaveSetting("NoWarning", "1");
   w.settings->SaveSetting("Logbook File", WriteLogbook("ten.log", Logbook(10)).toStdString());
@@ -84,7 +84,7 @@ TEST(ScrbForm, OutOfRangeSavedSelectionPageAndOptionOnStart) {
   EXPECT_EQ(w.context.Book.DisplayOptionFlag, 0);
 }
 
-TEST(ScrbForm, ExitThenStartAgainRestoresPageModelDisplayOptionAndTheNewestDive) {
+TEST(MainWindow, ExitThenStartAgainRestoresPageModelDisplayOptionAndTheNewestDive) {
   const std::string logbookPath = test::WriteTempFile("grow.log", Logbook(5));
   Window first;
   first.disclaimerAnswer = 1;
@@ -109,7 +109,7 @@ TEST(ScrbForm, ExitThenStartAgainRestoresPageModelDisplayOptionAndTheNewestDive)
   EXPECT_EQ(second.Entry(0), "    1 - Lake, Pier");
 }
 
-TEST(ScrbFormLayout, NarrowerThanTheMinimumBeepsAndSnapsBack) {
+TEST(MainWindowLayout, NarrowerThanTheMinimumBeepsAndSnapsBack) {
   Window w;
   w.settings->SaveSetting("NoWarning", "1");
   w.settings->SaveSetting("WindowState", "0");
@@ -125,7 +125,7 @@ TEST(ScrbFormLayout, NarrowerThanTheMinimumBeepsAndSnapsBack) {
 
 // Each page's charts take their share of a taller window: halves, thirds on "&Phys Data", and
 // on "&Dive" all of it goes to the profile while the alarm strip keeps its height.
-TEST(ScrbFormLayout, ChartsShareTheVerticalChangeAsTheirPageSays) {
+TEST(MainWindowLayout, ChartsShareTheVerticalChangeAsTheirPageSays) {
   Window w;
   w.settings->SaveSetting("WindowState", "0");
   w.Start();
@@ -158,7 +158,7 @@ TEST(ScrbFormLayout, ChartsShareTheVerticalChangeAsTheirPageSays) {
   }
 }
 
-TEST(ScrbFormExports, ClipboardTextsAndConfirmations) {
+TEST(MainWindowExports, ClipboardTextsAndConfirmations) {
   Window w;
   w.Start();
   EXPECT_EQ(w.Status(), "Ready");

@@ -18,10 +18,10 @@ class ChartView;
 // surface pressure of the selected dive. It is created once and only hidden between openings,
 // so it keeps its state. Every way of closing it applies what was typed and announces Closed(),
 // after which the dive must be shown again: the charts must never keep results of another model.
-class ScrbLeg : public QDialog {
+class ModelWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit ScrbLeg(AppContext& context, QWidget* parent = nullptr);
+  explicit ModelWindow(AppContext& context, QWidget* parent = nullptr);
 
   // Fills the window for the loaded model and the selected dive (before it is shown).
   void Prepare();
@@ -29,14 +29,14 @@ class ScrbLeg : public QDialog {
   void Open();
 
   // A model button became the selected one.
-  void Option1Click(int index);
+  void ModelButtonClick(int index);
   // The Close button.
-  void Command1Click();
+  void CloseClick();
 
   ChartView* LegendPicture() const { return legendPicture_; }
-  QLineEdit* Text1() const { return text1_; }
-  QRadioButton* Option1(int index) const { return option1_.at(static_cast<size_t>(index)); }
-  QPushButton* Command1() const { return command1_; }
+  QLineEdit* SurfacePressureEdit() const { return surfacePressureEdit_; }
+  QRadioButton* ModelButton(int index) const { return modelButtons_.at(static_cast<size_t>(index)); }
+  QPushButton* CloseButton() const { return closeButton_; }
 
  signals:
   // The window has been closed and the surface pressure applied; show the current dive again.
@@ -54,10 +54,10 @@ class ScrbLeg : public QDialog {
 
   AppContext& context_;
   ChartView* legendPicture_ = nullptr;
-  QLineEdit* text1_ = nullptr;
-  QButtonGroup* option1Group_ = nullptr;
-  std::array<QRadioButton*, 3> option1_{};
-  QPushButton* command1_ = nullptr;
+  QLineEdit* surfacePressureEdit_ = nullptr;
+  QButtonGroup* modelGroup_ = nullptr;
+  std::array<QRadioButton*, 3> modelButtons_{};
+  QPushButton* closeButton_ = nullptr;
   bool centred_ = false;
 };
 

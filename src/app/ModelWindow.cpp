@@ -1,4 +1,4 @@
-#include "app/ScrbLeg.h"
+#include "app/ModelWindow.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -18,7 +18,7 @@
 
 namespace scrb {
 
-ScrbLeg::ScrbLeg(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+ModelWindow::ModelWindow(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
   setWindowTitle("Decompression Model and Tissues");
   setModal(true);
 
@@ -28,42 +28,42 @@ ScrbLeg::ScrbLeg(AppContext& context, QWidget* parent) : QDialog(parent), contex
   legendPicture_->setMinimumSize(560, 300);
   legendPicture_->installEventFilter(this);
 
-  auto* label1 = new QLabel("Surface Pressure (bar): ................", this);
-  label1->setTextFormat(Qt::PlainText);
-  text1_ = new QLineEdit("????", this);
-  text1_->setObjectName("Text1");
-  text1_->setMaximumWidth(140);
-  label1->setBuddy(text1_);
+  auto* notice = new QLabel("Surface Pressure (bar): ................", this);
+  notice->setTextFormat(Qt::PlainText);
+  surfacePressureEdit_ = new QLineEdit("????", this);
+  surfacePressureEdit_->setObjectName("Text1");
+  surfacePressureEdit_->setMaximumWidth(140);
+  notice->setBuddy(surfacePressureEdit_);
   auto* pressureRow = new QHBoxLayout;
   pressureRow->setSpacing(0);
-  pressureRow->addWidget(label1);
-  pressureRow->addWidget(text1_);
+  pressureRow->addWidget(notice);
+  pressureRow->addWidget(surfacePressureEdit_);
   pressureRow->addStretch(1);
 
-  auto* frame1 = new QGroupBox("Decompression Model", this);
-  auto* frameLayout = new QVBoxLayout(frame1);
-  option1Group_ = new QButtonGroup(this);
+  auto* frame = new QGroupBox("Decompression Model", this);
+  auto* frameLayout = new QVBoxLayout(frame);
+  modelGroup_ = new QButtonGroup(this);
   for (int i = 0; i < kDecoModelChoices; ++i) {
-    auto* button = new QRadioButton(QString::fromStdString(DecoModelCaption(i)), frame1);
+    auto* button = new QRadioButton(QString::fromStdString(DecoModelCaption(i)), frame);
     button->setObjectName(QString("Option1_%1").arg(i));
-    option1_[static_cast<size_t>(i)] = button;
-    option1Group_->addButton(button, i);
+    modelButtons_[static_cast<size_t>(i)] = button;
+    modelGroup_->addButton(button, i);
     frameLayout->addWidget(button);
   }
-  option1_[0]->setChecked(true);
-  connect(option1Group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-    if (checked) Option1Click(id);
+  modelButtons_[0]->setChecked(true);
+  connect(modelGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+    if (checked) ModelButtonClick(id);
   });
 
-  command1_ = new QPushButton("&Close", this);
-  command1_->setObjectName("Command1");
-  command1_->setDefault(true);
-  connect(command1_, &QPushButton::clicked, this, &ScrbLeg::Command1Click);
+  closeButton_ = new QPushButton("&Close", this);
+  closeButton_->setObjectName("Command1");
+  closeButton_->setDefault(true);
+  connect(closeButton_, &QPushButton::clicked, this, &ModelWindow::CloseClick);
 
   auto* bottomRow = new QHBoxLayout;
-  bottomRow->addWidget(frame1);
+  bottomRow->addWidget(frame);
   bottomRow->addStretch(1);
-  bottomRow->addWidget(command1_, 0, Qt::AlignBottom);
+  bottomRow->addWidget(closeButton_, 0, Qt::AlignBottom);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(legendPicture_, 1);
@@ -71,29 +71,29 @@ ScrbLeg::ScrbLeg(AppContext& context, QWidget* parent) : QDialog(parent), contex
   layout->addLayout(bottomRow);
 }
 
-void ScrbLeg::Prepare() {
+void ModelWindow::Prepare() {
   const int number = context_.Model.DecoModelNumber;
   const bool hasButton = number >= 0 && number < kDecoModelChoices;
   // A stored number without a button of its own (-1, or one from elsewhere) is shown and loaded
   // as model 0, so that the window always shows the model that is in force.
   const int index = hasButton ? number : 0;
-  QRadioButton* button = Option1(index);
+  QRadioButton* button = ModelButton(index);
   if (!button->isChecked()) {
-    button->setChecked(true);  // runs Option1Click as a click would
+    button->setChecked(true);  // runs ModelButtonClick as a click would
   } else if (!hasButton) {
-    Option1Click(index);
+    ModelButtonClick(index);
   }
   DrawLegend();
 
   Logbook& book = context_.Book;
   if (book.HasCurrentDive()) {
-    text1_->setText(QString::fromStdString(SurfacePressureText(book.Current().SurfacePressure)));
+    surfacePressureEdit_->setText(QString::fromStdString(SurfacePressureText(book.Current().SurfacePressure)));
   } else {
-    text1_->setText("No dive selected");
+    surfacePressureEdit_->setText("No dive selected");
   }
 }
 
-void ScrbLeg::Open() {
+void ModelWindow::Open() {
   Prepare();
   if (!centred_) {
     adjustSize();
@@ -103,33 +103,33 @@ void ScrbLeg::Open() {
   exec();
 }
 
-void ScrbLeg::Option1Click(int index) {
+void ModelWindow::ModelButtonClick(int index) {
   LoadDecoModel(context_.Model, index);
   // Every dive was computed with the previous tables.
   for (DiveRecord& dive : context_.Book.Dives) dive.SaturationComputed = false;
   DrawLegend();
 }
 
-void ScrbLeg::Command1Click() {
+void ModelWindow::CloseClick() {
   hide();
   Logbook& book = context_.Book;
   if (book.HasCurrentDive()) {
-    ApplySurfacePressureText(book.Current(), text1_->text().toStdString());
+    ApplySurfacePressureText(book.Current(), surfacePressureEdit_->text().toStdString());
   }
   QDialog::done(QDialog::Accepted);
   emit Closed();
 }
 
-void ScrbLeg::reject() {
-  Command1Click();
+void ModelWindow::reject() {
+  CloseClick();
 }
 
-bool ScrbLeg::eventFilter(QObject* watched, QEvent* event) {
+bool ModelWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == legendPicture_ && event->type() == QEvent::Resize) DrawLegend();
   return QDialog::eventFilter(watched, event);
 }
 
-void ScrbLeg::DrawLegend() {
+void ModelWindow::DrawLegend() {
   DrawTissueLegend(context_.Model, legendPicture_->Surface());
 }
 

@@ -8,17 +8,17 @@ namespace scrb {
 
 // The notice shown before the program is used: the user agrees (optionally never to see it
 // again) or refuses, which ends the program before anything is read.
-class ScrbWrng : public QDialog {
+class DisclaimerDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit ScrbWrng(QWidget* parent = nullptr);
+  explicit DisclaimerDialog(QWidget* parent = nullptr);
 
   // 0 when the check box is clear, 1 when it is ticked.
   int CheckValue() const;
-  QCheckBox* Check1() const { return check1_; }
+  QCheckBox* NoWarningCheck() const { return noWarningCheck_; }
 
  private:
-  QCheckBox* check1_ = nullptr;
+  QCheckBox* noWarningCheck_ = nullptr;
 };
 
 }  // namespace scrb

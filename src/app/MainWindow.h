@@ -21,7 +21,7 @@ class SettingsStore;
 
 // The main window: the dive list, the seven pages of the selected dive, navigation, the menus,
 // and the start-up and exit of the program.
-class ScrbForm : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
   static constexpr int kPageCount = 7;
@@ -29,8 +29,8 @@ class ScrbForm : public QMainWindow {
   static constexpr int kMinWidthTwips = 4600;
   static constexpr int kMinHeightTwips = 5300;
 
-  ScrbForm(AppContext& context, SettingsStore& settings, QWidget* parent = nullptr);
-  ~ScrbForm() override;
+  MainWindow(AppContext& context, SettingsStore& settings, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // Hooks for what needs a user: tests replace them. The disclaimer returns -1 when refused,
   // otherwise its check box value.
@@ -95,9 +95,9 @@ class ScrbForm : public QMainWindow {
   QStringListModel* listModel_ = nullptr;
   QTabWidget* diveTab_ = nullptr;
   QLabel* statusLabel_ = nullptr;
-  QPushButton* command1_ = nullptr;
-  QPushButton* command3_ = nullptr;
-  QPushButton* command4_ = nullptr;
+  QPushButton* exitButton_ = nullptr;
+  QPushButton* nextButton_ = nullptr;
+  QPushButton* previousButton_ = nullptr;
   std::array<DivePage*, kPageCount> pages_{};
   int shownTab_ = 0;
   bool loading_ = false;

@@ -1,7 +1,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "app/ScrbForm.h"
+#include "app/MainWindow.h"
 #include "report/ExportTexts.h"
 
 namespace scrb {
@@ -15,13 +15,13 @@ void PutOnClipboard(const std::string& text) {
 
 }  // namespace
 
-void ScrbForm::CopyAllDives() {
+void MainWindow::CopyAllDives() {
   PutOnClipboard(AllDivesText(context_.Book));
   ShowMessage(QString::fromUtf8(kAllDivesCopiedMessage.data(),
                                 static_cast<int>(kAllDivesCopiedMessage.size())));
 }
 
-void ScrbForm::CopyDiveProfile() {
+void MainWindow::CopyDiveProfile() {
   if (!context_.Book.HasCurrentDive()) return;
   PutOnClipboard(DiveProfileText(context_.Book.Current(), context_.Model));
   ShowMessage(QString::fromUtf8(kProfileCopiedMessage.data(),
