@@ -8,7 +8,7 @@
 #include "report/DateFormat.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
-#include "report/ExportTexts.h"
+#include "export/ExportTexts.h"
 #include "report/ReportTexts.h"
 #include "saturation/DecoModel.h"
 

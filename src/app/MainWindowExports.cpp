@@ -2,7 +2,7 @@
 #include <QGuiApplication>
 
 #include "app/MainWindow.h"
-#include "report/ExportTexts.h"
+#include "export/ExportTexts.h"
 
 namespace scrb {
 namespace {

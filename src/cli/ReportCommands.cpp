@@ -2,7 +2,7 @@
 
 #include "cli/Commands.h"
 #include "logbook/ProfileDecoder.h"
-#include "report/ExportTexts.h"
+#include "export/ExportTexts.h"
 #include "report/ReportTexts.h"
 
 namespace scrb::cli {

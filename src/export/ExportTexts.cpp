@@ -1,4 +1,4 @@
-#include "report/ExportTexts.h"
+#include "export/ExportTexts.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "logbook/LogbookReader.h"
-#include "report/ExportTexts.h"
+#include "export/ExportTexts.h"
 #include "support/LogbookBuilder.h"
 
 namespace scrb {
