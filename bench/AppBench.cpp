@@ -19,6 +19,7 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "app/SettingsStore.h"
+#include "app/UserDialogs.h"
 #include "logbook/StartupSettings.h"
 
 extern char** environ;
@@ -45,12 +46,18 @@ void Settle() {
   QApplication::processEvents();
 }
 
+// The desktop's dialogs, but no message box waits for a click during a measurement.
+struct SilentDialogs : scrb::SystemDialogs {
+  void ShowMessage(QWidget*, const QString&) override {}
+};
+
 // A main window with settings of its own: no disclaimer, a window of the given size and the
 // given logbook to reopen.
 struct Window {
   QTemporaryDir folder;
   scrb::QtSettingsStore settings{folder.filePath("scrb.ini")};
   scrb::AppContext context;
+  SilentDialogs dialogs;
   std::unique_ptr<scrb::MainWindow> form;
 
   Window(const std::string& logbook, int width, int height, int tab = 1) {
@@ -66,8 +73,7 @@ struct Window {
   }
 
   void Start() {
-    form = std::make_unique<scrb::MainWindow>(context, settings);
-    form->ShowMessage = [](const QString&) {};
+    form = std::make_unique<scrb::MainWindow>(context, settings, dialogs);
     form->StartUp();
     form->LoadWindow();
     Settle();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/ChartView.h"
+#include "app/WindowMeasures.h"
 #include "charts/AlarmStrip.h"
 #include "charts/DepthChart.h"
 #include "charts/DepthReadout.h"
@@ -20,10 +21,6 @@ namespace {
 // Heights of the alarm strips in twips: the strips keep them when the window grows.
 constexpr int kDiveAlarmStripTwips = 615;
 constexpr int kSpeedAlarmStripTwips = 495;
-
-int TwipsToPixels(int twips, const QWidget* widget) {
-  return static_cast<int>(std::lround(twips * widget->logicalDpiY() / 1440.0));
-}
 
 ChartView* NewChart(const char* name, QWidget* parent) {
   auto* view = new ChartView(parent);

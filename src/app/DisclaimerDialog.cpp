@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/DialogPlacement.h"
+#include "app/WindowMeasures.h"
 
 namespace scrb {
 
@@ -44,7 +45,7 @@ DisclaimerDialog::DisclaimerDialog(QWidget* parent) : QDialog(parent) {
   layout->addLayout(buttons);
   layout->addSpacing(12);
   layout->addWidget(noWarningCheck_);
-  resize(4680 / 15 + 40, 3630 / 15);
+  resize(TwipsToPixels(4680, this) + 40, TwipsToPixels(3630, this));
   CentreOnScreen(*this);
 }
 

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/DialogPlacement.h"
+#include "app/WindowMeasures.h"
 
 namespace scrb {
 
@@ -45,7 +46,7 @@ DisplayOptionDialog::DisplayOptionDialog(int displayOption, QWidget* parent)
   layout->addLayout(top);
   layout->addStretch();
   layout->addLayout(buttons);
-  resize(6150 / 15, 4920 / 15);
+  resize(TwipsToPixels(6150, this), TwipsToPixels(4920, this));
   CentreOnScreen(*this);
 }
 

@@ -1,12 +1,10 @@
 #include "app/MainWindow.h"
 
-#include <QApplication>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
@@ -21,8 +19,9 @@
 
 #include "app/DivePage.h"
 #include "app/DisplayOptionDialog.h"
-#include "app/DisclaimerDialog.h"
 #include "app/SettingsStore.h"
+#include "app/UserDialogs.h"
+#include "app/WindowMeasures.h"
 #include "logbook/ProfileDecoder.h"
 #include "logbook/StartupSettings.h"
 #include "report/NumberFormat.h"
@@ -40,23 +39,10 @@ std::string Number(double value) { return GeneralNumber(value); }
 
 }  // namespace
 
-MainWindow::MainWindow(AppContext& context, SettingsStore& settings, QWidget* parent)
-    : QMainWindow(parent), context_(context), settings_(settings) {
+MainWindow::MainWindow(AppContext& context, SettingsStore& settings, UserDialogs& dialogs,
+                       QWidget* parent)
+    : QMainWindow(parent), context_(context), settings_(settings), dialogs_(dialogs) {
   context_.Settings = &settings_;
-  RunDisclaimer = [this] {
-    DisclaimerDialog dialog(this);
-    if (dialog.exec() != QDialog::Accepted) return -1;
-    return dialog.CheckValue();
-  };
-  ChooseFile = [this](const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(this, title, QString(), filter);
-  };
-  Beep = [] { QApplication::beep(); };
-  Quit = [] { QApplication::exit(0); };
-  ShowMessage = [this](const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, "Bathyscribe", text, QMessageBox::Ok, this);
-    box.exec();
-  };
   BuildWidgets();
   BuildMenus();
   SetCaption();
@@ -119,7 +105,7 @@ void MainWindow::BuildWidgets() {
   // The window's own minimum size rule (with its beep) decides how small it gets, not the sum
   // of the pages' preferred sizes.
   central->setMinimumSize(1, 1);
-  resize(9255 / 15, 7035 / 15 + 24);
+  resize(TwipsToPixels(9255, this), TwipsToPixels(7035, this) + 24);
 }
 
 void MainWindow::BuildMenus() {
@@ -156,7 +142,7 @@ QString MainWindow::AboutText() {
 
 bool MainWindow::StartUp(bool readLastLogbook) {
   if (SettingNumber(settings_.GetSetting(settings::kNoWarning, "0")) == 0) {
-    const int check = RunDisclaimer();
+    const int check = dialogs_.RunDisclaimer(this);
     if (check < 0) return false;
     settings_.SaveSetting(settings::kNoWarning, Number(check));
   }
@@ -180,7 +166,7 @@ bool MainWindow::StartUp(bool readLastLogbook) {
 // A saved place or size in twips as pixels, kept within what the screen can show: a damaged
 // settings file must not put the window out of reach or make it millions of pixels large.
 int MainWindow::SavedPixels(const char* key, int low, int high) const {
-  const double pixels = SettingNumber(settings_.GetSetting(key, "")) / TwipsPerPixel();
+  const double pixels = SettingNumber(settings_.GetSetting(key, "")) / TwipsPerPixel(this);
   return static_cast<int>(std::lround(std::clamp(pixels, double(low), double(std::max(low, high)))));
 }
 
@@ -222,7 +208,7 @@ void MainWindow::LoadWindow() {
 }
 
 void MainWindow::ExitProgram() {
-  const double twips = TwipsPerPixel();
+  const double twips = TwipsPerPixel(this);
   settings_.SaveSetting(settings::kDecoModelNumber, Number(context_.Model.DecoModelNumber));
   settings_.SaveSetting(settings::kDisplayOptionFlag, Number(context_.Book.DisplayOptionFlag));
   const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
@@ -236,7 +222,7 @@ void MainWindow::ExitProgram() {
   const int index = ListIndex();
   settings_.SaveSetting(settings::kCurrentDiveSelected, Number(index));
   settings_.SaveSetting(settings::kLastDive, index == ListCount() - 1 ? "1" : "0");
-  if (Quit) Quit();
+  dialogs_.Quit();
 }
 
 void MainWindow::SetCaption() {
@@ -265,7 +251,8 @@ void MainWindow::SetListEntries(int from) {
 }
 
 void MainWindow::ChooseAndOpen(bool merge) {
-  const QString path = ChooseFile(merge ? "Merge Logbook" : "Open Logbook", kFileFilter);
+  const QString path = dialogs_.ChooseOpenFile(this, merge ? "Merge Logbook" : "Open Logbook",
+                                               kFileFilter, LogbookFolder());
   if (path.isEmpty()) return;
   if (merge) MergeLogbook(path);
   else OpenLogbook(path);
@@ -390,11 +377,11 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   const int w = width();
   const int h = height();
   if (w == lastWidth_ && h == lastHeight_) return;
-  const double twips = TwipsPerPixel();
+  const double twips = TwipsPerPixel(this);
   const int minWidth = static_cast<int>(std::ceil(kMinWidthTwips / twips));
   const int minHeight = static_cast<int>(std::ceil(kMinHeightTwips / twips));
   if (frameGeometry().width() < minWidth || frameGeometry().height() < minHeight) {
-    Beep();
+    dialogs_.Beep();
     const int extraW = frameGeometry().width() - w;
     const int extraH = frameGeometry().height() - h;
     resize(std::max(w, minWidth - extraW), std::max(h, minHeight - extraH));
@@ -415,10 +402,11 @@ void MainWindow::ScheduleRedraw() {
   });
 }
 
-double MainWindow::TwipsPerPixel() const {
-  const QScreen* s = screen();
-  const double dpi = s != nullptr ? s->logicalDotsPerInch() : 96.0;
-  return 1440.0 / (dpi > 0 ? dpi : 96.0);
+void MainWindow::ShowMessage(const QString& text) { dialogs_.ShowMessage(this, text); }
+
+QString MainWindow::LogbookFolder() const {
+  const std::string& file = context_.Book.LogbookFile;
+  return file.empty() ? QString() : QFileInfo(QString::fromStdString(file)).absolutePath();
 }
 
 }  // namespace scrb

@@ -3,7 +3,6 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
-#include <functional>
 
 #include "app/AppContext.h"
 #include "logbook/LogbookReader.h"
@@ -18,6 +17,7 @@ namespace scrb {
 
 class DivePage;
 class SettingsStore;
+class UserDialogs;
 
 // The main window: the dive list, the seven pages of the selected dive, navigation, the menus,
 // and the start-up and exit of the program.
@@ -29,17 +29,9 @@ class MainWindow : public QMainWindow {
   static constexpr int kMinWidthTwips = 4600;
   static constexpr int kMinHeightTwips = 5300;
 
-  MainWindow(AppContext& context, SettingsStore& settings, QWidget* parent = nullptr);
+  MainWindow(AppContext& context, SettingsStore& settings, UserDialogs& dialogs,
+             QWidget* parent = nullptr);
   ~MainWindow() override;
-
-  // Hooks for what needs a user: tests replace them. The disclaimer returns -1 when refused,
-  // otherwise its check box value.
-  std::function<int()> RunDisclaimer;
-  std::function<QString(const QString& title, const QString& filter)> ChooseFile;
-  std::function<void(const QString& text)> ShowMessage;
-  std::function<void()> Beep;
-  // Ends the event loop once Exit has saved the settings.
-  std::function<void()> Quit;
 
   // Reads the settings and, unless another logbook is about to be opened, the last logbook;
   // false when the user refused the disclaimer, and the program must end without saving anything.
@@ -86,11 +78,14 @@ class MainWindow : public QMainWindow {
   void DiveListClick(int row);
   void TabChanged(int index);
   void ScheduleRedraw();
-  double TwipsPerPixel() const;
+  void ShowMessage(const QString& text);
+  // Where the Open and Merge dialogs start: the folder of the logbook on screen.
+  QString LogbookFolder() const;
   int SavedPixels(const char* key, int low, int high) const;
 
   AppContext& context_;
   SettingsStore& settings_;
+  UserDialogs& dialogs_;
   QListView* diveList_ = nullptr;
   QStringListModel* listModel_ = nullptr;
   QTabWidget* diveTab_ = nullptr;

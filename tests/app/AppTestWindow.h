@@ -10,34 +10,58 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "app/SettingsStore.h"
+#include "app/UserDialogs.h"
 #include "support/LogbookBuilder.h"
 
 namespace scrb::test {
 
-// A main window over a settings file of its own in a temporary folder, with every hook that
+// Answers what the window asks of the user as the test scripted it, and remembers what it was
+// asked: the messages shown, the folders the file dialogs started in.
+struct ScriptedDialogs : UserDialogs {
+  QStringList messages;
+  int quits = 0;
+  int beeps = 0;
+  int disclaimerShown = 0;
+  int disclaimerAnswer = 0;
+  QStringList openAnswers;  // taken one per file dialog; none left means Cancel
+  QStringList saveAnswers;
+  QStringList dialogFolders;
+
+  int RunDisclaimer(QWidget*) override {
+    ++disclaimerShown;
+    return disclaimerAnswer;
+  }
+  QString ChooseOpenFile(QWidget*, const QString&, const QString&, const QString& folder) override {
+    dialogFolders << folder;
+    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+  }
+  QString ChooseSaveFile(QWidget*, const QString&, const QString&, const QString& suggested) override {
+    dialogFolders << suggested;
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+  }
+  void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+  void Beep() override { ++beeps; }
+  // Quitting the test program's application would end every event loop that follows.
+  void Quit() override { ++quits; }
+};
+
+// A main window over a settings file of its own in a temporary folder, with every dialog that
 // needs a user answered by the test.
 struct TestWindow {
   QTemporaryDir folder;
   QString iniPath = folder.filePath("scrb.ini");
   std::unique_ptr<QtSettingsStore> settings = std::make_unique<QtSettingsStore>(iniPath);
   AppContext context;
+  ScriptedDialogs dialogs;
   std::unique_ptr<MainWindow> form;
-  QStringList messages;
-  int quits = 0;
-  int disclaimerShown = 0;
-  int disclaimerAnswer = 0;
+  QStringList& messages = dialogs.messages;
+  int& quits = dialogs.quits;
+  int& disclaimerShown = dialogs.disclaimerShown;
+  int& disclaimerAnswer = dialogs.disclaimerAnswer;
 
   // Starts as the program does; false when the disclaimer was refused.
   bool Start() {
-    form = std::make_unique<MainWindow>(context, *settings);
-    form->ShowMessage = [this](const QString& text) { messages << text; };
-    // Quitting the test program's application would end every event loop that follows.
-    form->Quit = [this] { ++quits; };
-    form->RunDisclaimer = [this] {
-      ++disclaimerShown;
-      return disclaimerAnswer;
-    };
-    form->ChooseFile = [](const QString&, const QString&) { return QString(); };
+    form = std::make_unique<MainWindow>(context, *settings, dialogs);
     if (!form->StartUp()) return false;
     form->LoadWindow();
     return true;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QScreen>
 #include <algorithm>
 #include <fstream>
@@ -37,6 +38,29 @@ TEST(MainWindow, RefusingTheDisclaimerSavesNothing) {
   EXPECT_EQ(refused.disclaimerShown, 1);
   EXPECT_EQ(refused.Saved("NoWarning"), "<absent>");
   EXPECT_EQ(refused.Saved("TabNumber"), "3");
+}
+
+QAction* MenuAction(MainWindow& form, const QString& caption) {
+  for (QAction* action : form.findChildren<QAction*>()) {
+    if (action->text() == caption) return action;
+  }
+  return nullptr;
+}
+
+// The file dialogs come up through the menu and start where the logbook on screen lies.
+TEST(MainWindow, OpenAndMergeDialogsStartInTheLogbooksFolder) {
+  Window w;
+  w.Start();
+  const QString ten = WriteLogbook("ten.log", Logbook(10));
+  w.dialogs.openAnswers = {ten, ten};
+  MenuAction(*w.form, "&Open Logbook")->trigger();
+  EXPECT_EQ(w.form->ListCount(), 10);
+  MenuAction(*w.form, "&Merge Logbook")->trigger();
+  EXPECT_EQ(w.form->ListCount(), 20);
+  MenuAction(*w.form, "&Open Logbook")->trigger();  // cancelled: nothing changes
+  EXPECT_EQ(w.form->ListCount(), 20);
+  const QString folder = QFileInfo(ten).absolutePath();
+  EXPECT_EQ(w.dialogs.dialogFolders, QStringList({"", folder, folder}));
 }
 
 TEST(MainWindow, OpenReplacesMergeAppendsDisplayOptionRelists) {
@@ -114,12 +138,10 @@ TEST(MainWindowLayout, NarrowerThanTheMinimumBeepsAndSnapsBack) {
   w.settings->SaveSetting("NoWarning", "1");
   w.settings->SaveSetting("WindowState", "0");
   w.Start();
-  int beeps = 0;
-  w.form->Beep = [&beeps] { ++beeps; };
   const int dpi = static_cast<int>(w.form->screen()->logicalDotsPerInch());
   w.form->resize(3000 * dpi / 1440, w.form->height());
   QApplication::processEvents();
-  EXPECT_EQ(beeps, 1);
+  EXPECT_EQ(w.dialogs.beeps, 1);
   EXPECT_EQ(w.form->frameGeometry().width(), (4600 * dpi + 1439) / 1440);
 }
 

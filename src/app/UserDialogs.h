@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace scrb {
+
+// Everything the main window asks of the user or of the desktop outside its own widgets. The
+// window gets it injected, as it gets its settings store: the program passes SystemDialogs, the
+// tests a scripted stand-in that answers without a screen.
+class UserDialogs {
+ public:
+  virtual ~UserDialogs() = default;
+
+  // The notice shown before anything is read: -1 when refused, otherwise its check box value.
+  virtual int RunDisclaimer(QWidget* parent) = 0;
+  // A file to read, or an empty text when the user cancelled. `folder` is where the dialog starts.
+  virtual QString ChooseOpenFile(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& folder) = 0;
+  // A file to write, or an empty text when the user cancelled. `suggested` names a path to start
+  // at.
+  virtual QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& suggested) = 0;
+  // A message box with the program's title and an OK button.
+  virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+  virtual void Beep() = 0;
+  // Ends the event loop once Exit has saved the settings.
+  virtual void Quit() = 0;
+};
+
+// The real dialogs of the desktop.
+class SystemDialogs : public UserDialogs {
+ public:
+  int RunDisclaimer(QWidget* parent) override;
+  QString ChooseOpenFile(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& folder) override;
+  QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& suggested) override;
+  void ShowMessage(QWidget* parent, const QString& text) override;
+  void Beep() override;
+  void Quit() override;
+};
+
+}  // namespace scrb
