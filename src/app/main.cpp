@@ -25,6 +25,8 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("Bathyscribe");
+  // Lets the desktop match the windows to the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName("bathyscribe");
   // Qt has taken its own options (-platform, -style, ...) out of the arguments by now.
   const scrb::AppCommandLine commandLine = scrb::ParseAppCommandLine(QApplication::arguments());
   if (commandLine.Asked != scrb::AppCommandLine::Request::Run) return Answer(commandLine);
