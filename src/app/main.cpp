@@ -1,22 +1,45 @@
 #include <QApplication>
+#include <cstdio>
 
+#include "app/AppCommandLine.h"
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "app/SettingsStore.h"
 #include "app/UserDialogs.h"
 
+namespace {
+
+int Answer(const scrb::AppCommandLine& line) {
+  std::fputs(line.Output.toLocal8Bit().constData(), line.OutputIsError() ? stderr : stdout);
+  return line.ExitStatus();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // --help, --version and a bad command line are answered before Qt looks for a display, so that
+  // they work in a terminal without one.
+  QStringList rawArguments;
+  for (int i = 0; i < argc; ++i) rawArguments << QString::fromLocal8Bit(argv[i]);
+  const scrb::AppCommandLine early = scrb::ParseAppCommandLine(rawArguments);
+  if (early.Asked != scrb::AppCommandLine::Request::Run) return Answer(early);
+
   QApplication app(argc, argv);
   QApplication::setApplicationName("Bathyscribe");
+  // Lets the desktop match the windows to the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName("bathyscribe");
+  // Qt has taken its own options (-platform, -style, ...) out of the arguments by now.
+  const scrb::AppCommandLine commandLine = scrb::ParseAppCommandLine(QApplication::arguments());
+  if (commandLine.Asked != scrb::AppCommandLine::Request::Run) return Answer(commandLine);
+
   scrb::AppContext context;
   scrb::QtSettingsStore settings;
   scrb::SystemDialogs dialogs;
   scrb::MainWindow form(context, settings, dialogs);
   // A logbook named on the command line is opened as File > Open would, in place of the last one.
-  const QStringList arguments = QApplication::arguments();
-  const bool logbookNamed = arguments.size() > 1;
+  const bool logbookNamed = !commandLine.Logbook.isEmpty();
   if (!form.StartUp(!logbookNamed)) return 0;
   form.LoadWindow();
-  if (logbookNamed) form.OpenLogbook(arguments.at(1));
+  if (logbookNamed) form.OpenLogbook(commandLine.Logbook);
   return QApplication::exec();
 }

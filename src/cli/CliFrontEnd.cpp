@@ -2,7 +2,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <ostream>
+#include <set>
 
+#include "Version.h"
 #include "cli/Commands.h"
 #include "logbook/LogbookReader.h"
 
@@ -29,6 +31,8 @@ constexpr const char* kUsage =
     "      draws a chart of dive N into PATH (.png, .svg or .pdf)\n"
     "  render --list-charts\n"
     "      the chart names that render accepts\n"
+    "  --help, --version\n"
+    "      this text, or the program's version\n"
     "\n"
     "Exit status: 0 success, 1 usage error, 2 a file cannot be read, 3 a file is damaged.\n";
 
@@ -51,6 +55,17 @@ CliArgs ParseArguments(const std::vector<std::string>& arguments) {
     }
   }
   return args;
+}
+
+// Every option that some command takes. A misspelt one is refused rather than ignored, so that a
+// script never gets output made under options it did not ask for.
+void CheckOptionNames(const CliArgs& args) {
+  static const std::set<std::string> known = {
+      "all", "chart", "display",          "dive",    "help", "list-charts", "model",
+      "out", "size",  "surface-pressure", "version", "view"};
+  for (const auto& [name, value] : args.Options) {
+    if (known.count(name) == 0) throw UsageError{"unknown option \"--" + name + "\""};
+  }
 }
 
 }  // namespace
@@ -114,15 +129,21 @@ int LoadLogbooks(const std::vector<std::string>& files, Logbook& book, std::ostr
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   const CliArgs args = ParseArguments(arguments);
   try {
+    if (args.Command == "--version" || args.Option("version")) {
+      out << "bathyscribe-cli " << kVersion << "\n";
+      return kExitOk;
+    }
+    if (args.Command == "help" || args.Command == "--help" || args.Command == "-h" ||
+        args.Option("help")) {
+      out << kUsage;
+      return kExitOk;
+    }
+    CheckOptionNames(args);
     if (args.Command == "list") return RunList(args, out, err);
     if (args.Command == "details") return RunDetails(args, out, err);
     if (args.Command == "dives") return RunDives(args, out, err);
     if (args.Command == "profile") return RunProfile(args, out, err);
     if (args.Command == "render") return RunRender(args, out, err);
-    if (args.Command == "help" || args.Command == "--help" || args.Command == "-h") {
-      out << kUsage;
-      return kExitOk;
-    }
     throw UsageError{args.Command.empty() ? "no command given"
                                           : "unknown command \"" + args.Command + "\""};
   } catch (const UsageError& e) {

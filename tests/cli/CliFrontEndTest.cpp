@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
+#include "Version.h"
 #include "cli/Commands.h"
 #include "support/LogbookBuilder.h"
 
@@ -82,7 +84,9 @@ TEST(Cli, BadRequestsAreUsageErrorsThatWriteNothing) {
       {"profile", file, "--dive", "0", "--model", "3"},
       {"render", file, "--dive", "0", "--chart", "depth", "--out", OutPath("x.bmp")},
       {"render", file, "--dive", "0", "--chart", "depth", "--out", out, "--size", "99999x9"},
-      {"list", file, "--display", "1x"}};
+      {"list", file, "--display", "1x"},
+      {"list", file, "--dsplay", "2"},
+      {"--verbose"}};
   for (const Args& args : cases) {
     SCOPED_TRACE(testing::PrintToString(args));
     const CliRun run = Cli(args);
@@ -91,6 +95,28 @@ TEST(Cli, BadRequestsAreUsageErrorsThatWriteNothing) {
     EXPECT_NE(run.Err.find("Usage: bathyscribe-cli"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(out));
   }
+}
+
+TEST(Cli, HelpAndVersionAnswerOnStandardOutput) {
+  const std::string version = std::string("bathyscribe-cli ") + kVersion + "\n";
+  const struct {
+    Args Arguments;
+    std::string Expected;  // the whole output, or "" for the usage text
+  } cases[] = {{{"--version"}, version},   {{"list", TwoDiveFile(), "--version"}, version},
+               {{"--help"}, ""},           {{"-h"}, ""},
+               {{"render", "--help"}, ""}, {{"list", TwoDiveFile(), "--bogus", "--help"}, ""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.Arguments));
+    const CliRun run = Cli(c.Arguments);
+    EXPECT_EQ(run.Status, kExitOk);
+    EXPECT_EQ(run.Err, "");
+    if (c.Expected.empty()) {
+      EXPECT_EQ(run.Out.rfind("Usage: bathyscribe-cli", 0), 0u);
+    } else {
+      EXPECT_EQ(run.Out, c.Expected);
+    }
+  }
+  EXPECT_TRUE(std::regex_match(kVersion, std::regex(R"(\d+\.\d+\.\d+)")));
 }
 
 TEST(Cli, RenderWritesPngSvgAndPdf) {

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "Version.h"
+#include "app/AppCommandLine.h"
+
+namespace scrb {
+namespace {
+
+using Request = AppCommandLine::Request;
+
+TEST(AppCommandLine, EachArgumentListGetsItsAnswer) {
+  const struct {
+    QStringList Arguments;  // without the program name
+    Request Asked;
+    QString Logbook;
+  } cases[] = {
+      {{}, Request::Run, ""},
+      {{"dives.log"}, Request::Run, "dives.log"},
+      {{"--", "--odd name.log"}, Request::Run, "--odd name.log"},
+      {{"-"}, Request::Run, "-"},
+      {{"--help"}, Request::Help, ""},
+      {{"dives.log", "-h"}, Request::Help, ""},
+      {{"--version", "--help"}, Request::Help, ""},
+      // Qt's own options, with their values, before Qt has taken them out.
+      {{"-platform", "offscreen", "--version"}, Request::Version, ""},
+      {{"-style", "Fusion", "-reverse", "--platform=xcb", "dives.log"}, Request::Run, "dives.log"},
+      {{"-platform"}, Request::Run, ""},
+      {{"--bogus", "dives.log"}, Request::UsageError, ""},
+      {{"-x"}, Request::UsageError, ""},
+      {{"a.log", "b.log"}, Request::UsageError, ""},
+      {{"--", "--help"}, Request::Run, "--help"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Arguments.join(' ').toStdString());
+    const AppCommandLine line = ParseAppCommandLine(QStringList{"bathyscribe"} + c.Arguments);
+    EXPECT_EQ(line.Asked, c.Asked);
+    EXPECT_EQ(line.Logbook, c.Logbook);
+    EXPECT_EQ(line.ExitStatus(), c.Asked == Request::UsageError ? 1 : 0);
+    EXPECT_EQ(line.OutputIsError(), c.Asked == Request::UsageError);
+    const bool showsUsage = c.Asked == Request::Help || c.Asked == Request::UsageError;
+    EXPECT_EQ(line.Output.contains("Usage: bathyscribe [LOGBOOK]"), showsUsage);
+    if (c.Asked == Request::Run) {
+      EXPECT_TRUE(line.Output.isEmpty());
+    }
+  }
+  EXPECT_EQ(ParseAppCommandLine({"bathyscribe", "--version"}).Output,
+            QString("bathyscribe %1\n").arg(kVersion));
+  EXPECT_TRUE(ParseAppCommandLine({"bathyscribe", "--bogus"})
+                  .Output.startsWith("bathyscribe: unknown option \"--bogus\"\n"));
+}
+
+}  // namespace
+}  // namespace scrb
