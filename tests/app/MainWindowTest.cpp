@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDialog>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
@@ -15,8 +14,10 @@
 
 #include "AppTestWindow.h"
 #include "app/ChartView.h"
+#include "app/DisplayOptionDialog.h"
 #include "app/DivePage.h"
 #include "app/MainWindow.h"
+#include "app/ModelWindow.h"
 #include "export/ExportTexts.h"
 
 namespace scrb {
@@ -165,18 +166,20 @@ TEST(MainWindowLayout, ChartsShareTheVerticalChangeAsTheirPageSays) {
   }
 }
 
-// Answers the modal dialog that the next action opens, once it is up.
-void WhenModal(const std::function<void(QDialog&)>& answer) {
+// Answers the modal dialog of this kind that the next action opens, once it is up. Nothing is
+// answered when no such dialog came up, and the test's own checks see that.
+template <class Dialog>
+void WhenModal(const std::function<void(Dialog&)>& answer) {
   QTimer::singleShot(0, [answer] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) answer(*dialog);
+    if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) answer(*dialog);
   });
 }
 
 // Chooses a display option in the dialog the way a diver does: tick it, press OK.
 std::function<void(Window&, QAction&)> ChooseDisplayOption(int option, const QString& firstEntry) {
   return [option, firstEntry](Window& w, QAction& action) {
-    WhenModal([option](QDialog& dialog) {
-      dialog.findChild<QRadioButton*>(QString("Option1_%1").arg(option))->click();
+    WhenModal<DisplayOptionDialog>([option](DisplayOptionDialog& dialog) {
+      dialog.OptionButton(option)->click();
       dialog.findChild<QPushButton*>("cmdOK")->click();
     });
     action.trigger();
@@ -295,9 +298,9 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
   button("&Next")->click();
   EXPECT_EQ(w.form->ListIndex(), 3);
   w.form->DiveTab()->setCurrentIndex(5);
-  WhenModal([](QDialog& dialog) {
-    dialog.findChild<QRadioButton*>("Option1_2")->click();
-    dialog.findChild<QPushButton*>("Command1")->click();
+  WhenModal<ModelWindow>([](ModelWindow& models) {
+    models.ModelButton(2)->click();
+    models.CloseButton()->click();
   });
   const int shown = w.form->ShowCount();
   button("Change Model ...")->click();
