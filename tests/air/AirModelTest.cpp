@@ -19,6 +19,49 @@ std::vector<std::string> Compute(DiveRecord& dive) {
   return captions;
 }
 
+// The table as typed from the logging software's documentation, rows 0 to 45, levels 1 to 7.
+constexpr double kTable[46][7] = {
+    {7.9, 7.9, 7.9, 7.9, 7.9, 7.9, 7.9},           {8.5, 8.9, 9.3, 9.7, 10, 10.4, 10.7},
+    {10.6, 13, 15.3, 17.4, 19.4, 21.4, 23.2},      {11, 13.8, 16.5, 19, 21.3, 23.5, 25.7},
+    {11.5, 14.8, 18, 20.9, 23.7, 26.3, 28.8},      {12, 15.8, 19.3, 22.6, 25.8, 28.8, 31.6},
+    {12.5, 16.7, 20.6, 24.4, 27.9, 31.2, 34.4},    {12.7, 17.2, 21.2, 25.1, 28.8, 32.3, 35.6},
+    {13, 17.7, 22.1, 26.3, 30.2, 34, 37.5},        {13.5, 18.7, 23.6, 28.2, 32.6, 36.7, 40.6},
+    {14, 19.6, 24.8, 29.8, 34.5, 38.9, 43.1},      {14.5, 20.6, 26.3, 31.7, 36.8, 41.7, 46.2},
+    {14.8, 21.2, 27.2, 32.9, 38.2, 43.3, 48.1},    {15, 21.6, 27.8, 33.7, 39.2, 44.4, 49.3},
+    {15.5, 22.6, 29.3, 35.6, 41.5, 47.1, 52.5},    {15.9, 23.2, 30.2, 36.7, 42.9, 48.8, 54.3},
+    {16, 23.4, 30.5, 37.1, 43.4, 49.3, 55},        {16.5, 24.5, 32, 39.1, 45.8, 52.1, 58.1},
+    {17, 25.5, 33.5, 41, 48.1, 54.8, 61.2},        {17.5, 26.4, 34.8, 42.7, 50.2, 57.3, 64},
+    {18, 27.3, 36.2, 44.5, 52.3, 59.8, 66.8},      {18.5, 28.4, 37.7, 46.4, 54.7, 62.5, 69.9},
+    {19, 29.4, 39.2, 48.3, 57, 65.2, 73},          {19.5, 30.2, 40.3, 49.9, 58.9, 67.4, 75.5},
+    {20, 31.2, 41.8, 51.8, 61.3, 70.2, 78.6},      {20.5, 32.3, 43.3, 53.8, 63.6, 72.9, 81.8},
+    {21, 33.3, 44.8, 55.7, 66, 75.7, 84.9},        {21.1, 33.5, 45.1, 56.1, 66.4, 76.2, 85.5},
+    {21.5, 34.1, 46, 57.2, 67.8, 77.9, 87.4},      {22, 35.1, 47.5, 59.2, 70.2, 80.6, 90.5},
+    {22.5, 36.2, 49, 61.1, 72.5, 83.4, 93.6},      {23, 37.1, 50.3, 62.8, 74.7, 85.8, 96.4},
+    {23.3, 37.6, 51.1, 63.8, 75.8, 87.2, 98},      {23.5, 38, 51.7, 64.6, 76.8, 88.3, 99.2},
+    {24, 39, 53.2, 66.5, 79.1, 91, 102.3},         {24.5, 40.1, 54.7, 68.5, 81.5, 93.8, 105.4},
+    {25, 40.9, 55.9, 70, 83.3, 96, 107.9},         {25.5, 41.9, 57.4, 71.9, 85.7, 98.7, 111.1},
+    {26, 42.9, 58.9, 73.9, 88, 101.5, 114.2},      {26.4, 43.8, 60, 75.4, 89.9, 103.7, 116.7},
+    {27, 44.8, 61.5, 77.3, 92.3, 106.4, 119.8},    {28.5, 47.9, 66, 83.1, 99.3, 114.6, 129.1},
+    {31.7, 54, 75, 94.8, 113.4, 131.1, 147.8},     {37, 64.3, 89.9, 114.1, 136.9, 158.5, 179},
+    {42.3, 74.5, 104.8, 133.4, 160.4, 186, 210.2}, {105.7, 197.5, 284, 365.4, 442.4, 515.2, 584.1}};
+
+// Every row at its own key gives that row at every level; the table itself holds nothing more.
+TEST(BreathRateTable, WholeTableAtItsRowBoundaries) {
+  const BreathRateTableData& filled = BreathRateTable();
+  for (size_t row = 0; row < 51; ++row) {
+    for (size_t level = 0; level < 8; ++level) {
+      const double typed = row < 46 && level > 0 ? kTable[row][level - 1] : 0;
+      EXPECT_EQ(filled[row][level], typed) << "row " << row << " level " << level;
+      if (row < 46 && level > 0) {
+        EXPECT_NEAR(BreathRateAtLevel(kTable[row][0], int(level)), typed, 1e-9)
+            << row << " " << level;
+      }
+    }
+  }
+  for (int status : {0x00, 0x10, 0x20, 0x40, 0x70, 0x8F, 0xFF})
+    EXPECT_EQ(AirLevel(int16_t(status)), (status >> 4) & 7) << status;
+}
+
 TEST(BreathRateAtLevel, ReadsInterpolatesAndExtendsTheTable) {
   for (const auto& [base, level, expected] :
        {std::tuple{20.25, 2, 31.2 + 1.1 * 0.5},  // halfway between rows 24 and 25
@@ -39,6 +82,36 @@ TEST(ComputeAirModel, WorkedDiveAtAirLevelOneSettlesInOnePass) {
     const double expected = i % 3 == 2 && i < 90 ? 145.0 - 5.0 * (i / 3) : 0;
     EXPECT_NEAR(dive.SampleTankPressure[i], expected, 1e-9) << i;
   }
+}
+
+// The same dive at air level 2: the passes keep the base rate each started with once the next
+// one lies within 0.1 of it. Worked out by hand from rows 2, 10, 11, 24 and 25 of the table
+// (q = 20 b / rate(b)): 20.0, 12.8205, 14.7355, 13.9865, 14.2896, 14.1627, whose q 14.2157
+// ends the sixth pass; the 30 minutes at 3 bar draw 19.9254 l/min each from 150 bar of 12 l.
+TEST(ComputeAirModel, WorkedDiveAtAirLevelTwoSettlesOnTheSixthPassKeepingItsBaseRate) {
+  DiveRecord dive = UniformDive(90, 20, 0x20);
+  EXPECT_EQ(Compute(dive), (std::vector<std::string>{"1", "2", "3", "4", "5", "6",
+                                                     "Min:14.2 l/min, Max:19.9 l/min"}));
+  EXPECT_NEAR(dive.BaseBreathRate, 14.162682207523634, 1e-9);
+  EXPECT_NEAR(dive.MaxBreathRate, 19.92536441504727, 1e-9);
+  EXPECT_NEAR(dive.SampleBreathRate[89], 19.92536441504727, 1e-9);
+  EXPECT_NEAR(dive.SampleTankPressure[2], 150 - 3 * 19.92536441504727 / 12, 1e-9);
+  EXPECT_NEAR(dive.SampleTankPressure[89], 0.5597668871454857, 1e-9);
+}
+
+// At level 7 on the surface, 10 l x 29 bar over 30 minutes: the passes swing between 5.3 and 9.7
+// for good, and the base rate is found directly. By hand: every minute must draw 290 / 30 l, and
+// between rows 0 and 1 the level-7 rate is 7.9 + 2.8 (b - 7.9) / 0.6, so
+// b = 7.9 + (290 / 30 - 7.9) x 0.6 / 2.8 = 8.27857...
+TEST(ComputeAirModel, PassesThatSwingGiveWayToTheDirectSearch) {
+  DiveRecord dive = UniformDive(90, 0, 0x70, 10, 29);
+  const std::vector<std::string> captions = Compute(dive);
+  ASSERT_EQ(captions.size(), size_t(kMaxAirPasses) + 1);
+  EXPECT_EQ(captions.back(), "Min:8.3 l/min, Max:9.7 l/min");
+  EXPECT_NEAR(dive.BaseBreathRate, 7.9 + (290.0 / 30 - 7.9) * 0.6 / 2.8, 1e-6);
+  EXPECT_NEAR(dive.SampleBreathRate[2], 290.0 / 30, 1e-6);
+  EXPECT_NEAR(dive.SampleTankPressure[2], 29 - 29.0 / 30, 1e-6);
+  EXPECT_NEAR(dive.SampleTankPressure[89], 0, 1e-6);
 }
 
 TEST(ComputeAirModel, RefusesImplausibleTankOrConsumptionSilently) {

@@ -10,12 +10,19 @@
 #include <random>
 
 #include "AppTestWindow.h"
+#include "logbook/StartupSettings.h"
 
 namespace scrb {
 namespace {
 
 using test::SampleLogbook;
 using test::WriteLogbook;
+
+// The status line after reading `bytes` into a store that held `before`.
+std::string StatusWhenRead(std::vector<DiveRecord> before, const std::string& bytes) {
+  const ReadOutcome outcome = ParseLogbook(bytes, before);
+  return StatusText(static_cast<int>(before.size()), outcome);
+}
 
 // Starts without the disclaimer, as a diver who ticked it long ago, over the settings given.
 struct Window : test::TestWindow {
@@ -29,10 +36,12 @@ TEST(DamagedInputApp, ACutLogbookOpensWithItsCompleteDivesAndSaysSo) {
   const std::string sample = SampleLogbook();
   Window w;
   w.Start();
-  w.form->OpenLogbook(WriteLogbook("cut.log", sample.substr(0, sample.size() * 2 / 3)));
+  const std::string cut = sample.substr(0, sample.size() * 2 / 3);
+  w.form->OpenLogbook(WriteLogbook("cut.log", cut));
   EXPECT_TRUE(w.form->ListCount() > 10 && w.form->ListCount() < 25) << w.form->ListCount();
   EXPECT_EQ(w.form->ListIndex(), w.form->ListCount() - 1);
-  EXPECT_TRUE(w.Status().contains("The last file is damaged: the file ends inside dive")) << w.Status().toStdString();
+  EXPECT_EQ(w.Status().toStdString(), StatusWhenRead({}, cut));
+  EXPECT_TRUE(w.Status().contains("The last file is damaged: the file ends inside dive"));
   EXPECT_TRUE(w.messages.isEmpty());
   w.ShowEveryPage();
 }
@@ -49,12 +58,15 @@ TEST(DamagedInputApp, ADamagedMergeKeepsTheDivesLoadedBefore) {
   for (uint32_t seed = 1; seed <= 6; ++seed) {
     std::mt19937 random(seed);
     std::string bytes = sample;
-    for (int f = 0; f < 6; ++f) bytes[random() % bytes.size()] ^= static_cast<char>(1 + random() % 255);
+    for (int f = 0; f < 6; ++f)
+      bytes[random() % bytes.size()] ^= static_cast<char>(1 + random() % 255);
     if (seed % 3 == 0) bytes.resize(random() % bytes.size());
+    const size_t listed = static_cast<size_t>(w.form->ListCount());
     w.form->MergeLogbook(WriteLogbook("flipped.log", bytes));
     EXPECT_EQ(w.Entries().mid(0, 25), before) << "seed " << seed;
     EXPECT_EQ(w.form->ListIndex(), 4) << "seed " << seed;
-    EXPECT_TRUE(w.Status().startsWith(QString::number(w.form->ListCount()) + " dives read.")) << "seed " << seed;
+    EXPECT_EQ(w.Status().toStdString(), StatusWhenRead(std::vector<DiveRecord>(listed), bytes))
+        << "seed " << seed;
   }
   EXPECT_TRUE(w.messages.isEmpty());
 }
@@ -68,12 +80,12 @@ TEST(DamagedInputApp, ForeignAndUnreadableFilesAreReportedAndCostNothingOnMerge)
   w.form->OpenLogbook(WriteLogbook("sample.log", SampleLogbook()));
   w.form->MergeLogbook(WriteLogbook("picture.png", png));
   EXPECT_EQ(w.form->ListCount(), 25);
-  EXPECT_TRUE(w.Status().startsWith("25 dives read. The last file is damaged: ")) << w.Status().toStdString();
+  EXPECT_EQ(w.Status().toStdString(), StatusWhenRead(std::vector<DiveRecord>(25), png));
 
   const QString folder = QString::fromStdString(std::filesystem::temp_directory_path().string());
   w.form->MergeLogbook(folder);
   ASSERT_EQ(w.messages.size(), 1);
-  EXPECT_TRUE(w.messages[0].startsWith("The logbook file " + folder + " cannot be read: "));
+  EXPECT_EQ(w.messages[0], "The logbook file " + folder + " cannot be read: it is a folder.");
   EXPECT_EQ(w.form->ListCount(), 25);
 
   // Open replaces the logbook, even with a file that holds none.
@@ -95,26 +107,34 @@ TEST(DamagedInputApp, AHugeFileOpensWithoutReadingItAll) {
 // A window restored from absurd saved sizes and places would be millions of pixels wide, take
 // minutes to draw its charts and sit far off the screen; it must come up on the screen instead.
 TEST(DamagedInputApp, GarbageSettingsStillStartAndOnTheScreen) {
-  Window absurd("WindowState=0\nWidth=99999999999999999999\nHeight=1e308\nTop=1e308\nLeft=-99999999999\n");
+  Window absurd(
+      "WindowState=0\nWidth=99999999999999999999\nHeight=1e308\nTop=1e308\nLeft=-99999999999\n");
   absurd.Start();
   const QRect screen = absurd.form->screen()->availableGeometry();
   EXPECT_LE(absurd.form->width(), screen.width());
   EXPECT_LE(absurd.form->height(), screen.height());
   EXPECT_TRUE(screen.intersects(absurd.form->frameGeometry()));
 
-  const std::string logbook = "Logbook%20File=" + WriteLogbook("sample.log", SampleLogbook()).toStdString() + "\n";
-  const char* keys[] = {"DisplayOptionFlag", "DecoModelNumber", "Top", "Left", "WindowState",
-                        "Width", "Height", "TabNumber", "CurrentDiveSelected", "LastDive"};
-  const char* values[] = {"-1", "-1e308", "nan", "inf", "", "@Variant(\\0\\0\\0\\x7f)", "12abc",
-                          "0x10", "-0", "\xFF\xFE", "7", "-2147483649", "30000"};
+  const std::string logbook =
+      "Logbook%20File=" + WriteLogbook("sample.log", SampleLogbook()).toStdString() + "\n";
+  const char* keys[] = {"DisplayOptionFlag",   "DecoModelNumber", "Top",    "Left",
+                        "WindowState",         "Width",           "Height", "TabNumber",
+                        "CurrentDiveSelected", "LastDive"};
+  const char* values[] = {"-1",    "-1e308", "nan", "inf",      "",  "@Variant(\\0\\0\\0\\x7f)",
+                          "12abc", "0x10",   "-0",  "\xFF\xFE", "7", "-2147483649",
+                          "30000"};
   for (uint32_t seed = 1; seed <= 4; ++seed) {
     std::mt19937 random(seed);
     std::string ini = logbook;
-    for (const char* key : keys) ini += std::string(key) + "=" + values[random() % std::size(values)] + "\n";
+    for (const char* key : keys)
+      ini += std::string(key) + "=" + values[random() % std::size(values)] + "\n";
     for (int i = 0; i < 200; ++i) ini += static_cast<char>(random());
     Window w(ini);
     w.Start();
-    EXPECT_GE(w.form->DiveTab()->currentIndex(), 0) << "seed " << seed;
+    EXPECT_EQ(w.form->DiveTab()->currentIndex(),
+              TabNumberFromSetting(w.settings->GetSetting("TabNumber", "1")))
+        << "seed " << seed;
+    EXPECT_EQ(w.form->ListCount(), 25);
     w.ShowEveryPage();
     w.form->ExitProgram();
   }

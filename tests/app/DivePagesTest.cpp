@@ -14,11 +14,14 @@
 #include "app/ChartView.h"
 #include "app/DepthPages.h"
 #include "app/GeneralPage.h"
-#include "app/RawDataPage.h"
 #include "app/ModelWindow.h"
+#include "app/RawDataPage.h"
 #include "app/TissuePage.h"
 #include "charts/ChartTestDives.h"
+#include "report/ReportTexts.h"
+#include "saturation/SaturationCharts.h"
 #include "saturation/SaturationFixtures.h"
+#include "saturation/SaturationReadout.h"
 #include "support/LogbookBuilder.h"
 
 namespace scrb {
@@ -26,7 +29,9 @@ namespace {
 
 // Six samples: T = 200 hundredths of a minute. A descent of 3 m between samples 0 and 1 reads as
 // -9 m/min.
-DiveRecord SixSampleDive() { return test::DiveWithSamples({3, 6, 8, 8, 5, 2.5}, {0, 0, 2}); }
+DiveRecord SixSampleDive() {
+  return test::DiveWithSamples({3, 6, 8, 8, 5, 2.5}, {0, 0, 2});
+}
 
 // Ten minutes of 31 samples at one depth and status; the extra sample lets the last status byte
 // be read.
@@ -74,9 +79,9 @@ TEST_F(DivePages, DepthReadoutMovesLabelAndBothCursorsOfItsView) {
   Show(page, 0);
   EXPECT_EQ(page.DepthTitle()->text(), "Dive Number: 12  Depth (meters) versus Time (minutes)");
   // 0 rounds to -1, the first sample; 50 is halfway and goes to the even one; 200 is T, the last.
-  for (const auto& [x, text] : {std::pair{0.0, "Time=00'20\" Depth=3.0 m"},
-                                std::pair{50.0, "Time=00'20\" Depth=3.0 m"},
-                                std::pair{200.0, "Time=02'00\" Depth=2.5 m"}}) {
+  for (const auto& [x, text] :
+       {std::pair{0.0, "Time=00'20\" Depth=3.0 m"}, std::pair{50.0, "Time=00'20\" Depth=3.0 m"},
+        std::pair{200.0, "Time=02'00\" Depth=2.5 m"}}) {
     emit page.AlarmPicture()->MouseMoved(x, 300);
     EXPECT_EQ(page.DepthReadout()->text().toStdString(), text) << x;
     EXPECT_EQ(page.DepthPicture()->CursorX(), x);
@@ -115,8 +120,10 @@ TEST_F(DivePages, OneAirReadoutMovesTheCursorOnBothAirCharts) {
   AirPage page(context);
   Open(page);
   Show(page, 0);
-  page.TankPictureMouseMove(250, 0);
-  EXPECT_TRUE(page.AirReadout()->text().contains("Time=02'00\""));
+  page.TankPictureMouseMove(250, 0);  // 10 minutes at 3 bar breathe 12 l x 50 bar: 5 bar a minute
+  EXPECT_EQ(page.AirReadout()->text(),
+            "Min:20.0 l/min, Max:20.0 l/min, Time=02'00\", "
+            "Depth=20.0 m, Tank=40.0 bar, Breath=20.0 l/min");
   EXPECT_EQ(page.AirPicture()->CursorX(), 250);
 
   // A dive without estimate: the cursors go with the old charts and the readout stays quiet.
@@ -148,10 +155,13 @@ TEST_F(DivePages, RawDataShowsDetailsThenDumpInFixedPitch) {
   context.Book.Dives = {undecoded};
   RawDataPage page(context);
   page.ShowDive(0);  // a dive not decoded yet is decoded for its dump
-  const QString text = page.TextBox()->toPlainText();
-  EXPECT_TRUE(text.startsWith("Dive Number: 3\n    Dive Date: 17/10/1998"));
-  EXPECT_TRUE(text.contains("    0004 , 01'20\" , 10.0 , txok"));
-  EXPECT_FALSE(text.contains('\r'));
+  // The details, then the dump, each line once, in the text box's own line ends.
+  const DiveRecord& dive = context.Book.Dives[0];
+  EXPECT_EQ(
+      page.TextBox()->toPlainText().toStdString(),
+      QString::fromStdString(DetailsText(dive) + RawDumpText(dive)).remove('\r').toStdString());
+  EXPECT_TRUE(page.TextBox()->toPlainText().endsWith(
+      "    0004 , 01'20\" , 10.0 , txok,    ,    ,   ,    ,     \n"));
   const QFontMetrics metrics(page.TextBox()->font());
   EXPECT_EQ(metrics.horizontalAdvance("iiii , ...."), metrics.horizontalAdvance("WWWW - 0000"));
 }
@@ -176,12 +186,15 @@ class TissuePageTest : public DivePages {
 TEST_F(TissuePageTest, SummaryAndReadoutOverBothCharts) {
   Show(1);
   // The fast tissue peaks on the final surface step, sample 30.
-  EXPECT_TRUE(page.MaxOverSaturationLabel()->text().startsWith("Max Oversaturation = "));
-  EXPECT_TRUE(page.MaxOverSaturationLabel()->text().endsWith(" % at Time=10'20\" on tissue 1"))
-      << page.MaxOverSaturationLabel()->text().toStdString();
+  EXPECT_EQ(page.MaxOverSaturationLabel()->text().toStdString(),
+            MaxOverSaturationText(Dive(1), context.Model));
+  EXPECT_TRUE(page.MaxOverSaturationLabel()->text().endsWith(" % at Time=10'20\" on tissue 1"));
   emit page.SatuRelPicture()->MouseMoved(1000, 0);
-  EXPECT_TRUE(page.PressureReadout()->text().startsWith("Time=10'00\", Depth=18.4 m, Max="));
-  EXPECT_TRUE(page.OverSaturationReadout()->text().startsWith("Max="));
+  const std::optional<SaturationReadout> readout = ReadSaturation(Dive(1), context.Model, 1000);
+  ASSERT_TRUE(readout);
+  EXPECT_TRUE(readout->PressureText.starts_with("Time=10'00\", Depth=18.4 m, Max="));
+  EXPECT_EQ(page.PressureReadout()->text().toStdString(), readout->PressureText);
+  EXPECT_EQ(page.OverSaturationReadout()->text().toStdString(), readout->OverSaturationText);
   EXPECT_EQ(page.SatuPicture()->CursorX(), 1000);
 
   // Showing the dive again wipes the readouts, and results of another model give none.

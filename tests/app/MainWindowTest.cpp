@@ -1,17 +1,24 @@
-#include "app/MainWindow.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <fstream>
+#include <functional>
 
 #include "AppTestWindow.h"
 #include "app/ChartView.h"
+#include "app/DisplayOptionDialog.h"
 #include "app/DivePage.h"
+#include "app/MainWindow.h"
+#include "app/ModelWindow.h"
+#include "export/ExportTexts.h"
 
 namespace scrb {
 namespace {
@@ -38,29 +45,6 @@ TEST(MainWindow, RefusingTheDisclaimerSavesNothing) {
   EXPECT_EQ(refused.disclaimerShown, 1);
   EXPECT_EQ(refused.Saved("NoWarning"), "<absent>");
   EXPECT_EQ(refused.Saved("TabNumber"), "3");
-}
-
-QAction* MenuAction(MainWindow& form, const QString& caption) {
-  for (QAction* action : form.findChildren<QAction*>()) {
-    if (action->text() == caption) return action;
-  }
-  return nullptr;
-}
-
-// The file dialogs come up through the menu and start where the logbook on screen lies.
-TEST(MainWindow, OpenAndMergeDialogsStartInTheLogbooksFolder) {
-  Window w;
-  w.Start();
-  const QString ten = WriteLogbook("ten.log", Logbook(10));
-  w.dialogs.openAnswers = {ten, ten};
-  MenuAction(*w.form, "&Open Logbook")->trigger();
-  EXPECT_EQ(w.form->ListCount(), 10);
-  MenuAction(*w.form, "&Merge Logbook")->trigger();
-  EXPECT_EQ(w.form->ListCount(), 20);
-  MenuAction(*w.form, "&Open Logbook")->trigger();  // cancelled: nothing changes
-  EXPECT_EQ(w.form->ListCount(), 20);
-  const QString folder = QFileInfo(ten).absolutePath();
-  EXPECT_EQ(w.dialogs.dialogFolders, QStringList({"", folder, folder}));
 }
 
 TEST(MainWindow, OpenReplacesMergeAppendsDisplayOptionRelists) {
@@ -156,7 +140,8 @@ TEST(MainWindowLayout, ChartsShareTheVerticalChangeAsTheirPageSays) {
     QApplication::processEvents();
     QList<ChartView*> charts = w.form->Page(page)->findChildren<ChartView*>();
     const auto top = [](ChartView* chart) { return chart->mapTo(chart->window(), QPoint()).y(); };
-    std::sort(charts.begin(), charts.end(), [&top](ChartView* a, ChartView* b) { return top(a) < top(b); });
+    std::sort(charts.begin(), charts.end(),
+              [&top](ChartView* a, ChartView* b) { return top(a) < top(b); });
     std::vector<int> result;
     for (ChartView* chart : charts) result.push_back(chart->height());
     return result;
@@ -176,25 +161,153 @@ TEST(MainWindowLayout, ChartsShareTheVerticalChangeAsTheirPageSays) {
     int total = 0;
     for (size_t i = 0; i < after.size(); ++i) total += after[i] - was[i];
     EXPECT_GE(total, 590);
-    for (size_t i = 0; i < after.size(); ++i) EXPECT_NEAR(after[i] - was[i], share[i] * total, 1.0) << i;
+    for (size_t i = 0; i < after.size(); ++i)
+      EXPECT_NEAR(after[i] - was[i], share[i] * total, 1.0) << i;
   }
 }
 
-TEST(MainWindowExports, ClipboardTextsAndConfirmations) {
+// Answers the modal dialog of this kind that the next action opens, once it is up. Nothing is
+// answered when no such dialog came up, and the test's own checks see that.
+template <class Dialog>
+void WhenModal(const std::function<void(Dialog&)>& answer) {
+  QTimer::singleShot(0, [answer] {
+    if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) answer(*dialog);
+  });
+}
+
+// Chooses a display option in the dialog the way a diver does: tick it, press OK.
+std::function<void(Window&, QAction&)> ChooseDisplayOption(int option, const QString& firstEntry) {
+  return [option, firstEntry](Window& w, QAction& action) {
+    WhenModal<DisplayOptionDialog>([option](DisplayOptionDialog& dialog) {
+      dialog.OptionButton(option)->click();
+      dialog.findChild<QPushButton*>("cmdOK")->click();
+    });
+    action.trigger();
+    EXPECT_EQ(w.Entry(0), firstEntry);
+  };
+}
+
+// Every menu, entry by entry in order ("-" a separator), with what the diver sees on choosing it,
+// and every button of the window. Entries and buttons the program gains are added here.
+struct Command {
+  QString Caption;
+  std::function<void(Window&, QAction&)> Choose;
+};
+
+TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
   Window w;
   w.Start();
-  EXPECT_EQ(w.Status(), "Ready");
-  QGuiApplication::clipboard()->setText("before");
-  w.form->CopyDiveProfile();  // no dive: nothing to copy, nothing to confirm
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+  const QString three = WriteLogbook("three.log", Logbook(3, 50, "Reef"));
+  const QString two = WriteLogbook("two.log", Logbook(2));
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  const auto message = [&w](const QString& text) {
+    return [&w, text](Window&, QAction& action) {
+      action.trigger();
+      EXPECT_EQ(w.messages.value(w.messages.size() - 1), text);
+    };
+  };
+  const std::pair<QString, std::vector<Command>> menus[] = {
+      {"&File",
+       {{"&Open Logbook",
+         [&](Window&, QAction& action) {
+           w.dialogs.openAnswers = {three};
+           action.trigger();
+           action.trigger();  // cancelled: nothing changes
+           EXPECT_EQ(w.Entries(), QStringList({"   50 - Reef", "   51 - Reef", "   52 - Reef"}));
+           EXPECT_EQ(w.form->ListIndex(), 2);
+         }},
+        {"&Merge Logbook",
+         [&](Window&, QAction& action) {
+           w.dialogs.openAnswers = {two};
+           action.trigger();
+           EXPECT_EQ(w.Entries().mid(3), QStringList({"    1 - Pier", "    2 - Pier"}));
+           EXPECT_EQ(w.Status(), "5 dives read.");
+           // The dialogs start where the logbook on screen lies.
+           const QString folder = QFileInfo(three).absolutePath();
+           EXPECT_EQ(w.dialogs.dialogFolders, QStringList({"", folder, folder}));
+         }},
+        {"-", {}},
+        {"&Print", message("Not yet implemented")},
+        {"-", {}},
+        {"&Options", ChooseDisplayOption(3, "   50 - Reef, Lake")},
+        {"-", {}},
+        {"E&xit",
+         [&](Window&, QAction& action) {
+           action.trigger();
+           EXPECT_EQ(w.quits, 1);
+           EXPECT_EQ(w.Saved("DisplayOptionFlag"), "3");
+         }}}},
+      {"&Edit",
+       {{"Copy All Dives to clipboard",
+         [&](Window&, QAction& action) {
+           message("Dive parameters copied to clipboard")(w, action);
+           EXPECT_EQ(clipboard->text().toStdString(), AllDivesText(w.context.Book));
+         }},
+        {"Copy Current Dive Profile to clipboard",
+         [&](Window&, QAction& action) {
+           message("Dive data copied to clipboard")(w, action);
+           EXPECT_EQ(clipboard->text().toStdString(),
+                     DiveProfileText(w.context.Book.Dives[2], w.context.Model));
+         }},
+        {"-", {}},
+        {"&Options", ChooseDisplayOption(0, "   50 - Lake")}}},
+      {"&Help", {{"&About", message(MainWindow::AboutText())}}},
+  };
+
+  // With no dive, copying the profile has nothing to copy and says nothing.
+  clipboard->setText("before");
+  QStringList captions;
+  for (QAction* menu : w.form->menuBar()->actions()) {
+    captions << "[" + menu->text() + "]";
+    for (QAction* entry : menu->menu()->actions()) {
+      captions << (entry->isSeparator() ? "-" : entry->text());
+      if (entry->text() == "Copy Current Dive Profile to clipboard") entry->trigger();
+    }
+  }
+  EXPECT_EQ(clipboard->text(), "before");
   EXPECT_TRUE(w.messages.isEmpty());
 
-  w.form->CopyAllDives();
-  EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Dive No\tDate\t"));
-  EXPECT_EQ(w.messages, QStringList({"Dive parameters copied to clipboard"}));
-  w.form->OpenLogbook(WriteLogbook("two.log", Logbook(2)));
-  w.form->CopyDiveProfile();
-  EXPECT_EQ(w.messages.last(), "Dive data copied to clipboard");
+  QStringList expected;
+  for (const auto& [title, entries] : menus) {
+    expected << "[" + title + "]";
+    for (const Command& entry : entries) expected << entry.Caption;
+  }
+  ASSERT_EQ(captions, expected);
+  EXPECT_TRUE(MainWindow::AboutText().startsWith("Bathyscribe v"));
+
+  int m = 0;
+  for (QAction* menu : w.form->menuBar()->actions()) {
+    const std::vector<Command>& entries = menus[m++].second;
+    for (int i = 0; i < menu->menu()->actions().size(); ++i) {
+      SCOPED_TRACE(entries[size_t(i)].Caption.toStdString());
+      if (entries[size_t(i)].Choose) entries[size_t(i)].Choose(w, *menu->menu()->actions()[i]);
+    }
+  }
+
+  // The buttons, clicked. The list shows dive 52 selected, the third of five.
+  const auto button = [&w](const QString& caption) {
+    for (QPushButton* b : w.form->findChildren<QPushButton*>()) {
+      if (b->text() == caption) return b;
+    }
+    ADD_FAILURE() << "no button " << caption.toStdString();
+    return new QPushButton(w.form.get());
+  };
+  button("&Previous")->click();
+  EXPECT_EQ(w.form->ListIndex(), 1);
+  button("&Next")->click();
+  button("&Next")->click();
+  EXPECT_EQ(w.form->ListIndex(), 3);
+  w.form->DiveTab()->setCurrentIndex(5);
+  WhenModal<ModelWindow>([](ModelWindow& models) {
+    models.ModelButton(2)->click();
+    models.CloseButton()->click();
+  });
+  const int shown = w.form->ShowCount();
+  button("Change Model ...")->click();
+  EXPECT_EQ(w.context.Model.TissueCount, 15);
+  EXPECT_EQ(w.form->ShowCount(), shown + 1);  // the dive shown again under it
+  button("E&xit")->click();
+  EXPECT_EQ(w.quits, 2);
 }
 
 }  // namespace

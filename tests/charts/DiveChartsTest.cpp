@@ -2,13 +2,16 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 
-#include "ChartTestDives.h"
 #include "charts/AlarmStrip.h"
 #include "charts/ChartFrame.h"
 #include "charts/DepthChart.h"
 #include "charts/DepthReadout.h"
 #include "charts/VerticalSpeedChart.h"
+#include "saturation/Saturation.h"
+#include "saturation/SaturationCharts.h"
+#include "saturation/SaturationFixtures.h"
 
 namespace scrb {
 namespace {
@@ -58,6 +61,49 @@ TEST(DrawDepthChart, ReferenceLinesThenTheProfileColouredByTheFlags) {
                                      kNormalColor, kAlarmColor, kNormalColor, kNormalColor,
                                      kAlarmColor, kAlarmColor, kNormalColor}));
   EXPECT_EQ(s.DrawWidth(), 1);
+}
+
+// The reference lines of every chart, in the chart's own coordinates (time in hundredths of a
+// minute, depth in centimetres, speed in cm/min, per ten-thousand of the critical coefficient), in
+// their colours, with the thin pen. Seven samples: the time axis ends at 333 on each chart.
+TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
+  const DiveRecord dive = DiveWithSamples({5, 6, 7, 8, 9, 10, 11});
+  DiveRecord saturated = dive;
+  saturated.SurfacePressure = 1;
+  const DecoModel model = test::Model(0);
+  ComputeSaturation(saturated, model);
+  const Rgb green{64, 255, 64};
+  const Rgb red{255, 64, 64};
+  const struct {
+    const char* Name;
+    std::function<void(ChartSurface&)> Draw;
+    std::vector<std::tuple<double, double, double, double, Rgb>> Lines;
+  } charts[] = {
+      {"depth",
+       [&](ChartSurface& s) { DrawDepthChart(dive, s); },
+       {{0, 2000, 333, 2000, green}, {0, 4000, 333, 4000, red}}},  // 20 m and 40 m
+      {"speed",
+       [&](ChartSurface& s) { DrawVerticalSpeedChart(dive, s); },
+       {{0, 0, 333, 0, green}, {0, 1200, 333, 1200, red}}},  // still, and 12 m/min up
+      // The 100 % level has no line of its own: the range keeps it in view.
+      {"over-saturation",
+       [&](ChartSurface& s) { DrawOverSaturationChart(saturated, model, s); },
+       {}},
+  };
+  for (const auto& chart : charts) {
+    SCOPED_TRACE(chart.Name);
+    RecordingSurface s;
+    chart.Draw(s);
+    std::vector<std::tuple<double, double, double, double, Rgb>> lines;
+    for (const RecordedOp& op : s.Lines()) {
+      if (op.DrawWidth == 1 && op.Color != kGridColor)
+        lines.emplace_back(op.X1, op.Y1, op.X2, op.Y2, op.Color);
+    }
+    EXPECT_EQ(lines, chart.Lines);
+  }
+  RecordingSurface over;
+  DrawOverSaturationChart(saturated, model, over);
+  EXPECT_EQ(FrameRange(over), std::make_pair(0.0, 10000.0));
 }
 
 // Depths are rounded to tenths with halves up. An unknown maximum depth gives way to the deepest

@@ -63,13 +63,7 @@ TEST(Cli, EachCommandPrintsItsText) {
   const CliRun merged = Cli({"list", file, file});
   EXPECT_EQ(merged.Status, kExitOk);
   EXPECT_EQ(merged.Out, "    7 - Pier\n12345 - Café\n    7 - Pier\n12345 - Café\n");
-  const CliRun details = Cli({"details", file, "--dive", "1"});
-  EXPECT_EQ(details.Status, kExitOk);
-  EXPECT_TRUE(details.Out.starts_with("Dive Number: 12345\r\n"));
-  EXPECT_TRUE(Cli({"dives", file})
-                  .Out.starts_with("Dive No\tDate\tTime\tDepth\tDuration\tLocation\tSite\tAir "
-                                   "Consumption\tWater Temperature\t"
-                                   "Tank Size\r\n7\t17/10/1998\t12:00\t24\t"));
+  // Details, dives and profiles of real dives are compared whole in the golden test.
   const CliRun empty = Cli({"profile", file, "--dive", "1", "--surface-pressure", "0.8"});
   EXPECT_EQ(empty.Status, kExitOk);
   EXPECT_NE(empty.Out.find("\r\nNo Data available\r\n"), std::string::npos);
@@ -146,14 +140,21 @@ TEST(Cli, UnreadableAndDamagedFilesHaveTheirOwnExitStatus) {
   EXPECT_EQ(unwritable.Status, kExitUnreadable);
   EXPECT_NE(unwritable.Err.find("cannot write"), std::string::npos);
 
-  // A cut logbook lists its complete dives and fails.
+  // A cut logbook lists its complete dives and fails; a good logbook named after it is still
+  // read, its dives behind those complete ones, and the status still says damaged.
   const std::string sample = test::SampleLogbook();
-  const CliRun cut =
-      Cli({"list", test::WriteTempFile("cut.log", sample.substr(0, sample.size() / 2))});
+  const std::string cutPath = test::WriteTempFile("cut.log", sample.substr(0, sample.size() / 2));
+  const CliRun cut = Cli({"list", cutPath});
   EXPECT_EQ(cut.Status, kExitDamaged);
+  const std::string whole = Cli({"list", test::WriteTempFile("sample.log", sample)}).Out;
   const auto listed = std::ranges::count(cut.Out, '\n');
   EXPECT_TRUE(listed > 5 && listed < 25) << listed;
+  EXPECT_TRUE(whole.starts_with(cut.Out)) << cut.Out;
   EXPECT_NE(cut.Err.find("the file ends inside dive"), std::string::npos) << cut.Err;
+  const CliRun merged = Cli({"list", cutPath, TwoDiveFile()});
+  EXPECT_EQ(merged.Status, kExitDamaged);
+  EXPECT_EQ(merged.Out, cut.Out + "    7 - Pier\n12345 - Café\n");
+  EXPECT_EQ(merged.Err, cut.Err);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <sstream>
 
+#include "logbook/CharTranslation.h"
 #include "logbook/LogbookReader.h"
 #include "support/LogbookBuilder.h"
 
@@ -92,6 +94,29 @@ TEST(LogbookReader, FilesAreAppendedAndUnreadableOnesChangeNothing) {
   EXPECT_EQ(UnreadableMessage(folder, outcome),
             "The logbook file " + folder + " cannot be read: it is a folder.");
   EXPECT_EQ(book.DiveCount(), 20);
+}
+
+// The DOS letters of a name such as "Müggelsee" or "Kraków": all 33 moved entries, in byte order
+// 128..154 and 160..165; every other byte keeps its value.
+TEST(CharTranslation, WholeTable) {
+  const std::pair<int, int> moved[] = {
+      {128, 199}, {129, 252}, {130, 233}, {131, 226}, {132, 228}, {133, 224}, {134, 229},
+      {135, 231}, {136, 234}, {137, 235}, {138, 232}, {139, 239}, {140, 238}, {141, 236},
+      {142, 196}, {143, 197}, {144, 201}, {145, 230}, {146, 198}, {147, 244}, {148, 246},
+      {149, 242}, {150, 251}, {151, 249}, {152, 255}, {153, 214}, {154, 220}, {160, 225},
+      {161, 237}, {162, 243}, {163, 250}, {164, 241}, {165, 209}};
+  std::map<int, int> expected;
+  for (int b = 0; b < 256; ++b) expected[b] = b;
+  std::string dosLetters;
+  for (const auto& [index, code] : moved) {
+    expected[index] = code;
+    dosLetters += static_cast<char>(index);
+  }
+  for (int b = 0; b < 256; ++b)
+    EXPECT_EQ(CharTranslation(static_cast<unsigned char>(b)), expected[b]) << b;
+  EXPECT_EQ(CleanText(dosLetters), "ÇüéâäàåçêëèïîìÄÅÉæÆôöòûùÿÖÜáíóúñÑ");
+  // Bytes that pass unchanged still read as Windows-1252 on every desktop.
+  EXPECT_EQ(CleanText("A\x9B\x9F\xA6\xFF"), "A›Ÿ¦ÿ");
 }
 
 }  // namespace

@@ -24,7 +24,19 @@ TEST(FormatPattern, PadsAndRoundsLikeTheReportPatterns) {
                {-0.04, "0.0", "0.0"},
                {0.15, "0.0", "0.2"},
                {0, "#", ""},
-               {2.5, "0", "3"}};
+               {2.5, "0", "3"},
+               // Decimal ties round away from zero as their text reads, though the doubles lie a
+               // hair below (1.005 is 1.00499999999999989...) or above them.
+               {1.005, "0.00", "1.01"},
+               {0.285, "0.00", "0.29"},
+               {2.675, "0.00", "2.68"},
+               {-1.005, "0.00", "-1.01"},
+               {-0.285, "0.00", "-0.29"},
+               {-2.675, "0.00", "-2.68"},
+               {0.05, "0.0", "0.1"},
+               {0.25, "0.0", "0.3"},
+               {0.35, "0.0", "0.4"},
+               {1.0449999, "0.00", "1.04"}};
   for (const auto& c : cases)
     EXPECT_EQ(FormatPattern(c.Value, c.Pattern), c.Text) << c.Value << " " << c.Pattern;
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <tuple>
 #include <vector>
 
 #include "saturation/Saturation.h"
@@ -22,17 +24,66 @@ DiveRecord Computed(std::vector<double> depths, const DecoModel& model, double s
   return dive;
 }
 
-// The half time is shown back from the decay factor, so the slowest tissue must come back whole.
-TEST(TissueLegend, OneRowPerTissue) {
-  const DecoModel model = test::Model(2);
-  RecordingSurface s;
-  DrawTissueLegend(model, s);
-  const std::vector<RecordedOp> texts = s.Prints();
-  ASSERT_EQ(s.Lines().size(), 15u);
-  ASSERT_EQ(texts.size(), 15u);
-  EXPECT_EQ(s.Lines()[14].Color, model.TissueColor[14]);
-  EXPECT_EQ(texts[14].Text, "Tissue 15, half time: 640 minutes, Critical over-sat coeff: 1.40");
+// Every model whole: tissue count, decay from the half time (a time constant, no ln 2), stored
+// coefficient, colour, and the legend row a diver reads. Model 2 is model 1 and three slow tissues.
+TEST(TissueLegend, EveryModelsTablesAndLegendRows) {
+  struct Tissue {
+    int HalfTime;
+    double Stored;
+    const char* Shown;
+  };
+  const std::vector<Tissue> buhlmann = {
+      {5, 0.0272, "2.72"},  {10, 0.0238, "2.38"},  {20, 0.0204, "2.04"},  {40, 0.0168, "1.68"},
+      {80, 0.0156, "1.56"}, {160, 0.0153, "1.53"}, {320, 0.0146, "1.46"}, {640, 0.014, "1.40"}};
+  std::vector<Tissue> navy = {{5, 0.0272, "2.72"},  {7, 0.0254, "2.54"},   {10, 0.0238, "2.38"},
+                              {15, 0.022, "2.20"},  {20, 0.0204, "2.04"},  {30, 0.0182, "1.82"},
+                              {40, 0.0168, "1.68"}, {50, 0.0161, "1.61"},  {60, 0.0158, "1.58"},
+                              {80, 0.0156, "1.56"}, {100, 0.0155, "1.55"}, {120, 0.0154, "1.54"}};
+  std::vector<Tissue> quorvan = navy;
+  quorvan.insert(quorvan.end(),
+                 {{160, 0.0153, "1.53"}, {320, 0.0146, "1.46"}, {640, 0.014, "1.40"}});
+  const Rgb colors[15] = {{255, 64, 64},   {255, 255, 64},  {64, 255, 64},   {255, 64, 255},
+                          {64, 64, 255},   {240, 240, 240}, {128, 128, 128}, {64, 64, 64},
+                          {160, 160, 160}, {96, 96, 96},    {128, 64, 64},   {128, 128, 64},
+                          {64, 128, 64},   {128, 64, 128},  {64, 64, 128}};
+  const std::pair<const char*, std::vector<Tissue>> models[] = {
+      {"B\u00fchlmann ZH-L8 ADT (8 tissues)", buhlmann},
+      {"FFESSM MN90 - French Navy (12 tissues)", navy},
+      {"Quorvan's special (15 tissues, slow to calculate)", quorvan}};
+  for (int m = 0; m < 3; ++m) {
+    SCOPED_TRACE(m);
+    const auto& [caption, tissues] = models[m];
+    const DecoModel model = test::Model(m);
+    EXPECT_EQ(DecoModelCaption(m), caption);
+    ASSERT_EQ(model.TissueCount, static_cast<int>(tissues.size()));
+    ASSERT_EQ(model.TissueDecay.size(), tissues.size() + 1);
+    EXPECT_EQ(model.TissueDecay.back(), 0);
+    EXPECT_EQ(model.CriticalCoefficient.back(), 0);
+    std::vector<Rgb> sixteen(std::begin(colors), std::end(colors));
+    sixteen.push_back({});
+    EXPECT_EQ(model.TissueColor, sixteen);
+    RecordingSurface s;
+    DrawTissueLegend(model, s);
+    EXPECT_EQ(s.Corners(), std::vector<double>({-50, -1, 1020, double(tissues.size())}));
+    const std::vector<RecordedOp> bars = s.Lines();
+    const std::vector<RecordedOp> rows = s.Prints();
+    ASSERT_EQ(bars.size(), tissues.size());
+    ASSERT_EQ(rows.size(), tissues.size());
+    for (size_t t = 0; t < tissues.size(); ++t) {
+      EXPECT_DOUBLE_EQ(model.TissueDecay[t], std::exp((-20.0 / tissues[t].HalfTime) / 60)) << t;
+      EXPECT_EQ(model.CriticalCoefficient[t], tissues[t].Stored) << t;
+      const RecordedOp& bar = bars[t];
+      EXPECT_EQ(std::make_tuple(bar.X1, bar.Y1, bar.X2, bar.Y2, bar.Color, bar.DrawWidth),
+                std::make_tuple(0.0, double(t), 200.0, double(t), colors[t], 4));
+      EXPECT_EQ(rows[t].Text, "Tissue " + std::to_string(t + 1) +
+                                  ", half time: " + std::to_string(tissues[t].HalfTime) +
+                                  " minutes, Critical over-sat coeff: " + tissues[t].Shown);
+    }
+  }
+}
 
+TEST(TissueLegend, StandsInForThePressureChartWhileCalculating) {
+  const DecoModel model = test::Model(2);
   // While the saturation is calculated the legend stands in for the pressure chart, shown at once.
   RecordingSurface pressure;
   RecordingSurface over;

@@ -106,14 +106,22 @@ DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity,
   return dive;
 }
 
-std::string SampleLogbook() {
+std::string SourcePath(const std::string& relative) {
   // The test runner names the source tree; run by hand, the tree is where this file lies.
   const char* root = std::getenv("BATHYSCRIBE_SOURCE_DIR");
   const std::filesystem::path tree =
       root != nullptr ? std::filesystem::path(root)
                       : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
-  std::ifstream in(tree / "examples" / "sample.log", std::ios::binary);
+  return (tree / relative).string();
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string SampleLogbook() {
+  return ReadFile(SourcePath("examples/sample.log"));
 }
 
 std::string WriteTempFile(const std::string& name, const std::string& bytes) {

@@ -73,6 +73,10 @@ std::string BuildLogbook(const std::vector<EntryBuilder>& entries, int diveCount
 DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity = 12,
                            double airConsumption = 150);
 
+// A path in the source tree, e.g. "examples/sample.log"; the bytes of a file, empty when missing.
+std::string SourcePath(const std::string& relative);
+std::string ReadFile(const std::string& path);
+
 // The bytes of examples/sample.log.
 std::string SampleLogbook();
 
