@@ -29,8 +29,16 @@ constexpr const char* kUsage =
     "      draws a chart of dive N into PATH (.png, .svg or .pdf)\n"
     "  render --list-charts\n"
     "      the chart names that render accepts\n"
+    "  report FILE... (--dive N | --all) --out PATH.pdf [--model 0|1|2]\n"
+    "         [--surface-pressure P] [--paper a4|letter]\n"
+    "      the printable dive report of dive N or of every dive, one page each, as a PDF\n"
     "\n"
     "Exit status: 0 success, 1 usage error, 2 a file cannot be read, 3 a file is damaged.\n";
+
+// Options that stand alone and never take the next argument as their value.
+bool IsFlag(const std::string& name) {
+  return name == "all" || name == "list-charts";
+}
 
 CliArgs ParseArguments(const std::vector<std::string>& arguments) {
   CliArgs args;
@@ -44,7 +52,8 @@ CliArgs ParseArguments(const std::vector<std::string>& arguments) {
     const size_t equals = a.find('=');
     if (equals != std::string::npos) {
       args.Options[a.substr(2, equals - 2)] = a.substr(equals + 1);
-    } else if (i + 1 < arguments.size() && arguments[i + 1].rfind("--", 0) != 0) {
+    } else if (!IsFlag(a.substr(2)) && i + 1 < arguments.size() &&
+               arguments[i + 1].rfind("--", 0) != 0) {
       args.Options[a.substr(2)] = arguments[++i];
     } else {
       args.Options[a.substr(2)] = "";
@@ -119,6 +128,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (args.Command == "dives") return RunDives(args, out, err);
     if (args.Command == "profile") return RunProfile(args, out, err);
     if (args.Command == "render") return RunRender(args, out, err);
+    if (args.Command == "report") return RunReport(args, out, err);
     if (args.Command == "help" || args.Command == "--help" || args.Command == "-h") {
       out << kUsage;
       return kExitOk;

@@ -18,6 +18,7 @@ namespace {
 
 using test::BuildLogbook;
 using test::EntryBuilder;
+using test::MenuAction;
 using test::WriteLogbook;
 using Window = test::TestWindow;
 
@@ -38,13 +39,6 @@ TEST(MainWindow, RefusingTheDisclaimerSavesNothing) {
   EXPECT_EQ(refused.disclaimerShown, 1);
   EXPECT_EQ(refused.Saved("NoWarning"), "<absent>");
   EXPECT_EQ(refused.Saved("TabNumber"), "3");
-}
-
-QAction* MenuAction(MainWindow& form, const QString& caption) {
-  for (QAction* action : form.findChildren<QAction*>()) {
-    if (action->text() == caption) return action;
-  }
-  return nullptr;
 }
 
 // The file dialogs come up through the menu and start where the logbook on screen lies.
