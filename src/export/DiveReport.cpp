@@ -29,6 +29,9 @@ constexpr size_t kFirstRightDetail = 10;
 // Below this a chart's frame has no room for its margins; the chart is left out.
 constexpr double kSmallestChartTwips = 600;
 constexpr Rgb kRuleColor{128, 128, 128};
+constexpr double kEmptyChartPadding = 1.5 * kTwipsPerMillimetre;
+constexpr double kTissueKeySlot = 14 * kTwipsPerMillimetre;
+constexpr int kTissueKeyBarWidth = 4;
 constexpr const char* kEllipsis = "\u2026";
 
 // Shares of the height left for the charts: depth, alarm strip, air, saturation.
@@ -106,13 +109,52 @@ std::string ModelName(const DecoModel& model) {
   return caption.empty() ? DecoModelCaption(0) : caption;
 }
 
-// Draws a chart into its rectangle of the page, when the rectangle can hold one.
-void DrawChartIn(ChartSurface& page, const SurfaceRect& area,
+void DrawBox(ChartSurface& page, const SurfaceRect& box) {
+  page.Line(box.Left, box.Top, box.Right(), box.Top, kGridColor);
+  page.LineTo(box.Right(), box.Bottom(), kGridColor);
+  page.LineTo(box.Left, box.Bottom(), kGridColor);
+  page.LineTo(box.Left, box.Top, kGridColor);
+}
+
+// Draws a chart into its rectangle of the page, when the rectangle can hold one. A chart with
+// nothing to show gets a light box around its one line, so that the page does not read as if
+// something failed to print.
+void DrawChartIn(ChartSurface& page, const SurfaceRect& area, bool empty,
                  const std::function<void(ChartSurface&)>& draw) {
   if (area.Width < kSmallestChartTwips || area.Height < kSmallestChartTwips / 2) return;
-  RegionSurface region(page, area);
+  SurfaceRect inner = area;
+  if (empty) {
+    DrawBox(page, area);
+    inner = {area.Left + kEmptyChartPadding, area.Top + kEmptyChartPadding,
+             area.Width - 2 * kEmptyChartPadding, area.Height - 2 * kEmptyChartPadding};
+  }
+  RegionSurface region(page, inner);
   draw(region);
   page.SetDrawWidth(1);
+}
+
+// One short bar in each tissue's colour with its number, in a row.
+void DrawTissueKey(const DecoModel& model, ChartSurface& page, const SurfaceRect& area) {
+  if (model.TissueCount <= 0) return;
+  const std::string label = "Tissues:";
+  const double start = area.Left + WidthOf(page, label) + kCaptionGap;
+  const double slot = std::min(kTissueKeySlot, (area.Right() - start) / model.TissueCount);
+  const double bar = slot * 0.45;
+  page.SetCurrentX(area.Left);
+  page.SetCurrentY(area.Top);
+  page.Print(label);
+  page.SetDrawWidth(kTissueKeyBarWidth);
+  const double middle = area.Top + area.Height / 2;
+  for (int t = 0; t < model.TissueCount; ++t) {
+    const double x = start + t * slot;
+    page.Line(x, middle, x + bar, middle, model.TissueColor[static_cast<size_t>(t)]);
+  }
+  page.SetDrawWidth(1);
+  for (int t = 0; t < model.TissueCount; ++t) {
+    page.SetCurrentX(start + t * slot + bar + slot * 0.08);
+    page.SetCurrentY(area.Top);
+    page.Print(GeneralNumber(t + 1));
+  }
 }
 
 }  // namespace
@@ -187,10 +229,10 @@ ReportLayout LayoutReportPage(const DiveReportTexts& texts, const ChartSurface& 
   column(texts.RightDetails, columnWidth + kColumnGap);
   y = detailsBottom + kGap;
 
-  // What is left between the details and the footer goes to the charts; six text lines and
+  // What is left between the details and the footer goes to the charts; seven text lines and
   // three gaps sit between them.
   const double footerTop = height - textHeight;
-  const double chartSpace = std::max(0.0, footerTop - kGap - y - 6 * line - 3 * kGap);
+  const double chartSpace = std::max(0.0, footerTop - kGap - y - 7 * line - 3 * kGap);
   const double depthHeight = chartSpace * kDepthShare;
   const double stripHeight = chartSpace * kStripShare;
   const double airHeight = chartSpace * kAirShare;
@@ -217,6 +259,8 @@ ReportLayout LayoutReportPage(const DiveReportTexts& texts, const ChartSurface& 
   y += line;
   layout.SaturationChart = {0, y, width, saturationHeight};
   y += saturationHeight;
+  layout.TissueKey = {0, y, width, textHeight};
+  y += line;
   place(texts.SaturationSummary, 0, y, width);
   y += line;
   place(texts.ModelLine, 0, y, width);
@@ -251,12 +295,19 @@ void DrawDiveReportPage(const DiveRecord& logged, const DecoModel& model,
   }
   for (const double rule : layout.Rules) page.Line(0, rule, page.Width(), rule, kRuleColor);
 
-  DrawChartIn(page, layout.DepthChart, [&](ChartSurface& s) { DrawDepthChart(dive, s); });
-  DrawChartIn(page, layout.AlarmStrip, [&](ChartSurface& s) { DrawAlarmStrip(dive, s, 1); });
-  DrawChartIn(page, layout.TankChart, [&](ChartSurface& s) { DrawTankChart(dive, s); });
-  DrawChartIn(page, layout.BreathChart, [&](ChartSurface& s) { DrawBreathRateChart(dive, s); });
-  DrawChartIn(page, layout.SaturationChart,
+  const bool noSamples = dive.SampleCount <= 0;
+  const bool noAir = dive.BaseBreathRate == 0;
+  const bool noSaturation = MaxOverSaturationText(dive, model).empty();
+  DrawChartIn(page, layout.DepthChart, noSamples,
+              [&](ChartSurface& s) { DrawDepthChart(dive, s); });
+  DrawChartIn(page, layout.AlarmStrip, noSamples,
+              [&](ChartSurface& s) { DrawAlarmStrip(dive, s, 1); });
+  DrawChartIn(page, layout.TankChart, noAir, [&](ChartSurface& s) { DrawTankChart(dive, s); });
+  DrawChartIn(page, layout.BreathChart, noAir,
+              [&](ChartSurface& s) { DrawBreathRateChart(dive, s); });
+  DrawChartIn(page, layout.SaturationChart, noSaturation,
               [&](ChartSurface& s) { DrawOverSaturationChart(dive, model, s); });
+  if (!noSaturation) DrawTissueKey(model, page, layout.TissueKey);
 }
 
 }  // namespace scrb

@@ -56,9 +56,11 @@ struct ReportLayout {
   SurfaceRect TankChart;
   SurfaceRect BreathChart;
   SurfaceRect SaturationChart;
+  SurfaceRect TissueKey;  // the colour of each tissue's line, under the over-saturation chart
 
-  std::vector<SurfaceRect> Charts() const {
-    return {DepthChart, AlarmStrip, TankChart, BreathChart, SaturationChart};
+  // Everything that is drawn rather than written.
+  std::vector<SurfaceRect> Graphics() const {
+    return {DepthChart, AlarmStrip, TankChart, BreathChart, SaturationChart, TissueKey};
   }
 };
 

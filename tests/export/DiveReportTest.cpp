@@ -72,7 +72,7 @@ TEST(DiveReport, EverythingStaysInsideThePrintableAreaWithoutOverlapAtA4AndLette
     EXPECT_FALSE(dive.AirComputed || dive.SaturationComputed);
 
     const ReportLayout layout = LayoutReportPage(ReportPageTexts(dive, model, {}), page);
-    std::vector<SurfaceRect> blocks = layout.Charts();
+    std::vector<SurfaceRect> blocks = layout.Graphics();
     for (const PlacedText& text : layout.Texts) blocks.push_back(text.Box);
     const SurfaceRect area{0, 0, page.Width(), page.Height()};
     for (size_t i = 0; i < blocks.size(); ++i) {
@@ -90,7 +90,7 @@ TEST(DiveReport, EverythingStaysInsideThePrintableAreaWithoutOverlapAtA4AndLette
       const SurfaceRect line{std::min(op.X1, op.X2), std::min(op.Y1, op.Y2),
                              std::fabs(op.X2 - op.X1), std::fabs(op.Y2 - op.Y1)};
       const bool inChart = std::ranges::any_of(
-          layout.Charts(), [&](const SurfaceRect& r) { return r.Contains(line); });
+          layout.Graphics(), [&](const SurfaceRect& r) { return r.Contains(line); });
       const bool isRule = std::ranges::count(layout.Rules, op.Y1) > 0 && op.Y1 == op.Y2;
       EXPECT_TRUE(inChart || isRule) << op.X1 << "," << op.Y1 << " " << op.X2 << "," << op.Y2;
     }
