@@ -46,19 +46,6 @@ DiveRecord BusyDive() {
   return dive;
 }
 
-TEST(DiveReport, PageTextsFollowTheGeneralPage) {
-  DiveRecord dive = BusyDive();
-  const DiveReportTexts texts = ReportPageTexts(dive, {}, {"trip.log", 2, 5});
-  EXPECT_TRUE(texts.Title.starts_with("Dive Number: 1234 \u2013 ")) << texts.Title;
-  EXPECT_NE(texts.Title.find("Roatan, Bay Islands"), std::string::npos);
-  ASSERT_EQ(texts.LeftDetails.size() + texts.RightDetails.size(), 19u);
-  EXPECT_EQ(texts.LeftDetails.front().Caption, "Date:");
-  EXPECT_EQ(texts.RightDetails.front().Caption, "Air Tank size:");
-  EXPECT_EQ(texts.FooterLeft + "|" + texts.FooterCentre + "|" + texts.FooterRight,
-            "trip.log|Bathyscribe|Page 2 of 5");
-  EXPECT_EQ(texts.ModelLine, "Decompression model: none loaded, surface pressure 1 bar");
-}
-
 TEST(DiveReport, EverythingStaysInsideThePrintableAreaWithoutOverlapAtA4AndLetter) {
   DecoModel model;
   LoadDecoModel(model, 2);
