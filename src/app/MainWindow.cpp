@@ -113,8 +113,9 @@ void MainWindow::BuildMenus() {
   connect(file->addAction("&Open Logbook"), &QAction::triggered, this, [this] { ChooseAndOpen(false); });
   connect(file->addAction("&Merge Logbook"), &QAction::triggered, this, [this] { ChooseAndOpen(true); });
   file->addSeparator();
-  connect(file->addAction("&Print"), &QAction::triggered, this,
-          [this] { ShowMessage("Not yet implemented"); });
+  connect(file->addAction("&Print"), &QAction::triggered, this, &MainWindow::PrintReport);
+  connect(file->addAction("Export Dive Report as PDF..."), &QAction::triggered, this,
+          &MainWindow::ExportReportPdf);
   file->addSeparator();
   connect(file->addAction("&Options"), &QAction::triggered, this, &MainWindow::ShowOptions);
   file->addSeparator();

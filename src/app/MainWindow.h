@@ -53,6 +53,9 @@ class MainWindow : public QMainWindow {
 
   void CopyAllDives();
   void CopyDiveProfile();
+  // File > Print and File > Export Dive Report as PDF, of the current dive or every dive.
+  void PrintReport();
+  void ExportReportPdf();
   // Saves the settings and ends the program.
   void ExitProgram();
 

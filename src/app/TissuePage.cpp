@@ -30,13 +30,13 @@ QLabel* ValueLabel(const QString& name, QWidget* parent) {
 }  // namespace
 
 TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
-  auto* label50 = new QLabel("Nitrogen Partial Pressure in tissues", this);
+  auto* label50 = new QLabel(kTissuePressureChartCaption, this);
   label50->setObjectName("Label50");
   pressureReadout_ = ValueLabel("Label52", this);
   satuPicture_ = new ChartView(this);
   satuPicture_->setObjectName("SatuPicture");
 
-  auto* label51 = new QLabel("% Allowed Nitrogen Over-Saturation coefficient", this);
+  auto* label51 = new QLabel(kOverSaturationChartCaption, this);
   label51->setObjectName("Label51");
   overSaturationReadout_ = ValueLabel("Label53", this);
   satuRelPicture_ = new ChartView(this);

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include "app/DisclaimerDialog.h"
 
@@ -27,6 +30,27 @@ QString SystemDialogs::ChooseSaveFile(QWidget* parent, const QString& title, con
 void SystemDialogs::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, "Bathyscribe", text, QMessageBox::Ok, parent);
   box.exec();
+}
+
+ReportScope SystemDialogs::ChooseReportScope(QWidget* parent, const QString& title,
+                                             bool currentDive, int diveCount) {
+  const QString current = QStringLiteral("The current dive");
+  const QString all = QStringLiteral("All loaded dives (%1, one page each)").arg(diveCount);
+  QStringList choices;
+  if (currentDive) choices << current;
+  choices << all;
+  bool accepted = false;
+  const QString chosen = QInputDialog::getItem(parent, title, QStringLiteral("Dives to include:"),
+                                               choices, 0, false, &accepted);
+  if (!accepted) return ReportScope::Cancelled;
+  return chosen == current ? ReportScope::CurrentDive : ReportScope::AllDives;
+}
+
+bool SystemDialogs::RunPrintDialog(QWidget* parent, QPrinter& printer, int pageCount) {
+  QPrintDialog dialog(&printer, parent);
+  dialog.setMinMax(1, pageCount);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageCount > 1);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 void SystemDialogs::Beep() {

@@ -2,9 +2,13 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace scrb {
+
+// Which dives a printed or exported report shows.
+enum class ReportScope { Cancelled, CurrentDive, AllDives };
 
 // Everything the main window asks of the user or of the desktop outside its own widgets. The
 // window gets it injected, as it gets its settings store: the program passes SystemDialogs, the
@@ -24,6 +28,11 @@ class UserDialogs {
                                  const QString& suggested) = 0;
   // A message box with the program's title and an OK button.
   virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+  // The dive on screen or every loaded dive; the first is offered only when a dive is selected.
+  virtual ReportScope ChooseReportScope(QWidget* parent, const QString& title, bool currentDive,
+                                        int diveCount) = 0;
+  // The platform's print dialog for a document of `pageCount` pages; false when cancelled.
+  virtual bool RunPrintDialog(QWidget* parent, QPrinter& printer, int pageCount) = 0;
   virtual void Beep() = 0;
   // Ends the event loop once Exit has saved the settings.
   virtual void Quit() = 0;
@@ -38,6 +47,9 @@ class SystemDialogs : public UserDialogs {
   QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& filter,
                          const QString& suggested) override;
   void ShowMessage(QWidget* parent, const QString& text) override;
+  ReportScope ChooseReportScope(QWidget* parent, const QString& title, bool currentDive,
+                                int diveCount) override;
+  bool RunPrintDialog(QWidget* parent, QPrinter& printer, int pageCount) override;
   void Beep() override;
   void Quit() override;
 };

@@ -31,10 +31,18 @@ constexpr const char* kUsage =
     "      draws a chart of dive N into PATH (.png, .svg or .pdf)\n"
     "  render --list-charts\n"
     "      the chart names that render accepts\n"
+    "  report FILE... (--dive N | --all) --out PATH.pdf [--model 0|1|2]\n"
+    "         [--surface-pressure P] [--paper a4|letter]\n"
+    "      the printable dive report of dive N or of every dive, one page each, as a PDF\n"
     "  --help, --version\n"
     "      this text, or the program's version\n"
     "\n"
     "Exit status: 0 success, 1 usage error, 2 a file cannot be read, 3 a file is damaged.\n";
+
+// Options that stand alone and never take the next argument as their value.
+bool IsFlag(const std::string& name) {
+  return name == "all" || name == "list-charts";
+}
 
 CliArgs ParseArguments(const std::vector<std::string>& arguments) {
   CliArgs args;
@@ -48,7 +56,8 @@ CliArgs ParseArguments(const std::vector<std::string>& arguments) {
     const size_t equals = a.find('=');
     if (equals != std::string::npos) {
       args.Options[a.substr(2, equals - 2)] = a.substr(equals + 1);
-    } else if (i + 1 < arguments.size() && arguments[i + 1].rfind("--", 0) != 0) {
+    } else if (!IsFlag(a.substr(2)) && i + 1 < arguments.size() &&
+               arguments[i + 1].rfind("--", 0) != 0) {
       args.Options[a.substr(2)] = arguments[++i];
     } else {
       args.Options[a.substr(2)] = "";
@@ -61,8 +70,8 @@ CliArgs ParseArguments(const std::vector<std::string>& arguments) {
 // script never gets output made under options it did not ask for.
 void CheckOptionNames(const CliArgs& args) {
   static const std::set<std::string> known = {
-      "all", "chart", "display",          "dive",    "help", "list-charts", "model",
-      "out", "size",  "surface-pressure", "version", "view"};
+      "all",   "chart", "display",          "dive",    "help", "list-charts", "model", "out",
+      "paper", "size",  "surface-pressure", "version", "view"};
   for (const auto& [name, value] : args.Options) {
     if (known.count(name) == 0) throw UsageError{"unknown option \"--" + name + "\""};
   }
@@ -144,6 +153,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (args.Command == "dives") return RunDives(args, out, err);
     if (args.Command == "profile") return RunProfile(args, out, err);
     if (args.Command == "render") return RunRender(args, out, err);
+    if (args.Command == "report") return RunReport(args, out, err);
     throw UsageError{args.Command.empty() ? "no command given"
                                           : "unknown command \"" + args.Command + "\""};
   } catch (const UsageError& e) {

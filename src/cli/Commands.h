@@ -43,6 +43,12 @@ double DoubleOption(const CliArgs& args, const std::string& name, double fallbac
 // Index of the dive named by --dive, checked against the book; throws UsageError.
 int DiveOption(const CliArgs& args, const Logbook& book);
 
+// The pressure of --surface-pressure, if given; throws UsageError unless it is a number above the
+// least the model window takes.
+std::optional<double> SurfacePressureOption(const CliArgs& args);
+// Gives the dive another surface pressure; its saturation is worked out again.
+void ApplySurfacePressure(DiveRecord& dive, double pressure);
+
 // The dive named by --dive, with --surface-pressure applied to it and the model of --model
 // (default 0) loaded; throws UsageError for bad values.
 struct DiveUnderModel {
@@ -55,6 +61,11 @@ int RunDetails(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunDives(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunProfile(const CliArgs& args, std::ostream& out, std::ostream& err);
+int RunReport(const CliArgs& args, std::ostream& out, std::ostream& err);
+
+// Makes sure a GUI application exists, as painting text needs one; false when another kind of
+// application runs already.
+bool EnsureGuiApplication();
 
 // The whole front end: argv without the program name.
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

@@ -88,8 +88,10 @@ PixelSize SizeOption(const CliArgs& args, int defaultHeight) {
   return size;
 }
 
-// Painting text needs a GUI application; without one (the command line) an off-screen one is
-// made for the rest of the process, so rendering works without a display.
+}  // namespace
+
+// Without an application (the command line) an off-screen one is made for the rest of the
+// process, so rendering works without a display.
 bool EnsureGuiApplication() {
   if (QCoreApplication::instance() != nullptr) {
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
@@ -109,6 +111,8 @@ bool EnsureGuiApplication() {
   static QGuiApplication* application = new QGuiApplication(argc, argv);
   return application != nullptr;
 }
+
+namespace {
 
 void Draw(const ChartEntry& entry, RenderContext& context, QPaintDevice* device, QSizeF size) {
   PainterSurface surface(device, size, kRenderDpi, kRenderDpi);

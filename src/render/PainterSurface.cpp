@@ -1,6 +1,7 @@
 #include "render/PainterSurface.h"
 
 #include <QImage>
+#include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPen>
@@ -85,6 +86,11 @@ void PainterSurface::Retarget(QPaintDevice* device, QSizeF logicalSize, double d
 
   font_ = QFont(QStringLiteral("DejaVu Sans"));
   font_.setStyleHint(QFont::SansSerif);
+  // Ligatures on paper would come back from a PDF as one odd character ("coeﬃcient"), so copied
+  // or searched text would not match what the program says.
+  if (dynamic_cast<QPagedPaintDevice*>(device) != nullptr) {
+    font_.setStyleStrategy(QFont::PreferNoShaping);
+  }
   font_.setPixelSize(std::max(1, static_cast<int>(std::lround(kLabelPointSize * dpiY_ / 72))));
   metrics_ = QFontMetricsF(font_);
   if (!scaleSet_) ResetDefaultScale();
@@ -111,6 +117,12 @@ QPainter* PainterSurface::Painter() {
   penValid_ = false;
   if (onChange_) onChange_();
   return &painter_;
+}
+
+bool PainterSurface::NewPage() {
+  FlushPolyline();
+  auto* paged = dynamic_cast<QPagedPaintDevice*>(device_);
+  return paged != nullptr && paged->newPage();
 }
 
 void PainterSurface::Finish() {

@@ -41,6 +41,11 @@ class PainterSurface : public ChartSurface {
   void Retarget(QPaintDevice* device, QSizeF logicalSize, double dpiX, double dpiY);
   // Ends painting so the device can be shown or saved; the next drawing operation resumes it.
   void Finish();
+  // On a paged device (PDF, printer): puts what is drawn on the page and starts the next one,
+  // with painting still open, as ending it would end the document. False when the device refuses.
+  bool NewPage();
+  // Whether a painter is open on the device, i.e. drawing since the last Finish reached it.
+  bool Painting() const { return painter_.isActive(); }
 
   // Called when drawing starts after a Finish (the view schedules a repaint) and on Refresh
   // (the view repaints at once).

@@ -10,6 +10,11 @@
 
 namespace scrb {
 
+// Fixed captions of the two charts (Label50 and Label51 above them).
+inline constexpr const char* kTissuePressureChartCaption = "Nitrogen Partial Pressure in tissues";
+inline constexpr const char* kOverSaturationChartCaption =
+    "% Allowed Nitrogen Over-Saturation coefficient";
+
 // Data range of a saturation chart as handed to the frame.
 struct SaturationChartRange {
   ChartValue XLeft = 0;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QAction>
 #include <QLabel>
 #include <QListView>
+#include <QPrinter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <memory>
@@ -26,6 +28,12 @@ struct ScriptedDialogs : UserDialogs {
   QStringList openAnswers;  // taken one per file dialog; none left means Cancel
   QStringList saveAnswers;
   QStringList dialogFolders;
+  QList<ReportScope> scopeAnswers;  // taken one per report; none left means Cancel
+  // The print dialog's answer: the printer prints into this PDF file, pages from..to (0: all).
+  QString printFile;
+  int printFrom = 0;
+  int printTo = 0;
+  int printPageCount = 0;  // what the last print dialog offered
 
   int RunDisclaimer(QWidget*) override {
     ++disclaimerShown;
@@ -35,11 +43,26 @@ struct ScriptedDialogs : UserDialogs {
     dialogFolders << folder;
     return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
   }
-  QString ChooseSaveFile(QWidget*, const QString&, const QString&, const QString& suggested) override {
+  QString ChooseSaveFile(QWidget*, const QString&, const QString&,
+                         const QString& suggested) override {
     dialogFolders << suggested;
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
   }
   void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+  ReportScope ChooseReportScope(QWidget*, const QString&, bool, int) override {
+    return scopeAnswers.isEmpty() ? ReportScope::Cancelled : scopeAnswers.takeFirst();
+  }
+  bool RunPrintDialog(QWidget*, QPrinter& printer, int pageCount) override {
+    printPageCount = pageCount;
+    if (printFile.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printFile);
+    if (printFrom > 0) {
+      printer.setPrintRange(QPrinter::PageRange);
+      printer.setFromTo(printFrom, printTo);
+    }
+    return true;
+  }
   void Beep() override { ++beeps; }
   // Quitting the test program's application would end every event loop that follows.
   void Quit() override { ++quits; }
@@ -68,7 +91,9 @@ struct TestWindow {
   }
 
   QString Status() const { return form->StatusLabel()->text(); }
-  QString Entry(int row) const { return form->DiveList()->model()->index(row, 0).data().toString(); }
+  QString Entry(int row) const {
+    return form->DiveList()->model()->index(row, 0).data().toString();
+  }
   QStringList Entries() const {
     QStringList entries;
     for (int row = 0; row < form->ListCount(); ++row) entries << Entry(row);
@@ -77,9 +102,17 @@ struct TestWindow {
   std::string Saved(const std::string& key) const { return settings->GetSetting(key, "<absent>"); }
   // Every page of the selected dive, as a diver clicking through the tabs would see them.
   void ShowEveryPage() {
-    for (int page = 0; page < MainWindow::kPageCount; ++page) form->DiveTab()->setCurrentIndex(page);
+    for (int page = 0; page < MainWindow::kPageCount; ++page)
+      form->DiveTab()->setCurrentIndex(page);
   }
 };
+
+inline QAction* MenuAction(MainWindow& form, const QString& caption) {
+  for (QAction* action : form.findChildren<QAction*>()) {
+    if (action->text() == caption) return action;
+  }
+  return nullptr;
+}
 
 inline QString WriteLogbook(const std::string& name, const std::string& bytes) {
   return QString::fromStdString(WriteTempFile(name, bytes));

@@ -25,6 +25,7 @@ namespace {
 
 using test::BuildLogbook;
 using test::EntryBuilder;
+using test::MenuAction;
 using test::WriteLogbook;
 using Window = test::TestWindow;
 
@@ -227,7 +228,18 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
            EXPECT_EQ(w.dialogs.dialogFolders, QStringList({"", folder, folder}));
          }},
         {"-", {}},
-        {"&Print", message("Not yet implemented")},
+        {"&Print",
+         [&](Window&, QAction& action) {
+           w.dialogs.scopeAnswers = {ReportScope::CurrentDive};
+           action.trigger();  // the print dialog comes up for one page, and is cancelled
+           EXPECT_EQ(w.dialogs.printPageCount, 1);
+         }},
+        {"Export Dive Report as PDF...",
+         [&](Window&, QAction& action) {
+           w.dialogs.scopeAnswers = {ReportScope::AllDives};
+           action.trigger();  // the save dialog suggests the logbook's name, and is cancelled
+           EXPECT_TRUE(w.dialogs.dialogFolders.last().endsWith("three.pdf"));
+         }},
         {"-", {}},
         {"&Options", ChooseDisplayOption(3, "   50 - Reef, Lake")},
         {"-", {}},

@@ -1,0 +1,85 @@
+#include <QSaveFile>
+#include <QString>
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <numeric>
+#include <ostream>
+
+#include "cli/Commands.h"
+#include "render/ReportPainter.h"
+
+namespace scrb::cli {
+
+namespace {
+
+std::string Lowered(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+std::string PdfOutOption(const CliArgs& args) {
+  const std::optional<std::string> path = args.Option("out");
+  if (!path || path->empty()) throw UsageError{"--out PATH.pdf is required"};
+  if (Lowered(std::filesystem::path(*path).extension().string()) != ".pdf") {
+    throw UsageError{"--out must end in .pdf, not \"" + *path + "\""};
+  }
+  return *path;
+}
+
+QPageSize PaperOption(const CliArgs& args) {
+  const std::string paper = Lowered(args.Option("paper").value_or("a4"));
+  if (paper == "a4") return QPageSize(QPageSize::A4);
+  if (paper == "letter") return QPageSize(QPageSize::Letter);
+  throw UsageError{"--paper takes a4 or letter, not \"" + paper + "\""};
+}
+
+std::vector<int> ChosenDives(const CliArgs& args, const Logbook& book) {
+  if (args.Option("all").has_value() == args.Option("dive").has_value()) {
+    throw UsageError{"report takes either --dive N or --all"};
+  }
+  if (args.Option("dive")) return {DiveOption(args, book)};
+  if (book.DiveCount() == 0) throw UsageError{"the logbook holds no dives"};
+  std::vector<int> dives(static_cast<size_t>(book.DiveCount()));
+  std::iota(dives.begin(), dives.end(), 0);
+  return dives;
+}
+
+}  // namespace
+
+int RunReport(const CliArgs& args, std::ostream&, std::ostream& err) {
+  const std::string outPath = PdfOutOption(args);
+  const QPageSize paper = PaperOption(args);
+  const int modelNumber = IntOption(args, "model", 0, 0, 2);
+  const std::optional<double> surfacePressure = SurfacePressureOption(args);
+
+  Logbook book;
+  const int status = LoadLogbooks(args.Files, book, err);
+  if (status == kExitUnreadable) return status;
+  const std::vector<int> dives = ChosenDives(args, book);
+  if (surfacePressure) {
+    for (const int dive : dives)
+      ApplySurfacePressure(book.Dives[static_cast<size_t>(dive)], *surfacePressure);
+  }
+  DecoModel model;
+  LoadDecoModel(model, modelNumber);
+
+  if (!EnsureGuiApplication()) {
+    err << "bathyscribe-cli: cannot draw: the program runs without a graphical application\n";
+    return kExitUsage;
+  }
+  // The report goes to a temporary file beside the target and takes its place only when it is
+  // complete, so a failure never leaves half a report or costs the one that was there.
+  QSaveFile file(QString::fromStdString(outPath));
+  const DiveReportJob job{&book, dives, &model,
+                          std::filesystem::path(book.LogbookFile).filename().string()};
+  if (!file.open(QIODevice::WriteOnly) || !WriteDiveReportPdf(file, job, paper) || !file.commit()) {
+    err << "bathyscribe-cli: cannot write " << outPath << ": " << file.errorString().toStdString()
+        << "\n";
+    return kExitUnreadable;
+  }
+  return status;
+}
+
+}  // namespace scrb::cli

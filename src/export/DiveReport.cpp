@@ -1,0 +1,313 @@
+#include "export/DiveReport.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "air/AirCharts.h"
+#include "air/AirModel.h"
+#include "charts/AlarmStrip.h"
+#include "charts/DepthChart.h"
+#include "logbook/ProfileDecoder.h"
+#include "report/NumberFormat.h"
+#include "saturation/Saturation.h"
+#include "saturation/SaturationCharts.h"
+
+namespace scrb {
+
+namespace {
+
+constexpr double kTwipsPerMillimetre = 1440 / 25.4;
+constexpr double kGap = 2.5 * kTwipsPerMillimetre;
+constexpr double kColumnGap = 6 * kTwipsPerMillimetre;
+constexpr double kCaptionGap = 2 * kTwipsPerMillimetre;
+constexpr double kLineSpacing = 1.2;
+// A long comment or partner list wraps, but never pushes the charts off the page.
+constexpr int kMaxValueLines = 3;
+// The General page's lines from the tank on go to the right-hand column.
+constexpr size_t kFirstRightDetail = 10;
+// Below this a chart's frame has no room for its margins; the chart is left out.
+constexpr double kSmallestChartTwips = 600;
+constexpr Rgb kRuleColor{128, 128, 128};
+constexpr double kEmptyChartPadding = 1.5 * kTwipsPerMillimetre;
+constexpr double kTissueKeySlot = 14 * kTwipsPerMillimetre;
+constexpr int kTissueKeyBarWidth = 4;
+constexpr const char* kEllipsis = "\u2026";
+
+// Shares of the height left for the charts: depth, alarm strip, air, saturation.
+constexpr double kDepthShare = 0.36;
+constexpr double kStripShare = 0.15;
+constexpr double kAirShare = 0.245;
+
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+double WidthOf(const ChartSurface& surface, const std::string& text) {
+  return std::fabs(surface.TextWidth(text));
+}
+
+bool IsContinuationByte(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// The length in bytes of the longest start of the text that fits, cut between characters, and
+// at least one character so that wrapping always moves on.
+size_t FittingBytes(const std::string& text, double width, const ChartSurface& surface) {
+  size_t fit = 0;
+  for (size_t end = 1; end <= text.size(); ++end) {
+    if (end < text.size() && IsContinuationByte(text[end])) continue;
+    if (WidthOf(surface, text.substr(0, end)) > width) break;
+    fit = end;
+  }
+  if (fit > 0) return fit;
+  size_t first = 1;
+  while (first < text.size() && IsContinuationByte(text[first])) ++first;
+  return std::min(first, text.size());
+}
+
+std::string Elided(const std::string& text, double width, const ChartSurface& surface) {
+  if (WidthOf(surface, text) <= width) return text;
+  const double room = std::max(0.0, width - WidthOf(surface, kEllipsis));
+  return Trimmed(text.substr(0, FittingBytes(text, room, surface))) + kEllipsis;
+}
+
+std::vector<std::string> WrapText(const std::string& text, double width,
+                                  const ChartSurface& surface) {
+  std::vector<std::string> lines;
+  std::string rest = Trimmed(text);
+  while (!rest.empty()) {
+    if (lines.size() + 1 == kMaxValueLines || WidthOf(surface, rest) <= width) {
+      lines.push_back(Elided(rest, width, surface));
+      break;
+    }
+    const size_t fit = FittingBytes(rest, width, surface);
+    size_t cut = rest.rfind(' ', fit);
+    if (cut == std::string::npos || cut == 0) cut = fit;
+    lines.push_back(Trimmed(rest.substr(0, cut)));
+    rest = Trimmed(rest.substr(cut));
+  }
+  return lines;
+}
+
+std::string JoinNonEmpty(const std::vector<std::string>& parts, const std::string& separator) {
+  std::string joined;
+  for (const std::string& part : parts) {
+    if (part.empty()) continue;
+    if (!joined.empty()) joined += separator;
+    joined += part;
+  }
+  return joined;
+}
+
+std::string ModelName(const DecoModel& model) {
+  if (model.TissueCount == 0) return "none loaded";
+  const std::string caption = DecoModelCaption(model.DecoModelNumber);
+  // A number outside the choices loads the 8-tissue tables.
+  return caption.empty() ? DecoModelCaption(0) : caption;
+}
+
+void DrawBox(ChartSurface& page, const SurfaceRect& box) {
+  page.Line(box.Left, box.Top, box.Right(), box.Top, kGridColor);
+  page.LineTo(box.Right(), box.Bottom(), kGridColor);
+  page.LineTo(box.Left, box.Bottom(), kGridColor);
+  page.LineTo(box.Left, box.Top, kGridColor);
+}
+
+// Draws a chart into its rectangle of the page, when the rectangle can hold one. A chart with
+// nothing to show gets a light box around its one line, so that the page does not read as if
+// something failed to print.
+void DrawChartIn(ChartSurface& page, const SurfaceRect& area, bool empty,
+                 const std::function<void(ChartSurface&)>& draw) {
+  if (area.Width < kSmallestChartTwips || area.Height < kSmallestChartTwips / 2) return;
+  SurfaceRect inner = area;
+  if (empty) {
+    DrawBox(page, area);
+    inner = {area.Left + kEmptyChartPadding, area.Top + kEmptyChartPadding,
+             area.Width - 2 * kEmptyChartPadding, area.Height - 2 * kEmptyChartPadding};
+  }
+  RegionSurface region(page, inner);
+  draw(region);
+  page.SetDrawWidth(1);
+}
+
+// One short bar in each tissue's colour with its number, in a row.
+void DrawTissueKey(const DecoModel& model, ChartSurface& page, const SurfaceRect& area) {
+  if (model.TissueCount <= 0) return;
+  const std::string label = "Tissues:";
+  const double start = area.Left + WidthOf(page, label) + kCaptionGap;
+  const double slot = std::min(kTissueKeySlot, (area.Right() - start) / model.TissueCount);
+  const double bar = slot * 0.45;
+  page.SetCurrentX(area.Left);
+  page.SetCurrentY(area.Top);
+  page.Print(label);
+  page.SetDrawWidth(kTissueKeyBarWidth);
+  const double middle = area.Top + area.Height / 2;
+  for (int t = 0; t < model.TissueCount; ++t) {
+    const double x = start + t * slot;
+    page.Line(x, middle, x + bar, middle, model.TissueColor[static_cast<size_t>(t)]);
+  }
+  page.SetDrawWidth(1);
+  for (int t = 0; t < model.TissueCount; ++t) {
+    page.SetCurrentX(start + t * slot + bar + slot * 0.08);
+    page.SetCurrentY(area.Top);
+    page.Print(GeneralNumber(t + 1));
+  }
+}
+
+}  // namespace
+
+DiveReportTexts ReportPageTexts(const DiveRecord& dive, const DecoModel& model,
+                                const ReportPageInfo& info) {
+  const DiveSummary summary = SummaryTexts(dive);
+  DiveReportTexts texts;
+  const auto value = [&summary](size_t line) { return Trimmed(summary.Lines[line].Value); };
+  texts.Title = JoinNonEmpty({summary.Heading, JoinNonEmpty({value(0), value(1)}, ", "),
+                              JoinNonEmpty({value(2), value(3)}, ", ")},
+                             " \u2013 ");
+  for (size_t i = 0; i < summary.Lines.size(); ++i) {
+    (i < kFirstRightDetail ? texts.LeftDetails : texts.RightDetails).push_back(summary.Lines[i]);
+  }
+  texts.DepthCaption = DepthChartTitle(dive);
+  texts.TankCaption = kTankChartCaption;
+  texts.BreathCaption = kBreathRateChartCaption;
+  if (dive.BaseBreathRate != 0) {
+    texts.AirSummary = AirSummaryCaption(dive.BaseBreathRate, dive.MaxBreathRate);
+  }
+  texts.SaturationCaption = kOverSaturationChartCaption;
+  texts.SaturationSummary = MaxOverSaturationText(dive, model);
+  texts.ModelLine = "Decompression model: " + ModelName(model) + ", surface pressure " +
+                    GeneralNumber(dive.SurfacePressure) + " bar";
+  texts.FooterLeft = info.LogbookName;
+  texts.FooterCentre = "Bathyscribe";
+  texts.FooterRight =
+      "Page " + GeneralNumber(info.PageNumber) + " of " + GeneralNumber(info.PageCount);
+  return texts;
+}
+
+ReportLayout LayoutReportPage(const DiveReportTexts& texts, const ChartSurface& page) {
+  ReportLayout layout;
+  const double width = page.Width();
+  const double height = page.Height();
+  const double textHeight = std::fabs(page.TextHeight("Ag"));
+  const double line = textHeight * kLineSpacing;
+  const auto place = [&](const std::string& text, double x, double y, double room) {
+    const std::string shown = Elided(text, room, page);
+    if (shown.empty()) return;
+    layout.Texts.push_back({shown, {x, y, WidthOf(page, shown), textHeight}});
+  };
+
+  double y = 0;
+  place(texts.Title, 0, y, width);
+  y += line;
+  layout.Rules.push_back(y + kGap / 2);
+  y += kGap;
+
+  // The details in two columns of caption and value, as the General page shows them.
+  const double columnWidth = (width - kColumnGap) / 2;
+  double detailsBottom = y;
+  const auto column = [&](const std::vector<SummaryLine>& lines, double x) {
+    double captionWidth = 0;
+    for (const SummaryLine& l : lines)
+      captionWidth = std::max(captionWidth, WidthOf(page, l.Caption));
+    captionWidth = std::min(captionWidth + kCaptionGap, columnWidth / 2);
+    double cy = y;
+    for (const SummaryLine& l : lines) {
+      place(l.Caption, x, cy, captionWidth - kCaptionGap);
+      const std::vector<std::string> values = WrapText(l.Value, columnWidth - captionWidth, page);
+      for (const std::string& v : values) {
+        place(v, x + captionWidth, cy, columnWidth - captionWidth);
+        cy += line;
+      }
+      if (values.empty()) cy += line;
+    }
+    detailsBottom = std::max(detailsBottom, cy);
+  };
+  column(texts.LeftDetails, 0);
+  column(texts.RightDetails, columnWidth + kColumnGap);
+  y = detailsBottom + kGap;
+
+  // What is left between the details and the footer goes to the charts; seven text lines and
+  // three gaps sit between them.
+  const double footerTop = height - textHeight;
+  const double chartSpace = std::max(0.0, footerTop - kGap - y - 7 * line - 3 * kGap);
+  const double depthHeight = chartSpace * kDepthShare;
+  const double stripHeight = chartSpace * kStripShare;
+  const double airHeight = chartSpace * kAirShare;
+  const double saturationHeight = chartSpace - depthHeight - stripHeight - airHeight;
+
+  place(texts.DepthCaption, 0, y, width);
+  y += line;
+  layout.DepthChart = {0, y, width, depthHeight};
+  y += depthHeight;
+  layout.AlarmStrip = {0, y, width, stripHeight};
+  y += stripHeight + kGap;
+
+  const double rightColumn = columnWidth + kColumnGap;
+  place(texts.TankCaption, 0, y, columnWidth);
+  place(texts.BreathCaption, rightColumn, y, columnWidth);
+  y += line;
+  layout.TankChart = {0, y, columnWidth, airHeight};
+  layout.BreathChart = {rightColumn, y, columnWidth, airHeight};
+  y += airHeight;
+  place(texts.AirSummary, 0, y, width);
+  y += line + kGap;
+
+  place(texts.SaturationCaption, 0, y, width);
+  y += line;
+  layout.SaturationChart = {0, y, width, saturationHeight};
+  y += saturationHeight;
+  layout.TissueKey = {0, y, width, textHeight};
+  y += line;
+  place(texts.SaturationSummary, 0, y, width);
+  y += line;
+  place(texts.ModelLine, 0, y, width);
+
+  layout.Rules.push_back(footerTop - kGap / 2);
+  const double third = width / 3;
+  place(texts.FooterLeft, 0, footerTop, third);
+  const std::string centre = Elided(texts.FooterCentre, third, page);
+  place(centre, (width - WidthOf(page, centre)) / 2, footerTop, third);
+  const std::string right = Elided(texts.FooterRight, third, page);
+  place(right, width - WidthOf(page, right), footerTop, third);
+  return layout;
+}
+
+void DrawDiveReportPage(const DiveRecord& logged, const DecoModel& model,
+                        const ReportPageInfo& info, ChartSurface& page) {
+  DiveRecord dive = logged;
+  // Results of another model must not be drawn under this one's name.
+  if (!SaturationFits(dive, model)) dive.SaturationComputed = false;
+  DecodeProfile(dive);
+  ComputeAirModel(dive);
+  ComputeSaturation(dive, model);
+
+  page.Cls();
+  page.Scale(0, 0, page.Width(), page.Height());
+  page.SetDrawWidth(1);
+  const ReportLayout layout = LayoutReportPage(ReportPageTexts(dive, model, info), page);
+  for (const PlacedText& text : layout.Texts) {
+    page.SetCurrentX(text.Box.Left);
+    page.SetCurrentY(text.Box.Top);
+    page.Print(text.Text);
+  }
+  for (const double rule : layout.Rules) page.Line(0, rule, page.Width(), rule, kRuleColor);
+
+  const bool noSamples = dive.SampleCount <= 0;
+  const bool noAir = dive.BaseBreathRate == 0;
+  const bool noSaturation = MaxOverSaturationText(dive, model).empty();
+  DrawChartIn(page, layout.DepthChart, noSamples,
+              [&](ChartSurface& s) { DrawDepthChart(dive, s); });
+  DrawChartIn(page, layout.AlarmStrip, noSamples,
+              [&](ChartSurface& s) { DrawAlarmStrip(dive, s, 1); });
+  DrawChartIn(page, layout.TankChart, noAir, [&](ChartSurface& s) { DrawTankChart(dive, s); });
+  DrawChartIn(page, layout.BreathChart, noAir,
+              [&](ChartSurface& s) { DrawBreathRateChart(dive, s); });
+  DrawChartIn(page, layout.SaturationChart, noSaturation,
+              [&](ChartSurface& s) { DrawOverSaturationChart(dive, model, s); });
+  if (!noSaturation) DrawTissueKey(model, page, layout.TissueKey);
+}
+
+}  // namespace scrb

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "charts/ChartSurface.h"
+#include "charts/RegionSurface.h"
+#include "logbook/DiveRecord.h"
+#include "report/ReportTexts.h"
+#include "saturation/DecoModel.h"
+
+namespace scrb {
+
+// Where a page sits in the printed set, for its footer.
+struct ReportPageInfo {
+  std::string LogbookName;  // the file name alone, without its folder
+  int PageNumber = 1;
+  int PageCount = 1;
+};
+
+// Everything a report page says in words, for a dive whose profile, air estimate and saturation
+// have been worked out.
+struct DiveReportTexts {
+  std::string Title;
+  std::vector<SummaryLine> LeftDetails;
+  std::vector<SummaryLine> RightDetails;
+  std::string DepthCaption;
+  std::string TankCaption;
+  std::string BreathCaption;
+  std::string AirSummary;  // empty without an air estimate
+  std::string SaturationCaption;
+  std::string SaturationSummary;  // empty without saturation results
+  std::string ModelLine;
+  std::string FooterLeft;
+  std::string FooterCentre;
+  std::string FooterRight;
+};
+
+DiveReportTexts ReportPageTexts(const DiveRecord& dive, const DecoModel& model,
+                                const ReportPageInfo& info);
+
+// A line of text and the box it takes on the page.
+struct PlacedText {
+  std::string Text;
+  SurfaceRect Box;
+};
+
+// A report page laid out on a surface scaled in twips: every text with its box, the rules
+// across the page, and the rectangles the charts are drawn into. Sizes come from the page and
+// the surface's font alone, so the same layout serves A4, Letter and any printer's page.
+struct ReportLayout {
+  std::vector<PlacedText> Texts;
+  std::vector<double> Rules;  // y of a thin line across the page
+  SurfaceRect DepthChart;
+  SurfaceRect AlarmStrip;
+  SurfaceRect TankChart;
+  SurfaceRect BreathChart;
+  SurfaceRect SaturationChart;
+  SurfaceRect TissueKey;  // the colour of each tissue's line, under the over-saturation chart
+
+  // Everything that is drawn rather than written.
+  std::vector<SurfaceRect> Graphics() const {
+    return {DepthChart, AlarmStrip, TankChart, BreathChart, SaturationChart, TissueKey};
+  }
+};
+
+ReportLayout LayoutReportPage(const DiveReportTexts& texts, const ChartSurface& page);
+
+// One page of the dive report on a blank page surface (its printable area): the title, the
+// logbook details, the depth chart with its alarm strip, the air charts and the over-saturation
+// chart under the model, and a footer. The dive is worked on as a copy, so the store keeps what
+// it had and a report of many dives holds one dive's results at a time.
+void DrawDiveReportPage(const DiveRecord& dive, const DecoModel& model, const ReportPageInfo& info,
+                        ChartSurface& page);
+
+}  // namespace scrb

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QPageSize>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "logbook/Logbook.h"
+#include "saturation/DecoModel.h"
+
+class QIODevice;
+class QPagedPaintDevice;
+
+namespace scrb {
+
+// Pages are laid out at this resolution: the charts' pen widths, counted in its pixels, read well
+// on paper (a 3-pixel data line is 0.8 mm), and the output stays vector at any resolution.
+constexpr int kReportDpi = 96;
+// No printer cuts this close to the edge, and the paper can be hole-punched.
+constexpr double kReportMarginMillimetres = 15;
+
+// The dives of one report, one page each, in the order given (indices into the book's dives).
+struct DiveReportJob {
+  const Logbook* Book = nullptr;
+  std::vector<int> Dives;
+  const DecoModel* Model = nullptr;
+  std::string LogbookName;  // shown in every page's footer
+};
+
+// Called after each page with the pages done and the pages to do; returning false stops the job.
+using ReportProgress = std::function<bool(int done, int total)>;
+
+// Portrait, the margins of the report (wider where the device needs more), on the given paper or,
+// when it is invalid, on the paper the device already has (a printer's own choice).
+void ApplyReportPageLayout(QPagedPaintDevice& device, const QPageSize& paper = QPageSize());
+
+// Paints pages firstPage..lastPage (1-based, of the job's dives) on a device laid out by
+// ApplyReportPageLayout at kReportDpi, one page drawn and handed on at a time. False when the
+// device could not be painted on or the progress stopped the job.
+bool PaintDiveReport(QPagedPaintDevice& device, const DiveReportJob& job, int firstPage,
+                     int lastPage, const ReportProgress& progress = {});
+
+// The whole report as a PDF into `out`, on A4 or Letter. False when there is nothing to write,
+// the device could not be written, or the progress stopped the job.
+bool WriteDiveReportPdf(QIODevice& out, const DiveReportJob& job, const QPageSize& paper,
+                        const ReportProgress& progress = {});
+
+// The paper a desktop in this locale expects: Letter in the United States and its neighbours,
+// A4 elsewhere.
+QPageSize LocalPaperSize();
+
+}  // namespace scrb
