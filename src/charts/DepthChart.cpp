@@ -5,14 +5,13 @@
 
 #include "charts/ChartFrame.h"
 #include "charts/ProfileSamples.h"
+#include "logbook/MissingValues.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
 
 namespace {
 
-// The logbook's mark for a value the dive computer did not record.
-constexpr double kUnknownValue = 327.67;
 // Deeper than any dive computer goes; keeps the depth range inside 32 bits whatever the file says.
 constexpr double kDeepestChartDepth = 10000;
 
@@ -20,8 +19,7 @@ constexpr double kDeepestChartDepth = 10000;
 // deepest sample stands in, so the profile is not squeezed to the top of a 327 m chart.
 double ChartDepth(const DiveRecord& dive) {
   const double logged = dive.MaxDepth;
-  const bool usable =
-      std::isfinite(logged) && logged >= 0 && std::fabs(logged - kUnknownValue) > 1e-9;
+  const bool usable = std::isfinite(logged) && logged >= 0 && !IsUnknownMeasurement(logged);
   if (usable) return std::min(logged, kDeepestChartDepth);
   double deepest = 0;
   for (int32_t k = 0; k < DecodedSampleCount(dive); ++k) {

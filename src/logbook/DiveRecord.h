@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "logbook/MissingValues.h"
+
 namespace scrb {
 
 // One dive of the logbook: what the file says, then what is derived from it on first display.

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "logbook/CharTranslation.h"
+#include "logbook/MissingValues.h"
 
 namespace scrb {
 namespace {
@@ -17,7 +18,6 @@ namespace {
 constexpr int kFileHeaderBytes = 12;
 // The longest entry the format can hold: five texts of 255 bytes and a profile of 32768.
 constexpr size_t kMaxEntryBytes = 52 + 5 * 255 + 32768;
-constexpr int kMinutesUnknown = 32767;
 // 1 January 1600 .. 31 December 9999 in days.
 constexpr int64_t kLastDay = 21 * 146097 - 1;
 
@@ -74,7 +74,7 @@ int ByteSource::ReadWord() {
 
 std::string ByteSource::ReadTime() {
   const int v = ReadWord();
-  if (v == kMinutesUnknown) return "Unknown";
+  if (IsUnknownMinutes(v)) return "Unknown";
   const int hours = v >= 0 ? v / 60 : -((-v + 59) / 60);
   return TwoDigits(hours) + ":" + TwoDigits(v % 60);
 }

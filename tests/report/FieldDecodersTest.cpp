@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
+#include "logbook/MissingValues.h"
 #include "report/DateFormat.h"
 #include "report/FieldDecoders.h"
+#include "report/NumberFormat.h"
 
 namespace scrb {
 namespace {
@@ -23,6 +28,22 @@ TEST(FieldDecoders, CodesBitsTimesDatesAndWordsAtTheirEdges) {
   EXPECT_EQ(LongDateText("29/02/2000"), "Tue 29 February 2000");
   EXPECT_EQ(LongDateText("29/02/1900"), "29/02/1900");  // no such day: shown as stored
   EXPECT_EQ(LongDateText(""), "");
+}
+
+TEST(FieldDecoders, TheMissingValueMarkIsWhatPrintsAsIt) {
+  // The charts test the number, the texts print it: both must agree on every neighbour.
+  const double mark = kUnknownMeasurement;
+  for (const double value :
+       {mark, kMissingWord / 100.0, std::nextafter(mark, 0.0), std::nextafter(mark, 400.0),
+        327.6699999999996, 327.6700000000004, 327.670000000001, 327.6700000001, 327.68, -mark, 0.0,
+        std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+    EXPECT_EQ(IsUnknownMeasurement(value), GeneralNumber(value) == "327.67") << value;
+    EXPECT_EQ(FormatOrUnknown(value) == "Unknown", GeneralNumber(value) == "327.67") << value;
+  }
+  EXPECT_TRUE(IsUnknownMeasurement(327.6700000000004));
+  EXPECT_FALSE(IsUnknownMeasurement(327.670000000001));
+  EXPECT_TRUE(IsUnknownMinutes(32767));
+  EXPECT_FALSE(IsUnknownMinutes(-32767));
 }
 
 }  // namespace
