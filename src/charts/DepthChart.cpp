@@ -63,8 +63,7 @@ void DrawDepthChart(const DiveRecord& dive, ChartSurface& surface) {
   // surface; each segment takes the colour of the sample it starts from.
   for (int32_t k = 0; k <= count; ++k) {
     const double depth = std::floor(SampleDepthAt(dive, k) * 10 + 0.5) / 10;
-    const int flags = SampleFlagsAt(dive, k == 0 ? 0 : k - 1);
-    surface.LineTo(SampleTime(k), depth * 100, SegmentColor(flags));
+    surface.LineTo(SampleTime(k), depth * 100, ColorOfSegmentEndingAt(dive, k));
   }
   surface.SetDrawWidth(1);
 }
