@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 
+#include "logbook/LogbookReader.h"
 #include "logbook/MissingValues.h"
 #include "report/DateFormat.h"
 #include "report/FieldDecoders.h"
@@ -14,7 +15,7 @@
 namespace scrb {
 namespace {
 
-TEST(FieldDecoders, CodesBitsTimesDatesAndWordsAtTheirEdges) {
+TEST(FieldDecoders, CodesBitsTimesAndWordsAtTheirEdges) {
   // Code 0 and codes outside the tables; weather and suit share one lookup.
   EXPECT_EQ(AltitudeText(-1), "Higher than 4000m");
   EXPECT_EQ(WeatherText(0), "Unknown");
@@ -25,9 +26,32 @@ TEST(FieldDecoders, CodesBitsTimesDatesAndWordsAtTheirEdges) {
   EXPECT_EQ(BitsText(1024 + 3, 10), "0000000011");  // bits above the count are dropped
   EXPECT_EQ(SampleTimeText(299), "100'00\"");
   EXPECT_EQ(WordFromChars(std::string("\x07", 1)), 7);  // a short string never reads past its end
-  EXPECT_EQ(LongDateText("29/02/2000"), "Tue 29 February 2000");
-  EXPECT_EQ(LongDateText("29/02/1900"), "29/02/1900");  // no such day: shown as stored
-  EXPECT_EQ(LongDateText(""), "");
+}
+
+TEST(FieldDecoders, DatesFromTheirDayCountToTheGeneralPage) {
+  struct Case {
+    int32_t DayCount;
+    std::string Stored;  // as the reader keeps it; empty where it rejects the count
+    std::string Shown;
+  };
+  for (const Case& c : {Case{0, "01/01/1600", "Sat 1 January 1600"},
+                        Case{145656, "17/10/1998", "Sat 17 October 1998"},
+                        Case{146156, "29/02/2000", "Tue 29 February 2000"},
+                        Case{3068036, "31/12/9999", "Fri 31 December 9999"}, Case{3068037, "", ""},
+                        Case{0xFFFFFF, "", ""}}) {
+    const char bytes[] = {static_cast<char>(c.DayCount & 0xFF),
+                          static_cast<char>((c.DayCount >> 8) & 0xFF),
+                          static_cast<char>((c.DayCount >> 16) & 0xFF)};
+    ByteSource source(std::string_view(bytes, 3));
+    const std::string stored = source.ReadDate();
+    EXPECT_EQ(stored, c.Stored) << c.DayCount;
+    EXPECT_EQ(source.DateOutOfRange(), c.Stored.empty()) << c.DayCount;
+    EXPECT_EQ(LongDateText(stored), c.Shown) << c.DayCount;
+  }
+  // Text that is no calendar day is shown as stored.
+  for (const char* text : {"29/02/1900", "31/04/2001", "00/01/2000", "01/13/2000", "1/1/2000"}) {
+    EXPECT_EQ(LongDateText(text), text);
+  }
 }
 
 TEST(FieldDecoders, TheMissingValueMarkIsWhatPrintsAsIt) {
