@@ -41,7 +41,7 @@ void DrawTankChart(const DiveRecord& dive, ChartSurface& surface) {
     // The first minute starts from the whole amount used.
     const double start = end >= 3 ? EntryOr0(dive.SampleTankPressure, end - 3) : dive.AirConsumption;
     const double pressure = start + (EntryOr0(dive.SampleTankPressure, end) - start) * (k % 3 + 1) / 3;
-    surface.LineTo(SampleEndX(k), pressure * 100, SegmentColor(dive, k));
+    surface.LineTo(SampleEndX(k), pressure * 100, ColorOfSegmentEndingAt(dive, k));
   }
   surface.SetDrawWidth(1);
 }
@@ -60,7 +60,7 @@ void DrawBreathRateChart(const DiveRecord& dive, ChartSurface& surface) {
   Rgb color = kBlack;
   for (int k = 0; k <= sampleCount; ++k) {
     const double y = EntryOr0(dive.SampleBreathRate, MinuteEnd(k)) * 100;
-    const Rgb sampleColor = SegmentColor(dive, k);
+    const Rgb sampleColor = ColorOfSegmentEndingAt(dive, k);
     if (sampleColor == kAlarmColor) {
       surface.LineTo(SampleStartX(k), y, color);
       color = sampleColor;

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "air/MinuteSamples.h"
+#include "logbook/SampleAccess.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "air/AirModel.h"
-#include "air/MinuteSamples.h"
+#include "logbook/SampleAccess.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 

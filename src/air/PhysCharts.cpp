@@ -33,7 +33,7 @@ void DrawStatusChart(const DiveRecord& dive, ChartSurface& surface, ChartValue y
   surface.SetDrawWidth(kDataLineWidth);
   for (int k = 0; k <= sampleCount; ++k) {
     const int status = EntryOr0(dive.SampleStatus, MinuteEnd(k));
-    surface.LineTo(SampleEndX(k), value(status), SegmentColor(dive, k));
+    surface.LineTo(SampleEndX(k), value(status), ColorOfSegmentEndingAt(dive, k));
   }
   surface.SetDrawWidth(1);
 }

@@ -5,14 +5,13 @@
 
 #include "charts/ChartFrame.h"
 #include "charts/ProfileSamples.h"
+#include "logbook/MissingValues.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
 
 namespace {
 
-// The logbook's mark for a value the dive computer did not record.
-constexpr double kUnknownValue = 327.67;
 // Deeper than any dive computer goes; keeps the depth range inside 32 bits whatever the file says.
 constexpr double kDeepestChartDepth = 10000;
 
@@ -20,8 +19,7 @@ constexpr double kDeepestChartDepth = 10000;
 // deepest sample stands in, so the profile is not squeezed to the top of a 327 m chart.
 double ChartDepth(const DiveRecord& dive) {
   const double logged = dive.MaxDepth;
-  const bool usable =
-      std::isfinite(logged) && logged >= 0 && std::fabs(logged - kUnknownValue) > 1e-9;
+  const bool usable = std::isfinite(logged) && logged >= 0 && !IsUnknownMeasurement(logged);
   if (usable) return std::min(logged, kDeepestChartDepth);
   double deepest = 0;
   for (int32_t k = 0; k < DecodedSampleCount(dive); ++k) {
@@ -65,8 +63,7 @@ void DrawDepthChart(const DiveRecord& dive, ChartSurface& surface) {
   // surface; each segment takes the colour of the sample it starts from.
   for (int32_t k = 0; k <= count; ++k) {
     const double depth = std::floor(SampleDepthAt(dive, k) * 10 + 0.5) / 10;
-    const int flags = SampleFlagsAt(dive, k == 0 ? 0 : k - 1);
-    surface.LineTo(SampleTime(k), depth * 100, SegmentColor(flags));
+    surface.LineTo(SampleTime(k), depth * 100, ColorOfSegmentEndingAt(dive, k));
   }
   surface.SetDrawWidth(1);
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "logbook/ProfileDecoder.h"
+#include "logbook/SampleAccess.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 
@@ -13,10 +14,6 @@ namespace {
 
 constexpr std::string_view kTab = "\t";
 constexpr std::string_view kLineEnd = "\r\n";
-
-double ValueAt(const std::vector<double>& values, int index) {
-  return index >= 0 && static_cast<size_t>(index) < values.size() ? values[static_cast<size_t>(index)] : 0.0;
-}
 
 // The air columns show the minute that ended last: the sample that closes it, never before the
 // first sample nor past the last.
@@ -84,15 +81,16 @@ std::string DiveProfileText(DiveRecord& dive, const DecoModel& model, const AirP
     if (haveAir) {
       const int j = LastCompletedMinuteSample(i, dive.SampleCount);
       text += kTab;
-      text += FormatPattern(ValueAt(dive.SampleBreathRate, j), "0.0");
+      text += FormatPattern(EntryOr0(dive.SampleBreathRate, j), "0.0");
       text += kTab;
-      text += FormatPattern(ValueAt(dive.SampleTankPressure, j), "0.0");
+      text += FormatPattern(EntryOr0(dive.SampleTankPressure, j), "0.0");
     } else {
       text += "\tNo Data\tNo Data";
     }
     for (int t = 0; t < tissues; ++t) {
       text += kTab;
-      if (haveTissues) text += FormatPattern(ValueAt(dive.TissuePressure[static_cast<size_t>(t)], i), "0.00");
+      if (haveTissues)
+        text += FormatPattern(EntryOr0(dive.TissuePressure[static_cast<size_t>(t)], i), "0.00");
     }
     text += kLineEnd;
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <system_error>
 
 #include "logbook/CharTranslation.h"
+#include "logbook/MissingValues.h"
 
 namespace scrb {
 namespace {
@@ -17,9 +19,11 @@ namespace {
 constexpr int kFileHeaderBytes = 12;
 // The longest entry the format can hold: five texts of 255 bytes and a profile of 32768.
 constexpr size_t kMaxEntryBytes = 52 + 5 * 255 + 32768;
-constexpr int kMinutesUnknown = 32767;
-// 1 January 1600 .. 31 December 9999 in days.
-constexpr int64_t kLastDay = 21 * 146097 - 1;
+// Dates count days from 1 January 1600; the calendar ends with 31 December 9999.
+constexpr std::chrono::sys_days kFirstDay{std::chrono::year{1600} / std::chrono::January / 1};
+constexpr int64_t kLastDayCount =
+    (std::chrono::sys_days{std::chrono::year{9999} / std::chrono::December / 31} - kFirstDay)
+        .count();
 
 std::string TwoDigits(int64_t v) {
   const bool negative = v < 0;
@@ -28,21 +32,6 @@ std::string TwoDigits(int64_t v) {
   if (digits.size() < 2) text += '0';
   return text + digits;
 }
-
-// Days since 1 March 0000 into a civil date (proleptic Gregorian).
-void CivilFromDays(int64_t z, int64_t& y, int& m, int& d) {
-  const int64_t era = z / 146097;
-  const int64_t doe = z - era * 146097;
-  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int64_t mp = (5 * doy + 2) / 153;
-  d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  y = yoe + era * 400 + (m <= 2 ? 1 : 0);
-}
-
-// 1 January 1600 counted from 1 March 0000.
-constexpr int64_t kDay1600 = 4 * 146097 - 60;
 
 }  // namespace
 
@@ -74,7 +63,7 @@ int ByteSource::ReadWord() {
 
 std::string ByteSource::ReadTime() {
   const int v = ReadWord();
-  if (v == kMinutesUnknown) return "Unknown";
+  if (IsUnknownMinutes(v)) return "Unknown";
   const int hours = v >= 0 ? v / 60 : -((-v + 59) / 60);
   return TwoDigits(hours) + ":" + TwoDigits(v % 60);
 }
@@ -83,15 +72,14 @@ std::string ByteSource::ReadDate() {
   const int b0 = ReadByte();
   const int b1 = ReadByte();
   const int64_t dayCount = b0 + 256 * b1 + 65536 * static_cast<int64_t>(ReadByte());
-  if (dayCount > kLastDay) {
+  if (dayCount > kLastDayCount) {
     dateOutOfRange_ = true;
     return {};
   }
-  int64_t year = 0;
-  int month = 0;
-  int day = 0;
-  CivilFromDays(kDay1600 + dayCount, year, month, day);
-  return TwoDigits(day) + "/" + TwoDigits(month) + "/" + std::to_string(year);
+  const std::chrono::year_month_day date{kFirstDay + std::chrono::days{dayCount}};
+  return TwoDigits(static_cast<unsigned>(date.day())) + "/" +
+         TwoDigits(static_cast<unsigned>(date.month())) + "/" +
+         std::to_string(static_cast<int>(date.year()));
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "logbook/MissingValues.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
@@ -49,13 +50,12 @@ std::string_view Either(bool set, std::string_view named, std::string_view fille
 }  // namespace
 
 std::string FormatOrUnknown(double value) {
-  std::string text = GeneralNumber(value);
-  return text == kMissingValueText ? std::string(kUnknownText) : text;
+  return IsUnknownMeasurement(value) ? std::string(kUnknownText) : GeneralNumber(value);
 }
 
 std::string FormatWithUnit(double value, std::string_view unit) {
+  if (IsUnknownMeasurement(value)) return std::string(kUnknownText);
   std::string text = GeneralNumber(value);
-  if (text == kMissingValueText) return std::string(kUnknownText);
   text += ' ';
   text += unit;
   return text;

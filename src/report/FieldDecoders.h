@@ -9,8 +9,6 @@ namespace scrb {
 // Texts of the coded fields of a dive: code tables, bit lists, sample columns and times.
 // All are pure functions; what they return is shown to the user as it stands.
 
-// The missing-value mark of measured logbook values (the word 0x7FFF over 100) as it prints.
-inline constexpr std::string_view kMissingValueText = "327.67";
 inline constexpr std::string_view kUnknownText = "Unknown";
 
 // The value in general number format, or "Unknown" for the missing-value mark.

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "logbook/SampleAccess.h"
+
 namespace scrb {
 
 namespace {
@@ -14,8 +16,7 @@ std::vector<double> AmbientPressures(const DiveRecord& dive) {
   const size_t steps = static_cast<size_t>(dive.SampleCount) + 2;
   std::vector<double> ambient(steps, 0.0);
   for (size_t s = 1; s < steps; ++s) {
-    const double depth = s - 1 < dive.SampleDepth.size() ? dive.SampleDepth[s - 1] : 0.0;
-    ambient[s] = depth / 10 + dive.SurfacePressure;
+    ambient[s] = SampleDepthAt(dive, static_cast<int64_t>(s) - 1) / 10 + dive.SurfacePressure;
   }
   return ambient;
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "logbook/DiveRecord.h"
+
+namespace scrb {
+
+// Safe reads of a decoded profile and of the results kept beside it. The arrays run past the last
+// sample (the return to the surface), and a record whose arrays are shorter than its SampleCount
+// says reads 0 there, as the decoder leaves such entries, rather than failing.
+
+template <typename T>
+T EntryOr0(const std::vector<T>& values, int64_t index) {
+  if (index < 0 || static_cast<uint64_t>(index) >= values.size()) return T{};
+  return values[static_cast<size_t>(index)];
+}
+
+inline int32_t DecodedSampleCount(const DiveRecord& dive) {
+  return dive.SampleCount > 0 ? dive.SampleCount : 0;
+}
+
+inline double SampleDepthAt(const DiveRecord& dive, int64_t k) {
+  return EntryOr0(dive.SampleDepth, k);
+}
+
+// Only the low byte of a flag word carries events.
+inline int SampleFlagsAt(const DiveRecord& dive, int64_t k) {
+  return EntryOr0(dive.SampleFlags, k) & 0xFF;
+}
+
+// Index of the last sample of sample k's minute, which holds the minute's status byte and its
+// air results.
+inline int MinuteEnd(int k) {
+  return k - k % 3 + 2;
+}
+
+}  // namespace scrb
