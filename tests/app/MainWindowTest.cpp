@@ -238,7 +238,7 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
          [&](Window&, QAction& action) {
            w.dialogs.scopeAnswers = {ReportScope::AllDives};
            action.trigger();  // the save dialog suggests the logbook's name, and is cancelled
-           EXPECT_TRUE(w.dialogs.dialogFolders.last().endsWith("three.pdf"));
+           EXPECT_TRUE(w.dialogs.dialogFolders.last().endsWith("two.pdf"));  // merged last
          }},
         {"-", {}},
         {"&Options", ChooseDisplayOption(3, "   50 - Reef, Lake")},
