@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QString>
 #include <algorithm>
 #include <filesystem>
@@ -12,6 +15,7 @@
 
 #include "cli/Commands.h"
 #include "support/LogbookBuilder.h"
+#include "support/ScopedLocale.h"
 
 namespace scrb::cli {
 namespace {
@@ -128,6 +132,34 @@ TEST(Cli, UnreadableAndDamagedFilesHaveTheirOwnExitStatus) {
   const auto listed = std::ranges::count(cut.Out, '\n');
   EXPECT_TRUE(listed > 5 && listed < 26) << listed;
   EXPECT_NE(cut.Err.find("the file ends inside dive"), std::string::npos) << cut.Err;
+}
+
+// The texts of a chart rendered by the program itself under the given LC_ALL: the off-screen
+// application it starts takes the locale from the environment, as on a desktop.
+QStringList SvgTextsUnder(const QString& locale) {
+  const QString out = QString::fromStdString(OutPath("labels-" + locale.toStdString() + ".svg"));
+  QProcess cli;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("LC_ALL", locale);
+  cli.setProcessEnvironment(environment);
+  cli.start(BATHYSCRIBE_CLI_PATH, {"render", QString::fromStdString(TwoDiveFile()), "--dive", "0",
+                                   "--chart", "depth", "--out", out, "--size", "900x400"});
+  EXPECT_TRUE(cli.waitForFinished(60000));
+  EXPECT_EQ(cli.exitCode(), kExitOk) << cli.readAllStandardError().toStdString();
+  QFile file(out);
+  if (!file.open(QIODevice::ReadOnly)) return {"cannot read " + out};
+  QStringList texts;
+  const QRegularExpression text(">([^<>]*)</text>");
+  for (const QRegularExpressionMatch& m : text.globalMatch(QString::fromUtf8(file.readAll()))) {
+    texts << m.captured(1).trimmed();
+  }
+  return texts;
+}
+
+TEST(Cli, RenderDrawsTheSameLabelsUnderACommaDecimalLocale) {
+  const QStringList pointDecimal = SvgTextsUnder("C");
+  EXPECT_TRUE(pointDecimal.contains("2.4")) << pointDecimal.join(' ').toStdString();
+  EXPECT_EQ(SvgTextsUnder(test::kCommaDecimalLocale), pointDecimal);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "logbook/ProfileDecoder.h"
 #include "report/ReportTexts.h"
 #include "support/LogbookBuilder.h"
+#include "support/ScopedLocale.h"
 
 using namespace std::string_literals;
 
@@ -125,6 +126,29 @@ TEST(SummaryTexts, LabelsInPageOrder) {
                        "Air consumption:| 100 bar", "Maximum Depth:| Unknown", "Dive Time:| 00:45",
                        "Dive Type:| No Stop, Fresh Water", "Alarms:| Ascent, SOS (100001)",
                        "Activities:| Exploration Fish count", "Partners:| ", "Comment:| "}));
+}
+
+// Everything the General and Raw Data pages show of the example logbook, as one text.
+std::string ExampleReport() {
+  std::vector<DiveRecord> dives;
+  ParseLogbook(test::SampleLogbook(), dives);
+  std::string text;
+  for (DiveRecord& dive : dives) {
+    DecodeProfile(dive);
+    const DiveSummary summary = SummaryTexts(dive);
+    text += summary.Heading;
+    for (const SummaryLine& line : summary.Lines) text += line.Value;
+    text += DetailsText(dive) + RawDumpText(dive);
+  }
+  return text;
+}
+
+TEST(ReportTexts, TheSameUnderACommaDecimalLocale) {
+  const std::string pointDecimal = ExampleReport();
+  ASSERT_NE(pointDecimal.find(" m\r\n"), std::string::npos);
+  const test::ScopedLocale german(test::kCommaDecimalLocale);
+  ASSERT_TRUE(german.CommaDecimal()) << test::kCommaDecimalLocale << " is not installed";
+  EXPECT_EQ(ExampleReport(), pointDecimal);
 }
 
 }  // namespace
