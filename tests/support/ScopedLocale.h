@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <locale>
+#include <stdexcept>
 #include <string>
 
 namespace scrb::test {
