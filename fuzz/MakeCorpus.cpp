@@ -12,6 +12,7 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "support/LogbookBuilder.h"
 
@@ -89,6 +90,19 @@ std::map<std::string, std::string> Seeds(const std::string& sample) {
   EntryBuilder negative = Entry(5, Dive(20, 5, false));
   negative.ProfileLengthOverride = 0x9000;
   seeds["negative-profile-length.log"] = BuildLogbook({Entry(6, Dive(15, 10, false)), negative});
+
+  // The later computers' layouts, chosen by the model code in the footer: an oxygen-capable
+  // model's whole block, one cut inside its last status group, and a nitrox model's.
+  std::vector<EntryBuilder> later;
+  for (const int model : {0xA4, 0xA4, 0xF2}) {
+    ProfileBuilder profile = Dive(28, 25, false);
+    profile.ModelCode = model;
+    EntryBuilder e = Entry(19 + static_cast<int>(later.size()), profile);
+    e.DiveFooter = profile.Footer();
+    if (later.size() == 1) e.Profile.pop_back();
+    later.push_back(e);
+  }
+  seeds["later-models.log"] = BuildLogbook(later);
   return seeds;
 }
 

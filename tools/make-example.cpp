@@ -148,7 +148,15 @@ struct DivePlan {
   bool noProfile = false;
   int maxDepthOverride = -1;   // centi-metres written instead of the profile's maximum
   int divingTimeOverride = -1;
+  // The dive computer's model code (byte 4 of the footer); the oxygen-capable models
+  // (0xA0..0xAF) lay out their profile block differently and log the maximum depth to the
+  // centimetre, where the earlier ones round it to the sample's resolution.
+  int modelCode = 0;
 };
+
+bool OxygenCapable(int modelCode) {
+  return modelCode >= 0xA0 && modelCode <= 0xAF;
+}
 
 DivePlan Plan(int number, int year, int month, int day, int timeOfDay, int timeZone,
               std::string location, std::string site) {
@@ -269,7 +277,7 @@ Profile MakeProfile(const DivePlan& plan) {
 }
 
 std::string ProfileHeader(const DivePlan& plan, Random& random) {
-  std::string header(22, '\0');
+  std::string header(OxygenCapable(plan.modelCode) ? 25 : 22, '\0');
   header[0] = static_cast<char>(0xA0 | (plan.number & 0x0F));
   header[1] = static_cast<char>(plan.number & 0xFF);
   header[2] = static_cast<char>(plan.day);
@@ -307,6 +315,7 @@ EntryBuilder MakeEntry(const DivePlan& plan) {
   e.DiveNumber = plan.number;
   e.DiveFooter.clear();
   for (int i = 0; i < 12; ++i) e.DiveFooter += static_cast<char>(i < 4 ? random.Next() & 0xFF : (i * plan.number) & 0x3F);
+  if (plan.modelCode != 0) e.DiveFooter[4] = static_cast<char>(plan.modelCode);
 
   int alarms = plan.extraAlarms;
   if (plan.noProfile) {
@@ -323,6 +332,7 @@ EntryBuilder MakeEntry(const DivePlan& plan) {
   builder.Status = profile.status;
   builder.Padding = plan.padding;
   builder.FinalStatus = plan.ending != Ending::NoStatus;
+  builder.ModelCode = plan.modelCode;
   std::string bytes = builder.Bytes();
   const std::string header = ProfileHeader(plan, random);
   bytes.replace(0, header.size(), header);
@@ -330,6 +340,8 @@ EntryBuilder MakeEntry(const DivePlan& plan) {
 
   double maxDepth = 0;
   for (const RawSample& s : builder.Samples) maxDepth = std::max(maxDepth, s.RawDepth * 160.0 / 1024.0);
+  if (OxygenCapable(plan.modelCode))
+    maxDepth = *std::max_element(profile.depths.begin(), profile.depths.end());
   e.MaxDepth = plan.maxDepthOverride >= 0 ? plan.maxDepthOverride : static_cast<int>(std::lround(maxDepth * 100));
   e.DivingTimeMinutes = plan.divingTimeOverride >= 0
                             ? plan.divingTimeOverride
@@ -600,6 +612,20 @@ std::vector<DivePlan> Season() {
     p.partners = "Anaïs"; p.comment = "Aborted: ear would not clear.";
     p.legs = {{6, 2}, {14, 3}, {4, 3}, {0.7, 0, 6}};
     p.divingTimeOverride = kMissing;
+    add(p);
+  }
+  {
+    DivePlan p = Plan(126, 1999, 6, 26, 10 * 60 + 15, 0x01, "Elba", "Secca di Capo Fonza");
+    p.modelCode = 0xA4;
+    p.surfaceInterval = 28820; p.weather = 1; p.airTemperature = 2650; p.suit = 4; p.waterTemperature = 1840;
+    p.tankCapacity = 1200; p.airConsumption = 16500;
+    p.diveType = kTypeDeco | kTypeMultipleAscent | kTypeSea | kTypeNitrox; p.activity = kActExploration | kActPhoto;
+    p.other = "Nitrox 32"; p.partners = "Anaïs";
+    p.comment = "First dive with the new oxygen computer. Red coral at 36 m, up too fast from the arch.";
+    p.legs = {{36, 6}, {28, 6}, {18, 8, 15}, {9, 6}, {5, 4}, {0.7, 0, 6}};
+    p.events = {{6, 11, kDeco}, {33, 37, kEss, 6}};
+    p.coldFrom = 20; p.coldEvery = 6; p.bubbleBoost = 1;
+    p.ending = Ending::StatusLast;
     add(p);
   }
   return dives;

@@ -43,15 +43,18 @@ AirPage::AirPage(AppContext& context, QWidget* parent) : DivePage(context, paren
 }
 
 void AirPage::ShowDive(int index) {
-  DiveRecord* found = context_.Book.DiveAt(index);
-  if (found == nullptr) return;
-  DiveRecord& dive = *found;
-
   // The readout and its cursors belonged to the charts about to be replaced; a dive whose
   // estimate already exists leaves the label empty until the mouse moves.
   airReadout_->clear();
   tankPicture_->HideCursor();
   airPicture_->HideCursor();
+  DiveRecord* found = context_.Book.DiveAt(index);
+  if (found == nullptr) {
+    tankPicture_->Clear();
+    airPicture_->Clear();
+    return;
+  }
+  DiveRecord& dive = *found;
 
   sinceLabelPainted_.invalidate();
   ComputeAirModel(dive, [this](const std::string& caption) { ShowAirCaption(caption); });

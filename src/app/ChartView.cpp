@@ -60,6 +60,11 @@ void ChartView::HideCursor() {
   update();
 }
 
+void ChartView::Clear() {
+  HideCursor();
+  Surface().Cls();
+}
+
 QImage ChartView::ChartImage() {
   surface_.Finish();
   return image_;

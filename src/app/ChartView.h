@@ -21,6 +21,8 @@ class ChartView : public QWidget {
   // Shows one vertical cursor line at user x across the whole height, replacing the previous one.
   void SetCursorX(double userX);
   void HideCursor();
+  // An empty chart area, as before any chart was drawn.
+  void Clear();
   std::optional<double> CursorX() const { return cursorX_; }
 
   // What the view shows, without the cursor: for tests and snapshots.

@@ -95,13 +95,17 @@ DepthChartPage::DepthChartPage(AppContext& context, QWidget* parent) : DivePage(
 }
 
 void DepthChartPage::ShowDive(int index) {
-  const DiveRecord* found = context_.Book.DiveAt(index);
-  if (found == nullptr) return;
-  const DiveRecord& dive = *found;
-
   depthReadout_->clear();
   depthPicture_->HideCursor();
   alarmPicture_->HideCursor();
+  const DiveRecord* found = context_.Book.DiveAt(index);
+  if (found == nullptr) {
+    depthTitle_->clear();
+    depthPicture_->Clear();
+    alarmPicture_->Clear();
+    return;
+  }
+  const DiveRecord& dive = *found;
   depthTitle_->setText(Text(DepthChartTitle(dive)));
   DrawDepthChart(dive, depthPicture_->Surface());
   DrawAlarmStrip(dive, alarmPicture_->Surface(), 1);
@@ -141,15 +145,18 @@ SpeedPage::SpeedPage(AppContext& context, QWidget* parent) : DivePage(context, p
 }
 
 void SpeedPage::ShowDive(int index) {
-  const DiveRecord* found = context_.Book.DiveAt(index);
-  if (found == nullptr) return;
-  const DiveRecord& dive = *found;
-
   depthReadout_->clear();
   speedReadout_->clear();
   depthPicture_->HideCursor();
   alarmPicture_->HideCursor();
   dDepthPicture_->HideCursor();
+  const DiveRecord* found = context_.Book.DiveAt(index);
+  if (found == nullptr) {
+    depthTitle_->clear();
+    for (ChartView* chart : {depthPicture_, alarmPicture_, dDepthPicture_}) chart->Clear();
+    return;
+  }
+  const DiveRecord& dive = *found;
   depthTitle_->setText(Text(DepthChartTitle(dive)));
   DrawDepthChart(dive, depthPicture_->Surface());
   DrawVerticalSpeedChart(dive, dDepthPicture_->Surface());

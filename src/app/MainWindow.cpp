@@ -281,6 +281,8 @@ void MainWindow::OpenLogbook(const QString& path) {
   SetListEntries(0);
   ReportRead(outcome);
   SelectListIndex(ListCount() - 1);
+  // A logbook without dives selects nothing, and no list click clears the page of the old one.
+  if (!context_.Book.HasCurrentDive()) ShowDive(-1);
 }
 
 void MainWindow::MergeLogbook(const QString& path) {
@@ -355,15 +357,22 @@ void MainWindow::TabChanged(int index) {
 }
 
 void MainWindow::ShowDive(int index) {
-  if (context_.Book.DiveAt(index) == nullptr) return;
   ReadoutState& readouts = context_.Readouts;
   readouts.ChartsReady = false;
   readouts.ResetCursors();
+  const int tab = diveTab_->currentIndex();
+  DivePage* page = tab >= 0 && tab < kPageCount ? pages_[static_cast<size_t>(tab)] : nullptr;
+  DiveRecord* dive = context_.Book.DiveAt(index);
+  // Without a dive the page shows its empty state: it must never go on showing a dive that is
+  // no longer in the list.
+  if (dive == nullptr) {
+    if (page != nullptr) page->ShowDive(-1);
+    return;
+  }
   ++showCount_;
   try {
-    DecodeProfile(context_.Book.Dives[static_cast<size_t>(index)]);
-    const int tab = diveTab_->currentIndex();
-    if (tab >= 0 && tab < kPageCount) pages_[static_cast<size_t>(tab)]->ShowDive(index);
+    DecodeProfile(*dive);
+    if (page != nullptr) page->ShowDive(index);
   } catch (const std::exception& e) {
     // Whatever went wrong with this one dive, the program and the loaded logbook carry on.
     statusLabel_->setText(QString("Dive %1 could not be shown: %2").arg(index).arg(e.what()));

@@ -32,7 +32,10 @@ PhysPage::PhysPage(AppContext& context, QWidget* parent) : DivePage(context, par
 
 void PhysPage::ShowDive(int index) {
   const DiveRecord* found = context_.Book.DiveAt(index);
-  if (found == nullptr) return;
+  if (found == nullptr) {
+    for (ChartView* chart : {coldPicture_, decoPicture_, airConsoPicture_}) chart->Clear();
+    return;
+  }
   const DiveRecord& dive = *found;
   DrawColdChart(dive, coldPicture_->Surface());
   DrawBubbleChart(dive, decoPicture_->Surface());

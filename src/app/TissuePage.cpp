@@ -69,16 +69,20 @@ TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context,
 }
 
 void TissuePage::ShowDive(int index) {
-  DiveRecord* found = context_.Book.DiveAt(index);
-  if (found == nullptr) return;
-  DiveRecord& dive = *found;
-  const DecoModel& model = context_.Model;
-
   // The readouts belonged to the charts about to be replaced.
   pressureReadout_->clear();
   overSaturationReadout_->clear();
   satuPicture_->HideCursor();
   satuRelPicture_->HideCursor();
+  DiveRecord* found = context_.Book.DiveAt(index);
+  if (found == nullptr) {
+    maxOverSaturationLabel_->clear();
+    satuPicture_->Clear();
+    satuRelPicture_->Clear();
+    return;
+  }
+  DiveRecord& dive = *found;
+  const DecoModel& model = context_.Model;
 
   ComputeSaturation(dive, model, [this] { ShowProgress(); });
   DrawTissuePressureChart(dive, model, satuPicture_->Surface());

@@ -1,12 +1,11 @@
 #include <charconv>
-#include <cmath>
-#include <cstdlib>
 #include <ostream>
 #include <set>
 
 #include "Version.h"
 #include "cli/Commands.h"
 #include "logbook/LogbookReader.h"
+#include "logbook/NumberParsing.h"
 
 namespace scrb::cli {
 namespace {
@@ -101,12 +100,9 @@ int IntOption(const CliArgs& args, const std::string& name, int fallback, int lo
 double DoubleOption(const CliArgs& args, const std::string& name, double fallback) {
   const std::optional<std::string> text = args.Option(name);
   if (!text) return fallback;
-  char* end = nullptr;
-  const double value = std::strtod(text->c_str(), &end);
-  if (text->empty() || end != text->c_str() + text->size() || !std::isfinite(value)) {
-    throw UsageError{"--" + name + " takes a number, not \"" + *text + "\""};
-  }
-  return value;
+  const std::optional<double> value = ParseWholeNumber(*text);
+  if (!value) throw UsageError{"--" + name + " takes a number, not \"" + *text + "\""};
+  return *value;
 }
 
 int DiveOption(const CliArgs& args, const Logbook& book) {

@@ -5,8 +5,15 @@
 namespace scrb {
 
 namespace {
+
 constexpr int kProfileHeaderBytes = 22;
 constexpr double kMetresPerRawUnit = 160.0 / 1024.0;
+constexpr size_t kModelCodeByte = 4;
+
+int ByteAt(const std::string& bytes, size_t position) {
+  return position < bytes.size() ? static_cast<unsigned char>(bytes[position]) : 0;
+}
+
 }  // namespace
 
 size_t SampleArraySize(int32_t profileLength) {
@@ -14,9 +21,19 @@ size_t SampleArraySize(int32_t profileLength) {
   return static_cast<size_t>(r) + 1;
 }
 
-int ProfileSampleStart(const std::string& profileData) {
-  if (profileData.size() <= kProfileHeaderBytes) return kProfileHeaderBytes;
-  return profileData[kProfileHeaderBytes] != 0 ? kProfileHeaderBytes : kProfileHeaderBytes + 2;
+int ModelCode(const DiveRecord& dive) {
+  return ByteAt(dive.DiveFooter, kModelCodeByte);
+}
+
+ProfileLayout ProfileLayoutOf(const DiveRecord& dive) {
+  const int model = ModelCode(dive);
+  if (model >= 0xA0 && model <= 0xAF) return {25, 2};
+  if (model >= 0xF0) return {24, 1};
+  // A block too short to hold byte 22 holds no sample either way.
+  if (dive.ProfileData.size() <= kProfileHeaderBytes) return {kProfileHeaderBytes, 1};
+  return {ByteAt(dive.ProfileData, kProfileHeaderBytes) != 0 ? kProfileHeaderBytes
+                                                             : kProfileHeaderBytes + 2,
+          1};
 }
 
 void DecodeProfile(DiveRecord& dive) {
@@ -32,11 +49,12 @@ void DecodeProfile(DiveRecord& dive) {
   dive.SampleStatus.assign(size + 1, 0);
 
   // A block too short for its first sample holds no samples.
-  int p = ProfileSampleStart(dive.ProfileData);
+  const ProfileLayout layout = ProfileLayoutOf(dive);
+  int p = layout.SampleStart;
   if (p + 2 > n) return;
 
   const auto byteAt = [&](int position) {
-    return static_cast<int>(static_cast<unsigned char>(dive.ProfileData[static_cast<size_t>(position)]));
+    return ByteAt(dive.ProfileData, static_cast<size_t>(position));
   };
   size_t i = 0;
   int k = 0;
@@ -47,7 +65,8 @@ void DecodeProfile(DiveRecord& dive) {
     dive.SampleDepth[i] = (4 * b1 + (b2 >> 6)) * kMetresPerRawUnit;
     dive.SampleFlags[i] = static_cast<int16_t>(b2 & 63);
     ++k;
-    // The status byte follows every third sample, but only counts when a byte follows it.
+    // The status group follows every third sample, but only counts when a byte follows the
+    // status byte; a group cut short at the end is never read as a sample.
     if (p + 3 < n && k == 3) {
       k = 0;
       dive.SampleStatus[i] = static_cast<int16_t>(byteAt(p + 2));
@@ -55,7 +74,7 @@ void DecodeProfile(DiveRecord& dive) {
       if (i > 1) dive.SampleStatus[i - 2] = -1;
       dive.SampleStatus[i + 1] = -1;
       dive.SampleStatus[i + 2] = -1;
-      p += 3;
+      p += 2 + layout.StatusGroupBytes;
     } else {
       p += 2;
     }

@@ -4,14 +4,25 @@
 
 namespace scrb {
 
+// Where a dive computer puts the samples of its profile block.
+struct ProfileLayout {
+  int SampleStart = 22;      // position of the first sample's first byte
+  int StatusGroupBytes = 1;  // bytes behind every third sample: the status byte and any that follow
+};
+
+// The dive computer's model code: byte 4 of the dive footer (0 when the footer is short).
+int ModelCode(const DiveRecord& dive);
+
+// The layout of the dive's profile block, chosen by its model code: the oxygen-capable models
+// (0xA0..0xAF) have a 25-byte header and a second byte behind every status byte, the nitrox models
+// (0xF0..0xFF) a 24-byte header; all others start at 22, or at 24 when byte 22 is 0 (padding).
+ProfileLayout ProfileLayoutOf(const DiveRecord& dive);
+
 // Turns the raw profile block into per-sample depth, event flags and status, once per record.
 void DecodeProfile(DiveRecord& dive);
 
 // Number of entries of SampleDepth and SampleFlags for a profile block of n bytes (SampleStatus
 // has one more): R + 1 with R = 3n/7 + 1 rounded half to even.
 size_t SampleArraySize(int32_t profileLength);
-
-// Where the first sample starts: 22, or 24 when the byte at 22 is 0 (two padding bytes).
-int ProfileSampleStart(const std::string& profileData);
 
 }  // namespace scrb

@@ -1,8 +1,8 @@
 #include "logbook/StartupSettings.h"
 
 #include <cmath>
-#include <cstdlib>
-#include <string>
+
+#include "logbook/NumberParsing.h"
 
 namespace scrb {
 
@@ -10,11 +10,7 @@ double SettingNumber(std::string_view text) {
   const size_t first = text.find_first_not_of(" \t");
   if (first == std::string_view::npos) return 0;
   const size_t last = text.find_last_not_of(" \t");
-  const std::string trimmed(text.substr(first, last - first + 1));
-  char* end = nullptr;
-  const double value = std::strtod(trimmed.c_str(), &end);
-  if (end != trimmed.c_str() + trimmed.size() || !std::isfinite(value)) return 0;
-  return value;
+  return ParseWholeNumber(text.substr(first, last - first + 1)).value_or(0);
 }
 
 namespace {

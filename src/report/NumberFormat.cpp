@@ -1,12 +1,34 @@
 #include "report/NumberFormat.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <system_error>
 
 namespace scrb {
 
 namespace {
+
+// The C library's printf and strtod follow the user's locale: under a comma-decimal desktop they
+// would write and expect "18,98". These conversions never read the locale.
+std::string FixedText(double value, int decimals) {
+  char buffer[512];
+  const std::to_chars_result result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  return result.ec == std::errc{} ? std::string(buffer, result.ptr) : std::string();
+}
+
+// The value rounded to the given number of significant digits.
+double RoundToSignificant(double value, int significantDigits) {
+  char buffer[64];
+  const std::to_chars_result written = std::to_chars(
+      buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significantDigits - 1);
+  double rounded = value;
+  if (written.ec != std::errc{}) return rounded;
+  // Rounding the largest doubles up can overflow; they keep their own value.
+  const std::from_chars_result read = std::from_chars(buffer, written.ptr, rounded);
+  return read.ec == std::errc{} ? rounded : value;
+}
 
 // Removes trailing zeros of a fixed-point text and a point left alone at the end.
 void TrimFraction(std::string& text) {
@@ -18,16 +40,11 @@ void TrimFraction(std::string& text) {
 std::string ShortestText(double value, int significantDigits) {
   if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value < 0 ? "-Infinity" : "Infinity");
   if (value == 0) return "0";
-  char buffer[512];
   // Rounding to the significant digits first keeps 0.1 + 0.2 from showing as 0.30000000000000004.
-  std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, value);
-  double rounded = std::strtod(buffer, nullptr);
-  // Rounding the largest doubles up can overflow; they keep their own value.
-  if (!std::isfinite(rounded)) rounded = value;
+  const double rounded = RoundToSignificant(value, significantDigits);
   const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
   const int decimals = std::max(0, significantDigits - 1 - exponent);
-  std::snprintf(buffer, sizeof buffer, "%.*f", std::min(decimals, 340), rounded);
-  std::string text = buffer;
+  std::string text = FixedText(rounded, std::min(decimals, 340));
   TrimFraction(text);
   if (text == "-0") text = "0";
   return text;
@@ -51,9 +68,7 @@ std::string FormatPattern(double value, std::string_view pattern) {
   // Numbers such as 0.15 are stored a hair below their decimal text; the small bias rounds them
   // the way their text reads.
   const double magnitude = std::floor(std::fabs(value) * scale * (1 + 1e-13) + 0.5);
-  char buffer[512];
-  std::snprintf(buffer, sizeof buffer, "%.0f", magnitude);
-  std::string digits = buffer;
+  std::string digits = FixedText(magnitude, 0);
   if (static_cast<int>(digits.size()) < decimals + 1) {
     digits.insert(0, static_cast<size_t>(decimals + 1) - digits.size(), '0');
   }

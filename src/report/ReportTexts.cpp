@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "logbook/ProfileDecoder.h"
 #include "report/DateFormat.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
@@ -13,13 +14,6 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr size_t kFooterBytes = 12;
-constexpr size_t kProfileHeaderBytes = 22;
-
-// The raw dump lists the header up to where the samples start: two more bytes when the block
-// carries the two padding bytes (byte 22 is 0).
-size_t DumpedHeaderBytes(std::string_view profile) {
-  return ByteAt(profile, kProfileHeaderBytes) != 0 ? kProfileHeaderBytes : kProfileHeaderBytes + 2;
-}
 
 double DepthToTenths(double depth) { return std::floor(depth * 10 + 0.5) / 10; }
 
@@ -53,17 +47,28 @@ DiveSummary SummaryTexts(const DiveRecord& dive) {
   return summary;
 }
 
-std::string BytePairRow(std::string_view bytes, size_t offset) {
+namespace {
+
+// A row of the byte table for the pair at `offset`, or for the lone byte there, whose Data 1
+// cells stay blank so that the columns keep their places.
+std::string ByteTableRow(std::string_view bytes, size_t offset, bool pair) {
   const int b0 = ByteAt(bytes, offset);
-  const int b1 = ByteAt(bytes, offset + 1);
+  const int b1 = pair ? ByteAt(bytes, offset + 1) : 0;
   const int32_t word = WordFromChars(std::string{static_cast<char>(b0), static_cast<char>(b1)});
   std::string row(12, ' ');
   row += FormatPattern(static_cast<double>(offset), "00");
-  row += "   - " + BitsText(b0, 8) + " " + BitsText(b1, 8);
-  row += " - " + FormatPattern(b0, "000") + " " + FormatPattern(b1, "000");
+  row += "   - " + BitsText(b0, 8) + " " + (pair ? BitsText(b1, 8) : std::string(8, ' '));
+  row += " - " + FormatPattern(b0, "000") + " " +
+         (pair ? FormatPattern(b1, "000") : std::string(3, ' '));
   row += " - " + GeneralNumber(word);
   row += kLineEnd;
   return row;
+}
+
+}  // namespace
+
+std::string BytePairRow(std::string_view bytes, size_t offset) {
+  return ByteTableRow(bytes, offset, true);
 }
 
 std::string DetailsText(const DiveRecord& dive) {
@@ -108,8 +113,11 @@ std::string RawDumpText(const DiveRecord& dive) {
   text += kLineEnd;
   text += "    Header: Offset Data 0   Data 1   - Decimal - Integer";
   text += kLineEnd;
-  const size_t headerBytes = DumpedHeaderBytes(dive.ProfileData);
-  for (size_t offset = 0; offset + 2 <= headerBytes; offset += 2) text += BytePairRow(dive.ProfileData, offset);
+  // The header runs up to where the dive computer's layout puts the first sample.
+  const auto headerBytes = static_cast<size_t>(ProfileLayoutOf(dive).SampleStart);
+  for (size_t offset = 0; offset < headerBytes; offset += 2) {
+    text += ByteTableRow(dive.ProfileData, offset, offset + 1 < headerBytes);
+  }
 
   // The arrays may be shorter than SampleCount claims only in a record built by hand; never
   // read past them.

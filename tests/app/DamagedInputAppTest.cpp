@@ -38,7 +38,7 @@ TEST(DamagedInputApp, ACutLogbookOpensWithItsCompleteDivesAndSaysSo) {
   w.Start();
   const std::string cut = sample.substr(0, sample.size() * 2 / 3);
   w.form->OpenLogbook(WriteLogbook("cut.log", cut));
-  EXPECT_TRUE(w.form->ListCount() > 10 && w.form->ListCount() < 25) << w.form->ListCount();
+  EXPECT_TRUE(w.form->ListCount() > 10 && w.form->ListCount() < 26) << w.form->ListCount();
   EXPECT_EQ(w.form->ListIndex(), w.form->ListCount() - 1);
   EXPECT_EQ(w.Status().toStdString(), StatusWhenRead({}, cut));
   EXPECT_TRUE(w.Status().contains("The last file is damaged: the file ends inside dive"));
@@ -53,7 +53,7 @@ TEST(DamagedInputApp, ADamagedMergeKeepsTheDivesLoadedBefore) {
   w.form->OpenLogbook(WriteLogbook("sample.log", sample));
   w.form->SelectListIndex(4);
   const QStringList before = w.Entries();
-  ASSERT_EQ(before.size(), 25);
+  ASSERT_EQ(before.size(), 26);
 
   for (uint32_t seed = 1; seed <= 6; ++seed) {
     std::mt19937 random(seed);
@@ -63,7 +63,7 @@ TEST(DamagedInputApp, ADamagedMergeKeepsTheDivesLoadedBefore) {
     if (seed % 3 == 0) bytes.resize(random() % bytes.size());
     const size_t listed = static_cast<size_t>(w.form->ListCount());
     w.form->MergeLogbook(WriteLogbook("flipped.log", bytes));
-    EXPECT_EQ(w.Entries().mid(0, 25), before) << "seed " << seed;
+    EXPECT_EQ(w.Entries().mid(0, 26), before) << "seed " << seed;
     EXPECT_EQ(w.form->ListIndex(), 4) << "seed " << seed;
     EXPECT_EQ(w.Status().toStdString(), StatusWhenRead(std::vector<DiveRecord>(listed), bytes))
         << "seed " << seed;
@@ -79,14 +79,14 @@ TEST(DamagedInputApp, ForeignAndUnreadableFilesAreReportedAndCostNothingOnMerge)
   w.Start();
   w.form->OpenLogbook(WriteLogbook("sample.log", SampleLogbook()));
   w.form->MergeLogbook(WriteLogbook("picture.png", png));
-  EXPECT_EQ(w.form->ListCount(), 25);
-  EXPECT_EQ(w.Status().toStdString(), StatusWhenRead(std::vector<DiveRecord>(25), png));
+  EXPECT_EQ(w.form->ListCount(), 26);
+  EXPECT_EQ(w.Status().toStdString(), StatusWhenRead(std::vector<DiveRecord>(26), png));
 
   const QString folder = QString::fromStdString(std::filesystem::temp_directory_path().string());
   w.form->MergeLogbook(folder);
   ASSERT_EQ(w.messages.size(), 1);
   EXPECT_EQ(w.messages[0], "The logbook file " + folder + " cannot be read: it is a folder.");
-  EXPECT_EQ(w.form->ListCount(), 25);
+  EXPECT_EQ(w.form->ListCount(), 26);
 
   // Open replaces the logbook, even with a file that holds none.
   w.form->OpenLogbook(WriteLogbook("notes.txt", std::string(4000, 'x')));
@@ -100,7 +100,7 @@ TEST(DamagedInputApp, AHugeFileOpensWithoutReadingItAll) {
   Window w;
   w.Start();
   w.form->OpenLogbook(path);
-  EXPECT_EQ(w.Status(), "25 dives read.");
+  EXPECT_EQ(w.Status(), "26 dives read.");
   std::filesystem::remove_all(std::filesystem::path(path.toStdString()).parent_path());
 }
 

@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QImage>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -116,6 +118,64 @@ TEST(MainWindow, ExitThenStartAgainRestoresPageModelDisplayOptionAndTheNewestDiv
   EXPECT_EQ(second.form->ListIndex(), 7);
   EXPECT_EQ(second.context.Model.DecoModelNumber, 2);
   EXPECT_EQ(second.Entry(0), "    1 - Lake, Pier");
+}
+
+// What a page shows: the texts of its labels and text box, whether each chart has anything drawn
+// and whether it shows a readout cursor.
+QStringList PageState(DivePage* page) {
+  QStringList state;
+  for (QLabel* label : page->findChildren<QLabel*>())
+    state << label->objectName() + "=" + label->text();
+  for (QPlainTextEdit* box : page->findChildren<QPlainTextEdit*>()) state << box->toPlainText();
+  for (ChartView* chart : page->findChildren<ChartView*>()) {
+    const QImage image = chart->ChartImage();
+    QImage white(image.size(), image.format());
+    white.fill(Qt::white);
+    state << chart->objectName() + (image == white ? " blank" : " drawn") +
+                 (chart->CursorX() ? " with cursor" : "");
+  }
+  return state;
+}
+
+// The mouse over every chart of the page, where a dive's readouts would answer.
+void MoveOverCharts(DivePage* page) {
+  for (ChartView* chart : page->findChildren<ChartView*>()) emit chart->MouseMoved(100, 100);
+}
+
+// Open of a logbook without dives after one with: no page goes on showing a dive that is gone,
+// neither the one showing at the time nor one shown later, and no readout answers.
+TEST(MainWindow, AfterOpenOfAnEmptyLogbookEveryPageIsEmpty) {
+  Window blank;  // the pages as they are before any dive was shown
+  blank.Start();
+  Window w;
+  w.Start();
+  const QString full = WriteLogbook("full.log", test::SampleLogbook());
+  const QString empty = WriteLogbook("empty.log", BuildLogbook({}));
+  std::vector<QStringList> nothing;
+  for (int page = 0; page < MainWindow::kPageCount; ++page) {
+    SCOPED_TRACE(page);
+    blank.form->DiveTab()->setCurrentIndex(page);
+    nothing.push_back(PageState(blank.form->Page(page)));
+    w.form->OpenLogbook(full);
+    w.form->DiveTab()->setCurrentIndex(page);
+    EXPECT_NE(PageState(w.form->Page(page)), nothing.back());
+    w.form->OpenLogbook(empty);
+    MoveOverCharts(w.form->Page(page));
+    EXPECT_EQ(PageState(w.form->Page(page)), nothing.back());
+  }
+
+  w.form->OpenLogbook(full);
+  w.ShowEveryPage();
+  w.form->OpenLogbook(empty);
+  for (int page = 0; page < MainWindow::kPageCount; ++page) {
+    w.form->DiveTab()->setCurrentIndex(page);
+    EXPECT_EQ(PageState(w.form->Page(page)), nothing[static_cast<size_t>(page)]) << page;
+  }
+  QGuiApplication::clipboard()->setText("before");
+  const qsizetype messages = w.messages.size();
+  w.form->CopyDiveProfile();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+  EXPECT_EQ(w.messages.size(), messages);
 }
 
 TEST(MainWindowLayout, NarrowerThanTheMinimumBeepsAndSnapsBack) {

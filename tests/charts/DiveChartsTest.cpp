@@ -12,6 +12,7 @@
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/SaturationFixtures.h"
+#include "support/ScopedLocale.h"
 
 namespace scrb {
 namespace {
@@ -179,6 +180,26 @@ TEST(DepthReadout, SampleUnderTheMouseAndItsTexts) {
   EXPECT_EQ(DepthReadoutText(dive, 1), "Time=00'40\" Depth=12.3 m");
   EXPECT_EQ(SpeedReadoutText(dive, 0), std::nullopt);
   EXPECT_EQ(SpeedReadoutText(dive, 1), " Vertical Speed=-28.0 m/min");
+}
+
+TEST(DiveCharts, LabelsAreTheSameUnderACommaDecimalLocale) {
+  const DiveRecord dive = DiveWithSamples({3, 6.5, 12.25, 18, 18, 9, 3});
+  const auto labels = [&dive] {
+    std::vector<std::string> texts;
+    for (const auto draw : {DrawDepthChart, DrawVerticalSpeedChart}) {
+      RecordingSurface s;
+      draw(dive, s);
+      const std::vector<std::string> chart = s.Texts();
+      texts.insert(texts.end(), chart.begin(), chart.end());
+    }
+    return texts;
+  };
+  const std::vector<std::string> pointDecimal = labels();
+  // Time labels every 0.2 minutes: the decimal point is in them.
+  ASSERT_NE(std::find(pointDecimal.begin(), pointDecimal.end(), "0.2"), pointDecimal.end());
+  const test::ScopedLocale german(test::kCommaDecimalLocale);
+  ASSERT_TRUE(german.CommaDecimal()) << test::kCommaDecimalLocale << " is not installed";
+  EXPECT_EQ(labels(), pointDecimal);
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QString>
 #include <algorithm>
 #include <filesystem>
@@ -14,6 +17,7 @@
 #include "Version.h"
 #include "cli/Commands.h"
 #include "support/LogbookBuilder.h"
+#include "support/ScopedLocale.h"
 
 namespace scrb::cli {
 namespace {
@@ -148,13 +152,41 @@ TEST(Cli, UnreadableAndDamagedFilesHaveTheirOwnExitStatus) {
   EXPECT_EQ(cut.Status, kExitDamaged);
   const std::string whole = Cli({"list", test::WriteTempFile("sample.log", sample)}).Out;
   const auto listed = std::ranges::count(cut.Out, '\n');
-  EXPECT_TRUE(listed > 5 && listed < 25) << listed;
+  EXPECT_TRUE(listed > 5 && listed < 26) << listed;
   EXPECT_TRUE(whole.starts_with(cut.Out)) << cut.Out;
   EXPECT_NE(cut.Err.find("the file ends inside dive"), std::string::npos) << cut.Err;
   const CliRun merged = Cli({"list", cutPath, TwoDiveFile()});
   EXPECT_EQ(merged.Status, kExitDamaged);
   EXPECT_EQ(merged.Out, cut.Out + "    7 - Pier\n12345 - Café\n");
   EXPECT_EQ(merged.Err, cut.Err);
+}
+
+// The texts of a chart rendered by the program itself under the given LC_ALL: the off-screen
+// application it starts takes the locale from the environment, as on a desktop.
+QStringList SvgTextsUnder(const QString& locale) {
+  const QString out = QString::fromStdString(OutPath("labels-" + locale.toStdString() + ".svg"));
+  QProcess cli;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("LC_ALL", locale);
+  cli.setProcessEnvironment(environment);
+  cli.start(BATHYSCRIBE_CLI, {"render", QString::fromStdString(TwoDiveFile()), "--dive", "0",
+                                   "--chart", "depth", "--out", out, "--size", "900x400"});
+  EXPECT_TRUE(cli.waitForFinished(60000));
+  EXPECT_EQ(cli.exitCode(), kExitOk) << cli.readAllStandardError().toStdString();
+  QFile file(out);
+  if (!file.open(QIODevice::ReadOnly)) return {"cannot read " + out};
+  QStringList texts;
+  const QRegularExpression text(">([^<>]*)</text>");
+  for (const QRegularExpressionMatch& m : text.globalMatch(QString::fromUtf8(file.readAll()))) {
+    texts << m.captured(1).trimmed();
+  }
+  return texts;
+}
+
+TEST(Cli, RenderDrawsTheSameLabelsUnderACommaDecimalLocale) {
+  const QStringList pointDecimal = SvgTextsUnder("C");
+  EXPECT_TRUE(pointDecimal.contains("2.4")) << pointDecimal.join(' ').toStdString();
+  EXPECT_EQ(SvgTextsUnder(test::kCommaDecimalLocale), pointDecimal);
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ TEST(DamagedLogbook, CutAtEveryOffsetKeepsExactlyTheDivesBeforeTheCut) {
   std::vector<size_t> ends;
   size_t end = 12;
   for (const DiveRecord& d : whole) ends.push_back(end += EntryBytes(d));
-  ASSERT_EQ(ends.size(), 25u);
+  ASSERT_EQ(ends.size(), 26u);
   ASSERT_EQ(ends.back(), sample.size());
 
   for (size_t cut = 0; cut < sample.size(); ++cut) {
@@ -78,7 +78,7 @@ TEST(DamagedLogbook, HugeFilesAreReadOnlyAsFarAsTheirDivesCanReach) {
   std::filesystem::resize_file(padded, 600ull << 20);
   Logbook book;
   EXPECT_EQ(ReadLogbook(book, padded).Status, ReadStatus::Ok);
-  EXPECT_EQ(book.DiveCount(), 25);
+  EXPECT_EQ(book.DiveCount(), 26);
   EXPECT_LT(PeakResidentKilobytes() - peakBefore, 64 * 1024) << "kilobytes";
   std::filesystem::remove_all(std::filesystem::path(padded).parent_path());
 }

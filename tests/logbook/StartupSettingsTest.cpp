@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "logbook/StartupSettings.h"
+#include "report/NumberFormat.h"
+#include "saturation/SurfacePressureEntry.h"
+#include "support/ScopedLocale.h"
 
 namespace scrb {
 namespace {
@@ -21,6 +24,22 @@ TEST(StartupSettings, ChecksOnReading) {
     EXPECT_EQ(WindowStateFromSetting(c.Text), c.State);
     EXPECT_EQ(TabNumberFromSetting(c.Text), c.Tab);
   }
+}
+
+// The desktop's locale may change between two runs; what one run wrote the next reads back.
+TEST(StartupSettings, WrittenUnderOneLocaleReadBackUnderAnother) {
+  const std::vector<double> values{2.5, -1, 12345.75, 0.125, 13950};
+  std::vector<std::string> written;
+  {
+    const test::ScopedLocale german(test::kCommaDecimalLocale);
+    ASSERT_TRUE(german.CommaDecimal()) << test::kCommaDecimalLocale << " is not installed";
+    for (double value : values) written.push_back(GeneralNumber(value));
+    EXPECT_EQ(SettingNumber("2.5"), 2.5);
+    EXPECT_EQ(SettingNumber("+7"), 7);
+    EXPECT_EQ(LeadingNumber(" 0.85 bar"), 0.85);  // a typed surface pressure
+  }
+  for (size_t i = 0; i < values.size(); ++i)
+    EXPECT_EQ(SettingNumber(written[i]), values[i]) << written[i];
 }
 
 }  // namespace

@@ -1,18 +1,31 @@
 #include <gtest/gtest.h>
 
 #include "report/NumberFormat.h"
+#include "support/ScopedLocale.h"
 
 namespace scrb {
 namespace {
+
+// Every table runs under the C locale and under a comma-decimal one, as the app does on a German
+// desktop: the texts must not change.
+constexpr const char* kLocales[] = {"C", test::kCommaDecimalLocale};
 
 TEST(GeneralNumber, ShortestTextWithoutExponent) {
   const std::pair<double, const char*> cases[] = {{0.1 + 0.2, "0.3"},
                                                   {-0.0, "0"},
                                                   {1.0 / 3, "0.333333333333333"},
                                                   {1e-5, "0.00001"},
+                                                  {18.98, "18.98"},
+                                                  {-2.5, "-2.5"},
+                                                  {20, "20"},
                                                   {123456789012345.0, "123456789012345"}};
-  for (const auto& [value, text] : cases) EXPECT_EQ(GeneralNumber(value), text) << value;
-  EXPECT_EQ(GeneralNumberSingle(1.0f / 3), "0.3333333");
+  for (const char* locale : kLocales) {
+    const test::ScopedLocale scoped(locale);
+    ASSERT_EQ(scoped.CommaDecimal(), locale != kLocales[0]) << locale << " is not installed";
+    for (const auto& [value, text] : cases)
+      EXPECT_EQ(GeneralNumber(value), text) << value << " " << locale;
+    EXPECT_EQ(GeneralNumberSingle(1.0f / 3), "0.3333333");
+  }
 }
 
 TEST(FormatPattern, PadsAndRoundsLikeTheReportPatterns) {
@@ -23,6 +36,7 @@ TEST(FormatPattern, PadsAndRoundsLikeTheReportPatterns) {
                {-1.25, "00.0", "-01.3"},
                {-0.04, "0.0", "0.0"},
                {0.15, "0.0", "0.2"},
+               {0.85, "0.000", "0.850"},
                {0, "#", ""},
                {2.5, "0", "3"},
                // Decimal ties round away from zero as their text reads, though the doubles lie a
@@ -37,8 +51,12 @@ TEST(FormatPattern, PadsAndRoundsLikeTheReportPatterns) {
                {0.25, "0.0", "0.3"},
                {0.35, "0.0", "0.4"},
                {1.0449999, "0.00", "1.04"}};
-  for (const auto& c : cases)
-    EXPECT_EQ(FormatPattern(c.Value, c.Pattern), c.Text) << c.Value << " " << c.Pattern;
+  for (const char* locale : kLocales) {
+    const test::ScopedLocale scoped(locale);
+    for (const auto& c : cases)
+      EXPECT_EQ(FormatPattern(c.Value, c.Pattern), c.Text)
+          << c.Value << " " << c.Pattern << " " << locale;
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "logbook/ProfileDecoder.h"
 #include "report/ReportTexts.h"
 #include "support/LogbookBuilder.h"
+#include "support/ScopedLocale.h"
 
 using namespace std::string_literals;
 
@@ -87,6 +88,27 @@ TEST(RawDumpText, HeaderRowsThenStatusOnlyWhereTheComputerStoredOne) {
             "    0001 , 00'20\" , 05.3 , txok,    ,    ,   ,    ,     , 0, noair,     ,          ");
 }
 
+// The header rows reach up to the first sample of the dive computer's layout: 24 bytes of a
+// nitrox model, 25 of an oxygen-capable one, whose odd last byte has a row of its own.
+TEST(RawDumpText, HeaderRowsOfTheLaterModels) {
+  for (const auto& [model, rows] : {std::pair{0xF7, 12u}, std::pair{0xA2, 13u}}) {
+    SCOPED_TRACE(model);
+    test::ProfileBuilder profile;
+    profile.ModelCode = model;
+    profile.Samples = {{34, 0}, {64, 4}, {100, 63}, {200, 1}};
+    profile.Status = {201};
+    const std::vector<std::string> lines = Lines(RawDumpText(test::MakeDecodedDive(profile)));
+    ASSERT_EQ(lines.size(), 2u + rows + 4u);
+    EXPECT_EQ(lines[13], "            22   - 00010001 00010001 - 017 017 - 4369");
+    EXPECT_EQ(lines[1 + rows], model == 0xA2
+                                   ? "            24   - 00010001          - 017     - 17"
+                                   : "            22   - 00010001 00010001 - 017 017 - 4369");
+    EXPECT_EQ(
+        lines[rows + 4],
+        "    0003 , 01'00\" , 15.6 , notx, ess, sos, up, rbt, deco, 1, air=4, cold, bubbles=1");
+  }
+}
+
 TEST(SummaryTexts, LabelsInPageOrder) {
   DiveRecord dive = LakeDive();
   dive.MaxDepth = 327.67;
@@ -104,6 +126,29 @@ TEST(SummaryTexts, LabelsInPageOrder) {
                        "Air consumption:| 100 bar", "Maximum Depth:| Unknown", "Dive Time:| 00:45",
                        "Dive Type:| No Stop, Fresh Water", "Alarms:| Ascent, SOS (100001)",
                        "Activities:| Exploration Fish count", "Partners:| ", "Comment:| "}));
+}
+
+// Everything the General and Raw Data pages show of the example logbook, as one text.
+std::string ExampleReport() {
+  std::vector<DiveRecord> dives;
+  ParseLogbook(test::SampleLogbook(), dives);
+  std::string text;
+  for (DiveRecord& dive : dives) {
+    DecodeProfile(dive);
+    const DiveSummary summary = SummaryTexts(dive);
+    text += summary.Heading;
+    for (const SummaryLine& line : summary.Lines) text += line.Value;
+    text += DetailsText(dive) + RawDumpText(dive);
+  }
+  return text;
+}
+
+TEST(ReportTexts, TheSameUnderACommaDecimalLocale) {
+  const std::string pointDecimal = ExampleReport();
+  ASSERT_NE(pointDecimal.find(" m\r\n"), std::string::npos);
+  const test::ScopedLocale german(test::kCommaDecimalLocale);
+  ASSERT_TRUE(german.CommaDecimal()) << test::kCommaDecimalLocale << " is not installed";
+  EXPECT_EQ(ExampleReport(), pointDecimal);
 }
 
 }  // namespace

@@ -25,10 +25,12 @@ std::string Counted(const std::string& text) {
 }  // namespace
 
 std::string ProfileBuilder::Bytes() const {
-  // Unpadded, the first sample byte sits at 22 and must not be 0, or the reader would take it
-  // for padding.
-  std::string bytes(22, '\x11');
-  if (Padding) bytes += std::string(2, '\0');
+  const bool oxygen = ModelCode >= 0xA0 && ModelCode <= 0xAF;
+  const bool nitrox = ModelCode >= 0xF0 && ModelCode <= 0xFF;
+  // Unpadded, the first sample byte of an earlier model sits at 22 and must not be 0, or the
+  // reader would take it for padding.
+  std::string bytes(oxygen ? 25 : nitrox ? 24 : 22, '\x11');
+  if (Padding && !oxygen && !nitrox) bytes += std::string(2, '\0');
   for (size_t i = 0; i < Samples.size(); ++i) {
     const RawSample& s = Samples[i];
     const int raw = std::clamp(s.RawDepth, 0, 1023);
@@ -39,9 +41,16 @@ std::string ProfileBuilder::Bytes() const {
     if (groupComplete && (!last || FinalStatus)) {
       const size_t minute = i / 3;
       bytes += static_cast<char>(minute < Status.size() ? Status[minute] : 0);
+      if (oxygen) bytes += kSecondGroupByte;
     }
   }
   return bytes;
+}
+
+std::string ProfileBuilder::Footer() const {
+  std::string footer(12, '\0');
+  footer[4] = static_cast<char>(ModelCode);
+  return footer;
 }
 
 std::vector<RawSample> ProfileBuilder::FromDepths(const std::vector<double>& metres,
@@ -95,6 +104,7 @@ DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity,
   dive.DiveNumber = 1;
   dive.ProfileData = profile.Bytes();
   dive.ProfileLength = static_cast<int32_t>(dive.ProfileData.size());
+  dive.DiveFooter = profile.Footer();
   dive.TankCapacity = tankCapacity;
   dive.AirConsumption = airConsumption;
   dive.SurfacePressure = 1.0;

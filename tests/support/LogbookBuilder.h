@@ -15,17 +15,26 @@ struct RawSample {
   int Flags = 0;
 };
 
-// Builds the bytes of a profile block: a 22-byte header, optionally the two padding bytes, then
-// samples in groups of three, each group followed by its status byte. `status[g]` is the status
-// byte of minute g; missing entries are written as 0. When `finalStatus` is false the status byte
-// of a last complete group is left off.
+// Builds the bytes of a profile block: a header, then samples in groups of three, each group
+// followed by its status byte. `status[g]` is the status byte of minute g; missing entries are
+// written as 0. When `finalStatus` is false the status byte of a last complete group is left off.
+// The model code chooses the header and group layout of the dive computer that wrote the block:
+// the earlier models' 22-byte header (optionally with two padding bytes), the nitrox models'
+// (0xF0..0xFF) 24 bytes, or the oxygen-capable models' (0xA0..0xAF) 25 bytes with a second byte,
+// kSecondGroupByte, behind every status byte.
 struct ProfileBuilder {
+  // Read as a sample it would be a depth of over 120 m, so a decoder that takes it for one shows.
+  static constexpr char kSecondGroupByte = '\xC3';
+
   std::vector<RawSample> Samples;
   std::vector<int> Status;
-  bool Padding = false;     // byte 22 is 0 and two bytes are skipped
+  bool Padding = false;     // earlier models: byte 22 is 0 and two bytes are skipped
   bool FinalStatus = true;  // write the status byte of the last complete group
+  int ModelCode = 0;        // byte 4 of the dive footer
 
   std::string Bytes() const;
+  // Twelve footer bytes that name the model code.
+  std::string Footer() const;
 
   // Depths in metres rounded down to the raw unit.
   static std::vector<RawSample> FromDepths(const std::vector<double>& metres,
