@@ -68,6 +68,14 @@ PainterSurface::PainterSurface(QImage& image) {
   Retarget(&image, image.deviceIndependentSize(), image.logicalDpiX(), image.logicalDpiY());
 }
 
+QFont PainterSurface::LabelFont(double dpiY) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(
+      std::max(1, static_cast<int>(std::lround(kLabelPointSize * SaneDpi(dpiY) / 72))));
+  return font;
+}
+
 PainterSurface::~PainterSurface() {
   Finish();
 }
@@ -83,9 +91,7 @@ void PainterSurface::Retarget(QPaintDevice* device, QSizeF logicalSize, double d
   dpiY_ = SaneDpi(dpiY);
   pixelRatio_ = device != nullptr ? std::max(1.0, device->devicePixelRatioF()) : 1.0;
 
-  font_ = QFont(QStringLiteral("DejaVu Sans"));
-  font_.setStyleHint(QFont::SansSerif);
-  font_.setPixelSize(std::max(1, static_cast<int>(std::lround(kLabelPointSize * dpiY_ / 72))));
+  font_ = LabelFont(dpiY_);
   metrics_ = QFontMetricsF(font_);
   if (!scaleSet_) ResetDefaultScale();
 }
