@@ -14,8 +14,8 @@
 #include "app/ChartView.h"
 #include "app/DepthPages.h"
 #include "app/GeneralPage.h"
-#include "app/RawDataPage.h"
 #include "app/ModelWindow.h"
+#include "app/RawDataPage.h"
 #include "app/TissuePage.h"
 #include "charts/ChartTestDives.h"
 #include "saturation/SaturationFixtures.h"
@@ -26,7 +26,9 @@ namespace {
 
 // Six samples: T = 200 hundredths of a minute. A descent of 3 m between samples 0 and 1 reads as
 // -9 m/min.
-DiveRecord SixSampleDive() { return test::DiveWithSamples({3, 6, 8, 8, 5, 2.5}, {0, 0, 2}); }
+DiveRecord SixSampleDive() {
+  return test::DiveWithSamples({3, 6, 8, 8, 5, 2.5}, {0, 0, 2});
+}
 
 // Ten minutes of 31 samples at one depth and status; the extra sample lets the last status byte
 // be read.
@@ -74,9 +76,9 @@ TEST_F(DivePages, DepthReadoutMovesLabelAndBothCursorsOfItsView) {
   Show(page, 0);
   EXPECT_EQ(page.DepthTitle()->text(), "Dive Number: 12  Depth (meters) versus Time (minutes)");
   // 0 rounds to -1, the first sample; 50 is halfway and goes to the even one; 200 is T, the last.
-  for (const auto& [x, text] : {std::pair{0.0, "Time=00'20\" Depth=3.0 m"},
-                                std::pair{50.0, "Time=00'20\" Depth=3.0 m"},
-                                std::pair{200.0, "Time=02'00\" Depth=2.5 m"}}) {
+  for (const auto& [x, text] :
+       {std::pair{0.0, "Time=00'20\" Depth=3.0 m"}, std::pair{50.0, "Time=00'20\" Depth=3.0 m"},
+        std::pair{200.0, "Time=02'00\" Depth=2.5 m"}}) {
     emit page.AlarmPicture()->MouseMoved(x, 300);
     EXPECT_EQ(page.DepthReadout()->text().toStdString(), text) << x;
     EXPECT_EQ(page.DepthPicture()->CursorX(), x);
@@ -209,6 +211,8 @@ TEST_F(TissuePageTest, ModelWindowAppliesTypedPressureToTheSelectedDiveOnClose) 
     EXPECT_EQ(Dive(1).SurfacePressure, pressure);
     EXPECT_EQ(Dive(1).SaturationComputed, pressure == 1.0);
   }
+  Show(1);  // as the page is shown again when the window closes
+  EXPECT_EQ(page.ModelLabel()->text(), "8 tissues, surface pressure 1.200 bar");
   window->Prepare();
   EXPECT_EQ(window->SurfacePressureEdit()->text(), "  1.200");
   EXPECT_EQ(Dive(0).SurfacePressure, 1.0);  // only the selected dive takes it
