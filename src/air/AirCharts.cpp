@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "air/MinuteSamples.h"
 #include "charts/ChartFrame.h"
@@ -13,53 +14,80 @@ namespace {
 constexpr Rgb kBlack{0, 0, 0};
 constexpr int kDataLineWidth = 3;
 
-// Prints at the pen position Cls leaves, (0, 0) of the previous chart's scale.
 bool ShowNoEstimate(const DiveRecord& dive, ChartSurface& surface) {
   if (dive.BaseBreathRate != 0) return false;
-  surface.Cls();
-  surface.Print(kNoAirDataText);
+  ShowEmptyChart(surface, kNoAirDataText);
   return true;
 }
 
 // A value axis needs a non-empty range even for a vanishing top.
-ChartValue AtLeastOne(double value) { return static_cast<ChartValue>(std::max(1.0, value)); }
+ChartValue AtLeastOne(double value) {
+  return static_cast<ChartValue>(std::max(1.0, value));
+}
+
+// Tank pressure at the end of every sample, interpolated within its minute, in hundredths of a
+// bar; the first minute starts from the whole amount used.
+std::vector<double> TankPoints(const DiveRecord& dive) {
+  std::vector<double> points;
+  for (int k = 0; k <= dive.SampleCount; ++k) {
+    const int end = MinuteEnd(k);
+    const double start =
+        end >= 3 ? EntryOr0(dive.SampleTankPressure, end - 3) : dive.AirConsumption;
+    const double pressure =
+        start + (EntryOr0(dive.SampleTankPressure, end) - start) * (k % 3 + 1) / 3;
+    points.push_back(pressure * 100);
+  }
+  return points;
+}
+
+// Breath rate of every sample's minute, in hundredths of a litre per minute.
+std::vector<double> BreathRatePoints(const DiveRecord& dive) {
+  std::vector<double> points;
+  for (int k = 0; k <= dive.SampleCount; ++k) {
+    points.push_back(EntryOr0(dive.SampleBreathRate, MinuteEnd(k)) * 100);
+  }
+  return points;
+}
 
 }  // namespace
 
 void DrawTankChart(const DiveRecord& dive, ChartSurface& surface) {
   if (ShowNoEstimate(dive, surface)) return;
-  const int sampleCount = dive.SampleCount;
-  const ChartValue yTop = AtLeastOne(std::floor(dive.AirConsumption * 100 + 0.5));
+  const double start = dive.AirConsumption * 100;
+  const std::vector<double> points = TankPoints(dive);
+  ChartValue yBottom = 0;
+  ChartValue yTop = AtLeastOne(std::floor(start + 0.5));
+  WidenToCover(yBottom, yTop, points);
+  WidenToCover(yBottom, yTop, {start});
   surface.Cls();
-  DrawChartFrame(0, MinuteAxisRight(sampleCount), 0, yTop, surface, 0);
+  DrawChartFrame(0, MinuteAxisRight(dive.SampleCount), yBottom, yTop, surface, 0);
 
   surface.SetCurrentX(0);
-  surface.SetCurrentY(dive.AirConsumption * 100);
+  surface.SetCurrentY(start);
   surface.SetDrawWidth(kDataLineWidth);
-  for (int k = 0; k <= sampleCount; ++k) {
-    const int end = MinuteEnd(k);
-    // The first minute starts from the whole amount used.
-    const double start = end >= 3 ? EntryOr0(dive.SampleTankPressure, end - 3) : dive.AirConsumption;
-    const double pressure = start + (EntryOr0(dive.SampleTankPressure, end) - start) * (k % 3 + 1) / 3;
-    surface.LineTo(SampleEndX(k), pressure * 100, ColorOfSegmentEndingAt(dive, k));
+  for (int k = 0; k <= dive.SampleCount; ++k) {
+    surface.LineTo(SampleEndX(k), points[static_cast<size_t>(k)], ColorOfSegmentEndingAt(dive, k));
   }
   surface.SetDrawWidth(1);
 }
 
 void DrawBreathRateChart(const DiveRecord& dive, ChartSurface& surface) {
   if (ShowNoEstimate(dive, surface)) return;
-  const int sampleCount = dive.SampleCount;
-  const ChartValue yTop = AtLeastOne(std::floor(dive.MaxBreathRate * 100 + 1));
+  const double start = EntryOr0(dive.SampleBreathRate, 2) * 100;
+  const std::vector<double> points = BreathRatePoints(dive);
+  ChartValue yBottom = 0;
+  ChartValue yTop = AtLeastOne(std::floor(dive.MaxBreathRate * 100 + 1));
+  WidenToCover(yBottom, yTop, points);
   surface.Cls();
-  DrawChartFrame(0, MinuteAxisRight(sampleCount), 0, yTop, surface, 0);
+  DrawChartFrame(0, MinuteAxisRight(dive.SampleCount), yBottom, yTop, surface, 0);
 
   surface.SetCurrentX(0);
-  surface.SetCurrentY(EntryOr0(dive.SampleBreathRate, 2) * 100);
+  surface.SetCurrentY(start);
   surface.SetDrawWidth(kDataLineWidth);
   // An alarm step keeps the previous step's colour on its riser, so the red marks the level only.
   Rgb color = kBlack;
-  for (int k = 0; k <= sampleCount; ++k) {
-    const double y = EntryOr0(dive.SampleBreathRate, MinuteEnd(k)) * 100;
+  for (int k = 0; k <= dive.SampleCount; ++k) {
+    const double y = points[static_cast<size_t>(k)];
     const Rgb sampleColor = ColorOfSegmentEndingAt(dive, k);
     if (sampleColor == kAlarmColor) {
       surface.LineTo(SampleStartX(k), y, color);

@@ -1,6 +1,7 @@
 #include "air/PhysCharts.h"
 
 #include <functional>
+#include <vector>
 
 #include "air/MinuteSamples.h"
 #include "charts/ChartFrame.h"
@@ -17,23 +18,27 @@ constexpr int kAirLevelMask = 112;
 // The height of a sample's point, in hundredths, from its minute's status byte.
 using PointValue = std::function<double(int status)>;
 
-void DrawStatusChart(const DiveRecord& dive, ChartSurface& surface, ChartValue yTop, const char* emptyText,
-                     const PointValue& value) {
+void DrawStatusChart(const DiveRecord& dive, ChartSurface& surface, ChartValue yTop,
+                     const char* emptyText, const PointValue& value) {
   const int sampleCount = dive.SampleCount;
   if (sampleCount <= 0) {
-    // Printed at the pen position Cls leaves, (0, 0) of the previous chart's scale.
-    surface.Cls();
-    surface.Print(emptyText);
+    ShowEmptyChart(surface, emptyText);
     return;
   }
+  std::vector<double> points;
+  for (int k = 0; k <= sampleCount; ++k)
+    points.push_back(value(EntryOr0(dive.SampleStatus, MinuteEnd(k))));
+  // A cold total beyond the usual top raises it rather than running out of the chart.
+  ChartValue yBottom = 0;
+  WidenToCover(yBottom, yTop, points);
+
   surface.Cls();
-  DrawChartFrame(0, MinuteAxisRight(sampleCount), 0, yTop, surface, 0);
+  DrawChartFrame(0, MinuteAxisRight(sampleCount), yBottom, yTop, surface, 0);
   surface.SetCurrentX(0);
   surface.SetCurrentY(0);
   surface.SetDrawWidth(kDataLineWidth);
   for (int k = 0; k <= sampleCount; ++k) {
-    const int status = EntryOr0(dive.SampleStatus, MinuteEnd(k));
-    surface.LineTo(SampleEndX(k), value(status), ColorOfSegmentEndingAt(dive, k));
+    surface.LineTo(SampleEndX(k), points[static_cast<size_t>(k)], ColorOfSegmentEndingAt(dive, k));
   }
   surface.SetDrawWidth(1);
 }
@@ -55,8 +60,9 @@ void DrawBubbleChart(const DiveRecord& dive, ChartSurface& surface) {
 }
 
 void DrawConsumptionChart(const DiveRecord& dive, ChartSurface& surface) {
-  DrawStatusChart(dive, surface, 700, kNoConsumptionDataText,
-                  [](int status) { return static_cast<double>((status & kAirLevelMask) * 100) / 16; });
+  DrawStatusChart(dive, surface, 700, kNoConsumptionDataText, [](int status) {
+    return static_cast<double>((status & kAirLevelMask) * 100) / 16;
+  });
 }
 
 }  // namespace scrb

@@ -1,5 +1,6 @@
 #include "app/DepthPages.h"
 
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -13,14 +14,22 @@
 #include "charts/DepthChart.h"
 #include "charts/DepthReadout.h"
 #include "charts/VerticalSpeedChart.h"
+#include "render/PainterSurface.h"
 
 namespace scrb {
 
 namespace {
 
-// Heights of the alarm strips in twips: the strips keep them when the window grows.
-constexpr int kDiveAlarmStripTwips = 615;
-constexpr int kSpeedAlarmStripTwips = 495;
+// The alarm strip grows with the page, a seventh of the height of the charts above and below
+// it, and is never so low that a row is lower than its label with a little air.
+constexpr int kAlarmStripStretch = 1;
+constexpr int kChartsStretch = 6;
+constexpr double kRowGapPixels = 2;
+
+int AlarmStripMinimumPixels(int view, const QWidget* widget) {
+  const QFontMetricsF metrics(PainterSurface::LabelFont(widget->logicalDpiY()));
+  return static_cast<int>(AlarmStripMinimumHeight(view, metrics.height() + kRowGapPixels));
+}
 
 ChartView* NewChart(const char* name, QWidget* parent) {
   auto* view = new ChartView(parent);
@@ -56,11 +65,12 @@ QHBoxLayout* LabelRow(QLabel* left, QLabel* right) {
 }
 
 // The depth profile with its alarm strip right underneath, sharing the time axis without a gap.
-// The page layout has no spacing of its own, so both charts of a page stretch alike.
-void AddProfile(QVBoxLayout* layout, ChartView* depth, ChartView* alarms, int alarmHeight) {
-  alarms->setFixedHeight(alarmHeight);
-  layout->addWidget(depth, 1);
-  layout->addWidget(alarms, 0);
+// The page layout has no spacing of its own, so the profile charts of a page stretch alike.
+void AddProfile(QVBoxLayout* layout, ChartView* depth, ChartView* alarms, int view,
+                int depthStretch) {
+  alarms->setMinimumHeight(AlarmStripMinimumPixels(view, alarms));
+  layout->addWidget(depth, depthStretch);
+  layout->addWidget(alarms, kAlarmStripStretch);
 }
 
 constexpr int kLabelGapPixels = 3;
@@ -88,7 +98,7 @@ DepthChartPage::DepthChartPage(AppContext& context, QWidget* parent) : DivePage(
   layout->setSpacing(0);
   layout->addLayout(LabelRow(depthTitle_, depthReadout_));
   layout->addSpacing(kLabelGapPixels);
-  AddProfile(layout, depthPicture_, alarmPicture_, TwipsToPixels(kDiveAlarmStripTwips, this));
+  AddProfile(layout, depthPicture_, alarmPicture_, 1, kChartsStretch);
 
   connect(depthPicture_, &ChartView::MouseMoved, this, &DepthChartPage::DepthPictureMouseMove);
   connect(alarmPicture_, &ChartView::MouseMoved, this, &DepthChartPage::DepthPictureMouseMove);
@@ -133,11 +143,11 @@ SpeedPage::SpeedPage(AppContext& context, QWidget* parent) : DivePage(context, p
   layout->setSpacing(0);
   layout->addLayout(LabelRow(depthTitle_, depthReadout_));
   layout->addSpacing(kLabelGapPixels);
-  AddProfile(layout, depthPicture_, alarmPicture_, TwipsToPixels(kSpeedAlarmStripTwips, this));
+  AddProfile(layout, depthPicture_, alarmPicture_, 0, kChartsStretch / 2);
   layout->addSpacing(kLabelGapPixels);
   layout->addLayout(LabelRow(speedTitle, speedReadout_));
   layout->addSpacing(kLabelGapPixels);
-  layout->addWidget(dDepthPicture_, 1);
+  layout->addWidget(dDepthPicture_, kChartsStretch / 2);
 
   connect(depthPicture_, &ChartView::MouseMoved, this, &SpeedPage::DepthPictureMouseMove);
   connect(alarmPicture_, &ChartView::MouseMoved, this, &SpeedPage::DepthPictureMouseMove);

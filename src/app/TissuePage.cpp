@@ -43,6 +43,9 @@ TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context,
   satuRelPicture_->setObjectName("SatuRelPicture");
 
   maxOverSaturationLabel_ = ValueLabel("Label54", this);
+  modelLabel_ = new QLabel(this);
+  modelLabel_->setObjectName("ModelLabel");
+  modelLabel_->setTextFormat(Qt::PlainText);
   changeModelButton_ = new QPushButton("Change Model ...", this);
   changeModelButton_->setObjectName("Command2");
 
@@ -52,15 +55,18 @@ TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context,
   auto* overTitle = new QHBoxLayout;
   overTitle->addWidget(label51);
   overTitle->addWidget(overSaturationReadout_, 1);
+  // The summary stands right under the chart it sums up, so the model row has room for the
+  // model and surface pressure the charts show.
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(changeModelButton_);
-  bottom->addWidget(maxOverSaturationLabel_, 1);
+  bottom->addWidget(modelLabel_, 1);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(pressureTitle);
   layout->addWidget(satuPicture_, 1);
   layout->addLayout(overTitle);
   layout->addWidget(satuRelPicture_, 1);
+  layout->addWidget(maxOverSaturationLabel_);
   layout->addLayout(bottom);
 
   connect(satuPicture_, &ChartView::MouseMoved, this, &TissuePage::SatuPictureMouseMove);
@@ -87,6 +93,7 @@ void TissuePage::ShowDive(int index) {
   ComputeSaturation(dive, model, [this] { ShowProgress(); });
   DrawTissuePressureChart(dive, model, satuPicture_->Surface());
   DrawOverSaturationChart(dive, model, satuRelPicture_->Surface());
+  modelLabel_->setText(QString::fromStdString(SaturationModelText(dive, model)));
   // A dive without results must not go on showing the previous dive's summary.
   maxOverSaturationLabel_->setText(QString::fromStdString(MaxOverSaturationText(dive, model)));
 }

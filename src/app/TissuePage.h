@@ -29,6 +29,8 @@ class TissuePage : public DivePage {
   QLabel* PressureReadout() const { return pressureReadout_; }
   QLabel* OverSaturationReadout() const { return overSaturationReadout_; }
   QLabel* MaxOverSaturationLabel() const { return maxOverSaturationLabel_; }
+  // Which model and surface pressure the charts show.
+  QLabel* ModelLabel() const { return modelLabel_; }
   QPushButton* ChangeModelButton() const { return changeModelButton_; }
   // The model window, created on first use and kept for later openings.
   ModelWindow* Models();
@@ -41,6 +43,7 @@ class TissuePage : public DivePage {
   QLabel* pressureReadout_ = nullptr;
   QLabel* overSaturationReadout_ = nullptr;
   QLabel* maxOverSaturationLabel_ = nullptr;
+  QLabel* modelLabel_ = nullptr;
   QPushButton* changeModelButton_ = nullptr;
   ModelWindow* modelWindow_ = nullptr;
 };

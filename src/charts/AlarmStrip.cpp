@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "charts/ChartFrame.h"
 #include "charts/DepthChart.h"
@@ -9,8 +10,29 @@
 
 namespace scrb {
 
+namespace {
+
+constexpr double kMillimetresPerTwip = 25.4 / 1440;
+
+ChartValue StripBottom(int view) {
+  return view == 0 ? 600 : 700;
+}
+
+std::vector<std::string> RowLabels(int rows) {
+  std::vector<std::string> labels;
+  for (int r = 0; r < rows; ++r) labels.emplace_back(kAlarmRows[static_cast<size_t>(r)].Label);
+  return labels;
+}
+
+}  // namespace
+
 int AlarmRowCount(int view) {
   return view == 0 ? 5 : 6;
+}
+
+double AlarmStripMinimumHeight(int view, double labelHeight) {
+  // Rows are 100 units apart on a strip that runs to one unit past its bottom value.
+  return std::ceil((StripBottom(view) + 1) / 100.0 * labelHeight);
 }
 
 void DrawAlarmStrip(const DiveRecord& dive, ChartSurface& surface, int view) {
@@ -18,29 +40,23 @@ void DrawAlarmStrip(const DiveRecord& dive, ChartSurface& surface, int view) {
   if (count == 0) return;
 
   const ChartValue xRight = ProfileTimeRight(count);
-  const ChartValue yBottom = view == 0 ? 600 : 700;
   const int rows = AlarmRowCount(view);
+  const std::vector<std::string> labels = RowLabels(rows);
   surface.Cls();
-  DrawStripFrame(0, xRight, yBottom, 0, surface, 0);
+  DrawStripFrame(0, xRight, StripBottom(view), 0, surface, labels);
 
-  // The row lines leave room for the labels at either end.
-  const double lineStart = std::fabs(surface.TextWidth("c0"));
-  const double lineEnd = xRight - std::fabs(surface.TextWidth("deco"));
   for (int r = 0; r < rows; ++r) {
-    surface.Line(lineStart, kAlarmRows[r].Y, lineEnd, kAlarmRows[r].Y, kGridColor);
+    const double y = kAlarmRows[static_cast<size_t>(r)].Y;
+    surface.Line(0, y, xRight, y, kGridColor);
   }
 
+  // Centred in the left margin like the depth labels above them, so no mark can cover a label.
+  const double marginCentre =
+      -surface.ScaleX(LeftMarginTwips(surface, labels) * kMillimetresPerTwip) / 2;
   for (int r = 0; r < rows; ++r) {
-    const AlarmRow& row = kAlarmRows[r];
-    const std::string label = row.Label;
-    surface.SetCurrentY(row.Y - surface.TextHeight(label) / 2);
-    if (row.LabelOnLeft) {
-      // "deco" is placed as if it were "dec", letting its last letter reach into the plot.
-      const std::string measured = label == "deco" ? "dec" : label;
-      surface.SetCurrentX(-std::fabs(surface.TextWidth(measured)));
-    } else {
-      surface.SetCurrentX(xRight - std::fabs(surface.TextWidth(label)));
-    }
+    const std::string& label = labels[static_cast<size_t>(r)];
+    surface.SetCurrentX(marginCentre - std::fabs(surface.TextWidth(label)) / 2);
+    surface.SetCurrentY(kAlarmRows[static_cast<size_t>(r)].Y - surface.TextHeight(label) / 2);
     surface.Print(label);
   }
 
@@ -49,7 +65,7 @@ void DrawAlarmStrip(const DiveRecord& dive, ChartSurface& surface, int view) {
     const int flags = SampleFlagsAt(dive, k);
     if (flags == 0) continue;
     for (int r = 0; r < rows; ++r) {
-      const AlarmRow& row = kAlarmRows[r];
+      const AlarmRow& row = kAlarmRows[static_cast<size_t>(r)];
       if ((flags & row.Flag) == 0) continue;
       surface.Line(SampleTime(k), row.Y, SampleTime(k + 1), row.Y, row.MarkColor);
     }

@@ -7,12 +7,11 @@
 
 namespace scrb {
 
-// One row of the alarm strip: where its line lies, its label and which side of the strip it is
-// printed on, the event flag it marks and the colour of the marks.
+// One row of the alarm strip: where its line lies, its label, the event flag it marks and the
+// colour of the marks.
 struct AlarmRow {
   int Y;
   const char* Label;
-  bool LabelOnLeft;
   int Flag;
   Rgb MarkColor;
 };
@@ -21,19 +20,23 @@ constexpr Rgb kEventColor{255, 128, 64};
 
 // Top to bottom. The tx row is shown only in view 1, where the strip is tall enough.
 constexpr std::array<AlarmRow, 6> kAlarmRows{{
-    {100, "sos ", true, 8, kAlarmColor},
-    {200, "up", false, 4, kAlarmColor},
-    {300, "rbt ", true, 2, kAlarmColor},
-    {400, "air", false, 16, kAlarmColor},
-    {500, "deco", true, 1, kEventColor},
-    {600, "tx", false, 32, kEventColor},
+    {100, "sos ", 8, kAlarmColor},
+    {200, "up", 4, kAlarmColor},
+    {300, "rbt ", 2, kAlarmColor},
+    {400, "air", 16, kAlarmColor},
+    {500, "deco", 1, kEventColor},
+    {600, "tx", 32, kEventColor},
 }};
 
 // Rows shown in a view: five in view 0, six in view 1.
 int AlarmRowCount(int view);
 
+// The least height of a strip, in the unit of `labelHeight`, at which each of its rows is as
+// tall as a row label, so the labels never overlap.
+double AlarmStripMinimumHeight(int view, double labelHeight);
+
 // One labelled row per event and a thick mark for every sample interval in which it is set, on
-// the depth chart's time axis.
+// the depth chart's time axis. The row labels stand in the left margin, where no mark reaches.
 void DrawAlarmStrip(const DiveRecord& dive, ChartSurface& surface, int view);
 
 }  // namespace scrb

@@ -1,5 +1,6 @@
 #include "charts/ChartFrame.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -14,13 +15,20 @@ namespace {
 constexpr std::array<int32_t, 11> kGridSeries{1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000};
 constexpr int32_t kLargestGridStep = 5000;
 
-// Margins of the plot area in twips.
-constexpr int64_t kLeftMargin = 300;
-constexpr int64_t kRightMargin = 100;
-constexpr int64_t kTopMargin = 100;
-constexpr int64_t kBottomMargin = 300;
-constexpr int64_t kHorizontalMargins = kLeftMargin + kRightMargin;
-constexpr int64_t kVerticalMargins = kTopMargin + kBottomMargin;
+constexpr double kTwipsPerMillimetre = 1440 / 25.4;
+
+// The least margins of the plot area in twips. The label font widens the left, top and bottom
+// ones where it needs more room, so that no label is cut off at any font size.
+constexpr double kLeftMargin = 300;
+constexpr double kRightMargin = 100;
+constexpr double kTopMargin = 100;
+constexpr double kBottomMargin = 300;
+// Between a label and the surface's edge, and between the value labels and the time labels.
+constexpr double kLabelGapTwips = 30;
+// The charts of a page that share a time axis each reserve at least this much, so their plot
+// areas line up: it is as wide as a vertical speed ("-12.5") and wider than a depth, a
+// pressure or a saturation label.
+constexpr char kTypicalValueLabel[] = "-00.0";
 
 // Beyond this the margin products would not fit in 32 bits; no chart comes near it.
 constexpr int64_t kLargestRange = 7158278;
@@ -46,6 +54,23 @@ bool NotPassed(int64_t value, int64_t limit, int64_t step) {
   return step > 0 ? value <= limit : value >= limit;
 }
 
+// The next value of the series 1, 2, 5, 10, 20, 50, ...
+int64_t NextNiceStep(int64_t step) {
+  int64_t decade = 1;
+  while (step >= decade * 10) decade *= 10;
+  const int64_t mantissa = step / decade;
+  return mantissa < 2 ? 2 * decade : mantissa < 5 ? 5 * decade : 10 * decade;
+}
+
+// GridStep, continued past its largest step along the same series, so that an axis spanning
+// more than a few hundred units still gets lines and labels far enough apart.
+int64_t StepBeyond(double spacing) {
+  int64_t step = std::llabs(GridStep(spacing));
+  while (static_cast<double>(step) <= std::fabs(spacing) && step < kLargestRange)
+    step = NextNiceStep(step);
+  return spacing < 0 ? -step : step;
+}
+
 struct Corners {
   float Left;
   float Top;
@@ -53,52 +78,102 @@ struct Corners {
   float Bottom;
 };
 
-// Widens a data range by the margins, in data units, so the plot area sits inside the surface.
-double MarginBefore(ChartValue from, ChartValue to, int64_t margin, int64_t surfaceSize,
-                    int64_t margins) {
-  const int64_t span = static_cast<int64_t>(to) - from;
-  return static_cast<double>(span * margin) / static_cast<double>(surfaceSize - margins);
+// Text metrics need a coordinate system that maps to the surface; a degenerate one left by
+// an earlier chart is replaced by plain twips.
+void EnsureMeasurable(ChartSurface& surface, int64_t width, int64_t height) {
+  const double x = std::fabs(surface.ScaleX(1));
+  const double y = std::fabs(surface.ScaleY(1));
+  if (x > 0 && y > 0 && std::isfinite(x) && std::isfinite(y)) return;
+  surface.Scale(0, 0, static_cast<double>(width), static_cast<double>(height));
 }
 
-void ApplyScale(ChartSurface& surface, const Corners& c) {
-  surface.Scale(c.Left, c.Top, c.Right, c.Bottom);
+// Grid values of the value axis: the multiples of the step counted from the origin that lie
+// within the data range, each once. A line outside the range would run through the time labels.
+std::vector<int64_t> ValueGrid(ChartValue yBottom, ChartValue yTop, ChartValue yOrigin,
+                               int64_t step) {
+  const int64_t low = std::min(yBottom, yTop);
+  const int64_t high = std::max(yBottom, yTop);
+  const int64_t s = std::llabs(step);
+  const int64_t distance = low - yOrigin;
+  const int64_t first = yOrigin + (distance >= 0 ? (distance + s - 1) / s : -(-distance / s)) * s;
+  std::vector<int64_t> values;
+  for (int64_t j = first; j <= high; j += s) values.push_back(j);
+  return values;
 }
 
-void DrawVerticalGrid(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
-                      ChartSurface& surface, float bottomEdge) {
-  const int64_t step = GridStep(surface.ScaleX(kGridSpacingMillimetres));
-  // Grid lines are at least 5 mm apart but labels such as "10.5" can be wider than that; a label
-  // that would run into the one before is left out rather than printed over it.
-  const double gap = std::fabs(surface.TextWidth(" ")) / 2;
+// The distance between time labels: a multiple of the grid step from the grid series, the
+// smallest at which the widest of its labels keeps a digit's width from its neighbours.
+int64_t TimeLabelStep(ChartValue xLeft, ChartValue xRight, int64_t gridStep,
+                      const ChartSurface& surface) {
+  const int64_t s = std::llabs(gridStep);
+  const int64_t span = std::llabs(static_cast<int64_t>(xRight) - xLeft);
+  const double gap = std::fabs(surface.TextWidth("0"));
+  int64_t candidate = s;
+  while (candidate <= span) {
+    if (candidate % s == 0) {
+      const int64_t signedStep = gridStep > 0 ? candidate : -candidate;
+      double widest = 0;
+      for (int64_t i = xLeft; NotPassed(i, xRight, signedStep); i += signedStep) {
+        widest = std::max(widest, std::fabs(surface.TextWidth(AxisLabel(i))));
+      }
+      if (static_cast<double>(candidate) >= widest + gap) return candidate;
+    }
+    candidate = NextNiceStep(candidate);
+  }
+  return candidate;
+}
+
+// Grid lines stay at every step; labels go on every line of the label step, just under the plot
+// area (below the half of a value label that reaches under it), and one that would leave the
+// surface or touch the label before it is left out.
+void DrawTimeAxis(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
+                  ChartSurface& surface, const Corners& corners, double textHeightTwips) {
+  const int64_t step = StepBeyond(surface.ScaleX(kGridSpacingMillimetres));
+  const int64_t labelStep = TimeLabelStep(xLeft, xRight, step, surface);
+  const double gap = std::fabs(surface.TextWidth("0"));
+  const double leftEdge = std::min(corners.Left, corners.Right);
+  const double rightEdge = std::max(corners.Left, corners.Right);
+  const double below = textHeightTwips > 0 ? 0.5 + kLabelGapTwips / textHeightTwips : 0.5;
   bool labelled = false;
-  double lastLabelX = 0;
+  double lastX = 0;
   double lastHalfWidth = 0;
   for (int64_t i = xLeft; NotPassed(i, xRight, step); i += step) {
     const auto x = static_cast<double>(i);
     surface.Line(x, yBottom, x, yTop, kGridColor);
+    if ((i - xLeft) % labelStep != 0) continue;
     const std::string label = AxisLabel(i);
-    const double width = surface.TextWidth(label);
-    const double halfWidth = std::fabs(width) / 2;
-    if (labelled && std::fabs(x - lastLabelX) < lastHalfWidth + halfWidth + gap) continue;
-    surface.SetCurrentY((bottomEdge + yBottom - surface.TextHeight(label)) / 2);
-    surface.SetCurrentX(x - width / 2);
+    const double halfWidth = std::fabs(surface.TextWidth(label)) / 2;
+    if (x - halfWidth < leftEdge || x + halfWidth > rightEdge) continue;
+    if (labelled && std::fabs(x - lastX) < lastHalfWidth + halfWidth + gap) continue;
+    surface.SetCurrentX(x - halfWidth);
+    surface.SetCurrentY(yBottom + surface.TextHeight(label) * below);
     surface.Print(label);
     labelled = true;
-    lastLabelX = x;
+    lastX = x;
     lastHalfWidth = halfWidth;
   }
 }
 
-void DrawHorizontalPass(ChartValue xLeft, ChartValue xRight, ChartValue yOrigin, int64_t limit,
-                        int64_t step, ChartSurface& surface, float leftEdge) {
-  for (int64_t j = yOrigin; NotPassed(j, limit, step); j += step) {
-    const auto y = static_cast<double>(j);
+// Labels centred in the left margin, each on its grid line.
+void DrawValueAxis(ChartValue xLeft, ChartValue xRight, const std::vector<int64_t>& values,
+                   const std::vector<std::string>& labels, ChartSurface& surface, float leftEdge) {
+  for (size_t n = 0; n < values.size(); ++n) {
+    const auto y = static_cast<double>(values[n]);
     surface.Line(xLeft, y, xRight, y, kGridColor);
-    const std::string label = AxisLabel(j);
-    surface.SetCurrentX((leftEdge + xLeft - std::fabs(surface.TextWidth(label))) / 2);
-    surface.SetCurrentY(y - surface.TextHeight(label) / 2);
-    surface.Print(label);
+    surface.SetCurrentX((leftEdge + xLeft - std::fabs(surface.TextWidth(labels[n]))) / 2);
+    surface.SetCurrentY(y - surface.TextHeight(labels[n]) / 2);
+    surface.Print(labels[n]);
   }
+}
+
+// The corners of the coordinate system that put xLeft..xRight between margins of `before` and
+// `after` twips on a side of `size` twips.
+std::pair<float, float> Widened(ChartValue from, ChartValue to, double before, double after,
+                                int64_t size) {
+  const double span = static_cast<double>(static_cast<int64_t>(to) - from);
+  const double inner = static_cast<double>(size) - before - after;
+  return {OutwardCorner(from - span * before / inner, from),
+          OutwardCorner(to + span * after / inner, to)};
 }
 
 }  // namespace
@@ -115,58 +190,110 @@ int32_t GridStep(double spacing) {
   return spacing < 0 ? -step : step;
 }
 
-float OutwardCorner(double value) {
+float OutwardCorner(double value, double inside) {
   if (value == 0 || std::isnan(value)) return 0;
-  const double sign = value < 0 ? -1 : 1;
-  return static_cast<float>(sign * std::floor(std::fabs(value) + 1));
+  // Away from the range, not away from zero: a range above zero such as 0.79 to 0.86 bar would
+  // otherwise lose its bottom margin to the rounding.
+  return static_cast<float>(value > inside ? std::floor(value) + 1 : std::ceil(value) - 1);
+}
+
+double TextWidthTwips(const ChartSurface& surface, const std::string& text) {
+  const double unitsPerMillimetre = std::fabs(surface.ScaleX(1));
+  if (!(unitsPerMillimetre > 0) || !std::isfinite(unitsPerMillimetre)) return 0;
+  return std::fabs(surface.TextWidth(text)) / unitsPerMillimetre * kTwipsPerMillimetre;
+}
+
+double TextHeightTwips(const ChartSurface& surface) {
+  const double unitsPerMillimetre = std::fabs(surface.ScaleY(1));
+  if (!(unitsPerMillimetre > 0) || !std::isfinite(unitsPerMillimetre)) return 0;
+  return std::fabs(surface.TextHeight("0")) / unitsPerMillimetre * kTwipsPerMillimetre;
+}
+
+double LeftMarginTwips(const ChartSurface& surface, const std::vector<std::string>& labels) {
+  double widest = TextWidthTwips(surface, kTypicalValueLabel);
+  for (const std::string& label : labels) widest = std::max(widest, TextWidthTwips(surface, label));
+  return std::max(kLeftMargin, widest + 2 * kLabelGapTwips);
+}
+
+void WidenToCover(ChartValue& low, ChartValue& high, const std::vector<double>& values) {
+  for (double value : values) {
+    if (!std::isfinite(value) || std::fabs(value) >= kLargestRange) continue;
+    low = std::min(low, static_cast<ChartValue>(std::floor(value)));
+    high = std::max(high, static_cast<ChartValue>(std::ceil(value)));
+  }
 }
 
 void DrawChartFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
                     ChartSurface& surface, ChartValue yOrigin) {
   const int64_t width = WholeTwips(surface.Width());
   const int64_t height = WholeTwips(surface.Height());
-  if (width <= kHorizontalMargins || height <= kVerticalMargins) return;
+  if (width == 0 || height == 0) return;
   if (!RangeUsable(xLeft, xRight) || !RangeUsable(yBottom, yTop)) return;
+  EnsureMeasurable(surface, width, height);
 
-  const Corners corners{
-      OutwardCorner(xLeft - MarginBefore(xLeft, xRight, kLeftMargin, width, kHorizontalMargins)),
-      OutwardCorner(yTop + MarginBefore(yBottom, yTop, kTopMargin, height, kVerticalMargins)),
-      OutwardCorner(xRight + MarginBefore(xLeft, xRight, kRightMargin, width, kHorizontalMargins)),
-      OutwardCorner(yBottom - MarginBefore(yBottom, yTop, kBottomMargin, height, kVerticalMargins)),
-  };
-  ApplyScale(surface, corners);
+  // Half a value label reaches above the top grid line and below the bottom one; the time
+  // labels sit under the latter.
+  const double textHeight = TextHeightTwips(surface);
+  const double top = std::max(kTopMargin, textHeight / 2 + kLabelGapTwips);
+  const double bottom = std::max(kBottomMargin, 1.5 * textHeight + 2 * kLabelGapTwips);
+  if (static_cast<double>(height) <= top + bottom) return;
+  const auto [bottomCorner, topCorner] = Widened(yBottom, yTop, bottom, top, height);
 
-  DrawVerticalGrid(xLeft, xRight, yBottom, yTop, surface, corners.Bottom);
+  // The value grid is known before the left margin, which must hold its widest label. Lines are
+  // at least 5 mm and a label's height apart; the step's sign follows the y axis.
+  const double unitsPerTwipY = (bottomCorner - topCorner) / static_cast<double>(height);
+  const double spacing =
+      std::max(kGridSpacingMillimetres * kTwipsPerMillimetre, textHeight + kLabelGapTwips);
+  const int64_t stepY = StepBeyond(-unitsPerTwipY * spacing);
+  const std::vector<int64_t> values = ValueGrid(yBottom, yTop, yOrigin, stepY);
+  std::vector<std::string> labels;
+  for (int64_t value : values) labels.push_back(AxisLabel(value));
 
-  // The step's sign follows the y axis, so the first pass walks toward yBottom and the second
-  // toward yTop whichever way the axis grows; the origin line is drawn by both.
-  const int64_t stepY = GridStep(-surface.ScaleY(kGridSpacingMillimetres));
-  DrawHorizontalPass(xLeft, xRight, yOrigin, yBottom, -stepY, surface, corners.Left);
-  DrawHorizontalPass(xLeft, xRight, yOrigin, yTop, stepY, surface, corners.Left);
+  const double left = LeftMarginTwips(surface, labels);
+  if (static_cast<double>(width) <= left + kRightMargin) return;
+  const auto [leftCorner, rightCorner] = Widened(xLeft, xRight, left, kRightMargin, width);
+  const Corners corners{leftCorner, topCorner, rightCorner, bottomCorner};
+  surface.Scale(corners.Left, corners.Top, corners.Right, corners.Bottom);
+
+  DrawTimeAxis(xLeft, xRight, yBottom, yTop, surface, corners, textHeight);
+  DrawValueAxis(xLeft, xRight, values, labels, surface, corners.Left);
 }
 
 void DrawStripFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
-                    ChartSurface& surface, ChartValue /*reserved*/) {
+                    ChartSurface& surface, const std::vector<std::string>& leftLabels) {
   const int64_t width = WholeTwips(surface.Width());
   const int64_t height = WholeTwips(surface.Height());
-  if (width <= kHorizontalMargins || height == 0) return;
+  if (width == 0 || height == 0) return;
   if (!RangeUsable(xLeft, xRight) || !RangeUsable(yBottom, yTop)) return;
+  EnsureMeasurable(surface, width, height);
 
-  const Corners corners{
-      OutwardCorner(xLeft - MarginBefore(xLeft, xRight, kLeftMargin, width, kHorizontalMargins)),
-      OutwardCorner(yTop),
-      OutwardCorner(xRight + MarginBefore(xLeft, xRight, kRightMargin, width, kHorizontalMargins)),
-      OutwardCorner(yBottom),
-  };
-  ApplyScale(surface, corners);
+  const double left = LeftMarginTwips(surface, leftLabels);
+  if (static_cast<double>(width) <= left + kRightMargin) return;
+  const auto [leftCorner, rightCorner] = Widened(xLeft, xRight, left, kRightMargin, width);
+  surface.Scale(leftCorner, OutwardCorner(yTop, yBottom), rightCorner,
+                OutwardCorner(yBottom, yTop));
 
   // Lines at the strip's ends would only thicken its border.
-  const int64_t step = GridStep(surface.ScaleX(kGridSpacingMillimetres));
+  const int64_t step = StepBeyond(surface.ScaleX(kGridSpacingMillimetres));
   const int64_t limit = static_cast<int64_t>(xRight) - step;
   for (int64_t i = static_cast<int64_t>(xLeft) + step; NotPassed(i, limit, step); i += step) {
     const auto x = static_cast<double>(i);
     surface.Line(x, yBottom, x, yTop, kGridColor);
   }
+}
+
+void ShowEmptyChart(ChartSurface& surface, const std::string& text) {
+  surface.Cls();
+  const int64_t width = WholeTwips(surface.Width());
+  const int64_t height = WholeTwips(surface.Height());
+  if (width == 0 || height == 0) return;
+  // The chart's own coordinates may lie anywhere; the message is placed in plain twips.
+  surface.Scale(0, 0, static_cast<double>(width), static_cast<double>(height));
+  const double textWidth = std::fabs(surface.TextWidth(text));
+  const double textHeight = std::fabs(surface.TextHeight(text));
+  surface.SetCurrentX(std::max(0.0, (static_cast<double>(width) - textWidth) / 2));
+  surface.SetCurrentY(std::max(0.0, (static_cast<double>(height) - textHeight) / 2));
+  surface.Print(text);
 }
 
 }  // namespace scrb

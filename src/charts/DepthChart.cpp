@@ -28,6 +28,21 @@ double ChartDepth(const DiveRecord& dive) {
   return std::min(deepest, kDeepestChartDepth);
 }
 
+// Depth of sample k as the profile draws it: rounded to a tenth of a metre, halves up.
+double DrawnDepth(const DiveRecord& dive, int32_t k) {
+  return std::floor(SampleDepthAt(dive, k) * 10 + 0.5) / 10;
+}
+
+// A sample deeper than the logbook's maximum depth widens the range, so the profile never dips
+// under the plot area into the time labels.
+double DepthRange(const DiveRecord& dive) {
+  double depth = ChartDepth(dive);
+  for (int32_t k = 0; k < DecodedSampleCount(dive); ++k) {
+    depth = std::max(depth, std::min(DrawnDepth(dive, k), kDeepestChartDepth));
+  }
+  return depth;
+}
+
 }  // namespace
 
 std::string DepthChartTitle(const DiveRecord& dive) {
@@ -37,10 +52,7 @@ std::string DepthChartTitle(const DiveRecord& dive) {
 
 int32_t SamplesToDraw(const DiveRecord& dive, ChartSurface& surface) {
   const int32_t count = DecodedSampleCount(dive);
-  if (count == 0) {
-    surface.Cls();
-    surface.Print(kNoDiveData);
-  }
+  if (count == 0) ShowEmptyChart(surface, kNoDiveData);
   return count;
 }
 
@@ -49,12 +61,14 @@ void DrawDepthChart(const DiveRecord& dive, ChartSurface& surface) {
   if (count == 0) return;
 
   const ChartValue xRight = ProfileTimeRight(count);
-  const auto yBottom = static_cast<ChartValue>(std::floor(ChartDepth(dive) * 100 + 1));
+  const auto yBottom = static_cast<ChartValue>(std::floor(DepthRange(dive) * 100 + 1));
   surface.Cls();
   DrawChartFrame(0, xRight, yBottom, 0, surface, 0);
 
-  surface.Line(0, 2000, xRight, 2000, kTwentyMetreColor);
-  surface.Line(0, 4000, xRight, 4000, kFortyMetreColor);
+  // On a shallower dive a reference depth lies under the plot area, where it would cross the
+  // time labels.
+  if (yBottom >= 2000) surface.Line(0, 2000, xRight, 2000, kTwentyMetreColor);
+  if (yBottom >= 4000) surface.Line(0, 4000, xRight, 4000, kFortyMetreColor);
 
   surface.SetCurrentX(0);
   surface.SetCurrentY(0);
@@ -62,8 +76,7 @@ void DrawDepthChart(const DiveRecord& dive, ChartSurface& surface) {
   // The last point is the entry past the last sample, which brings the profile back to the
   // surface; each segment takes the colour of the sample it starts from.
   for (int32_t k = 0; k <= count; ++k) {
-    const double depth = std::floor(SampleDepthAt(dive, k) * 10 + 0.5) / 10;
-    surface.LineTo(SampleTime(k), depth * 100, ColorOfSegmentEndingAt(dive, k));
+    surface.LineTo(SampleTime(k), DrawnDepth(dive, k) * 100, ColorOfSegmentEndingAt(dive, k));
   }
   surface.SetDrawWidth(1);
 }

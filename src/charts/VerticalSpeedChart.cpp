@@ -38,7 +38,8 @@ void DrawVerticalSpeedChart(const DiveRecord& dive, ChartSurface& surface) {
   }
 
   const ChartValue xRight = ProfileTimeRight(count);
-  const auto yBottom = static_cast<ChartValue>(std::floor(fastestDescent + 1)) * 100;
+  // The whole metre at or below the fastest descent, so its step stays inside the plot area.
+  const auto yBottom = static_cast<ChartValue>(std::floor(fastestDescent)) * 100;
   const ChartValue yTop =
       std::max(static_cast<ChartValue>(std::floor(fastestAscent + 1)) * 100, kSmallestTopSpeed);
   surface.Cls();

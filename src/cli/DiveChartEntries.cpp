@@ -8,8 +8,8 @@ namespace scrb::cli {
 
 namespace {
 
-// The alarm strip of the "&Dive" page is 615 twips high: 41 pixels on a 96 dpi screen.
-constexpr int kAlarmStripHeightPixels = 41;
+// The least height of the app's six-row strip at 96 dpi: each row as high as its label.
+constexpr int kAlarmStripHeightPixels = 106;
 
 const DiveRecord& DecodedDive(RenderContext& context) {
   DiveRecord& dive = context.Book.Dives[static_cast<size_t>(context.Dive)];

@@ -69,6 +69,14 @@ PainterSurface::PainterSurface(QImage& image) {
   Retarget(&image, image.deviceIndependentSize(), image.logicalDpiX(), image.logicalDpiY());
 }
 
+QFont PainterSurface::LabelFont(double dpiY) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(
+      std::max(1, static_cast<int>(std::lround(kLabelPointSize * SaneDpi(dpiY) / 72))));
+  return font;
+}
+
 PainterSurface::~PainterSurface() {
   Finish();
 }
@@ -84,14 +92,12 @@ void PainterSurface::Retarget(QPaintDevice* device, QSizeF logicalSize, double d
   dpiY_ = SaneDpi(dpiY);
   pixelRatio_ = device != nullptr ? std::max(1.0, device->devicePixelRatioF()) : 1.0;
 
-  font_ = QFont(QStringLiteral("DejaVu Sans"));
-  font_.setStyleHint(QFont::SansSerif);
+  font_ = LabelFont(dpiY_);
   // Ligatures on paper would come back from a PDF as one odd character ("coeﬃcient"), so copied
   // or searched text would not match what the program says.
   if (dynamic_cast<QPagedPaintDevice*>(device) != nullptr) {
     font_.setStyleStrategy(QFont::PreferNoShaping);
   }
-  font_.setPixelSize(std::max(1, static_cast<int>(std::lround(kLabelPointSize * dpiY_ / 72))));
   metrics_ = QFontMetricsF(font_);
   if (!scaleSet_) ResetDefaultScale();
 }

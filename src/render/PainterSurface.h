@@ -36,6 +36,10 @@ class PainterSurface : public ChartSurface {
   PainterSurface(const PainterSurface&) = delete;
   PainterSurface& operator=(const PainterSurface&) = delete;
 
+  // The font of every chart label on a device of the given logical dots per inch, for layouts
+  // that must make room for the labels.
+  static QFont LabelFont(double dpiY);
+
   // Points the surface at another device (e.g. a resized image). The user coordinate system and
   // the pen position are kept, as the surface is still the same chart area.
   void Retarget(QPaintDevice* device, QSizeF logicalSize, double dpiX, double dpiY);

@@ -1,6 +1,9 @@
 #include "saturation/SaturationCharts.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <vector>
 
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
@@ -42,9 +45,67 @@ float StepX(size_t step) {
 bool ShowMissingData(const DiveRecord& dive, const DecoModel& model,
                      const std::optional<SaturationChartRange>& range, ChartSurface& surface) {
   if (dive.SampleCount > 0 && range && SaturationFits(dive, model)) return false;
-  surface.Cls();
-  surface.Print(dive.SampleCount > 0 ? kNoSaturationData : kNoDiveData);
+  ShowEmptyChart(surface, dive.SampleCount > 0 ? kNoSaturationData : kNoDiveData);
   return true;
+}
+
+// A point of a tissue's line, in hundredths, from its step.
+using TissuePoint = std::function<double(size_t tissue, size_t step)>;
+
+// One line per tissue, step 0 at time 0. The outlines of the light colours go under every line,
+// so that no outline cuts through a line drawn before it.
+void DrawTissueLines(const DiveRecord& dive, const DecoModel& model, ChartSurface& surface,
+                     const TissuePoint& point) {
+  constexpr int kLineWidth = 2;
+  const auto tissues = static_cast<size_t>(model.TissueCount);
+  const auto draw = [&](size_t t, Rgb color) {
+    surface.SetCurrentX(0);
+    surface.SetCurrentY(static_cast<float>(point(t, 0)));
+    for (size_t s = 1; s < dive.TissuePressure[t].size(); ++s) {
+      surface.LineTo(StepX(s), static_cast<float>(point(t, s)), color);
+    }
+  };
+  surface.SetDrawWidth(OutlineWidth(kLineWidth));
+  for (size_t t = 0; t < tissues; ++t) {
+    if (NeedsOutline(model.TissueColor[t])) draw(t, kTissueOutlineColor);
+  }
+  surface.SetDrawWidth(kLineWidth);
+  for (size_t t = 0; t < tissues; ++t) draw(t, model.TissueColor[t]);
+  surface.SetDrawWidth(1);
+}
+
+double PressurePoint(const DiveRecord& dive, size_t tissue, size_t step) {
+  return dive.TissuePressure[tissue][step] * 100;
+}
+
+// The over-saturation of a step as a percentage, in hundredths; the starting state is judged
+// against the surface pressure alone.
+double OverSaturationPoint(const DiveRecord& dive, const DecoModel& model, size_t tissue,
+                           size_t step) {
+  const double ambient =
+      step == 0 ? dive.SurfacePressure : dive.SampleDepth[step - 1] / 10 + dive.SurfacePressure;
+  return dive.TissuePressure[tissue][step] * 100 / ambient / model.CriticalCoefficient[tissue];
+}
+
+// Every point the chart draws; empty when the dive's results do not fit the model.
+std::vector<double> AllPoints(const DiveRecord& dive, const DecoModel& model,
+                              const TissuePoint& point) {
+  std::vector<double> points;
+  if (!SaturationFits(dive, model)) return points;
+  for (size_t t = 0; t < static_cast<size_t>(model.TissueCount); ++t) {
+    for (size_t s = 0; s < dive.TissuePressure[t].size(); ++s) points.push_back(point(t, s));
+  }
+  return points;
+}
+
+// Widens a range to every point drawn, within the limits of MakeRange.
+std::optional<SaturationChartRange> Covering(std::optional<SaturationChartRange> range,
+                                             const std::vector<double>& points) {
+  if (!range) return range;
+  ChartValue low = std::min(range->YBottom, range->YTop);
+  ChartValue high = std::max(range->YBottom, range->YTop);
+  WidenToCover(low, high, points);
+  return MakeRange(range->XRight, low, high);
 }
 
 }  // namespace
@@ -63,51 +124,42 @@ std::optional<SaturationChartRange> OverSaturationRange(const DiveRecord& dive) 
   if (dive.SampleCount <= 0) return std::nullopt;
   const double yBottom = std::floor(dive.MinOverSaturation * 100);
   double yTop = std::floor(dive.MaxOverSaturation * 100 + 1);
-  if (yTop <= 10000) yTop = 10000;  // the critical level is always in view
+  if (yTop <= kCriticalLevel) yTop = kCriticalLevel;  // the critical level is always in view
   return MakeRange(TimeAxisEnd(dive), yBottom, yTop);
 }
 
 void DrawTissuePressureChart(const DiveRecord& dive, const DecoModel& model,
                              ChartSurface& surface) {
-  const std::optional<SaturationChartRange> range = TissuePressureRange(dive);
+  const TissuePoint point = [&dive](size_t t, size_t s) { return PressurePoint(dive, t, s); };
+  // A starting pressure whose hundredths round up lies just under the rounded bottom.
+  const std::optional<SaturationChartRange> range =
+      Covering(TissuePressureRange(dive), AllPoints(dive, model, point));
   if (ShowMissingData(dive, model, range, surface)) return;
 
   surface.Cls();
   DrawChartFrame(range->XLeft, range->XRight, range->YBottom, range->YTop, surface, 80);
-  surface.SetDrawWidth(2);
-  for (int t = 0; t < model.TissueCount; ++t) {
-    const std::vector<double>& pressure = dive.TissuePressure[static_cast<size_t>(t)];
-    const Rgb color = model.TissueColor[static_cast<size_t>(t)];
-    surface.SetCurrentX(0);
-    surface.SetCurrentY(static_cast<float>(pressure[0] * 100));
-    for (size_t s = 1; s < pressure.size(); ++s) {
-      surface.LineTo(StepX(s), static_cast<float>(pressure[s] * 100), color);
-    }
-  }
-  surface.SetDrawWidth(1);
+  DrawTissueLines(dive, model, surface, point);
 }
 
 void DrawOverSaturationChart(const DiveRecord& dive, const DecoModel& model,
                              ChartSurface& surface) {
-  const std::optional<SaturationChartRange> range = OverSaturationRange(dive);
+  const TissuePoint point = [&](size_t t, size_t s) {
+    return OverSaturationPoint(dive, model, t, s);
+  };
+  const std::optional<SaturationChartRange> range =
+      Covering(OverSaturationRange(dive), AllPoints(dive, model, point));
   if (ShowMissingData(dive, model, range, surface)) return;
 
   surface.Cls();
   DrawChartFrame(range->XLeft, range->XRight, range->YBottom, range->YTop, surface, 0);
-  surface.SetDrawWidth(2);
-  for (int t = 0; t < model.TissueCount; ++t) {
-    const std::vector<double>& pressure = dive.TissuePressure[static_cast<size_t>(t)];
-    const double critical = model.CriticalCoefficient[static_cast<size_t>(t)];
-    const Rgb color = model.TissueColor[static_cast<size_t>(t)];
-    // The starting state is judged against the surface pressure alone.
-    surface.SetCurrentX(0);
-    surface.SetCurrentY(static_cast<float>(pressure[0] * 100 / dive.SurfacePressure / critical));
-    for (size_t s = 1; s < pressure.size(); ++s) {
-      const double ambient = dive.SampleDepth[s - 1] / 10 + dive.SurfacePressure;
-      surface.LineTo(StepX(s), static_cast<float>(pressure[s] * 100 / ambient / critical), color);
-    }
-  }
-  surface.SetDrawWidth(1);
+  // The level at which a tissue reaches its critical coefficient, under the tissue lines.
+  surface.Line(range->XLeft, kCriticalLevel, range->XRight, kCriticalLevel, kCriticalLevelColor);
+  DrawTissueLines(dive, model, surface, point);
+}
+
+std::string SaturationModelText(const DiveRecord& dive, const DecoModel& model) {
+  return std::to_string(model.TissueCount) + " tissues, surface pressure " +
+         FormatPattern(dive.SurfacePressure, "0.000") + " bar";
 }
 
 std::string MaxOverSaturationText(const DiveRecord& dive, const DecoModel& model) {
@@ -121,8 +173,7 @@ void DrawSaturationProgress(const DecoModel& model, ChartSurface& pressureSurfac
                             ChartSurface& overSaturationSurface) {
   DrawTissueLegend(model, pressureSurface);
   pressureSurface.Refresh();
-  overSaturationSurface.Cls();
-  overSaturationSurface.Print("  Calculating ...");
+  ShowEmptyChart(overSaturationSurface, "  Calculating ...");
   overSaturationSurface.Refresh();
 }
 

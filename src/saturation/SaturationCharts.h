@@ -23,6 +23,11 @@ struct SaturationChartRange {
   ChartValue YTop = 0;
 };
 
+// The over-saturation at which a tissue reaches its critical coefficient (100 %), in hundredths,
+// marked on the over-saturation chart by a thin line.
+inline constexpr ChartValue kCriticalLevel = 10000;
+inline constexpr Rgb kCriticalLevelColor{255, 64, 64};
+
 // Ranges of the two charts; empty when the dive has no results that can be drawn.
 std::optional<SaturationChartRange> TissuePressureRange(const DiveRecord& dive);
 std::optional<SaturationChartRange> OverSaturationRange(const DiveRecord& dive);
@@ -32,8 +37,11 @@ std::optional<SaturationChartRange> OverSaturationRange(const DiveRecord& dive);
 void DrawTissuePressureChart(const DiveRecord& dive, const DecoModel& model, ChartSurface& surface);
 
 // Over-saturation of every tissue as a percentage of its critical coefficient; 100 % is always in
-// view.
+// view and marked.
 void DrawOverSaturationChart(const DiveRecord& dive, const DecoModel& model, ChartSurface& surface);
+
+// Which model and surface pressure the charts show, e.g. "15 tissues, surface pressure 1.000 bar".
+std::string SaturationModelText(const DiveRecord& dive, const DecoModel& model);
 
 // The summary line under the charts; empty for a dive without results.
 std::string MaxOverSaturationText(const DiveRecord& dive, const DecoModel& model);

@@ -4,6 +4,12 @@
 
 namespace scrb {
 
+bool NeedsOutline(Rgb color) {
+  // Perceived brightness; above this a colour has too little contrast against white.
+  constexpr double kLightest = 170;
+  return 0.299 * color.R + 0.587 * color.G + 0.114 * color.B > kLightest;
+}
+
 std::string TissueLegendText(const DecoModel& model, int tissue) {
   const double coefficient = model.CriticalCoefficient[static_cast<size_t>(tissue)] * 100;
   return "Tissue " + std::to_string(tissue + 1) +
@@ -15,9 +21,15 @@ void DrawTissueLegend(const DecoModel& model, ChartSurface& surface) {
   surface.Cls();
   // Row y = t holds tissue t; one spare row above and below keeps the bars off the edges.
   surface.Scale(-50, -1, 1020, model.TissueCount);
-  surface.SetDrawWidth(4);
+  constexpr int kBarWidth = 4;
   for (int t = 0; t < model.TissueCount; ++t) {
-    surface.Line(0, t, 200, t, model.TissueColor[static_cast<size_t>(t)]);
+    const Rgb color = model.TissueColor[static_cast<size_t>(t)];
+    if (NeedsOutline(color)) {
+      surface.SetDrawWidth(OutlineWidth(kBarWidth));
+      surface.Line(0, t, 200, t, kTissueOutlineColor);
+    }
+    surface.SetDrawWidth(kBarWidth);
+    surface.Line(0, t, 200, t, color);
     surface.SetCurrentX(210);
     surface.SetCurrentY(t - surface.TextHeight("Tissue") / 2);
     surface.Print(TissueLegendText(model, t));

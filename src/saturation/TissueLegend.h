@@ -7,6 +7,16 @@
 
 namespace scrb {
 
+// Tissue colours as light as the white ground (tissue 6's near-white, the yellow and the green)
+// are drawn over a dark outline, so every line shows; the colours themselves stay as the model
+// gives them.
+bool NeedsOutline(Rgb color);
+inline constexpr Rgb kTissueOutlineColor{80, 80, 80};
+// Pen width of the outline under a line of the given width: one pixel on either side.
+inline constexpr int OutlineWidth(int lineWidth) {
+  return lineWidth + 2;
+}
+
 // The legend line of one tissue: its number, half time and critical coefficient.
 std::string TissueLegendText(const DecoModel& model, int tissue);
 

@@ -222,6 +222,8 @@ TEST_F(TissuePageTest, ModelWindowAppliesTypedPressureToTheSelectedDiveOnClose) 
     EXPECT_EQ(Dive(1).SurfacePressure, pressure);
     EXPECT_EQ(Dive(1).SaturationComputed, pressure == 1.0);
   }
+  Show(1);  // as the page is shown again when the window closes
+  EXPECT_EQ(page.ModelLabel()->text(), "8 tissues, surface pressure 1.200 bar");
   window->Prepare();
   EXPECT_EQ(window->SurfacePressureEdit()->text(), "  1.200");
   EXPECT_EQ(Dive(0).SurfacePressure, 1.0);  // only the selected dive takes it

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "ChartTestDives.h"
@@ -29,36 +31,69 @@ std::vector<double> Series(double from, double step, int count, std::vector<doub
   return values;
 }
 
+// Margins in twips: left 560 for "-00.0" and a 30 twip gap on either side, right 100, top 130
+// for half a label and a gap, bottom 360 for half a label, a gap, the time labels and a gap.
 TEST(DrawChartFrame, DepthStyleChartCornersAndLabels) {
-  RecordingSurface s;  // 6975 x 4875 twips
+  RecordingSurface s;  // 6975 x 4875 twips, characters 100 x 200
   DrawChartFrame(0, 2000, 2500, 0, s, 0);
-  // 2000 * 300 / 6575 = 91.3 and 2500 * 300 / 4475 = 167.6 beyond the range, rounded out.
-  EXPECT_EQ(s.Corners(), std::vector<double>({-92, -56, 2031, 2668}));
+  // 2000 * 560 / 6315 = 177.4 and 2500 * 130 / 4385 = 74.1 beyond the range, rounded out.
+  EXPECT_EQ(s.Corners(), std::vector<double>({-178, -75, 2032, 2706}));
   EXPECT_EQ(GridAt(s, true), Series(0, 100, 21));
-  // Down from the surface to 2400, then the upward pass draws only the surface line again.
-  EXPECT_EQ(GridAt(s, false), Series(0, 200, 13, {0}));
-  // Labels sit centred on their grid line, in the middle of their margin.
+  // Down from the surface to 2400, each line once.
+  EXPECT_EQ(GridAt(s, false), Series(0, 200, 13));
+  // Value labels are centred in the left margin and on their line; time labels centred on their
+  // line, just under the half of the value label that reaches below the plot.
   const std::vector<RecordedOp> labels = s.Prints();
-  ASSERT_EQ(labels.size(), 21u + 14u);
+  ASSERT_EQ(labels.size(), 21u + 13u);
   const RecordedOp& time = labels[20];
   EXPECT_EQ(time.Text, "20");
   EXPECT_NEAR(time.X1 + s.TextWidth("20") / 2, 2000, 1e-9);
-  EXPECT_NEAR(time.Y1 + s.TextHeight("20") / 2, (s.Corners()[3] + 2500) / 2, 1e-9);
+  EXPECT_NEAR(time.Y1, 2500 + s.TextHeight("20") * (0.5 + 30.0 / 200), 1e-9);
+  const RecordedOp& depth = labels[21 + 12];
+  EXPECT_EQ(depth.Text, "24");
+  EXPECT_NEAR(depth.X1 + s.TextWidth("24") / 2, -178 / 2.0, 1e-9);
+  EXPECT_NEAR(depth.Y1 + s.TextHeight("24") / 2, 2400, 1e-9);
 }
 
-TEST(DrawChartFrame, TimeLabelsThatWouldOverlapAreLeftOutButTheirLinesStay) {
-  // 300 twips per character: "0.5" is wider than the 5 mm between grid lines.
-  RecordingSurface s(6975, 4875, 300);
-  DrawChartFrame(0, 150, 2500, 0, s, 0);
-  std::vector<RecordedOp> time;
-  for (const RecordedOp& op : s.Prints()) {
-    if (op.Y1 > 2500) time.push_back(op);
+// A range that does not reach zero keeps its margins: the corners are rounded away from the
+// range, and grid lines are counted from the origin but only drawn inside the range.
+TEST(DrawChartFrame, RangeAboveZeroKeepsItsMarginsAndGridInside) {
+  RecordingSurface s;
+  DrawChartFrame(0, 133, 95, 102, s, 80);  // 0.95 to 1.02 bar, counted from 0.80
+  EXPECT_EQ(s.Corners(), std::vector<double>({-12, 103, 136, 94}));
+  for (double y : GridAt(s, false)) EXPECT_TRUE(y >= 95 && y <= 102) << y;
+  EXPECT_EQ(s.Texts().back(), "1.02");
+}
+
+// Time labels go on the multiples of a step from the grid series that leaves a digit's width
+// between the widest of them; the grid lines stay. A wide value label widens the left margin.
+TEST(DrawChartFrame, LabelStepsAndMarginsFollowTheLabels) {
+  const struct {
+    ChartValue XRight;
+    double CharWidth;
+    std::vector<std::string> TimeLabels;
+    size_t GridLines;
+  } cases[] = {
+      {2000, 100, {"0", "1", "2", "3"}, 21},             // a label on every line
+      {4000, 100, {"0", "2", "4", "6", "8", "10"}, 21},  // lines 2 minutes apart
+      // "10" needs 2.5 minutes; "15" would reach past the right edge
+      {1500, 300, {"0", "5", "10"}, 16},
+  };
+  for (const auto& c : cases) {
+    RecordingSurface s(6975, 4875, c.CharWidth);
+    DrawChartFrame(0, c.XRight, 2500, 0, s, 0);
+    std::vector<std::string> time;
+    for (const RecordedOp& op : s.Prints()) {
+      if (op.Y1 > 2500) time.push_back(op.Text);
+    }
+    time.resize(std::min(time.size(), c.TimeLabels.size() + (c.XRight == 1500 ? 1 : 0)));
+    EXPECT_EQ(time, c.TimeLabels) << c.XRight;
+    EXPECT_EQ(GridAt(s, true).size(), c.GridLines);
   }
-  ASSERT_GE(time.size(), 2u);
-  EXPECT_LT(time.size(), GridAt(s, true).size());
-  for (size_t i = 1; i < time.size(); ++i) {
-    EXPECT_GE(time[i].X1, time[i - 1].X1 + s.TextWidth(time[i - 1].Text)) << time[i].Text;
-  }
+
+  RecordingSurface wide;
+  DrawChartFrame(0, 2000, -3000000, 3000000, wide, 0);  // "-30000" is six characters
+  EXPECT_EQ(wide.Corners()[0], -213);                   // 2000 * 660 / 6215
 }
 
 // Outside these limits the frame's 32-bit margin products and grid loops would go wrong.
@@ -78,8 +113,8 @@ TEST(ChartFrame, SurfacesAndRangesBeyondTheLimitsDrawNothing) {
 
 TEST(DrawStripFrame, LeavesOutTheEndsAndDrawsNoLabels) {
   RecordingSurface s(6975, 495);
-  DrawStripFrame(0, 2000, 600, 0, s, 12345);
-  EXPECT_EQ(s.Corners(), std::vector<double>({-92, 0, 2031, 601}));
+  DrawStripFrame(0, 2000, 600, 0, s);
+  EXPECT_EQ(s.Corners(), std::vector<double>({-178, 0, 2032, 601}));  // the chart's margins
   EXPECT_EQ(GridAt(s, true), Series(100, 100, 19));  // not at 0, not within a step of 2000
   EXPECT_TRUE(GridAt(s, false).empty());
   EXPECT_TRUE(s.Prints().empty());

@@ -27,26 +27,7 @@ std::pair<double, double> FrameRange(const RecordingSurface& s) {
   return {s.Lines().front().Y1, s.Lines().front().Y2};
 }
 
-TEST(DiveCharts, EmptyDiveOnlyPrintsTheMessageWhereClsLeftThePen) {
-  const std::function<void(const DiveRecord&, ChartSurface&)> charts[] = {
-      [](const DiveRecord& d, ChartSurface& s) { DrawDepthChart(d, s); },
-      [](const DiveRecord& d, ChartSurface& s) { DrawVerticalSpeedChart(d, s); },
-      [](const DiveRecord& d, ChartSurface& s) { DrawAlarmStrip(d, s, 1); },
-  };
-  for (const auto& draw : charts) {
-    RecordingSurface s;
-    s.Scale(-92, -56, 2031, 2668);  // a previous chart's coordinates
-    s.Forget();
-    draw(DiveWithSamples({}), s);
-    ASSERT_EQ(s.Ops().size(), 2u);
-    EXPECT_EQ(s.Ops()[0].Type, RecordedOp::Kind::Cls);
-    const RecordedOp& message = s.Ops()[1];
-    EXPECT_EQ(std::make_tuple(message.Text, message.X1, message.Y1),
-              std::make_tuple(std::string("No Dive Data available"), 0.0, 0.0));
-  }
-}
-
-// The reference lines come before the profile, so the profile is drawn over them. Each segment
+// Each segment
 // takes the flags of the sample it starts from, the first one down from the surface those of
 // sample 0; deco or tx alone does not colour.
 TEST(DrawDepthChart, ReferenceLinesThenTheProfileColouredByTheFlags) {
@@ -58,9 +39,9 @@ TEST(DrawDepthChart, ReferenceLinesThenTheProfileColouredByTheFlags) {
   for (const RecordedOp& op : s.Lines()) {
     if (op.Color != kGridColor) drawn.push_back(op.Color);
   }
-  ASSERT_EQ(drawn, std::vector<Rgb>({kTwentyMetreColor, kFortyMetreColor, kNormalColor,
-                                     kNormalColor, kAlarmColor, kNormalColor, kNormalColor,
-                                     kAlarmColor, kAlarmColor, kNormalColor}));
+  // 11 m deep: both reference depths would lie under the plot area, in the time labels.
+  ASSERT_EQ(drawn, std::vector<Rgb>({kNormalColor, kNormalColor, kAlarmColor, kNormalColor,
+                                     kNormalColor, kAlarmColor, kAlarmColor, kNormalColor}));
   EXPECT_EQ(s.DrawWidth(), 1);
 }
 
@@ -108,17 +89,28 @@ TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
 }
 
 // Depths are rounded to tenths with halves up. An unknown maximum depth gives way to the deepest
-// sample, and samples the damaged arrays lack read as the surface.
-TEST(DrawDepthChart, ProfileDepthsAndRange) {
-  DiveRecord dive = DiveWithSamples({1.25, 79 * 160.0 / 1024, 30});
-  dive.MaxDepth = 327.67;
-  dive.SampleCount = 5;
-  RecordingSurface s;
-  DrawDepthChart(dive, s);
-  EXPECT_EQ(FrameRange(s).first, 3001);
-  std::vector<double> ys;
-  for (const RecordedOp& op : ThickLines(s)) ys.push_back(std::round(op.Y2 * 1e6) / 1e6);
-  EXPECT_EQ(ys, std::vector<double>({130, 1230, 3000, 0, 0, 0}));
+// sample, as does one the samples go beyond; samples the damaged arrays lack read as the surface.
+// The reference depths inside the range come first, so the profile is drawn over them.
+TEST(DrawDepthChart, ProfileDepthsRangeAndReferenceLines) {
+  for (double maxDepth : {327.67, 25.0, 45.0}) {
+    DiveRecord dive = DiveWithSamples({1.25, 79 * 160.0 / 1024, 30});
+    dive.MaxDepth = maxDepth;
+    dive.SampleCount = 5;
+    RecordingSurface s;
+    DrawDepthChart(dive, s);
+    const bool deep = maxDepth == 45;
+    EXPECT_EQ(FrameRange(s).first, deep ? 4501 : 3001) << maxDepth;
+    std::vector<double> ys;
+    for (const RecordedOp& op : ThickLines(s)) ys.push_back(std::round(op.Y2 * 1e6) / 1e6);
+    EXPECT_EQ(ys, std::vector<double>({130, 1230, 3000, 0, 0, 0}));
+    std::vector<Rgb> references;
+    for (const RecordedOp& op : s.Lines()) {
+      if (op.DrawWidth == 1 && op.Color != kGridColor) references.push_back(op.Color);
+    }
+    const std::vector<Rgb> expected = deep ? std::vector<Rgb>{kTwentyMetreColor, kFortyMetreColor}
+                                           : std::vector<Rgb>{kTwentyMetreColor};
+    EXPECT_EQ(references, expected);
+  }
 }
 
 // Sample 0: sos and deco; sample 1: only bits no row shows; sample 2: tx; sample 3 (the last):
@@ -133,9 +125,16 @@ TEST(DrawAlarmStrip, RowsLabelsAndMarksPerView) {
     const size_t rowCount = view == 0 ? 5 : 6;
     EXPECT_EQ(s.Corners()[3], 100.0 * rowCount + 101) << view;
     EXPECT_EQ(s.Texts(), std::vector<std::string>(labels.begin(), labels.begin() + rowCount));
+    for (const RecordedOp& label : s.Prints()) {  // in the left margin, centred on the row
+      EXPECT_LT(label.X1 + s.TextWidth(label.Text), 0) << label.Text;
+      EXPECT_EQ(std::fmod(label.Y1 + s.TextHeight(label.Text) / 2, 100), 0) << label.Text;
+    }
     marks.clear();
     for (const RecordedOp& mark : ThickLines(s)) marks.emplace_back(mark.Y1, mark.Color);
   }
+  // Rows as tall as a label: seven and six label heights, one unit more for the rounded corner.
+  EXPECT_EQ(AlarmStripMinimumHeight(1, 200), 1402);
+  EXPECT_EQ(AlarmStripMinimumHeight(0, 13), 79);
   EXPECT_EQ(marks,
             (std::vector<std::pair<double, Rgb>>{
                 {100, kAlarmColor}, {500, kEventColor}, {600, kEventColor}, {200, kAlarmColor}}));
@@ -152,8 +151,9 @@ TEST(DrawVerticalSpeedChart, StepColoursFollowTheFlagsWithTheRiserKeepingThePrev
                         kNormalColor,     kAlarmColor, kNormalColor, kNormalColor};
   const std::vector<RecordedOp> steps = ThickLines(s);
   ASSERT_EQ(steps.size(), 8u);
-  EXPECT_EQ(steps[0].Y1, -900);                              // the chart starts level at v(1)
-  EXPECT_EQ(FrameRange(s), std::make_pair(-800.0, 1300.0));  // at least 13 m/min up
+  EXPECT_EQ(steps[0].Y1, -900);  // the chart starts level at v(1)
+  // Down to the whole metre per minute at the fastest descent, at least 13 m/min up.
+  EXPECT_EQ(FrameRange(s), std::make_pair(-900.0, 1300.0));
   for (size_t i = 0; i < steps.size(); ++i) {
     EXPECT_NEAR(steps[i].Y2, ys[i], 1e-9) << i;
     EXPECT_EQ(steps[i].Color, colors[i]) << i;
@@ -163,7 +163,7 @@ TEST(DrawVerticalSpeedChart, StepColoursFollowTheFlagsWithTheRiserKeepingThePrev
 TEST(DrawVerticalSpeedChart, RangeOfOneSampleAndOfAFastAscent) {
   RecordingSurface one;
   DrawVerticalSpeedChart(DiveWithSamples({4}), one);  // no speed at all: one level at zero
-  EXPECT_EQ(FrameRange(one), std::make_pair(100.0, 1300.0));
+  EXPECT_EQ(FrameRange(one), std::make_pair(0.0, 1300.0));
   EXPECT_EQ(ThickLines(one).size(), 2u);
   RecordingSurface fast;
   DrawVerticalSpeedChart(DiveWithSamples({10, 5.1667}), fast);  // 14.5 m/min

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <cmath>
 
+#include "charts/ChartFrame.h"
 #include "charts/ChartTestDives.h"
 #include "charts/DepthChart.h"
 #include "charts/ProfileSamples.h"
@@ -77,6 +78,20 @@ TEST(PainterSurface, DepthChartPixels) {
   const auto between = [](int k) { return (SampleTime(k) + SampleTime(k + 1)) / 2; };
   EXPECT_EQ(PixelAt(image, surface, between(7), 3000), ToQRgb(kAlarmColor));
   EXPECT_EQ(PixelAt(image, surface, between(9), 3000), ToQRgb(kNormalColor));
+}
+
+// In the real label font the alarm strip's row names and a tissue pressure such as "0.95" fit the
+// margin every chart reserves, so the strip and the charts above it keep one time axis.
+TEST(PainterSurface, RowNamesAndPressuresFitTheCommonLeftMargin) {
+  for (double dpi : {96.0, 144.0, 192.0}) {
+    QImage image = WhiteImage(400, 200);
+    PainterSurface surface(&image, QSizeF(400, 200), dpi, dpi);
+    const double common = LeftMarginTwips(surface, {});
+    EXPECT_EQ(
+        LeftMarginTwips(surface, {"sos ", "up", "rbt ", "air", "deco", "tx", "0.95", "-12.5"}),
+        common)
+        << dpi;
+  }
 }
 
 }  // namespace

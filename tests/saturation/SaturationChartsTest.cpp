@@ -65,7 +65,14 @@ TEST(TissueLegend, EveryModelsTablesAndLegendRows) {
     RecordingSurface s;
     DrawTissueLegend(model, s);
     EXPECT_EQ(s.Corners(), std::vector<double>({-50, -1, 1020, double(tissues.size())}));
-    const std::vector<RecordedOp> bars = s.Lines();
+    const std::vector<RecordedOp> bars = test::ThickLines(s, 4);
+    // The yellow, the green and tissue 6's near-white get a dark outline under their bars.
+    const std::vector<RecordedOp> outlines = test::ThickLines(s, 6);
+    ASSERT_EQ(outlines.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+      EXPECT_EQ(outlines[i].Y1, std::vector<double>({1, 2, 5})[i]);
+      EXPECT_EQ(outlines[i].Color, kTissueOutlineColor);
+    }
     const std::vector<RecordedOp> rows = s.Prints();
     ASSERT_EQ(bars.size(), tissues.size());
     ASSERT_EQ(rows.size(), tissues.size());
@@ -116,6 +123,28 @@ TEST(SaturationCharts, TissueLinesTimeAxisAndGrid) {
     if (op.Y1 == op.Y2) lowest = std::min(lowest, op.Y1);
   }
   EXPECT_EQ(lowest, 80);
+}
+
+// The outlines of the light tissues lie under every tissue line; 100 % is a thin line under them.
+TEST(SaturationCharts, OutlinesAndCriticalLevel) {
+  const DecoModel model = test::Model(2);
+  const DiveRecord dive = Computed({10, 20, 20, 10}, model);
+  RecordingSurface s;
+  DrawOverSaturationChart(dive, model, s);
+  std::vector<RecordedOp> lines;
+  for (const RecordedOp& op : s.Lines()) {
+    if (op.Color != kGridColor) lines.push_back(op);
+  }
+  ASSERT_EQ(lines.size(), 1u + 3 * 5 + 15 * 5);
+  EXPECT_EQ(std::make_tuple(lines[0].X1, lines[0].Y1, lines[0].X2, lines[0].Y2, lines[0].DrawWidth),
+            std::make_tuple(0.0, 10000.0, 233.0, 10000.0, 1));
+  EXPECT_EQ(lines[0].Color, kCriticalLevelColor);
+  for (size_t i = 1; i <= 15; ++i) {
+    EXPECT_EQ(std::make_pair(lines[i].Color, lines[i].DrawWidth),
+              std::make_pair(kTissueOutlineColor, 4));
+  }
+  EXPECT_EQ(lines[16].Color, model.TissueColor[0]);
+  EXPECT_EQ(SaturationModelText(dive, model), "15 tissues, surface pressure 1.000 bar");
 }
 
 TEST(SaturationCharts, YRanges) {

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ChartTestDives.h"
+#include "air/AirCharts.h"
+#include "air/AirModel.h"
+#include "air/PhysCharts.h"
+#include "charts/AlarmStrip.h"
+#include "charts/DepthChart.h"
+#include "charts/VerticalSpeedChart.h"
+#include "saturation/DecoModel.h"
+#include "saturation/Saturation.h"
+#include "saturation/SaturationCharts.h"
+
+namespace scrb {
+namespace {
+
+using test::RecordedOp;
+using test::RecordingSurface;
+
+constexpr double kTwipsPerPixel = 15;  // at 96 dpi
+
+using Draw = std::function<void(const DiveRecord&, ChartSurface&)>;
+
+struct Chart {
+  const char* Name;
+  Draw Routine;
+  int StripView = -1;  // the alarm strip's view; -1 for every other chart
+};
+
+DecoModel FifteenTissues() {
+  DecoModel model;
+  LoadDecoModel(model, 2);
+  return model;
+}
+
+const DecoModel& Model() {
+  static const DecoModel model = FifteenTissues();
+  return model;
+}
+
+std::vector<Chart> Charts() {
+  return {
+      {"depth", [](const DiveRecord& d, ChartSurface& s) { DrawDepthChart(d, s); }},
+      {"speed", [](const DiveRecord& d, ChartSurface& s) { DrawVerticalSpeedChart(d, s); }},
+      {"alarms 0", [](const DiveRecord& d, ChartSurface& s) { DrawAlarmStrip(d, s, 0); }, 0},
+      {"alarms 1", [](const DiveRecord& d, ChartSurface& s) { DrawAlarmStrip(d, s, 1); }, 1},
+      {"tank", &DrawTankChart},
+      {"breath", &DrawBreathRateChart},
+      {"cold", &DrawColdChart},
+      {"bubbles", &DrawBubbleChart},
+      {"consumption", &DrawConsumptionChart},
+      {"pressure",
+       [](const DiveRecord& d, ChartSurface& s) { DrawTissuePressureChart(d, Model(), s); }},
+      {"oversaturation",
+       [](const DiveRecord& d, ChartSurface& s) { DrawOverSaturationChart(d, Model(), s); }},
+  };
+}
+
+// A dive with every result computed. The long one goes deeper than its logged maximum, rises at
+// 30 m/min, is cold in every minute and raises every alarm somewhere.
+DiveRecord ComputedDive(int samples) {
+  std::vector<double> depths;
+  std::vector<int16_t> flags;
+  for (int k = 0; k < samples; ++k) {
+    const bool ascent = k >= samples - 4;
+    depths.push_back(ascent ? 10.0 * (samples - 1 - k) : std::min(47.5, 3.0 + 4.0 * k));
+    flags.push_back(static_cast<int16_t>(1 << (k % 7)));
+  }
+  DiveRecord dive = test::DiveWithSamples(depths, flags);
+  dive.MaxDepth = 40;
+  dive.TankCapacity = 12;
+  dive.AirConsumption = 180.256;
+  dive.SampleStatus.assign(static_cast<size_t>(samples) + 3, 0);
+  for (int k = 2; k < samples; k += 3) dive.SampleStatus[static_cast<size_t>(k)] = 0x08 | 0x35;
+  ComputeAirModel(dive);
+  ComputeSaturation(dive, Model());
+  return dive;
+}
+
+struct Rect {
+  double Left, Top, Right, Bottom;
+};
+
+// Every printed text as a rectangle in twips from the surface's upper-left corner, through the
+// coordinate system in force when it was printed.
+std::vector<Rect> LabelRects(const RecordingSurface& s, double charWidth, double textHeight) {
+  std::vector<Rect> rects;
+  double x1 = 0, y1 = 0, x2 = s.Width(), y2 = s.Height();
+  for (const RecordedOp& op : s.Ops()) {
+    if (op.Type == RecordedOp::Kind::Scale) {
+      x1 = op.X1, y1 = op.Y1, x2 = op.X2, y2 = op.Y2;
+    } else if (op.Type == RecordedOp::Kind::Print) {
+      const double left = (op.X1 - x1) / (x2 - x1) * s.Width();
+      const double top = (op.Y1 - y1) / (y2 - y1) * s.Height();
+      rects.push_back(
+          {left, top, left + charWidth * static_cast<double>(op.Text.size()), top + textHeight});
+    }
+  }
+  return rects;
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+  constexpr double kTolerance = 1e-6;
+  return a.Left < b.Right - kTolerance && b.Left < a.Right - kTolerance &&
+         a.Top < b.Bottom - kTolerance && b.Top < a.Bottom - kTolerance;
+}
+
+// The plot area: what the grid lines span.
+Rect GridBounds(const RecordingSurface& s) {
+  Rect r{1e300, 1e300, -1e300, -1e300};
+  for (const RecordedOp& op : s.LinesOf(kGridColor)) {
+    r = {std::min({r.Left, op.X1, op.X2}), std::min({r.Top, op.Y1, op.Y2}),
+         std::max({r.Right, op.X1, op.X2}), std::max({r.Bottom, op.Y1, op.Y2})};
+  }
+  return r;
+}
+
+// Every chart at the window sizes the program is tried at, for a dive of 1 1/3 minutes and one
+// of 70, with label fonts as on screens at scale factors 1, 1.5 and 2: no two labels overlap, no
+// label leaves the surface, and every data point, reference line and mark lies in the plot area.
+TEST(ChartLegibility, LabelsApartInsideTheSurfaceAndDataInsideThePlot) {
+  const DiveRecord dives[] = {ComputedDive(4), ComputedDive(210)};
+  const std::pair<int, int> sizes[] = {{640, 450}, {1600, 1000}, {2560, 1440}};
+  for (const Chart& chart : Charts()) {
+    for (const DiveRecord& dive : dives) {
+      for (const auto& [pixelsWide, pixelsHigh] : sizes) {
+        for (double fontScale : {1.0, 1.5, 2.0}) {
+          const double charWidth = 100 * fontScale;
+          const double textHeight = 200 * fontScale;
+          // A strip is as high as the page makes it at the least: each row one label high.
+          const double height = chart.StripView >= 0
+                                    ? AlarmStripMinimumHeight(chart.StripView, textHeight)
+                                    : pixelsHigh * kTwipsPerPixel;
+          RecordingSurface s(pixelsWide * kTwipsPerPixel, height, charWidth, textHeight);
+          chart.Routine(dive, s);
+          SCOPED_TRACE(testing::Message()
+                       << chart.Name << ", " << dive.SampleCount << " samples, " << pixelsWide
+                       << "x" << pixelsHigh << ", font x" << fontScale);
+
+          const std::vector<Rect> labels = LabelRects(s, charWidth, textHeight);
+          ASSERT_GE(labels.size(), chart.StripView >= 0 ? 5u : 4u);
+          for (size_t i = 0; i < labels.size(); ++i) {
+            const Rect& r = labels[i];
+            EXPECT_TRUE(r.Left >= -1e-6 && r.Top >= -1e-6 && r.Right <= s.Width() + 1e-6 &&
+                        r.Bottom <= s.Height() + 1e-6)
+                << s.Texts()[i] << " at " << r.Left << ", " << r.Top;
+            for (size_t j = 0; j < i; ++j) {
+              EXPECT_FALSE(Overlap(labels[j], r)) << s.Texts()[j] << " and " << s.Texts()[i];
+            }
+          }
+
+          const Rect plot = GridBounds(s);
+          for (const RecordedOp& op : s.Lines()) {
+            if (op.Color == kGridColor) continue;
+            for (const auto& [x, y] : {std::pair(op.X1, op.Y1), std::pair(op.X2, op.Y2)}) {
+              EXPECT_TRUE(x >= plot.Left - 1e-3 && x <= plot.Right + 1e-3 && y >= plot.Top - 1e-3 &&
+                          y <= plot.Bottom + 1e-3)
+                  << "(" << x << ", " << y << ") outside " << plot.Left << ".." << plot.Right
+                  << " x " << plot.Top << ".." << plot.Bottom;
+            }
+          }
+        }
+      }
+    }
+  }
+}
+
+// Whatever coordinates the previous chart left, a chart without data shows its one line in the
+// middle of the surface.
+TEST(ChartLegibility, EmptyStateCentredOnceOnEveryChart) {
+  DiveRecord empty = test::DiveWithSamples({});
+  for (const Chart& chart : Charts()) {
+    RecordingSurface s(9000, 3000);
+    s.Scale(-92, -56, 2031, 2668);  // a previous chart's coordinates
+    s.Forget();
+    chart.Routine(empty, s);
+    ASSERT_EQ(s.Prints().size(), 1u) << chart.Name;
+    const RecordedOp text = s.Prints()[0];
+    EXPECT_EQ(s.Ops().front().Type, RecordedOp::Kind::Cls) << chart.Name;
+    EXPECT_DOUBLE_EQ(text.X1 + s.TextWidth(text.Text) / 2, 4500) << chart.Name << ": " << text.Text;
+    EXPECT_DOUBLE_EQ(text.Y1 + s.TextHeight(text.Text) / 2, 1500) << chart.Name;
+  }
+}
+
+}  // namespace
+}  // namespace scrb
