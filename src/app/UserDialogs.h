@@ -24,6 +24,8 @@ class UserDialogs {
                                  const QString& suggested) = 0;
   // A message box with the program's title and an OK button.
   virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+  // The same with a warning icon: for a logbook that was read only in part.
+  virtual void ShowWarning(QWidget* parent, const QString& text) = 0;
   virtual void Beep() = 0;
   // Ends the event loop once Exit has saved the settings.
   virtual void Quit() = 0;
@@ -38,6 +40,7 @@ class SystemDialogs : public UserDialogs {
   QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& filter,
                          const QString& suggested) override;
   void ShowMessage(QWidget* parent, const QString& text) override;
+  void ShowWarning(QWidget* parent, const QString& text) override;
   void Beep() override;
   void Quit() override;
 };

@@ -13,29 +13,55 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
 }  // namespace
 
-double LeadingNumber(std::string_view text) {
-  size_t pos = 0;
-  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
-  bool negative = false;
-  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-    negative = text[pos] == '-';
-    ++pos;
+bool CouldBecomeSurfacePressure(std::string_view text) {
+  int separators = 0;
+  for (const char c : text) {
+    if (c == '.' || c == ',')
+      ++separators;
+    else if (!IsDigit(c) && !IsBlank(c))
+      return false;
   }
-  // from_chars would also take "inf", "nan" and a second sign; only digits or a point that leads
-  // to digits may start the number here.
-  const std::string_view rest = text.substr(pos);
-  const bool startsNumber =
-      !rest.empty() &&
-      (IsDigit(rest[0]) || (rest[0] == '.' && rest.size() > 1 && IsDigit(rest[1])));
-  if (!startsNumber) return 0;
+  return separators <= 1;
+}
 
+std::optional<double> TypedSurfacePressure(std::string_view text) {
+  const std::string_view number = Trimmed(text);
+  if (!CouldBecomeSurfacePressure(number) || number.find_first_of("0123456789") == number.npos) {
+    return std::nullopt;
+  }
+  std::string withPoint(number);
+  for (char& c : withPoint) {
+    if (IsBlank(c)) return std::nullopt;  // blanks only around the number, never inside it
+    if (c == ',') c = '.';
+  }
   double value = 0;
+  const char* end = withPoint.data() + withPoint.size();
   const std::from_chars_result result =
-      std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
-  if (result.ec != std::errc{} || !std::isfinite(value)) return 0;
-  return negative ? -value : value;
+      std::from_chars(withPoint.data(), end, value, std::chars_format::fixed);
+  if (result.ec != std::errc{} || result.ptr != end || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::optional<std::string> SurfacePressureProblem(std::string_view text) {
+  const std::optional<double> value = TypedSurfacePressure(text);
+  if (!value) {
+    return "Type the surface pressure in bar as a number, such as 1.013 (with a point or a comma "
+           "before the decimals).";
+  }
+  if (!(*value > kMinSurfacePressure)) return "The surface pressure must be above 0.1 bar.";
+  return std::nullopt;
 }
 
 std::string SurfacePressureText(double pressure) {
@@ -43,8 +69,9 @@ std::string SurfacePressureText(double pressure) {
 }
 
 bool ApplySurfacePressureText(DiveRecord& dive, std::string_view text) {
-  const double value = LeadingNumber(text);
-  if (!(value > kMinSurfacePressure) || value == dive.SurfacePressure) return false;
+  if (SurfacePressureProblem(text)) return false;
+  const double value = *TypedSurfacePressure(text);
+  if (value == dive.SurfacePressure) return false;
   dive.SurfacePressure = value;
   dive.SaturationComputed = false;
   return true;

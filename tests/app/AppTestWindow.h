@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QLabel>
 #include <QListView>
 #include <QTabWidget>
@@ -19,6 +20,7 @@ namespace scrb::test {
 // asked: the messages shown, the folders the file dialogs started in.
 struct ScriptedDialogs : UserDialogs {
   QStringList messages;
+  QStringList warnings;
   int quits = 0;
   int beeps = 0;
   int disclaimerShown = 0;
@@ -35,11 +37,13 @@ struct ScriptedDialogs : UserDialogs {
     dialogFolders << folder;
     return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
   }
-  QString ChooseSaveFile(QWidget*, const QString&, const QString&, const QString& suggested) override {
+  QString ChooseSaveFile(QWidget*, const QString&, const QString&,
+                         const QString& suggested) override {
     dialogFolders << suggested;
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
   }
   void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+  void ShowWarning(QWidget*, const QString& text) override { warnings << text; }
   void Beep() override { ++beeps; }
   // Quitting the test program's application would end every event loop that follows.
   void Quit() override { ++quits; }
@@ -68,7 +72,16 @@ struct TestWindow {
   }
 
   QString Status() const { return form->StatusLabel()->text(); }
-  QString Entry(int row) const { return form->DiveList()->model()->index(row, 0).data().toString(); }
+  // A menu entry by its caption, to be triggered as a click on it would.
+  QAction* Action(const QString& caption) const {
+    for (QAction* action : form->findChildren<QAction*>()) {
+      if (action->text() == caption) return action;
+    }
+    return nullptr;
+  }
+  QString Entry(int row) const {
+    return form->DiveList()->model()->index(row, 0).data().toString();
+  }
   QStringList Entries() const {
     QStringList entries;
     for (int row = 0; row < form->ListCount(); ++row) entries << Entry(row);
@@ -77,7 +90,8 @@ struct TestWindow {
   std::string Saved(const std::string& key) const { return settings->GetSetting(key, "<absent>"); }
   // Every page of the selected dive, as a diver clicking through the tabs would see them.
   void ShowEveryPage() {
-    for (int page = 0; page < MainWindow::kPageCount; ++page) form->DiveTab()->setCurrentIndex(page);
+    for (int page = 0; page < MainWindow::kPageCount; ++page)
+      form->DiveTab()->setCurrentIndex(page);
   }
 };
 

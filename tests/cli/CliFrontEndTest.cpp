@@ -128,6 +128,15 @@ TEST(Cli, UnreadableAndDamagedFilesHaveTheirOwnExitStatus) {
   const auto listed = std::ranges::count(cut.Out, '\n');
   EXPECT_TRUE(listed > 5 && listed < 25) << listed;
   EXPECT_NE(cut.Err.find("the file ends inside dive"), std::string::npos) << cut.Err;
+
+  // A text file is no logbook: the same words as the window's, the dives of the others printed.
+  const std::string notes = test::WriteTempFile("notes.txt", std::string(4000, 'x'));
+  const CliRun foreign = Cli({"list", TwoDiveFile(), notes});
+  EXPECT_EQ(foreign.Status, kExitDamaged);
+  EXPECT_EQ(std::ranges::count(foreign.Out, '\n'), 2);
+  EXPECT_NE(foreign.Err.find("The file " + notes + " holds no readable dive: it is not a logbook"),
+            std::string::npos)
+      << foreign.Err;
 }
 
 }  // namespace
