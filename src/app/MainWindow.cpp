@@ -38,8 +38,6 @@ namespace {
 // "Ph&ys Data" leaves Alt+P to "&Previous".
 constexpr const char* kPageCaptions[MainWindow::kPageCount] = {
     "&General", "&Dive", "Vertical &Speed", "&Air", "Ph&ys Data", "&Tissue Sat", "&Raw Data"};
-// The dive list's share of the window as first laid out, in twips.
-constexpr int kDiveListTwips = 1695;
 constexpr const char* kFileFilter = "Datatrak log files (*.log);;All files (*.*)";
 
 QString ToQt(const std::string& text) {
@@ -119,15 +117,16 @@ void MainWindow::BuildWidgets() {
   connect(nextButton_, &QPushButton::clicked, this, &MainWindow::NextDive);
   connect(exitButton_, &QPushButton::clicked, this, &MainWindow::ExitProgram);
 
-  // The list keeps its width when the window grows; the pages take the rest.
+  // The list and the pages share a wider window two to seven, as they always did; the splitter
+  // lets the diver choose otherwise.
   splitter_ = new QSplitter(Qt::Horizontal, central);
   splitter_->setObjectName("DiveSplitter");
   splitter_->setChildrenCollapsible(false);
   splitter_->addWidget(diveList_);
   splitter_->addWidget(diveTab_);
-  splitter_->setStretchFactor(0, 0);
-  splitter_->setStretchFactor(1, 1);
-  splitter_->setSizes({TwipsToPixels(kDiveListTwips, this), TwipsToPixels(7215, this)});
+  splitter_->setStretchFactor(0, 2);
+  splitter_->setStretchFactor(1, 7);
+  splitter_->setSizes({2 * TwipsToPixels(1000, this), 7 * TwipsToPixels(1000, this)});
   diveList_->viewport()->installEventFilter(this);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(statusLabel_, 1);
@@ -277,6 +276,7 @@ void MainWindow::LoadWindow() {
   const int listWidth =
       DiveListWidthFromSetting(settings_.GetSetting(settings::kDiveListWidth, ""));
   if (listWidth > 0) {
+    centralWidget()->layout()->activate();  // the splitter at the window's restored size
     const int total = splitter_->sizes().value(0) + splitter_->sizes().value(1);
     const int pixels = std::min(TwipsToPixels(listWidth, this), total / 2);
     splitter_->setSizes({pixels, total - pixels});
