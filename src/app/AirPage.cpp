@@ -7,13 +7,14 @@
 #include "air/AirModel.h"
 #include "air/AirReadout.h"
 #include "app/ChartView.h"
+#include "app/ElidedLabel.h"
 
 namespace scrb {
 
 namespace {
 
 QLabel* Caption(const char* text, const QString& name, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  auto* label = new ElidedLabel(QString::fromUtf8(text), parent);
   label->setObjectName(name);
   return label;
 }
@@ -25,9 +26,8 @@ AirPage::AirPage(AppContext& context, QWidget* parent) : DivePage(context, paren
   tankPicture_->setObjectName("TankPicture");
   airPicture_ = new ChartView(this);
   airPicture_->setObjectName("AirPicture");
-  airReadout_ = new QLabel(this);
+  airReadout_ = new ElidedLabel(QString(), this);
   airReadout_->setObjectName("Label44");
-  airReadout_->setTextFormat(Qt::PlainText);
   // The readout's length changes with every mouse move; it must never push the window wider.
   airReadout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
@@ -77,7 +77,8 @@ void AirPage::AirPictureMouseMove(double x, double) {
   ReadoutState& readouts = context_.Readouts;
   Logbook& book = context_.Book;
   if (!readouts.ChartsReady || !book.HasCurrentDive()) return;
-  const std::optional<std::string> caption = AirReadoutCaption(book.Current(), static_cast<float>(x));
+  const std::optional<std::string> caption =
+      AirReadoutCaption(book.Current(), static_cast<float>(x));
   if (!caption) return;
 
   airReadout_->setText(QString::fromStdString(*caption));

@@ -1,5 +1,6 @@
 #include "app/ChartView.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
@@ -8,8 +9,23 @@
 
 namespace scrb {
 
+namespace {
+
+// Sample k of a profile is plotted at (k + 1) / 3 minutes, in hundredths of a minute; this is
+// the very expression the readouts bound their range with, so the last sample stays inside it.
+double SampleX(int k) {
+  return (k + 1) * 100 / 3.0;
+}
+
+int NearestSample(double x) {
+  return static_cast<int>(std::lround(3 * x / 100 - 1));
+}
+
+}  // namespace
+
 ChartView::ChartView(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   surface_.SetChangeHandler([this] { update(); });
@@ -51,10 +67,12 @@ ChartSurface& ChartView::Surface() {
 void ChartView::SetCursorX(double userX) {
   if (!std::isfinite(userX)) return;
   cursorX_ = userX;
+  if (sampleCount_ > 0) keyboardSample_ = std::clamp(NearestSample(userX), 0, sampleCount_ - 1);
   update();
 }
 
 void ChartView::HideCursor() {
+  keyboardSample_.reset();
   if (!cursorX_) return;
   cursorX_.reset();
   update();
@@ -62,7 +80,13 @@ void ChartView::HideCursor() {
 
 void ChartView::Clear() {
   HideCursor();
+  keyboardSample_.reset();
   Surface().Cls();
+}
+
+void ChartView::SetSampleCount(int count) {
+  sampleCount_ = std::max(0, count);
+  keyboardSample_.reset();
 }
 
 QImage ChartView::ChartImage() {
@@ -87,6 +111,12 @@ void ChartView::paintEvent(QPaintEvent*) {
     painter.fillRect(QRectF(0, drawn.height(), width(), height() - drawn.height()), Qt::white);
   }
 
+  if (hasFocus()) {
+    // Where the arrow keys act: a frame in the desktop's highlight colour.
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+
   if (!cursorX_) return;
   const std::optional<QPointF> at = surface_.ToLogical(*cursorX_, 0);
   if (!at || at->x() < -1 || at->x() > width() + 1) return;
@@ -105,6 +135,48 @@ void ChartView::mouseMoveEvent(QMouseEvent* event) {
   const std::optional<QPointF> user = surface_.ToUser(event->position());
   if (user) emit MouseMoved(user->x(), user->y());
   QWidget::mouseMoveEvent(event);
+}
+
+void ChartView::keyPressEvent(QKeyEvent* event) {
+  if (sampleCount_ == 0) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  const int last = sampleCount_ - 1;
+  // Three samples make a minute.
+  const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? 3 : 1;
+  const std::optional<int> from = keyboardSample_;
+  int to = 0;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      to = from ? *from - step : 0;
+      break;
+    case Qt::Key_Right:
+      to = from ? *from + step : 0;
+      break;
+    case Qt::Key_Home:
+      to = 0;
+      break;
+    case Qt::Key_End:
+      to = last;
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  keyboardSample_ = std::clamp(to, 0, last);
+  emit MouseMoved(SampleX(*keyboardSample_), 0);
+  event->accept();
+}
+
+void ChartView::focusInEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusInEvent(event);
+}
+
+void ChartView::focusOutEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusOutEvent(event);
 }
 
 }  // namespace scrb

@@ -10,7 +10,9 @@ namespace scrb {
 
 // A chart area of the main window. Charts draw into the view's own image through Surface(); the
 // mouse position is reported in the coordinate system the chart set, and a readout cursor is an
-// overlay line, so moving it never redraws the chart.
+// overlay line, so moving it never redraws the chart. With the keyboard focus, the arrow keys
+// step the readout from sample to sample of the dive on the chart: they report the sample's
+// time as a mouse over it would.
 class ChartView : public QWidget {
   Q_OBJECT
  public:
@@ -24,6 +26,10 @@ class ChartView : public QWidget {
   // An empty chart area, as before any chart was drawn.
   void Clear();
   std::optional<double> CursorX() const { return cursorX_; }
+  // The samples of the dive on the chart, for the keyboard cursor; 0 when it has none.
+  void SetSampleCount(int count);
+  // The logical pixel at which a user x lies, once the chart has set its coordinates.
+  std::optional<QPointF> ToPixels(double userX) const { return surface_.ToLogical(userX, 0); }
 
   // What the view shows, without the cursor: for tests and snapshots.
   QImage ChartImage();
@@ -37,6 +43,9 @@ class ChartView : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void EnsureImage();
@@ -44,6 +53,9 @@ class ChartView : public QWidget {
   QImage image_;
   PainterSurface surface_;
   std::optional<double> cursorX_;
+  int sampleCount_ = 0;
+  // The sample the keyboard cursor is on: the one nearest the last cursor, by mouse or keys.
+  std::optional<int> keyboardSample_;
 };
 
 }  // namespace scrb

@@ -1,7 +1,6 @@
 #include "app/DepthPages.h"
 
 #include <QFontMetricsF>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <cmath>
@@ -9,6 +8,7 @@
 #include <string>
 
 #include "app/ChartView.h"
+#include "app/ElidedLabel.h"
 #include "app/WindowMeasures.h"
 #include "charts/AlarmStrip.h"
 #include "charts/DepthChart.h"
@@ -37,31 +37,21 @@ ChartView* NewChart(const char* name, QWidget* parent) {
   return view;
 }
 
-QLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
+ElidedLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
+  auto* label = new ElidedLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
-  label->setTextFormat(Qt::PlainText);
   return label;
 }
 
-// Wide enough for the longest reading, so the line does not jump as the mouse moves.
-QLabel* NewReadout(const char* name, const char* widestText, QWidget* parent) {
-  QLabel* label = NewLabel(name, QString(), parent);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromUtf8(widestText)));
+// Asks for room for the longest reading, so the line does not jump as the mouse moves.
+ElidedLabel* NewReadout(const char* name, const char* widestText, QWidget* parent) {
+  ElidedLabel* label = NewLabel(name, QString(), parent);
+  label->SetWidestText(QString::fromUtf8(widestText));
   return label;
 }
 
-QLabel* NewDepthReadout(const char* name, QWidget* parent) {
+ElidedLabel* NewDepthReadout(const char* name, QWidget* parent) {
   return NewReadout(name, "Time=000'00\" Depth=000.0 m", parent);
-}
-
-// A caption on the left and a readout on the right of one line.
-QHBoxLayout* LabelRow(QLabel* left, QLabel* right) {
-  auto* row = new QHBoxLayout;
-  row->addWidget(left, 1);
-  row->addWidget(right, 0);
-  return row;
 }
 
 // The depth profile with its alarm strip right underneath, sharing the time axis without a gap.
@@ -91,12 +81,14 @@ std::optional<int32_t> SampleUnderMouse(const AppContext& context, double x) {
 DepthChartPage::DepthChartPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
   depthPicture_ = NewChart("DepthPicture1", this);
   alarmPicture_ = NewChart("AlarmPicture1", this);
-  depthTitle_ = NewLabel("Label40_1", QString(), this);
-  depthReadout_ = NewDepthReadout("Label42_1", this);
+  auto* depthTitle = NewLabel("Label40_1", QString(), this);
+  auto* depthReadout = NewDepthReadout("Label42_1", this);
+  depthTitle_ = depthTitle;
+  depthReadout_ = depthReadout;
 
   auto* layout = new QVBoxLayout(this);
   layout->setSpacing(0);
-  layout->addLayout(LabelRow(depthTitle_, depthReadout_));
+  layout->addLayout(TitleAndReadoutRow(depthTitle, depthReadout));
   layout->addSpacing(kLabelGapPixels);
   AddProfile(layout, depthPicture_, alarmPicture_, 1, kChartsStretch);
 
@@ -134,18 +126,21 @@ SpeedPage::SpeedPage(AppContext& context, QWidget* parent) : DivePage(context, p
   depthPicture_ = NewChart("DepthPicture0", this);
   alarmPicture_ = NewChart("AlarmPicture0", this);
   dDepthPicture_ = NewChart("DDepthPicture", this);
-  depthTitle_ = NewLabel("Label40_0", QString(), this);
-  depthReadout_ = NewDepthReadout("Label42_0", this);
-  speedReadout_ = NewReadout("Label43", " Vertical Speed=-000.0 m/min", this);
-  QLabel* speedTitle = NewLabel("Label41", Text(kSpeedChartTitle), this);
+  auto* depthTitle = NewLabel("Label40_0", QString(), this);
+  auto* depthReadout = NewDepthReadout("Label42_0", this);
+  auto* speedReadout = NewReadout("Label43", " Vertical Speed=-000.0 m/min", this);
+  ElidedLabel* speedTitle = NewLabel("Label41", Text(kSpeedChartTitle), this);
+  depthTitle_ = depthTitle;
+  depthReadout_ = depthReadout;
+  speedReadout_ = speedReadout;
 
   auto* layout = new QVBoxLayout(this);
   layout->setSpacing(0);
-  layout->addLayout(LabelRow(depthTitle_, depthReadout_));
+  layout->addLayout(TitleAndReadoutRow(depthTitle, depthReadout));
   layout->addSpacing(kLabelGapPixels);
   AddProfile(layout, depthPicture_, alarmPicture_, 0, kChartsStretch / 2);
   layout->addSpacing(kLabelGapPixels);
-  layout->addLayout(LabelRow(speedTitle, speedReadout_));
+  layout->addLayout(TitleAndReadoutRow(speedTitle, speedReadout));
   layout->addSpacing(kLabelGapPixels);
   layout->addWidget(dDepthPicture_, kChartsStretch / 2);
 

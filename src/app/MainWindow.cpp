@@ -1,13 +1,18 @@
 #include "app/MainWindow.h"
 
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QSplitter>
 #include <QStringListModel>
 #include <QTabWidget>
 #include <QTimer>
@@ -17,8 +22,9 @@
 #include <cmath>
 #include <exception>
 
-#include "app/DivePage.h"
+#include "app/ChartView.h"
 #include "app/DisplayOptionDialog.h"
+#include "app/DivePage.h"
 #include "app/SettingsStore.h"
 #include "app/UserDialogs.h"
 #include "app/WindowMeasures.h"
@@ -29,13 +35,30 @@
 namespace scrb {
 namespace {
 
+// "Ph&ys Data" leaves Alt+P to "&Previous".
 constexpr const char* kPageCaptions[MainWindow::kPageCount] = {
-    "&General", "&Dive", "Vertical &Speed", "&Air", "&Phys Data", "&Tissue Sat", "&Raw Data"};
+    "&General", "&Dive", "Vertical &Speed", "&Air", "Ph&ys Data", "&Tissue Sat", "&Raw Data"};
 constexpr const char* kFileFilter = "Datatrak log files (*.log);;All files (*.*)";
 
-QString ToQt(const std::string& text) { return QString::fromStdString(text); }
+QString ToQt(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
-std::string Number(double value) { return GeneralNumber(value); }
+std::string Number(double value) {
+  return GeneralNumber(value);
+}
+
+// The logbooks in a drag: every file must be a local .log file, or the drop is refused.
+QStringList DraggedLogbooks(const QMimeData* mime) {
+  if (mime == nullptr || !mime->hasUrls()) return {};
+  QStringList paths;
+  for (const QUrl& url : mime->urls()) {
+    const QString path = url.toLocalFile();
+    if (!url.isLocalFile() || !path.endsWith(".log", Qt::CaseInsensitive)) return {};
+    paths << path;
+  }
+  return paths;
+}
 
 }  // namespace
 
@@ -43,8 +66,10 @@ MainWindow::MainWindow(AppContext& context, SettingsStore& settings, UserDialogs
                        QWidget* parent)
     : QMainWindow(parent), context_(context), settings_(settings), dialogs_(dialogs) {
   context_.Settings = &settings_;
+  setAcceptDrops(true);
   BuildWidgets();
   BuildMenus();
+  BuildShortcuts();
   SetCaption();
 }
 
@@ -66,7 +91,9 @@ void MainWindow::BuildWidgets() {
   diveList_->setFont(listFont);
   diveList_->setMinimumWidth(QFontMetrics(listFont).horizontalAdvance("00000 - Abcdefghijklm"));
   connect(diveList_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-          [this](const QModelIndex& current) { DiveListClick(current.isValid() ? current.row() : -1); });
+          [this](const QModelIndex& current) {
+            DiveListClick(current.isValid() ? current.row() : -1);
+          });
 
   diveTab_ = new QTabWidget(central);
   diveTab_->setObjectName("DiveTab");
@@ -90,16 +117,24 @@ void MainWindow::BuildWidgets() {
   connect(nextButton_, &QPushButton::clicked, this, &MainWindow::NextDive);
   connect(exitButton_, &QPushButton::clicked, this, &MainWindow::ExitProgram);
 
-  auto* top = new QHBoxLayout;
-  top->addWidget(diveList_, 2);
-  top->addWidget(diveTab_, 7);
+  // The list and the pages share a wider window two to seven, as they always did; the splitter
+  // lets the diver choose otherwise.
+  splitter_ = new QSplitter(Qt::Horizontal, central);
+  splitter_->setObjectName("DiveSplitter");
+  splitter_->setChildrenCollapsible(false);
+  splitter_->addWidget(diveList_);
+  splitter_->addWidget(diveTab_);
+  splitter_->setStretchFactor(0, 2);
+  splitter_->setStretchFactor(1, 7);
+  splitter_->setSizes({2 * TwipsToPixels(1000, this), 7 * TwipsToPixels(1000, this)});
+  diveList_->viewport()->installEventFilter(this);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(statusLabel_, 1);
   bottom->addWidget(previousButton_);
   bottom->addWidget(nextButton_);
   bottom->addWidget(exitButton_);
   auto* layout = new QVBoxLayout(central);
-  layout->addLayout(top, 1);
+  layout->addWidget(splitter_, 1);
   layout->addLayout(bottom);
   setCentralWidget(central);
   // The window's own minimum size rule (with its beep) decides how small it gets, not the sum
@@ -108,18 +143,30 @@ void MainWindow::BuildWidgets() {
   resize(TwipsToPixels(9255, this), TwipsToPixels(7035, this) + 24);
 }
 
+// Alt keys: the menus take F, E and H; the pages G, D, S, A, Y, T and R; the buttons P, N and X.
+// In the File menu "Op&tions" leaves O to "&Open Logbook".
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
-  connect(file->addAction("&Open Logbook"), &QAction::triggered, this, [this] { ChooseAndOpen(false); });
-  connect(file->addAction("&Merge Logbook"), &QAction::triggered, this, [this] { ChooseAndOpen(true); });
+  QAction* open = file->addAction("&Open Logbook");
+  open->setShortcut(QKeySequence("Ctrl+O"));
+  connect(open, &QAction::triggered, this, [this] { ChooseAndOpen(false); });
+  QAction* merge = file->addAction("&Merge Logbook");
+  merge->setShortcut(QKeySequence("Ctrl+Shift+O"));
+  connect(merge, &QAction::triggered, this, [this] { ChooseAndOpen(true); });
+  recentMenu_ = file->addMenu("&Recent Logbooks");
+  recentMenu_->setObjectName("RecentMenu");
   file->addSeparator();
-  connect(file->addAction("&Print"), &QAction::triggered, this, &MainWindow::PrintReport);
+  QAction* print = file->addAction("&Print");
+  print->setShortcut(QKeySequence("Ctrl+P"));
+  connect(print, &QAction::triggered, this, &MainWindow::PrintReport);
   connect(file->addAction("Export Dive Report as PDF..."), &QAction::triggered, this,
           &MainWindow::ExportReportPdf);
   file->addSeparator();
-  connect(file->addAction("&Options"), &QAction::triggered, this, &MainWindow::ShowOptions);
+  connect(file->addAction("Op&tions"), &QAction::triggered, this, &MainWindow::ShowOptions);
   file->addSeparator();
-  connect(file->addAction("E&xit"), &QAction::triggered, this, &MainWindow::ExitProgram);
+  QAction* exit = file->addAction("E&xit");
+  exit->setShortcut(QKeySequence("Ctrl+Q"));
+  connect(exit, &QAction::triggered, this, &MainWindow::ExitProgram);
 
   QMenu* edit = menuBar()->addMenu("&Edit");
   connect(edit->addAction("Copy All Dives to clipboard"), &QAction::triggered, this,
@@ -130,13 +177,34 @@ void MainWindow::BuildMenus() {
   connect(edit->addAction("&Options"), &QAction::triggered, this, &MainWindow::ShowOptions);
 
   QMenu* help = menuBar()->addMenu("&Help");
-  connect(help->addAction("&About"), &QAction::triggered, this, [this] { ShowMessage(AboutText()); });
+  QAction* about = help->addAction("&About");
+  about->setShortcut(QKeySequence("F1"));
+  connect(about, &QAction::triggered, this, [this] { ShowMessage(AboutText()); });
+  FillRecentMenu();
+}
+
+// Keys with no menu entry of their own: Page Up and Page Down step through the dives as the
+// buttons do, Ctrl+1 to Ctrl+7 bring up the pages.
+void MainWindow::BuildShortcuts() {
+  const auto addKey = [this](const QString& name, const QKeySequence& key, auto slot) {
+    auto* action = new QAction(name, this);
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, slot);
+    addAction(action);
+  };
+  addKey("Previous Dive", QKeySequence(Qt::Key_PageUp), [this] { PreviousDive(); });
+  addKey("Next Dive", QKeySequence(Qt::Key_PageDown), [this] { NextDive(); });
+  for (int page = 0; page < kPageCount; ++page) {
+    addKey(QString("Page %1").arg(page + 1), QKeySequence(QString("Ctrl+%1").arg(page + 1)),
+           [this, page] { diveTab_->setCurrentIndex(page); });
+  }
 }
 
 QString MainWindow::AboutText() {
-  return QString("Bathyscribe v%1.%2\r\n\r\nWritten by the Bathyscribe developers.\r\n\r\n"
-                 "Bathyscribe reads the logbooks of the Datatrak PC logging software; the README "
-                 "that comes with it tells more.")
+  return QString(
+             "Bathyscribe v%1.%2\r\n\r\nWritten by the Bathyscribe developers.\r\n\r\n"
+             "Bathyscribe reads the logbooks of the Datatrak PC logging software; the README "
+             "that comes with it tells more.")
       .arg(BATHYSCRIBE_VERSION_MAJOR)
       .arg(BATHYSCRIBE_VERSION_PATCH);
 }
@@ -152,13 +220,21 @@ bool MainWindow::StartUp(bool readLastLogbook) {
   book.DisplayOptionFlag =
       DisplayOptionFromSetting(settings_.GetSetting(settings::kDisplayOptionFlag, "1"));
   context_.Model.DecoModelNumber = -1;
-  LoadDecoModel(context_.Model, DecoModelFromSetting(settings_.GetSetting(settings::kDecoModelNumber, "")));
+  LoadDecoModel(context_.Model,
+                DecoModelFromSetting(settings_.GetSetting(settings::kDecoModelNumber, "")));
   SetCaption();
+  std::vector<std::string> recent;
+  for (int i = 0; i < settings::kRecentLogbookCount; ++i) {
+    recent.push_back(settings_.GetSetting(settings::RecentLogbookKey(i), ""));
+  }
+  recentLogbooks_ = CleanRecentLogbooks(std::move(recent));
+  FillRecentMenu();
   book.Clear();
   if (readLastLogbook && !book.LogbookFile.empty()) {
-    // A logbook that went missing since the last run is not worth a message at start.
+    // A logbook that went missing since the last run is not worth a message at start, and the
+    // damage of one that was read in part was told when it was opened: the status line says it.
     const ReadOutcome outcome = ReadLogbook(book, book.LogbookFile);
-    if (outcome.Status != ReadStatus::Unreadable) ReportRead(outcome);
+    if (RefusalMessage(book.LogbookFile, outcome).empty()) ReportRead(outcome);
   }
   SetListEntries(0);
   return true;
@@ -168,12 +244,14 @@ bool MainWindow::StartUp(bool readLastLogbook) {
 // settings file must not put the window out of reach or make it millions of pixels large.
 int MainWindow::SavedPixels(const char* key, int low, int high) const {
   const double pixels = SettingNumber(settings_.GetSetting(key, "")) / TwipsPerPixel(this);
-  return static_cast<int>(std::lround(std::clamp(pixels, double(low), double(std::max(low, high)))));
+  return static_cast<int>(
+      std::lround(std::clamp(pixels, double(low), double(std::max(low, high)))));
 }
 
 void MainWindow::LoadWindow() {
   loading_ = true;
-  const QRect available = screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
+  const QRect available =
+      screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
   move(SavedPixels(settings::kLeft, available.left(), available.right() - 100),
        SavedPixels(settings::kTop, available.top(), available.bottom() - 100));
   show();
@@ -196,6 +274,15 @@ void MainWindow::LoadWindow() {
     setGeometry(available);
     showMaximized();
   }
+  // The saved list width, once the window has its size; the pages keep at least half of it.
+  const int listWidth =
+      DiveListWidthFromSetting(settings_.GetSetting(settings::kDiveListWidth, ""));
+  if (listWidth > 0) {
+    centralWidget()->layout()->activate();  // the splitter at the window's restored size
+    const int total = splitter_->sizes().value(0) + splitter_->sizes().value(1);
+    const int pixels = std::min(TwipsToPixels(listWidth, this), total / 2);
+    splitter_->setSizes({pixels, total - pixels});
+  }
   const int tab = TabNumberFromSetting(settings_.GetSetting(settings::kTabNumber, "1"));
   {
     // The dive is shown once below, for the restored page.
@@ -203,12 +290,24 @@ void MainWindow::LoadWindow() {
     diveTab_->setCurrentIndex(tab);
     shownTab_ = tab;
   }
-  SelectListIndex(DiveToSelect(SettingNumber(settings_.GetSetting(settings::kCurrentDiveSelected, "-1")),
-                               SettingNumber(settings_.GetSetting(settings::kLastDive, "1")),
-                               ListCount()));
+  SelectListIndex(
+      DiveToSelect(SettingNumber(settings_.GetSetting(settings::kCurrentDiveSelected, "-1")),
+                   SettingNumber(settings_.GetSetting(settings::kLastDive, "1")), ListCount()));
 }
 
 void MainWindow::ExitProgram() {
+  SaveSettings();
+  dialogs_.Quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The close button, Alt+F4 and the window system end the program as Exit does.
+  if (!settingsSaved_) ExitProgram();
+  event->accept();
+}
+
+void MainWindow::SaveSettings() {
+  settingsSaved_ = true;
   const double twips = TwipsPerPixel(this);
   settings_.SaveSetting(settings::kDecoModelNumber, Number(context_.Model.DecoModelNumber));
   settings_.SaveSetting(settings::kDisplayOptionFlag, Number(context_.Book.DisplayOptionFlag));
@@ -223,7 +322,7 @@ void MainWindow::ExitProgram() {
   const int index = ListIndex();
   settings_.SaveSetting(settings::kCurrentDiveSelected, Number(index));
   settings_.SaveSetting(settings::kLastDive, index == ListCount() - 1 ? "1" : "0");
-  dialogs_.Quit();
+  settings_.SaveSetting(settings::kDiveListWidth, Number(std::round(diveList_->width() * twips)));
 }
 
 void MainWindow::SetCaption() {
@@ -231,7 +330,8 @@ void MainWindow::SetCaption() {
 }
 
 void MainWindow::ReportRead(const ReadOutcome& outcome) {
-  statusLabel_->setText(ToQt(StatusText(context_.Book.DiveCount(), outcome)));
+  statusLabel_->setText(
+      ToQt(StatusText(context_.Book.DiveCount(), outcome, context_.Book.LogbookFile)));
 }
 
 // Entries from `from` on are made anew from the store, those before it stay; the selection
@@ -249,54 +349,142 @@ void MainWindow::SetListEntries(int from) {
   if (current >= 0 && current < ListCount()) {
     diveList_->setCurrentIndex(listModel_->index(current));
   }
+  KeepSelectionInView();
+}
+
+void MainWindow::KeepSelectionInView() {
+  if (diveList_->currentIndex().isValid()) diveList_->scrollTo(diveList_->currentIndex());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // A list made shorter by the window or the splitter must not lose the selected dive from view;
+  // the list lays its rows out anew first.
+  if (watched == diveList_->viewport() && event->type() == QEvent::Resize) {
+    QTimer::singleShot(0, this, [this] { KeepSelectionInView(); });
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::ChooseAndOpen(bool merge) {
   const QString path = dialogs_.ChooseOpenFile(this, merge ? "Merge Logbook" : "Open Logbook",
                                                kFileFilter, LogbookFolder());
   if (path.isEmpty()) return;
-  if (merge) MergeLogbook(path);
-  else OpenLogbook(path);
+  if (merge)
+    MergeLogbook(path);
+  else
+    OpenLogbook(path);
 }
 
-void MainWindow::OpenLogbook(const QString& path) {
+bool MainWindow::OpenLogbook(const QString& path) {
+  return TakeLogbook(path, false);
+}
+
+bool MainWindow::MergeLogbook(const QString& path) {
+  return TakeLogbook(path, true);
+}
+
+bool MainWindow::TakeLogbook(const QString& path, bool merge) {
   // Read into a store of its own first: a file that cannot be read must not cost the user the
   // logbook already on screen.
+  const std::string file = path.toStdString();
   Logbook fresh;
   fresh.DisplayOptionFlag = context_.Book.DisplayOptionFlag;
-  const ReadOutcome outcome = ReadLogbook(fresh, path.toStdString());
-  if (outcome.Status == ReadStatus::Unreadable) {
-    ShowMessage(ToQt(UnreadableMessage(path.toStdString(), outcome)));
-    return;
+  const ReadOutcome outcome = ReadLogbook(fresh, file);
+  const std::string refusal = RefusalMessage(file, outcome);
+  if (!refusal.empty()) {
+    ShowMessage(ToQt(refusal));
+    return false;
   }
-  {
+  Logbook& book = context_.Book;
+  const int before = merge ? book.DiveCount() : 0;
+  if (merge) {
+    book.Dives.insert(book.Dives.end(), std::make_move_iterator(fresh.Dives.begin()),
+                      std::make_move_iterator(fresh.Dives.end()));
+  } else {
     const QSignalBlocker block(diveList_->selectionModel());
     listModel_->setStringList({});
+    book.Dives = std::move(fresh.Dives);
+    book.CurrentDive = -1;
   }
-  context_.Book.Dives = std::move(fresh.Dives);
-  context_.Book.CurrentDive = -1;
-  context_.Book.LogbookFile = path.toStdString();
+  book.LogbookFile = file;
   SetCaption();
-  settings_.SaveSetting(settings::kLogbookFile, context_.Book.LogbookFile);
-  SetListEntries(0);
-  ReportRead(outcome);
-  SelectListIndex(ListCount() - 1);
-  // A logbook without dives selects nothing, and no list click clears the page of the old one.
-  if (!context_.Book.HasCurrentDive()) ShowDive(-1);
-}
-
-void MainWindow::MergeLogbook(const QString& path) {
-  const int before = context_.Book.DiveCount();
-  const ReadOutcome outcome = ReadLogbook(context_.Book, path.toStdString());
-  if (outcome.Status == ReadStatus::Unreadable) {
-    ShowMessage(ToQt(UnreadableMessage(path.toStdString(), outcome)));
-    return;
-  }
-  context_.Book.LogbookFile = path.toStdString();
-  SetCaption();
-  settings_.SaveSetting(settings::kLogbookFile, context_.Book.LogbookFile);
+  settings_.SaveSetting(settings::kLogbookFile, file);
+  RememberRecent(RecentLogbooksAfterOpening(recentLogbooks_, file));
   SetListEntries(before);
   ReportRead(outcome);
+  if (!merge) SelectListIndex(ListCount() - 1);
+  // A logbook without dives selects nothing, and no list click clears the page of the old one.
+  if (!book.HasCurrentDive()) ShowDive(-1);
+  if (outcome.Status == ReadStatus::Damaged)
+    dialogs_.ShowWarning(this, ToQt(DamagedFileMessage(file, outcome)));
+  return true;
+}
+
+void MainWindow::OpenRecentLogbook(const QString& path) {
+  if (OpenLogbook(path)) return;
+  std::vector<std::string> recent = recentLogbooks_;
+  std::erase(recent, path.toStdString());
+  RememberRecent(std::move(recent));
+}
+
+QStringList MainWindow::RecentLogbooks() const {
+  QStringList paths;
+  for (const std::string& path : recentLogbooks_) paths << ToQt(path);
+  return paths;
+}
+
+// The list is saved at once, as "Logbook File" is: it must survive a crash or a power cut.
+void MainWindow::RememberRecent(std::vector<std::string> recent) {
+  recentLogbooks_ = std::move(recent);
+  for (int i = 0; i < settings::kRecentLogbookCount; ++i) {
+    const size_t at = static_cast<size_t>(i);
+    settings_.SaveSetting(settings::RecentLogbookKey(i),
+                          at < recentLogbooks_.size() ? recentLogbooks_[at] : std::string());
+  }
+  FillRecentMenu();
+}
+
+void MainWindow::FillRecentMenu() {
+  if (recentMenu_ == nullptr) return;
+  recentMenu_->clear();
+  for (size_t i = 0; i < recentLogbooks_.size(); ++i) {
+    const QString path = ToQt(recentLogbooks_[i]);
+    // An ampersand in a file name is a character, not an accelerator.
+    const QString caption =
+        QString("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path).replace("&", "&&"));
+    connect(recentMenu_->addAction(caption), &QAction::triggered, this,
+            [this, path] { OpenRecentLogbook(path); });
+  }
+  recentMenu_->setEnabled(!recentLogbooks_.empty());
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (DraggedLogbooks(event->mimeData()).isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+  if (DraggedLogbooks(event->mimeData()).isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+}
+
+// A dropped logbook is opened, or merged with Ctrl held; several are taken in order, as the
+// command-line tool takes its files: the first opened, the others merged behind it.
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QStringList paths = DraggedLogbooks(event->mimeData());
+  if (paths.isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  const bool merge = event->modifiers().testFlag(Qt::ControlModifier);
+  for (int i = 0; i < paths.size(); ++i) TakeLogbook(paths[i], merge || i > 0);
 }
 
 void MainWindow::ShowOptions() {
@@ -310,7 +498,7 @@ void MainWindow::ApplyDisplayOption(int option) {
   // logbooks, computed results and the selection.
   context_.Book.DisplayOptionFlag = option;
   SetListEntries(0);
-  statusLabel_->setText(ToQt(StatusText(context_.Book.DiveCount(), ReadOutcome{})));
+  statusLabel_->setText(ToQt(StatusText(context_.Book.DiveCount(), ReadOutcome{}, "")));
 }
 
 int MainWindow::ListIndex() const {
@@ -318,7 +506,9 @@ int MainWindow::ListIndex() const {
   return current.isValid() ? current.row() : -1;
 }
 
-int MainWindow::ListCount() const { return listModel_->rowCount(); }
+int MainWindow::ListCount() const {
+  return listModel_->rowCount();
+}
 
 void MainWindow::SelectListIndex(int index) {
   if (index < 0 || index >= ListCount()) {
@@ -372,7 +562,11 @@ void MainWindow::ShowDive(int index) {
   ++showCount_;
   try {
     DecodeProfile(*dive);
-    if (page != nullptr) page->ShowDive(index);
+    if (page != nullptr) {
+      page->ShowDive(index);
+      // The arrow keys on a chart step through this dive's samples.
+      for (ChartView* chart : page->findChildren<ChartView*>()) chart->SetSampleCount(dive->SampleCount);
+    }
   } catch (const std::exception& e) {
     // Whatever went wrong with this one dive, the program and the loaded logbook carry on.
     statusLabel_->setText(QString("Dive %1 could not be shown: %2").arg(index).arg(e.what()));
@@ -409,10 +603,13 @@ void MainWindow::ScheduleRedraw() {
   QTimer::singleShot(0, this, [this] {
     redrawPending_ = false;
     ShowDive(context_.Book.CurrentDive);
+    KeepSelectionInView();
   });
 }
 
-void MainWindow::ShowMessage(const QString& text) { dialogs_.ShowMessage(this, text); }
+void MainWindow::ShowMessage(const QString& text) {
+  dialogs_.ShowMessage(this, text);
+}
 
 QString MainWindow::LogbookFolder() const {
   const std::string& file = context_.Book.LogbookFile;

@@ -3,13 +3,17 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "app/AppContext.h"
 #include "logbook/LogbookReader.h"
 
 class QLabel;
 class QListView;
+class QMenu;
 class QPushButton;
+class QSplitter;
 class QStringListModel;
 class QTabWidget;
 
@@ -25,9 +29,10 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
   static constexpr int kPageCount = 7;
-  // The smallest outer size of the window, in twips.
-  static constexpr int kMinWidthTwips = 4600;
-  static constexpr int kMinHeightTwips = 5300;
+  // The smallest outer size of the window, in twips: 640 x 480 pixels at 96 dpi, where every
+  // page still fits without overlap.
+  static constexpr int kMinWidthTwips = 9600;
+  static constexpr int kMinHeightTwips = 7200;
 
   MainWindow(AppContext& context, SettingsStore& settings, UserDialogs& dialogs,
              QWidget* parent = nullptr);
@@ -39,9 +44,13 @@ class MainWindow : public QMainWindow {
   // Restores the window's placement, the page and the dive, and shows the window.
   void LoadWindow();
 
-  // File > Open and File > Merge with a chosen path.
-  void OpenLogbook(const QString& path);
-  void MergeLogbook(const QString& path);
+  // File > Open and File > Merge with a chosen path. A file that cannot be read or holds no
+  // readable dive is refused with a message and changes nothing; false then.
+  bool OpenLogbook(const QString& path);
+  bool MergeLogbook(const QString& path);
+  // File > Recent Logbooks: opens the entry, or drops it from the list when it is refused.
+  void OpenRecentLogbook(const QString& path);
+  QStringList RecentLogbooks() const;
   void ApplyDisplayOption(int option);
 
   void ShowDive(int index);
@@ -56,12 +65,14 @@ class MainWindow : public QMainWindow {
   // File > Print and File > Export Dive Report as PDF, of the current dive or every dive.
   void PrintReport();
   void ExportReportPdf();
-  // Saves the settings and ends the program.
+  // Saves the settings and ends the program. Closing the window by any means does the same.
   void ExitProgram();
 
   static QString AboutText();
 
   QListView* DiveList() const { return diveList_; }
+  QSplitter* Splitter() const { return splitter_; }
+  QMenu* RecentMenu() const { return recentMenu_; }
   QTabWidget* DiveTab() const { return diveTab_; }
   QLabel* StatusLabel() const { return statusLabel_; }
   DivePage* Page(int index) const { return pages_[static_cast<size_t>(index)]; }
@@ -69,14 +80,25 @@ class MainWindow : public QMainWindow {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenus();
+  void BuildShortcuts();
   void BuildWidgets();
+  bool TakeLogbook(const QString& path, bool merge);
+  void RememberRecent(std::vector<std::string> recent);
+  void FillRecentMenu();
+  void KeepSelectionInView();
   void ChooseAndOpen(bool merge);
   void ShowOptions();
   void SetCaption();
   void ReportRead(const ReadOutcome& outcome);
+  void SaveSettings();
   void SetListEntries(int from);
   void DiveListClick(int row);
   void TabChanged(int index);
@@ -89,6 +111,7 @@ class MainWindow : public QMainWindow {
   AppContext& context_;
   SettingsStore& settings_;
   UserDialogs& dialogs_;
+  QSplitter* splitter_ = nullptr;
   QListView* diveList_ = nullptr;
   QStringListModel* listModel_ = nullptr;
   QTabWidget* diveTab_ = nullptr;
@@ -96,6 +119,9 @@ class MainWindow : public QMainWindow {
   QPushButton* exitButton_ = nullptr;
   QPushButton* nextButton_ = nullptr;
   QPushButton* previousButton_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  std::vector<std::string> recentLogbooks_;
+  bool settingsSaved_ = false;
   std::array<DivePage*, kPageCount> pages_{};
   int shownTab_ = 0;
   bool loading_ = false;

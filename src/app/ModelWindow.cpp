@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include "app/ChartView.h"
 #include "app/DialogPlacement.h"
@@ -18,7 +19,27 @@
 
 namespace scrb {
 
-ModelWindow::ModelWindow(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+namespace {
+
+// Lets into the surface pressure box only what can still become a number; the note next to the
+// box says why anything else is refused.
+class PressureValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    const std::string text = input.toStdString();
+    if (!CouldBecomeSurfacePressure(text)) return Invalid;
+    return SurfacePressureProblem(text) ? Intermediate : Acceptable;
+  }
+};
+
+constexpr const char* kOnlyNumbersNote =
+    "Only digits and one point or comma can be typed here: the surface pressure in bar.";
+
+}  // namespace
+
+ModelWindow::ModelWindow(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
   setWindowTitle("Decompression Model and Tissues");
   setModal(true);
 
@@ -27,6 +48,8 @@ ModelWindow::ModelWindow(AppContext& context, QWidget* parent) : QDialog(parent)
   // Fifteen rows of text need room; the legend is redrawn at whatever size it gets.
   legendPicture_->setMinimumSize(560, 300);
   legendPicture_->installEventFilter(this);
+  // The legend is a picture to look at; the keys belong to the box and the buttons.
+  legendPicture_->setFocusPolicy(Qt::NoFocus);
 
   auto* notice = new QLabel("Surface Pressure (bar): ................", this);
   notice->setTextFormat(Qt::PlainText);
@@ -39,6 +62,15 @@ ModelWindow::ModelWindow(AppContext& context, QWidget* parent) : QDialog(parent)
   pressureRow->addWidget(notice);
   pressureRow->addWidget(surfacePressureEdit_);
   pressureRow->addStretch(1);
+  surfacePressureEdit_->setValidator(new PressureValidator(surfacePressureEdit_));
+  pressureNote_ = new QLabel(this);
+  pressureNote_->setObjectName("PressureNote");
+  pressureNote_->setTextFormat(Qt::PlainText);
+  pressureNote_->setWordWrap(true);
+  pressureNote_->setStyleSheet("color: #b00000");
+  connect(surfacePressureEdit_, &QLineEdit::textEdited, this, &ModelWindow::CheckPressureText);
+  connect(surfacePressureEdit_, &QLineEdit::inputRejected, this,
+          [this] { pressureNote_->setText(kOnlyNumbersNote); });
 
   auto* frame = new QGroupBox("Decompression Model", this);
   auto* frameLayout = new QVBoxLayout(frame);
@@ -68,6 +100,7 @@ ModelWindow::ModelWindow(AppContext& context, QWidget* parent) : QDialog(parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(legendPicture_, 1);
   layout->addLayout(pressureRow);
+  layout->addWidget(pressureNote_);
   layout->addLayout(bottomRow);
 }
 
@@ -87,10 +120,20 @@ void ModelWindow::Prepare() {
 
   Logbook& book = context_.Book;
   if (book.HasCurrentDive()) {
-    surfacePressureEdit_->setText(QString::fromStdString(SurfacePressureText(book.Current().SurfacePressure)));
+    surfacePressureEdit_->setText(
+        QString::fromStdString(SurfacePressureText(book.Current().SurfacePressure)));
   } else {
     surfacePressureEdit_->setText("No dive selected");
   }
+  // Without a dive there is nothing the pressure could apply to: nothing can be typed in vain.
+  surfacePressureEdit_->setEnabled(book.HasCurrentDive());
+  pressureNote_->clear();
+}
+
+void ModelWindow::CheckPressureText() {
+  const std::optional<std::string> problem =
+      SurfacePressureProblem(surfacePressureEdit_->text().toStdString());
+  pressureNote_->setText(problem ? QString::fromStdString(*problem) : QString());
 }
 
 void ModelWindow::Open() {
@@ -111,11 +154,18 @@ void ModelWindow::ModelButtonClick(int index) {
 }
 
 void ModelWindow::CloseClick() {
-  hide();
   Logbook& book = context_.Book;
   if (book.HasCurrentDive()) {
-    ApplySurfacePressureText(book.Current(), surfacePressureEdit_->text().toStdString());
+    const std::string text = surfacePressureEdit_->text().toStdString();
+    if (SurfacePressureProblem(text)) {
+      CheckPressureText();
+      surfacePressureEdit_->setFocus();
+      surfacePressureEdit_->selectAll();
+      return;
+    }
+    ApplySurfacePressureText(book.Current(), text);
   }
+  hide();
   QDialog::done(QDialog::Accepted);
   emit Closed();
 }

@@ -6,6 +6,7 @@
 #include "app/AppContext.h"
 
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -30,12 +31,16 @@ class ModelWindow : public QDialog {
 
   // A model button became the selected one.
   void ModelButtonClick(int index);
-  // The Close button.
+  // The Close button. A surface pressure that cannot be taken keeps the window open and says why.
   void CloseClick();
 
   ChartView* LegendPicture() const { return legendPicture_; }
   QLineEdit* SurfacePressureEdit() const { return surfacePressureEdit_; }
-  QRadioButton* ModelButton(int index) const { return modelButtons_.at(static_cast<size_t>(index)); }
+  // Why the typed surface pressure cannot be taken; empty while it can.
+  QLabel* PressureNote() const { return pressureNote_; }
+  QRadioButton* ModelButton(int index) const {
+    return modelButtons_.at(static_cast<size_t>(index));
+  }
   QPushButton* CloseButton() const { return closeButton_; }
 
  signals:
@@ -51,10 +56,12 @@ class ModelWindow : public QDialog {
 
  private:
   void DrawLegend();
+  void CheckPressureText();
 
   AppContext& context_;
   ChartView* legendPicture_ = nullptr;
   QLineEdit* surfacePressureEdit_ = nullptr;
+  QLabel* pressureNote_ = nullptr;
   QButtonGroup* modelGroup_ = nullptr;
   std::array<QRadioButton*, 3> modelButtons_{};
   QPushButton* closeButton_ = nullptr;

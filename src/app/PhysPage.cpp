@@ -5,6 +5,7 @@
 
 #include "air/PhysCharts.h"
 #include "app/ChartView.h"
+#include "app/ElidedLabel.h"
 
 namespace scrb {
 
@@ -12,7 +13,7 @@ namespace {
 
 ChartView* AddChart(QVBoxLayout* layout, const char* caption, const QString& captionName,
                     const QString& chartName, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(caption), parent);
+  auto* label = new ElidedLabel(QString::fromUtf8(caption), parent);
   label->setObjectName(captionName);
   auto* chart = new ChartView(parent);
   chart->setObjectName(chartName);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/ChartView.h"
+#include "app/ElidedLabel.h"
 #include "app/ModelWindow.h"
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
@@ -16,45 +17,43 @@ namespace scrb {
 
 namespace {
 
-// A label that takes whatever room its row leaves, right-aligned: a long readout is clipped
-// instead of widening the main window under the mouse.
-QLabel* ValueLabel(const QString& name, QWidget* parent) {
-  auto* label = new QLabel(parent);
+// A right-aligned value label that gives way with "…" rather than widen the main window.
+ElidedLabel* ValueLabel(const QString& name, const char* widestText, QWidget* parent) {
+  auto* label = new ElidedLabel(QString(), parent);
   label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  label->SetWidestText(QString::fromUtf8(widestText));
   return label;
 }
 
 }  // namespace
 
 TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
-  auto* label50 = new QLabel(kTissuePressureChartCaption, this);
+  auto* label50 = new ElidedLabel(kTissuePressureChartCaption, this);
   label50->setObjectName("Label50");
-  pressureReadout_ = ValueLabel("Label52", this);
+  auto* pressureReadout =
+      ValueLabel("Label52", "Time=000'00\", Depth=000.0 m, Max=00.00 bar, Min=00.00 bar", this);
+  pressureReadout_ = pressureReadout;
   satuPicture_ = new ChartView(this);
   satuPicture_->setObjectName("SatuPicture");
 
-  auto* label51 = new QLabel(kOverSaturationChartCaption, this);
+  auto* label51 = new ElidedLabel(kOverSaturationChartCaption, this);
   label51->setObjectName("Label51");
-  overSaturationReadout_ = ValueLabel("Label53", this);
+  auto* overSaturationReadout =
+      ValueLabel("Label53", "Max=000% tissue=00, Min=000% tissue=00", this);
+  overSaturationReadout_ = overSaturationReadout;
   satuRelPicture_ = new ChartView(this);
   satuRelPicture_->setObjectName("SatuRelPicture");
 
-  maxOverSaturationLabel_ = ValueLabel("Label54", this);
+  maxOverSaturationLabel_ = ValueLabel("Label54", "", this);
   modelLabel_ = new QLabel(this);
   modelLabel_->setObjectName("ModelLabel");
   modelLabel_->setTextFormat(Qt::PlainText);
   changeModelButton_ = new QPushButton("Change Model ...", this);
   changeModelButton_->setObjectName("Command2");
 
-  auto* pressureTitle = new QHBoxLayout;
-  pressureTitle->addWidget(label50);
-  pressureTitle->addWidget(pressureReadout_, 1);
-  auto* overTitle = new QHBoxLayout;
-  overTitle->addWidget(label51);
-  overTitle->addWidget(overSaturationReadout_, 1);
+  QHBoxLayout* pressureTitle = TitleAndReadoutRow(label50, pressureReadout);
+  QHBoxLayout* overTitle = TitleAndReadoutRow(label51, overSaturationReadout);
   // The summary stands right under the chart it sums up, so the model row has room for the
   // model and surface pressure the charts show.
   auto* bottom = new QHBoxLayout;

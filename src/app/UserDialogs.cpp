@@ -27,9 +27,21 @@ QString SystemDialogs::ChooseSaveFile(QWidget* parent, const QString& title, con
   return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
-void SystemDialogs::ShowMessage(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, "Bathyscribe", text, QMessageBox::Ok, parent);
+namespace {
+
+void RunMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+  QMessageBox box(icon, "Bathyscribe", text, QMessageBox::Ok, parent);
   box.exec();
+}
+
+}  // namespace
+
+void SystemDialogs::ShowMessage(QWidget* parent, const QString& text) {
+  RunMessageBox(parent, QMessageBox::NoIcon, text);
+}
+
+void SystemDialogs::ShowWarning(QWidget* parent, const QString& text) {
+  RunMessageBox(parent, QMessageBox::Warning, text);
 }
 
 ReportScope SystemDialogs::ChooseReportScope(QWidget* parent, const QString& title,

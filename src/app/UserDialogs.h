@@ -33,6 +33,8 @@ class UserDialogs {
                                         int diveCount) = 0;
   // The platform's print dialog for a document of `pageCount` pages; false when cancelled.
   virtual bool RunPrintDialog(QWidget* parent, QPrinter& printer, int pageCount) = 0;
+  // The same with a warning icon: for a logbook that was read only in part.
+  virtual void ShowWarning(QWidget* parent, const QString& text) = 0;
   virtual void Beep() = 0;
   // Ends the event loop once Exit has saved the settings.
   virtual void Quit() = 0;
@@ -50,6 +52,7 @@ class SystemDialogs : public UserDialogs {
   ReportScope ChooseReportScope(QWidget* parent, const QString& title, bool currentDive,
                                 int diveCount) override;
   bool RunPrintDialog(QWidget* parent, QPrinter& printer, int pageCount) override;
+  void ShowWarning(QWidget* parent, const QString& text) override;
   void Beep() override;
   void Quit() override;
 };

@@ -122,7 +122,10 @@ int LoadLogbooks(const std::vector<std::string>& files, Logbook& book, std::ostr
       err << "bathyscribe-cli: " << UnreadableMessage(path, outcome) << "\n";
       return kExitUnreadable;
     }
-    if (outcome.Status == ReadStatus::Damaged) {
+    if (HoldsNoReadableDive(outcome)) {
+      err << "bathyscribe-cli: " << NoReadableDiveMessage(path, outcome) << "\n";
+      status = kExitDamaged;
+    } else if (outcome.Status == ReadStatus::Damaged) {
       err << "bathyscribe-cli: " << path << ": " << outcome.DivesRead
           << " dives read, then reading stopped: " << outcome.Reason << ".\n";
       status = kExitDamaged;

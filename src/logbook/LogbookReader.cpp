@@ -44,8 +44,8 @@ double AltitudePressure(int altitudeClass) {
 std::string_view ByteSource::ReadChars(size_t n) {
   const size_t available = bytes_.size() - std::min(position_, bytes_.size());
   if (n > available) overrun_ = true;
-  const std::string_view chars = bytes_.substr(std::min(position_, bytes_.size()),
-                                               std::min(n, available));
+  const std::string_view chars =
+      bytes_.substr(std::min(position_, bytes_.size()), std::min(n, available));
   position_ += n;
   return chars;
 }
@@ -142,8 +142,8 @@ ReadOutcome ParseEntries(Window& window, size_t sizeHint, std::vector<DiveRecord
   outcome.DivesDeclared = count;
   if (header.Overrun() || count < 0) {
     outcome.Status = ReadStatus::Damaged;
-    outcome.Reason = header.Overrun() ? "the file is too short to be a logbook"
-                                      : "its dive count is negative";
+    outcome.Reason =
+        header.Overrun() ? "the file is too short to be a logbook" : "its dive count is negative";
     return outcome;
   }
   // A damaged count must not make us reserve memory for dives the bytes cannot hold.
@@ -266,23 +266,51 @@ std::string DiveListEntry(const DiveRecord& dive, int displayOptionFlag) {
   entry += number;
   entry += " - ";
   switch (displayOptionFlag) {
-    case 1: return entry + dive.Site;
-    case 2: return entry + dive.Location + ", " + dive.Site;
-    case 3: return entry + dive.Site + ", " + dive.Location;
-    default: return entry + dive.Location;
+    case 1:
+      return entry + dive.Site;
+    case 2:
+      return entry + dive.Location + ", " + dive.Site;
+    case 3:
+      return entry + dive.Site + ", " + dive.Location;
+    default:
+      return entry + dive.Location;
   }
 }
 
-std::string StatusText(int diveCount, const ReadOutcome& outcome) {
+std::string StatusText(int diveCount, const ReadOutcome& outcome, const std::string& path) {
   std::string text = std::to_string(diveCount) + " dives read.";
   if (outcome.Status == ReadStatus::Damaged) {
-    text += " The last file is damaged: " + outcome.Reason + ".";
+    text += " " + std::filesystem::path(path).filename().string() +
+            " is damaged: " + outcome.Reason + ".";
   }
   return text;
 }
 
 std::string UnreadableMessage(const std::string& path, const ReadOutcome& outcome) {
   return "The logbook file " + path + " cannot be read: " + outcome.Reason + ".";
+}
+
+bool HoldsNoReadableDive(const ReadOutcome& outcome) {
+  return outcome.Status == ReadStatus::Damaged && outcome.DivesRead == 0;
+}
+
+std::string NoReadableDiveMessage(const std::string& path, const ReadOutcome& outcome) {
+  return "The file " + path +
+         " holds no readable dive: it is not a logbook, or it is damaged before its first dive (" +
+         outcome.Reason + ").";
+}
+
+std::string RefusalMessage(const std::string& path, const ReadOutcome& outcome) {
+  if (outcome.Status == ReadStatus::Unreadable) return UnreadableMessage(path, outcome);
+  if (HoldsNoReadableDive(outcome)) return NoReadableDiveMessage(path, outcome);
+  return {};
+}
+
+std::string DamagedFileMessage(const std::string& path, const ReadOutcome& outcome) {
+  return "The logbook file " + path + " is damaged: " + outcome.Reason + ".\r\n\r\n" +
+         std::to_string(outcome.DivesRead) +
+         (outcome.DivesRead == 1 ? " dive was" : " dives were") +
+         " read and can be viewed. Nothing was written to the file.";
 }
 
 }  // namespace scrb

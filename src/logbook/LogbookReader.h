@@ -51,8 +51,8 @@ struct ReadOutcome {
   ReadStatus Status = ReadStatus::Ok;
   int DivesRead = 0;
   int DivesDeclared = 0;
-  size_t StopOffset = 0;   // byte of the file where the unusable entry starts
-  std::string Reason;      // why the file could not be read or where it is damaged
+  size_t StopOffset = 0;  // byte of the file where the unusable entry starts
+  std::string Reason;     // why the file could not be read or where it is damaged
 };
 
 // Appends every completely read dive of a logbook held in memory. A dive that is cut off or
@@ -67,10 +67,25 @@ ReadOutcome ReadLogbook(Logbook& book, const std::string& path);
 // display option asks for.
 std::string DiveListEntry(const DiveRecord& dive, int displayOptionFlag);
 
-// The status line after a read: "12 dives read." and, for a damaged file, what happened.
-std::string StatusText(int diveCount, const ReadOutcome& outcome);
+// The status line after a read: "12 dives read." and, for a damaged file, which file it is and
+// what happened.
+std::string StatusText(int diveCount, const ReadOutcome& outcome, const std::string& path);
 
 // The message for a file the user chose that cannot be read.
 std::string UnreadableMessage(const std::string& path, const ReadOutcome& outcome);
+
+// A file that gives not one complete dive although it should hold some is no logbook, or one
+// damaged before its first dive. It is refused as an unreadable file is: taking it in would
+// replace the logbook on screen with nothing.
+bool HoldsNoReadableDive(const ReadOutcome& outcome);
+std::string NoReadableDiveMessage(const std::string& path, const ReadOutcome& outcome);
+
+// Why a chosen file is refused (it cannot be read, or it holds no readable dive); empty when its
+// dives can be taken in.
+std::string RefusalMessage(const std::string& path, const ReadOutcome& outcome);
+
+// The notice for a logbook that gave some dives and then stopped: how many were read, where
+// the file is damaged, and that the file was left as it is.
+std::string DamagedFileMessage(const std::string& path, const ReadOutcome& outcome);
 
 }  // namespace scrb

@@ -1,5 +1,6 @@
 #include "logbook/StartupSettings.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "logbook/NumberParsing.h"
@@ -43,6 +44,31 @@ int WindowStateFromSetting(std::string_view text) {
 int TabNumberFromSetting(std::string_view text) {
   const int tab = FloorInt(SettingNumber(text));
   return tab < 0 || tab > 6 ? 1 : tab;
+}
+
+std::string settings::RecentLogbookKey(int index) {
+  return "RecentLogbook" + std::to_string(index + 1);
+}
+
+int DiveListWidthFromSetting(std::string_view text) {
+  return std::max(0, NearestInt(SettingNumber(text), 0, 1e6));
+}
+
+std::vector<std::string> CleanRecentLogbooks(std::vector<std::string> paths) {
+  std::vector<std::string> clean;
+  for (std::string& path : paths) {
+    const bool blank = path.find_first_not_of(" \t") == std::string::npos;
+    if (blank || std::ranges::find(clean, path) != clean.end()) continue;
+    clean.push_back(std::move(path));
+    if (clean.size() == settings::kRecentLogbookCount) break;
+  }
+  return clean;
+}
+
+std::vector<std::string> RecentLogbooksAfterOpening(std::vector<std::string> paths,
+                                                    const std::string& path) {
+  paths.insert(paths.begin(), path);
+  return CleanRecentLogbooks(std::move(paths));
 }
 
 int DiveToSelect(double currentDiveSelected, double lastDive, int listCount) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace scrb {
 
@@ -21,6 +22,11 @@ constexpr const char* kHeight = "Height";
 constexpr const char* kTabNumber = "TabNumber";
 constexpr const char* kCurrentDiveSelected = "CurrentDiveSelected";
 constexpr const char* kLastDive = "LastDive";
+// The width of the dive list beside the pages, in twips.
+constexpr const char* kDiveListWidth = "DiveListWidth";
+// File > Recent Logbooks: "RecentLogbook1" (the most recent) to "RecentLogbook6".
+constexpr int kRecentLogbookCount = 6;
+std::string RecentLogbookKey(int index);
 }  // namespace settings
 
 // A setting's text as a number: surrounding blanks are allowed, anything else that is not a
@@ -32,6 +38,16 @@ int DisplayOptionFromSetting(std::string_view text);  // nearest integer; outsid
 int DecoModelFromSetting(std::string_view text);      // nearest 16-bit integer
 int WindowStateFromSetting(std::string_view text);    // rounded down; outside 0..2 gives 2
 int TabNumberFromSetting(std::string_view text);      // rounded down; outside 0..6 gives 1
+
+// The saved width of the dive list in twips; 0 (the window's own choice) when absent, not a
+// number or not positive.
+int DiveListWidthFromSetting(std::string_view text);
+
+// The recent logbooks as read back: blank and repeated entries dropped, at most six.
+std::vector<std::string> CleanRecentLogbooks(std::vector<std::string> paths);
+// The recent logbooks after `path` was opened: it moves to the front.
+std::vector<std::string> RecentLogbooksAfterOpening(std::vector<std::string> paths,
+                                                    const std::string& path);
 
 // The list index to select at start: the saved one when it is an older dive that still exists
 // and the user did not leave on the newest dive, otherwise the newest (-1 with an empty list).

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,17 +12,24 @@ namespace scrb {
 // near 0.
 constexpr double kMinSurfacePressure = 0.1;
 
-// The number at the start of a text: leading blanks, an optional sign, digits with "." as the
-// decimal point and an optional exponent; reading stops at the first character that cannot
-// continue the number. No number, or one too large for a double, gives 0.
-double LeadingNumber(std::string_view text);
+// A surface pressure as typed: digits with at most one point or comma before the decimals,
+// blanks around them allowed. Nothing for any other text. The comma is there for divers whose
+// desktop writes decimals with one.
+std::optional<double> TypedSurfacePressure(std::string_view text);
+
+// Whether typing can still make a pressure of the text: it holds only blanks, digits and at most
+// one point or comma. The box refuses keystrokes that would leave this.
+bool CouldBecomeSurfacePressure(std::string_view text);
+
+// Why a typed surface pressure cannot be taken, or nothing when it can.
+std::optional<std::string> SurfacePressureProblem(std::string_view text);
 
 // The surface pressure as the model window shows it: two blanks, then three decimals.
 std::string SurfacePressureText(double pressure);
 
-// Takes a typed surface pressure for the dive when it is a number above kMinSurfacePressure that
-// differs from the dive's own, and marks the dive's saturation for recomputation. Returns whether
-// the pressure changed; anything else is ignored without a word.
+// Takes a typed surface pressure for the dive when it is one that SurfacePressureProblem accepts
+// and differs from the dive's own, and marks the dive's saturation for recomputation. Returns
+// whether the pressure changed.
 bool ApplySurfacePressureText(DiveRecord& dive, std::string_view text);
 
 }  // namespace scrb

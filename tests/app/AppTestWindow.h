@@ -21,6 +21,7 @@ namespace scrb::test {
 // asked: the messages shown, the folders the file dialogs started in.
 struct ScriptedDialogs : UserDialogs {
   QStringList messages;
+  QStringList warnings;
   int quits = 0;
   int beeps = 0;
   int disclaimerShown = 0;
@@ -63,6 +64,7 @@ struct ScriptedDialogs : UserDialogs {
     }
     return true;
   }
+  void ShowWarning(QWidget*, const QString& text) override { warnings << text; }
   void Beep() override { ++beeps; }
   // Quitting the test program's application would end every event loop that follows.
   void Quit() override { ++quits; }

@@ -18,12 +18,6 @@ namespace {
 using test::SampleLogbook;
 using test::WriteLogbook;
 
-// The status line after reading `bytes` into a store that held `before`.
-std::string StatusWhenRead(std::vector<DiveRecord> before, const std::string& bytes) {
-  const ReadOutcome outcome = ParseLogbook(bytes, before);
-  return StatusText(static_cast<int>(before.size()), outcome);
-}
-
 // Starts without the disclaimer, as a diver who ticked it long ago, over the settings given.
 struct Window : test::TestWindow {
   explicit Window(const std::string& ini = "") {
@@ -32,18 +26,38 @@ struct Window : test::TestWindow {
   }
 };
 
-TEST(DamagedInputApp, ACutLogbookOpensWithItsCompleteDivesAndSaysSo) {
+// The notice comes once, with the count, the place and the promise that the file was left alone;
+// the next start only says it in the status line.
+TEST(DamagedInputApp, ACutLogbookOpensWithItsCompleteDivesAndSaysSoOnce) {
   const std::string sample = SampleLogbook();
+  const std::string cut = sample.substr(0, sample.size() * 2 / 3);
+  const QString path = WriteLogbook("cut.log", cut);
   Window w;
   w.Start();
-  const std::string cut = sample.substr(0, sample.size() * 2 / 3);
-  w.form->OpenLogbook(WriteLogbook("cut.log", cut));
-  EXPECT_TRUE(w.form->ListCount() > 10 && w.form->ListCount() < 26) << w.form->ListCount();
-  EXPECT_EQ(w.form->ListIndex(), w.form->ListCount() - 1);
-  EXPECT_EQ(w.Status().toStdString(), StatusWhenRead({}, cut));
-  EXPECT_TRUE(w.Status().contains("The last file is damaged: the file ends inside dive"));
-  EXPECT_TRUE(w.messages.isEmpty());
+  w.form->OpenLogbook(path);
+  const int count = w.form->ListCount();
+  EXPECT_TRUE(count > 10 && count < 26) << count;
+  EXPECT_EQ(w.form->ListIndex(), count - 1);
+  EXPECT_TRUE(w.Status().startsWith(
+      QString("%1 dives read. cut.log is damaged: the file ends inside dive").arg(count)))
+      << w.Status().toStdString();
   w.ShowEveryPage();
+  ASSERT_EQ(w.dialogs.warnings.size(), 1);
+  const QString& notice = w.dialogs.warnings[0];
+  EXPECT_TRUE(
+      notice.startsWith("The logbook file " + path + " is damaged: the file ends inside dive"));
+  EXPECT_TRUE(notice.endsWith(
+      QString("%1 dives were read and can be viewed. Nothing was written to the file.")
+          .arg(count)));
+  EXPECT_TRUE(w.messages.isEmpty());
+  std::ifstream file(path.toStdString(), std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), cut);
+
+  Window next("Logbook%20File=" + path.toStdString() + "\n");
+  next.Start();
+  EXPECT_EQ(next.form->ListCount(), count);
+  EXPECT_TRUE(next.Status().contains("cut.log is damaged")) << next.Status().toStdString();
+  EXPECT_TRUE(next.dialogs.warnings.isEmpty());
 }
 
 TEST(DamagedInputApp, ADamagedMergeKeepsTheDivesLoadedBefore) {
@@ -61,36 +75,47 @@ TEST(DamagedInputApp, ADamagedMergeKeepsTheDivesLoadedBefore) {
     for (int f = 0; f < 6; ++f)
       bytes[random() % bytes.size()] ^= static_cast<char>(1 + random() % 255);
     if (seed % 3 == 0) bytes.resize(random() % bytes.size());
-    const size_t listed = static_cast<size_t>(w.form->ListCount());
     w.form->MergeLogbook(WriteLogbook("flipped.log", bytes));
     EXPECT_EQ(w.Entries().mid(0, 26), before) << "seed " << seed;
     EXPECT_EQ(w.form->ListIndex(), 4) << "seed " << seed;
-    EXPECT_EQ(w.Status().toStdString(), StatusWhenRead(std::vector<DiveRecord>(listed), bytes))
+    EXPECT_TRUE(w.Status().startsWith(QString::number(w.form->ListCount()) + " dives read."))
         << "seed " << seed;
   }
-  EXPECT_TRUE(w.messages.isEmpty());
 }
 
-TEST(DamagedInputApp, ForeignAndUnreadableFilesAreReportedAndCostNothingOnMerge) {
+// A text file, a picture or a folder chosen through the menu: a message names it, and the
+// logbook on screen, the caption and the saved "Logbook File" stay as they were.
+TEST(DamagedInputApp, FilesWithoutAReadableDiveAreRefusedOnOpenAndMerge) {
   std::string png("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16);
   std::mt19937 random(3);
   while (png.size() < 50000) png += static_cast<char>(random());
   Window w;
   w.Start();
-  w.form->OpenLogbook(WriteLogbook("sample.log", SampleLogbook()));
-  w.form->MergeLogbook(WriteLogbook("picture.png", png));
-  EXPECT_EQ(w.form->ListCount(), 26);
-  EXPECT_EQ(w.Status().toStdString(), StatusWhenRead(std::vector<DiveRecord>(26), png));
+  const QString sample = WriteLogbook("sample.log", SampleLogbook());
+  w.form->OpenLogbook(sample);
+  w.form->SelectListIndex(7);
+  const QString title = w.form->windowTitle();
+  const QString status = w.Status();
 
+  const QString notes = WriteLogbook("notes.txt", std::string(4000, 'x'));
+  const QString picture = WriteLogbook("picture.png", png);
   const QString folder = QString::fromStdString(std::filesystem::temp_directory_path().string());
-  w.form->MergeLogbook(folder);
-  ASSERT_EQ(w.messages.size(), 1);
-  EXPECT_EQ(w.messages[0], "The logbook file " + folder + " cannot be read: it is a folder.");
+  w.dialogs.openAnswers = {notes, picture, folder, WriteLogbook("short.log", "short")};
+  for (const char* entry : {"&Open Logbook", "&Merge Logbook", "&Open Logbook", "&Merge Logbook"}) {
+    test::MenuAction(*w.form, entry)->trigger();
+  }
+  ASSERT_EQ(w.messages.size(), 4);
+  EXPECT_TRUE(w.messages[0].startsWith("The file " + notes +
+                                       " holds no readable dive: it is not a logbook"));
+  EXPECT_TRUE(w.messages[1].startsWith("The file " + picture + " holds no readable dive"));
+  EXPECT_TRUE(w.messages[2].startsWith("The logbook file " + folder + " cannot be read: "));
+  EXPECT_TRUE(w.messages[3].contains("holds no readable dive"));
   EXPECT_EQ(w.form->ListCount(), 26);
-
-  // Open replaces the logbook, even with a file that holds none.
-  w.form->OpenLogbook(WriteLogbook("notes.txt", std::string(4000, 'x')));
-  EXPECT_EQ(w.form->ListCount(), 0);
+  EXPECT_EQ(w.form->ListIndex(), 7);
+  EXPECT_EQ(w.form->windowTitle(), title);
+  EXPECT_EQ(w.Status(), status);
+  EXPECT_EQ(w.Saved("Logbook File"), sample.toStdString());
+  EXPECT_TRUE(w.dialogs.warnings.isEmpty());
   w.ShowEveryPage();
 }
 

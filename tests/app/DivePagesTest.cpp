@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTest>
 
 #include "app/AirPage.h"
 #include "app/AppContext.h"
@@ -210,20 +211,36 @@ TEST_F(TissuePageTest, SummaryAndReadoutOverBothCharts) {
 }
 
 TEST_F(TissuePageTest, ModelWindowAppliesTypedPressureToTheSelectedDiveOnClose) {
-  // Too low or unreadable keeps the pressure; the same value typed back costs no recomputation.
+  // Too low or not a number keeps the window open and says why; the same value typed back costs
+  // no recomputation; a comma is a decimal separator.
   ModelWindow* window = page.Models();
-  for (const auto& [text, pressure] : {std::pair{"0.1", 1.0}, std::pair{"abc", 1.0},
-                                       std::pair{"  1.000", 1.0}, std::pair{"1.2", 1.2}}) {
+  struct Case {
+    const char* Text;
+    double Pressure;
+    bool Refused;
+  };
+  for (const auto& [text, pressure, refused] :
+       {Case{"0.1", 1.0, true}, Case{"", 1.0, true}, Case{"  1.000", 1.0, false},
+        Case{"1,2", 1.2, false}}) {
     SCOPED_TRACE(text);
     Show(1);
     window->Prepare();
+    window->show();
     window->SurfacePressureEdit()->setText(text);
     window->CloseClick();
     EXPECT_EQ(Dive(1).SurfacePressure, pressure);
     EXPECT_EQ(Dive(1).SaturationComputed, pressure == 1.0);
+    EXPECT_EQ(window->isVisible(), refused);
+    EXPECT_EQ(window->PressureNote()->text().isEmpty(), !refused);
   }
   Show(1);  // as the page is shown again when the window closes
   EXPECT_EQ(page.ModelLabel()->text(), "8 tissues, surface pressure 1.200 bar");
+  // A key that cannot make a number is refused as it is typed, with the reason.
+  window->Prepare();
+  window->SurfacePressureEdit()->selectAll();
+  QTest::keyClicks(window->SurfacePressureEdit(), "0.9x");
+  EXPECT_EQ(window->SurfacePressureEdit()->text(), "0.9");
+  EXPECT_TRUE(window->PressureNote()->text().startsWith("Only digits and one point or comma"));
   window->Prepare();
   EXPECT_EQ(window->SurfacePressureEdit()->text(), "  1.200");
   EXPECT_EQ(Dive(0).SurfacePressure, 1.0);  // only the selected dive takes it
@@ -235,8 +252,8 @@ TEST_F(TissuePageTest, ModelWindowAppliesTypedPressureToTheSelectedDiveOnClose) 
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(Dive(1).SurfacePressure, 0.9);
 
-  // Without a selected dive the window opens on a model that has a button, and typed text is
-  // ignored.
+  // Without a selected dive the window opens on a model that has a button, and the box takes no
+  // text.
   context.Book.CurrentDive = -1;
   LoadDecoModel(context.Model, 7);
   window->Prepare();
@@ -244,6 +261,7 @@ TEST_F(TissuePageTest, ModelWindowAppliesTypedPressureToTheSelectedDiveOnClose) 
   EXPECT_TRUE(window->ModelButton(0)->isChecked());
   EXPECT_EQ(context.Model.TissueCount, 8);
   EXPECT_FALSE(Dive(1).SaturationComputed);
+  EXPECT_FALSE(window->SurfacePressureEdit()->isEnabled());
   window->SurfacePressureEdit()->setText("1.5");
   window->CloseClick();
   for (const DiveRecord& dive : context.Book.Dives) EXPECT_NE(dive.SurfacePressure, 1.5);

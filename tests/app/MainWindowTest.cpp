@@ -11,6 +11,8 @@
 #include <QFontMetricsF>
 #include <QScreen>
 #include <QTimer>
+#include <QLayout>
+#include <QSplitter>
 #include <algorithm>
 #include <fstream>
 #include <functional>
@@ -189,7 +191,83 @@ TEST(MainWindowLayout, NarrowerThanTheMinimumBeepsAndSnapsBack) {
   w.form->resize(3000 * dpi / 1440, w.form->height());
   QApplication::processEvents();
   EXPECT_EQ(w.dialogs.beeps, 1);
-  EXPECT_EQ(w.form->frameGeometry().width(), (4600 * dpi + 1439) / 1440);
+  const int minWidth = (MainWindow::kMinWidthTwips * dpi + 1439) / 1440;
+  const int minHeight = (MainWindow::kMinHeightTwips * dpi + 1439) / 1440;
+  EXPECT_EQ(w.form->frameGeometry().width(), minWidth);
+  EXPECT_EQ(minWidth, 640);
+
+  // At the smallest size every page still has the room its widgets need: nothing overlaps.
+  w.form->OpenLogbook(WriteLogbook("ten.log", Logbook(10)));
+  w.form->resize(minWidth, minHeight);
+  for (int page = 0; page < MainWindow::kPageCount; ++page) {
+    w.form->DiveTab()->setCurrentIndex(page);
+    QApplication::processEvents();
+    const QSize need = w.form->Page(page)->minimumSizeHint();
+    const QSize have = w.form->Page(page)->size();
+    EXPECT_TRUE(need.width() <= have.width() && need.height() <= have.height())
+        << page << ": " << need.width() << "x" << need.height() << " in " << have.width() << "x"
+        << have.height();
+  }
+  EXPECT_LE(w.form->centralWidget()->layout()->minimumSize().height(),
+            w.form->centralWidget()->height());
+}
+
+// The close button, Alt+F4 and the window system save what Exit saves, the splitter included,
+// and the next run puts the splitter back; a damaged width leaves the window's own.
+TEST(MainWindow, ClosingSavesLikeExitAndTheSplitterComesBack) {
+  Window first;
+  first.settings->SaveSetting("WindowState", "0");
+  first.Start();
+  first.form->resize(1000, 700);
+  first.form->OpenLogbook(WriteLogbook("ten.log", Logbook(10)));
+  first.form->SelectListIndex(3);
+  first.form->DiveTab()->setCurrentIndex(4);
+  first.form->Splitter()->setSizes({300, 600});
+  QApplication::processEvents();
+  const int listWidth = first.form->DiveList()->width();
+  EXPECT_TRUE(first.form->close());
+  EXPECT_EQ(first.quits, 1);
+  EXPECT_EQ(first.Saved("TabNumber"), "4");
+  EXPECT_EQ(first.Saved("CurrentDiveSelected"), "3");
+
+  Window second;
+  second.settings = std::make_unique<QtSettingsStore>(first.iniPath);
+  second.Start();
+  QApplication::processEvents();
+  EXPECT_NEAR(second.form->DiveList()->width(), listWidth, 1);
+  EXPECT_EQ(second.form->ListIndex(), 3);
+
+  Window damaged;
+  damaged.settings->SaveSetting("DiveListWidth", "-1e300");
+  damaged.Start();
+  EXPECT_GT(damaged.form->DiveList()->width(), 50);
+}
+
+// Among hundreds of dives the selected one is in sight at start, after Open and Merge and after
+// a change of the display option.
+TEST(MainWindow, TheSelectedDiveStaysInView) {
+  const QString many = WriteLogbook("many.log", Logbook(300));
+  Window w;
+  w.settings->SaveSetting("WindowState", "0");
+  w.settings->SaveSetting("Logbook File", many.toStdString());
+  w.settings->SaveSetting("CurrentDiveSelected", "150");
+  w.settings->SaveSetting("LastDive", "0");
+  w.Start();
+  const auto inView = [&w] {
+    QApplication::processEvents();
+    QListView* list = w.form->DiveList();
+    return list->viewport()->rect().contains(list->visualRect(list->currentIndex()));
+  };
+  EXPECT_TRUE(inView());
+  w.form->ApplyDisplayOption(2);
+  EXPECT_TRUE(inView());
+  w.form->MergeLogbook(many);
+  EXPECT_TRUE(inView());
+  w.form->OpenLogbook(many);
+  EXPECT_EQ(w.form->ListIndex(), 299);
+  EXPECT_TRUE(inView());
+  w.form->resize(w.form->width(), w.form->height() - 100);
+  EXPECT_TRUE(inView());
 }
 
 // Each page's charts take their share of a taller window: halves, thirds on "&Phys Data"; on the

@@ -159,6 +159,15 @@ TEST(Cli, UnreadableAndDamagedFilesHaveTheirOwnExitStatus) {
   EXPECT_EQ(merged.Status, kExitDamaged);
   EXPECT_EQ(merged.Out, cut.Out + "    7 - Pier\n12345 - Café\n");
   EXPECT_EQ(merged.Err, cut.Err);
+
+  // A text file is no logbook: the same words as the window's, the dives of the others printed.
+  const std::string notes = test::WriteTempFile("notes.txt", std::string(4000, 'x'));
+  const CliRun foreign = Cli({"list", TwoDiveFile(), notes});
+  EXPECT_EQ(foreign.Status, kExitDamaged);
+  EXPECT_EQ(std::ranges::count(foreign.Out, '\n'), 2);
+  EXPECT_NE(foreign.Err.find("The file " + notes + " holds no readable dive: it is not a logbook"),
+            std::string::npos)
+      << foreign.Err;
 }
 
 // The texts of a chart rendered by the program itself under the given LC_ALL: the off-screen

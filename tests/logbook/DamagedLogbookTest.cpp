@@ -92,10 +92,7 @@ TEST(DamagedLogbook, AFileThatIsNoLogbookEndsTheReadWithoutChangingTheStore) {
   const ReadOutcome outcome = ReadLogbook(book, test::WriteTempFile("picture.png", png));
   EXPECT_EQ(outcome.Status, ReadStatus::Damaged);
   EXPECT_EQ(book.DiveCount(), 3);
-  // Bytes 6 and 7, 1A 0A, read as a count of 2586 dives.
-  EXPECT_EQ(
-      StatusText(3, outcome),
-      "3 dives read. The last file is damaged: the file is damaged at dive 1 of 2586 (byte 12).");
+  EXPECT_TRUE(HoldsNoReadableDive(outcome));
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST(LogbookReader, WorkedExampleOf72Bytes) {
   std::vector<DiveRecord> dives;
   const ReadOutcome outcome = ParseLogbook(file, dives);
   EXPECT_EQ(outcome.Status, ReadStatus::Ok);
-  EXPECT_EQ(StatusText(1, outcome), "1 dives read.");
+  EXPECT_EQ(StatusText(1, outcome, "/a/b.log"), "1 dives read.");
   ASSERT_EQ(dives.size(), 1u);
   const DiveRecord& d = dives[0];
   EXPECT_EQ((std::vector<std::string>{d.DiveHeader, d.DiveDate, d.TimeZone, d.DiveTime, d.Location,
@@ -75,7 +75,7 @@ TEST(LogbookReader, ImpossibleValuesEndTheReadKeepingTheDivesBefore) {
   EXPECT_EQ(ParseLogbook(BuildLogbook({good}, 0xFFFF), dives).Status, ReadStatus::Damaged);
   EXPECT_TRUE(dives.empty());
   // A count of 0 is believed, and whatever follows it ignored.
-  EXPECT_EQ(StatusText(0, ParseLogbook(BuildLogbook({good}, 0), dives)), "0 dives read.");
+  EXPECT_EQ(StatusText(0, ParseLogbook(BuildLogbook({good}, 0), dives), "x.log"), "0 dives read.");
   EXPECT_TRUE(dives.empty());
 }
 
@@ -94,6 +94,36 @@ TEST(LogbookReader, FilesAreAppendedAndUnreadableOnesChangeNothing) {
   EXPECT_EQ(UnreadableMessage(folder, outcome),
             "The logbook file " + folder + " cannot be read: it is a folder.");
   EXPECT_EQ(book.DiveCount(), 20);
+  EXPECT_EQ(RefusalMessage(folder, outcome), UnreadableMessage(folder, outcome));
+}
+
+// Files that give no dive at all are refused whole; files that give some say how many, and which
+// file is damaged, by its name.
+TEST(LogbookReader, NoReadableDiveIsRefusedSomeDivesAreReported) {
+  EntryBuilder good;
+  const std::string three = BuildLogbook({good, good, good});
+  std::vector<DiveRecord> dives;
+  for (const std::string& bytes : {std::string(4000, 'x'), std::string("short"),
+                                   three.substr(0, 40), BuildLogbook({good}, 0xFFFE)}) {
+    const ReadOutcome outcome = ParseLogbook(bytes, dives);
+    EXPECT_TRUE(HoldsNoReadableDive(outcome)) << outcome.Reason;
+    EXPECT_EQ(RefusalMessage("/d/notes.txt", outcome),
+              "The file /d/notes.txt holds no readable dive: it is not a logbook, or it is damaged "
+              "before its first dive (" +
+                  outcome.Reason + ").");
+  }
+  EXPECT_TRUE(dives.empty());
+  EXPECT_EQ(RefusalMessage("empty.log", ParseLogbook(BuildLogbook({good}, 0), dives)), "");
+
+  const ReadOutcome cut = ParseLogbook(three.substr(0, three.size() - 3), dives);
+  EXPECT_FALSE(HoldsNoReadableDive(cut));
+  EXPECT_EQ(RefusalMessage("/d/cut.log", cut), "");
+  EXPECT_EQ(StatusText(2, cut, "/d/cut.log"),
+            "2 dives read. cut.log is damaged: " + cut.Reason + ".");
+  EXPECT_EQ(DamagedFileMessage("/d/cut.log", cut),
+            "The logbook file /d/cut.log is damaged: the file ends inside dive 3 of 3 (byte " +
+                std::to_string(12 + 2 * (three.size() - 12) / 3) +
+                ").\r\n\r\n2 dives were read and can be viewed. Nothing was written to the file.");
 }
 
 // The DOS letters of a name such as "Müggelsee" or "Kraków": all 33 moved entries, in byte order

@@ -36,10 +36,25 @@ TEST(StartupSettings, WrittenUnderOneLocaleReadBackUnderAnother) {
     for (double value : values) written.push_back(GeneralNumber(value));
     EXPECT_EQ(SettingNumber("2.5"), 2.5);
     EXPECT_EQ(SettingNumber("+7"), 7);
-    EXPECT_EQ(LeadingNumber(" 0.85 bar"), 0.85);  // a typed surface pressure
   }
   for (size_t i = 0; i < values.size(); ++i)
     EXPECT_EQ(SettingNumber(written[i]), values[i]) << written[i];
+}
+
+TEST(StartupSettings, DiveListWidthAndRecentLogbooks) {
+  for (const auto& [text, width] :
+       {std::pair{"2400", 2400}, std::pair{"-5", 0}, std::pair{"abc", 0},
+        std::pair{"1e300", 1000000}, std::pair{"", 0}}) {
+    EXPECT_EQ(DiveListWidthFromSetting(text), width) << text;
+  }
+  EXPECT_EQ(settings::RecentLogbookKey(0), "RecentLogbook1");
+  // A damaged store: blanks and repeats are dropped, only six are kept.
+  EXPECT_EQ(CleanRecentLogbooks({"a", " ", "b", "a", "", "c", "d", "e", "f", "g"}),
+            (std::vector<std::string>{"a", "b", "c", "d", "e", "f"}));
+  EXPECT_EQ(RecentLogbooksAfterOpening({"a", "b", "c", "d", "e", "f"}, "c"),
+            (std::vector<std::string>{"c", "a", "b", "d", "e", "f"}));
+  EXPECT_EQ(RecentLogbooksAfterOpening({"a", "b", "c", "d", "e", "f"}, "g"),
+            (std::vector<std::string>{"g", "a", "b", "c", "d", "e"}));
 }
 
 }  // namespace

@@ -76,13 +76,20 @@ TEST(Saturation, NothingToComputeLeavesNoResults) {
   EXPECT_EQ(calls, 0);  // no "Calculating" flash for a dive without samples
 }
 
-TEST(SurfacePressureEntry, LeadingNumber) {
-  const std::pair<std::string, double> cases[] = {
-      {"\t -1.2 bar", -1.2}, {".5", 0.5}, {"12e-1", 1.2}, {"1e+", 1}, {".", 0}, {"inf", 0},
-      {"1e999", 0}};
+// Only numbers are taken, with a point or a comma; everything else says why it is refused.
+TEST(SurfacePressureEntry, TypedPressures) {
+  const std::pair<std::string, std::optional<double>> cases[] = {
+      {"  1.000", 1.0}, {"0,815 ", 0.815}, {".5", 0.5},   {"2", 2.0}, {"1.2 bar", {}}, {"-1.2", {}},
+      {"1,2.3", {}},    {"1 2", {}},       {"12e-1", {}}, {",", {}},  {"", {}},        {"inf", {}}};
   for (const auto& [text, expected] : cases) {
-    EXPECT_DOUBLE_EQ(LeadingNumber(text), expected) << '"' << text << '"';
+    EXPECT_EQ(TypedSurfacePressure(text), expected) << '"' << text << '"';
   }
+  EXPECT_TRUE(CouldBecomeSurfacePressure(" 1,"));
+  EXPECT_FALSE(CouldBecomeSurfacePressure("1,2,"));
+  EXPECT_FALSE(CouldBecomeSurfacePressure("1a"));
+  EXPECT_EQ(SurfacePressureProblem("0,1"), "The surface pressure must be above 0.1 bar.");
+  EXPECT_TRUE(SurfacePressureProblem("abc")->starts_with("Type the surface pressure in bar"));
+  EXPECT_FALSE(SurfacePressureProblem("0.11"));
   EXPECT_EQ(SurfacePressureText(1.23456), "  1.235");
 }
 

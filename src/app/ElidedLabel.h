@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QLabel>
+
+class QHBoxLayout;
+
+namespace scrb {
+
+// A one-line label that never pushes its window wider: when its text does not fit, it shows the
+// start of it and "…", and the whole text as a tool tip.
+class ElidedLabel : public QLabel {
+  Q_OBJECT
+ public:
+  explicit ElidedLabel(const QString& text = {}, QWidget* parent = nullptr);
+
+  // The width the label asks for is that of this text, so that a readout whose text changes with
+  // every mouse move does not make the row around it jump.
+  void SetWidestText(const QString& text);
+  // What the label shows at its present width.
+  QString ShownText() const;
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString widestText_;
+};
+
+// A chart title on the left and its readout on the right of one line. The readout keeps the
+// room it asks for as long as there is any; the title gives way first.
+QHBoxLayout* TitleAndReadoutRow(ElidedLabel* title, ElidedLabel* readout);
+
+}  // namespace scrb
