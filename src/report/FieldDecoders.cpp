@@ -48,6 +48,8 @@ std::string_view Either(bool set, std::string_view named, std::string_view fille
 
 }  // namespace
 
+bool IsMissingValue(double value) { return GeneralNumber(value) == kMissingValueText; }
+
 std::string FormatOrUnknown(double value) {
   std::string text = GeneralNumber(value);
   return text == kMissingValueText ? std::string(kUnknownText) : text;
