@@ -29,6 +29,9 @@ constexpr const char* kUsage =
     "      draws a chart of dive N into PATH (.png, .svg or .pdf)\n"
     "  render --list-charts\n"
     "      the chart names that render accepts\n"
+    "  export FILE... --out PATH\n"
+    "      every dive with its profile as one UDDF 3.2 file (PATH ends in .uddf; - is\n"
+    "      standard output)\n"
     "\n"
     "Exit status: 0 success, 1 usage error, 2 a file cannot be read, 3 a file is damaged.\n";
 
@@ -119,6 +122,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (args.Command == "dives") return RunDives(args, out, err);
     if (args.Command == "profile") return RunProfile(args, out, err);
     if (args.Command == "render") return RunRender(args, out, err);
+    if (args.Command == "export") return RunExport(args, out, err);
     if (args.Command == "help" || args.Command == "--help" || args.Command == "-h") {
       out << kUsage;
       return kExitOk;

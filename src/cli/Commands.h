@@ -55,6 +55,7 @@ int RunDetails(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunDives(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunProfile(const CliArgs& args, std::ostream& out, std::ostream& err);
+int RunExport(const CliArgs& args, std::ostream& out, std::ostream& err);
 
 // The whole front end: argv without the program name.
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
