@@ -112,6 +112,10 @@ void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   connect(file->addAction("&Open Logbook"), &QAction::triggered, this, [this] { ChooseAndOpen(false); });
   connect(file->addAction("&Merge Logbook"), &QAction::triggered, this, [this] { ChooseAndOpen(true); });
+  exportUddfAction_ = file->addAction("Export Logbook as UDDF...");
+  exportUddfAction_->setObjectName("ExportUddfAction");
+  exportUddfAction_->setEnabled(false);
+  connect(exportUddfAction_, &QAction::triggered, this, &MainWindow::ExportUddf);
   file->addSeparator();
   connect(file->addAction("&Print"), &QAction::triggered, this,
           [this] { ShowMessage("Not yet implemented"); });
@@ -245,6 +249,7 @@ void MainWindow::SetListEntries(int from) {
   const int current = ListIndex();
   const QSignalBlocker block(diveList_->selectionModel());
   listModel_->setStringList(entries);
+  exportUddfAction_->setEnabled(context_.Book.DiveCount() > 0);
   if (current >= 0 && current < ListCount()) {
     diveList_->setCurrentIndex(listModel_->index(current));
   }

@@ -7,6 +7,7 @@
 #include "app/AppContext.h"
 #include "logbook/LogbookReader.h"
 
+class QAction;
 class QLabel;
 class QListView;
 class QPushButton;
@@ -53,6 +54,8 @@ class MainWindow : public QMainWindow {
 
   void CopyAllDives();
   void CopyDiveProfile();
+  // File > Export Logbook as UDDF: every loaded dive into a file the user chooses.
+  void ExportUddf();
   // Saves the settings and ends the program.
   void ExitProgram();
 
@@ -93,6 +96,7 @@ class MainWindow : public QMainWindow {
   QPushButton* exitButton_ = nullptr;
   QPushButton* nextButton_ = nullptr;
   QPushButton* previousButton_ = nullptr;
+  QAction* exportUddfAction_ = nullptr;
   std::array<DivePage*, kPageCount> pages_{};
   int shownTab_ = 0;
   bool loading_ = false;
