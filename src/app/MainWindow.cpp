@@ -153,6 +153,10 @@ void MainWindow::BuildMenus() {
   QAction* merge = file->addAction("&Merge Logbook");
   merge->setShortcut(QKeySequence("Ctrl+Shift+O"));
   connect(merge, &QAction::triggered, this, [this] { ChooseAndOpen(true); });
+  exportUddfAction_ = file->addAction("Export Logbook as UDDF...");
+  exportUddfAction_->setObjectName("ExportUddfAction");
+  exportUddfAction_->setEnabled(false);
+  connect(exportUddfAction_, &QAction::triggered, this, &MainWindow::ExportUddf);
   recentMenu_ = file->addMenu("&Recent Logbooks");
   recentMenu_->setObjectName("RecentMenu");
   file->addSeparator();
@@ -346,6 +350,7 @@ void MainWindow::SetListEntries(int from) {
   const int current = ListIndex();
   const QSignalBlocker block(diveList_->selectionModel());
   listModel_->setStringList(entries);
+  exportUddfAction_->setEnabled(context_.Book.DiveCount() > 0);
   if (current >= 0 && current < ListCount()) {
     diveList_->setCurrentIndex(listModel_->index(current));
   }

@@ -9,6 +9,7 @@
 #include "app/AppContext.h"
 #include "logbook/LogbookReader.h"
 
+class QAction;
 class QLabel;
 class QListView;
 class QMenu;
@@ -65,6 +66,8 @@ class MainWindow : public QMainWindow {
   // File > Print and File > Export Dive Report as PDF, of the current dive or every dive.
   void PrintReport();
   void ExportReportPdf();
+  // File > Export Logbook as UDDF: every loaded dive into a file the user chooses.
+  void ExportUddf();
   // Saves the settings and ends the program. Closing the window by any means does the same.
   void ExitProgram();
 
@@ -122,6 +125,7 @@ class MainWindow : public QMainWindow {
   QMenu* recentMenu_ = nullptr;
   std::vector<std::string> recentLogbooks_;
   bool settingsSaved_ = false;
+  QAction* exportUddfAction_ = nullptr;
   std::array<DivePage*, kPageCount> pages_{};
   int shownTab_ = 0;
   bool loading_ = false;

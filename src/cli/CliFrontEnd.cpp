@@ -30,6 +30,9 @@ constexpr const char* kUsage =
     "      draws a chart of dive N into PATH (.png, .svg or .pdf)\n"
     "  render --list-charts\n"
     "      the chart names that render accepts\n"
+    "  export FILE... --out PATH\n"
+    "      every dive with its profile as one UDDF 3.2 file (PATH ends in .uddf; - is\n"
+    "      standard output)\n"
     "  report FILE... (--dive N | --all) --out PATH.pdf [--model 0|1|2]\n"
     "         [--surface-pressure P] [--paper a4|letter]\n"
     "      the printable dive report of dive N or of every dive, one page each, as a PDF\n"
@@ -153,6 +156,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (args.Command == "profile") return RunProfile(args, out, err);
     if (args.Command == "render") return RunRender(args, out, err);
     if (args.Command == "report") return RunReport(args, out, err);
+    if (args.Command == "export") return RunExport(args, out, err);
     throw UsageError{args.Command.empty() ? "no command given"
                                           : "unknown command \"" + args.Command + "\""};
   } catch (const UsageError& e) {

@@ -61,6 +61,7 @@ int RunDetails(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunDives(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunProfile(const CliArgs& args, std::ostream& out, std::ostream& err);
+int RunExport(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunReport(const CliArgs& args, std::ostream& out, std::ostream& err);
 
 // Makes sure a GUI application exists, as painting text needs one; false when another kind of

@@ -18,6 +18,7 @@
 #include "cli/Commands.h"
 #include "support/LogbookBuilder.h"
 #include "support/ScopedLocale.h"
+#include "support/UddfSchema.h"
 
 namespace scrb::cli {
 namespace {
@@ -196,6 +197,69 @@ TEST(Cli, RenderDrawsTheSameLabelsUnderACommaDecimalLocale) {
   const QStringList pointDecimal = SvgTextsUnder("C");
   EXPECT_TRUE(pointDecimal.contains("2.4")) << pointDecimal.join(' ').toStdString();
   EXPECT_EQ(SvgTextsUnder(test::kCommaDecimalLocale), pointDecimal);
+}
+
+std::string FileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// The export writes the whole file or nothing: a failure leaves what was there before.
+TEST(Cli, ExportWritesUddfOrLeavesTheTargetAlone) {
+  const std::string out = OutPath("two.uddf");
+  std::filesystem::remove(out);
+  ASSERT_EQ(Cli({"export", TwoDiveFile(), "--out", out}).Status, kExitOk);
+  EXPECT_EQ(test::UddfSchemaErrors(out), "");
+  const std::string good = FileBytes(out);
+  EXPECT_NE(good.find("<dive id=\"dive2\">"), std::string::npos);
+  // Standard output gets the same bytes.
+  const CliRun piped = Cli({"export", TwoDiveFile(), "--out", "-"});
+  EXPECT_EQ(piped.Status, kExitOk);
+  EXPECT_EQ(piped.Out, good);
+
+  const std::string sample = test::SampleLogbook();
+  const std::string cut = test::WriteTempFile("cut.log", sample.substr(0, sample.size() / 2));
+  const CliRun damaged = Cli({"export", cut, "--out", out});
+  EXPECT_EQ(damaged.Status, kExitDamaged);
+  EXPECT_NE(damaged.Err.find("reading stopped"), std::string::npos);
+  EXPECT_EQ(test::UddfSchemaErrors(out), "");
+  EXPECT_NE(FileBytes(out), good);
+
+  std::filesystem::create_directories(OutPath("folder.uddf"));
+  const struct {
+    Args Arguments;
+    int Status;
+    const char* Says;
+  } failures[] = {{{"export", "/nonexistent/no-such-logbook.log", "--out", out},
+                   kExitUnreadable,
+                   "cannot be read"},
+                  {{"export", TwoDiveFile(), "--out", OutPath("dives.xml")},
+                   kExitUsage,
+                   "--out must end in .uddf"},
+                  {{"export", TwoDiveFile()}, kExitUsage, "--out PATH is required"},
+                  {{"export", TwoDiveFile(), "--out", OutPath("missing/folder/x.uddf")},
+                   kExitUnreadable,
+                   "missing/folder/x.uddf"},
+                  {{"export", TwoDiveFile(), "--out", OutPath("folder.uddf")},
+                   kExitUnreadable,
+                   "cannot be exported to"}};
+  const std::string before = FileBytes(out);
+  for (const auto& failure : failures) {
+    SCOPED_TRACE(testing::PrintToString(failure.Arguments));
+    const CliRun run = Cli(failure.Arguments);
+    EXPECT_EQ(run.Status, failure.Status);
+    EXPECT_TRUE(run.Out.empty());
+    EXPECT_NE(run.Err.find(failure.Says), std::string::npos) << run.Err;
+  }
+  EXPECT_EQ(FileBytes(out), before);
+  EXPECT_FALSE(std::filesystem::exists(OutPath("dives.xml")));
+  EXPECT_FALSE(std::filesystem::exists(OutPath("missing")));
+  EXPECT_TRUE(std::filesystem::is_directory(OutPath("folder.uddf")));
+  // No temporary file is left beside the targets.
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::filesystem::path(out).parent_path())) {
+    EXPECT_EQ(entry.path().string().find(".uddf."), std::string::npos) << entry.path();
+  }
 }
 
 }  // namespace

@@ -1,0 +1,33 @@
+#include <QString>
+#include <ostream>
+
+#include "cli/Commands.h"
+#include "export/UddfWriter.h"
+#include "render/SaveFile.h"
+
+namespace scrb::cli {
+
+int RunExport(const CliArgs& args, std::ostream& out, std::ostream& err) {
+  const std::optional<std::string> path = args.Option("out");
+  if (!path || path->empty()) throw UsageError{"--out PATH is required"};
+  const bool toStandardOutput = *path == "-";
+  if (!toStandardOutput && !IsUddfPath(*path)) {
+    throw UsageError{"--out must end in .uddf or be - for standard output, not \"" + *path + "\""};
+  }
+
+  Logbook book;
+  const int status = LoadLogbooks(args.Files, book, err);
+  if (status == kExitUnreadable) return status;
+  const auto write = [&book](std::ostream& stream) { return WriteUddf(book, stream); };
+  if (toStandardOutput) {
+    if (write(out)) return status;
+    err << "bathyscribe-cli: cannot write to standard output\n";
+    return kExitUnreadable;
+  }
+  const QString reason = SaveFile(QString::fromStdString(*path), write);
+  if (reason.isEmpty()) return status;
+  err << "bathyscribe-cli: " << UddfFailedMessage(*path, reason.toStdString()) << "\n";
+  return kExitUnreadable;
+}
+
+}  // namespace scrb::cli
