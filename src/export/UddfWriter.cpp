@@ -12,6 +12,7 @@
 
 #include "logbook/LogbookReader.h"
 #include "logbook/ProfileDecoder.h"
+#include "logbook/MissingValues.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 
@@ -109,7 +110,7 @@ int ValueAt(const std::vector<T>& values, int index) {
 
 // The centi-litres of a known tank size, the key that tells two tanks apart.
 std::optional<long> TankKey(const DiveRecord& dive) {
-  if (IsMissingValue(dive.TankCapacity) || !(dive.TankCapacity > 0)) return std::nullopt;
+  if (IsUnknownMeasurement(dive.TankCapacity) || !(dive.TankCapacity > 0)) return std::nullopt;
   return std::lround(dive.TankCapacity * 100);
 }
 
@@ -266,7 +267,7 @@ void AddSamples(pugi::xml_node dive, const DiveRecord& record) {
 
 void AddKnown(pugi::xml_node parent, const char* name, double value, double scale, double offset,
               int decimals) {
-  if (!IsMissingValue(value)) AddText(parent, name, Decimal(value * scale + offset, decimals));
+  if (!IsUnknownMeasurement(value)) AddText(parent, name, Decimal(value * scale + offset, decimals));
 }
 
 void AddInformationBeforeDive(pugi::xml_node dive, const DiveRecord& record,
@@ -292,7 +293,7 @@ void AddInformationBeforeDive(pugi::xml_node dive, const DiveRecord& record,
 }
 
 double GreatestDepth(const DiveRecord& dive) {
-  if (!IsMissingValue(dive.MaxDepth)) return dive.MaxDepth;
+  if (!IsUnknownMeasurement(dive.MaxDepth)) return dive.MaxDepth;
   const auto first = dive.SampleDepth.begin();
   const auto deepest = std::max_element(first, first + DepthSampleCount(dive));
   return deepest != first + DepthSampleCount(dive) ? *deepest : 0.0;

@@ -49,8 +49,6 @@ std::string_view Either(bool set, std::string_view named, std::string_view fille
 
 }  // namespace
 
-bool IsMissingValue(double value) { return GeneralNumber(value) == kMissingValueText; }
-
 std::string FormatOrUnknown(double value) {
   return IsUnknownMeasurement(value) ? std::string(kUnknownText) : GeneralNumber(value);
 }

@@ -11,10 +11,6 @@ namespace scrb {
 
 inline constexpr std::string_view kUnknownText = "Unknown";
 
-// Whether a measured value is the missing-value mark, as it prints (so 327.67 whichever way the
-// division rounded).
-bool IsMissingValue(double value);
-
 // The value in general number format, or "Unknown" for the missing-value mark.
 std::string FormatOrUnknown(double value);
 
