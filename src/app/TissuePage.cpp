@@ -82,6 +82,7 @@ void TissuePage::ShowDive(int index) {
   DiveRecord* found = context_.Book.DiveAt(index);
   if (found == nullptr) {
     maxOverSaturationLabel_->clear();
+    modelLabel_->clear();  // the surface pressure it names belongs to a dive
     satuPicture_->Clear();
     satuRelPicture_->Clear();
     return;

@@ -159,7 +159,7 @@ TEST(DamagedInputApp, GarbageSettingsStillStartAndOnTheScreen) {
     EXPECT_EQ(w.form->DiveTab()->currentIndex(),
               TabNumberFromSetting(w.settings->GetSetting("TabNumber", "1")))
         << "seed " << seed;
-    EXPECT_EQ(w.form->ListCount(), 25);
+    EXPECT_EQ(w.form->ListCount(), 26);
     w.ShowEveryPage();
     w.form->ExitProgram();
   }

@@ -375,6 +375,22 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
            const QString folder = QFileInfo(three).absolutePath();
            EXPECT_EQ(w.dialogs.dialogFolders, QStringList({"", folder, folder}));
          }},
+        {"Export Logbook as UDDF...",
+         [&](Window&, QAction& action) {
+           action.trigger();  // the save dialog suggests the logbook's name, and is cancelled
+           EXPECT_TRUE(w.dialogs.dialogFolders.last().endsWith("two.uddf"));
+         }},
+        {"&Recent Logbooks",
+         [&](Window&, QAction& action) {
+           // Newest first; an entry opens its logbook.
+           const QList<QAction*> recent = action.menu()->actions();
+           ASSERT_EQ(recent.size(), 2);
+           EXPECT_TRUE(recent[0]->text().endsWith("two.log"));
+           recent[1]->trigger();
+           EXPECT_EQ(w.Entries(), QStringList({"   50 - Reef", "   51 - Reef", "   52 - Reef"}));
+           w.form->MergeLogbook(two);
+           w.form->SelectListIndex(2);
+         }},
         {"-", {}},
         {"&Print",
          [&](Window&, QAction& action) {
@@ -389,7 +405,7 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
            EXPECT_TRUE(w.dialogs.dialogFolders.last().endsWith("two.pdf"));  // merged last
          }},
         {"-", {}},
-        {"&Options", ChooseDisplayOption(3, "   50 - Reef, Lake")},
+        {"Op&tions", ChooseDisplayOption(3, "   50 - Reef, Lake")},
         {"-", {}},
         {"E&xit",
          [&](Window&, QAction& action) {
