@@ -1,7 +1,6 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
@@ -16,6 +15,7 @@
 #include "cli/ChartRegistry.h"
 #include "cli/Commands.h"
 #include "render/PainterSurface.h"
+#include "render/SaveFile.h"
 #include "saturation/DecoModel.h"
 
 namespace scrb::cli {
@@ -161,10 +161,14 @@ QByteArray RenderPdf(const ChartEntry& entry, RenderContext& context, PixelSize 
   return bytes;
 }
 
+// The picture replaces the file only when all of it is written: an earlier picture is never lost
+// to a full disk or a killed run.
 bool WriteFile(const std::string& path, const QByteArray& bytes) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  return file.write(bytes) == bytes.size() && file.flush();
+  const QString failure = SaveFile(QString::fromStdString(path), [&bytes](std::ostream& file) {
+    file.write(bytes.constData(), bytes.size());
+    return static_cast<bool>(file);
+  });
+  return failure.isEmpty();
 }
 
 }  // namespace
