@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (outcome.Status == ReadStatus::Damaged && outcome.DivesRead > 0) {
     Check(outcome.StopOffset == consumed, "the damage is reported where the last dive ends");
   }
-  Check(!StatusText(static_cast<int>(dives.size()), outcome).empty(), "status text");
+  Check(!StatusText(static_cast<int>(dives.size()), outcome, "fuzz.log").empty(), "status text");
   Check(!UnreadableMessage("x.log", outcome).empty(), "message text");
 
   // A copy cut anywhere holds the same dives up to the cut.
