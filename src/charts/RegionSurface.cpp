@@ -9,7 +9,9 @@ namespace {
 
 constexpr double kTwipsPerMillimetre = 1440 / 25.4;
 
-// Liang-Barsky: keeps the part of the segment (ax, ay)-(bx, by) inside the rectangle.
+}  // namespace
+
+// Liang-Barsky.
 bool ClipToRect(double& ax, double& ay, double& bx, double& by, const SurfaceRect& r) {
   double t0 = 0;
   double t1 = 1;
@@ -37,8 +39,6 @@ bool ClipToRect(double& ax, double& ay, double& bx, double& by, const SurfaceRec
   by = startY + t1 * dy;
   return true;
 }
-
-}  // namespace
 
 bool SurfaceRect::Contains(const SurfaceRect& inner, double tolerance) const {
   return inner.Left >= Left - tolerance && inner.Top >= Top - tolerance &&

@@ -19,6 +19,9 @@ struct SurfaceRect {
   bool Overlaps(const SurfaceRect& other) const;
 };
 
+// Keeps the part of the segment (ax, ay)-(bx, by) inside the rectangle; false when none is.
+bool ClipToRect(double& ax, double& ay, double& bx, double& by, const SurfaceRect& r);
+
 // A rectangle of a larger surface that a chart takes for its whole surface, so that several
 // charts share one page: the chart's coordinate system maps onto the rectangle. Charts draw past
 // their plot area on purpose (a sample deeper than the logged maximum, the 40 m line of a shallow

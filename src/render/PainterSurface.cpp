@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "charts/RegionSurface.h"
+
 namespace scrb {
 
 namespace {
@@ -24,29 +26,14 @@ double SaneDpi(double dpi) {
   return std::isfinite(dpi) && dpi >= 1 ? dpi : 96;
 }
 
-// Liang-Barsky: keeps the part of the segment a-b inside the rectangle.
+// Keeps the part of the segment a-b inside the rectangle, as the report's chart regions do.
 bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r) {
-  double t0 = 0;
-  double t1 = 1;
-  const double dx = b.x() - a.x();
-  const double dy = b.y() - a.y();
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;
-      continue;
-    }
-    const double t = q[i] / p[i];
-    if (p[i] < 0)
-      t0 = std::max(t0, t);
-    else
-      t1 = std::min(t1, t);
-    if (t0 > t1) return false;
+  double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
+  if (!ClipToRect(ax, ay, bx, by, SurfaceRect{r.left(), r.top(), r.width(), r.height()})) {
+    return false;
   }
-  const QPointF start = a;
-  a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
-  b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
+  a = QPointF(ax, ay);
+  b = QPointF(bx, by);
   return true;
 }
 
