@@ -26,13 +26,11 @@ using Args = std::vector<std::string>;
 
 struct CliRun {
   int Status;
-  std::string Out;
-  std::string Err;
+  std::string Out, Err;
 };
 
 CliRun Cli(const Args& arguments) {
-  std::ostringstream out;
-  std::ostringstream err;
+  std::ostringstream out, err;
   const int status = RunCli(arguments, out, err);
   return {status, out.str(), err.str()};
 }
