@@ -15,35 +15,11 @@
 namespace scrb {
 namespace {
 
-struct GoldenCase {
-  std::string File;
-  std::string Arguments;  // after the command's logbook
-};
-
-// The same names and arguments as tools/update-golden.
-std::vector<GoldenCase> GoldenCases(int dives) {
-  std::vector<GoldenCase> cases;
-  for (const char* display : {"0", "1", "2", "3"})
-    cases.push_back(
-        {"list-display" + std::string(display), "list @ --display " + std::string(display)});
-  cases.push_back({"dives", "dives @"});
-  for (int dive = 0; dive < dives; ++dive) {
-    char name[16];
-    std::snprintf(name, sizeof name, "dive%02d", dive);
-    const std::string n = std::to_string(dive);
-    cases.push_back({"details-" + std::string(name), "details @ --dive " + n});
-    for (const char* model : {"0", "1", "2"}) {
-      cases.push_back({"profile-" + std::string(name) + "-model" + model,
-                       "profile @ --dive " + n + " --model " + model});
-    }
-  }
-  return cases;
-}
-
-// Runs the program with `arguments`, @ standing for the example logbook; its output and status.
-std::pair<std::string, int> RunCli(std::string arguments) {
-  arguments.replace(arguments.find('@'), 1, "'" + test::SourcePath("examples/sample.log") + "'");
-  FILE* pipe = popen((std::string("'") + BATHYSCRIBE_CLI + "' " + arguments).c_str(), "r");
+// Runs the program on the example logbook; its output and exit status.
+std::pair<std::string, int> RunCli(const std::string& command, const std::string& options) {
+  const std::string line = std::string("'") + BATHYSCRIBE_CLI + "' " + command + " '" +
+                           test::SourcePath("examples/sample.log") + "' " + options;
+  FILE* pipe = popen(line.c_str(), "r");
   if (pipe == nullptr) return {"", -1};
   std::string out;
   char buffer[65536];
@@ -52,17 +28,30 @@ std::pair<std::string, int> RunCli(std::string arguments) {
   return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
+// The same names and arguments as tools/update-golden.
 TEST(GoldenOutput, EveryTextCommandOnTheExampleLogbook) {
   std::vector<DiveRecord> dives;
   ParseLogbook(test::SampleLogbook(), dives);
   ASSERT_FALSE(dives.empty());
-  for (const GoldenCase& c : GoldenCases(static_cast<int>(dives.size()))) {
-    const std::string golden = test::ReadFile(test::SourcePath("tests/golden/" + c.File + ".txt"));
-    const auto [out, status] = RunCli(c.Arguments);
-    EXPECT_EQ(status, 0) << c.Arguments;
-    EXPECT_FALSE(golden.empty()) << "tests/golden/" << c.File << ".txt is missing";
+  std::vector<std::tuple<std::string, std::string, std::string>> cases{{"dives", "dives", ""}};
+  for (const std::string display : {"0", "1", "2", "3"})
+    cases.emplace_back("list-display" + display, "list", "--display " + display);
+  for (size_t dive = 0; dive < dives.size(); ++dive) {
+    const std::string n = std::to_string(dive);
+    const std::string name = (dive < 10 ? "dive0" : "dive") + n;
+    cases.emplace_back("details-" + name, "details", "--dive " + n);
+    for (const std::string model : {"0", "1", "2"}) {
+      cases.emplace_back("profile-" + name + "-model" + model, "profile",
+                         "--dive " + n + " --model " + model);
+    }
+  }
+  for (const auto& [file, command, options] : cases) {
+    const std::string golden = test::ReadFile(test::SourcePath("tests/golden/" + file + ".txt"));
+    const auto [out, status] = RunCli(command, options);
+    EXPECT_EQ(status, 0) << command << " " << options;
+    EXPECT_FALSE(golden.empty()) << "tests/golden/" << file << ".txt is missing";
     // Not EXPECT_EQ: a whole profile printed twice would bury the name of the file.
-    EXPECT_TRUE(out == golden) << c.Arguments << " differs from tests/golden/" << c.File << ".txt";
+    EXPECT_TRUE(out == golden) << command << " " << options << " differs from " << file << ".txt";
   }
 }
 

@@ -28,15 +28,11 @@ RecordingSurface PrintableArea(double paperWidthMm, double paperHeightMm) {
 
 // A dive deeper than its logged maximum, with long free texts and every alarm flag somewhere.
 DiveRecord BusyDive() {
-  test::ProfileBuilder profile;
-  std::vector<double> depths;
-  std::vector<int> flags;
+  test::ProfileBuilder profile{.Status = std::vector<int>(40, 0x2B)};
   for (int k = 0; k < 120; ++k) {
-    depths.push_back(std::min(45.0, k * 1.5) * (k < 100 ? 1 : (120 - k) / 20.0));
-    flags.push_back(k % 7 == 0 ? 63 : 0);
+    const double depth = std::min(45.0, k * 1.5) * (k < 100 ? 1 : (120 - k) / 20.0);
+    profile.Samples.push_back({static_cast<int>(depth / 0.15625), k % 7 == 0 ? 63 : 0});
   }
-  profile.Samples = test::ProfileBuilder::FromDepths(depths, flags);
-  profile.Status.assign(40, 0x2B);
   DiveRecord dive = test::MakeDecodedDive(profile);
   dive.MaxDepth = 30;  // samples reach 45 m: the chart draws past its plot area
   dive.DiveNumber = 1234;
@@ -101,20 +97,16 @@ TEST(DiveReport, DivesWithoutSamplesOrAirEstimateShowTheChartsEmptyStates) {
   noAir.AirConsumption = 0;
   DecoModel model;
   LoadDecoModel(model, 0);
-  for (const auto& [dive, expected] :
-       {std::pair{&noSamples,
-                  std::vector<std::string>{"No Dive Data available", "No Dive Data available",
-                                           "No Air Data available", "No Air Data available",
-                                           "No Dive Data available"}},
-        std::pair{&noAir,
-                  std::vector<std::string>{"No Air Data available", "No Air Data available"}}}) {
+  const std::string dive = "No Dive Data available", air = "No Air Data available";
+  for (const auto& [record, expected] :
+       {std::pair{noSamples, std::vector{dive, dive, air, air, dive}},
+        std::pair{noAir, std::vector{air, air}}}) {
     RecordingSurface page = PrintableArea(210, 297);
-    DrawDiveReportPage(*dive, model, {}, page);
+    DrawDiveReportPage(record, model, {}, page);
     std::vector<std::string> states = page.Texts();
     std::erase_if(states, [](const std::string& t) { return !t.ends_with(" available"); });
     EXPECT_EQ(states, expected);
-    const DiveReportTexts texts = ReportPageTexts(*dive, model, {});
-    EXPECT_TRUE(texts.AirSummary.empty());
+    EXPECT_TRUE(ReportPageTexts(record, model, {}).AirSummary.empty());
   }
 }
 
@@ -130,17 +122,12 @@ TEST(RegionSurface, MapsTheChartsScaleOntoItsRectangleAndCutsWhatLeavesIt) {
   region.Line(500, 0, 600, 0, {1, 2, 3});     // wholly outside
   region.SetCurrentX(390);
   region.SetCurrentY(50);
-  region.Print("label");  // would reach past the right edge
-  const auto lines = page.Lines();
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ((std::vector{lines[0].X1, lines[0].Y1, lines[0].X2, lines[0].Y2}),
-            (std::vector<double>{1000, 3000, 5000, 2000}));
-  EXPECT_EQ((std::vector{lines[1].X1, lines[1].Y1, lines[1].X2, lines[1].Y2}),
-            (std::vector<double>{3000, 2500, 3000, 2000}));
-  const auto prints = page.Prints();
-  ASSERT_EQ(prints.size(), 1u);
-  EXPECT_EQ(prints[0].X1, 5000 - 500);
-  EXPECT_EQ(prints[0].Y1, 2500);
+  region.Print("label");      // would reach past the right edge
+  std::vector<double> drawn;  // line ends, then the text's place
+  for (const RecordedOp& op : page.Lines()) drawn.insert(drawn.end(), {op.X1, op.Y1, op.X2, op.Y2});
+  for (const RecordedOp& op : page.Prints()) drawn.insert(drawn.end(), {op.X1, op.Y1});
+  EXPECT_EQ(drawn,
+            (std::vector<double>{1000, 3000, 5000, 2000, 3000, 2500, 3000, 2000, 4500, 2500}));
 }
 
 }  // namespace

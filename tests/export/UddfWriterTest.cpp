@@ -9,6 +9,7 @@
 
 #include "export/UddfWriter.h"
 #include "logbook/LogbookReader.h"
+#include "logbook/MissingValues.h"
 #include "logbook/ProfileDecoder.h"
 #include "support/LogbookBuilder.h"
 #include "support/UddfSchema.h"
@@ -19,15 +20,17 @@ namespace {
 using test::EntryBuilder;
 using test::ProfileBuilder;
 
-constexpr int kMissingWord = 0x7FFF;
-
 std::string Export(const Logbook& book) {
   std::ostringstream out;
   EXPECT_TRUE(WriteUddf(book, out));
   return out.str();
 }
 
-// Exports, checks the schema and parses the file back.
+double Number(pugi::xml_node node) {
+  return std::strtod(node.child_value(), nullptr);
+}
+
+// An export that passed the schema, parsed back.
 struct Exported {
   std::string Text;
   pugi::xml_document Document;
@@ -37,15 +40,11 @@ struct Exported {
     EXPECT_TRUE(Document.load_string(Text.c_str()));
   }
   pugi::xml_node Root() const { return Document.child("uddf"); }
-  pugi::xml_node Dive(int index) const {
-    return Root()
-        .select_node(("//dive[@id='dive" + std::to_string(index + 1) + "']").c_str())
-        .node();
+  pugi::xml_node ById(const std::string& id) const {
+    return Root().select_node(("//*[@id='" + id + "']").c_str()).node();
   }
-  // The element an id names, wherever it is.
-  pugi::xml_node ById(const char* id) const {
-    return Root().select_node((std::string("//*[@id='") + id + "']").c_str()).node();
-  }
+  pugi::xml_node Dive(size_t index) const { return ById("dive" + std::to_string(index + 1)); }
+  // The elements of one kind that a dive links to.
   std::vector<pugi::xml_node> Linked(pugi::xml_node dive, const char* element) const {
     std::vector<pugi::xml_node> nodes;
     for (const auto& link : dive.select_nodes(".//link")) {
@@ -56,13 +55,9 @@ struct Exported {
   }
 };
 
-double Number(pugi::xml_node node) {
-  return std::strtod(node.child_value(), nullptr);
-}
-
 // A logbook value in the unit of the file: absent when the logbook marks it missing.
 void ExpectConverted(pugi::xml_node node, double field, double scale, double offset = 0) {
-  if (field == 327.67) {
+  if (field == kUnknownMeasurement) {
     EXPECT_TRUE(node.empty()) << node.name();
   } else {
     EXPECT_NEAR(Number(node), field * scale + offset, 1e-6) << node.name();
@@ -77,51 +72,43 @@ void ExpectDivesCarried(const Exported& file, const Logbook& book) {
     SCOPED_TRACE("dive " + std::to_string(i));
     DiveRecord dive = book.Dives[i];
     DecodeProfile(dive);
-    const pugi::xml_node node = file.Dive(static_cast<int>(i));
+    const pugi::xml_node node = file.Dive(i);
     const pugi::xml_node before = node.child("informationbeforedive");
     const pugi::xml_node after = node.child("informationafterdive");
-    const std::string date = before.child_value("datetime");
-    EXPECT_EQ(date.substr(0, 10), dive.DiveDate.substr(6, 4) + "-" + dive.DiveDate.substr(3, 2) +
-                                      "-" + dive.DiveDate.substr(0, 2));
     // A time the logbook does not know, or no clock shows, is midnight.
     const bool onClock = dive.DiveTime != "Unknown" && dive.DiveTime < "24";
-    EXPECT_EQ(date.substr(11), (onClock ? dive.DiveTime : "00:00") + ":00");
+    const std::string& d = dive.DiveDate;
+    EXPECT_EQ(before.child_value("datetime"), d.substr(6, 4) + "-" + d.substr(3, 2) + "-" +
+                                                  d.substr(0, 2) + "T" +
+                                                  (onClock ? dive.DiveTime : "00:00") + ":00");
     ExpectConverted(before.child("airtemperature"), dive.AirTemperature, 1, 273.15);
     ExpectConverted(after.child("lowesttemperature"), dive.WaterTemperature, 1, 273.15);
     ExpectConverted(after.child("pressuredrop"), dive.AirConsumption, 1e5);
     EXPECT_NEAR(Number(before.child("surfacepressure")), AltitudePressure(dive.AltitudeClass) * 1e5,
                 1e-6);
-    if (dive.MaxDepth != 327.67) {
+    if (dive.MaxDepth != kUnknownMeasurement) {
       EXPECT_EQ(Number(after.child("greatestdepth")), dive.MaxDepth);
     }
     EXPECT_EQ(Number(before.child("divenumber")), std::max(dive.DiveNumber, 0));
 
     const auto waypoints = node.child("samples").select_nodes("waypoint");
-    ASSERT_EQ(waypoints.size(),
-              dive.SampleCount == 0 ? 0u : static_cast<size_t>(dive.SampleCount) + 1);
+    ASSERT_EQ(waypoints.size(), dive.SampleCount == 0 ? 0u : dive.SampleCount + 1u);
     for (size_t w = 0; w < waypoints.size(); ++w) {
       const pugi::xml_node point = waypoints[w].node();
       EXPECT_EQ(Number(point.child("divetime")), 20.0 * static_cast<double>(w));
-      EXPECT_EQ(Number(point.child("depth")), w == 0 ? 0.0 : dive.SampleDepth[w - 1])
-          << "waypoint " << w;
+      EXPECT_EQ(Number(point.child("depth")), w == 0 ? 0.0 : dive.SampleDepth[w - 1]) << w;
     }
   }
-}
-
-std::string Footer(int modelCode) {
-  std::string footer(12, '\0');
-  footer[4] = static_cast<char>(modelCode);
-  return footer;
 }
 
 // Dive 0 has every value and a profile with each kind of alarm; dive 1 has every value missing and
 // no samples; dive 2 shares dive 0's place and partners, has a negative number and comes from a
 // later dive computer; dive 3 knows neither depth nor duration, and its time lies outside a day.
 Logbook OddLogbook() {
-  ProfileBuilder alarms;
-  alarms.Samples = ProfileBuilder::FromDepths({5, 10, 12, 12, 10, 5, 5, 3, 2, 1},
-                                              {0, 4, 5, 2, 4, 0, 0, 0, 0, 0});
-  alarms.Status = {0x10 | 8 | 2, 0x10 | 8 | 3, 0x10 | 1};
+  const ProfileBuilder alarms{
+      .Samples = ProfileBuilder::FromDepths({5, 10, 12, 12, 10, 5, 5, 3, 2, 1},
+                                            {0, 4, 5, 2, 4, 0, 0, 0, 0, 0}),
+      .Status = {0x10 | 8 | 2, 0x10 | 8 | 3, 0x10 | 1}};
   EntryBuilder full;
   full.Location = "Caf\x82 <&>\"'";
   full.Site = "Pier \x01 North";
@@ -133,29 +120,24 @@ Logbook OddLogbook() {
   EntryBuilder missing;
   missing.DiveNumber = 0;
   missing.Location = missing.Site = "";
-  missing.DiveTimeMinutes = missing.SurfaceIntervalMinutes = missing.DivingTimeMinutes =
-      kMissingWord;
-  missing.AirTemperature = missing.TankCapacity = missing.MaxDepth = kMissingWord;
-  missing.WaterTemperature = missing.AirConsumption = kMissingWord;
   missing.AltitudeClass = 5;
+  missing.DiveTimeMinutes = missing.SurfaceIntervalMinutes = missing.DivingTimeMinutes =
+      missing.AirTemperature = missing.TankCapacity = missing.MaxDepth = missing.WaterTemperature =
+          missing.AirConsumption = kMissingWord;
 
   EntryBuilder later = full;
   later.DiveNumber = -3;
-  later.DiveFooter = Footer(0xA5);
+  later.DiveFooter = ProfileBuilder{.ModelCode = 0xA5}.Footer();
   later.TankCapacity = 1500;
   later.AirTemperature = -250;
-  ProfileBuilder padded;
-  padded.Padding = true;
-  padded.Samples = ProfileBuilder::FromDepths({2, 4, 6, 8});
-  later.Profile = padded.Bytes();
+  later.Profile =
+      ProfileBuilder{.Samples = ProfileBuilder::FromDepths({2, 4, 6, 8}), .Padding = true}.Bytes();
 
   EntryBuilder unknownDepth;
   unknownDepth.DayCount = 145657;
-  unknownDepth.Location = "Lake";
   unknownDepth.Site = "";
   unknownDepth.DiveTimeMinutes = 1500;  // "25:00"
-  unknownDepth.MaxDepth = kMissingWord;
-  unknownDepth.DivingTimeMinutes = kMissingWord;
+  unknownDepth.MaxDepth = unknownDepth.DivingTimeMinutes = kMissingWord;
   unknownDepth.Profile = later.Profile;
 
   Logbook book;
@@ -173,53 +155,55 @@ TEST(UddfWriter, OddValuesValidateAndReadBack) {
   // Texts come back whole, forbidden control characters dropped, markup escaped.
   const pugi::xml_node full = file.Dive(0);
   const auto sites = file.Linked(full, "site");
-  ASSERT_EQ(sites.size(), 1u);
-  EXPECT_STREQ(sites[0].child_value("name"), "Pier  North");
-  EXPECT_STREQ(sites[0].child("geography").child_value("location"), "Café <&>\"'");
   const auto buddies = file.Linked(full, "buddy");
-  ASSERT_EQ(buddies.size(), 1u);
-  EXPECT_STREQ(buddies[0].child("personal").child_value("firstname"), "Anna ärg, Ben & Co");
-  const auto paras = full.child("informationafterdive").child("notes").select_nodes("para");
-  ASSERT_EQ(paras.size(), 2u);
-  EXPECT_STREQ(paras[0].node().child_value(), "Calm, \"clear\" <3");
-  EXPECT_STREQ(paras[1].node().child_value(), "Photo");
   const auto tanks = file.Linked(full, "tank");
-  ASSERT_EQ(tanks.size(), 1u);
-  EXPECT_DOUBLE_EQ(Number(tanks[0].child("tankvolume")), 0.012);
-  EXPECT_EQ(Number(full.select_node(".//surfaceintervalbeforedive/passedtime").node()), 90 * 60);
-  EXPECT_EQ(Number(full.child("informationafterdive").child("diveduration")), 45 * 60);
+  ASSERT_EQ((std::vector{sites.size(), buddies.size(), tanks.size()}),
+            (std::vector<size_t>{1, 1, 1}));
+  const auto notes = full.child("informationafterdive").child("notes").select_nodes("para");
+  ASSERT_EQ(notes.size(), 2u);
+  EXPECT_EQ((std::vector<std::string>{
+                sites[0].child_value("name"), sites[0].child("geography").child_value("location"),
+                buddies[0].child("personal").child_value("firstname"),
+                notes[0].node().child_value(), notes[1].node().child_value()}),
+            (std::vector<std::string>{"Pier  North", "Café <&>\"'", "Anna ärg, Ben & Co",
+                                      "Calm, \"clear\" <3", "Photo"}));
+  EXPECT_EQ((std::vector{Number(tanks[0].child("tankvolume")),
+                         Number(full.select_node(".//surfaceintervalbeforedive/passedtime").node()),
+                         Number(full.child("informationafterdive").child("diveduration"))}),
+            (std::vector<double>{0.012, 90 * 60, 45 * 60}));
 
   // Alarms sit where they begin: flags on the sample that raises them, the minute's status on
   // the third sample; a falling bubble level raises none. Waypoints are separated by "|".
   std::string alarms;
   for (const auto& waypoint : full.child("samples").select_nodes("waypoint")) {
-    for (pugi::xml_node alarm : waypoint.node().children("alarm")) {
+    for (pugi::xml_node alarm : waypoint.node().children("alarm"))
       alarms += std::string(alarm.child_value()) + alarm.attribute("level").value() + " ";
-    }
     alarms += "|";
   }
   EXPECT_EQ(alarms, "||ascent |deco skincooling microbubbles2 |rbt |ascent |microbubbles3 |||||");
 
   // Missing values and empty texts are left out, not written as numbers or empty elements.
   const pugi::xml_node missing = file.Dive(1);
-  for (const char* absent : {".//link", ".//surfaceintervalbeforedive", ".//notes", "samples"}) {
+  for (const char* absent : {".//link", ".//surfaceintervalbeforedive", ".//notes", "samples"})
     EXPECT_FALSE(missing.select_node(absent)) << absent;
-  }
-  EXPECT_EQ(Number(missing.select_node(".//greatestdepth").node()), 0);
-  EXPECT_EQ(Number(missing.select_node(".//diveduration").node()), 0);
-  EXPECT_EQ(Number(missing.select_node(".//surfacepressure").node()), 50000);
+  EXPECT_EQ((std::vector{Number(missing.select_node(".//greatestdepth").node()),
+                         Number(missing.select_node(".//diveduration").node()),
+                         Number(missing.select_node(".//surfacepressure").node())}),
+            (std::vector<double>{0, 0, 50000}));
 
-  // Shared places and partners are written once; a new tank size is a new tank.
+  // Shared places and partners are written once; a new tank size is a new tank. Dives of one day
+  // in a row share a repetition group.
   const pugi::xml_node later = file.Dive(2);
   EXPECT_EQ(file.Linked(later, "site")[0], sites[0]);
   EXPECT_EQ(file.Linked(later, "buddy")[0], buddies[0]);
   EXPECT_DOUBLE_EQ(Number(file.Linked(later, "tank")[0].child("tankvolume")), 0.015);
   EXPECT_NEAR(Number(later.select_node(".//airtemperature").node()), 270.65, 1e-9);
-  EXPECT_EQ(file.Root().select_nodes("//divesite/site").size(), 2u);
-  EXPECT_EQ(file.Root().select_nodes("//buddy").size(), 1u);
-  EXPECT_EQ(file.Root().select_nodes("//owner/equipment/tank").size(), 2u);
-  // Dives of one day in a row share a repetition group.
-  EXPECT_EQ(file.Root().select_nodes("//repetitiongroup").size(), 2u);
+  const pugi::xml_node root = file.Root();
+  EXPECT_EQ(
+      (std::vector{root.select_nodes("//divesite/site").size(), root.select_nodes("//buddy").size(),
+                   root.select_nodes("//owner/equipment/tank").size(),
+                   root.select_nodes("//repetitiongroup").size()}),
+      (std::vector<size_t>{2, 1, 2, 2}));
 
   // Without depth and duration fields the samples stand in; a site without name takes the place's.
   const pugi::xml_node unknown = file.Dive(3);
@@ -228,13 +212,13 @@ TEST(UddfWriter, OddValuesValidateAndReadBack) {
   EXPECT_STREQ(file.Linked(unknown, "site")[0].child_value("name"), "Lake");
 
   // The generator names the program, and nothing in the file changes from one export to the next.
-  const pugi::xml_node generator = file.Root().child("generator");
+  const pugi::xml_node generator = root.child("generator");
   EXPECT_EQ(std::string(generator.child_value("name")) + " " + generator.child_value("type"),
             "Bathyscribe converter");
   EXPECT_EQ(Export(book), file.Text);
 }
 
-TEST(UddfWriter, ExampleAndEmptyLogbooksValidate) {
+TEST(UddfWriter, ExampleAndEmptyLogbooksValidatePathsAndTexts) {
   Logbook sample;
   ParseLogbook(test::SampleLogbook(), sample.Dives);
   ASSERT_GT(sample.DiveCount(), 10);
@@ -246,15 +230,12 @@ TEST(UddfWriter, ExampleAndEmptyLogbooksValidate) {
   const Exported empty{Logbook{}};
   EXPECT_TRUE(empty.Root().child("profiledata").empty());
   EXPECT_FALSE(empty.Root().child("diver").child("owner").empty());
-}
 
-TEST(UddfWriter, PathsAndTexts) {
-  EXPECT_TRUE(IsUddfPath("/a/b.uddf"));
-  EXPECT_TRUE(IsUddfPath("B.UDDF"));
-  EXPECT_FALSE(IsUddfPath("b.uddf.txt"));
-  EXPECT_FALSE(IsUddfPath("uddf"));
-  EXPECT_EQ(UddfExportedText(1, "/x.uddf"), "1 dive exported to /x.uddf.");
-  EXPECT_EQ(UddfExportedText(12, "/x.uddf"), "12 dives exported to /x.uddf.");
+  EXPECT_EQ((std::vector{IsUddfPath("/a/b.uddf"), IsUddfPath("B.UDDF"), IsUddfPath("b.uddf.txt"),
+                         IsUddfPath("uddf")}),
+            (std::vector{true, true, false, false}));
+  EXPECT_EQ(UddfExportedText(1, "/x.uddf") + UddfExportedText(12, "/x.uddf"),
+            "1 dive exported to /x.uddf.12 dives exported to /x.uddf.");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// A real-looking logbook, damaged every way a disk, a download or a wrong file choice can damage
+// A real-looking logbook damaged every way a disk, a download or a wrong file choice can damage
 // it: only complete dives are ever kept, and what was loaded before is never lost.
 
 #include <gtest/gtest.h>
@@ -14,47 +14,41 @@
 namespace scrb {
 namespace {
 
-using test::SampleLogbook;
-
-size_t EntryBytes(const DiveRecord& d) {
-  return 52 + static_cast<size_t>(d.LocationLength + d.SiteLength + d.OtherActivitiesLength +
-                                  d.PartnersLength + d.CommentLength + d.ProfileLength);
-}
-
 TEST(DamagedLogbook, CutAtEveryOffsetKeepsExactlyTheDivesBeforeTheCut) {
-  const std::string sample = SampleLogbook();
+  const std::string sample = test::SampleLogbook();
   std::vector<DiveRecord> whole;
   ParseLogbook(sample, whole);
-  std::vector<size_t> ends;
-  size_t end = 12;
-  for (const DiveRecord& d : whole) ends.push_back(end += EntryBytes(d));
-  ASSERT_EQ(ends.size(), 26u);
+  std::vector<size_t> ends{12};  // where the header and then each entry end
+  for (const DiveRecord& d : whole) {
+    ends.push_back(ends.back() + 52 +
+                   static_cast<size_t>(d.LocationLength + d.SiteLength + d.OtherActivitiesLength +
+                                       d.PartnersLength + d.CommentLength + d.ProfileLength));
+  }
+  ASSERT_EQ(ends.size(), 27u);
   ASSERT_EQ(ends.back(), sample.size());
-
   for (size_t cut = 0; cut < sample.size(); ++cut) {
     SCOPED_TRACE(cut);
     std::vector<DiveRecord> dives;
     const ReadOutcome outcome = ParseLogbook(std::string_view(sample).substr(0, cut), dives);
-    const auto complete =
-        static_cast<size_t>(std::upper_bound(ends.begin(), ends.end(), cut) - ends.begin());
-    ASSERT_EQ(dives.size(), complete);
-    ASSERT_EQ(outcome.DivesRead, static_cast<int>(complete));
-    ASSERT_TRUE(complete == 0 || dives.back().ProfileData == whole[complete - 1].ProfileData);
+    const auto complete = static_cast<size_t>(std::ranges::upper_bound(ends, cut) - ends.begin());
+    const size_t kept = complete == 0 ? 0 : complete - 1;
+    ASSERT_EQ(dives.size(), kept);
+    ASSERT_EQ(outcome.DivesRead, static_cast<int>(kept));
+    ASSERT_TRUE(kept == 0 || dives.back().ProfileData == whole[kept - 1].ProfileData);
     ASSERT_EQ(outcome.Status, ReadStatus::Damaged);
     if (cut >= 12) {
-      ASSERT_EQ(outcome.StopOffset, complete == 0 ? 12 : ends[complete - 1]);
+      ASSERT_EQ(outcome.StopOffset, ends[kept]);
     }
   }
 }
 
 TEST(DamagedLogbook, FlippedBytesGiveOnlyCompleteDivesAndKeepTheLoadedOnes) {
-  const std::string sample = SampleLogbook();
+  const std::string sample = test::SampleLogbook();
   for (uint32_t seed = 1; seed <= 40; ++seed) {
     SCOPED_TRACE(seed);
     std::mt19937 random(seed);
     std::string bytes = sample;
-    const int flips = 1 + static_cast<int>(random() % 12);
-    for (int f = 0; f < flips; ++f)
+    for (int f = 1 + static_cast<int>(random() % 12); f > 0; --f)
       bytes[random() % bytes.size()] ^= static_cast<char>(1 + random() % 255);
     std::vector<DiveRecord> dives(1);
     dives[0].DiveNumber = 999;
@@ -72,9 +66,8 @@ long PeakResidentKilobytes() {
 
 TEST(DamagedLogbook, HugeFilesAreReadOnlyAsFarAsTheirDivesCanReach) {
   const long peakBefore = PeakResidentKilobytes();
-  // The logbook with hundreds of megabytes behind it, sparse so that it takes no disk space:
-  // the tail is never read.
-  const std::string padded = test::WriteTempFile("padded.log", SampleLogbook());
+  // Hundreds of megabytes behind the logbook, sparse so that they take no disk space.
+  const std::string padded = test::WriteTempFile("padded.log", test::SampleLogbook());
   std::filesystem::resize_file(padded, 600ull << 20);
   Logbook book;
   EXPECT_EQ(ReadLogbook(book, padded).Status, ReadStatus::Ok);
@@ -91,8 +84,8 @@ TEST(DamagedLogbook, AFileThatIsNoLogbookEndsTheReadWithoutChangingTheStore) {
   book.Dives.resize(3);
   const ReadOutcome outcome = ReadLogbook(book, test::WriteTempFile("picture.png", png));
   EXPECT_EQ(outcome.Status, ReadStatus::Damaged);
-  EXPECT_EQ(book.DiveCount(), 3);
   EXPECT_TRUE(HoldsNoReadableDive(outcome));
+  EXPECT_EQ(book.DiveCount(), 3);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <sstream>
 
 #include "logbook/CharTranslation.h"
@@ -14,18 +13,13 @@ namespace {
 using test::BuildLogbook;
 using test::EntryBuilder;
 
-std::string Hex(const std::string& hex) {
-  std::istringstream in(hex);
-  std::string bytes;
-  for (unsigned byte = 0; in >> std::hex >> byte;) bytes += static_cast<char>(byte);
-  return bytes;
-}
-
 TEST(LogbookReader, WorkedExampleOf72Bytes) {
-  const std::string file = Hex(
+  std::istringstream hex(
       "00 00 00 00 00 00 01 00 00 00 00 00 12 34 F8 38 02 01 D0 02 04 4C 61 6B 65 04 50 69 65 72"
       " 01 5A 00 01 34 08 03 B0 04 6A 07 2D 00 0C 06 10 27 44 00 01 00 00 00 00 00 00 07 00"
       " 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
+  std::string file;
+  for (unsigned byte = 0; hex >> std::hex >> byte;) file += static_cast<char>(byte);
   ASSERT_EQ(file.size(), 72u);
   std::vector<DiveRecord> dives;
   const ReadOutcome outcome = ParseLogbook(file, dives);
@@ -54,20 +48,19 @@ TEST(ByteSource, WordsTimesAndDates) {
   EXPECT_EQ(ByteSource(std::string_view("\xEC\x3A\x02")).ReadDate(), "29/02/2000");
 }
 
-TEST(LogbookReader, AltitudeClassBeyondTheTableStillHasASurfacePressure) {
+TEST(LogbookReader, OddValuesAndImpossibleOnes) {
   // Classes 5 and above have no pressure of their own; 0 would divide the saturation by zero.
+  EntryBuilder good;
   EntryBuilder high;
   high.AltitudeClass = 255;
   std::vector<DiveRecord> dives;
   ASSERT_EQ(ParseLogbook(BuildLogbook({high}), dives).Status, ReadStatus::Ok);
   EXPECT_DOUBLE_EQ(dives.at(0).SurfacePressure, 0.5);
-}
 
-TEST(LogbookReader, ImpossibleValuesEndTheReadKeepingTheDivesBefore) {
-  EntryBuilder good;
+  // An impossible value ends the read, keeping the dives before it.
   EntryBuilder farFuture;
   farFuture.DayCount = 0xFFFFFF;
-  std::vector<DiveRecord> dives;
+  dives.clear();
   const ReadOutcome outcome = ParseLogbook(BuildLogbook({good, farFuture, good}), dives);
   EXPECT_EQ(dives.size(), 1u);
   EXPECT_NE(outcome.Reason.find("damaged at dive 2 of 3"), std::string::npos);
@@ -93,8 +86,8 @@ TEST(LogbookReader, FilesAreAppendedAndUnreadableOnesChangeNothing) {
   EXPECT_EQ(outcome.Status, ReadStatus::Unreadable);
   EXPECT_EQ(UnreadableMessage(folder, outcome),
             "The logbook file " + folder + " cannot be read: it is a folder.");
-  EXPECT_EQ(book.DiveCount(), 20);
   EXPECT_EQ(RefusalMessage(folder, outcome), UnreadableMessage(folder, outcome));
+  EXPECT_EQ(book.DiveCount(), 20);
 }
 
 // Files that give no dive at all are refused whole; files that give some say how many, and which
@@ -126,26 +119,20 @@ TEST(LogbookReader, NoReadableDiveIsRefusedSomeDivesAreReported) {
                 ").\r\n\r\n2 dives were read and can be viewed. Nothing was written to the file.");
 }
 
-// The DOS letters of a name such as "Müggelsee" or "Kraków": all 33 moved entries, in byte order
-// 128..154 and 160..165; every other byte keeps its value.
+// The DOS letters of a name such as "Müggelsee" or "Kraków": all 33 moved entries, bytes
+// 128..154 and 160..165, become these letters of the same code in Unicode; every other byte keeps
+// its value, and reads as Windows-1252 on every desktop.
 TEST(CharTranslation, WholeTable) {
-  const std::pair<int, int> moved[] = {
-      {128, 199}, {129, 252}, {130, 233}, {131, 226}, {132, 228}, {133, 224}, {134, 229},
-      {135, 231}, {136, 234}, {137, 235}, {138, 232}, {139, 239}, {140, 238}, {141, 236},
-      {142, 196}, {143, 197}, {144, 201}, {145, 230}, {146, 198}, {147, 244}, {148, 246},
-      {149, 242}, {150, 251}, {151, 249}, {152, 255}, {153, 214}, {154, 220}, {160, 225},
-      {161, 237}, {162, 243}, {163, 250}, {164, 241}, {165, 209}};
-  std::map<int, int> expected;
-  for (int b = 0; b < 256; ++b) expected[b] = b;
+  const char32_t moved[] = U"ÇüéâäàåçêëèïîìÄÅÉæÆôöòûùÿÖÜáíóúñÑ";
   std::string dosLetters;
-  for (const auto& [index, code] : moved) {
-    expected[index] = code;
-    dosLetters += static_cast<char>(index);
+  for (int b = 0; b < 256; ++b) {
+    const int index = b >= 128 && b <= 154 ? b - 128 : b >= 160 && b <= 165 ? b - 133 : -1;
+    if (index >= 0) dosLetters += static_cast<char>(b);
+    EXPECT_EQ(CharTranslation(static_cast<unsigned char>(b)),
+              index < 0 ? b : static_cast<int>(moved[index]))
+        << b;
   }
-  for (int b = 0; b < 256; ++b)
-    EXPECT_EQ(CharTranslation(static_cast<unsigned char>(b)), expected[b]) << b;
   EXPECT_EQ(CleanText(dosLetters), "ÇüéâäàåçêëèïîìÄÅÉæÆôöòûùÿÖÜáíóúñÑ");
-  // Bytes that pass unchanged still read as Windows-1252 on every desktop.
   EXPECT_EQ(CleanText("A\x9B\x9F\xA6\xFF"), "A›Ÿ¦ÿ");
 }
 

@@ -8,21 +8,19 @@
 namespace scrb {
 namespace {
 
-// Out-of-range and garbage values through the whole start are in the window tests.
+// Out-of-range and garbage values through the whole start are in the window tests. Texts that
+// are no finite number read as 0; huge ones must not overflow the conversions.
 TEST(StartupSettings, ChecksOnReading) {
-  struct Case {
-    const char* Text;
-    int Display, Model, State, Tab;
-  };
-  // Texts that are no finite number read as 0; huge ones must not overflow the conversions.
-  for (const Case& c :
-       {Case{" 1 ", 1, 1, 1, 1}, Case{"4", 0, 4, 2, 4}, Case{"2.5", 2, 2, 2, 2},
-        Case{"1.6", 2, 2, 1, 1}, Case{"1e12", 0, 32767, 2, 1}, Case{"1e400", 0, 0, 0, 0}}) {
-    SCOPED_TRACE(c.Text);
-    EXPECT_EQ(DisplayOptionFromSetting(c.Text), c.Display);
-    EXPECT_EQ(DecoModelFromSetting(c.Text), c.Model);
-    EXPECT_EQ(WindowStateFromSetting(c.Text), c.State);
-    EXPECT_EQ(TabNumberFromSetting(c.Text), c.Tab);
+  const std::tuple<const char*, std::vector<int>, int> cases[] = {
+      {" 1 ", {1, 1, 1, 1}, 1},   {"4", {0, 4, 2, 4}, 4},   {"2.5", {2, 2, 2, 2}, 2},
+      {"1.6", {2, 2, 1, 1}, 2},   {"-5", {0, -5, 2, 1}, 0}, {"1e12", {0, 32767, 2, 1}, 1000000},
+      {"1e400", {0, 0, 0, 0}, 0}, {"abc", {0, 0, 0, 0}, 0}, {"", {0, 0, 0, 0}, 0}};
+  for (const auto& [text, checked, width] : cases) {
+    EXPECT_EQ((std::vector{DisplayOptionFromSetting(text), DecoModelFromSetting(text),
+                           WindowStateFromSetting(text), TabNumberFromSetting(text)}),
+              checked)
+        << text;
+    EXPECT_EQ(DiveListWidthFromSetting(text), width) << text;
   }
 }
 
@@ -41,12 +39,7 @@ TEST(StartupSettings, WrittenUnderOneLocaleReadBackUnderAnother) {
     EXPECT_EQ(SettingNumber(written[i]), values[i]) << written[i];
 }
 
-TEST(StartupSettings, DiveListWidthAndRecentLogbooks) {
-  for (const auto& [text, width] :
-       {std::pair{"2400", 2400}, std::pair{"-5", 0}, std::pair{"abc", 0},
-        std::pair{"1e300", 1000000}, std::pair{"", 0}}) {
-    EXPECT_EQ(DiveListWidthFromSetting(text), width) << text;
-  }
+TEST(StartupSettings, RecentLogbooks) {
   EXPECT_EQ(settings::RecentLogbookKey(0), "RecentLogbook1");
   // A damaged store: blanks and repeats are dropped, only six are kept.
   EXPECT_EQ(CleanRecentLogbooks({"a", " ", "b", "a", "", "c", "d", "e", "f", "g"}),

@@ -1,5 +1,4 @@
-// The usual codes, the missing-value mark and the word wrap show in the report and export text
-// tests; here every table is checked whole, as a diver reads it in the details and the raw dump.
+// Every table checked whole, as a diver reads it in the details and the raw dump.
 
 #include <gtest/gtest.h>
 
@@ -15,57 +14,44 @@
 namespace scrb {
 namespace {
 
+using Texts = std::vector<std::string>;
+
 TEST(FieldDecoders, CodeTablesWhole) {
-  const struct {
-    int Code;
-    const char *Altitude, *Weather, *Suit;
-  } rows[] = {
-      {-1, "Higher than 4000m", "Unknown", "Unknown"},
-      {0, "Unknown", "Unknown", "Unknown"},
-      {1, "Lower than 1000 m", "Clear", "No suit"},
-      {2, "Between 900m and 1950m", "Cloudy", "Shorty"},
-      {3, "Between 1700m and 2900m", "Misty - Fog", "One piece wetsuit"},
-      {4, "Between 2700m and 4000m", "Rain", "Two pieces wetsuit"},
-      {5, "Higher than 4000m", "Stormy", "Semi-dry"},
-      {6, "Higher than 4000m", "Snow", "Dry suit"},
-      {7, "Higher than 4000m", "Unknown", "Unknown"},
-  };
-  for (const auto& r : rows) {
-    EXPECT_EQ(AltitudeText(r.Code), r.Altitude) << r.Code;
-    EXPECT_EQ(WeatherText(r.Code), r.Weather) << r.Code;
-    EXPECT_EQ(SuitText(r.Code), r.Suit) << r.Code;
-  }
+  const std::pair<int, Texts> rows[] = {
+      {-1, {"Higher than 4000m", "Unknown", "Unknown"}},
+      {0, {"Unknown", "Unknown", "Unknown"}},
+      {1, {"Lower than 1000 m", "Clear", "No suit"}},
+      {2, {"Between 900m and 1950m", "Cloudy", "Shorty"}},
+      {3, {"Between 1700m and 2900m", "Misty - Fog", "One piece wetsuit"}},
+      {4, {"Between 2700m and 4000m", "Rain", "Two pieces wetsuit"}},
+      {5, {"Higher than 4000m", "Stormy", "Semi-dry"}},
+      {6, {"Higher than 4000m", "Snow", "Dry suit"}},
+      {7, {"Higher than 4000m", "Unknown", "Unknown"}}};
+  for (const auto& [code, texts] : rows)
+    EXPECT_EQ((Texts{AltitudeText(code), WeatherText(code), SuitText(code)}), texts) << code;
 }
 
 TEST(FieldDecoders, BitListsWhole) {
-  const struct {
-    int Bit;
-    const char *Alarm, *DiveType, *Activity;
-  } rows[] = {
-      {1, "Ascent", "", "Exploration"},
-      {2, "No Alarms", "", "Club Dive"},
-      {4, "No Alarms", "No Stop", "Education"},
-      {8, "Decompression", "Decompression", "Instruction"},
-      {16, "Work", "Single Ascent", "Night Dive"},
-      {32, "SOS", "Multiple Ascent", "Cave Dive"},
-      {64, "No Alarms", "Fresh Water", "Ice Dive"},
-      {128, "No Alarms", "Sea Water", "Search Dive"},
-      {256, "No Alarms", "Nitrox", "Wreck Dive"},
-      {512, "No Alarms", "", "River Dive"},
-      {1024, "No Alarms", "", "Drift Dive"},
-      {2048, "No Alarms", "", "Photo Dive"},
-      {4096, "No Alarms", "", ""},
-  };
-  for (const auto& r : rows) {
-    EXPECT_EQ(AlarmText(r.Bit), r.Alarm) << r.Bit;
-    EXPECT_EQ(DiveTypeText(r.Bit), r.DiveType) << r.Bit;
-    EXPECT_EQ(ActivityText(r.Bit), r.Activity) << r.Bit;
-  }
-  EXPECT_EQ(AlarmText(0xFFFF), "Ascent, Decompression, Work, SOS");
-  EXPECT_EQ(DiveTypeText(-1),
-            "No Stop, Decompression, Single Ascent, Multiple Ascent, Fresh "
-            "Water, Sea Water, Nitrox");
-  EXPECT_EQ(ActivityText(2048 | 2), "Club Dive, Photo Dive");
+  const std::pair<int, Texts> rows[] = {{1, {"Ascent", "", "Exploration"}},
+                                        {2, {"No Alarms", "", "Club Dive"}},
+                                        {4, {"No Alarms", "No Stop", "Education"}},
+                                        {8, {"Decompression", "Decompression", "Instruction"}},
+                                        {16, {"Work", "Single Ascent", "Night Dive"}},
+                                        {32, {"SOS", "Multiple Ascent", "Cave Dive"}},
+                                        {64, {"No Alarms", "Fresh Water", "Ice Dive"}},
+                                        {128, {"No Alarms", "Sea Water", "Search Dive"}},
+                                        {256, {"No Alarms", "Nitrox", "Wreck Dive"}},
+                                        {512, {"No Alarms", "", "River Dive"}},
+                                        {1024, {"No Alarms", "", "Drift Dive"}},
+                                        {2048, {"No Alarms", "", "Photo Dive"}},
+                                        {4096, {"No Alarms", "", ""}}};
+  for (const auto& [bit, texts] : rows)
+    EXPECT_EQ((Texts{AlarmText(bit), DiveTypeText(bit), ActivityText(bit)}), texts) << bit;
+  EXPECT_EQ((Texts{AlarmText(0xFFFF), DiveTypeText(-1), ActivityText(2048 | 2)}),
+            (Texts{"Ascent, Decompression, Work, SOS",
+                   "No Stop, Decompression, Single Ascent, Multiple Ascent, Fresh Water, Sea "
+                   "Water, Nitrox",
+                   "Club Dive, Photo Dive"}));
 }
 
 // Each bit on its own, so that a bit read at the wrong place shows in its column.
@@ -87,41 +73,38 @@ TEST(FieldDecoders, SampleFlagsAndStatusColumns) {
 }
 
 TEST(FieldDecoders, TimesBitsAndWordsAtTheirEdges) {
-  EXPECT_EQ(SampleTimeText(0), "00'20\"");
-  EXPECT_EQ(SampleTimeText(2), "01'00\"");
-  EXPECT_EQ(SampleTimeText(299), "100'00\"");
-  EXPECT_EQ(BitsText(5, 8), "00000101");
-  EXPECT_EQ(BitsText(-1, 4), "1111");
-  EXPECT_EQ(BitsText(1024 + 3, 10), "0000000011");  // bits above the count are dropped
-  EXPECT_EQ(WordFromChars(std::string("\xFF\xFF", 2)), -1);
-  EXPECT_EQ(WordFromChars(std::string("\x00\x80", 2)), 32768);
-  EXPECT_EQ(WordFromChars(std::string("\x07", 1)), 7);  // a short string never reads past its end
+  EXPECT_EQ((Texts{SampleTimeText(0), SampleTimeText(2), SampleTimeText(299)}),
+            (Texts{"00'20\"", "01'00\"", "100'00\""}));
+  // Bits above the count are dropped.
+  EXPECT_EQ((Texts{BitsText(5, 8), BitsText(-1, 4), BitsText(1024 + 3, 10)}),
+            (Texts{"00000101", "1111", "0000000011"}));
+  // A short string never reads past its end.
+  EXPECT_EQ((std::vector{WordFromChars(std::string("\xFF\xFF", 2)),
+                         WordFromChars(std::string("\x00\x80", 2)), WordFromChars("\x07")}),
+            (std::vector<int32_t>{-1, 32768, 7}));
 }
 
 TEST(FieldDecoders, DatesFromTheirDayCountToTheGeneralPage) {
-  struct Case {
-    int32_t DayCount;
-    std::string Stored;  // as the reader keeps it; empty where it rejects the count
-    std::string Shown;
-  };
-  for (const Case& c : {Case{0, "01/01/1600", "Sat 1 January 1600"},
-                        Case{145656, "17/10/1998", "Sat 17 October 1998"},
-                        Case{146156, "29/02/2000", "Tue 29 February 2000"},
-                        Case{3068036, "31/12/9999", "Fri 31 December 9999"}, Case{3068037, "", ""},
-                        Case{0xFFFFFF, "", ""}}) {
-    const char bytes[] = {static_cast<char>(c.DayCount & 0xFF),
-                          static_cast<char>((c.DayCount >> 8) & 0xFF),
-                          static_cast<char>((c.DayCount >> 16) & 0xFF)};
+  // As the reader keeps them (empty where it rejects the count), then as the General page shows.
+  const std::tuple<int32_t, std::string, std::string> cases[] = {
+      {0, "01/01/1600", "Sat 1 January 1600"},
+      {145656, "17/10/1998", "Sat 17 October 1998"},
+      {146156, "29/02/2000", "Tue 29 February 2000"},
+      {3068036, "31/12/9999", "Fri 31 December 9999"},
+      {3068037, "", ""},
+      {0xFFFFFF, "", ""}};
+  for (const auto& [dayCount, stored, shown] : cases) {
+    const char bytes[] = {static_cast<char>(dayCount & 0xFF),
+                          static_cast<char>((dayCount >> 8) & 0xFF),
+                          static_cast<char>((dayCount >> 16) & 0xFF)};
     ByteSource source(std::string_view(bytes, 3));
-    const std::string stored = source.ReadDate();
-    EXPECT_EQ(stored, c.Stored) << c.DayCount;
-    EXPECT_EQ(source.DateOutOfRange(), c.Stored.empty()) << c.DayCount;
-    EXPECT_EQ(LongDateText(stored), c.Shown) << c.DayCount;
+    const std::string read = source.ReadDate();
+    EXPECT_EQ((Texts{read, LongDateText(read)}), (Texts{stored, shown})) << dayCount;
+    EXPECT_EQ(source.DateOutOfRange(), stored.empty()) << dayCount;
   }
   // Text that is no calendar day is shown as stored.
-  for (const char* text : {"29/02/1900", "31/04/2001", "00/01/2000", "01/13/2000", "1/1/2000"}) {
+  for (const char* text : {"29/02/1900", "31/04/2001", "00/01/2000", "01/13/2000", "1/1/2000"})
     EXPECT_EQ(LongDateText(text), text);
-  }
 }
 
 TEST(FieldDecoders, TheMissingValueMarkIsWhatPrintsAsIt) {

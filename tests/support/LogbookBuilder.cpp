@@ -15,13 +15,13 @@ namespace {
 
 // Little-endian word of the file format (the low 16 bits of value).
 std::string Word(int value) {
-  const auto v = static_cast<uint16_t>(value & 0xFFFF);
-  return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+  return {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)};
 }
 
 std::string Counted(const std::string& text) {
-  return std::string(1, static_cast<char>(text.size() & 0xFF)) + text;
+  return static_cast<char>(text.size() & 0xFF) + text;
 }
+
 }  // namespace
 
 std::string ProfileBuilder::Bytes() const {
@@ -32,13 +32,10 @@ std::string ProfileBuilder::Bytes() const {
   std::string bytes(oxygen ? 25 : nitrox ? 24 : 22, '\x11');
   if (Padding && !oxygen && !nitrox) bytes += std::string(2, '\0');
   for (size_t i = 0; i < Samples.size(); ++i) {
-    const RawSample& s = Samples[i];
-    const int raw = std::clamp(s.RawDepth, 0, 1023);
+    const int raw = std::clamp(Samples[i].RawDepth, 0, 1023);
     bytes += static_cast<char>(raw >> 2);
-    bytes += static_cast<char>(((raw & 3) << 6) | (s.Flags & 63));
-    const bool groupComplete = i % 3 == 2;
-    const bool last = i + 1 == Samples.size();
-    if (groupComplete && (!last || FinalStatus)) {
+    bytes += static_cast<char>(((raw & 3) << 6) | (Samples[i].Flags & 63));
+    if (i % 3 == 2 && (i + 1 < Samples.size() || FinalStatus)) {
       const size_t minute = i / 3;
       bytes += static_cast<char>(minute < Status.size() ? Status[minute] : 0);
       if (oxygen) bytes += kSecondGroupByte;
@@ -57,19 +54,15 @@ std::vector<RawSample> ProfileBuilder::FromDepths(const std::vector<double>& met
                                                   const std::vector<int>& flags) {
   std::vector<RawSample> samples;
   for (size_t i = 0; i < metres.size(); ++i) {
-    RawSample s;
-    s.RawDepth = static_cast<int>(std::floor(metres[i] * 1024.0 / 160.0 + 1e-9));
-    s.Flags = i < flags.size() ? flags[i] : 0;
-    samples.push_back(s);
+    samples.push_back({static_cast<int>(std::floor(metres[i] * 1024.0 / 160.0 + 1e-9)),
+                       i < flags.size() ? flags[i] : 0});
   }
   return samples;
 }
 
 std::string EntryBuilder::Bytes() const {
   std::string b = DiveHeader.substr(0, 2);
-  b += static_cast<char>(DayCount & 0xFF);
-  b += static_cast<char>((DayCount >> 8) & 0xFF);
-  b += static_cast<char>((DayCount >> 16) & 0xFF);
+  for (int shift : {0, 8, 16}) b += static_cast<char>((DayCount >> shift) & 0xFF);
   b += static_cast<char>(TimeZone);
   b += Word(DiveTimeMinutes);
   b += Counted(Location) + Counted(Site);
@@ -110,9 +103,8 @@ DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity,
   dive.SurfacePressure = 1.0;
   DecodeProfile(dive);
   dive.MaxDepth = 0;
-  for (int i = 0; i < dive.SampleCount; ++i) {
+  for (int i = 0; i < dive.SampleCount; ++i)
     dive.MaxDepth = std::max(dive.MaxDepth, dive.SampleDepth[static_cast<size_t>(i)]);
-  }
   return dive;
 }
 

@@ -8,41 +8,37 @@
 
 namespace scrb::test {
 
-// One sample as the dive computer stores it: depth in raw units of 0.15625 m (0..1023) and the
-// six event flags.
+// One sample as stored: depth in raw units of 0.15625 m (0..1023) and the six event flags.
 struct RawSample {
   int RawDepth = 0;
   int Flags = 0;
 };
 
-// Builds the bytes of a profile block: a header, then samples in groups of three, each group
-// followed by its status byte. `status[g]` is the status byte of minute g; missing entries are
-// written as 0. When `finalStatus` is false the status byte of a last complete group is left off.
-// The model code chooses the header and group layout of the dive computer that wrote the block:
-// the earlier models' 22-byte header (optionally with two padding bytes), the nitrox models'
-// (0xF0..0xFF) 24 bytes, or the oxygen-capable models' (0xA0..0xAF) 25 bytes with a second byte,
-// kSecondGroupByte, behind every status byte.
+// The bytes of a profile block: a header, then samples in groups of three, each group followed
+// by its status byte (`Status[g]` for minute g, 0 where missing). The model code chooses the
+// layout: the earlier models' 22-byte header (optionally padded by two bytes), the nitrox models'
+// (0xF0..0xFF) 24 bytes, or the oxygen-capable models' (0xA0..0xAF) 25 bytes with a second byte
+// behind every status byte.
 struct ProfileBuilder {
-  // Read as a sample it would be a depth of over 120 m, so a decoder that takes it for one shows.
+  // Read as a sample it would be over 120 m deep, so a decoder that takes it for one shows.
   static constexpr char kSecondGroupByte = '\xC3';
 
-  std::vector<RawSample> Samples;
-  std::vector<int> Status;
+  std::vector<RawSample> Samples{};
+  std::vector<int> Status{};
   bool Padding = false;     // earlier models: byte 22 is 0 and two bytes are skipped
-  bool FinalStatus = true;  // write the status byte of the last complete group
+  bool FinalStatus = true;  // write the status byte of a last complete group
   int ModelCode = 0;        // byte 4 of the dive footer
 
   std::string Bytes() const;
-  // Twelve footer bytes that name the model code.
-  std::string Footer() const;
+  std::string Footer() const;  // twelve bytes that name the model code
 
   // Depths in metres rounded down to the raw unit.
   static std::vector<RawSample> FromDepths(const std::vector<double>& metres,
                                            const std::vector<int>& flags = {});
 };
 
-// The bytes of one dive entry. Numeric fields take raw words as stored in the file (centi-words
-// for temperatures, capacities, depths and consumption; minutes for times).
+// The bytes of one dive entry. Numeric fields take raw words as stored (centi-units for
+// temperatures, capacities, depths and consumption; minutes for times).
 struct EntryBuilder {
   std::string DiveHeader = std::string("\x12\x34", 2);
   uint32_t DayCount = 145656;  // 17/10/1998
@@ -62,13 +58,13 @@ struct EntryBuilder {
   int AirConsumption = 10000;
   int DiveType = 0x44;
   int DiveActivity = 1;
-  std::string OtherActivities;
-  std::string Partners;
-  std::string Comment;
+  std::string OtherActivities{};
+  std::string Partners{};
+  std::string Comment{};
   int Alarms = 0;
   int DiveNumber = 7;
   std::string DiveFooter = std::string(12, '\0');
-  std::string Profile;             // raw profile block
+  std::string Profile{};           // raw profile block
   int ProfileLengthOverride = -1;  // write this length word instead of Profile.size() when >= 0
 
   std::string Bytes() const;
@@ -77,17 +73,15 @@ struct EntryBuilder {
 // A whole logbook file: 6 header bytes, the dive count word, 4 more bytes, then the entries.
 std::string BuildLogbook(const std::vector<EntryBuilder>& entries, int diveCountOverride = -1);
 
-// A record as the reader would leave it, with the profile decoded and the deepest sample as its
-// maximum depth: for tests of everything that works on decoded samples.
+// A record as the reader would leave it, the profile decoded and its deepest sample as maximum
+// depth: for tests of everything that works on decoded samples.
 DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity = 12,
                            double airConsumption = 150);
 
-// A path in the source tree, e.g. "examples/sample.log"; the bytes of a file, empty when missing.
+// A path in the source tree, e.g. "examples/sample.log"; a file's bytes, empty when missing.
 std::string SourcePath(const std::string& relative);
 std::string ReadFile(const std::string& path);
-
-// The bytes of examples/sample.log.
-std::string SampleLogbook();
+std::string SampleLogbook();  // the bytes of examples/sample.log
 
 // Writes bytes to a new file in a fresh temporary folder and returns its path.
 std::string WriteTempFile(const std::string& name, const std::string& bytes);

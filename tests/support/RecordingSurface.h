@@ -19,10 +19,9 @@ struct RecordedOp {
   int DrawWidth = 1;  // the pen width in force (for DrawWidth: the new width)
 };
 
-// A surface that draws nothing and remembers everything, for exact tests of the charts.
-// Its size is fixed in twips and its text metrics are simple: every character is
-// `charWidthTwips` wide and every text `textHeightTwips` high. Before the first Scale the user
-// coordinates are twips from the upper-left corner.
+// A surface that draws nothing and remembers everything, for exact tests of the charts. Its size
+// is fixed in twips; every character is `charWidthTwips` wide and every text `textHeightTwips`
+// high. Before the first Scale the user coordinates are twips from the upper-left corner.
 class RecordingSurface : public ChartSurface {
  public:
   static constexpr double kTwipsPerMillimetre = 1440.0 / 25.4;
@@ -74,16 +73,9 @@ class RecordingSurface : public ChartSurface {
   double TwipsToUserY(double t) const { return height_ == 0 ? 0 : t * (y2_ - y1_) / height_; }
   void Record(RecordedOp::Kind kind) { ops_.push_back({kind, 0, 0, 0, 0, {}, {}, drawWidth_}); }
 
-  double width_;
-  double height_;
-  double charWidth_;
-  double textHeight_;
-  double x1_ = 0;
-  double y1_ = 0;
-  double x2_;
-  double y2_;
-  double currentX_ = 0;
-  double currentY_ = 0;
+  double width_, height_, charWidth_, textHeight_;
+  double x1_ = 0, y1_ = 0, x2_, y2_;
+  double currentX_ = 0, currentY_ = 0;
   int drawWidth_ = 1;
   std::vector<RecordedOp> ops_;
 };

@@ -5,7 +5,8 @@
 namespace scrb::test {
 
 std::string UddfSchemaErrors(const std::string& path) {
-  const std::string command = "xmllint --noout --schema '" + std::string(BATHYSCRIBE_UDDF_SCHEMA) + "' '" + path + "' 2>&1";
+  const std::string command =
+      "xmllint --noout --schema '" + std::string(BATHYSCRIBE_UDDF_SCHEMA) + "' '" + path + "' 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return "xmllint could not be started";
   std::string output;
