@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "logbook/LogbookReader.h"
 #include "logbook/ProfileDecoder.h"
 #include "report/NumberFormat.h"
 #include "support/LogbookBuilder.h"
@@ -79,6 +82,26 @@ TEST(DecodeProfile, TwoByteStatusGroupsAtTheEndOfTheBlock) {
   for (size_t length : {24, 25, 26}) EXPECT_EQ(Decoded(whole.substr(0, length), 0xA4), "");
   EXPECT_EQ(Decoded(whole.substr(0, 27), 0xA4), "5/0 0/0");
   EXPECT_EQ(Decoded(std::string(25, '\x11'), 0xF1), "");
+}
+
+// The check a diver makes: the later computers log MaxDepth to the centimetre, so the deepest
+// sample of their dives lies within a sample's resolution of it.
+TEST(DecodeProfile, TheDeepestSampleOfALaterModelIsItsMaximumDepth) {
+  std::vector<DiveRecord> dives;
+  ParseLogbook(test::SampleLogbook(), dives);
+  int later = 0;
+  for (DiveRecord& dive : dives) {
+    const int code = ModelCode(dive);
+    if (code < 0xA0 || (code > 0xAF && code < 0xF0)) continue;
+    ++later;
+    DecodeProfile(dive);
+    ASSERT_GT(dive.SampleCount, 30);
+    EXPECT_NEAR(*std::max_element(dive.SampleDepth.begin(),
+                                  dive.SampleDepth.begin() + dive.SampleCount),
+                dive.MaxDepth, 0.16)
+        << dive.DiveNumber;
+  }
+  EXPECT_EQ(later, 1);
 }
 
 }  // namespace
