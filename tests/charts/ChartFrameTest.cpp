@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <limits>
 #include <string>
 #include <vector>
@@ -18,39 +17,35 @@ using test::RecordingSurface;
 std::vector<double> GridAt(const RecordingSurface& s, bool vertical) {
   std::vector<double> at;
   for (const RecordedOp& op : s.Lines()) {
-    if (vertical && op.X1 == op.X2) at.push_back(op.X1);
-    if (!vertical && op.Y1 == op.Y2) at.push_back(op.Y1);
+    if (vertical ? op.X1 == op.X2 : op.Y1 == op.Y2) at.push_back(vertical ? op.X1 : op.Y1);
   }
   return at;
 }
 
-std::vector<double> Series(double from, double step, int count, std::vector<double> then = {}) {
+std::vector<double> Series(double from, double step, int count) {
   std::vector<double> values;
   for (int i = 0; i < count; ++i) values.push_back(from + i * step);
-  values.insert(values.end(), then.begin(), then.end());
   return values;
 }
 
 // Margins in twips: left 560 for "-00.0" and a 30 twip gap on either side, right 100, top 130
 // for half a label and a gap, bottom 360 for half a label, a gap, the time labels and a gap.
-TEST(DrawChartFrame, DepthStyleChartCornersAndLabels) {
+// Value labels are centred in the left margin and on their line; time labels centred on their
+// line, just under the half of the value label that reaches below the plot.
+TEST(DrawChartFrame, DepthStyleChartCornersGridAndLabels) {
   RecordingSurface s;  // 6975 x 4875 twips, characters 100 x 200
   DrawChartFrame(0, 2000, 2500, 0, s, 0);
   // 2000 * 560 / 6315 = 177.4 and 2500 * 130 / 4385 = 74.1 beyond the range, rounded out.
   EXPECT_EQ(s.Corners(), std::vector<double>({-178, -75, 2032, 2706}));
   EXPECT_EQ(GridAt(s, true), Series(0, 100, 21));
-  // Down from the surface to 2400, each line once.
-  EXPECT_EQ(GridAt(s, false), Series(0, 200, 13));
-  // Value labels are centred in the left margin and on their line; time labels centred on their
-  // line, just under the half of the value label that reaches below the plot.
+  EXPECT_EQ(GridAt(s, false), Series(0, 200, 13));  // down from the surface, each line once
   const std::vector<RecordedOp> labels = s.Prints();
   ASSERT_EQ(labels.size(), 21u + 13u);
   const RecordedOp& time = labels[20];
-  EXPECT_EQ(time.Text, "20");
+  const RecordedOp& depth = labels[21 + 12];
+  EXPECT_EQ(time.Text + " " + depth.Text, "20 24");
   EXPECT_NEAR(time.X1 + s.TextWidth("20") / 2, 2000, 1e-9);
   EXPECT_NEAR(time.Y1, 2500 + s.TextHeight("20") * (0.5 + 30.0 / 200), 1e-9);
-  const RecordedOp& depth = labels[21 + 12];
-  EXPECT_EQ(depth.Text, "24");
   EXPECT_NEAR(depth.X1 + s.TextWidth("24") / 2, -178 / 2.0, 1e-9);
   EXPECT_NEAR(depth.Y1 + s.TextHeight("24") / 2, 2400, 1e-9);
 }
@@ -71,26 +66,23 @@ TEST(DrawChartFrame, LabelStepsAndMarginsFollowTheLabels) {
   const struct {
     ChartValue XRight;
     double CharWidth;
-    std::vector<std::string> TimeLabels;
-    size_t GridLines;
+    int Step, Last, GridLines;
   } cases[] = {
-      {2000, 100, {"0", "1", "2", "3"}, 21},             // a label on every line
-      {4000, 100, {"0", "2", "4", "6", "8", "10"}, 21},  // lines 2 minutes apart
-      // "10" needs 2.5 minutes; "15" would reach past the right edge
-      {1500, 300, {"0", "5", "10"}, 16},
+      {2000, 100, 1, 20, 21},  // a label on every line
+      {4000, 100, 2, 40, 21},  // lines 2 minutes apart
+      {1500, 300, 5, 10, 16},  // "10" needs 2.5 minutes; "15" would reach past the right edge
   };
   for (const auto& c : cases) {
     RecordingSurface s(6975, 4875, c.CharWidth);
     DrawChartFrame(0, c.XRight, 2500, 0, s, 0);
-    std::vector<std::string> time;
+    std::vector<std::string> time, expected;
     for (const RecordedOp& op : s.Prints()) {
       if (op.Y1 > 2500) time.push_back(op.Text);
     }
-    time.resize(std::min(time.size(), c.TimeLabels.size() + (c.XRight == 1500 ? 1 : 0)));
-    EXPECT_EQ(time, c.TimeLabels) << c.XRight;
-    EXPECT_EQ(GridAt(s, true).size(), c.GridLines);
+    for (int t = 0; t <= c.Last; t += c.Step) expected.push_back(std::to_string(t));
+    EXPECT_EQ(time, expected) << c.XRight;
+    EXPECT_EQ(GridAt(s, true).size(), size_t(c.GridLines));
   }
-
   RecordingSurface wide;
   DrawChartFrame(0, 2000, -3000000, 3000000, wide, 0);  // "-30000" is six characters
   EXPECT_EQ(wide.Corners()[0], -213);                   // 2000 * 660 / 6215
@@ -104,7 +96,6 @@ TEST(ChartFrame, SurfacesAndRangesBeyondTheLimitsDrawNothing) {
     DrawChartFrame(0, xRight, 2500, 0, s, 0);
     EXPECT_TRUE(s.Ops().empty()) << width << " wide, to " << xRight;
   }
-
   RecordingSurface s;
   const ChartValue high = std::numeric_limits<ChartValue>::max();
   DrawChartFrame(high - 7000000, high, 0, 100, s, 0);  // must neither overflow nor hang

@@ -17,32 +17,57 @@
 namespace scrb {
 namespace {
 
+using test::DataLines;
 using test::DiveWithSamples;
 using test::RecordedOp;
 using test::RecordingSurface;
-using test::ThickLines;
 
 // yBottom and yTop as the frame received them: the first vertical grid line spans them.
 std::pair<double, double> FrameRange(const RecordingSurface& s) {
   return {s.Lines().front().Y1, s.Lines().front().Y2};
 }
 
-// Each segment
-// takes the flags of the sample it starts from, the first one down from the surface those of
-// sample 0; deco or tx alone does not colour.
-TEST(DrawDepthChart, ReferenceLinesThenTheProfileColouredByTheFlags) {
+constexpr Rgb kBlue = kNormalColor;
+constexpr Rgb kRed = kAlarmColor;
+
+// Each line's end (a depth, a speed or a row) and its colour, to a millionth, in drawing order.
+using Heights = std::vector<std::pair<double, Rgb>>;
+Heights HeightsOf(const std::vector<RecordedOp>& lines, bool start = false) {
+  Heights heights;
+  for (const RecordedOp& op : lines)
+    heights.emplace_back(std::round((start ? op.Y1 : op.Y2) * 1e6) / 1e6, op.Color);
+  return heights;
+}
+
+// Each segment takes the flags of the sample it starts from, the first one down from the surface
+// those of sample 0; deco or tx alone does not colour. At 11 m no reference depth is in range.
+TEST(DrawDepthChart, ProfileColouredByTheFlags) {
   RecordingSurface s;
   // Flags none, rbt, deco, tx, air, sos + deco, none.
   DrawDepthChart(DiveWithSamples({5, 6, 7, 8, 9, 10, 11}, {0, 2, 1, 32, 16, 9, 0}), s);
   EXPECT_EQ(FrameRange(s), std::make_pair(1101.0, 0.0));
-  std::vector<Rgb> drawn;
-  for (const RecordedOp& op : s.Lines()) {
-    if (op.Color != kGridColor) drawn.push_back(op.Color);
-  }
-  // 11 m deep: both reference depths would lie under the plot area, in the time labels.
-  ASSERT_EQ(drawn, std::vector<Rgb>({kNormalColor, kNormalColor, kAlarmColor, kNormalColor,
-                                     kNormalColor, kAlarmColor, kAlarmColor, kNormalColor}));
+  const Heights profile = {{500, kBlue}, {600, kBlue}, {700, kRed},  {800, kBlue},
+                           {900, kBlue}, {1000, kRed}, {1100, kRed}, {0, kBlue}};
+  EXPECT_EQ(HeightsOf(DataLines(s)), profile);
   EXPECT_EQ(s.DrawWidth(), 1);
+}
+
+// Depths are rounded to tenths with halves up. An unknown maximum depth gives way to the deepest
+// sample, as does one the samples go beyond; samples the damaged arrays lack read as the surface.
+// The reference depths inside the range come first, so the profile is drawn over them.
+TEST(DrawDepthChart, DepthsRangeAndTheReferenceLinesInIt) {
+  for (double maxDepth : {327.67, 25.0, 45.0}) {
+    DiveRecord dive = DiveWithSamples({1.25, 79 * 160.0 / 1024, 30});
+    dive.MaxDepth = maxDepth;
+    dive.SampleCount = 5;
+    RecordingSurface s;
+    DrawDepthChart(dive, s);
+    EXPECT_EQ(FrameRange(s).first, maxDepth == 45 ? 4501 : 3001) << maxDepth;
+    Heights expected = {{2000, kTwentyMetreColor}, {130, kBlue}, {1230, kBlue}, {3000, kBlue}};
+    expected.resize(7, {0, kBlue});
+    if (maxDepth == 45) expected.insert(expected.begin() + 1, {4000, kFortyMetreColor});
+    EXPECT_EQ(HeightsOf(DataLines(s)), expected) << maxDepth;
+  }
 }
 
 // The reference lines of every chart, in the chart's own coordinates (time in hundredths of a
@@ -57,59 +82,30 @@ TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
   ComputeSaturation(saturated, model);
   const Rgb green{64, 255, 64};
   const Rgb red{255, 64, 64};
+  using Line = std::tuple<double, double, double, double, Rgb>;
   const struct {
-    const char* Name;
     std::function<void(ChartSurface&)> Draw;
-    std::vector<std::tuple<double, double, double, double, Rgb>> Lines;
+    std::pair<double, double> Range;
+    std::vector<Line> Lines;
   } charts[] = {
-      {"depth",
-       [&](ChartSurface& s) { DrawDepthChart(dive, s); },
+      {[&](ChartSurface& s) { DrawDepthChart(dive, s); },
+       {4501, 0},
        {{0, 2000, 333, 2000, green}, {0, 4000, 333, 4000, red}}},  // 20 m and 40 m
-      {"speed",
-       [&](ChartSurface& s) { DrawVerticalSpeedChart(dive, s); },
+      {[&](ChartSurface& s) { DrawVerticalSpeedChart(dive, s); },
+       {-3000, 5800},
        {{0, 0, 333, 0, green}, {0, 1200, 333, 1200, red}}},  // still, and 12 m/min up
-      {"over-saturation",
-       [&](ChartSurface& s) { DrawOverSaturationChart(saturated, model, s); },
+      {[&](ChartSurface& s) { DrawOverSaturationChart(saturated, model, s); },
+       {0, 10000},
        {{0, 10000, 333, 10000, red}}},  // 100 % of the critical coefficient
   };
   for (const auto& chart : charts) {
-    SCOPED_TRACE(chart.Name);
     RecordingSurface s;
     chart.Draw(s);
-    std::vector<std::tuple<double, double, double, double, Rgb>> lines;
-    for (const RecordedOp& op : s.Lines()) {
-      if (op.DrawWidth == 1 && op.Color != kGridColor)
-        lines.emplace_back(op.X1, op.Y1, op.X2, op.Y2, op.Color);
-    }
+    std::vector<Line> lines;
+    for (const RecordedOp& op : DataLines(s, 1))
+      lines.emplace_back(op.X1, op.Y1, op.X2, op.Y2, op.Color);
     EXPECT_EQ(lines, chart.Lines);
-  }
-  RecordingSurface over;
-  DrawOverSaturationChart(saturated, model, over);
-  EXPECT_EQ(FrameRange(over), std::make_pair(0.0, 10000.0));
-}
-
-// Depths are rounded to tenths with halves up. An unknown maximum depth gives way to the deepest
-// sample, as does one the samples go beyond; samples the damaged arrays lack read as the surface.
-// The reference depths inside the range come first, so the profile is drawn over them.
-TEST(DrawDepthChart, ProfileDepthsRangeAndReferenceLines) {
-  for (double maxDepth : {327.67, 25.0, 45.0}) {
-    DiveRecord dive = DiveWithSamples({1.25, 79 * 160.0 / 1024, 30});
-    dive.MaxDepth = maxDepth;
-    dive.SampleCount = 5;
-    RecordingSurface s;
-    DrawDepthChart(dive, s);
-    const bool deep = maxDepth == 45;
-    EXPECT_EQ(FrameRange(s).first, deep ? 4501 : 3001) << maxDepth;
-    std::vector<double> ys;
-    for (const RecordedOp& op : ThickLines(s)) ys.push_back(std::round(op.Y2 * 1e6) / 1e6);
-    EXPECT_EQ(ys, std::vector<double>({130, 1230, 3000, 0, 0, 0}));
-    std::vector<Rgb> references;
-    for (const RecordedOp& op : s.Lines()) {
-      if (op.DrawWidth == 1 && op.Color != kGridColor) references.push_back(op.Color);
-    }
-    const std::vector<Rgb> expected = deep ? std::vector<Rgb>{kTwentyMetreColor, kFortyMetreColor}
-                                           : std::vector<Rgb>{kTwentyMetreColor};
-    EXPECT_EQ(references, expected);
+    EXPECT_EQ(FrameRange(s), chart.Range);
   }
 }
 
@@ -118,7 +114,6 @@ TEST(DrawDepthChart, ProfileDepthsRangeAndReferenceLines) {
 TEST(DrawAlarmStrip, RowsLabelsAndMarksPerView) {
   const DiveRecord dive = DiveWithSamples({3, 4, 5, 6}, {8 | 1, 0x40 | 0x80 | 0x100, 32, 4});
   const std::vector<std::string> labels = {"sos ", "up", "rbt ", "air", "deco", "tx"};
-  std::vector<std::pair<double, Rgb>> marks;
   for (int view : {0, 1}) {
     RecordingSurface s(6975, 615);
     DrawAlarmStrip(dive, s, view);
@@ -129,45 +124,38 @@ TEST(DrawAlarmStrip, RowsLabelsAndMarksPerView) {
       EXPECT_LT(label.X1 + s.TextWidth(label.Text), 0) << label.Text;
       EXPECT_EQ(std::fmod(label.Y1 + s.TextHeight(label.Text) / 2, 100), 0) << label.Text;
     }
-    marks.clear();
-    for (const RecordedOp& mark : ThickLines(s)) marks.emplace_back(mark.Y1, mark.Color);
+    Heights expected = {{100, kRed}, {500, kEventColor}, {600, kEventColor}, {200, kRed}};
+    if (view == 0) expected.erase(expected.begin() + 2);
+    EXPECT_EQ(HeightsOf(DataLines(s, 3), true), expected);
   }
   // Rows as tall as a label: seven and six label heights, one unit more for the rounded corner.
   EXPECT_EQ(AlarmStripMinimumHeight(1, 200), 1402);
   EXPECT_EQ(AlarmStripMinimumHeight(0, 13), 79);
-  EXPECT_EQ(marks,
-            (std::vector<std::pair<double, Rgb>>{
-                {100, kAlarmColor}, {500, kEventColor}, {600, kEventColor}, {200, kAlarmColor}}));
 }
 
-// Speeds -9, 6, 0 and 0; the return to the surface after
-// the last sample is not a speed. The first riser of an alarm step is black; after an unflagged
-// sample riser and level are blue; after flagged sample 2 the riser keeps the previous blue.
-TEST(DrawVerticalSpeedChart, StepColoursFollowTheFlagsWithTheRiserKeepingThePreviousColour) {
-  RecordingSurface s;
-  DrawVerticalSpeedChart(DiveWithSamples({3, 6, 4, 4}, {2, 0, 16, 0}), s);
-  const double ys[] = {-900, -900, 600, 600, 0, 0, 0, 0};  // riser and level of each step
-  const Rgb colors[] = {kFirstRiserColor, kAlarmColor, kNormalColor, kNormalColor,
-                        kNormalColor,     kAlarmColor, kNormalColor, kNormalColor};
-  const std::vector<RecordedOp> steps = ThickLines(s);
-  ASSERT_EQ(steps.size(), 8u);
-  EXPECT_EQ(steps[0].Y1, -900);  // the chart starts level at v(1)
-  // Down to the whole metre per minute at the fastest descent, at least 13 m/min up.
-  EXPECT_EQ(FrameRange(s), std::make_pair(-900.0, 1300.0));
-  for (size_t i = 0; i < steps.size(); ++i) {
-    EXPECT_NEAR(steps[i].Y2, ys[i], 1e-9) << i;
-    EXPECT_EQ(steps[i].Color, colors[i]) << i;
+// The return to the surface after the last sample is not a speed; the chart starts level at v(1).
+// The first riser of an alarm step is black; after an unflagged sample riser and level are blue;
+// after a flagged one the riser keeps the previous blue. The range reaches the whole metre per
+// minute of the fastest descent and at least 13 m/min up.
+TEST(DrawVerticalSpeedChart, StepsTheirColoursAndTheRange) {
+  // Speeds -9, 6, 0 and 0 m/min; riser and level of each sample.
+  const Rgb black = kFirstRiserColor;
+  const Heights alarmSteps = {{-900, black}, {-900, kRed}, {600, kBlue}, {600, kBlue},
+                              {0, kBlue},    {0, kRed},    {0, kBlue},   {0, kBlue}};
+  const std::tuple<DiveRecord, std::pair<double, double>, Heights> cases[] = {
+      {DiveWithSamples({3, 6, 4, 4}, {2, 0, 16, 0}), {-900, 1300}, alarmSteps},
+      {DiveWithSamples({4}), {0, 1300}, {{0, kBlue}, {0, kBlue}}},  // no speed: level at zero
+      {DiveWithSamples({10, 5.1667}),
+       {0, 1500},
+       {{1449.99, kBlue}, {1449.99, kBlue}, {0, kBlue}, {0, kBlue}}},  // 14.5 m/min up
+  };
+  for (const auto& [dive, range, steps] : cases) {
+    RecordingSurface s;
+    DrawVerticalSpeedChart(dive, s);
+    EXPECT_EQ(HeightsOf(DataLines(s, 3)), steps);
+    EXPECT_EQ(HeightsOf(DataLines(s, 3), true).front(), steps.front());
+    EXPECT_EQ(FrameRange(s), range);
   }
-}
-
-TEST(DrawVerticalSpeedChart, RangeOfOneSampleAndOfAFastAscent) {
-  RecordingSurface one;
-  DrawVerticalSpeedChart(DiveWithSamples({4}), one);  // no speed at all: one level at zero
-  EXPECT_EQ(FrameRange(one), std::make_pair(0.0, 1300.0));
-  EXPECT_EQ(ThickLines(one).size(), 2u);
-  RecordingSurface fast;
-  DrawVerticalSpeedChart(DiveWithSamples({10, 5.1667}), fast);  // 14.5 m/min
-  EXPECT_EQ(FrameRange(fast).second, 1500);
 }
 
 // Halves go to the even sample; outside the samples' times nothing is read.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -25,76 +27,67 @@ DiveRecord Computed(std::vector<double> depths, const DecoModel& model, double s
 }
 
 // Every model whole: tissue count, decay from the half time (a time constant, no ln 2), stored
-// coefficient, colour, and the legend row a diver reads. Model 2 is model 1 and three slow tissues.
+// coefficient, colour, and the legend row a diver reads. A half time has one coefficient in
+// every model; model 2 is model 1 and three slow tissues.
 TEST(TissueLegend, EveryModelsTablesAndLegendRows) {
-  struct Tissue {
-    int HalfTime;
-    double Stored;
-    const char* Shown;
-  };
-  const std::vector<Tissue> buhlmann = {
-      {5, 0.0272, "2.72"},  {10, 0.0238, "2.38"},  {20, 0.0204, "2.04"},  {40, 0.0168, "1.68"},
-      {80, 0.0156, "1.56"}, {160, 0.0153, "1.53"}, {320, 0.0146, "1.46"}, {640, 0.014, "1.40"}};
-  std::vector<Tissue> navy = {{5, 0.0272, "2.72"},  {7, 0.0254, "2.54"},   {10, 0.0238, "2.38"},
-                              {15, 0.022, "2.20"},  {20, 0.0204, "2.04"},  {30, 0.0182, "1.82"},
-                              {40, 0.0168, "1.68"}, {50, 0.0161, "1.61"},  {60, 0.0158, "1.58"},
-                              {80, 0.0156, "1.56"}, {100, 0.0155, "1.55"}, {120, 0.0154, "1.54"}};
-  std::vector<Tissue> quorvan = navy;
-  quorvan.insert(quorvan.end(),
-                 {{160, 0.0153, "1.53"}, {320, 0.0146, "1.46"}, {640, 0.014, "1.40"}});
-  const Rgb colors[15] = {{255, 64, 64},   {255, 255, 64},  {64, 255, 64},   {255, 64, 255},
-                          {64, 64, 255},   {240, 240, 240}, {128, 128, 128}, {64, 64, 64},
-                          {160, 160, 160}, {96, 96, 96},    {128, 64, 64},   {128, 128, 64},
-                          {64, 128, 64},   {128, 64, 128},  {64, 64, 128}};
-  const std::pair<const char*, std::vector<Tissue>> models[] = {
-      {"B\u00fchlmann ZH-L8 ADT (8 tissues)", buhlmann},
+  const std::map<int, int> hundredths = {
+      {5, 272},  {7, 254},  {10, 238},  {15, 220},  {20, 204},  {30, 182},  {40, 168}, {50, 161},
+      {60, 158}, {80, 156}, {100, 155}, {120, 154}, {160, 153}, {320, 146}, {640, 140}};
+  const std::vector<int> navy = {5, 7, 10, 15, 20, 30, 40, 50, 60, 80, 100, 120};
+  std::vector<int> quorvan = navy;
+  quorvan.insert(quorvan.end(), {160, 320, 640});
+  const std::vector<Rgb> colors = {
+      {255, 64, 64},   {255, 255, 64},  {64, 255, 64},   {255, 64, 255},
+      {64, 64, 255},   {240, 240, 240}, {128, 128, 128}, {64, 64, 64},
+      {160, 160, 160}, {96, 96, 96},    {128, 64, 64},   {128, 128, 64},
+      {64, 128, 64},   {128, 64, 128},  {64, 64, 128},   {}};
+  const std::pair<const char*, std::vector<int>> models[] = {
+      {"B\u00fchlmann ZH-L8 ADT (8 tissues)", {5, 10, 20, 40, 80, 160, 320, 640}},
       {"FFESSM MN90 - French Navy (12 tissues)", navy},
       {"Quorvan's special (15 tissues, slow to calculate)", quorvan}};
   for (int m = 0; m < 3; ++m) {
     SCOPED_TRACE(m);
-    const auto& [caption, tissues] = models[m];
+    const auto& [caption, halfTimes] = models[m];
+    const size_t count = halfTimes.size();
     const DecoModel model = test::Model(m);
     EXPECT_EQ(DecoModelCaption(m), caption);
-    ASSERT_EQ(model.TissueCount, static_cast<int>(tissues.size()));
-    ASSERT_EQ(model.TissueDecay.size(), tissues.size() + 1);
+    ASSERT_EQ(model.TissueCount, static_cast<int>(count));
+    // Every reader of the tables expects a spare slot holding 0 after the last tissue.
+    ASSERT_EQ(model.TissueDecay.size(), count + 1);
     EXPECT_EQ(model.TissueDecay.back(), 0);
     EXPECT_EQ(model.CriticalCoefficient.back(), 0);
-    std::vector<Rgb> sixteen(std::begin(colors), std::end(colors));
-    sixteen.push_back({});
-    EXPECT_EQ(model.TissueColor, sixteen);
+    EXPECT_EQ(model.TissueColor, colors);
     RecordingSurface s;
     DrawTissueLegend(model, s);
-    EXPECT_EQ(s.Corners(), std::vector<double>({-50, -1, 1020, double(tissues.size())}));
-    const std::vector<RecordedOp> bars = test::ThickLines(s, 4);
+    EXPECT_EQ(s.Corners(), std::vector<double>({-50, -1, 1020, double(count)}));
     // The yellow, the green and tissue 6's near-white get a dark outline under their bars.
-    const std::vector<RecordedOp> outlines = test::ThickLines(s, 6);
-    ASSERT_EQ(outlines.size(), 3u);
-    for (size_t i = 0; i < 3; ++i) {
-      EXPECT_EQ(outlines[i].Y1, std::vector<double>({1, 2, 5})[i]);
-      EXPECT_EQ(outlines[i].Color, kTissueOutlineColor);
-    }
+    std::vector<std::pair<double, Rgb>> outlines;
+    for (const RecordedOp& op : test::DataLines(s, 6)) outlines.emplace_back(op.Y1, op.Color);
+    const Rgb dark = kTissueOutlineColor;
+    EXPECT_EQ(outlines, (std::vector<std::pair<double, Rgb>>{{1, dark}, {2, dark}, {5, dark}}));
+    const std::vector<RecordedOp> bars = test::DataLines(s, 4);
     const std::vector<RecordedOp> rows = s.Prints();
-    ASSERT_EQ(bars.size(), tissues.size());
-    ASSERT_EQ(rows.size(), tissues.size());
-    for (size_t t = 0; t < tissues.size(); ++t) {
-      EXPECT_DOUBLE_EQ(model.TissueDecay[t], std::exp((-20.0 / tissues[t].HalfTime) / 60)) << t;
-      EXPECT_EQ(model.CriticalCoefficient[t], tissues[t].Stored) << t;
-      const RecordedOp& bar = bars[t];
-      EXPECT_EQ(std::make_tuple(bar.X1, bar.Y1, bar.X2, bar.Y2, bar.Color, bar.DrawWidth),
-                std::make_tuple(0.0, double(t), 200.0, double(t), colors[t], 4));
+    ASSERT_EQ(bars.size(), count);
+    ASSERT_EQ(rows.size(), count);
+    for (size_t t = 0; t < count; ++t) {
+      const int h = hundredths.at(halfTimes[t]);
+      EXPECT_DOUBLE_EQ(model.TissueDecay[t], std::exp((-20.0 / halfTimes[t]) / 60)) << t;
+      EXPECT_DOUBLE_EQ(model.CriticalCoefficient[t], h / 10000.0) << t;
+      EXPECT_EQ(std::make_tuple(bars[t].X1, bars[t].Y1, bars[t].X2, bars[t].Y2, bars[t].Color),
+                std::make_tuple(0.0, double(t), 200.0, double(t), colors[t]));
       EXPECT_EQ(rows[t].Text, "Tissue " + std::to_string(t + 1) +
-                                  ", half time: " + std::to_string(tissues[t].HalfTime) +
-                                  " minutes, Critical over-sat coeff: " + tissues[t].Shown);
+                                  ", half time: " + std::to_string(halfTimes[t]) +
+                                  " minutes, Critical over-sat coeff: " + std::to_string(h / 100) +
+                                  "." + std::to_string(h % 100 / 10) + std::to_string(h % 10));
     }
   }
 }
 
+// While the saturation is calculated the legend stands in for the pressure chart, shown at once.
 TEST(TissueLegend, StandsInForThePressureChartWhileCalculating) {
-  const DecoModel model = test::Model(2);
-  // While the saturation is calculated the legend stands in for the pressure chart, shown at once.
   RecordingSurface pressure;
   RecordingSurface over;
-  DrawSaturationProgress(model, pressure, over);
+  DrawSaturationProgress(test::Model(2), pressure, over);
   EXPECT_EQ(pressure.Prints().size(), 15u);
   EXPECT_EQ(pressure.Ops().back().Type, RecordedOp::Kind::Refresh);
   EXPECT_EQ(over.Texts(), std::vector<std::string>{"  Calculating ..."});
@@ -109,7 +102,7 @@ TEST(SaturationCharts, TissueLinesTimeAxisAndGrid) {
   EXPECT_EQ(TissuePressureRange(one)->XRight, 133);
   RecordingSurface s;
   DrawTissuePressureChart(one, model, s);
-  const std::vector<RecordedOp> lines = test::ThickLines(s, 2);
+  const std::vector<RecordedOp> lines = test::DataLines(s, 2);
   ASSERT_EQ(lines.size(), 16u);
   const RecordedOp& last = lines[15];  // tissue 8, back at the surface
   EXPECT_EQ(std::make_pair(lines[14].X1, lines[14].Y1), std::make_pair(0.0, 79.0));
@@ -125,26 +118,19 @@ TEST(SaturationCharts, TissueLinesTimeAxisAndGrid) {
   EXPECT_EQ(lowest, 80);
 }
 
-// The outlines of the light tissues lie under every tissue line; 100 % is a thin line under them.
-TEST(SaturationCharts, OutlinesAndCriticalLevel) {
+// The 100 % line lies under the outlines of the light tissues, and they under every tissue line.
+TEST(SaturationCharts, CriticalLevelAndOutlinesUnderTheTissueLines) {
   const DecoModel model = test::Model(2);
-  const DiveRecord dive = Computed({10, 20, 20, 10}, model);
   RecordingSurface s;
-  DrawOverSaturationChart(dive, model, s);
-  std::vector<RecordedOp> lines;
-  for (const RecordedOp& op : s.Lines()) {
-    if (op.Color != kGridColor) lines.push_back(op);
-  }
+  DrawOverSaturationChart(Computed({10, 20, 20, 10}, model), model, s);
+  const std::vector<RecordedOp> lines = test::DataLines(s);
   ASSERT_EQ(lines.size(), 1u + 3 * 5 + 15 * 5);
-  EXPECT_EQ(std::make_tuple(lines[0].X1, lines[0].Y1, lines[0].X2, lines[0].Y2, lines[0].DrawWidth),
-            std::make_tuple(0.0, 10000.0, 233.0, 10000.0, 1));
   EXPECT_EQ(lines[0].Color, kCriticalLevelColor);
   for (size_t i = 1; i <= 15; ++i) {
     EXPECT_EQ(std::make_pair(lines[i].Color, lines[i].DrawWidth),
               std::make_pair(kTissueOutlineColor, 4));
   }
   EXPECT_EQ(lines[16].Color, model.TissueColor[0]);
-  EXPECT_EQ(SaturationModelText(dive, model), "15 tissues, surface pressure 1.000 bar");
 }
 
 TEST(SaturationCharts, YRanges) {
@@ -160,16 +146,6 @@ TEST(SaturationCharts, YRanges) {
   EXPECT_EQ(OverSaturationRange(over)->YTop, 10000);
   over.MaxOverSaturation = 123.456;
   EXPECT_EQ(OverSaturationRange(over)->YTop, 12346);
-}
-
-TEST(SaturationCharts, SummaryLine) {
-  const DecoModel model = test::Model(0);
-  DiveRecord dive = Computed(std::vector<double>(40, 5.0), model);
-  dive.MaxOverSaturation = 87.254;
-  dive.MaxOverSaturationSample = 37;
-  dive.MaxOverSaturationTissue = 2;
-  EXPECT_EQ(MaxOverSaturationText(dive, model),
-            "Max Oversaturation = 87.25 % at Time=12'40\" on tissue 3");
 }
 
 // Charts, summary and readout must never show results of another model or none at all. Pressures
@@ -197,14 +173,14 @@ TEST(SaturationCharts, DiveWithoutResults) {
     DrawTissuePressureChart(c.Dive, model, pressure);
     DrawOverSaturationChart(c.Dive, model, over);
     EXPECT_EQ(pressure.Texts(), std::vector<std::string>{c.Message});
-    EXPECT_EQ(test::ThickLines(over, 2).size(), c.PercentagesShown ? 8u * 3 : 0u);
+    EXPECT_EQ(test::DataLines(over, 2).size(), c.PercentagesShown ? 8u * 3 : 0u);
     EXPECT_EQ(MaxOverSaturationText(c.Dive, model).empty(), !c.PercentagesShown);
     EXPECT_FALSE(ReadSaturation(c.Dive, model, 10));
   }
 }
 
 // Halves go to the even step; the surface step and the chart's last minute are never read.
-TEST(SaturationReadout, SampleUnderTheMouseAndLabelTexts) {
+TEST(SaturationReadout, SampleUnderTheMouseAndTheTexts) {
   EXPECT_EQ(SaturationReadoutSample(30, 50), 0);
   EXPECT_EQ(SaturationReadoutSample(30, 1000), 29);
   EXPECT_EQ(SaturationReadoutSample(30, 1000.1f), std::nullopt);
@@ -215,6 +191,14 @@ TEST(SaturationReadout, SampleUnderTheMouseAndLabelTexts) {
   ASSERT_TRUE(first);
   EXPECT_EQ(first->PressureText, "Time=00'20\", Depth=10.0 m, Max=0.84 bar, Min=0.79 bar");
   EXPECT_EQ(first->OverSaturationText, "Max=28% tissue=8, Min=15% tissue=1");
+  DiveRecord dive = Computed(std::vector<double>(40, 5.0), model);
+  dive.MaxOverSaturation = 87.254;
+  dive.MaxOverSaturationSample = 37;
+  dive.MaxOverSaturationTissue = 2;
+  EXPECT_EQ(MaxOverSaturationText(dive, model),
+            "Max Oversaturation = 87.25 % at Time=12'40\" on tissue 3");
+  EXPECT_EQ(SaturationModelText(Computed({10}, test::Model(2)), test::Model(2)),
+            "15 tissues, surface pressure 1.000 bar");
 }
 
 }  // namespace

@@ -14,57 +14,53 @@ namespace {
 
 using test::DiveWithDepths;
 
+// From fifteen tissues to eight nothing of the slower ones is left behind, and the spare slot after
+// the last tissue holds 0. An unknown number loads the eight tissues and is kept, so 0 after it
+// builds them again.
 TEST(DecoModel, TablesAreRebuiltForAnotherNumber) {
   DecoModel model = test::Model(2);
-  // From fifteen tissues to eight: nothing of the slower tissues is left behind, and the spare
-  // slot every reader of the tables expects holds 0.
   LoadDecoModel(model, 0);
-  ASSERT_EQ(model.TissueDecay.size(), 9u);
-  EXPECT_EQ(model.TissueDecay[8], 0.0);
-
-  // An unknown number loads the eight tissues and is kept, so 0 after it builds them again.
+  EXPECT_EQ(model.TissueDecay, test::Model(0).TissueDecay);
+  EXPECT_EQ(model.TissueDecay.back(), 0.0);
   LoadDecoModel(model, 7);
   EXPECT_EQ(model.TissueCount, 8);
   model.TissueDecay[0] = 42;
   LoadDecoModel(model, 0);
-  // The half time is a time constant, e^(-dt/h) with no ln 2: the coefficients are judged on it.
-  EXPECT_EQ(model.TissueDecay[0], std::exp((-20.0 / 5) / 60));
+  EXPECT_EQ(model.TissueDecay, test::Model(0).TissueDecay);
 }
 
+// Tissue 1 takes 1.58 - 0.79 e^(-1/15). The slowest tissue, barely loaded and judged against the
+// lowest coefficient, peaks on the surface step.
 TEST(Saturation, OneStepAtTenMetresThenTheSurfaceStep) {
   DiveRecord dive = DiveWithDepths({10});
   ComputeSaturation(dive, test::Model(0));
-  const std::vector<double>& tissue1 = dive.TissuePressure[0];
-  EXPECT_NEAR(tissue1[1], 0.840949, 1e-6);  // 1.58 - 0.79 e^(-1/15)
-  EXPECT_NEAR(tissue1[2], 0.837664, 1e-6);
-  // The slowest tissue, barely loaded and judged against the lowest coefficient, peaks on the
-  // surface step.
-  EXPECT_GT(dive.MaxOverSaturation, 0.79 / 0.014);
-  EXPECT_EQ(dive.MaxOverSaturationSample, 1);
-  EXPECT_EQ(dive.MaxOverSaturationTissue, 7);
+  EXPECT_NEAR(dive.TissuePressure[0][1], 0.840949, 1e-6);
+  EXPECT_NEAR(dive.TissuePressure[0][2], 0.837664, 1e-6);
   EXPECT_NEAR(dive.MaxTissuePressure, 0.840949, 1e-6);
+  EXPECT_GT(dive.MaxOverSaturation, 0.79 / 0.014);
+  EXPECT_EQ(std::make_pair(dive.MaxOverSaturationSample, dive.MaxOverSaturationTissue),
+            std::make_pair(1, 7));
 }
 
+// A second call keeps the results, and shows no progress, though the model has changed. Once the
+// flag is cleared the dive is rebuilt from nothing: no value of the fifteen tissues survives.
 TEST(Saturation, ComputedOnceUntilTheFlagIsCleared) {
   const std::vector<double> depths = {30, 30, 30, 30, 30, 30, 10, 5, 0};
   DiveRecord dive = DiveWithDepths(depths);
   int calls = 0;
   ComputeSaturation(dive, test::Model(2), [&calls] { ++calls; });
-  // A second call keeps the results, and shows no progress, though the model has changed.
-  const DecoModel eight = test::Model(0);
-  ComputeSaturation(dive, eight, [&calls] { ++calls; });
+  ComputeSaturation(dive, test::Model(0), [&calls] { ++calls; });
   EXPECT_EQ(dive.TissuePressure.size(), 16u);
   EXPECT_EQ(calls, 1);
-
-  // Cleared, the dive is rebuilt from nothing: no value of the fifteen tissues survives.
   dive.SaturationComputed = false;
-  ComputeSaturation(dive, eight);
+  ComputeSaturation(dive, test::Model(0));
   DiveRecord fresh = DiveWithDepths(depths);
-  ComputeSaturation(fresh, eight);
+  ComputeSaturation(fresh, test::Model(0));
   EXPECT_EQ(dive.TissuePressure, fresh.TissuePressure);
 }
 
-// Every ratio divides by the ambient pressure: without a positive one there must be no NaNs.
+// Every ratio divides by the ambient pressure: without a positive one there must be no NaNs. A
+// dive without samples shows no "Calculating" flash.
 TEST(Saturation, NothingToComputeLeavesNoResults) {
   DiveRecord dive = DiveWithDepths({0, 10, 0}, std::numeric_limits<double>::quiet_NaN());
   ComputeSaturation(dive, test::Model(0));
@@ -73,7 +69,7 @@ TEST(Saturation, NothingToComputeLeavesNoResults) {
   int calls = 0;
   DiveRecord empty = DiveWithDepths({});
   ComputeSaturation(empty, test::Model(0), [&calls] { ++calls; });
-  EXPECT_EQ(calls, 0);  // no "Calculating" flash for a dive without samples
+  EXPECT_EQ(calls, 0);
 }
 
 // Only numbers are taken, with a point or a comma; everything else says why it is refused.
@@ -88,7 +84,9 @@ TEST(SurfacePressureEntry, TypedPressures) {
   EXPECT_FALSE(CouldBecomeSurfacePressure("1,2,"));
   EXPECT_FALSE(CouldBecomeSurfacePressure("1a"));
   EXPECT_EQ(SurfacePressureProblem("0,1"), "The surface pressure must be above 0.1 bar.");
-  EXPECT_TRUE(SurfacePressureProblem("abc")->starts_with("Type the surface pressure in bar"));
+  EXPECT_EQ(SurfacePressureProblem("abc"),
+            "Type the surface pressure in bar as a number, such as 1.013 (with a point or a comma "
+            "before the decimals).");
   EXPECT_FALSE(SurfacePressureProblem("0.11"));
   EXPECT_EQ(SurfacePressureText(1.23456), "  1.235");
 }
