@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -72,10 +73,8 @@ TEST(DrawDepthChart, DepthsRangeAndTheReferenceLinesInIt) {
   }
 }
 
-// The reference lines of every chart, in the chart's own coordinates (time in hundredths of a
-// minute, depth in centimetres, speed in cm/min, per ten-thousand of the critical coefficient), in
-// their colours, with the thin pen. Seven samples: the time axis ends at 333 on each chart; the
-// dive goes below 40 m, so both reference depths lie in its range.
+// Every chart's reference lines in its own units, colours and thin pen. Seven samples: the time
+// axis ends at 333 on each chart; the dive goes below 40 m, so both reference depths are in range.
 TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
   const DiveRecord dive = DiveWithSamples({5, 15, 25, 35, 45, 30, 11});
   DiveRecord saturated = dive;
@@ -184,10 +183,8 @@ TEST(DiveCharts, LabelsAreTheSameUnderACommaDecimalLocale) {
     }
     return texts;
   };
-  const std::vector<std::string> pointDecimal = labels();
-  // Short time steps and the speeds: the decimal point is in their labels.
-  ASSERT_TRUE(std::any_of(pointDecimal.begin(), pointDecimal.end(),
-                          [](const std::string& text) { return text.find('.') != text.npos; }));
+  const std::vector<std::string> pointDecimal = labels();  // short time steps and speeds: "0.2"
+  ASSERT_TRUE(std::ranges::any_of(pointDecimal, [](auto& t) { return t.find('.') != t.npos; }));
   const test::ScopedLocale german(test::kCommaDecimalLocale);
   ASSERT_TRUE(german.CommaDecimal()) << test::kCommaDecimalLocale << " is not installed";
   EXPECT_EQ(labels(), pointDecimal);
