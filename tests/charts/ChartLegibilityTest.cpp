@@ -12,9 +12,9 @@
 #include "charts/AlarmStrip.h"
 #include "charts/DepthChart.h"
 #include "charts/VerticalSpeedChart.h"
-#include "saturation/DecoModel.h"
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
+#include "saturation/SaturationFixtures.h"
 
 namespace scrb {
 namespace {
@@ -32,14 +32,8 @@ struct Chart {
   int StripView = -1;  // the alarm strip's view; -1 for every other chart
 };
 
-DecoModel FifteenTissues() {
-  DecoModel model;
-  LoadDecoModel(model, 2);
-  return model;
-}
-
 const DecoModel& Model() {
-  static const DecoModel model = FifteenTissues();
+  static const DecoModel model = test::Model(2);
   return model;
 }
 
@@ -84,6 +78,14 @@ DiveRecord ComputedDive(int samples) {
 
 struct Rect {
   double Left, Top, Right, Bottom;
+  bool Within(const Rect& o, double tolerance) const {
+    return Left >= o.Left - tolerance && Top >= o.Top - tolerance && Right <= o.Right + tolerance &&
+           Bottom <= o.Bottom + tolerance;
+  }
+  bool Overlaps(const Rect& o) const {
+    return Left < o.Right - 1e-6 && o.Left < Right - 1e-6 && Top < o.Bottom - 1e-6 &&
+           o.Top < Bottom - 1e-6;
+  }
 };
 
 // Every printed text as a rectangle in twips from the surface's upper-left corner, through the
@@ -97,17 +99,10 @@ std::vector<Rect> LabelRects(const RecordingSurface& s, double charWidth, double
     } else if (op.Type == RecordedOp::Kind::Print) {
       const double left = (op.X1 - x1) / (x2 - x1) * s.Width();
       const double top = (op.Y1 - y1) / (y2 - y1) * s.Height();
-      rects.push_back(
-          {left, top, left + charWidth * static_cast<double>(op.Text.size()), top + textHeight});
+      rects.push_back({left, top, left + charWidth * double(op.Text.size()), top + textHeight});
     }
   }
   return rects;
-}
-
-bool Overlap(const Rect& a, const Rect& b) {
-  constexpr double kTolerance = 1e-6;
-  return a.Left < b.Right - kTolerance && b.Left < a.Right - kTolerance &&
-         a.Top < b.Bottom - kTolerance && b.Top < a.Bottom - kTolerance;
 }
 
 // The plot area: what the grid lines span.
@@ -145,24 +140,16 @@ TEST(ChartLegibility, LabelsApartInsideTheSurfaceAndDataInsideThePlot) {
           const std::vector<Rect> labels = LabelRects(s, charWidth, textHeight);
           ASSERT_GE(labels.size(), chart.StripView >= 0 ? 5u : 4u);
           for (size_t i = 0; i < labels.size(); ++i) {
-            const Rect& r = labels[i];
-            EXPECT_TRUE(r.Left >= -1e-6 && r.Top >= -1e-6 && r.Right <= s.Width() + 1e-6 &&
-                        r.Bottom <= s.Height() + 1e-6)
-                << s.Texts()[i] << " at " << r.Left << ", " << r.Top;
+            EXPECT_TRUE(labels[i].Within({0, 0, s.Width(), s.Height()}, 1e-6)) << s.Texts()[i];
             for (size_t j = 0; j < i; ++j) {
-              EXPECT_FALSE(Overlap(labels[j], r)) << s.Texts()[j] << " and " << s.Texts()[i];
+              EXPECT_FALSE(labels[j].Overlaps(labels[i])) << s.Texts()[j] << ", " << s.Texts()[i];
             }
           }
-
           const Rect plot = GridBounds(s);
-          for (const RecordedOp& op : s.Lines()) {
-            if (op.Color == kGridColor) continue;
-            for (const auto& [x, y] : {std::pair(op.X1, op.Y1), std::pair(op.X2, op.Y2)}) {
-              EXPECT_TRUE(x >= plot.Left - 1e-3 && x <= plot.Right + 1e-3 && y >= plot.Top - 1e-3 &&
-                          y <= plot.Bottom + 1e-3)
-                  << "(" << x << ", " << y << ") outside " << plot.Left << ".." << plot.Right
-                  << " x " << plot.Top << ".." << plot.Bottom;
-            }
+          for (const RecordedOp& op : test::DataLines(s)) {
+            EXPECT_TRUE((Rect{op.X1, op.Y1, op.X1, op.Y1}.Within(plot, 1e-3)) &&
+                        (Rect{op.X2, op.Y2, op.X2, op.Y2}.Within(plot, 1e-3)))
+                << op.X1 << ", " << op.Y1 << " to " << op.X2 << ", " << op.Y2;
           }
         }
       }

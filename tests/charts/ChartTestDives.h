@@ -1,6 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "logbook/DiveRecord.h"
@@ -24,13 +27,30 @@ inline DiveRecord DiveWithSamples(const std::vector<double>& depths,
   return dive;
 }
 
-// The data lines of a chart, drawn with the thick pen, in drawing order.
-inline std::vector<RecordedOp> ThickLines(const RecordingSurface& s, int width = 3) {
+// The lines other than the grid, in drawing order; given a pen width, only those drawn with it.
+inline std::vector<RecordedOp> DataLines(const RecordingSurface& s, int width = 0) {
   std::vector<RecordedOp> lines;
   for (const RecordedOp& op : s.Lines()) {
-    if (op.DrawWidth == width) lines.push_back(op);
+    if (op.Color != kGridColor && (width == 0 || op.DrawWidth == width)) lines.push_back(op);
   }
   return lines;
+}
+
+// Where a line ends and its colour, equal to a millionth: a whole data line in one value.
+struct LineEnd {
+  double X, Y;
+  Rgb Color;
+  bool operator==(const LineEnd& o) const {
+    return std::abs(X - o.X) < 1e-6 && std::abs(Y - o.Y) < 1e-6 && Color == o.Color;
+  }
+};
+inline std::vector<LineEnd> Ends(const std::vector<RecordedOp>& lines, double xUnit = 1) {
+  std::vector<LineEnd> ends;
+  for (const RecordedOp& op : lines) ends.push_back({op.X2 / xUnit, op.Y2, op.Color});
+  return ends;
+}
+inline void PrintTo(const LineEnd& e, std::ostream* os) {
+  *os << "(" << e.X << ", " << e.Y << ") rgb " << e.Color.R << "," << e.Color.G << "," << e.Color.B;
 }
 
 }  // namespace scrb::test
