@@ -81,13 +81,11 @@ TEST(KeyboardCursor, ReadsWhatTheMouseReadsAtTheSameSample) {
   const std::vector<std::pair<int, QKeyCombination>> steps = {
       {0, Qt::Key_Home},
       {1, Qt::Key_Right},
-      {2, Qt::Key_Right},
-      {5, Qt::ShiftModifier | Qt::Key_Right},
-      {4, Qt::Key_Left},
+      {4, Qt::ShiftModifier | Qt::Key_Right},
+      {3, Qt::Key_Left},
       {samples - 1, Qt::Key_End},
-      {samples - 4, Qt::ShiftModifier | Qt::Key_Left},
-      {samples - 1, Qt::Key_End},
-      {samples - 1, Qt::Key_Right}};
+      {samples - 1, Qt::Key_Right},
+      {samples - 4, Qt::ShiftModifier | Qt::Key_Left}};
   for (int page : {1, 2, 3, 5}) {
     w.form->DiveTab()->setCurrentIndex(page);
     QApplication::processEvents();

@@ -274,10 +274,11 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
   EXPECT_EQ(choose("&About"), MainWindow::AboutText());
   EXPECT_TRUE(MainWindow::AboutText().startsWith("Bathyscribe v"));
 
-  // The list shows dive 52 selected, the third of five; Next stops at the newest.
-  button("&Previous");
-  EXPECT_EQ(w.form->ListIndex(), 1);
-  for (int press = 0; press < 4; ++press) button("&Next");
+  // The list shows dive 52 selected, the third of five; Previous stops at the first, Next at the
+  // newest.
+  for (int press = 0; press < 3; ++press) button("&Previous");
+  EXPECT_EQ(w.form->ListIndex(), 0);
+  for (int press = 0; press < 5; ++press) button("&Next");
   EXPECT_EQ(w.form->ListIndex(), 4);
   w.form->DiveTab()->setCurrentIndex(5);
   WhenModal<ModelWindow>([](ModelWindow& models) {
