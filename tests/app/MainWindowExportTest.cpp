@@ -45,10 +45,13 @@ TEST(MainWindowExport, ReportsOfTheChosenDivesOrPagesOnlyWithDives) {
 
   const QString pdf = w.folder.filePath("printed.pdf");
   w.dialogs.printFile = pdf;
-  for (const auto& [scope, from, expected] :
-       {std::tuple{ReportScope::CurrentDive, 0, QStringList{"Dive Number: 23", "Page 1 of 1"}},
-        std::tuple{ReportScope::AllDives, 0, QStringList{"Dive Number: 21", "Page 3 of 3"}},
-        std::tuple{ReportScope::AllDives, 2, QStringList{"Dive Number: 22", "Page 2 of 3"}}}) {
+  for (const auto& [scope, from, expected, pages] :
+       {std::tuple{ReportScope::CurrentDive, 0, QStringList{"Dive Number: 23", "Page 1 of 1"},
+                   "1 page"},
+        std::tuple{ReportScope::AllDives, 0, QStringList{"Dive Number: 21", "Page 3 of 3"},
+                   "3 pages"},
+        std::tuple{ReportScope::AllDives, 2, QStringList{"Dive Number: 22", "Page 2 of 3"},
+                   "1 page"}}) {
     QFile::remove(pdf);
     w.dialogs.scopeAnswers = {scope};
     w.dialogs.printFrom = w.dialogs.printTo = from;
@@ -56,7 +59,7 @@ TEST(MainWindowExport, ReportsOfTheChosenDivesOrPagesOnlyWithDives) {
     const QString text = PdfText(pdf);
     EXPECT_EQ(text.count('\f'), scope == ReportScope::AllDives && from == 0 ? 3 : 1);
     for (const QString& part : expected) EXPECT_TRUE(text.contains(part)) << part.toStdString();
-    EXPECT_TRUE(w.Status().startsWith("Dive report sent to the printer"));
+    EXPECT_EQ(w.Status(), QString("Dive report sent to the printer: %1.").arg(pages));
   }
   EXPECT_EQ(w.dialogs.printPageCount, 3);
   QFile::remove(pdf);

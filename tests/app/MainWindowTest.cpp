@@ -56,10 +56,10 @@ TEST(MainWindow, WhatOneRunLeavesTheNextRunRestores) {
   };
   Window second;
   nextRun(second);
-  EXPECT_EQ(second.dialogs.disclaimerShown, 0);  // ticked on the first start
-  EXPECT_EQ(second.form->DiveTab()->currentIndex(), 6);
-  EXPECT_EQ(second.form->ListIndex(), 7);
-  EXPECT_EQ(second.context.Model.DecoModelNumber, 2);
+  // The disclaimer was ticked on the first start.
+  EXPECT_EQ(std::tuple(second.dialogs.disclaimerShown, second.form->DiveTab()->currentIndex(),
+                       second.form->ListIndex(), second.context.Model.DecoModelNumber),
+            std::tuple(0, 6, 7, 2));
   EXPECT_EQ(second.Entries().value(0), "    1 - Lake, Pier");
   second.form->resize(1000, 700);
   second.form->SelectListIndex(3);
@@ -72,8 +72,8 @@ TEST(MainWindow, WhatOneRunLeavesTheNextRunRestores) {
 
   Window third;
   nextRun(third);
-  EXPECT_EQ(third.form->DiveTab()->currentIndex(), 4);
-  EXPECT_EQ(third.form->ListIndex(), 3);
+  EXPECT_EQ(std::pair(third.form->DiveTab()->currentIndex(), third.form->ListIndex()),
+            std::pair(4, 3));
   EXPECT_NEAR(third.form->DiveList()->width(), listWidth, 1);
 }
 
@@ -105,7 +105,7 @@ TEST(MainWindow, AfterOpenOfAnEmptyLogbookEveryPageIsEmpty) {
 // a taller window: halves, thirds on "Ph&ys Data"; on the profile pages the alarm strip takes a
 // seventh, and is never lower than six label heights. Below 640 pixels of width (at 96 dpi) the
 // window beeps and snaps back, and every page still fits.
-TEST(MainWindow, Layout) {
+TEST(MainWindow, LayoutKeepsTheSelectionInSightAndEveryPageInRoom) {
   const QString many = LogbookFile("many.log", 300);
   Window w("NoWarning=1\nWindowState=0\nLogbook%20File=" + many.toStdString() +
            "\nCurrentDiveSelected=150\nLastDive=0\n");
