@@ -1,15 +1,20 @@
 #pragma once
 
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <fstream>
 #include <memory>
 #include <string>
 
 #include "app/AppContext.h"
+#include "app/ChartView.h"
+#include "app/DivePage.h"
 #include "app/MainWindow.h"
 #include "app/SettingsStore.h"
 #include "app/UserDialogs.h"
@@ -20,20 +25,14 @@ namespace scrb::test {
 // Answers what the window asks of the user as the test scripted it, and remembers what it was
 // asked: the messages shown, the folders the file dialogs started in.
 struct ScriptedDialogs : UserDialogs {
-  QStringList messages;
-  QStringList warnings;
-  int quits = 0;
-  int beeps = 0;
-  int disclaimerShown = 0;
-  int disclaimerAnswer = 0;
-  QStringList openAnswers;  // taken one per file dialog; none left means Cancel
-  QStringList saveAnswers;
+  QStringList messages, warnings;
+  int quits = 0, beeps = 0, disclaimerShown = 0, disclaimerAnswer = 0;
+  QStringList openAnswers, saveAnswers;  // taken one per file dialog; none left means Cancel
   QStringList dialogFolders;
   QList<ReportScope> scopeAnswers;  // taken one per report; none left means Cancel
   // The print dialog's answer: the printer prints into this PDF file, pages from..to (0: all).
   QString printFile;
-  int printFrom = 0;
-  int printTo = 0;
+  int printFrom = 0, printTo = 0;
   int printPageCount = 0;  // what the last print dialog offered
 
   int RunDisclaimer(QWidget*) override {
@@ -44,9 +43,8 @@ struct ScriptedDialogs : UserDialogs {
     dialogFolders << folder;
     return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
   }
-  QString ChooseSaveFile(QWidget*, const QString&, const QString&,
-                         const QString& suggested) override {
-    dialogFolders << suggested;
+  QString ChooseSaveFile(QWidget*, const QString&, const QString&, const QString& path) override {
+    dialogFolders << path;
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
   }
   void ShowMessage(QWidget*, const QString& text) override { messages << text; }
@@ -58,10 +56,8 @@ struct ScriptedDialogs : UserDialogs {
     if (printFile.isEmpty()) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printFile);
-    if (printFrom > 0) {
-      printer.setPrintRange(QPrinter::PageRange);
-      printer.setFromTo(printFrom, printTo);
-    }
+    printer.setPrintRange(printFrom > 0 ? QPrinter::PageRange : QPrinter::AllPages);
+    printer.setFromTo(printFrom, printTo);
     return true;
   }
   void ShowWarning(QWidget*, const QString& text) override { warnings << text; }
@@ -75,14 +71,17 @@ struct ScriptedDialogs : UserDialogs {
 struct TestWindow {
   QTemporaryDir folder;
   QString iniPath = folder.filePath("scrb.ini");
-  std::unique_ptr<QtSettingsStore> settings = std::make_unique<QtSettingsStore>(iniPath);
+  std::unique_ptr<QtSettingsStore> settings;
   AppContext context;
   ScriptedDialogs dialogs;
   std::unique_ptr<MainWindow> form;
   QStringList& messages = dialogs.messages;
-  int& quits = dialogs.quits;
-  int& disclaimerShown = dialogs.disclaimerShown;
-  int& disclaimerAnswer = dialogs.disclaimerAnswer;
+
+  // Over the settings file lines given, as an earlier run or a damaged file left them.
+  explicit TestWindow(const std::string& ini = "") {
+    std::ofstream(iniPath.toStdString(), std::ios::binary) << "[Settings]\n" << ini;
+    settings = std::make_unique<QtSettingsStore>(iniPath);
+  }
 
   // Starts as the program does; false when the disclaimer was refused.
   bool Start() {
@@ -93,15 +92,30 @@ struct TestWindow {
   }
 
   QString Status() const { return form->StatusLabel()->text(); }
-  QString Entry(int row) const {
-    return form->DiveList()->model()->index(row, 0).data().toString();
-  }
   QStringList Entries() const {
     QStringList entries;
-    for (int row = 0; row < form->ListCount(); ++row) entries << Entry(row);
+    for (int row = 0; row < form->ListCount(); ++row)
+      entries << form->DiveList()->model()->index(row, 0).data().toString();
     return entries;
   }
   std::string Saved(const std::string& key) const { return settings->GetSetting(key, "<absent>"); }
+  // What a page shows: the texts of its labels and text box, whether each chart has anything
+  // drawn and whether it shows a readout cursor.
+  QStringList PageState(int page) const {
+    form->DiveTab()->setCurrentIndex(page);
+    QStringList state;
+    for (QLabel* label : form->Page(page)->findChildren<QLabel*>())
+      state << label->objectName() + "=" + label->text();
+    for (QPlainTextEdit* box : form->Page(page)->findChildren<QPlainTextEdit*>())
+      state << box->toPlainText();
+    for (ChartView* chart : form->Page(page)->findChildren<ChartView*>()) {
+      QImage white(chart->ChartImage().size(), chart->ChartImage().format());
+      white.fill(Qt::white);
+      state << chart->objectName() + (chart->ChartImage() == white ? " blank" : " drawn") +
+                   (chart->CursorX() ? " with cursor" : "");
+    }
+    return state;
+  }
   // Every page of the selected dive, as a diver clicking through the tabs would see them.
   void ShowEveryPage() {
     for (int page = 0; page < MainWindow::kPageCount; ++page)
@@ -118,6 +132,17 @@ inline QAction* MenuAction(MainWindow& form, const QString& caption) {
 
 inline QString WriteLogbook(const std::string& name, const std::string& bytes) {
   return QString::fromStdString(WriteTempFile(name, bytes));
+}
+
+// A logbook file of `count` dives numbered from `first`, all at one site of the lake "Lake".
+inline QString LogbookFile(const std::string& name, int count, int first = 1,
+                           const std::string& site = "Pier") {
+  std::vector<EntryBuilder> entries(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    entries[static_cast<size_t>(i)].DiveNumber = first + i;
+    entries[static_cast<size_t>(i)].Site = site;
+  }
+  return WriteLogbook(name, BuildLogbook(entries));
 }
 
 }  // namespace scrb::test

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +17,6 @@
 #include "app/ModelWindow.h"
 #include "app/RawDataPage.h"
 #include "app/TissuePage.h"
-#include "charts/ChartTestDives.h"
 #include "report/ReportTexts.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/SaturationFixtures.h"
@@ -27,12 +25,6 @@
 
 namespace scrb {
 namespace {
-
-// Six samples: T = 200 hundredths of a minute. A descent of 3 m between samples 0 and 1 reads as
-// -9 m/min.
-DiveRecord SixSampleDive() {
-  return test::DiveWithSamples({3, 6, 8, 8, 5, 2.5}, {0, 0, 2});
-}
 
 // Ten minutes of 31 samples at one depth and status; the extra sample lets the last status byte
 // be read.
@@ -43,90 +35,62 @@ DiveRecord MinutesDive(double tank) {
   return test::MakeDecodedDive(profile, tank, 50);
 }
 
-DiveRecord ReportDive(int number, int samples) {
-  test::ProfileBuilder profile;
-  profile.Samples.assign(static_cast<size_t>(samples), {64, 0});
-  DiveRecord dive = test::MakeDecodedDive(profile);
-  dive.DiveNumber = number;
-  dive.DiveDate = "17/10/1998";
-  dive.Site = "<b>Pier</b>";
-  return dive;
-}
-
 class DivePages : public ::testing::Test {
  protected:
   // Shows a dive as the main window does: readouts wait until the drawing is done.
   void Show(DivePage& page, int index) {
+    page.resize(700, 520);
     context.Book.CurrentDive = index;
     context.Readouts.ChartsReady = false;
     context.Readouts.ResetCursors();
     page.ShowDive(index);
     context.Readouts.ChartsReady = true;
   }
-
-  void Open(QWidget& page) {
-    page.resize(700, 520);
-    page.show();
-    QApplication::processEvents();
-  }
+  DiveRecord& Dive(int index) { return context.Book.Dives[static_cast<size_t>(index)]; }
 
   AppContext context;
 };
 
-TEST_F(DivePages, DepthReadoutMovesLabelAndBothCursorsOfItsView) {
-  context.Book.Dives = {SixSampleDive(), DiveRecord{}};
+// Six samples, T = 200 hundredths of a minute; the descent of 3 m from sample 0 to 1 is -9 m/min.
+// Outside the profile, or while the charts are being drawn, a readout keeps still; without samples
+// it is cleared and stays so. The first sample has no speed.
+TEST_F(DivePages, DepthAndSpeedReadoutsMoveLabelAndCursorsOfTheirView) {
+  context.Book.Dives = {test::DiveWithSamples({3, 6, 8, 8, 5, 2.5}, {0, 0, 2}), DiveRecord{}};
   DepthChartPage page(context);
-  Open(page);
   Show(page, 0);
   EXPECT_EQ(page.DepthTitle()->text(), "Dive Number: 12  Depth (meters) versus Time (minutes)");
-  // 0 rounds to -1, the first sample; 50 is halfway and goes to the even one; 200 is T, the last.
-  for (const auto& [x, text] :
-       {std::pair{0.0, "Time=00'20\" Depth=3.0 m"}, std::pair{50.0, "Time=00'20\" Depth=3.0 m"},
-        std::pair{200.0, "Time=02'00\" Depth=2.5 m"}}) {
-    emit page.AlarmPicture()->MouseMoved(x, 300);
-    EXPECT_EQ(page.DepthReadout()->text().toStdString(), text) << x;
-    EXPECT_EQ(page.DepthPicture()->CursorX(), x);
-  }
-
-  // Outside the profile, or while the charts are being drawn, the readout keeps still.
+  emit page.AlarmPicture()->MouseMoved(200, 300);
   for (double x : {-1.0, 200.5}) emit page.DepthPicture()->MouseMoved(x, 0);
   context.Readouts.ChartsReady = false;
   emit page.DepthPicture()->MouseMoved(100, 0);
   context.Readouts.ChartsReady = true;
   EXPECT_EQ(page.DepthReadout()->text().toStdString(), "Time=02'00\" Depth=2.5 m");
+  EXPECT_EQ(page.DepthPicture()->CursorX(), 200);
   EXPECT_EQ(page.AlarmPicture()->CursorX(), 200);
-
-  Show(page, 1);  // no samples: the readout is cleared and stays so
+  Show(page, 1);
   emit page.DepthPicture()->MouseMoved(0, 0);
-  EXPECT_TRUE(page.DepthReadout()->text().isEmpty());
+  EXPECT_EQ(page.DepthReadout()->text(), "");
   EXPECT_FALSE(page.DepthPicture()->CursorX());
-}
 
-TEST_F(DivePages, SpeedReadoutOnlyFromTheSecondSample) {
-  context.Book.Dives = {SixSampleDive()};
-  SpeedPage page(context);
-  Open(page);
-  Show(page, 0);
-  emit page.DDepthPicture()->MouseMoved(10, -500);  // sample 0: no speed yet
-  EXPECT_TRUE(page.SpeedReadout()->text().isEmpty());
-  EXPECT_FALSE(page.DDepthPicture()->CursorX());
-
-  emit page.DepthPicture()->MouseMoved(66, 0);  // sample 1
-  EXPECT_EQ(page.SpeedReadout()->text().toStdString(), " Vertical Speed=-9.0 m/min");
-  EXPECT_EQ(page.DDepthPicture()->CursorX(), 66);
+  SpeedPage speed(context);
+  Show(speed, 0);
+  emit speed.DDepthPicture()->MouseMoved(10, -500);  // sample 0
+  EXPECT_EQ(speed.SpeedReadout()->text(), "");
+  EXPECT_FALSE(speed.DDepthPicture()->CursorX());
+  emit speed.DepthPicture()->MouseMoved(66, 0);  // sample 1
+  EXPECT_EQ(speed.SpeedReadout()->text().toStdString(), " Vertical Speed=-9.0 m/min");
+  EXPECT_EQ(speed.DDepthPicture()->CursorX(), 66);
 }
 
 TEST_F(DivePages, OneAirReadoutMovesTheCursorOnBothAirCharts) {
   context.Book.Dives = {MinutesDive(12), MinutesDive(327.67)};
   AirPage page(context);
-  Open(page);
   Show(page, 0);
   page.TankPictureMouseMove(250, 0);  // 10 minutes at 3 bar breathe 12 l x 50 bar: 5 bar a minute
   EXPECT_EQ(page.AirReadout()->text(),
             "Min:20.0 l/min, Max:20.0 l/min, Time=02'00\", "
             "Depth=20.0 m, Tank=40.0 bar, Breath=20.0 l/min");
   EXPECT_EQ(page.AirPicture()->CursorX(), 250);
-
   // A dive without estimate: the cursors go with the old charts and the readout stays quiet.
   Show(page, 1);
   page.AirPictureMouseMove(100, 0);
@@ -134,106 +98,89 @@ TEST_F(DivePages, OneAirReadoutMovesTheCursorOnBothAirCharts) {
   EXPECT_FALSE(page.AirPicture()->CursorX().has_value());
 }
 
-TEST_F(DivePages, GeneralPageShowsTheSummaryAsPlainText) {
-  context.Book.Dives = {ReportDive(7, 4)};
-  GeneralPage page(context);
-  page.ShowDive(0);
-  EXPECT_EQ(page.Heading()->text(), "Dive Number: 7");
-  // A site typed with markup is shown as typed, not rendered.
-  EXPECT_EQ(page.Value(3)->text(), " <b>Pier</b>");
-  EXPECT_EQ(page.Value(3)->textFormat(), Qt::PlainText);
+// A site typed with markup is shown as typed; without a dive the labels empty rather than keep
+// another dive's values. The raw data page decodes a dive for its dump and shows the details,
+// then the dump, each line once, in fixed pitch.
+TEST_F(DivePages, GeneralAndRawDataPagesShowPlainText) {
+  test::ProfileBuilder profile;
+  profile.Samples.assign(4, {64, 0});
+  DiveRecord dive = test::MakeDecodedDive(profile);
+  dive.DiveNumber = 7;
+  dive.DiveDate = "17/10/1998";
+  dive.Site = "<b>Pier</b>";
+  dive.ProfileDecoded = false;
+  dive.SampleCount = 0;
+  context.Book.Dives = {dive};
+  GeneralPage general(context);
+  const DiveSummary summary = SummaryTexts(Dive(0));
+  QStringList expected = {QString::fromStdString(summary.Heading)};
+  for (const SummaryLine& line : summary.Lines) expected << QString::fromStdString(line.Value);
+  const auto shown = [&general, &expected] {
+    QStringList texts = {general.Heading()->text()};
+    for (int line = 1; line < expected.size(); ++line) texts << general.Value(line - 1)->text();
+    return texts;
+  };
+  general.ShowDive(0);
+  EXPECT_EQ(shown(), expected);
+  EXPECT_EQ(general.Value(3)->text(), " <b>Pier</b>");
+  EXPECT_EQ(general.Value(3)->textFormat(), Qt::PlainText);
+  general.ShowDive(-1);
+  EXPECT_EQ(shown().join(""), "");
 
-  // No dive: the labels empty rather than keep another dive's values.
-  page.ShowDive(-1);
-  EXPECT_EQ(page.Heading()->text(), "");
-  EXPECT_EQ(page.Value(3)->text(), "");
-}
-
-TEST_F(DivePages, RawDataShowsDetailsThenDumpInFixedPitch) {
-  DiveRecord undecoded = ReportDive(3, 4);
-  undecoded.ProfileDecoded = false;
-  undecoded.SampleCount = 0;
-  context.Book.Dives = {undecoded};
-  RawDataPage page(context);
-  page.ShowDive(0);  // a dive not decoded yet is decoded for its dump
-  // The details, then the dump, each line once, in the text box's own line ends.
-  const DiveRecord& dive = context.Book.Dives[0];
-  EXPECT_EQ(
-      page.TextBox()->toPlainText().toStdString(),
-      QString::fromStdString(DetailsText(dive) + RawDumpText(dive)).remove('\r').toStdString());
-  EXPECT_TRUE(page.TextBox()->toPlainText().endsWith(
-      "    0004 , 01'20\" , 10.0 , txok,    ,    ,   ,    ,     \n"));
-  const QFontMetrics metrics(page.TextBox()->font());
+  RawDataPage raw(context);
+  raw.ShowDive(0);
+  const QString text = raw.TextBox()->toPlainText();
+  EXPECT_EQ(text, QString::fromStdString(DetailsText(Dive(0)) + RawDumpText(Dive(0))).remove('\r'));
+  EXPECT_TRUE(text.endsWith("    0004 , 01'20\" , 10.0 , txok,    ,    ,   ,    ,     \n"));
+  const QFontMetrics metrics(raw.TextBox()->font());
   EXPECT_EQ(metrics.horizontalAdvance("iiii , ...."), metrics.horizontalAdvance("WWWW - 0000"));
 }
 
-class TissuePageTest : public DivePages {
- protected:
-  void SetUp() override {
-    LoadDecoModel(context.Model, 0);
-    context.Book.Dives.push_back(test::DiveWithDepths({0, 10, 0}));
-    context.Book.Dives.push_back(test::DiveWithDepths(std::vector<double>(30, 18.4)));
-    context.Book.Dives.push_back(test::DiveWithDepths({}));
-    context.Book.CurrentDive = 1;
-    page.resize(700, 500);
-  }
-
-  void Show(int index) { DivePages::Show(page, index); }
-  DiveRecord& Dive(int index) { return context.Book.Dives[static_cast<size_t>(index)]; }
-
-  TissuePage page{context};
-};
-
-TEST_F(TissuePageTest, SummaryAndReadoutOverBothCharts) {
-  Show(1);
-  // The fast tissue peaks on the final surface step, sample 30.
+// The tissue page's summary and readouts over both charts, and its model window, which applies a
+// typed surface pressure to the selected dive on close.
+TEST_F(DivePages, TissuePageAndItsModelWindow) {
+  LoadDecoModel(context.Model, 0);
+  context.Book.Dives = {test::DiveWithDepths({0, 10, 0}),
+                        test::DiveWithDepths(std::vector<double>(30, 18.4)),
+                        test::DiveWithDepths({})};
+  TissuePage page(context);
+  Show(page, 1);
   EXPECT_EQ(page.MaxOverSaturationLabel()->text().toStdString(),
             MaxOverSaturationText(Dive(1), context.Model));
-  EXPECT_TRUE(page.MaxOverSaturationLabel()->text().endsWith(" % at Time=10'20\" on tissue 1"));
   emit page.SatuRelPicture()->MouseMoved(1000, 0);
   const std::optional<SaturationReadout> readout = ReadSaturation(Dive(1), context.Model, 1000);
   ASSERT_TRUE(readout);
-  EXPECT_TRUE(readout->PressureText.starts_with("Time=10'00\", Depth=18.4 m, Max="));
   EXPECT_EQ(page.PressureReadout()->text().toStdString(), readout->PressureText);
   EXPECT_EQ(page.OverSaturationReadout()->text().toStdString(), readout->OverSaturationText);
   EXPECT_EQ(page.SatuPicture()->CursorX(), 1000);
 
   // Showing the dive again wipes the readouts, and results of another model give none.
-  Show(1);
+  Show(page, 1);
   LoadDecoModel(context.Model, 2);  // results still of the 8-tissue model
   page.SatuPictureMouseMove(500, 0);
   EXPECT_EQ(page.PressureReadout()->text(), "");
   EXPECT_FALSE(page.SatuPicture()->CursorX());
-
-  // A dive without samples has no summary of its own and must not keep the previous one.
-  Show(2);
+  Show(page, 2);  // no samples: no summary of its own, and not the previous one
   EXPECT_EQ(page.MaxOverSaturationLabel()->text(), "");
-}
 
-TEST_F(TissuePageTest, ModelWindowAppliesTypedPressureToTheSelectedDiveOnClose) {
   // Too low or not a number keeps the window open and says why; the same value typed back costs
   // no recomputation; a comma is a decimal separator.
+  LoadDecoModel(context.Model, 0);
   ModelWindow* window = page.Models();
-  struct Case {
-    const char* Text;
-    double Pressure;
-    bool Refused;
-  };
   for (const auto& [text, pressure, refused] :
-       {Case{"0.1", 1.0, true}, Case{"", 1.0, true}, Case{"  1.000", 1.0, false},
-        Case{"1,2", 1.2, false}}) {
+       {std::tuple{"0.1", 1.0, true}, std::tuple{"", 1.0, true}, std::tuple{"  1.000", 1.0, false},
+        std::tuple{"1,2", 1.2, false}}) {
     SCOPED_TRACE(text);
-    Show(1);
+    Show(page, 1);
     window->Prepare();
     window->show();
     window->SurfacePressureEdit()->setText(text);
     window->CloseClick();
-    EXPECT_EQ(Dive(1).SurfacePressure, pressure);
-    EXPECT_EQ(Dive(1).SaturationComputed, pressure == 1.0);
-    EXPECT_EQ(window->isVisible(), refused);
-    EXPECT_EQ(window->PressureNote()->text().isEmpty(), !refused);
+    EXPECT_EQ(std::tuple(Dive(1).SurfacePressure, Dive(1).SaturationComputed, window->isVisible(),
+                         window->PressureNote()->text().isEmpty()),
+              std::tuple(pressure, pressure == 1.0, refused, !refused));
   }
-  Show(1);  // as the page is shown again when the window closes
+  Show(page, 1);  // as the page is shown again when the window closes
   EXPECT_EQ(page.ModelLabel()->text(), "8 tissues, surface pressure 1.200 bar");
   // A key that cannot make a number is refused as it is typed, with the reason.
   window->Prepare();
@@ -252,19 +199,17 @@ TEST_F(TissuePageTest, ModelWindowAppliesTypedPressureToTheSelectedDiveOnClose) 
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(Dive(1).SurfacePressure, 0.9);
 
-  // Without a selected dive the window opens on a model that has a button, and the box takes no
-  // text.
+  // Without a selected dive: a model that has a button, and a box that takes no text.
   context.Book.CurrentDive = -1;
   LoadDecoModel(context.Model, 7);
   window->Prepare();
   EXPECT_EQ(window->SurfacePressureEdit()->text(), "No dive selected");
-  EXPECT_TRUE(window->ModelButton(0)->isChecked());
-  EXPECT_EQ(context.Model.TissueCount, 8);
-  EXPECT_FALSE(Dive(1).SaturationComputed);
-  EXPECT_FALSE(window->SurfacePressureEdit()->isEnabled());
+  EXPECT_EQ(std::tuple(window->ModelButton(0)->isChecked(), context.Model.TissueCount,
+                       Dive(1).SaturationComputed, window->SurfacePressureEdit()->isEnabled()),
+            std::tuple(true, 8, false, false));
   window->SurfacePressureEdit()->setText("1.5");
   window->CloseClick();
-  for (const DiveRecord& dive : context.Book.Dives) EXPECT_NE(dive.SurfacePressure, 1.5);
+  for (const DiveRecord& each : context.Book.Dives) EXPECT_NE(each.SurfacePressure, 1.5);
 }
 
 }  // namespace

@@ -5,36 +5,22 @@
 
 #include <QApplication>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 #include <filesystem>
-#include <map>
 
 #include "AppTestWindow.h"
-#include "app/ChartView.h"
-#include "app/DivePage.h"
 
 namespace scrb {
 namespace {
 
-using test::WriteLogbook;
-
-std::string Logbook(int dives) {
-  return test::BuildLogbook(std::vector<test::EntryBuilder>(static_cast<size_t>(dives)));
-}
+using test::LogbookFile;
 
 // A window of 1000 x 750 pixels, active as the one a diver works in.
 struct Window : test::TestWindow {
-  explicit Window(const QString& logbook = {}, const QString& iniOfAnEarlierRun = {}) {
-    if (!iniOfAnEarlierRun.isEmpty())
-      settings = std::make_unique<QtSettingsStore>(iniOfAnEarlierRun);
-    settings->SaveSetting("NoWarning", "1");
-    settings->SaveSetting("WindowState", "0");
-    if (!logbook.isEmpty()) settings->SaveSetting("Logbook File", logbook.toStdString());
+  explicit Window(const std::string& ini = "") : TestWindow("NoWarning=1\nWindowState=0\n" + ini) {
     Start();
     form->resize(1000, 750);
     form->activateWindow();
@@ -43,50 +29,9 @@ struct Window : test::TestWindow {
   }
 };
 
-QChar Mnemonic(const QString& caption) {
-  for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != '&') continue;
-    if (caption[i + 1] != '&') return caption[i + 1].toLower();
-    ++i;
-  }
-  return {};
-}
-
-// Every Alt key of the window means one thing, and so does every key inside each menu.
-TEST(Accelerators, NoKeyServesTwoEntries) {
+TEST(Shortcuts, EachKeyDoesWhatItsEntryOrButtonDoes) {
   Window w;
-  std::map<QString, QStringList> scopes;
-  for (QAction* menu : w.form->menuBar()->actions()) {
-    scopes["window"] << menu->text();
-    for (QAction* entry : menu->menu()->actions()) scopes[menu->text()] << entry->text();
-  }
-  for (int page = 0; page < MainWindow::kPageCount; ++page)
-    scopes["window"] << w.form->DiveTab()->tabText(page);
-  for (QPushButton* button : w.form->findChildren<QPushButton*>())
-    scopes["window"] << button->text();
-  for (const auto& [scope, captions] : scopes) {
-    std::map<QChar, QString> taken;
-    for (const QString& caption : captions) {
-      const QChar key = Mnemonic(caption);
-      if (key.isNull()) continue;
-      EXPECT_FALSE(taken.contains(key)) << scope.toStdString() << ": " << caption.toStdString()
-                                        << " and " << taken[key].toStdString();
-      taken[key] = caption;
-    }
-  }
-
-  // Alt+P is "&Previous" again; Alt+Y brings up "Ph&ys Data".
-  w.form->OpenLogbook(WriteLogbook("ten.log", Logbook(10)));
-  QTest::keyClick(w.form.get(), Qt::Key_P, Qt::AltModifier);
-  QTest::qWait(300);  // a button pressed by its Alt key shows itself pressed a moment first
-  EXPECT_EQ(w.form->ListIndex(), 8);
-  QTest::keyClick(w.form.get(), Qt::Key_Y, Qt::AltModifier);
-  EXPECT_EQ(w.form->DiveTab()->currentIndex(), 4);
-}
-
-TEST(Shortcuts, EachKeyDoesWhatItsEntryDoes) {
-  Window w;
-  w.form->OpenLogbook(WriteLogbook("ten.log", Logbook(10)));
+  w.form->OpenLogbook(LogbookFile("ten.log", 10));
   w.form->DiveList()->setFocus();
   const auto press = [&w](const QKeySequence& key) {
     QTest::keySequence(w.form.get(), key);
@@ -104,21 +49,20 @@ TEST(Shortcuts, EachKeyDoesWhatItsEntryDoes) {
     press(QKeySequence(QString("Ctrl+%1").arg(page)));
     EXPECT_EQ(w.form->DiveTab()->currentIndex(), page - 1);
   }
+  // Alt+P is "&Previous"; Alt+Y brings up "Ph&ys Data".
+  QTest::keyClick(w.form.get(), Qt::Key_P, Qt::AltModifier);
+  QTest::qWait(300);  // a button pressed by its Alt key shows itself pressed a moment first
+  EXPECT_EQ(w.form->ListIndex(), 7);
+  QTest::keyClick(w.form.get(), Qt::Key_Y, Qt::AltModifier);
+  EXPECT_EQ(w.form->DiveTab()->currentIndex(), 4);
   w.dialogs.scopeAnswers = {ReportScope::CurrentDive};
   press(QKeySequence("Ctrl+P"));
   EXPECT_EQ(w.dialogs.printPageCount, 1);  // the print dialog came up for the current dive
   press(QKeySequence("F1"));
-  ASSERT_EQ(w.messages.size(), 1);
-  EXPECT_TRUE(w.messages[0].startsWith("Bathyscribe v"));
+  EXPECT_EQ(w.messages, QStringList({MainWindow::AboutText()}));
   press(QKeySequence("Ctrl+Q"));
-  EXPECT_EQ(w.quits, 1);
-  EXPECT_EQ(w.Saved("TabNumber"), "0");
-}
-
-QStringList LabelTexts(QWidget* page) {
-  QStringList texts;
-  for (QLabel* label : page->findChildren<QLabel*>()) texts << label->text();
-  return texts;
+  EXPECT_EQ(w.dialogs.quits, 1);
+  EXPECT_EQ(w.Saved("TabNumber"), "4");
 }
 
 void MouseAt(ChartView* chart, double userX) {
@@ -131,19 +75,17 @@ void MouseAt(ChartView* chart, double userX) {
 // Each step of the keyboard cursor reads exactly what the mouse reads over the same sample, on
 // every chart page, and moves the cursor of every chart of the page.
 TEST(KeyboardCursor, ReadsWhatTheMouseReadsAtTheSameSample) {
-  Window w(WriteLogbook("sample.log", test::SampleLogbook()));
+  Window w("Logbook%20File=" + test::WriteLogbook("s.log", test::SampleLogbook()).toStdString());
   const int samples = w.context.Book.Current().SampleCount;
   ASSERT_GT(samples, 30);
   const std::vector<std::pair<int, QKeyCombination>> steps = {
       {0, Qt::Key_Home},
       {1, Qt::Key_Right},
-      {2, Qt::Key_Right},
-      {5, Qt::ShiftModifier | Qt::Key_Right},
-      {4, Qt::Key_Left},
+      {4, Qt::ShiftModifier | Qt::Key_Right},
+      {3, Qt::Key_Left},
       {samples - 1, Qt::Key_End},
-      {samples - 4, Qt::ShiftModifier | Qt::Key_Left},
-      {samples - 1, Qt::Key_End},
-      {samples - 1, Qt::Key_Right}};
+      {samples - 1, Qt::Key_Right},
+      {samples - 4, Qt::ShiftModifier | Qt::Key_Left}};
   for (int page : {1, 2, 3, 5}) {
     w.form->DiveTab()->setCurrentIndex(page);
     QApplication::processEvents();
@@ -157,60 +99,50 @@ TEST(KeyboardCursor, ReadsWhatTheMouseReadsAtTheSameSample) {
       const double x = (sample + 1) * 100 / 3.0;
       // The first sample has no vertical speed: that readout and its cursor stay where they were.
       for (ChartView* each : charts) {
-        if (sample > 0 || each == charts.first()) EXPECT_EQ(each->CursorX(), x);
+        if (sample > 0 || each == charts.first()) {
+          EXPECT_EQ(each->CursorX(), x);
+        }
       }
-      const QStringList byKeys = LabelTexts(w.form->Page(page));
+      const QStringList byKeys = w.PageState(page);
       if (sample > 0) MouseAt(chart, 1);  // elsewhere first, so the texts must change back
       MouseAt(chart, x);
-      EXPECT_EQ(LabelTexts(w.form->Page(page)), byKeys);
+      EXPECT_EQ(w.PageState(page), byKeys);
     }
   }
 }
 
-QMimeData* Files(const QStringList& paths) {
-  auto* mime = new QMimeData;
+// A drag of the files (as links, or as plain text) that enters the window and, when `drop`, ends
+// in a drop, as the desktop delivers it; true when the window took the drag.
+bool Drag(MainWindow& form, const QStringList& paths, Qt::KeyboardModifiers modifiers = {},
+          bool drop = false, bool asText = false) {
+  QMimeData mime;
   QList<QUrl> urls;
   for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
-  mime->setUrls(urls);
-  return mime;
-}
-
-bool DragAccepted(MainWindow& form, QMimeData* mime) {
-  QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+  asText ? mime.setText(paths.join('\n')) : mime.setUrls(urls);
+  QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, modifiers);
   QApplication::sendEvent(&form, &enter);
-  delete mime;
+  QDropEvent dropped(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, modifiers);
+  if (drop) QApplication::sendEvent(&form, &dropped);
   return enter.isAccepted();
-}
-
-// A drag that enters the window and ends in a drop, as the desktop delivers it.
-void Drop(MainWindow& form, const QStringList& paths, Qt::KeyboardModifiers modifiers) {
-  std::unique_ptr<QMimeData> mime(Files(paths));
-  QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, mime.get(), Qt::LeftButton, modifiers);
-  QApplication::sendEvent(&form, &enter);
-  QDropEvent drop(QPointF(20, 20), Qt::CopyAction, mime.get(), Qt::LeftButton, modifiers);
-  QApplication::sendEvent(&form, &drop);
 }
 
 TEST(DragAndDrop, LogbooksOpenOrMergeAnythingElseIsRefused) {
   Window w;
-  const QString ten = WriteLogbook("ten.log", Logbook(10));
-  const QString three = WriteLogbook("THREE.LOG", Logbook(3));
-  const QString notes = WriteLogbook("notes.txt", Logbook(3));
-  EXPECT_TRUE(DragAccepted(*w.form, Files({ten, three})));
-  EXPECT_FALSE(DragAccepted(*w.form, Files({notes})));
-  EXPECT_FALSE(DragAccepted(*w.form, Files({ten, notes})));
-  auto* text = new QMimeData;
-  text->setText(ten);
-  EXPECT_FALSE(DragAccepted(*w.form, text));
+  const QString ten = LogbookFile("ten.log", 10);
+  const QString three = LogbookFile("THREE.LOG", 3);
+  const QString notes = LogbookFile("notes.txt", 3);
+  EXPECT_TRUE(Drag(*w.form, {ten, three}));
+  EXPECT_FALSE(Drag(*w.form, {notes}));
+  EXPECT_FALSE(Drag(*w.form, {ten, notes}));
+  EXPECT_FALSE(Drag(*w.form, {ten}, {}, false, true));
 
-  Drop(*w.form, {ten}, Qt::NoModifier);
+  Drag(*w.form, {ten}, {}, true);
   EXPECT_EQ(w.form->ListCount(), 10);
   EXPECT_EQ(w.form->windowTitle(), "Bathyscribe - " + ten);
-  Drop(*w.form, {three}, Qt::ControlModifier);
+  Drag(*w.form, {three}, Qt::ControlModifier, true);
   EXPECT_EQ(w.form->ListCount(), 13);
-  Drop(*w.form, {three, ten}, Qt::NoModifier);
-  EXPECT_EQ(w.form->ListCount(), 13);
-  Drop(*w.form, {notes}, Qt::NoModifier);
+  Drag(*w.form, {three, ten}, {}, true);
+  Drag(*w.form, {notes}, {}, true);
   EXPECT_EQ(w.form->ListCount(), 13);
   EXPECT_TRUE(w.messages.isEmpty());
 }
@@ -218,13 +150,13 @@ TEST(DragAndDrop, LogbooksOpenOrMergeAnythingElseIsRefused) {
 TEST(RecentLogbooks, SixMostRecentFirstAndAVanishedOneIsDropped) {
   std::vector<QString> files;
   for (int i = 0; i < 7; ++i)
-    files.push_back(WriteLogbook("log" + std::to_string(i) + ".log", Logbook(i + 1)));
+    files.push_back(LogbookFile("log" + std::to_string(i) + ".log", i + 1));
   Window w;
   EXPECT_FALSE(w.form->RecentMenu()->isEnabled());
   for (const QString& file : files) w.form->OpenLogbook(file);
   w.form->MergeLogbook(files[3]);
-  const QStringList expected = {files[3], files[6], files[5], files[4], files[2], files[1]};
-  EXPECT_EQ(w.form->RecentLogbooks(), expected);
+  EXPECT_EQ(w.form->RecentLogbooks(),
+            QStringList({files[3], files[6], files[5], files[4], files[2], files[1]}));
   const QList<QAction*> entries = w.form->RecentMenu()->actions();
   ASSERT_EQ(entries.size(), 6);
   EXPECT_EQ(entries[1]->text(), "&2 " + files[6]);
@@ -239,7 +171,9 @@ TEST(RecentLogbooks, SixMostRecentFirstAndAVanishedOneIsDropped) {
   EXPECT_EQ(w.form->ListCount(), 3);
 
   // The next run finds the list as it was left.
-  Window next({}, w.iniPath);
+  test::TestWindow next;
+  next.settings = std::make_unique<QtSettingsStore>(w.iniPath);
+  next.Start();
   EXPECT_EQ(next.form->RecentLogbooks(),
             QStringList({files[2], files[3], files[6], files[4], files[1]}));
 }

@@ -1,0 +1,119 @@
+// File > Print, Export Dive Report as PDF and Export Logbook as UDDF as a diver meets them: the
+// printer prints into a PDF file, read back with pdftotext; the UDDF file meets its schema.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#include "AppTestWindow.h"
+#include "support/UddfSchema.h"
+
+namespace scrb {
+namespace {
+
+using test::MenuAction;
+
+QString PdfText(const QString& path) {
+  QProcess pdftotext;
+  pdftotext.start("pdftotext", {"-enc", "UTF-8", path, "-"});
+  pdftotext.waitForFinished(30000);
+  return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// Three dives numbered 21 to 23, the last one selected. Without dives there is nothing to report
+// or export. Cancelling the choice of dives or the print dialog prints nothing; a report that
+// cannot be written says so.
+TEST(MainWindowExport, ReportsOfTheChosenDivesOrPagesOnlyWithDives) {
+  test::TestWindow w;
+  w.Start();
+  QAction* uddf = w.form->findChild<QAction*>("ExportUddfAction");
+  EXPECT_FALSE(uddf->isEnabled());
+  const QString logbook = test::LogbookFile("three.log", 3, 21);
+  w.form->OpenLogbook(logbook);
+  EXPECT_TRUE(uddf->isEnabled());
+  w.form->OpenLogbook(test::WriteLogbook("none.log", test::BuildLogbook({})));
+  EXPECT_FALSE(uddf->isEnabled());
+  MenuAction(*w.form, "&Print")->trigger();
+  EXPECT_EQ(w.messages, QStringList({"There is no dive loaded to put in a report."}));
+  w.messages.clear();
+  w.form->MergeLogbook(logbook);
+  EXPECT_TRUE(uddf->isEnabled());
+  w.form->SelectListIndex(2);
+
+  const QString pdf = w.folder.filePath("printed.pdf");
+  w.dialogs.printFile = pdf;
+  for (const auto& [scope, from, expected, pages] :
+       {std::tuple{ReportScope::CurrentDive, 0, QStringList{"Dive Number: 23", "Page 1 of 1"},
+                   "1 page"},
+        std::tuple{ReportScope::AllDives, 0, QStringList{"Dive Number: 21", "Page 3 of 3"},
+                   "3 pages"},
+        std::tuple{ReportScope::AllDives, 2, QStringList{"Dive Number: 22", "Page 2 of 3"},
+                   "1 page"}}) {
+    QFile::remove(pdf);
+    w.dialogs.scopeAnswers = {scope};
+    w.dialogs.printFrom = w.dialogs.printTo = from;
+    MenuAction(*w.form, "&Print")->trigger();
+    const QString text = PdfText(pdf);
+    EXPECT_EQ(text.count('\f'), scope == ReportScope::AllDives && from == 0 ? 3 : 1);
+    for (const QString& part : expected) EXPECT_TRUE(text.contains(part)) << part.toStdString();
+    EXPECT_EQ(w.Status(), QString("Dive report sent to the printer: %1.").arg(pages));
+  }
+  EXPECT_EQ(w.dialogs.printPageCount, 3);
+  QFile::remove(pdf);
+  MenuAction(*w.form, "&Print")->trigger();
+  w.dialogs.scopeAnswers = {ReportScope::AllDives};
+  w.dialogs.printFile.clear();
+  MenuAction(*w.form, "&Print")->trigger();
+  EXPECT_FALSE(QFile::exists(pdf));
+  EXPECT_TRUE(w.messages.isEmpty()) << w.messages.join("|").toStdString();
+
+  const QString report = w.folder.filePath("report");  // the extension is added
+  w.dialogs.scopeAnswers = {ReportScope::CurrentDive, ReportScope::AllDives};
+  w.dialogs.saveAnswers = {report, w.folder.filePath("missing/report.pdf")};
+  MenuAction(*w.form, "Export Dive Report as PDF...")->trigger();
+  EXPECT_TRUE(PdfText(report + ".pdf").contains("Dive Number: 23"));
+  EXPECT_TRUE(w.Status().contains("report.pdf: 1 page")) << w.Status().toStdString();
+  EXPECT_TRUE(w.dialogs.dialogFolders.last().endsWith("three-dive-23.pdf"));
+  MenuAction(*w.form, "Export Dive Report as PDF...")->trigger();
+  ASSERT_EQ(w.messages.size(), 1);
+  EXPECT_TRUE(w.messages[0].startsWith("The dive report could not be written to "));
+  EXPECT_FALSE(QFileInfo::exists(w.folder.filePath("missing")));
+}
+
+// Every dive into the file, or a message why not. Running as root, a read-only folder would still
+// take the file: a folder that does not exist and a path that is a folder stand in for a place
+// the user cannot write to.
+TEST(MainWindowExport, UddfWritesEveryDiveOrSaysWhyNot) {
+  test::TestWindow w;
+  w.Start();
+  const QString logbook = test::LogbookFile("season.log", 2);
+  w.form->OpenLogbook(logbook);
+  w.form->MergeLogbook(logbook);
+  const QString target = w.folder.filePath("season");
+  QDir(w.folder.path()).mkdir("taken.uddf");
+  const QStringList unwritable = {w.folder.filePath("gone/dives.uddf"),
+                                  w.folder.filePath("taken.uddf")};
+  w.dialogs.saveAnswers = QStringList{target} + unwritable;
+  QAction* uddf = MenuAction(*w.form, "Export Logbook as UDDF...");
+  uddf->trigger();
+  // The dialog starts at the logbook's name as .uddf; a name without extension gets it.
+  EXPECT_EQ(w.dialogs.dialogFolders.last(), QFileInfo(logbook).absolutePath() + "/season.uddf");
+  EXPECT_EQ(w.Status(), "4 dives exported to " + target + ".uddf.");
+  EXPECT_EQ(test::UddfSchemaErrors((target + ".uddf").toStdString()), "");
+  for (const QString& path : unwritable) {
+    uddf->trigger();
+    const QString message = w.messages.value(w.messages.size() - 1);
+    EXPECT_TRUE(message.startsWith("The logbook cannot be exported to " + path + ": "));
+    EXPECT_GT(message.size(), 40 + path.size());
+    EXPECT_TRUE(w.Status().startsWith("4 dives exported to " + target));
+  }
+  EXPECT_FALSE(QFileInfo::exists(w.folder.filePath("gone")));
+  uddf->trigger();  // cancelled
+  EXPECT_EQ(w.messages.size(), 2);
+}
+
+}  // namespace
+}  // namespace scrb
