@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSplitter>
 #include <QTimer>
 #include <filesystem>
@@ -204,6 +205,26 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
             "[&Help]|&About|"
             "&General|&Dive|Vertical &Speed|&Air|Ph&ys Data|&Tissue Sat|&Raw Data|"
             "&Previous|&Next|E&xit|Change Model ...");
+  // No Alt key serves two: menu titles, pages and buttons share the window's map (maps[0]); each
+  // menu has its own.
+  std::vector<QStringList> maps(1);
+  const qsizetype pagesFrom = captions.indexOf("&General");
+  for (qsizetype i = 0; i < captions.size(); ++i) {
+    const bool title = captions[i].startsWith('[');
+    if (title) maps.emplace_back();
+    (title || i >= pagesFrom ? maps.front() : maps.back()) << captions[i];
+  }
+  for (const QStringList& map : maps) {
+    QSet<QChar> keys;
+    qsizetype count = 0;
+    for (const QString& text : map) {
+      const qsizetype at = text.indexOf('&');
+      if (at < 0 || at + 1 >= text.size()) continue;
+      keys.insert(text[at + 1].toLower());
+      ++count;
+    }
+    EXPECT_EQ(keys.size(), count) << map.join('|').toStdString();
+  }
 
   const QString three = LogbookFile("three.log", 3, 50, "Reef");
   const QString two = LogbookFile("two.log", 2);
