@@ -3,6 +3,8 @@
 // The logbooks the benchmarks read: dives of realistic size built byte by byte, the same on every
 // run.
 
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -68,5 +70,16 @@ inline std::string ManyDives(int count) {
 
 // One 90-minute dive to 30 m.
 inline std::string NinetyMinuteLogbook() { return test::BuildLogbook({DiveEntry(1, 30, 90, 5)}); }
+
+// The baseline the reading and writing benchmarks are measured against: every byte visited once
+// through a dependent chain (FNV-1a), which no compiler can turn into a wide memory scan.
+inline void PlainPass(benchmark::State& state, const std::string& bytes) {
+  for (auto _ : state) {
+    uint32_t hash = 2166136261u;
+    for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    benchmark::DoNotOptimize(hash);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
 
 }  // namespace scrb::bench

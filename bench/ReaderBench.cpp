@@ -14,17 +14,7 @@ const std::string& TenThousandDives() {
   return bytes;
 }
 
-// The baseline: every byte visited once through a dependent chain (FNV-1a), which no compiler can
-// turn into a wide memory scan.
-void BM_PlainPass(benchmark::State& state) {
-  const std::string& bytes = TenThousandDives();
-  for (auto _ : state) {
-    uint32_t hash = 2166136261u;
-    for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-    benchmark::DoNotOptimize(hash);
-  }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
-}
+void BM_PlainPass(benchmark::State& state) { scrb::bench::PlainPass(state, TenThousandDives()); }
 BENCHMARK(BM_PlainPass)->Unit(benchmark::kMillisecond);
 
 void BM_ParseLogbook(benchmark::State& state) {
