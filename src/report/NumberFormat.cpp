@@ -9,8 +9,8 @@ namespace scrb {
 
 namespace {
 
-// The C library's printf and strtod follow the user's locale: under a comma-decimal desktop they
-// would write and expect "18,98". These conversions never read the locale.
+// std::to_chars and std::from_chars never read the locale, so a comma-decimal desktop shows the
+// same "18.98" as any other.
 std::string FixedText(double value, int decimals) {
   char buffer[512];
   const std::to_chars_result result =
