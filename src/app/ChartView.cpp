@@ -80,7 +80,6 @@ void ChartView::HideCursor() {
 
 void ChartView::Clear() {
   HideCursor();
-  keyboardSample_.reset();
   Surface().Cls();
 }
 
