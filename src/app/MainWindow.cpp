@@ -463,12 +463,9 @@ void MainWindow::FillRecentMenu() {
   recentMenu_->setEnabled(!recentLogbooks_.empty());
 }
 
+// Entering is judged as moving is: the same files, the same answer.
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (DraggedLogbooks(event->mimeData()).isEmpty()) {
-    event->ignore();
-    return;
-  }
-  event->acceptProposedAction();
+  dragMoveEvent(event);
 }
 
 void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
