@@ -527,19 +527,22 @@ void MainWindow::DiveListClick(int row) {
 }
 
 void MainWindow::NextDive() {
-  if (ListCount() < 2) {
-    ShowMessage("There are not enough dives loaded to navigate ....");
-    return;
-  }
-  if (ListIndex() < ListCount() - 1) SelectListIndex(ListIndex() + 1);
+  StepDive(1);
 }
 
 void MainWindow::PreviousDive() {
+  StepDive(-1);
+}
+
+// With nothing selected, Next lands on the first entry and Previous does nothing; at either end
+// of the list a step does nothing, without a message.
+void MainWindow::StepDive(int step) {
   if (ListCount() < 2) {
     ShowMessage("There are not enough dives loaded to navigate ....");
     return;
   }
-  if (ListIndex() > 0) SelectListIndex(ListIndex() - 1);
+  const int target = ListIndex() + step;
+  if (target >= 0 && target < ListCount()) SelectListIndex(target);
 }
 
 void MainWindow::TabChanged(int index) {

@@ -104,6 +104,7 @@ class MainWindow : public QMainWindow {
   void SaveSettings();
   void SetListEntries(int from);
   void DiveListClick(int row);
+  void StepDive(int step);
   void TabChanged(int index);
   void ScheduleRedraw();
   void ShowMessage(const QString& text);
