@@ -312,21 +312,23 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::SaveSettings() {
   settingsSaved_ = true;
-  const double twips = TwipsPerPixel(this);
+  const auto saveTwips = [this](const char* key, int pixels) {
+    settings_.SaveSetting(key, Number(std::round(PixelsToTwips(pixels, this))));
+  };
   settings_.SaveSetting(settings::kDecoModelNumber, Number(context_.Model.DecoModelNumber));
   settings_.SaveSetting(settings::kDisplayOptionFlag, Number(context_.Book.DisplayOptionFlag));
   const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
   const QRect frame = frameGeometry();
   settings_.SaveSetting(settings::kWindowState, Number(state));
-  settings_.SaveSetting(settings::kWidth, Number(std::round(frame.width() * twips)));
-  settings_.SaveSetting(settings::kHeight, Number(std::round(frame.height() * twips)));
-  settings_.SaveSetting(settings::kTop, Number(std::round(frame.top() * twips)));
-  settings_.SaveSetting(settings::kLeft, Number(std::round(frame.left() * twips)));
+  saveTwips(settings::kWidth, frame.width());
+  saveTwips(settings::kHeight, frame.height());
+  saveTwips(settings::kTop, frame.top());
+  saveTwips(settings::kLeft, frame.left());
   settings_.SaveSetting(settings::kTabNumber, Number(diveTab_->currentIndex()));
   const int index = ListIndex();
   settings_.SaveSetting(settings::kCurrentDiveSelected, Number(index));
   settings_.SaveSetting(settings::kLastDive, index == ListCount() - 1 ? "1" : "0");
-  settings_.SaveSetting(settings::kDiveListWidth, Number(std::round(diveList_->width() * twips)));
+  saveTwips(settings::kDiveListWidth, diveList_->width());
 }
 
 void MainWindow::SetCaption() {
