@@ -98,10 +98,13 @@ void MainWindow::BuildWidgets() {
   diveTab_ = new QTabWidget(central);
   diveTab_->setObjectName("DiveTab");
   for (int i = 0; i < kPageCount; ++i) {
-    pages_[static_cast<size_t>(i)] = CreateDivePage(i, context_, diveTab_);
-    connect(pages_[static_cast<size_t>(i)], &DivePage::RedrawRequested, this,
+    DivePage* page = CreateDivePage(i, context_, diveTab_);
+    pages_[static_cast<size_t>(i)] = page;
+    // Looked up once: the pages keep their charts for good, and ShowDive runs on every click.
+    pageCharts_[static_cast<size_t>(i)] = page->findChildren<ChartView*>();
+    connect(page, &DivePage::RedrawRequested, this,
             [this] { ShowDive(context_.Book.CurrentDive); });
-    diveTab_->addTab(pages_[static_cast<size_t>(i)], kPageCaptions[i]);
+    diveTab_->addTab(page, kPageCaptions[i]);
   }
   connect(diveTab_, &QTabWidget::currentChanged, this, &MainWindow::TabChanged);
 
@@ -572,7 +575,9 @@ void MainWindow::ShowDive(int index) {
     if (page != nullptr) {
       page->ShowDive(index);
       // The arrow keys on a chart step through this dive's samples.
-      for (ChartView* chart : page->findChildren<ChartView*>()) chart->SetSampleCount(dive->SampleCount);
+      for (ChartView* chart : pageCharts_[static_cast<size_t>(tab)]) {
+        chart->SetSampleCount(dive->SampleCount);
+      }
     }
   } catch (const std::exception& e) {
     // Whatever went wrong with this one dive, the program and the loaded logbook carry on.

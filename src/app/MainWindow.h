@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <array>
@@ -20,6 +21,7 @@ class QTabWidget;
 
 namespace scrb {
 
+class ChartView;
 class DivePage;
 class SettingsStore;
 class UserDialogs;
@@ -128,6 +130,7 @@ class MainWindow : public QMainWindow {
   bool settingsSaved_ = false;
   QAction* exportUddfAction_ = nullptr;
   std::array<DivePage*, kPageCount> pages_{};
+  std::array<QList<ChartView*>, kPageCount> pageCharts_;
   int shownTab_ = 0;
   bool loading_ = false;
   int lastWidth_ = 0;
