@@ -3,13 +3,11 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QVBoxLayout>
-#include <cmath>
 #include <optional>
 #include <string>
 
 #include "app/ChartView.h"
 #include "app/ElidedLabel.h"
-#include "app/WindowMeasures.h"
 #include "charts/AlarmStrip.h"
 #include "charts/DepthChart.h"
 #include "charts/DepthReadout.h"

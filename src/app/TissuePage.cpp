@@ -1,6 +1,5 @@
 #include "app/TissuePage.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
