@@ -74,17 +74,15 @@ void AirPage::ShowAirCaption(const std::string& caption) {
 }
 
 void AirPage::AirPictureMouseMove(double x, double) {
-  ReadoutState& readouts = context_.Readouts;
-  Logbook& book = context_.Book;
-  if (!readouts.ChartsReady || !book.HasCurrentDive()) return;
-  const std::optional<std::string> caption =
-      AirReadoutCaption(book.Current(), static_cast<float>(x));
+  const DiveRecord* dive = ReadoutDive();
+  if (dive == nullptr) return;
+  const std::optional<std::string> caption = AirReadoutCaption(*dive, static_cast<float>(x));
   if (!caption) return;
 
   airReadout_->setText(QString::fromStdString(*caption));
   tankPicture_->SetCursorX(x);
   airPicture_->SetCursorX(x);
-  readouts.AirCursorX = static_cast<float>(x);
+  context_.Readouts.AirCursorX = static_cast<float>(x);
 }
 
 }  // namespace scrb

@@ -67,13 +67,6 @@ QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-// The dive the readout reads, when the charts are finished and the mouse is over a sample.
-std::optional<int32_t> SampleUnderMouse(const AppContext& context, double x) {
-  if (!context.Readouts.ChartsReady || !context.Book.HasCurrentDive()) return {};
-  const DiveRecord& dive = context.Book.Dives[static_cast<size_t>(context.Book.CurrentDive)];
-  return DepthReadoutSample(dive, static_cast<float>(x));
-}
-
 }  // namespace
 
 DepthChartPage::DepthChartPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
@@ -112,9 +105,11 @@ void DepthChartPage::ShowDive(int index) {
 }
 
 void DepthChartPage::DepthPictureMouseMove(double x, double) {
-  const std::optional<int32_t> sample = SampleUnderMouse(context_, x);
+  const DiveRecord* dive = ReadoutDive();
+  if (dive == nullptr) return;
+  const std::optional<int32_t> sample = DepthReadoutSample(*dive, static_cast<float>(x));
   if (!sample) return;
-  depthReadout_->setText(Text(DepthReadoutText(context_.Book.Current(), *sample)));
+  depthReadout_->setText(Text(DepthReadoutText(*dive, *sample)));
   depthPicture_->SetCursorX(x);
   alarmPicture_->SetCursorX(x);
   context_.Readouts.DepthCursorX[1] = static_cast<float>(x);
@@ -167,16 +162,17 @@ void SpeedPage::ShowDive(int index) {
 }
 
 void SpeedPage::DepthPictureMouseMove(double x, double) {
-  const std::optional<int32_t> sample = SampleUnderMouse(context_, x);
+  const DiveRecord* dive = ReadoutDive();
+  if (dive == nullptr) return;
+  const std::optional<int32_t> sample = DepthReadoutSample(*dive, static_cast<float>(x));
   if (!sample) return;
-  const DiveRecord& dive = context_.Book.Current();
-  depthReadout_->setText(Text(DepthReadoutText(dive, *sample)));
+  depthReadout_->setText(Text(DepthReadoutText(*dive, *sample)));
   depthPicture_->SetCursorX(x);
   alarmPicture_->SetCursorX(x);
   context_.Readouts.DepthCursorX[0] = static_cast<float>(x);
 
   // The first sample has no speed of its own: the speed readout keeps what it showed.
-  const std::optional<std::string> speed = SpeedReadoutText(dive, *sample);
+  const std::optional<std::string> speed = SpeedReadoutText(*dive, *sample);
   if (!speed) return;
   speedReadout_->setText(Text(*speed));
   dDepthPicture_->SetCursorX(x);

@@ -20,6 +20,13 @@ class DivePage : public QWidget {
   void RedrawRequested();
 
  protected:
+  // The dive the mouse-over readouts read: the current one, and only once its charts are
+  // finished, so that a readout never acts on a half-drawn page.
+  const DiveRecord* ReadoutDive() const {
+    return context_.Readouts.ChartsReady ? context_.Book.DiveAt(context_.Book.CurrentDive)
+                                         : nullptr;
+  }
+
   AppContext& context_;
 };
 

@@ -103,18 +103,17 @@ void TissuePage::ShowProgress() {
 }
 
 void TissuePage::SatuPictureMouseMove(double x, double) {
-  ReadoutState& readouts = context_.Readouts;
-  Logbook& book = context_.Book;
-  if (!readouts.ChartsReady || !book.HasCurrentDive()) return;
+  const DiveRecord* dive = ReadoutDive();
+  if (dive == nullptr) return;
   const std::optional<SaturationReadout> readout =
-      ReadSaturation(book.Current(), context_.Model, static_cast<float>(x));
+      ReadSaturation(*dive, context_.Model, static_cast<float>(x));
   if (!readout) return;
 
   pressureReadout_->setText(QString::fromStdString(readout->PressureText));
   overSaturationReadout_->setText(QString::fromStdString(readout->OverSaturationText));
   satuPicture_->SetCursorX(x);
   satuRelPicture_->SetCursorX(x);
-  readouts.SatuCursorX = static_cast<float>(x);
+  context_.Readouts.SatuCursorX = static_cast<float>(x);
 }
 
 ModelWindow* TissuePage::Models() {
