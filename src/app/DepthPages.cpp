@@ -41,15 +41,8 @@ ElidedLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
   return label;
 }
 
-// Asks for room for the longest reading, so the line does not jump as the mouse moves.
-ElidedLabel* NewReadout(const char* name, const char* widestText, QWidget* parent) {
-  ElidedLabel* label = NewLabel(name, QString(), parent);
-  label->SetWidestText(QString::fromUtf8(widestText));
-  return label;
-}
-
 ElidedLabel* NewDepthReadout(const char* name, QWidget* parent) {
-  return NewReadout(name, "Time=000'00\" Depth=000.0 m", parent);
+  return NewReadoutLabel(name, "Time=000'00\" Depth=000.0 m", parent);
 }
 
 // The depth profile with its alarm strip right underneath, sharing the time axis without a gap.
@@ -121,7 +114,7 @@ SpeedPage::SpeedPage(AppContext& context, QWidget* parent) : DivePage(context, p
   dDepthPicture_ = NewChart("DDepthPicture", this);
   auto* depthTitle = NewLabel("Label40_0", QString(), this);
   auto* depthReadout = NewDepthReadout("Label42_0", this);
-  auto* speedReadout = NewReadout("Label43", " Vertical Speed=-000.0 m/min", this);
+  auto* speedReadout = NewReadoutLabel("Label43", " Vertical Speed=-000.0 m/min", this);
   ElidedLabel* speedTitle = NewLabel("Label41", Text(kSpeedChartTitle), this);
   depthTitle_ = depthTitle;
   depthReadout_ = depthReadout;

@@ -53,6 +53,14 @@ void ElidedLabel::paintEvent(QPaintEvent*) {
   painter.drawText(contentsRect(), static_cast<int>(alignment()), ShownText());
 }
 
+ElidedLabel* NewReadoutLabel(const char* name, const char* widestText, QWidget* parent) {
+  auto* label = new ElidedLabel(QString(), parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->SetWidestText(QString::fromUtf8(widestText));
+  return label;
+}
+
 QHBoxLayout* TitleAndReadoutRow(ElidedLabel* title, ElidedLabel* readout) {
   title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -30,6 +30,10 @@ class ElidedLabel : public QLabel {
   QString widestText_;
 };
 
+// A right-aligned value label that asks for room for its longest text, so that the line around it
+// does not jump as a readout changes with the mouse. `name` is the object name tests find it by.
+ElidedLabel* NewReadoutLabel(const char* name, const char* widestText, QWidget* parent);
+
 // A chart title on the left and its readout on the right of one line. The readout keeps the
 // room it asks for as long as there is any; the title gives way first.
 QHBoxLayout* TitleAndReadoutRow(ElidedLabel* title, ElidedLabel* readout);

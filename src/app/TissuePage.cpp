@@ -14,24 +14,11 @@
 
 namespace scrb {
 
-namespace {
-
-// A right-aligned value label that gives way with "…" rather than widen the main window.
-ElidedLabel* ValueLabel(const QString& name, const char* widestText, QWidget* parent) {
-  auto* label = new ElidedLabel(QString(), parent);
-  label->setObjectName(name);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label->SetWidestText(QString::fromUtf8(widestText));
-  return label;
-}
-
-}  // namespace
-
 TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
   auto* label50 = new ElidedLabel(kTissuePressureChartCaption, this);
   label50->setObjectName("Label50");
-  auto* pressureReadout =
-      ValueLabel("Label52", "Time=000'00\", Depth=000.0 m, Max=00.00 bar, Min=00.00 bar", this);
+  auto* pressureReadout = NewReadoutLabel(
+      "Label52", "Time=000'00\", Depth=000.0 m, Max=00.00 bar, Min=00.00 bar", this);
   pressureReadout_ = pressureReadout;
   satuPicture_ = new ChartView(this);
   satuPicture_->setObjectName("SatuPicture");
@@ -39,12 +26,12 @@ TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context,
   auto* label51 = new ElidedLabel(kOverSaturationChartCaption, this);
   label51->setObjectName("Label51");
   auto* overSaturationReadout =
-      ValueLabel("Label53", "Max=000% tissue=00, Min=000% tissue=00", this);
+      NewReadoutLabel("Label53", "Max=000% tissue=00, Min=000% tissue=00", this);
   overSaturationReadout_ = overSaturationReadout;
   satuRelPicture_ = new ChartView(this);
   satuRelPicture_->setObjectName("SatuRelPicture");
 
-  maxOverSaturationLabel_ = ValueLabel("Label54", "", this);
+  maxOverSaturationLabel_ = NewReadoutLabel("Label54", "", this);
   modelLabel_ = new QLabel(this);
   modelLabel_->setObjectName("ModelLabel");
   modelLabel_->setTextFormat(Qt::PlainText);
