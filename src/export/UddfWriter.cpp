@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "logbook/LogbookReader.h"
-#include "logbook/ProfileDecoder.h"
 #include "logbook/MissingValues.h"
+#include "logbook/ProfileDecoder.h"
+#include "logbook/SampleAccess.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 
@@ -99,13 +100,6 @@ std::string DateTime(const std::string& date, const std::string& time) {
 
 int DepthSampleCount(const DiveRecord& dive) {
   return std::clamp(dive.SampleCount, 0, static_cast<int>(dive.SampleDepth.size()));
-}
-
-template <typename T>
-int ValueAt(const std::vector<T>& values, int index) {
-  return index >= 0 && static_cast<size_t>(index) < values.size()
-             ? values[static_cast<size_t>(index)]
-             : 0;
 }
 
 // The centi-litres of a known tank size, the key that tells two tanks apart.
@@ -236,11 +230,11 @@ void AddAlarms(pugi::xml_node waypoint, const DiveRecord& dive, int sample, int&
   constexpr std::pair<int, const char*> kFlagAlarms[] = {{4, "ascent"}, {2, "rbt"}, {1, "deco"}};
   constexpr int kColdBit = 8;
   constexpr int kBubbleMask = 7;
-  const int begun = ValueAt(dive.SampleFlags, sample) & ~ValueAt(dive.SampleFlags, sample - 1);
+  const int begun = SampleFlagsAt(dive, sample) & ~SampleFlagsAt(dive, sample - 1);
   for (const auto& [bit, kind] : kFlagAlarms) {
     if ((begun & bit) != 0) AddAlarm(waypoint, kind);
   }
-  const int status = ValueAt(dive.SampleStatus, sample);
+  const int status = EntryOr0(dive.SampleStatus, sample);
   if (status < 0) return;
   if ((status & kColdBit) != 0 && (lastStatus & kColdBit) == 0) AddAlarm(waypoint, "skincooling");
   const int bubbles = status & kBubbleMask;
@@ -267,7 +261,8 @@ void AddSamples(pugi::xml_node dive, const DiveRecord& record) {
 
 void AddKnown(pugi::xml_node parent, const char* name, double value, double scale, double offset,
               int decimals) {
-  if (!IsUnknownMeasurement(value)) AddText(parent, name, Decimal(value * scale + offset, decimals));
+  if (!IsUnknownMeasurement(value))
+    AddText(parent, name, Decimal(value * scale + offset, decimals));
 }
 
 void AddInformationBeforeDive(pugi::xml_node dive, const DiveRecord& record,
