@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "Version.h"
 #include "logbook/LogbookReader.h"
 #include "logbook/MissingValues.h"
 #include "logbook/ProfileDecoder.h"
@@ -182,10 +183,7 @@ void AddGenerator(pugi::xml_node root) {
   pugi::xml_node generator = root.append_child("generator");
   AddText(generator, "name", "Bathyscribe");
   AddText(generator, "type", "converter");
-  AddText(generator, "version",
-          std::to_string(BATHYSCRIBE_VERSION_MAJOR) + "." +
-              std::to_string(BATHYSCRIBE_VERSION_MINOR) + "." +
-              std::to_string(BATHYSCRIBE_VERSION_PATCH));
+  AddText(generator, "version", kVersion);
 }
 
 // The logbook's owner is nobody the file names, but UDDF wants one, and the tanks are theirs.
