@@ -15,7 +15,6 @@
 #include "logbook/MissingValues.h"
 #include "logbook/ProfileDecoder.h"
 #include "logbook/SampleAccess.h"
-#include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
