@@ -39,6 +39,8 @@ int LoadLogbooks(const std::vector<std::string>& files, Logbook& book, std::ostr
 // Parses an integer option; throws UsageError when it is not a whole number in [low, high].
 int IntOption(const CliArgs& args, const std::string& name, int fallback, int low, int high);
 double DoubleOption(const CliArgs& args, const std::string& name, double fallback);
+// Option values and file extensions are taken in any letter case.
+std::string LowerCase(std::string text);
 
 // Index of the dive named by --dive, checked against the book; throws UsageError.
 int DiveOption(const CliArgs& args, const Logbook& book);

@@ -7,7 +7,6 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <filesystem>
 #include <ostream>
@@ -59,9 +58,7 @@ const ChartEntry& ChartOption(const CliArgs& args, const std::vector<ChartEntry>
 }
 
 OutputKind OutputKindOf(const std::string& path) {
-  std::string extension = std::filesystem::path(path).extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::string extension = LowerCase(std::filesystem::path(path).extension().string());
   if (extension == ".png") return OutputKind::Png;
   if (extension == ".svg") return OutputKind::Svg;
   if (extension == ".pdf") return OutputKind::Pdf;
