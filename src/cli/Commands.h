@@ -66,9 +66,9 @@ int RunProfile(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunExport(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunReport(const CliArgs& args, std::ostream& out, std::ostream& err);
 
-// Makes sure a GUI application exists, as painting text needs one; false when another kind of
-// application runs already.
-bool EnsureGuiApplication();
+// Makes sure a GUI application exists, as painting text needs one; false, with the reason on err,
+// when another kind of application runs already.
+bool EnsureGuiApplication(std::ostream& err);
 
 // The whole front end: argv without the program name.
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

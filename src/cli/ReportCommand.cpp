@@ -57,10 +57,7 @@ int RunReport(const CliArgs& args, std::ostream&, std::ostream& err) {
   DecoModel model;
   LoadDecoModel(model, modelNumber);
 
-  if (!EnsureGuiApplication()) {
-    err << "bathyscribe-cli: cannot draw: the program runs without a graphical application\n";
-    return kExitUsage;
-  }
+  if (!EnsureGuiApplication(err)) return kExitUsage;
   // The report goes to a temporary file beside the target and takes its place only when it is
   // complete, so a failure never leaves half a report or costs the one that was there.
   QSaveFile file(QString::fromStdString(outPath));
