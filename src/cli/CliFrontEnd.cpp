@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <ostream>
 #include <set>
@@ -106,6 +108,12 @@ double DoubleOption(const CliArgs& args, const std::string& name, double fallbac
   const std::optional<double> value = ParseWholeNumber(*text);
   if (!value) throw UsageError{"--" + name + " takes a number, not \"" + *text + "\""};
   return *value;
+}
+
+std::string LowerCase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
 }
 
 int DiveOption(const CliArgs& args, const Logbook& book) {

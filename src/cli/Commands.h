@@ -39,6 +39,8 @@ int LoadLogbooks(const std::vector<std::string>& files, Logbook& book, std::ostr
 // Parses an integer option; throws UsageError when it is not a whole number in [low, high].
 int IntOption(const CliArgs& args, const std::string& name, int fallback, int low, int high);
 double DoubleOption(const CliArgs& args, const std::string& name, double fallback);
+// Option values and file extensions are taken in any letter case.
+std::string LowerCase(std::string text);
 
 // Index of the dive named by --dive, checked against the book; throws UsageError.
 int DiveOption(const CliArgs& args, const Logbook& book);
@@ -64,9 +66,9 @@ int RunProfile(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunExport(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunReport(const CliArgs& args, std::ostream& out, std::ostream& err);
 
-// Makes sure a GUI application exists, as painting text needs one; false when another kind of
-// application runs already.
-bool EnsureGuiApplication();
+// Makes sure a GUI application exists, as painting text needs one; false, with the reason on err,
+// when another kind of application runs already.
+bool EnsureGuiApplication(std::ostream& err);
 
 // The whole front end: argv without the program name.
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

@@ -7,7 +7,6 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <filesystem>
 #include <ostream>
@@ -59,9 +58,7 @@ const ChartEntry& ChartOption(const CliArgs& args, const std::vector<ChartEntry>
 }
 
 OutputKind OutputKindOf(const std::string& path) {
-  std::string extension = std::filesystem::path(path).extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::string extension = LowerCase(std::filesystem::path(path).extension().string());
   if (extension == ".png") return OutputKind::Png;
   if (extension == ".svg") return OutputKind::Svg;
   if (extension == ".pdf") return OutputKind::Pdf;
@@ -88,11 +85,9 @@ PixelSize SizeOption(const CliArgs& args, int defaultHeight) {
   return size;
 }
 
-}  // namespace
-
 // Without an application (the command line) an off-screen one is made for the rest of the
 // process, so rendering works without a display.
-bool EnsureGuiApplication() {
+bool GuiApplicationRuns() {
   if (QCoreApplication::instance() != nullptr) {
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
   }
@@ -111,8 +106,6 @@ bool EnsureGuiApplication() {
   static QGuiApplication* application = new QGuiApplication(argc, argv);
   return application != nullptr;
 }
-
-namespace {
 
 void Draw(const ChartEntry& entry, RenderContext& context, QPaintDevice* device, QSizeF size) {
   PainterSurface surface(device, size, kRenderDpi, kRenderDpi);
@@ -173,6 +166,12 @@ bool WriteFile(const std::string& path, const QByteArray& bytes) {
 
 }  // namespace
 
+bool EnsureGuiApplication(std::ostream& err) {
+  if (GuiApplicationRuns()) return true;
+  err << "bathyscribe-cli: cannot draw: the program runs without a graphical application\n";
+  return false;
+}
+
 int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   const std::vector<ChartEntry> entries = AllChartEntries();
   if (args.Option("list-charts")) {
@@ -193,10 +192,7 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   DecoModel model;
   const int dive = DiveUnderModelOptions(args, book, model).Dive;
 
-  if (!EnsureGuiApplication()) {
-    err << "bathyscribe-cli: cannot draw: the program runs without a graphical application\n";
-    return kExitUsage;
-  }
+  if (!EnsureGuiApplication(err)) return kExitUsage;
   RenderContext context{book, dive, model, view};
   QByteArray bytes;
   switch (kind) {

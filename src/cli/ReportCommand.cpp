@@ -1,7 +1,5 @@
 #include <QSaveFile>
 #include <QString>
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <numeric>
 #include <ostream>
@@ -13,23 +11,17 @@ namespace scrb::cli {
 
 namespace {
 
-std::string Lowered(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
 std::string PdfOutOption(const CliArgs& args) {
   const std::optional<std::string> path = args.Option("out");
   if (!path || path->empty()) throw UsageError{"--out PATH.pdf is required"};
-  if (Lowered(std::filesystem::path(*path).extension().string()) != ".pdf") {
+  if (LowerCase(std::filesystem::path(*path).extension().string()) != ".pdf") {
     throw UsageError{"--out must end in .pdf, not \"" + *path + "\""};
   }
   return *path;
 }
 
 QPageSize PaperOption(const CliArgs& args) {
-  const std::string paper = Lowered(args.Option("paper").value_or("a4"));
+  const std::string paper = LowerCase(args.Option("paper").value_or("a4"));
   if (paper == "a4") return QPageSize(QPageSize::A4);
   if (paper == "letter") return QPageSize(QPageSize::Letter);
   throw UsageError{"--paper takes a4 or letter, not \"" + paper + "\""};
@@ -65,10 +57,7 @@ int RunReport(const CliArgs& args, std::ostream&, std::ostream& err) {
   DecoModel model;
   LoadDecoModel(model, modelNumber);
 
-  if (!EnsureGuiApplication()) {
-    err << "bathyscribe-cli: cannot draw: the program runs without a graphical application\n";
-    return kExitUsage;
-  }
+  if (!EnsureGuiApplication(err)) return kExitUsage;
   // The report goes to a temporary file beside the target and takes its place only when it is
   // complete, so a failure never leaves half a report or costs the one that was there.
   QSaveFile file(QString::fromStdString(outPath));

@@ -287,7 +287,8 @@ void DrawDiveReportPage(const DiveRecord& logged, const DecoModel& model,
   page.Cls();
   page.Scale(0, 0, page.Width(), page.Height());
   page.SetDrawWidth(1);
-  const ReportLayout layout = LayoutReportPage(ReportPageTexts(dive, model, info), page);
+  const DiveReportTexts texts = ReportPageTexts(dive, model, info);
+  const ReportLayout layout = LayoutReportPage(texts, page);
   for (const PlacedText& text : layout.Texts) {
     page.SetCurrentX(text.Box.Left);
     page.SetCurrentY(text.Box.Top);
@@ -297,7 +298,7 @@ void DrawDiveReportPage(const DiveRecord& logged, const DecoModel& model,
 
   const bool noSamples = dive.SampleCount <= 0;
   const bool noAir = dive.BaseBreathRate == 0;
-  const bool noSaturation = MaxOverSaturationText(dive, model).empty();
+  const bool noSaturation = texts.SaturationSummary.empty();
   DrawChartIn(page, layout.DepthChart, noSamples,
               [&](ChartSurface& s) { DrawDepthChart(dive, s); });
   DrawChartIn(page, layout.AlarmStrip, noSamples,

@@ -10,10 +10,11 @@
 #include <utility>
 #include <vector>
 
+#include "Version.h"
 #include "logbook/LogbookReader.h"
-#include "logbook/ProfileDecoder.h"
 #include "logbook/MissingValues.h"
-#include "report/FieldDecoders.h"
+#include "logbook/ProfileDecoder.h"
+#include "logbook/SampleAccess.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
@@ -101,13 +102,6 @@ int DepthSampleCount(const DiveRecord& dive) {
   return std::clamp(dive.SampleCount, 0, static_cast<int>(dive.SampleDepth.size()));
 }
 
-template <typename T>
-int ValueAt(const std::vector<T>& values, int index) {
-  return index >= 0 && static_cast<size_t>(index) < values.size()
-             ? values[static_cast<size_t>(index)]
-             : 0;
-}
-
 // The centi-litres of a known tank size, the key that tells two tanks apart.
 std::optional<long> TankKey(const DiveRecord& dive) {
   if (IsUnknownMeasurement(dive.TankCapacity) || !(dive.TankCapacity > 0)) return std::nullopt;
@@ -188,10 +182,7 @@ void AddGenerator(pugi::xml_node root) {
   pugi::xml_node generator = root.append_child("generator");
   AddText(generator, "name", "Bathyscribe");
   AddText(generator, "type", "converter");
-  AddText(generator, "version",
-          std::to_string(BATHYSCRIBE_VERSION_MAJOR) + "." +
-              std::to_string(BATHYSCRIBE_VERSION_MINOR) + "." +
-              std::to_string(BATHYSCRIBE_VERSION_PATCH));
+  AddText(generator, "version", kVersion);
 }
 
 // The logbook's owner is nobody the file names, but UDDF wants one, and the tanks are theirs.
@@ -236,11 +227,11 @@ void AddAlarms(pugi::xml_node waypoint, const DiveRecord& dive, int sample, int&
   constexpr std::pair<int, const char*> kFlagAlarms[] = {{4, "ascent"}, {2, "rbt"}, {1, "deco"}};
   constexpr int kColdBit = 8;
   constexpr int kBubbleMask = 7;
-  const int begun = ValueAt(dive.SampleFlags, sample) & ~ValueAt(dive.SampleFlags, sample - 1);
+  const int begun = SampleFlagsAt(dive, sample) & ~SampleFlagsAt(dive, sample - 1);
   for (const auto& [bit, kind] : kFlagAlarms) {
     if ((begun & bit) != 0) AddAlarm(waypoint, kind);
   }
-  const int status = ValueAt(dive.SampleStatus, sample);
+  const int status = EntryOr0(dive.SampleStatus, sample);
   if (status < 0) return;
   if ((status & kColdBit) != 0 && (lastStatus & kColdBit) == 0) AddAlarm(waypoint, "skincooling");
   const int bubbles = status & kBubbleMask;
@@ -267,7 +258,8 @@ void AddSamples(pugi::xml_node dive, const DiveRecord& record) {
 
 void AddKnown(pugi::xml_node parent, const char* name, double value, double scale, double offset,
               int decimals) {
-  if (!IsUnknownMeasurement(value)) AddText(parent, name, Decimal(value * scale + offset, decimals));
+  if (!IsUnknownMeasurement(value))
+    AddText(parent, name, Decimal(value * scale + offset, decimals));
 }
 
 void AddInformationBeforeDive(pugi::xml_node dive, const DiveRecord& record,
