@@ -278,11 +278,9 @@ ReportLayout LayoutReportPage(const DiveReportTexts& texts, const ChartSurface& 
 void DrawDiveReportPage(const DiveRecord& logged, const DecoModel& model,
                         const ReportPageInfo& info, ChartSurface& page) {
   DiveRecord dive = logged;
-  // Results of another model must not be drawn under this one's name.
-  if (!SaturationFits(dive, model)) dive.SaturationComputed = false;
   DecodeProfile(dive);
   ComputeAirModel(dive);
-  ComputeSaturation(dive, model);
+  ComputeSaturationUnderModel(dive, model);
 
   page.Cls();
   page.Scale(0, 0, page.Width(), page.Height());

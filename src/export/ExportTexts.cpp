@@ -22,16 +22,6 @@ int LastCompletedMinuteSample(int sample, int sampleCount) {
   return std::clamp(j, 0, sampleCount - 1);
 }
 
-// Saturation results left over from another model have rows that do not match this one; reading
-// them would mix models or run past the rows, so such a dive is computed afresh.
-void EnsureSaturation(DiveRecord& dive, const DecoModel& model, const SaturationProgress& progress) {
-  ComputeSaturation(dive, model, progress);
-  if (model.TissueCount > 0 && !SaturationFits(dive, model)) {
-    dive.SaturationComputed = false;
-    ComputeSaturation(dive, model, progress);
-  }
-}
-
 }  // namespace
 
 std::string AllDivesText(const Logbook& book) {
@@ -67,7 +57,7 @@ std::string DiveProfileText(DiveRecord& dive, const DecoModel& model, const AirP
   }
 
   ComputeAirModel(dive, airProgress);
-  if (tissues > 0) EnsureSaturation(dive, model, saturationProgress);
+  if (tissues > 0) ComputeSaturationUnderModel(dive, model, saturationProgress);
   const bool haveAir = dive.BaseBreathRate != 0;
   const bool haveTissues = tissues > 0 && SaturationFits(dive, model);
 

@@ -91,4 +91,13 @@ bool SaturationFits(const DiveRecord& dive, const DecoModel& model) {
   return dive.SampleDepth.size() > static_cast<size_t>(dive.SampleCount);
 }
 
+void ComputeSaturationUnderModel(DiveRecord& dive, const DecoModel& model,
+                                 const SaturationProgress& progress) {
+  ComputeSaturation(dive, model, progress);
+  if (model.TissueCount > 0 && !SaturationFits(dive, model)) {
+    dive.SaturationComputed = false;
+    ComputeSaturation(dive, model, progress);
+  }
+}
+
 }  // namespace scrb

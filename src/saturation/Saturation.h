@@ -21,4 +21,9 @@ void ComputeSaturation(DiveRecord& dive, const DecoModel& model,
 // one, each with SampleCount + 2 steps. Results of another model must never be read with this one.
 bool SaturationFits(const DiveRecord& dive, const DecoModel& model);
 
+// ComputeSaturation for a reader that may find results of another model in the record (the
+// exports and the report, which do not go through the model window): those are computed anew.
+void ComputeSaturationUnderModel(DiveRecord& dive, const DecoModel& model,
+                                 const SaturationProgress& progress = {});
+
 }  // namespace scrb
