@@ -12,7 +12,6 @@ namespace scrb {
 namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
-constexpr int kDataLineWidth = 3;
 
 bool ShowNoEstimate(const DiveRecord& dive, ChartSurface& surface) {
   if (dive.BaseBreathRate != 0) return false;
@@ -61,14 +60,7 @@ void DrawTankChart(const DiveRecord& dive, ChartSurface& surface) {
   WidenToCover(yBottom, yTop, {start});
   surface.Cls();
   DrawChartFrame(0, MinuteAxisRight(dive.SampleCount), yBottom, yTop, surface, 0);
-
-  surface.SetCurrentX(0);
-  surface.SetCurrentY(start);
-  surface.SetDrawWidth(kDataLineWidth);
-  for (int k = 0; k <= dive.SampleCount; ++k) {
-    surface.LineTo(SampleEndX(k), points[static_cast<size_t>(k)], ColorOfSegmentEndingAt(dive, k));
-  }
-  surface.SetDrawWidth(1);
+  DrawMinuteLine(dive, surface, start, points);
 }
 
 void DrawBreathRateChart(const DiveRecord& dive, ChartSurface& surface) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
 #include "charts/ChartSurface.h"
 #include "charts/ProfileSamples.h"
@@ -17,7 +19,27 @@ inline ChartValue MinuteAxisRight(int sampleCount) {
 }
 
 // Time at which sample k ends, in hundredths of a minute, as the surfaces take it.
-inline double SampleEndX(int k) { return static_cast<float>((k + 1) * 100 / 3.0); }
-inline double SampleStartX(int k) { return static_cast<float>(k * 100 / 3.0); }
+inline double SampleEndX(int k) {
+  return static_cast<float>((k + 1) * 100 / 3.0);
+}
+inline double SampleStartX(int k) {
+  return static_cast<float>(k * 100 / 3.0);
+}
+
+inline constexpr int kDataLineWidth = 3;
+
+// The data line from (0, startY) to the end of every sample at its point, one point per sample
+// and one for the entry past the last.
+inline void DrawMinuteLine(const DiveRecord& dive, ChartSurface& surface, double startY,
+                           const std::vector<double>& points) {
+  surface.SetCurrentX(0);
+  surface.SetCurrentY(startY);
+  surface.SetDrawWidth(kDataLineWidth);
+  for (size_t k = 0; k < points.size(); ++k) {
+    const int sample = static_cast<int>(k);
+    surface.LineTo(SampleEndX(sample), points[k], ColorOfSegmentEndingAt(dive, sample));
+  }
+  surface.SetDrawWidth(1);
+}
 
 }  // namespace scrb

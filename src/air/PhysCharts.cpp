@@ -10,7 +10,6 @@ namespace scrb {
 
 namespace {
 
-constexpr int kDataLineWidth = 3;
 constexpr int kBubbleMask = 7;
 constexpr int kColdBit = 8;
 constexpr int kAirLevelMask = 112;
@@ -34,13 +33,7 @@ void DrawStatusChart(const DiveRecord& dive, ChartSurface& surface, ChartValue y
 
   surface.Cls();
   DrawChartFrame(0, MinuteAxisRight(sampleCount), yBottom, yTop, surface, 0);
-  surface.SetCurrentX(0);
-  surface.SetCurrentY(0);
-  surface.SetDrawWidth(kDataLineWidth);
-  for (int k = 0; k <= sampleCount; ++k) {
-    surface.LineTo(SampleEndX(k), points[static_cast<size_t>(k)], ColorOfSegmentEndingAt(dive, k));
-  }
-  surface.SetDrawWidth(1);
+  DrawMinuteLine(dive, surface, 0, points);
 }
 
 }  // namespace

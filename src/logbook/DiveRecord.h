@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "logbook/MissingValues.h"
-
 namespace scrb {
 
 // One dive of the logbook: what the file says, then what is derived from it on first display.

@@ -37,6 +37,12 @@ std::optional<ParsedNumber> ParseNumberPrefix(std::string_view text) {
                       pos + static_cast<size_t>(result.ptr - rest.data())};
 }
 
+std::string_view TrimmedBlanks(std::string_view text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 std::optional<double> ParseWholeNumber(std::string_view text) {
   const std::optional<ParsedNumber> number = ParseNumberPrefix(text);
   if (!number || number->Length != text.size()) return std::nullopt;

@@ -17,6 +17,9 @@ struct ParsedNumber {
 // start with a number or the number is too large for a double.
 std::optional<ParsedNumber> ParseNumberPrefix(std::string_view text);
 
+// The text without the blanks and tabs around it.
+std::string_view TrimmedBlanks(std::string_view text);
+
 // The whole text as a number, or nothing when anything but the number is in it.
 std::optional<double> ParseWholeNumber(std::string_view text);
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "logbook/SampleAccess.h"
+
 namespace scrb {
 
 namespace {
@@ -9,10 +11,6 @@ namespace {
 constexpr int kProfileHeaderBytes = 22;
 constexpr double kMetresPerRawUnit = 160.0 / 1024.0;
 constexpr size_t kModelCodeByte = 4;
-
-int ByteAt(const std::string& bytes, size_t position) {
-  return position < bytes.size() ? static_cast<unsigned char>(bytes[position]) : 0;
-}
 
 }  // namespace
 

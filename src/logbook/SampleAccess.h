@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "logbook/DiveRecord.h"
@@ -11,6 +12,11 @@ namespace scrb {
 // Safe reads of a decoded profile and of the results kept beside it. The arrays run past the last
 // sample (the return to the surface), and a record whose arrays are shorter than its SampleCount
 // says reads 0 there, as the decoder leaves such entries, rather than failing.
+
+// The unsigned value of the byte at a position of a raw field, 0 past its end.
+inline int ByteAt(std::string_view bytes, size_t position) {
+  return position < bytes.size() ? static_cast<unsigned char>(bytes[position]) : 0;
+}
 
 template <typename T>
 T EntryOr0(const std::vector<T>& values, int64_t index) {

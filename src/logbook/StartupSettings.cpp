@@ -8,10 +8,7 @@
 namespace scrb {
 
 double SettingNumber(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return 0;
-  const size_t last = text.find_last_not_of(" \t");
-  return ParseWholeNumber(text.substr(first, last - first + 1)).value_or(0);
+  return ParseWholeNumber(TrimmedBlanks(text)).value_or(0);
 }
 
 namespace {
@@ -57,8 +54,7 @@ int DiveListWidthFromSetting(std::string_view text) {
 std::vector<std::string> CleanRecentLogbooks(std::vector<std::string> paths) {
   std::vector<std::string> clean;
   for (std::string& path : paths) {
-    const bool blank = path.find_first_not_of(" \t") == std::string::npos;
-    if (blank || std::ranges::find(clean, path) != clean.end()) continue;
+    if (TrimmedBlanks(path).empty() || std::ranges::find(clean, path) != clean.end()) continue;
     clean.push_back(std::move(path));
     if (clean.size() == settings::kRecentLogbookCount) break;
   }

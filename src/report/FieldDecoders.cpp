@@ -137,10 +137,6 @@ std::string BitsText(int64_t value, int count) {
   return text;
 }
 
-int ByteAt(std::string_view bytes, size_t position) {
-  return position < bytes.size() ? static_cast<unsigned char>(bytes[position]) : 0;
-}
-
 int32_t WordFromChars(std::string_view bytes) {
   const int32_t v = ByteAt(bytes, 1) * 256 + ByteAt(bytes, 0);
   return v > 32768 ? v - 65536 : v;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "logbook/SampleAccess.h"
+
 namespace scrb {
 
 // Texts of the coded fields of a dive: code tables, bit lists, sample columns and times.
@@ -39,8 +41,5 @@ std::string BitsText(int64_t value, int count);
 // Two bytes as a little-endian file word (values above 32768 wrap to negative). Missing bytes
 // count as 0.
 int32_t WordFromChars(std::string_view bytes);
-
-// The unsigned value of the byte at a position of a raw field, 0 past its end.
-int ByteAt(std::string_view bytes, size_t position);
 
 }  // namespace scrb

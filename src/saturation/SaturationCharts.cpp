@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "charts/DepthChart.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 #include "saturation/Saturation.h"
@@ -14,7 +15,6 @@ namespace scrb {
 
 namespace {
 
-constexpr char kNoDiveData[] = "No Dive Data available";
 constexpr char kNoSaturationData[] = "No Saturation Data available";
 
 // The frame multiplies differences of chart values by 300 in 32 bits; keeping every value within

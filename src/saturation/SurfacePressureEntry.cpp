@@ -1,7 +1,6 @@
 #include "saturation/SurfacePressureEntry.h"
 
-#include <charconv>
-#include <cmath>
+#include <algorithm>
 #include <string>
 
 #include "logbook/NumberParsing.h"
@@ -19,12 +18,6 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t';
 }
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 }  // namespace
 
 bool CouldBecomeSurfacePressure(std::string_view text) {
@@ -39,21 +32,13 @@ bool CouldBecomeSurfacePressure(std::string_view text) {
 }
 
 std::optional<double> TypedSurfacePressure(std::string_view text) {
-  const std::string_view number = Trimmed(text);
-  if (!CouldBecomeSurfacePressure(number) || number.find_first_of("0123456789") == number.npos) {
-    return std::nullopt;
-  }
+  const std::string_view number = TrimmedBlanks(text);
+  if (!CouldBecomeSurfacePressure(number)) return std::nullopt;
+  // Left are digits, blanks and at most one separator; a blank inside the number is refused by
+  // the parser, which must read all of it.
   std::string withPoint(number);
-  for (char& c : withPoint) {
-    if (IsBlank(c)) return std::nullopt;  // blanks only around the number, never inside it
-    if (c == ',') c = '.';
-  }
-  double value = 0;
-  const char* end = withPoint.data() + withPoint.size();
-  const std::from_chars_result result =
-      std::from_chars(withPoint.data(), end, value, std::chars_format::fixed);
-  if (result.ec != std::errc{} || result.ptr != end || !std::isfinite(value)) return std::nullopt;
-  return value;
+  std::ranges::replace(withPoint, ',', '.');
+  return ParseWholeNumber(withPoint);
 }
 
 std::optional<std::string> SurfacePressureProblem(std::string_view text) {
