@@ -12,8 +12,6 @@ namespace scrb {
 
 namespace {
 
-constexpr double kMillimetresPerTwip = 25.4 / 1440;
-
 ChartValue StripBottom(int view) {
   return view == 0 ? 600 : 700;
 }
@@ -52,7 +50,7 @@ void DrawAlarmStrip(const DiveRecord& dive, ChartSurface& surface, int view) {
 
   // Centred in the left margin like the depth labels above them, so no mark can cover a label.
   const double marginCentre =
-      -surface.ScaleX(LeftMarginTwips(surface, labels) * kMillimetresPerTwip) / 2;
+      -surface.ScaleX(LeftMarginTwips(surface, labels) / kTwipsPerMillimetre) / 2;
   for (int r = 0; r < rows; ++r) {
     const std::string& label = labels[static_cast<size_t>(r)];
     surface.SetCurrentX(marginCentre - std::fabs(surface.TextWidth(label)) / 2);

@@ -15,8 +15,6 @@ namespace {
 constexpr std::array<int32_t, 11> kGridSeries{1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000};
 constexpr int32_t kLargestGridStep = 5000;
 
-constexpr double kTwipsPerMillimetre = 1440 / 25.4;
-
 // The least margins of the plot area in twips. The label font widens the left, top and bottom
 // ones where it needs more room, so that no label is cut off at any font size.
 constexpr double kLeftMargin = 300;

@@ -19,6 +19,9 @@ constexpr Rgb kNormalColor{64, 64, 255};
 // Flags that colour a data segment: rbt, up, sos and air.
 constexpr int kAlarmFlagMask = 0x1E;
 
+// Surfaces measure lengths in twips (1/1440 inch) and ScaleX/ScaleY take millimetres.
+constexpr double kTwipsPerMillimetre = 1440 / 25.4;
+
 // A rectangular drawing area with its own user coordinate system. Widths and heights are in
 // layout units (twips, 1/1440 inch); everything else is in the user units set by Scale. Either
 // axis may run either way, so ScaleX, ScaleY, TextWidth and TextHeight are signed.

@@ -5,12 +5,6 @@
 
 namespace scrb {
 
-namespace {
-
-constexpr double kTwipsPerMillimetre = 1440 / 25.4;
-
-}  // namespace
-
 // Liang-Barsky.
 bool ClipToRect(double& ax, double& ay, double& bx, double& by, const SurfaceRect& r) {
   double t0 = 0;

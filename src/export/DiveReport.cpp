@@ -17,7 +17,6 @@ namespace scrb {
 
 namespace {
 
-constexpr double kTwipsPerMillimetre = 1440 / 25.4;
 constexpr double kGap = 2.5 * kTwipsPerMillimetre;
 constexpr double kColumnGap = 6 * kTwipsPerMillimetre;
 constexpr double kCaptionGap = 2 * kTwipsPerMillimetre;
