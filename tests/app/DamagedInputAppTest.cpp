@@ -5,8 +5,6 @@
 
 #include <QScreen>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "AppTestWindow.h"
 
@@ -65,8 +63,7 @@ TEST(DamagedInputApp, RefusedAndCutFilesKeepTheDivesLoadedBefore) {
       QString("%1 dives were read and can be viewed. Nothing was written to the file.")
           .arg(count)));
   EXPECT_EQ(w.messages.size(), 3);
-  std::ifstream file(cutPath.toStdString(), std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), cut);
+  EXPECT_EQ(test::ReadFile(cutPath.toStdString()), cut);
 
   test::TestWindow next("NoWarning=1\nLogbook%20File=" + cutPath.toStdString() + "\n");
   next.Start();
