@@ -14,20 +14,24 @@
 
 namespace {
 
-scrb::DiveRecord NinetyMinuteDive() {
+struct Dive {
+  scrb::DiveRecord Record;
+  scrb::DecodedProfile Profile;
+};
+
+Dive NinetyMinuteDive() {
   std::vector<scrb::DiveRecord> dives;
   scrb::ParseLogbook(scrb::bench::NinetyMinuteLogbook(), dives);
-  scrb::DiveRecord dive = dives.at(0);
-  scrb::DecodeProfile(dive);
-  return dive;
+  const scrb::DiveRecord dive = dives.at(0);
+  return {dive, scrb::DecodeProfile(dive)};
 }
 
 // The same dive breathing at the three lowest air levels only, as most dives do: the base rate
 // lands where the table is gentle and the passes settle within a few.
-scrb::DiveRecord EasyNinetyMinuteDive() {
-  scrb::DiveRecord dive = NinetyMinuteDive();
-  for (int i = 2; i < dive.SampleCount; i += 3) {
-    int16_t& status = dive.SampleStatus[static_cast<size_t>(i)];
+Dive EasyNinetyMinuteDive() {
+  Dive dive = NinetyMinuteDive();
+  for (int i = 2; i < dive.Profile.SampleCount; i += 3) {
+    int16_t& status = dive.Profile.SampleStatus[static_cast<size_t>(i)];
     const int level = scrb::AirLevel(status);
     status = static_cast<int16_t>((status & ~0x70) | (level == 0 ? 0 : 1 + (level - 1) % 3) << 4);
   }
@@ -35,29 +39,31 @@ scrb::DiveRecord EasyNinetyMinuteDive() {
 }
 
 void BM_OnePassOverTheMinutes(benchmark::State& state) {
-  const scrb::DiveRecord dive = NinetyMinuteDive();
+  const Dive dive = NinetyMinuteDive();
+  const scrb::DecodedProfile& p = dive.Profile;
   for (auto _ : state) {
     double sum = 0;
-    for (int i = 2; i <= dive.SampleCount; i += 3) {
+    for (int i = 2; i <= p.SampleCount; i += 3) {
       const size_t at = static_cast<size_t>(i);
-      const double depth = std::min({dive.SampleDepth[at - 2], dive.SampleDepth[at - 1], dive.SampleDepth[at]});
-      sum += (depth / 10 + dive.SurfacePressure) * scrb::AirLevel(dive.SampleStatus[at]);
+      const double depth = std::min({p.SampleDepth[at - 2], p.SampleDepth[at - 1], p.SampleDepth[at]});
+      sum += (depth / 10 + dive.Record.SurfacePressure) * scrb::AirLevel(p.SampleStatus[at]);
     }
     benchmark::DoNotOptimize(sum);
   }
-  state.counters["minutes"] = dive.SampleCount / 3;
+  state.counters["minutes"] = p.SampleCount / 3;
 }
 BENCHMARK(BM_OnePassOverTheMinutes)->Unit(benchmark::kMicrosecond);
 
-void RunEstimate(benchmark::State& state, scrb::DiveRecord dive) {
+void RunEstimate(benchmark::State& state, const Dive& dive) {
   int reports = 0;
+  scrb::AirEstimate air;
   for (auto _ : state) {
-    dive.AirComputed = false;
     reports = 0;
-    scrb::ComputeAirModel(dive, [&reports](const std::string&) { ++reports; });
-    benchmark::DoNotOptimize(dive.SampleTankPressure.data());
+    air = scrb::ComputeAirModel(dive.Record, dive.Profile, dive.Record.SurfacePressure,
+                                [&reports](const std::string&) { ++reports; });
+    benchmark::DoNotOptimize(air.SampleTankPressure.data());
   }
-  if (dive.BaseBreathRate == 0) state.SkipWithError("the dive got no estimate");
+  if (air.BaseBreathRate == 0) state.SkipWithError("the dive got no estimate");
   state.counters["passes"] = reports - 1;  // the last report is the summary
 }
 

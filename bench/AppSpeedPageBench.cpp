@@ -11,30 +11,19 @@
 #include <cmath>
 
 #include "app/AppContext.h"
+#include "BenchLogbook.h"
 #include "app/ChartView.h"
+#include "logbook/LogbookReader.h"
 #include "app/DepthPages.h"
 
 namespace {
 
-// A 90-minute dive: down to 30 m, a slow ascent with a few wiggles, a safety stop at 5 m, and an
-// ascent alarm now and then.
+// The generated 90-minute dive: down to 30 m, a slow ascent, a safety stop and alarms now and
+// then.
 scrb::DiveRecord NinetyMinuteDive() {
-  constexpr int kSamples = 270;
-  scrb::DiveRecord dive;
-  dive.DiveNumber = 90;
-  dive.ProfileDecoded = true;
-  dive.SampleCount = kSamples;
-  dive.SampleDepth.assign(kSamples + 1, 0.0);
-  dive.SampleFlags.assign(kSamples + 1, 0);
-  for (int i = 0; i < kSamples; ++i) {
-    const double minutes = (i + 1) / 3.0;
-    double depth = minutes < 5 ? 6 * minutes : 30 - 22 * (minutes - 5) / 80 + std::sin(i) * 0.8;
-    if (minutes > 82) depth = 5;
-    dive.SampleDepth[static_cast<size_t>(i)] = std::max(0.0, depth);
-    if (i % 40 == 7) dive.SampleFlags[static_cast<size_t>(i)] = 4;
-  }
-  dive.MaxDepth = 30.8;
-  return dive;
+  std::vector<scrb::DiveRecord> dives;
+  scrb::ParseLogbook(scrb::bench::NinetyMinuteLogbook(), dives);
+  return dives.at(0);
 }
 
 struct FullHdPage {
@@ -43,6 +32,7 @@ struct FullHdPage {
 
   FullHdPage() {
     Context.Book.Dives = {NinetyMinuteDive()};
+    Context.Analysis.SetDives(&Context.Book.Dives);
     Context.Book.CurrentDive = 0;
     Page.resize(1920, 1080);
     Page.show();

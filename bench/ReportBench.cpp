@@ -18,29 +18,23 @@
 
 namespace {
 
-const scrb::Logbook& TenThousandDives() {
+scrb::AnalysisCache& TenThousandDives() {
   static const scrb::Logbook book = [] {
     scrb::Logbook b;
     scrb::ReadLogbook(b,
                       scrb::test::WriteTempFile("ten-thousand.log", scrb::bench::ManyDives(10000)));
     return b;
   }();
-  return book;
-}
-
-const scrb::DecoModel& EightTissues() {
-  static const scrb::DecoModel model = [] {
-    scrb::DecoModel m;
-    scrb::LoadDecoModel(m, 0);
-    return m;
-  }();
-  return model;
+  static scrb::AnalysisCache analysis;
+  analysis.SetDives(&book.Dives);
+  analysis.SetModel(0);
+  return analysis;
 }
 
 scrb::DiveReportJob FirstDives(int count) {
   std::vector<int> dives(static_cast<size_t>(count));
   std::iota(dives.begin(), dives.end(), 0);
-  return {&TenThousandDives(), dives, &EightTissues(), "ten-thousand.log"};
+  return {&TenThousandDives(), dives, "ten-thousand.log"};
 }
 
 double HeapMegabytes() {
@@ -100,7 +94,8 @@ void BM_ReportPagesDrawnOnNothing(benchmark::State& state) {
   for (auto _ : state) {
     for (size_t i = 0; i < job.Dives.size(); ++i) {
       NullSurface page;
-      scrb::DrawDiveReportPage(job.Book->Dives[i], *job.Model, {job.LogbookName, 1, 1}, page);
+      scrb::DrawDiveReportPage(job.Analysis->Analysed(job.Dives[i]), job.Analysis->Model(),
+                               {job.LogbookName, 1, 1}, page);
     }
   }
   state.counters["ms_per_page"] = benchmark::Counter(

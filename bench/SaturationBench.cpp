@@ -8,19 +8,16 @@
 
 #include <algorithm>
 
-#include "logbook/DiveRecord.h"
 #include "saturation/DecoModel.h"
 #include "saturation/Saturation.h"
 
 namespace {
 
 // A 90-minute dive: down to 30 m, a slow ascent and a safety stop at 5 m.
-scrb::DiveRecord NinetyMinuteDive() {
+scrb::DecodedProfile NinetyMinuteDive() {
   constexpr int kSamples = 270;
-  scrb::DiveRecord dive;
-  dive.ProfileDecoded = true;
+  scrb::DecodedProfile dive;
   dive.SampleCount = kSamples;
-  dive.SurfacePressure = 1.0;
   dive.SampleDepth.assign(kSamples + 2, 0.0);
   for (int i = 0; i < kSamples; ++i) {
     const double minutes = (i + 1) / 3.0;
@@ -38,13 +35,13 @@ scrb::DecoModel Model(int number) {
 }
 
 void BM_OnePassPerTissue(benchmark::State& state) {
-  const scrb::DiveRecord dive = NinetyMinuteDive();
+  const scrb::DecodedProfile dive = NinetyMinuteDive();
   const scrb::DecoModel model = Model(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     double sum = 0;
     for (int t = 0; t < model.TissueCount; ++t) {
       for (int s = 0; s <= dive.SampleCount; ++s) {
-        sum += dive.SampleDepth[static_cast<size_t>(s)] / 10 + dive.SurfacePressure;
+        sum += dive.SampleDepth[static_cast<size_t>(s)] / 10 + 1.0;
       }
     }
     benchmark::DoNotOptimize(sum);
@@ -53,12 +50,11 @@ void BM_OnePassPerTissue(benchmark::State& state) {
 BENCHMARK(BM_OnePassPerTissue)->Arg(0)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 void BM_ComputeSaturation(benchmark::State& state) {
-  scrb::DiveRecord dive = NinetyMinuteDive();
+  const scrb::DecodedProfile dive = NinetyMinuteDive();
   const scrb::DecoModel model = Model(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    dive.SaturationComputed = false;
-    scrb::ComputeSaturation(dive, model);
-    benchmark::DoNotOptimize(dive.MaxOverSaturation);
+    const scrb::SaturationResult result = scrb::ComputeSaturation(dive, 1.0, model);
+    benchmark::DoNotOptimize(result.MaxOverSaturation);
   }
   state.counters["tissues"] = model.TissueCount;
 }

@@ -42,7 +42,9 @@ const scrb::Logbook& Dives(int count) {
 void BM_PlainPassOverExport(benchmark::State& state) {
   static const std::string text = [] {
     std::ostringstream out;
-    scrb::WriteUddf(Dives(10000), out);
+    scrb::AnalysisCache analysis;
+    analysis.SetDives(&Dives(10000).Dives);
+    scrb::WriteUddf(Dives(10000), analysis, out);
     return out.str();
   }();
   scrb::bench::PlainPass(state, text);
@@ -55,7 +57,9 @@ void BM_WriteUddf(benchmark::State& state) {
   for (auto _ : state) {
     CountingBuffer buffer;
     std::ostream out(&buffer);
-    if (!scrb::WriteUddf(book, out)) state.SkipWithError("the export failed");
+    scrb::AnalysisCache analysis;
+    analysis.SetDives(&book.Dives);
+    if (!scrb::WriteUddf(book, analysis, out)) state.SkipWithError("the export failed");
     bytes = buffer.Count;
   }
   state.SetBytesProcessed(state.iterations() * bytes);

@@ -13,8 +13,8 @@ namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
 
-bool ShowNoEstimate(const DiveRecord& dive, ChartSurface& surface) {
-  if (dive.BaseBreathRate != 0) return false;
+bool ShowNoEstimate(const AirEstimate& air, ChartSurface& surface) {
+  if (air.BaseBreathRate != 0) return false;
   ShowEmptyChart(surface, kNoAirDataText);
   return true;
 }
@@ -26,61 +26,63 @@ ChartValue AtLeastOne(double value) {
 
 // Tank pressure at the end of every sample, interpolated within its minute, in hundredths of a
 // bar; the first minute starts from the whole amount used.
-std::vector<double> TankPoints(const DiveRecord& dive) {
+std::vector<double> TankPoints(const DiveRecord& dive, const DecodedProfile& profile,
+                               const AirEstimate& air) {
   std::vector<double> points;
-  for (int k = 0; k <= dive.SampleCount; ++k) {
+  for (int k = 0; k <= profile.SampleCount; ++k) {
     const int end = MinuteEnd(k);
-    const double start =
-        end >= 3 ? EntryOr0(dive.SampleTankPressure, end - 3) : dive.AirConsumption;
+    const double start = end >= 3 ? EntryOr0(air.SampleTankPressure, end - 3) : dive.AirConsumption;
     const double pressure =
-        start + (EntryOr0(dive.SampleTankPressure, end) - start) * (k % 3 + 1) / 3;
+        start + (EntryOr0(air.SampleTankPressure, end) - start) * (k % 3 + 1) / 3;
     points.push_back(pressure * 100);
   }
   return points;
 }
 
 // Breath rate of every sample's minute, in hundredths of a litre per minute.
-std::vector<double> BreathRatePoints(const DiveRecord& dive) {
+std::vector<double> BreathRatePoints(const DecodedProfile& profile, const AirEstimate& air) {
   std::vector<double> points;
-  for (int k = 0; k <= dive.SampleCount; ++k) {
-    points.push_back(EntryOr0(dive.SampleBreathRate, MinuteEnd(k)) * 100);
+  for (int k = 0; k <= profile.SampleCount; ++k) {
+    points.push_back(EntryOr0(air.SampleBreathRate, MinuteEnd(k)) * 100);
   }
   return points;
 }
 
 }  // namespace
 
-void DrawTankChart(const DiveRecord& dive, ChartSurface& surface) {
-  if (ShowNoEstimate(dive, surface)) return;
+void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const AirEstimate& air,
+                   ChartSurface& surface) {
+  if (ShowNoEstimate(air, surface)) return;
   const double start = dive.AirConsumption * 100;
-  const std::vector<double> points = TankPoints(dive);
+  const std::vector<double> points = TankPoints(dive, profile, air);
   ChartValue yBottom = 0;
   ChartValue yTop = AtLeastOne(std::floor(start + 0.5));
   WidenToCover(yBottom, yTop, points);
   WidenToCover(yBottom, yTop, {start});
   surface.Cls();
-  DrawChartFrame(0, MinuteAxisRight(dive.SampleCount), yBottom, yTop, surface, 0);
-  DrawMinuteLine(dive, surface, start, points);
+  DrawChartFrame(0, MinuteAxisRight(profile.SampleCount), yBottom, yTop, surface, 0);
+  DrawMinuteLine(profile, surface, start, points);
 }
 
-void DrawBreathRateChart(const DiveRecord& dive, ChartSurface& surface) {
-  if (ShowNoEstimate(dive, surface)) return;
-  const double start = EntryOr0(dive.SampleBreathRate, 2) * 100;
-  const std::vector<double> points = BreathRatePoints(dive);
+void DrawBreathRateChart(const DecodedProfile& profile, const AirEstimate& air,
+                         ChartSurface& surface) {
+  if (ShowNoEstimate(air, surface)) return;
+  const double start = EntryOr0(air.SampleBreathRate, 2) * 100;
+  const std::vector<double> points = BreathRatePoints(profile, air);
   ChartValue yBottom = 0;
-  ChartValue yTop = AtLeastOne(std::floor(dive.MaxBreathRate * 100 + 1));
+  ChartValue yTop = AtLeastOne(std::floor(air.MaxBreathRate * 100 + 1));
   WidenToCover(yBottom, yTop, points);
   surface.Cls();
-  DrawChartFrame(0, MinuteAxisRight(dive.SampleCount), yBottom, yTop, surface, 0);
+  DrawChartFrame(0, MinuteAxisRight(profile.SampleCount), yBottom, yTop, surface, 0);
 
   surface.SetCurrentX(0);
   surface.SetCurrentY(start);
   surface.SetDrawWidth(kDataLineWidth);
   // An alarm step keeps the previous step's colour on its riser, so the red marks the level only.
   Rgb color = kBlack;
-  for (int k = 0; k <= dive.SampleCount; ++k) {
+  for (int k = 0; k <= profile.SampleCount; ++k) {
     const double y = points[static_cast<size_t>(k)];
-    const Rgb sampleColor = ColorOfSegmentEndingAt(dive, k);
+    const Rgb sampleColor = ColorOfSegmentEndingAt(profile, k);
     if (sampleColor == kAlarmColor) {
       surface.LineTo(SampleStartX(k), y, color);
       color = sampleColor;

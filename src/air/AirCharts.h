@@ -1,21 +1,22 @@
 #pragma once
 
+#include "air/AirModel.h"
 #include "charts/ChartSurface.h"
-#include "logbook/DiveRecord.h"
 
 namespace scrb {
 
-// Fixed captions of the two air charts (Label45 above the tank chart, Label46 above the breath
-// rate chart).
+// Fixed captions of the two air charts, above the tank chart and above the breath rate chart.
 inline constexpr const char* kTankChartCaption = "Estimated air pressure (bar) versus time (min)";
 inline constexpr const char* kBreathRateChartCaption = "Estimated breath rate (litres/minutes)";
 inline constexpr const char* kNoAirDataText = "No Air Data available";
 
-// The estimated tank pressure above the end-of-dive pressure, every 20 seconds. Expects
-// ComputeAirModel to have run for the dive.
-void DrawTankChart(const DiveRecord& dive, ChartSurface& surface);
+// The estimated tank pressure above the end-of-dive pressure, every 20 seconds. Draws the "no
+// data" line when there is no estimate.
+void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const AirEstimate& air,
+                   ChartSurface& surface);
 
-// The estimated breath rate as a step per minute. Expects ComputeAirModel to have run.
-void DrawBreathRateChart(const DiveRecord& dive, ChartSurface& surface);
+// The estimated breath rate as a step per minute.
+void DrawBreathRateChart(const DecodedProfile& profile, const AirEstimate& air,
+                         ChartSurface& surface);
 
 }  // namespace scrb

@@ -14,52 +14,29 @@ namespace {
 
 // Rows 0..45, levels 1..7.
 constexpr double kBreathRates[BreathRateTableRows][kBreathRateLevels - 1] = {
-    {7.9, 7.9, 7.9, 7.9, 7.9, 7.9, 7.9},
-    {8.5, 8.9, 9.3, 9.7, 10, 10.4, 10.7},
-    {10.6, 13, 15.3, 17.4, 19.4, 21.4, 23.2},
-    {11, 13.8, 16.5, 19, 21.3, 23.5, 25.7},
-    {11.5, 14.8, 18, 20.9, 23.7, 26.3, 28.8},
-    {12, 15.8, 19.3, 22.6, 25.8, 28.8, 31.6},
-    {12.5, 16.7, 20.6, 24.4, 27.9, 31.2, 34.4},
-    {12.7, 17.2, 21.2, 25.1, 28.8, 32.3, 35.6},
-    {13, 17.7, 22.1, 26.3, 30.2, 34, 37.5},
-    {13.5, 18.7, 23.6, 28.2, 32.6, 36.7, 40.6},
-    {14, 19.6, 24.8, 29.8, 34.5, 38.9, 43.1},
-    {14.5, 20.6, 26.3, 31.7, 36.8, 41.7, 46.2},
-    {14.8, 21.2, 27.2, 32.9, 38.2, 43.3, 48.1},
-    {15, 21.6, 27.8, 33.7, 39.2, 44.4, 49.3},
-    {15.5, 22.6, 29.3, 35.6, 41.5, 47.1, 52.5},
-    {15.9, 23.2, 30.2, 36.7, 42.9, 48.8, 54.3},
-    {16, 23.4, 30.5, 37.1, 43.4, 49.3, 55},
-    {16.5, 24.5, 32, 39.1, 45.8, 52.1, 58.1},
-    {17, 25.5, 33.5, 41, 48.1, 54.8, 61.2},
-    {17.5, 26.4, 34.8, 42.7, 50.2, 57.3, 64},
-    {18, 27.3, 36.2, 44.5, 52.3, 59.8, 66.8},
-    {18.5, 28.4, 37.7, 46.4, 54.7, 62.5, 69.9},
-    {19, 29.4, 39.2, 48.3, 57, 65.2, 73},
-    {19.5, 30.2, 40.3, 49.9, 58.9, 67.4, 75.5},
-    {20, 31.2, 41.8, 51.8, 61.3, 70.2, 78.6},
-    {20.5, 32.3, 43.3, 53.8, 63.6, 72.9, 81.8},
-    {21, 33.3, 44.8, 55.7, 66, 75.7, 84.9},
-    {21.1, 33.5, 45.1, 56.1, 66.4, 76.2, 85.5},
-    {21.5, 34.1, 46, 57.2, 67.8, 77.9, 87.4},
-    {22, 35.1, 47.5, 59.2, 70.2, 80.6, 90.5},
-    {22.5, 36.2, 49, 61.1, 72.5, 83.4, 93.6},
-    {23, 37.1, 50.3, 62.8, 74.7, 85.8, 96.4},
-    {23.3, 37.6, 51.1, 63.8, 75.8, 87.2, 98},
-    {23.5, 38, 51.7, 64.6, 76.8, 88.3, 99.2},
-    {24, 39, 53.2, 66.5, 79.1, 91, 102.3},
-    {24.5, 40.1, 54.7, 68.5, 81.5, 93.8, 105.4},
-    {25, 40.9, 55.9, 70, 83.3, 96, 107.9},
-    {25.5, 41.9, 57.4, 71.9, 85.7, 98.7, 111.1},
-    {26, 42.9, 58.9, 73.9, 88, 101.5, 114.2},
-    {26.4, 43.8, 60, 75.4, 89.9, 103.7, 116.7},
-    {27, 44.8, 61.5, 77.3, 92.3, 106.4, 119.8},
-    {28.5, 47.9, 66, 83.1, 99.3, 114.6, 129.1},
-    {31.7, 54, 75, 94.8, 113.4, 131.1, 147.8},
-    {37, 64.3, 89.9, 114.1, 136.9, 158.5, 179},
-    {42.3, 74.5, 104.8, 133.4, 160.4, 186, 210.2},
-    {105.7, 197.5, 284, 365.4, 442.4, 515.2, 584.1},
+    {7.9, 7.9, 7.9, 7.9, 7.9, 7.9, 7.9},           {8.5, 8.9, 9.3, 9.7, 10, 10.4, 10.7},
+    {10.6, 13, 15.3, 17.4, 19.4, 21.4, 23.2},      {11, 13.8, 16.5, 19, 21.3, 23.5, 25.7},
+    {11.5, 14.8, 18, 20.9, 23.7, 26.3, 28.8},      {12, 15.8, 19.3, 22.6, 25.8, 28.8, 31.6},
+    {12.5, 16.7, 20.6, 24.4, 27.9, 31.2, 34.4},    {12.7, 17.2, 21.2, 25.1, 28.8, 32.3, 35.6},
+    {13, 17.7, 22.1, 26.3, 30.2, 34, 37.5},        {13.5, 18.7, 23.6, 28.2, 32.6, 36.7, 40.6},
+    {14, 19.6, 24.8, 29.8, 34.5, 38.9, 43.1},      {14.5, 20.6, 26.3, 31.7, 36.8, 41.7, 46.2},
+    {14.8, 21.2, 27.2, 32.9, 38.2, 43.3, 48.1},    {15, 21.6, 27.8, 33.7, 39.2, 44.4, 49.3},
+    {15.5, 22.6, 29.3, 35.6, 41.5, 47.1, 52.5},    {15.9, 23.2, 30.2, 36.7, 42.9, 48.8, 54.3},
+    {16, 23.4, 30.5, 37.1, 43.4, 49.3, 55},        {16.5, 24.5, 32, 39.1, 45.8, 52.1, 58.1},
+    {17, 25.5, 33.5, 41, 48.1, 54.8, 61.2},        {17.5, 26.4, 34.8, 42.7, 50.2, 57.3, 64},
+    {18, 27.3, 36.2, 44.5, 52.3, 59.8, 66.8},      {18.5, 28.4, 37.7, 46.4, 54.7, 62.5, 69.9},
+    {19, 29.4, 39.2, 48.3, 57, 65.2, 73},          {19.5, 30.2, 40.3, 49.9, 58.9, 67.4, 75.5},
+    {20, 31.2, 41.8, 51.8, 61.3, 70.2, 78.6},      {20.5, 32.3, 43.3, 53.8, 63.6, 72.9, 81.8},
+    {21, 33.3, 44.8, 55.7, 66, 75.7, 84.9},        {21.1, 33.5, 45.1, 56.1, 66.4, 76.2, 85.5},
+    {21.5, 34.1, 46, 57.2, 67.8, 77.9, 87.4},      {22, 35.1, 47.5, 59.2, 70.2, 80.6, 90.5},
+    {22.5, 36.2, 49, 61.1, 72.5, 83.4, 93.6},      {23, 37.1, 50.3, 62.8, 74.7, 85.8, 96.4},
+    {23.3, 37.6, 51.1, 63.8, 75.8, 87.2, 98},      {23.5, 38, 51.7, 64.6, 76.8, 88.3, 99.2},
+    {24, 39, 53.2, 66.5, 79.1, 91, 102.3},         {24.5, 40.1, 54.7, 68.5, 81.5, 93.8, 105.4},
+    {25, 40.9, 55.9, 70, 83.3, 96, 107.9},         {25.5, 41.9, 57.4, 71.9, 85.7, 98.7, 111.1},
+    {26, 42.9, 58.9, 73.9, 88, 101.5, 114.2},      {26.4, 43.8, 60, 75.4, 89.9, 103.7, 116.7},
+    {27, 44.8, 61.5, 77.3, 92.3, 106.4, 119.8},    {28.5, 47.9, 66, 83.1, 99.3, 114.6, 129.1},
+    {31.7, 54, 75, 94.8, 113.4, 131.1, 147.8},     {37, 64.3, 89.9, 114.1, 136.9, 158.5, 179},
+    {42.3, 74.5, 104.8, 133.4, 160.4, 186, 210.2}, {105.7, 197.5, 284, 365.4, 442.4, 515.2, 584.1},
 };
 
 // Below this base rate the diver breathes the same at every level.
@@ -70,13 +47,9 @@ constexpr double kMetresPerBar = 10.0;
 constexpr double kMaxAirConsumption = 300;
 constexpr double kMaxTankCapacity = 100;
 
-double SmallestDepthOfMinute(const DiveRecord& dive, int lastIndex) {
-  return std::min({EntryOr0(dive.SampleDepth, lastIndex - 2), EntryOr0(dive.SampleDepth, lastIndex - 1),
-                   EntryOr0(dive.SampleDepth, lastIndex)});
-}
-
-double AmbientPressure(const DiveRecord& dive, int lastIndex) {
-  return SmallestDepthOfMinute(dive, lastIndex) / kMetresPerBar + dive.SurfacePressure;
+double SmallestDepthOfMinute(const DecodedProfile& profile, int lastIndex) {
+  return std::min({SampleDepthAt(profile, lastIndex - 2), SampleDepthAt(profile, lastIndex - 1),
+                   SampleDepthAt(profile, lastIndex)});
 }
 
 void Report(const AirProgress& progress, const std::string& caption) {
@@ -90,11 +63,12 @@ struct Minute {
   double ambientPressure;
 };
 
-std::vector<Minute> WholeMinutes(const DiveRecord& dive) {
+std::vector<Minute> WholeMinutes(const DecodedProfile& profile, double surfacePressure) {
   std::vector<Minute> minutes;
-  minutes.reserve(static_cast<size_t>(dive.SampleCount / 3 + 1));
-  for (int i = 2; i <= dive.SampleCount; i += 3) {
-    minutes.push_back({i, AirLevel(EntryOr0(dive.SampleStatus, i)), AmbientPressure(dive, i)});
+  minutes.reserve(static_cast<size_t>(profile.SampleCount / 3 + 1));
+  for (int i = 2; i <= profile.SampleCount; i += 3) {
+    const double ambient = SmallestDepthOfMinute(profile, i) / kMetresPerBar + surfacePressure;
+    minutes.push_back({i, AirLevel(EntryOr0(profile.SampleStatus, i)), ambient});
   }
   return minutes;
 }
@@ -119,21 +93,21 @@ double AirDrawnAtBaseRate(const std::vector<Minute>& minutes, double base) {
 }
 
 // Every minute's rate, and the highest, at the base rate finally kept.
-void StoreBreathRates(DiveRecord& dive, const std::vector<Minute>& minutes) {
-  const LevelRates rates(dive.BaseBreathRate);
-  dive.MaxBreathRate = 0;
+void StoreBreathRates(AirEstimate& air, const std::vector<Minute>& minutes) {
+  const LevelRates rates(air.BaseBreathRate);
+  air.MaxBreathRate = 0;
   for (const Minute& m : minutes) {
     const double rate = rates[m.level];
-    dive.SampleBreathRate[static_cast<size_t>(m.lastIndex)] = rate;
-    dive.MaxBreathRate = std::max(dive.MaxBreathRate, rate);
+    air.SampleBreathRate[static_cast<size_t>(m.lastIndex)] = rate;
+    air.MaxBreathRate = std::max(air.MaxBreathRate, rate);
   }
 }
 
-void DropEstimate(DiveRecord& dive) {
-  dive.BaseBreathRate = 0;
-  dive.MaxBreathRate = 0;
-  std::fill(dive.SampleBreathRate.begin(), dive.SampleBreathRate.end(), 0.0);
-  std::fill(dive.SampleTankPressure.begin(), dive.SampleTankPressure.end(), 0.0);
+void DropEstimate(AirEstimate& air) {
+  air.BaseBreathRate = 0;
+  air.MaxBreathRate = 0;
+  std::fill(air.SampleBreathRate.begin(), air.SampleBreathRate.end(), 0.0);
+  std::fill(air.SampleTankPressure.begin(), air.SampleTankPressure.end(), 0.0);
 }
 
 // The rate at which the profile draws exactly the air used, for a dive whose passes swing about
@@ -141,9 +115,10 @@ void DropEstimate(DiveRecord& dive) {
 // each pass overshoots). Above the resting rate the air drawn rises with the base rate, so halving
 // the interval finds it. False when no base rate fits: the air used falls into the step the table
 // makes at the resting rate.
-bool SolveBaseBreathRate(DiveRecord& dive, const std::vector<Minute>& minutes, double airUsed) {
+bool SolveBaseBreathRate(AirEstimate& air, const std::vector<Minute>& minutes, double airUsed) {
   if (!(AirDrawnAtBaseRate(minutes, kRestingRate) <= airUsed)) return false;
-  // No level above 0 breathes less than level 1, so at this rate the dive draws at least the air used.
+  // No level above 0 breathes less than level 1, so at this rate the dive draws at least the air
+  // used.
   double breathingPressure = 0;
   for (const Minute& m : minutes) {
     if (m.level > 0) breathingPressure += m.ambientPressure;
@@ -157,36 +132,37 @@ bool SolveBaseBreathRate(DiveRecord& dive, const std::vector<Minute>& minutes, d
     const double middle = (low + high) / 2;
     (AirDrawnAtBaseRate(minutes, middle) < airUsed ? low : high) = middle;
   }
-  dive.BaseBreathRate = (low + high) / 2;
+  air.BaseBreathRate = (low + high) / 2;
   return true;
 }
 
 // Iterates the base rate until the air the profile would draw matches the air the logbook says
 // was used. Returns false when there is no sound estimate.
-bool SettleBaseBreathRate(DiveRecord& dive, const std::vector<Minute>& minutes,
-                          const AirProgress& progress) {
+bool SettleBaseBreathRate(const DiveRecord& dive, AirEstimate& air,
+                          const std::vector<Minute>& minutes, const AirProgress& progress) {
   const double airUsed = dive.TankCapacity * dive.AirConsumption;
-  dive.BaseBreathRate = kStartingGuess;
+  air.BaseBreathRate = kStartingGuess;
   for (int pass = 1; pass <= kMaxAirPasses; ++pass) {
     Report(progress, std::to_string(pass));
-    const double sum = AirDrawnAtBaseRate(minutes, dive.BaseBreathRate);
+    const double sum = AirDrawnAtBaseRate(minutes, air.BaseBreathRate);
     // Nothing drawn (no whole minute, or every minute at a level that breathes nothing): no rate
     // can account for the air used.
     if (!(sum > 0) || !std::isfinite(sum)) return false;
-    const double next = airUsed * dive.BaseBreathRate / sum;
+    const double next = airUsed * air.BaseBreathRate / sum;
     if (!std::isfinite(next) || !(next > 0)) return false;
-    if (std::fabs(dive.BaseBreathRate - next) <= kSettledChange) return true;
-    dive.BaseBreathRate = next;
+    if (std::fabs(air.BaseBreathRate - next) <= kSettledChange) return true;
+    air.BaseBreathRate = next;
   }
-  return SolveBaseBreathRate(dive, minutes, airUsed);
+  return SolveBaseBreathRate(air, minutes, airUsed);
 }
 
-void ComputeTankPressures(DiveRecord& dive, const std::vector<Minute>& minutes) {
+void ComputeTankPressures(const DiveRecord& dive, AirEstimate& air,
+                          const std::vector<Minute>& minutes) {
   double pressure = dive.AirConsumption;
   for (const Minute& m : minutes) {
     const size_t i = static_cast<size_t>(m.lastIndex);
-    pressure -= m.ambientPressure * dive.SampleBreathRate[i] / dive.TankCapacity;
-    dive.SampleTankPressure[i] = pressure;
+    pressure -= m.ambientPressure * air.SampleBreathRate[i] / dive.TankCapacity;
+    air.SampleTankPressure[i] = pressure;
   }
 }
 
@@ -210,7 +186,9 @@ const BreathRateTableData& BreathRateTable() {
   return table;
 }
 
-int16_t AirLevel(int16_t status) { return static_cast<int16_t>((status & 112) / 16); }
+int16_t AirLevel(int16_t status) {
+  return static_cast<int16_t>((status & 112) / 16);
+}
 
 double BreathRateAtLevel(double base, int level) {
   if (level == 1) return base;
@@ -223,42 +201,43 @@ double BreathRateAtLevel(double base, int level) {
   // without a jump instead of reading past it.
   if (base >= lastRow[1]) return base * lastRow[static_cast<size_t>(level)] / lastRow[1];
   // The rows whose keys bracket the base: the first key above it and the row before.
-  const auto above = std::ranges::upper_bound(table.begin(), table.begin() + BreathRateTableRows, base, {},
-                                              [](const auto& row) { return row[1]; });
+  const auto above = std::ranges::upper_bound(table.begin(), table.begin() + BreathRateTableRows,
+                                              base, {}, [](const auto& row) { return row[1]; });
   const auto& upper = *above;
   const auto& lower = *(above - 1);
   const size_t column = static_cast<size_t>(level);
   if (base == lower[1]) return lower[column];
-  return lower[column] + (upper[column] - lower[column]) * (base - lower[1]) / (upper[1] - lower[1]);
+  return lower[column] +
+         (upper[column] - lower[column]) * (base - lower[1]) / (upper[1] - lower[1]);
 }
 
 std::string AirSummaryCaption(double baseBreathRate, double maxBreathRate) {
-  return "Min:" + FormatPattern(baseBreathRate, "0.0") + " l/min, Max:" + FormatPattern(maxBreathRate, "0.0") +
-         " l/min";
+  return "Min:" + FormatPattern(baseBreathRate, "0.0") +
+         " l/min, Max:" + FormatPattern(maxBreathRate, "0.0") + " l/min";
 }
 
-void ComputeAirModel(DiveRecord& dive, const AirProgress& progress) {
-  if (dive.AirComputed) return;
-  dive.AirComputed = true;
-  dive.BaseBreathRate = 0;
+AirEstimate ComputeAirModel(const DiveRecord& dive, const DecodedProfile& profile,
+                            double surfacePressure, const AirProgress& progress) {
+  AirEstimate air;
   // The negated comparisons also refuse NaN.
-  if (!(dive.AirConsumption > 0 && dive.AirConsumption <= kMaxAirConsumption)) return;
-  if (!(dive.TankCapacity > 0 && dive.TankCapacity <= kMaxTankCapacity)) return;
-  if (dive.SampleCount <= 0) return;
+  if (!(dive.AirConsumption > 0 && dive.AirConsumption <= kMaxAirConsumption)) return air;
+  if (!(dive.TankCapacity > 0 && dive.TankCapacity <= kMaxTankCapacity)) return air;
+  if (profile.SampleCount <= 0) return air;
 
-  const size_t size = static_cast<size_t>(dive.SampleCount) + 4;
-  dive.SampleBreathRate.assign(size, 0.0);
-  dive.SampleTankPressure.assign(size, 0.0);
+  const size_t size = static_cast<size_t>(profile.SampleCount) + 4;
+  air.SampleBreathRate.assign(size, 0.0);
+  air.SampleTankPressure.assign(size, 0.0);
 
-  const std::vector<Minute> minutes = WholeMinutes(dive);
-  if (!SettleBaseBreathRate(dive, minutes, progress)) {
-    DropEstimate(dive);
+  const std::vector<Minute> minutes = WholeMinutes(profile, surfacePressure);
+  if (!SettleBaseBreathRate(dive, air, minutes, progress)) {
+    DropEstimate(air);
     Report(progress, "");
-    return;
+    return air;
   }
-  StoreBreathRates(dive, minutes);
-  Report(progress, AirSummaryCaption(dive.BaseBreathRate, dive.MaxBreathRate));
-  ComputeTankPressures(dive, minutes);
+  StoreBreathRates(air, minutes);
+  Report(progress, AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate));
+  ComputeTankPressures(dive, air, minutes);
+  return air;
 }
 
 }  // namespace scrb

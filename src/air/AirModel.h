@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "logbook/DiveRecord.h"
+#include "logbook/ProfileDecoder.h"
 
 namespace scrb {
 
@@ -41,9 +43,19 @@ using AirProgress = std::function<void(const std::string& caption)>;
 // "Min:20.0 l/min, Max:31.2 l/min".
 std::string AirSummaryCaption(double baseBreathRate, double maxBreathRate);
 
+// The air model's estimate of a dive, per minute at the minute's last sample. The arrays run
+// four entries past the last sample, or are empty when there is no estimate.
+struct AirEstimate {
+  std::vector<double> SampleBreathRate;    // litres per minute
+  double BaseBreathRate = 0;               // litres per minute at air level 1; 0: no estimate
+  double MaxBreathRate = 0;                // litres per minute
+  std::vector<double> SampleTankPressure;  // bar above the end-of-dive pressure
+};
+
 // Estimates the breath rate and tank pressure of every whole minute of the dive from its tank
-// capacity, air used and per-minute air levels, once per dive (AirComputed). A dive without an
-// estimate keeps BaseBreathRate 0.
-void ComputeAirModel(DiveRecord& dive, const AirProgress& progress = {});
+// capacity, air used and per-minute air levels, at the given surface pressure. A dive without an
+// estimate has BaseBreathRate 0.
+AirEstimate ComputeAirModel(const DiveRecord& dive, const DecodedProfile& profile,
+                            double surfacePressure, const AirProgress& progress = {});
 
 }  // namespace scrb

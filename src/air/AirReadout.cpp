@@ -10,22 +10,26 @@
 
 namespace scrb {
 
-float AirReadoutLimit(int32_t sampleCount) { return static_cast<float>(sampleCount * 100 / 3.0); }
+float AirReadoutLimit(int32_t sampleCount) {
+  return static_cast<float>(sampleCount * 100 / 3.0);
+}
 
 int AirReadoutSample(float x) {
   const int wholeMinutes = static_cast<int>(std::floor(x / 100));
   return std::max(0, 3 * wholeMinutes - 1);
 }
 
-std::optional<std::string> AirReadoutCaption(const DiveRecord& dive, float x) {
-  if (dive.BaseBreathRate == 0) return std::nullopt;
-  if (!(x >= 0 && x <= AirReadoutLimit(dive.SampleCount))) return std::nullopt;
+std::optional<std::string> AirReadoutCaption(const DiveRecord& dive, const DecodedProfile& profile,
+                                             const AirEstimate& air, float x) {
+  if (air.BaseBreathRate == 0) return std::nullopt;
+  if (!(x >= 0 && x <= AirReadoutLimit(profile.SampleCount))) return std::nullopt;
   const int k = AirReadoutSample(x);
   // Nothing is stored before the end of the first minute: the tank is still at the amount used.
-  const double tank = k <= 0 ? dive.AirConsumption : EntryOr0(dive.SampleTankPressure, k);
-  return AirSummaryCaption(dive.BaseBreathRate, dive.MaxBreathRate) + ", Time=" + SampleTimeText(k) +
-         ", Depth=" + FormatPattern(EntryOr0(dive.SampleDepth, k), "0.0") + " m, Tank=" + FormatPattern(tank, "0.0") +
-         " bar, Breath=" + FormatPattern(EntryOr0(dive.SampleBreathRate, k), "0.0") + " l/min";
+  const double tank = k <= 0 ? dive.AirConsumption : EntryOr0(air.SampleTankPressure, k);
+  return AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate) + ", Time=" + SampleTimeText(k) +
+         ", Depth=" + FormatPattern(EntryOr0(profile.SampleDepth, k), "0.0") +
+         " m, Tank=" + FormatPattern(tank, "0.0") +
+         " bar, Breath=" + FormatPattern(EntryOr0(air.SampleBreathRate, k), "0.0") + " l/min";
 }
 
 }  // namespace scrb

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "logbook/DiveRecord.h"
+#include "air/AirModel.h"
 
 namespace scrb {
 
@@ -16,6 +16,7 @@ int AirReadoutSample(float x);
 
 // The air label's text for the mouse at x on either air chart, or nothing when the readout
 // leaves the label and the cursors alone (no estimate, x outside the dive).
-std::optional<std::string> AirReadoutCaption(const DiveRecord& dive, float x);
+std::optional<std::string> AirReadoutCaption(const DiveRecord& dive, const DecodedProfile& profile,
+                                             const AirEstimate& air, float x);
 
 }  // namespace scrb

@@ -17,43 +17,43 @@ constexpr int kAirLevelMask = 112;
 // The height of a sample's point, in hundredths, from its minute's status byte.
 using PointValue = std::function<double(int status)>;
 
-void DrawStatusChart(const DiveRecord& dive, ChartSurface& surface, ChartValue yTop,
+void DrawStatusChart(const DecodedProfile& profile, ChartSurface& surface, ChartValue yTop,
                      const char* emptyText, const PointValue& value) {
-  const int sampleCount = dive.SampleCount;
+  const int sampleCount = profile.SampleCount;
   if (sampleCount <= 0) {
     ShowEmptyChart(surface, emptyText);
     return;
   }
   std::vector<double> points;
   for (int k = 0; k <= sampleCount; ++k)
-    points.push_back(value(EntryOr0(dive.SampleStatus, MinuteEnd(k))));
+    points.push_back(value(EntryOr0(profile.SampleStatus, MinuteEnd(k))));
   // A cold total beyond the usual top raises it rather than running out of the chart.
   ChartValue yBottom = 0;
   WidenToCover(yBottom, yTop, points);
 
   surface.Cls();
   DrawChartFrame(0, MinuteAxisRight(sampleCount), yBottom, yTop, surface, 0);
-  DrawMinuteLine(dive, surface, 0, points);
+  DrawMinuteLine(profile, surface, 0, points);
 }
 
 }  // namespace
 
-void DrawColdChart(const DiveRecord& dive, ChartSurface& surface) {
+void DrawColdChart(const DecodedProfile& profile, ChartSurface& surface) {
   // Each cold minute adds a third at each of its three samples, so the line climbs by one.
   double coldMinutes = 0;
-  DrawStatusChart(dive, surface, 500, kNoTempDataText, [&coldMinutes](int status) {
+  DrawStatusChart(profile, surface, 500, kNoTempDataText, [&coldMinutes](int status) {
     if ((status & kColdBit) != 0) coldMinutes += 1.0 / 3;
     return coldMinutes * 100;
   });
 }
 
-void DrawBubbleChart(const DiveRecord& dive, ChartSurface& surface) {
-  DrawStatusChart(dive, surface, 700, kNoDecoDataText,
+void DrawBubbleChart(const DecodedProfile& profile, ChartSurface& surface) {
+  DrawStatusChart(profile, surface, 700, kNoDecoDataText,
                   [](int status) { return static_cast<double>(status & kBubbleMask) * 100; });
 }
 
-void DrawConsumptionChart(const DiveRecord& dive, ChartSurface& surface) {
-  DrawStatusChart(dive, surface, 700, kNoConsumptionDataText, [](int status) {
+void DrawConsumptionChart(const DecodedProfile& profile, ChartSurface& surface) {
+  DrawStatusChart(profile, surface, 700, kNoConsumptionDataText, [](int status) {
     return static_cast<double>((status & kAirLevelMask) * 100) / 16;
   });
 }

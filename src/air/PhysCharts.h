@@ -1,11 +1,11 @@
 #pragma once
 
 #include "charts/ChartSurface.h"
-#include "logbook/DiveRecord.h"
+#include "logbook/ProfileDecoder.h"
 
 namespace scrb {
 
-// Fixed captions of the three charts of the "&Phys Data" page (Label47, Label48, Label49).
+// Fixed captions of the three charts of the "&Phys Data" page.
 inline constexpr const char* kColdChartCaption = "Body temperature loss";
 inline constexpr const char* kBubbleChartCaption = "Air bubbles";
 inline constexpr const char* kConsumptionChartCaption = "Relative Air Consumption";
@@ -15,12 +15,12 @@ inline constexpr const char* kNoDecoDataText = "No Deco Data available";
 inline constexpr const char* kNoConsumptionDataText = "No Air Data Consumption available";
 
 // Running total of the minutes the dive computer flagged as cold, in minutes.
-void DrawColdChart(const DiveRecord& dive, ChartSurface& surface);
+void DrawColdChart(const DecodedProfile& profile, ChartSurface& surface);
 
 // The bubble level 0..7 of each minute.
-void DrawBubbleChart(const DiveRecord& dive, ChartSurface& surface);
+void DrawBubbleChart(const DecodedProfile& profile, ChartSurface& surface);
 
 // The air level 0..7 of each minute, the level that drives the estimated breath rate.
-void DrawConsumptionChart(const DiveRecord& dive, ChartSurface& surface);
+void DrawConsumptionChart(const DecodedProfile& profile, ChartSurface& surface);
 
 }  // namespace scrb

@@ -48,19 +48,21 @@ void AirPage::ShowDive(int index) {
   airReadout_->clear();
   tankPicture_->HideCursor();
   airPicture_->HideCursor();
-  DiveRecord* found = context_.Book.DiveAt(index);
+  const DiveRecord* found = context_.Book.DiveAt(index);
   if (found == nullptr) {
     tankPicture_->Clear();
     airPicture_->Clear();
     return;
   }
-  DiveRecord& dive = *found;
+  const DiveRecord& dive = *found;
 
   sinceLabelPainted_.invalidate();
-  ComputeAirModel(dive, [this](const std::string& caption) { ShowAirCaption(caption); });
+  const auto profile = context_.Analysis.Profile(index);
+  const auto air =
+      context_.Analysis.Air(index, [this](const std::string& caption) { ShowAirCaption(caption); });
   if (sinceLabelPainted_.isValid()) airReadout_->repaint();  // the summary may have come too soon
-  DrawBreathRateChart(dive, airPicture_->Surface());
-  DrawTankChart(dive, tankPicture_->Surface());
+  DrawBreathRateChart(*profile, *air, airPicture_->Surface());
+  DrawTankChart(dive, *profile, *air, tankPicture_->Surface());
 }
 
 void AirPage::ShowAirCaption(const std::string& caption) {
@@ -74,9 +76,10 @@ void AirPage::ShowAirCaption(const std::string& caption) {
 }
 
 void AirPage::AirPictureMouseMove(double x, double) {
-  const DiveRecord* dive = ReadoutDive();
-  if (dive == nullptr) return;
-  const std::optional<std::string> caption = AirReadoutCaption(*dive, static_cast<float>(x));
+  const AnalysedDive dive = ReadoutAnalysis();
+  if (dive.Record == nullptr) return;
+  const std::optional<std::string> caption =
+      AirReadoutCaption(dive.Dive(), *dive.Profile, *dive.Air, static_cast<float>(x));
   if (!caption) return;
 
   airReadout_->setText(QString::fromStdString(*caption));

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "analysis/AnalysisCache.h"
 #include "logbook/Logbook.h"
-#include "saturation/DecoModel.h"
 
 namespace scrb {
 
@@ -25,7 +25,8 @@ struct ReadoutState {
 // What the main window and its pages share.
 struct AppContext {
   Logbook Book;
-  DecoModel Model;
+  // What is derived from Book's dives, under the decompression model in force.
+  AnalysisCache Analysis;
   ReadoutState Readouts;
   SettingsStore* Settings = nullptr;
 };

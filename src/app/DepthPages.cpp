@@ -92,17 +92,18 @@ void DepthChartPage::ShowDive(int index) {
     return;
   }
   const DiveRecord& dive = *found;
+  const auto profile = context_.Analysis.Profile(index);
   depthTitle_->setText(Text(DepthChartTitle(dive)));
-  DrawDepthChart(dive, depthPicture_->Surface());
-  DrawAlarmStrip(dive, alarmPicture_->Surface(), 1);
+  DrawDepthChart(dive, *profile, depthPicture_->Surface());
+  DrawAlarmStrip(*profile, alarmPicture_->Surface(), 1);
 }
 
 void DepthChartPage::DepthPictureMouseMove(double x, double) {
-  const DiveRecord* dive = ReadoutDive();
-  if (dive == nullptr) return;
-  const std::optional<int32_t> sample = DepthReadoutSample(*dive, static_cast<float>(x));
+  if (ReadoutDive() == nullptr) return;
+  const auto profile = context_.Analysis.Profile(context_.Book.CurrentDive);
+  const std::optional<int32_t> sample = DepthReadoutSample(*profile, static_cast<float>(x));
   if (!sample) return;
-  depthReadout_->setText(Text(DepthReadoutText(*dive, *sample)));
+  depthReadout_->setText(Text(DepthReadoutText(*profile, *sample)));
   depthPicture_->SetCursorX(x);
   alarmPicture_->SetCursorX(x);
   context_.Readouts.DepthCursorX[1] = static_cast<float>(x);
@@ -148,24 +149,25 @@ void SpeedPage::ShowDive(int index) {
     return;
   }
   const DiveRecord& dive = *found;
+  const auto profile = context_.Analysis.Profile(index);
   depthTitle_->setText(Text(DepthChartTitle(dive)));
-  DrawDepthChart(dive, depthPicture_->Surface());
-  DrawVerticalSpeedChart(dive, dDepthPicture_->Surface());
-  DrawAlarmStrip(dive, alarmPicture_->Surface(), 0);
+  DrawDepthChart(dive, *profile, depthPicture_->Surface());
+  DrawVerticalSpeedChart(*profile, dDepthPicture_->Surface());
+  DrawAlarmStrip(*profile, alarmPicture_->Surface(), 0);
 }
 
 void SpeedPage::DepthPictureMouseMove(double x, double) {
-  const DiveRecord* dive = ReadoutDive();
-  if (dive == nullptr) return;
-  const std::optional<int32_t> sample = DepthReadoutSample(*dive, static_cast<float>(x));
+  if (ReadoutDive() == nullptr) return;
+  const auto profile = context_.Analysis.Profile(context_.Book.CurrentDive);
+  const std::optional<int32_t> sample = DepthReadoutSample(*profile, static_cast<float>(x));
   if (!sample) return;
-  depthReadout_->setText(Text(DepthReadoutText(*dive, *sample)));
+  depthReadout_->setText(Text(DepthReadoutText(*profile, *sample)));
   depthPicture_->SetCursorX(x);
   alarmPicture_->SetCursorX(x);
   context_.Readouts.DepthCursorX[0] = static_cast<float>(x);
 
   // The first sample has no speed of its own: the speed readout keeps what it showed.
-  const std::optional<std::string> speed = SpeedReadoutText(*dive, *sample);
+  const std::optional<std::string> speed = SpeedReadoutText(*profile, *sample);
   if (!speed) return;
   speedReadout_->setText(Text(*speed));
   dDepthPicture_->SetCursorX(x);

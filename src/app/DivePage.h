@@ -26,6 +26,11 @@ class DivePage : public QWidget {
     return context_.Readouts.ChartsReady ? context_.Book.DiveAt(context_.Book.CurrentDive)
                                          : nullptr;
   }
+  // The same dive's analysis, with a null Record when the readouts must not act.
+  AnalysedDive ReadoutAnalysis() const {
+    if (ReadoutDive() == nullptr) return {};
+    return context_.Analysis.Analysed(context_.Book.CurrentDive);
+  }
 
   AppContext& context_;
 };

@@ -225,9 +225,8 @@ bool MainWindow::StartUp(bool readLastLogbook) {
   book.LogbookFile = settings_.GetSetting(settings::kLogbookFile, "");
   book.DisplayOptionFlag =
       DisplayOptionFromSetting(settings_.GetSetting(settings::kDisplayOptionFlag, "1"));
-  context_.Model.DecoModelNumber = -1;
-  LoadDecoModel(context_.Model,
-                DecoModelFromSetting(settings_.GetSetting(settings::kDecoModelNumber, "")));
+  context_.Analysis.SetModel(
+      DecoModelFromSetting(settings_.GetSetting(settings::kDecoModelNumber, "")));
   SetCaption();
   std::vector<std::string> recent;
   for (int i = 0; i < settings::kRecentLogbookCount; ++i) {
@@ -236,10 +235,12 @@ bool MainWindow::StartUp(bool readLastLogbook) {
   recentLogbooks_ = CleanRecentLogbooks(std::move(recent));
   FillRecentMenu();
   book.Clear();
+  context_.Analysis.SetDives(&book.Dives);
   if (readLastLogbook && !book.LogbookFile.empty()) {
     // A logbook that went missing since the last run is not worth a message at start, and the
     // damage of one that was read in part was told when it was opened: the status line says it.
     const ReadOutcome outcome = ReadLogbook(book, book.LogbookFile);
+    context_.Analysis.SetDives(&book.Dives);
     if (RefusalMessage(book.LogbookFile, outcome).empty()) ReportRead(outcome);
   }
   SetListEntries(0);
@@ -317,7 +318,8 @@ void MainWindow::SaveSettings() {
   const auto saveTwips = [this](const char* key, int pixels) {
     settings_.SaveSetting(key, Number(std::round(PixelsToTwips(pixels, this))));
   };
-  settings_.SaveSetting(settings::kDecoModelNumber, Number(context_.Model.DecoModelNumber));
+  settings_.SaveSetting(settings::kDecoModelNumber,
+                        Number(context_.Analysis.Model().DecoModelNumber));
   settings_.SaveSetting(settings::kDisplayOptionFlag, Number(context_.Book.DisplayOptionFlag));
   const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
   const QRect frame = frameGeometry();
@@ -409,10 +411,12 @@ bool MainWindow::TakeLogbook(const QString& path, bool merge) {
   if (merge) {
     book.Dives.insert(book.Dives.end(), std::make_move_iterator(fresh.Dives.begin()),
                       std::make_move_iterator(fresh.Dives.end()));
+    context_.Analysis.DivesAppended();
   } else {
     const QSignalBlocker block(diveList_->selectionModel());
     listModel_->setStringList({});
     book.Dives = std::move(fresh.Dives);
+    context_.Analysis.SetDives(&book.Dives);
     book.CurrentDive = -1;
   }
   book.LogbookFile = file;
@@ -570,12 +574,12 @@ void MainWindow::ShowDive(int index) {
   }
   ++showCount_;
   try {
-    DecodeProfile(*dive);
+    const auto profile = context_.Analysis.Profile(index);
     if (page != nullptr) {
       page->ShowDive(index);
       // The arrow keys on a chart step through this dive's samples.
       for (ChartView* chart : pageCharts_[static_cast<size_t>(tab)]) {
-        chart->SetSampleCount(dive->SampleCount);
+        chart->SetSampleCount(profile->SampleCount);
       }
     }
   } catch (const std::exception& e) {

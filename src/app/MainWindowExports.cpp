@@ -23,7 +23,8 @@ void MainWindow::CopyAllDives() {
 
 void MainWindow::CopyDiveProfile() {
   if (!context_.Book.HasCurrentDive()) return;
-  PutOnClipboard(DiveProfileText(context_.Book.Current(), context_.Model));
+  AnalysisCache& analysis = context_.Analysis;
+  PutOnClipboard(DiveProfileText(analysis.Analysed(context_.Book.CurrentDive), analysis.Model()));
   ShowMessage(QString::fromUtf8(kProfileCopiedMessage.data(),
                                 static_cast<int>(kProfileCopiedMessage.size())));
 }

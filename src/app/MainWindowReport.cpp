@@ -39,8 +39,8 @@ std::vector<int> ChooseReportDives(QWidget* parent, UserDialogs& dialogs, const 
   return {};
 }
 
-DiveReportJob MakeJob(const AppContext& context, std::vector<int> dives) {
-  return {&context.Book, std::move(dives), &context.Model,
+DiveReportJob MakeJob(AppContext& context, std::vector<int> dives) {
+  return {&context.Analysis, std::move(dives),
           QFileInfo(QString::fromStdString(context.Book.LogbookFile)).fileName().toStdString()};
 }
 

@@ -22,8 +22,8 @@ void MainWindow::ExportUddf() {
       dialogs_.ChooseSaveFile(this, "Export Logbook as UDDF", "UDDF files (*.uddf)", suggested);
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += ".uddf";
-  const QString reason =
-      SaveFile(path, [&book](std::ostream& out) { return WriteUddf(book, out); });
+  const QString reason = SaveFile(
+      path, [this, &book](std::ostream& out) { return WriteUddf(book, context_.Analysis, out); });
   if (!reason.isEmpty()) {
     ShowMessage(
         QString::fromStdString(UddfFailedMessage(path.toStdString(), reason.toStdString())));

@@ -104,7 +104,7 @@ ModelWindow::ModelWindow(AppContext& context, QWidget* parent)
 }
 
 void ModelWindow::Prepare() {
-  const int number = context_.Model.DecoModelNumber;
+  const int number = context_.Analysis.Model().DecoModelNumber;
   const bool hasButton = number >= 0 && number < kDecoModelChoices;
   // A stored number without a button of its own (-1, or one from elsewhere) is shown and loaded
   // as model 0, so that the window always shows the model that is in force.
@@ -119,8 +119,8 @@ void ModelWindow::Prepare() {
 
   Logbook& book = context_.Book;
   if (book.HasCurrentDive()) {
-    surfacePressureEdit_->setText(
-        QString::fromStdString(SurfacePressureText(book.Current().SurfacePressure)));
+    surfacePressureEdit_->setText(QString::fromStdString(
+        SurfacePressureText(context_.Analysis.SurfacePressure(book.CurrentDive))));
   } else {
     surfacePressureEdit_->setText("No dive selected");
   }
@@ -146,9 +146,7 @@ void ModelWindow::Open() {
 }
 
 void ModelWindow::ModelButtonClick(int index) {
-  LoadDecoModel(context_.Model, index);
-  // Every dive was computed with the previous tables.
-  for (DiveRecord& dive : context_.Book.Dives) dive.SaturationComputed = false;
+  context_.Analysis.SetModel(index);
   DrawLegend();
 }
 
@@ -162,7 +160,7 @@ void ModelWindow::CloseClick() {
       surfacePressureEdit_->selectAll();
       return;
     }
-    ApplySurfacePressureText(book.Current(), text);
+    context_.Analysis.SetSurfacePressure(book.CurrentDive, *AcceptedSurfacePressure(text));
   }
   hide();
   QDialog::done(QDialog::Accepted);
@@ -179,7 +177,7 @@ bool ModelWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ModelWindow::DrawLegend() {
-  DrawTissueLegend(context_.Model, legendPicture_->Surface());
+  DrawTissueLegend(context_.Analysis.Model(), legendPicture_->Surface());
 }
 
 }  // namespace scrb

@@ -37,10 +37,10 @@ void PhysPage::ShowDive(int index) {
     for (ChartView* chart : {coldPicture_, decoPicture_, airConsoPicture_}) chart->Clear();
     return;
   }
-  const DiveRecord& dive = *found;
-  DrawColdChart(dive, coldPicture_->Surface());
-  DrawBubbleChart(dive, decoPicture_->Surface());
-  DrawConsumptionChart(dive, airConsoPicture_->Surface());
+  const auto profile = context_.Analysis.Profile(index);
+  DrawColdChart(*profile, coldPicture_->Surface());
+  DrawBubbleChart(*profile, decoPicture_->Surface());
+  DrawConsumptionChart(*profile, airConsoPicture_->Surface());
 }
 
 }  // namespace scrb

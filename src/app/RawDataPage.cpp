@@ -17,7 +17,8 @@ namespace {
 // Font databases do not always flag a monospaced face as fixed pitch; equal advances do not lie.
 bool IsMonospaced(const QFont& font) {
   const QFontMetrics metrics(font);
-  return metrics.horizontalAdvance(QStringLiteral("iiiiii")) == metrics.horizontalAdvance(QStringLiteral("WWWWWW"));
+  return metrics.horizontalAdvance(QStringLiteral("iiiiii")) ==
+         metrics.horizontalAdvance(QStringLiteral("WWWWWW"));
 }
 
 // The dump's columns only line up in a fixed-pitch font: Courier New where installed, otherwise
@@ -59,12 +60,12 @@ void RawDataPage::ShowDive(int index) {
     rawText_->clear();
     return;
   }
-  DiveRecord& dive = *found;
-  DecodeProfile(dive);
+  const DiveRecord& dive = *found;
+  const auto profile = context_.Analysis.Profile(index);
 
   const int caret = rawText_->textCursor().position();
   const int scroll = rawText_->verticalScrollBar()->value();
-  rawText_->setPlainText(BoxText(DetailsText(dive) + RawDumpText(dive)));
+  rawText_->setPlainText(BoxText(DetailsText(dive) + RawDumpText(dive, *profile)));
   if (rawText_->document()->characterCount() - 1 > caret) {
     QTextCursor cursor = rawText_->textCursor();
     cursor.setPosition(caret);

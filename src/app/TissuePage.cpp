@@ -65,7 +65,7 @@ void TissuePage::ShowDive(int index) {
   overSaturationReadout_->clear();
   satuPicture_->HideCursor();
   satuRelPicture_->HideCursor();
-  DiveRecord* found = context_.Book.DiveAt(index);
+  const DiveRecord* found = context_.Book.DiveAt(index);
   if (found == nullptr) {
     maxOverSaturationLabel_->clear();
     modelLabel_->clear();  // the surface pressure it names belongs to a dive
@@ -73,27 +73,28 @@ void TissuePage::ShowDive(int index) {
     satuRelPicture_->Clear();
     return;
   }
-  DiveRecord& dive = *found;
-  const DecoModel& model = context_.Model;
-
-  ComputeSaturation(dive, model, [this] { ShowProgress(); });
-  DrawTissuePressureChart(dive, model, satuPicture_->Surface());
-  DrawOverSaturationChart(dive, model, satuRelPicture_->Surface());
-  modelLabel_->setText(QString::fromStdString(SaturationModelText(dive, model)));
+  const DecoModel model = context_.Analysis.Model();
+  const auto profile = context_.Analysis.Profile(index);
+  const auto saturation = context_.Analysis.Saturation(index, [this] { ShowProgress(); });
+  DrawTissuePressureChart(*profile, *saturation, model, satuPicture_->Surface());
+  DrawOverSaturationChart(*profile, *saturation, model, satuRelPicture_->Surface());
+  modelLabel_->setText(QString::fromStdString(SaturationModelText(*saturation, model)));
   // A dive without results must not go on showing the previous dive's summary.
-  maxOverSaturationLabel_->setText(QString::fromStdString(MaxOverSaturationText(dive, model)));
+  maxOverSaturationLabel_->setText(
+      QString::fromStdString(MaxOverSaturationText(*profile, *saturation, model)));
 }
 
 void TissuePage::ShowProgress() {
-  DrawSaturationProgress(context_.Model, satuPicture_->Surface(), satuRelPicture_->Surface());
+  DrawSaturationProgress(context_.Analysis.Model(), satuPicture_->Surface(),
+                         satuRelPicture_->Surface());
   repaint();
 }
 
 void TissuePage::SatuPictureMouseMove(double x, double) {
-  const DiveRecord* dive = ReadoutDive();
-  if (dive == nullptr) return;
-  const std::optional<SaturationReadout> readout =
-      ReadSaturation(*dive, context_.Model, static_cast<float>(x));
+  const AnalysedDive dive = ReadoutAnalysis();
+  if (dive.Record == nullptr) return;
+  const std::optional<SaturationReadout> readout = ReadSaturation(
+      *dive.Profile, *dive.Saturation, context_.Analysis.Model(), static_cast<float>(x));
   if (!readout) return;
 
   pressureReadout_->setText(QString::fromStdString(readout->PressureText));

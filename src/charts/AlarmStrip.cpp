@@ -33,8 +33,8 @@ double AlarmStripMinimumHeight(int view, double labelHeight) {
   return std::ceil((StripBottom(view) + 1) / 100.0 * labelHeight);
 }
 
-void DrawAlarmStrip(const DiveRecord& dive, ChartSurface& surface, int view) {
-  const int32_t count = SamplesToDraw(dive, surface);
+void DrawAlarmStrip(const DecodedProfile& profile, ChartSurface& surface, int view) {
+  const int32_t count = SamplesToDraw(profile, surface);
   if (count == 0) return;
 
   const ChartValue xRight = ProfileTimeRight(count);
@@ -60,7 +60,7 @@ void DrawAlarmStrip(const DiveRecord& dive, ChartSurface& surface, int view) {
 
   surface.SetDrawWidth(3);
   for (int32_t k = 0; k <= count; ++k) {
-    const int flags = SampleFlagsAt(dive, k);
+    const int flags = SampleFlagsAt(profile, k);
     if (flags == 0) continue;
     for (int r = 0; r < rows; ++r) {
       const AlarmRow& row = kAlarmRows[static_cast<size_t>(r)];

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "charts/ChartSurface.h"
-#include "logbook/DiveRecord.h"
+#include "logbook/ProfileDecoder.h"
 
 namespace scrb {
 
@@ -37,6 +37,6 @@ double AlarmStripMinimumHeight(int view, double labelHeight);
 
 // One labelled row per event and a thick mark for every sample interval in which it is set, on
 // the depth chart's time axis. The row labels stand in the left margin, where no mark reaches.
-void DrawAlarmStrip(const DiveRecord& dive, ChartSurface& surface, int view);
+void DrawAlarmStrip(const DecodedProfile& profile, ChartSurface& surface, int view);
 
 }  // namespace scrb

@@ -3,14 +3,9 @@
 #include <cstdint>
 #include <string>
 
-namespace scrb {
+#include "charts/Rgb.h"
 
-struct Rgb {
-  int R = 0;
-  int G = 0;
-  int B = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
+namespace scrb {
 
 // The colours every chart shares: grid lines, and data segments with and without an alarm flag.
 constexpr Rgb kGridColor{192, 192, 192};

@@ -17,28 +17,28 @@ constexpr double kDeepestChartDepth = 10000;
 
 // The depth range comes from the logbook's maximum depth. When that is unknown or nonsense the
 // deepest sample stands in, so the profile is not squeezed to the top of a 327 m chart.
-double ChartDepth(const DiveRecord& dive) {
+double ChartDepth(const DiveRecord& dive, const DecodedProfile& profile) {
   const double logged = dive.MaxDepth;
   const bool usable = std::isfinite(logged) && logged >= 0 && !IsUnknownMeasurement(logged);
   if (usable) return std::min(logged, kDeepestChartDepth);
   double deepest = 0;
-  for (int32_t k = 0; k < DecodedSampleCount(dive); ++k) {
-    deepest = std::max(deepest, SampleDepthAt(dive, k));
+  for (int32_t k = 0; k < DecodedSampleCount(profile); ++k) {
+    deepest = std::max(deepest, SampleDepthAt(profile, k));
   }
   return std::min(deepest, kDeepestChartDepth);
 }
 
 // Depth of sample k as the profile draws it: rounded to a tenth of a metre, halves up.
-double DrawnDepth(const DiveRecord& dive, int32_t k) {
-  return std::floor(SampleDepthAt(dive, k) * 10 + 0.5) / 10;
+double DrawnDepth(const DecodedProfile& profile, int32_t k) {
+  return std::floor(SampleDepthAt(profile, k) * 10 + 0.5) / 10;
 }
 
 // A sample deeper than the logbook's maximum depth widens the range, so the profile never dips
 // under the plot area into the time labels.
-double DepthRange(const DiveRecord& dive) {
-  double depth = ChartDepth(dive);
-  for (int32_t k = 0; k < DecodedSampleCount(dive); ++k) {
-    depth = std::max(depth, std::min(DrawnDepth(dive, k), kDeepestChartDepth));
+double DepthRange(const DiveRecord& dive, const DecodedProfile& profile) {
+  double depth = ChartDepth(dive, profile);
+  for (int32_t k = 0; k < DecodedSampleCount(profile); ++k) {
+    depth = std::max(depth, std::min(DrawnDepth(profile, k), kDeepestChartDepth));
   }
   return depth;
 }
@@ -50,18 +50,18 @@ std::string DepthChartTitle(const DiveRecord& dive) {
          "  Depth (meters) versus Time (minutes)";
 }
 
-int32_t SamplesToDraw(const DiveRecord& dive, ChartSurface& surface) {
-  const int32_t count = DecodedSampleCount(dive);
+int32_t SamplesToDraw(const DecodedProfile& profile, ChartSurface& surface) {
+  const int32_t count = DecodedSampleCount(profile);
   if (count == 0) ShowEmptyChart(surface, kNoDiveData);
   return count;
 }
 
-void DrawDepthChart(const DiveRecord& dive, ChartSurface& surface) {
-  const int32_t count = SamplesToDraw(dive, surface);
+void DrawDepthChart(const DiveRecord& dive, const DecodedProfile& profile, ChartSurface& surface) {
+  const int32_t count = SamplesToDraw(profile, surface);
   if (count == 0) return;
 
   const ChartValue xRight = ProfileTimeRight(count);
-  const auto yBottom = static_cast<ChartValue>(std::floor(DepthRange(dive) * 100 + 1));
+  const auto yBottom = static_cast<ChartValue>(std::floor(DepthRange(dive, profile) * 100 + 1));
   surface.Cls();
   DrawChartFrame(0, xRight, yBottom, 0, surface, 0);
 
@@ -76,7 +76,7 @@ void DrawDepthChart(const DiveRecord& dive, ChartSurface& surface) {
   // The last point is the entry past the last sample, which brings the profile back to the
   // surface; each segment takes the colour of the sample it starts from.
   for (int32_t k = 0; k <= count; ++k) {
-    surface.LineTo(SampleTime(k), DrawnDepth(dive, k) * 100, ColorOfSegmentEndingAt(dive, k));
+    surface.LineTo(SampleTime(k), DrawnDepth(profile, k) * 100, ColorOfSegmentEndingAt(profile, k));
   }
   surface.SetDrawWidth(1);
 }

@@ -5,6 +5,7 @@
 
 #include "charts/ChartSurface.h"
 #include "logbook/DiveRecord.h"
+#include "logbook/ProfileDecoder.h"
 
 namespace scrb {
 
@@ -14,7 +15,7 @@ inline constexpr const char* kNoDiveData = "No Dive Data available";
 
 // The samples a profile chart (depth, speed, alarm strip) draws. A dive without any gets the
 // "no data" line in their place, and 0.
-int32_t SamplesToDraw(const DiveRecord& dive, ChartSurface& surface);
+int32_t SamplesToDraw(const DecodedProfile& profile, ChartSurface& surface);
 
 // Caption of the label above a depth chart, e.g. "Dive Number: 12  Depth (meters) versus Time
 // (minutes)".
@@ -22,6 +23,6 @@ std::string DepthChartTitle(const DiveRecord& dive);
 
 // Depth against time, depth growing downward, with the 20 m and 40 m reference lines; profile
 // segments are red where the sample at their start carries an alarm flag.
-void DrawDepthChart(const DiveRecord& dive, ChartSurface& surface);
+void DrawDepthChart(const DiveRecord& dive, const DecodedProfile& profile, ChartSurface& surface);
 
 }  // namespace scrb

@@ -9,8 +9,8 @@
 
 namespace scrb {
 
-std::optional<int32_t> DepthReadoutSample(const DiveRecord& dive, float x) {
-  const int32_t count = DecodedSampleCount(dive);
+std::optional<int32_t> DepthReadoutSample(const DecodedProfile& profile, float x) {
+  const int32_t count = DecodedSampleCount(profile);
   if (count == 0) return {};
   const auto lastSampleTime = static_cast<float>(count * 100.0 / 3);
   if (!(x >= 0 && x <= lastSampleTime)) return {};
@@ -21,14 +21,14 @@ std::optional<int32_t> DepthReadoutSample(const DiveRecord& dive, float x) {
   return static_cast<int32_t>(std::min<double>(nearest, count - 1));
 }
 
-std::string DepthReadoutText(const DiveRecord& dive, int32_t k) {
-  return "Time=" + SampleTimeText(k) + " Depth=" + FormatPattern(SampleDepthAt(dive, k), "0.0") +
+std::string DepthReadoutText(const DecodedProfile& profile, int32_t k) {
+  return "Time=" + SampleTimeText(k) + " Depth=" + FormatPattern(SampleDepthAt(profile, k), "0.0") +
          " m";
 }
 
-std::optional<std::string> SpeedReadoutText(const DiveRecord& dive, int32_t k) {
+std::optional<std::string> SpeedReadoutText(const DecodedProfile& profile, int32_t k) {
   if (k < 1) return {};
-  const double speed = -(SampleDepthAt(dive, k) - SampleDepthAt(dive, k - 1)) * 3;
+  const double speed = -(SampleDepthAt(profile, k) - SampleDepthAt(profile, k - 1)) * 3;
   return " Vertical Speed=" + FormatPattern(speed, "0.0") + " m/min";
 }
 

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "charts/ChartFrame.h"
-#include "logbook/DiveRecord.h"
 #include "logbook/SampleAccess.h"
 
 namespace scrb {
@@ -29,8 +28,8 @@ inline Rgb ColorForFlags(int flags) {
 
 // The colour of the data segment that ends at sample k: that of the sample it starts from, so
 // the first two segments both take sample 0's.
-inline Rgb ColorOfSegmentEndingAt(const DiveRecord& dive, int64_t k) {
-  return ColorForFlags(SampleFlagsAt(dive, k > 0 ? k - 1 : 0));
+inline Rgb ColorOfSegmentEndingAt(const DecodedProfile& profile, int64_t k) {
+  return ColorForFlags(SampleFlagsAt(profile, k > 0 ? k - 1 : 0));
 }
 
 }  // namespace scrb

@@ -16,20 +16,21 @@ constexpr ChartValue kAscentLimit = 1200;
 
 }  // namespace
 
-std::vector<double> VerticalSpeeds(const DiveRecord& dive) {
-  const int32_t count = DecodedSampleCount(dive);
+std::vector<double> VerticalSpeeds(const DecodedProfile& profile) {
+  const int32_t count = DecodedSampleCount(profile);
   std::vector<double> speeds(static_cast<size_t>(count) + 1, 0.0);
   for (int32_t k = 1; k < count; ++k) {
-    speeds[static_cast<size_t>(k)] = -(SampleDepthAt(dive, k) - SampleDepthAt(dive, k - 1)) * 3;
+    speeds[static_cast<size_t>(k)] =
+        -(SampleDepthAt(profile, k) - SampleDepthAt(profile, k - 1)) * 3;
   }
   return speeds;
 }
 
-void DrawVerticalSpeedChart(const DiveRecord& dive, ChartSurface& surface) {
-  const int32_t count = SamplesToDraw(dive, surface);
+void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface) {
+  const int32_t count = SamplesToDraw(profile, surface);
   if (count == 0) return;
 
-  const std::vector<double> speeds = VerticalSpeeds(dive);
+  const std::vector<double> speeds = VerticalSpeeds(profile);
   double fastestAscent = 0;
   double fastestDescent = 0;
   for (int32_t k = 1; k < count; ++k) {
@@ -58,7 +59,7 @@ void DrawVerticalSpeedChart(const DiveRecord& dive, ChartSurface& surface) {
     const double y = speeds[static_cast<size_t>(k)] * 100;
     const double riserX = static_cast<double>(static_cast<int64_t>(k) * 100) / 3;
     const double levelEndX = static_cast<double>((static_cast<int64_t>(k) + 1) * 100) / 3;
-    if ((SampleFlagsAt(dive, k - 1) & kAlarmFlagMask) != 0) {
+    if ((SampleFlagsAt(profile, k - 1) & kAlarmFlagMask) != 0) {
       surface.LineTo(riserX, y, color);
       color = kAlarmColor;
       surface.LineTo(levelEndX, y, color);

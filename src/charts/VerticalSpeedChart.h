@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "charts/ChartSurface.h"
-#include "logbook/DiveRecord.h"
+#include "logbook/ProfileDecoder.h"
 
 namespace scrb {
 
@@ -14,10 +14,10 @@ inline constexpr const char* kSpeedChartTitle = "Depth derivative (meters per mi
 
 // Vertical speed of sample k in metres per minute, ascent positive: the depth change since the
 // previous sample, 20 s earlier. Index 0 and N are 0. Holds N + 1 entries.
-std::vector<double> VerticalSpeeds(const DiveRecord& dive);
+std::vector<double> VerticalSpeeds(const DecodedProfile& profile);
 
 // Vertical speed as a step line over the depth chart's time axis, with the zero and 12 m/min
 // lines; steps after a flagged sample are red.
-void DrawVerticalSpeedChart(const DiveRecord& dive, ChartSurface& surface);
+void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface);
 
 }  // namespace scrb

@@ -4,19 +4,19 @@
 #include <string>
 #include <vector>
 
+#include "analysis/AnalysisCache.h"
 #include "charts/ChartSurface.h"
-#include "logbook/Logbook.h"
-#include "saturation/DecoModel.h"
 
 namespace scrb::cli {
 
-// What a chart needs to draw one dive as the app would: the loaded logbook, the dive, the
-// decompression model and, for the charts shown on two pages, the view.
+// What a chart needs to draw one dive as the app would: the analysis of the loaded logbook under
+// the chosen decompression model, the dive and, for the charts shown on two pages, the view.
 struct RenderContext {
-  Logbook& Book;
+  AnalysisCache& Analysis;
   int Dive = 0;
-  DecoModel& Model;
   int View = 1;
+
+  AnalysedDive Analysed() const { return Analysis.Analysed(Dive); }
 };
 
 struct ChartEntry {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/AnalysisCache.h"
 #include "logbook/Logbook.h"
-#include "saturation/DecoModel.h"
 
 namespace scrb::cli {
 
@@ -48,15 +48,13 @@ int DiveOption(const CliArgs& args, const Logbook& book);
 // The pressure of --surface-pressure, if given; throws UsageError unless it is a number above the
 // least the model window takes.
 std::optional<double> SurfacePressureOption(const CliArgs& args);
-// Gives the dive another surface pressure; its saturation is worked out again.
-void ApplySurfacePressure(DiveRecord& dive, double pressure);
-
-// The dive named by --dive, with --surface-pressure applied to it and the model of --model
-// (default 0) loaded; throws UsageError for bad values.
+// The dive named by --dive; the analysis is set to the book's dives with --surface-pressure for
+// that dive and the model of --model (default 0); throws UsageError for bad values.
 struct DiveUnderModel {
   int Dive = 0;
 };
-DiveUnderModel DiveUnderModelOptions(const CliArgs& args, Logbook& book, DecoModel& model);
+DiveUnderModel DiveUnderModelOptions(const CliArgs& args, const Logbook& book,
+                                     AnalysisCache& analysis);
 
 int RunList(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunDetails(const CliArgs& args, std::ostream& out, std::ostream& err);

@@ -18,7 +18,9 @@ int RunExport(const CliArgs& args, std::ostream& out, std::ostream& err) {
   Logbook book;
   const int status = LoadLogbooks(args.Files, book, err);
   if (status == kExitUnreadable) return status;
-  const auto write = [&book](std::ostream& stream) { return WriteUddf(book, stream); };
+  AnalysisCache analysis;
+  analysis.SetDives(&book.Dives);
+  const auto write = [&](std::ostream& stream) { return WriteUddf(book, analysis, stream); };
   if (toStandardOutput) {
     if (write(out)) return status;
     err << "bathyscribe-cli: cannot write to standard output\n";

@@ -14,18 +14,14 @@ std::optional<double> SurfacePressureOption(const CliArgs& args) {
   return pressure;
 }
 
-void ApplySurfacePressure(DiveRecord& dive, double pressure) {
-  dive.SurfacePressure = pressure;
-  dive.SaturationComputed = false;
-}
-
-DiveUnderModel DiveUnderModelOptions(const CliArgs& args, Logbook& book, DecoModel& model) {
+DiveUnderModel DiveUnderModelOptions(const CliArgs& args, const Logbook& book,
+                                     AnalysisCache& analysis) {
   const int modelNumber = IntOption(args, "model", 0, 0, 2);
   const std::optional<double> surfacePressure = SurfacePressureOption(args);
   const int dive = DiveOption(args, book);
-  if (surfacePressure)
-    ApplySurfacePressure(book.Dives[static_cast<size_t>(dive)], *surfacePressure);
-  LoadDecoModel(model, modelNumber);
+  analysis.SetDives(&book.Dives);
+  if (surfacePressure) analysis.SetSurfacePressure(dive, *surfacePressure);
+  analysis.SetModel(modelNumber);
   return {dive};
 }
 

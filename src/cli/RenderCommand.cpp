@@ -189,11 +189,11 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   Logbook book;
   const int status = LoadLogbooks(args.Files, book, err);
   if (status == kExitUnreadable) return status;
-  DecoModel model;
-  const int dive = DiveUnderModelOptions(args, book, model).Dive;
+  AnalysisCache analysis;
+  const int dive = DiveUnderModelOptions(args, book, analysis).Dive;
 
   if (!EnsureGuiApplication(err)) return kExitUsage;
-  RenderContext context{book, dive, model, view};
+  RenderContext context{analysis, dive, view};
   QByteArray bytes;
   switch (kind) {
     case OutputKind::Png:

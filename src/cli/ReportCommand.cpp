@@ -50,18 +50,18 @@ int RunReport(const CliArgs& args, std::ostream&, std::ostream& err) {
   const int status = LoadLogbooks(args.Files, book, err);
   if (status == kExitUnreadable) return status;
   const std::vector<int> dives = ChosenDives(args, book);
+  AnalysisCache analysis;
+  analysis.SetDives(&book.Dives);
   if (surfacePressure) {
-    for (const int dive : dives)
-      ApplySurfacePressure(book.Dives[static_cast<size_t>(dive)], *surfacePressure);
+    for (const int dive : dives) analysis.SetSurfacePressure(dive, *surfacePressure);
   }
-  DecoModel model;
-  LoadDecoModel(model, modelNumber);
+  analysis.SetModel(modelNumber);
 
   if (!EnsureGuiApplication(err)) return kExitUsage;
   // The report goes to a temporary file beside the target and takes its place only when it is
   // complete, so a failure never leaves half a report or costs the one that was there.
   QSaveFile file(QString::fromStdString(outPath));
-  const DiveReportJob job{&book, dives, &model,
+  const DiveReportJob job{&analysis, dives,
                           std::filesystem::path(book.LogbookFile).filename().string()};
   if (!file.open(QIODevice::WriteOnly) || !WriteDiveReportPdf(file, job, paper) || !file.commit()) {
     err << "bathyscribe-cli: cannot write " << outPath << ": " << file.errorString().toStdString()

@@ -1,8 +1,8 @@
 #include <ostream>
 
 #include "cli/Commands.h"
-#include "logbook/ProfileDecoder.h"
 #include "export/ExportTexts.h"
+#include "logbook/ProfileDecoder.h"
 #include "report/ReportTexts.h"
 
 namespace scrb::cli {
@@ -11,9 +11,11 @@ int RunDetails(const CliArgs& args, std::ostream& out, std::ostream& err) {
   Logbook book;
   const int status = LoadLogbooks(args.Files, book, err);
   if (status == kExitUnreadable) return status;
-  DiveRecord& dive = book.Dives.at(static_cast<size_t>(DiveOption(args, book)));
-  DecodeProfile(dive);
-  out << DetailsText(dive) << RawDumpText(dive);
+  const int index = DiveOption(args, book);
+  AnalysisCache analysis;
+  analysis.SetDives(&book.Dives);
+  const DiveRecord& dive = book.Dives.at(static_cast<size_t>(index));
+  out << DetailsText(dive) << RawDumpText(dive, *analysis.Profile(index));
   return status;
 }
 
@@ -29,9 +31,9 @@ int RunProfile(const CliArgs& args, std::ostream& out, std::ostream& err) {
   Logbook book;
   const int status = LoadLogbooks(args.Files, book, err);
   if (status == kExitUnreadable) return status;
-  DecoModel model;
-  const DiveUnderModel selected = DiveUnderModelOptions(args, book, model);
-  out << DiveProfileText(book.Dives[static_cast<size_t>(selected.Dive)], model);
+  AnalysisCache analysis;
+  const DiveUnderModel selected = DiveUnderModelOptions(args, book, analysis);
+  out << DiveProfileText(analysis.Analysed(selected.Dive), analysis.Model());
   return status;
 }
 

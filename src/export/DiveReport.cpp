@@ -158,8 +158,10 @@ void DrawTissueKey(const DecoModel& model, ChartSurface& page, const SurfaceRect
 
 }  // namespace
 
-DiveReportTexts ReportPageTexts(const DiveRecord& dive, const DecoModel& model,
+DiveReportTexts ReportPageTexts(const AnalysedDive& analysed, const DecoModel& model,
                                 const ReportPageInfo& info) {
+  const DiveRecord& dive = analysed.Dive();
+  const AirEstimate& air = *analysed.Air;
   const DiveSummary summary = SummaryTexts(dive);
   DiveReportTexts texts;
   const auto value = [&summary](size_t line) { return Trimmed(summary.Lines[line].Value); };
@@ -172,13 +174,13 @@ DiveReportTexts ReportPageTexts(const DiveRecord& dive, const DecoModel& model,
   texts.DepthCaption = DepthChartTitle(dive);
   texts.TankCaption = kTankChartCaption;
   texts.BreathCaption = kBreathRateChartCaption;
-  if (dive.BaseBreathRate != 0) {
-    texts.AirSummary = AirSummaryCaption(dive.BaseBreathRate, dive.MaxBreathRate);
+  if (air.BaseBreathRate != 0) {
+    texts.AirSummary = AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate);
   }
   texts.SaturationCaption = kOverSaturationChartCaption;
-  texts.SaturationSummary = MaxOverSaturationText(dive, model);
+  texts.SaturationSummary = MaxOverSaturationText(*analysed.Profile, *analysed.Saturation, model);
   texts.ModelLine = "Decompression model: " + ModelName(model) + ", surface pressure " +
-                    GeneralNumber(dive.SurfacePressure) + " bar";
+                    GeneralNumber(analysed.SurfacePressure) + " bar";
   texts.FooterLeft = info.LogbookName;
   texts.FooterCentre = "Bathyscribe";
   texts.FooterRight =
@@ -274,17 +276,16 @@ ReportLayout LayoutReportPage(const DiveReportTexts& texts, const ChartSurface& 
   return layout;
 }
 
-void DrawDiveReportPage(const DiveRecord& logged, const DecoModel& model,
+void DrawDiveReportPage(const AnalysedDive& analysed, const DecoModel& model,
                         const ReportPageInfo& info, ChartSurface& page) {
-  DiveRecord dive = logged;
-  DecodeProfile(dive);
-  ComputeAirModel(dive);
-  ComputeSaturationUnderModel(dive, model);
+  const DiveRecord& dive = analysed.Dive();
+  const DecodedProfile& profile = *analysed.Profile;
+  const AirEstimate& air = *analysed.Air;
 
   page.Cls();
   page.Scale(0, 0, page.Width(), page.Height());
   page.SetDrawWidth(1);
-  const DiveReportTexts texts = ReportPageTexts(dive, model, info);
+  const DiveReportTexts texts = ReportPageTexts(analysed, model, info);
   const ReportLayout layout = LayoutReportPage(texts, page);
   for (const PlacedText& text : layout.Texts) {
     page.SetCurrentX(text.Box.Left);
@@ -293,18 +294,20 @@ void DrawDiveReportPage(const DiveRecord& logged, const DecoModel& model,
   }
   for (const double rule : layout.Rules) page.Line(0, rule, page.Width(), rule, kRuleColor);
 
-  const bool noSamples = dive.SampleCount <= 0;
-  const bool noAir = dive.BaseBreathRate == 0;
+  const bool noSamples = profile.SampleCount <= 0;
+  const bool noAir = air.BaseBreathRate == 0;
   const bool noSaturation = texts.SaturationSummary.empty();
   DrawChartIn(page, layout.DepthChart, noSamples,
-              [&](ChartSurface& s) { DrawDepthChart(dive, s); });
+              [&](ChartSurface& s) { DrawDepthChart(dive, profile, s); });
   DrawChartIn(page, layout.AlarmStrip, noSamples,
-              [&](ChartSurface& s) { DrawAlarmStrip(dive, s, 1); });
-  DrawChartIn(page, layout.TankChart, noAir, [&](ChartSurface& s) { DrawTankChart(dive, s); });
+              [&](ChartSurface& s) { DrawAlarmStrip(profile, s, 1); });
+  DrawChartIn(page, layout.TankChart, noAir,
+              [&](ChartSurface& s) { DrawTankChart(dive, profile, air, s); });
   DrawChartIn(page, layout.BreathChart, noAir,
-              [&](ChartSurface& s) { DrawBreathRateChart(dive, s); });
-  DrawChartIn(page, layout.SaturationChart, noSaturation,
-              [&](ChartSurface& s) { DrawOverSaturationChart(dive, model, s); });
+              [&](ChartSurface& s) { DrawBreathRateChart(profile, air, s); });
+  DrawChartIn(page, layout.SaturationChart, noSaturation, [&](ChartSurface& s) {
+    DrawOverSaturationChart(profile, *analysed.Saturation, model, s);
+  });
   if (!noSaturation) DrawTissueKey(model, page, layout.TissueKey);
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/DiveAnalysis.h"
 #include "charts/ChartSurface.h"
 #include "charts/RegionSurface.h"
 #include "logbook/DiveRecord.h"
@@ -36,7 +37,7 @@ struct DiveReportTexts {
   std::string FooterRight;
 };
 
-DiveReportTexts ReportPageTexts(const DiveRecord& dive, const DecoModel& model,
+DiveReportTexts ReportPageTexts(const AnalysedDive& analysed, const DecoModel& model,
                                 const ReportPageInfo& info);
 
 // A line of text and the box it takes on the page.
@@ -68,9 +69,8 @@ ReportLayout LayoutReportPage(const DiveReportTexts& texts, const ChartSurface& 
 
 // One page of the dive report on a blank page surface (its printable area): the title, the
 // logbook details, the depth chart with its alarm strip, the air charts and the over-saturation
-// chart under the model, and a footer. The dive is worked on as a copy, so the store keeps what
-// it had and a report of many dives holds one dive's results at a time.
-void DrawDiveReportPage(const DiveRecord& dive, const DecoModel& model, const ReportPageInfo& info,
-                        ChartSurface& page);
+// chart under the model, and a footer.
+void DrawDiveReportPage(const AnalysedDive& analysed, const DecoModel& model,
+                        const ReportPageInfo& info, ChartSurface& page);
 
 }  // namespace scrb

@@ -26,13 +26,14 @@ int LastCompletedMinuteSample(int sample, int sampleCount) {
 
 std::string AllDivesText(const Logbook& book) {
   std::string text =
-      "Dive No\tDate\tTime\tDepth\tDuration\tLocation\tSite\tAir Consumption\tWater Temperature\tTank Size";
+      "Dive No\tDate\tTime\tDepth\tDuration\tLocation\tSite\tAir Consumption\tWater "
+      "Temperature\tTank Size";
   text += kLineEnd;
   for (const DiveRecord& dive : book.Dives) {
     for (const std::string& field :
-         {GeneralNumber(dive.DiveNumber), dive.DiveDate, dive.DiveTime, FormatOrUnknown(dive.MaxDepth),
-          dive.DivingTime, dive.Location, dive.Site, FormatOrUnknown(dive.AirConsumption),
-          FormatOrUnknown(dive.WaterTemperature)}) {
+         {GeneralNumber(dive.DiveNumber), dive.DiveDate, dive.DiveTime,
+          FormatOrUnknown(dive.MaxDepth), dive.DivingTime, dive.Location, dive.Site,
+          FormatOrUnknown(dive.AirConsumption), FormatOrUnknown(dive.WaterTemperature)}) {
       text += field;
       text += kTab;
     }
@@ -42,45 +43,47 @@ std::string AllDivesText(const Logbook& book) {
   return text;
 }
 
-std::string DiveProfileText(DiveRecord& dive, const DecoModel& model, const AirProgress& airProgress,
-                            const SaturationProgress& saturationProgress) {
+std::string DiveProfileText(const AnalysedDive& analysed, const DecoModel& model) {
   const int tissues = std::max(model.TissueCount, 0);
   std::string text = "Point No\tTime\tDepth\tAir Consumption\tTank Air";
   for (int k = 1; k <= tissues; ++k) text += "\tTissue " + GeneralNumber(k);
   text += kLineEnd;
 
-  DecodeProfile(dive);
-  if (dive.SampleCount <= 0) {
+  const DecodedProfile& profile = *analysed.Profile;
+  if (profile.SampleCount <= 0) {
     text += "No Data available";
     text += kLineEnd;
     return text;
   }
 
-  ComputeAirModel(dive, airProgress);
-  if (tissues > 0) ComputeSaturationUnderModel(dive, model, saturationProgress);
-  const bool haveAir = dive.BaseBreathRate != 0;
-  const bool haveTissues = tissues > 0 && SaturationFits(dive, model);
+  const AirEstimate& air = *analysed.Air;
+  const SaturationResult& saturation = *analysed.Saturation;
+  const bool haveAir = air.BaseBreathRate != 0;
+  const bool haveTissues = tissues > 0 && SaturationFits(profile, saturation, model);
 
-  const int samples = std::min<int>(dive.SampleCount, static_cast<int>(dive.SampleDepth.size()));
+  const int samples =
+      std::min<int>(profile.SampleCount, static_cast<int>(profile.SampleDepth.size()));
   for (int i = 0; i < samples; ++i) {
     text += GeneralNumber(i + 1);
     text += kTab;
     text += SampleTimeText(i);
     text += kTab;
-    text += FormatPattern(std::floor(dive.SampleDepth[static_cast<size_t>(i)] * 10 + 0.5) / 10, "00.0");
+    text += FormatPattern(std::floor(profile.SampleDepth[static_cast<size_t>(i)] * 10 + 0.5) / 10,
+                          "00.0");
     if (haveAir) {
-      const int j = LastCompletedMinuteSample(i, dive.SampleCount);
+      const int j = LastCompletedMinuteSample(i, profile.SampleCount);
       text += kTab;
-      text += FormatPattern(EntryOr0(dive.SampleBreathRate, j), "0.0");
+      text += FormatPattern(EntryOr0(air.SampleBreathRate, j), "0.0");
       text += kTab;
-      text += FormatPattern(EntryOr0(dive.SampleTankPressure, j), "0.0");
+      text += FormatPattern(EntryOr0(air.SampleTankPressure, j), "0.0");
     } else {
       text += "\tNo Data\tNo Data";
     }
     for (int t = 0; t < tissues; ++t) {
       text += kTab;
       if (haveTissues)
-        text += FormatPattern(EntryOr0(dive.TissuePressure[static_cast<size_t>(t)], i), "0.00");
+        text +=
+            FormatPattern(EntryOr0(saturation.TissuePressure[static_cast<size_t>(t)], i), "0.00");
     }
     text += kLineEnd;
   }

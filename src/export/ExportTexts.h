@@ -3,10 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "air/AirModel.h"
+#include "analysis/DiveAnalysis.h"
 #include "logbook/Logbook.h"
-#include "saturation/DecoModel.h"
-#include "saturation/Saturation.h"
 
 namespace scrb {
 
@@ -18,9 +16,8 @@ inline constexpr std::string_view kProfileCopiedMessage = "Dive data copied to c
 std::string AllDivesText(const Logbook& book);
 
 // The dive's samples, one tab-separated row each, with the estimated breath rate and tank air of
-// the last completed minute and every tissue's nitrogen pressure under the model. Decodes the
-// profile and runs the air model and the saturation computation when they have not run yet.
-std::string DiveProfileText(DiveRecord& dive, const DecoModel& model, const AirProgress& airProgress = {},
-                            const SaturationProgress& saturationProgress = {});
+// the last completed minute and every tissue's nitrogen pressure under the model (blank when the
+// saturation was computed under another).
+std::string DiveProfileText(const AnalysedDive& analysed, const DecoModel& model);
 
 }  // namespace scrb

@@ -13,7 +13,6 @@
 #include "Version.h"
 #include "logbook/LogbookReader.h"
 #include "logbook/MissingValues.h"
-#include "logbook/ProfileDecoder.h"
 #include "logbook/SampleAccess.h"
 #include "report/NumberFormat.h"
 
@@ -98,8 +97,8 @@ std::string DateTime(const std::string& date, const std::string& time) {
   return text;
 }
 
-int DepthSampleCount(const DiveRecord& dive) {
-  return std::clamp(dive.SampleCount, 0, static_cast<int>(dive.SampleDepth.size()));
+int DepthSampleCount(const DecodedProfile& profile) {
+  return std::clamp(profile.SampleCount, 0, static_cast<int>(profile.SampleDepth.size()));
 }
 
 // The centi-litres of a known tank size, the key that tells two tanks apart.
@@ -223,15 +222,16 @@ void AddAlarm(pugi::xml_node waypoint, const char* kind, int level = 0) {
 
 // Alarms go on the waypoint where they begin. The status byte comes once a minute (-1 between);
 // a rise of the bubble level is a new alarm at the new level.
-void AddAlarms(pugi::xml_node waypoint, const DiveRecord& dive, int sample, int& lastStatus) {
+void AddAlarms(pugi::xml_node waypoint, const DecodedProfile& profile, int sample,
+               int& lastStatus) {
   constexpr std::pair<int, const char*> kFlagAlarms[] = {{4, "ascent"}, {2, "rbt"}, {1, "deco"}};
   constexpr int kColdBit = 8;
   constexpr int kBubbleMask = 7;
-  const int begun = SampleFlagsAt(dive, sample) & ~SampleFlagsAt(dive, sample - 1);
+  const int begun = SampleFlagsAt(profile, sample) & ~SampleFlagsAt(profile, sample - 1);
   for (const auto& [bit, kind] : kFlagAlarms) {
     if ((begun & bit) != 0) AddAlarm(waypoint, kind);
   }
-  const int status = EntryOr0(dive.SampleStatus, sample);
+  const int status = EntryOr0(profile.SampleStatus, sample);
   if (status < 0) return;
   if ((status & kColdBit) != 0 && (lastStatus & kColdBit) == 0) AddAlarm(waypoint, "skincooling");
   const int bubbles = status & kBubbleMask;
@@ -239,21 +239,22 @@ void AddAlarms(pugi::xml_node waypoint, const DiveRecord& dive, int sample, int&
   lastStatus = status;
 }
 
-void AddWaypoint(pugi::xml_node samples, const DiveRecord& dive, int sample, int& lastStatus) {
+void AddWaypoint(pugi::xml_node samples, const DecodedProfile& profile, int sample,
+                 int& lastStatus) {
   pugi::xml_node waypoint = samples.append_child("waypoint");
-  if (sample >= 0) AddAlarms(waypoint, dive, sample, lastStatus);
-  const double depth = sample >= 0 ? dive.SampleDepth[static_cast<size_t>(sample)] : 0.0;
+  if (sample >= 0) AddAlarms(waypoint, profile, sample, lastStatus);
+  const double depth = sample >= 0 ? profile.SampleDepth[static_cast<size_t>(sample)] : 0.0;
   AddText(waypoint, "depth", Decimal(depth, kDepthDecimals));
   AddText(waypoint, "divetime", std::to_string((sample + 1) * kSecondsPerSample));
 }
 
 // The dive starts at the surface; sample i is the state 20 (i + 1) seconds in.
-void AddSamples(pugi::xml_node dive, const DiveRecord& record) {
-  const int count = DepthSampleCount(record);
+void AddSamples(pugi::xml_node dive, const DecodedProfile& profile) {
+  const int count = DepthSampleCount(profile);
   if (count == 0) return;
   pugi::xml_node samples = dive.append_child("samples");
   int lastStatus = 0;
-  for (int sample = -1; sample < count; ++sample) AddWaypoint(samples, record, sample, lastStatus);
+  for (int sample = -1; sample < count; ++sample) AddWaypoint(samples, profile, sample, lastStatus);
 }
 
 void AddKnown(pugi::xml_node parent, const char* name, double value, double scale, double offset,
@@ -284,18 +285,19 @@ void AddInformationBeforeDive(pugi::xml_node dive, const DiveRecord& record,
           Decimal(AltitudePressure(record.AltitudeClass) * kPascalPerBar, kWholeNumber));
 }
 
-double GreatestDepth(const DiveRecord& dive) {
+double GreatestDepth(const DiveRecord& dive, const DecodedProfile& profile) {
   if (!IsUnknownMeasurement(dive.MaxDepth)) return dive.MaxDepth;
-  const auto first = dive.SampleDepth.begin();
-  const auto deepest = std::max_element(first, first + DepthSampleCount(dive));
-  return deepest != first + DepthSampleCount(dive) ? *deepest : 0.0;
+  const auto first = profile.SampleDepth.begin();
+  const auto deepest = std::max_element(first, first + DepthSampleCount(profile));
+  return deepest != first + DepthSampleCount(profile) ? *deepest : 0.0;
 }
 
-void AddInformationAfterDive(pugi::xml_node dive, const DiveRecord& record) {
+void AddInformationAfterDive(pugi::xml_node dive, const DiveRecord& record,
+                             const DecodedProfile& profile) {
   pugi::xml_node after = dive.append_child("informationafterdive");
-  AddText(after, "greatestdepth", Decimal(GreatestDepth(record), kDepthDecimals));
+  AddText(after, "greatestdepth", Decimal(GreatestDepth(record, profile), kDepthDecimals));
   const std::optional<int> minutes = Minutes(record.DivingTime);
-  const int seconds = minutes ? *minutes * 60 : DepthSampleCount(record) * kSecondsPerSample;
+  const int seconds = minutes ? *minutes * 60 : DepthSampleCount(profile) * kSecondsPerSample;
   AddText(after, "diveduration", std::to_string(seconds));
   AddKnown(after, "lowesttemperature", record.WaterTemperature, 1, kKelvinAtZeroCelsius,
            kKelvinDecimals);
@@ -307,21 +309,12 @@ void AddInformationAfterDive(pugi::xml_node dive, const DiveRecord& record) {
   }
 }
 
-// The writer reads the profile as DecodeProfile gives it; a dive not yet shown is decoded on a
-// copy, so exporting leaves the store as it was.
-void AddDive(pugi::xml_node parent, const DiveRecord& record, int index,
-             const Catalogues& catalogues) {
-  DiveRecord decodedCopy;
-  const DiveRecord* decoded = &record;
-  if (!record.ProfileDecoded) {
-    decodedCopy = record;
-    DecodeProfile(decodedCopy);
-    decoded = &decodedCopy;
-  }
+void AddDive(pugi::xml_node parent, const DiveRecord& record, const DecodedProfile& profile,
+             int index, const Catalogues& catalogues) {
   pugi::xml_node dive = AddWithId(parent, "dive", "dive" + std::to_string(index + 1));
-  AddInformationBeforeDive(dive, *decoded, catalogues);
-  AddSamples(dive, *decoded);
-  AddInformationAfterDive(dive, *decoded);
+  AddInformationBeforeDive(dive, record, catalogues);
+  AddSamples(dive, profile);
+  AddInformationAfterDive(dive, record, profile);
 }
 
 void Print(const pugi::xml_node& node, std::ostream& out, unsigned depth) {
@@ -331,7 +324,8 @@ void Print(const pugi::xml_node& node, std::ostream& out, unsigned depth) {
 // The dives are written one at a time, so a logbook of decades takes no more memory than one dive.
 // Only the fixed tags around them are written here; everything from the logbook goes through
 // the XML library.
-void WriteProfileData(const Logbook& book, const Catalogues& catalogues, std::ostream& out) {
+void WriteProfileData(const Logbook& book, AnalysisCache& analysis, const Catalogues& catalogues,
+                      std::ostream& out) {
   if (book.Dives.empty()) return;  // UDDF has no empty profile data
   out << kIndent << "<profiledata>\n";
   int group = 0;
@@ -342,7 +336,9 @@ void WriteProfileData(const Logbook& book, const Catalogues& catalogues, std::os
       out << kIndent << kIndent << "<repetitiongroup id=\"group" << ++group << "\">\n";
     }
     pugi::xml_document dive;
-    AddDive(dive, book.Dives[i], static_cast<int>(i), catalogues);
+    const auto profile = analysis.Profile(static_cast<int>(i));
+    AddDive(dive, book.Dives[i], profile ? *profile : DecodedProfile{}, static_cast<int>(i),
+            catalogues);
     Print(dive.first_child(), out, 3);
   }
   out << kIndent << kIndent << "</repetitiongroup>\n" << kIndent << "</profiledata>\n";
@@ -350,7 +346,7 @@ void WriteProfileData(const Logbook& book, const Catalogues& catalogues, std::os
 
 }  // namespace
 
-bool WriteUddf(const Logbook& book, std::ostream& out) {
+bool WriteUddf(const Logbook& book, AnalysisCache& analysis, std::ostream& out) {
   const Catalogues catalogues(book);
   pugi::xml_document head;
   AddGenerator(head);
@@ -360,7 +356,7 @@ bool WriteUddf(const Logbook& book, std::ostream& out) {
   out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       << "<uddf xmlns=\"http://www.streit.cc/uddf/3.2/\" version=\"3.2.2\">\n";
   for (const pugi::xml_node& part : head.children()) Print(part, out, 1);
-  WriteProfileData(book, catalogues, out);
+  WriteProfileData(book, analysis, catalogues, out);
   out << "</uddf>\n";
   out.flush();
   return static_cast<bool>(out);

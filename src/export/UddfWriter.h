@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/AnalysisCache.h"
 #include "logbook/Logbook.h"
 
 namespace scrb {
@@ -11,8 +12,9 @@ namespace scrb {
 // Writes every dive of the store, in store order, as one UDDF 3.2 document in UTF-8: the sites,
 // partners and tank sizes once each with the dives linking to them, every dive's logbook values
 // in SI units and its decoded profile as waypoints. Values the logbook marks as missing are left
-// out. The same logbook always gives the same bytes. False when the stream failed.
-bool WriteUddf(const Logbook& book, std::ostream& out);
+// out. The same logbook always gives the same bytes. The profiles come from the analysis cache of
+// the book's dives. False when the stream failed.
+bool WriteUddf(const Logbook& book, AnalysisCache& analysis, std::ostream& out);
 
 // Whether a path names a UDDF file by its extension, in any letter case.
 bool IsUddfPath(std::string_view path);

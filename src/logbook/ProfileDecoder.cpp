@@ -34,22 +34,20 @@ ProfileLayout ProfileLayoutOf(const DiveRecord& dive) {
           1};
 }
 
-void DecodeProfile(DiveRecord& dive) {
-  if (dive.ProfileDecoded) return;
-  dive.ProfileDecoded = true;
-  dive.SampleCount = 0;
+DecodedProfile DecodeProfile(const DiveRecord& dive) {
+  DecodedProfile profile;
   const int n = static_cast<int>(dive.ProfileData.size());
-  if (n <= 0) return;
+  if (n <= 0) return profile;
 
   const size_t size = SampleArraySize(n);
-  dive.SampleDepth.assign(size, 0.0);
-  dive.SampleFlags.assign(size, 0);
-  dive.SampleStatus.assign(size + 1, 0);
+  profile.SampleDepth.assign(size, 0.0);
+  profile.SampleFlags.assign(size, 0);
+  profile.SampleStatus.assign(size + 1, 0);
 
   // A block too short for its first sample holds no samples.
   const ProfileLayout layout = ProfileLayoutOf(dive);
   int p = layout.SampleStart;
-  if (p + 2 > n) return;
+  if (p + 2 > n) return profile;
 
   const auto byteAt = [&](int position) {
     return ByteAt(dive.ProfileData, static_cast<size_t>(position));
@@ -60,25 +58,26 @@ void DecodeProfile(DiveRecord& dive) {
     if (i + 2 >= size) break;  // cannot happen for R as defined; kept so no input writes past it
     const int b1 = byteAt(p);
     const int b2 = byteAt(p + 1);
-    dive.SampleDepth[i] = (4 * b1 + (b2 >> 6)) * kMetresPerRawUnit;
-    dive.SampleFlags[i] = static_cast<int16_t>(b2 & 63);
+    profile.SampleDepth[i] = (4 * b1 + (b2 >> 6)) * kMetresPerRawUnit;
+    profile.SampleFlags[i] = static_cast<int16_t>(b2 & 63);
     ++k;
     // The status group follows every third sample, but only counts when a byte follows the
     // status byte; a group cut short at the end is never read as a sample.
     if (p + 3 < n && k == 3) {
       k = 0;
-      dive.SampleStatus[i] = static_cast<int16_t>(byteAt(p + 2));
-      if (i > 0) dive.SampleStatus[i - 1] = -1;
-      if (i > 1) dive.SampleStatus[i - 2] = -1;
-      dive.SampleStatus[i + 1] = -1;
-      dive.SampleStatus[i + 2] = -1;
+      profile.SampleStatus[i] = static_cast<int16_t>(byteAt(p + 2));
+      if (i > 0) profile.SampleStatus[i - 1] = -1;
+      if (i > 1) profile.SampleStatus[i - 2] = -1;
+      profile.SampleStatus[i + 1] = -1;
+      profile.SampleStatus[i + 2] = -1;
       p += 2 + layout.StatusGroupBytes;
     } else {
       p += 2;
     }
     ++i;
   } while (p < n - 1);
-  dive.SampleCount = static_cast<int32_t>(i);
+  profile.SampleCount = static_cast<int32_t>(i);
+  return profile;
 }
 
 }  // namespace scrb

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "logbook/DiveRecord.h"
+#include "logbook/ProfileDecoder.h"
 
 namespace scrb {
 
@@ -24,17 +24,17 @@ T EntryOr0(const std::vector<T>& values, int64_t index) {
   return values[static_cast<size_t>(index)];
 }
 
-inline int32_t DecodedSampleCount(const DiveRecord& dive) {
-  return dive.SampleCount > 0 ? dive.SampleCount : 0;
+inline int32_t DecodedSampleCount(const DecodedProfile& profile) {
+  return profile.SampleCount > 0 ? profile.SampleCount : 0;
 }
 
-inline double SampleDepthAt(const DiveRecord& dive, int64_t k) {
-  return EntryOr0(dive.SampleDepth, k);
+inline double SampleDepthAt(const DecodedProfile& profile, int64_t k) {
+  return EntryOr0(profile.SampleDepth, k);
 }
 
 // Only the low byte of a flag word carries events.
-inline int SampleFlagsAt(const DiveRecord& dive, int64_t k) {
-  return EntryOr0(dive.SampleFlags, k) & 0xFF;
+inline int SampleFlagsAt(const DecodedProfile& profile, int64_t k) {
+  return EntryOr0(profile.SampleFlags, k) & 0xFF;
 }
 
 // Index of the last sample of sample k's minute, which holds the minute's status byte and its

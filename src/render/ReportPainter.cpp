@@ -27,15 +27,16 @@ bool PaintDiveReport(QPagedPaintDevice& device, const DiveReportJob& job, int fi
   const int pageCount = static_cast<int>(job.Dives.size());
   firstPage = std::max(firstPage, 1);
   lastPage = std::min(lastPage, pageCount);
-  if (job.Book == nullptr || job.Model == nullptr || firstPage > lastPage) return false;
+  if (job.Analysis == nullptr || firstPage > lastPage) return false;
+  const DecoModel model = job.Analysis->Model();
 
   PainterSurface surface(&device, QSizeF(device.width(), device.height()), device.logicalDpiX(),
                          device.logicalDpiY());
   for (int page = firstPage; page <= lastPage; ++page) {
     if (page > firstPage && !surface.NewPage()) return false;
-    const DiveRecord* dive = job.Book->DiveAt(job.Dives[static_cast<size_t>(page - 1)]);
-    if (dive == nullptr) return false;
-    DrawDiveReportPage(*dive, *job.Model, {job.LogbookName, page, pageCount}, surface);
+    const AnalysedDive dive = job.Analysis->Analysed(job.Dives[static_cast<size_t>(page - 1)]);
+    if (dive.Record == nullptr) return false;
+    DrawDiveReportPage(dive, model, {job.LogbookName, page, pageCount}, surface);
     if (!surface.Painting()) return false;
     if (progress && !progress(page - firstPage + 1, lastPage - firstPage + 1)) return false;
   }

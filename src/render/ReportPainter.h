@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/AnalysisCache.h"
 #include "logbook/Logbook.h"
-#include "saturation/DecoModel.h"
 
 class QIODevice;
 class QPagedPaintDevice;
@@ -19,11 +19,11 @@ constexpr int kReportDpi = 96;
 // No printer cuts this close to the edge, and the paper can be hole-punched.
 constexpr double kReportMarginMillimetres = 15;
 
-// The dives of one report, one page each, in the order given (indices into the book's dives).
+// The dives of one report, one page each, in the order given (indices into the dives of the
+// analysis cache), each under the cache's model.
 struct DiveReportJob {
-  const Logbook* Book = nullptr;
+  AnalysisCache* Analysis = nullptr;
   std::vector<int> Dives;
-  const DecoModel* Model = nullptr;
   std::string LogbookName;  // shown in every page's footer
 };
 

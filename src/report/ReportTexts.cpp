@@ -15,7 +15,9 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr size_t kFooterBytes = 12;
 
-double DepthToTenths(double depth) { return std::floor(depth * 10 + 0.5) / 10; }
+double DepthToTenths(double depth) {
+  return std::floor(depth * 10 + 0.5) / 10;
+}
 
 }  // namespace
 
@@ -81,7 +83,8 @@ std::string DetailsText(const DiveRecord& dive) {
   line("    Dive Date: " + dive.DiveDate + ", Dive Time: " + dive.DiveTime +
        ", TimeZone: " + BitsText(ByteAt(dive.TimeZone, 0), 8));
   line("    Location: " + dive.Location + " - Site: " + dive.Site);
-  line("    Altitude: " + AltitudeText(dive.AltitudeClass) + " (" + GeneralNumber(dive.AltitudeClass) + ")");
+  line("    Altitude: " + AltitudeText(dive.AltitudeClass) + " (" +
+       GeneralNumber(dive.AltitudeClass) + ")");
   line("    SurfaceInterval : " + dive.SurfaceInterval);
   line("    Weather: " + WeatherText(dive.Weather) + " (" + GeneralNumber(dive.Weather) + ")");
   line("    Air Temperature : " + FormatWithUnit(dive.AirTemperature, "C"));
@@ -93,21 +96,23 @@ std::string DetailsText(const DiveRecord& dive) {
   line("    Diving Time: " + dive.DivingTime);
   line("    Dive Type: " + DiveTypeText(dive.DiveType) + " (" + BitsText(dive.DiveType, 10) + ")");
   line("    Alarms: " + AlarmText(dive.Alarms) + " (" + BitsText(dive.Alarms, 6) + ")");
-  line("    Dive Activity: " + ActivityText(dive.DiveActivity) + " (" + BitsText(dive.DiveActivity, 12) + ")");
+  line("    Dive Activity: " + ActivityText(dive.DiveActivity) + " (" +
+       BitsText(dive.DiveActivity, 12) + ")");
   line("    OtherActivities: " + dive.OtherActivities);
   line("    Partner(s): " + dive.Partners);
   line("    Comment: " + dive.Comment);
   line("    Dive Header: " + BitsText(ByteAt(dive.DiveHeader, 0), 8) + " " +
        BitsText(ByteAt(dive.DiveHeader, 1), 8));
   line("    Footer: Offset Data 0   Data 1   - Decimal - Integer");
-  for (size_t offset = 0; offset < kFooterBytes; offset += 2) text += BytePairRow(dive.DiveFooter, offset);
+  for (size_t offset = 0; offset < kFooterBytes; offset += 2)
+    text += BytePairRow(dive.DiveFooter, offset);
   line("    Size of Dive Data: " + GeneralNumber(dive.ProfileLength));
   line("");
   return text;
 }
 
-std::string RawDumpText(const DiveRecord& dive) {
-  if (dive.SampleCount <= 0) return {};
+std::string RawDumpText(const DiveRecord& dive, const DecodedProfile& profile) {
+  if (profile.SampleCount <= 0) return {};
   std::string text;
   text += "Dive Number: " + GeneralNumber(dive.DiveNumber);
   text += kLineEnd;
@@ -121,15 +126,16 @@ std::string RawDumpText(const DiveRecord& dive) {
 
   // The arrays may be shorter than SampleCount claims only in a record built by hand; never
   // read past them.
-  const size_t samples = std::min({static_cast<size_t>(dive.SampleCount), dive.SampleDepth.size(),
-                                   dive.SampleFlags.size()});
+  const size_t samples = std::min({static_cast<size_t>(profile.SampleCount),
+                                   profile.SampleDepth.size(), profile.SampleFlags.size()});
   for (size_t i = 0; i < samples; ++i) {
     text += "    ";
     text += FormatPattern(static_cast<double>(i + 1), "0000");
     text += " , " + SampleTimeText(static_cast<int32_t>(i));
-    text += " , " + FormatPattern(DepthToTenths(dive.SampleDepth[i]), "00.0");
-    text += " " + SampleFlagsText(dive.SampleFlags[i]);
-    if (i < dive.SampleStatus.size() && dive.SampleStatus[i] != -1) text += SampleStatusText(dive.SampleStatus[i]);
+    text += " , " + FormatPattern(DepthToTenths(profile.SampleDepth[i]), "00.0");
+    text += " " + SampleFlagsText(profile.SampleFlags[i]);
+    if (i < profile.SampleStatus.size() && profile.SampleStatus[i] != -1)
+      text += SampleStatusText(profile.SampleStatus[i]);
     text += kLineEnd;
   }
   return text;

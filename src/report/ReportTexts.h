@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "logbook/DiveRecord.h"
+#include "logbook/ProfileDecoder.h"
 
 namespace scrb {
 
@@ -28,8 +29,7 @@ DiveSummary SummaryTexts(const DiveRecord& dive);
 std::string DetailsText(const DiveRecord& dive);
 
 // The profile header bytes and one line per decoded sample; empty when the dive has no samples.
-// Reads the decoded profile, so the dive must have gone through DecodeProfile.
-std::string RawDumpText(const DiveRecord& dive);
+std::string RawDumpText(const DiveRecord& dive, const DecodedProfile& profile);
 
 // One row of the byte table of the details and the raw dump: the bytes at `offset` and the one
 // behind it, as bits, as decimals and as a word.

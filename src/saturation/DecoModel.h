@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "charts/ChartSurface.h"
+#include "charts/Rgb.h"
 
 namespace scrb {
 

@@ -34,18 +34,19 @@ std::optional<SaturationChartRange> MakeRange(double xRight, double yBottom, dou
 }
 
 // The dive's duration plus one minute, in hundredths of a minute.
-double TimeAxisEnd(const DiveRecord& dive) {
-  return std::nearbyint((dive.SampleCount / 3.0 + 1) * 100);
+double TimeAxisEnd(const DecodedProfile& profile) {
+  return std::nearbyint((profile.SampleCount / 3.0 + 1) * 100);
 }
 
 float StepX(size_t step) {
   return static_cast<float>(static_cast<int32_t>(step) * 100 / 3.0);
 }
 
-bool ShowMissingData(const DiveRecord& dive, const DecoModel& model,
-                     const std::optional<SaturationChartRange>& range, ChartSurface& surface) {
-  if (dive.SampleCount > 0 && range && SaturationFits(dive, model)) return false;
-  ShowEmptyChart(surface, dive.SampleCount > 0 ? kNoSaturationData : kNoDiveData);
+bool ShowMissingData(const DecodedProfile& profile, const SaturationResult& saturation,
+                     const DecoModel& model, const std::optional<SaturationChartRange>& range,
+                     ChartSurface& surface) {
+  if (profile.SampleCount > 0 && range && SaturationFits(profile, saturation, model)) return false;
+  ShowEmptyChart(surface, profile.SampleCount > 0 ? kNoSaturationData : kNoDiveData);
   return true;
 }
 
@@ -54,14 +55,14 @@ using TissuePoint = std::function<double(size_t tissue, size_t step)>;
 
 // One line per tissue, step 0 at time 0. The outlines of the light colours go under every line,
 // so that no outline cuts through a line drawn before it.
-void DrawTissueLines(const DiveRecord& dive, const DecoModel& model, ChartSurface& surface,
-                     const TissuePoint& point) {
+void DrawTissueLines(const SaturationResult& saturation, const DecoModel& model,
+                     ChartSurface& surface, const TissuePoint& point) {
   constexpr int kLineWidth = 2;
   const auto tissues = static_cast<size_t>(model.TissueCount);
   const auto draw = [&](size_t t, Rgb color) {
     surface.SetCurrentX(0);
     surface.SetCurrentY(static_cast<float>(point(t, 0)));
-    for (size_t s = 1; s < dive.TissuePressure[t].size(); ++s) {
+    for (size_t s = 1; s < saturation.TissuePressure[t].size(); ++s) {
       surface.LineTo(StepX(s), static_cast<float>(point(t, s)), color);
     }
   };
@@ -74,26 +75,28 @@ void DrawTissueLines(const DiveRecord& dive, const DecoModel& model, ChartSurfac
   surface.SetDrawWidth(1);
 }
 
-double PressurePoint(const DiveRecord& dive, size_t tissue, size_t step) {
-  return dive.TissuePressure[tissue][step] * 100;
+double PressurePoint(const SaturationResult& saturation, size_t tissue, size_t step) {
+  return saturation.TissuePressure[tissue][step] * 100;
 }
 
 // The over-saturation of a step as a percentage, in hundredths; the starting state is judged
 // against the surface pressure alone.
-double OverSaturationPoint(const DiveRecord& dive, const DecoModel& model, size_t tissue,
-                           size_t step) {
-  const double ambient =
-      step == 0 ? dive.SurfacePressure : dive.SampleDepth[step - 1] / 10 + dive.SurfacePressure;
-  return dive.TissuePressure[tissue][step] * 100 / ambient / model.CriticalCoefficient[tissue];
+double OverSaturationPoint(const DecodedProfile& profile, const SaturationResult& saturation,
+                           const DecoModel& model, size_t tissue, size_t step) {
+  const double ambient = step == 0
+                             ? saturation.SurfacePressure
+                             : profile.SampleDepth[step - 1] / 10 + saturation.SurfacePressure;
+  return saturation.TissuePressure[tissue][step] * 100 / ambient /
+         model.CriticalCoefficient[tissue];
 }
 
 // Every point the chart draws; empty when the dive's results do not fit the model.
-std::vector<double> AllPoints(const DiveRecord& dive, const DecoModel& model,
-                              const TissuePoint& point) {
+std::vector<double> AllPoints(const DecodedProfile& profile, const SaturationResult& saturation,
+                              const DecoModel& model, const TissuePoint& point) {
   std::vector<double> points;
-  if (!SaturationFits(dive, model)) return points;
+  if (!SaturationFits(profile, saturation, model)) return points;
   for (size_t t = 0; t < static_cast<size_t>(model.TissueCount); ++t) {
-    for (size_t s = 0; s < dive.TissuePressure[t].size(); ++s) points.push_back(point(t, s));
+    for (size_t s = 0; s < saturation.TissuePressure[t].size(); ++s) points.push_back(point(t, s));
   }
   return points;
 }
@@ -110,63 +113,67 @@ std::optional<SaturationChartRange> Covering(std::optional<SaturationChartRange>
 
 }  // namespace
 
-std::optional<SaturationChartRange> TissuePressureRange(const DiveRecord& dive) {
-  if (dive.SampleCount <= 0) return std::nullopt;
-  const double yBottom = std::nearbyint(dive.SurfacePressure * 79);
-  double yTop = std::floor(dive.MaxTissuePressure * 100 + 1);
+std::optional<SaturationChartRange> TissuePressureRange(const DecodedProfile& profile,
+                                                        const SaturationResult& saturation) {
+  if (profile.SampleCount <= 0) return std::nullopt;
+  const double yBottom = std::nearbyint(saturation.SurfacePressure * 79);
+  double yTop = std::floor(saturation.MaxTissuePressure * 100 + 1);
   // With no tissue above its starting pressure (no model loaded, or a surface pressure whose
   // starting level rounds up) the range would be empty or upside down.
   if (yTop <= yBottom) yTop = yBottom + 1;
-  return MakeRange(TimeAxisEnd(dive), yBottom, yTop);
+  return MakeRange(TimeAxisEnd(profile), yBottom, yTop);
 }
 
-std::optional<SaturationChartRange> OverSaturationRange(const DiveRecord& dive) {
-  if (dive.SampleCount <= 0) return std::nullopt;
-  const double yBottom = std::floor(dive.MinOverSaturation * 100);
-  double yTop = std::floor(dive.MaxOverSaturation * 100 + 1);
+std::optional<SaturationChartRange> OverSaturationRange(const DecodedProfile& profile,
+                                                        const SaturationResult& saturation) {
+  if (profile.SampleCount <= 0) return std::nullopt;
+  const double yBottom = std::floor(saturation.MinOverSaturation * 100);
+  double yTop = std::floor(saturation.MaxOverSaturation * 100 + 1);
   if (yTop <= kCriticalLevel) yTop = kCriticalLevel;  // the critical level is always in view
-  return MakeRange(TimeAxisEnd(dive), yBottom, yTop);
+  return MakeRange(TimeAxisEnd(profile), yBottom, yTop);
 }
 
-void DrawTissuePressureChart(const DiveRecord& dive, const DecoModel& model,
-                             ChartSurface& surface) {
-  const TissuePoint point = [&dive](size_t t, size_t s) { return PressurePoint(dive, t, s); };
+void DrawTissuePressureChart(const DecodedProfile& profile, const SaturationResult& saturation,
+                             const DecoModel& model, ChartSurface& surface) {
+  const TissuePoint point = [&](size_t t, size_t s) { return PressurePoint(saturation, t, s); };
   // A starting pressure whose hundredths round up lies just under the rounded bottom.
-  const std::optional<SaturationChartRange> range =
-      Covering(TissuePressureRange(dive), AllPoints(dive, model, point));
-  if (ShowMissingData(dive, model, range, surface)) return;
+  const std::optional<SaturationChartRange> range = Covering(
+      TissuePressureRange(profile, saturation), AllPoints(profile, saturation, model, point));
+  if (ShowMissingData(profile, saturation, model, range, surface)) return;
 
   surface.Cls();
   DrawChartFrame(range->XLeft, range->XRight, range->YBottom, range->YTop, surface, 80);
-  DrawTissueLines(dive, model, surface, point);
+  DrawTissueLines(saturation, model, surface, point);
 }
 
-void DrawOverSaturationChart(const DiveRecord& dive, const DecoModel& model,
-                             ChartSurface& surface) {
+void DrawOverSaturationChart(const DecodedProfile& profile, const SaturationResult& saturation,
+                             const DecoModel& model, ChartSurface& surface) {
   const TissuePoint point = [&](size_t t, size_t s) {
-    return OverSaturationPoint(dive, model, t, s);
+    return OverSaturationPoint(profile, saturation, model, t, s);
   };
-  const std::optional<SaturationChartRange> range =
-      Covering(OverSaturationRange(dive), AllPoints(dive, model, point));
-  if (ShowMissingData(dive, model, range, surface)) return;
+  const std::optional<SaturationChartRange> range = Covering(
+      OverSaturationRange(profile, saturation), AllPoints(profile, saturation, model, point));
+  if (ShowMissingData(profile, saturation, model, range, surface)) return;
 
   surface.Cls();
   DrawChartFrame(range->XLeft, range->XRight, range->YBottom, range->YTop, surface, 0);
   // The level at which a tissue reaches its critical coefficient, under the tissue lines.
   surface.Line(range->XLeft, kCriticalLevel, range->XRight, kCriticalLevel, kCriticalLevelColor);
-  DrawTissueLines(dive, model, surface, point);
+  DrawTissueLines(saturation, model, surface, point);
 }
 
-std::string SaturationModelText(const DiveRecord& dive, const DecoModel& model) {
+std::string SaturationModelText(const SaturationResult& saturation, const DecoModel& model) {
   return std::to_string(model.TissueCount) + " tissues, surface pressure " +
-         FormatPattern(dive.SurfacePressure, "0.000") + " bar";
+         FormatPattern(saturation.SurfacePressure, "0.000") + " bar";
 }
 
-std::string MaxOverSaturationText(const DiveRecord& dive, const DecoModel& model) {
-  if (!SaturationFits(dive, model) || !OverSaturationRange(dive)) return {};
-  return "Max Oversaturation = " + FormatPattern(dive.MaxOverSaturation, "0.00") +
-         " % at Time=" + SampleTimeText(dive.MaxOverSaturationSample) + " on tissue " +
-         FormatPattern(dive.MaxOverSaturationTissue + 1, "0");
+std::string MaxOverSaturationText(const DecodedProfile& profile, const SaturationResult& saturation,
+                                  const DecoModel& model) {
+  if (!SaturationFits(profile, saturation, model) || !OverSaturationRange(profile, saturation))
+    return {};
+  return "Max Oversaturation = " + FormatPattern(saturation.MaxOverSaturation, "0.00") +
+         " % at Time=" + SampleTimeText(saturation.MaxOverSaturationSample) + " on tissue " +
+         FormatPattern(saturation.MaxOverSaturationTissue + 1, "0");
 }
 
 void DrawSaturationProgress(const DecoModel& model, ChartSurface& pressureSurface,

@@ -5,12 +5,12 @@
 
 #include "charts/ChartFrame.h"
 #include "charts/ChartSurface.h"
-#include "logbook/DiveRecord.h"
 #include "saturation/DecoModel.h"
+#include "saturation/Saturation.h"
 
 namespace scrb {
 
-// Fixed captions of the two charts (Label50 and Label51 above them).
+// Fixed captions above the two charts.
 inline constexpr const char* kTissuePressureChartCaption = "Nitrogen Partial Pressure in tissues";
 inline constexpr const char* kOverSaturationChartCaption =
     "% Allowed Nitrogen Over-Saturation coefficient";
@@ -29,22 +29,27 @@ inline constexpr ChartValue kCriticalLevel = 10000;
 inline constexpr Rgb kCriticalLevelColor{255, 64, 64};
 
 // Ranges of the two charts; empty when the dive has no results that can be drawn.
-std::optional<SaturationChartRange> TissuePressureRange(const DiveRecord& dive);
-std::optional<SaturationChartRange> OverSaturationRange(const DiveRecord& dive);
+std::optional<SaturationChartRange> TissuePressureRange(const DecodedProfile& profile,
+                                                        const SaturationResult& saturation);
+std::optional<SaturationChartRange> OverSaturationRange(const DecodedProfile& profile,
+                                                        const SaturationResult& saturation);
 
 // Nitrogen pressure of every tissue over the dive, one line per tissue, in bar; grid lines
 // counted from 0.80 bar, the tissues' starting pressure at sea level.
-void DrawTissuePressureChart(const DiveRecord& dive, const DecoModel& model, ChartSurface& surface);
+void DrawTissuePressureChart(const DecodedProfile& profile, const SaturationResult& saturation,
+                             const DecoModel& model, ChartSurface& surface);
 
 // Over-saturation of every tissue as a percentage of its critical coefficient; 100 % is always in
 // view and marked.
-void DrawOverSaturationChart(const DiveRecord& dive, const DecoModel& model, ChartSurface& surface);
+void DrawOverSaturationChart(const DecodedProfile& profile, const SaturationResult& saturation,
+                             const DecoModel& model, ChartSurface& surface);
 
 // Which model and surface pressure the charts show, e.g. "15 tissues, surface pressure 1.000 bar".
-std::string SaturationModelText(const DiveRecord& dive, const DecoModel& model);
+std::string SaturationModelText(const SaturationResult& saturation, const DecoModel& model);
 
 // The summary line under the charts; empty for a dive without results.
-std::string MaxOverSaturationText(const DiveRecord& dive, const DecoModel& model);
+std::string MaxOverSaturationText(const DecodedProfile& profile, const SaturationResult& saturation,
+                                  const DecoModel& model);
 
 // What the charts show while the computation runs: the legend in place of the pressures and a
 // note in place of the over-saturation.

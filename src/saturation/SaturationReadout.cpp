@@ -20,17 +20,19 @@ std::optional<int> SaturationReadoutSample(int sampleCount, float x) {
   return sample;
 }
 
-std::optional<SaturationReadout> ReadSaturation(const DiveRecord& dive, const DecoModel& model,
-                                                float x) {
+std::optional<SaturationReadout> ReadSaturation(const DecodedProfile& profile,
+                                                const SaturationResult& saturation,
+                                                const DecoModel& model, float x) {
   // With no tissue there is no highest or lowest value to report.
-  if (model.TissueCount <= 0 || !SaturationFits(dive, model)) return std::nullopt;
+  if (model.TissueCount <= 0 || !SaturationFits(profile, saturation, model)) return std::nullopt;
   // Where the charts could not be drawn there is nothing under the mouse to read.
-  if (!TissuePressureRange(dive) || !OverSaturationRange(dive)) return std::nullopt;
-  const std::optional<int> sample = SaturationReadoutSample(dive.SampleCount, x);
+  if (!TissuePressureRange(profile, saturation) || !OverSaturationRange(profile, saturation))
+    return std::nullopt;
+  const std::optional<int> sample = SaturationReadoutSample(profile.SampleCount, x);
   if (!sample) return std::nullopt;
 
   const size_t k = static_cast<size_t>(*sample);
-  const double ambient = dive.SampleDepth[k] / 10 + dive.SurfacePressure;
+  const double ambient = profile.SampleDepth[k] / 10 + saturation.SurfacePressure;
   double maxP = 0;
   double minP = 100000;
   double maxR = 0;
@@ -39,7 +41,7 @@ std::optional<SaturationReadout> ReadSaturation(const DiveRecord& dive, const De
   int minT = 0;
   // Strict comparisons: of tissues with equal values the first is reported.
   for (int t = 0; t < model.TissueCount; ++t) {
-    const double p = dive.TissuePressure[static_cast<size_t>(t)][k + 1];
+    const double p = saturation.TissuePressure[static_cast<size_t>(t)][k + 1];
     if (p > maxP) maxP = p;
     if (p < minP) minP = p;
     const double r = p / ambient / model.CriticalCoefficient[static_cast<size_t>(t)];
@@ -56,7 +58,7 @@ std::optional<SaturationReadout> ReadSaturation(const DiveRecord& dive, const De
   SaturationReadout readout;
   readout.Sample = *sample;
   readout.PressureText = "Time=" + SampleTimeText(*sample) +
-                         ", Depth=" + FormatPattern(dive.SampleDepth[k], "0.0") +
+                         ", Depth=" + FormatPattern(profile.SampleDepth[k], "0.0") +
                          " m, Max=" + FormatPattern(maxP, "0.00") +
                          " bar, Min=" + FormatPattern(minP, "0.00") + " bar";
   readout.OverSaturationText =

@@ -3,16 +3,16 @@
 #include <optional>
 #include <string>
 
-#include "logbook/DiveRecord.h"
 #include "saturation/DecoModel.h"
+#include "saturation/Saturation.h"
 
 namespace scrb {
 
 // What the saturation readout shows for one position over the charts.
 struct SaturationReadout {
   int Sample = 0;                  // depth sample under the mouse; its step is Sample + 1
-  std::string PressureText;        // Label52
-  std::string OverSaturationText;  // Label53
+  std::string PressureText;        // beside the tissue pressure chart
+  std::string OverSaturationText;  // beside the over-saturation chart
 };
 
 // The depth sample whose step lies nearest to x (hundredths of a minute); empty outside the
@@ -20,7 +20,8 @@ struct SaturationReadout {
 std::optional<int> SaturationReadoutSample(int sampleCount, float x);
 
 // The readout at x; empty where there is nothing to read, which leaves the labels as they are.
-std::optional<SaturationReadout> ReadSaturation(const DiveRecord& dive, const DecoModel& model,
-                                                float x);
+std::optional<SaturationReadout> ReadSaturation(const DecodedProfile& profile,
+                                                const SaturationResult& saturation,
+                                                const DecoModel& model, float x);
 
 }  // namespace scrb

@@ -55,13 +55,9 @@ std::string SurfacePressureText(double pressure) {
   return "  " + FormatPattern(pressure, "0.000");
 }
 
-bool ApplySurfacePressureText(DiveRecord& dive, std::string_view text) {
-  if (SurfacePressureProblem(text)) return false;
-  const double value = *TypedSurfacePressure(text);
-  if (value == dive.SurfacePressure) return false;
-  dive.SurfacePressure = value;
-  dive.SaturationComputed = false;
-  return true;
+std::optional<double> AcceptedSurfacePressure(std::string_view text) {
+  if (SurfacePressureProblem(text)) return std::nullopt;
+  return TypedSurfacePressure(text);
 }
 
 }  // namespace scrb

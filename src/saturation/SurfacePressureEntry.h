@@ -4,8 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "logbook/DiveRecord.h"
-
 namespace scrb {
 
 // A typed surface pressure must be above this to be taken, so that no ambient pressure can come
@@ -27,9 +25,7 @@ std::optional<std::string> SurfacePressureProblem(std::string_view text);
 // The surface pressure as the model window shows it: two blanks, then three decimals.
 std::string SurfacePressureText(double pressure);
 
-// Takes a typed surface pressure for the dive when it is one that SurfacePressureProblem accepts
-// and differs from the dive's own, and marks the dive's saturation for recomputation. Returns
-// whether the pressure changed.
-bool ApplySurfacePressureText(DiveRecord& dive, std::string_view text);
+// The typed surface pressure when SurfacePressureProblem accepts the text, else nothing.
+std::optional<double> AcceptedSurfacePressure(std::string_view text);
 
 }  // namespace scrb

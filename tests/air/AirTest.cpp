@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -18,12 +19,14 @@ namespace {
 using test::LineEnd;
 using test::RecordingSurface;
 
+// A record, its decoded profile and its air estimate in one value.
+struct AirDive : test::SampledDive, AirEstimate {};
+
 // A decoded dive as the decoder leaves it: `sampleCount` samples at one depth, every minute's
 // status byte at its last sample, -1 at the others, 0 behind the last sample.
-DiveRecord UniformDive(int sampleCount, double depth, int status, double tank = 12,
-                       double used = 150) {
-  DiveRecord dive;
-  dive.ProfileDecoded = true;
+AirDive UniformDive(int sampleCount, double depth, int status, double tank = 12,
+                    double used = 150) {
+  AirDive dive;
   dive.SampleCount = sampleCount;
   dive.TankCapacity = tank;
   dive.AirConsumption = used;
@@ -39,9 +42,11 @@ DiveRecord UniformDive(int sampleCount, double depth, int status, double tank = 
   return dive;
 }
 
-std::vector<std::string> Compute(DiveRecord& dive) {
+std::vector<std::string> Compute(AirDive& dive) {
   std::vector<std::string> captions;
-  ComputeAirModel(dive, [&captions](const std::string& caption) { captions.push_back(caption); });
+  static_cast<AirEstimate&>(dive) =
+      ComputeAirModel(dive, dive, dive.SurfacePressure,
+                      [&captions](const std::string& caption) { captions.push_back(caption); });
   return captions;
 }
 
@@ -105,7 +110,7 @@ TEST(BreathRateAtLevel, ReadsInterpolatesAndExtendsTheTable) {
 // 14.1627, whose q 14.2157 ends the sixth pass; the 30 minutes at 3 bar draw 19.9254 l/min each
 // from 150 bar of 12 l, stored at each minute's last sample. At level 1 the first pass settles.
 TEST(ComputeAirModel, WorkedDiveSettlesOnTheSixthPassKeepingItsBaseRateOrOnTheFirstAtLevelOne) {
-  DiveRecord dive = UniformDive(90, 20, 0x20);
+  AirDive dive = UniformDive(90, 20, 0x20);
   EXPECT_EQ(Compute(dive), (std::vector<std::string>{"1", "2", "3", "4", "5", "6",
                                                      "Min:14.2 l/min, Max:19.9 l/min"}));
   const double rate = 19.92536441504727;
@@ -118,7 +123,7 @@ TEST(ComputeAirModel, WorkedDiveSettlesOnTheSixthPassKeepingItsBaseRateOrOnTheFi
     EXPECT_NEAR(dive.SampleTankPressure[i], expected, 1e-9) << i;
   }
   EXPECT_NEAR(dive.SampleTankPressure[89], 0.5597668871454857, 1e-9);
-  DiveRecord levelOne = UniformDive(90, 20, 0x10);
+  AirDive levelOne = UniformDive(90, 20, 0x10);
   EXPECT_EQ(Compute(levelOne), (std::vector<std::string>{"1", "Min:20.0 l/min, Max:20.0 l/min"}));
 }
 
@@ -127,7 +132,7 @@ TEST(ComputeAirModel, WorkedDiveSettlesOnTheSixthPassKeepingItsBaseRateOrOnTheFi
 // between rows 0 and 1 the level-7 rate is 7.9 + 2.8 (b - 7.9) / 0.6, so
 // b = 7.9 + (290 / 30 - 7.9) x 0.6 / 2.8 = 8.27857...
 TEST(ComputeAirModel, PassesThatSwingGiveWayToTheDirectSearch) {
-  DiveRecord dive = UniformDive(90, 0, 0x70, 10, 29);
+  AirDive dive = UniformDive(90, 0, 0x70, 10, 29);
   const std::vector<std::string> captions = Compute(dive);
   ASSERT_EQ(captions.size(), size_t(kMaxAirPasses) + 1);
   EXPECT_EQ(captions.back(), "Min:8.3 l/min, Max:9.7 l/min");
@@ -142,7 +147,7 @@ TEST(ComputeAirModel, RefusesImplausibleTankOrConsumptionSilently) {
        {std::tuple{300.0, 12.0, true}, std::tuple{300.01, 12.0, false},
         std::tuple{150.0, 100.0, true}, std::tuple{150.0, 100.01, false},
         std::tuple{0.0, 12.0, false}, std::tuple{double{NAN}, 12.0, false}}) {
-    DiveRecord dive = UniformDive(90, 20, 0x10, tank, used);
+    AirDive dive = UniformDive(90, 20, 0x10, tank, used);
     EXPECT_EQ(Compute(dive).empty(), !estimated) << used << " bar of " << tank << " l";
   }
 }
@@ -150,14 +155,14 @@ TEST(ComputeAirModel, RefusesImplausibleTankOrConsumptionSilently) {
 TEST(ComputeAirModel, ComputesEveryMinuteEndingWithinTheSampleCount) {
   // The minute ending at 11 holds no sample: at the surface, level 0, nothing drawn.
   for (int sampleCount : {10, 11}) {
-    DiveRecord dive = UniformDive(sampleCount, 20, 0x20, 12, 50);
+    AirDive dive = UniformDive(sampleCount, 20, 0x20, 12, 50);
     Compute(dive);
     ASSERT_GT(dive.SampleBreathRate[8], 8.0);
     EXPECT_EQ(dive.SampleBreathRate[11], 0);
     EXPECT_EQ(dive.SampleTankPressure[11], sampleCount == 11 ? dive.SampleTankPressure[8] : 0);
   }
   // Below the resting rate even that empty minute breathes: 18 l over four surface minutes.
-  DiveRecord resting = UniformDive(11, 0, 0x10, 3, 6);
+  AirDive resting = UniformDive(11, 0, 0x10, 3, 6);
   Compute(resting);
   EXPECT_DOUBLE_EQ(resting.SampleBreathRate[11], 4.5);
 }
@@ -174,16 +179,19 @@ TEST(ComputeAirModel, NoEstimateWhenNothingIsDrawnOrNoBaseRateFits) {
   }
 }
 
-using ChartRoutine = void (*)(const DiveRecord&, ChartSurface&);
+using ChartRoutine = std::function<void(const AirDive&, ChartSurface&)>;
+const ChartRoutine kBreathRateChart = [](const AirDive& d, ChartSurface& s) {
+  DrawBreathRateChart(d, d, s);
+};
+const ChartRoutine kTankChart = [](const AirDive& d, ChartSurface& s) { DrawTankChart(d, d, d, s); };
 constexpr Rgb kRed = kAlarmColor;
 constexpr Rgb kBlue = kNormalColor;
 
 // A dive with hand-set air results: `rates` and `tank` give the values of minutes 0, 1, ... at
 // samples 2, 5, ...
-DiveRecord DiveWithAirResults(int sampleCount, const std::vector<double>& rates,
+AirDive DiveWithAirResults(int sampleCount, const std::vector<double>& rates,
                               const std::vector<double>& tank) {
-  DiveRecord dive = UniformDive(sampleCount, 10, 0x10);
-  dive.AirComputed = true;
+  AirDive dive = UniformDive(sampleCount, 10, 0x10);
   dive.BaseBreathRate = rates.front();
   dive.SampleBreathRate.assign(static_cast<size_t>(sampleCount) + 4, 0.0);
   dive.SampleTankPressure = dive.SampleBreathRate;
@@ -197,13 +205,13 @@ DiveRecord DiveWithAirResults(int sampleCount, const std::vector<double>& rates,
 
 // The ends of the chart's thick segments, x in samples of a third of a minute; the pen is thin
 // again afterwards. A chart without data prints its one line (centred: ChartLegibilityTest).
-std::vector<LineEnd> DataLine(ChartRoutine draw, const DiveRecord& dive) {
+std::vector<LineEnd> DataLine(ChartRoutine draw, const AirDive& dive) {
   RecordingSurface s;
   draw(dive, s);
   EXPECT_EQ(s.DrawWidth(), 1);
   return test::Ends(test::DataLines(s, 3), 100.0 / 3);
 }
-std::vector<std::string> NoDataTexts(ChartRoutine draw, const DiveRecord& dive) {
+std::vector<std::string> NoDataTexts(ChartRoutine draw, const AirDive& dive) {
   RecordingSurface s;
   draw(dive, s);
   return s.Lines().empty() ? s.Texts() : std::vector<std::string>{"lines drawn"};
@@ -213,27 +221,27 @@ std::vector<std::string> NoDataTexts(ChartRoutine draw, const DiveRecord& dive) 
 // which colours nothing. Minute 1 ends at index 5, past the last sample: the model left it at 0.
 // A riser and a level per sample, the riser in the previous colour.
 TEST(AirCharts, BreathRateAndTankStepsOrOneLineWithoutEstimate) {
-  DiveRecord dive = DiveWithAirResults(4, {20}, {100});
+  AirDive dive = DiveWithAirResults(4, {20}, {100});
   dive.SampleFlags = {0x02, 0x20, 0x10, 0x01, 0, 0};
   const std::vector<LineEnd> rate = {
       {0, 2000, Rgb{0, 0, 0}}, {1, 2000, kRed}, {1, 2000, kRed}, {2, 2000, kRed}, {2, 2000, kBlue},
       {3, 2000, kBlue},        {3, 0, kBlue},   {4, 0, kRed},    {4, 0, kBlue},   {5, 0, kBlue}};
-  EXPECT_EQ(DataLine(&DrawBreathRateChart, dive), rate);
+  EXPECT_EQ(DataLine(kBreathRateChart, dive), rate);
   // The tank is interpolated every twenty seconds from the 150 bar used.
   const std::vector<LineEnd> tank = {{1, 40000.0 / 3, kRed},
                                      {2, 35000.0 / 3, kRed},
                                      {3, 10000, kBlue},
                                      {4, 20000.0 / 3, kRed},
                                      {5, 10000.0 / 3, kBlue}};
-  EXPECT_EQ(DataLine(&DrawTankChart, dive), tank);
+  EXPECT_EQ(DataLine(kTankChart, dive), tank);
   dive.BaseBreathRate = 0;
-  EXPECT_EQ(NoDataTexts(&DrawTankChart, dive), std::vector<std::string>{"No Air Data available"});
+  EXPECT_EQ(NoDataTexts(kTankChart, dive), std::vector<std::string>{"No Air Data available"});
 }
 
 // Minute 0: cold and air level 3; minute 1: bubble level 5; the last sample's minute has no
 // status byte.
 TEST(PhysCharts, EachMinutesStatusOverItsThreeSamplesOrOneLineWithoutSamples) {
-  DiveRecord dive = UniformDive(7, 10, 0);
+  AirDive dive = UniformDive(7, 10, 0);
   dive.SampleStatus[2] = 0x38;
   dive.SampleStatus[5] = 0x05;
   dive.SampleFlags[0] = 0x08;
@@ -243,15 +251,15 @@ TEST(PhysCharts, EachMinutesStatusOverItsThreeSamplesOrOneLineWithoutSamples) {
     std::string NoDataText;
     std::vector<double> Values;
   } cases[] = {
-      {&DrawColdChart, "No Temp Data available", {third, 2 * third, 100, 100, 100, 100, 100, 100}},
-      {&DrawBubbleChart, "No Deco Data available", {0, 0, 0, 500, 500, 500, 0, 0}},
-      {&DrawConsumptionChart, "No Air Data Consumption available", {300, 300, 300, 0, 0, 0, 0, 0}},
+      {[](const AirDive& d, ChartSurface& s) { DrawColdChart(d, s); }, "No Temp Data available", {third, 2 * third, 100, 100, 100, 100, 100, 100}},
+      {[](const AirDive& d, ChartSurface& s) { DrawBubbleChart(d, s); }, "No Deco Data available", {0, 0, 0, 500, 500, 500, 0, 0}},
+      {[](const AirDive& d, ChartSurface& s) { DrawConsumptionChart(d, s); }, "No Air Data Consumption available", {300, 300, 300, 0, 0, 0, 0, 0}},
   };
   for (const auto& c : cases) {
     std::vector<LineEnd> expected;
     for (int k = 0; k <= 7; ++k) expected.push_back({k + 1.0, c.Values[k], k < 2 ? kRed : kBlue});
     EXPECT_EQ(DataLine(c.Draw, dive), expected);
-    EXPECT_EQ(NoDataTexts(c.Draw, DiveRecord{}), std::vector<std::string>{c.NoDataText});
+    EXPECT_EQ(NoDataTexts(c.Draw, AirDive{}), std::vector<std::string>{c.NoDataText});
   }
 }
 
@@ -259,16 +267,16 @@ TEST(PhysCharts, EachMinutesStatusOverItsThreeSamplesOrOneLineWithoutSamples) {
 // whole minute before the mouse: the first one sample 0, nothing stored yet, the tank at the
 // amount used; the end of the dive still its last minute, past it nothing.
 TEST(AirReadoutCaption, ShowsTheLastWholeMinuteBeforeTheMouse) {
-  DiveRecord dive = DiveWithAirResults(9, {14.16, 19.93, 17.5}, {100.04, 50.0, 0.56});
+  AirDive dive = DiveWithAirResults(9, {14.16, 19.93, 17.5}, {100.04, 50.0, 0.56});
   for (int k = 0; k < 9; ++k) dive.SampleDepth[static_cast<size_t>(k)] = 10 + k;
   const std::string summary = "Min:14.2 l/min, Max:19.9 l/min";
-  EXPECT_EQ(AirReadoutCaption(dive, 0),
+  EXPECT_EQ(AirReadoutCaption(dive, dive, dive, 0),
             summary + ", Time=00'20\", Depth=10.0 m, Tank=150.0 bar, Breath=0.0 l/min");
-  EXPECT_EQ(AirReadoutCaption(dive, 300),
+  EXPECT_EQ(AirReadoutCaption(dive, dive, dive, 300),
             summary + ", Time=03'00\", Depth=18.0 m, Tank=0.6 bar, Breath=17.5 l/min");
-  EXPECT_EQ(AirReadoutCaption(dive, 300.5f), std::nullopt);
+  EXPECT_EQ(AirReadoutCaption(dive, dive, dive, 300.5f), std::nullopt);
   dive.BaseBreathRate = 0;
-  EXPECT_EQ(AirReadoutCaption(dive, 0), std::nullopt);
+  EXPECT_EQ(AirReadoutCaption(dive, dive, dive, 0), std::nullopt);
 }
 
 }  // namespace

@@ -35,6 +35,14 @@ DiveRecord MinutesDive(double tank) {
   return test::MakeDecodedDive(profile, tank, 50);
 }
 
+// A record whose profile block holds these depths (to the logbook's 0.16 m) and flags.
+DiveRecord DiveWithDepths(const std::vector<double>& depths, const std::vector<int>& flags = {}) {
+  DiveRecord dive = test::MakeDecodedDive(
+      test::ProfileBuilder{.Samples = test::ProfileBuilder::FromDepths(depths, flags)});
+  dive.DiveNumber = 12;
+  return dive;
+}
+
 class DivePages : public ::testing::Test {
  protected:
   // Shows a dive as the main window does: readouts wait until the drawing is done.
@@ -47,15 +55,21 @@ class DivePages : public ::testing::Test {
     context.Readouts.ChartsReady = true;
   }
   DiveRecord& Dive(int index) { return context.Book.Dives[static_cast<size_t>(index)]; }
+  void Load(std::vector<DiveRecord> dives) {
+    context.Book.Dives = std::move(dives);
+    context.Analysis.SetDives(&context.Book.Dives);
+  }
+  double SurfacePressure(int index) { return context.Analysis.SurfacePressure(index); }
 
   AppContext context;
 };
 
-// Six samples, T = 200 hundredths of a minute; the descent of 3 m from sample 0 to 1 is -9 m/min.
+// Six samples, T = 200 hundredths of a minute; the descent of 3.125 m from sample 0 to 1 is
+// -9.4 m/min.
 // Outside the profile, or while the charts are being drawn, a readout keeps still; without samples
 // it is cleared and stays so. The first sample has no speed.
 TEST_F(DivePages, DepthAndSpeedReadoutsMoveLabelAndCursorsOfTheirView) {
-  context.Book.Dives = {test::DiveWithSamples({3, 6, 8, 8, 5, 2.5}, {0, 0, 2}), DiveRecord{}};
+  Load({DiveWithDepths({3.125, 6.25, 8.125, 8.125, 5, 2.5}, {0, 0, 2}), DiveRecord{}});
   DepthChartPage page(context);
   Show(page, 0);
   EXPECT_EQ(page.DepthTitle()->text(), "Dive Number: 12  Depth (meters) versus Time (minutes)");
@@ -78,12 +92,12 @@ TEST_F(DivePages, DepthAndSpeedReadoutsMoveLabelAndCursorsOfTheirView) {
   EXPECT_EQ(speed.SpeedReadout()->text(), "");
   EXPECT_FALSE(speed.DDepthPicture()->CursorX());
   emit speed.DepthPicture()->MouseMoved(66, 0);  // sample 1
-  EXPECT_EQ(speed.SpeedReadout()->text().toStdString(), " Vertical Speed=-9.0 m/min");
+  EXPECT_EQ(speed.SpeedReadout()->text().toStdString(), " Vertical Speed=-9.4 m/min");
   EXPECT_EQ(speed.DDepthPicture()->CursorX(), 66);
 }
 
 TEST_F(DivePages, OneAirReadoutMovesTheCursorOnBothAirCharts) {
-  context.Book.Dives = {MinutesDive(12), MinutesDive(327.67)};
+  Load({MinutesDive(12), MinutesDive(327.67)});
   AirPage page(context);
   Show(page, 0);
   page.TankPictureMouseMove(250, 0);  // 10 minutes at 3 bar breathe 12 l x 50 bar: 5 bar a minute
@@ -108,9 +122,7 @@ TEST_F(DivePages, GeneralAndRawDataPagesShowPlainText) {
   dive.DiveNumber = 7;
   dive.DiveDate = "17/10/1998";
   dive.Site = "<b>Pier</b>";
-  dive.ProfileDecoded = false;
-  dive.SampleCount = 0;
-  context.Book.Dives = {dive};
+  Load({dive});
   GeneralPage general(context);
   const DiveSummary summary = SummaryTexts(Dive(0));
   QStringList expected = {QString::fromStdString(summary.Heading)};
@@ -130,7 +142,9 @@ TEST_F(DivePages, GeneralAndRawDataPagesShowPlainText) {
   RawDataPage raw(context);
   raw.ShowDive(0);
   const QString text = raw.TextBox()->toPlainText();
-  EXPECT_EQ(text, QString::fromStdString(DetailsText(Dive(0)) + RawDumpText(Dive(0))).remove('\r'));
+  EXPECT_EQ(text, QString::fromStdString(DetailsText(Dive(0)) +
+                                         RawDumpText(Dive(0), DecodeProfile(Dive(0))))
+                      .remove('\r'));
   EXPECT_TRUE(text.endsWith("    0004 , 01'20\" , 10.0 , txok,    ,    ,   ,    ,     \n"));
   const QFontMetrics metrics(raw.TextBox()->font());
   EXPECT_EQ(metrics.horizontalAdvance("iiii , ...."), metrics.horizontalAdvance("WWWW - 0000"));
@@ -139,25 +153,25 @@ TEST_F(DivePages, GeneralAndRawDataPagesShowPlainText) {
 // The tissue page's summary and readouts over both charts, and its model window, which applies a
 // typed surface pressure to the selected dive on close.
 TEST_F(DivePages, TissuePageAndItsModelWindow) {
-  LoadDecoModel(context.Model, 0);
-  context.Book.Dives = {test::DiveWithDepths({0, 10, 0}),
-                        test::DiveWithDepths(std::vector<double>(30, 18.4)),
-                        test::DiveWithDepths({})};
+  context.Analysis.SetModel(0);
+  Load({DiveWithDepths({0, 10, 0}), DiveWithDepths(std::vector<double>(30, 18.4)),
+        DiveWithDepths({})});
   TissuePage page(context);
   Show(page, 1);
+  const AnalysedDive dive = context.Analysis.Analysed(1);
+  const DecoModel model = context.Analysis.Model();
   EXPECT_EQ(page.MaxOverSaturationLabel()->text().toStdString(),
-            MaxOverSaturationText(Dive(1), context.Model));
+            MaxOverSaturationText(*dive.Profile, *dive.Saturation, model));
   emit page.SatuRelPicture()->MouseMoved(1000, 0);
-  const std::optional<SaturationReadout> readout = ReadSaturation(Dive(1), context.Model, 1000);
+  const std::optional<SaturationReadout> readout =
+      ReadSaturation(*dive.Profile, *dive.Saturation, model, 1000);
   ASSERT_TRUE(readout);
   EXPECT_EQ(page.PressureReadout()->text().toStdString(), readout->PressureText);
   EXPECT_EQ(page.OverSaturationReadout()->text().toStdString(), readout->OverSaturationText);
   EXPECT_EQ(page.SatuPicture()->CursorX(), 1000);
 
-  // Showing the dive again wipes the readouts, and results of another model give none.
+  // Showing the dive again wipes the readouts.
   Show(page, 1);
-  LoadDecoModel(context.Model, 2);  // results still of the 8-tissue model
-  page.SatuPictureMouseMove(500, 0);
   EXPECT_EQ(page.PressureReadout()->text(), "");
   EXPECT_FALSE(page.SatuPicture()->CursorX());
   Show(page, 2);  // no samples: no summary of its own, and not the previous one
@@ -165,7 +179,6 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
 
   // Too low or not a number keeps the window open and says why; the same value typed back costs
   // no recomputation; a comma is a decimal separator.
-  LoadDecoModel(context.Model, 0);
   ModelWindow* window = page.Models();
   for (const auto& [text, pressure, refused] :
        {std::tuple{"0.1", 1.0, true}, std::tuple{"", 1.0, true}, std::tuple{"  1.000", 1.0, false},
@@ -175,9 +188,10 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
     window->Prepare();
     window->show();
     window->SurfacePressureEdit()->setText(text);
+    const auto before = context.Analysis.Saturation(1);
     window->CloseClick();
-    EXPECT_EQ(std::tuple(Dive(1).SurfacePressure, Dive(1).SaturationComputed, window->isVisible(),
-                         window->PressureNote()->text().isEmpty()),
+    EXPECT_EQ(std::tuple(SurfacePressure(1), context.Analysis.Saturation(1) == before,
+                         window->isVisible(), window->PressureNote()->text().isEmpty()),
               std::tuple(pressure, pressure == 1.0, refused, !refused));
   }
   Show(page, 1);  // as the page is shown again when the window closes
@@ -190,26 +204,26 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
   EXPECT_TRUE(window->PressureNote()->text().startsWith("Only digits and one point or comma"));
   window->Prepare();
   EXPECT_EQ(window->SurfacePressureEdit()->text(), "  1.200");
-  EXPECT_EQ(Dive(0).SurfacePressure, 1.0);  // only the selected dive takes it
+  EXPECT_EQ(SurfacePressure(0), 1.0);  // only the selected dive takes it
 
   // The window system's close control, as Escape, goes through reject() and acts as Close.
   window->show();
   window->SurfacePressureEdit()->setText("0.9");
   window->close();
   EXPECT_FALSE(window->isVisible());
-  EXPECT_EQ(Dive(1).SurfacePressure, 0.9);
+  EXPECT_EQ(SurfacePressure(1), 0.9);
 
   // Without a selected dive: a model that has a button, and a box that takes no text.
   context.Book.CurrentDive = -1;
-  LoadDecoModel(context.Model, 7);
+  context.Analysis.SetModel(7);
   window->Prepare();
   EXPECT_EQ(window->SurfacePressureEdit()->text(), "No dive selected");
-  EXPECT_EQ(std::tuple(window->ModelButton(0)->isChecked(), context.Model.TissueCount,
-                       Dive(1).SaturationComputed, window->SurfacePressureEdit()->isEnabled()),
-            std::tuple(true, 8, false, false));
+  EXPECT_EQ(std::tuple(window->ModelButton(0)->isChecked(), context.Analysis.Model().TissueCount,
+                       window->SurfacePressureEdit()->isEnabled()),
+            std::tuple(true, 8, false));
   window->SurfacePressureEdit()->setText("1.5");
   window->CloseClick();
-  for (const DiveRecord& each : context.Book.Dives) EXPECT_NE(each.SurfacePressure, 1.5);
+  for (int i = 0; i < 3; ++i) EXPECT_NE(SurfacePressure(i), 1.5);
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ void MouseAt(ChartView* chart, double userX) {
 // every chart page, and moves the cursor of every chart of the page.
 TEST(KeyboardCursor, ReadsWhatTheMouseReadsAtTheSameSample) {
   Window w("Logbook%20File=" + test::WriteLogbook("s.log", test::SampleLogbook()).toStdString());
-  const int samples = w.context.Book.Current().SampleCount;
+  const int samples = w.context.Analysis.Profile(w.context.Book.CurrentDive)->SampleCount;
   ASSERT_GT(samples, 30);
   const std::vector<std::pair<int, QKeyCombination>> steps = {
       {0, Qt::Key_Home},

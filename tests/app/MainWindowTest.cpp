@@ -43,7 +43,7 @@ TEST(MainWindow, WhatOneRunLeavesTheNextRunRestores) {
   first.form->OpenLogbook(path);
   first.form->DiveTab()->setCurrentIndex(6);
   first.form->ApplyDisplayOption(2);
-  LoadDecoModel(first.context.Model, 2);
+  first.context.Analysis.SetModel(2);
   first.form->ExitProgram();
   EXPECT_EQ(first.dialogs.quits, 1);
   std::filesystem::copy_file(LogbookFile("grow.log", 8).toStdString(), path.toStdString(),
@@ -59,7 +59,7 @@ TEST(MainWindow, WhatOneRunLeavesTheNextRunRestores) {
   nextRun(second);
   // The disclaimer was ticked on the first start.
   EXPECT_EQ(std::tuple(second.dialogs.disclaimerShown, second.form->DiveTab()->currentIndex(),
-                       second.form->ListIndex(), second.context.Model.DecoModelNumber),
+                       second.form->ListIndex(), second.context.Analysis.Model().DecoModelNumber),
             std::tuple(0, 6, 7, 2));
   EXPECT_EQ(second.Entries().value(0), "    1 - Lake, Pier");
   second.form->resize(1000, 700);
@@ -290,7 +290,7 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
   EXPECT_EQ(clipboard->text().toStdString(), AllDivesText(w.context.Book));
   EXPECT_EQ(choose("Copy Current Dive Profile to clipboard"), "Dive data copied to clipboard");
   EXPECT_EQ(clipboard->text().toStdString(),
-            DiveProfileText(w.context.Book.Dives[2], w.context.Model));
+            DiveProfileText(w.context.Analysis.Analysed(2), w.context.Analysis.Model()));
   displayOption("&Options", 0, "   50 - Lake");
   EXPECT_EQ(choose("&About"), MainWindow::AboutText());
   EXPECT_TRUE(MainWindow::AboutText().startsWith("Bathyscribe v"));
@@ -308,7 +308,7 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
   });
   const int shown = w.form->ShowCount();
   button("Change Model ...");
-  EXPECT_EQ(w.context.Model.TissueCount, 15);
+  EXPECT_EQ(w.context.Analysis.Model().TissueCount, 15);
   EXPECT_EQ(w.form->ShowCount(), shown + 1);  // the dive shown again under it
   button("E&xit");
   EXPECT_EQ(w.dialogs.quits, 2);

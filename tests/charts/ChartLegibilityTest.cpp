@@ -24,7 +24,14 @@ using test::RecordingSurface;
 
 constexpr double kTwipsPerPixel = 15;  // at 96 dpi
 
-using Draw = std::function<void(const DiveRecord&, ChartSurface&)>;
+// A dive with every result computed.
+struct ComputedDive {
+  test::SampledDive Dive;
+  AirEstimate Air;
+  SaturationResult Saturation;
+};
+
+using Draw = std::function<void(const ComputedDive&, ChartSurface&)>;
 
 struct Chart {
   const char* Name;
@@ -39,25 +46,29 @@ const DecoModel& Model() {
 
 std::vector<Chart> Charts() {
   return {
-      {"depth", [](const DiveRecord& d, ChartSurface& s) { DrawDepthChart(d, s); }},
-      {"speed", [](const DiveRecord& d, ChartSurface& s) { DrawVerticalSpeedChart(d, s); }},
-      {"alarms 0", [](const DiveRecord& d, ChartSurface& s) { DrawAlarmStrip(d, s, 0); }, 0},
-      {"alarms 1", [](const DiveRecord& d, ChartSurface& s) { DrawAlarmStrip(d, s, 1); }, 1},
-      {"tank", &DrawTankChart},
-      {"breath", &DrawBreathRateChart},
-      {"cold", &DrawColdChart},
-      {"bubbles", &DrawBubbleChart},
-      {"consumption", &DrawConsumptionChart},
+      {"depth", [](const ComputedDive& d, ChartSurface& s) { DrawDepthChart(d.Dive, d.Dive, s); }},
+      {"speed", [](const ComputedDive& d, ChartSurface& s) { DrawVerticalSpeedChart(d.Dive, s); }},
+      {"alarms 0", [](const ComputedDive& d, ChartSurface& s) { DrawAlarmStrip(d.Dive, s, 0); }, 0},
+      {"alarms 1", [](const ComputedDive& d, ChartSurface& s) { DrawAlarmStrip(d.Dive, s, 1); }, 1},
+      {"tank", [](const ComputedDive& d, ChartSurface& s) { DrawTankChart(d.Dive, d.Dive, d.Air, s); }},
+      {"breath", [](const ComputedDive& d, ChartSurface& s) { DrawBreathRateChart(d.Dive, d.Air, s); }},
+      {"cold", [](const ComputedDive& d, ChartSurface& s) { DrawColdChart(d.Dive, s); }},
+      {"bubbles", [](const ComputedDive& d, ChartSurface& s) { DrawBubbleChart(d.Dive, s); }},
+      {"consumption", [](const ComputedDive& d, ChartSurface& s) { DrawConsumptionChart(d.Dive, s); }},
       {"pressure",
-       [](const DiveRecord& d, ChartSurface& s) { DrawTissuePressureChart(d, Model(), s); }},
+       [](const ComputedDive& d, ChartSurface& s) {
+         DrawTissuePressureChart(d.Dive, d.Saturation, Model(), s);
+       }},
       {"oversaturation",
-       [](const DiveRecord& d, ChartSurface& s) { DrawOverSaturationChart(d, Model(), s); }},
+       [](const ComputedDive& d, ChartSurface& s) {
+         DrawOverSaturationChart(d.Dive, d.Saturation, Model(), s);
+       }},
   };
 }
 
-// A dive with every result computed. The long one goes deeper than its logged maximum, rises at
-// 30 m/min, is cold in every minute and raises every alarm somewhere.
-DiveRecord ComputedDive(int samples) {
+// The long one goes deeper than its logged maximum, rises at 30 m/min, is cold in every minute
+// and raises every alarm somewhere.
+ComputedDive MakeComputedDive(int samples) {
   std::vector<double> depths;
   std::vector<int16_t> flags;
   for (int k = 0; k < samples; ++k) {
@@ -65,15 +76,15 @@ DiveRecord ComputedDive(int samples) {
     depths.push_back(ascent ? 10.0 * (samples - 1 - k) : std::min(47.5, 3.0 + 4.0 * k));
     flags.push_back(static_cast<int16_t>(1 << (k % 7)));
   }
-  DiveRecord dive = test::DiveWithSamples(depths, flags);
+  test::SampledDive dive = test::DiveWithSamples(depths, flags);
   dive.MaxDepth = 40;
   dive.TankCapacity = 12;
   dive.AirConsumption = 180.256;
   dive.SampleStatus.assign(static_cast<size_t>(samples) + 3, 0);
   for (int k = 2; k < samples; k += 3) dive.SampleStatus[static_cast<size_t>(k)] = 0x08 | 0x35;
-  ComputeAirModel(dive);
-  ComputeSaturation(dive, Model());
-  return dive;
+  const AirEstimate air = ComputeAirModel(dive, dive, 1.0);
+  const SaturationResult saturation = ComputeSaturation(dive, 1.0, Model());
+  return {dive, air, saturation};
 }
 
 struct Rect {
@@ -119,10 +130,10 @@ Rect GridBounds(const RecordingSurface& s) {
 // of 70, with label fonts as on screens at scale factors 1, 1.5 and 2: no two labels overlap, no
 // label leaves the surface, and every data point, reference line and mark lies in the plot area.
 TEST(ChartLegibility, LabelsApartInsideTheSurfaceAndDataInsideThePlot) {
-  const DiveRecord dives[] = {ComputedDive(4), ComputedDive(210)};
+  const ComputedDive dives[] = {MakeComputedDive(4), MakeComputedDive(210)};
   const std::pair<int, int> sizes[] = {{640, 450}, {1600, 1000}, {2560, 1440}};
   for (const Chart& chart : Charts()) {
-    for (const DiveRecord& dive : dives) {
+    for (const ComputedDive& dive : dives) {
       for (const auto& [pixelsWide, pixelsHigh] : sizes) {
         for (double fontScale : {1.0, 1.5, 2.0}) {
           const double charWidth = 100 * fontScale;
@@ -134,7 +145,7 @@ TEST(ChartLegibility, LabelsApartInsideTheSurfaceAndDataInsideThePlot) {
           RecordingSurface s(pixelsWide * kTwipsPerPixel, height, charWidth, textHeight);
           chart.Routine(dive, s);
           SCOPED_TRACE(testing::Message()
-                       << chart.Name << ", " << dive.SampleCount << " samples, " << pixelsWide
+                       << chart.Name << ", " << dive.Dive.SampleCount << " samples, " << pixelsWide
                        << "x" << pixelsHigh << ", font x" << fontScale);
 
           const std::vector<Rect> labels = LabelRects(s, charWidth, textHeight);
@@ -160,7 +171,7 @@ TEST(ChartLegibility, LabelsApartInsideTheSurfaceAndDataInsideThePlot) {
 // Whatever coordinates the previous chart left, a chart without data shows its one line in the
 // middle of the surface.
 TEST(ChartLegibility, EmptyStateCentredOnceOnEveryChart) {
-  DiveRecord empty = test::DiveWithSamples({});
+  const ComputedDive empty{test::DiveWithSamples({}), {}, {}};
   for (const Chart& chart : Charts()) {
     RecordingSurface s(9000, 3000);
     s.Scale(-92, -56, 2031, 2668);  // a previous chart's coordinates

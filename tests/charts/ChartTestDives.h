@@ -7,17 +7,20 @@
 #include <vector>
 
 #include "logbook/DiveRecord.h"
+#include "logbook/ProfileDecoder.h"
 #include "support/RecordingSurface.h"
 
 namespace scrb::test {
 
+// A record and its decoded profile in one value, for tests that hand either to the charts.
+struct SampledDive : DiveRecord, DecodedProfile {};
+
 // A decoded dive straight from depths and flags, with the extra entry past the last sample
 // holding depth 0 and no flags, as the decoder leaves it.
-inline DiveRecord DiveWithSamples(const std::vector<double>& depths,
-                                  const std::vector<int16_t>& flags = {}) {
-  DiveRecord dive;
+inline SampledDive DiveWithSamples(const std::vector<double>& depths,
+                                   const std::vector<int16_t>& flags = {}) {
+  SampledDive dive;
   dive.DiveNumber = 12;
-  dive.ProfileDecoded = true;
   dive.SampleCount = static_cast<int32_t>(depths.size());
   dive.SampleDepth = depths;
   dive.SampleDepth.push_back(0);

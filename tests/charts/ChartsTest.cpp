@@ -47,7 +47,8 @@ Heights HeightsOf(const std::vector<RecordedOp>& lines, bool start = false) {
 TEST(DrawDepthChart, ProfileColouredByTheFlags) {
   RecordingSurface s;
   // Flags none, rbt, deco, tx, air, sos + deco, none.
-  DrawDepthChart(DiveWithSamples({5, 6, 7, 8, 9, 10, 11}, {0, 2, 1, 32, 16, 9, 0}), s);
+  const test::SampledDive dive = DiveWithSamples({5, 6, 7, 8, 9, 10, 11}, {0, 2, 1, 32, 16, 9, 0});
+  DrawDepthChart(dive, dive, s);
   EXPECT_EQ(FrameRange(s), std::make_pair(1101.0, 0.0));
   const Heights profile = {{500, kBlue}, {600, kBlue}, {700, kRed},  {800, kBlue},
                            {900, kBlue}, {1000, kRed}, {1100, kRed}, {0, kBlue}};
@@ -60,11 +61,11 @@ TEST(DrawDepthChart, ProfileColouredByTheFlags) {
 // The reference depths inside the range come first, so the profile is drawn over them.
 TEST(DrawDepthChart, DepthsRangeAndTheReferenceLinesInIt) {
   for (double maxDepth : {327.67, 25.0, 45.0}) {
-    DiveRecord dive = DiveWithSamples({1.25, 79 * 160.0 / 1024, 30});
+    test::SampledDive dive = DiveWithSamples({1.25, 79 * 160.0 / 1024, 30});
     dive.MaxDepth = maxDepth;
     dive.SampleCount = 5;
     RecordingSurface s;
-    DrawDepthChart(dive, s);
+    DrawDepthChart(dive, dive, s);
     EXPECT_EQ(FrameRange(s).first, maxDepth == 45 ? 4501 : 3001) << maxDepth;
     Heights expected = {{2000, kTwentyMetreColor}, {130, kBlue}, {1230, kBlue}, {3000, kBlue}};
     expected.resize(7, {0, kBlue});
@@ -76,11 +77,9 @@ TEST(DrawDepthChart, DepthsRangeAndTheReferenceLinesInIt) {
 // Every chart's reference lines in its own units, colours and thin pen. Seven samples: the time
 // axis ends at 333 on each chart; the dive goes below 40 m, so both reference depths are in range.
 TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
-  const DiveRecord dive = DiveWithSamples({5, 15, 25, 35, 45, 30, 11});
-  DiveRecord saturated = dive;
-  saturated.SurfacePressure = 1;
+  const test::SampledDive dive = DiveWithSamples({5, 15, 25, 35, 45, 30, 11});
   const DecoModel model = test::Model(0);
-  ComputeSaturation(saturated, model);
+  const SaturationResult saturated = ComputeSaturation(dive, 1, model);
   const Rgb green{64, 255, 64};
   const Rgb red{255, 64, 64};
   using Line = std::tuple<double, double, double, double, Rgb>;
@@ -89,13 +88,13 @@ TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
     std::pair<double, double> Range;
     std::vector<Line> Lines;
   } charts[] = {
-      {[&](ChartSurface& s) { DrawDepthChart(dive, s); },
+      {[&](ChartSurface& s) { DrawDepthChart(dive, dive, s); },
        {4501, 0},
        {{0, 2000, 333, 2000, green}, {0, 4000, 333, 4000, red}}},  // 20 m and 40 m
       {[&](ChartSurface& s) { DrawVerticalSpeedChart(dive, s); },
        {-3000, 5800},
        {{0, 0, 333, 0, green}, {0, 1200, 333, 1200, red}}},  // still, and 12 m/min up
-      {[&](ChartSurface& s) { DrawOverSaturationChart(saturated, model, s); },
+      {[&](ChartSurface& s) { DrawOverSaturationChart(dive, saturated, model, s); },
        {0, 10000},
        {{0, 10000, 333, 10000, red}}},  // 100 % of the critical coefficient
   };
@@ -113,7 +112,7 @@ TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
 // Sample 0: sos and deco; sample 1: only bits no row shows; sample 2: tx; sample 3 (the last):
 // up. The second view adds the tx row.
 TEST(DrawAlarmStrip, RowsLabelsAndMarksPerView) {
-  const DiveRecord dive = DiveWithSamples({3, 4, 5, 6}, {8 | 1, 0x40 | 0x80 | 0x100, 32, 4});
+  const test::SampledDive dive = DiveWithSamples({3, 4, 5, 6}, {8 | 1, 0x40 | 0x80 | 0x100, 32, 4});
   const std::vector<std::string> labels = {"sos ", "up", "rbt ", "air", "deco", "tx"};
   for (int view : {0, 1}) {
     RecordingSurface s(6975, 615);
@@ -143,7 +142,7 @@ TEST(DrawVerticalSpeedChart, StepsTheirColoursAndTheRange) {
   const Rgb black = kFirstRiserColor;
   const Heights alarmSteps = {{-900, black}, {-900, kRed}, {600, kBlue}, {600, kBlue},
                               {0, kBlue},    {0, kRed},    {0, kBlue},   {0, kBlue}};
-  const std::tuple<DiveRecord, std::pair<double, double>, Heights> cases[] = {
+  const std::tuple<test::SampledDive, std::pair<double, double>, Heights> cases[] = {
       {DiveWithSamples({3, 6, 4, 4}, {2, 0, 16, 0}), {-900, 1300}, alarmSteps},
       {DiveWithSamples({4}), {0, 1300}, {{0, kBlue}, {0, kBlue}}},  // no speed: level at zero
       {DiveWithSamples({10, 5.1667}),
@@ -161,7 +160,7 @@ TEST(DrawVerticalSpeedChart, StepsTheirColoursAndTheRange) {
 
 // Halves go to the even sample; outside the samples' times nothing is read.
 TEST(DepthReadout, SampleUnderTheMouseAndItsTexts) {
-  const DiveRecord dive = DiveWithSamples({3, 12.34, 3, 4, 5, 6});  // the last sample at x = 200
+  const test::SampledDive dive = DiveWithSamples({3, 12.34, 3, 4, 5, 6});  // the last sample at x = 200
   EXPECT_EQ(DepthReadoutSample(dive, 0), 0);                        // rounds to -1, clamped
   EXPECT_EQ(DepthReadoutSample(dive, 50), 0);
   EXPECT_EQ(DepthReadoutSample(dive, 200), 5);
@@ -172,12 +171,14 @@ TEST(DepthReadout, SampleUnderTheMouseAndItsTexts) {
 }
 
 TEST(DiveCharts, LabelsAreTheSameUnderACommaDecimalLocale) {
-  const DiveRecord dive = DiveWithSamples({3, 6.5, 12.25, 18, 18, 9, 3});
+  const test::SampledDive dive = DiveWithSamples({3, 6.5, 12.25, 18, 18, 9, 3});
   const auto labels = [&dive] {
     std::vector<std::string> texts;
-    for (const auto draw : {DrawDepthChart, DrawVerticalSpeedChart}) {
+    for (const std::function<void(ChartSurface&)>& draw :
+         {std::function<void(ChartSurface&)>([&](ChartSurface& s) { DrawDepthChart(dive, dive, s); }),
+          std::function<void(ChartSurface&)>([&](ChartSurface& s) { DrawVerticalSpeedChart(dive, s); })}) {
       RecordingSurface s(40000, 12000);  // wide enough for labels every 0.2 minutes
-      draw(dive, s);
+      draw(s);
       const std::vector<std::string> chart = s.Texts();
       texts.insert(texts.end(), chart.begin(), chart.end());
     }

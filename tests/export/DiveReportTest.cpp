@@ -49,10 +49,9 @@ TEST(DiveReport, EverythingStaysInsideThePrintableAreaWithoutOverlapAtA4AndLette
        {std::tuple{"A4", 210.0, 297.0}, std::tuple{"Letter", 215.9, 279.4}}) {
     SCOPED_TRACE(paper);
     RecordingSurface page = PrintableArea(width, height);
-    const DiveRecord dive = BusyDive();
+    const DiveRecord record = BusyDive();
+    const AnalysedDive dive = AnalyseDive(record, model, record.SurfacePressure);
     DrawDiveReportPage(dive, model, {"trip.log", 1, 1}, page);
-    // The store's record is left as it was: the report works on a copy.
-    EXPECT_FALSE(dive.AirComputed || dive.SaturationComputed);
 
     const ReportLayout layout = LayoutReportPage(ReportPageTexts(dive, model, {}), page);
     std::vector<SurfaceRect> blocks = layout.Graphics();
@@ -102,11 +101,12 @@ TEST(DiveReport, DivesWithoutSamplesOrAirEstimateShowTheChartsEmptyStates) {
        {std::pair{noSamples, std::vector{dive, dive, air, air, dive}},
         std::pair{noAir, std::vector{air, air}}}) {
     RecordingSurface page = PrintableArea(210, 297);
-    DrawDiveReportPage(record, model, {}, page);
+    const AnalysedDive analysed = AnalyseDive(record, model, record.SurfacePressure);
+    DrawDiveReportPage(analysed, model, {}, page);
     std::vector<std::string> states = page.Texts();
     std::erase_if(states, [](const std::string& t) { return !t.ends_with(" available"); });
     EXPECT_EQ(states, expected);
-    EXPECT_TRUE(ReportPageTexts(record, model, {}).AirSummary.empty());
+    EXPECT_TRUE(ReportPageTexts(analysed, model, {}).AirSummary.empty());
   }
 }
 

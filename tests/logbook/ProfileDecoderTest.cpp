@@ -21,12 +21,12 @@ std::string Decoded(const std::string& bytes, int modelCode = 0) {
   dive.DiveFooter = ProfileBuilder{.ModelCode = modelCode}.Footer();
   dive.ProfileData = bytes;
   dive.ProfileLength = static_cast<int32_t>(bytes.size());
-  DecodeProfile(dive);
+  const DecodedProfile profile = DecodeProfile(dive);
   std::string text;
-  for (size_t i = 0; dive.SampleCount > 0 && i <= static_cast<size_t>(dive.SampleCount); ++i) {
-    text += (i == 0 ? "" : " ") + GeneralNumber(dive.SampleDepth[i]);
-    if (dive.SampleFlags[i] != 0) text += "f" + GeneralNumber(dive.SampleFlags[i]);
-    if (dive.SampleStatus[i] != -1) text += "/" + GeneralNumber(dive.SampleStatus[i]);
+  for (size_t i = 0; profile.SampleCount > 0 && i <= static_cast<size_t>(profile.SampleCount); ++i) {
+    text += (i == 0 ? "" : " ") + GeneralNumber(profile.SampleDepth[i]);
+    if (profile.SampleFlags[i] != 0) text += "f" + GeneralNumber(profile.SampleFlags[i]);
+    if (profile.SampleStatus[i] != -1) text += "/" + GeneralNumber(profile.SampleStatus[i]);
   }
   return text;
 }
@@ -90,14 +90,14 @@ TEST(DecodeProfile, TheDeepestSampleOfALaterModelIsItsMaximumDepth) {
   std::vector<DiveRecord> dives;
   ParseLogbook(test::SampleLogbook(), dives);
   int later = 0;
-  for (DiveRecord& dive : dives) {
+  for (const DiveRecord& dive : dives) {
     const int code = ModelCode(dive);
     if (code < 0xA0 || (code > 0xAF && code < 0xF0)) continue;
     ++later;
-    DecodeProfile(dive);
-    ASSERT_GT(dive.SampleCount, 30);
-    EXPECT_NEAR(*std::max_element(dive.SampleDepth.begin(),
-                                  dive.SampleDepth.begin() + dive.SampleCount),
+    const DecodedProfile profile = DecodeProfile(dive);
+    ASSERT_GT(profile.SampleCount, 30);
+    EXPECT_NEAR(*std::max_element(profile.SampleDepth.begin(),
+                                  profile.SampleDepth.begin() + profile.SampleCount),
                 dive.MaxDepth, 0.16)
         << dive.DiveNumber;
   }

@@ -6,7 +6,7 @@ namespace scrb {
 namespace {
 
 TEST(SampleAccess, ReadsOutsideTheArraysGiveZeroAndFlagsKeepTheirLowByte) {
-  DiveRecord dive;
+  DecodedProfile dive;
   dive.SampleCount = 5;  // more than the arrays hold, as a damaged record may claim
   dive.SampleDepth = {1.5, 3.0};
   dive.SampleFlags = {static_cast<int16_t>(0x7F21), 2};

@@ -54,9 +54,9 @@ TEST(PainterSurface, ClsKeepsTheCoordinateSystemAndPutsThePenAtItsOrigin) {
 TEST(PainterSurface, DepthChartPixelsAndTheWayBackFromThem) {
   QImage image = WhiteImage(320, 180);
   PainterSurface surface(image);
-  DrawDepthChart(test::DiveWithSamples({10, 25, 45, 45, 45, 30, 30, 30, 30, 30, 30, 10, 5, 5, 5},
-                                       {0, 0, 0, 0, 0, 0, 4, 4, 4}),
-                 surface);
+  const test::SampledDive dive = test::DiveWithSamples(
+      {10, 25, 45, 45, 45, 30, 30, 30, 30, 30, 30, 10, 5, 5, 5}, {0, 0, 0, 0, 0, 0, 4, 4, 4});
+  DrawDepthChart(dive, dive, surface);
   surface.Finish();
   for (const auto& [sample, color] : {std::pair{7, kAlarmColor}, std::pair{9, kNormalColor}}) {
     const double x = (SampleTime(sample) + SampleTime(sample + 1)) / 2;

@@ -59,7 +59,8 @@ TEST(RawDumpText, HeaderRowsThenTheSamples) {
     SCOPED_TRACE(model);
     test::ProfileBuilder profile{
         .Samples = {{34, 0}, {64, 4}, {100, 63}, {200, 1}}, .Status = {201}, .ModelCode = model};
-    const Lines lines = LinesOf(RawDumpText(test::MakeDecodedDive(profile)));
+    const DiveRecord dive = test::MakeDecodedDive(profile);
+    const Lines lines = LinesOf(RawDumpText(dive, DecodeProfile(dive)));
     ASSERT_EQ(lines.size(), 2u + rows + 4u);
     EXPECT_EQ(lines[1], "    Header: Offset Data 0   Data 1   - Decimal - Integer");
     EXPECT_EQ(lines[2], "            00   - 00010001 00010001 - 017 017 - 4369");
@@ -70,7 +71,8 @@ TEST(RawDumpText, HeaderRowsThenTheSamples) {
   }
   // Two samples only: the decoder leaves status 0 at both, and 0 is shown.
   const test::ProfileBuilder two{.Samples = {{34, 0}, {64, 4}}};
-  EXPECT_EQ(LinesOf(RawDumpText(test::MakeDecodedDive(two)))[13],
+  const DiveRecord twoDive = test::MakeDecodedDive(two);
+  EXPECT_EQ(LinesOf(RawDumpText(twoDive, DecodeProfile(twoDive)))[13],
             "    0001 , 00'20\" , 05.3 , txok,    ,    ,   ,    ,     , 0, noair,     ,          ");
 }
 
@@ -98,12 +100,11 @@ std::string ExampleReport() {
   std::vector<DiveRecord> dives;
   ParseLogbook(test::SampleLogbook(), dives);
   std::string text;
-  for (DiveRecord& dive : dives) {
-    DecodeProfile(dive);
+  for (const DiveRecord& dive : dives) {
     const DiveSummary summary = SummaryTexts(dive);
     text += summary.Heading;
     for (const SummaryLine& line : summary.Lines) text += line.Value;
-    text += DetailsText(dive) + RawDumpText(dive);
+    text += DetailsText(dive) + RawDumpText(dive, DecodeProfile(dive));
   }
   return text;
 }

@@ -7,8 +7,8 @@
 
 namespace scrb::test {
 
-inline DiveRecord DiveWithDepths(const std::vector<double>& depths, double surfacePressure = 1.0) {
-  DiveRecord dive = DiveWithSamples(depths);
+inline SampledDive DiveWithDepths(const std::vector<double>& depths, double surfacePressure = 1.0) {
+  SampledDive dive = DiveWithSamples(depths);
   dive.SurfacePressure = surfacePressure;
   return dive;
 }

@@ -21,9 +21,12 @@ using test::DiveWithDepths;
 using test::RecordedOp;
 using test::RecordingSurface;
 
-DiveRecord Computed(std::vector<double> depths, const DecoModel& model, double surface = 1.0) {
-  DiveRecord dive = DiveWithDepths(depths, surface);
-  ComputeSaturation(dive, model);
+// A record, its decoded profile and its saturation in one value.
+struct SaturatedDive : test::SampledDive, SaturationResult {};
+
+SaturatedDive Computed(std::vector<double> depths, const DecoModel& model, double surface = 1.0) {
+  SaturatedDive dive{DiveWithDepths(depths, surface), {}};
+  static_cast<SaturationResult&>(dive) = ComputeSaturation(dive, surface, model);
   return dive;
 }
 
@@ -45,7 +48,7 @@ TEST(DecoModel, TablesAreRebuiltForAnotherNumber) {
 // Tissue 1 takes 1.58 - 0.79 e^(-1/15). The slowest tissue, barely loaded and judged against the
 // lowest coefficient, peaks on the surface step.
 TEST(Saturation, OneStepAtTenMetresThenTheSurfaceStep) {
-  const DiveRecord dive = Computed({10}, test::Model(0));
+  const SaturatedDive dive = Computed({10}, test::Model(0));
   EXPECT_NEAR(dive.TissuePressure[0][1], 0.840949, 1e-6);
   EXPECT_NEAR(dive.TissuePressure[0][2], 0.837664, 1e-6);
   EXPECT_NEAR(dive.MaxTissuePressure, 0.840949, 1e-6);
@@ -54,30 +57,14 @@ TEST(Saturation, OneStepAtTenMetresThenTheSurfaceStep) {
             std::make_pair(1, 7));
 }
 
-// A second call keeps the results, and shows no progress, though the model has changed. Once the
-// flag is cleared the dive is rebuilt from nothing: no value of the fifteen tissues survives.
-TEST(Saturation, ComputedOnceUntilTheFlagIsCleared) {
-  const std::vector<double> depths = {30, 30, 30, 30, 30, 30, 10, 5, 0};
-  DiveRecord dive = DiveWithDepths(depths);
-  int calls = 0;
-  ComputeSaturation(dive, test::Model(2), [&calls] { ++calls; });
-  ComputeSaturation(dive, test::Model(0), [&calls] { ++calls; });
-  EXPECT_EQ(dive.TissuePressure.size(), 16u);
-  EXPECT_EQ(calls, 1);
-  dive.SaturationComputed = false;
-  ComputeSaturation(dive, test::Model(0));
-  EXPECT_EQ(dive.TissuePressure, Computed(depths, test::Model(0)).TissuePressure);
-}
-
 // Every ratio divides by the ambient pressure: without a positive one there must be no NaNs. A
 // dive without samples shows no "Calculating" flash.
 TEST(Saturation, NothingToComputeLeavesNoResults) {
-  const DiveRecord dive = Computed({0, 10, 0}, test::Model(0), std::nan(""));
-  EXPECT_TRUE(dive.SaturationComputed);
+  const SaturatedDive dive = Computed({0, 10, 0}, test::Model(0), std::nan(""));
+  EXPECT_TRUE(dive.TissuePressure.empty());
   EXPECT_EQ(dive.MaxOverSaturation, 0);
   int calls = 0;
-  DiveRecord empty = DiveWithDepths({});
-  ComputeSaturation(empty, test::Model(0), [&calls] { ++calls; });
+  ComputeSaturation(DiveWithDepths({}), 1.0, test::Model(0), [&calls] { ++calls; });
   EXPECT_EQ(calls, 0);
 }
 
@@ -172,10 +159,10 @@ TEST(TissueLegend, StandsInForThePressureChartWhileCalculating) {
 // runs one minute past the dive.
 TEST(SaturationCharts, TissueLinesTimeAxisAndGrid) {
   const DecoModel model = test::Model(0);
-  const DiveRecord one = Computed({10}, model);
-  EXPECT_EQ(TissuePressureRange(one)->XRight, 133);
+  const SaturatedDive one = Computed({10}, model);
+  EXPECT_EQ(TissuePressureRange(one, one)->XRight, 133);
   RecordingSurface s;
-  DrawTissuePressureChart(one, model, s);
+  DrawTissuePressureChart(one, one, model, s);
   const std::vector<RecordedOp> lines = test::DataLines(s, 2);
   ASSERT_EQ(lines.size(), 16u);
   const RecordedOp& last = lines[15];  // tissue 8, back at the surface
@@ -183,7 +170,8 @@ TEST(SaturationCharts, TissueLinesTimeAxisAndGrid) {
   EXPECT_FLOAT_EQ(static_cast<float>(last.X2), 66.666664f);
   EXPECT_EQ(last.Color, model.TissueColor[7]);
   RecordingSurface deep;  // the grid counts from 0.8 bar, not from 0 down in the margin
-  DrawTissuePressureChart(Computed({40, 40}, model), model, deep);
+  const SaturatedDive deepDive = Computed({40, 40}, model);
+  DrawTissuePressureChart(deepDive, deepDive, model, deep);
   double lowest = 1e9;
   for (const RecordedOp& op : deep.LinesOf(kGridColor)) {
     if (op.Y1 == op.Y2) lowest = std::min(lowest, op.Y1);
@@ -195,7 +183,8 @@ TEST(SaturationCharts, TissueLinesTimeAxisAndGrid) {
 TEST(SaturationCharts, CriticalLevelAndOutlinesUnderTheTissueLines) {
   const DecoModel model = test::Model(2);
   RecordingSurface s;
-  DrawOverSaturationChart(Computed({10, 20, 20, 10}, model), model, s);
+  const SaturatedDive dive = Computed({10, 20, 20, 10}, model);
+  DrawOverSaturationChart(dive, dive, model, s);
   const std::vector<RecordedOp> lines = test::DataLines(s);
   ASSERT_EQ(lines.size(), 1u + 3 * 5 + 15 * 5);
   EXPECT_EQ(lines[0].Color, kCriticalLevelColor);
@@ -207,17 +196,18 @@ TEST(SaturationCharts, CriticalLevelAndOutlinesUnderTheTissueLines) {
 }
 
 TEST(SaturationCharts, YRanges) {
-  const DiveRecord dive = Computed({20, 20, 20}, test::Model(0), 0.815);
-  EXPECT_EQ(TissuePressureRange(dive)->YBottom, 64);
+  const SaturatedDive dive = Computed({20, 20, 20}, test::Model(0), 0.815);
+  EXPECT_EQ(TissuePressureRange(dive, dive)->YBottom, 64);
   // Never empty or upside down, though at 0.7975 bar the start rounds up to 63 while the tissues
   // stay at 0.63 bar.
-  EXPECT_EQ(TissuePressureRange(Computed({0, 0}, test::Model(0), 0.7975))->YTop, 64);
+  const SaturatedDive shallow = Computed({0, 0}, test::Model(0), 0.7975);
+  EXPECT_EQ(TissuePressureRange(shallow, shallow)->YTop, 64);
   // The over-saturation chart keeps 100 % in view.
-  DiveRecord over = DiveWithDepths({10});
+  SaturatedDive over{DiveWithDepths({10}), {}};
   over.MaxOverSaturation = 99.999;
-  EXPECT_EQ(OverSaturationRange(over)->YTop, 10000);
+  EXPECT_EQ(OverSaturationRange(over, over)->YTop, 10000);
   over.MaxOverSaturation = 123.456;
-  EXPECT_EQ(OverSaturationRange(over)->YTop, 12346);
+  EXPECT_EQ(OverSaturationRange(over, over)->YTop, 12346);
 }
 
 // Charts, summary and readout must never show results of another model or none at all. Pressures
@@ -228,26 +218,26 @@ TEST(SaturationCharts, DiveWithoutResults) {
   const std::string noSaturation = "No Saturation Data available";
   const struct {
     const char* Name;
-    DiveRecord Dive;
+    SaturatedDive Dive;
     std::string Message;
     bool PercentagesShown;
   } cases[] = {
       {"empty", Computed({}, model), "No Dive Data available", false},
       {"other model", Computed({10, 10}, test::Model(2)), noSaturation, false},
       {"no surface pressure", Computed({10, 10}, model, 0.0), noSaturation, false},
-      {"not computed", DiveWithDepths({10, 10}), noSaturation, false},
+      {"not computed", {DiveWithDepths({10, 10}), {}}, noSaturation, false},
       {"huge surface pressure", Computed({10, 10}, model, 1e6), noSaturation, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
     RecordingSurface pressure;
     RecordingSurface over;
-    DrawTissuePressureChart(c.Dive, model, pressure);
-    DrawOverSaturationChart(c.Dive, model, over);
+    DrawTissuePressureChart(c.Dive, c.Dive, model, pressure);
+    DrawOverSaturationChart(c.Dive, c.Dive, model, over);
     EXPECT_EQ(pressure.Texts(), std::vector<std::string>{c.Message});
     EXPECT_EQ(test::DataLines(over, 2).size(), c.PercentagesShown ? 8u * 3 : 0u);
-    EXPECT_EQ(MaxOverSaturationText(c.Dive, model).empty(), !c.PercentagesShown);
-    EXPECT_FALSE(ReadSaturation(c.Dive, model, 10));
+    EXPECT_EQ(MaxOverSaturationText(c.Dive, c.Dive, model).empty(), !c.PercentagesShown);
+    EXPECT_FALSE(ReadSaturation(c.Dive, c.Dive, model, 10));
   }
 }
 
@@ -258,16 +248,16 @@ TEST(SaturationReadout, SampleUnderTheMouseAndTheTexts) {
   EXPECT_EQ(SaturationReadoutSample(30, 1000.1f), std::nullopt);
   EXPECT_EQ(SaturationReadoutSample(0, 0), std::nullopt);
   const DecoModel model = test::Model(0);
-  const std::optional<SaturationReadout> first =
-      ReadSaturation(Computed({10, 18.4}, model), model, 10);
+  const SaturatedDive brief = Computed({10, 18.4}, model);
+  const std::optional<SaturationReadout> first = ReadSaturation(brief, brief, model, 10);
   ASSERT_TRUE(first);
   EXPECT_EQ(first->PressureText, "Time=00'20\", Depth=10.0 m, Max=0.84 bar, Min=0.79 bar");
   EXPECT_EQ(first->OverSaturationText, "Max=28% tissue=8, Min=15% tissue=1");
-  DiveRecord dive = Computed(std::vector<double>(40, 5.0), model);
+  SaturatedDive dive = Computed(std::vector<double>(40, 5.0), model);
   dive.MaxOverSaturation = 87.254;
   dive.MaxOverSaturationSample = 37;
   dive.MaxOverSaturationTissue = 2;
-  EXPECT_EQ(MaxOverSaturationText(dive, model),
+  EXPECT_EQ(MaxOverSaturationText(dive, dive, model),
             "Max Oversaturation = 87.25 % at Time=12'40\" on tissue 3");
   EXPECT_EQ(SaturationModelText(Computed({10}, test::Model(2)), test::Model(2)),
             "15 tissues, surface pressure 1.000 bar");

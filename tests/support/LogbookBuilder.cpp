@@ -101,10 +101,10 @@ DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity,
   dive.TankCapacity = tankCapacity;
   dive.AirConsumption = airConsumption;
   dive.SurfacePressure = 1.0;
-  DecodeProfile(dive);
+  const DecodedProfile decoded = DecodeProfile(dive);
   dive.MaxDepth = 0;
-  for (int i = 0; i < dive.SampleCount; ++i)
-    dive.MaxDepth = std::max(dive.MaxDepth, dive.SampleDepth[static_cast<size_t>(i)]);
+  for (int i = 0; i < decoded.SampleCount; ++i)
+    dive.MaxDepth = std::max(dive.MaxDepth, decoded.SampleDepth[static_cast<size_t>(i)]);
   return dive;
 }
 

@@ -73,8 +73,8 @@ struct EntryBuilder {
 // A whole logbook file: 6 header bytes, the dive count word, 4 more bytes, then the entries.
 std::string BuildLogbook(const std::vector<EntryBuilder>& entries, int diveCountOverride = -1);
 
-// A record as the reader would leave it, the profile decoded and its deepest sample as maximum
-// depth: for tests of everything that works on decoded samples.
+// A record as the reader would leave it, its deepest sample as maximum depth: for tests of
+// everything that works on decoded samples.
 DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity = 12,
                            double airConsumption = 150);
 
