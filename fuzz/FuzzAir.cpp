@@ -13,24 +13,24 @@ using scrb::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider parameters = fuzz::Parameters(data, size);
-  for (DiveRecord& dive : fuzz::ReadDives(data, size)) {
-    DecodeProfile(dive);
+  for (const DiveRecord& dive : fuzz::ReadDives(data, size)) {
+    const DecodedProfile profile = DecodeProfile(dive);
     int progressCalls = 0;
-    ComputeAirModel(dive, [&](const std::string&) { ++progressCalls; });
-    Check(dive.AirComputed, "air computed flag set");
+    const AirEstimate air = ComputeAirModel(dive, profile, dive.SurfacePressure,
+                                            [&](const std::string&) { ++progressCalls; });
     Check(progressCalls <= kMaxAirPasses + 2, "progress reported once per pass");
-    Check(std::isfinite(dive.BaseBreathRate) && std::isfinite(dive.MaxBreathRate), "rates finite");
+    Check(std::isfinite(air.BaseBreathRate) && std::isfinite(air.MaxBreathRate), "rates finite");
 
     auto surface = fuzz::Surface(parameters);
-    DrawBreathRateChart(dive, surface);
-    DrawTankChart(dive, surface);
-    DrawColdChart(dive, surface);
-    DrawBubbleChart(dive, surface);
-    DrawConsumptionChart(dive, surface);
+    DrawBreathRateChart(profile, air, surface);
+    DrawTankChart(dive, profile, air, surface);
+    DrawColdChart(profile, surface);
+    DrawBubbleChart(profile, surface);
+    DrawConsumptionChart(profile, surface);
     fuzz::CheckDrawing(surface);
 
-    for (const float x : fuzz::Positions(parameters, dive)) {
-      const auto caption = AirReadoutCaption(dive, x);
+    for (const float x : fuzz::Positions(parameters, profile)) {
+      const auto caption = AirReadoutCaption(dive, profile, air, x);
       if (caption) Check(caption->find("nan") == std::string::npos, "readout shows numbers");
     }
   }

@@ -13,28 +13,29 @@ using scrb::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider parameters = fuzz::Parameters(data, size);
-  for (DiveRecord& dive : fuzz::ReadDives(data, size)) {
-    DecodeProfile(dive);
+  for (const DiveRecord& dive : fuzz::ReadDives(data, size)) {
+    const DecodedProfile profile = DecodeProfile(dive);
     auto depth = fuzz::Surface(parameters);
-    DrawDepthChart(dive, depth);
+    DrawDepthChart(dive, profile, depth);
     Check(!DepthChartTitle(dive).empty(), "depth title");
     for (const int view : {0, 1}) {
       auto strip = fuzz::Surface(parameters);
-      DrawAlarmStrip(dive, strip, view);
+      DrawAlarmStrip(profile, strip, view);
       fuzz::CheckDrawing(strip);
     }
     auto speed = fuzz::Surface(parameters);
-    DrawVerticalSpeedChart(dive, speed);
-    Check(VerticalSpeeds(dive).size() == static_cast<size_t>(dive.SampleCount) + 1, "one speed per sample and the end");
+    DrawVerticalSpeedChart(profile, speed);
+    Check(VerticalSpeeds(profile).size() == static_cast<size_t>(profile.SampleCount) + 1,
+          "one speed per sample and the end");
     fuzz::CheckDrawing(depth);
     fuzz::CheckDrawing(speed);
 
-    for (const float x : fuzz::Positions(parameters, dive)) {
-      const auto k = DepthReadoutSample(dive, x);
+    for (const float x : fuzz::Positions(parameters, profile)) {
+      const auto k = DepthReadoutSample(profile, x);
       if (!k) continue;
-      Check(*k >= 0 && *k < dive.SampleCount, "readout picks a sample of the dive");
-      DepthReadoutText(dive, *k);
-      SpeedReadoutText(dive, *k);
+      Check(*k >= 0 && *k < profile.SampleCount, "readout picks a sample of the dive");
+      DepthReadoutText(profile, *k);
+      SpeedReadoutText(profile, *k);
     }
   }
   return 0;

@@ -57,10 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(!summary.Lines.empty(), "summary lines");
     LongDateText(dive.DiveDate);
     DetailsText(dive);
-    DecodeProfile(dive);
-    RawDumpText(dive);
+    const AnalysedDive analysed = AnalyseDive(dive, model, dive.SurfacePressure);
+    RawDumpText(dive, *analysed.Profile);
     DetailsText(dive);
-    DiveProfileText(dive, model);
+    DiveProfileText(analysed, model);
     for (size_t offset = 0; offset < dive.ProfileData.size() && offset < 40; offset += 2) {
       BytePairRow(dive.ProfileData, offset);
     }

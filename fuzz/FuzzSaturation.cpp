@@ -26,15 +26,16 @@ const std::array<DecoModel, kDecoModelChoices>& Models() {
   return models;
 }
 
-void DrawAndRead(const DiveRecord& dive, const DecoModel& model, FuzzedDataProvider& parameters) {
+void DrawAndRead(const DecodedProfile& profile, const SaturationResult& result,
+                 const DecoModel& model, FuzzedDataProvider& parameters) {
   auto pressure = fuzz::Surface(parameters);
   auto overSaturation = fuzz::Surface(parameters);
-  DrawTissuePressureChart(dive, model, pressure);
-  DrawOverSaturationChart(dive, model, overSaturation);
+  DrawTissuePressureChart(profile, result, model, pressure);
+  DrawOverSaturationChart(profile, result, model, overSaturation);
   fuzz::CheckDrawing(pressure);
   fuzz::CheckDrawing(overSaturation);
-  MaxOverSaturationText(dive, model);
-  for (const float x : fuzz::Positions(parameters, dive)) ReadSaturation(dive, model, x);
+  MaxOverSaturationText(profile, result, model);
+  for (const float x : fuzz::Positions(parameters, profile)) ReadSaturation(profile, result, model, x);
 }
 
 }  // namespace
@@ -42,21 +43,23 @@ void DrawAndRead(const DiveRecord& dive, const DecoModel& model, FuzzedDataProvi
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider parameters = fuzz::Parameters(data, size);
   std::vector<DiveRecord> dives = fuzz::ReadDives(data, size);
-  for (DiveRecord& dive : dives) {
-    DecodeProfile(dive);
-    if (parameters.ConsumeBool()) ApplySurfacePressureText(dive, parameters.ConsumeRandomLengthString(24));
+  for (const DiveRecord& dive : dives) {
+    const DecodedProfile profile = DecodeProfile(dive);
+    double surfacePressure = dive.SurfacePressure;
+    if (parameters.ConsumeBool()) {
+      const auto typed = AcceptedSurfacePressure(parameters.ConsumeRandomLengthString(24));
+      if (typed) surfacePressure = *typed;
+    }
     for (const DecoModel& model : Models()) {
-      DiveRecord copy = dive;
-      copy.SaturationComputed = false;
-      ComputeSaturation(copy, model);
-      Check(copy.SaturationComputed, "saturation flag set");
-      if (copy.SampleCount > 0) Check(SaturationFits(copy, model), "results fit the model they were computed under");
-      Check(std::isfinite(copy.MaxTissuePressure) && std::isfinite(copy.MaxOverSaturation),
+      const SaturationResult result = ComputeSaturation(profile, surfacePressure, model);
+      if (profile.SampleCount > 0 && !result.TissuePressure.empty())
+        Check(SaturationFits(profile, result, model), "results fit the model they were computed under");
+      Check(std::isfinite(result.MaxTissuePressure) && std::isfinite(result.MaxOverSaturation),
             "summary finite");
-      DrawAndRead(copy, model, parameters);
-      // A stale result must never be drawn as if it belonged to another model.
+      DrawAndRead(profile, result, model, parameters);
+      // A result must never be drawn as if it belonged to another model.
       const DecoModel& other = Models()[static_cast<size_t>((model.DecoModelNumber + 1) % kDecoModelChoices)];
-      DrawAndRead(copy, other, parameters);
+      DrawAndRead(profile, result, other, parameters);
     }
   }
   for (const DecoModel& model : Models()) {

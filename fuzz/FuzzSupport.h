@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "logbook/DiveRecord.h"
+#include "logbook/ProfileDecoder.h"
 #include "logbook/LogbookReader.h"
 #include "support/RecordingSurface.h"
 
@@ -53,7 +54,7 @@ inline test::RecordingSurface Surface(FuzzedDataProvider& parameters) {
 
 // Mouse positions in a chart's user coordinates: around the dive's time axis, at its ends and far
 // outside it.
-inline std::vector<float> Positions(FuzzedDataProvider& parameters, const DiveRecord& dive) {
+inline std::vector<float> Positions(FuzzedDataProvider& parameters, const DecodedProfile& dive) {
   const float right = static_cast<float>((dive.SampleCount / 3.0 + 1) * 100);
   std::vector<float> xs = {-1.0f, 0.0f, 0.5f, 33.3333f, 99.99f, 100.0f, right - 100, right - 33.3f,
                            right, right + 1};
