@@ -15,9 +15,10 @@ int RunExport(const CliArgs& args, std::ostream& out, std::ostream& err) {
     throw UsageError{"--out must end in .uddf or be - for standard output, not \"" + *path + "\""};
   }
 
-  Logbook book;
-  const int status = LoadLogbooks(args.Files, book, err);
-  if (status == kExitUnreadable) return status;
+  CommandLogbooks loaded = LoadLogbooks(args.Files, err);
+  if (loaded.NothingLoaded()) return loaded.Status;
+  Logbook& book = loaded.Book();
+  const int status = loaded.Status;
   const auto write = [&book](std::ostream& stream) { return WriteUddf(book, stream); };
   if (toStandardOutput) {
     if (write(out)) return status;

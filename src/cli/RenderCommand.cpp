@@ -186,9 +186,10 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   const PixelSize size = SizeOption(args, entry.DefaultHeightPixels);
   const int view = IntOption(args, "view", 1, 0, 1);
 
-  Logbook book;
-  const int status = LoadLogbooks(args.Files, book, err);
-  if (status == kExitUnreadable) return status;
+  CommandLogbooks loaded = LoadLogbooks(args.Files, err);
+  if (loaded.NothingLoaded()) return loaded.Status;
+  Logbook& book = loaded.Book();
+  const int status = loaded.Status;
   DecoModel model;
   const int dive = DiveUnderModelOptions(args, book, model).Dive;
 
