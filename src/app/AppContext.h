@@ -2,6 +2,7 @@
 
 #include "logbook/Logbook.h"
 #include "saturation/DecoModel.h"
+#include "session/LogbookSession.h"
 
 namespace scrb {
 
@@ -24,7 +25,9 @@ struct ReadoutState {
 
 // What the main window and its pages share.
 struct AppContext {
-  Logbook Book;
+  LogbookSession Session;
+  // The session's store, which the pages read.
+  Logbook& Book = Session.Store();
   DecoModel Model;
   ReadoutState Readouts;
   SettingsStore* Settings = nullptr;

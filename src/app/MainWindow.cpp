@@ -221,29 +221,36 @@ bool MainWindow::StartUp(bool readLastLogbook) {
     if (check < 0) return false;
     settings_.SaveSetting(settings::kNoWarning, Number(check));
   }
-  Logbook& book = context_.Book;
-  book.LogbookFile = settings_.GetSetting(settings::kLogbookFile, "");
-  book.DisplayOptionFlag =
-      DisplayOptionFromSetting(settings_.GetSetting(settings::kDisplayOptionFlag, "1"));
+  LogbookSession& session = context_.Session;
+  session.SetDisplayOption(
+      DisplayOptionFromSetting(settings_.GetSetting(settings::kDisplayOptionFlag, "1")));
   context_.Model.DecoModelNumber = -1;
   LoadDecoModel(context_.Model,
                 DecoModelFromSetting(settings_.GetSetting(settings::kDecoModelNumber, "")));
-  SetCaption();
   std::vector<std::string> recent;
   for (int i = 0; i < settings::kRecentLogbookCount; ++i) {
     recent.push_back(settings_.GetSetting(settings::RecentLogbookKey(i), ""));
   }
-  recentLogbooks_ = CleanRecentLogbooks(std::move(recent));
+  session.SetRecent(std::move(recent));
   FillRecentMenu();
-  book.Clear();
-  if (readLastLogbook && !book.LogbookFile.empty()) {
-    // A logbook that went missing since the last run is not worth a message at start, and the
-    // damage of one that was read in part was told when it was opened: the status line says it.
-    const ReadOutcome outcome = ReadLogbook(book, book.LogbookFile);
-    if (RefusalMessage(book.LogbookFile, outcome).empty()) ReportRead(outcome);
-  }
+  if (readLastLogbook) RestoreLogbooks();
+  SetCaption();
   SetListEntries(0);
   return true;
+}
+
+// Every file held at the last exit, in order. The damage of one read in part was told when it was
+// opened: the status line says it. One that has gone is told as the recent list tells it, and
+// the window starts with what could be read.
+void MainWindow::RestoreLogbooks() {
+  const LoadSequence restored = context_.Session.TakeInOrder(
+      LogbookFilesFromSettings(settings_.GetSetting(settings::kLogbookFile, ""),
+                               settings_.GetSetting(settings::kMergedLogbooks, "")));
+  restoredSameFiles_ = restored.AllTaken();
+  for (const LoadOutcome& load : restored.Loads) {
+    if (!load.Taken()) ShowMessage(ToQt(load.Message));
+    if (load.Taken() || context_.Session.Files().empty()) statusLabel_->setText(ToQt(load.Status));
+  }
 }
 
 // A saved place or size in twips as pixels, kept within what the screen can show: a damaged
@@ -297,8 +304,10 @@ void MainWindow::LoadWindow() {
     shownTab_ = tab;
   }
   SelectListIndex(
-      DiveToSelect(SettingNumber(settings_.GetSetting(settings::kCurrentDiveSelected, "-1")),
-                   SettingNumber(settings_.GetSetting(settings::kLastDive, "1")), ListCount()));
+      restoredSameFiles_
+          ? DiveToSelect(SettingNumber(settings_.GetSetting(settings::kCurrentDiveSelected, "-1")),
+                         SettingNumber(settings_.GetSetting(settings::kLastDive, "1")), ListCount())
+          : std::min(0, ListCount() - 1));  // the first dive, if any
 }
 
 void MainWindow::ExitProgram() {
@@ -318,7 +327,7 @@ void MainWindow::SaveSettings() {
     settings_.SaveSetting(key, Number(std::round(PixelsToTwips(pixels, this))));
   };
   settings_.SaveSetting(settings::kDecoModelNumber, Number(context_.Model.DecoModelNumber));
-  settings_.SaveSetting(settings::kDisplayOptionFlag, Number(context_.Book.DisplayOptionFlag));
+  settings_.SaveSetting(settings::kDisplayOptionFlag, Number(context_.Session.DisplayOption()));
   const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
   const QRect frame = frameGeometry();
   settings_.SaveSetting(settings::kWindowState, Number(state));
@@ -334,12 +343,7 @@ void MainWindow::SaveSettings() {
 }
 
 void MainWindow::SetCaption() {
-  setWindowTitle("Bathyscribe - " + ToQt(context_.Book.LogbookFile));
-}
-
-void MainWindow::ReportRead(const ReadOutcome& outcome) {
-  statusLabel_->setText(
-      ToQt(StatusText(context_.Book.DiveCount(), outcome, context_.Book.LogbookFile)));
+  setWindowTitle(ToQt(context_.Session.Caption()));
 }
 
 // Entries from `from` on are made anew from the store, those before it stay; the selection
@@ -393,62 +397,60 @@ bool MainWindow::MergeLogbook(const QString& path) {
 }
 
 bool MainWindow::TakeLogbook(const QString& path, bool merge) {
-  // Read into a store of its own first: a file that cannot be read must not cost the user the
-  // logbook already on screen.
+  LogbookSession& session = context_.Session;
   const std::string file = path.toStdString();
-  Logbook fresh;
-  fresh.DisplayOptionFlag = context_.Book.DisplayOptionFlag;
-  const ReadOutcome outcome = ReadLogbook(fresh, file);
-  const std::string refusal = RefusalMessage(file, outcome);
-  if (!refusal.empty()) {
-    ShowMessage(ToQt(refusal));
+  LoadOutcome outcome = merge ? session.Merge(file) : session.Open(file);
+  if (outcome.Result == LoadResult::AlreadyLoaded) {
+    if (!dialogs_.AskYesNo(this, ToQt(outcome.Message))) return false;
+    outcome = session.Merge(file, true);
+  }
+  if (!outcome.Taken()) {
+    // With a logbook on screen its status line stays; with none, it says why the window is empty.
+    if (session.Files().empty()) statusLabel_->setText(ToQt(outcome.Status));
+    ShowMessage(ToQt(outcome.Message));
     return false;
   }
-  Logbook& book = context_.Book;
-  const int before = merge ? book.DiveCount() : 0;
-  if (merge) {
-    book.Dives.insert(book.Dives.end(), std::make_move_iterator(fresh.Dives.begin()),
-                      std::make_move_iterator(fresh.Dives.end()));
-  } else {
+  if (outcome.Result == LoadResult::Opened) {
     const QSignalBlocker block(diveList_->selectionModel());
     listModel_->setStringList({});
-    book.Dives = std::move(fresh.Dives);
-    book.CurrentDive = -1;
   }
-  book.LogbookFile = file;
   SetCaption();
-  settings_.SaveSetting(settings::kLogbookFile, file);
-  RememberRecent(RecentLogbooksAfterOpening(recentLogbooks_, file));
-  SetListEntries(before);
-  ReportRead(outcome);
-  if (!merge) SelectListIndex(ListCount() - 1);
+  SaveLogbookFiles();
+  RememberRecent();
+  SetListEntries(outcome.FirstNewDive);
+  statusLabel_->setText(ToQt(outcome.Status));
+  if (outcome.Result == LoadResult::Opened) SelectListIndex(ListCount() - 1);
   // A logbook without dives selects nothing, and no list click clears the page of the old one.
-  if (!book.HasCurrentDive()) ShowDive(-1);
-  if (outcome.Status == ReadStatus::Damaged)
-    dialogs_.ShowWarning(this, ToQt(DamagedFileMessage(file, outcome)));
+  if (!context_.Book.HasCurrentDive()) ShowDive(-1);
+  if (outcome.MessageIsWarning) dialogs_.ShowWarning(this, ToQt(outcome.Message));
   return true;
 }
 
 void MainWindow::OpenRecentLogbook(const QString& path) {
   if (OpenLogbook(path)) return;
-  std::vector<std::string> recent = recentLogbooks_;
-  std::erase(recent, path.toStdString());
-  RememberRecent(std::move(recent));
+  context_.Session.ForgetRecent(path.toStdString());
+  RememberRecent();
 }
 
 QStringList MainWindow::RecentLogbooks() const {
   QStringList paths;
-  for (const std::string& path : recentLogbooks_) paths << ToQt(path);
+  for (const std::string& path : context_.Session.Recent()) paths << ToQt(path);
   return paths;
 }
 
-// The list is saved at once, as "Logbook File" is: it must survive a crash or a power cut.
-void MainWindow::RememberRecent(std::vector<std::string> recent) {
-  recentLogbooks_ = std::move(recent);
+// The files held and the recent list are saved at once: they must survive a crash or a power cut.
+void MainWindow::SaveLogbookFiles() {
+  const std::vector<std::string>& files = context_.Session.Files();
+  settings_.SaveSetting(settings::kLogbookFile, files.empty() ? std::string() : files.front());
+  settings_.SaveSetting(settings::kMergedLogbooks, MergedLogbooksSetting(files));
+}
+
+void MainWindow::RememberRecent() {
+  const std::vector<std::string>& recent = context_.Session.Recent();
   for (int i = 0; i < settings::kRecentLogbookCount; ++i) {
     const size_t at = static_cast<size_t>(i);
     settings_.SaveSetting(settings::RecentLogbookKey(i),
-                          at < recentLogbooks_.size() ? recentLogbooks_[at] : std::string());
+                          at < recent.size() ? recent[at] : std::string());
   }
   FillRecentMenu();
 }
@@ -456,15 +458,16 @@ void MainWindow::RememberRecent(std::vector<std::string> recent) {
 void MainWindow::FillRecentMenu() {
   if (recentMenu_ == nullptr) return;
   recentMenu_->clear();
-  for (size_t i = 0; i < recentLogbooks_.size(); ++i) {
-    const QString path = ToQt(recentLogbooks_[i]);
+  const std::vector<std::string>& recent = context_.Session.Recent();
+  for (size_t i = 0; i < recent.size(); ++i) {
+    const QString path = ToQt(recent[i]);
     // An ampersand in a file name is a character, not an accelerator.
     const QString caption =
         QString("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path).replace("&", "&&"));
     connect(recentMenu_->addAction(caption), &QAction::triggered, this,
             [this, path] { OpenRecentLogbook(path); });
   }
-  recentMenu_->setEnabled(!recentLogbooks_.empty());
+  recentMenu_->setEnabled(!recent.empty());
 }
 
 // Entering is judged as moving is: the same files, the same answer.
@@ -494,15 +497,14 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::ShowOptions() {
-  DisplayOptionDialog dialog(context_.Book.DisplayOptionFlag, this);
+  DisplayOptionDialog dialog(context_.Session.DisplayOption(), this);
   if (dialog.exec() == QDialog::Accepted) ApplyDisplayOption(dialog.ChosenOption());
 }
 
 void MainWindow::ApplyDisplayOption(int option) {
-  if (option == context_.Book.DisplayOptionFlag) return;
   // The entries are rebuilt from the dives in memory: reading the file again would drop merged
   // logbooks, computed results and the selection.
-  context_.Book.DisplayOptionFlag = option;
+  if (!context_.Session.SetDisplayOption(option)) return;
   SetListEntries(0);
   statusLabel_->setText(ToQt(StatusText(context_.Book.DiveCount(), ReadOutcome{}, "")));
 }
@@ -526,8 +528,8 @@ void MainWindow::SelectListIndex(int index) {
 }
 
 void MainWindow::DiveListClick(int row) {
-  context_.Book.CurrentDive = context_.Book.DiveAt(row) != nullptr ? row : -1;
-  ShowDive(context_.Book.CurrentDive);
+  context_.Session.Select(row);
+  ShowDive(context_.Session.CurrentDive());
 }
 
 void MainWindow::NextDive() {
