@@ -20,11 +20,8 @@ int RunExport(const CliArgs& args, std::ostream& out, std::ostream& err) {
   Logbook& book = loaded.Book();
   const int status = loaded.Status;
   const auto write = [&book](std::ostream& stream) { return WriteUddf(book, stream); };
-  if (toStandardOutput) {
-    if (write(out)) return status;
-    err << "bathyscribe-cli: cannot write to standard output\n";
-    return kExitUnreadable;
-  }
+  // What standard output could not take is told once, by the front end's check of the stream.
+  if (toStandardOutput) return write(out) ? status : kExitUnreadable;
   const QString reason = SaveFile(QString::fromStdString(*path), write);
   if (reason.isEmpty()) return status;
   err << "bathyscribe-cli: " << UddfFailedMessage(*path, reason.toStdString()) << "\n";
