@@ -163,7 +163,7 @@ void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 // A dropped logbook is opened, or merged with Ctrl held; several are taken in order, as the
-// command-line tool takes its files: the first opened, the others merged behind it.
+// command-line tool takes its files: the first that is taken opened, the others merged behind it.
 void MainWindow::dropEvent(QDropEvent* event) {
   const QStringList paths = DraggedLogbooks(event->mimeData());
   if (paths.isEmpty()) {
@@ -171,8 +171,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
     return;
   }
   event->acceptProposedAction();
-  const bool merge = event->modifiers().testFlag(Qt::ControlModifier);
-  for (int i = 0; i < paths.size(); ++i) TakeLogbook(paths[i], merge || i > 0);
+  bool merge = event->modifiers().testFlag(Qt::ControlModifier);
+  for (const QString& path : paths) merge = TakeLogbook(path, merge) || merge;
 }
 
 QString MainWindow::LogbookFolder() const {
