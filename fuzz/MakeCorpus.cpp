@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
     std::cerr << "cannot read " << argv[2] << "\n";
     return 1;
   }
-  for (const char* target : {"reader", "profile", "air", "saturation", "charts", "report"}) {
+  for (const char* target : {"reader", "profile", "air", "saturation", "charts", "report", "session"}) {
     const auto folder = std::filesystem::path(argv[1]) / target;
     std::filesystem::create_directories(folder);
     for (const auto& [name, bytes] : Seeds(sample)) {

@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisCache.h"
 #include "logbook/Logbook.h"
+#include "session/LogbookSession.h"
 
 namespace scrb {
 
@@ -24,9 +25,10 @@ struct ReadoutState {
 
 // What the main window and its pages share.
 struct AppContext {
-  Logbook Book;
-  // What is derived from Book's dives, under the decompression model in force.
-  AnalysisCache Analysis;
+  LogbookSession Session;
+  // The session's store, which the pages read, and what is derived from its dives.
+  Logbook& Book = Session.Store();
+  AnalysisCache& Analysis = Session.Analysis();
   ReadoutState Readouts;
   SettingsStore* Settings = nullptr;
 };

@@ -1,14 +1,10 @@
 #include "app/MainWindow.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QDragEnterEvent>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
@@ -37,7 +33,6 @@ namespace {
 // "Ph&ys Data" leaves Alt+P to "&Previous".
 constexpr const char* kPageCaptions[MainWindow::kPageCount] = {
     "&General", "&Dive", "Vertical &Speed", "&Air", "Ph&ys Data", "&Tissue Sat", "&Raw Data"};
-constexpr const char* kFileFilter = "Datatrak log files (*.log);;All files (*.*)";
 
 QString ToQt(const std::string& text) {
   return QString::fromStdString(text);
@@ -45,18 +40,6 @@ QString ToQt(const std::string& text) {
 
 std::string Number(double value) {
   return GeneralNumber(value);
-}
-
-// The logbooks in a drag: every file must be a local .log file, or the drop is refused.
-QStringList DraggedLogbooks(const QMimeData* mime) {
-  if (mime == nullptr || !mime->hasUrls()) return {};
-  QStringList paths;
-  for (const QUrl& url : mime->urls()) {
-    const QString path = url.toLocalFile();
-    if (!url.isLocalFile() || !path.endsWith(".log", Qt::CaseInsensitive)) return {};
-    paths << path;
-  }
-  return paths;
 }
 
 }  // namespace
@@ -221,28 +204,19 @@ bool MainWindow::StartUp(bool readLastLogbook) {
     if (check < 0) return false;
     settings_.SaveSetting(settings::kNoWarning, Number(check));
   }
-  Logbook& book = context_.Book;
-  book.LogbookFile = settings_.GetSetting(settings::kLogbookFile, "");
-  book.DisplayOptionFlag =
-      DisplayOptionFromSetting(settings_.GetSetting(settings::kDisplayOptionFlag, "1"));
+  LogbookSession& session = context_.Session;
+  session.SetDisplayOption(
+      DisplayOptionFromSetting(settings_.GetSetting(settings::kDisplayOptionFlag, "1")));
   context_.Analysis.SetModel(
       DecoModelFromSetting(settings_.GetSetting(settings::kDecoModelNumber, "")));
-  SetCaption();
   std::vector<std::string> recent;
   for (int i = 0; i < settings::kRecentLogbookCount; ++i) {
     recent.push_back(settings_.GetSetting(settings::RecentLogbookKey(i), ""));
   }
-  recentLogbooks_ = CleanRecentLogbooks(std::move(recent));
+  session.SetRecent(std::move(recent));
   FillRecentMenu();
-  book.Clear();
-  context_.Analysis.SetDives(&book.Dives);
-  if (readLastLogbook && !book.LogbookFile.empty()) {
-    // A logbook that went missing since the last run is not worth a message at start, and the
-    // damage of one that was read in part was told when it was opened: the status line says it.
-    const ReadOutcome outcome = ReadLogbook(book, book.LogbookFile);
-    context_.Analysis.SetDives(&book.Dives);
-    if (RefusalMessage(book.LogbookFile, outcome).empty()) ReportRead(outcome);
-  }
+  if (readLastLogbook) RestoreLogbooks();
+  SetCaption();
   SetListEntries(0);
   return true;
 }
@@ -298,8 +272,10 @@ void MainWindow::LoadWindow() {
     shownTab_ = tab;
   }
   SelectListIndex(
-      DiveToSelect(SettingNumber(settings_.GetSetting(settings::kCurrentDiveSelected, "-1")),
-                   SettingNumber(settings_.GetSetting(settings::kLastDive, "1")), ListCount()));
+      restoredSameFiles_
+          ? DiveToSelect(SettingNumber(settings_.GetSetting(settings::kCurrentDiveSelected, "-1")),
+                         SettingNumber(settings_.GetSetting(settings::kLastDive, "1")), ListCount())
+          : std::min(0, ListCount() - 1));  // the first dive, if any
 }
 
 void MainWindow::ExitProgram() {
@@ -320,7 +296,7 @@ void MainWindow::SaveSettings() {
   };
   settings_.SaveSetting(settings::kDecoModelNumber,
                         Number(context_.Analysis.Model().DecoModelNumber));
-  settings_.SaveSetting(settings::kDisplayOptionFlag, Number(context_.Book.DisplayOptionFlag));
+  settings_.SaveSetting(settings::kDisplayOptionFlag, Number(context_.Session.DisplayOption()));
   const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
   const QRect frame = frameGeometry();
   settings_.SaveSetting(settings::kWindowState, Number(state));
@@ -333,15 +309,6 @@ void MainWindow::SaveSettings() {
   settings_.SaveSetting(settings::kCurrentDiveSelected, Number(index));
   settings_.SaveSetting(settings::kLastDive, index == ListCount() - 1 ? "1" : "0");
   saveTwips(settings::kDiveListWidth, diveList_->width());
-}
-
-void MainWindow::SetCaption() {
-  setWindowTitle("Bathyscribe - " + ToQt(context_.Book.LogbookFile));
-}
-
-void MainWindow::ReportRead(const ReadOutcome& outcome) {
-  statusLabel_->setText(
-      ToQt(StatusText(context_.Book.DiveCount(), outcome, context_.Book.LogbookFile)));
 }
 
 // Entries from `from` on are made anew from the store, those before it stay; the selection
@@ -376,137 +343,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::ChooseAndOpen(bool merge) {
-  const QString path = dialogs_.ChooseOpenFile(this, merge ? "Merge Logbook" : "Open Logbook",
-                                               kFileFilter, LogbookFolder());
-  if (path.isEmpty()) return;
-  if (merge)
-    MergeLogbook(path);
-  else
-    OpenLogbook(path);
-}
-
-bool MainWindow::OpenLogbook(const QString& path) {
-  return TakeLogbook(path, false);
-}
-
-bool MainWindow::MergeLogbook(const QString& path) {
-  return TakeLogbook(path, true);
-}
-
-bool MainWindow::TakeLogbook(const QString& path, bool merge) {
-  // Read into a store of its own first: a file that cannot be read must not cost the user the
-  // logbook already on screen.
-  const std::string file = path.toStdString();
-  Logbook fresh;
-  fresh.DisplayOptionFlag = context_.Book.DisplayOptionFlag;
-  const ReadOutcome outcome = ReadLogbook(fresh, file);
-  const std::string refusal = RefusalMessage(file, outcome);
-  if (!refusal.empty()) {
-    ShowMessage(ToQt(refusal));
-    return false;
-  }
-  Logbook& book = context_.Book;
-  const int before = merge ? book.DiveCount() : 0;
-  if (merge) {
-    book.Dives.insert(book.Dives.end(), std::make_move_iterator(fresh.Dives.begin()),
-                      std::make_move_iterator(fresh.Dives.end()));
-    context_.Analysis.DivesAppended();
-  } else {
-    const QSignalBlocker block(diveList_->selectionModel());
-    listModel_->setStringList({});
-    book.Dives = std::move(fresh.Dives);
-    context_.Analysis.SetDives(&book.Dives);
-    book.CurrentDive = -1;
-  }
-  book.LogbookFile = file;
-  SetCaption();
-  settings_.SaveSetting(settings::kLogbookFile, file);
-  RememberRecent(RecentLogbooksAfterOpening(recentLogbooks_, file));
-  SetListEntries(before);
-  ReportRead(outcome);
-  if (!merge) SelectListIndex(ListCount() - 1);
-  // A logbook without dives selects nothing, and no list click clears the page of the old one.
-  if (!book.HasCurrentDive()) ShowDive(-1);
-  if (outcome.Status == ReadStatus::Damaged)
-    dialogs_.ShowWarning(this, ToQt(DamagedFileMessage(file, outcome)));
-  return true;
-}
-
-void MainWindow::OpenRecentLogbook(const QString& path) {
-  if (OpenLogbook(path)) return;
-  std::vector<std::string> recent = recentLogbooks_;
-  std::erase(recent, path.toStdString());
-  RememberRecent(std::move(recent));
-}
-
-QStringList MainWindow::RecentLogbooks() const {
-  QStringList paths;
-  for (const std::string& path : recentLogbooks_) paths << ToQt(path);
-  return paths;
-}
-
-// The list is saved at once, as "Logbook File" is: it must survive a crash or a power cut.
-void MainWindow::RememberRecent(std::vector<std::string> recent) {
-  recentLogbooks_ = std::move(recent);
-  for (int i = 0; i < settings::kRecentLogbookCount; ++i) {
-    const size_t at = static_cast<size_t>(i);
-    settings_.SaveSetting(settings::RecentLogbookKey(i),
-                          at < recentLogbooks_.size() ? recentLogbooks_[at] : std::string());
-  }
-  FillRecentMenu();
-}
-
-void MainWindow::FillRecentMenu() {
-  if (recentMenu_ == nullptr) return;
-  recentMenu_->clear();
-  for (size_t i = 0; i < recentLogbooks_.size(); ++i) {
-    const QString path = ToQt(recentLogbooks_[i]);
-    // An ampersand in a file name is a character, not an accelerator.
-    const QString caption =
-        QString("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path).replace("&", "&&"));
-    connect(recentMenu_->addAction(caption), &QAction::triggered, this,
-            [this, path] { OpenRecentLogbook(path); });
-  }
-  recentMenu_->setEnabled(!recentLogbooks_.empty());
-}
-
-// Entering is judged as moving is: the same files, the same answer.
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-  dragMoveEvent(event);
-}
-
-void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
-  if (DraggedLogbooks(event->mimeData()).isEmpty()) {
-    event->ignore();
-    return;
-  }
-  event->acceptProposedAction();
-}
-
-// A dropped logbook is opened, or merged with Ctrl held; several are taken in order, as the
-// command-line tool takes its files: the first opened, the others merged behind it.
-void MainWindow::dropEvent(QDropEvent* event) {
-  const QStringList paths = DraggedLogbooks(event->mimeData());
-  if (paths.isEmpty()) {
-    event->ignore();
-    return;
-  }
-  event->acceptProposedAction();
-  const bool merge = event->modifiers().testFlag(Qt::ControlModifier);
-  for (int i = 0; i < paths.size(); ++i) TakeLogbook(paths[i], merge || i > 0);
-}
-
 void MainWindow::ShowOptions() {
-  DisplayOptionDialog dialog(context_.Book.DisplayOptionFlag, this);
+  DisplayOptionDialog dialog(context_.Session.DisplayOption(), this);
   if (dialog.exec() == QDialog::Accepted) ApplyDisplayOption(dialog.ChosenOption());
 }
 
 void MainWindow::ApplyDisplayOption(int option) {
-  if (option == context_.Book.DisplayOptionFlag) return;
   // The entries are rebuilt from the dives in memory: reading the file again would drop merged
   // logbooks, computed results and the selection.
-  context_.Book.DisplayOptionFlag = option;
+  if (!context_.Session.SetDisplayOption(option)) return;
   SetListEntries(0);
   statusLabel_->setText(ToQt(StatusText(context_.Book.DiveCount(), ReadOutcome{}, "")));
 }
@@ -530,8 +375,8 @@ void MainWindow::SelectListIndex(int index) {
 }
 
 void MainWindow::DiveListClick(int row) {
-  context_.Book.CurrentDive = context_.Book.DiveAt(row) != nullptr ? row : -1;
-  ShowDive(context_.Book.CurrentDive);
+  context_.Session.Select(row);
+  ShowDive(context_.Session.CurrentDive());
 }
 
 void MainWindow::NextDive() {
@@ -624,11 +469,6 @@ void MainWindow::ScheduleRedraw() {
 
 void MainWindow::ShowMessage(const QString& text) {
   dialogs_.ShowMessage(this, text);
-}
-
-QString MainWindow::LogbookFolder() const {
-  const std::string& file = context_.Book.LogbookFile;
-  return file.empty() ? QString() : QFileInfo(QString::fromStdString(file)).absolutePath();
 }
 
 }  // namespace scrb

@@ -96,13 +96,14 @@ class MainWindow : public QMainWindow {
   void BuildShortcuts();
   void BuildWidgets();
   bool TakeLogbook(const QString& path, bool merge);
-  void RememberRecent(std::vector<std::string> recent);
+  void RestoreLogbooks();
+  void SaveLogbookFiles();
+  void RememberRecent();
   void FillRecentMenu();
   void KeepSelectionInView();
   void ChooseAndOpen(bool merge);
   void ShowOptions();
   void SetCaption();
-  void ReportRead(const ReadOutcome& outcome);
   void SaveSettings();
   void SetListEntries(int from);
   void DiveListClick(int row);
@@ -126,7 +127,8 @@ class MainWindow : public QMainWindow {
   QPushButton* nextButton_ = nullptr;
   QPushButton* previousButton_ = nullptr;
   QMenu* recentMenu_ = nullptr;
-  std::vector<std::string> recentLogbooks_;
+  // The saved dive is restored only over the files it was saved with.
+  bool restoredSameFiles_ = true;
   bool settingsSaved_ = false;
   QAction* exportUddfAction_ = nullptr;
   std::array<DivePage*, kPageCount> pages_{};

@@ -44,6 +44,13 @@ void SystemDialogs::ShowWarning(QWidget* parent, const QString& text) {
   RunMessageBox(parent, QMessageBox::Warning, text);
 }
 
+bool SystemDialogs::AskYesNo(QWidget* parent, const QString& question) {
+  QMessageBox box(QMessageBox::Question, "Bathyscribe", question,
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 ReportScope SystemDialogs::ChooseReportScope(QWidget* parent, const QString& title,
                                              bool currentDive, int diveCount) {
   const QString current = QStringLiteral("The current dive");

@@ -35,6 +35,8 @@ class UserDialogs {
   virtual bool RunPrintDialog(QWidget* parent, QPrinter& printer, int pageCount) = 0;
   // The same with a warning icon: for a logbook that was read only in part.
   virtual void ShowWarning(QWidget* parent, const QString& text) = 0;
+  // A question with Yes and No buttons, No the default; true for Yes.
+  virtual bool AskYesNo(QWidget* parent, const QString& question) = 0;
   virtual void Beep() = 0;
   // Ends the event loop once Exit has saved the settings.
   virtual void Quit() = 0;
@@ -53,6 +55,7 @@ class SystemDialogs : public UserDialogs {
                                 int diveCount) override;
   bool RunPrintDialog(QWidget* parent, QPrinter& printer, int pageCount) override;
   void ShowWarning(QWidget* parent, const QString& text) override;
+  bool AskYesNo(QWidget* parent, const QString& question) override;
   void Beep() override;
   void Quit() override;
 };

@@ -1,13 +1,13 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <map>
 #include <ostream>
 #include <set>
 
 #include "Version.h"
 #include "cli/Commands.h"
 #include "logbook/LogbookReader.h"
-#include "logbook/NumberParsing.h"
 
 namespace scrb::cli {
 namespace {
@@ -15,7 +15,10 @@ namespace {
 constexpr const char* kUsage =
     "Usage: bathyscribe-cli COMMAND FILE... [OPTIONS]\n"
     "\n"
-    "Several files: the first is opened, the others are merged behind it in order.\n"
+    "Several files: the first is opened, the others are merged behind it in order. A file\n"
+    "that cannot be read or holds no readable dive is named on standard error and skipped;\n"
+    "the files after it are still read. A file name that begins with - follows --, which\n"
+    "ends the options.\n"
     "Dives are named by their index in the loaded logbook, counted from 0.\n"
     "\n"
     "Commands:\n"
@@ -38,30 +41,36 @@ constexpr const char* kUsage =
     "  report FILE... (--dive N | --all) --out PATH.pdf [--model 0|1|2]\n"
     "         [--surface-pressure P] [--paper a4|letter]\n"
     "      the printable dive report of dive N or of every dive, one page each, as a PDF\n"
-    "  --help, --version\n"
+    "  -h, --help, --version\n"
     "      this text, or the program's version\n"
     "\n"
-    "Exit status: 0 success, 1 usage error, 2 a file cannot be read, 3 a file is damaged.\n";
+    "Exit status: 0 success, 1 usage error, 2 a file was refused or the output cannot be\n"
+    "written, 3 a file is damaged; of several, 2 wins over 3.\n";
 
 // Options that stand alone and never take the next argument as their value.
 bool IsFlag(const std::string& name) {
   return name == "all" || name == "list-charts";
 }
 
+// "-h" is "--help"; any other argument of one dash and more (before "--") is an option too, and
+// one that no command takes, so that a mistyped option is never read as a file name.
 CliArgs ParseArguments(const std::vector<std::string>& arguments) {
   CliArgs args;
   args.Command = arguments.empty() ? "" : arguments[0];
+  if (args.Command == "-h") args.Command = "--help";
+  bool optionsEnded = false;
   for (size_t i = 1; i < arguments.size(); ++i) {
     const std::string& a = arguments[i];
-    if (a.rfind("--", 0) != 0 || a.size() == 2) {
+    if (optionsEnded || a == "-" || !a.starts_with('-')) {
       args.Files.push_back(a);
-      continue;
-    }
-    const size_t equals = a.find('=');
-    if (equals != std::string::npos) {
+    } else if (a == "--") {
+      optionsEnded = true;
+    } else if (!a.starts_with("--")) {
+      args.Options[a == "-h" ? "help" : a] = "";
+    } else if (const size_t equals = a.find('='); equals != std::string::npos) {
       args.Options[a.substr(2, equals - 2)] = a.substr(equals + 1);
     } else if (!IsFlag(a.substr(2)) && i + 1 < arguments.size() &&
-               arguments[i + 1].rfind("--", 0) != 0) {
+               !arguments[i + 1].starts_with("--")) {
       args.Options[a.substr(2)] = arguments[++i];
     } else {
       args.Options[a.substr(2)] = "";
@@ -70,15 +79,55 @@ CliArgs ParseArguments(const std::vector<std::string>& arguments) {
   return args;
 }
 
-// Every option that some command takes. A misspelt one is refused rather than ignored, so that a
-// script never gets output made under options it did not ask for.
+// The options each command takes. Any other is refused rather than ignored, so that a script
+// never gets output made under options it did not ask for.
+const std::map<std::string, std::set<std::string>>& CommandOptions() {
+  static const std::map<std::string, std::set<std::string>> options = {
+      {"list", {"display"}},
+      {"details", {"dive"}},
+      {"dives", {}},
+      {"profile", {"dive", "model", "surface-pressure"}},
+      {"render",
+       {"dive", "chart", "out", "size", "view", "model", "surface-pressure", "list-charts"}},
+      {"export", {"out"}},
+      {"report", {"dive", "all", "out", "model", "surface-pressure", "paper"}}};
+  return options;
+}
+
 void CheckOptionNames(const CliArgs& args) {
-  static const std::set<std::string> known = {
-      "all",   "chart", "display",          "dive",    "help", "list-charts", "model", "out",
-      "paper", "size",  "surface-pressure", "version", "view"};
-  for (const auto& [name, value] : args.Options) {
-    if (known.count(name) == 0) throw UsageError{"unknown option \"--" + name + "\""};
+  const auto& commands = CommandOptions();
+  const auto command = commands.find(args.Command);
+  if (command == commands.end()) {
+    throw UsageError{args.Command.empty() ? "no command given"
+                                          : "unknown command \"" + args.Command + "\""};
   }
+  for (const auto& [name, value] : args.Options) {
+    if (command->second.count(name) > 0) continue;
+    const std::string spelt = name.starts_with('-') ? name : "--" + name;
+    const bool someCommandTakes =
+        std::ranges::any_of(commands, [&](const auto& c) { return c.second.count(name) > 0; });
+    throw UsageError{someCommandTakes ? args.Command + " does not take the option \"" + spelt + "\""
+                                      : "unknown option \"" + spelt + "\""};
+  }
+}
+
+int RunCommand(const CliArgs& args, std::ostream& out, std::ostream& err) {
+  if (args.Command == "list") return RunList(args, out, err);
+  if (args.Command == "details") return RunDetails(args, out, err);
+  if (args.Command == "dives") return RunDives(args, out, err);
+  if (args.Command == "profile") return RunProfile(args, out, err);
+  if (args.Command == "render") return RunRender(args, out, err);
+  if (args.Command == "report") return RunReport(args, out, err);
+  return RunExport(args, out, err);
+}
+
+// A full disk or a closed pipe must not pass for success: whatever was printed is flushed and
+// checked once the command is done.
+int CheckOutput(int status, std::ostream& out, std::ostream& err) {
+  out.flush();
+  if (out) return status;
+  err << "bathyscribe-cli: cannot write to standard output\n";
+  return kExitUnreadable;
 }
 
 }  // namespace
@@ -102,14 +151,6 @@ int IntOption(const CliArgs& args, const std::string& name, int fallback, int lo
   return value;
 }
 
-double DoubleOption(const CliArgs& args, const std::string& name, double fallback) {
-  const std::optional<std::string> text = args.Option(name);
-  if (!text) return fallback;
-  const std::optional<double> value = ParseWholeNumber(*text);
-  if (!value) throw UsageError{"--" + name + " takes a number, not \"" + *text + "\""};
-  return *value;
-}
-
 std::string LowerCase(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -122,27 +163,21 @@ int DiveOption(const CliArgs& args, const Logbook& book) {
   return IntOption(args, "dive", 0, 0, book.DiveCount() - 1);
 }
 
-int LoadLogbooks(const std::vector<std::string>& files, Logbook& book, std::ostream& err) {
+CommandLogbooks LoadLogbooks(const std::vector<std::string>& files, std::ostream& err) {
   if (files.empty()) throw UsageError{"no logbook file given"};
-  book.Clear();
-  int status = kExitOk;
-  for (const std::string& path : files) {
-    const ReadOutcome outcome = ReadLogbook(book, path);
-    book.LogbookFile = path;
-    if (outcome.Status == ReadStatus::Unreadable) {
-      err << "bathyscribe-cli: " << UnreadableMessage(path, outcome) << "\n";
-      return kExitUnreadable;
-    }
-    if (HoldsNoReadableDive(outcome)) {
-      err << "bathyscribe-cli: " << NoReadableDiveMessage(path, outcome) << "\n";
-      status = kExitDamaged;
-    } else if (outcome.Status == ReadStatus::Damaged) {
-      err << "bathyscribe-cli: " << path << ": " << outcome.DivesRead
-          << " dives read, then reading stopped: " << outcome.Reason << ".\n";
-      status = kExitDamaged;
-    }
+  CommandLogbooks loaded;
+  const LoadSequence sequence = loaded.Session->TakeInOrder(files);
+  for (const LoadOutcome& load : sequence.Loads) {
+    if (load.Message.empty()) continue;
+    // The window's texts, on one line: their paragraph breaks are the window's layout.
+    std::string message = load.Message;
+    for (size_t at = message.find("\r\n\r\n"); at != std::string::npos;
+         at = message.find("\r\n\r\n", at))
+      message.replace(at, 4, " ");
+    err << "bathyscribe-cli: " << message << "\n";
   }
-  return status;
+  loaded.Status = sequence.ExitStatus();
+  return loaded;
 }
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
@@ -150,23 +185,14 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
   try {
     if (args.Command == "--version" || args.Option("version")) {
       out << "bathyscribe-cli " << kVersion << "\n";
-      return kExitOk;
+      return CheckOutput(kExitOk, out, err);
     }
-    if (args.Command == "help" || args.Command == "--help" || args.Command == "-h" ||
-        args.Option("help")) {
+    if (args.Command == "help" || args.Command == "--help" || args.Option("help")) {
       out << kUsage;
-      return kExitOk;
+      return CheckOutput(kExitOk, out, err);
     }
     CheckOptionNames(args);
-    if (args.Command == "list") return RunList(args, out, err);
-    if (args.Command == "details") return RunDetails(args, out, err);
-    if (args.Command == "dives") return RunDives(args, out, err);
-    if (args.Command == "profile") return RunProfile(args, out, err);
-    if (args.Command == "render") return RunRender(args, out, err);
-    if (args.Command == "report") return RunReport(args, out, err);
-    if (args.Command == "export") return RunExport(args, out, err);
-    throw UsageError{args.Command.empty() ? "no command given"
-                                          : "unknown command \"" + args.Command + "\""};
+    return CheckOutput(RunCommand(args, out, err), out, err);
   } catch (const UsageError& e) {
     err << "bathyscribe-cli: " << e.Message << "\n\n" << kUsage;
     return kExitUsage;

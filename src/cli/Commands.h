@@ -2,12 +2,14 @@
 
 #include <iosfwd>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "analysis/AnalysisCache.h"
 #include "logbook/Logbook.h"
+#include "session/LogbookSession.h"
 
 namespace scrb::cli {
 
@@ -31,25 +33,34 @@ struct UsageError {
   std::string Message;
 };
 
-// Opens the first file and merges the others, as File > Open and File > Merge do. Returns
-// kExitOk, kExitUnreadable or kExitDamaged and reports problems on err; what could be read stays
-// in the book either way.
-int LoadLogbooks(const std::vector<std::string>& files, Logbook& book, std::ostream& err);
+// The logbooks named on the command line, taken in as the window takes them: the first that can
+// be read is opened and the others merged behind it; a refused file is named on err and skipped.
+// Status is the most severe met: kExitUnreadable over kExitDamaged over kExitOk.
+struct CommandLogbooks {
+  // On the heap: its analysis points into its store, so the session never moves.
+  std::unique_ptr<LogbookSession> Session = std::make_unique<LogbookSession>();
+  int Status = kExitOk;
+
+  Logbook& Book() { return Session->Store(); }
+  AnalysisCache& Analysis() { return Session->Analysis(); }
+  // Every file was refused: the command has nothing to work on and ends with Status.
+  bool NothingLoaded() const { return Session->Files().empty(); }
+};
+CommandLogbooks LoadLogbooks(const std::vector<std::string>& files, std::ostream& err);
 
 // Parses an integer option; throws UsageError when it is not a whole number in [low, high].
 int IntOption(const CliArgs& args, const std::string& name, int fallback, int low, int high);
-double DoubleOption(const CliArgs& args, const std::string& name, double fallback);
 // Option values and file extensions are taken in any letter case.
 std::string LowerCase(std::string text);
 
 // Index of the dive named by --dive, checked against the book; throws UsageError.
 int DiveOption(const CliArgs& args, const Logbook& book);
 
-// The pressure of --surface-pressure, if given; throws UsageError unless it is a number above the
-// least the model window takes.
+// The pressure of --surface-pressure, if given; throws UsageError for what the model window would
+// refuse.
 std::optional<double> SurfacePressureOption(const CliArgs& args);
-// The dive named by --dive; the analysis is set to the book's dives with --surface-pressure for
-// that dive and the model of --model (default 0); throws UsageError for bad values.
+// The dive named by --dive; the analysis of the book's dives takes --surface-pressure for that
+// dive and the model of --model (default 0); throws UsageError for bad values.
 struct DiveUnderModel {
   int Dive = 0;
 };

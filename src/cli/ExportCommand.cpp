@@ -15,17 +15,14 @@ int RunExport(const CliArgs& args, std::ostream& out, std::ostream& err) {
     throw UsageError{"--out must end in .uddf or be - for standard output, not \"" + *path + "\""};
   }
 
-  Logbook book;
-  const int status = LoadLogbooks(args.Files, book, err);
-  if (status == kExitUnreadable) return status;
-  AnalysisCache analysis;
-  analysis.SetDives(&book.Dives);
+  CommandLogbooks loaded = LoadLogbooks(args.Files, err);
+  if (loaded.NothingLoaded()) return loaded.Status;
+  const Logbook& book = loaded.Book();
+  AnalysisCache& analysis = loaded.Analysis();
+  const int status = loaded.Status;
   const auto write = [&](std::ostream& stream) { return WriteUddf(book, analysis, stream); };
-  if (toStandardOutput) {
-    if (write(out)) return status;
-    err << "bathyscribe-cli: cannot write to standard output\n";
-    return kExitUnreadable;
-  }
+  // What standard output could not take is told once, by the front end's check of the stream.
+  if (toStandardOutput) return write(out) ? status : kExitUnreadable;
   const QString reason = SaveFile(QString::fromStdString(*path), write);
   if (reason.isEmpty()) return status;
   err << "bathyscribe-cli: " << UddfFailedMessage(*path, reason.toStdString()) << "\n";

@@ -1,17 +1,16 @@
 #include "cli/Commands.h"
-#include "report/NumberFormat.h"
 #include "saturation/SurfacePressureEntry.h"
 
 namespace scrb::cli {
 
+// The model window's rules, so that a script and the window agree on what a pressure is.
 std::optional<double> SurfacePressureOption(const CliArgs& args) {
-  if (!args.Option("surface-pressure")) return std::nullopt;
-  const double pressure = DoubleOption(args, "surface-pressure", 1.0);
-  if (!(pressure > kMinSurfacePressure)) {
-    throw UsageError{"--surface-pressure takes a pressure in bar above " +
-                     GeneralNumber(kMinSurfacePressure)};
+  const std::optional<std::string> text = args.Option("surface-pressure");
+  if (!text) return std::nullopt;
+  if (const std::optional<std::string> problem = SurfacePressureProblem(*text)) {
+    throw UsageError{"--surface-pressure \"" + *text + "\": " + *problem};
   }
-  return pressure;
+  return TypedSurfacePressure(*text);
 }
 
 DiveUnderModel DiveUnderModelOptions(const CliArgs& args, const Logbook& book,
@@ -19,7 +18,6 @@ DiveUnderModel DiveUnderModelOptions(const CliArgs& args, const Logbook& book,
   const int modelNumber = IntOption(args, "model", 0, 0, 2);
   const std::optional<double> surfacePressure = SurfacePressureOption(args);
   const int dive = DiveOption(args, book);
-  analysis.SetDives(&book.Dives);
   if (surfacePressure) analysis.SetSurfacePressure(dive, *surfacePressure);
   analysis.SetModel(modelNumber);
   return {dive};

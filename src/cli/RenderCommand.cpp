@@ -186,11 +186,11 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   const PixelSize size = SizeOption(args, entry.DefaultHeightPixels);
   const int view = IntOption(args, "view", 1, 0, 1);
 
-  Logbook book;
-  const int status = LoadLogbooks(args.Files, book, err);
-  if (status == kExitUnreadable) return status;
-  AnalysisCache analysis;
-  const int dive = DiveUnderModelOptions(args, book, analysis).Dive;
+  CommandLogbooks loaded = LoadLogbooks(args.Files, err);
+  if (loaded.NothingLoaded()) return loaded.Status;
+  AnalysisCache& analysis = loaded.Analysis();
+  const int status = loaded.Status;
+  const int dive = DiveUnderModelOptions(args, loaded.Book(), analysis).Dive;
 
   if (!EnsureGuiApplication(err)) return kExitUsage;
   RenderContext context{analysis, dive, view};

@@ -46,12 +46,12 @@ int RunReport(const CliArgs& args, std::ostream&, std::ostream& err) {
   const int modelNumber = IntOption(args, "model", 0, 0, 2);
   const std::optional<double> surfacePressure = SurfacePressureOption(args);
 
-  Logbook book;
-  const int status = LoadLogbooks(args.Files, book, err);
-  if (status == kExitUnreadable) return status;
+  CommandLogbooks loaded = LoadLogbooks(args.Files, err);
+  if (loaded.NothingLoaded()) return loaded.Status;
+  const Logbook& book = loaded.Book();
+  const int status = loaded.Status;
   const std::vector<int> dives = ChosenDives(args, book);
-  AnalysisCache analysis;
-  analysis.SetDives(&book.Dives);
+  AnalysisCache& analysis = loaded.Analysis();
   if (surfacePressure) {
     for (const int dive : dives) analysis.SetSurfacePressure(dive, *surfacePressure);
   }

@@ -156,8 +156,13 @@ ReadOutcome ParseEntries(Window& window, size_t sizeHint, std::vector<DiveRecord
     if (result != EntryResult::Complete) {
       outcome.Status = ReadStatus::Damaged;
       outcome.StopOffset = offset;
-      outcome.Reason = (result == EntryResult::Truncated ? "the file ends inside dive "
-                                                         : "the file is damaged at dive ") +
+      const bool cut = result == EntryResult::Truncated;
+      // A file whose first entry fails is refused as no logbook; the count its header seems to
+      // declare then means nothing (a text file "declares" thousands of dives) and is not told.
+      outcome.Reason =
+          i == 0 ? (cut ? "the file ends inside its first entry" : "its first entry is damaged") +
+                       std::string(" (byte ") + std::to_string(offset) + ")"
+                 : (cut ? "the file ends inside dive " : "the file is damaged at dive ") +
                        std::to_string(i + 1) + " of " + std::to_string(count) + " (byte " +
                        std::to_string(offset) + ")";
       return outcome;

@@ -67,6 +67,25 @@ std::vector<std::string> RecentLogbooksAfterOpening(std::vector<std::string> pat
   return CleanRecentLogbooks(std::move(paths));
 }
 
+std::string MergedLogbooksSetting(const std::vector<std::string>& files) {
+  std::string text;
+  for (size_t i = 1; i < files.size(); ++i) text += (i > 1 ? "\n" : "") + files[i];
+  return text;
+}
+
+// Without an opened logbook the merged ones are not restored: they were merged behind it.
+std::vector<std::string> LogbookFilesFromSettings(const std::string& logbookFile,
+                                                  std::string_view mergedLogbooks) {
+  if (logbookFile.empty()) return {};
+  std::vector<std::string> files = {logbookFile};
+  while (!mergedLogbooks.empty()) {
+    const size_t end = std::min(mergedLogbooks.find('\n'), mergedLogbooks.size());
+    if (end > 0) files.emplace_back(mergedLogbooks.substr(0, end));
+    mergedLogbooks.remove_prefix(std::min(end + 1, mergedLogbooks.size()));
+  }
+  return files;
+}
+
 int DiveToSelect(double currentDiveSelected, double lastDive, int listCount) {
   const int last = listCount - 1;
   if (currentDiveSelected < last && currentDiveSelected >= 0 && lastDive != 1) {

@@ -11,7 +11,9 @@ namespace settings {
 constexpr const char* kApplication = "scrb";
 constexpr const char* kSection = "Settings";
 constexpr const char* kNoWarning = "NoWarning";
+// The opened logbook; the ones merged behind it are in kMergedLogbooks, one a line.
 constexpr const char* kLogbookFile = "Logbook File";
+constexpr const char* kMergedLogbooks = "MergedLogbooks";
 constexpr const char* kDisplayOptionFlag = "DisplayOptionFlag";
 constexpr const char* kDecoModelNumber = "DecoModelNumber";
 constexpr const char* kTop = "Top";
@@ -48,6 +50,11 @@ std::vector<std::string> CleanRecentLogbooks(std::vector<std::string> paths);
 // The recent logbooks after `path` was opened: it moves to the front.
 std::vector<std::string> RecentLogbooksAfterOpening(std::vector<std::string> paths,
                                                     const std::string& path);
+
+// The files held, as "Logbook File" and "MergedLogbooks" keep them, and back.
+std::string MergedLogbooksSetting(const std::vector<std::string>& files);
+std::vector<std::string> LogbookFilesFromSettings(const std::string& logbookFile,
+                                                  std::string_view mergedLogbooks);
 
 // The list index to select at start: the saved one when it is an older dive that still exists
 // and the user did not leave on the newest dive, otherwise the newest (-1 with an empty list).

@@ -25,7 +25,8 @@ namespace scrb::test {
 // Answers what the window asks of the user as the test scripted it, and remembers what it was
 // asked: the messages shown, the folders the file dialogs started in.
 struct ScriptedDialogs : UserDialogs {
-  QStringList messages, warnings;
+  QStringList messages, warnings, questions;
+  QList<bool> yesNoAnswers;  // taken one per question; none left means No
   int quits = 0, beeps = 0, disclaimerShown = 0, disclaimerAnswer = 0;
   QStringList openAnswers, saveAnswers;  // taken one per file dialog; none left means Cancel
   QStringList dialogFolders;
@@ -61,6 +62,10 @@ struct ScriptedDialogs : UserDialogs {
     return true;
   }
   void ShowWarning(QWidget*, const QString& text) override { warnings << text; }
+  bool AskYesNo(QWidget*, const QString& question) override {
+    questions << question;
+    return !yesNoAnswers.isEmpty() && yesNoAnswers.takeFirst();
+  }
   void Beep() override { ++beeps; }
   // Quitting the test program's application would end every event loop that follows.
   void Quit() override { ++quits; }

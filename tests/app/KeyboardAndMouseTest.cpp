@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -145,6 +146,9 @@ TEST(DragAndDrop, LogbooksOpenOrMergeAnythingElseIsRefused) {
   Drag(*w.form, {notes}, {}, true);
   EXPECT_EQ(w.form->ListCount(), 13);
   EXPECT_TRUE(w.messages.isEmpty());
+  // A refused file is skipped: the first file taken is opened, as on the command line.
+  Drag(*w.form, {QDir::tempPath() + "/gone/gone.log", ten}, {}, true);
+  EXPECT_EQ(std::pair(w.form->ListCount(), w.messages.size()), std::pair(10, qsizetype(1)));
 }
 
 TEST(RecentLogbooks, SixMostRecentFirstAndAVanishedOneIsDropped) {

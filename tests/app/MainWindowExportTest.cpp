@@ -91,6 +91,7 @@ TEST(MainWindowExport, UddfWritesEveryDiveOrSaysWhyNot) {
   w.Start();
   const QString logbook = test::LogbookFile("season.log", 2);
   w.form->OpenLogbook(logbook);
+  w.dialogs.yesNoAnswers = {true};  // merged a second time, on the user's word
   w.form->MergeLogbook(logbook);
   const QString target = w.folder.filePath("season");
   QDir(w.folder.path()).mkdir("taken.uddf");

@@ -268,7 +268,8 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
   EXPECT_EQ(w.Entries().mid(3), QStringList({"    1 - Pier", "    2 - Pier"}));
   EXPECT_EQ(w.form->ListIndex(), 2);
   EXPECT_EQ(w.Status(), "5 dives read.");
-  EXPECT_EQ(w.Saved("Logbook File"), two.toStdString());
+  EXPECT_EQ(std::pair(w.Saved("Logbook File"), w.Saved("MergedLogbooks")),
+            std::pair(three.toStdString(), two.toStdString()));
   choose("&Open Logbook");  // cancelled: nothing changes
   EXPECT_EQ(w.form->ListCount(), 5);
   // The dialogs start where the logbook on screen lies; the save dialogs (cancelled) at its name.

@@ -64,6 +64,12 @@ TEST(Cli, BadRequestsAreUsageErrorsThatWriteNothing) {
       {"render", file, "--dive", "0", "--chart", "depth", "--out", out, "--size", "99999x9"},
       {"list", file, "--display", "1x"},
       {"list", file, "--dsplay", "2"},
+      {"list", file, "--dive", "3"},  // an option of another command
+      {"dives", file, "--display=1"},
+      {"list", "-x.log"},  // an option until -- ends them
+      {"profile", file, "--dive", "0", "--surface-pressure", "1e9"},
+      {"profile", file, "--dive", "0", "--surface-pressure", "0.1"},
+      {"report", file, "--dive", "0", "--out", OutPath("r.pdf"), "--surface-pressure", "-1"},
       {"--verbose"}};
   for (const Args& args : cases) {
     SCOPED_TRACE(testing::PrintToString(args));
@@ -81,7 +87,8 @@ TEST(Cli, HelpAndVersion) {
   EXPECT_TRUE(std::regex_match(kVersion, std::regex(R"(\d+\.\d+\.\d+)")));
   for (const Args& args :
        {Args{"--version"}, Args{"list", TwoDiveFile(), "--version"}, Args{"--help"}, Args{"-h"},
-        Args{"render", "--help"}, Args{"list", TwoDiveFile(), "--bogus", "--help"}}) {
+        Args{"list", TwoDiveFile(), "-h"}, Args{"render", "--help"},
+        Args{"list", TwoDiveFile(), "--bogus", "--help"}}) {
     SCOPED_TRACE(testing::PrintToString(args));
     const CliRun run = Cli(args);
     EXPECT_EQ(run.Status, kExitOk);
@@ -136,11 +143,102 @@ TEST(Cli, UnreadableAndDamagedFilesHaveTheirOwnExitStatus) {
   // A text file is no logbook: the same words as the window's, the dives of the others printed.
   const std::string notes = test::WriteTempFile("notes.txt", std::string(4000, 'x'));
   const CliRun foreign = Cli({"list", TwoDiveFile(), notes});
-  EXPECT_EQ(foreign.Status, kExitDamaged);
+  EXPECT_EQ(foreign.Status, kExitUnreadable);
   EXPECT_EQ(std::ranges::count(foreign.Out, '\n'), 2);
   EXPECT_NE(foreign.Err.find("The file " + notes + " holds no readable dive: it is not a logbook"),
             std::string::npos)
       << foreign.Err;
+}
+
+// The window's loading rule: a refused file is named and skipped, the files after it are still
+// read, and the exit status is the most severe met (2 over 3 over 0).
+TEST(Cli, RefusedFilesAreSkippedAndTheRestRead) {
+  const std::string two = TwoDiveFile();
+  const std::string sample = test::SampleLogbook();
+  const std::string cut = test::WriteTempFile("cut.log", sample.substr(0, sample.size() / 2));
+  const std::string missing = "/nonexistent/missing.log";
+  const std::string bothTwo = Cli({"list", two}).Out + Cli({"list", two}).Out;
+  const std::string cutList = Cli({"list", cut}).Out;
+  const std::tuple<Args, int, std::string, int> cases[] = {
+      {{two, missing, two}, kExitUnreadable, bothTwo, 1},
+      {{missing, two, two}, kExitUnreadable, bothTwo, 1},
+      {{cut, missing, two}, kExitUnreadable, cutList + Cli({"list", two}).Out, 2},
+      {{two, cut}, kExitDamaged, Cli({"list", two}).Out + cutList, 1},
+      {{missing, missing}, kExitUnreadable, "", 2}};
+  for (const auto& [files, status, out, messages] : cases) {
+    SCOPED_TRACE(testing::PrintToString(files));
+    Args args = {"list"};
+    args.insert(args.end(), files.begin(), files.end());
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.Status, status);
+    EXPECT_EQ(run.Out, out);
+    EXPECT_EQ(std::ranges::count(run.Err, '\n'), messages) << run.Err;
+    EXPECT_EQ(run.Err.find('\r'), std::string::npos);
+  }
+  EXPECT_NE(Cli({"list", two, missing})
+                .Err.find("bathyscribe-cli: The logbook file " + missing +
+                          " cannot be read: no such file or directory."),
+            std::string::npos);
+  // Every command that reads logbooks goes on to its work with what was read.
+  const CliRun details = Cli({"details", missing, two, "--dive", "1"});
+  EXPECT_EQ(details.Status, kExitUnreadable);
+  EXPECT_EQ(details.Out, Cli({"details", two, "--dive", "1"}).Out);
+}
+
+// After --, a name that begins with a dash is a file.
+TEST(Cli, DoubleDashEndsTheOptions) {
+  const std::filesystem::path dashed =
+      std::filesystem::path(TwoDiveFile()).parent_path() / "-x.log";
+  std::filesystem::copy_file(TwoDiveFile(), dashed,
+                             std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::current_path(dashed.parent_path());
+  const CliRun run = Cli({"list", "--display", "0", "--", "-x.log"});
+  EXPECT_EQ(run.Status, kExitOk) << run.Err;
+  EXPECT_EQ(run.Out, Cli({"list", TwoDiveFile(), "--display", "0"}).Out);
+  EXPECT_EQ(Cli({"list", "-x.log"}).Status, kExitUsage);
+}
+
+// A surface pressure is taken as the model window takes it, comma and blanks included.
+TEST(Cli, SurfacePressureAsTheModelWindowTakesIt) {
+  const std::string two = TwoDiveFile();
+  const std::string atSea = Cli({"profile", two, "--dive", "0"}).Out;
+  const std::string high = Cli({"profile", two, "--dive", "0", "--surface-pressure", "0.7"}).Out;
+  EXPECT_NE(high, atSea);
+  for (const char* text : {"0,7", " 0.7 ", "0.700"}) {
+    EXPECT_EQ(Cli({"profile", two, "--dive", "0", "--surface-pressure", text}).Out, high) << text;
+  }
+  for (const char* text : {"1e9", "0x1", "inf", "1.0.0", "", "0,1", "7 0"}) {
+    const CliRun run =
+        Cli({"profile", two, "--dive", "0", "--surface-pressure=" + std::string(text)});
+    EXPECT_EQ(run.Status, kExitUsage) << text;
+  }
+}
+
+// A full disk or a closed pipe is a failure, never a success: every command checks what it
+// printed. The program runs itself so that its own standard output is the full device.
+TEST(Cli, OutputThatCannotBeWrittenFails) {
+  const QString two = QString::fromStdString(TwoDiveFile());
+  const QStringList commands[] = {{"list", two},
+                                  {"dives", two},
+                                  {"details", two, "--dive", "0"},
+                                  {"profile", two, "--dive", "0"},
+                                  {"export", two, "--out", "-"},
+                                  {"render", "--list-charts"},
+                                  {"--help"},
+                                  {"--version"}};
+  for (const QStringList& arguments : commands) {
+    SCOPED_TRACE(arguments.join(' ').toStdString());
+    QProcess cli;
+    cli.setStandardOutputFile("/dev/full");
+    cli.start(BATHYSCRIBE_CLI, arguments);
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), kExitUnreadable);
+    EXPECT_TRUE(cli.readAllStandardError().contains("cannot write to standard output"));
+  }
+  std::ostream broken(nullptr);
+  std::ostringstream err;
+  EXPECT_EQ(RunCli({"list", TwoDiveFile()}, broken, err), kExitUnreadable);
+  EXPECT_EQ(err.str(), "bathyscribe-cli: cannot write to standard output\n");
 }
 
 // The texts of a chart rendered by the program itself under the given LC_ALL: the off-screen
@@ -188,7 +286,7 @@ TEST(Cli, ExportWritesUddfOrLeavesTheTargetAlone) {
   const std::string cut = test::WriteTempFile("cut.log", sample.substr(0, sample.size() / 2));
   const CliRun damaged = Cli({"export", cut, "--out", out});
   EXPECT_EQ(damaged.Status, kExitDamaged);
-  EXPECT_NE(damaged.Err.find("reading stopped"), std::string::npos);
+  EXPECT_NE(damaged.Err.find("is damaged: the file ends inside dive"), std::string::npos);
   EXPECT_EQ(test::UddfSchemaErrors(out), "");
   EXPECT_NE(test::ReadFile(out), good);
 

@@ -1,0 +1,157 @@
+#include "session/LogbookSession.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <iterator>
+#include <system_error>
+
+#include "logbook/StartupSettings.h"
+
+namespace scrb {
+namespace {
+
+constexpr int kExitRefused = 2;
+constexpr int kExitDamaged = 3;
+
+// Two names of one file are one file: "./a.log" and "/home/x/a.log", or a link and its target.
+std::string SameFileKey(const std::string& path) {
+  std::error_code error;
+  std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
+  if (error) canonical = std::filesystem::absolute(path, error).lexically_normal();
+  return error ? path : canonical.string();
+}
+
+std::string FileName(const std::string& path) {
+  return std::filesystem::path(path).filename().string();
+}
+
+}  // namespace
+
+int LoadOutcome::ExitStatus() const {
+  if (Result == LoadResult::Refused) return kExitRefused;
+  if (Taken() && Read.Status == ReadStatus::Damaged) return kExitDamaged;
+  return 0;
+}
+
+int MoreSevereExit(int a, int b) {
+  const auto rank = [](int status) {
+    return status == kExitRefused ? 2 : status == kExitDamaged ? 1 : 0;
+  };
+  return rank(b) > rank(a) ? b : a;
+}
+
+bool LoadSequence::AllTaken() const {
+  return std::ranges::all_of(Loads, &LoadOutcome::Taken);
+}
+
+int LoadSequence::ExitStatus() const {
+  int status = 0;
+  for (const LoadOutcome& load : Loads) status = MoreSevereExit(status, load.ExitStatus());
+  return status;
+}
+
+bool LogbookSession::Holds(const std::string& path) const {
+  const std::string key = SameFileKey(path);
+  return std::ranges::any_of(files_,
+                             [&key](const std::string& f) { return SameFileKey(f) == key; });
+}
+
+LoadOutcome LogbookSession::Open(const std::string& path) {
+  return Read(path, false);
+}
+
+LoadOutcome LogbookSession::Merge(const std::string& path, bool again) {
+  if (!again && Holds(path)) {
+    LoadOutcome outcome;
+    outcome.Result = LoadResult::AlreadyLoaded;
+    outcome.Path = path;
+    outcome.FirstNewDive = book_.DiveCount();
+    outcome.Message = MergeAgainQuestion(path);
+    return outcome;
+  }
+  return Read(path, true);
+}
+
+LoadSequence LogbookSession::TakeInOrder(const std::vector<std::string>& paths) {
+  LoadSequence sequence;
+  bool opened = false;
+  for (const std::string& path : paths) {
+    sequence.Loads.push_back(opened ? Merge(path, true) : Open(path));
+    opened = opened || sequence.Loads.back().Taken();
+  }
+  return sequence;
+}
+
+LoadOutcome LogbookSession::Read(const std::string& path, bool merge) {
+  LoadOutcome outcome;
+  outcome.Path = path;
+  // Read into a store of its own first: a file that cannot be read must not cost the user the
+  // logbook already loaded.
+  Logbook fresh;
+  outcome.Read = ReadLogbook(fresh, path);
+  const std::string refusal = RefusalMessage(path, outcome.Read);
+  if (!refusal.empty()) {
+    outcome.Result = LoadResult::Refused;
+    outcome.FirstNewDive = book_.DiveCount();
+    outcome.Message = refusal;
+    outcome.Status = RefusedStatusText(path, outcome.Read);
+    return outcome;
+  }
+  outcome.Result = merge ? LoadResult::Merged : LoadResult::Opened;
+  if (merge) {
+    outcome.FirstNewDive = book_.DiveCount();
+    book_.Dives.insert(book_.Dives.end(), std::make_move_iterator(fresh.Dives.begin()),
+                       std::make_move_iterator(fresh.Dives.end()));
+    analysis_.DivesAppended();
+  } else {
+    book_.Dives = std::move(fresh.Dives);
+    book_.CurrentDive = -1;
+    files_.clear();
+    analysis_.SetDives(&book_.Dives);
+  }
+  files_.push_back(path);
+  book_.LogbookFile = path;
+  recent_ = RecentLogbooksAfterOpening(std::move(recent_), path);
+  outcome.Status = StatusText(book_.DiveCount(), outcome.Read, path);
+  if (outcome.Read.Status == ReadStatus::Damaged) {
+    outcome.Message = DamagedFileMessage(path, outcome.Read);
+    outcome.MessageIsWarning = true;
+  }
+  return outcome;
+}
+
+void LogbookSession::Select(int index) {
+  book_.CurrentDive = book_.DiveAt(index) != nullptr ? index : -1;
+}
+
+bool LogbookSession::SetDisplayOption(int option) {
+  if (option == book_.DisplayOptionFlag) return false;
+  book_.DisplayOptionFlag = option;
+  return true;
+}
+
+void LogbookSession::SetRecent(std::vector<std::string> paths) {
+  recent_ = CleanRecentLogbooks(std::move(paths));
+}
+
+void LogbookSession::ForgetRecent(const std::string& path) {
+  std::erase(recent_, path);
+}
+
+std::string LogbookSession::Caption() const {
+  if (files_.empty()) return kProgramName;
+  return std::string(kProgramName) + " - " + book_.LogbookFile;
+}
+
+std::string RefusedStatusText(const std::string& path, const ReadOutcome& outcome) {
+  if (outcome.Status == ReadStatus::Unreadable)
+    return FileName(path) + " cannot be read: " + outcome.Reason + ".";
+  return FileName(path) + " holds no readable dive.";
+}
+
+std::string MergeAgainQuestion(const std::string& path) {
+  return "The logbook file " + path +
+         " is loaded already. Merge its dives once more, so that they are listed twice?";
+}
+
+}  // namespace scrb
