@@ -22,45 +22,46 @@ QLabel* Caption(const char* text, const QString& name, QWidget* parent) {
 }  // namespace
 
 AirPage::AirPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
-  tankPicture_ = new ChartView(this);
-  tankPicture_->setObjectName("TankPicture");
-  airPicture_ = new ChartView(this);
-  airPicture_->setObjectName("AirPicture");
+  tankChart_ = new ChartView(this);
+  tankChart_->setObjectName("TankChart");
+  breathRateChart_ = new ChartView(this);
+  breathRateChart_->setObjectName("BreathRateChart");
   airReadout_ = new ElidedLabel(QString(), this);
-  airReadout_->setObjectName("Label44");
+  airReadout_->setObjectName("AirReadout");
   // The readout's length changes with every mouse move; it must never push the window wider.
   airReadout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Caption(kTankChartCaption, "Label45", this));
-  layout->addWidget(tankPicture_, 1);
-  layout->addWidget(Caption(kBreathRateChartCaption, "Label46", this));
-  layout->addWidget(airPicture_, 1);
+  layout->addWidget(Caption(kTankChartCaption, "TankChartTitle", this));
+  layout->addWidget(tankChart_, 1);
+  layout->addWidget(Caption(kBreathRateChartCaption, "BreathRateChartTitle", this));
+  layout->addWidget(breathRateChart_, 1);
   layout->addWidget(airReadout_);
 
-  connect(tankPicture_, &ChartView::MouseMoved, this, &AirPage::TankPictureMouseMove);
-  connect(airPicture_, &ChartView::MouseMoved, this, &AirPage::AirPictureMouseMove);
+  for (ChartView* chart : {tankChart_, breathRateChart_}) {
+    connect(chart, &ChartView::MouseMoved, this, [this](double x, double) { ShowReadoutAt(x); });
+  }
 }
 
-void AirPage::ShowDive(int index) {
+void AirPage::ShowDive(const DiveRecord* found) {
   // The readout and its cursors belonged to the charts about to be replaced; a dive whose
   // estimate already exists leaves the label empty until the mouse moves.
   airReadout_->clear();
-  tankPicture_->HideCursor();
-  airPicture_->HideCursor();
-  DiveRecord* found = context_.Book.DiveAt(index);
+  tankChart_->HideCursor();
+  breathRateChart_->HideCursor();
+  SetSampleCount({tankChart_, breathRateChart_}, found);
   if (found == nullptr) {
-    tankPicture_->Clear();
-    airPicture_->Clear();
+    tankChart_->Clear();
+    breathRateChart_->Clear();
     return;
   }
-  DiveRecord& dive = *found;
+  DiveRecord& dive = Analysed(*found);
 
   sinceLabelPainted_.invalidate();
   ComputeAirModel(dive, [this](const std::string& caption) { ShowAirCaption(caption); });
   if (sinceLabelPainted_.isValid()) airReadout_->repaint();  // the summary may have come too soon
-  DrawBreathRateChart(dive, airPicture_->Surface());
-  DrawTankChart(dive, tankPicture_->Surface());
+  DrawBreathRateChart(dive, breathRateChart_->Surface());
+  DrawTankChart(dive, tankChart_->Surface());
 }
 
 void AirPage::ShowAirCaption(const std::string& caption) {
@@ -73,15 +74,15 @@ void AirPage::ShowAirCaption(const std::string& caption) {
   sinceLabelPainted_.start();
 }
 
-void AirPage::AirPictureMouseMove(double x, double) {
+void AirPage::ShowReadoutAt(double x) {
   const DiveRecord* dive = ReadoutDive();
   if (dive == nullptr) return;
   const std::optional<std::string> caption = AirReadoutCaption(*dive, static_cast<float>(x));
   if (!caption) return;
 
   airReadout_->setText(QString::fromStdString(*caption));
-  tankPicture_->SetCursorX(x);
-  airPicture_->SetCursorX(x);
+  tankChart_->SetCursorX(x);
+  breathRateChart_->SetCursorX(x);
   context_.Readouts.AirCursorX = static_cast<float>(x);
 }
 

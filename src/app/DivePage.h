@@ -1,18 +1,23 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <initializer_list>
 
 #include "app/AppContext.h"
 
 namespace scrb {
 
+class ChartView;
+
 // One page of the main window's tab strip. ShowDive computes what the page needs for the dive
-// and draws it; it runs only while the page is the one showing.
+// and draws it, or shows the page's empty state for no dive; it runs only while the page is the
+// one showing.
 class DivePage : public QWidget {
   Q_OBJECT
  public:
   DivePage(AppContext& context, QWidget* parent = nullptr) : QWidget(parent), context_(context) {}
-  virtual void ShowDive(int index) = 0;
+  virtual void ShowDive(const DiveRecord* dive) = 0;
 
  signals:
   // The page changed an input of its own computation (a model, a surface pressure) and wants the
@@ -26,8 +31,21 @@ class DivePage : public QWidget {
     return context_.Readouts.ChartsReady ? context_.Book.DiveAt(context_.Book.CurrentDive)
                                          : nullptr;
   }
+  // The charts' time axes end at the dive's last sample: for the arrow keys and for the readouts
+  // at the charts' edges. No dive, no samples.
+  static void SetSampleCount(std::initializer_list<ChartView*> charts, const DiveRecord* dive);
+  // The profile, air and saturation computations still keep their results in the record itself.
+  static DiveRecord& Analysed(const DiveRecord& dive) { return const_cast<DiveRecord&>(dive); }
 
   AppContext& context_;
 };
+
+// What the tab strip holds: one row per page, in tab order.
+struct DivePageKind {
+  const char* Caption;   // with the Alt key that brings the page up
+  const char* Shortcut;  // the other key that does
+  DivePage* (*Create)(AppContext& context, QWidget* parent);
+};
+extern const std::array<DivePageKind, 7> kDivePages;
 
 }  // namespace scrb

@@ -82,8 +82,7 @@ void GeneralPage::Clear() {
   for (QLabel* value : values_) value->clear();
 }
 
-void GeneralPage::ShowDive(int index) {
-  const DiveRecord* dive = context_.Book.DiveAt(index);
+void GeneralPage::ShowDive(const DiveRecord* dive) {
   if (dive == nullptr) {
     Clear();
     return;

@@ -21,7 +21,6 @@
 #include <cmath>
 #include <exception>
 
-#include "app/ChartView.h"
 #include "app/DisplayOptionDialog.h"
 #include "app/DivePage.h"
 #include "app/SettingsStore.h"
@@ -34,9 +33,8 @@
 namespace scrb {
 namespace {
 
-// "Ph&ys Data" leaves Alt+P to "&Previous".
-constexpr const char* kPageCaptions[MainWindow::kPageCount] = {
-    "&General", "&Dive", "Vertical &Speed", "&Air", "Ph&ys Data", "&Tissue Sat", "&Raw Data"};
+static_assert(std::tuple_size_v<decltype(kDivePages)> == MainWindow::kPageCount);
+
 constexpr const char* kFileFilter = "Datatrak log files (*.log);;All files (*.*)";
 
 QString ToQt(const std::string& text) {
@@ -91,30 +89,28 @@ void MainWindow::BuildWidgets() {
   diveList_->setMinimumWidth(QFontMetrics(listFont).horizontalAdvance("00000 - Abcdefghijklm"));
   connect(diveList_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {
-            DiveListClick(current.isValid() ? current.row() : -1);
+            ShowListedDive(current.isValid() ? current.row() : -1);
           });
 
   diveTab_ = new QTabWidget(central);
   diveTab_->setObjectName("DiveTab");
-  for (int i = 0; i < kPageCount; ++i) {
-    DivePage* page = CreateDivePage(i, context_, diveTab_);
-    pages_[static_cast<size_t>(i)] = page;
-    // Looked up once: the pages keep their charts for good, and ShowDive runs on every click.
-    pageCharts_[static_cast<size_t>(i)] = page->findChildren<ChartView*>();
+  for (size_t i = 0; i < kDivePages.size(); ++i) {
+    DivePage* page = kDivePages[i].Create(context_, diveTab_);
+    pages_[i] = page;
     connect(page, &DivePage::RedrawRequested, this,
             [this] { ShowDive(context_.Book.CurrentDive); });
-    diveTab_->addTab(page, kPageCaptions[i]);
+    diveTab_->addTab(page, kDivePages[i].Caption);
   }
-  connect(diveTab_, &QTabWidget::currentChanged, this, &MainWindow::TabChanged);
+  connect(diveTab_, &QTabWidget::currentChanged, this, &MainWindow::ShowChosenPage);
 
   statusLabel_ = new QLabel("Ready", central);
   statusLabel_->setObjectName("StatusLabel");
   previousButton_ = new QPushButton("&Previous", central);
-  previousButton_->setObjectName("Command4");
+  previousButton_->setObjectName("PreviousButton");
   nextButton_ = new QPushButton("&Next", central);
-  nextButton_->setObjectName("Command3");
+  nextButton_->setObjectName("NextButton");
   exitButton_ = new QPushButton("E&xit", central);
-  exitButton_->setObjectName("Command1");
+  exitButton_->setObjectName("ExitButton");
   connect(previousButton_, &QPushButton::clicked, this, &MainWindow::PreviousDive);
   connect(nextButton_, &QPushButton::clicked, this, &MainWindow::NextDive);
   connect(exitButton_, &QPushButton::clicked, this, &MainWindow::ExitProgram);
@@ -201,7 +197,8 @@ void MainWindow::BuildShortcuts() {
   addKey("Previous Dive", QKeySequence(Qt::Key_PageUp), [this] { PreviousDive(); });
   addKey("Next Dive", QKeySequence(Qt::Key_PageDown), [this] { NextDive(); });
   for (int page = 0; page < kPageCount; ++page) {
-    addKey(QString("Page %1").arg(page + 1), QKeySequence(QString("Ctrl+%1").arg(page + 1)),
+    addKey(QString("Page %1").arg(page + 1),
+           QKeySequence(kDivePages[static_cast<size_t>(page)].Shortcut),
            [this, page] { diveTab_->setCurrentIndex(page); });
   }
 }
@@ -525,7 +522,7 @@ void MainWindow::SelectListIndex(int index) {
   diveList_->scrollTo(listModel_->index(index));
 }
 
-void MainWindow::DiveListClick(int row) {
+void MainWindow::ShowListedDive(int row) {
   context_.Book.CurrentDive = context_.Book.DiveAt(row) != nullptr ? row : -1;
   ShowDive(context_.Book.CurrentDive);
 }
@@ -549,7 +546,7 @@ void MainWindow::StepDive(int step) {
   if (target >= 0 && target < ListCount()) SelectListIndex(target);
 }
 
-void MainWindow::TabChanged(int index) {
+void MainWindow::ShowChosenPage(int index) {
   if (index == shownTab_) return;
   shownTab_ = index;
   ShowDive(context_.Book.CurrentDive);
@@ -565,19 +562,13 @@ void MainWindow::ShowDive(int index) {
   // Without a dive the page shows its empty state: it must never go on showing a dive that is
   // no longer in the list.
   if (dive == nullptr) {
-    if (page != nullptr) page->ShowDive(-1);
+    if (page != nullptr) page->ShowDive(nullptr);
     return;
   }
   ++showCount_;
   try {
     DecodeProfile(*dive);
-    if (page != nullptr) {
-      page->ShowDive(index);
-      // The arrow keys on a chart step through this dive's samples.
-      for (ChartView* chart : pageCharts_[static_cast<size_t>(tab)]) {
-        chart->SetSampleCount(dive->SampleCount);
-      }
-    }
+    if (page != nullptr) page->ShowDive(dive);
   } catch (const std::exception& e) {
     // Whatever went wrong with this one dive, the program and the loaded logbook carry on.
     statusLabel_->setText(QString("Dive %1 could not be shown: %2").arg(index).arg(e.what()));

@@ -43,7 +43,7 @@ QString BoxText(const std::string& text) {
 
 RawDataPage::RawDataPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
   rawText_ = new QPlainTextEdit(this);
-  rawText_->setObjectName("Text1");
+  rawText_->setObjectName("RawDataText");
   rawText_->setReadOnly(true);
   // Read-only, but with a caret that the keyboard moves, as in a viewer.
   rawText_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -53,13 +53,12 @@ RawDataPage::RawDataPage(AppContext& context, QWidget* parent) : DivePage(contex
   layout->addWidget(rawText_);
 }
 
-void RawDataPage::ShowDive(int index) {
-  DiveRecord* found = context_.Book.DiveAt(index);
+void RawDataPage::ShowDive(const DiveRecord* found) {
   if (found == nullptr) {
     rawText_->clear();
     return;
   }
-  DiveRecord& dive = *found;
+  DiveRecord& dive = Analysed(*found);
   DecodeProfile(dive);
 
   const int caret = rawText_->textCursor().position();

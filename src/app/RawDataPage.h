@@ -12,7 +12,7 @@ class RawDataPage : public DivePage {
   Q_OBJECT
  public:
   explicit RawDataPage(AppContext& context, QWidget* parent = nullptr);
-  void ShowDive(int index) override;
+  void ShowDive(const DiveRecord* dive) override;
 
   QPlainTextEdit* TextBox() const { return rawText_; }
 
