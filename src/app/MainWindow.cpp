@@ -142,7 +142,8 @@ void MainWindow::BuildWidgets() {
 }
 
 // Alt keys: the menus take F, E and H; the pages G, D, S, A, Y, T and R; the buttons P, N and X.
-// In the File menu "Op&tions" leaves O to "&Open Logbook".
+// Within each menu every entry has an Alt key of its own: in the File menu "Op&tions" leaves O to
+// "&Open Logbook".
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   QAction* open = file->addAction("&Open Logbook");
@@ -151,7 +152,7 @@ void MainWindow::BuildMenus() {
   QAction* merge = file->addAction("&Merge Logbook");
   merge->setShortcut(QKeySequence("Ctrl+Shift+O"));
   connect(merge, &QAction::triggered, this, [this] { ChooseAndOpen(true); });
-  exportUddfAction_ = file->addAction("Export Logbook as UDDF...");
+  exportUddfAction_ = file->addAction("Export Logbook as &UDDF...");
   exportUddfAction_->setObjectName("ExportUddfAction");
   exportUddfAction_->setEnabled(false);
   connect(exportUddfAction_, &QAction::triggered, this, &MainWindow::ExportUddf);
@@ -161,7 +162,7 @@ void MainWindow::BuildMenus() {
   QAction* print = file->addAction("&Print");
   print->setShortcut(QKeySequence("Ctrl+P"));
   connect(print, &QAction::triggered, this, &MainWindow::PrintReport);
-  connect(file->addAction("Export Dive Report as PDF..."), &QAction::triggered, this,
+  connect(file->addAction("Export Dive Report as P&DF..."), &QAction::triggered, this,
           &MainWindow::ExportReportPdf);
   file->addSeparator();
   connect(file->addAction("Op&tions"), &QAction::triggered, this, &MainWindow::ShowOptions);
@@ -171,9 +172,9 @@ void MainWindow::BuildMenus() {
   connect(exit, &QAction::triggered, this, &MainWindow::ExitProgram);
 
   QMenu* edit = menuBar()->addMenu("&Edit");
-  connect(edit->addAction("Copy All Dives to clipboard"), &QAction::triggered, this,
+  connect(edit->addAction("Copy &All Dives to clipboard"), &QAction::triggered, this,
           &MainWindow::CopyAllDives);
-  connect(edit->addAction("Copy Current Dive Profile to clipboard"), &QAction::triggered, this,
+  connect(edit->addAction("Copy Current Dive &Profile to clipboard"), &QAction::triggered, this,
           &MainWindow::CopyDiveProfile);
   edit->addSeparator();
   connect(edit->addAction("&Options"), &QAction::triggered, this, &MainWindow::ShowOptions);

@@ -16,6 +16,9 @@ class RawDataPage : public DivePage {
 
   QPlainTextEdit* TextBox() const { return rawText_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QPlainTextEdit* rawText_ = nullptr;
 };

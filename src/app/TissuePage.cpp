@@ -57,7 +57,7 @@ TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context,
   modelLabel_ = new QLabel(this);
   modelLabel_->setObjectName("ModelLabel");
   modelLabel_->setTextFormat(Qt::PlainText);
-  changeModelButton_ = new QPushButton("Change Model ...", this);
+  changeModelButton_ = new QPushButton("&Change Model ...", this);
   changeModelButton_->setObjectName("ChangeModelButton");
 
   // The summary stands right under the chart it sums up, so the model row has room for the

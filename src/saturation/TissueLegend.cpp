@@ -53,7 +53,9 @@ void DrawTissueKey(const DecoModel& model, ChartSurface& surface, const SurfaceR
   const std::string label = "Tissues:";
   const double start = area.Left + std::fabs(surface.TextWidth(label)) + kTissueKeyGap;
   const double slot = std::min(kTissueKeySlot, (area.Right() - start) / model.TissueCount);
-  const double bar = slot * 0.45;
+  // On a narrow screen the bars give way, so that no number runs into the next tissue's bar.
+  const double widestNumber = std::fabs(surface.TextWidth(GeneralNumber(model.TissueCount)));
+  const double bar = std::max(slot * 0.2, std::min(slot * 0.45, slot * 0.84 - widestNumber));
   surface.SetCurrentX(area.Left);
   surface.SetCurrentY(area.Top);
   surface.Print(label);
