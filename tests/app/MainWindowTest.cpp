@@ -131,7 +131,7 @@ TEST(MainWindow, LayoutKeepsTheSelectionInSightAndEveryPageInRoom) {
     w.form->DiveTab()->setCurrentIndex(page);  // only the page showing is laid out
     QApplication::processEvents();
     std::map<int, int> byTop;
-    for (ChartView* chart : w.form->Page(page)->findChildren<ChartView*>())
+    for (ChartView* chart : test::Charts(*w.form, page))
       byTop[chart->mapTo(w.form.get(), QPoint()).y()] = chart->height();
     std::vector<int> result;
     for (const auto& [top, height] : byTop) result.push_back(height);
