@@ -72,14 +72,15 @@ ProfilePage::ProfilePage(AppContext& context, QWidget* parent, int view, bool wi
   layout->setSpacing(0);
   layout->addLayout(TitleAndReadoutRow(depthTitle, depthReadout));
   layout->addSpacing(kLabelGapPixels);
-  AddProfile(layout, depthChart_, alarmStrip_, view, withSpeed ? kChartsStretch / 2 : kChartsStretch);
+  AddProfile(layout, depthChart_, alarmStrip_, view,
+             withSpeed ? kChartsStretch / 2 : kChartsStretch);
   if (withSpeed) {
     speedChart_ = NewChart("SpeedChart", this);
     auto* speedReadout = NewReadoutLabel("SpeedReadout", " Vertical Speed=-000.0 m/min", this);
     speedReadout_ = speedReadout;
     layout->addSpacing(kLabelGapPixels);
-    layout->addLayout(
-        TitleAndReadoutRow(NewLabel("SpeedChartTitle", Text(kSpeedChartTitle), this), speedReadout));
+    layout->addLayout(TitleAndReadoutRow(NewLabel("SpeedChartTitle", Text(kSpeedChartTitle), this),
+                                         speedReadout));
     layout->addSpacing(kLabelGapPixels);
     layout->addWidget(speedChart_, kChartsStretch / 2);
   }

@@ -49,6 +49,8 @@ DisclaimerDialog::DisclaimerDialog(QWidget* parent) : QDialog(parent) {
   CentreOnScreen(*this);
 }
 
-int DisclaimerDialog::CheckValue() const { return noWarningCheck_->isChecked() ? 1 : 0; }
+int DisclaimerDialog::CheckValue() const {
+  return noWarningCheck_->isChecked() ? 1 : 0;
+}
 
 }  // namespace scrb

@@ -51,7 +51,8 @@ GeneralPage::GeneralPage(AppContext& context, QWidget* parent) : DivePage(contex
   grid->addWidget(SeparatorLine(content), row++, 0, 1, 2);
 
   for (size_t i = 0; i < blank.Lines.size(); ++i) {
-    if (static_cast<int>(i) == kFreeTextsFrom) grid->addWidget(SeparatorLine(content), row++, 0, 1, 2);
+    if (static_cast<int>(i) == kFreeTextsFrom)
+      grid->addWidget(SeparatorLine(content), row++, 0, 1, 2);
     auto* caption = new QLabel(QString::fromStdString(blank.Lines[i].Caption), content);
     caption->setTextFormat(Qt::PlainText);
     caption->setAlignment(Qt::AlignRight | Qt::AlignTop);

@@ -18,8 +18,8 @@ ChartView* AddChart(QVBoxLayout* layout, const char* caption, const QString& nam
                     const char* widestReadout, QLabel** readout, QWidget* parent) {
   auto* title = new ElidedLabel(QString::fromUtf8(caption), parent);
   title->setObjectName(name + "Title");
-  ElidedLabel* value = NewReadoutLabel((name + "Readout").toLatin1().constData(), widestReadout,
-                                       parent);
+  ElidedLabel* value =
+      NewReadoutLabel((name + "Readout").toLatin1().constData(), widestReadout, parent);
   auto* chart = new ChartView(parent);
   chart->setObjectName(name);
   layout->addLayout(TitleAndReadoutRow(title, value));

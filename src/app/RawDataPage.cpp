@@ -18,7 +18,8 @@ namespace {
 // Font databases do not always flag a monospaced face as fixed pitch; equal advances do not lie.
 bool IsMonospaced(const QFont& font) {
   const QFontMetrics metrics(font);
-  return metrics.horizontalAdvance(QStringLiteral("iiiiii")) == metrics.horizontalAdvance(QStringLiteral("WWWWWW"));
+  return metrics.horizontalAdvance(QStringLiteral("iiiiii")) ==
+         metrics.horizontalAdvance(QStringLiteral("WWWWWW"));
 }
 
 // The dump's columns only line up in a fixed-pitch font: Courier New where installed, otherwise

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QAbstractButton>
 #include <QSet>
 #include <QTest>
 #include <QUrl>
@@ -133,10 +133,11 @@ TEST(EdgeReadouts, PastEitherEndTheMouseReadsTheNearestSample) {
     w.form->DiveTab()->setCurrentIndex(page);
     QApplication::processEvents();
     for (ChartView* chart : test::Charts(*w.form, page)) {
-      SCOPED_TRACE(testing::Message() << "page " << page << ", " << chart->objectName().toStdString());
+      SCOPED_TRACE(testing::Message()
+                   << "page " << page << ", " << chart->objectName().toStdString());
       chart->setFocus();
-      for (const auto& [key, pixelX] : {std::pair{Qt::Key_End, chart->width() - 2.0},
-                                        std::pair{Qt::Key_Home, 1.0}}) {
+      for (const auto& [key, pixelX] :
+           {std::pair{Qt::Key_End, chart->width() - 2.0}, std::pair{Qt::Key_Home, 1.0}}) {
         // From the middle each time: the first sample has no speed, and leaves the speed readout
         // at the one before.
         MouseAt(chart, 1000);
