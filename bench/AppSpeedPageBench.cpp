@@ -43,9 +43,9 @@ struct FullHdPage {
 void BM_ClearAndShowThePage(benchmark::State& state) {
   FullHdPage fixture;
   for (auto _ : state) {
-    fixture.Page.DepthPicture()->Surface().Cls();
-    fixture.Page.DDepthPicture()->Surface().Cls();
-    fixture.Page.AlarmPicture()->Surface().Cls();
+    fixture.Page.DepthChart()->Surface().Cls();
+    fixture.Page.SpeedChart()->Surface().Cls();
+    fixture.Page.AlarmStrip()->Surface().Cls();
     fixture.Page.repaint();
   }
 }
@@ -54,7 +54,7 @@ BENCHMARK(BM_ClearAndShowThePage)->Unit(benchmark::kMillisecond);
 void BM_ShowSpeedPage(benchmark::State& state) {
   FullHdPage fixture;
   for (auto _ : state) {
-    fixture.Page.ShowDive(0);
+    fixture.Page.ShowDive(&fixture.Context.Book.Dives[0]);
     fixture.Page.repaint();
   }
 }

@@ -5,7 +5,8 @@
 
 namespace scrb {
 
-// Fixed captions of the two air charts, above the tank chart and above the breath rate chart.
+// Fixed captions of the two air charts, shown above the tank chart and above the breath rate
+// chart.
 inline constexpr const char* kTankChartCaption = "Estimated air pressure (bar) versus time (min)";
 inline constexpr const char* kBreathRateChartCaption = "Estimated breath rate (litres/minutes)";
 inline constexpr const char* kNoAirDataText = "No Air Data available";

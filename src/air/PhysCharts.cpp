@@ -10,10 +10,6 @@ namespace scrb {
 
 namespace {
 
-constexpr int kBubbleMask = 7;
-constexpr int kColdBit = 8;
-constexpr int kAirLevelMask = 112;
-
 // The height of a sample's point, in hundredths, from its minute's status byte.
 using PointValue = std::function<double(int status)>;
 

@@ -5,10 +5,15 @@
 
 namespace scrb {
 
-// Fixed captions of the three charts of the "&Phys Data" page.
+// Fixed captions of the three charts of the "&Phys Data" page, one above each chart.
 inline constexpr const char* kColdChartCaption = "Body temperature loss";
 inline constexpr const char* kBubbleChartCaption = "Air bubbles";
 inline constexpr const char* kConsumptionChartCaption = "Relative Air Consumption";
+
+// The parts of a minute's status byte that the charts draw.
+inline constexpr int kBubbleMask = 7;
+inline constexpr int kColdBit = 8;
+inline constexpr int kAirLevelMask = 112;
 
 inline constexpr const char* kNoTempDataText = "No Temp Data available";
 inline constexpr const char* kNoDecoDataText = "No Deco Data available";

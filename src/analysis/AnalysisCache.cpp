@@ -93,6 +93,17 @@ AnalysedDive AnalysisCache::Analysed(int dive) {
   return analysed;
 }
 
+int AnalysisCache::IndexOf(const DiveRecord& dive) const {
+  std::lock_guard lock(mutex_);
+  if (dives_ == nullptr || dives_->empty()) return -1;
+  // Compared as addresses, not by pointer arithmetic, which a record elsewhere would make undefined.
+  const auto at = reinterpret_cast<std::uintptr_t>(&dive);
+  const auto first = reinterpret_cast<std::uintptr_t>(dives_->data());
+  const auto end = reinterpret_cast<std::uintptr_t>(dives_->data() + dives_->size());
+  if (at < first || at >= end || (at - first) % sizeof(DiveRecord) != 0) return -1;
+  return static_cast<int>((at - first) / sizeof(DiveRecord));
+}
+
 std::optional<AnalysisSummary> AnalysisCache::Summary(int dive) {
   if (auto known = KnownSummary(dive)) return known;
   const uint64_t generation = Generation();

@@ -48,6 +48,21 @@ class AnalysisCache {
   // The record with all three parts; Record is null for an index outside the logbook.
   AnalysedDive Analysed(int dive);
 
+  // The list index of one of the analysed records, -1 for any other record.
+  int IndexOf(const DiveRecord& dive) const;
+  // The same parts for a record of the logbook, found by where it lies.
+  std::shared_ptr<const DecodedProfile> Profile(const DiveRecord& dive) {
+    return Profile(IndexOf(dive));
+  }
+  std::shared_ptr<const AirEstimate> Air(const DiveRecord& dive, const AirProgress& progress = {}) {
+    return Air(IndexOf(dive), progress);
+  }
+  std::shared_ptr<const SaturationResult> Saturation(const DiveRecord& dive,
+                                                     const SaturationProgress& progress = {}) {
+    return Saturation(IndexOf(dive), progress);
+  }
+  AnalysedDive Analysed(const DiveRecord& dive) { return Analysed(IndexOf(dive)); }
+
   // The dive's summary, computed now when it is not known.
   std::optional<AnalysisSummary> Summary(int dive);
   // The summary if it is known, without computing anything.

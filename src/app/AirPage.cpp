@@ -22,47 +22,48 @@ QLabel* Caption(const char* text, const QString& name, QWidget* parent) {
 }  // namespace
 
 AirPage::AirPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
-  tankPicture_ = new ChartView(this);
-  tankPicture_->setObjectName("TankPicture");
-  airPicture_ = new ChartView(this);
-  airPicture_->setObjectName("AirPicture");
+  tankChart_ = new ChartView(this);
+  tankChart_->setObjectName("TankChart");
+  breathRateChart_ = new ChartView(this);
+  breathRateChart_->setObjectName("BreathRateChart");
   airReadout_ = new ElidedLabel(QString(), this);
-  airReadout_->setObjectName("Label44");
+  airReadout_->setObjectName("AirReadout");
   // The readout's length changes with every mouse move; it must never push the window wider.
   airReadout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Caption(kTankChartCaption, "Label45", this));
-  layout->addWidget(tankPicture_, 1);
-  layout->addWidget(Caption(kBreathRateChartCaption, "Label46", this));
-  layout->addWidget(airPicture_, 1);
+  layout->addWidget(Caption(kTankChartCaption, "TankChartTitle", this));
+  layout->addWidget(tankChart_, 1);
+  layout->addWidget(Caption(kBreathRateChartCaption, "BreathRateChartTitle", this));
+  layout->addWidget(breathRateChart_, 1);
   layout->addWidget(airReadout_);
 
-  connect(tankPicture_, &ChartView::MouseMoved, this, &AirPage::TankPictureMouseMove);
-  connect(airPicture_, &ChartView::MouseMoved, this, &AirPage::AirPictureMouseMove);
+  for (ChartView* chart : {tankChart_, breathRateChart_}) {
+    connect(chart, &ChartView::MouseMoved, this, [this](double x, double) { ShowReadoutAt(x); });
+  }
 }
 
-void AirPage::ShowDive(int index) {
+void AirPage::ShowDive(const DiveRecord* found) {
   // The readout and its cursors belonged to the charts about to be replaced; a dive whose
   // estimate already exists leaves the label empty until the mouse moves.
   airReadout_->clear();
-  tankPicture_->HideCursor();
-  airPicture_->HideCursor();
-  const DiveRecord* found = context_.Book.DiveAt(index);
+  tankChart_->HideCursor();
+  breathRateChart_->HideCursor();
+  SetSampleCount({tankChart_, breathRateChart_}, found);
   if (found == nullptr) {
-    tankPicture_->Clear();
-    airPicture_->Clear();
+    tankChart_->Clear();
+    breathRateChart_->Clear();
     return;
   }
   const DiveRecord& dive = *found;
 
   sinceLabelPainted_.invalidate();
-  const auto profile = context_.Analysis.Profile(index);
+  const auto profile = context_.Analysis.Profile(dive);
   const auto air =
-      context_.Analysis.Air(index, [this](const std::string& caption) { ShowAirCaption(caption); });
+      context_.Analysis.Air(dive, [this](const std::string& caption) { ShowAirCaption(caption); });
   if (sinceLabelPainted_.isValid()) airReadout_->repaint();  // the summary may have come too soon
-  DrawBreathRateChart(*profile, *air, airPicture_->Surface());
-  DrawTankChart(dive, *profile, *air, tankPicture_->Surface());
+  DrawBreathRateChart(*profile, *air, breathRateChart_->Surface());
+  DrawTankChart(dive, *profile, *air, tankChart_->Surface());
 }
 
 void AirPage::ShowAirCaption(const std::string& caption) {
@@ -75,7 +76,7 @@ void AirPage::ShowAirCaption(const std::string& caption) {
   sinceLabelPainted_.start();
 }
 
-void AirPage::AirPictureMouseMove(double x, double) {
+void AirPage::ShowReadoutAt(double x) {
   const AnalysedDive dive = ReadoutAnalysis();
   if (dive.Record == nullptr) return;
   const std::optional<std::string> caption =
@@ -83,8 +84,8 @@ void AirPage::AirPictureMouseMove(double x, double) {
   if (!caption) return;
 
   airReadout_->setText(QString::fromStdString(*caption));
-  tankPicture_->SetCursorX(x);
-  airPicture_->SetCursorX(x);
+  tankChart_->SetCursorX(x);
+  breathRateChart_->SetCursorX(x);
   context_.Readouts.AirCursorX = static_cast<float>(x);
 }
 

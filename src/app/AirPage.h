@@ -18,21 +18,19 @@ class AirPage : public DivePage {
  public:
   explicit AirPage(AppContext& context, QWidget* parent = nullptr);
 
-  void ShowDive(int index) override;
+  void ShowDive(const DiveRecord* dive) override;
+  // One readout for both charts, at the time x: they share their time axis.
+  void ShowReadoutAt(double x);
 
-  // One readout for both charts: they share their time axis.
-  void AirPictureMouseMove(double x, double y);
-  void TankPictureMouseMove(double x, double y) { AirPictureMouseMove(x, y); }
-
-  ChartView* TankPicture() const { return tankPicture_; }
-  ChartView* AirPicture() const { return airPicture_; }
+  ChartView* TankChart() const { return tankChart_; }
+  ChartView* BreathRateChart() const { return breathRateChart_; }
   QLabel* AirReadout() const { return airReadout_; }
 
  private:
   void ShowAirCaption(const std::string& caption);
 
-  ChartView* tankPicture_ = nullptr;
-  ChartView* airPicture_ = nullptr;
+  ChartView* tankChart_ = nullptr;
+  ChartView* breathRateChart_ = nullptr;
   QLabel* airReadout_ = nullptr;
   QElapsedTimer sinceLabelPainted_;
 };

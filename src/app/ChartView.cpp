@@ -132,7 +132,12 @@ void ChartView::paintEvent(QPaintEvent*) {
 
 void ChartView::mouseMoveEvent(QMouseEvent* event) {
   const std::optional<QPointF> user = surface_.ToUser(event->position());
-  if (user) emit MouseMoved(user->x(), user->y());
+  if (!user) return QWidget::mouseMoveEvent(event);
+  // The axis runs on past the last sample and starts before the first: there the readout holds
+  // the nearest end of the dive instead of going stale at the last place it could read.
+  double x = user->x();
+  if (sampleCount_ > 0) x = std::clamp(x, SampleX(0), SampleX(sampleCount_ - 1));
+  emit MouseMoved(x, user->y());
   QWidget::mouseMoveEvent(event);
 }
 

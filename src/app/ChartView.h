@@ -26,7 +26,8 @@ class ChartView : public QWidget {
   // An empty chart area, as before any chart was drawn.
   void Clear();
   std::optional<double> CursorX() const { return cursorX_; }
-  // The samples of the dive on the chart, for the keyboard cursor; 0 when it has none.
+  // The samples of the dive on the chart, for the keyboard cursor and to keep the mouse's x
+  // between the first and the last sample; 0 when it has none.
   void SetSampleCount(int count);
   // The logical pixel at which a user x lies, once the chart has set its coordinates.
   std::optional<QPointF> ToPixels(double userX) const { return surface_.ToLogical(userX, 0); }

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/ChartView.h"
 #include "app/ElidedLabel.h"
@@ -41,10 +42,6 @@ ElidedLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
   return label;
 }
 
-ElidedLabel* NewDepthReadout(const char* name, QWidget* parent) {
-  return NewReadoutLabel(name, "Time=000'00\" Depth=000.0 m", parent);
-}
-
 // The depth profile with its alarm strip right underneath, sharing the time axis without a gap.
 // The page layout has no spacing of its own, so the profile charts of a page stretch alike.
 void AddProfile(QVBoxLayout* layout, ChartView* depth, ChartView* alarms, int view,
@@ -62,11 +59,12 @@ QString Text(const std::string& text) {
 
 }  // namespace
 
-DepthChartPage::DepthChartPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
-  depthPicture_ = NewChart("DepthPicture1", this);
-  alarmPicture_ = NewChart("AlarmPicture1", this);
-  auto* depthTitle = NewLabel("Label40_1", QString(), this);
-  auto* depthReadout = NewDepthReadout("Label42_1", this);
+ProfilePage::ProfilePage(AppContext& context, QWidget* parent, int view, bool withSpeed)
+    : DivePage(context, parent), view_(view) {
+  depthChart_ = NewChart("DepthChart", this);
+  alarmStrip_ = NewChart("AlarmStrip", this);
+  auto* depthTitle = NewLabel("DepthChartTitle", QString(), this);
+  auto* depthReadout = NewReadoutLabel("DepthReadout", "Time=000'00\" Depth=000.0 m", this);
   depthTitle_ = depthTitle;
   depthReadout_ = depthReadout;
 
@@ -74,103 +72,64 @@ DepthChartPage::DepthChartPage(AppContext& context, QWidget* parent) : DivePage(
   layout->setSpacing(0);
   layout->addLayout(TitleAndReadoutRow(depthTitle, depthReadout));
   layout->addSpacing(kLabelGapPixels);
-  AddProfile(layout, depthPicture_, alarmPicture_, 1, kChartsStretch);
-
-  connect(depthPicture_, &ChartView::MouseMoved, this, &DepthChartPage::DepthPictureMouseMove);
-  connect(alarmPicture_, &ChartView::MouseMoved, this, &DepthChartPage::DepthPictureMouseMove);
+  AddProfile(layout, depthChart_, alarmStrip_, view,
+             withSpeed ? kChartsStretch / 2 : kChartsStretch);
+  if (withSpeed) {
+    speedChart_ = NewChart("SpeedChart", this);
+    auto* speedReadout = NewReadoutLabel("SpeedReadout", " Vertical Speed=-000.0 m/min", this);
+    speedReadout_ = speedReadout;
+    layout->addSpacing(kLabelGapPixels);
+    layout->addLayout(TitleAndReadoutRow(NewLabel("SpeedChartTitle", Text(kSpeedChartTitle), this),
+                                         speedReadout));
+    layout->addSpacing(kLabelGapPixels);
+    layout->addWidget(speedChart_, kChartsStretch / 2);
+  }
+  for (ChartView* chart : Charts()) {
+    connect(chart, &ChartView::MouseMoved, this, [this](double x, double) { ShowReadoutAt(x); });
+  }
 }
 
-void DepthChartPage::ShowDive(int index) {
+std::vector<ChartView*> ProfilePage::Charts() const {
+  std::vector<ChartView*> charts = {depthChart_, alarmStrip_};
+  if (speedChart_ != nullptr) charts.push_back(speedChart_);
+  return charts;
+}
+
+void ProfilePage::ShowDive(const DiveRecord* dive) {
   depthReadout_->clear();
-  depthPicture_->HideCursor();
-  alarmPicture_->HideCursor();
-  const DiveRecord* found = context_.Book.DiveAt(index);
-  if (found == nullptr) {
+  if (speedReadout_ != nullptr) speedReadout_->clear();
+  for (ChartView* chart : Charts()) chart->HideCursor();
+  SetSampleCount({depthChart_, alarmStrip_, speedChart_ != nullptr ? speedChart_ : alarmStrip_},
+                 dive);
+  if (dive == nullptr) {
     depthTitle_->clear();
-    depthPicture_->Clear();
-    alarmPicture_->Clear();
+    for (ChartView* chart : Charts()) chart->Clear();
     return;
   }
-  const DiveRecord& dive = *found;
-  const auto profile = context_.Analysis.Profile(index);
-  depthTitle_->setText(Text(DepthChartTitle(dive)));
-  DrawDepthChart(dive, *profile, depthPicture_->Surface());
-  DrawAlarmStrip(*profile, alarmPicture_->Surface(), 1);
+  const auto profile = context_.Analysis.Profile(*dive);
+  depthTitle_->setText(Text(DepthChartTitle(*dive)));
+  DrawDepthChart(*dive, *profile, depthChart_->Surface());
+  if (speedChart_ != nullptr) DrawVerticalSpeedChart(*profile, speedChart_->Surface());
+  DrawAlarmStrip(*profile, alarmStrip_->Surface(), view_);
 }
 
-void DepthChartPage::DepthPictureMouseMove(double x, double) {
-  if (ReadoutDive() == nullptr) return;
-  const auto profile = context_.Analysis.Profile(context_.Book.CurrentDive);
+void ProfilePage::ShowReadoutAt(double x) {
+  const DiveRecord* dive = ReadoutDive();
+  if (dive == nullptr) return;
+  const auto profile = context_.Analysis.Profile(*dive);
   const std::optional<int32_t> sample = DepthReadoutSample(*profile, static_cast<float>(x));
   if (!sample) return;
   depthReadout_->setText(Text(DepthReadoutText(*profile, *sample)));
-  depthPicture_->SetCursorX(x);
-  alarmPicture_->SetCursorX(x);
-  context_.Readouts.DepthCursorX[1] = static_cast<float>(x);
-}
-
-SpeedPage::SpeedPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
-  depthPicture_ = NewChart("DepthPicture0", this);
-  alarmPicture_ = NewChart("AlarmPicture0", this);
-  dDepthPicture_ = NewChart("DDepthPicture", this);
-  auto* depthTitle = NewLabel("Label40_0", QString(), this);
-  auto* depthReadout = NewDepthReadout("Label42_0", this);
-  auto* speedReadout = NewReadoutLabel("Label43", " Vertical Speed=-000.0 m/min", this);
-  ElidedLabel* speedTitle = NewLabel("Label41", Text(kSpeedChartTitle), this);
-  depthTitle_ = depthTitle;
-  depthReadout_ = depthReadout;
-  speedReadout_ = speedReadout;
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setSpacing(0);
-  layout->addLayout(TitleAndReadoutRow(depthTitle, depthReadout));
-  layout->addSpacing(kLabelGapPixels);
-  AddProfile(layout, depthPicture_, alarmPicture_, 0, kChartsStretch / 2);
-  layout->addSpacing(kLabelGapPixels);
-  layout->addLayout(TitleAndReadoutRow(speedTitle, speedReadout));
-  layout->addSpacing(kLabelGapPixels);
-  layout->addWidget(dDepthPicture_, kChartsStretch / 2);
-
-  connect(depthPicture_, &ChartView::MouseMoved, this, &SpeedPage::DepthPictureMouseMove);
-  connect(alarmPicture_, &ChartView::MouseMoved, this, &SpeedPage::DepthPictureMouseMove);
-  connect(dDepthPicture_, &ChartView::MouseMoved, this, &SpeedPage::DepthPictureMouseMove);
-}
-
-void SpeedPage::ShowDive(int index) {
-  depthReadout_->clear();
-  speedReadout_->clear();
-  depthPicture_->HideCursor();
-  alarmPicture_->HideCursor();
-  dDepthPicture_->HideCursor();
-  const DiveRecord* found = context_.Book.DiveAt(index);
-  if (found == nullptr) {
-    depthTitle_->clear();
-    for (ChartView* chart : {depthPicture_, alarmPicture_, dDepthPicture_}) chart->Clear();
-    return;
-  }
-  const DiveRecord& dive = *found;
-  const auto profile = context_.Analysis.Profile(index);
-  depthTitle_->setText(Text(DepthChartTitle(dive)));
-  DrawDepthChart(dive, *profile, depthPicture_->Surface());
-  DrawVerticalSpeedChart(*profile, dDepthPicture_->Surface());
-  DrawAlarmStrip(*profile, alarmPicture_->Surface(), 0);
-}
-
-void SpeedPage::DepthPictureMouseMove(double x, double) {
-  if (ReadoutDive() == nullptr) return;
-  const auto profile = context_.Analysis.Profile(context_.Book.CurrentDive);
-  const std::optional<int32_t> sample = DepthReadoutSample(*profile, static_cast<float>(x));
-  if (!sample) return;
-  depthReadout_->setText(Text(DepthReadoutText(*profile, *sample)));
-  depthPicture_->SetCursorX(x);
-  alarmPicture_->SetCursorX(x);
-  context_.Readouts.DepthCursorX[0] = static_cast<float>(x);
+  depthChart_->SetCursorX(x);
+  alarmStrip_->SetCursorX(x);
+  context_.Readouts.DepthCursorX[view_] = static_cast<float>(x);
+  if (speedChart_ == nullptr) return;
 
   // The first sample has no speed of its own: the speed readout keeps what it showed.
   const std::optional<std::string> speed = SpeedReadoutText(*profile, *sample);
   if (!speed) return;
   speedReadout_->setText(Text(*speed));
-  dDepthPicture_->SetCursorX(x);
+  speedChart_->SetCursorX(x);
   context_.Readouts.SpeedCursorX = static_cast<float>(x);
 }
 

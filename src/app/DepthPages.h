@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "app/DivePage.h"
 
 class QLabel;
@@ -8,54 +10,56 @@ namespace scrb {
 
 class ChartView;
 
-// The "&Dive" page: the depth profile and the six-row alarm strip of view 1, with the chart's
-// title and the time and depth readout.
-class DepthChartPage : public DivePage {
+// The depth profile with its alarm strip under one title and time-and-depth readout, and, on the
+// speed page, the vertical speed chart with its own title and readout below them. The charts
+// share one time axis: the mouse or the arrow keys over any of them move the readouts and the
+// cursors of all.
+class ProfilePage : public DivePage {
   Q_OBJECT
  public:
-  explicit DepthChartPage(AppContext& context, QWidget* parent = nullptr);
+  void ShowDive(const DiveRecord* dive) override;
+  // The readouts and cursors for the time x, in hundredths of a minute.
+  void ShowReadoutAt(double x);
 
-  void ShowDive(int index) override;
-  // Mouse over the depth profile or the alarm strip: they share the time axis.
-  void DepthPictureMouseMove(double x, double y);
-
-  ChartView* DepthPicture() const { return depthPicture_; }
-  ChartView* AlarmPicture() const { return alarmPicture_; }
-  QLabel* DepthTitle() const { return depthTitle_; }
-  QLabel* DepthReadout() const { return depthReadout_; }
-
- private:
-  ChartView* depthPicture_ = nullptr;
-  ChartView* alarmPicture_ = nullptr;
-  QLabel* depthTitle_ = nullptr;
-  QLabel* depthReadout_ = nullptr;
-};
-
-// The "Vertical &Speed" page: the depth profile and five-row alarm strip of view 0 above the
-// vertical speed chart, with the depth readout and the speed readout.
-class SpeedPage : public DivePage {
-  Q_OBJECT
- public:
-  explicit SpeedPage(AppContext& context, QWidget* parent = nullptr);
-
-  void ShowDive(int index) override;
-  // Mouse over any of the three charts: they share the time axis.
-  void DepthPictureMouseMove(double x, double y);
-
-  ChartView* DepthPicture() const { return depthPicture_; }
-  ChartView* AlarmPicture() const { return alarmPicture_; }
-  ChartView* DDepthPicture() const { return dDepthPicture_; }
+  ChartView* DepthChart() const { return depthChart_; }
+  ChartView* AlarmStrip() const { return alarmStrip_; }
+  // Only on the speed page.
+  ChartView* SpeedChart() const { return speedChart_; }
   QLabel* DepthTitle() const { return depthTitle_; }
   QLabel* DepthReadout() const { return depthReadout_; }
   QLabel* SpeedReadout() const { return speedReadout_; }
 
+ protected:
+  // `view` is the alarm strip's layout: 1 on the dive page, 0 above the speed chart.
+  ProfilePage(AppContext& context, QWidget* parent, int view, bool withSpeed);
+
  private:
-  ChartView* depthPicture_ = nullptr;
-  ChartView* alarmPicture_ = nullptr;
-  ChartView* dDepthPicture_ = nullptr;
+  std::vector<ChartView*> Charts() const;
+
+  int view_ = 0;
+  ChartView* depthChart_ = nullptr;
+  ChartView* alarmStrip_ = nullptr;
+  ChartView* speedChart_ = nullptr;
   QLabel* depthTitle_ = nullptr;
   QLabel* depthReadout_ = nullptr;
   QLabel* speedReadout_ = nullptr;
+};
+
+// The "&Dive" page: the depth profile and the six-row alarm strip.
+class DepthChartPage : public ProfilePage {
+  Q_OBJECT
+ public:
+  explicit DepthChartPage(AppContext& context, QWidget* parent = nullptr)
+      : ProfilePage(context, parent, 1, false) {}
+};
+
+// The "Vertical &Speed" page: the depth profile and five-row alarm strip above the vertical speed
+// chart.
+class SpeedPage : public ProfilePage {
+  Q_OBJECT
+ public:
+  explicit SpeedPage(AppContext& context, QWidget* parent = nullptr)
+      : ProfilePage(context, parent, 0, true) {}
 };
 
 }  // namespace scrb

@@ -18,7 +18,7 @@ DisclaimerDialog::DisclaimerDialog(QWidget* parent) : QDialog(parent) {
       "Important notice: There is no guarantee that the calculations made by this program are "
       "correct. Users should NOT use this programme to calculate their dives.",
       this);
-  notice->setObjectName("Label1");
+  notice->setObjectName("NoticeLabel");
   notice->setWordWrap(true);
   QFont font = notice->font();
   font.setPointSize(12);
@@ -26,11 +26,11 @@ DisclaimerDialog::DisclaimerDialog(QWidget* parent) : QDialog(parent) {
   notice->setFont(font);
 
   auto* agree = new QPushButton("I &agree", this);
-  agree->setObjectName("Command1");
+  agree->setObjectName("AgreeButton");
   auto* refuse = new QPushButton("I do &not Agree", this);
-  refuse->setObjectName("Command2");
-  noWarningCheck_ = new QCheckBox("Do not display this warning anymore", this);
-  noWarningCheck_->setObjectName("Check1");
+  refuse->setObjectName("RefuseButton");
+  noWarningCheck_ = new QCheckBox("&Do not display this warning anymore", this);
+  noWarningCheck_->setObjectName("NoWarningCheck");
 
   // Agreeing only hides the dialog so that the start-up can still read the check box.
   connect(agree, &QPushButton::clicked, this, &QDialog::accept);
@@ -49,6 +49,8 @@ DisclaimerDialog::DisclaimerDialog(QWidget* parent) : QDialog(parent) {
   CentreOnScreen(*this);
 }
 
-int DisclaimerDialog::CheckValue() const { return noWarningCheck_->isChecked() ? 1 : 0; }
+int DisclaimerDialog::CheckValue() const {
+  return noWarningCheck_->isChecked() ? 1 : 0;
+}
 
 }  // namespace scrb

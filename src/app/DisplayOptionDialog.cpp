@@ -17,21 +17,22 @@ DisplayOptionDialog::DisplayOptionDialog(int displayOption, QWidget* parent)
   setWindowTitle("Options");
   setModal(true);
   auto* frame = new QGroupBox("String to display in left pane", this);
-  frame->setObjectName("Frame1");
+  frame->setObjectName("DisplayOptionGroup");
   auto* frameLayout = new QVBoxLayout(frame);
-  const char* captions[4] = {"Location", "Site", "Location, Site", "Site, Location"};
+  // Each with an Alt key of its own, the first letter that no other one has.
+  const char* captions[4] = {"&Location", "&Site", "L&ocation, Site", "S&ite, Location"};
   for (int i = 0; i < 4; ++i) {
     optionButtons_[i] = new QRadioButton(captions[i], frame);
-    optionButtons_[i]->setObjectName(QString("Option1_%1").arg(i));
+    optionButtons_[i]->setObjectName(QString("DisplayOptionButton%1").arg(i));
     optionButtons_[i]->setChecked(i == displayOption);
     frameLayout->addWidget(optionButtons_[i]);
   }
 
   auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("cmdOK");
+  ok->setObjectName("OkButton");
   ok->setDefault(true);
   auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("cmdCancel");
+  cancel->setObjectName("CancelButton");
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -1,18 +1,23 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <initializer_list>
 
 #include "app/AppContext.h"
 
 namespace scrb {
 
+class ChartView;
+
 // One page of the main window's tab strip. ShowDive computes what the page needs for the dive
-// and draws it; it runs only while the page is the one showing.
+// and draws it, or shows the page's empty state for no dive; it runs only while the page is the
+// one showing.
 class DivePage : public QWidget {
   Q_OBJECT
  public:
   DivePage(AppContext& context, QWidget* parent = nullptr) : QWidget(parent), context_(context) {}
-  virtual void ShowDive(int index) = 0;
+  virtual void ShowDive(const DiveRecord* dive) = 0;
 
  signals:
   // The page changed an input of its own computation (a model, a surface pressure) and wants the
@@ -28,11 +33,22 @@ class DivePage : public QWidget {
   }
   // The same dive's analysis, with a null Record when the readouts must not act.
   AnalysedDive ReadoutAnalysis() const {
-    if (ReadoutDive() == nullptr) return {};
-    return context_.Analysis.Analysed(context_.Book.CurrentDive);
+    const DiveRecord* dive = ReadoutDive();
+    return dive != nullptr ? context_.Analysis.Analysed(*dive) : AnalysedDive{};
   }
+  // The charts' time axes end at the dive's last sample: for the arrow keys and for the readouts
+  // at the charts' edges. No dive, no samples.
+  void SetSampleCount(std::initializer_list<ChartView*> charts, const DiveRecord* dive);
 
   AppContext& context_;
 };
+
+// What the tab strip holds: one row per page, in tab order.
+struct DivePageKind {
+  const char* Caption;   // with the Alt key that brings the page up
+  const char* Shortcut;  // the other key that does
+  DivePage* (*Create)(AppContext& context, QWidget* parent);
+};
+extern const std::array<DivePageKind, 7> kDivePages;
 
 }  // namespace scrb

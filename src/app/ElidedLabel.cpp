@@ -19,11 +19,17 @@ void ElidedLabel::SetWidestText(const QString& text) {
   updateGeometry();
 }
 
+void ElidedLabel::SetHidesWhenEmpty(bool hides) {
+  hidesWhenEmpty_ = hides;
+  updateGeometry();
+}
+
 QString ElidedLabel::ShownText() const {
   return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
 }
 
 QSize ElidedLabel::sizeHint() const {
+  if (text().isEmpty() && hidesWhenEmpty_) return {0, QLabel::sizeHint().height()};
   const QMargins margins = contentsMargins();
   const int textWidth = std::max(fontMetrics().horizontalAdvance(text()),
                                  fontMetrics().horizontalAdvance(widestText_));
@@ -31,6 +37,7 @@ QSize ElidedLabel::sizeHint() const {
 }
 
 QSize ElidedLabel::minimumSizeHint() const {
+  if (text().isEmpty() && hidesWhenEmpty_) return {0, QLabel::minimumSizeHint().height()};
   return {fontMetrics().horizontalAdvance(QStringLiteral("Mm…")),
           QLabel::minimumSizeHint().height()};
 }
@@ -64,6 +71,7 @@ ElidedLabel* NewReadoutLabel(const char* name, const char* widestText, QWidget* 
 QHBoxLayout* TitleAndReadoutRow(ElidedLabel* title, ElidedLabel* readout) {
   title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  readout->SetHidesWhenEmpty(true);
   auto* row = new QHBoxLayout;
   row->addWidget(title, 1);
   row->addWidget(readout, 0);

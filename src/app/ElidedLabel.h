@@ -16,6 +16,8 @@ class ElidedLabel : public QLabel {
   // The width the label asks for is that of this text, so that a readout whose text changes with
   // every mouse move does not make the row around it jump.
   void SetWidestText(const QString& text);
+  // Without text the label asks for no room at all, so that its neighbour can have the line.
+  void SetHidesWhenEmpty(bool hides);
   // What the label shows at its present width.
   QString ShownText() const;
 
@@ -28,14 +30,16 @@ class ElidedLabel : public QLabel {
 
  private:
   QString widestText_;
+  bool hidesWhenEmpty_ = false;
 };
 
 // A right-aligned value label that asks for room for its longest text, so that the line around it
 // does not jump as a readout changes with the mouse. `name` is the object name tests find it by.
 ElidedLabel* NewReadoutLabel(const char* name, const char* widestText, QWidget* parent);
 
-// A chart title on the left and its readout on the right of one line. The readout keeps the
-// room it asks for as long as there is any; the title gives way first.
+// A chart title on the left and its readout on the right of one line. While the readout shows
+// something it keeps the room it asks for as long as there is any, and the title gives way
+// first; while it is empty the title has the whole line.
 QHBoxLayout* TitleAndReadoutRow(ElidedLabel* title, ElidedLabel* readout);
 
 }  // namespace scrb

@@ -51,7 +51,8 @@ GeneralPage::GeneralPage(AppContext& context, QWidget* parent) : DivePage(contex
   grid->addWidget(SeparatorLine(content), row++, 0, 1, 2);
 
   for (size_t i = 0; i < blank.Lines.size(); ++i) {
-    if (static_cast<int>(i) == kFreeTextsFrom) grid->addWidget(SeparatorLine(content), row++, 0, 1, 2);
+    if (static_cast<int>(i) == kFreeTextsFrom)
+      grid->addWidget(SeparatorLine(content), row++, 0, 1, 2);
     auto* caption = new QLabel(QString::fromStdString(blank.Lines[i].Caption), content);
     caption->setTextFormat(Qt::PlainText);
     caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -82,8 +83,7 @@ void GeneralPage::Clear() {
   for (QLabel* value : values_) value->clear();
 }
 
-void GeneralPage::ShowDive(int index) {
-  const DiveRecord* dive = context_.Book.DiveAt(index);
+void GeneralPage::ShowDive(const DiveRecord* dive) {
   if (dive == nullptr) {
     Clear();
     return;

@@ -13,7 +13,7 @@ class GeneralPage : public DivePage {
   Q_OBJECT
  public:
   explicit GeneralPage(AppContext& context, QWidget* parent = nullptr);
-  void ShowDive(int index) override;
+  void ShowDive(const DiveRecord* dive) override;
 
   const QLabel* Heading() const { return heading_; }
   const QLabel* Caption(int line) const { return captions_[static_cast<size_t>(line)]; }

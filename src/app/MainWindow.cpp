@@ -17,7 +17,6 @@
 #include <cmath>
 #include <exception>
 
-#include "app/ChartView.h"
 #include "app/DisplayOptionDialog.h"
 #include "app/DivePage.h"
 #include "app/SettingsStore.h"
@@ -30,9 +29,8 @@
 namespace scrb {
 namespace {
 
-// "Ph&ys Data" leaves Alt+P to "&Previous".
-constexpr const char* kPageCaptions[MainWindow::kPageCount] = {
-    "&General", "&Dive", "Vertical &Speed", "&Air", "Ph&ys Data", "&Tissue Sat", "&Raw Data"};
+static_assert(std::tuple_size_v<decltype(kDivePages)> == MainWindow::kPageCount);
+
 
 QString ToQt(const std::string& text) {
   return QString::fromStdString(text);
@@ -74,30 +72,28 @@ void MainWindow::BuildWidgets() {
   diveList_->setMinimumWidth(QFontMetrics(listFont).horizontalAdvance("00000 - Abcdefghijklm"));
   connect(diveList_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {
-            DiveListClick(current.isValid() ? current.row() : -1);
+            ShowListedDive(current.isValid() ? current.row() : -1);
           });
 
   diveTab_ = new QTabWidget(central);
   diveTab_->setObjectName("DiveTab");
-  for (int i = 0; i < kPageCount; ++i) {
-    DivePage* page = CreateDivePage(i, context_, diveTab_);
-    pages_[static_cast<size_t>(i)] = page;
-    // Looked up once: the pages keep their charts for good, and ShowDive runs on every click.
-    pageCharts_[static_cast<size_t>(i)] = page->findChildren<ChartView*>();
+  for (size_t i = 0; i < kDivePages.size(); ++i) {
+    DivePage* page = kDivePages[i].Create(context_, diveTab_);
+    pages_[i] = page;
     connect(page, &DivePage::RedrawRequested, this,
             [this] { ShowDive(context_.Book.CurrentDive); });
-    diveTab_->addTab(page, kPageCaptions[i]);
+    diveTab_->addTab(page, kDivePages[i].Caption);
   }
-  connect(diveTab_, &QTabWidget::currentChanged, this, &MainWindow::TabChanged);
+  connect(diveTab_, &QTabWidget::currentChanged, this, &MainWindow::ShowChosenPage);
 
   statusLabel_ = new QLabel("Ready", central);
   statusLabel_->setObjectName("StatusLabel");
   previousButton_ = new QPushButton("&Previous", central);
-  previousButton_->setObjectName("Command4");
+  previousButton_->setObjectName("PreviousButton");
   nextButton_ = new QPushButton("&Next", central);
-  nextButton_->setObjectName("Command3");
+  nextButton_->setObjectName("NextButton");
   exitButton_ = new QPushButton("E&xit", central);
-  exitButton_->setObjectName("Command1");
+  exitButton_->setObjectName("ExitButton");
   connect(previousButton_, &QPushButton::clicked, this, &MainWindow::PreviousDive);
   connect(nextButton_, &QPushButton::clicked, this, &MainWindow::NextDive);
   connect(exitButton_, &QPushButton::clicked, this, &MainWindow::ExitProgram);
@@ -129,7 +125,8 @@ void MainWindow::BuildWidgets() {
 }
 
 // Alt keys: the menus take F, E and H; the pages G, D, S, A, Y, T and R; the buttons P, N and X.
-// In the File menu "Op&tions" leaves O to "&Open Logbook".
+// Within each menu every entry has an Alt key of its own: in the File menu "Op&tions" leaves O to
+// "&Open Logbook".
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   QAction* open = file->addAction("&Open Logbook");
@@ -138,7 +135,7 @@ void MainWindow::BuildMenus() {
   QAction* merge = file->addAction("&Merge Logbook");
   merge->setShortcut(QKeySequence("Ctrl+Shift+O"));
   connect(merge, &QAction::triggered, this, [this] { ChooseAndOpen(true); });
-  exportUddfAction_ = file->addAction("Export Logbook as UDDF...");
+  exportUddfAction_ = file->addAction("Export Logbook as &UDDF...");
   exportUddfAction_->setObjectName("ExportUddfAction");
   exportUddfAction_->setEnabled(false);
   connect(exportUddfAction_, &QAction::triggered, this, &MainWindow::ExportUddf);
@@ -148,7 +145,7 @@ void MainWindow::BuildMenus() {
   QAction* print = file->addAction("&Print");
   print->setShortcut(QKeySequence("Ctrl+P"));
   connect(print, &QAction::triggered, this, &MainWindow::PrintReport);
-  connect(file->addAction("Export Dive Report as PDF..."), &QAction::triggered, this,
+  connect(file->addAction("Export Dive Report as P&DF..."), &QAction::triggered, this,
           &MainWindow::ExportReportPdf);
   file->addSeparator();
   connect(file->addAction("Op&tions"), &QAction::triggered, this, &MainWindow::ShowOptions);
@@ -158,9 +155,9 @@ void MainWindow::BuildMenus() {
   connect(exit, &QAction::triggered, this, &MainWindow::ExitProgram);
 
   QMenu* edit = menuBar()->addMenu("&Edit");
-  connect(edit->addAction("Copy All Dives to clipboard"), &QAction::triggered, this,
+  connect(edit->addAction("Copy &All Dives to clipboard"), &QAction::triggered, this,
           &MainWindow::CopyAllDives);
-  connect(edit->addAction("Copy Current Dive Profile to clipboard"), &QAction::triggered, this,
+  connect(edit->addAction("Copy Current Dive &Profile to clipboard"), &QAction::triggered, this,
           &MainWindow::CopyDiveProfile);
   edit->addSeparator();
   connect(edit->addAction("&Options"), &QAction::triggered, this, &MainWindow::ShowOptions);
@@ -184,7 +181,8 @@ void MainWindow::BuildShortcuts() {
   addKey("Previous Dive", QKeySequence(Qt::Key_PageUp), [this] { PreviousDive(); });
   addKey("Next Dive", QKeySequence(Qt::Key_PageDown), [this] { NextDive(); });
   for (int page = 0; page < kPageCount; ++page) {
-    addKey(QString("Page %1").arg(page + 1), QKeySequence(QString("Ctrl+%1").arg(page + 1)),
+    addKey(QString("Page %1").arg(page + 1),
+           QKeySequence(kDivePages[static_cast<size_t>(page)].Shortcut),
            [this, page] { diveTab_->setCurrentIndex(page); });
   }
 }
@@ -374,7 +372,7 @@ void MainWindow::SelectListIndex(int index) {
   diveList_->scrollTo(listModel_->index(index));
 }
 
-void MainWindow::DiveListClick(int row) {
+void MainWindow::ShowListedDive(int row) {
   context_.Session.Select(row);
   ShowDive(context_.Session.CurrentDive());
 }
@@ -398,7 +396,7 @@ void MainWindow::StepDive(int step) {
   if (target >= 0 && target < ListCount()) SelectListIndex(target);
 }
 
-void MainWindow::TabChanged(int index) {
+void MainWindow::ShowChosenPage(int index) {
   if (index == shownTab_) return;
   shownTab_ = index;
   ShowDive(context_.Book.CurrentDive);
@@ -414,19 +412,12 @@ void MainWindow::ShowDive(int index) {
   // Without a dive the page shows its empty state: it must never go on showing a dive that is
   // no longer in the list.
   if (dive == nullptr) {
-    if (page != nullptr) page->ShowDive(-1);
+    if (page != nullptr) page->ShowDive(nullptr);
     return;
   }
   ++showCount_;
   try {
-    const auto profile = context_.Analysis.Profile(index);
-    if (page != nullptr) {
-      page->ShowDive(index);
-      // The arrow keys on a chart step through this dive's samples.
-      for (ChartView* chart : pageCharts_[static_cast<size_t>(tab)]) {
-        chart->SetSampleCount(profile->SampleCount);
-      }
-    }
+    if (page != nullptr) page->ShowDive(dive);
   } catch (const std::exception& e) {
     // Whatever went wrong with this one dive, the program and the loaded logbook carry on.
     statusLabel_->setText(QString("Dive %1 could not be shown: %2").arg(index).arg(e.what()));

@@ -21,7 +21,6 @@ class QTabWidget;
 
 namespace scrb {
 
-class ChartView;
 class DivePage;
 class SettingsStore;
 class UserDialogs;
@@ -106,9 +105,10 @@ class MainWindow : public QMainWindow {
   void SetCaption();
   void SaveSettings();
   void SetListEntries(int from);
-  void DiveListClick(int row);
+  // The list's selection moved to `row` (-1: none).
+  void ShowListedDive(int row);
   void StepDive(int step);
-  void TabChanged(int index);
+  void ShowChosenPage(int index);
   void ScheduleRedraw();
   void ShowMessage(const QString& text);
   // Where the Open and Merge dialogs start: the folder of the logbook on screen.
@@ -132,7 +132,6 @@ class MainWindow : public QMainWindow {
   bool settingsSaved_ = false;
   QAction* exportUddfAction_ = nullptr;
   std::array<DivePage*, kPageCount> pages_{};
-  std::array<QList<ChartView*>, kPageCount> pageCharts_;
   int shownTab_ = 0;
   bool loading_ = false;
   int lastWidth_ = 0;
@@ -140,8 +139,5 @@ class MainWindow : public QMainWindow {
   bool redrawPending_ = false;
   int showCount_ = 0;
 };
-
-// Creates the page of the tab strip at the given index.
-DivePage* CreateDivePage(int index, AppContext& context, QWidget* parent);
 
 }  // namespace scrb

@@ -1,5 +1,6 @@
 #include "app/ModelWindow.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QGroupBox>
@@ -42,18 +43,18 @@ ModelWindow::ModelWindow(AppContext& context, QWidget* parent)
   setWindowTitle("Decompression Model and Tissues");
   setModal(true);
 
-  legendPicture_ = new ChartView(this);
-  legendPicture_->setObjectName("LegendPicture");
+  legend_ = new ChartView(this);
+  legend_->setObjectName("TissueLegend");
   // Fifteen rows of text need room; the legend is redrawn at whatever size it gets.
-  legendPicture_->setMinimumSize(560, 300);
-  legendPicture_->installEventFilter(this);
+  legend_->setMinimumSize(560, 300);
+  legend_->installEventFilter(this);
   // The legend is a picture to look at; the keys belong to the box and the buttons.
-  legendPicture_->setFocusPolicy(Qt::NoFocus);
+  legend_->setFocusPolicy(Qt::NoFocus);
 
   auto* notice = new QLabel("Surface Pressure (bar): ................", this);
   notice->setTextFormat(Qt::PlainText);
   surfacePressureEdit_ = new QLineEdit("????", this);
-  surfacePressureEdit_->setObjectName("Text1");
+  surfacePressureEdit_->setObjectName("SurfacePressureEdit");
   surfacePressureEdit_->setMaximumWidth(140);
   notice->setBuddy(surfacePressureEdit_);
   auto* pressureRow = new QHBoxLayout;
@@ -76,20 +77,30 @@ ModelWindow::ModelWindow(AppContext& context, QWidget* parent)
   modelGroup_ = new QButtonGroup(this);
   for (int i = 0; i < kDecoModelChoices; ++i) {
     auto* button = new QRadioButton(QString::fromStdString(DecoModelCaption(i)), frame);
-    button->setObjectName(QString("Option1_%1").arg(i));
+    button->setObjectName(QString("ModelButton%1").arg(i));
     modelButtons_[static_cast<size_t>(i)] = button;
     modelGroup_->addButton(button, i);
     frameLayout->addWidget(button);
   }
   modelButtons_[0]->setChecked(true);
   connect(modelGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-    if (checked) ModelButtonClick(id);
+    if (checked) ChooseModel(id);
   });
 
   closeButton_ = new QPushButton("&Close", this);
-  closeButton_->setObjectName("Command1");
+  closeButton_->setObjectName("CloseButton");
   closeButton_->setDefault(true);
-  connect(closeButton_, &QPushButton::clicked, this, &ModelWindow::CloseClick);
+  connect(closeButton_, &QPushButton::clicked, this, &ModelWindow::ApplyAndClose);
+
+  // The window is modal, so the main window's Exit key cannot reach it: here it leaves the window
+  // as Escape does, and then the program.
+  auto* exitProgram = new QAction(this);
+  exitProgram->setShortcut(QKeySequence("Ctrl+Q"));
+  addAction(exitProgram);
+  connect(exitProgram, &QAction::triggered, this, [this] {
+    reject();
+    if (parentWidget() != nullptr) parentWidget()->window()->close();
+  });
 
   auto* bottomRow = new QHBoxLayout;
   bottomRow->addWidget(frame);
@@ -97,7 +108,7 @@ ModelWindow::ModelWindow(AppContext& context, QWidget* parent)
   bottomRow->addWidget(closeButton_, 0, Qt::AlignBottom);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(legendPicture_, 1);
+  layout->addWidget(legend_, 1);
   layout->addLayout(pressureRow);
   layout->addWidget(pressureNote_);
   layout->addLayout(bottomRow);
@@ -111,12 +122,15 @@ void ModelWindow::Prepare() {
   const int index = hasButton ? number : 0;
   QRadioButton* button = ModelButton(index);
   if (!button->isChecked()) {
-    button->setChecked(true);  // runs ModelButtonClick as a click would
+    button->setChecked(true);  // runs ChooseModel as a click would
   } else if (!hasButton) {
-    ModelButtonClick(index);
+    ChooseModel(index);
   }
   DrawLegend();
+  ShowAcceptedPressure();
+}
 
+void ModelWindow::ShowAcceptedPressure() {
   Logbook& book = context_.Book;
   if (book.HasCurrentDive()) {
     surfacePressureEdit_->setText(QString::fromStdString(
@@ -145,12 +159,12 @@ void ModelWindow::Open() {
   exec();
 }
 
-void ModelWindow::ModelButtonClick(int index) {
+void ModelWindow::ChooseModel(int index) {
   context_.Analysis.SetModel(index);
   DrawLegend();
 }
 
-void ModelWindow::CloseClick() {
+void ModelWindow::ApplyAndClose() {
   Logbook& book = context_.Book;
   if (book.HasCurrentDive()) {
     const std::string text = surfacePressureEdit_->text().toStdString();
@@ -168,16 +182,21 @@ void ModelWindow::CloseClick() {
 }
 
 void ModelWindow::reject() {
-  CloseClick();
+  // The typed text is dropped, whether it could be taken or not; a model chosen meanwhile is in
+  // force already, so the dive is shown again all the same.
+  ShowAcceptedPressure();
+  hide();
+  QDialog::done(QDialog::Rejected);
+  emit Closed();
 }
 
 bool ModelWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == legendPicture_ && event->type() == QEvent::Resize) DrawLegend();
+  if (watched == legend_ && event->type() == QEvent::Resize) DrawLegend();
   return QDialog::eventFilter(watched, event);
 }
 
 void ModelWindow::DrawLegend() {
-  DrawTissueLegend(context_.Analysis.Model(), legendPicture_->Surface());
+  DrawTissueLegend(context_.Analysis.Model(), legend_->Surface());
 }
 
 }  // namespace scrb

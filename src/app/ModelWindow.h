@@ -17,8 +17,10 @@ class ChartView;
 
 // The model window: the user picks the decompression model, sees its tissues, and may change the
 // surface pressure of the selected dive. It is created once and only hidden between openings,
-// so it keeps its state. Every way of closing it applies what was typed and announces Closed(),
-// after which the dive must be shown again: the charts must never keep results of another model.
+// so it keeps its state. The Close button applies what was typed, and refuses to close on a text
+// that is no surface pressure; Escape, the window system's close control and Ctrl+Q leave the
+// dive's pressure as it was. Every way of closing announces Closed(), after which the dive must
+// be shown again: the charts must never keep results of another model.
 class ModelWindow : public QDialog {
   Q_OBJECT
  public:
@@ -30,11 +32,11 @@ class ModelWindow : public QDialog {
   void Open();
 
   // A model button became the selected one.
-  void ModelButtonClick(int index);
+  void ChooseModel(int index);
   // The Close button. A surface pressure that cannot be taken keeps the window open and says why.
-  void CloseClick();
+  void ApplyAndClose();
 
-  ChartView* LegendPicture() const { return legendPicture_; }
+  ChartView* Legend() const { return legend_; }
   QLineEdit* SurfacePressureEdit() const { return surfacePressureEdit_; }
   // Why the typed surface pressure cannot be taken; empty while it can.
   QLabel* PressureNote() const { return pressureNote_; }
@@ -48,7 +50,8 @@ class ModelWindow : public QDialog {
   void Closed();
 
  public slots:
-  // Escape and the window system's close control end up here; they close as the Close button does.
+  // Escape, the window system's close control and Ctrl+Q end up here: they close the window and
+  // leave the surface pressure as it was.
   void reject() override;
 
  protected:
@@ -57,9 +60,11 @@ class ModelWindow : public QDialog {
  private:
   void DrawLegend();
   void CheckPressureText();
+  // The selected dive's surface pressure in force, in the box, without a note.
+  void ShowAcceptedPressure();
 
   AppContext& context_;
-  ChartView* legendPicture_ = nullptr;
+  ChartView* legend_ = nullptr;
   QLineEdit* surfacePressureEdit_ = nullptr;
   QLabel* pressureNote_ = nullptr;
   QButtonGroup* modelGroup_ = nullptr;

@@ -1,22 +1,37 @@
 #include "app/AirPage.h"
+#include "app/ChartView.h"
 #include "app/DepthPages.h"
+#include "app/DivePage.h"
 #include "app/GeneralPage.h"
 #include "app/PhysPage.h"
 #include "app/RawDataPage.h"
-#include "app/MainWindow.h"
 #include "app/TissuePage.h"
 
 namespace scrb {
-DivePage* CreateDivePage(int index, AppContext& context, QWidget* parent) {
-  switch (index) {
-    case 1: return new DepthChartPage(context, parent);
-    case 2: return new SpeedPage(context, parent);
-    case 3: return new AirPage(context, parent);
-    case 4: return new PhysPage(context, parent);
-    case 5: return new TissuePage(context, parent);
-    case 6: return new RawDataPage(context, parent);
-    default: return new GeneralPage(context, parent);
-  }
+
+namespace {
+
+template <typename Page>
+DivePage* Create(AppContext& context, QWidget* parent) {
+  return new Page(context, parent);
+}
+
+}  // namespace
+
+// "Ph&ys Data" leaves Alt+P to "&Previous".
+const std::array<DivePageKind, 7> kDivePages = {{
+    {"&General", "Ctrl+1", Create<GeneralPage>},
+    {"&Dive", "Ctrl+2", Create<DepthChartPage>},
+    {"Vertical &Speed", "Ctrl+3", Create<SpeedPage>},
+    {"&Air", "Ctrl+4", Create<AirPage>},
+    {"Ph&ys Data", "Ctrl+5", Create<PhysPage>},
+    {"&Tissue Sat", "Ctrl+6", Create<TissuePage>},
+    {"&Raw Data", "Ctrl+7", Create<RawDataPage>},
+}};
+
+void DivePage::SetSampleCount(std::initializer_list<ChartView*> charts, const DiveRecord* dive) {
+  const auto profile = dive != nullptr ? context_.Analysis.Profile(*dive) : nullptr;
+  for (ChartView* chart : charts) chart->SetSampleCount(profile ? profile->SampleCount : 0);
 }
 
 }  // namespace scrb

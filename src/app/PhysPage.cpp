@@ -2,8 +2,10 @@
 
 #include <QLabel>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "air/PhysCharts.h"
+#include "air/PhysReadout.h"
 #include "app/ChartView.h"
 #include "app/ElidedLabel.h"
 
@@ -11,14 +13,18 @@ namespace scrb {
 
 namespace {
 
-ChartView* AddChart(QVBoxLayout* layout, const char* caption, const QString& captionName,
-                    const QString& chartName, QWidget* parent) {
-  auto* label = new ElidedLabel(QString::fromUtf8(caption), parent);
-  label->setObjectName(captionName);
+// A chart under its title, with its readout on the title's line.
+ChartView* AddChart(QVBoxLayout* layout, const char* caption, const QString& name,
+                    const char* widestReadout, QLabel** readout, QWidget* parent) {
+  auto* title = new ElidedLabel(QString::fromUtf8(caption), parent);
+  title->setObjectName(name + "Title");
+  ElidedLabel* value =
+      NewReadoutLabel((name + "Readout").toLatin1().constData(), widestReadout, parent);
   auto* chart = new ChartView(parent);
-  chart->setObjectName(chartName);
-  layout->addWidget(label);
+  chart->setObjectName(name);
+  layout->addLayout(TitleAndReadoutRow(title, value));
   layout->addWidget(chart, 1);
+  *readout = value;
   return chart;
 }
 
@@ -26,21 +32,41 @@ ChartView* AddChart(QVBoxLayout* layout, const char* caption, const QString& cap
 
 PhysPage::PhysPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
   auto* layout = new QVBoxLayout(this);
-  coldPicture_ = AddChart(layout, kColdChartCaption, "Label47", "ColdPicture", this);
-  decoPicture_ = AddChart(layout, kBubbleChartCaption, "Label48", "DecoPicture", this);
-  airConsoPicture_ = AddChart(layout, kConsumptionChartCaption, "Label49", "AirConsoPicture", this);
+  coldChart_ = AddChart(layout, kColdChartCaption, "ColdChart", "Time=000'00\" Cold=000.0",
+                        &coldReadout_, this);
+  bubbleChart_ = AddChart(layout, kBubbleChartCaption, "BubbleChart", "Time=000'00\" Bubbles=0",
+                          &bubbleReadout_, this);
+  consumptionChart_ = AddChart(layout, kConsumptionChartCaption, "ConsumptionChart",
+                               "Time=000'00\" Air=0", &consumptionReadout_, this);
+  for (ChartView* chart : {coldChart_, bubbleChart_, consumptionChart_}) {
+    connect(chart, &ChartView::MouseMoved, this, [this](double x, double) { ShowReadoutAt(x); });
+  }
 }
 
-void PhysPage::ShowDive(int index) {
-  const DiveRecord* found = context_.Book.DiveAt(index);
-  if (found == nullptr) {
-    for (ChartView* chart : {coldPicture_, decoPicture_, airConsoPicture_}) chart->Clear();
+void PhysPage::ShowDive(const DiveRecord* dive) {
+  for (QLabel* readout : {coldReadout_, bubbleReadout_, consumptionReadout_}) readout->clear();
+  for (ChartView* chart : {coldChart_, bubbleChart_, consumptionChart_}) chart->HideCursor();
+  SetSampleCount({coldChart_, bubbleChart_, consumptionChart_}, dive);
+  if (dive == nullptr) {
+    for (ChartView* chart : {coldChart_, bubbleChart_, consumptionChart_}) chart->Clear();
     return;
   }
-  const auto profile = context_.Analysis.Profile(index);
-  DrawColdChart(*profile, coldPicture_->Surface());
-  DrawBubbleChart(*profile, decoPicture_->Surface());
-  DrawConsumptionChart(*profile, airConsoPicture_->Surface());
+  const auto profile = context_.Analysis.Profile(*dive);
+  DrawColdChart(*profile, coldChart_->Surface());
+  DrawBubbleChart(*profile, bubbleChart_->Surface());
+  DrawConsumptionChart(*profile, consumptionChart_->Surface());
+}
+
+void PhysPage::ShowReadoutAt(double x) {
+  const DiveRecord* dive = ReadoutDive();
+  if (dive == nullptr) return;
+  const std::optional<PhysReadout> readout =
+      ReadPhysData(*context_.Analysis.Profile(*dive), static_cast<float>(x));
+  if (!readout) return;
+  coldReadout_->setText(QString::fromStdString(readout->ColdText));
+  bubbleReadout_->setText(QString::fromStdString(readout->BubbleText));
+  consumptionReadout_->setText(QString::fromStdString(readout->ConsumptionText));
+  for (ChartView* chart : {coldChart_, bubbleChart_, consumptionChart_}) chart->SetCursorX(x);
 }
 
 }  // namespace scrb

@@ -2,27 +2,37 @@
 
 #include "app/DivePage.h"
 
+class QLabel;
+
 namespace scrb {
 
 class ChartView;
 
-// The "&Phys Data" page: body temperature loss, air bubbles and relative air consumption as the
-// dive computer recorded them minute by minute.
+// The "Ph&ys Data" page: body temperature loss, air bubbles and relative air consumption as the
+// dive computer recorded them minute by minute, each with its readout beside its title.
 class PhysPage : public DivePage {
   Q_OBJECT
  public:
   explicit PhysPage(AppContext& context, QWidget* parent = nullptr);
 
-  void ShowDive(int index) override;
+  void ShowDive(const DiveRecord* dive) override;
+  // The three readouts and cursors for the time x: the charts share their time axis.
+  void ShowReadoutAt(double x);
 
-  ChartView* ColdPicture() const { return coldPicture_; }
-  ChartView* DecoPicture() const { return decoPicture_; }
-  ChartView* AirConsoPicture() const { return airConsoPicture_; }
+  ChartView* ColdChart() const { return coldChart_; }
+  ChartView* BubbleChart() const { return bubbleChart_; }
+  ChartView* ConsumptionChart() const { return consumptionChart_; }
+  QLabel* ColdReadout() const { return coldReadout_; }
+  QLabel* BubbleReadout() const { return bubbleReadout_; }
+  QLabel* ConsumptionReadout() const { return consumptionReadout_; }
 
  private:
-  ChartView* coldPicture_ = nullptr;
-  ChartView* decoPicture_ = nullptr;
-  ChartView* airConsoPicture_ = nullptr;
+  ChartView* coldChart_ = nullptr;
+  ChartView* bubbleChart_ = nullptr;
+  ChartView* consumptionChart_ = nullptr;
+  QLabel* coldReadout_ = nullptr;
+  QLabel* bubbleReadout_ = nullptr;
+  QLabel* consumptionReadout_ = nullptr;
 };
 
 }  // namespace scrb

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -44,24 +45,43 @@ QString BoxText(const std::string& text) {
 
 RawDataPage::RawDataPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
   rawText_ = new QPlainTextEdit(this);
-  rawText_->setObjectName("Text1");
+  rawText_->setObjectName("RawDataText");
   rawText_->setReadOnly(true);
   // Read-only, but with a caret that the keyboard moves, as in a viewer.
   rawText_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   rawText_->setLineWrapMode(QPlainTextEdit::NoWrap);
   rawText_->setFont(ReportFont());
+  rawText_->installEventFilter(this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(rawText_);
 }
 
-void RawDataPage::ShowDive(int index) {
-  DiveRecord* found = context_.Book.DiveAt(index);
+bool RawDataPage::eventFilter(QObject* watched, QEvent* event) {
+  // The window's Page Up and Page Down step through the dives; while the text has the focus,
+  // these keys and Home and End move through the text instead, as in any text viewer.
+  if (watched == rawText_ && event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+      case Qt::Key_PageUp:
+      case Qt::Key_PageDown:
+      case Qt::Key_Home:
+      case Qt::Key_End:
+        event->accept();
+        return true;
+      default:
+        break;
+    }
+  }
+  return DivePage::eventFilter(watched, event);
+}
+
+void RawDataPage::ShowDive(const DiveRecord* found) {
   if (found == nullptr) {
     rawText_->clear();
     return;
   }
   const DiveRecord& dive = *found;
-  const auto profile = context_.Analysis.Profile(index);
+  const auto profile = context_.Analysis.Profile(dive);
 
   const int caret = rawText_->textCursor().position();
   const int scroll = rawText_->verticalScrollBar()->value();

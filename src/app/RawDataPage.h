@@ -12,9 +12,12 @@ class RawDataPage : public DivePage {
   Q_OBJECT
  public:
   explicit RawDataPage(AppContext& context, QWidget* parent = nullptr);
-  void ShowDive(int index) override;
+  void ShowDive(const DiveRecord* dive) override;
 
   QPlainTextEdit* TextBox() const { return rawText_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QPlainTextEdit* rawText_ = nullptr;

@@ -1,9 +1,11 @@
 #include "app/TissuePage.h"
 
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "app/ChartView.h"
 #include "app/ElidedLabel.h"
@@ -11,35 +13,53 @@
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/SaturationReadout.h"
+#include "saturation/TissueLegend.h"
 
 namespace scrb {
 
+namespace {
+
+ChartView* NewChart(const char* name, QWidget* parent) {
+  auto* chart = new ChartView(parent);
+  chart->setObjectName(name);
+  return chart;
+}
+
+// One line of the charts' label text with a little air above and below.
+int KeyHeightPixels(const QWidget* widget) {
+  const QFontMetricsF metrics(PainterSurface::LabelFont(widget->logicalDpiY()));
+  return static_cast<int>(std::ceil(metrics.height())) + 6;
+}
+
+}  // namespace
+
 TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
-  auto* label50 = new ElidedLabel(kTissuePressureChartCaption, this);
-  label50->setObjectName("Label50");
+  auto* pressureTitle = new ElidedLabel(kTissuePressureChartCaption, this);
+  pressureTitle->setObjectName("PressureChartTitle");
   auto* pressureReadout = NewReadoutLabel(
-      "Label52", "Time=000'00\", Depth=000.0 m, Max=00.00 bar, Min=00.00 bar", this);
+      "PressureReadout", "Time=000'00\", Depth=000.0 m, Max=00.00 bar, Min=00.00 bar", this);
   pressureReadout_ = pressureReadout;
-  satuPicture_ = new ChartView(this);
-  satuPicture_->setObjectName("SatuPicture");
+  pressureChart_ = NewChart("PressureChart", this);
 
-  auto* label51 = new ElidedLabel(kOverSaturationChartCaption, this);
-  label51->setObjectName("Label51");
+  auto* overTitle = new ElidedLabel(kOverSaturationChartCaption, this);
+  overTitle->setObjectName("OverSaturationChartTitle");
   auto* overSaturationReadout =
-      NewReadoutLabel("Label53", "Max=000% tissue=00, Min=000% tissue=00", this);
+      NewReadoutLabel("OverSaturationReadout", "Max=000% tissue=00, Min=000% tissue=00", this);
   overSaturationReadout_ = overSaturationReadout;
-  satuRelPicture_ = new ChartView(this);
-  satuRelPicture_->setObjectName("SatuRelPicture");
+  overSaturationChart_ = NewChart("OverSaturationChart", this);
 
-  maxOverSaturationLabel_ = NewReadoutLabel("Label54", "", this);
+  // The key is a picture to look at, not a chart to step through.
+  tissueKey_ = NewChart("TissueKey", this);
+  tissueKey_->setFocusPolicy(Qt::NoFocus);
+  tissueKey_->setFixedHeight(KeyHeightPixels(tissueKey_));
+
+  maxOverSaturationLabel_ = NewReadoutLabel("MaxOverSaturationLabel", "", this);
   modelLabel_ = new QLabel(this);
   modelLabel_->setObjectName("ModelLabel");
   modelLabel_->setTextFormat(Qt::PlainText);
-  changeModelButton_ = new QPushButton("Change Model ...", this);
-  changeModelButton_->setObjectName("Command2");
+  changeModelButton_ = new QPushButton("&Change Model ...", this);
+  changeModelButton_->setObjectName("ChangeModelButton");
 
-  QHBoxLayout* pressureTitle = TitleAndReadoutRow(label50, pressureReadout);
-  QHBoxLayout* overTitle = TitleAndReadoutRow(label51, overSaturationReadout);
   // The summary stands right under the chart it sums up, so the model row has room for the
   // model and surface pressure the charts show.
   auto* bottom = new QHBoxLayout;
@@ -47,50 +67,62 @@ TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context,
   bottom->addWidget(modelLabel_, 1);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(pressureTitle);
-  layout->addWidget(satuPicture_, 1);
-  layout->addLayout(overTitle);
-  layout->addWidget(satuRelPicture_, 1);
+  layout->addLayout(TitleAndReadoutRow(pressureTitle, pressureReadout));
+  layout->addWidget(pressureChart_, 1);
+  layout->addLayout(TitleAndReadoutRow(overTitle, overSaturationReadout));
+  layout->addWidget(overSaturationChart_, 1);
+  layout->addWidget(tissueKey_);
   layout->addWidget(maxOverSaturationLabel_);
   layout->addLayout(bottom);
 
-  connect(satuPicture_, &ChartView::MouseMoved, this, &TissuePage::SatuPictureMouseMove);
-  connect(satuRelPicture_, &ChartView::MouseMoved, this, &TissuePage::SatuPictureMouseMove);
-  connect(changeModelButton_, &QPushButton::clicked, this, &TissuePage::ChangeModelClick);
+  for (ChartView* chart : {pressureChart_, overSaturationChart_}) {
+    connect(chart, &ChartView::MouseMoved, this, [this](double x, double) { ShowReadoutAt(x); });
+  }
+  connect(changeModelButton_, &QPushButton::clicked, this, &TissuePage::OpenModelWindow);
 }
 
-void TissuePage::ShowDive(int index) {
+void TissuePage::ShowDive(const DiveRecord* found) {
   // The readouts belonged to the charts about to be replaced.
   pressureReadout_->clear();
   overSaturationReadout_->clear();
-  satuPicture_->HideCursor();
-  satuRelPicture_->HideCursor();
-  const DiveRecord* found = context_.Book.DiveAt(index);
+  pressureChart_->HideCursor();
+  overSaturationChart_->HideCursor();
+  SetSampleCount({pressureChart_, overSaturationChart_}, found);
+  DrawKey();
   if (found == nullptr) {
     maxOverSaturationLabel_->clear();
     modelLabel_->clear();  // the surface pressure it names belongs to a dive
-    satuPicture_->Clear();
-    satuRelPicture_->Clear();
+    pressureChart_->Clear();
+    overSaturationChart_->Clear();
     return;
   }
   const DecoModel model = context_.Analysis.Model();
-  const auto profile = context_.Analysis.Profile(index);
-  const auto saturation = context_.Analysis.Saturation(index, [this] { ShowProgress(); });
-  DrawTissuePressureChart(*profile, *saturation, model, satuPicture_->Surface());
-  DrawOverSaturationChart(*profile, *saturation, model, satuRelPicture_->Surface());
+  const auto profile = context_.Analysis.Profile(*found);
+  const auto saturation = context_.Analysis.Saturation(*found, [this] { ShowProgress(); });
+  DrawTissuePressureChart(*profile, *saturation, model, pressureChart_->Surface());
+  DrawOverSaturationChart(*profile, *saturation, model, overSaturationChart_->Surface());
   modelLabel_->setText(QString::fromStdString(SaturationModelText(*saturation, model)));
   // A dive without results must not go on showing the previous dive's summary.
   maxOverSaturationLabel_->setText(
       QString::fromStdString(MaxOverSaturationText(*profile, *saturation, model)));
 }
 
+void TissuePage::DrawKey() {
+  ChartSurface& surface = tissueKey_->Surface();
+  surface.Cls();
+  // In twips from the upper-left corner, the units the key is laid out in.
+  surface.Scale(0, 0, surface.Width(), surface.Height());
+  const double inset = surface.Height() / 6;
+  DrawTissueKey(context_.Analysis.Model(), surface, {0, inset, surface.Width(), surface.Height() - 2 * inset});
+}
+
 void TissuePage::ShowProgress() {
-  DrawSaturationProgress(context_.Analysis.Model(), satuPicture_->Surface(),
-                         satuRelPicture_->Surface());
+  DrawSaturationProgress(context_.Analysis.Model(), pressureChart_->Surface(),
+                         overSaturationChart_->Surface());
   repaint();
 }
 
-void TissuePage::SatuPictureMouseMove(double x, double) {
+void TissuePage::ShowReadoutAt(double x) {
   const AnalysedDive dive = ReadoutAnalysis();
   if (dive.Record == nullptr) return;
   const std::optional<SaturationReadout> readout = ReadSaturation(
@@ -99,8 +131,8 @@ void TissuePage::SatuPictureMouseMove(double x, double) {
 
   pressureReadout_->setText(QString::fromStdString(readout->PressureText));
   overSaturationReadout_->setText(QString::fromStdString(readout->OverSaturationText));
-  satuPicture_->SetCursorX(x);
-  satuRelPicture_->SetCursorX(x);
+  pressureChart_->SetCursorX(x);
+  overSaturationChart_->SetCursorX(x);
   context_.Readouts.SatuCursorX = static_cast<float>(x);
 }
 
@@ -112,7 +144,7 @@ ModelWindow* TissuePage::Models() {
   return modelWindow_;
 }
 
-void TissuePage::ChangeModelClick() {
+void TissuePage::OpenModelWindow() {
   Models()->Open();
 }
 

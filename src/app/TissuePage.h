@@ -11,21 +11,23 @@ class ChartView;
 class ModelWindow;
 
 // The "&Tissue Sat" page: the nitrogen pressure and over-saturation of every tissue of the
-// loaded model over the dive, their readouts, and the way to the model window.
+// loaded model over the dive, their readouts, the key of the tissues' colours, and the way to
+// the model window.
 class TissuePage : public DivePage {
   Q_OBJECT
  public:
   explicit TissuePage(AppContext& context, QWidget* parent = nullptr);
 
-  void ShowDive(int index) override;
+  void ShowDive(const DiveRecord* dive) override;
 
-  // One readout for both charts: they share their time axis.
-  void SatuPictureMouseMove(double x, double y);
+  // One readout for both charts, at the time x: they share their time axis.
+  void ShowReadoutAt(double x);
   // "Change Model ...": opens the model window modally.
-  void ChangeModelClick();
+  void OpenModelWindow();
 
-  ChartView* SatuPicture() const { return satuPicture_; }
-  ChartView* SatuRelPicture() const { return satuRelPicture_; }
+  ChartView* PressureChart() const { return pressureChart_; }
+  ChartView* OverSaturationChart() const { return overSaturationChart_; }
+  ChartView* TissueKey() const { return tissueKey_; }
   QLabel* PressureReadout() const { return pressureReadout_; }
   QLabel* OverSaturationReadout() const { return overSaturationReadout_; }
   QLabel* MaxOverSaturationLabel() const { return maxOverSaturationLabel_; }
@@ -37,9 +39,11 @@ class TissuePage : public DivePage {
 
  private:
   void ShowProgress();
+  void DrawKey();
 
-  ChartView* satuPicture_ = nullptr;
-  ChartView* satuRelPicture_ = nullptr;
+  ChartView* pressureChart_ = nullptr;
+  ChartView* overSaturationChart_ = nullptr;
+  ChartView* tissueKey_ = nullptr;
   QLabel* pressureReadout_ = nullptr;
   QLabel* overSaturationReadout_ = nullptr;
   QLabel* maxOverSaturationLabel_ = nullptr;

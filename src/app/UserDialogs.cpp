@@ -1,7 +1,9 @@
 #include "app/UserDialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -58,11 +60,20 @@ ReportScope SystemDialogs::ChooseReportScope(QWidget* parent, const QString& tit
   QStringList choices;
   if (currentDive) choices << current;
   choices << all;
-  bool accepted = false;
-  const QString chosen = QInputDialog::getItem(parent, title, QStringLiteral("Dives to include:"),
-                                               choices, 0, false, &accepted);
-  if (!accepted) return ReportScope::Cancelled;
-  return chosen == current ? ReportScope::CurrentDive : ReportScope::AllDives;
+  QInputDialog dialog(parent);
+  dialog.setWindowTitle(title);
+  dialog.setLabelText(QStringLiteral("Dives to include:"));
+  dialog.setComboBoxItems(choices);
+  dialog.setComboBoxEditable(false);
+  // The window system elides a title wider than the window: leave room for the whole of it, with
+  // the title bar's icon and buttons, which a dialog this small would not have by itself.
+  constexpr int kTitleBarExtras = 160;
+  const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+  const int width = QFontMetrics(titleFont).horizontalAdvance(title) * 6 / 5 + kTitleBarExtras;
+  // The dialog's layout fixes its size to what its contents ask; the choice box asks for it.
+  if (auto* box = dialog.findChild<QComboBox*>()) box->setMinimumWidth(width);
+  if (dialog.exec() != QDialog::Accepted) return ReportScope::Cancelled;
+  return dialog.textValue() == current ? ReportScope::CurrentDive : ReportScope::AllDives;
 }
 
 bool SystemDialogs::RunPrintDialog(QWidget* parent, QPrinter& printer, int pageCount) {

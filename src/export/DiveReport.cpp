@@ -12,6 +12,7 @@
 #include "report/NumberFormat.h"
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
+#include "saturation/TissueLegend.h"
 
 namespace scrb {
 
@@ -29,8 +30,6 @@ constexpr size_t kFirstRightDetail = 10;
 constexpr double kSmallestChartTwips = 600;
 constexpr Rgb kRuleColor{128, 128, 128};
 constexpr double kEmptyChartPadding = 1.5 * kTwipsPerMillimetre;
-constexpr double kTissueKeySlot = 14 * kTwipsPerMillimetre;
-constexpr int kTissueKeyBarWidth = 4;
 constexpr const char* kEllipsis = "\u2026";
 
 // Shares of the height left for the charts: depth, alarm strip, air, saturation.
@@ -130,30 +129,6 @@ void DrawChartIn(ChartSurface& page, const SurfaceRect& area, bool empty,
   RegionSurface region(page, inner);
   draw(region);
   page.SetDrawWidth(1);
-}
-
-// One short bar in each tissue's colour with its number, in a row.
-void DrawTissueKey(const DecoModel& model, ChartSurface& page, const SurfaceRect& area) {
-  if (model.TissueCount <= 0) return;
-  const std::string label = "Tissues:";
-  const double start = area.Left + WidthOf(page, label) + kCaptionGap;
-  const double slot = std::min(kTissueKeySlot, (area.Right() - start) / model.TissueCount);
-  const double bar = slot * 0.45;
-  page.SetCurrentX(area.Left);
-  page.SetCurrentY(area.Top);
-  page.Print(label);
-  page.SetDrawWidth(kTissueKeyBarWidth);
-  const double middle = area.Top + area.Height / 2;
-  for (int t = 0; t < model.TissueCount; ++t) {
-    const double x = start + t * slot;
-    page.Line(x, middle, x + bar, middle, model.TissueColor[static_cast<size_t>(t)]);
-  }
-  page.SetDrawWidth(1);
-  for (int t = 0; t < model.TissueCount; ++t) {
-    page.SetCurrentX(start + t * slot + bar + slot * 0.08);
-    page.SetCurrentY(area.Top);
-    page.Print(GeneralNumber(t + 1));
-  }
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 
 namespace scrb {
 
-// Fixed captions above the two charts.
+// Fixed captions of the two charts, each shown above its chart.
 inline constexpr const char* kTissuePressureChartCaption = "Nitrogen Partial Pressure in tissues";
 inline constexpr const char* kOverSaturationChartCaption =
     "% Allowed Nitrogen Over-Saturation coefficient";

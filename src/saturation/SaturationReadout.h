@@ -11,8 +11,8 @@ namespace scrb {
 // What the saturation readout shows for one position over the charts.
 struct SaturationReadout {
   int Sample = 0;                  // depth sample under the mouse; its step is Sample + 1
-  std::string PressureText;        // beside the tissue pressure chart
-  std::string OverSaturationText;  // beside the over-saturation chart
+  std::string PressureText;        // beside the tissue pressure chart's title
+  std::string OverSaturationText;  // beside the over-saturation chart's title
 };
 
 // The depth sample whose step lies nearest to x (hundredths of a minute); empty outside the

@@ -1,8 +1,19 @@
 #include "saturation/TissueLegend.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "report/NumberFormat.h"
 
 namespace scrb {
+
+namespace {
+
+constexpr double kTissueKeySlot = 14 * kTwipsPerMillimetre;
+constexpr double kTissueKeyGap = 2 * kTwipsPerMillimetre;
+constexpr int kTissueKeyBarWidth = 4;
+
+}  // namespace
 
 bool NeedsOutline(Rgb color) {
   // Perceived brightness; above this a colour has too little contrast against white.
@@ -35,6 +46,36 @@ void DrawTissueLegend(const DecoModel& model, ChartSurface& surface) {
     surface.Print(TissueLegendText(model, t));
   }
   surface.SetDrawWidth(1);
+}
+
+void DrawTissueKey(const DecoModel& model, ChartSurface& surface, const SurfaceRect& area) {
+  if (model.TissueCount <= 0) return;
+  const std::string label = "Tissues:";
+  const double start = area.Left + std::fabs(surface.TextWidth(label)) + kTissueKeyGap;
+  const double slot = std::min(kTissueKeySlot, (area.Right() - start) / model.TissueCount);
+  // On a narrow screen the bars give way, so that no number runs into the next tissue's bar.
+  const double widestNumber = std::fabs(surface.TextWidth(GeneralNumber(model.TissueCount)));
+  const double bar = std::max(slot * 0.2, std::min(slot * 0.45, slot * 0.84 - widestNumber));
+  surface.SetCurrentX(area.Left);
+  surface.SetCurrentY(area.Top);
+  surface.Print(label);
+  const double middle = area.Top + area.Height / 2;
+  for (int t = 0; t < model.TissueCount; ++t) {
+    const double x = start + t * slot;
+    const Rgb color = model.TissueColor[static_cast<size_t>(t)];
+    if (NeedsOutline(color)) {
+      surface.SetDrawWidth(OutlineWidth(kTissueKeyBarWidth));
+      surface.Line(x, middle, x + bar, middle, kTissueOutlineColor);
+    }
+    surface.SetDrawWidth(kTissueKeyBarWidth);
+    surface.Line(x, middle, x + bar, middle, color);
+  }
+  surface.SetDrawWidth(1);
+  for (int t = 0; t < model.TissueCount; ++t) {
+    surface.SetCurrentX(start + t * slot + bar + slot * 0.08);
+    surface.SetCurrentY(area.Top);
+    surface.Print(GeneralNumber(t + 1));
+  }
 }
 
 }  // namespace scrb

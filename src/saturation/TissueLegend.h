@@ -3,6 +3,7 @@
 #include <string>
 
 #include "charts/ChartSurface.h"
+#include "charts/RegionSurface.h"
 #include "saturation/DecoModel.h"
 
 namespace scrb {
@@ -22,5 +23,10 @@ std::string TissueLegendText(const DecoModel& model, int tissue);
 
 // Lists the model's tissues, one row each with its colour bar, tissue 1 at the top.
 void DrawTissueLegend(const DecoModel& model, ChartSurface& surface);
+
+// The short key of the charts' colours: "Tissues:", then one bar in each tissue's colour with the
+// tissue's number, in a row across the area (in the surface's units, twips from its upper-left
+// corner). The bar lies on the middle of the area, the texts start at its top.
+void DrawTissueKey(const DecoModel& model, ChartSurface& surface, const SurfaceRect& area);
 
 }  // namespace scrb

@@ -11,6 +11,7 @@
 #include "air/AirModel.h"
 #include "air/AirReadout.h"
 #include "air/PhysCharts.h"
+#include "air/PhysReadout.h"
 #include "charts/ChartTestDives.h"
 
 namespace scrb {
@@ -277,6 +278,27 @@ TEST(AirReadoutCaption, ShowsTheLastWholeMinuteBeforeTheMouse) {
   EXPECT_EQ(AirReadoutCaption(dive, dive, dive, 300.5f), std::nullopt);
   dive.BaseBreathRate = 0;
   EXPECT_EQ(AirReadoutCaption(dive, dive, dive, 0), std::nullopt);
+}
+
+// Minutes 0 to 3 cold (two of them), bubbles and air levels; eleven samples, so the last minute
+// (samples 9 and 10) has no status byte. A readout shows the whole minute at or before the mouse,
+// each chart's value as its line has it there; in the first minute the cold line is a third up.
+TEST(PhysReadout, EachChartsValueAtTheLastWholeMinuteBeforeTheMouse) {
+  AirDive dive = UniformDive(11, 10, 0);
+  dive.SampleStatus[2] = 0x38;  // cold, air level 3
+  dive.SampleStatus[5] = 0x75;  // air level 7, bubbles 5
+  dive.SampleStatus[8] = 0x0F;  // cold, bubbles 7
+  const auto read = [&dive](float x) {
+    const std::optional<PhysReadout> r = ReadPhysData(dive, x);
+    return r ? r->ColdText + "|" + r->BubbleText + "|" + r->ConsumptionText : std::string("none");
+  };
+  EXPECT_EQ(read(0), "Time=00'20\" Cold=0.3|Time=00'20\" Bubbles=0|Time=00'20\" Air=3");
+  EXPECT_EQ(read(199.9f), "Time=01'00\" Cold=1|Time=01'00\" Bubbles=0|Time=01'00\" Air=3");
+  EXPECT_EQ(read(200), "Time=02'00\" Cold=1|Time=02'00\" Bubbles=5|Time=02'00\" Air=7");
+  EXPECT_EQ(read(366.6f), "Time=03'00\" Cold=2|Time=03'00\" Bubbles=7|Time=03'00\" Air=0");
+  EXPECT_EQ(read(367), "none");
+  EXPECT_EQ(read(-0.1f), "none");
+  EXPECT_EQ(ReadPhysData(DecodedProfile{}, 0), std::nullopt);
 }
 
 }  // namespace

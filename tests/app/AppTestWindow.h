@@ -128,6 +128,14 @@ struct TestWindow {
   }
 };
 
+// The charts of a page, from top to bottom, without pictures such as a colour key that only
+// show something.
+inline QList<ChartView*> Charts(const MainWindow& form, int page) {
+  QList<ChartView*> charts = form.Page(page)->findChildren<ChartView*>();
+  charts.removeIf([](ChartView* chart) { return chart->focusPolicy() == Qt::NoFocus; });
+  return charts;
+}
+
 inline QAction* MenuAction(MainWindow& form, const QString& caption) {
   for (QAction* action : form.findChildren<QAction*>()) {
     if (action->text() == caption) return action;

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 
 #include "app/AirPage.h"
 #include "app/AppContext.h"
@@ -51,7 +53,7 @@ class DivePages : public ::testing::Test {
     context.Book.CurrentDive = index;
     context.Readouts.ChartsReady = false;
     context.Readouts.ResetCursors();
-    page.ShowDive(index);
+    page.ShowDive(context.Book.DiveAt(index));
     context.Readouts.ChartsReady = true;
   }
   DiveRecord& Dive(int index) { return context.Book.Dives[static_cast<size_t>(index)]; }
@@ -73,43 +75,43 @@ TEST_F(DivePages, DepthAndSpeedReadoutsMoveLabelAndCursorsOfTheirView) {
   DepthChartPage page(context);
   Show(page, 0);
   EXPECT_EQ(page.DepthTitle()->text(), "Dive Number: 12  Depth (meters) versus Time (minutes)");
-  emit page.AlarmPicture()->MouseMoved(200, 300);
-  for (double x : {-1.0, 200.5}) emit page.DepthPicture()->MouseMoved(x, 0);
+  emit page.AlarmStrip()->MouseMoved(200, 300);
+  for (double x : {-1.0, 200.5}) emit page.DepthChart()->MouseMoved(x, 0);
   context.Readouts.ChartsReady = false;
-  emit page.DepthPicture()->MouseMoved(100, 0);
+  emit page.DepthChart()->MouseMoved(100, 0);
   context.Readouts.ChartsReady = true;
   EXPECT_EQ(page.DepthReadout()->text().toStdString(), "Time=02'00\" Depth=2.5 m");
-  EXPECT_EQ(page.DepthPicture()->CursorX(), 200);
-  EXPECT_EQ(page.AlarmPicture()->CursorX(), 200);
+  EXPECT_EQ(page.DepthChart()->CursorX(), 200);
+  EXPECT_EQ(page.AlarmStrip()->CursorX(), 200);
   Show(page, 1);
-  emit page.DepthPicture()->MouseMoved(0, 0);
+  emit page.DepthChart()->MouseMoved(0, 0);
   EXPECT_EQ(page.DepthReadout()->text(), "");
-  EXPECT_FALSE(page.DepthPicture()->CursorX());
+  EXPECT_FALSE(page.DepthChart()->CursorX());
 
   SpeedPage speed(context);
   Show(speed, 0);
-  emit speed.DDepthPicture()->MouseMoved(10, -500);  // sample 0
+  emit speed.SpeedChart()->MouseMoved(10, -500);  // sample 0
   EXPECT_EQ(speed.SpeedReadout()->text(), "");
-  EXPECT_FALSE(speed.DDepthPicture()->CursorX());
-  emit speed.DepthPicture()->MouseMoved(66, 0);  // sample 1
+  EXPECT_FALSE(speed.SpeedChart()->CursorX());
+  emit speed.DepthChart()->MouseMoved(66, 0);  // sample 1
   EXPECT_EQ(speed.SpeedReadout()->text().toStdString(), " Vertical Speed=-9.4 m/min");
-  EXPECT_EQ(speed.DDepthPicture()->CursorX(), 66);
+  EXPECT_EQ(speed.SpeedChart()->CursorX(), 66);
 }
 
 TEST_F(DivePages, OneAirReadoutMovesTheCursorOnBothAirCharts) {
   Load({MinutesDive(12), MinutesDive(327.67)});
   AirPage page(context);
   Show(page, 0);
-  page.TankPictureMouseMove(250, 0);  // 10 minutes at 3 bar breathe 12 l x 50 bar: 5 bar a minute
+  page.ShowReadoutAt(250);  // 10 minutes at 3 bar breathe 12 l x 50 bar: 5 bar a minute
   EXPECT_EQ(page.AirReadout()->text(),
             "Min:20.0 l/min, Max:20.0 l/min, Time=02'00\", "
             "Depth=20.0 m, Tank=40.0 bar, Breath=20.0 l/min");
-  EXPECT_EQ(page.AirPicture()->CursorX(), 250);
+  EXPECT_EQ(page.BreathRateChart()->CursorX(), 250);
   // A dive without estimate: the cursors go with the old charts and the readout stays quiet.
   Show(page, 1);
-  page.AirPictureMouseMove(100, 0);
+  page.ShowReadoutAt(100);
   EXPECT_EQ(page.AirReadout()->text(), "");
-  EXPECT_FALSE(page.AirPicture()->CursorX().has_value());
+  EXPECT_FALSE(page.BreathRateChart()->CursorX().has_value());
 }
 
 // A site typed with markup is shown as typed; without a dive the labels empty rather than keep
@@ -132,15 +134,15 @@ TEST_F(DivePages, GeneralAndRawDataPagesShowPlainText) {
     for (int line = 1; line < expected.size(); ++line) texts << general.Value(line - 1)->text();
     return texts;
   };
-  general.ShowDive(0);
+  general.ShowDive(&Dive(0));
   EXPECT_EQ(shown(), expected);
   EXPECT_EQ(general.Value(3)->text(), " <b>Pier</b>");
   EXPECT_EQ(general.Value(3)->textFormat(), Qt::PlainText);
-  general.ShowDive(-1);
+  general.ShowDive(nullptr);
   EXPECT_EQ(shown().join(""), "");
 
   RawDataPage raw(context);
-  raw.ShowDive(0);
+  raw.ShowDive(&Dive(0));
   const QString text = raw.TextBox()->toPlainText();
   EXPECT_EQ(text, QString::fromStdString(DetailsText(Dive(0)) +
                                          RawDumpText(Dive(0), DecodeProfile(Dive(0))))
@@ -162,18 +164,18 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
   const DecoModel model = context.Analysis.Model();
   EXPECT_EQ(page.MaxOverSaturationLabel()->text().toStdString(),
             MaxOverSaturationText(*dive.Profile, *dive.Saturation, model));
-  emit page.SatuRelPicture()->MouseMoved(1000, 0);
+  emit page.OverSaturationChart()->MouseMoved(1000, 0);
   const std::optional<SaturationReadout> readout =
       ReadSaturation(*dive.Profile, *dive.Saturation, model, 1000);
   ASSERT_TRUE(readout);
   EXPECT_EQ(page.PressureReadout()->text().toStdString(), readout->PressureText);
   EXPECT_EQ(page.OverSaturationReadout()->text().toStdString(), readout->OverSaturationText);
-  EXPECT_EQ(page.SatuPicture()->CursorX(), 1000);
+  EXPECT_EQ(page.PressureChart()->CursorX(), 1000);
 
   // Showing the dive again wipes the readouts.
   Show(page, 1);
   EXPECT_EQ(page.PressureReadout()->text(), "");
-  EXPECT_FALSE(page.SatuPicture()->CursorX());
+  EXPECT_FALSE(page.PressureChart()->CursorX());
   Show(page, 2);  // no samples: no summary of its own, and not the previous one
   EXPECT_EQ(page.MaxOverSaturationLabel()->text(), "");
 
@@ -189,7 +191,7 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
     window->show();
     window->SurfacePressureEdit()->setText(text);
     const auto before = context.Analysis.Saturation(1);
-    window->CloseClick();
+    window->ApplyAndClose();
     EXPECT_EQ(std::tuple(SurfacePressure(1), context.Analysis.Saturation(1) == before,
                          window->isVisible(), window->PressureNote()->text().isEmpty()),
               std::tuple(pressure, pressure == 1.0, refused, !refused));
@@ -206,11 +208,34 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
   EXPECT_EQ(window->SurfacePressureEdit()->text(), "  1.200");
   EXPECT_EQ(SurfacePressure(0), 1.0);  // only the selected dive takes it
 
-  // The window system's close control, as Escape, goes through reject() and acts as Close.
-  window->show();
+  // Escape, the window system's close control and Ctrl+Q leave the window with the pressure in
+  // force, whatever was typed; the box shows it again and the dive's saturation is the one before.
+  const auto overSaturationText = [this] {
+    const AnalysedDive dive = context.Analysis.Analysed(1);
+    return MaxOverSaturationText(*dive.Profile, *dive.Saturation, context.Analysis.Model());
+  };
+  const std::string saturation = overSaturationText();
+  const std::vector<std::pair<const char*, std::function<void()>>> leaves = {
+      {"0", [window] { QTest::keyClick(window->SurfacePressureEdit(), Qt::Key_Escape); }},
+      {"0.9", [window] { window->close(); }},
+      {"", [window] { QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier); }}};
+  for (const auto& [typed, leave] : leaves) {
+    SCOPED_TRACE(typed);
+    window->Prepare();
+    window->show();
+    QApplication::setActiveWindow(window);  // where the window system sends the keys
+    window->SurfacePressureEdit()->selectAll();
+    QTest::keyClicks(window->SurfacePressureEdit(), typed);
+    leave();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->SurfacePressureEdit()->text(), "  1.200");
+    EXPECT_EQ(window->PressureNote()->text(), "");
+    Show(page, 1);
+    EXPECT_EQ(std::tuple(SurfacePressure(1), overSaturationText()),
+              std::tuple(1.2, saturation));
+  }
   window->SurfacePressureEdit()->setText("0.9");
-  window->close();
-  EXPECT_FALSE(window->isVisible());
+  window->ApplyAndClose();
   EXPECT_EQ(SurfacePressure(1), 0.9);
 
   // Without a selected dive: a model that has a button, and a box that takes no text.
@@ -222,7 +247,7 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
                        window->SurfacePressureEdit()->isEnabled()),
             std::tuple(true, 8, false));
   window->SurfacePressureEdit()->setText("1.5");
-  window->CloseClick();
+  window->ApplyAndClose();
   for (int i = 0; i < 3; ++i) EXPECT_NE(SurfacePressure(i), 1.5);
 }
 

@@ -3,16 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QSet>
 #include <QTest>
 #include <QUrl>
 #include <filesystem>
 
 #include "AppTestWindow.h"
+#include "app/DisclaimerDialog.h"
+#include "app/DisplayOptionDialog.h"
+#include "app/ElidedLabel.h"
 
 namespace scrb {
 namespace {
@@ -87,10 +93,10 @@ TEST(KeyboardCursor, ReadsWhatTheMouseReadsAtTheSameSample) {
       {samples - 1, Qt::Key_End},
       {samples - 1, Qt::Key_Right},
       {samples - 4, Qt::ShiftModifier | Qt::Key_Left}};
-  for (int page : {1, 2, 3, 5}) {
+  for (int page : {1, 2, 3, 4, 5}) {
     w.form->DiveTab()->setCurrentIndex(page);
     QApplication::processEvents();
-    const QList<ChartView*> charts = w.form->Page(page)->findChildren<ChartView*>();
+    const QList<ChartView*> charts = test::Charts(*w.form, page);
     ChartView* chart = charts.last();
     chart->setFocus();
     ASSERT_TRUE(chart->hasFocus()) << page;
@@ -109,6 +115,108 @@ TEST(KeyboardCursor, ReadsWhatTheMouseReadsAtTheSameSample) {
       MouseAt(chart, x);
       EXPECT_EQ(w.PageState(page), byKeys);
     }
+  }
+}
+
+void MouseAtPixel(ChartView* chart, const QPointF& at) {
+  QMouseEvent move(QEvent::MouseMove, at, chart->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(chart, &move);
+}
+
+// The axis of a wide chart runs on well past the last sample and starts left of the first: the
+// mouse there reads the last or the first sample, as End and Home do, on every page with readouts.
+TEST(EdgeReadouts, PastEitherEndTheMouseReadsTheNearestSample) {
+  Window w("Logbook%20File=" + test::WriteLogbook("s.log", test::SampleLogbook()).toStdString());
+  w.form->resize(1600, 1000);
+  ASSERT_GT(w.form->ListCount(), 0);
+  for (int page : {1, 2, 3, 4, 5}) {
+    w.form->DiveTab()->setCurrentIndex(page);
+    QApplication::processEvents();
+    for (ChartView* chart : test::Charts(*w.form, page)) {
+      SCOPED_TRACE(testing::Message()
+                   << "page " << page << ", " << chart->objectName().toStdString());
+      chart->setFocus();
+      for (const auto& [key, pixelX] :
+           {std::pair{Qt::Key_End, chart->width() - 2.0}, std::pair{Qt::Key_Home, 1.0}}) {
+        // From the middle each time: the first sample has no speed, and leaves the speed readout
+        // at the one before.
+        MouseAt(chart, 1000);
+        QTest::keyClick(chart, key);
+        const QString byKeys = w.PageState(page).join('|');
+        MouseAt(chart, 1000);
+        MouseAtPixel(chart, QPointF(pixelX, chart->height() / 2.0));
+        EXPECT_EQ(w.PageState(page).join('|').toStdString(), byKeys.toStdString());
+      }
+    }
+  }
+}
+
+// While a readout is empty its chart's title has the whole line; a readout that shows something
+// takes its room back. The focused raw data text scrolls with the page keys instead of changing
+// the dive, which they do everywhere else.
+TEST(PageLayout, TitlesTakeTheLineOfEmptyReadoutsAndTheTextKeepsItsKeys) {
+  Window w("Logbook%20File=" + test::WriteLogbook("s.log", test::SampleLogbook()).toStdString());
+  w.form->resize(800, 600);
+  for (int page : {1, 2, 4, 5}) {
+    w.form->DiveTab()->setCurrentIndex(page);
+    QApplication::processEvents();
+    for (ElidedLabel* title : w.form->Page(page)->findChildren<ElidedLabel*>()) {
+      if (!title->objectName().endsWith("Title")) continue;
+      SCOPED_TRACE(title->objectName().toStdString());
+      EXPECT_FALSE(title->text().isEmpty());
+      EXPECT_EQ(title->ShownText(), title->text());
+    }
+    MouseAt(test::Charts(*w.form, page).first(), 1000);
+    QApplication::processEvents();
+    for (ElidedLabel* readout : w.form->Page(page)->findChildren<ElidedLabel*>()) {
+      if (!readout->objectName().endsWith("Readout")) continue;
+      SCOPED_TRACE(readout->objectName().toStdString());
+      EXPECT_FALSE(readout->text().isEmpty());
+      EXPECT_EQ(readout->ShownText(), readout->text());
+    }
+  }
+
+  w.form->DiveTab()->setCurrentIndex(6);
+  QPlainTextEdit* text = w.form->Page(6)->findChild<QPlainTextEdit*>("RawDataText");
+  text->setFocus();
+  const int dive = w.form->ListIndex();
+  QScrollBar* scroll = text->verticalScrollBar();
+  // Where the window system delivers keys: to the widget with the focus.
+  const auto press = [](Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+    QApplication::processEvents();
+  };
+  press(Qt::Key_PageDown);
+  press(Qt::Key_PageDown);
+  EXPECT_GT(scroll->value(), 0);
+  const int twoPages = scroll->value();
+  press(Qt::Key_PageUp);
+  EXPECT_LT(scroll->value(), twoPages);
+  press(Qt::Key_End);
+  EXPECT_EQ(w.form->ListIndex(), dive);
+  ASSERT_EQ(QApplication::focusWidget(), text);
+  w.form->DiveList()->setFocus();
+  press(Qt::Key_PageUp);
+  EXPECT_EQ(w.form->ListIndex(), dive - 1);
+}
+
+// Every choice of the display option dialog and the disclaimer's check box has an Alt key of its
+// own.
+TEST(AccessKeys, DialogChoicesEachHaveTheirOwn) {
+  DisplayOptionDialog options(0);
+  DisclaimerDialog disclaimer;
+  for (QDialog* dialog : std::initializer_list<QDialog*>{&options, &disclaimer}) {
+    QSet<QChar> keys;
+    QStringList texts;
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+      if (button->text() == "OK" || button->text() == "Cancel") continue;  // Enter and Escape
+      const qsizetype at = button->text().indexOf('&');
+      ASSERT_GE(at, 0) << button->text().toStdString();
+      keys.insert(button->text()[at + 1].toLower());
+      texts << button->text();
+    }
+    EXPECT_EQ(keys.size(), texts.size()) << texts.join('|').toStdString();
   }
 }
 

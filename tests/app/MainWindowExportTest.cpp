@@ -73,11 +73,11 @@ TEST(MainWindowExport, ReportsOfTheChosenDivesOrPagesOnlyWithDives) {
   const QString report = w.folder.filePath("report");  // the extension is added
   w.dialogs.scopeAnswers = {ReportScope::CurrentDive, ReportScope::AllDives};
   w.dialogs.saveAnswers = {report, w.folder.filePath("missing/report.pdf")};
-  MenuAction(*w.form, "Export Dive Report as PDF...")->trigger();
+  MenuAction(*w.form, "Export Dive Report as P&DF...")->trigger();
   EXPECT_TRUE(PdfText(report + ".pdf").contains("Dive Number: 23"));
   EXPECT_TRUE(w.Status().contains("report.pdf: 1 page")) << w.Status().toStdString();
   EXPECT_TRUE(w.dialogs.dialogFolders.last().endsWith("three-dive-23.pdf"));
-  MenuAction(*w.form, "Export Dive Report as PDF...")->trigger();
+  MenuAction(*w.form, "Export Dive Report as P&DF...")->trigger();
   ASSERT_EQ(w.messages.size(), 1);
   EXPECT_TRUE(w.messages[0].startsWith("The dive report could not be written to "));
   EXPECT_FALSE(QFileInfo::exists(w.folder.filePath("missing")));
@@ -98,7 +98,7 @@ TEST(MainWindowExport, UddfWritesEveryDiveOrSaysWhyNot) {
   const QStringList unwritable = {w.folder.filePath("gone/dives.uddf"),
                                   w.folder.filePath("taken.uddf")};
   w.dialogs.saveAnswers = QStringList{target} + unwritable;
-  QAction* uddf = MenuAction(*w.form, "Export Logbook as UDDF...");
+  QAction* uddf = MenuAction(*w.form, "Export Logbook as &UDDF...");
   uddf->trigger();
   // The dialog starts at the logbook's name as .uddf; a name without extension gets it.
   EXPECT_EQ(w.dialogs.dialogFolders.last(), QFileInfo(logbook).absolutePath() + "/season.uddf");

@@ -131,7 +131,7 @@ TEST(MainWindow, LayoutKeepsTheSelectionInSightAndEveryPageInRoom) {
     w.form->DiveTab()->setCurrentIndex(page);  // only the page showing is laid out
     QApplication::processEvents();
     std::map<int, int> byTop;
-    for (ChartView* chart : w.form->Page(page)->findChildren<ChartView*>())
+    for (ChartView* chart : test::Charts(*w.form, page))
       byTop[chart->mapTo(w.form.get(), QPoint()).y()] = chart->height();
     std::vector<int> result;
     for (const auto& [top, height] : byTop) result.push_back(height);
@@ -198,15 +198,16 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
   for (int page = 0; page < MainWindow::kPageCount; ++page)
     captions << w.form->DiveTab()->tabText(page);
   for (QPushButton* button : w.form->findChildren<QPushButton*>()) captions << button->text();
-  EXPECT_EQ(captions.join('|').toStdString(),
-            "[&File]|&Open Logbook|&Merge Logbook|Export Logbook as UDDF...|&Recent Logbooks|-|"
-            "&Print|Export Dive Report as PDF...|-|Op&tions|-|E&xit|"
-            "[&Edit]|Copy All Dives to clipboard|Copy Current Dive Profile to clipboard|-|&Options|"
-            "[&Help]|&About|"
-            "&General|&Dive|Vertical &Speed|&Air|Ph&ys Data|&Tissue Sat|&Raw Data|"
-            "&Previous|&Next|E&xit|Change Model ...");
-  // No Alt key serves two: menu titles, pages and buttons share the window's map (maps[0]); each
-  // menu has its own.
+  EXPECT_EQ(
+      captions.join('|').toStdString(),
+      "[&File]|&Open Logbook|&Merge Logbook|Export Logbook as &UDDF...|&Recent Logbooks|-|"
+      "&Print|Export Dive Report as P&DF...|-|Op&tions|-|E&xit|"
+      "[&Edit]|Copy &All Dives to clipboard|Copy Current Dive &Profile to clipboard|-|&Options|"
+      "[&Help]|&About|"
+      "&General|&Dive|Vertical &Speed|&Air|Ph&ys Data|&Tissue Sat|&Raw Data|"
+      "&Previous|&Next|E&xit|&Change Model ...");
+  // Every entry has an Alt key and no Alt key serves two: menu titles, pages and buttons share the
+  // window's map (maps[0]); each menu has its own.
   std::vector<QStringList> maps(1);
   const qsizetype pagesFrom = captions.indexOf("&General");
   for (qsizetype i = 0; i < captions.size(); ++i) {
@@ -218,7 +219,9 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
     QSet<QChar> keys;
     qsizetype count = 0;
     for (const QString& text : map) {
+      if (text == "-") continue;
       const qsizetype at = text.indexOf('&');
+      EXPECT_TRUE(at >= 0 && at + 1 < text.size()) << text.toStdString();
       if (at < 0 || at + 1 >= text.size()) continue;
       keys.insert(text[at + 1].toLower());
       ++count;
@@ -243,7 +246,7 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
   const auto displayOption = [&](const QString& caption, int option, const QString& firstEntry) {
     WhenModal<DisplayOptionDialog>([option](DisplayOptionDialog& dialog) {
       dialog.OptionButton(option)->click();
-      dialog.findChild<QPushButton*>("cmdOK")->click();
+      dialog.findChild<QPushButton*>("OkButton")->click();
     });
     w.context.Book.Dives[4].SurfacePressure = 0.9;
     choose(caption);
@@ -255,7 +258,7 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
   // With no dive, navigating says why not, and copying the profile has nothing to copy.
   clipboard->setText("before");
   button("&Next");
-  choose("Copy Current Dive Profile to clipboard");
+  choose("Copy Current Dive &Profile to clipboard");
   EXPECT_EQ(clipboard->text(), "before");
   EXPECT_EQ(w.messages, QStringList({"There are not enough dives loaded to navigate ...."}));
 
@@ -275,21 +278,21 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
   // The dialogs start where the logbook on screen lies; the save dialogs (cancelled) at its name.
   EXPECT_EQ(w.dialogs.dialogFolders,
             QStringList({"", QFileInfo(three).absolutePath(), QFileInfo(two).absolutePath()}));
-  choose("Export Logbook as UDDF...");
+  choose("Export Logbook as &UDDF...");
   EXPECT_TRUE(w.dialogs.dialogFolders.last().endsWith("/two.uddf"));
   EXPECT_EQ(test::MenuAction(*w.form, "&Recent Logbooks")->menu(), w.form->RecentMenu());
   w.dialogs.scopeAnswers = {ReportScope::CurrentDive, ReportScope::AllDives};
   choose("&Print");  // the print dialog comes up for one page, and is cancelled
   EXPECT_EQ(w.dialogs.printPageCount, 1);
-  choose("Export Dive Report as PDF...");
+  choose("Export Dive Report as P&DF...");
   EXPECT_TRUE(w.dialogs.dialogFolders.last().endsWith("/two.pdf"));
   displayOption("Op&tions", 3, "   50 - Reef, Lake");
   choose("E&xit");
   EXPECT_EQ(w.dialogs.quits, 1);
   EXPECT_EQ(w.Saved("DisplayOptionFlag"), "3");
-  EXPECT_EQ(choose("Copy All Dives to clipboard"), "Dive parameters copied to clipboard");
+  EXPECT_EQ(choose("Copy &All Dives to clipboard"), "Dive parameters copied to clipboard");
   EXPECT_EQ(clipboard->text().toStdString(), AllDivesText(w.context.Book));
-  EXPECT_EQ(choose("Copy Current Dive Profile to clipboard"), "Dive data copied to clipboard");
+  EXPECT_EQ(choose("Copy Current Dive &Profile to clipboard"), "Dive data copied to clipboard");
   EXPECT_EQ(clipboard->text().toStdString(),
             DiveProfileText(w.context.Analysis.Analysed(2), w.context.Analysis.Model()));
   displayOption("&Options", 0, "   50 - Lake");
@@ -308,7 +311,7 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
     models.CloseButton()->click();
   });
   const int shown = w.form->ShowCount();
-  button("Change Model ...");
+  button("&Change Model ...");
   EXPECT_EQ(w.context.Analysis.Model().TissueCount, 15);
   EXPECT_EQ(w.form->ShowCount(), shown + 1);  // the dive shown again under it
   button("E&xit");
