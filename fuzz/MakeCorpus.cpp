@@ -38,7 +38,9 @@ ProfileBuilder Dive(double depth, int minutes, bool padding) {
     s.Flags = (k % 37 == 5) ? 16 : (k % 53 == 7 ? 1 : 0);
     profile.Samples.push_back(s);
   }
-  for (int g = 0; g < minutes; ++g) profile.Status.push_back(((g * 7 / minutes) << 4) | (g % 11 == 3 ? 1 : 0) | (g % 13 == 4 ? 2 : 0));
+  for (int g = 0; g < minutes; ++g)
+    profile.Status.push_back(((g * 7 / minutes) << 4) | (g % 11 == 3 ? 1 : 0) |
+                             (g % 13 == 4 ? 2 : 0));
   return profile;
 }
 
@@ -60,8 +62,12 @@ std::map<std::string, std::string> Seeds(const std::string& sample) {
   seeds["dive-padded.log"] = BuildLogbook({Entry(13, Dive(45, 40, true))});
 
   EntryBuilder texts = Entry(14, Dive(18, 20, false));
-  texts.Location = "Gen\x8a" "ve";
-  texts.Site = "Br\x81" "cke";
+  texts.Location =
+      "Gen\x8a"
+      "ve";
+  texts.Site =
+      "Br\x81"
+      "cke";
   texts.Comment = std::string("\x82\x9b\xff ok", 6);
   texts.Partners = "Ann, Bob";
   texts.AltitudeClass = 5;
@@ -83,8 +89,8 @@ std::map<std::string, std::string> Seeds(const std::string& sample) {
   lastStatus.Profile = std::string(32, '\x20');
   seeds["short-profiles.log"] = BuildLogbook({tiny, lastStatus});
 
-  const std::string three = BuildLogbook({Entry(1, Dive(20, 30, false)), Entry(2, Dive(25, 35, true)),
-                                          Entry(3, Dive(8, 15, false))});
+  const std::string three = BuildLogbook(
+      {Entry(1, Dive(20, 30, false)), Entry(2, Dive(25, 35, true)), Entry(3, Dive(8, 15, false))});
   seeds["truncated.log"] = three.substr(0, three.size() - 40);
   seeds["count-too-high.log"] = BuildLogbook({Entry(4, Dive(20, 30, false))}, 5);
   EntryBuilder negative = Entry(5, Dive(20, 5, false));
@@ -103,6 +109,10 @@ std::map<std::string, std::string> Seeds(const std::string& sample) {
     later.push_back(e);
   }
   seeds["later-models.log"] = BuildLogbook(later);
+
+  // Logbooks of odd values, texts and model codes from the builder's fixed seeds.
+  for (uint32_t seed = 1; seed <= 6; ++seed)
+    seeds["random-" + std::to_string(seed) + ".log"] = scrb::test::RandomLogbook(seed);
   return seeds;
 }
 
@@ -119,7 +129,8 @@ int main(int argc, char** argv) {
     std::cerr << "cannot read " << argv[2] << "\n";
     return 1;
   }
-  for (const char* target : {"reader", "profile", "air", "saturation", "charts", "report", "session"}) {
+  for (const char* target : {"reader", "profile", "air", "saturation", "charts", "report",
+                             "session", "uddf", "reportpage"}) {
     const auto folder = std::filesystem::path(argv[1]) / target;
     std::filesystem::create_directories(folder);
     for (const auto& [name, bytes] : Seeds(sample)) {

@@ -4,12 +4,12 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QProgressDialog>
-#include <QSaveFile>
 #include <numeric>
 
 #include "app/MainWindow.h"
 #include "app/UserDialogs.h"
 #include "render/ReportPainter.h"
+#include "render/SaveFile.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
@@ -125,25 +125,22 @@ void MainWindow::ExportReportPdf() {
 
   // Written beside the target and put in its place when complete: a failed or cancelled export
   // never leaves half a report, nor costs the one that was there.
-  QSaveFile file(path);
   ReportProgressDialog progress(this, "Writing the dive report...", static_cast<int>(dives.size()));
-  const bool written =
-      file.open(QIODevice::WriteOnly) &&
-      WriteDiveReportPdf(file, MakeJob(context_, dives), LocalPaperSize(), progress.Callback()) &&
-      file.commit();
-  if (written) {
+  const QString failure = SaveFileThrough(path, [&](QIODevice& file) {
+    return WriteDiveReportPdf(file, MakeJob(context_, dives), LocalPaperSize(),
+                              progress.Callback());
+  });
+  if (failure.isEmpty()) {
     statusLabel_->setText("Dive report written to " + QDir::toNativeSeparators(path) + ": " +
                           PagesText(static_cast<int>(dives.size())) + ".");
     return;
   }
-  file.cancelWriting();
   if (progress.Cancelled()) {
     statusLabel_->setText("Export cancelled; nothing was written.");
     return;
   }
-  const QString reason = file.errorString().isEmpty() ? QString() : "\r\n\r\n" + file.errorString();
-  ShowMessage("The dive report could not be written to " + QDir::toNativeSeparators(path) + "." +
-              reason);
+  ShowMessage("The dive report could not be written to " + QDir::toNativeSeparators(path) +
+              ".\r\n\r\n" + failure);
 }
 
 }  // namespace scrb

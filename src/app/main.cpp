@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/SettingsStore.h"
 #include "app/UserDialogs.h"
+#include "render/SaveFile.h"
 
 namespace {
 
@@ -17,6 +18,8 @@ int Answer(const scrb::AppCommandLine& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A file size limit reached while saving is a message, not the loss of the open logbook.
+  scrb::IgnoreFileSizeSignal();
   // --help, --version and a bad command line are answered before Qt looks for a display, so that
   // they work in a terminal without one.
   QStringList rawArguments;

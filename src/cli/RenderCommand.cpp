@@ -156,12 +156,12 @@ QByteArray RenderPdf(const ChartEntry& entry, RenderContext& context, PixelSize 
 
 // The picture replaces the file only when all of it is written: an earlier picture is never lost
 // to a full disk or a killed run.
-bool WriteFile(const std::string& path, const QByteArray& bytes) {
-  const QString failure = SaveFile(QString::fromStdString(path), [&bytes](std::ostream& file) {
+// Empty when written, otherwise why not.
+QString WriteFile(const std::string& path, const QByteArray& bytes) {
+  return SaveFile(QString::fromStdString(path), [&bytes](std::ostream& file) {
     file.write(bytes.constData(), bytes.size());
     return static_cast<bool>(file);
   });
-  return failure.isEmpty();
 }
 
 }  // namespace
@@ -206,8 +206,10 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
       bytes = RenderPdf(entry, context, size);
       break;
   }
-  if (bytes.isEmpty() || !WriteFile(*outPath, bytes)) {
-    err << "bathyscribe-cli: cannot write " << *outPath << "\n";
+  const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be drawn")
+                                          : WriteFile(*outPath, bytes);
+  if (!failure.isEmpty()) {
+    err << "bathyscribe-cli: cannot write " << *outPath << ": " << failure.toStdString() << "\n";
     return kExitUnreadable;
   }
   return status;

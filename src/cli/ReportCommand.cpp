@@ -1,4 +1,3 @@
-#include <QSaveFile>
 #include <QString>
 #include <filesystem>
 #include <numeric>
@@ -6,6 +5,7 @@
 
 #include "cli/Commands.h"
 #include "render/ReportPainter.h"
+#include "render/SaveFile.h"
 
 namespace scrb::cli {
 
@@ -60,12 +60,13 @@ int RunReport(const CliArgs& args, std::ostream&, std::ostream& err) {
   if (!EnsureGuiApplication(err)) return kExitUsage;
   // The report goes to a temporary file beside the target and takes its place only when it is
   // complete, so a failure never leaves half a report or costs the one that was there.
-  QSaveFile file(QString::fromStdString(outPath));
   const DiveReportJob job{&analysis, dives,
                           std::filesystem::path(book.LogbookFile).filename().string()};
-  if (!file.open(QIODevice::WriteOnly) || !WriteDiveReportPdf(file, job, paper) || !file.commit()) {
-    err << "bathyscribe-cli: cannot write " << outPath << ": " << file.errorString().toStdString()
-        << "\n";
+  const QString failure = SaveFileThrough(QString::fromStdString(outPath), [&](QIODevice& file) {
+    return WriteDiveReportPdf(file, job, paper);
+  });
+  if (!failure.isEmpty()) {
+    err << "bathyscribe-cli: cannot write " << outPath << ": " << failure.toStdString() << "\n";
     return kExitUnreadable;
   }
   return status;

@@ -2,6 +2,7 @@
 
 #include <QSaveFile>
 #include <array>
+#include <csignal>
 #include <ostream>
 #include <streambuf>
 
@@ -27,9 +28,17 @@ class DeviceBuffer : public std::streambuf {
   int sync() override { return Drain() ? 0 : -1; }
 
  private:
+  // A short write is tried again for the rest: only a write that fails outright carries the
+  // system's reason (a full disk, a file size limit) in the device's error.
   bool Drain() {
-    const qint64 size = pptr() - pbase();
-    if (size > 0 && device_.write(pbase(), size) != size) return false;
+    const char* data = pbase();
+    qint64 left = pptr() - pbase();
+    while (left > 0) {
+      const qint64 written = device_.write(data, left);
+      if (written <= 0) return false;
+      data += written;
+      left -= written;
+    }
     setp(buffer_.data(), buffer_.data() + buffer_.size());
     return true;
   }
@@ -40,21 +49,39 @@ class DeviceBuffer : public std::streambuf {
 
 }  // namespace
 
-QString SaveFile(const QString& path, const std::function<bool(std::ostream&)>& write) {
+QString SaveFileThrough(const QString& path, const std::function<bool(QIODevice&)>& write) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  DeviceBuffer buffer(file);
-  std::ostream stream(&buffer);
-  const bool written = write(stream) && stream.flush();
-  if (!written) {
+  // Flushed here rather than in commit: QSaveFile commits a file whose last buffered bytes could
+  // not be written, so a small file cut short by a full disk would take the target's place. A
+  // flush that wrote only part stops without a reason; flushing the rest meets the system's.
+  const auto flushed = [&file] {
+    if (file.flush()) return true;
+    file.unsetError();
+    return file.flush();
+  };
+  if (!write(file) || !flushed()) {
+    // Taken before cancelling, which puts its own text in place of the system's.
     const QString reason = file.error() != QFileDevice::NoError
                                ? file.errorString()
-                               : QStringLiteral("the export failed");
+                               : QStringLiteral("the file could not be written");
     file.cancelWriting();
     return reason;
   }
   if (!file.commit()) return file.errorString();
   return {};
+}
+
+QString SaveFile(const QString& path, const std::function<bool(std::ostream&)>& write) {
+  return SaveFileThrough(path, [&write](QIODevice& device) {
+    DeviceBuffer buffer(device);
+    std::ostream stream(&buffer);
+    return write(stream) && stream.flush();
+  });
+}
+
+void IgnoreFileSizeSignal() {
+  std::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace scrb

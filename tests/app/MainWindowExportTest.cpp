@@ -2,6 +2,7 @@
 // printer prints into a PDF file, read back with pdftotext; the UDDF file meets its schema.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QProcess>
 
 #include "AppTestWindow.h"
+#include "render/SaveFile.h"
 #include "support/UddfSchema.h"
 
 namespace scrb {
@@ -114,6 +116,35 @@ TEST(MainWindowExport, UddfWritesEveryDiveOrSaysWhyNot) {
   EXPECT_FALSE(QFileInfo::exists(w.folder.filePath("gone")));
   uddf->trigger();  // cancelled
   EXPECT_EQ(w.messages.size(), 2);
+}
+
+// A full disk half-way through, simulated by a file size limit: the message names the file and the
+// system's reason, and nothing is left in the folder.
+TEST(MainWindowExport, AFullDiskLeavesNothingAndSaysWhy) {
+  test::TestWindow w;
+  w.Start();
+  const QString logbook = test::WriteLogbook("sample.log", test::SampleLogbook());
+  w.form->OpenLogbook(logbook);
+  const QString uddf = w.folder.filePath("dives.uddf"), pdf = w.folder.filePath("report.pdf");
+  w.dialogs.saveAnswers = {uddf, pdf};
+  w.dialogs.scopeAnswers = {ReportScope::AllDives};
+  const QStringList before = QDir(w.folder.path()).entryList(QDir::Files);
+
+  IgnoreFileSizeSignal();
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit unlimited = limit;
+  limit.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+  MenuAction(*w.form, "Export Logbook as &UDDF...")->trigger();
+  MenuAction(*w.form, "Export Dive Report as P&DF...")->trigger();
+  setrlimit(RLIMIT_FSIZE, &unlimited);
+
+  EXPECT_EQ(w.messages.join("|").toStdString(),
+            ("The logbook cannot be exported to " + uddf + ": File too large.|" +
+             "The dive report could not be written to " + pdf + ".\r\n\r\nFile too large")
+                .toStdString());
+  EXPECT_EQ(QDir(w.folder.path()).entryList(QDir::Files), before);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <set>
 #include <string>
 #include <tuple>
 
@@ -109,10 +110,11 @@ TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
   }
 }
 
-// Sample 0: sos and deco; sample 1: only bits no row shows; sample 2: tx; sample 3 (the last):
-// up. The second view adds the tx row.
+// Sample 0: sos and deco; sample 1: only bits no row shows; sample 2: rbt and tx; sample 3 (the
+// last): up and air. The second view adds the tx row. Each row has its own mark colour.
 TEST(DrawAlarmStrip, RowsLabelsAndMarksPerView) {
-  const test::SampledDive dive = DiveWithSamples({3, 4, 5, 6}, {8 | 1, 0x40 | 0x80 | 0x100, 32, 4});
+  const test::SampledDive dive =
+      DiveWithSamples({3, 4, 5, 6}, {8 | 1, 0x40 | 0x80 | 0x100, 32 | 2, 4 | 16});
   const std::vector<std::string> labels = {"sos ", "up", "rbt ", "air", "deco", "tx"};
   for (int view : {0, 1}) {
     RecordingSurface s(6975, 615);
@@ -124,8 +126,10 @@ TEST(DrawAlarmStrip, RowsLabelsAndMarksPerView) {
       EXPECT_LT(label.X1 + s.TextWidth(label.Text), 0) << label.Text;
       EXPECT_EQ(std::fmod(label.Y1 + s.TextHeight(label.Text) / 2, 100), 0) << label.Text;
     }
-    Heights expected = {{100, kRed}, {500, kEventColor}, {600, kEventColor}, {200, kRed}};
-    if (view == 0) expected.erase(expected.begin() + 2);
+    constexpr Rgb kAlarm{255, 64, 64}, kEvent{255, 128, 64};
+    Heights expected = {{100, kAlarm}, {500, kEvent}, {300, kAlarm},
+                        {600, kEvent}, {200, kAlarm}, {400, kAlarm}};
+    if (view == 0) expected.erase(expected.begin() + 3);
     EXPECT_EQ(HeightsOf(DataLines(s, 3), true), expected);
   }
   // Rows as tall as a label: seven and six label heights, one unit more for the rounded corner.
@@ -264,6 +268,28 @@ TEST(DrawChartFrame, LabelStepsAndMarginsFollowTheLabels) {
   RecordingSurface wide;
   DrawChartFrame(0, 2000, -3000000, 3000000, wide, 0);  // "-30000" is six characters
   EXPECT_EQ(wide.Corners()[0], -213);                   // 2000 * 660 / 6215
+}
+
+// The grid's steps over every range, as a sweep of ranges draws them: both axes take the series
+// 1, 2, 5, 10, 20, ..., the value axis reaching further on the taller plot.
+TEST(DrawChartFrame, GridStepsFollowTheSeriesOverEveryRange) {
+  std::set<double> timeSteps, valueSteps;
+  for (double span = 4; span < 4e6; span *= 1.2) {
+    RecordingSurface s;
+    DrawChartFrame(0, static_cast<ChartValue>(span), static_cast<ChartValue>(span), 0, s, 0);
+    for (const bool vertical : {true, false}) {
+      const std::vector<double> at = GridAt(s, vertical);
+      if (at.size() >= 2) (vertical ? timeSteps : valueSteps).insert(std::fabs(at[1] - at[0]));
+    }
+  }
+  const auto join = [](const std::set<double>& steps) {
+    std::string text;
+    for (const double step : steps) text += std::to_string(static_cast<long>(step)) + " ";
+    return text;
+  };
+  const std::string series = "1 2 5 10 20 50 100 200 500 1000 2000 5000 10000 20000 50000 100000 ";
+  EXPECT_EQ(join(valueSteps), series + "200000 500000 ");
+  EXPECT_EQ(join(timeSteps), series + "200000 ");
 }
 
 // Outside these limits the frame's 32-bit margin products and grid loops would go wrong.

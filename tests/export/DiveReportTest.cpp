@@ -8,8 +8,10 @@
 
 #include "charts/RegionSurface.h"
 #include "export/DiveReport.h"
+#include "logbook/LogbookReader.h"
 #include "support/LogbookBuilder.h"
 #include "support/RecordingSurface.h"
+#include "support/ReportPageCheck.h"
 
 namespace scrb {
 namespace {
@@ -18,13 +20,6 @@ using test::RecordedOp;
 using test::RecordingSurface;
 
 constexpr double kTwipsPerMm = RecordingSurface::kTwipsPerMillimetre;
-
-// The printable area inside 15 mm margins; characters 90 twips wide and 190 high, about what
-// an 8-point font gives.
-RecordingSurface PrintableArea(double paperWidthMm, double paperHeightMm) {
-  return RecordingSurface((paperWidthMm - 30) * kTwipsPerMm, (paperHeightMm - 30) * kTwipsPerMm, 90,
-                          190);
-}
 
 // A dive deeper than its logged maximum, with long free texts and every alarm flag somewhere.
 DiveRecord BusyDive() {
@@ -48,38 +43,16 @@ TEST(DiveReport, EverythingStaysInsideThePrintableAreaWithoutOverlapAtA4AndLette
   for (const auto& [paper, width, height] :
        {std::tuple{"A4", 210.0, 297.0}, std::tuple{"Letter", 215.9, 279.4}}) {
     SCOPED_TRACE(paper);
-    RecordingSurface page = PrintableArea(width, height);
-    const DiveRecord record = BusyDive();
-    const AnalysedDive dive = AnalyseDive(record, model, record.SurfacePressure);
-    DrawDiveReportPage(dive, model, {"trip.log", 1, 1}, page);
-
-    const ReportLayout layout = LayoutReportPage(ReportPageTexts(dive, model, {}), page);
-    std::vector<SurfaceRect> blocks = layout.Graphics();
-    for (const PlacedText& text : layout.Texts) blocks.push_back(text.Box);
-    const SurfaceRect area{0, 0, page.Width(), page.Height()};
-    for (size_t i = 0; i < blocks.size(); ++i) {
-      EXPECT_TRUE(area.Contains(blocks[i])) << i;
-      for (size_t j = i + 1; j < blocks.size(); ++j)
-        EXPECT_FALSE(blocks[i].Overlaps(blocks[j])) << i << " " << j;
-    }
+    RecordingSurface page = test::PrintableArea(width, height);
+    const DiveRecord dive = BusyDive();
+    const auto [layout, faults] =
+        test::DrawAndCheckReportPage(dive, model, {"trip.log", 1, 1}, page);
+    EXPECT_EQ(faults, std::vector<std::string>{});
     // Charts get a fair share of the paper: the depth chart at least 5 cm high.
     EXPECT_GT(layout.DepthChart.Height, 50 * kTwipsPerMm);
     EXPECT_GT(layout.TankChart.Height, 30 * kTwipsPerMm);
     EXPECT_GT(layout.AlarmStrip.Height, 6 * 190);
 
-    // Every line lies in a chart's rectangle or is a rule across the page; every text inside.
-    for (const RecordedOp& op : page.Lines()) {
-      const SurfaceRect line{std::min(op.X1, op.X2), std::min(op.Y1, op.Y2),
-                             std::fabs(op.X2 - op.X1), std::fabs(op.Y2 - op.Y1)};
-      const bool inChart = std::ranges::any_of(
-          layout.Graphics(), [&](const SurfaceRect& r) { return r.Contains(line); });
-      const bool isRule = std::ranges::count(layout.Rules, op.Y1) > 0 && op.Y1 == op.Y2;
-      EXPECT_TRUE(inChart || isRule) << op.X1 << "," << op.Y1 << " " << op.X2 << "," << op.Y2;
-    }
-    for (const RecordedOp& op : page.Prints()) {
-      EXPECT_TRUE(area.Contains({op.X1, op.Y1, page.TextWidth(op.Text), page.TextHeight(op.Text)}))
-          << op.Text;
-    }
     // The long comment wraps and ends elided rather than running over the page.
     const auto texts = page.Texts();
     EXPECT_TRUE(
@@ -100,7 +73,7 @@ TEST(DiveReport, DivesWithoutSamplesOrAirEstimateShowTheChartsEmptyStates) {
   for (const auto& [record, expected] :
        {std::pair{noSamples, std::vector{dive, dive, air, air, dive}},
         std::pair{noAir, std::vector{air, air}}}) {
-    RecordingSurface page = PrintableArea(210, 297);
+    RecordingSurface page = test::PrintableArea(210, 297);
     const AnalysedDive analysed = AnalyseDive(record, model, record.SurfacePressure);
     DrawDiveReportPage(analysed, model, {}, page);
     std::vector<std::string> states = page.Texts();
@@ -108,6 +81,24 @@ TEST(DiveReport, DivesWithoutSamplesOrAirEstimateShowTheChartsEmptyStates) {
     EXPECT_EQ(states, expected);
     EXPECT_TRUE(ReportPageTexts(analysed, model, {}).AirSummary.empty());
   }
+}
+
+// The surface pressure of each altitude class, as the page's model line states it; a class the
+// logbook should not hold is taken as the highest.
+TEST(DiveReport, ModelLineStatesEachAltitudeClassesSurfacePressure) {
+  std::vector<test::EntryBuilder> entries(8);
+  for (size_t c = 0; c < entries.size(); ++c) entries[c].AltitudeClass = static_cast<int>(c);
+  std::vector<DiveRecord> dives;
+  ParseLogbook(test::BuildLogbook(entries), dives);
+  DecoModel model;
+  LoadDecoModel(model, 0);
+  std::string pressures;
+  for (const DiveRecord& dive : dives) {
+    const std::string line =
+        ReportPageTexts(AnalyseDive(dive, model, dive.SurfacePressure), model, {}).ModelLine;
+    pressures += line.substr(line.find("pressure ") + 9) + "|";
+  }
+  EXPECT_EQ(pressures, "1 bar|1 bar|0.815 bar|0.725 bar|0.61 bar|0.5 bar|0.5 bar|0.5 bar|");
 }
 
 TEST(RegionSurface, MapsTheChartsScaleOntoItsRectangleAndCutsWhatLeavesIt) {

@@ -12,6 +12,7 @@
 #include "logbook/MissingValues.h"
 #include "logbook/ProfileDecoder.h"
 #include "support/LogbookBuilder.h"
+#include "support/UddfCheck.h"
 #include "support/UddfSchema.h"
 
 namespace scrb {
@@ -236,6 +237,20 @@ TEST(UddfWriter, ExampleAndEmptyLogbooksValidatePathsAndTexts) {
             (std::vector{true, true, false, false}));
   EXPECT_EQ(UddfExportedText(1, "/x.uddf") + UddfExportedText(12, "/x.uddf"),
             "1 dive exported to /x.uddf.12 dives exported to /x.uddf.");
+}
+
+// Logbooks of every kind the builder makes from a fixed seed: each export is sound and valid.
+TEST(UddfWriter, ManyOddLogbooksExportSoundAndValidDocuments) {
+  constexpr uint32_t kLogbooks = 300;
+  std::vector<std::string> paths;
+  for (uint32_t seed = 1; seed <= kLogbooks; ++seed) {
+    Logbook book;
+    ParseLogbook(test::RandomLogbook(seed), book.Dives);
+    const std::string text = test::ExportUddf(book);
+    ASSERT_EQ(test::UddfFaults(text), std::vector<std::string>{}) << "seed " << seed;
+    paths.push_back(test::WriteTempFile("seed" + std::to_string(seed) + ".uddf", text));
+  }
+  EXPECT_EQ(test::UddfSchemaErrors(paths), "");
 }
 
 }  // namespace

@@ -91,6 +91,79 @@ std::string BuildLogbook(const std::vector<EntryBuilder>& entries, int diveCount
   return bytes;
 }
 
+std::string RandomLogbook(uint32_t seed) {
+  std::mt19937 random(seed);
+  const auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  const auto pick = [&](std::initializer_list<int> values) {
+    return *(values.begin() + below(static_cast<int>(values.size())));
+  };
+  // A word: the missing mark, an extreme, zero, a small or any value.
+  const auto word = [&] {
+    switch (below(6)) {
+      case 0:
+        return 0x7FFF;
+      case 1:
+        return pick({0, -1, 1, -0x8000, 0x7FFE, 0xFFFF});
+      case 2:
+        return below(3000);
+      case 3:
+        return -below(3000);
+      default:
+        return below(0x10000);
+    }
+  };
+  const auto text = [&] {
+    std::string t;
+    const int length = pick({0, 0, 1, 3, 12, 40, 255});
+    for (int i = 0; i < length; ++i) {
+      t += below(4) == 0 ? static_cast<char>(below(0x20)) : static_cast<char>(0x20 + below(0xE0));
+    }
+    return below(8) == 0 ? std::string(static_cast<size_t>(length), ' ') : t;
+  };
+  std::vector<EntryBuilder> entries(static_cast<size_t>(1 + below(4)));
+  for (EntryBuilder& e : entries) {
+    e.DayCount = below(4) == 0 ? static_cast<uint32_t>(pick({0, 1, 0xFFFFFF, 0x7FFFFF}))
+                               : 140000 + static_cast<uint32_t>(below(20000));
+    e.TimeZone = below(256);
+    e.DiveTimeMinutes = below(3) == 0 ? word() : below(1440);
+    e.Location = text();
+    e.Site = text();
+    e.AltitudeClass = below(3) == 0 ? below(256) : below(8);
+    e.SurfaceIntervalMinutes = word();
+    e.Weather = below(256);
+    e.AirTemperature = word();
+    e.Suit = below(256);
+    e.TankCapacity = word();
+    e.MaxDepth = word();
+    e.DivingTimeMinutes = word();
+    e.WaterTemperature = word();
+    e.AirConsumption = word();
+    e.DiveType = word();
+    e.DiveActivity = word();
+    e.OtherActivities = text();
+    e.Partners = text();
+    e.Comment = text();
+    e.Alarms = word();
+    e.DiveNumber = word();
+
+    ProfileBuilder profile;
+    profile.ModelCode = pick({0, 0x9F, 0xA0 + below(16), 0xF0 + below(16), below(256)});
+    profile.Padding = below(2) == 0;
+    profile.FinalStatus = below(4) != 0;
+    const int samples = pick({0, 1, 2, 3, 4, 30, 90, 300, 1200}) + below(3);
+    for (int k = 0; k < samples; ++k) {
+      const int flags = below(8) == 0 ? below(64) : 0;
+      profile.Samples.push_back({below(5) == 0 ? below(1024) : std::min(1023, k * 2), flags});
+    }
+    for (int g = 0; g * 3 < samples; ++g) profile.Status.push_back(below(256));
+    e.DiveFooter = profile.Footer();
+    e.Profile = profile.Bytes();
+    if (below(10) == 0)
+      e.Profile.resize(static_cast<size_t>(below(static_cast<int>(e.Profile.size()) + 1)));
+  }
+  return BuildLogbook(entries);
+}
+
 DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity,
                            double airConsumption) {
   DiveRecord dive;

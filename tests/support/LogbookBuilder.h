@@ -73,6 +73,11 @@ struct EntryBuilder {
 // A whole logbook file: 6 header bytes, the dive count word, 4 more bytes, then the entries.
 std::string BuildLogbook(const std::vector<EntryBuilder>& entries, int diveCountOverride = -1);
 
+// A logbook of one to four dives drawn from `seed`, the same bytes for the same seed: odd and
+// extreme values, missing-value marks, DOS texts with control characters or empty, every range of
+// model codes, profiles of any length with any flags and status, now and then a cut profile.
+std::string RandomLogbook(uint32_t seed);
+
 // A record as the reader would leave it, its deepest sample as maximum depth: for tests of
 // everything that works on decoded samples.
 DiveRecord MakeDecodedDive(const ProfileBuilder& profile, double tankCapacity = 12,

@@ -1,19 +1,35 @@
 #include "support/UddfSchema.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace scrb::test {
 
 std::string UddfSchemaErrors(const std::string& path) {
-  const std::string command =
-      "xmllint --noout --schema '" + std::string(BATHYSCRIBE_UDDF_SCHEMA) + "' '" + path + "' 2>&1";
+  return UddfSchemaErrors(std::vector<std::string>{path});
+}
+
+std::string UddfSchemaErrors(const std::vector<std::string>& paths) {
+  std::string command = "xmllint --noout --schema '" + std::string(BATHYSCRIBE_UDDF_SCHEMA) + "'";
+  for (const std::string& path : paths) command += " '" + path + "'";
+  command += " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return "xmllint could not be started";
   std::string output;
   char buffer[4096];
   while (const size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
   const int status = pclose(pipe);
-  return status == 0 ? std::string() : output.empty() ? "xmllint failed" : output;
+  if (status == 0) return {};
+  // Only what is wrong: xmllint also names every file that passed.
+  std::string faults;
+  size_t start = 0;
+  while (start < output.size()) {
+    const size_t end = std::min(output.find('\n', start), output.size());
+    const std::string line = output.substr(start, end - start);
+    if (!line.ends_with(" validates")) faults += line + "\n";
+    start = end + 1;
+  }
+  return faults.empty() ? "xmllint failed" : faults;
 }
 
 }  // namespace scrb::test
