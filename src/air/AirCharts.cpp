@@ -60,7 +60,7 @@ void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const 
   WidenToCover(yBottom, yTop, points);
   WidenToCover(yBottom, yTop, {start});
   surface.Cls();
-  DrawChartFrame(0, MinuteAxisRight(profile.SampleCount), yBottom, yTop, surface, 0);
+  DrawChartFrame(0, TimeAxisRight(profile.SampleCount), yBottom, yTop, surface, 0);
   DrawMinuteLine(profile, surface, start, points);
 }
 
@@ -73,7 +73,7 @@ void DrawBreathRateChart(const DecodedProfile& profile, const AirEstimate& air,
   ChartValue yTop = AtLeastOne(std::floor(air.MaxBreathRate * 100 + 1));
   WidenToCover(yBottom, yTop, points);
   surface.Cls();
-  DrawChartFrame(0, MinuteAxisRight(profile.SampleCount), yBottom, yTop, surface, 0);
+  DrawChartFrame(0, TimeAxisRight(profile.SampleCount), yBottom, yTop, surface, 0);
 
   surface.SetCurrentX(0);
   surface.SetCurrentY(start);
@@ -84,13 +84,13 @@ void DrawBreathRateChart(const DecodedProfile& profile, const AirEstimate& air,
     const double y = points[static_cast<size_t>(k)];
     const Rgb sampleColor = ColorOfSegmentEndingAt(profile, k);
     if (sampleColor == kAlarmColor) {
-      surface.LineTo(SampleStartX(k), y, color);
+      surface.LineTo(SampleStartTimeSingle(k), y, color);
       color = sampleColor;
-      surface.LineTo(SampleEndX(k), y, color);
+      surface.LineTo(SampleTimeSingle(k), y, color);
     } else {
       color = sampleColor;
-      surface.LineTo(SampleStartX(k), y, color);
-      surface.LineTo(SampleEndX(k), y, color);
+      surface.LineTo(SampleStartTimeSingle(k), y, color);
+      surface.LineTo(SampleTimeSingle(k), y, color);
     }
   }
   surface.SetDrawWidth(1);

@@ -4,25 +4,21 @@
 #include <cmath>
 
 #include "air/AirModel.h"
+#include "charts/SampleTimeAxis.h"
 #include "logbook/SampleAccess.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
 
-float AirReadoutLimit(int32_t sampleCount) {
-  return static_cast<float>(sampleCount * 100 / 3.0);
-}
-
 int AirReadoutSample(float x) {
-  const int wholeMinutes = static_cast<int>(std::floor(x / 100));
-  return std::max(0, 3 * wholeMinutes - 1);
+  return std::max(0, LastSampleOfMinuteBefore(x));
 }
 
 std::optional<std::string> AirReadoutCaption(const DiveRecord& dive, const DecodedProfile& profile,
                                              const AirEstimate& air, float x) {
   if (air.BaseBreathRate == 0) return std::nullopt;
-  if (!(x >= 0 && x <= AirReadoutLimit(profile.SampleCount))) return std::nullopt;
+  if (!(x >= 0 && x <= LastSampleTime(profile.SampleCount))) return std::nullopt;
   const int k = AirReadoutSample(x);
   // Nothing is stored before the end of the first minute: the tank is still at the amount used.
   const double tank = k <= 0 ? dive.AirConsumption : EntryOr0(air.SampleTankPressure, k);

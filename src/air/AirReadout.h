@@ -7,9 +7,6 @@
 
 namespace scrb {
 
-// The readout acts from 0 up to the end of the last sample, in hundredths of a minute.
-float AirReadoutLimit(int32_t sampleCount);
-
 // The sample whose stored minute results the readout shows for the mouse at x: the last sample of
 // the whole minute before the mouse, or sample 0 in the first minute.
 int AirReadoutSample(float x);

@@ -10,21 +10,8 @@
 
 namespace scrb {
 
-// The time axis that the per-minute charts share; a minute's results and status byte are read at
-// its last sample's index (MinuteEnd).
-
-// Right end of the time axis: one minute past the last sample, in hundredths of a minute.
-inline ChartValue MinuteAxisRight(int sampleCount) {
-  return static_cast<ChartValue>(std::nearbyint((sampleCount / 3.0 + 1) * 100));
-}
-
-// Time at which sample k ends, in hundredths of a minute, as the surfaces take it.
-inline double SampleEndX(int k) {
-  return static_cast<float>((k + 1) * 100 / 3.0);
-}
-inline double SampleStartX(int k) {
-  return static_cast<float>(k * 100 / 3.0);
-}
+// The per-minute charts read a minute's results and status byte at its last sample's index
+// (MinuteEnd).
 
 inline constexpr int kDataLineWidth = 3;
 
@@ -37,7 +24,7 @@ inline void DrawMinuteLine(const DecodedProfile& profile, ChartSurface& surface,
   surface.SetDrawWidth(kDataLineWidth);
   for (size_t k = 0; k < points.size(); ++k) {
     const int sample = static_cast<int>(k);
-    surface.LineTo(SampleEndX(sample), points[k], ColorOfSegmentEndingAt(profile, sample));
+    surface.LineTo(SampleTimeSingle(sample), points[k], ColorOfSegmentEndingAt(profile, sample));
   }
   surface.SetDrawWidth(1);
 }

@@ -28,7 +28,7 @@ void DrawStatusChart(const DecodedProfile& profile, ChartSurface& surface, Chart
   WidenToCover(yBottom, yTop, points);
 
   surface.Cls();
-  DrawChartFrame(0, MinuteAxisRight(sampleCount), yBottom, yTop, surface, 0);
+  DrawChartFrame(0, TimeAxisRight(sampleCount), yBottom, yTop, surface, 0);
   DrawMinuteLine(profile, surface, 0, points);
 }
 

@@ -4,6 +4,7 @@
 
 #include "air/AirReadout.h"
 #include "air/PhysCharts.h"
+#include "charts/SampleTimeAxis.h"
 #include "logbook/SampleAccess.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
@@ -31,7 +32,7 @@ std::string ColdMinutesText(const DecodedProfile& profile, int k) {
 
 std::optional<PhysReadout> ReadPhysData(const DecodedProfile& profile, float x) {
   if (profile.SampleCount <= 0) return std::nullopt;
-  if (!(x >= 0 && x <= AirReadoutLimit(profile.SampleCount))) return std::nullopt;
+  if (!(x >= 0 && x <= LastSampleTime(profile.SampleCount))) return std::nullopt;
   const int k = AirReadoutSample(x);
   const int status = StatusOfMinute(profile, k);
   const std::string time = "Time=" + SampleTimeText(k);

@@ -7,21 +7,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "charts/SampleTimeAxis.h"
+
 namespace scrb {
 
-namespace {
-
-// Sample k of a profile is plotted at (k + 1) / 3 minutes, in hundredths of a minute; this is
-// the very expression the readouts bound their range with, so the last sample stays inside it.
-double SampleX(int k) {
-  return (k + 1) * 100 / 3.0;
-}
-
-int NearestSample(double x) {
-  return static_cast<int>(std::lround(3 * x / 100 - 1));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 ChartView::ChartView(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
@@ -67,7 +57,8 @@ ChartSurface& ChartView::Surface() {
 void ChartView::SetCursorX(double userX) {
   if (!std::isfinite(userX)) return;
   cursorX_ = userX;
-  if (sampleCount_ > 0) keyboardSample_ = std::clamp(NearestSample(userX), 0, sampleCount_ - 1);
+  if (sampleCount_ > 0)
+    keyboardSample_ = std::clamp(static_cast<int>(NearestSample(userX)), 0, sampleCount_ - 1);
   update();
 }
 
@@ -136,7 +127,7 @@ void ChartView::mouseMoveEvent(QMouseEvent* event) {
   // The axis runs on past the last sample and starts before the first: there the readout holds
   // the nearest end of the dive instead of going stale at the last place it could read.
   double x = user->x();
-  if (sampleCount_ > 0) x = std::clamp(x, SampleX(0), SampleX(sampleCount_ - 1));
+  if (sampleCount_ > 0) x = std::clamp(x, SampleTime(0), SampleTime(sampleCount_ - 1));
   emit MouseMoved(x, user->y());
   QWidget::mouseMoveEvent(event);
 }
@@ -169,7 +160,7 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
       return;
   }
   keyboardSample_ = std::clamp(to, 0, last);
-  emit MouseMoved(SampleX(*keyboardSample_), 0);
+  emit MouseMoved(SampleTime(*keyboardSample_), 0);
   event->accept();
 }
 

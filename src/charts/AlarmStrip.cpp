@@ -37,7 +37,7 @@ void DrawAlarmStrip(const DecodedProfile& profile, ChartSurface& surface, int vi
   const int32_t count = SamplesToDraw(profile, surface);
   if (count == 0) return;
 
-  const ChartValue xRight = ProfileTimeRight(count);
+  const ChartValue xRight = TimeAxisRight(count);
   const int rows = AlarmRowCount(view);
   const std::vector<std::string> labels = RowLabels(rows);
   surface.Cls();

@@ -60,7 +60,7 @@ void DrawDepthChart(const DiveRecord& dive, const DecodedProfile& profile, Chart
   const int32_t count = SamplesToDraw(profile, surface);
   if (count == 0) return;
 
-  const ChartValue xRight = ProfileTimeRight(count);
+  const ChartValue xRight = TimeAxisRight(count);
   const auto yBottom = static_cast<ChartValue>(std::floor(DepthRange(dive, profile) * 100 + 1));
   surface.Cls();
   DrawChartFrame(0, xRight, yBottom, 0, surface, 0);

@@ -12,10 +12,8 @@ namespace scrb {
 std::optional<int32_t> DepthReadoutSample(const DecodedProfile& profile, float x) {
   const int32_t count = DecodedSampleCount(profile);
   if (count == 0) return {};
-  const auto lastSampleTime = static_cast<float>(count * 100.0 / 3);
-  if (!(x >= 0 && x <= lastSampleTime)) return {};
-  // Halves go to the even neighbour, as the readout has always rounded.
-  const double nearest = std::nearbyint(3.0 * static_cast<double>(x) / 100 - 1);
+  if (!(x >= 0 && x <= LastSampleTime(count))) return {};
+  const double nearest = NearestSample(x);
   if (nearest < 0) return 0;
   // Single-precision x can land a hair past the last sample's time.
   return static_cast<int32_t>(std::min<double>(nearest, count - 1));

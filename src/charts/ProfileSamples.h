@@ -4,22 +4,12 @@
 #include <cstdint>
 
 #include "charts/ChartFrame.h"
+#include "charts/SampleTimeAxis.h"
 #include "logbook/SampleAccess.h"
 
 namespace scrb {
 
-// The time axis and the alarm colouring that the profile charts share.
-
-// Right end of the time axis shared by the depth chart, the alarm strip and the speed chart:
-// one sample interval past the last sample, in hundredths of a minute.
-inline ChartValue ProfileTimeRight(int32_t sampleCount) {
-  return static_cast<ChartValue>(std::llround((sampleCount / 3.0 + 1) * 100));
-}
-
-// Plotted time of sample k in hundredths of a minute: samples are 20 s apart, the first at 20 s.
-inline double SampleTime(int64_t k) {
-  return static_cast<double>((k + 1) * 100) / 3;
-}
+// The alarm colouring that the profile charts share.
 
 // The colour that a sample's event flags give a data line.
 inline Rgb ColorForFlags(int flags) {

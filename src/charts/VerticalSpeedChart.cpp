@@ -38,7 +38,7 @@ void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface
     fastestDescent = std::min(fastestDescent, speeds[static_cast<size_t>(k)]);
   }
 
-  const ChartValue xRight = ProfileTimeRight(count);
+  const ChartValue xRight = TimeAxisRight(count);
   // The whole metre at or below the fastest descent, so its step stays inside the plot area.
   const auto yBottom = static_cast<ChartValue>(std::floor(fastestDescent)) * 100;
   const ChartValue yTop =
@@ -57,8 +57,8 @@ void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface
   Rgb color = kFirstRiserColor;
   for (int32_t k = 1; k <= count; ++k) {
     const double y = speeds[static_cast<size_t>(k)] * 100;
-    const double riserX = static_cast<double>(static_cast<int64_t>(k) * 100) / 3;
-    const double levelEndX = static_cast<double>((static_cast<int64_t>(k) + 1) * 100) / 3;
+    const double riserX = SampleStartTime(k);
+    const double levelEndX = SampleTime(k);
     if ((SampleFlagsAt(profile, k - 1) & kAlarmFlagMask) != 0) {
       surface.LineTo(riserX, y, color);
       color = kAlarmColor;

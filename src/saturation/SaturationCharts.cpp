@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "charts/DepthChart.h"
+#include "charts/SampleTimeAxis.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 #include "saturation/Saturation.h"
@@ -33,13 +34,9 @@ std::optional<SaturationChartRange> MakeRange(double xRight, double yBottom, dou
                               static_cast<ChartValue>(yTop)};
 }
 
-// The dive's duration plus one minute, in hundredths of a minute.
-double TimeAxisEnd(const DecodedProfile& profile) {
-  return std::nearbyint((profile.SampleCount / 3.0 + 1) * 100);
-}
-
+// Step s of the saturation ends where sample s - 1 is plotted; step 0 is the start, at 0.
 float StepX(size_t step) {
-  return static_cast<float>(static_cast<int32_t>(step) * 100 / 3.0);
+  return SampleStartTimeSingle(static_cast<int32_t>(step));
 }
 
 bool ShowMissingData(const DecodedProfile& profile, const SaturationResult& saturation,
@@ -121,7 +118,7 @@ std::optional<SaturationChartRange> TissuePressureRange(const DecodedProfile& pr
   // With no tissue above its starting pressure (no model loaded, or a surface pressure whose
   // starting level rounds up) the range would be empty or upside down.
   if (yTop <= yBottom) yTop = yBottom + 1;
-  return MakeRange(TimeAxisEnd(profile), yBottom, yTop);
+  return MakeRange(TimeAxisRight(profile.SampleCount), yBottom, yTop);
 }
 
 std::optional<SaturationChartRange> OverSaturationRange(const DecodedProfile& profile,
@@ -130,7 +127,7 @@ std::optional<SaturationChartRange> OverSaturationRange(const DecodedProfile& pr
   const double yBottom = std::floor(saturation.MinOverSaturation * 100);
   double yTop = std::floor(saturation.MaxOverSaturation * 100 + 1);
   if (yTop <= kCriticalLevel) yTop = kCriticalLevel;  // the critical level is always in view
-  return MakeRange(TimeAxisEnd(profile), yBottom, yTop);
+  return MakeRange(TimeAxisRight(profile.SampleCount), yBottom, yTop);
 }
 
 void DrawTissuePressureChart(const DecodedProfile& profile, const SaturationResult& saturation,

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "charts/SampleTimeAxis.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 #include "saturation/Saturation.h"
@@ -11,10 +12,8 @@ namespace scrb {
 
 std::optional<int> SaturationReadoutSample(int sampleCount, float x) {
   if (sampleCount <= 0) return std::nullopt;
-  const float lastStepX = static_cast<float>(sampleCount * 100 / 3.0);
-  if (!(x >= 0 && x <= lastStepX)) return std::nullopt;
-  // Snap to the nearest step; halves go to the even neighbour.
-  int sample = static_cast<int>(std::nearbyint(x / 100.0 * 3 - 1));
+  if (!(x >= 0 && x <= LastSampleTime(sampleCount))) return std::nullopt;
+  int sample = static_cast<int>(NearestSample(x));
   if (sample < 0) sample = 0;
   if (sample > sampleCount - 1) sample = sampleCount - 1;
   return sample;
