@@ -205,6 +205,43 @@ void PainterSurface::UseAntialiasing(bool on) {
   antialiased_ = on;
 }
 
+namespace {
+
+// How far a dropped point may lie from the segment that replaces it, in logical pixels: well
+// under what antialiasing shows.
+constexpr double kSimplifyTolerancePixels = 0.2;
+
+double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
+  const QPointF ab = b - a;
+  const double length2 = QPointF::dotProduct(ab, ab);
+  if (length2 == 0) return std::hypot(p.x() - a.x(), p.y() - a.y());
+  const double t = std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0);
+  const QPointF nearest = a + t * ab;
+  return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
+}
+
+}  // namespace
+
+// A long data line is mostly gentle curves of points a few pixels apart, and each segment costs
+// the rasteriser the same whatever its length: runs of points that stay within a fraction of a
+// pixel of one straight segment are drawn as that segment. A turn, a step or a peak always keeps
+// its point.
+void AppendSimplifiedSegments(const std::vector<QPointF>& points, std::vector<QLineF>& segments) {
+  if (points.size() < 2) return;
+  size_t anchor = 0;
+  for (size_t end = 2; end <= points.size(); ++end) {
+    const bool last = end == points.size();
+    bool fits = !last;
+    for (size_t k = anchor + 1; fits && k < end; ++k) {
+      fits = DistanceToSegment(points[k], points[anchor], points[end]) <= kSimplifyTolerancePixels;
+    }
+    if (fits) continue;
+    // points[end - 1] is the farthest point the run from the anchor can reach.
+    segments.emplace_back(points[anchor], points[end - 1]);
+    anchor = end - 1;
+  }
+}
+
 void PainterSurface::FlushPolyline() {
   if (polyline_.size() >= 2 && painter_.isActive()) {
     UseAntialiasing(true);
@@ -214,9 +251,7 @@ void PainterSurface::FlushPolyline() {
       // is several times faster than its general stroker; the square ends overlap at the joins,
       // which in one opaque colour looks the same as a joined polyline.
       segments_.clear();
-      for (size_t i = 1; i < polyline_.size(); ++i) {
-        segments_.emplace_back(polyline_[i - 1], polyline_[i]);
-      }
+      AppendSimplifiedSegments(polyline_, segments_);
       UsePen(polylineColor_, polylineWidth_, Qt::SquareCap);
       painter_.drawLines(segments_.data(), static_cast<int>(segments_.size()));
     } else {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QPainter>
 #include <QPointF>
 #include <QSizeF>
@@ -124,5 +125,9 @@ class PainterSurface : public ChartSurface {
   std::function<void()> onChange_;
   std::function<void()> onRefresh_;
 };
+
+// The segments a run of connected points is drawn with on a raster device: the points that stay
+// within a fifth of a pixel of a straight segment through their neighbours are left out.
+void AppendSimplifiedSegments(const std::vector<QPointF>& points, std::vector<QLineF>& segments);
 
 }  // namespace scrb
