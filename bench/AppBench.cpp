@@ -6,6 +6,7 @@
 #include <malloc.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QTabWidget>
@@ -152,6 +153,35 @@ void BM_MemoryTenThousandDives(benchmark::State& state) {
   state.counters["heap_per_file_byte"] = ratio;
 }
 BENCHMARK(BM_MemoryTenThousandDives)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// Resident memory of the process once every dive of the 10,000-dive logbook has been analysed
+// (decoded, air and saturation under the 15-tissue model, summarised) and every hundredth shown on
+// the "&Tissue Sat" page: the analysis keeps a few dives' arrays and a summary of each dive.
+double ResidentMegabytes() {
+  std::ifstream statm("/proc/self/statm");
+  double pages = 0, resident = 0;
+  statm >> pages >> resident;
+  return resident * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1e6;
+}
+
+void BM_VisitEveryDiveOfTenThousand(benchmark::State& state) {
+  for (auto _ : state) {
+    Window window("", 1920, 1080, 5);
+    window.Start();
+    window.form->OpenLogbook(QString::fromStdString(TenThousandDivesFile()));
+    Settle();
+    for (int i = 0; i < window.form->ListCount(); ++i) {
+      window.context.Analysis.Summary(i);
+      if (i % 100 == 0) {
+        window.form->SelectListIndex(i);
+        Settle();
+      }
+    }
+    malloc_trim(0);
+    state.counters["resident_mb"] = ResidentMegabytes();
+  }
+}
+BENCHMARK(BM_VisitEveryDiveOfTenThousand)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Start-up inside this process: the window built, the settings read, the example logbook read and
 // its last dive drawn and painted. The application object and the fonts are already up.
