@@ -63,7 +63,8 @@ void BM_ChainTenThousandDives(benchmark::State& state) {
   const scrb::DecoModel model = Model(static_cast<int>(state.range(0)));
   int64_t carried = 0;
   for (auto _ : state) {
-    const auto starts = scrb::ChainDives(dives, model, [&](int d) { return dives[d].SurfacePressure; });
+    const auto starts =
+        scrb::ChainDives(dives, model, [&](int d) { return dives[d].SurfacePressure; });
     carried = std::ranges::count(starts, scrb::CarryOver::Carried, &scrb::RepetitiveStart::Kind);
     benchmark::DoNotOptimize(carried);
   }

@@ -47,10 +47,10 @@ std::shared_ptr<const std::vector<RepetitiveStart>> AnalysisCache::Chain() {
     snapshot = {dives_, model_, surfacePressures_, generation_};
   }
   auto chain = std::make_shared<const std::vector<RepetitiveStart>>(
-      snapshot.Dives == nullptr
-          ? std::vector<RepetitiveStart>{}
-          : ChainDives(*snapshot.Dives, snapshot.Model,
-                       [&](int dive) { return snapshot.SurfacePressureOf(dive); }));
+      snapshot.Dives == nullptr ? std::vector<RepetitiveStart>{}
+                                : ChainDives(*snapshot.Dives, snapshot.Model, [&](int dive) {
+                                    return snapshot.SurfacePressureOf(dive);
+                                  }));
   std::lock_guard lock(mutex_);
   // Worked out under what has changed since: the next call works it out anew.
   if (generation_ != snapshot.Generation) return ChainLocked();
@@ -143,7 +143,8 @@ AnalysedDive AnalysisCache::Analysed(int dive) {
 int AnalysisCache::IndexOf(const DiveRecord& dive) const {
   std::lock_guard lock(mutex_);
   if (dives_ == nullptr || dives_->empty()) return -1;
-  // Compared as addresses, not by pointer arithmetic, which a record elsewhere would make undefined.
+  // Compared as addresses, not by pointer arithmetic, which a record elsewhere would make
+  // undefined.
   const auto at = reinterpret_cast<std::uintptr_t>(&dive);
   const auto first = reinterpret_cast<std::uintptr_t>(dives_->data());
   const auto end = reinterpret_cast<std::uintptr_t>(dives_->data() + dives_->size());
@@ -236,8 +237,8 @@ void AnalysisCache::ForgetSaturationLocked() {
 
 std::shared_ptr<const std::vector<RepetitiveStart>> AnalysisCache::ChainLocked() const {
   if (!repetitive_ || chain_ || dives_ == nullptr) return chain_;
-  chain_ = std::make_shared<const std::vector<RepetitiveStart>>(ChainDives(
-      *dives_, model_, [this](int dive) { return SurfacePressureLocked(dive); }));
+  chain_ = std::make_shared<const std::vector<RepetitiveStart>>(
+      ChainDives(*dives_, model_, [this](int dive) { return SurfacePressureLocked(dive); }));
   return chain_;
 }
 

@@ -168,8 +168,8 @@ std::vector<RepetitiveStart> ChainDives(const std::vector<DiveRecord>& dives,
         start.Kind = CarryOver::NothingToCarry;
         continue;
       }
-      start.Tissues = OffGassed(end, model, surfacePressure(static_cast<int>(d)),
-                                start.IntervalMinutes);
+      start.Tissues =
+          OffGassed(end, model, surfacePressure(static_cast<int>(d)), start.IntervalMinutes);
     }
   }
   return starts;

@@ -38,11 +38,11 @@ std::vector<double> OffGassed(const std::vector<double>& tissues, const DecoMode
 
 // Where a dive's tissues start when nitrogen is carried over between dives.
 enum class CarryOver {
-  NotRepetitive,    // no surface interval recorded: the computer judged the diver clear
-  Carried,          // from the end of the dive before, off-gassed over the interval
-  NoDiveBefore,     // no dive before fits the recorded interval
-  UnknownStart,     // the dive's own date or time is unknown, so no dive is known to be before it
-  NothingToCarry,   // the dive before has no profile and so no tissues to carry over
+  NotRepetitive,   // no surface interval recorded: the computer judged the diver clear
+  Carried,         // from the end of the dive before, off-gassed over the interval
+  NoDiveBefore,    // no dive before fits the recorded interval
+  UnknownStart,    // the dive's own date or time is unknown, so no dive is known to be before it
+  NothingToCarry,  // the dive before has no profile and so no tissues to carry over
 };
 
 struct RepetitiveStart {

@@ -31,7 +31,6 @@ namespace {
 
 static_assert(std::tuple_size_v<decltype(kDivePages)> == MainWindow::kPageCount);
 
-
 QString ToQt(const std::string& text) {
   return QString::fromStdString(text);
 }

@@ -1,10 +1,9 @@
-#include "analysis/RepetitiveDives.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "analysis/AnalysisCache.h"
+#include "analysis/RepetitiveDives.h"
 #include "support/LogbookBuilder.h"
 
 namespace scrb {
@@ -43,17 +42,25 @@ std::vector<RepetitiveStart> Chain(const std::vector<DiveRecord>& dives, int mod
 }
 
 TEST(RepetitiveDives, ReadsClockTimesAndStartsStrictly) {
-  const std::vector<std::pair<std::string, std::optional<int>>> clocks = {
-      {"00:05", 5},     {"01:30", 90},      {"123:04", 7384}, {"Unknown", std::nullopt},
-      {"", std::nullopt}, {"-1:-5", std::nullopt}, {"12:60", std::nullopt}, {"1:5", std::nullopt},
-      {"+1:05", std::nullopt}};
+  const std::vector<std::pair<std::string, std::optional<int>>> clocks = {{"00:05", 5},
+                                                                          {"01:30", 90},
+                                                                          {"123:04", 7384},
+                                                                          {"Unknown", std::nullopt},
+                                                                          {"", std::nullopt},
+                                                                          {"-1:-5", std::nullopt},
+                                                                          {"12:60", std::nullopt},
+                                                                          {"1:5", std::nullopt},
+                                                                          {"+1:05", std::nullopt}};
   for (const auto& [text, minutes] : clocks) EXPECT_EQ(ClockMinutes(text), minutes) << text;
 
   DiveRecord dive = Dive("10:00", "Unknown", 5);
   EXPECT_EQ(DiveStartMinute(dive), int64_t{10516} * 1440 + 600);  // 17/10/1998 is day 10516
-  for (const auto& [date, time] : std::vector<std::pair<std::string, std::string>>{
-           {"17/10/1998", "24:00"}, {"31/02/1998", "10:00"}, {"", "10:00"}, {"17/10/1998", "Unknown"},
-           {"17-10-1998", "10:00"}}) {
+  for (const auto& [date, time] :
+       std::vector<std::pair<std::string, std::string>>{{"17/10/1998", "24:00"},
+                                                        {"31/02/1998", "10:00"},
+                                                        {"", "10:00"},
+                                                        {"17/10/1998", "Unknown"},
+                                                        {"17-10-1998", "10:00"}}) {
     dive.DiveDate = date;
     dive.DiveTime = time;
     EXPECT_FALSE(DiveStartMinute(dive)) << date << " " << time;
@@ -62,8 +69,8 @@ TEST(RepetitiveDives, ReadsClockTimesAndStartsStrictly) {
 
 TEST(RepetitiveDives, FindsTheLatestDiveThatStartedBefore) {
   // Merged out of order, two dives in one minute, one without a time and one the day before.
-  std::vector<DiveRecord> dives = {Dive("14:00", "00:05", 5), Dive("09:00", "Unknown", 5),
-                                   Dive("11:00", "00:05", 5), Dive("11:00", "00:05", 5),
+  std::vector<DiveRecord> dives = {Dive("14:00", "00:05", 5),   Dive("09:00", "Unknown", 5),
+                                   Dive("11:00", "00:05", 5),   Dive("11:00", "00:05", 5),
                                    Dive("Unknown", "00:05", 5), Dive("23:50", "Unknown", 5)};
   dives[5].DiveDate = "16/10/1998";
   EXPECT_EQ(DivesBefore(dives), (std::vector<int>{3, 5, 1, 1, -1, -1}));
@@ -131,8 +138,7 @@ TEST(RepetitiveDives, ChainsThreeDivesAndStopsWhereTheIntervalsDoNot) {
   ASSERT_EQ(starts[0].Kind, CarryOver::Carried);
   EXPECT_EQ(starts[0].From, 2);
   // The third dive starts from the second's end, itself carried from the first.
-  EXPECT_EQ(starts[0].Tissues,
-            OffGassed(EndOf(dives[2], model, starts[2].Tissues), model, 1.0, 5));
+  EXPECT_EQ(starts[0].Tissues, OffGassed(EndOf(dives[2], model, starts[2].Tissues), model, 1.0, 5));
   EXPECT_NE(starts[0].Tissues, OffGassed(EndOf(dives[2], model), model, 1.0, 5));
 
   struct Case {
@@ -141,7 +147,8 @@ TEST(RepetitiveDives, ChainsThreeDivesAndStopsWhereTheIntervalsDoNot) {
     CarryOver Kind;
   };
   for (const Case& c : std::vector<Case>{
-           {"a dive between that the computer did not log", "10:35", "03:00", CarryOver::NoDiveBefore},
+           {"a dive between that the computer did not log", "10:35", "03:00",
+            CarryOver::NoDiveBefore},
            {"the computer judged the diver clear", "10:35", "Unknown", CarryOver::NotRepetitive},
            {"a dive at an unknown time", "Unknown", "00:05", CarryOver::UnknownStart}}) {
     std::vector<DiveRecord> changed = dives;

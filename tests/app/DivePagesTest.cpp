@@ -1,6 +1,5 @@
 // The dive pages one by one: what they draw, what they write, and the readouts under the mouse.
 
-#include <array>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <array>
 #include <functional>
 
 #include "app/AirPage.h"
@@ -284,8 +284,7 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
     EXPECT_EQ(window->SurfacePressureEdit()->text(), "  1.200");
     EXPECT_EQ(window->PressureNote()->text(), "");
     Show(page, 1);
-    EXPECT_EQ(std::tuple(SurfacePressure(1), overSaturationText()),
-              std::tuple(1.2, saturation));
+    EXPECT_EQ(std::tuple(SurfacePressure(1), overSaturationText()), std::tuple(1.2, saturation));
   }
   window->SurfacePressureEdit()->setText("0.9");
   window->ApplyAndClose();
