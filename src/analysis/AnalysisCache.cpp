@@ -14,13 +14,54 @@ void AnalysisCache::SetDives(const std::vector<DiveRecord>* dives) {
   entries_.clear();
   recent_.clear();
   summaries_.assign(dives_ != nullptr ? dives_->size() : 0, std::nullopt);
+  chain_.reset();
   ++generation_;
 }
 
 void AnalysisCache::DivesAppended() {
   std::lock_guard lock(mutex_);
   summaries_.resize(dives_ != nullptr ? dives_->size() : 0);
+  chain_.reset();
   ++generation_;
+  // A merged dive may lie in time between known ones, and change where they start.
+  if (repetitive_) ForgetSaturationLocked();
+}
+
+void AnalysisCache::SetRepetitive(bool on) {
+  std::lock_guard lock(mutex_);
+  if (repetitive_ == on) return;
+  repetitive_ = on;
+  ForgetSaturationLocked();
+}
+
+bool AnalysisCache::Repetitive() const {
+  std::lock_guard lock(mutex_);
+  return repetitive_;
+}
+
+std::shared_ptr<const std::vector<RepetitiveStart>> AnalysisCache::Chain() {
+  Snapshot snapshot;
+  {
+    std::lock_guard lock(mutex_);
+    if (!repetitive_ || chain_) return chain_;
+    snapshot = {dives_, model_, surfacePressures_, generation_, {}};
+  }
+  auto chain = std::make_shared<const std::vector<RepetitiveStart>>(
+      snapshot.Dives == nullptr ? std::vector<RepetitiveStart>{}
+                                : ChainDives(*snapshot.Dives, snapshot.Model, [&](int dive) {
+                                    return snapshot.SurfacePressureOf(dive);
+                                  }));
+  std::lock_guard lock(mutex_);
+  // Worked out under what has changed since: the next call works it out anew.
+  if (generation_ != snapshot.Generation) return ChainLocked();
+  if (!chain_) chain_ = std::move(chain);
+  return chain_;
+}
+
+RepetitiveStart AnalysisCache::StartOf(int dive) {
+  Chain();
+  std::lock_guard lock(mutex_);
+  return StartLocked(dive);
 }
 
 void AnalysisCache::SetModel(int number) {
@@ -39,6 +80,9 @@ bool AnalysisCache::SetSurfacePressure(int dive, double pressure) {
   std::lock_guard lock(mutex_);
   if (RecordLocked(dive) == nullptr || SurfacePressureLocked(dive) == pressure) return false;
   surfacePressures_[dive] = pressure;
+  chain_.reset();
+  // Carried over, the pressure reaches every dive after this one in the chain.
+  if (repetitive_) ForgetSaturationLocked();
   if (const auto found = entries_.find(dive); found != entries_.end()) {
     found->second.Air.reset();
     found->second.Saturation.reset();
@@ -71,12 +115,14 @@ std::shared_ptr<const AirEstimate> AnalysisCache::Air(int dive, const AirProgres
 
 std::shared_ptr<const SaturationResult> AnalysisCache::Saturation(
     int dive, const SaturationProgress& progress) {
+  Chain();  // outside the lock, so that other threads are not held while it is worked out
   std::lock_guard lock(mutex_);
   const auto profile = ProfileLocked(dive);
   if (!profile) return nullptr;
   Entry& entry = EntryLocked(dive);
   if (!entry.Saturation) {
-    entry.Saturation = SaturationOf(*profile, SurfacePressureLocked(dive), model_, progress);
+    entry.Saturation = SaturationOf(*profile, SurfacePressureLocked(dive), model_, progress,
+                                    StartLocked(dive).Tissues);
   }
   return entry.Saturation;
 }
@@ -90,13 +136,15 @@ AnalysedDive AnalysisCache::Analysed(int dive) {
   std::lock_guard lock(mutex_);
   analysed.Record = RecordLocked(dive);
   analysed.SurfacePressure = SurfacePressureLocked(dive);
+  analysed.Start = StartLocked(dive);
   return analysed;
 }
 
 int AnalysisCache::IndexOf(const DiveRecord& dive) const {
   std::lock_guard lock(mutex_);
   if (dives_ == nullptr || dives_->empty()) return -1;
-  // Compared as addresses, not by pointer arithmetic, which a record elsewhere would make undefined.
+  // Compared as addresses, not by pointer arithmetic, which a record elsewhere would make
+  // undefined.
   const auto at = reinterpret_cast<std::uintptr_t>(&dive);
   const auto first = reinterpret_cast<std::uintptr_t>(dives_->data());
   const auto end = reinterpret_cast<std::uintptr_t>(dives_->data() + dives_->size());
@@ -131,9 +179,14 @@ double AnalysisCache::Snapshot::SurfacePressureOf(int dive) const {
   return Dives != nullptr ? (*Dives)[static_cast<size_t>(dive)].SurfacePressure : 1.0;
 }
 
+RepetitiveStart AnalysisCache::Snapshot::StartOf(int dive) const {
+  if (!Starts || dive < 0 || static_cast<size_t>(dive) >= Starts->size()) return {};
+  return (*Starts)[static_cast<size_t>(dive)];
+}
+
 AnalysisCache::Snapshot AnalysisCache::TakeSnapshot() const {
   std::lock_guard lock(mutex_);
-  return {dives_, model_, surfacePressures_, generation_};
+  return {dives_, model_, surfacePressures_, generation_, ChainLocked()};
 }
 
 void AnalysisCache::StoreSummary(uint64_t generation, int dive, AnalysisSummary summary) {
@@ -178,7 +231,21 @@ std::shared_ptr<const DecodedProfile> AnalysisCache::ProfileLocked(int dive) {
 void AnalysisCache::ForgetSaturationLocked() {
   for (auto& [dive, entry] : entries_) entry.Saturation.reset();
   for (auto& summary : summaries_) summary.reset();
+  chain_.reset();
   ++generation_;
+}
+
+std::shared_ptr<const std::vector<RepetitiveStart>> AnalysisCache::ChainLocked() const {
+  if (!repetitive_ || chain_ || dives_ == nullptr) return chain_;
+  chain_ = std::make_shared<const std::vector<RepetitiveStart>>(
+      ChainDives(*dives_, model_, [this](int dive) { return SurfacePressureLocked(dive); }));
+  return chain_;
+}
+
+RepetitiveStart AnalysisCache::StartLocked(int dive) const {
+  const auto chain = ChainLocked();
+  if (!chain || dive < 0 || static_cast<size_t>(dive) >= chain->size()) return {};
+  return (*chain)[static_cast<size_t>(dive)];
 }
 
 }  // namespace scrb

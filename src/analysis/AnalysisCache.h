@@ -34,6 +34,18 @@ class AnalysisCache {
   void SetModel(int number);
   DecoModel Model() const;
 
+  // Whether a dive with a recorded surface interval starts from the tissues of the dive before it
+  // instead of at equilibrium. Switching it forgets every saturation.
+  void SetRepetitive(bool on);
+  bool Repetitive() const;
+  // Every dive's start under the model and surface pressures in force, worked out once for the
+  // whole logbook and kept until one of them, the dives or the option changes; null while the
+  // option is off. May take a while for a large logbook, so a background worker may call it
+  // first: it does not hold the cache while it works.
+  std::shared_ptr<const std::vector<RepetitiveStart>> Chain();
+  // Where the dive's tissues start; NotRepetitive while the option is off.
+  RepetitiveStart StartOf(int dive);
+
   // A surface pressure for one dive in place of its altitude class's; its air estimate and
   // saturation are computed anew. False when the pressure is the one in force already.
   bool SetSurfacePressure(int dive, double pressure);
@@ -77,8 +89,12 @@ class AnalysisCache {
     DecoModel Model;
     std::map<int, double> SurfacePressures;
     uint64_t Generation = 0;
+    // Every dive's start when nitrogen is carried over between dives; null while it is not.
+    std::shared_ptr<const std::vector<RepetitiveStart>> Starts;
     double SurfacePressureOf(int dive) const;
+    RepetitiveStart StartOf(int dive) const;
   };
+  // With the option on, works out the chain first if it is not known yet.
   Snapshot TakeSnapshot() const;
   // Takes a summary worked out from a snapshot, unless the cache has changed since.
   void StoreSummary(uint64_t generation, int dive, AnalysisSummary summary);
@@ -95,6 +111,8 @@ class AnalysisCache {
   Entry& EntryLocked(int dive);
   std::shared_ptr<const DecodedProfile> ProfileLocked(int dive);
   void ForgetSaturationLocked();
+  std::shared_ptr<const std::vector<RepetitiveStart>> ChainLocked() const;
+  RepetitiveStart StartLocked(int dive) const;
   void Touch();
 
   // Recursive: a progress callback runs while a part is computed and may ask for the model.
@@ -106,6 +124,9 @@ class AnalysisCache {
   std::map<int, Entry> entries_;
   std::list<int> recent_;  // most recent first
   std::vector<std::optional<AnalysisSummary>> summaries_;
+  bool repetitive_ = false;
+  // Worked out on first need, also by the const TakeSnapshot.
+  mutable std::shared_ptr<const std::vector<RepetitiveStart>> chain_;
   uint64_t generation_ = 0;
 };
 

@@ -35,8 +35,17 @@ AnalysedDive AnalyseDive(const DiveRecord& dive, const DecoModel& model, double 
   return analysed;
 }
 
+AnalysedDive AnalyseDive(const DiveRecord& dive, const DecoModel& model, double surfacePressure,
+                         const RepetitiveStart& start) {
+  AnalysedDive analysed = AnalyseDive(dive, model, surfacePressure, start.Tissues);
+  analysed.Start = start;
+  return analysed;
+}
+
 AnalysisSummary SummariseDive(const AnalysedDive& analysed) {
   AnalysisSummary summary;
+  summary.Carry = analysed.Start.Kind;
+  summary.CarriedFrom = analysed.Start.From;
   const DecodedProfile& profile = *analysed.Profile;
   summary.SampleCount = DecodedSampleCount(profile);
   for (int32_t k = 0; k < summary.SampleCount; ++k) {

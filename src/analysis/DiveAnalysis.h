@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "air/AirModel.h"
+#include "analysis/RepetitiveDives.h"
 #include "logbook/DiveRecord.h"
 #include "logbook/ProfileDecoder.h"
 #include "saturation/DecoModel.h"
@@ -19,6 +20,7 @@ struct AnalysedDive {
   std::shared_ptr<const AirEstimate> Air;
   std::shared_ptr<const SaturationResult> Saturation;
   double SurfacePressure = 1.0;  // bar, the one the air and the saturation were computed at
+  RepetitiveStart Start;         // where the saturation's tissues started
 
   const DiveRecord& Dive() const { return *Record; }
 };
@@ -34,6 +36,8 @@ struct AnalysisSummary {
   int32_t MaxOverSaturationTissue = 0;
   int32_t MaxOverSaturationSample = 0;
   std::vector<double> EndTissuePressure;  // each tissue's last step, bar of nitrogen
+  CarryOver Carry = CarryOver::NotRepetitive;
+  int32_t CarriedFrom = -1;  // index of the dive whose nitrogen the saturation started from
 };
 
 // Each part of a dive's analysis computed from nothing; pure, so any thread may call them.
@@ -48,6 +52,10 @@ std::shared_ptr<const SaturationResult> SaturationOf(const DecodedProfile& profi
 // The whole analysis of one dive.
 AnalysedDive AnalyseDive(const DiveRecord& dive, const DecoModel& model, double surfacePressure,
                          const std::vector<double>& startTissues = {});
+
+// The same from a start worked out by the chain: the start goes with the result.
+AnalysedDive AnalyseDive(const DiveRecord& dive, const DecoModel& model, double surfacePressure,
+                         const RepetitiveStart& start);
 
 AnalysisSummary SummariseDive(const AnalysedDive& analysed);
 

@@ -31,7 +31,6 @@ namespace {
 
 static_assert(std::tuple_size_v<decltype(kDivePages)> == MainWindow::kPageCount);
 
-
 QString ToQt(const std::string& text) {
   return QString::fromStdString(text);
 }
@@ -207,6 +206,8 @@ bool MainWindow::StartUp(bool readLastLogbook) {
       DisplayOptionFromSetting(settings_.GetSetting(settings::kDisplayOptionFlag, "1")));
   context_.Analysis.SetModel(
       DecoModelFromSetting(settings_.GetSetting(settings::kDecoModelNumber, "")));
+  context_.Analysis.SetRepetitive(
+      SettingNumber(settings_.GetSetting(settings::kRepetitiveDives, "0")) != 0);
   std::vector<std::string> recent;
   for (int i = 0; i < settings::kRecentLogbookCount; ++i) {
     recent.push_back(settings_.GetSetting(settings::RecentLogbookKey(i), ""));
@@ -294,6 +295,7 @@ void MainWindow::SaveSettings() {
   };
   settings_.SaveSetting(settings::kDecoModelNumber,
                         Number(context_.Analysis.Model().DecoModelNumber));
+  settings_.SaveSetting(settings::kRepetitiveDives, context_.Analysis.Repetitive() ? "1" : "0");
   settings_.SaveSetting(settings::kDisplayOptionFlag, Number(context_.Session.DisplayOption()));
   const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
   const QRect frame = frameGeometry();

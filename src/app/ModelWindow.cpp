@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -87,6 +88,11 @@ ModelWindow::ModelWindow(AppContext& context, QWidget* parent)
     if (checked) ChooseModel(id);
   });
 
+  repetitiveBox_ = new QCheckBox("Carry nitrogen over from the dive before", this);
+  repetitiveBox_->setObjectName("RepetitiveBox");
+  connect(repetitiveBox_, &QCheckBox::toggled, this,
+          [this](bool on) { context_.Analysis.SetRepetitive(on); });
+
   closeButton_ = new QPushButton("&Close", this);
   closeButton_->setObjectName("CloseButton");
   closeButton_->setDefault(true);
@@ -111,6 +117,7 @@ ModelWindow::ModelWindow(AppContext& context, QWidget* parent)
   layout->addWidget(legend_, 1);
   layout->addLayout(pressureRow);
   layout->addWidget(pressureNote_);
+  layout->addWidget(repetitiveBox_);
   layout->addLayout(bottomRow);
 }
 
@@ -128,6 +135,7 @@ void ModelWindow::Prepare() {
   }
   DrawLegend();
   ShowAcceptedPressure();
+  repetitiveBox_->setChecked(context_.Analysis.Repetitive());
 }
 
 void ModelWindow::ShowAcceptedPressure() {

@@ -6,6 +6,7 @@
 #include "app/AppContext.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -44,6 +45,9 @@ class ModelWindow : public QDialog {
     return modelButtons_.at(static_cast<size_t>(index));
   }
   QPushButton* CloseButton() const { return closeButton_; }
+  // Whether a dive after a recorded surface interval starts from the dive before; it is in
+  // force as soon as it is clicked, as a model is.
+  QCheckBox* RepetitiveBox() const { return repetitiveBox_; }
 
  signals:
   // The window has been closed and the surface pressure applied; show the current dive again.
@@ -70,6 +74,7 @@ class ModelWindow : public QDialog {
   QButtonGroup* modelGroup_ = nullptr;
   std::array<QRadioButton*, 3> modelButtons_{};
   QPushButton* closeButton_ = nullptr;
+  QCheckBox* repetitiveBox_ = nullptr;
   bool centred_ = false;
 };
 

@@ -54,6 +54,8 @@ TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context,
   tissueKey_->setFixedHeight(KeyHeightPixels(tissueKey_));
 
   maxOverSaturationLabel_ = NewReadoutLabel("MaxOverSaturationLabel", "", this);
+  carryOverLabel_ = NewReadoutLabel("CarryOverLabel", "", this);
+  carryOverLabel_->hide();
   modelLabel_ = new QLabel(this);
   modelLabel_->setObjectName("ModelLabel");
   modelLabel_->setTextFormat(Qt::PlainText);
@@ -73,6 +75,7 @@ TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context,
   layout->addWidget(overSaturationChart_, 1);
   layout->addWidget(tissueKey_);
   layout->addWidget(maxOverSaturationLabel_);
+  layout->addWidget(carryOverLabel_);
   layout->addLayout(bottom);
 
   for (ChartView* chart : {pressureChart_, overSaturationChart_}) {
@@ -91,6 +94,7 @@ void TissuePage::ShowDive(const DiveRecord* found) {
   DrawKey();
   if (found == nullptr) {
     maxOverSaturationLabel_->clear();
+    carryOverLabel_->clear();
     modelLabel_->clear();  // the surface pressure it names belongs to a dive
     pressureChart_->Clear();
     overSaturationChart_->Clear();
@@ -105,6 +109,19 @@ void TissuePage::ShowDive(const DiveRecord* found) {
   // A dive without results must not go on showing the previous dive's summary.
   maxOverSaturationLabel_->setText(
       QString::fromStdString(MaxOverSaturationText(*profile, *saturation, model)));
+  ShowCarryOver(*found);
+}
+
+void TissuePage::ShowCarryOver(const DiveRecord& dive) {
+  AnalysisCache& analysis = context_.Analysis;
+  // Off, the page keeps the look it always had.
+  carryOverLabel_->setVisible(analysis.Repetitive());
+  // A dive without a recorded interval says nothing: the computer judged the diver clear of
+  // nitrogen, and it starts at equilibrium as every dive does with the option off.
+  const RepetitiveStart start = analysis.StartOf(analysis.IndexOf(dive));
+  const DiveRecord* from = start.From >= 0 ? &context_.Book.Dives[start.From] : nullptr;
+  carryOverLabel_->setText(
+      QString::fromStdString(CarryOverText(start, from != nullptr ? from->DiveNumber : 0)));
 }
 
 void TissuePage::DrawKey() {
@@ -113,7 +130,8 @@ void TissuePage::DrawKey() {
   // In twips from the upper-left corner, the units the key is laid out in.
   surface.Scale(0, 0, surface.Width(), surface.Height());
   const double inset = surface.Height() / 6;
-  DrawTissueKey(context_.Analysis.Model(), surface, {0, inset, surface.Width(), surface.Height() - 2 * inset});
+  DrawTissueKey(context_.Analysis.Model(), surface,
+                {0, inset, surface.Width(), surface.Height() - 2 * inset});
 }
 
 void TissuePage::ShowProgress() {

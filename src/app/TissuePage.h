@@ -33,6 +33,8 @@ class TissuePage : public DivePage {
   QLabel* MaxOverSaturationLabel() const { return maxOverSaturationLabel_; }
   // Which model and surface pressure the charts show.
   QLabel* ModelLabel() const { return modelLabel_; }
+  // Where the tissues started, while nitrogen is carried over between dives; empty otherwise.
+  QLabel* CarryOverLabel() const { return carryOverLabel_; }
   QPushButton* ChangeModelButton() const { return changeModelButton_; }
   // The model window, created on first use and kept for later openings.
   ModelWindow* Models();
@@ -40,6 +42,7 @@ class TissuePage : public DivePage {
  private:
   void ShowProgress();
   void DrawKey();
+  void ShowCarryOver(const DiveRecord& dive);
 
   ChartView* pressureChart_ = nullptr;
   ChartView* overSaturationChart_ = nullptr;
@@ -48,6 +51,7 @@ class TissuePage : public DivePage {
   QLabel* overSaturationReadout_ = nullptr;
   QLabel* maxOverSaturationLabel_ = nullptr;
   QLabel* modelLabel_ = nullptr;
+  QLabel* carryOverLabel_ = nullptr;
   QPushButton* changeModelButton_ = nullptr;
   ModelWindow* modelWindow_ = nullptr;
 };

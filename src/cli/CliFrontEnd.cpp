@@ -28,10 +28,10 @@ constexpr const char* kUsage =
     "      the details and the raw profile dump of dive N\n"
     "  dives FILE...\n"
     "      the tab-separated list of all dives, as Copy All Dives puts it on the clipboard\n"
-    "  profile FILE... --dive N [--model 0|1|2] [--surface-pressure P]\n"
+    "  profile FILE... --dive N [--model 0|1|2] [--surface-pressure P] [--repetitive]\n"
     "      the tab-separated profile of dive N, as Copy Current Dive Profile does\n"
     "  render FILE... --dive N --chart NAME --out PATH [--size WxH] [--view 0|1]\n"
-    "         [--model 0|1|2] [--surface-pressure P]\n"
+    "         [--model 0|1|2] [--surface-pressure P] [--repetitive]\n"
     "      draws a chart of dive N into PATH (.png, .svg or .pdf)\n"
     "  render --list-charts\n"
     "      the chart names that render accepts\n"
@@ -39,17 +39,21 @@ constexpr const char* kUsage =
     "      every dive with its profile as one UDDF 3.2 file (PATH ends in .uddf; - is\n"
     "      standard output)\n"
     "  report FILE... (--dive N | --all) --out PATH.pdf [--model 0|1|2]\n"
-    "         [--surface-pressure P] [--paper a4|letter]\n"
+    "         [--surface-pressure P] [--repetitive] [--paper a4|letter]\n"
     "      the printable dive report of dive N or of every dive, one page each, as a PDF\n"
     "  -h, --help, --version\n"
     "      this text, or the program's version\n"
+    "\n"
+    "--repetitive: a dive whose surface interval is recorded starts from the tissues of the dive\n"
+    "before it in time, off-gassed over the interval, when that dive ended within 60 minutes of\n"
+    "where the interval began; without it every dive starts from surface equilibrium.\n"
     "\n"
     "Exit status: 0 success, 1 usage error, 2 a file was refused or the output cannot be\n"
     "written, 3 a file is damaged; of several, 2 wins over 3.\n";
 
 // Options that stand alone and never take the next argument as their value.
 bool IsFlag(const std::string& name) {
-  return name == "all" || name == "list-charts";
+  return name == "all" || name == "list-charts" || name == "repetitive";
 }
 
 // "-h" is "--help"; any other argument of one dash and more (before "--") is an option too, and
@@ -86,11 +90,12 @@ const std::map<std::string, std::set<std::string>>& CommandOptions() {
       {"list", {"display"}},
       {"details", {"dive"}},
       {"dives", {}},
-      {"profile", {"dive", "model", "surface-pressure"}},
+      {"profile", {"dive", "model", "surface-pressure", "repetitive"}},
       {"render",
-       {"dive", "chart", "out", "size", "view", "model", "surface-pressure", "list-charts"}},
+       {"dive", "chart", "out", "size", "view", "model", "surface-pressure", "repetitive",
+        "list-charts"}},
       {"export", {"out"}},
-      {"report", {"dive", "all", "out", "model", "surface-pressure", "paper"}}};
+      {"report", {"dive", "all", "out", "model", "surface-pressure", "repetitive", "paper"}}};
   return options;
 }
 

@@ -59,8 +59,11 @@ int DiveOption(const CliArgs& args, const Logbook& book);
 // The pressure of --surface-pressure, if given; throws UsageError for what the model window would
 // refuse.
 std::optional<double> SurfacePressureOption(const CliArgs& args);
+// The analysis takes the model of --model (default 0) and, with --repetitive, carries nitrogen
+// over from the dive before; throws UsageError for a bad model. For every command that takes them.
+void ApplyModelOptions(const CliArgs& args, AnalysisCache& analysis);
 // The dive named by --dive; the analysis of the book's dives takes --surface-pressure for that
-// dive and the model of --model (default 0); throws UsageError for bad values.
+// dive and the model options above; throws UsageError for bad values.
 struct DiveUnderModel {
   int Dive = 0;
 };

@@ -13,13 +13,18 @@ std::optional<double> SurfacePressureOption(const CliArgs& args) {
   return TypedSurfacePressure(*text);
 }
 
+void ApplyModelOptions(const CliArgs& args, AnalysisCache& analysis) {
+  analysis.SetModel(IntOption(args, "model", 0, 0, 2));
+  analysis.SetRepetitive(args.Option("repetitive").has_value());
+}
+
 DiveUnderModel DiveUnderModelOptions(const CliArgs& args, const Logbook& book,
                                      AnalysisCache& analysis) {
-  const int modelNumber = IntOption(args, "model", 0, 0, 2);
+  IntOption(args, "model", 0, 0, 2);  // refused before anything else is looked at
   const std::optional<double> surfacePressure = SurfacePressureOption(args);
   const int dive = DiveOption(args, book);
   if (surfacePressure) analysis.SetSurfacePressure(dive, *surfacePressure);
-  analysis.SetModel(modelNumber);
+  ApplyModelOptions(args, analysis);
   return {dive};
 }
 

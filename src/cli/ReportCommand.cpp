@@ -43,7 +43,7 @@ std::vector<int> ChosenDives(const CliArgs& args, const Logbook& book) {
 int RunReport(const CliArgs& args, std::ostream&, std::ostream& err) {
   const std::string outPath = PdfOutOption(args);
   const QPageSize paper = PaperOption(args);
-  const int modelNumber = IntOption(args, "model", 0, 0, 2);
+  IntOption(args, "model", 0, 0, 2);  // a bad model is refused before any file is read
   const std::optional<double> surfacePressure = SurfacePressureOption(args);
 
   CommandLogbooks loaded = LoadLogbooks(args.Files, err);
@@ -55,7 +55,7 @@ int RunReport(const CliArgs& args, std::ostream&, std::ostream& err) {
   if (surfacePressure) {
     for (const int dive : dives) analysis.SetSurfacePressure(dive, *surfacePressure);
   }
-  analysis.SetModel(modelNumber);
+  ApplyModelOptions(args, analysis);
 
   if (!EnsureGuiApplication(err)) return kExitUsage;
   // The report goes to a temporary file beside the target and takes its place only when it is

@@ -16,6 +16,8 @@ constexpr const char* kLogbookFile = "Logbook File";
 constexpr const char* kMergedLogbooks = "MergedLogbooks";
 constexpr const char* kDisplayOptionFlag = "DisplayOptionFlag";
 constexpr const char* kDecoModelNumber = "DecoModelNumber";
+// Nitrogen carried over from the dive before: "1" on, anything else off.
+constexpr const char* kRepetitiveDives = "RepetitiveDives";
 constexpr const char* kTop = "Top";
 constexpr const char* kLeft = "Left";
 constexpr const char* kWindowState = "WindowState";

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <array>
 #include <functional>
 
 #include "app/AirPage.h"
@@ -152,6 +154,57 @@ TEST_F(DivePages, GeneralAndRawDataPagesShowPlainText) {
   EXPECT_EQ(metrics.horizontalAdvance("iiii , ...."), metrics.horizontalAdvance("WWWW - 0000"));
 }
 
+// The model window's check box carries the morning's nitrogen into the second dive; the page says
+// where it came from, and nothing at all with the option off.
+TEST_F(DivePages, TissuePageSaysWhereCarriedNitrogenCameFrom) {
+  context.Analysis.SetModel(0);
+  std::vector<DiveRecord> day = {DiveWithDepths(std::vector<double>(90, 30)),
+                                 DiveWithDepths(std::vector<double>(60, 20)),
+                                 DiveWithDepths(std::vector<double>(30, 10))};
+  const std::vector<std::array<std::string, 4>> fields = {{"10:00", "Unknown", "00:30", "1460"},
+                                                          {"10:35", "00:05", "00:20", "1461"},
+                                                          {"14:00", "00:30", "00:10", "1462"}};
+  for (size_t i = 0; i < day.size(); ++i) {
+    day[i].DiveDate = "18/04/1998";
+    day[i].DiveTime = fields[i][0];
+    day[i].SurfaceInterval = fields[i][1];
+    day[i].DivingTime = fields[i][2];
+    day[i].DiveNumber = std::stoi(fields[i][3]);
+  }
+  Load(day);
+  TissuePage page(context);
+  page.show();
+  Show(page, 1);
+  const QString plain = page.MaxOverSaturationLabel()->text();
+  EXPECT_FALSE(page.CarryOverLabel()->isVisible());
+
+  ModelWindow* window = page.Models();
+  window->Prepare();
+  EXPECT_FALSE(window->RepetitiveBox()->isChecked());
+  window->RepetitiveBox()->click();
+  EXPECT_TRUE(context.Analysis.Repetitive());
+  window->ApplyAndClose();
+  const std::vector<std::pair<int, QString>> said = {
+      {1, "carried over 0:05 from dive 1460"},
+      {2, "no dive before within the recorded interval"},
+      {0, ""}};
+  for (const auto& [dive, text] : said) {
+    Show(page, dive);
+    EXPECT_TRUE(page.CarryOverLabel()->isVisible());
+    EXPECT_EQ(page.CarryOverLabel()->text(), text);
+  }
+  Show(page, 1);
+  EXPECT_NE(page.MaxOverSaturationLabel()->text(), plain);
+
+  window->Prepare();
+  EXPECT_TRUE(window->RepetitiveBox()->isChecked());
+  window->RepetitiveBox()->click();
+  window->ApplyAndClose();
+  Show(page, 1);
+  EXPECT_EQ(page.MaxOverSaturationLabel()->text(), plain);
+  EXPECT_FALSE(page.CarryOverLabel()->isVisible());
+}
+
 // The tissue page's summary and readouts over both charts, and its model window, which applies a
 // typed surface pressure to the selected dive on close.
 TEST_F(DivePages, TissuePageAndItsModelWindow) {
@@ -231,8 +284,7 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
     EXPECT_EQ(window->SurfacePressureEdit()->text(), "  1.200");
     EXPECT_EQ(window->PressureNote()->text(), "");
     Show(page, 1);
-    EXPECT_EQ(std::tuple(SurfacePressure(1), overSaturationText()),
-              std::tuple(1.2, saturation));
+    EXPECT_EQ(std::tuple(SurfacePressure(1), overSaturationText()), std::tuple(1.2, saturation));
   }
   window->SurfacePressureEdit()->setText("0.9");
   window->ApplyAndClose();

@@ -93,7 +93,9 @@ TEST(LogbookSessionApp, NothingLoadedSaysWhy) {
     w.form = std::make_unique<MainWindow>(w.context, *w.settings, w.dialogs);
     ASSERT_TRUE(w.form->StartUp(c.readLast));
     w.form->LoadWindow();
-    if (!c.argument.isEmpty()) EXPECT_FALSE(w.form->OpenLogbook(c.argument));
+    if (!c.argument.isEmpty()) {
+      EXPECT_FALSE(w.form->OpenLogbook(c.argument));
+    }
     EXPECT_EQ(w.form->ListCount(), 0);
     EXPECT_EQ(w.form->windowTitle(), "Bathyscribe");
     EXPECT_EQ(w.Status(), c.status);

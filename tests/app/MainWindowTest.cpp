@@ -44,7 +44,9 @@ TEST(MainWindow, WhatOneRunLeavesTheNextRunRestores) {
   first.form->DiveTab()->setCurrentIndex(6);
   first.form->ApplyDisplayOption(2);
   first.context.Analysis.SetModel(2);
+  first.context.Analysis.SetRepetitive(true);
   first.form->ExitProgram();
+  EXPECT_EQ(first.Saved("RepetitiveDives"), "1");
   EXPECT_EQ(first.dialogs.quits, 1);
   std::filesystem::copy_file(LogbookFile("grow.log", 8).toStdString(), path.toStdString(),
                              std::filesystem::copy_options::overwrite_existing);
@@ -61,6 +63,7 @@ TEST(MainWindow, WhatOneRunLeavesTheNextRunRestores) {
   EXPECT_EQ(std::tuple(second.dialogs.disclaimerShown, second.form->DiveTab()->currentIndex(),
                        second.form->ListIndex(), second.context.Analysis.Model().DecoModelNumber),
             std::tuple(0, 6, 7, 2));
+  EXPECT_TRUE(second.context.Analysis.Repetitive());
   EXPECT_EQ(second.Entries().value(0), "    1 - Lake, Pier");
   second.form->resize(1000, 700);
   second.form->SelectListIndex(3);

@@ -321,3 +321,37 @@ TEST(Cli, ExportWritesUddfOrLeavesTheTargetAlone) {
 
 }  // namespace
 }  // namespace scrb::cli
+
+namespace scrb::cli {
+namespace {
+
+// The second dive of a day in the example logbook follows the first after 2:20 at the surface.
+TEST(CliRepetitive, CarriesNitrogenOverOnlyWhenAsked) {
+  const std::string sample = test::SourcePath("examples/sample.log");
+  const CliRun plain = Cli({"profile", sample, "--dive", "1", "--model", "1"});
+  const CliRun carried = Cli({"profile", sample, "--dive", "1", "--model", "1", "--repetitive"});
+  ASSERT_EQ(plain.Status, kExitOk);
+  ASSERT_EQ(carried.Status, kExitOk);
+  const auto firstRow = [](const std::string& text) {
+    const size_t start = text.find("\r\n") + 2;
+    return text.substr(start, text.find("\r\n", start) - start);
+  };
+  // The slow tissues still hold nitrogen from the morning; the fastest has let it go.
+  EXPECT_TRUE(firstRow(plain.Out).ends_with("0.79\t0.79\t0.79")) << firstRow(plain.Out);
+  EXPECT_FALSE(firstRow(carried.Out).ends_with("0.79\t0.79\t0.79")) << firstRow(carried.Out);
+  // The first dive of the day is the same either way.
+  EXPECT_EQ(Cli({"profile", sample, "--dive", "0", "--repetitive"}).Out,
+            Cli({"profile", sample, "--dive", "0"}).Out);
+
+  for (const std::string command : {"list", "dives", "export"}) {
+    const CliRun refused = Cli({command, sample, "--repetitive"});
+    EXPECT_EQ(refused.Status, kExitUsage) << command;
+    EXPECT_NE(refused.Err.find("does not take the option \"--repetitive\""), std::string::npos);
+  }
+  // A flag: the file name after it is still a file.
+  EXPECT_EQ(Cli({"profile", "--repetitive", sample, "--dive", "1", "--model", "1"}).Out,
+            carried.Out);
+}
+
+}  // namespace
+}  // namespace scrb::cli
