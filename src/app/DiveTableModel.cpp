@@ -85,9 +85,12 @@ void DiveTableModel::StartAnalysis() {
   if (missing.empty() || snapshot.Dives == nullptr) return;
 
   auto dives = std::make_shared<const std::vector<DiveRecord>>(*snapshot.Dives);
+  // The snapshot's own surface pressures are read from the copy too, never from the store.
+  AnalysisCache::Snapshot ownSnapshot = snapshot;
+  ownSnapshot.Dives = dives.get();
   stop_ = std::make_shared<std::atomic<bool>>(false);
   AnalysisCache* cache = &analysis_;
-  work_ = QtConcurrent::run([this, cache, snapshot, dives, missing, stop = stop_] {
+  work_ = QtConcurrent::run([this, cache, snapshot = ownSnapshot, dives, missing, stop = stop_] {
     Batch batch;
     auto sent = std::chrono::steady_clock::now();
     const auto send = [&] {
