@@ -1,40 +1,17 @@
 #include "analysis/RepetitiveDives.h"
 
 #include <algorithm>
-#include <charconv>
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <numeric>
 
+#include "logbook/DiveDates.h"
 #include "logbook/ProfileDecoder.h"
 #include "saturation/Saturation.h"
 
 namespace scrb {
 
 namespace {
-
-std::optional<int> Digits(std::string_view text) {
-  int value = 0;
-  if (text.empty() || !std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; }))
-    return std::nullopt;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
-std::optional<std::chrono::sys_days> DiveDay(std::string_view date) {
-  if (date.size() != 10 || date[2] != '/' || date[5] != '/') return std::nullopt;
-  const auto day = Digits(date.substr(0, 2));
-  const auto month = Digits(date.substr(3, 2));
-  const auto year = Digits(date.substr(6, 4));
-  if (!day || !month || !year) return std::nullopt;
-  const std::chrono::year_month_day ymd{std::chrono::year{*year},
-                                        std::chrono::month{static_cast<unsigned>(*month)},
-                                        std::chrono::day{static_cast<unsigned>(*day)}};
-  if (!ymd.ok()) return std::nullopt;
-  return std::chrono::sys_days{ymd};
-}
 
 std::string IntervalText(int minutes) {
   const int m = minutes % 60;
@@ -56,20 +33,11 @@ std::vector<double> EndTissues(const DiveRecord& dive, const DecoModel& model,
 
 }  // namespace
 
-std::optional<int> ClockMinutes(std::string_view text) {
-  const size_t colon = text.find(':');
-  if (colon == std::string_view::npos || text.size() - colon != 3) return std::nullopt;
-  const auto hours = Digits(text.substr(0, colon));
-  const auto minutes = Digits(text.substr(colon + 1));
-  if (!hours || !minutes || *minutes > 59 || *hours > 9999) return std::nullopt;
-  return *hours * 60 + *minutes;
-}
-
 std::optional<int64_t> DiveStartMinute(const DiveRecord& dive) {
-  const auto day = DiveDay(dive.DiveDate);
+  const auto day = DayNumber(dive.DiveDate);
   const auto time = ClockMinutes(dive.DiveTime);
   if (!day || !time || *time >= 24 * 60) return std::nullopt;
-  return static_cast<int64_t>(day->time_since_epoch().count()) * 24 * 60 + *time;
+  return static_cast<int64_t>(*day) * 24 * 60 + *time;
 }
 
 std::vector<int> DivesBefore(const std::vector<DiveRecord>& dives) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "logbook/DiveDates.h"
 #include "logbook/DiveRecord.h"
 #include "saturation/DecoModel.h"
 
@@ -16,9 +17,6 @@ namespace scrb {
 // ended, in minutes: the clocks of the diver and of the dive computer rarely agree to the minute.
 constexpr int kSurfaceIntervalSlackMinutes = 60;
 
-// Minutes of an "hh:mm" field (hours may run past two digits); nothing for "Unknown" or for any
-// text that is no such time.
-std::optional<int> ClockMinutes(std::string_view text);
 // When the dive started, in minutes since 1 January 1970; nothing when its date or its time of
 // day is unknown or no valid date and time.
 std::optional<int64_t> DiveStartMinute(const DiveRecord& dive);

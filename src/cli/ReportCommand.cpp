@@ -28,10 +28,10 @@ QPageSize PaperOption(const CliArgs& args) {
 }
 
 std::vector<int> ChosenDives(const CliArgs& args, const Logbook& book) {
-  if (args.Option("all").has_value() == args.Option("dive").has_value()) {
-    throw UsageError{"report takes either --dive N or --all"};
+  if (args.Option("all").has_value() == NamesADive(args)) {
+    throw UsageError{"report takes either --dive N, --number N or --all"};
   }
-  if (args.Option("dive")) return {DiveOption(args, book)};
+  if (NamesADive(args)) return {DiveOption(args, book)};
   if (book.DiveCount() == 0) throw UsageError{"the logbook holds no dives"};
   std::vector<int> dives(static_cast<size_t>(book.DiveCount()));
   std::iota(dives.begin(), dives.end(), 0);
