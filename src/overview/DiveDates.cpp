@@ -1,0 +1,73 @@
+#include "overview/DiveDates.h"
+
+#include <array>
+#include <chrono>
+
+namespace scrb {
+
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonthNames{
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+std::optional<int> Digits(std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+std::optional<std::chrono::year_month_day> CalendarDate(std::string_view date) {
+  if (date.size() != 10 || date[2] != '/' || date[5] != '/') return std::nullopt;
+  const auto day = Digits(date.substr(0, 2));
+  const auto month = Digits(date.substr(3, 2));
+  const auto year = Digits(date.substr(6, 4));
+  if (!day || !month || !year) return std::nullopt;
+  const std::chrono::year_month_day ymd{std::chrono::year{*year},
+                                        std::chrono::month{static_cast<unsigned>(*month)},
+                                        std::chrono::day{static_cast<unsigned>(*day)}};
+  if (!ymd.ok()) return std::nullopt;
+  return ymd;
+}
+
+}  // namespace
+
+std::optional<int> DayNumber(std::string_view date) {
+  const auto ymd = CalendarDate(date);
+  if (!ymd) return std::nullopt;
+  return static_cast<int>(std::chrono::sys_days{*ymd}.time_since_epoch().count());
+}
+
+std::string IsoDateText(std::string_view date) {
+  if (!CalendarDate(date)) return {};
+  std::string iso(date.substr(6, 4));
+  iso += '-';
+  iso += date.substr(3, 2);
+  iso += '-';
+  iso += date.substr(0, 2);
+  return iso;
+}
+
+std::optional<int> ClockMinutes(std::string_view time) {
+  const size_t colon = time.find(':');
+  if (colon == std::string_view::npos || time.size() - colon != 3) return std::nullopt;
+  const auto hours = Digits(time.substr(0, colon));
+  const auto minutes = Digits(time.substr(colon + 1));
+  if (!hours || !minutes || *minutes >= 60) return std::nullopt;
+  return *hours * 60 + *minutes;
+}
+
+std::string MonthYearText(std::string_view date) {
+  const auto ymd = CalendarDate(date);
+  if (!ymd) return {};
+  std::string text(kMonthNames[static_cast<unsigned>(ymd->month()) - 1]);
+  text += ' ';
+  text += date.substr(6, 4);
+  return text;
+}
+
+}  // namespace scrb

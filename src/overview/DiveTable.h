@@ -1,0 +1,108 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analysis/DiveAnalysis.h"
+#include "logbook/DiveRecord.h"
+#include "overview/DiveSearch.h"
+#include "overview/Trips.h"
+
+namespace scrb {
+
+// The columns of the dive table, in their default order.
+enum class TableColumn {
+  Entry,  // the dive list entry under the display option
+  Index,  // list index from 0
+  Number,
+  Date,
+  Time,
+  Location,
+  Site,
+  Partners,
+  Comment,
+  MaxDepth,
+  DiveTime,
+  WaterTemp,
+  AirTemp,
+  AirUsed,
+  Tank,
+  BreathRate,
+  MaxOverSat,
+  Trip,
+};
+inline constexpr size_t kTableColumnCount = static_cast<size_t>(TableColumn::Trip) + 1;
+
+struct TableColumnInfo {
+  TableColumn Column;
+  std::string_view Key;    // what the command line names it by; empty: not offered there
+  std::string_view Title;  // the window's header
+  bool InWindow;           // offered by the window's table
+  bool ShownByDefault;     // in the window
+  bool AlignRight;         // numbers
+  bool Computed;           // known only once the dive's analysis is summarised
+};
+
+std::span<const TableColumnInfo> TableColumns();
+const TableColumnInfo& ColumnInfo(TableColumn column);
+std::optional<TableColumn> ColumnByKey(std::string_view key);
+
+// How a cell is ordered: by its folded text, or by a number behind the text (dates, times,
+// measurements, trips in date order).
+enum class CellKind { Text, Number };
+
+struct TableCell {
+  CellKind Kind = CellKind::Text;
+  // False for what the dive computer did not record, a date or time that cannot be read, a
+  // computed value without an estimate, and an empty text: such cells sort last in either order.
+  bool Known = false;
+  double Number = 0;     // the value in metric units, the day, the minutes, the trip's place
+  std::string Text;      // what the window shows; empty when not known
+  std::string SortText;  // folded Text, for text cells
+};
+
+// Every row of the table for one logbook: the cells of each column, the search texts and the
+// trips, worked out once so that sorting and searching a large logbook stay quick.
+class DiveTable {
+ public:
+  void Build(const std::vector<DiveRecord>& dives, int displayOption);
+  // Fills the breath rate and over-saturation cells from the dive's analysis summary.
+  void SetSummary(int dive, const AnalysisSummary& summary);
+  // The computed cells become unknown again (another model, another logbook).
+  void ForgetSummaries();
+  bool HasSummary(int dive) const { return hasSummary_[static_cast<size_t>(dive)]; }
+
+  int RowCount() const { return static_cast<int>(rows_.size()); }
+  const TableCell& Cell(int dive, TableColumn column) const {
+    return rows_[static_cast<size_t>(dive)][static_cast<size_t>(column)];
+  }
+  const std::vector<Trip>& Trips() const { return trips_; }
+  const std::string& SearchText(int dive) const { return searchTexts_[static_cast<size_t>(dive)]; }
+  bool Matches(int dive, const DiveSearch& search) const {
+    return search.MatchesText(SearchText(dive));
+  }
+
+  // True when row a comes before row b sorted by the column: unknown cells last in both
+  // directions, equal cells in logbook order.
+  bool RowBefore(int a, int b, TableColumn column, bool descending) const;
+  // The rows that match the search, sorted by the column (in logbook order without one).
+  std::vector<int> ViewOrder(const DiveSearch& search, std::optional<TableColumn> sortColumn,
+                             bool descending) const;
+
+ private:
+  using Row = std::array<TableCell, kTableColumnCount>;
+  std::vector<Row> rows_;
+  std::vector<std::string> searchTexts_;
+  std::vector<Trip> trips_;
+  std::vector<bool> hasSummary_;
+};
+
+// The status line while the table is searched: "12 of 76 dives shown".
+std::string ShownDivesText(int shown, int total);
+
+}  // namespace scrb
