@@ -33,6 +33,9 @@ constexpr const char* kUsage =
     "  render FILE... --dive N --chart NAME --out PATH [--size WxH] [--view 0|1]\n"
     "         [--model 0|1|2] [--surface-pressure P]\n"
     "      draws a chart of dive N into PATH (.png, .svg or .pdf)\n"
+    "  render FILE... --chart stats-NAME --out PATH [--size WxH] [--search TEXT]\n"
+    "         [--model 0|1|2]\n"
+    "      draws a statistics chart of the dives the search finds (all without one)\n"
     "  render --list-charts\n"
     "      the chart names that render accepts\n"
     "  export FILE... --out PATH\n"
@@ -41,6 +44,13 @@ constexpr const char* kUsage =
     "  report FILE... (--dive N | --all) --out PATH.pdf [--model 0|1|2]\n"
     "         [--surface-pressure P] [--paper a4|letter]\n"
     "      the printable dive report of dive N or of every dive, one page each, as a PDF\n"
+    "  report FILE... --summary [--dive N | --all] --out PATH.pdf [--model 0|1|2]\n"
+    "         [--paper a4|letter]\n"
+    "      a logbook summary page (figures, yearly table, charts) before the dive pages\n"
+    "  stats FILE... [--by year|month|site|location|partner|trip] [--search TEXT]\n"
+    "         [--model 0|1|2] [--format text|json]\n"
+    "      the logbook's statistics: the summary and a table grouped as --by says\n"
+    "      (default year), of the dives the search finds (all without one)\n"
     "  -h, --help, --version\n"
     "      this text, or the program's version\n"
     "\n"
@@ -49,7 +59,7 @@ constexpr const char* kUsage =
 
 // Options that stand alone and never take the next argument as their value.
 bool IsFlag(const std::string& name) {
-  return name == "all" || name == "list-charts";
+  return name == "all" || name == "list-charts" || name == "summary";
 }
 
 // "-h" is "--help"; any other argument of one dash and more (before "--") is an option too, and
@@ -88,9 +98,11 @@ const std::map<std::string, std::set<std::string>>& CommandOptions() {
       {"dives", {}},
       {"profile", {"dive", "model", "surface-pressure"}},
       {"render",
-       {"dive", "chart", "out", "size", "view", "model", "surface-pressure", "list-charts"}},
+       {"dive", "chart", "out", "size", "view", "model", "surface-pressure", "list-charts",
+        "search"}},
       {"export", {"out"}},
-      {"report", {"dive", "all", "out", "model", "surface-pressure", "paper"}}};
+      {"report", {"dive", "all", "out", "model", "surface-pressure", "paper", "summary"}},
+      {"stats", {"by", "search", "model", "format"}}};
   return options;
 }
 
@@ -118,6 +130,7 @@ int RunCommand(const CliArgs& args, std::ostream& out, std::ostream& err) {
   if (args.Command == "profile") return RunProfile(args, out, err);
   if (args.Command == "render") return RunRender(args, out, err);
   if (args.Command == "report") return RunReport(args, out, err);
+  if (args.Command == "stats") return RunStats(args, out, err);
   return RunExport(args, out, err);
 }
 

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "logbook/MissingValues.h"
+#include "overview/Trips.h"
 
 namespace scrb {
 
@@ -321,6 +322,14 @@ std::optional<std::vector<AnalysisSummary>> SummariseDives(const AnalysisCache::
   }
   if (progress && !progress(indices.size(), indices.size())) return std::nullopt;
   return summaries;
+}
+
+std::vector<std::string> TripLabels(const std::vector<DiveRecord>& dives) {
+  std::vector<std::string> labels(dives.size());
+  for (const Trip& trip : FindTrips(dives)) {
+    for (const int dive : trip.Dives) labels.at(static_cast<size_t>(dive)) = trip.Label;
+  }
+  return labels;
 }
 
 LogbookStatistics StatisticsOf(AnalysisCache& analysis, const std::vector<DiveRecord>& dives,

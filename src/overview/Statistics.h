@@ -112,6 +112,9 @@ std::optional<std::vector<AnalysisSummary>> SummariseDives(const AnalysisCache::
                                                            const std::vector<int>& indices,
                                                            const SummaryProgress& progress = {});
 
+// Each dive's trip label, by list index, for grouping by trip.
+std::vector<std::string> TripLabels(const std::vector<DiveRecord>& dives);
+
 // The statistics of the given dives of the cache's logbook under the model in force: summaries
 // the cache does not know yet are worked out and handed to it. `trips` holds each dive's trip
 // label by list index, for grouping by trip.

@@ -89,7 +89,8 @@ std::vector<const Tick*> LabelsThatFit(const std::vector<Tick>& ticks, const Cha
 // Title above, value labels left, tick labels under the plot area, grid lines in the grid
 // colour around and across it; nothing when the surface is too small for a plot.
 std::optional<Plot> DrawFrame(const std::string& title, double xLeft, double xRight, double yLow,
-                              double yHigh, const std::vector<Tick>& ticks, ChartSurface& s) {
+                              double yHigh, const std::vector<Tick>& ticks, ChartSurface& s,
+                              bool counts = false) {
   const double w = s.Width();
   const double h = s.Height();
   s.Cls();
@@ -104,7 +105,8 @@ std::optional<Plot> DrawFrame(const std::string& title, double xLeft, double xRi
   if (!(yHigh > yLow)) yHigh = yLow + 1;
   const double spacing =
       std::max(kGridSpacingMillimetres * kTwipsPerMillimetre, textHeight + kLabelGapTwips);
-  double step = NiceStep(spacing * (yHigh - yLow) / innerHeight);
+  // Counts of dives never get a line between two whole numbers.
+  double step = NiceStep(std::max(spacing * (yHigh - yLow) / innerHeight, counts ? 1.0 : 0.0));
   double low = 0, high = 0;
   while (true) {
     low = std::floor(yLow / step) * step;
@@ -234,7 +236,7 @@ void DrawYears(const LogbookStatistics& stats, ChartSurface& s) {
     ticks.push_back({k + 0.5, std::to_string(bars.FirstYear + static_cast<int>(k))});
   }
   const auto plot = DrawFrame(ChartInfo(StatisticsChart::DivesPerYear).Title, 0,
-                              static_cast<double>(bars.Dives.size()), 0, top, ticks, s);
+                              static_cast<double>(bars.Dives.size()), 0, top, ticks, s, true);
   if (!plot) return;
   s.SetDrawWidth(2);
   for (size_t k = 0; k < bars.Dives.size(); ++k) {
@@ -291,7 +293,7 @@ void DrawHistogram(StatisticsChart chart, const LogbookStatistics& stats, ChartS
   const int most = *std::ranges::max_element(histogram.Counts);
   const auto plot =
       DrawFrame(ChartInfo(chart).Title, 0, static_cast<double>(histogram.Counts.size()) * width, 0,
-                most, ticks, s);
+                most, ticks, s, true);
   if (!plot) return;
   s.SetDrawWidth(2);
   for (size_t b = 0; b < histogram.Counts.size(); ++b) {
