@@ -8,6 +8,7 @@
 #include "Version.h"
 #include "cli/Commands.h"
 #include "logbook/LogbookReader.h"
+#include "overview/DiveSearch.h"
 
 namespace scrb::cli {
 namespace {
@@ -19,18 +20,19 @@ constexpr const char* kUsage =
     "that cannot be read or holds no readable dive is named on standard error and skipped;\n"
     "the files after it are still read. A file name that begins with - follows --, which\n"
     "ends the options.\n"
-    "Dives are named by their index in the loaded logbook, counted from 0.\n"
+    "Dives are named by their index in the loaded logbook, counted from 0 (--dive N), or\n"
+    "by their dive number (--number N: the first dive with that number).\n"
     "\n"
     "Commands:\n"
     "  list FILE... [--display 0|1|2|3]\n"
     "      the dive list, one entry a line, under the given display option (default 1)\n"
-    "  details FILE... --dive N\n"
+    "  details FILE... (--dive N | --number N)\n"
     "      the details and the raw profile dump of dive N\n"
     "  dives FILE...\n"
     "      the tab-separated list of all dives, as Copy All Dives puts it on the clipboard\n"
-    "  profile FILE... --dive N [--model 0|1|2] [--surface-pressure P]\n"
+    "  profile FILE... (--dive N | --number N) [--model 0|1|2] [--surface-pressure P]\n"
     "      the tab-separated profile of dive N, as Copy Current Dive Profile does\n"
-    "  render FILE... --dive N --chart NAME --out PATH [--size WxH] [--view 0|1]\n"
+    "  render FILE... (--dive N | --number N) --chart NAME --out PATH [--size WxH] [--view 0|1]\n"
     "         [--model 0|1|2] [--surface-pressure P]\n"
     "      draws a chart of dive N into PATH (.png, .svg or .pdf)\n"
     "  render FILE... --chart stats-NAME --out PATH [--size WxH] [--search TEXT]\n"
@@ -41,9 +43,18 @@ constexpr const char* kUsage =
     "  export FILE... --out PATH\n"
     "      every dive with its profile as one UDDF 3.2 file (PATH ends in .uddf; - is\n"
     "      standard output)\n"
-    "  report FILE... (--dive N | --all) --out PATH.pdf [--model 0|1|2]\n"
+    "  report FILE... (--dive N | --number N | --all) --out PATH.pdf [--model 0|1|2]\n"
     "         [--surface-pressure P] [--paper a4|letter]\n"
     "      the printable dive report of dive N or of every dive, one page each, as a PDF\n"
+    "  table FILE... [--columns KEYS] [--sort KEY[:desc]] [--search TEXT] [--model 0|1|2]\n"
+    "        [--format tsv|csv|json]\n"
+    "      the dive table: the dives that contain every word of TEXT (in location, site,\n"
+    "      partners, comment, other activities, number or date; case and accents ignored),\n"
+    "      sorted by KEY (unknown values last), in logbook order without --sort. KEYS are\n"
+    "      comma-separated: index, number, date, time, location, site, partners, comment,\n"
+    "      maxdepth, divetime, watertemp, airtemp, airused, tank, breathrate, maxoversat,\n"
+    "      trip (default number,date,time,location,site,maxdepth,divetime,watertemp).\n"
+    "      What was not recorded is an empty cell (null in JSON)\n"
     "  report FILE... --summary [--dive N | --all] --out PATH.pdf [--model 0|1|2]\n"
     "         [--paper a4|letter]\n"
     "      a logbook summary page (figures, yearly table, charts) before the dive pages\n"
@@ -94,14 +105,15 @@ CliArgs ParseArguments(const std::vector<std::string>& arguments) {
 const std::map<std::string, std::set<std::string>>& CommandOptions() {
   static const std::map<std::string, std::set<std::string>> options = {
       {"list", {"display"}},
-      {"details", {"dive"}},
+      {"details", {"dive", "number"}},
       {"dives", {}},
-      {"profile", {"dive", "model", "surface-pressure"}},
+      {"profile", {"dive", "number", "model", "surface-pressure"}},
       {"render",
-       {"dive", "chart", "out", "size", "view", "model", "surface-pressure", "list-charts",
-        "search"}},
+       {"dive", "number", "chart", "out", "size", "view", "model", "surface-pressure",
+        "list-charts", "search"}},
       {"export", {"out"}},
-      {"report", {"dive", "all", "out", "model", "surface-pressure", "paper", "summary"}},
+      {"report", {"dive", "number", "all", "out", "model", "surface-pressure", "paper", "summary"}},
+      {"table", {"columns", "sort", "search", "model", "format"}},
       {"stats", {"by", "search", "model", "format"}}};
   return options;
 }
@@ -131,6 +143,7 @@ int RunCommand(const CliArgs& args, std::ostream& out, std::ostream& err) {
   if (args.Command == "render") return RunRender(args, out, err);
   if (args.Command == "report") return RunReport(args, out, err);
   if (args.Command == "stats") return RunStats(args, out, err);
+  if (args.Command == "table") return RunTable(args, out, err);
   return RunExport(args, out, err);
 }
 
@@ -170,10 +183,22 @@ std::string LowerCase(std::string text) {
   return text;
 }
 
+bool NamesADive(const CliArgs& args) {
+  return args.Option("dive") || args.Option("number");
+}
+
 int DiveOption(const CliArgs& args, const Logbook& book) {
-  if (!args.Option("dive")) throw UsageError{"--dive N is required"};
+  if (args.Option("dive") && args.Option("number")) {
+    throw UsageError{"give either --dive N or --number N, not both"};
+  }
+  if (!NamesADive(args)) throw UsageError{"--dive N or --number N is required"};
   if (book.DiveCount() == 0) throw UsageError{"the logbook holds no dives"};
-  return IntOption(args, "dive", 0, 0, book.DiveCount() - 1);
+  if (!args.Option("number")) return IntOption(args, "dive", 0, 0, book.DiveCount() - 1);
+  // Dive numbers are file words, so no other number can be found.
+  const int number = IntOption(args, "number", 0, -32768, 32767);
+  const int dive = FirstDiveWithNumber(book.Dives, number);
+  if (dive < 0) throw UsageError{NoDiveWithNumberMessage(number), false};
+  return dive;
 }
 
 CommandLogbooks LoadLogbooks(const std::vector<std::string>& files, std::ostream& err) {
@@ -207,7 +232,8 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     CheckOptionNames(args);
     return CheckOutput(RunCommand(args, out, err), out, err);
   } catch (const UsageError& e) {
-    err << "bathyscribe-cli: " << e.Message << "\n\n" << kUsage;
+    err << "bathyscribe-cli: " << e.Message << "\n";
+    if (e.ShowUsage) err << "\n" << kUsage;
     return kExitUsage;
   }
 }

@@ -32,6 +32,8 @@ struct CliArgs {
 // Thrown by a command for a bad or missing option; the front end prints it with the usage text.
 struct UsageError {
   std::string Message;
+  // False where the command line is well formed and only names what is not there.
+  bool ShowUsage = true;
 };
 
 // The logbooks named on the command line, taken in as the window takes them: the first that can
@@ -54,8 +56,11 @@ int IntOption(const CliArgs& args, const std::string& name, int fallback, int lo
 // Option values and file extensions are taken in any letter case.
 std::string LowerCase(std::string text);
 
-// Index of the dive named by --dive, checked against the book; throws UsageError.
+// Index of the dive named by --dive (a list index) or --number (the first dive with that dive
+// number), checked against the book; throws UsageError.
 int DiveOption(const CliArgs& args, const Logbook& book);
+// Whether --dive or --number is given.
+bool NamesADive(const CliArgs& args);
 
 // The pressure of --surface-pressure, if given; throws UsageError for what the model window would
 // refuse.
@@ -82,6 +87,7 @@ int RunProfile(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunExport(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunReport(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunStats(const CliArgs& args, std::ostream& out, std::ostream& err);
+int RunTable(const CliArgs& args, std::ostream& out, std::ostream& err);
 
 // Makes sure a GUI application exists, as painting text needs one; false, with the reason on err,
 // when another kind of application runs already.

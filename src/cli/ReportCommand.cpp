@@ -29,14 +29,15 @@ QPageSize PaperOption(const CliArgs& args) {
 }
 
 std::vector<int> ChosenDives(const CliArgs& args, const Logbook& book) {
-  if (args.Option("all") && args.Option("dive"))
-    throw UsageError{"report takes either --dive N or --all"};
-  // The summary page may stand alone.
-  if (!args.Option("all") && !args.Option("dive")) {
-    if (args.Option("summary")) return {};
-    throw UsageError{"report takes either --dive N or --all"};
+  if (args.Option("all") && NamesADive(args)) {
+    throw UsageError{"report takes either --dive N, --number N or --all"};
   }
-  if (args.Option("dive")) return {DiveOption(args, book)};
+  // The summary page may stand alone.
+  if (!args.Option("all") && !NamesADive(args)) {
+    if (args.Option("summary")) return {};
+    throw UsageError{"report takes either --dive N, --number N or --all"};
+  }
+  if (NamesADive(args)) return {DiveOption(args, book)};
   if (book.DiveCount() == 0) throw UsageError{"the logbook holds no dives"};
   std::vector<int> dives(static_cast<size_t>(book.DiveCount()));
   std::iota(dives.begin(), dives.end(), 0);
