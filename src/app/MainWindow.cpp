@@ -2,15 +2,17 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QListView>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSplitter>
-#include <QStringListModel>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -19,6 +21,7 @@
 
 #include "app/DisplayOptionDialog.h"
 #include "app/DivePage.h"
+#include "app/DiveTableModel.h"
 #include "app/SettingsStore.h"
 #include "app/UserDialogs.h"
 #include "app/WindowMeasures.h"
@@ -30,7 +33,6 @@ namespace scrb {
 namespace {
 
 static_assert(std::tuple_size_v<decltype(kDivePages)> == MainWindow::kPageCount);
-
 
 QString ToQt(const std::string& text) {
   return QString::fromStdString(text);
@@ -57,23 +59,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildWidgets() {
   auto* central = new QWidget(this);
-  diveList_ = new QListView(central);
-  diveList_->setObjectName("DiveList");
-  listModel_ = new QStringListModel(diveList_);
-  diveList_->setModel(listModel_);
-  // Uniform rows keep a list of many thousand dives instant to fill and scroll.
-  diveList_->setUniformItemSizes(true);
-  diveList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  diveList_->setSelectionMode(QAbstractItemView::SingleSelection);
-  // The entries pad dive numbers with blanks, which only line up in a fixed-pitch font.
-  QFont listFont("DejaVu Sans Mono");
-  listFont.setStyleHint(QFont::TypeWriter);
-  diveList_->setFont(listFont);
-  diveList_->setMinimumWidth(QFontMetrics(listFont).horizontalAdvance("00000 - Abcdefghijklm"));
-  connect(diveList_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-          [this](const QModelIndex& current) {
-            ShowListedDive(current.isValid() ? current.row() : -1);
-          });
+  listPane_ = BuildTable(central);
 
   diveTab_ = new QTabWidget(central);
   diveTab_->setObjectName("DiveTab");
@@ -103,7 +89,7 @@ void MainWindow::BuildWidgets() {
   splitter_ = new QSplitter(Qt::Horizontal, central);
   splitter_->setObjectName("DiveSplitter");
   splitter_->setChildrenCollapsible(false);
-  splitter_->addWidget(diveList_);
+  splitter_->addWidget(listPane_);
   splitter_->addWidget(diveTab_);
   splitter_->setStretchFactor(0, 2);
   splitter_->setStretchFactor(1, 7);
@@ -111,6 +97,7 @@ void MainWindow::BuildWidgets() {
   diveList_->viewport()->installEventFilter(this);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(statusLabel_, 1);
+  bottom->addWidget(analysisLabel_);
   bottom->addWidget(previousButton_);
   bottom->addWidget(nextButton_);
   bottom->addWidget(exitButton_);
@@ -160,6 +147,10 @@ void MainWindow::BuildMenus() {
   connect(edit->addAction("Copy Current Dive &Profile to clipboard"), &QAction::triggered, this,
           &MainWindow::CopyDiveProfile);
   edit->addSeparator();
+  QAction* goTo = edit->addAction("&Go to Dive...");
+  goTo->setShortcut(QKeySequence("Ctrl+G"));
+  connect(goTo, &QAction::triggered, this, &MainWindow::AskGoToDive);
+  edit->addSeparator();
   connect(edit->addAction("&Options"), &QAction::triggered, this, &MainWindow::ShowOptions);
 
   QMenu* logbook = menuBar()->addMenu("&Logbook");
@@ -176,7 +167,7 @@ void MainWindow::BuildMenus() {
 }
 
 // Keys with no menu entry of their own: Page Up and Page Down step through the dives as the
-// buttons do, Ctrl+1 to Ctrl+7 bring up the pages.
+// buttons do, Ctrl+1 to Ctrl+7 bring up the pages, Ctrl+F goes to the search field.
 void MainWindow::BuildShortcuts() {
   const auto addKey = [this](const QString& name, const QKeySequence& key, auto slot) {
     auto* action = new QAction(name, this);
@@ -186,6 +177,10 @@ void MainWindow::BuildShortcuts() {
   };
   addKey("Previous Dive", QKeySequence(Qt::Key_PageUp), [this] { PreviousDive(); });
   addKey("Next Dive", QKeySequence(Qt::Key_PageDown), [this] { NextDive(); });
+  addKey("Search Dives", QKeySequence::Find, [this] {
+    searchField_->setFocus(Qt::ShortcutFocusReason);
+    searchField_->selectAll();
+  });
   for (int page = 0; page < kPageCount; ++page) {
     addKey(QString("Page %1").arg(page + 1),
            QKeySequence(kDivePages[static_cast<size_t>(page)].Shortcut),
@@ -221,7 +216,8 @@ bool MainWindow::StartUp(bool readLastLogbook) {
   FillRecentMenu();
   if (readLastLogbook) RestoreLogbooks();
   SetCaption();
-  SetListEntries(0);
+  RestoreTableHeader();
+  SetListEntries();
   return true;
 }
 
@@ -312,27 +308,9 @@ void MainWindow::SaveSettings() {
   const int index = ListIndex();
   settings_.SaveSetting(settings::kCurrentDiveSelected, Number(index));
   settings_.SaveSetting(settings::kLastDive, index == ListCount() - 1 ? "1" : "0");
-  saveTwips(settings::kDiveListWidth, diveList_->width());
-}
-
-// Entries from `from` on are made anew from the store, those before it stay; the selection
-// stays where it was if the list still reaches it.
-void MainWindow::SetListEntries(int from) {
-  QStringList entries = listModel_->stringList().mid(0, from);
-  entries.reserve(context_.Book.DiveCount());
-  for (int i = from; i < context_.Book.DiveCount(); ++i) {
-    entries.append(ToQt(DiveListEntry(context_.Book.Dives[static_cast<size_t>(i)],
-                                      context_.Book.DisplayOptionFlag)));
-  }
-  const int current = ListIndex();
-  const QSignalBlocker block(diveList_->selectionModel());
-  listModel_->setStringList(entries);
-  exportUddfAction_->setEnabled(context_.Book.DiveCount() > 0);
-  if (current >= 0 && current < ListCount()) {
-    diveList_->setCurrentIndex(listModel_->index(current));
-  }
-  KeepSelectionInView();
-  UpdateStatisticsScope();
+  saveTwips(settings::kDiveListWidth, listPane_->width());
+  settings_.SaveSetting(settings::kDiveTableHeader,
+                        diveList_->horizontalHeader()->saveState().toBase64().toStdString());
 }
 
 void MainWindow::KeepSelectionInView() {
@@ -340,6 +318,13 @@ void MainWindow::KeepSelectionInView() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Escape in the search field or the table clears the search and shows every dive.
+  if ((watched == searchField_ || watched == diveList_) && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+      (!SearchText().isEmpty() || ShownDives().size() != static_cast<size_t>(ListCount()))) {
+    ClearSearch();
+    return true;
+  }
   // A list made shorter by the window or the splitter must not lose the selected dive from view;
   // the list lays its rows out anew first.
   if (watched == diveList_->viewport() && event->type() == QEvent::Resize) {
@@ -357,50 +342,13 @@ void MainWindow::ApplyDisplayOption(int option) {
   // The entries are rebuilt from the dives in memory: reading the file again would drop merged
   // logbooks, computed results and the selection.
   if (!context_.Session.SetDisplayOption(option)) return;
-  SetListEntries(0);
+  SetListEntries();
   statusLabel_->setText(ToQt(StatusText(context_.Book.DiveCount(), ReadOutcome{}, "")));
-}
-
-int MainWindow::ListIndex() const {
-  const QModelIndex current = diveList_->currentIndex();
-  return current.isValid() ? current.row() : -1;
-}
-
-int MainWindow::ListCount() const {
-  return listModel_->rowCount();
-}
-
-void MainWindow::SelectListIndex(int index) {
-  if (index < 0 || index >= ListCount()) {
-    diveList_->setCurrentIndex(QModelIndex());
-    return;
-  }
-  diveList_->setCurrentIndex(listModel_->index(index));
-  diveList_->scrollTo(listModel_->index(index));
 }
 
 void MainWindow::ShowListedDive(int row) {
   context_.Session.Select(row);
   ShowDive(context_.Session.CurrentDive());
-}
-
-void MainWindow::NextDive() {
-  StepDive(1);
-}
-
-void MainWindow::PreviousDive() {
-  StepDive(-1);
-}
-
-// With nothing selected, Next lands on the first entry and Previous does nothing; at either end
-// of the list a step does nothing, without a message.
-void MainWindow::StepDive(int step) {
-  if (ListCount() < 2) {
-    ShowMessage("There are not enough dives loaded to navigate ....");
-    return;
-  }
-  const int target = ListIndex() + step;
-  if (target >= 0 && target < ListCount()) SelectListIndex(target);
 }
 
 void MainWindow::ShowChosenPage(int index) {

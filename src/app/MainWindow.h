@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,16 +13,18 @@
 
 class QAction;
 class QLabel;
-class QListView;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSplitter;
-class QStringListModel;
 class QTabWidget;
+class QTableView;
 
 namespace scrb {
 
+class DiveFilterModel;
 class DivePage;
+class DiveTableModel;
 class SettingsStore;
 class StatisticsWindow;
 class UserDialogs;
@@ -57,11 +60,30 @@ class MainWindow : public QMainWindow {
   void ApplyDisplayOption(int option);
 
   void ShowDive(int index);
+  // The dive list is the dive table: a list index is a dive's place in the logbook (Dives[i]),
+  // whatever the table's order. Selecting a dive the search hides clears the search first.
   void SelectListIndex(int index);
   int ListIndex() const;
   int ListCount() const;
+  // Previous and Next step through the rows as shown, sorted and searched.
   void NextDive();
   void PreviousDive();
+  // Edit > Go to Dive: selects the first dive with the number; false, with a message, when none
+  // has it.
+  bool GoToDiveNumber(int number);
+
+  // What a window over the dives shown (statistics) reads and sets. ShownDivesChanged is emitted
+  // once the rows shown or their order have changed: a search, a sort, a logbook taken in.
+  // The list indices of the dives the table shows, in the order shown.
+  std::vector<int> ShownDives() const;
+  QString SearchText() const;
+  void SetSearchText(const QString& text);
+  // Only these dives (list indices), as far as the search lets them through, until
+  // ShowAllDives, Escape in the table or the search field, or another logbook.
+  void ShowOnlyDives(const std::vector<int>& dives);
+  void ShowAllDives();
+  // Clears the search and shows every dive again.
+  void ClearSearch();
 
   void CopyAllDives();
   void CopyDiveProfile();
@@ -78,13 +100,18 @@ class MainWindow : public QMainWindow {
 
   static QString AboutText();
 
-  QListView* DiveList() const { return diveList_; }
+  QTableView* DiveList() const { return diveList_; }
+  QLineEdit* SearchField() const { return searchField_; }
+  DiveTableModel* TableModel() const { return tableModel_; }
   QSplitter* Splitter() const { return splitter_; }
   QMenu* RecentMenu() const { return recentMenu_; }
   QTabWidget* DiveTab() const { return diveTab_; }
   QLabel* StatusLabel() const { return statusLabel_; }
   DivePage* Page(int index) const { return pages_[static_cast<size_t>(index)]; }
   int ShowCount() const { return showCount_; }
+
+ signals:
+  void ShownDivesChanged();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -108,8 +135,17 @@ class MainWindow : public QMainWindow {
   void ShowOptions();
   void SetCaption();
   void SaveSettings();
-  void SetListEntries(int from);
-  // The statistics window, when open, follows the dives listed.
+  void SetListEntries();
+  QWidget* BuildTable(QWidget* parent);
+  void ShowColumnMenu(const QPoint& at);
+  void RestoreTableHeader();
+  // After the rows shown changed: the pages keep the dive they show, the table selects it when
+  // it is shown, the status line counts the rows.
+  void AfterFilterChanged();
+  void FilterRows(const std::function<void()>& change);
+  void NoteShownDivesChanged();
+  void AskGoToDive();
+  // The statistics window, when open, follows the dives shown.
   void UpdateStatisticsScope();
   // The list's selection moved to `row` (-1: none).
   void ShowListedDive(int row);
@@ -125,8 +161,13 @@ class MainWindow : public QMainWindow {
   SettingsStore& settings_;
   UserDialogs& dialogs_;
   QSplitter* splitter_ = nullptr;
-  QListView* diveList_ = nullptr;
-  QStringListModel* listModel_ = nullptr;
+  QTableView* diveList_ = nullptr;
+  QWidget* listPane_ = nullptr;
+  QLineEdit* searchField_ = nullptr;
+  QLabel* analysisLabel_ = nullptr;
+  DiveTableModel* tableModel_ = nullptr;
+  DiveFilterModel* filterModel_ = nullptr;
+  bool shownChangePending_ = false;
   QTabWidget* diveTab_ = nullptr;
   QLabel* statusLabel_ = nullptr;
   QPushButton* exitButton_ = nullptr;

@@ -6,10 +6,8 @@
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListView>
 #include <QMenu>
 #include <QMimeData>
-#include <QStringListModel>
 
 #include "app/MainWindow.h"
 #include "app/SettingsStore.h"
@@ -89,14 +87,10 @@ bool MainWindow::TakeLogbook(const QString& path, bool merge) {
     ShowMessage(ToQt(outcome.Message));
     return false;
   }
-  if (outcome.Result == LoadResult::Opened) {
-    const QSignalBlocker block(diveList_->selectionModel());
-    listModel_->setStringList({});
-  }
   SetCaption();
   SaveLogbookFiles();
   RememberRecent();
-  SetListEntries(outcome.FirstNewDive);
+  SetListEntries();
   statusLabel_->setText(ToQt(outcome.Status));
   if (outcome.Result == LoadResult::Opened) SelectListIndex(ListCount() - 1);
   // A logbook without dives selects nothing, and no list click clears the page of the old one.

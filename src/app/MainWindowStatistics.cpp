@@ -1,5 +1,3 @@
-#include <numeric>
-
 #include "app/MainWindow.h"
 #include "app/StatisticsWindow.h"
 
@@ -10,6 +8,9 @@ void MainWindow::ShowStatistics() {
     statisticsWindow_ = new StatisticsWindow(context_, this);
     connect(statisticsWindow_, &StatisticsWindow::DiveChosen, this,
             [this](int index) { SelectListIndex(index); });
+    connect(statisticsWindow_, &StatisticsWindow::ShowOnlyDives, this,
+            [this](const std::vector<int>& dives, const QString&) { ShowOnlyDives(dives); });
+    connect(this, &MainWindow::ShownDivesChanged, this, &MainWindow::UpdateStatisticsScope);
     UpdateStatisticsScope();
   }
   statisticsWindow_->show();
@@ -19,10 +20,7 @@ void MainWindow::ShowStatistics() {
 
 void MainWindow::UpdateStatisticsScope() {
   if (statisticsWindow_ == nullptr) return;
-  std::vector<int> dives(static_cast<size_t>(context_.Book.DiveCount()));
-  std::iota(dives.begin(), dives.end(), 0);
-  statisticsWindow_->LogbookChanged();
-  statisticsWindow_->SetScope(std::move(dives), {});
+  statisticsWindow_->SetScope(ShownDives(), SearchText());
 }
 
 }  // namespace scrb

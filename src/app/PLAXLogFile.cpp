@@ -5,7 +5,8 @@ namespace scrb {
 namespace {
 
 LogFileError Failure(const QString& what, const QFile& file) {
-  return LogFileError(QStringLiteral("%1 %2: %3").arg(what, file.fileName(), file.errorString()).toStdString());
+  return LogFileError(
+      QStringLiteral("%1 %2: %3").arg(what, file.fileName(), file.errorString()).toStdString());
 }
 
 }  // namespace
@@ -25,7 +26,8 @@ void PLAXLogFile::SetFileName(const QString& fileName) {
 void PLAXLogFile::Open() {
   auto file = std::make_unique<QFile>(fileName_);
   // No text mode: the line breaks are written as given, CR LF included.
-  if (!file->open(QIODevice::WriteOnly | QIODevice::Append)) throw Failure(QStringLiteral("Cannot open log file"), *file);
+  if (!file->open(QIODevice::WriteOnly | QIODevice::Append))
+    throw Failure(QStringLiteral("Cannot open log file"), *file);
   file_ = std::move(file);
 }
 
@@ -46,7 +48,9 @@ void PLAXLogFile::LogStringFlush(const QString& text) {
   LogClose();
 }
 
-void PLAXLogFile::LogStringLN(const QString& text) { LogString(QStringLiteral("\r\n") + text); }
+void PLAXLogFile::LogStringLN(const QString& text) {
+  LogString(QStringLiteral("\r\n") + text);
+}
 
 void PLAXLogFile::LogStringLNFlush(const QString& text) {
   LogStringLN(text);

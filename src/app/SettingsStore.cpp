@@ -17,13 +17,13 @@ QString KeyPath(const std::string& key) {
 }
 }  // namespace
 
-std::string QtSettingsStore::GetSetting(const std::string& key,
-                                        const std::string& fallback) const {
+std::string QtSettingsStore::GetSetting(const std::string& key, const std::string& fallback) const {
   const QVariant value = settings_->value(KeyPath(key));
   if (!value.isValid()) return fallback;
   // A damaged file may hold lists or other types; anything not plain text reads as empty, which
   // the checks turn into 0.
-  if (value.typeId() != QMetaType::QString) return value.canConvert<QString>() ? value.toString().toStdString() : std::string();
+  if (value.typeId() != QMetaType::QString)
+    return value.canConvert<QString>() ? value.toString().toStdString() : std::string();
   return value.toString().toStdString();
 }
 

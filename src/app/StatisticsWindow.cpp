@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 
 #include "app/ChartView.h"
 #include "overview/StatisticsTexts.h"
@@ -138,11 +139,16 @@ StatisticsWindow::~StatisticsWindow() {
 }
 
 void StatisticsWindow::SetScope(std::vector<int> dives, const QString& search) {
+  // The table's order does not matter here: sorting it changes nothing to sum up again.
+  std::ranges::sort(dives);
+  const bool same = dives == dives_ && records_ &&
+                    records_->size() == static_cast<size_t>(context_.Book.DiveCount()) &&
+                    generation_ == context_.Analysis.Generation();
   dives_ = std::move(dives);
   search_ = search;
   setWindowTitle(ToQt(StatisticsTitle(static_cast<int>(dives_.size()), context_.Book.DiveCount(),
                                       search_.toStdString())));
-  Start();
+  if (!same || (!shown_ && !job_)) Start();
 }
 
 void StatisticsWindow::LogbookChanged() {
@@ -150,8 +156,11 @@ void StatisticsWindow::LogbookChanged() {
 }
 
 void StatisticsWindow::WaitForWork() {
-  watcher_.waitForFinished();
-  QCoreApplication::processEvents();
+  do {
+    QCoreApplication::processEvents();
+    watcher_.waitForFinished();
+    QCoreApplication::processEvents();
+  } while (job_);
 }
 
 void StatisticsWindow::showEvent(QShowEvent* event) {

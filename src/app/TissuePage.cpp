@@ -113,7 +113,8 @@ void TissuePage::DrawKey() {
   // In twips from the upper-left corner, the units the key is laid out in.
   surface.Scale(0, 0, surface.Width(), surface.Height());
   const double inset = surface.Height() / 6;
-  DrawTissueKey(context_.Analysis.Model(), surface, {0, inset, surface.Width(), surface.Height() - 2 * inset});
+  DrawTissueKey(context_.Analysis.Model(), surface,
+                {0, inset, surface.Width(), surface.Height() - 2 * inset});
 }
 
 void TissuePage::ShowProgress() {

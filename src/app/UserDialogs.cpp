@@ -53,6 +53,15 @@ bool SystemDialogs::AskYesNo(QWidget* parent, const QString& question) {
   return box.exec() == QMessageBox::Yes;
 }
 
+std::optional<int> SystemDialogs::AskDiveNumber(QWidget* parent) {
+  bool ok = false;
+  // Dive numbers are words of the file.
+  const int number =
+      QInputDialog::getInt(parent, "Go to Dive", "Dive &number:", 1, -32768, 32767, 1, &ok);
+  if (!ok) return std::nullopt;
+  return number;
+}
+
 ReportScope SystemDialogs::ChooseReportScope(QWidget* parent, const QString& title,
                                              bool currentDive, int diveCount) {
   const QString current = QStringLiteral("The current dive");

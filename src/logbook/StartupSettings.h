@@ -26,6 +26,8 @@ constexpr const char* kCurrentDiveSelected = "CurrentDiveSelected";
 constexpr const char* kLastDive = "LastDive";
 // The width of the dive list beside the pages, in twips.
 constexpr const char* kDiveListWidth = "DiveListWidth";
+// The dive table's columns: order, widths, which are shown, and the sort (the header's own state).
+constexpr const char* kDiveTableHeader = "DiveTableHeader";
 // File > Recent Logbooks: "RecentLogbook1" (the most recent) to "RecentLogbook6".
 constexpr int kRecentLogbookCount = 6;
 std::string RecentLogbookKey(int index);

@@ -177,4 +177,8 @@ std::string ShownDivesText(int shown, int total) {
   return std::to_string(shown) + " of " + std::to_string(total) + " dives shown";
 }
 
+std::string AnalysisProgressText(int done, int total) {
+  return "Analysing dives: " + std::to_string(done) + " of " + std::to_string(total);
+}
+
 }  // namespace scrb

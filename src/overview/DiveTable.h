@@ -104,5 +104,7 @@ class DiveTable {
 
 // The status line while the table is searched: "12 of 76 dives shown".
 std::string ShownDivesText(int shown, int total);
+// While the computed columns fill in: "Analysing dives: 120 of 10000".
+std::string AnalysisProgressText(int done, int total);
 
 }  // namespace scrb

@@ -97,9 +97,9 @@ std::string JsonGroup(const StatisticsGroup& g) {
 
 std::string StatisticsTitle(int shown, int total, const std::string& search) {
   const std::string dives = total == 1 ? " dive" : " dives";
-  if (shown == total || search.empty()) return std::to_string(total) + dives;
-  return std::to_string(shown) + " of " + std::to_string(total) + dives + " (search: " + search +
-         ")";
+  if (shown == total) return std::to_string(total) + dives;
+  const std::string of = std::to_string(shown) + " of " + std::to_string(total) + dives;
+  return search.empty() ? of : of + " (search: " + search + ")";
 }
 
 std::string HoursAndMinutes(int minutes) {

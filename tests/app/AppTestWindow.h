@@ -3,10 +3,10 @@
 #include <QAction>
 #include <QImage>
 #include <QLabel>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <fstream>
 #include <memory>
@@ -65,6 +65,11 @@ struct ScriptedDialogs : UserDialogs {
   bool AskYesNo(QWidget*, const QString& question) override {
     questions << question;
     return !yesNoAnswers.isEmpty() && yesNoAnswers.takeFirst();
+  }
+  QList<int> numberAnswers;  // taken one per Go to Dive; none left means Cancel
+  std::optional<int> AskDiveNumber(QWidget*) override {
+    if (numberAnswers.isEmpty()) return std::nullopt;
+    return numberAnswers.takeFirst();
   }
   void Beep() override { ++beeps; }
   // Quitting the test program's application would end every event loop that follows.

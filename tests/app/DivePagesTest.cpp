@@ -231,8 +231,7 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
     EXPECT_EQ(window->SurfacePressureEdit()->text(), "  1.200");
     EXPECT_EQ(window->PressureNote()->text(), "");
     Show(page, 1);
-    EXPECT_EQ(std::tuple(SurfacePressure(1), overSaturationText()),
-              std::tuple(1.2, saturation));
+    EXPECT_EQ(std::tuple(SurfacePressure(1), overSaturationText()), std::tuple(1.2, saturation));
   }
   window->SurfacePressureEdit()->setText("0.9");
   window->ApplyAndClose();

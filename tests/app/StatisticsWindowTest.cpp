@@ -5,9 +5,9 @@
 
 #include <QComboBox>
 #include <QProgressBar>
-#include <QTest>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTest>
 
 #include "AppTestWindow.h"
 #include "app/StatisticsWindow.h"
@@ -80,6 +80,26 @@ TEST(StatisticsWindow, SumsUpTheListedDivesAndSelectsTheDeepest) {
   ASSERT_EQ(showOnly.size(), 1);
   EXPECT_EQ(showOnly[0][0].value<std::vector<int>>(), (std::vector<int>{0, 2}));
   EXPECT_EQ(showOnly[0][1].toString(), "Partner: Anna");
+  // The table shows just those, and the window follows it; and then a search.
+  QCoreApplication::processEvents();
+  EXPECT_EQ(w.form->ShownDives(), (std::vector<int>{0, 2}));
+  window->WaitForWork();
+  EXPECT_EQ(window->windowTitle(), "2 of 3 dives");
+  w.form->ShowAllDives();
+  w.form->SetSearchText("23");
+  QCoreApplication::processEvents();
+  window->WaitForWork();
+  EXPECT_EQ(window->windowTitle(), "1 of 3 dives (search: 23)");
+  ASSERT_NE(window->Statistics(), nullptr);
+  EXPECT_EQ(window->Statistics()->Deepest->Number, 23);
+  w.form->SetSearchText("Elba");
+  QCoreApplication::processEvents();
+  window->WaitForWork();
+  EXPECT_EQ(window->windowTitle(), "0 of 3 dives (search: Elba)");
+  EXPECT_EQ(window->GroupTable()->rowCount(), 0);
+  w.form->SetSearchText("");
+  QCoreApplication::processEvents();
+  window->WaitForWork();
 
   // The charts' readout names the bar under the mouse.
   window->resize(800, 600);
@@ -113,6 +133,7 @@ TEST(StatisticsWindow, FollowsANewLogbookAndTheModel) {
 
   // Closed while working, the window waits for nothing long and leaves nothing running.
   w.form->OpenLogbook(DivesWithProfiles("again.log", 400));
+  QCoreApplication::processEvents();
   EXPECT_TRUE(window->Working());
 }
 

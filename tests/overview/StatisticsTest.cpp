@@ -178,6 +178,7 @@ TEST(StatisticsTexts, TitleAndSummaryLinesNameTheirDives) {
   EXPECT_EQ(StatisticsTitle(76, 76, ""), "76 dives");
   EXPECT_EQ(StatisticsTitle(12, 76, "Terlinden"), "12 of 76 dives (search: Terlinden)");
   EXPECT_EQ(StatisticsTitle(0, 1, "x"), "0 of 1 dive (search: x)");
+  EXPECT_EQ(StatisticsTitle(3, 76, ""), "3 of 76 dives");
   DiveFigures deep = Figures(4, 19981017, 42.25, 61, 4.5, 16.04, 99.95, 7);
   deep.Site = "Blue Hole";
   const std::vector<SummaryRow> rows = SummaryRows(SumUp({deep}, StatisticsGrouping::Year));

@@ -1,0 +1,212 @@
+#include "app/DiveTableModel.h"
+
+#include <QFont>
+#include <QPointer>
+#include <QtConcurrent/QtConcurrentRun>
+#include <chrono>
+
+#include "analysis/AnalysisCache.h"
+
+namespace scrb {
+
+namespace {
+
+// Results reach the window in batches: one repaint (and one re-sort) for each, not one a dive.
+constexpr auto kBatchInterval = std::chrono::milliseconds(150);
+
+}  // namespace
+
+DiveTableModel::DiveTableModel(AnalysisCache& analysis, QObject* parent)
+    : QAbstractTableModel(parent), analysis_(analysis) {
+  for (const TableColumnInfo& info : TableColumns()) {
+    if (info.InWindow) columns_.push_back(info.Column);
+  }
+}
+
+DiveTableModel::~DiveTableModel() {
+  CancelAnalysis();
+}
+
+int DiveTableModel::SectionOf(TableColumn column) const {
+  for (size_t i = 0; i < columns_.size(); ++i) {
+    if (columns_[i] == column) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void DiveTableModel::Reload(const std::vector<DiveRecord>& dives, int displayOption) {
+  CancelAnalysis();
+  if (rowCount() > 0) {
+    beginRemoveRows({}, 0, rowCount() - 1);
+    table_ = DiveTable();
+    endRemoveRows();
+  }
+  DiveTable table;
+  table.Build(dives, displayOption);
+  if (table.RowCount() > 0) {
+    beginInsertRows({}, 0, table.RowCount() - 1);
+    table_ = std::move(table);
+    endInsertRows();
+  }
+  StartAnalysis();
+}
+
+void DiveTableModel::FollowAnalysis() {
+  if (analysis_.Generation() != generation_) StartAnalysis();
+}
+
+void DiveTableModel::CancelAnalysis() {
+  if (stop_) *stop_ = true;
+  work_.waitForFinished();
+  stop_.reset();
+}
+
+// What the cache knows already is taken at once; the rest is worked out on a copy of the dives,
+// which a merge may grow while the work goes on.
+void DiveTableModel::StartAnalysis() {
+  CancelAnalysis();
+  const AnalysisCache::Snapshot snapshot = analysis_.TakeSnapshot();
+  generation_ = snapshot.Generation;
+  table_.ForgetSummaries();
+  std::vector<int> missing;
+  for (int dive = 0; dive < table_.RowCount(); ++dive) {
+    if (const auto summary = analysis_.KnownSummary(dive)) {
+      table_.SetSummary(dive, *summary);
+    } else {
+      missing.push_back(dive);
+    }
+  }
+  analysed_ = table_.RowCount() - static_cast<int>(missing.size());
+  if (table_.RowCount() > 0) {
+    emit dataChanged(index(0, SectionOf(TableColumn::BreathRate)),
+                     index(rowCount() - 1, SectionOf(TableColumn::MaxOverSat)));
+  }
+  emit AnalysisProgressed(analysed_, table_.RowCount());
+  if (missing.empty() || snapshot.Dives == nullptr) return;
+
+  auto dives = std::make_shared<const std::vector<DiveRecord>>(*snapshot.Dives);
+  stop_ = std::make_shared<std::atomic<bool>>(false);
+  AnalysisCache* cache = &analysis_;
+  work_ = QtConcurrent::run([this, cache, snapshot, dives, missing, stop = stop_] {
+    Batch batch;
+    auto sent = std::chrono::steady_clock::now();
+    const auto send = [&] {
+      QMetaObject::invokeMethod(
+          this,
+          [this, generation = snapshot.Generation, batch] { TakeSummaries(generation, batch); },
+          Qt::QueuedConnection);
+      batch.clear();
+      sent = std::chrono::steady_clock::now();
+    };
+    for (int dive : missing) {
+      if (*stop || static_cast<size_t>(dive) >= dives->size()) return;
+      const AnalysisSummary summary = SummariseDive(AnalyseDive(
+          (*dives)[static_cast<size_t>(dive)], snapshot.Model, snapshot.SurfacePressureOf(dive)));
+      cache->StoreSummary(snapshot.Generation, dive, summary);
+      batch.emplace_back(dive, summary);
+      if (std::chrono::steady_clock::now() - sent > kBatchInterval) send();
+    }
+    if (!batch.empty() && !*stop) send();
+  });
+}
+
+void DiveTableModel::TakeSummaries(uint64_t generation, const Batch& batch) {
+  if (generation != generation_ || batch.empty()) return;
+  int first = batch.front().first;
+  int last = first;
+  for (const auto& [dive, summary] : batch) {
+    if (dive >= table_.RowCount()) continue;
+    table_.SetSummary(dive, summary);
+    first = std::min(first, dive);
+    last = std::max(last, dive);
+  }
+  analysed_ += static_cast<int>(batch.size());
+  if (last < rowCount()) {
+    emit dataChanged(index(first, SectionOf(TableColumn::BreathRate)),
+                     index(last, SectionOf(TableColumn::MaxOverSat)));
+  }
+  emit AnalysisProgressed(analysed_, table_.RowCount());
+}
+
+int DiveTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : table_.RowCount();
+}
+
+int DiveTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+QVariant DiveTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= table_.RowCount()) return {};
+  const TableColumn column = ColumnAt(index.column());
+  switch (role) {
+    case Qt::DisplayRole:
+      return QString::fromStdString(table_.Cell(index.row(), column).Text);
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(Qt::AlignVCenter |
+                                 (ColumnInfo(column).AlignRight ? Qt::AlignRight : Qt::AlignLeft));
+    case Qt::FontRole:
+      if (column != TableColumn::Entry) return {};
+      {
+        // The entries pad dive numbers with blanks, which only line up in a fixed-pitch font.
+        QFont font("DejaVu Sans Mono");
+        font.setStyleHint(QFont::TypeWriter);
+        return font;
+      }
+    default:
+      return {};
+  }
+}
+
+QVariant DiveTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+      section >= columnCount()) {
+    return QAbstractTableModel::headerData(section, orientation, role);
+  }
+  return tr(ColumnInfo(ColumnAt(section)).Title.data());
+}
+
+DiveFilterModel::DiveFilterModel(DiveTableModel& source, QObject* parent)
+    : QSortFilterProxyModel(parent), source_(source) {
+  setSourceModel(&source);
+  // Summaries arriving while the table is sorted by a computed column move their rows.
+  setDynamicSortFilter(true);
+}
+
+void DiveFilterModel::SetSearch(const QString& text) {
+  if (text == searchText_) return;
+  searchText_ = text;
+  search_ = DiveSearch(text.toStdString());
+  invalidateRowsFilter();
+}
+
+void DiveFilterModel::SetOnly(std::optional<std::vector<int>> dives) {
+  restricted_ = dives.has_value();
+  only_.assign(static_cast<size_t>(source_.rowCount()), false);
+  if (dives) {
+    for (int dive : *dives) {
+      if (dive >= 0 && dive < source_.rowCount()) only_[static_cast<size_t>(dive)] = true;
+    }
+  }
+  invalidateRowsFilter();
+}
+
+bool DiveFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
+  if (restricted_ &&
+      (static_cast<size_t>(sourceRow) >= only_.size() || !only_[static_cast<size_t>(sourceRow)])) {
+    return false;
+  }
+  return search_.Empty() || source_.Table().Matches(sourceRow, search_);
+}
+
+// The proxy sorts descending by asking for the opposite order of its arguments, so the rows are
+// swapped for it: unknown values then stay last and ties in logbook order either way.
+bool DiveFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+  const TableColumn column = source_.ColumnAt(left.column());
+  const bool descending = sortOrder() == Qt::DescendingOrder;
+  const DiveTable& table = source_.Table();
+  return descending ? table.RowBefore(right.row(), left.row(), column, true)
+                    : table.RowBefore(left.row(), right.row(), column, false);
+}
+
+}  // namespace scrb

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <cstdlib>
+
+#include "AppTestWindow.h"
+#include "app/DiveTableModel.h"
+
+namespace scrb {
+namespace {
+
+using test::EntryBuilder;
+using Window = test::TestWindow;
+
+// Six dives: two equally deep, one of unknown depth, two with the number 13.
+QString TableLogbook() {
+  struct Dive {
+    int number;
+    const char* location;
+    int depth;
+  } dives[] = {{10, "Elba", 1898},  {11, "Giglio", 3000}, {12, "Elba", 0x7FFF},
+               {13, "Capri", 1200}, {13, "Elba", 2500},   {15, "Capri", 3000}};
+  std::vector<EntryBuilder> entries;
+  for (const Dive& d : dives) {
+    EntryBuilder entry;
+    entry.DiveNumber = d.number;
+    entry.Location = d.location;
+    entry.MaxDepth = d.depth;
+    entries.push_back(entry);
+  }
+  return test::WriteLogbook("table.log", test::BuildLogbook(entries));
+}
+
+int Section(const MainWindow& form, TableColumn column) {
+  return form.TableModel()->SectionOf(column);
+}
+
+void Settle() {
+  QApplication::processEvents();
+  QApplication::processEvents();
+}
+
+// Previous and Next follow the rows as shown; a search hides rows but the pages keep their dive;
+// Escape shows every dive again, as does choosing a dive the search hides.
+TEST(DiveTable, NavigationSearchAndSortInViewOrder) {
+  Window w;
+  w.Start();
+  w.form->OpenLogbook(TableLogbook());
+  w.form->DiveList()->sortByColumn(Section(*w.form, TableColumn::MaxDepth), Qt::DescendingOrder);
+  EXPECT_EQ(w.form->ShownDives(), (std::vector<int>{1, 5, 4, 0, 3, 2}));
+  EXPECT_EQ(w.form->ListIndex(), 5);  // the last dive, selected on opening, stays selected
+  w.form->NextDive();
+  EXPECT_EQ(w.form->ListIndex(), 4);
+  w.form->PreviousDive();
+  w.form->PreviousDive();
+  w.form->PreviousDive();
+  EXPECT_EQ(w.form->ListIndex(), 1);
+  w.form->DiveList()->sortByColumn(Section(*w.form, TableColumn::MaxDepth), Qt::AscendingOrder);
+  EXPECT_EQ(w.form->ShownDives(), (std::vector<int>{3, 0, 4, 1, 5, 2}));
+  EXPECT_EQ(w.form->ListIndex(), 1);
+  Settle();
+  QTableView* table = w.form->DiveList();
+  EXPECT_TRUE(table->viewport()->rect().intersects(table->visualRect(table->currentIndex())));
+
+  QSignalSpy changes(w.form.get(), &MainWindow::ShownDivesChanged);
+  QTest::keySequence(w.form.get(), QKeySequence::Find);
+  EXPECT_TRUE(w.form->SearchField()->hasFocus() || QApplication::focusWidget() == nullptr);
+  w.form->SetSearchText("ELBA");
+  EXPECT_EQ(w.form->ShownDives(), (std::vector<int>{0, 4, 2}));
+  EXPECT_EQ(w.Status(), "3 of 6 dives shown");
+  EXPECT_EQ(w.form->SearchText(), "ELBA");
+  EXPECT_EQ(w.context.Book.CurrentDive, 1);  // hidden, still on the pages
+  EXPECT_EQ(w.form->ListIndex(), -1);
+  Settle();
+  EXPECT_GE(changes.count(), 1);
+  w.form->NextDive();
+  EXPECT_EQ(w.form->ListIndex(), 0);
+  QTest::keyClick(w.form->SearchField(), Qt::Key_Escape);
+  EXPECT_EQ(w.form->SearchText(), "");
+  EXPECT_EQ(w.form->ShownDives().size(), 6u);
+  EXPECT_EQ(w.form->ListIndex(), 0);
+
+  w.form->ShowOnlyDives({5, 3, 99});
+  EXPECT_EQ(w.form->ShownDives(), (std::vector<int>{3, 5}));
+  EXPECT_EQ(w.Status(), "2 of 6 dives shown");
+  w.form->SelectListIndex(2);  // not among them: every dive is shown again
+  EXPECT_EQ(w.form->ShownDives().size(), 6u);
+  EXPECT_EQ(w.form->ListIndex(), 2);
+  w.form->SetSearchText("capri 13");
+  EXPECT_EQ(w.form->ShownDives(), (std::vector<int>{3}));
+}
+
+TEST(DiveTable, GoToDiveSelectsTheFirstWithTheNumber) {
+  Window w;
+  w.Start();
+  w.form->OpenLogbook(TableLogbook());
+  w.form->SetSearchText("giglio");
+  w.form->DiveList()->setFocus();
+  w.dialogs.numberAnswers = {13, 99};
+  QAction* goTo = test::MenuAction(*w.form, "&Go to Dive...");
+  EXPECT_EQ(goTo->shortcut(), QKeySequence("Ctrl+G"));
+  goTo->trigger();
+  EXPECT_EQ(w.form->ListIndex(), 3);
+  EXPECT_EQ(w.form->SearchText(), "");
+  goTo->trigger();
+  EXPECT_EQ(w.form->ListIndex(), 3);
+  EXPECT_EQ(w.messages, QStringList{"No dive has the number 99."});
+  goTo->trigger();  // cancelled
+  EXPECT_EQ(w.messages.size(), 1);
+}
+
+// Order, widths, the columns shown and the sort come back in the next run; a header saved by
+// something else leaves the defaults.
+TEST(DiveTable, HeaderIsSavedAndRestored) {
+  Window first;
+  first.Start();
+  first.form->OpenLogbook(TableLogbook());
+  QHeaderView* header = first.form->DiveList()->horizontalHeader();
+  const int date = Section(*first.form, TableColumn::Date);
+  const int trip = Section(*first.form, TableColumn::Trip);
+  const int depth = Section(*first.form, TableColumn::MaxDepth);
+  EXPECT_FALSE(header->isSectionHidden(date));
+  EXPECT_TRUE(header->isSectionHidden(trip));
+  header->setSectionHidden(date, true);
+  header->setSectionHidden(trip, false);
+  header->moveSection(header->visualIndex(trip), 0);
+  header->resizeSection(trip, 222);
+  first.form->DiveList()->sortByColumn(depth, Qt::DescendingOrder);
+  first.form->ExitProgram();
+
+  Window second;
+  second.settings = std::make_unique<QtSettingsStore>(first.iniPath);
+  second.Start();
+  QHeaderView* restored = second.form->DiveList()->horizontalHeader();
+  EXPECT_TRUE(restored->isSectionHidden(date));
+  EXPECT_FALSE(restored->isSectionHidden(trip));
+  EXPECT_EQ(restored->visualIndex(trip), 0);
+  EXPECT_EQ(restored->sectionSize(trip), 222);
+  EXPECT_EQ(std::pair(restored->sortIndicatorSection(), restored->sortIndicatorOrder()),
+            std::pair(depth, Qt::DescendingOrder));
+  EXPECT_EQ(second.form->ShownDives(), (std::vector<int>{1, 5, 4, 0, 3, 2}));
+
+  Window damaged("DiveTableHeader=bm90IGEgaGVhZGVy\n");
+  damaged.Start();
+  EXPECT_FALSE(damaged.form->DiveList()->horizontalHeader()->isSectionHidden(date));
+  EXPECT_EQ(damaged.form->DiveList()->horizontalHeader()->sortIndicatorSection(), -1);
+}
+
+// The breath rate and over-saturation fill in from the background, and again under another
+// model, as the analysis cache knows them.
+TEST(DiveTable, ComputedColumnsFillInFromTheAnalysis) {
+  const char* source = std::getenv("BATHYSCRIBE_SOURCE_DIR");
+  ASSERT_NE(source, nullptr);
+  Window w;
+  w.Start();
+  w.form->OpenLogbook(QString(source) + "/examples/sample.log");
+  DiveTableModel* model = w.form->TableModel();
+  const auto done = [model] {
+    return model->AnalysisProgress().first == model->AnalysisProgress().second;
+  };
+  const auto matchesCache = [&w, model] {
+    const DiveTable& table = model->Table();
+    int known = 0;
+    for (int dive = 0; dive < table.RowCount(); ++dive) {
+      const auto summary = w.context.Analysis.KnownSummary(dive);
+      if (!summary) return -1;
+      const TableCell& overSat = table.Cell(dive, TableColumn::MaxOverSat);
+      if (overSat.Known != summary->HasSaturation ||
+          (overSat.Known && overSat.Number != summary->MaxOverSaturation))
+        return -1;
+      known += table.Cell(dive, TableColumn::BreathRate).Known ? 1 : 0;
+    }
+    return known;
+  };
+  QTRY_VERIFY_WITH_TIMEOUT(done(), 60000);
+  EXPECT_GT(matchesCache(), 0);
+  // The cache forgets every saturation under another model: the table follows it.
+  w.context.Analysis.SetModel(2);
+  QTRY_VERIFY_WITH_TIMEOUT(done() && matchesCache() > 0, 60000);
+}
+
+}  // namespace
+}  // namespace scrb
