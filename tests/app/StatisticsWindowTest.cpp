@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QProcess>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "AppTestWindow.h"
@@ -135,6 +137,37 @@ TEST(StatisticsWindow, FollowsANewLogbookAndTheModel) {
   w.form->OpenLogbook(DivesWithProfiles("again.log", 400));
   QCoreApplication::processEvents();
   EXPECT_TRUE(window->Working());
+}
+
+// File > Print and the PDF export offer a summary page of the dives the table shows before the
+// dive pages.
+TEST(StatisticsWindow, ReportsBeginWithASummaryPageWhenAsked) {
+  test::TestWindow w;
+  w.Start();
+  w.form->OpenLogbook(DivesWithProfiles("three.log", 3, 21));
+  w.form->SetSearchText("anna");
+  QCoreApplication::processEvents();
+  QTemporaryDir folder;
+  const QString printed = folder.filePath("printed.pdf");
+  w.dialogs.printFile = printed;
+  w.dialogs.scopeAnswers = {ReportScope::SummaryAndAllDives, ReportScope::SummaryAndCurrentDive};
+  w.form->PrintReport();
+  EXPECT_EQ(w.dialogs.printPageCount, 4);
+  const QString exported = folder.filePath("exported.pdf");
+  w.dialogs.saveAnswers = {exported};
+  w.form->ExportReportPdf();
+  for (const auto& [path, pages] : {std::pair{printed, 4}, std::pair{exported, 2}}) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-enc", "UTF-8", path, "-"});
+    pdftotext.waitForFinished(30000);
+    const QStringList text = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
+    ASSERT_GE(text.size(), pages) << path.toStdString();
+    EXPECT_TRUE(text[0].contains("Logbook summary") &&
+                text[0].contains("2 of 3 dives (search: anna)") &&
+                text[0].contains(QString("Page 1 of %1").arg(pages)))
+        << text[0].toStdString();
+    EXPECT_TRUE(text[1].contains("Dive Number: 2")) << text[1].toStdString();
+  }
 }
 
 }  // namespace
