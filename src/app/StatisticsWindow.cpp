@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -127,7 +128,9 @@ StatisticsWindow::StatisticsWindow(AppContext& context, QWidget* parent)
     CheckGeneration();
   });
   poll_.start(kPollMilliseconds);
-  resize(760, 560);
+  // Roomy, yet inside a small screen with the window's frame.
+  const QRect screen = this->screen()->availableGeometry();
+  resize(std::min(760, screen.width() * 9 / 10), std::min(560, screen.height() * 85 / 100));
   SetScope({}, {});
 }
 
