@@ -34,7 +34,7 @@ scrb::AnalysisCache& TenThousandDives() {
 scrb::DiveReportJob FirstDives(int count) {
   std::vector<int> dives(static_cast<size_t>(count));
   std::iota(dives.begin(), dives.end(), 0);
-  return {&TenThousandDives(), dives, "ten-thousand.log"};
+  return {&TenThousandDives(), dives, "ten-thousand.log", nullptr, {}};
 }
 
 double HeapMegabytes() {

@@ -179,6 +179,10 @@ double AnalysisCache::Snapshot::SurfacePressureOf(int dive) const {
   return Dives != nullptr ? (*Dives)[static_cast<size_t>(dive)].SurfacePressure : 1.0;
 }
 
+AnalysisSummary AnalysisCache::Snapshot::Summarise(int index, const DiveRecord& record) const {
+  return SummariseDive(AnalyseDive(record, Model, SurfacePressureOf(index), StartOf(index)));
+}
+
 RepetitiveStart AnalysisCache::Snapshot::StartOf(int dive) const {
   if (!Starts || dive < 0 || static_cast<size_t>(dive) >= Starts->size()) return {};
   return (*Starts)[static_cast<size_t>(dive)];

@@ -93,6 +93,9 @@ class AnalysisCache {
     std::shared_ptr<const std::vector<RepetitiveStart>> Starts;
     double SurfacePressureOf(int dive) const;
     RepetitiveStart StartOf(int dive) const;
+    // The summary of the dive at `index`, whose record is `record` (the snapshot's, or a copy
+    // of it), under the snapshot's model, surface pressure and start.
+    AnalysisSummary Summarise(int index, const DiveRecord& record) const;
   };
   // With the option on, works out the chain first if it is not known yet.
   Snapshot TakeSnapshot() const;

@@ -103,8 +103,7 @@ void DiveTableModel::StartAnalysis() {
     };
     for (int dive : missing) {
       if (*stop || static_cast<size_t>(dive) >= dives->size()) return;
-      const AnalysisSummary summary = SummariseDive(AnalyseDive(
-          (*dives)[static_cast<size_t>(dive)], snapshot.Model, snapshot.SurfacePressureOf(dive)));
+      const AnalysisSummary summary = snapshot.Summarise(dive, (*dives)[static_cast<size_t>(dive)]);
       cache->StoreSummary(snapshot.Generation, dive, summary);
       batch.emplace_back(dive, summary);
       if (std::chrono::steady_clock::now() - sent > kBatchInterval) send();

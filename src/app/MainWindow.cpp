@@ -109,7 +109,7 @@ void MainWindow::BuildWidgets() {
   resize(TwipsToPixels(9255, this), TwipsToPixels(7035, this) + 24);
 }
 
-// Alt keys: the menus take F, E and H; the pages G, D, S, A, Y, T and R; the buttons P, N and X.
+// Alt keys: the menus take F, E, L and H; the pages G, D, S, A, Y, T and R; the buttons P, N and X.
 // Within each menu every entry has an Alt key of its own: in the File menu "Op&tions" leaves O to
 // "&Open Logbook".
 void MainWindow::BuildMenus() {
@@ -150,6 +150,12 @@ void MainWindow::BuildMenus() {
   connect(goTo, &QAction::triggered, this, &MainWindow::AskGoToDive);
   edit->addSeparator();
   connect(edit->addAction("&Options"), &QAction::triggered, this, &MainWindow::ShowOptions);
+
+  QMenu* logbook = menuBar()->addMenu("&Logbook");
+  QAction* statistics = logbook->addAction("&Statistics...");
+  statistics->setObjectName("StatisticsAction");
+  statistics->setShortcut(QKeySequence("Ctrl+Shift+S"));
+  connect(statistics, &QAction::triggered, this, &MainWindow::ShowStatistics);
 
   QMenu* help = menuBar()->addMenu("&Help");
   QAction* about = help->addAction("&About");

@@ -26,6 +26,7 @@ class DiveFilterModel;
 class DivePage;
 class DiveTableModel;
 class SettingsStore;
+class StatisticsWindow;
 class UserDialogs;
 
 // The main window: the dive list, the seven pages of the selected dive, navigation, the menus,
@@ -91,6 +92,9 @@ class MainWindow : public QMainWindow {
   void ExportReportPdf();
   // File > Export Logbook as UDDF: every loaded dive into a file the user chooses.
   void ExportUddf();
+  // Logbook > Statistics: the statistics of the dives the list shows, in a window of their own.
+  void ShowStatistics();
+  StatisticsWindow* Statistics() const { return statisticsWindow_; }
   // Saves the settings and ends the program. Closing the window by any means does the same.
   void ExitProgram();
 
@@ -141,6 +145,8 @@ class MainWindow : public QMainWindow {
   void FilterRows(const std::function<void()>& change);
   void NoteShownDivesChanged();
   void AskGoToDive();
+  // The statistics window, when open, follows the dives shown.
+  void UpdateStatisticsScope();
   // The list's selection moved to `row` (-1: none).
   void ShowListedDive(int row);
   void StepDive(int step);
@@ -179,6 +185,7 @@ class MainWindow : public QMainWindow {
   int lastHeight_ = 0;
   bool redrawPending_ = false;
   int showCount_ = 0;
+  StatisticsWindow* statisticsWindow_ = nullptr;
 };
 
 }  // namespace scrb

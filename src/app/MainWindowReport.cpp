@@ -8,6 +8,8 @@
 
 #include "app/MainWindow.h"
 #include "app/UserDialogs.h"
+#include "overview/Statistics.h"
+#include "overview/StatisticsTexts.h"
 #include "render/ReportPainter.h"
 #include "render/SaveFile.h"
 #include "report/NumberFormat.h"
@@ -17,31 +19,58 @@ namespace {
 
 constexpr const char* kExportTitle = "Export Dive Report as PDF";
 
-// The dives the user wants in the report, in list order; empty when cancelled or none loaded.
-std::vector<int> ChooseReportDives(QWidget* parent, UserDialogs& dialogs, const Logbook& book,
-                                   const QString& title) {
+// What the user wants in the report: the dives in list order, and whether a summary page comes
+// first; no dives and no summary when cancelled or none loaded.
+struct ReportChoice {
+  std::vector<int> Dives;
+  bool Summary = false;
+  int Pages() const { return static_cast<int>(Dives.size()) + (Summary ? 1 : 0); }
+};
+
+ReportChoice ChooseReportDives(QWidget* parent, UserDialogs& dialogs, const Logbook& book,
+                               const QString& title) {
   if (book.DiveCount() == 0) {
     dialogs.ShowMessage(parent, "There is no dive loaded to put in a report.");
     return {};
   }
+  std::vector<int> all(static_cast<size_t>(book.DiveCount()));
+  std::iota(all.begin(), all.end(), 0);
+  const std::vector<int> current =
+      book.HasCurrentDive() ? std::vector<int>{book.CurrentDive} : std::vector<int>{};
   switch (dialogs.ChooseReportScope(parent, title, book.HasCurrentDive(), book.DiveCount())) {
     case ReportScope::CurrentDive:
-      if (book.HasCurrentDive()) return {book.CurrentDive};
-      return {};
-    case ReportScope::AllDives: {
-      std::vector<int> dives(static_cast<size_t>(book.DiveCount()));
-      std::iota(dives.begin(), dives.end(), 0);
-      return dives;
-    }
+      return {current, false};
+    case ReportScope::AllDives:
+      return {all, false};
+    case ReportScope::SummaryAndCurrentDive:
+      return {current, true};
+    case ReportScope::SummaryAndAllDives:
+      return {all, true};
     case ReportScope::Cancelled:
       break;
   }
   return {};
 }
 
-DiveReportJob MakeJob(AppContext& context, std::vector<int> dives) {
-  return {&context.Analysis, std::move(dives),
-          QFileInfo(QString::fromStdString(context.Book.LogbookFile)).fileName().toStdString()};
+// The summary page sums up the dives the table shows, as the Statistics window does.
+struct ReportSummary {
+  std::optional<LogbookStatistics> Statistics;
+  std::string Scope;
+};
+
+ReportSummary SummaryOf(AppContext& context, const ReportChoice& choice,
+                        const std::vector<int>& shown, const QString& search) {
+  if (!choice.Summary) return {};
+  return {StatisticsOf(context.Analysis, context.Book.Dives, shown, StatisticsGrouping::Year),
+          StatisticsTitle(static_cast<int>(shown.size()), context.Book.DiveCount(),
+                          search.toStdString())};
+}
+
+DiveReportJob MakeJob(AppContext& context, const ReportChoice& choice,
+                      const ReportSummary& summary) {
+  return {&context.Analysis, choice.Dives,
+          QFileInfo(QString::fromStdString(context.Book.LogbookFile)).fileName().toStdString(),
+          summary.Statistics ? &*summary.Statistics : nullptr, summary.Scope};
 }
 
 // A long logbook takes a while: the window shows how far it got and lets the user stop it. The
@@ -76,9 +105,9 @@ QString PagesText(int pages) {
 }  // namespace
 
 void MainWindow::PrintReport() {
-  const std::vector<int> dives = ChooseReportDives(this, dialogs_, context_.Book, "Print");
-  if (dives.empty()) return;
-  const int pageCount = static_cast<int>(dives.size());
+  const ReportChoice choice = ChooseReportDives(this, dialogs_, context_.Book, "Print");
+  if (choice.Pages() == 0) return;
+  const int pageCount = choice.Pages();
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName("Bathyscribe dive report");
   ApplyReportPageLayout(printer);
@@ -95,7 +124,9 @@ void MainWindow::PrintReport() {
   printer.setResolution(kReportDpi);
   ApplyReportPageLayout(printer);
   ReportProgressDialog progress(this, "Printing the dive report...", last - first + 1);
-  if (PaintDiveReport(printer, MakeJob(context_, dives), first, last, progress.Callback())) {
+  const ReportSummary summary = SummaryOf(context_, choice, ShownDives(), SearchText());
+  if (PaintDiveReport(printer, MakeJob(context_, choice, summary), first, last,
+                      progress.Callback())) {
     statusLabel_->setText("Dive report sent to the printer: " + PagesText(last - first + 1) + ".");
     return;
   }
@@ -108,8 +139,9 @@ void MainWindow::PrintReport() {
 }
 
 void MainWindow::ExportReportPdf() {
-  const std::vector<int> dives = ChooseReportDives(this, dialogs_, context_.Book, kExportTitle);
-  if (dives.empty()) return;
+  const ReportChoice choice = ChooseReportDives(this, dialogs_, context_.Book, kExportTitle);
+  if (choice.Pages() == 0) return;
+  const std::vector<int>& dives = choice.Dives;
   const QFileInfo logbook(QString::fromStdString(context_.Book.LogbookFile));
   QString name = logbook.completeBaseName().isEmpty() ? "dive-report" : logbook.completeBaseName();
   if (dives.size() == 1) {
@@ -125,14 +157,15 @@ void MainWindow::ExportReportPdf() {
 
   // Written beside the target and put in its place when complete: a failed or cancelled export
   // never leaves half a report, nor costs the one that was there.
-  ReportProgressDialog progress(this, "Writing the dive report...", static_cast<int>(dives.size()));
+  ReportProgressDialog progress(this, "Writing the dive report...", choice.Pages());
+  const ReportSummary summary = SummaryOf(context_, choice, ShownDives(), SearchText());
   const QString failure = SaveFileThrough(path, [&](QIODevice& file) {
-    return WriteDiveReportPdf(file, MakeJob(context_, dives), LocalPaperSize(),
+    return WriteDiveReportPdf(file, MakeJob(context_, choice, summary), LocalPaperSize(),
                               progress.Callback());
   });
   if (failure.isEmpty()) {
     statusLabel_->setText("Dive report written to " + QDir::toNativeSeparators(path) + ": " +
-                          PagesText(static_cast<int>(dives.size())) + ".");
+                          PagesText(choice.Pages()) + ".");
     return;
   }
   if (progress.Cancelled()) {

@@ -66,9 +66,12 @@ ReportScope SystemDialogs::ChooseReportScope(QWidget* parent, const QString& tit
                                              bool currentDive, int diveCount) {
   const QString current = QStringLiteral("The current dive");
   const QString all = QStringLiteral("All loaded dives (%1, one page each)").arg(diveCount);
+  const QString summary = QStringLiteral("A logbook summary page, then ");
   QStringList choices;
   if (currentDive) choices << current;
   choices << all;
+  if (currentDive) choices << summary + current.toLower();
+  choices << summary + all.toLower();
   QInputDialog dialog(parent);
   dialog.setWindowTitle(title);
   dialog.setLabelText(QStringLiteral("Dives to include:"));
@@ -82,7 +85,11 @@ ReportScope SystemDialogs::ChooseReportScope(QWidget* parent, const QString& tit
   // The dialog's layout fixes its size to what its contents ask; the choice box asks for it.
   if (auto* box = dialog.findChild<QComboBox*>()) box->setMinimumWidth(width);
   if (dialog.exec() != QDialog::Accepted) return ReportScope::Cancelled;
-  return dialog.textValue() == current ? ReportScope::CurrentDive : ReportScope::AllDives;
+  const QString chosen = dialog.textValue();
+  if (chosen == current) return ReportScope::CurrentDive;
+  if (chosen == all) return ReportScope::AllDives;
+  if (chosen == summary + current.toLower()) return ReportScope::SummaryAndCurrentDive;
+  return ReportScope::SummaryAndAllDives;
 }
 
 bool SystemDialogs::RunPrintDialog(QWidget* parent, QPrinter& printer, int pageCount) {

@@ -9,7 +9,14 @@ class QWidget;
 namespace scrb {
 
 // Which dives a printed or exported report shows.
-enum class ReportScope { Cancelled, CurrentDive, AllDives };
+// A summary page of the logbook (the dives the table shows) may come before the dive pages.
+enum class ReportScope {
+  Cancelled,
+  CurrentDive,
+  AllDives,
+  SummaryAndCurrentDive,
+  SummaryAndAllDives
+};
 
 // Everything the main window asks of the user or of the desktop outside its own widgets. The
 // window gets it injected, as it gets its settings store: the program passes SystemDialogs, the

@@ -6,6 +6,7 @@
 
 #include "analysis/AnalysisCache.h"
 #include "charts/ChartSurface.h"
+#include "overview/Statistics.h"
 
 namespace scrb::cli {
 
@@ -15,6 +16,8 @@ struct RenderContext {
   AnalysisCache& Analysis;
   int Dive = 0;
   int View = 1;
+  // For the charts of the whole logbook: the dives --search leaves, summed up.
+  const LogbookStatistics* Statistics = nullptr;
 
   AnalysedDive Analysed() const { return Analysis.Analysed(Dive); }
 };
@@ -23,11 +26,13 @@ struct ChartEntry {
   std::string Name;  // the value of --chart
   int DefaultHeightPixels = 600;
   std::function<void(RenderContext&, ChartSurface&)> Draw;
+  bool WholeLogbook = false;  // drawn from the statistics, without --dive
 };
 
 // Each subsystem lists its own charts; the render command offers all of them.
 std::vector<ChartEntry> DiveChartEntries();
 std::vector<ChartEntry> AirChartEntries();
 std::vector<ChartEntry> SaturationChartEntries();
+std::vector<ChartEntry> StatisticsChartEntries();
 
 }  // namespace scrb::cli

@@ -36,6 +36,9 @@ constexpr const char* kUsage =
     "  render FILE... (--dive N | --number N) --chart NAME --out PATH [--size WxH] [--view 0|1]\n"
     "         [--model 0|1|2] [--surface-pressure P] [--repetitive]\n"
     "      draws a chart of dive N into PATH (.png, .svg or .pdf)\n"
+    "  render FILE... --chart stats-NAME --out PATH [--size WxH] [--search TEXT]\n"
+    "         [--model 0|1|2]\n"
+    "      draws a statistics chart of the dives the search finds (all without one)\n"
     "  render --list-charts\n"
     "      the chart names that render accepts\n"
     "  export FILE... --out PATH\n"
@@ -53,6 +56,13 @@ constexpr const char* kUsage =
     "      maxdepth, divetime, watertemp, airtemp, airused, tank, breathrate, maxoversat,\n"
     "      trip (default number,date,time,location,site,maxdepth,divetime,watertemp).\n"
     "      What was not recorded is an empty cell (null in JSON)\n"
+    "  report FILE... --summary [--dive N | --all] --out PATH.pdf [--model 0|1|2]\n"
+    "         [--repetitive] [--paper a4|letter]\n"
+    "      a logbook summary page (figures, yearly table, charts) before the dive pages\n"
+    "  stats FILE... [--by year|month|site|location|partner|trip] [--search TEXT]\n"
+    "         [--model 0|1|2] [--repetitive] [--format text|json]\n"
+    "      the logbook's statistics: the summary and a table grouped as --by says\n"
+    "      (default year), of the dives the search finds (all without one)\n"
     "  -h, --help, --version\n"
     "      this text, or the program's version\n"
     "\n"
@@ -65,7 +75,7 @@ constexpr const char* kUsage =
 
 // Options that stand alone and never take the next argument as their value.
 bool IsFlag(const std::string& name) {
-  return name == "all" || name == "list-charts" || name == "repetitive";
+  return name == "all" || name == "list-charts" || name == "repetitive" || name == "summary";
 }
 
 // "-h" is "--help"; any other argument of one dash and more (before "--") is an option too, and
@@ -105,11 +115,13 @@ const std::map<std::string, std::set<std::string>>& CommandOptions() {
       {"profile", {"dive", "number", "model", "surface-pressure", "repetitive"}},
       {"render",
        {"dive", "number", "chart", "out", "size", "view", "model", "surface-pressure",
-        "repetitive", "list-charts"}},
+        "repetitive", "list-charts", "search"}},
       {"export", {"out"}},
       {"report",
-       {"dive", "number", "all", "out", "model", "surface-pressure", "repetitive", "paper"}},
-      {"table", {"columns", "sort", "search", "model", "repetitive", "format"}}};
+       {"dive", "number", "all", "out", "model", "surface-pressure", "repetitive", "paper",
+        "summary"}},
+      {"table", {"columns", "sort", "search", "model", "repetitive", "format"}},
+      {"stats", {"by", "search", "model", "repetitive", "format"}}};
   return options;
 }
 
@@ -137,6 +149,7 @@ int RunCommand(const CliArgs& args, std::ostream& out, std::ostream& err) {
   if (args.Command == "profile") return RunProfile(args, out, err);
   if (args.Command == "render") return RunRender(args, out, err);
   if (args.Command == "report") return RunReport(args, out, err);
+  if (args.Command == "stats") return RunStats(args, out, err);
   if (args.Command == "table") return RunTable(args, out, err);
   return RunExport(args, out, err);
 }

@@ -9,6 +9,7 @@
 
 #include "analysis/AnalysisCache.h"
 #include "logbook/Logbook.h"
+#include "overview/Statistics.h"
 #include "session/LogbookSession.h"
 
 namespace scrb::cli {
@@ -75,6 +76,12 @@ struct DiveUnderModel {
 DiveUnderModel DiveUnderModelOptions(const CliArgs& args, const Logbook& book,
                                      AnalysisCache& analysis);
 
+// --by, default year; throws UsageError.
+StatisticsGrouping GroupingOption(const CliArgs& args);
+// The statistics of the dives --search leaves (all without it), under the model in force.
+LogbookStatistics StatisticsOfSearch(const CliArgs& args, AnalysisCache& analysis,
+                                     const Logbook& book, StatisticsGrouping grouping);
+
 int RunList(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunDetails(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err);
@@ -82,6 +89,7 @@ int RunDives(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunProfile(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunExport(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunReport(const CliArgs& args, std::ostream& out, std::ostream& err);
+int RunStats(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunTable(const CliArgs& args, std::ostream& out, std::ostream& err);
 
 // Makes sure a GUI application exists, as painting text needs one; false, with the reason on err,

@@ -34,7 +34,7 @@ struct PixelSize {
 
 std::vector<ChartEntry> AllChartEntries() {
   std::vector<ChartEntry> entries = DiveChartEntries();
-  for (auto list : {AirChartEntries(), SaturationChartEntries()}) {
+  for (auto list : {AirChartEntries(), SaturationChartEntries(), StatisticsChartEntries()}) {
     entries.insert(entries.end(), list.begin(), list.end());
   }
   return entries;
@@ -190,10 +190,18 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   if (loaded.NothingLoaded()) return loaded.Status;
   AnalysisCache& analysis = loaded.Analysis();
   const int status = loaded.Status;
-  const int dive = DiveUnderModelOptions(args, loaded.Book(), analysis).Dive;
+  std::optional<LogbookStatistics> statistics;
+  int dive = 0;
+  if (entry.WholeLogbook) {
+    ApplyModelOptions(args, analysis);
+    statistics = StatisticsOfSearch(args, analysis, loaded.Book(), StatisticsGrouping::Year);
+  } else {
+    if (args.Option("search")) throw UsageError{"--search goes with the statistics charts only"};
+    dive = DiveUnderModelOptions(args, loaded.Book(), analysis).Dive;
+  }
 
   if (!EnsureGuiApplication(err)) return kExitUsage;
-  RenderContext context{analysis, dive, view};
+  RenderContext context{analysis, dive, view, statistics ? &*statistics : nullptr};
   QByteArray bytes;
   switch (kind) {
     case OutputKind::Png:

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/Commands.h"
+#include "overview/StatisticsTexts.h"
 #include "render/ReportPainter.h"
 #include "render/SaveFile.h"
 
@@ -28,7 +29,12 @@ QPageSize PaperOption(const CliArgs& args) {
 }
 
 std::vector<int> ChosenDives(const CliArgs& args, const Logbook& book) {
-  if (args.Option("all").has_value() == NamesADive(args)) {
+  if (args.Option("all") && NamesADive(args)) {
+    throw UsageError{"report takes either --dive N, --number N or --all"};
+  }
+  // The summary page may stand alone.
+  if (!args.Option("all") && !NamesADive(args)) {
+    if (args.Option("summary")) return {};
     throw UsageError{"report takes either --dive N, --number N or --all"};
   }
   if (NamesADive(args)) return {DiveOption(args, book)};
@@ -60,8 +66,15 @@ int RunReport(const CliArgs& args, std::ostream&, std::ostream& err) {
   if (!EnsureGuiApplication(err)) return kExitUsage;
   // The report goes to a temporary file beside the target and takes its place only when it is
   // complete, so a failure never leaves half a report or costs the one that was there.
-  const DiveReportJob job{&analysis, dives,
-                          std::filesystem::path(book.LogbookFile).filename().string()};
+  std::optional<LogbookStatistics> summary;
+  if (args.Option("summary")) {
+    std::vector<int> all(static_cast<size_t>(book.DiveCount()));
+    std::iota(all.begin(), all.end(), 0);
+    summary = StatisticsOf(analysis, book.Dives, all, StatisticsGrouping::Year);
+  }
+  const DiveReportJob job{
+      &analysis, dives, std::filesystem::path(book.LogbookFile).filename().string(),
+      summary ? &*summary : nullptr, StatisticsTitle(book.DiveCount(), book.DiveCount(), "")};
   const QString failure = SaveFileThrough(QString::fromStdString(outPath), [&](QIODevice& file) {
     return WriteDiveReportPdf(file, job, paper);
   });

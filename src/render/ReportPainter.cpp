@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "export/DiveReport.h"
+#include "export/SummaryPage.h"
 #include "render/PainterSurface.h"
 
 namespace scrb {
@@ -24,7 +25,8 @@ void ApplyReportPageLayout(QPagedPaintDevice& device, const QPageSize& paper) {
 
 bool PaintDiveReport(QPagedPaintDevice& device, const DiveReportJob& job, int firstPage,
                      int lastPage, const ReportProgress& progress) {
-  const int pageCount = static_cast<int>(job.Dives.size());
+  const int pageCount = job.PageCount();
+  const int summaryPages = job.Summary != nullptr ? 1 : 0;
   firstPage = std::max(firstPage, 1);
   lastPage = std::min(lastPage, pageCount);
   if (job.Analysis == nullptr || firstPage > lastPage) return false;
@@ -34,9 +36,15 @@ bool PaintDiveReport(QPagedPaintDevice& device, const DiveReportJob& job, int fi
                          device.logicalDpiY());
   for (int page = firstPage; page <= lastPage; ++page) {
     if (page > firstPage && !surface.NewPage()) return false;
-    const AnalysedDive dive = job.Analysis->Analysed(job.Dives[static_cast<size_t>(page - 1)]);
-    if (dive.Record == nullptr) return false;
-    DrawDiveReportPage(dive, model, {job.LogbookName, page, pageCount}, surface);
+    const ReportPageInfo info{job.LogbookName, page, pageCount};
+    if (page <= summaryPages) {
+      DrawSummaryPage(*job.Summary, job.SummaryScope, info, surface);
+    } else {
+      const auto dive =
+          job.Analysis->Analysed(job.Dives[static_cast<size_t>(page - 1 - summaryPages)]);
+      if (dive.Record == nullptr) return false;
+      DrawDiveReportPage(dive, model, info, surface);
+    }
     if (!surface.Painting()) return false;
     if (progress && !progress(page - firstPage + 1, lastPage - firstPage + 1)) return false;
   }
@@ -46,13 +54,13 @@ bool PaintDiveReport(QPagedPaintDevice& device, const DiveReportJob& job, int fi
 
 bool WriteDiveReportPdf(QIODevice& out, const DiveReportJob& job, const QPageSize& paper,
                         const ReportProgress& progress) {
-  if (job.Dives.empty()) return false;
+  if (job.PageCount() == 0) return false;
   QPdfWriter writer(&out);
   writer.setResolution(kReportDpi);
   writer.setCreator(QStringLiteral("Bathyscribe"));
   writer.setTitle(QStringLiteral("Dive report - ") + QString::fromStdString(job.LogbookName));
   ApplyReportPageLayout(writer, paper);
-  return PaintDiveReport(writer, job, 1, static_cast<int>(job.Dives.size()), progress);
+  return PaintDiveReport(writer, job, 1, job.PageCount(), progress);
 }
 
 QPageSize LocalPaperSize() {

@@ -7,6 +7,7 @@
 
 #include "analysis/AnalysisCache.h"
 #include "logbook/Logbook.h"
+#include "overview/Statistics.h"
 
 class QIODevice;
 class QPagedPaintDevice;
@@ -25,6 +26,11 @@ struct DiveReportJob {
   AnalysisCache* Analysis = nullptr;
   std::vector<int> Dives;
   std::string LogbookName;  // shown in every page's footer
+  // When given, a logbook summary page of these statistics comes first; Scope names its dives.
+  const LogbookStatistics* Summary = nullptr;
+  std::string SummaryScope;
+
+  int PageCount() const { return static_cast<int>(Dives.size()) + (Summary != nullptr ? 1 : 0); }
 };
 
 // Called after each page with the pages done and the pages to do; returning false stops the job.
@@ -34,7 +40,7 @@ using ReportProgress = std::function<bool(int done, int total)>;
 // when it is invalid, on the paper the device already has (a printer's own choice).
 void ApplyReportPageLayout(QPagedPaintDevice& device, const QPageSize& paper = QPageSize());
 
-// Paints pages firstPage..lastPage (1-based, of the job's dives) on a device laid out by
+// Paints pages firstPage..lastPage (1-based, of the job's pages) on a device laid out by
 // ApplyReportPageLayout at kReportDpi, one page drawn and handed on at a time. False when the
 // device could not be painted on or the progress stopped the job.
 bool PaintDiveReport(QPagedPaintDevice& device, const DiveReportJob& job, int firstPage,

@@ -208,6 +208,7 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
             "&Print|Export Dive Report as P&DF...|-|Op&tions|-|E&xit|"
             "[&Edit]|Copy &All Dives to clipboard|Copy Current Dive &Profile to clipboard|-|"
             "&Go to Dive...|-|&Options|"
+            "[&Logbook]|&Statistics...|"
             "[&Help]|&About|"
             "&General|&Dive|Vertical &Speed|&Air|Ph&ys Data|&Tissue Sat|&Raw Data|"
             "&Previous|&Next|E&xit|&Change Model ...");

@@ -15,10 +15,12 @@
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/SaturationFixtures.h"
+#include "support/ChartLegibility.h"
 
 namespace scrb {
 namespace {
 
+using test::LabelRects;
 using test::RecordedOp;
 using test::RecordingSurface;
 
@@ -50,11 +52,14 @@ std::vector<Chart> Charts() {
       {"speed", [](const ComputedDive& d, ChartSurface& s) { DrawVerticalSpeedChart(d.Dive, s); }},
       {"alarms 0", [](const ComputedDive& d, ChartSurface& s) { DrawAlarmStrip(d.Dive, s, 0); }, 0},
       {"alarms 1", [](const ComputedDive& d, ChartSurface& s) { DrawAlarmStrip(d.Dive, s, 1); }, 1},
-      {"tank", [](const ComputedDive& d, ChartSurface& s) { DrawTankChart(d.Dive, d.Dive, d.Air, s); }},
-      {"breath", [](const ComputedDive& d, ChartSurface& s) { DrawBreathRateChart(d.Dive, d.Air, s); }},
+      {"tank",
+       [](const ComputedDive& d, ChartSurface& s) { DrawTankChart(d.Dive, d.Dive, d.Air, s); }},
+      {"breath",
+       [](const ComputedDive& d, ChartSurface& s) { DrawBreathRateChart(d.Dive, d.Air, s); }},
       {"cold", [](const ComputedDive& d, ChartSurface& s) { DrawColdChart(d.Dive, s); }},
       {"bubbles", [](const ComputedDive& d, ChartSurface& s) { DrawBubbleChart(d.Dive, s); }},
-      {"consumption", [](const ComputedDive& d, ChartSurface& s) { DrawConsumptionChart(d.Dive, s); }},
+      {"consumption",
+       [](const ComputedDive& d, ChartSurface& s) { DrawConsumptionChart(d.Dive, s); }},
       {"pressure",
        [](const ComputedDive& d, ChartSurface& s) {
          DrawTissuePressureChart(d.Dive, d.Saturation, Model(), s);
@@ -87,45 +92,6 @@ ComputedDive MakeComputedDive(int samples) {
   return {dive, air, saturation};
 }
 
-struct Rect {
-  double Left, Top, Right, Bottom;
-  bool Within(const Rect& o, double tolerance) const {
-    return Left >= o.Left - tolerance && Top >= o.Top - tolerance && Right <= o.Right + tolerance &&
-           Bottom <= o.Bottom + tolerance;
-  }
-  bool Overlaps(const Rect& o) const {
-    return Left < o.Right - 1e-6 && o.Left < Right - 1e-6 && Top < o.Bottom - 1e-6 &&
-           o.Top < Bottom - 1e-6;
-  }
-};
-
-// Every printed text as a rectangle in twips from the surface's upper-left corner, through the
-// coordinate system in force when it was printed.
-std::vector<Rect> LabelRects(const RecordingSurface& s, double charWidth, double textHeight) {
-  std::vector<Rect> rects;
-  double x1 = 0, y1 = 0, x2 = s.Width(), y2 = s.Height();
-  for (const RecordedOp& op : s.Ops()) {
-    if (op.Type == RecordedOp::Kind::Scale) {
-      x1 = op.X1, y1 = op.Y1, x2 = op.X2, y2 = op.Y2;
-    } else if (op.Type == RecordedOp::Kind::Print) {
-      const double left = (op.X1 - x1) / (x2 - x1) * s.Width();
-      const double top = (op.Y1 - y1) / (y2 - y1) * s.Height();
-      rects.push_back({left, top, left + charWidth * double(op.Text.size()), top + textHeight});
-    }
-  }
-  return rects;
-}
-
-// The plot area: what the grid lines span.
-Rect GridBounds(const RecordingSurface& s) {
-  Rect r{1e300, 1e300, -1e300, -1e300};
-  for (const RecordedOp& op : s.LinesOf(kGridColor)) {
-    r = {std::min({r.Left, op.X1, op.X2}), std::min({r.Top, op.Y1, op.Y2}),
-         std::max({r.Right, op.X1, op.X2}), std::max({r.Bottom, op.Y1, op.Y2})};
-  }
-  return r;
-}
-
 // Every chart at the window sizes the program is tried at, for a dive of 1 1/3 minutes and one
 // of 70, with label fonts as on screens at scale factors 1, 1.5 and 2: no two labels overlap, no
 // label leaves the surface, and every data point, reference line and mark lies in the plot area.
@@ -148,19 +114,9 @@ TEST(ChartLegibility, LabelsApartInsideTheSurfaceAndDataInsideThePlot) {
                        << chart.Name << ", " << dive.Dive.SampleCount << " samples, " << pixelsWide
                        << "x" << pixelsHigh << ", font x" << fontScale);
 
-          const std::vector<Rect> labels = LabelRects(s, charWidth, textHeight);
-          ASSERT_GE(labels.size(), chart.StripView >= 0 ? 5u : 4u);
-          for (size_t i = 0; i < labels.size(); ++i) {
-            EXPECT_TRUE(labels[i].Within({0, 0, s.Width(), s.Height()}, 1e-6)) << s.Texts()[i];
-            for (size_t j = 0; j < i; ++j) {
-              EXPECT_FALSE(labels[j].Overlaps(labels[i])) << s.Texts()[j] << ", " << s.Texts()[i];
-            }
-          }
-          const Rect plot = GridBounds(s);
-          for (const RecordedOp& op : test::DataLines(s)) {
-            EXPECT_TRUE((Rect{op.X1, op.Y1, op.X1, op.Y1}.Within(plot, 1e-3)) &&
-                        (Rect{op.X2, op.Y2, op.X2, op.Y2}.Within(plot, 1e-3)))
-                << op.X1 << ", " << op.Y1 << " to " << op.X2 << ", " << op.Y2;
+          ASSERT_GE(LabelRects(s, charWidth, textHeight).size(), chart.StripView >= 0 ? 5u : 4u);
+          for (const std::string& fault : test::LegibilityFaults(s, charWidth, textHeight)) {
+            ADD_FAILURE() << fault;
           }
         }
       }

@@ -21,14 +21,11 @@ RecordingSurface PrintableArea(double paperWidthMm, double paperHeightMm) {
                           190);
 }
 
-CheckedReportPage DrawAndCheckReportPage(const DiveRecord& dive, const DecoModel& model,
-                                         const ReportPageInfo& info, RecordingSurface& page) {
-  const AnalysedDive analysed = AnalyseDive(dive, model, dive.SurfacePressure);
-  DrawDiveReportPage(analysed, model, info, page);
-  CheckedReportPage checked;
-  checked.Layout = LayoutReportPage(ReportPageTexts(analysed, model, info), page);
-  const std::vector<SurfaceRect> charts = checked.Layout.Graphics();
-  std::vector<std::string>& faults = checked.Faults;
+std::vector<std::string> PageFaults(const std::vector<PlacedText>& texts,
+                                    const std::vector<double>& rules,
+                                    const std::vector<SurfaceRect>& charts,
+                                    const RecordingSurface& page) {
+  std::vector<std::string> faults;
   const SurfaceRect area{0, 0, page.Width(), page.Height()};
   const auto inChart = [&](const SurfaceRect& r) {
     return std::ranges::any_of(charts, [&](const SurfaceRect& c) { return c.Contains(r); });
@@ -36,7 +33,7 @@ CheckedReportPage DrawAndCheckReportPage(const DiveRecord& dive, const DecoModel
 
   // The page's blocks as laid out: none over another, all on the page.
   std::vector<SurfaceRect> blocks = charts;
-  for (const PlacedText& text : checked.Layout.Texts) blocks.push_back(text.Box);
+  for (const PlacedText& text : texts) blocks.push_back(text.Box);
   for (size_t i = 0; i < blocks.size(); ++i) {
     if (!area.Contains(blocks[i])) faults.push_back("block off the page: " + Describe(blocks[i]));
     for (size_t j = i + 1; j < blocks.size(); ++j) {
@@ -67,11 +64,31 @@ CheckedReportPage DrawAndCheckReportPage(const DiveRecord& dive, const DecoModel
   for (const RecordedOp& op : page.Lines()) {
     const SurfaceRect line{std::min(op.X1, op.X2), std::min(op.Y1, op.Y2), std::fabs(op.X2 - op.X1),
                            std::fabs(op.Y2 - op.Y1)};
-    const bool isRule = std::ranges::count(checked.Layout.Rules, op.Y1) > 0 && op.Y1 == op.Y2 &&
-                        area.Contains(line);
+    const bool isRule =
+        std::ranges::count(rules, op.Y1) > 0 && op.Y1 == op.Y2 && area.Contains(line);
     if (!inChart(line) && !isRule) faults.push_back("line outside the charts: " + Describe(line));
   }
+  return faults;
+}
+
+CheckedReportPage DrawAndCheckReportPage(const DiveRecord& dive, const DecoModel& model,
+                                         const ReportPageInfo& info, RecordingSurface& page) {
+  const AnalysedDive analysed = AnalyseDive(dive, model, dive.SurfacePressure);
+  DrawDiveReportPage(analysed, model, info, page);
+  CheckedReportPage checked;
+  checked.Layout = LayoutReportPage(ReportPageTexts(analysed, model, info), page);
+  checked.Faults =
+      PageFaults(checked.Layout.Texts, checked.Layout.Rules, checked.Layout.Graphics(), page);
   return checked;
+}
+
+std::vector<std::string> DrawAndCheckSummaryPage(const LogbookStatistics& stats,
+                                                 const std::string& scope,
+                                                 const ReportPageInfo& info,
+                                                 RecordingSurface& page) {
+  DrawSummaryPage(stats, scope, info, page);
+  const SummaryPageLayout layout = LayoutSummaryPage(stats, scope, info, page);
+  return PageFaults(layout.Texts, layout.Rules, layout.Charts, page);
 }
 
 }  // namespace scrb::test

@@ -1,0 +1,354 @@
+#include "app/StatisticsWindow.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
+
+#include "app/ChartView.h"
+#include "overview/StatisticsTexts.h"
+
+namespace scrb {
+
+namespace {
+
+QString ToQt(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+// Progress and a change of generation are looked at this often; the work itself never waits.
+constexpr int kPollMilliseconds = 100;
+
+}  // namespace
+
+// One piece of background work: what it is given is its own, so the logbook may change under it.
+struct StatisticsWindow::Job {
+  std::atomic<bool> Cancelled{false};
+  std::atomic<size_t> Done{0};
+  size_t Total = 0;
+  std::optional<LogbookStatistics> Result;
+};
+
+StatisticsWindow::StatisticsWindow(AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window), context_(context) {
+  setObjectName("StatisticsWindow");
+  auto* layout = new QVBoxLayout(this);
+  tabs_ = new QTabWidget(this);
+  layout->addWidget(tabs_, 1);
+
+  // The summary tab: the figures, then the grouped table.
+  auto* summaryTab = new QWidget(tabs_);
+  auto* summaryLayout = new QVBoxLayout(summaryTab);
+  summaryArea_ = new QWidget(summaryTab);
+  summaryGrid_ = new QGridLayout(summaryArea_);
+  summaryGrid_->setContentsMargins(0, 0, 0, 0);
+  summaryGrid_->setColumnStretch(1, 1);
+  auto* scroll = new QScrollArea(summaryTab);
+  scroll->setWidget(summaryArea_);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  summaryLayout->addWidget(scroll, 3);
+  auto* groupRow = new QHBoxLayout;
+  auto* groupLabel = new QLabel("&Group by:", summaryTab);
+  grouping_ = new QComboBox(summaryTab);
+  grouping_->setObjectName("GroupingChoice");
+  for (const char* name : {"year", "month", "site", "location", "partner", "trip"}) {
+    grouping_->addItem(ToQt(GroupingTitle(*GroupingNamed(name))), name);
+  }
+  groupLabel->setBuddy(grouping_);
+  groupRow->addWidget(groupLabel);
+  groupRow->addWidget(grouping_);
+  groupRow->addStretch(1);
+  summaryLayout->addLayout(groupRow);
+  groups_ = new QTableWidget(summaryTab);
+  groups_->setObjectName("GroupTable");
+  groups_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  groups_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  groups_->setSelectionMode(QAbstractItemView::SingleSelection);
+  groups_->verticalHeader()->hide();
+  groups_->verticalHeader()->setDefaultSectionSize(groups_->fontMetrics().height() + 6);
+  groups_->setToolTip("Double-click a group to show just its dives in the dive table");
+  summaryLayout->addWidget(groups_, 2);
+  tabs_->addTab(summaryTab, "S&ummary");
+
+  // The charts tab: one chart at a time, its readout under it.
+  auto* chartTab = new QWidget(tabs_);
+  auto* chartLayout = new QVBoxLayout(chartTab);
+  auto* chartRow = new QHBoxLayout;
+  auto* chartLabel = new QLabel("C&hart:", chartTab);
+  chartChoice_ = new QComboBox(chartTab);
+  chartChoice_->setObjectName("ChartChoice");
+  for (const StatisticsChartInfo& info : StatisticsCharts())
+    chartChoice_->addItem(ToQt(info.Title));
+  chartLabel->setBuddy(chartChoice_);
+  chartRow->addWidget(chartLabel);
+  chartRow->addWidget(chartChoice_, 1);
+  chartLayout->addLayout(chartRow);
+  chart_ = new ChartView(chartTab);
+  chart_->installEventFilter(this);
+  chartLayout->addWidget(chart_, 1);
+  readout_ = new QLabel(chartTab);
+  readout_->setObjectName("StatisticsReadout");
+  readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  chartLayout->addWidget(readout_);
+  tabs_->addTab(chartTab, "&Charts");
+
+  auto* statusRow = new QHBoxLayout;
+  state_ = new QLabel(this);
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName("StatisticsProgress");
+  progress_->setMaximumWidth(240);
+  statusRow->addWidget(state_, 1);
+  statusRow->addWidget(progress_);
+  layout->addLayout(statusRow);
+  progress_->hide();
+
+  connect(grouping_, &QComboBox::currentIndexChanged, this, [this] { Start(); });
+  connect(chartChoice_, &QComboBox::currentIndexChanged, this, [this] { DrawChart(); });
+  connect(chart_, &ChartView::MouseMoved, this, [this](double x, double) { ShowReadoutAt(x); });
+  connect(groups_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+    if (!shown_ || row < 0 || static_cast<size_t>(row) >= shown_->Groups.size()) return;
+    const StatisticsGroup& group = shown_->Groups[static_cast<size_t>(row)];
+    emit ShowOnlyDives(group.Dives, ToQt(GroupingTitle(shown_->GroupedBy) + ": " + group.Key));
+  });
+  connect(&watcher_, &QFutureWatcher<void>::finished, this, &StatisticsWindow::Finished);
+  connect(&poll_, &QTimer::timeout, this, [this] {
+    ShowProgress();
+    CheckGeneration();
+  });
+  poll_.start(kPollMilliseconds);
+  // Roomy, yet inside a small screen with the window's frame.
+  const QRect screen = this->screen()->availableGeometry();
+  resize(std::min(760, screen.width() * 9 / 10), std::min(560, screen.height() * 85 / 100));
+  SetScope({}, {});
+}
+
+StatisticsWindow::~StatisticsWindow() {
+  // The work stores what it found in the analysis, which must not be left to a thread that
+  // outlives the window; it stops within a few dives.
+  for (auto& [job, future] : running_) job->Cancelled = true;
+  for (auto& [job, future] : running_) future.waitForFinished();
+}
+
+void StatisticsWindow::SetScope(std::vector<int> dives, const QString& search) {
+  // The table's order does not matter here: sorting it changes nothing to sum up again.
+  std::ranges::sort(dives);
+  const bool same = dives == dives_ && records_ &&
+                    records_->size() == static_cast<size_t>(context_.Book.DiveCount()) &&
+                    generation_ == context_.Analysis.Generation();
+  dives_ = std::move(dives);
+  search_ = search;
+  setWindowTitle(ToQt(StatisticsTitle(static_cast<int>(dives_.size()), context_.Book.DiveCount(),
+                                      search_.toStdString())));
+  if (!same || (!shown_ && !job_)) Start();
+}
+
+void StatisticsWindow::LogbookChanged() {
+  records_.reset();
+}
+
+void StatisticsWindow::WaitForWork() {
+  do {
+    QCoreApplication::processEvents();
+    watcher_.waitForFinished();
+    QCoreApplication::processEvents();
+  } while (job_);
+}
+
+void StatisticsWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!shown_ && !job_) Start();
+}
+
+bool StatisticsWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == chart_ && event->type() == QEvent::Resize) DrawChart();
+  return QWidget::eventFilter(watched, event);
+}
+
+void StatisticsWindow::Start() {
+  if (job_) job_->Cancelled = true;
+  job_.reset();
+  shown_.reset();
+  if (!isVisible()) return;
+  // The records are copied once a logbook: the work must never read the store, which an open
+  // or a merge replaces.
+  if (!records_ || generation_ != context_.Analysis.Generation()) {
+    records_ = std::make_shared<const std::vector<DiveRecord>>(context_.Book.Dives);
+    generation_ = context_.Analysis.Generation();
+  }
+  auto job = std::make_shared<Job>();
+  std::vector<int> indices;
+  std::vector<std::optional<AnalysisSummary>> known;
+  for (const int index : dives_) {
+    if (index < 0 || static_cast<size_t>(index) >= records_->size()) continue;
+    indices.push_back(index);
+    known.push_back(context_.Analysis.KnownSummary(index));
+    if (!known.back()) ++job->Total;
+  }
+  const auto grouping = GroupingNamed(grouping_->currentData().toString().toStdString())
+                            .value_or(StatisticsGrouping::Year);
+  job_ = job;
+  ShowProgress();
+  std::erase_if(running_, [](const auto& work) { return work.second.isFinished(); });
+  running_.emplace_back(
+      job, QtConcurrent::run([job, records = records_, indices = std::move(indices),
+                              known = std::move(known), snapshot = context_.Analysis.TakeSnapshot(),
+                              grouping, &analysis = context_.Analysis]() mutable {
+        std::vector<int> unknown;
+        for (size_t n = 0; n < indices.size(); ++n) {
+          if (!known[n]) unknown.push_back(indices[n]);
+        }
+        const auto worked =
+            SummariseDives(snapshot, *records, unknown, [&job](size_t done, size_t) {
+              job->Done = done;
+              return !job->Cancelled;
+            });
+        if (!worked) return;
+        for (size_t n = 0, w = 0; n < indices.size(); ++n) {
+          if (known[n]) continue;
+          analysis.StoreSummary(snapshot.Generation, indices[n], (*worked)[w]);
+          known[n] = (*worked)[w++];
+        }
+        const std::vector<std::string> trips = grouping == StatisticsGrouping::Trip
+                                                   ? TripLabels(*records)
+                                                   : std::vector<std::string>{};
+        std::vector<DiveFigures> figures;
+        figures.reserve(indices.size());
+        for (size_t n = 0; n < indices.size() && !job->Cancelled; ++n) {
+          const auto at = static_cast<size_t>(indices[n]);
+          figures.push_back(FiguresOf(indices[n], (*records)[at], known[n],
+                                      at < trips.size() ? trips[at] : std::string()));
+        }
+        if (!job->Cancelled) job->Result = SumUp(std::move(figures), grouping);
+      }));
+  watcher_.setFuture(running_.back().second);
+}
+
+void StatisticsWindow::Finished() {
+  if (!job_ || !job_->Result || job_->Cancelled) return;
+  shown_ = std::move(job_->Result);
+  job_.reset();
+  ShowProgress();
+  ShowStatistics();
+}
+
+void StatisticsWindow::CheckGeneration() {
+  // Another model or surface pressure changes the over-saturations; a new logbook everything.
+  if (!isVisible() || generation_ == context_.Analysis.Generation()) return;
+  records_.reset();
+  Start();
+}
+
+void StatisticsWindow::ShowProgress() {
+  if (!job_) {
+    progress_->hide();
+    state_->setText(shown_ ? QString() : QString("No dives to sum up."));
+    return;
+  }
+  if (job_->Total == 0) {
+    state_->setText("Summing up...");
+    progress_->hide();
+    return;
+  }
+  state_->setText(QString("Working out the analysis of %1 dives...").arg(job_->Total));
+  progress_->setRange(0, static_cast<int>(job_->Total));
+  progress_->setValue(static_cast<int>(job_->Done.load()));
+  progress_->show();
+}
+
+void StatisticsWindow::ShowStatistics() {
+  FillSummary();
+  FillGroups();
+  DrawChart();
+}
+
+void StatisticsWindow::FillSummary() {
+  while (QLayoutItem* item = summaryGrid_->takeAt(0)) {
+    delete item->widget();
+    delete item;
+  }
+  if (!shown_) return;
+  int row = 0;
+  for (const SummaryRow& line : SummaryRows(*shown_)) {
+    auto* label = new QLabel(ToQt(line.Label) + ":", summaryArea_);
+    auto* value = new QLabel(summaryArea_);
+    value->setWordWrap(true);
+    if (line.Dive >= 0) {
+      // A link, so that the dive is one click or Tab and Enter away.
+      value->setText(
+          QString("<a href=\"%1\">%2</a>").arg(line.Dive).arg(ToQt(line.Value).toHtmlEscaped()));
+      value->setTextInteractionFlags(Qt::TextBrowserInteraction);
+      value->setToolTip("Select this dive");
+      connect(value, &QLabel::linkActivated, this,
+              [this](const QString& link) { emit DiveChosen(link.toInt()); });
+    } else {
+      value->setTextFormat(Qt::PlainText);
+      value->setText(ToQt(line.Value));
+    }
+    summaryGrid_->addWidget(label, row, 0, Qt::AlignTop);
+    summaryGrid_->addWidget(value, row, 1, Qt::AlignTop);
+    ++row;
+  }
+  summaryGrid_->setRowStretch(row, 1);
+}
+
+void StatisticsWindow::FillGroups() {
+  groups_->clear();
+  if (!shown_) {
+    groups_->setRowCount(0);
+    return;
+  }
+  QStringList headings;
+  for (const std::string& heading : GroupColumnTitles(shown_->GroupedBy)) headings << ToQt(heading);
+  groups_->setColumnCount(static_cast<int>(headings.size()));
+  groups_->setHorizontalHeaderLabels(headings);
+  groups_->setRowCount(static_cast<int>(shown_->Groups.size()));
+  for (size_t r = 0; r < shown_->Groups.size(); ++r) {
+    const std::vector<std::string> cells = GroupCells(shown_->Groups[r]);
+    for (size_t c = 0; c < cells.size(); ++c) {
+      auto* item = new QTableWidgetItem(ToQt(cells[c]));
+      if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      groups_->setItem(static_cast<int>(r), static_cast<int>(c), item);
+    }
+  }
+  groups_->resizeColumnsToContents();
+}
+
+StatisticsChart StatisticsWindow::CurrentChart() const {
+  const int index = std::max(0, chartChoice_->currentIndex());
+  return StatisticsCharts()[static_cast<size_t>(index)].Chart;
+}
+
+void StatisticsWindow::DrawChart() {
+  chart_->HideCursor();
+  readout_->clear();
+  if (!shown_) {
+    chart_->Clear();
+    return;
+  }
+  DrawStatisticsChart(CurrentChart(), *shown_, chart_->Surface());
+}
+
+void StatisticsWindow::ShowReadoutAt(double x) {
+  if (!shown_) return;
+  const std::optional<std::string> text = StatisticsReadout(CurrentChart(), *shown_, x);
+  readout_->setText(text ? ToQt(*text) : QString());
+  if (text) {
+    chart_->SetCursorX(x);
+  } else {
+    chart_->HideCursor();
+  }
+}
+
+}  // namespace scrb

@@ -1,0 +1,172 @@
+#include "export/SummaryPage.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "overview/StatisticsCharts.h"
+#include "overview/StatisticsTexts.h"
+
+namespace scrb {
+
+namespace {
+
+constexpr double kGap = 2.5 * kTwipsPerMillimetre;
+constexpr double kColumnGap = 6 * kTwipsPerMillimetre;
+constexpr double kCellGap = 1.5 * kTwipsPerMillimetre;
+constexpr double kLineSpacing = 1.2;
+constexpr Rgb kRuleColor{128, 128, 128};
+// The table never takes the room the charts need: at most this share of what is left.
+constexpr double kTableShare = 0.4;
+constexpr double kFirstColumnShare = 0.16;
+constexpr int kChartColumns = 2;
+constexpr double kSmallestChartTwips = 600;
+constexpr const char* kEllipsis = "\u2026";
+
+double WidthOf(const ChartSurface& page, const std::string& text) {
+  return std::fabs(page.TextWidth(text));
+}
+
+// Cut between characters, never inside one.
+std::string Elided(const ChartSurface& page, const std::string& text, double width) {
+  if (WidthOf(page, text) <= width) return text;
+  std::string cut = text;
+  while (!cut.empty()) {
+    do {
+      cut.pop_back();
+    } while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80);
+    if (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0xC0) cut.pop_back();
+    if (WidthOf(page, cut + kEllipsis) <= width) return cut + kEllipsis;
+  }
+  return {};
+}
+
+// A heading "Deepest (m)" as two lines, the unit under the words.
+std::pair<std::string, std::string> HeadingLines(const std::string& heading) {
+  const size_t unit = heading.rfind(" (");
+  if (unit == std::string::npos) return {heading, ""};
+  return {heading.substr(0, unit), heading.substr(unit + 1)};
+}
+
+}  // namespace
+
+SummaryPageLayout LayoutSummaryPage(const LogbookStatistics& stats, const std::string& scope,
+                                    const ReportPageInfo& info, const ChartSurface& page) {
+  SummaryPageLayout layout;
+  const double width = page.Width();
+  const double height = page.Height();
+  const double textHeight = std::fabs(page.TextHeight("Ag"));
+  const double line = textHeight * kLineSpacing;
+  const auto place = [&](const std::string& text, double x, double y, double room) {
+    const std::string shown = Elided(page, text, room);
+    if (!shown.empty()) layout.Texts.push_back({shown, {x, y, WidthOf(page, shown), textHeight}});
+  };
+
+  double y = 0;
+  place("Logbook summary \u2013 " + info.LogbookName, 0, y, width);
+  y += line;
+  place(scope, 0, y, width);
+  y += line;
+  layout.Rules.push_back(y + kGap / 2);
+  y += kGap;
+
+  // The summary in two columns of caption and value.
+  const std::vector<SummaryRow> rows = SummaryRows(stats);
+  const size_t leftRows = (rows.size() + 1) / 2;
+  const double columnWidth = (width - kColumnGap) / 2;
+  for (size_t part = 0; part < 2; ++part) {
+    const size_t from = part == 0 ? 0 : leftRows;
+    const size_t to = part == 0 ? leftRows : rows.size();
+    const double x = part == 0 ? 0 : columnWidth + kColumnGap;
+    double captionWidth = 0;
+    for (size_t n = from; n < to; ++n)
+      captionWidth = std::max(captionWidth, WidthOf(page, rows[n].Label + ":"));
+    captionWidth = std::min(captionWidth + kCellGap, columnWidth / 2);
+    for (size_t n = from; n < to; ++n) {
+      const double rowY = y + static_cast<double>(n - from) * line;
+      place(rows[n].Label + ":", x, rowY, captionWidth - kCellGap);
+      place(rows[n].Value, x + captionWidth, rowY, columnWidth - captionWidth);
+    }
+  }
+  y += static_cast<double>(leftRows) * line;
+  layout.Rules.push_back(y + kGap / 2);
+  y += kGap;
+
+  // The grouped table: a heading of two lines, then as many groups as its share holds.
+  const double footerTop = height - textHeight;
+  const double room = std::max(0.0, footerTop - kGap - y);
+  const std::vector<std::string> headings = GroupColumnTitles(stats.GroupedBy);
+  const double firstColumn = width * kFirstColumnShare;
+  const double otherColumn = (width - firstColumn) / static_cast<double>(headings.size() - 1);
+  const auto columnX = [&](size_t c) {
+    return c == 0 ? 0 : firstColumn + otherColumn * static_cast<double>(c - 1);
+  };
+  const auto columnRoom = [&](size_t c) { return (c == 0 ? firstColumn : otherColumn) - kCellGap; };
+  for (size_t c = 0; c < headings.size(); ++c) {
+    const auto [words, unit] = HeadingLines(headings[c]);
+    place(words, columnX(c), y, columnRoom(c));
+    place(unit, columnX(c), y + line, columnRoom(c));
+  }
+  y += 2 * line;
+  const int fitting = std::max(0, static_cast<int>((room * kTableShare - 2 * line) / line));
+  const size_t groups = stats.Groups.size();
+  const size_t shown = groups <= static_cast<size_t>(fitting)
+                           ? groups
+                           : static_cast<size_t>(std::max(0, fitting - 1));
+  for (size_t g = 0; g < shown; ++g) {
+    const std::vector<std::string> cells = GroupCells(stats.Groups[g]);
+    for (size_t c = 0; c < cells.size(); ++c) place(cells[c], columnX(c), y, columnRoom(c));
+    y += line;
+  }
+  if (shown < groups && fitting > 0) {
+    place("and " + std::to_string(groups - shown) + " more", 0, y, width);
+    y += line;
+  }
+  y += kGap;
+
+  // The charts, two a row, in what is left above the footer.
+  const size_t charts = StatisticsCharts().size();
+  const size_t chartRows = (charts + kChartColumns - 1) / kChartColumns;
+  const double chartsBottom = footerTop - kGap;
+  const double cellHeight = (chartsBottom - y - kGap * static_cast<double>(chartRows - 1)) /
+                            static_cast<double>(chartRows);
+  const double cellWidth = (width - kColumnGap) / kChartColumns;
+  for (size_t n = 0; n < charts; ++n) {
+    const double x = static_cast<double>(n % kChartColumns) * (cellWidth + kColumnGap);
+    const double top = y + static_cast<double>(n / kChartColumns) * (cellHeight + kGap);
+    if (cellHeight >= kSmallestChartTwips && cellWidth >= kSmallestChartTwips) {
+      layout.Charts.push_back({x, top, cellWidth, cellHeight});
+    }
+  }
+
+  layout.Rules.push_back(footerTop - kGap / 2);
+  const double third = width / 3;
+  place(info.LogbookName, 0, footerTop, third);
+  const std::string centre = Elided(page, "Bathyscribe", third);
+  place(centre, (width - WidthOf(page, centre)) / 2, footerTop, third);
+  const std::string right = Elided(
+      page, "Page " + std::to_string(info.PageNumber) + " of " + std::to_string(info.PageCount),
+      third);
+  place(right, width - WidthOf(page, right), footerTop, third);
+  return layout;
+}
+
+void DrawSummaryPage(const LogbookStatistics& stats, const std::string& scope,
+                     const ReportPageInfo& info, ChartSurface& page) {
+  page.Cls();
+  page.Scale(0, 0, page.Width(), page.Height());
+  page.SetDrawWidth(1);
+  const SummaryPageLayout layout = LayoutSummaryPage(stats, scope, info, page);
+  for (const PlacedText& text : layout.Texts) {
+    page.SetCurrentX(text.Box.Left);
+    page.SetCurrentY(text.Box.Top);
+    page.Print(text.Text);
+  }
+  for (const double rule : layout.Rules) page.Line(0, rule, page.Width(), rule, kRuleColor);
+  for (size_t n = 0; n < layout.Charts.size(); ++n) {
+    RegionSurface region(page, layout.Charts[n]);
+    DrawStatisticsChart(StatisticsCharts()[n].Chart, stats, region);
+    page.SetDrawWidth(1);
+  }
+}
+
+}  // namespace scrb

@@ -1,0 +1,544 @@
+#include "overview/StatisticsCharts.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <map>
+
+#include "charts/ChartFrame.h"
+#include "report/NumberFormat.h"
+
+namespace scrb {
+
+namespace {
+
+constexpr Rgb kFirstSeriesColor = kNormalColor;
+constexpr Rgb kSecondSeriesColor{230, 130, 0};
+constexpr double kLabelGapTwips = 30;
+constexpr double kRightMarginTwips = 100;
+constexpr double kGridSpacingMillimetres = 5;
+constexpr double kMarkerMillimetres = 0.6;
+constexpr double kDepthBin = 5;     // metres
+constexpr double kMinutesBin = 10;  // minutes
+constexpr const char* kMonthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr const char* kLongMonthNames[] = {"January",   "February", "March",    "April",
+                                           "May",       "June",     "July",     "August",
+                                           "September", "October",  "November", "December"};
+
+// A place on the category or time axis, with its label and whether a grid line marks it.
+struct Tick {
+  double X;
+  std::string Label;
+  bool Grid = false;
+};
+
+// The plot area in the chart's own coordinates, once the frame is drawn.
+struct Plot {
+  double Left, Right, Low, High;
+};
+
+// 1, 2 or 5 times a power of ten, at least `least`.
+double NiceStep(double least) {
+  const double decade = std::pow(10.0, std::floor(std::log10(least)));
+  for (const double m : {1.0, 2.0, 5.0, 10.0}) {
+    if (m * decade >= least * (1 - 1e-12)) return m * decade;
+  }
+  return 10 * decade;
+}
+
+// The title cut at a word with "..." until it fits the width; empty when not even a word does.
+std::string FittedTitle(const ChartSurface& s, std::string title, double widthTwips) {
+  while (TextWidthTwips(s, title) > widthTwips) {
+    const size_t blank = title.find_last_of(' ', title.size() > 3 ? title.size() - 4 : 0);
+    if (blank == std::string::npos || blank == 0) return {};
+    title = title.substr(0, blank) + "...";
+  }
+  return title;
+}
+
+// The labelled ticks that fit: every k-th, for the least k at which no two of them come closer
+// than a digit's width, each wholly on the surface.
+std::vector<const Tick*> LabelsThatFit(const std::vector<Tick>& ticks, const ChartSurface& s,
+                                       double leftEdge, double rightEdge) {
+  std::vector<const Tick*> labelled;
+  for (const Tick& t : ticks) {
+    const double half = std::fabs(s.TextWidth(t.Label)) / 2;
+    if (!t.Label.empty() && t.X - half >= leftEdge && t.X + half <= rightEdge)
+      labelled.push_back(&t);
+  }
+  const double gap = std::fabs(s.TextWidth("0"));
+  for (size_t stride = 1; stride <= labelled.size(); ++stride) {
+    std::vector<const Tick*> kept;
+    bool apart = true;
+    for (size_t n = 0; n < labelled.size() && apart; n += stride) {
+      if (!kept.empty()) {
+        const double need = (std::fabs(s.TextWidth(kept.back()->Label)) +
+                             std::fabs(s.TextWidth(labelled[n]->Label))) /
+                                2 +
+                            gap;
+        apart = std::fabs(labelled[n]->X - kept.back()->X) >= need;
+      }
+      kept.push_back(labelled[n]);
+    }
+    if (apart) return kept;
+  }
+  return {};
+}
+
+// Title above, value labels left, tick labels under the plot area, grid lines in the grid
+// colour around and across it; nothing when the surface is too small for a plot.
+std::optional<Plot> DrawFrame(const std::string& title, double xLeft, double xRight, double yLow,
+                              double yHigh, const std::vector<Tick>& ticks, ChartSurface& s,
+                              bool counts = false) {
+  const double w = s.Width();
+  const double h = s.Height();
+  s.Cls();
+  if (!(w > 0 && h > 0) || !std::isfinite(w) || !std::isfinite(h) || !(xRight > xLeft)) return {};
+  s.Scale(0, 0, w, h);
+  const double textHeight = TextHeightTwips(s);
+  const double top = textHeight * 1.5 + 3 * kLabelGapTwips;
+  const double bottom = textHeight * 1.5 + 2 * kLabelGapTwips;
+  const double innerHeight = h - top - bottom;
+  if (innerHeight <= textHeight) return {};
+
+  if (!(yHigh > yLow)) yHigh = yLow + 1;
+  const double spacing =
+      std::max(kGridSpacingMillimetres * kTwipsPerMillimetre, textHeight + kLabelGapTwips);
+  // Counts of dives never get a line between two whole numbers.
+  double step = NiceStep(std::max(spacing * (yHigh - yLow) / innerHeight, counts ? 1.0 : 0.0));
+  double low = 0, high = 0;
+  while (true) {
+    low = std::floor(yLow / step) * step;
+    high = std::ceil(yHigh / step) * step;
+    if (high <= low) high = low + step;
+    if (step * innerHeight / (high - low) >= spacing * (1 - 1e-9)) break;
+    step = NiceStep(step * 1.5);
+  }
+  std::vector<double> values;
+  std::vector<std::string> labels;
+  for (double v = low; v <= high + step / 2; v += step) {
+    values.push_back(std::round(v / step) * step);
+    labels.push_back(GeneralNumber(values.back()));
+  }
+
+  const double left = LeftMarginTwips(s, labels);
+  const double right = std::max(kRightMarginTwips, TextWidthTwips(s, "0000") / 2 + kLabelGapTwips);
+  const double innerWidth = w - left - right;
+  if (innerWidth <= 0) return {};
+  const double perTwipX = (xRight - xLeft) / innerWidth;
+  const double perTwipY = (high - low) / innerHeight;
+  const double x1 = xLeft - left * perTwipX;
+  const double x2 = xRight + right * perTwipX;
+  const double y1 = high + top * perTwipY;
+  s.Scale(x1, y1, x2, low - bottom * perTwipY);
+
+  const std::string fitted = FittedTitle(s, title, w - 2 * kLabelGapTwips);
+  s.SetCurrentX(x1 + kLabelGapTwips * perTwipX);
+  s.SetCurrentY(y1 - kLabelGapTwips * perTwipY);
+  if (!fitted.empty()) s.Print(fitted);
+
+  for (size_t n = 0; n < values.size(); ++n) {
+    s.Line(xLeft, values[n], xRight, values[n], kGridColor);
+    s.SetCurrentX((x1 + xLeft - std::fabs(s.TextWidth(labels[n]))) / 2);
+    s.SetCurrentY(values[n] - s.TextHeight(labels[n]) / 2);
+    s.Print(labels[n]);
+  }
+  s.Line(xLeft, low, xLeft, high, kGridColor);
+  s.Line(xRight, low, xRight, high, kGridColor);
+  for (const Tick& t : ticks) {
+    if (t.Grid && t.X > xLeft && t.X < xRight) s.Line(t.X, low, t.X, high, kGridColor);
+  }
+  const double below = textHeight > 0 ? 0.5 + kLabelGapTwips / textHeight : 0.5;
+  for (const Tick* t : LabelsThatFit(ticks, s, x1, x2)) {
+    s.SetCurrentX(t->X - std::fabs(s.TextWidth(t->Label)) / 2);
+    s.SetCurrentY(low + s.TextHeight(t->Label) * below);
+    s.Print(t->Label);
+  }
+  return Plot{xLeft, xRight, low, high};
+}
+
+void Bar(ChartSurface& s, double from, double to, double base, double value, Rgb color) {
+  if (value == base) return;
+  s.Line(from, base, from, value, color);
+  s.LineTo(to, value, color);
+  s.LineTo(to, base, color);
+}
+
+// A small cross, kept inside the plot area.
+void Marker(ChartSurface& s, const Plot& p, double x, double y, Rgb color) {
+  const double dx = std::fabs(s.ScaleX(kMarkerMillimetres));
+  const double dy = std::fabs(s.ScaleY(kMarkerMillimetres));
+  const auto cx = [&](double v) { return std::clamp(v, p.Left, p.Right); };
+  const auto cy = [&](double v) { return std::clamp(v, p.Low, p.High); };
+  s.Line(cx(x - dx), cy(y), cx(x + dx), cy(y), color);
+  s.Line(cx(x), cy(y - dy), cx(x), cy(y + dy), color);
+}
+
+int YearOf(int date) {
+  return date / 10000;
+}
+int MonthOf(int date) {
+  return date / 100 % 100;
+}
+
+// The middle of the day as a fraction of its year: 1998.79 for 17 October 1998.
+double FractionalYear(int date) {
+  using namespace std::chrono;
+  const year y(YearOf(date));
+  const sys_days day = year_month_day{y, month(static_cast<unsigned>(MonthOf(date))),
+                                      std::chrono::day(static_cast<unsigned>(date % 100))};
+  const sys_days first = year_month_day{y, January, std::chrono::day(1)};
+  const double length = y.is_leap() ? 366 : 365;
+  return YearOf(date) + ((day - first).count() + 0.5) / length;
+}
+
+std::string Plural(int count, const std::string& one, const std::string& many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// ---- dives and hours per year ----
+
+struct YearBars {
+  int FirstYear = 0;
+  std::vector<int> Dives;
+  std::vector<int> Minutes;
+};
+
+YearBars YearsOf(const LogbookStatistics& stats) {
+  YearBars bars;
+  int last = 0;
+  for (const DiveFigures& d : stats.Figures) {
+    if (d.Date == 0) continue;
+    bars.FirstYear =
+        bars.FirstYear == 0 ? YearOf(d.Date) : std::min(bars.FirstYear, YearOf(d.Date));
+    last = std::max(last, YearOf(d.Date));
+  }
+  if (bars.FirstYear == 0) return bars;
+  bars.Dives.assign(static_cast<size_t>(last - bars.FirstYear + 1), 0);
+  bars.Minutes.assign(bars.Dives.size(), 0);
+  for (const DiveFigures& d : stats.Figures) {
+    if (d.Date == 0) continue;
+    const auto k = static_cast<size_t>(YearOf(d.Date) - bars.FirstYear);
+    ++bars.Dives[k];
+    bars.Minutes[k] += d.DiveMinutes.value_or(0);
+  }
+  return bars;
+}
+
+void DrawYears(const LogbookStatistics& stats, ChartSurface& s) {
+  const YearBars bars = YearsOf(stats);
+  if (bars.Dives.empty()) return ShowEmptyChart(s, "No dives with a date");
+  double top = 0;
+  std::vector<Tick> ticks;
+  for (size_t k = 0; k < bars.Dives.size(); ++k) {
+    top = std::max({top, static_cast<double>(bars.Dives[k]), bars.Minutes[k] / 60.0});
+    ticks.push_back({k + 0.5, std::to_string(bars.FirstYear + static_cast<int>(k))});
+  }
+  const auto plot = DrawFrame(ChartInfo(StatisticsChart::DivesPerYear).Title, 0,
+                              static_cast<double>(bars.Dives.size()), 0, top, ticks, s, true);
+  if (!plot) return;
+  s.SetDrawWidth(2);
+  for (size_t k = 0; k < bars.Dives.size(); ++k) {
+    const double x = static_cast<double>(k);
+    Bar(s, x + 0.12, x + 0.48, 0, bars.Dives[k], kFirstSeriesColor);
+    Bar(s, x + 0.52, x + 0.88, 0, bars.Minutes[k] / 60.0, kSecondSeriesColor);
+  }
+  s.SetDrawWidth(1);
+}
+
+std::optional<std::string> YearsReadout(const LogbookStatistics& stats, double x) {
+  const YearBars bars = YearsOf(stats);
+  if (!(x >= 0 && x < static_cast<double>(bars.Dives.size()))) return {};
+  const auto k = static_cast<size_t>(x);
+  return std::to_string(bars.FirstYear + static_cast<int>(k)) + ": " +
+         Plural(bars.Dives[k], "dive", "dives") + ", " +
+         FormatPattern(bars.Minutes[k] / 60.0, "0.0") + " hours";
+}
+
+// ---- histograms ----
+
+struct Histogram {
+  double BinWidth;
+  std::vector<int> Counts;
+};
+
+Histogram HistogramOf(const LogbookStatistics& stats, StatisticsChart chart) {
+  const bool depth = chart == StatisticsChart::MaxDepthHistogram;
+  Histogram histogram{depth ? kDepthBin : kMinutesBin, {}};
+  for (const DiveFigures& d : stats.Figures) {
+    std::optional<double> value;
+    if (depth && d.MaxDepth) value = *d.MaxDepth;
+    if (!depth && d.DiveMinutes) value = *d.DiveMinutes;
+    if (!value) continue;
+    const auto bin = static_cast<size_t>(std::max(0.0, std::floor(*value / histogram.BinWidth)));
+    if (bin >= histogram.Counts.size()) histogram.Counts.resize(bin + 1, 0);
+    ++histogram.Counts[bin];
+  }
+  return histogram;
+}
+
+void DrawHistogram(StatisticsChart chart, const LogbookStatistics& stats, ChartSurface& s) {
+  const Histogram histogram = HistogramOf(stats, chart);
+  if (histogram.Counts.empty()) {
+    return ShowEmptyChart(
+        s, chart == StatisticsChart::MaxDepthHistogram ? "No maximum depths" : "No dive times");
+  }
+  const double width = histogram.BinWidth;
+  std::vector<Tick> ticks;
+  for (size_t b = 0; b <= histogram.Counts.size(); ++b) {
+    ticks.push_back(
+        {static_cast<double>(b) * width, GeneralNumber(static_cast<double>(b) * width)});
+  }
+  const int most = *std::ranges::max_element(histogram.Counts);
+  const auto plot =
+      DrawFrame(ChartInfo(chart).Title, 0, static_cast<double>(histogram.Counts.size()) * width, 0,
+                most, ticks, s, true);
+  if (!plot) return;
+  s.SetDrawWidth(2);
+  for (size_t b = 0; b < histogram.Counts.size(); ++b) {
+    const double x = static_cast<double>(b) * width;
+    Bar(s, x + width * 0.1, x + width * 0.9, 0, histogram.Counts[b], kFirstSeriesColor);
+  }
+  s.SetDrawWidth(1);
+}
+
+std::optional<std::string> HistogramReadout(StatisticsChart chart, const LogbookStatistics& stats,
+                                            double x) {
+  const Histogram histogram = HistogramOf(stats, chart);
+  const double end = static_cast<double>(histogram.Counts.size()) * histogram.BinWidth;
+  if (!(x >= 0 && x < end)) return {};
+  const auto b = static_cast<size_t>(x / histogram.BinWidth);
+  const std::string unit = chart == StatisticsChart::MaxDepthHistogram ? " m" : " min";
+  return GeneralNumber(static_cast<double>(b) * histogram.BinWidth) + " to " +
+         GeneralNumber(static_cast<double>(b + 1) * histogram.BinWidth) + unit + ": " +
+         Plural(histogram.Counts[b], "dive", "dives");
+}
+
+// ---- water temperature by month ----
+
+struct MonthTemperatures {
+  std::optional<double> Coldest[12];
+  double Sum[12] = {};
+  int Count[12] = {};
+};
+
+MonthTemperatures MonthsOf(const LogbookStatistics& stats) {
+  MonthTemperatures months;
+  for (const DiveFigures& d : stats.Figures) {
+    if (d.Date == 0 || !d.WaterTemperature) continue;
+    const int m = MonthOf(d.Date) - 1;
+    if (!months.Coldest[m] || *d.WaterTemperature < *months.Coldest[m])
+      months.Coldest[m] = *d.WaterTemperature;
+    months.Sum[m] += *d.WaterTemperature;
+    ++months.Count[m];
+  }
+  return months;
+}
+
+void DrawWaterByMonth(const LogbookStatistics& stats, ChartSurface& s) {
+  const MonthTemperatures months = MonthsOf(stats);
+  double low = 0, high = 0;
+  bool any = false;
+  std::vector<Tick> ticks;
+  for (int m = 0; m < 12; ++m) {
+    ticks.push_back({m + 0.5, kMonthNames[m]});
+    if (months.Count[m] == 0) continue;
+    any = true;
+    low = std::min(low, *months.Coldest[m]);
+    high = std::max(high, months.Sum[m] / months.Count[m]);
+  }
+  if (!any) return ShowEmptyChart(s, "No water temperatures");
+  const auto plot = DrawFrame(ChartInfo(StatisticsChart::WaterTemperatureByMonth).Title, 0, 12, low,
+                              high, ticks, s);
+  if (!plot) return;
+  s.SetDrawWidth(2);
+  for (int m = 0; m < 12; ++m) {
+    if (months.Count[m] == 0) continue;
+    Bar(s, m + 0.12, m + 0.48, 0, *months.Coldest[m], kFirstSeriesColor);
+    Bar(s, m + 0.52, m + 0.88, 0, months.Sum[m] / months.Count[m], kSecondSeriesColor);
+  }
+  s.SetDrawWidth(1);
+}
+
+std::optional<std::string> WaterReadout(const LogbookStatistics& stats, double x) {
+  if (!(x >= 0 && x < 12)) return {};
+  const MonthTemperatures months = MonthsOf(stats);
+  if (std::ranges::all_of(months.Count, [](int count) { return count == 0; })) return {};
+  const int m = static_cast<int>(x);
+  const std::string name = kLongMonthNames[m];
+  if (months.Count[m] == 0) return name + ": no water temperature";
+  return name + ": coldest " + FormatPattern(*months.Coldest[m], "0.0") +
+         " \xC2\xB0"
+         "C, mean " +
+         FormatPattern(months.Sum[m] / months.Count[m], "0.0") +
+         " \xC2\xB0"
+         "C (" +
+         Plural(months.Count[m], "dive", "dives") + ")";
+}
+
+// ---- dives over time ----
+
+struct TimePoint {
+  const DiveFigures* Dive;
+  double X;
+  double Y;
+};
+
+std::vector<TimePoint> PointsOf(StatisticsChart chart, const LogbookStatistics& stats) {
+  std::vector<TimePoint> points;
+  for (const DiveFigures& d : stats.Figures) {
+    const std::optional<double> value =
+        chart == StatisticsChart::BreathRateOverTime ? d.BreathRate : d.OverSaturation;
+    if (d.Date != 0 && value) points.push_back({&d, FractionalYear(d.Date), *value});
+  }
+  return points;
+}
+
+// Each year's mean of the points, by year.
+std::map<int, double> YearMeans(const std::vector<TimePoint>& points) {
+  std::map<int, std::pair<double, int>> sums;
+  for (const TimePoint& p : points) {
+    auto& [sum, count] = sums[YearOf(p.Dive->Date)];
+    sum += p.Y;
+    ++count;
+  }
+  std::map<int, double> means;
+  for (const auto& [year, sum] : sums) means[year] = sum.first / sum.second;
+  return means;
+}
+
+std::pair<int, int> YearSpan(const std::vector<TimePoint>& points) {
+  int first = YearOf(points.front().Dive->Date), last = first;
+  for (const TimePoint& p : points) {
+    first = std::min(first, YearOf(p.Dive->Date));
+    last = std::max(last, YearOf(p.Dive->Date));
+  }
+  return {first, last + 1};
+}
+
+void DrawOverTime(StatisticsChart chart, const LogbookStatistics& stats, ChartSurface& s) {
+  const bool breath = chart == StatisticsChart::BreathRateOverTime;
+  const std::vector<TimePoint> points = PointsOf(chart, stats);
+  if (points.empty()) {
+    return ShowEmptyChart(
+        s, breath ? "No dives with a breath rate estimate" : "No dives with saturation results");
+  }
+  const auto [first, end] = YearSpan(points);
+  std::vector<Tick> ticks;
+  for (int year = first; year <= end; ++year) {
+    ticks.push_back({static_cast<double>(year), "", true});
+    if (year < end) ticks.push_back({year + 0.5, std::to_string(year)});
+  }
+  double high = breath ? 0 : 100;
+  for (const TimePoint& p : points) high = std::max(high, p.Y);
+  const auto plot = DrawFrame(ChartInfo(chart).Title, first, end, 0, high, ticks, s);
+  if (!plot) return;
+  if (!breath) s.Line(first, 100, end, 100, kAlarmColor);
+  for (const TimePoint& p : points) Marker(s, *plot, p.X, p.Y, kFirstSeriesColor);
+  if (breath) {
+    s.SetDrawWidth(2);
+    for (const auto& [year, mean] : YearMeans(points)) {
+      s.Line(year, mean, year + 1, mean, kSecondSeriesColor);
+    }
+    s.SetDrawWidth(1);
+  }
+}
+
+const TimePoint* NearestPoint(const std::vector<TimePoint>& points, double x) {
+  if (points.empty()) return nullptr;
+  const auto [first, end] = YearSpan(points);
+  if (!(x >= first && x <= end)) return nullptr;
+  const TimePoint* nearest = nullptr;
+  for (const TimePoint& p : points) {
+    if (nearest == nullptr || std::fabs(p.X - x) < std::fabs(nearest->X - x)) nearest = &p;
+  }
+  return nearest;
+}
+
+std::optional<std::string> OverTimeReadout(StatisticsChart chart, const LogbookStatistics& stats,
+                                           double x) {
+  const std::vector<TimePoint> points = PointsOf(chart, stats);
+  const TimePoint* p = NearestPoint(points, x);
+  if (p == nullptr) return {};
+  const DiveFigures& d = *p->Dive;
+  std::string text = "Dive " + std::to_string(d.Number) + ", " + LogbookDate(d.Date);
+  if (!d.Site.empty()) text += ", " + d.Site;
+  if (chart == StatisticsChart::BreathRateOverTime) {
+    const double mean = YearMeans(points).at(YearOf(d.Date));
+    return text + ": " + FormatPattern(p->Y, "0.0") + " l/min (" + std::to_string(YearOf(d.Date)) +
+           " mean " + FormatPattern(mean, "0.0") + " l/min)";
+  }
+  return text + ": " + FormatPattern(p->Y, "0.0") + " %, tissue " + std::to_string(d.Tissue);
+}
+
+}  // namespace
+
+const std::vector<StatisticsChartInfo>& StatisticsCharts() {
+  static const std::vector<StatisticsChartInfo> charts = {
+      {StatisticsChart::DivesPerYear, "stats-years", "Dives (blue) and hours (orange) per year"},
+      {StatisticsChart::MaxDepthHistogram, "stats-depths", "Dives by maximum depth (m)"},
+      {StatisticsChart::DiveTimeHistogram, "stats-divetimes", "Dives by dive time (min)"},
+      {StatisticsChart::WaterTemperatureByMonth, "stats-water",
+       "Water temperature by month (\xC2\xB0"
+       "C): coldest (blue) and mean (orange)"},
+      {StatisticsChart::BreathRateOverTime, "stats-breath",
+       "Base breath rate per dive (l/min) and each year's mean (orange)"},
+      {StatisticsChart::OverSaturationOverTime, "stats-oversaturation",
+       "Highest over-saturation per dive (%) and the 100 % limit (red)"},
+  };
+  return charts;
+}
+
+const StatisticsChartInfo& ChartInfo(StatisticsChart chart) {
+  for (const StatisticsChartInfo& info : StatisticsCharts()) {
+    if (info.Chart == chart) return info;
+  }
+  return StatisticsCharts().front();
+}
+
+void DrawStatisticsChart(StatisticsChart chart, const LogbookStatistics& stats,
+                         ChartSurface& surface) {
+  switch (chart) {
+    case StatisticsChart::DivesPerYear:
+      return DrawYears(stats, surface);
+    case StatisticsChart::MaxDepthHistogram:
+    case StatisticsChart::DiveTimeHistogram:
+      return DrawHistogram(chart, stats, surface);
+    case StatisticsChart::WaterTemperatureByMonth:
+      return DrawWaterByMonth(stats, surface);
+    case StatisticsChart::BreathRateOverTime:
+    case StatisticsChart::OverSaturationOverTime:
+      return DrawOverTime(chart, stats, surface);
+  }
+}
+
+std::optional<std::string> StatisticsReadout(StatisticsChart chart, const LogbookStatistics& stats,
+                                             double userX) {
+  switch (chart) {
+    case StatisticsChart::DivesPerYear:
+      return YearsReadout(stats, userX);
+    case StatisticsChart::MaxDepthHistogram:
+    case StatisticsChart::DiveTimeHistogram:
+      return HistogramReadout(chart, stats, userX);
+    case StatisticsChart::WaterTemperatureByMonth:
+      return WaterReadout(stats, userX);
+    case StatisticsChart::BreathRateOverTime:
+    case StatisticsChart::OverSaturationOverTime:
+      return OverTimeReadout(chart, stats, userX);
+  }
+  return {};
+}
+
+std::optional<int> StatisticsReadoutDive(StatisticsChart chart, const LogbookStatistics& stats,
+                                         double userX) {
+  if (chart != StatisticsChart::BreathRateOverTime &&
+      chart != StatisticsChart::OverSaturationOverTime)
+    return {};
+  const std::vector<TimePoint> points = PointsOf(chart, stats);
+  const TimePoint* p = NearestPoint(points, userX);
+  if (p == nullptr) return {};
+  return p->Dive->Index;
+}
+
+}  // namespace scrb

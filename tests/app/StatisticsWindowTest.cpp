@@ -1,0 +1,174 @@
+// The Statistics window as a diver meets it: opened from the menu, it sums up the listed dives in
+// the background, follows a new logbook, selects a dive from the summary and reads the charts.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QProcess>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "AppTestWindow.h"
+#include "app/StatisticsWindow.h"
+
+namespace scrb {
+namespace {
+
+using test::MenuAction;
+
+// Dives of `count` with profiles, one a day from 17 October 1998, each a metre deeper.
+QString DivesWithProfiles(const std::string& name, int count, int firstNumber = 1) {
+  std::vector<test::EntryBuilder> entries;
+  for (int i = 0; i < count; ++i) {
+    test::EntryBuilder e;
+    e.DiveNumber = firstNumber + i;
+    e.DayCount += static_cast<uint32_t>(i);
+    e.MaxDepth = 1000 + 100 * i;
+    e.Partners = i % 2 == 0 ? "Anna, Ben" : "Ben";
+    test::ProfileBuilder profile{
+        .Samples = test::ProfileBuilder::FromDepths({5, 12, 20, 24, 24, 22, 15, 10, 5, 3, 3, 2}),
+        .Status = {0x10, 0x20, 0x30, 0x10}};
+    e.Profile = profile.Bytes();
+    entries.push_back(e);
+  }
+  return test::WriteLogbook(name, test::BuildLogbook(entries));
+}
+
+StatisticsWindow* OpenStatistics(test::TestWindow& w) {
+  MenuAction(*w.form, "&Statistics...")->trigger();
+  StatisticsWindow* window = w.form->Statistics();
+  window->WaitForWork();
+  return window;
+}
+
+QLabel* LinkTo(StatisticsWindow& window, const QString& start) {
+  for (QLabel* label : window.SummaryArea()->findChildren<QLabel*>()) {
+    if (label->text().contains("<a href=") && label->text().contains(start)) return label;
+  }
+  return nullptr;
+}
+
+TEST(StatisticsWindow, SumsUpTheListedDivesAndSelectsTheDeepest) {
+  test::TestWindow w;
+  w.Start();
+  w.form->OpenLogbook(DivesWithProfiles("three.log", 3, 21));
+  w.form->SelectListIndex(0);
+  StatisticsWindow* window = OpenStatistics(w);
+  ASSERT_NE(window->Statistics(), nullptr);
+  EXPECT_EQ(window->windowTitle(), "3 dives");
+  EXPECT_FALSE(window->Working());
+  EXPECT_FALSE(window->Progress()->isVisible());
+  // Every dive's analysis is known to the owner now, for the table as well.
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(w.context.Analysis.KnownSummary(i)) << i;
+
+  QLabel* deepest = LinkTo(*window, "12.0 m, dive 23");
+  ASSERT_NE(deepest, nullptr);
+  emit deepest->linkActivated("2");
+  EXPECT_EQ(w.form->ListIndex(), 2);
+
+  // Grouped by partner: Ben dives every time, Anna every other; a double-click asks the table
+  // for the group's dives.
+  window->Grouping()->setCurrentIndex(window->Grouping()->findData("partner"));
+  window->WaitForWork();
+  QTableWidget* groups = window->GroupTable();
+  ASSERT_EQ(groups->rowCount(), 2);
+  EXPECT_EQ(groups->item(0, 0)->text(), "Ben");
+  EXPECT_EQ(groups->item(1, 0)->text() + " " + groups->item(1, 1)->text(), "Anna 2");
+  QSignalSpy showOnly(window, &StatisticsWindow::ShowOnlyDives);
+  emit groups->cellDoubleClicked(1, 0);
+  ASSERT_EQ(showOnly.size(), 1);
+  EXPECT_EQ(showOnly[0][0].value<std::vector<int>>(), (std::vector<int>{0, 2}));
+  EXPECT_EQ(showOnly[0][1].toString(), "Partner: Anna");
+  // The table shows just those, and the window follows it; and then a search.
+  QCoreApplication::processEvents();
+  EXPECT_EQ(w.form->ShownDives(), (std::vector<int>{0, 2}));
+  window->WaitForWork();
+  EXPECT_EQ(window->windowTitle(), "2 of 3 dives");
+  w.form->ShowAllDives();
+  w.form->SetSearchText("23");
+  QCoreApplication::processEvents();
+  window->WaitForWork();
+  EXPECT_EQ(window->windowTitle(), "1 of 3 dives (search: 23)");
+  ASSERT_NE(window->Statistics(), nullptr);
+  EXPECT_EQ(window->Statistics()->Deepest->Number, 23);
+  w.form->SetSearchText("Elba");
+  QCoreApplication::processEvents();
+  window->WaitForWork();
+  EXPECT_EQ(window->windowTitle(), "0 of 3 dives (search: Elba)");
+  EXPECT_EQ(window->GroupTable()->rowCount(), 0);
+  w.form->SetSearchText("");
+  QCoreApplication::processEvents();
+  window->WaitForWork();
+
+  // The charts' readout names the bar under the mouse.
+  window->resize(800, 600);
+  window->ChartChoice()->setCurrentIndex(0);
+  emit window->Chart()->MouseMoved(0.5, 0);
+  EXPECT_EQ(window->Readout()->text(), "1998: 3 dives, 2.3 hours");
+  EXPECT_TRUE(window->Chart()->CursorX());
+}
+
+// Opening another logbook drops the work on the old one; the window sums up the new one.
+TEST(StatisticsWindow, FollowsANewLogbookAndTheModel) {
+  test::TestWindow w;
+  w.Start();
+  w.form->OpenLogbook(DivesWithProfiles("many.log", 400));
+  MenuAction(*w.form, "&Statistics...")->trigger();
+  StatisticsWindow* window = w.form->Statistics();
+  EXPECT_TRUE(window->Working());
+  w.form->OpenLogbook(DivesWithProfiles("two.log", 2, 50));
+  window->WaitForWork();
+  ASSERT_NE(window->Statistics(), nullptr);
+  EXPECT_EQ(window->Statistics()->Dives, 2);
+  EXPECT_EQ(window->windowTitle(), "2 dives");
+  EXPECT_EQ(window->Statistics()->Deepest->Number, 51);
+
+  const double underModel0 = window->Statistics()->HighestOverSaturation->Value;
+  w.context.Analysis.SetModel(1);
+  QTest::qWait(300);  // the window looks at the analysis a few times a second
+  window->WaitForWork();
+  ASSERT_NE(window->Statistics(), nullptr);
+  EXPECT_NE(window->Statistics()->HighestOverSaturation->Value, underModel0);
+
+  // Closed while working, the window waits for nothing long and leaves nothing running.
+  w.form->OpenLogbook(DivesWithProfiles("again.log", 400));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(window->Working());
+}
+
+// File > Print and the PDF export offer a summary page of the dives the table shows before the
+// dive pages.
+TEST(StatisticsWindow, ReportsBeginWithASummaryPageWhenAsked) {
+  test::TestWindow w;
+  w.Start();
+  w.form->OpenLogbook(DivesWithProfiles("three.log", 3, 21));
+  w.form->SetSearchText("anna");
+  QCoreApplication::processEvents();
+  QTemporaryDir folder;
+  const QString printed = folder.filePath("printed.pdf");
+  w.dialogs.printFile = printed;
+  w.dialogs.scopeAnswers = {ReportScope::SummaryAndAllDives, ReportScope::SummaryAndCurrentDive};
+  w.form->PrintReport();
+  EXPECT_EQ(w.dialogs.printPageCount, 4);
+  const QString exported = folder.filePath("exported.pdf");
+  w.dialogs.saveAnswers = {exported};
+  w.form->ExportReportPdf();
+  for (const auto& [path, pages] : {std::pair{printed, 4}, std::pair{exported, 2}}) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-enc", "UTF-8", path, "-"});
+    pdftotext.waitForFinished(30000);
+    const QStringList text = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
+    ASSERT_GE(text.size(), pages) << path.toStdString();
+    EXPECT_TRUE(text[0].contains("Logbook summary") &&
+                text[0].contains("2 of 3 dives (search: anna)") &&
+                text[0].contains(QString("Page 1 of %1").arg(pages)))
+        << text[0].toStdString();
+    EXPECT_TRUE(text[1].contains("Dive Number: 2")) << text[1].toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace scrb

@@ -1,0 +1,62 @@
+// The logbook summary page on a recording surface: inside the printable area at A4 and Letter,
+// whatever the logbook, and a yearly table that never pushes the charts off the page.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "export/SummaryPage.h"
+#include "overview/StatisticsCharts.h"
+#include "support/RecordingSurface.h"
+#include "support/ReportPageCheck.h"
+
+namespace scrb {
+namespace {
+
+constexpr double kTwipsPerMm = test::RecordingSurface::kTwipsPerMillimetre;
+
+// `years` years of dives at sites with long names, partners and every figure known.
+LogbookStatistics Logbook(int years) {
+  std::vector<DiveFigures> dives;
+  for (int i = 0; i < years * 5; ++i) {
+    DiveFigures d;
+    d.Index = i;
+    d.Number = 1000 + i;
+    d.Date = (1970 + i / 5) * 10000 + (1 + i % 12) * 100 + 1 + i % 28;
+    d.MaxDepth = 5 + i % 50;
+    d.DiveMinutes = 20 + i % 70;
+    d.WaterTemperature = 4 + i % 25;
+    d.BreathRate = 12 + i % 15;
+    d.OverSaturation = 50 + i % 60;
+    d.Tissue = 1 + i % 8;
+    d.Site = "The very long north-eastern wall of the outer reef past the lighthouse " +
+             std::to_string(i % 7);
+    d.Partners = {"Anna-Katharina Oberhollenzer", "Ben"};
+    dives.push_back(d);
+  }
+  return SumUp(dives, StatisticsGrouping::Year);
+}
+
+TEST(SummaryPage, InsideThePrintableAreaAtA4AndLetter) {
+  for (const auto& [paper, width, height] :
+       {std::tuple{"A4", 210.0, 297.0}, std::tuple{"Letter", 215.9, 279.4}}) {
+    for (const int years : {0, 1, 12, 60}) {
+      SCOPED_TRACE(testing::Message() << paper << ", " << years << " years");
+      test::RecordingSurface page = test::PrintableArea(width, height);
+      const LogbookStatistics stats = Logbook(years);
+      EXPECT_EQ(test::DrawAndCheckSummaryPage(stats, "12 of 76 dives (search: Terlinden)",
+                                              {"a-logbook-with-a-long-name.log", 1, 77}, page),
+                std::vector<std::string>{});
+      const SummaryPageLayout layout = LayoutSummaryPage(stats, "", {"x.log", 1, 1}, page);
+      ASSERT_EQ(layout.Charts.size(), StatisticsCharts().size());
+      for (const SurfaceRect& chart : layout.Charts) EXPECT_GT(chart.Height, 35 * kTwipsPerMm);
+      const auto texts = page.Texts();
+      const bool cut =
+          std::ranges::any_of(texts, [](const std::string& t) { return t.ends_with(" more"); });
+      EXPECT_EQ(cut, years == 60);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace scrb

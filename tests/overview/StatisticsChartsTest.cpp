@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "overview/StatisticsCharts.h"
+#include "support/ChartLegibility.h"
+
+namespace scrb {
+namespace {
+
+using test::RecordingSurface;
+
+constexpr double kTwipsPerPixel = 15;  // at 96 dpi
+
+DiveFigures Dive(int index, int date, double depth, int minutes, double water, double breath,
+                 double oversat) {
+  DiveFigures d;
+  d.Index = index;
+  d.Number = index + 1;
+  d.Date = date;
+  d.MaxDepth = depth;
+  d.DiveMinutes = minutes;
+  d.WaterTemperature = water;
+  d.BreathRate = breath;
+  d.OverSaturation = oversat;
+  d.Tissue = 1 + index % 16;
+  d.Site = "Pier";
+  return d;
+}
+
+// One dive; and years of dives from shallow to deep, ice to tropics, one over the limit.
+std::vector<LogbookStatistics> Logbooks() {
+  std::vector<DiveFigures> many;
+  for (int i = 0; i < 400; ++i) {
+    const int date = (1990 + i / 16) * 10000 + (1 + i % 12) * 100 + 1 + i % 28;
+    many.push_back(Dive(i, date, 3 + i % 61, 10 + i % 95, -1.5 + i % 30, 12 + i % 20, 40 + i % 67));
+  }
+  return {SumUp({Dive(0, 19981017, 18.98, 45, 15.48, 17.5, 81)}, StatisticsGrouping::Year),
+          SumUp(many, StatisticsGrouping::Year)};
+}
+
+// Every chart at the sizes the window and the page give it, at three font sizes: no two labels
+// overlap, none leaves the surface, every bar, dive and line lies in the plot area.
+TEST(StatisticsCharts, LegibleAtEverySize) {
+  const std::pair<int, int> sizes[] = {{300, 200}, {640, 450}, {1600, 1000}, {2560, 1440}};
+  for (const LogbookStatistics& stats : Logbooks()) {
+    for (const StatisticsChartInfo& chart : StatisticsCharts()) {
+      for (const auto& [wide, high] : sizes) {
+        for (double fontScale : {1.0, 1.5, 2.0}) {
+          const double charWidth = 100 * fontScale;
+          const double textHeight = 200 * fontScale;
+          RecordingSurface s(wide * kTwipsPerPixel, high * kTwipsPerPixel, charWidth, textHeight);
+          DrawStatisticsChart(chart.Chart, stats, s);
+          SCOPED_TRACE(testing::Message() << chart.Name << ", " << stats.Dives << " dives, " << wide
+                                          << "x" << high << ", font x" << fontScale);
+          EXPECT_GE(s.Prints().size(), 3u);
+          EXPECT_FALSE(test::NonGridLines(s).empty());
+          for (const std::string& fault : test::LegibilityFaults(s, charWidth, textHeight)) {
+            ADD_FAILURE() << fault;
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST(StatisticsCharts, EmptyStateCentredOnce) {
+  const LogbookStatistics none = SumUp({}, StatisticsGrouping::Year);
+  for (const StatisticsChartInfo& chart : StatisticsCharts()) {
+    RecordingSurface s(9000, 3000);
+    s.Scale(-92, -56, 2031, 2668);
+    DrawStatisticsChart(chart.Chart, none, s);
+    ASSERT_EQ(s.Prints().size(), 1u) << chart.Name;
+    EXPECT_DOUBLE_EQ(s.Prints()[0].X1 + s.TextWidth(s.Prints()[0].Text) / 2, 4500) << chart.Name;
+    EXPECT_FALSE(StatisticsReadout(chart.Chart, none, 0.5)) << chart.Name;
+  }
+}
+
+// The readout names what lies under the mouse, in the chart's own coordinates.
+TEST(StatisticsCharts, ReadoutsNameTheBarOrTheDive) {
+  const LogbookStatistics s =
+      SumUp({Dive(0, 19980301, 12.5, 45, 15, 17.25, 81),
+             Dive(1, 19980310, 14, 75, 11, 19.75, 102.5), Dive(2, 20000705, 31, 30, 22, 0, 60)},
+            StatisticsGrouping::Year);
+  const auto readout = [&](StatisticsChart chart, double x) {
+    return StatisticsReadout(chart, s, x).value_or("(none)");
+  };
+  using C = StatisticsChart;
+  EXPECT_EQ(readout(C::DivesPerYear, 0.5), "1998: 2 dives, 2.0 hours");
+  EXPECT_EQ(readout(C::DivesPerYear, 1.2), "1999: 0 dives, 0.0 hours");
+  EXPECT_EQ(readout(C::DivesPerYear, 3), "(none)");
+  EXPECT_EQ(readout(C::MaxDepthHistogram, 12), "10 to 15 m: 2 dives");
+  EXPECT_EQ(readout(C::MaxDepthHistogram, 31), "30 to 35 m: 1 dive");
+  EXPECT_EQ(readout(C::MaxDepthHistogram, -1), "(none)");
+  EXPECT_EQ(readout(C::DiveTimeHistogram, 59), "50 to 60 min: 0 dives");
+  EXPECT_EQ(readout(C::WaterTemperatureByMonth, 2.5),
+            "March: coldest 11.0 \xC2\xB0"
+            "C, mean 13.0 \xC2\xB0"
+            "C (2 dives)");
+  EXPECT_EQ(readout(C::WaterTemperatureByMonth, 0.5), "January: no water temperature");
+  EXPECT_EQ(readout(C::BreathRateOverTime, 1998.19),
+            "Dive 2, 10/03/1998, Pier: 19.8 l/min (1998 mean 18.5 l/min)");
+  EXPECT_EQ(readout(C::OverSaturationOverTime, 2000.9),
+            "Dive 3, 05/07/2000, Pier: 60.0 %, tissue 3");
+  EXPECT_EQ(readout(C::OverSaturationOverTime, 2002), "(none)");
+  EXPECT_EQ(StatisticsReadoutDive(C::OverSaturationOverTime, s, 1998.17), 0);
+  EXPECT_FALSE(StatisticsReadoutDive(C::DivesPerYear, s, 0.5));
+}
+
+// The over-saturation chart always shows the limit; the breath rate chart each year's mean.
+TEST(StatisticsCharts, LimitLineAndYearMeans) {
+  const LogbookStatistics s =
+      SumUp({Dive(0, 19980301, 12, 45, 15, 17, 40), Dive(1, 19980310, 14, 75, 11, 19, 50)},
+            StatisticsGrouping::Year);
+  RecordingSurface over(9000, 6000);
+  DrawStatisticsChart(StatisticsChart::OverSaturationOverTime, s, over);
+  ASSERT_EQ(over.LinesOf(kAlarmColor).size(), 1u);
+  EXPECT_EQ(over.LinesOf(kAlarmColor)[0].Y1, 100);
+  RecordingSurface breath(9000, 6000);
+  DrawStatisticsChart(StatisticsChart::BreathRateOverTime, s, breath);
+  const auto means = test::NonGridLines(breath, 2);
+  ASSERT_EQ(means.size(), 1u);
+  EXPECT_EQ(means[0].Y1, 18);
+  EXPECT_EQ(means[0].X1, 1998);
+  EXPECT_EQ(means[0].X2, 1999);
+}
+
+}  // namespace
+}  // namespace scrb
