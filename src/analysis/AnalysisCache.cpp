@@ -176,7 +176,8 @@ uint64_t AnalysisCache::Generation() const {
 double AnalysisCache::Snapshot::SurfacePressureOf(int dive) const {
   const auto found = SurfacePressures.find(dive);
   if (found != SurfacePressures.end()) return found->second;
-  return Dives != nullptr ? (*Dives)[static_cast<size_t>(dive)].SurfacePressure : 1.0;
+  if (Dives == nullptr || dive < 0 || static_cast<size_t>(dive) >= Dives->size()) return 1.0;
+  return (*Dives)[static_cast<size_t>(dive)].SurfacePressure;
 }
 
 AnalysisSummary AnalysisCache::Snapshot::Summarise(int index, const DiveRecord& record) const {

@@ -305,10 +305,14 @@ LogbookStatistics SumUp(std::vector<DiveFigures> figures, StatisticsGrouping gro
   return stats;
 }
 
-std::optional<std::vector<AnalysisSummary>> SummariseDives(const AnalysisCache::Snapshot& snapshot,
+std::optional<std::vector<AnalysisSummary>> SummariseDives(const AnalysisCache::Snapshot& taken,
                                                            const std::vector<DiveRecord>& dives,
                                                            const std::vector<int>& indices,
                                                            const SummaryProgress& progress) {
+  // Everything is read from the given records, never from the store the snapshot was taken of:
+  // an open may replace that store while this runs on another thread.
+  AnalysisCache::Snapshot snapshot = taken;
+  snapshot.Dives = &dives;
   std::vector<AnalysisSummary> summaries;
   summaries.reserve(indices.size());
   // Reporting every dive would cost more than some dives take.
