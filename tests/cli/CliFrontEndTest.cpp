@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "Version.h"
+#include "cli/CliRun.h"
 #include "cli/Commands.h"
 #include "support/LogbookBuilder.h"
 #include "support/ScopedLocale.h"
@@ -21,19 +22,6 @@
 
 namespace scrb::cli {
 namespace {
-
-using Args = std::vector<std::string>;
-
-struct CliRun {
-  int Status;
-  std::string Out, Err;
-};
-
-CliRun Cli(const Args& arguments) {
-  std::ostringstream out, err;
-  const int status = RunCli(arguments, out, err);
-  return {status, out.str(), err.str()};
-}
 
 // Dive 0 has a profile, dive 1 has none.
 const std::string& TwoDiveFile() {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "cli/CliRun.h"
 #include "cli/Commands.h"
 #include "support/LogbookBuilder.h"
 
@@ -14,18 +15,6 @@ namespace scrb::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using Args = std::vector<std::string>;
-
-struct CliRun {
-  int Status;
-  std::string Out, Err;
-};
-
-CliRun Cli(const Args& arguments) {
-  std::ostringstream out, err;
-  const int status = RunCli(arguments, out, err);
-  return {status, out.str(), err.str()};
-}
 
 bool Has(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
