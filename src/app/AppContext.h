@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisCache.h"
 #include "logbook/Logbook.h"
+#include "report/Units.h"
 #include "session/LogbookSession.h"
 
 namespace scrb {
@@ -31,6 +32,8 @@ struct AppContext {
   AnalysisCache& Analysis = Session.Analysis();
   ReadoutState Readouts;
   SettingsStore* Settings = nullptr;
+  // Chosen in the preferences; every page, readout, chart, table and report follows it.
+  UnitSystem Units = UnitSystem::Metric;
 };
 
 }  // namespace scrb
