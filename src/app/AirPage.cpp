@@ -8,13 +8,14 @@
 #include "air/AirReadout.h"
 #include "app/ChartView.h"
 #include "app/ElidedLabel.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 
 namespace {
 
 QLabel* Caption(const char* text, const QString& name, QWidget* parent) {
-  auto* label = new ElidedLabel(QString::fromUtf8(text), parent);
+  auto* label = new ElidedLabel(QString::fromStdString(Tr("Charts", text)), parent);
   label->setObjectName(name);
   return label;
 }

@@ -14,6 +14,7 @@
 #include "charts/DepthReadout.h"
 #include "charts/VerticalSpeedChart.h"
 #include "render/PainterSurface.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 
@@ -79,7 +80,7 @@ ProfilePage::ProfilePage(AppContext& context, QWidget* parent, int view, bool wi
     auto* speedReadout = NewReadoutLabel("SpeedReadout", " Vertical Speed=-000.0 m/min", this);
     speedReadout_ = speedReadout;
     layout->addSpacing(kLabelGapPixels);
-    layout->addLayout(TitleAndReadoutRow(NewLabel("SpeedChartTitle", Text(kSpeedChartTitle), this),
+    layout->addLayout(TitleAndReadoutRow(NewLabel("SpeedChartTitle", Text(Tr("Charts", kSpeedChartTitle)), this),
                                          speedReadout));
     layout->addSpacing(kLabelGapPixels);
     layout->addWidget(speedChart_, kChartsStretch / 2);

@@ -15,8 +15,8 @@ DisclaimerDialog::DisclaimerDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Bathyscribe");
   setModal(true);
   auto* notice = new QLabel(
-      "Important notice: There is no guarantee that the calculations made by this program are "
-      "correct. Users should NOT use this programme to calculate their dives.",
+      tr("Important notice: There is no guarantee that the calculations made by this program are "
+         "correct. Users should NOT use this programme to calculate their dives."),
       this);
   notice->setObjectName("NoticeLabel");
   notice->setWordWrap(true);
@@ -25,11 +25,11 @@ DisclaimerDialog::DisclaimerDialog(QWidget* parent) : QDialog(parent) {
   font.setBold(true);
   notice->setFont(font);
 
-  auto* agree = new QPushButton("I &agree", this);
+  auto* agree = new QPushButton(tr("I &agree"), this);
   agree->setObjectName("AgreeButton");
-  auto* refuse = new QPushButton("I do &not Agree", this);
+  auto* refuse = new QPushButton(tr("I do &not Agree"), this);
   refuse->setObjectName("RefuseButton");
-  noWarningCheck_ = new QCheckBox("&Do not display this warning anymore", this);
+  noWarningCheck_ = new QCheckBox(tr("&Do not display this warning anymore"), this);
   noWarningCheck_->setObjectName("NoWarningCheck");
 
   // Agreeing only hides the dialog so that the start-up can still read the check box.

@@ -14,13 +14,14 @@ namespace scrb {
 
 DisplayOptionDialog::DisplayOptionDialog(int displayOption, QWidget* parent)
     : QDialog(parent), initial_(displayOption) {
-  setWindowTitle("Options");
+  setWindowTitle(tr("Options"));
   setModal(true);
-  auto* frame = new QGroupBox("String to display in left pane", this);
+  auto* frame = new QGroupBox(tr("String to display in left pane"), this);
   frame->setObjectName("DisplayOptionGroup");
   auto* frameLayout = new QVBoxLayout(frame);
   // Each with an Alt key of its own, the first letter that no other one has.
-  const char* captions[4] = {"&Location", "&Site", "L&ocation, Site", "S&ite, Location"};
+  const QString captions[4] = {tr("&Location"), tr("&Site"), tr("L&ocation, Site"),
+                              tr("S&ite, Location")};
   for (int i = 0; i < 4; ++i) {
     optionButtons_[i] = new QRadioButton(captions[i], frame);
     optionButtons_[i]->setObjectName(QString("DisplayOptionButton%1").arg(i));
@@ -28,10 +29,10 @@ DisplayOptionDialog::DisplayOptionDialog(int displayOption, QWidget* parent)
     frameLayout->addWidget(optionButtons_[i]);
   }
 
-  auto* ok = new QPushButton("OK", this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName("OkButton");
   ok->setDefault(true);
-  auto* cancel = new QPushButton("Cancel", this);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
   cancel->setObjectName("CancelButton");
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -6,8 +6,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -18,6 +20,8 @@
 #include <exception>
 
 #include "app/DisplayOptionDialog.h"
+#include "app/PreferencesDialog.h"
+#include "app/StatisticsWindow.h"
 #include "app/DivePage.h"
 #include "app/DiveTableModel.h"
 #include "app/SettingsStore.h"
@@ -61,22 +65,16 @@ void MainWindow::BuildWidgets() {
 
   diveTab_ = new QTabWidget(central);
   diveTab_->setObjectName("DiveTab");
-  for (size_t i = 0; i < kDivePages.size(); ++i) {
-    DivePage* page = kDivePages[i].Create(context_, diveTab_);
-    pages_[i] = page;
-    connect(page, &DivePage::RedrawRequested, this,
-            [this] { ShowDive(context_.Book.CurrentDive); });
-    diveTab_->addTab(page, kDivePages[i].Caption);
-  }
+  BuildPages();
   connect(diveTab_, &QTabWidget::currentChanged, this, &MainWindow::ShowChosenPage);
 
-  statusLabel_ = new QLabel("Ready", central);
+  statusLabel_ = new QLabel(tr("Ready"), central);
   statusLabel_->setObjectName("StatusLabel");
-  previousButton_ = new QPushButton("&Previous", central);
+  previousButton_ = new QPushButton(tr("&Previous"), central);
   previousButton_->setObjectName("PreviousButton");
-  nextButton_ = new QPushButton("&Next", central);
+  nextButton_ = new QPushButton(tr("&Next"), central);
   nextButton_->setObjectName("NextButton");
-  exitButton_ = new QPushButton("E&xit", central);
+  exitButton_ = new QPushButton(tr("E&xit"), central);
   exitButton_->setObjectName("ExitButton");
   connect(previousButton_, &QPushButton::clicked, this, &MainWindow::PreviousDive);
   connect(nextButton_, &QPushButton::clicked, this, &MainWindow::NextDive);
@@ -109,56 +107,69 @@ void MainWindow::BuildWidgets() {
   resize(TwipsToPixels(9255, this), TwipsToPixels(7035, this) + 24);
 }
 
+void MainWindow::BuildPages() {
+  for (size_t i = 0; i < kDivePages.size(); ++i) {
+    DivePage* page = kDivePages[i].Create(context_, diveTab_);
+    pages_[i] = page;
+    connect(page, &DivePage::RedrawRequested, this,
+            [this] { ShowDive(context_.Book.CurrentDive); });
+    diveTab_->addTab(page, tr(kDivePages[i].Caption));
+  }
+}
+
 // Alt keys: the menus take F, E, L and H; the pages G, D, S, A, Y, T and R; the buttons P, N and X.
 // Within each menu every entry has an Alt key of its own: in the File menu "Op&tions" leaves O to
 // "&Open Logbook".
 void MainWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu("&File");
-  QAction* open = file->addAction("&Open Logbook");
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  QAction* open = file->addAction(tr("&Open Logbook"));
   open->setShortcut(QKeySequence("Ctrl+O"));
   connect(open, &QAction::triggered, this, [this] { ChooseAndOpen(false); });
-  QAction* merge = file->addAction("&Merge Logbook");
+  QAction* merge = file->addAction(tr("&Merge Logbook"));
   merge->setShortcut(QKeySequence("Ctrl+Shift+O"));
   connect(merge, &QAction::triggered, this, [this] { ChooseAndOpen(true); });
-  exportUddfAction_ = file->addAction("Export Logbook as &UDDF...");
+  exportUddfAction_ = file->addAction(tr("Export Logbook as &UDDF..."));
   exportUddfAction_->setObjectName("ExportUddfAction");
   exportUddfAction_->setEnabled(false);
   connect(exportUddfAction_, &QAction::triggered, this, &MainWindow::ExportUddf);
-  recentMenu_ = file->addMenu("&Recent Logbooks");
+  recentMenu_ = file->addMenu(tr("&Recent Logbooks"));
   recentMenu_->setObjectName("RecentMenu");
   file->addSeparator();
-  QAction* print = file->addAction("&Print");
+  QAction* print = file->addAction(tr("&Print"));
   print->setShortcut(QKeySequence("Ctrl+P"));
   connect(print, &QAction::triggered, this, &MainWindow::PrintReport);
-  connect(file->addAction("Export Dive Report as P&DF..."), &QAction::triggered, this,
+  connect(file->addAction(tr("Export Dive Report as P&DF...")), &QAction::triggered, this,
           &MainWindow::ExportReportPdf);
   file->addSeparator();
-  connect(file->addAction("Op&tions"), &QAction::triggered, this, &MainWindow::ShowOptions);
+  connect(file->addAction(tr("Op&tions")), &QAction::triggered, this, &MainWindow::ShowOptions);
   file->addSeparator();
-  QAction* exit = file->addAction("E&xit");
+  QAction* exit = file->addAction(tr("E&xit"));
   exit->setShortcut(QKeySequence("Ctrl+Q"));
   connect(exit, &QAction::triggered, this, &MainWindow::ExitProgram);
 
-  QMenu* edit = menuBar()->addMenu("&Edit");
-  connect(edit->addAction("Copy &All Dives to clipboard"), &QAction::triggered, this,
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  connect(edit->addAction(tr("Copy &All Dives to clipboard")), &QAction::triggered, this,
           &MainWindow::CopyAllDives);
-  connect(edit->addAction("Copy Current Dive &Profile to clipboard"), &QAction::triggered, this,
+  connect(edit->addAction(tr("Copy Current Dive &Profile to clipboard")), &QAction::triggered, this,
           &MainWindow::CopyDiveProfile);
   edit->addSeparator();
-  QAction* goTo = edit->addAction("&Go to Dive...");
+  QAction* goTo = edit->addAction(tr("&Go to Dive..."));
   goTo->setShortcut(QKeySequence("Ctrl+G"));
   connect(goTo, &QAction::triggered, this, &MainWindow::AskGoToDive);
   edit->addSeparator();
-  connect(edit->addAction("&Options"), &QAction::triggered, this, &MainWindow::ShowOptions);
+  connect(edit->addAction(tr("&Options")), &QAction::triggered, this, &MainWindow::ShowOptions);
+  QAction* preferences = edit->addAction(tr("Pr&eferences..."));
+  preferences->setObjectName("PreferencesAction");
+  connect(preferences, &QAction::triggered, this, &MainWindow::ShowPreferences);
 
-  QMenu* logbook = menuBar()->addMenu("&Logbook");
-  QAction* statistics = logbook->addAction("&Statistics...");
+  QMenu* logbook = menuBar()->addMenu(tr("&Logbook"));
+  QAction* statistics = logbook->addAction(tr("&Statistics..."));
   statistics->setObjectName("StatisticsAction");
   statistics->setShortcut(QKeySequence("Ctrl+Shift+S"));
   connect(statistics, &QAction::triggered, this, &MainWindow::ShowStatistics);
 
-  QMenu* help = menuBar()->addMenu("&Help");
-  QAction* about = help->addAction("&About");
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  QAction* about = help->addAction(tr("&About"));
   about->setShortcut(QKeySequence("F1"));
   connect(about, &QAction::triggered, this, [this] { ShowMessage(AboutText()); });
   FillRecentMenu();
@@ -187,15 +198,19 @@ void MainWindow::BuildShortcuts() {
 }
 
 QString MainWindow::AboutText() {
-  return QString(
-             "Bathyscribe v%1.%2\r\n\r\nWritten by the Bathyscribe developers.\r\n\r\n"
-             "Bathyscribe reads the logbooks of the Datatrak PC logging software; the README "
-             "that comes with it tells more.")
+  return tr("Bathyscribe v%1.%2\r\n\r\nWritten by the Bathyscribe developers.\r\n\r\n"
+            "Bathyscribe reads the logbooks of the Datatrak PC logging software; the README "
+            "that comes with it tells more.")
       .arg(BATHYSCRIBE_VERSION_MAJOR)
       .arg(BATHYSCRIBE_VERSION_PATCH);
 }
 
 bool MainWindow::StartUp(bool readLastLogbook) {
+  // The notice is read in the diver's language too.
+  SetLanguage(settings_.GetSetting(kLanguageSetting, ""));
+  context_.Units = settings_.GetSetting(kUnitsSetting, "metric") == "imperial"
+                       ? UnitSystem::Imperial
+                       : UnitSystem::Metric;
   if (SettingNumber(settings_.GetSetting(settings::kNoWarning, "0")) == 0) {
     const int check = dialogs_.RunDisclaimer(this);
     if (check < 0) return false;
@@ -282,6 +297,57 @@ void MainWindow::ShowOptions() {
   if (dialog.exec() == QDialog::Accepted) ApplyDisplayOption(dialog.ChosenOption());
 }
 
+void MainWindow::ShowPreferences() {
+  const std::string language = settings_.GetSetting(kLanguageSetting, "");
+  PreferencesDialog dialog(language, context_.Units, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (dialog.ChosenLanguage() != language) SetLanguage(dialog.ChosenLanguage());
+  if (dialog.ChosenUnits() != context_.Units) SetUnits(dialog.ChosenUnits());
+}
+
+void MainWindow::SetLanguage(const std::string& setting) {
+  const std::string code = ChosenLanguage(setting, desktopLanguage_);
+  // An unknown value is kept as it was saved: it means System, as an empty one does.
+  if (setting != settings_.GetSetting(kLanguageSetting, "")) {
+    settings_.SaveSetting(kLanguageSetting, setting);
+  }
+  if (code == language_.Current()) return;
+  language_.Apply(code);
+  Retranslate();
+}
+
+void MainWindow::SetUnits(UnitSystem units) {
+  context_.Units = units;
+  settings_.SaveSetting(kUnitsSetting, units == UnitSystem::Imperial ? "imperial" : "metric");
+  ShowDive(context_.Book.CurrentDive);
+}
+
+void MainWindow::Retranslate() {
+  const bool uddf = exportUddfAction_ != nullptr && exportUddfAction_->isEnabled();
+  menuBar()->clear();
+  BuildMenus();
+  exportUddfAction_->setEnabled(uddf);
+
+  // The pages are made anew from the page table; the dive and the page shown stay.
+  const int tab = diveTab_->currentIndex();
+  const QSignalBlocker blocker(diveTab_);
+  while (diveTab_->count() > 0) {
+    QWidget* page = diveTab_->widget(0);
+    diveTab_->removeTab(0);
+    delete page;
+  }
+  BuildPages();
+  diveTab_->setCurrentIndex(tab);
+  shownTab_ = diveTab_->currentIndex();
+
+  previousButton_->setText(tr("&Previous"));
+  nextButton_->setText(tr("&Next"));
+  exitButton_->setText(tr("E&xit"));
+  RetranslateTable();
+  if (statisticsWindow_ != nullptr) statisticsWindow_->Retranslate();
+  ShowDive(context_.Book.CurrentDive);
+}
+
 void MainWindow::ApplyDisplayOption(int option) {
   // The entries are rebuilt from the dives in memory: reading the file again would drop merged
   // logbooks, computed results and the selection.
@@ -319,7 +385,7 @@ void MainWindow::ShowDive(int index) {
     if (page != nullptr) page->ShowDive(dive);
   } catch (const std::exception& e) {
     // Whatever went wrong with this one dive, the program and the loaded logbook carry on.
-    statusLabel_->setText(QString("Dive %1 could not be shown: %2").arg(index).arg(e.what()));
+    statusLabel_->setText(tr("Dive %1 could not be shown: %2").arg(index).arg(e.what()));
     return;
   }
   readouts.ChartsReady = true;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/AppContext.h"
+#include "app/Language.h"
 #include "logbook/LogbookReader.h"
 
 class QAction;
@@ -100,6 +101,18 @@ class MainWindow : public QMainWindow {
 
   static QString AboutText();
 
+  // Edit > Preferences: the language and the units.
+  void ShowPreferences();
+  // The desktop's language, which the setting "" (System) follows; English unless told.
+  void SetDesktopLanguage(const std::string& code) { desktopLanguage_ = code; }
+  // Saves the language setting ("" for the desktop's) and shows every text in that language at
+  // once, keeping the dive, the page, the table's order and search, and the loaded logbooks.
+  void SetLanguage(const std::string& setting);
+  // The language the window speaks: "en", "de", "fr" or "it".
+  std::string Language() const { return language_.Current(); }
+  // Saves the units setting and shows every figure in those units.
+  void SetUnits(UnitSystem units);
+
   QTableView* DiveList() const { return diveList_; }
   QLineEdit* SearchField() const { return searchField_; }
   DiveTableModel* TableModel() const { return tableModel_; }
@@ -123,6 +136,10 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildMenus();
+  // Every text of the window anew in the installed language.
+  void Retranslate();
+  void BuildPages();
+  void RetranslateTable();
   void BuildShortcuts();
   void BuildWidgets();
   bool TakeLogbook(const QString& path, bool merge);
@@ -186,6 +203,8 @@ class MainWindow : public QMainWindow {
   bool redrawPending_ = false;
   int showCount_ = 0;
   StatisticsWindow* statisticsWindow_ = nullptr;
+  LanguageInstaller language_;
+  std::string desktopLanguage_ = "en";
 };
 
 }  // namespace scrb

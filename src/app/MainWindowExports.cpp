@@ -3,6 +3,7 @@
 
 #include "app/MainWindow.h"
 #include "export/ExportTexts.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 namespace {
@@ -15,18 +16,24 @@ void PutOnClipboard(const std::string& text) {
 
 }  // namespace
 
+// The clipboard texts are exports: English whatever the window speaks.
 void MainWindow::CopyAllDives() {
-  PutOnClipboard(AllDivesText(context_.Book));
-  ShowMessage(QString::fromUtf8(kAllDivesCopiedMessage.data(),
-                                static_cast<int>(kAllDivesCopiedMessage.size())));
+  {
+    const EnglishTexts english;
+    PutOnClipboard(AllDivesText(context_.Book));
+  }
+  ShowMessage(tr("Dive parameters copied to clipboard"));
 }
 
 void MainWindow::CopyDiveProfile() {
   if (!context_.Book.HasCurrentDive()) return;
   AnalysisCache& analysis = context_.Analysis;
-  PutOnClipboard(DiveProfileText(analysis.Analysed(context_.Book.CurrentDive), analysis.Model()));
-  ShowMessage(QString::fromUtf8(kProfileCopiedMessage.data(),
-                                static_cast<int>(kProfileCopiedMessage.size())));
+  {
+    const EnglishTexts english;
+    PutOnClipboard(
+        DiveProfileText(analysis.Analysed(context_.Book.CurrentDive), analysis.Model()));
+  }
+  ShowMessage(tr("Dive data copied to clipboard"));
 }
 
 }  // namespace scrb

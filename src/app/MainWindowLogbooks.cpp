@@ -17,7 +17,8 @@
 namespace scrb {
 namespace {
 
-constexpr const char* kFileFilter = "Datatrak log files (*.log);;All files (*.*)";
+constexpr const char* kFileFilter =
+    QT_TRANSLATE_NOOP("scrb::MainWindow", "Datatrak log files (*.log);;All files (*.*)");
 
 QString ToQt(const std::string& text) {
   return QString::fromStdString(text);
@@ -56,8 +57,8 @@ void MainWindow::SetCaption() {
 }
 
 void MainWindow::ChooseAndOpen(bool merge) {
-  const QString path = dialogs_.ChooseOpenFile(this, merge ? "Merge Logbook" : "Open Logbook",
-                                               kFileFilter, LogbookFolder());
+  const QString path = dialogs_.ChooseOpenFile(this, merge ? tr("Merge Logbook") : tr("Open Logbook"),
+                                               tr(kFileFilter), LogbookFolder());
   if (path.isEmpty()) return;
   if (merge)
     MergeLogbook(path);

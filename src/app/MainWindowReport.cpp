@@ -17,7 +17,7 @@
 namespace scrb {
 namespace {
 
-constexpr const char* kExportTitle = "Export Dive Report as PDF";
+constexpr const char* kExportTitle = QT_TRANSLATE_NOOP("scrb::MainWindow", "Export Dive Report as PDF");
 
 // What the user wants in the report: the dives in list order, and whether a summary page comes
 // first; no dives and no summary when cancelled or none loaded.
@@ -30,7 +30,8 @@ struct ReportChoice {
 ReportChoice ChooseReportDives(QWidget* parent, UserDialogs& dialogs, const Logbook& book,
                                const QString& title) {
   if (book.DiveCount() == 0) {
-    dialogs.ShowMessage(parent, "There is no dive loaded to put in a report.");
+    dialogs.ShowMessage(parent, QCoreApplication::translate("scrb::MainWindow",
+                                                         "There is no dive loaded to put in a report."));
     return {};
   }
   std::vector<int> all(static_cast<size_t>(book.DiveCount()));
@@ -79,7 +80,7 @@ class ReportProgressDialog {
  public:
   ReportProgressDialog(QWidget* parent, const QString& text, int pages)
       : dialog_(text, "Cancel", 0, pages, parent) {
-    dialog_.setWindowTitle("Bathyscribe");
+    dialog_.setWindowTitle(QStringLiteral("Bathyscribe"));
     dialog_.setWindowModality(Qt::WindowModal);
     dialog_.setMinimumDuration(400);
     dialog_.setAutoClose(false);
@@ -99,13 +100,14 @@ class ReportProgressDialog {
 };
 
 QString PagesText(int pages) {
-  return pages == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(pages);
+  return pages == 1 ? QCoreApplication::translate("scrb::MainWindow", "1 page")
+                    : QCoreApplication::translate("scrb::MainWindow", "%1 pages").arg(pages);
 }
 
 }  // namespace
 
 void MainWindow::PrintReport() {
-  const ReportChoice choice = ChooseReportDives(this, dialogs_, context_.Book, "Print");
+  const ReportChoice choice = ChooseReportDives(this, dialogs_, context_.Book, tr("Print"));
   if (choice.Pages() == 0) return;
   const int pageCount = choice.Pages();
   QPrinter printer(QPrinter::HighResolution);
@@ -123,23 +125,23 @@ void MainWindow::PrintReport() {
   // the pages are laid out at.
   printer.setResolution(kReportDpi);
   ApplyReportPageLayout(printer);
-  ReportProgressDialog progress(this, "Printing the dive report...", last - first + 1);
+  ReportProgressDialog progress(this, tr("Printing the dive report..."), last - first + 1);
   const ReportSummary summary = SummaryOf(context_, choice, ShownDives(), SearchText());
   if (PaintDiveReport(printer, MakeJob(context_, choice, summary), first, last,
                       progress.Callback())) {
-    statusLabel_->setText("Dive report sent to the printer: " + PagesText(last - first + 1) + ".");
+    statusLabel_->setText(tr("Dive report sent to the printer: %1.").arg(PagesText(last - first + 1)));
     return;
   }
   printer.abort();
   if (progress.Cancelled()) {
-    statusLabel_->setText("Printing cancelled.");
+    statusLabel_->setText(tr("Printing cancelled."));
     return;
   }
-  ShowMessage("The dive report could not be printed.");
+  ShowMessage(tr("The dive report could not be printed."));
 }
 
 void MainWindow::ExportReportPdf() {
-  const ReportChoice choice = ChooseReportDives(this, dialogs_, context_.Book, kExportTitle);
+  const ReportChoice choice = ChooseReportDives(this, dialogs_, context_.Book, tr(kExportTitle));
   if (choice.Pages() == 0) return;
   const std::vector<int>& dives = choice.Dives;
   const QFileInfo logbook(QString::fromStdString(context_.Book.LogbookFile));
@@ -150,30 +152,30 @@ void MainWindow::ExportReportPdf() {
   }
   const QString folder =
       context_.Book.LogbookFile.empty() ? QDir::homePath() : logbook.absolutePath();
-  QString path = dialogs_.ChooseSaveFile(this, kExportTitle, "PDF files (*.pdf)",
+  QString path = dialogs_.ChooseSaveFile(this, tr(kExportTitle), tr("PDF files (*.pdf)"),
                                          QDir(folder).filePath(name + ".pdf"));
   if (path.isEmpty()) return;
   if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
 
   // Written beside the target and put in its place when complete: a failed or cancelled export
   // never leaves half a report, nor costs the one that was there.
-  ReportProgressDialog progress(this, "Writing the dive report...", choice.Pages());
+  ReportProgressDialog progress(this, tr("Writing the dive report..."), choice.Pages());
   const ReportSummary summary = SummaryOf(context_, choice, ShownDives(), SearchText());
   const QString failure = SaveFileThrough(path, [&](QIODevice& file) {
     return WriteDiveReportPdf(file, MakeJob(context_, choice, summary), LocalPaperSize(),
                               progress.Callback());
   });
   if (failure.isEmpty()) {
-    statusLabel_->setText("Dive report written to " + QDir::toNativeSeparators(path) + ": " +
-                          PagesText(choice.Pages()) + ".");
+    statusLabel_->setText(tr("Dive report written to %1: %2.")
+                              .arg(QDir::toNativeSeparators(path), PagesText(choice.Pages())));
     return;
   }
   if (progress.Cancelled()) {
-    statusLabel_->setText("Export cancelled; nothing was written.");
+    statusLabel_->setText(tr("Export cancelled; nothing was written."));
     return;
   }
-  ShowMessage("The dive report could not be written to " + QDir::toNativeSeparators(path) +
-              ".\r\n\r\n" + failure);
+  ShowMessage(tr("The dive report could not be written to %1.\r\n\r\n%2")
+                  .arg(QDir::toNativeSeparators(path), failure));
 }
 
 }  // namespace scrb

@@ -2,6 +2,7 @@
 // the header, the header saved in the settings, selection and navigation in the order shown,
 // Go to Dive, and what a window over the dives shown reads.
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,7 +30,8 @@ QString ToQt(const std::string& text) {
 
 // A column's first width: room for its title and for a typical value.
 int DefaultWidth(const QFontMetrics& metrics, TableColumn column) {
-  const QString title = ToQt(std::string(ColumnInfo(column).Title));
+  const QString title =
+      QCoreApplication::translate("scrb::DiveTableModel", ColumnInfo(column).Title.data());
   QString sample = "00000";
   switch (column) {
     case TableColumn::Entry:
@@ -67,7 +69,7 @@ QWidget* MainWindow::BuildTable(QWidget* parent) {
   pane->setObjectName("DiveTablePane");
   searchField_ = new QLineEdit(pane);
   searchField_->setObjectName("SearchField");
-  searchField_->setPlaceholderText("Search dives (Ctrl+F)");
+  searchField_->setPlaceholderText(tr("Search dives (Ctrl+F)"));
   searchField_->setClearButtonEnabled(true);
   searchField_->installEventFilter(this);
 
@@ -202,6 +204,16 @@ void MainWindow::AfterFilterChanged() {
   NoteShownDivesChanged();
 }
 
+void MainWindow::RetranslateTable() {
+  searchField_->setPlaceholderText(tr("Search dives (Ctrl+F)"));
+  tableModel_->RetranslateHeader();
+  if (!filterModel_->Search().isEmpty() || filterModel_->Restricted()) {
+    statusLabel_->setText(ToQt(ShownDivesText(filterModel_->rowCount(), ListCount())));
+  } else {
+    statusLabel_->setText(ToQt(StatusText(context_.Book.DiveCount(), ReadOutcome{}, "")));
+  }
+}
+
 // A search, a sort and a load each move many rows; whoever follows them hears of it once.
 void MainWindow::NoteShownDivesChanged() {
   if (shownChangePending_) return;
@@ -248,7 +260,7 @@ void MainWindow::PreviousDive() {
 // of the table a step does nothing, without a message.
 void MainWindow::StepDive(int step) {
   if (ListCount() < 2) {
-    ShowMessage("There are not enough dives loaded to navigate ....");
+    ShowMessage(tr("There are not enough dives loaded to navigate ...."));
     return;
   }
   const QModelIndex current = diveList_->currentIndex();

@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/UserDialogs.h"
 #include "export/UddfWriter.h"
+#include "logbook/Translation.h"
 #include "render/SaveFile.h"
 
 namespace scrb {
@@ -19,11 +20,14 @@ void MainWindow::ExportUddf() {
           ? QString()
           : logbook.absoluteDir().filePath(logbook.completeBaseName() + ".uddf");
   QString path =
-      dialogs_.ChooseSaveFile(this, "Export Logbook as UDDF", "UDDF files (*.uddf)", suggested);
+      dialogs_.ChooseSaveFile(this, tr("Export Logbook as UDDF"), tr("UDDF files (*.uddf)"), suggested);
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += ".uddf";
-  const QString reason = SaveFile(
-      path, [this, &book](std::ostream& out) { return WriteUddf(book, context_.Analysis, out); });
+  const QString reason = SaveFile(path, [this, &book](std::ostream& out) {
+    // UDDF is English and SI whatever the window shows.
+    const EnglishTexts english;
+    return WriteUddf(book, context_.Analysis, out);
+  });
   if (!reason.isEmpty()) {
     ShowMessage(
         QString::fromStdString(UddfFailedMessage(path.toStdString(), reason.toStdString())));

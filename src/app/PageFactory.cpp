@@ -1,3 +1,5 @@
+#include <QtGlobal>
+
 #include "app/AirPage.h"
 #include "app/ChartView.h"
 #include "app/DepthPages.h"
@@ -18,15 +20,15 @@ DivePage* Create(AppContext& context, QWidget* parent) {
 
 }  // namespace
 
-// "Ph&ys Data" leaves Alt+P to "&Previous".
+// "Ph&ys Data" leaves Alt+P to "&Previous". The window shows the captions in its language.
 const std::array<DivePageKind, 7> kDivePages = {{
-    {"&General", "Ctrl+1", Create<GeneralPage>},
-    {"&Dive", "Ctrl+2", Create<DepthChartPage>},
-    {"Vertical &Speed", "Ctrl+3", Create<SpeedPage>},
-    {"&Air", "Ctrl+4", Create<AirPage>},
-    {"Ph&ys Data", "Ctrl+5", Create<PhysPage>},
-    {"&Tissue Sat", "Ctrl+6", Create<TissuePage>},
-    {"&Raw Data", "Ctrl+7", Create<RawDataPage>},
+    {QT_TRANSLATE_NOOP("scrb::MainWindow", "&General"), "Ctrl+1", Create<GeneralPage>},
+    {QT_TRANSLATE_NOOP("scrb::MainWindow", "&Dive"), "Ctrl+2", Create<DepthChartPage>},
+    {QT_TRANSLATE_NOOP("scrb::MainWindow", "Vertical &Speed"), "Ctrl+3", Create<SpeedPage>},
+    {QT_TRANSLATE_NOOP("scrb::MainWindow", "&Air"), "Ctrl+4", Create<AirPage>},
+    {QT_TRANSLATE_NOOP("scrb::MainWindow", "Ph&ys Data"), "Ctrl+5", Create<PhysPage>},
+    {QT_TRANSLATE_NOOP("scrb::MainWindow", "&Tissue Sat"), "Ctrl+6", Create<TissuePage>},
+    {QT_TRANSLATE_NOOP("scrb::MainWindow", "&Raw Data"), "Ctrl+7", Create<RawDataPage>},
 }};
 
 void DivePage::SetSampleCount(std::initializer_list<ChartView*> charts, const DiveRecord* dive) {

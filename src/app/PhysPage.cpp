@@ -8,6 +8,7 @@
 #include "air/PhysReadout.h"
 #include "app/ChartView.h"
 #include "app/ElidedLabel.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 
@@ -16,7 +17,7 @@ namespace {
 // A chart under its title, with its readout on the title's line.
 ChartView* AddChart(QVBoxLayout* layout, const char* caption, const QString& name,
                     const char* widestReadout, QLabel** readout, QWidget* parent) {
-  auto* title = new ElidedLabel(QString::fromUtf8(caption), parent);
+  auto* title = new ElidedLabel(QString::fromStdString(Tr("Charts", caption)), parent);
   title->setObjectName(name + "Title");
   ElidedLabel* value =
       NewReadoutLabel((name + "Readout").toLatin1().constData(), widestReadout, parent);

@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "app/ChartView.h"
+#include "logbook/Translation.h"
 #include "overview/StatisticsTexts.h"
 
 namespace scrb {
@@ -60,11 +61,12 @@ StatisticsWindow::StatisticsWindow(AppContext& context, QWidget* parent)
   scroll->setFrameShape(QFrame::NoFrame);
   summaryLayout->addWidget(scroll, 3);
   auto* groupRow = new QHBoxLayout;
-  auto* groupLabel = new QLabel("&Group by:", summaryTab);
+  groupLabel_ = new QLabel(summaryTab);
+  auto* groupLabel = groupLabel_;
   grouping_ = new QComboBox(summaryTab);
   grouping_->setObjectName("GroupingChoice");
   for (const char* name : {"year", "month", "site", "location", "partner", "trip"}) {
-    grouping_->addItem(ToQt(GroupingTitle(*GroupingNamed(name))), name);
+    grouping_->addItem(QString(), name);
   }
   groupLabel->setBuddy(grouping_);
   groupRow->addWidget(groupLabel);
@@ -78,19 +80,18 @@ StatisticsWindow::StatisticsWindow(AppContext& context, QWidget* parent)
   groups_->setSelectionMode(QAbstractItemView::SingleSelection);
   groups_->verticalHeader()->hide();
   groups_->verticalHeader()->setDefaultSectionSize(groups_->fontMetrics().height() + 6);
-  groups_->setToolTip("Double-click a group to show just its dives in the dive table");
-  summaryLayout->addWidget(groups_, 2);
-  tabs_->addTab(summaryTab, "S&ummary");
+    summaryLayout->addWidget(groups_, 2);
+  tabs_->addTab(summaryTab, QString());
 
   // The charts tab: one chart at a time, its readout under it.
   auto* chartTab = new QWidget(tabs_);
   auto* chartLayout = new QVBoxLayout(chartTab);
   auto* chartRow = new QHBoxLayout;
-  auto* chartLabel = new QLabel("C&hart:", chartTab);
+  chartLabel_ = new QLabel(chartTab);
+  auto* chartLabel = chartLabel_;
   chartChoice_ = new QComboBox(chartTab);
   chartChoice_->setObjectName("ChartChoice");
-  for (const StatisticsChartInfo& info : StatisticsCharts())
-    chartChoice_->addItem(ToQt(info.Title));
+  for (size_t i = 0; i < StatisticsCharts().size(); ++i) chartChoice_->addItem(QString());
   chartLabel->setBuddy(chartChoice_);
   chartRow->addWidget(chartLabel);
   chartRow->addWidget(chartChoice_, 1);
@@ -102,7 +103,7 @@ StatisticsWindow::StatisticsWindow(AppContext& context, QWidget* parent)
   readout_->setObjectName("StatisticsReadout");
   readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   chartLayout->addWidget(readout_);
-  tabs_->addTab(chartTab, "&Charts");
+  tabs_->addTab(chartTab, QString());
 
   auto* statusRow = new QHBoxLayout;
   state_ = new QLabel(this);
@@ -128,6 +129,7 @@ StatisticsWindow::StatisticsWindow(AppContext& context, QWidget* parent)
     CheckGeneration();
   });
   poll_.start(kPollMilliseconds);
+  SetTexts();
   // Roomy, yet inside a small screen with the window's frame.
   const QRect screen = this->screen()->availableGeometry();
   resize(std::min(760, screen.width() * 9 / 10), std::min(560, screen.height() * 85 / 100));
@@ -243,6 +245,30 @@ void StatisticsWindow::Finished() {
   ShowStatistics();
 }
 
+void StatisticsWindow::SetTexts() {
+  setWindowTitle(ToQt(StatisticsTitle(static_cast<int>(dives_.size()), context_.Book.DiveCount(),
+                                      search_.toStdString())));
+  groupLabel_->setText(tr("&Group by:"));
+  chartLabel_->setText(tr("C&hart:"));
+  tabs_->setTabText(0, tr("S&ummary"));
+  tabs_->setTabText(1, tr("&Charts"));
+  groups_->setToolTip(tr("Double-click a group to show just its dives in the dive table"));
+  for (int i = 0; i < grouping_->count(); ++i) {
+    const std::string name = grouping_->itemData(i).toString().toStdString();
+    grouping_->setItemText(i, ToQt(GroupingTitle(*GroupingNamed(name))));
+  }
+  for (size_t i = 0; i < StatisticsCharts().size(); ++i) {
+    chartChoice_->setItemText(static_cast<int>(i),
+                              ToQt(Tr("Statistics", StatisticsCharts()[i].Title.c_str())));
+  }
+}
+
+void StatisticsWindow::Retranslate() {
+  SetTexts();
+  ShowProgress();
+  ShowStatistics();
+}
+
 void StatisticsWindow::CheckGeneration() {
   // Another model or surface pressure changes the over-saturations; a new logbook everything.
   if (!isVisible() || generation_ == context_.Analysis.Generation()) return;
@@ -253,15 +279,15 @@ void StatisticsWindow::CheckGeneration() {
 void StatisticsWindow::ShowProgress() {
   if (!job_) {
     progress_->hide();
-    state_->setText(shown_ ? QString() : QString("No dives to sum up."));
+    state_->setText(shown_ ? QString() : tr("No dives to sum up."));
     return;
   }
   if (job_->Total == 0) {
-    state_->setText("Summing up...");
+    state_->setText(tr("Summing up..."));
     progress_->hide();
     return;
   }
-  state_->setText(QString("Working out the analysis of %1 dives...").arg(job_->Total));
+  state_->setText(tr("Working out the analysis of %1 dives...").arg(job_->Total));
   progress_->setRange(0, static_cast<int>(job_->Total));
   progress_->setValue(static_cast<int>(job_->Done.load()));
   progress_->show();
@@ -281,7 +307,7 @@ void StatisticsWindow::FillSummary() {
   if (!shown_) return;
   int row = 0;
   for (const SummaryRow& line : SummaryRows(*shown_)) {
-    auto* label = new QLabel(ToQt(line.Label) + ":", summaryArea_);
+    auto* label = new QLabel(tr("%1:").arg(ToQt(line.Label)), summaryArea_);
     auto* value = new QLabel(summaryArea_);
     value->setWordWrap(true);
     if (line.Dive >= 0) {
@@ -289,7 +315,7 @@ void StatisticsWindow::FillSummary() {
       value->setText(
           QString("<a href=\"%1\">%2</a>").arg(line.Dive).arg(ToQt(line.Value).toHtmlEscaped()));
       value->setTextInteractionFlags(Qt::TextBrowserInteraction);
-      value->setToolTip("Select this dive");
+      value->setToolTip(tr("Select this dive"));
       connect(value, &QLabel::linkActivated, this,
               [this](const QString& link) { emit DiveChosen(link.toInt()); });
     } else {

@@ -38,6 +38,8 @@ class StatisticsWindow : public QWidget {
   void SetScope(std::vector<int> dives, const QString& search);
   // The logbook was opened or merged: nothing of the old one may be used. A new scope follows.
   void LogbookChanged();
+  // Every text anew in the language now installed.
+  void Retranslate();
 
   // The statistics on show; null while they are worked out.
   const LogbookStatistics* Statistics() const { return shown_ ? &*shown_ : nullptr; }
@@ -65,6 +67,7 @@ class StatisticsWindow : public QWidget {
 
  private:
   struct Job;
+  void SetTexts();
   void Start();
   void Finished();
   void CheckGeneration();
@@ -79,6 +82,8 @@ class StatisticsWindow : public QWidget {
   AppContext& context_;
   std::vector<int> dives_;
   QString search_;
+  QLabel* groupLabel_ = nullptr;
+  QLabel* chartLabel_ = nullptr;
   std::shared_ptr<const std::vector<DiveRecord>> records_;  // the logbook as the work reads it
   uint64_t generation_ = 0;
   std::shared_ptr<Job> job_;

@@ -14,6 +14,7 @@
 #include "saturation/SaturationCharts.h"
 #include "saturation/SaturationReadout.h"
 #include "saturation/TissueLegend.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 
@@ -34,14 +35,14 @@ int KeyHeightPixels(const QWidget* widget) {
 }  // namespace
 
 TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
-  auto* pressureTitle = new ElidedLabel(kTissuePressureChartCaption, this);
+  auto* pressureTitle = new ElidedLabel(QString::fromStdString(Tr("Charts", kTissuePressureChartCaption)), this);
   pressureTitle->setObjectName("PressureChartTitle");
   auto* pressureReadout = NewReadoutLabel(
       "PressureReadout", "Time=000'00\", Depth=000.0 m, Max=00.00 bar, Min=00.00 bar", this);
   pressureReadout_ = pressureReadout;
   pressureChart_ = NewChart("PressureChart", this);
 
-  auto* overTitle = new ElidedLabel(kOverSaturationChartCaption, this);
+  auto* overTitle = new ElidedLabel(QString::fromStdString(Tr("Charts", kOverSaturationChartCaption)), this);
   overTitle->setObjectName("OverSaturationChartTitle");
   auto* overSaturationReadout =
       NewReadoutLabel("OverSaturationReadout", "Max=000% tissue=00, Min=000% tissue=00", this);
@@ -59,7 +60,7 @@ TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context,
   modelLabel_ = new QLabel(this);
   modelLabel_->setObjectName("ModelLabel");
   modelLabel_->setTextFormat(Qt::PlainText);
-  changeModelButton_ = new QPushButton("&Change Model ...", this);
+  changeModelButton_ = new QPushButton(tr("&Change Model ..."), this);
   changeModelButton_->setObjectName("ChangeModelButton");
 
   // The summary stands right under the chart it sums up, so the model row has room for the

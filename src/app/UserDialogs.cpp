@@ -1,5 +1,7 @@
 #include "app/UserDialogs.h"
 
+#include <QCoreApplication>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
@@ -57,24 +59,32 @@ std::optional<int> SystemDialogs::AskDiveNumber(QWidget* parent) {
   bool ok = false;
   // Dive numbers are words of the file.
   const int number =
-      QInputDialog::getInt(parent, "Go to Dive", "Dive &number:", 1, -32768, 32767, 1, &ok);
+      QInputDialog::getInt(parent, QCoreApplication::translate("scrb::UserDialogs", "Go to Dive"), QCoreApplication::translate("scrb::UserDialogs", "Dive &number:"), 1, -32768, 32767, 1, &ok);
   if (!ok) return std::nullopt;
   return number;
 }
 
 ReportScope SystemDialogs::ChooseReportScope(QWidget* parent, const QString& title,
                                              bool currentDive, int diveCount) {
-  const QString current = QStringLiteral("The current dive");
-  const QString all = QStringLiteral("All loaded dives (%1, one page each)").arg(diveCount);
-  const QString summary = QStringLiteral("A logbook summary page, then ");
+  const char* context = "scrb::UserDialogs";
+  const QString current = QCoreApplication::translate(context, "The current dive");
+  const QString all =
+      QCoreApplication::translate(context, "All loaded dives (%1, one page each)").arg(diveCount);
+  const QString summaryCurrent =
+      QCoreApplication::translate(context, "A logbook summary page, then the current dive");
+  const QString summaryAll =
+      QCoreApplication::translate(context,
+                                  "A logbook summary page, then all loaded dives (%1, one page "
+                                  "each)")
+          .arg(diveCount);
   QStringList choices;
   if (currentDive) choices << current;
   choices << all;
-  if (currentDive) choices << summary + current.toLower();
-  choices << summary + all.toLower();
+  if (currentDive) choices << summaryCurrent;
+  choices << summaryAll;
   QInputDialog dialog(parent);
   dialog.setWindowTitle(title);
-  dialog.setLabelText(QStringLiteral("Dives to include:"));
+  dialog.setLabelText(QCoreApplication::translate(context, "Dives to include:"));
   dialog.setComboBoxItems(choices);
   dialog.setComboBoxEditable(false);
   // The window system elides a title wider than the window: leave room for the whole of it, with
@@ -88,7 +98,7 @@ ReportScope SystemDialogs::ChooseReportScope(QWidget* parent, const QString& tit
   const QString chosen = dialog.textValue();
   if (chosen == current) return ReportScope::CurrentDive;
   if (chosen == all) return ReportScope::AllDives;
-  if (chosen == summary + current.toLower()) return ReportScope::SummaryAndCurrentDive;
+  if (chosen == summaryCurrent) return ReportScope::SummaryAndCurrentDive;
   return ReportScope::SummaryAndAllDives;
 }
 

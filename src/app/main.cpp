@@ -3,6 +3,7 @@
 
 #include "app/AppCommandLine.h"
 #include "app/AppContext.h"
+#include "app/Language.h"
 #include "app/MainWindow.h"
 #include "app/SettingsStore.h"
 #include "app/UserDialogs.h"
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
   scrb::QtSettingsStore settings;
   scrb::SystemDialogs dialogs;
   scrb::MainWindow form(context, settings, dialogs);
+  form.SetDesktopLanguage(scrb::DesktopLanguage());
   // A logbook named on the command line is opened as File > Open would, in place of the last one.
   const bool logbookNamed = !commandLine.Logbook.isEmpty();
   if (!form.StartUp(!logbookNamed)) return 0;

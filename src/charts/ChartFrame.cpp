@@ -7,6 +7,7 @@
 #include <string>
 
 #include "report/NumberFormat.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 
@@ -280,7 +281,9 @@ void DrawStripFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, Cha
   }
 }
 
-void ShowEmptyChart(ChartSurface& surface, const std::string& text) {
+void ShowEmptyChart(ChartSurface& surface, const std::string& english) {
+  // Callers mark their messages in the "Charts" context.
+  const std::string text = Tr("Charts", english.c_str());
   surface.Cls();
   const int64_t width = WholeTwips(surface.Width());
   const int64_t height = WholeTwips(surface.Height());

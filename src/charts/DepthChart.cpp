@@ -7,6 +7,7 @@
 #include "charts/ProfileSamples.h"
 #include "logbook/MissingValues.h"
 #include "report/NumberFormat.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 
@@ -46,8 +47,8 @@ double DepthRange(const DiveRecord& dive, const DecodedProfile& profile) {
 }  // namespace
 
 std::string DepthChartTitle(const DiveRecord& dive) {
-  return "Dive Number: " + GeneralNumber(dive.DiveNumber) +
-         "  Depth (meters) versus Time (minutes)";
+  return FillIn(Tr("Charts", "Dive Number: %1  Depth (meters) versus Time (minutes)"),
+                {GeneralNumber(dive.DiveNumber)});
 }
 
 int32_t SamplesToDraw(const DecodedProfile& profile, ChartSurface& surface) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logbook/Translation.h"
+
 #include <cstdint>
 #include <string>
 
@@ -11,7 +13,7 @@ namespace scrb {
 
 constexpr Rgb kTwentyMetreColor{64, 255, 64};
 constexpr Rgb kFortyMetreColor{255, 64, 64};
-inline constexpr const char* kNoDiveData = "No Dive Data available";
+inline constexpr const char* kNoDiveData = SCRB_TRANSLATE_NOOP("Charts", "No Dive Data available");
 
 // The samples a profile chart (depth, speed, alarm strip) draws. A dive without any gets the
 // "no data" line in their place, and 0.

@@ -13,6 +13,7 @@
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/TissueLegend.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 
@@ -101,7 +102,7 @@ std::string JoinNonEmpty(const std::vector<std::string>& parts, const std::strin
 }
 
 std::string ModelName(const DecoModel& model) {
-  if (model.TissueCount == 0) return "none loaded";
+  if (model.TissueCount == 0) return Tr("Report", "none loaded");
   const std::string caption = DecoModelCaption(model.DecoModelNumber);
   // A number outside the choices loads the 8-tissue tables.
   return caption.empty() ? DecoModelCaption(0) : caption;
@@ -147,19 +148,20 @@ DiveReportTexts ReportPageTexts(const AnalysedDive& analysed, const DecoModel& m
     (i < kFirstRightDetail ? texts.LeftDetails : texts.RightDetails).push_back(summary.Lines[i]);
   }
   texts.DepthCaption = DepthChartTitle(dive);
-  texts.TankCaption = kTankChartCaption;
-  texts.BreathCaption = kBreathRateChartCaption;
+  texts.TankCaption = Tr("Charts", kTankChartCaption);
+  texts.BreathCaption = Tr("Charts", kBreathRateChartCaption);
   if (air.BaseBreathRate != 0) {
     texts.AirSummary = AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate);
   }
-  texts.SaturationCaption = kOverSaturationChartCaption;
+  texts.SaturationCaption = Tr("Charts", kOverSaturationChartCaption);
   texts.SaturationSummary = MaxOverSaturationText(*analysed.Profile, *analysed.Saturation, model);
-  texts.ModelLine = "Decompression model: " + ModelName(model) + ", surface pressure " +
-                    GeneralNumber(analysed.SurfacePressure) + " bar";
+  texts.ModelLine = FillIn(Tr("Report", "Decompression model: %1, surface pressure %2 bar"),
+                          {ModelName(model), GeneralNumber(analysed.SurfacePressure)});
   texts.FooterLeft = info.LogbookName;
   texts.FooterCentre = "Bathyscribe";
   texts.FooterRight =
-      "Page " + GeneralNumber(info.PageNumber) + " of " + GeneralNumber(info.PageCount);
+      FillIn(Tr("Report", "Page %1 of %2"),
+             {GeneralNumber(info.PageNumber), GeneralNumber(info.PageCount)});
   return texts;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace scrb {
 
@@ -14,6 +16,20 @@ void SetTranslator(TranslateFunction translate);
 
 // The text in the diver's language.
 std::string Tr(const char* context, const char* text);
+
+// "%1", "%2", ... replaced by the values, so that a translation may put them in its own order.
+// "%" followed by anything else stays as written.
+std::string FillIn(std::string_view text, std::initializer_list<std::string_view> values);
+
+// While one lives, Tr on this thread gives the English texts: exports (clipboard texts, files)
+// are written in English whatever the window speaks.
+class EnglishTexts {
+ public:
+  EnglishTexts();
+  ~EnglishTexts();
+  EnglishTexts(const EnglishTexts&) = delete;
+  EnglishTexts& operator=(const EnglishTexts&) = delete;
+};
 
 }  // namespace scrb
 

@@ -4,14 +4,25 @@
 #include <cctype>
 #include <chrono>
 
+#include "logbook/Translation.h"
+
 namespace scrb {
 
 namespace {
 
-constexpr std::array<std::string_view, 7> kWeekdays{"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
-constexpr std::array<std::string_view, 12> kMonths{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+// The names in the diver's language come from the catalogues, not from the C library's locale.
+constexpr std::array<const char*, 7> kWeekdays{
+    SCRB_TRANSLATE_NOOP("Weekday", "Mon"), SCRB_TRANSLATE_NOOP("Weekday", "Tue"),
+    SCRB_TRANSLATE_NOOP("Weekday", "Wed"), SCRB_TRANSLATE_NOOP("Weekday", "Thu"),
+    SCRB_TRANSLATE_NOOP("Weekday", "Fri"), SCRB_TRANSLATE_NOOP("Weekday", "Sat"),
+    SCRB_TRANSLATE_NOOP("Weekday", "Sun")};
+constexpr std::array<const char*, 12> kMonths{
+    SCRB_TRANSLATE_NOOP("Month", "January"),   SCRB_TRANSLATE_NOOP("Month", "February"),
+    SCRB_TRANSLATE_NOOP("Month", "March"),     SCRB_TRANSLATE_NOOP("Month", "April"),
+    SCRB_TRANSLATE_NOOP("Month", "May"),       SCRB_TRANSLATE_NOOP("Month", "June"),
+    SCRB_TRANSLATE_NOOP("Month", "July"),      SCRB_TRANSLATE_NOOP("Month", "August"),
+    SCRB_TRANSLATE_NOOP("Month", "September"), SCRB_TRANSLATE_NOOP("Month", "October"),
+    SCRB_TRANSLATE_NOOP("Month", "November"),  SCRB_TRANSLATE_NOOP("Month", "December")};
 
 bool ParseNumber(std::string_view text, int& value) {
   if (text.empty()) return false;
@@ -38,11 +49,10 @@ std::string LongDateText(std::string_view date) {
   if (!calendarDate.ok()) return std::string(date);
   const unsigned isoWeekday =
       std::chrono::weekday{std::chrono::sys_days{calendarDate}}.iso_encoding();
-  std::string text(kWeekdays[isoWeekday - 1]);
-  text += ' ' + std::to_string(day) + ' ';
-  text += kMonths[static_cast<size_t>(month - 1)];
-  text += ' ' + std::to_string(year);
-  return text;
+  // Weekday, day, month and year, in the order and with the marks the language writes them.
+  return FillIn(Tr("Dates", "%1 %2 %3 %4"),
+                {Tr("Weekday", kWeekdays[isoWeekday - 1]), std::to_string(day),
+                 Tr("Month", kMonths[static_cast<size_t>(month - 1)]), std::to_string(year)});
 }
 
 }  // namespace scrb

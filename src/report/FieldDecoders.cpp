@@ -3,6 +3,7 @@
 #include <array>
 
 #include "logbook/MissingValues.h"
+#include "logbook/Translation.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
@@ -14,33 +15,38 @@ struct BitName {
   std::string_view Text;
 };
 
+#define FIELD(text) SCRB_TRANSLATE_NOOP("Fields", text)
+
 constexpr std::array<BitName, 4> kAlarmNames{{
-    {1, " Ascent,"}, {8, " Decompression,"}, {16, " Work,"}, {32, " SOS,"}}};
+    {1, FIELD("Ascent")}, {8, FIELD("Decompression")}, {16, FIELD("Work")}, {32, FIELD("SOS")}}};
 
 constexpr std::array<BitName, 7> kDiveTypeNames{{
-    {4, " No Stop,"}, {8, " Decompression,"}, {16, " Single Ascent,"}, {32, " Multiple Ascent,"},
-    {64, " Fresh Water,"}, {128, " Sea Water,"}, {256, " Nitrox,"}}};
+    {4, FIELD("No Stop")}, {8, FIELD("Decompression")}, {16, FIELD("Single Ascent")},
+    {32, FIELD("Multiple Ascent")}, {64, FIELD("Fresh Water")}, {128, FIELD("Sea Water")},
+    {256, FIELD("Nitrox")}}};
 
 constexpr std::array<BitName, 12> kActivityNames{{
-    {1, " Exploration,"}, {2, " Club Dive,"}, {4, " Education,"}, {8, " Instruction,"},
-    {16, " Night Dive,"}, {32, " Cave Dive,"}, {64, " Ice Dive,"}, {128, " Search Dive,"},
-    {256, " Wreck Dive,"}, {512, " River Dive,"}, {1024, " Drift Dive,"}, {2048, " Photo Dive,"}}};
+    {1, FIELD("Exploration")}, {2, FIELD("Club Dive")}, {4, FIELD("Education")},
+    {8, FIELD("Instruction")}, {16, FIELD("Night Dive")}, {32, FIELD("Cave Dive")},
+    {64, FIELD("Ice Dive")}, {128, FIELD("Search Dive")}, {256, FIELD("Wreck Dive")},
+    {512, FIELD("River Dive")}, {1024, FIELD("Drift Dive")}, {2048, FIELD("Photo Dive")}}};
 
+// The names of the set bits, separated by ", ".
 template <size_t N>
 std::string BitList(int32_t bits, const std::array<BitName, N>& names) {
   std::string text;
   for (const BitName& name : names) {
-    if (bits & name.Bit) text += name.Text;
+    if (!(bits & name.Bit)) continue;
+    if (!text.empty()) text += ", ";
+    text += Tr("Fields", name.Text.data());
   }
-  if (!text.empty() && text.front() == ' ') text.erase(0, 1);
-  if (!text.empty() && text.back() == ',') text.pop_back();
   return text;
 }
 
 // Code 0 and every code outside the table read "Unknown".
 std::string CodeText(int32_t code, const std::array<std::string_view, 7>& names) {
-  if (code < 1 || code > 6) return std::string(kUnknownText);
-  return std::string(names[static_cast<size_t>(code)]);
+  if (code < 1 || code > 6) return UnknownText();
+  return Tr("Fields", names[static_cast<size_t>(code)].data());
 }
 
 std::string_view Either(bool set, std::string_view named, std::string_view filler) {
@@ -49,12 +55,16 @@ std::string_view Either(bool set, std::string_view named, std::string_view fille
 
 }  // namespace
 
+std::string UnknownText() {
+  return Tr("Fields", kUnknownText.data());
+}
+
 std::string FormatOrUnknown(double value) {
-  return IsUnknownMeasurement(value) ? std::string(kUnknownText) : GeneralNumber(value);
+  return IsUnknownMeasurement(value) ? UnknownText() : GeneralNumber(value);
 }
 
 std::string FormatWithUnit(double value, std::string_view unit) {
-  if (IsUnknownMeasurement(value)) return std::string(kUnknownText);
+  if (IsUnknownMeasurement(value)) return UnknownText();
   std::string text = GeneralNumber(value);
   text += ' ';
   text += unit;
@@ -63,30 +73,37 @@ std::string FormatWithUnit(double value, std::string_view unit) {
 
 std::string AltitudeText(int32_t code) {
   switch (code) {
-    case 0: return "Unknown";
-    case 1: return "Lower than 1000 m";
-    case 2: return "Between 900m and 1950m";
-    case 3: return "Between 1700m and 2900m";
-    case 4: return "Between 2700m and 4000m";
-    default: return "Higher than 4000m";
+    case 0: return UnknownText();
+    case 1: return Tr("Fields", "Lower than 1000 m");
+    case 2: return Tr("Fields", "Between 900m and 1950m");
+    case 3: return Tr("Fields", "Between 1700m and 2900m");
+    case 4: return Tr("Fields", "Between 2700m and 4000m");
+    default: return Tr("Fields", "Higher than 4000m");
   }
 }
 
 std::string WeatherText(int32_t code) {
   static constexpr std::array<std::string_view, 7> kNames{
-      "", "Clear", "Cloudy", "Misty - Fog", "Rain", "Stormy", "Snow"};
+      "",           FIELD("Clear"),  FIELD("Cloudy"), FIELD("Misty - Fog"),
+      FIELD("Rain"), FIELD("Stormy"), FIELD("Snow")};
   return CodeText(code, kNames);
 }
 
 std::string SuitText(int32_t code) {
   static constexpr std::array<std::string_view, 7> kNames{
-      "", "No suit", "Shorty", "One piece wetsuit", "Two pieces wetsuit", "Semi-dry", "Dry suit"};
+      "",
+      FIELD("No suit"),
+      FIELD("Shorty"),
+      FIELD("One piece wetsuit"),
+      FIELD("Two pieces wetsuit"),
+      FIELD("Semi-dry"),
+      FIELD("Dry suit")};
   return CodeText(code, kNames);
 }
 
 std::string AlarmText(int32_t bits) {
   std::string text = BitList(bits, kAlarmNames);
-  return text.empty() ? "No Alarms" : text;
+  return text.empty() ? Tr("Fields", "No Alarms") : text;
 }
 
 std::string DiveTypeText(int32_t bits) { return BitList(bits, kDiveTypeNames); }

@@ -13,6 +13,9 @@ namespace scrb {
 
 inline constexpr std::string_view kUnknownText = "Unknown";
 
+// "Unknown" in the diver's language.
+std::string UnknownText();
+
 // The value in general number format, or "Unknown" for the missing-value mark.
 std::string FormatOrUnknown(double value);
 

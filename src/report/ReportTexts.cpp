@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "logbook/ProfileDecoder.h"
+#include "logbook/Translation.h"
 #include "report/DateFormat.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
@@ -23,29 +24,33 @@ double DepthToTenths(double depth) {
 
 DiveSummary SummaryTexts(const DiveRecord& dive) {
   DiveSummary summary;
-  summary.Heading = "Dive Number: " + GeneralNumber(dive.DiveNumber);
+  summary.Heading = FillIn(Tr("General", "Dive Number: %1"), {GeneralNumber(dive.DiveNumber)});
   const auto add = [&summary](std::string caption, std::string value) {
     summary.Lines.push_back({std::move(caption), " " + value});
   };
-  add("Date:", LongDateText(dive.DiveDate));
-  add("Time:", dive.DiveTime);
-  add("Location:", dive.Location);
-  add("Site:", dive.Site);
-  add("Altitude:", AltitudeText(dive.AltitudeClass));
-  add("Surface Interval:", dive.SurfaceInterval);
-  add("Weather:", WeatherText(dive.Weather));
-  add("Air Temperature:", FormatWithUnit(dive.AirTemperature, "C"));
-  add("Min. Temperature:", FormatWithUnit(dive.WaterTemperature, "C"));
-  add("Dive Suit:", SuitText(dive.Suit));
-  add("Air Tank size:", FormatWithUnit(dive.TankCapacity, "l"));
-  add("Air consumption:", FormatWithUnit(dive.AirConsumption, "bar"));
-  add("Maximum Depth:", FormatWithUnit(dive.MaxDepth, "m"));
-  add("Dive Time:", dive.DivingTime);
-  add("Dive Type:", DiveTypeText(dive.DiveType));
-  add("Alarms:", AlarmText(dive.Alarms) + " (" + BitsText(dive.Alarms, 6) + ")");
-  add("Activities:", ActivityText(dive.DiveActivity) + " " + dive.OtherActivities);
-  add("Partners:", dive.Partners);
-  add("Comment:", dive.Comment);
+  // Times the computer did not record read "Unknown" in the file's own texts.
+  const auto minutes = [](const std::string& text) {
+    return text == kUnknownText ? UnknownText() : text;
+  };
+  add(Tr("General", "Date:"), LongDateText(dive.DiveDate));
+  add(Tr("General", "Time:"), minutes(dive.DiveTime));
+  add(Tr("General", "Location:"), dive.Location);
+  add(Tr("General", "Site:"), dive.Site);
+  add(Tr("General", "Altitude:"), AltitudeText(dive.AltitudeClass));
+  add(Tr("General", "Surface Interval:"), minutes(dive.SurfaceInterval));
+  add(Tr("General", "Weather:"), WeatherText(dive.Weather));
+  add(Tr("General", "Air Temperature:"), FormatWithUnit(dive.AirTemperature, "C"));
+  add(Tr("General", "Min. Temperature:"), FormatWithUnit(dive.WaterTemperature, "C"));
+  add(Tr("General", "Dive Suit:"), SuitText(dive.Suit));
+  add(Tr("General", "Air Tank size:"), FormatWithUnit(dive.TankCapacity, "l"));
+  add(Tr("General", "Air consumption:"), FormatWithUnit(dive.AirConsumption, "bar"));
+  add(Tr("General", "Maximum Depth:"), FormatWithUnit(dive.MaxDepth, "m"));
+  add(Tr("General", "Dive Time:"), minutes(dive.DivingTime));
+  add(Tr("General", "Dive Type:"), DiveTypeText(dive.DiveType));
+  add(Tr("General", "Alarms:"), AlarmText(dive.Alarms) + " (" + BitsText(dive.Alarms, 6) + ")");
+  add(Tr("General", "Activities:"), ActivityText(dive.DiveActivity) + " " + dive.OtherActivities);
+  add(Tr("General", "Partners:"), dive.Partners);
+  add(Tr("General", "Comment:"), dive.Comment);
   return summary;
 }
 

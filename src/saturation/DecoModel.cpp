@@ -1,4 +1,5 @@
 #include "saturation/DecoModel.h"
+#include "logbook/Translation.h"
 
 #include <algorithm>
 #include <array>
@@ -93,11 +94,11 @@ void LoadDecoModel(DecoModel& model, int number) {
 std::string DecoModelCaption(int number) {
   switch (number) {
     case 0:
-      return "B\u00fchlmann ZH-L8 ADT (8 tissues)";
+      return Tr("Models", "Bühlmann ZH-L8 ADT (8 tissues)");
     case 1:
-      return "FFESSM MN90 - French Navy (12 tissues)";
+      return Tr("Models", "FFESSM MN90 - French Navy (12 tissues)");
     case 2:
-      return "Quorvan's special (15 tissues, slow to calculate)";
+      return Tr("Models", "Quorvan's special (15 tissues, slow to calculate)");
     default:
       return {};
   }

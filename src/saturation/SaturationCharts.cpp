@@ -11,12 +11,14 @@
 #include "report/NumberFormat.h"
 #include "saturation/Saturation.h"
 #include "saturation/TissueLegend.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 
 namespace {
 
-constexpr char kNoSaturationData[] = "No Saturation Data available";
+constexpr const char* kNoSaturationData =
+    SCRB_TRANSLATE_NOOP("Charts", "No Saturation Data available");
 
 // The frame multiplies differences of chart values by 300 in 32 bits; keeping every value within
 // this bound keeps those products in range (35000 bar, 35000 %, 583 hours).
@@ -177,7 +179,7 @@ void DrawSaturationProgress(const DecoModel& model, ChartSurface& pressureSurfac
                             ChartSurface& overSaturationSurface) {
   DrawTissueLegend(model, pressureSurface);
   pressureSurface.Refresh();
-  ShowEmptyChart(overSaturationSurface, "  Calculating ...");
+  ShowEmptyChart(overSaturationSurface, SCRB_TRANSLATE_NOOP("Charts", "  Calculating ..."));
   overSaturationSurface.Refresh();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logbook/Translation.h"
+
 #include <optional>
 #include <string>
 
@@ -11,9 +13,9 @@
 namespace scrb {
 
 // Fixed captions of the two charts, each shown above its chart.
-inline constexpr const char* kTissuePressureChartCaption = "Nitrogen Partial Pressure in tissues";
+inline constexpr const char* kTissuePressureChartCaption = SCRB_TRANSLATE_NOOP("Charts", "Nitrogen Partial Pressure in tissues");
 inline constexpr const char* kOverSaturationChartCaption =
-    "% Allowed Nitrogen Over-Saturation coefficient";
+    SCRB_TRANSLATE_NOOP("Charts", "% Allowed Nitrogen Over-Saturation coefficient");
 
 // Data range of a saturation chart as handed to the frame.
 struct SaturationChartRange {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "report/Units.h"
+
+class QComboBox;
+
+namespace scrb {
+
+// Edit > Preferences: the window's language and the units it shows figures in.
+class PreferencesDialog : public QDialog {
+  Q_OBJECT
+ public:
+  // `language` is the setting as saved: "" (the desktop's), "en", "de", "fr" or "it".
+  PreferencesDialog(const std::string& language, UnitSystem units, QWidget* parent = nullptr);
+
+  // The setting chosen: "" for System, otherwise the language's code.
+  std::string ChosenLanguage() const;
+  UnitSystem ChosenUnits() const;
+  QComboBox* LanguageBox() const { return languageBox_; }
+  QComboBox* UnitsBox() const { return unitsBox_; }
+
+ private:
+  QComboBox* languageBox_ = nullptr;
+  QComboBox* unitsBox_ = nullptr;
+};
+
+}  // namespace scrb
