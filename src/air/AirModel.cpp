@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "logbook/SampleAccess.h"
+#include "logbook/Translation.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
@@ -212,8 +213,8 @@ double BreathRateAtLevel(double base, int level) {
 }
 
 std::string AirSummaryCaption(double baseBreathRate, double maxBreathRate) {
-  return "Min:" + FormatPattern(baseBreathRate, "0.0") +
-         " l/min, Max:" + FormatPattern(maxBreathRate, "0.0") + " l/min";
+  return FillIn(Tr("Readouts", "Min:%1 l/min, Max:%2 l/min"),
+                {FormatPattern(baseBreathRate, "0.0"), FormatPattern(maxBreathRate, "0.0")});
 }
 
 AirEstimate ComputeAirModel(const DiveRecord& dive, const DecodedProfile& profile,

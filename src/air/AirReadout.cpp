@@ -6,6 +6,7 @@
 #include "air/AirModel.h"
 #include "charts/SampleTimeAxis.h"
 #include "logbook/SampleAccess.h"
+#include "logbook/Translation.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 
@@ -22,10 +23,10 @@ std::optional<std::string> AirReadoutCaption(const DiveRecord& dive, const Decod
   const int k = AirReadoutSample(x);
   // Nothing is stored before the end of the first minute: the tank is still at the amount used.
   const double tank = k <= 0 ? dive.AirConsumption : EntryOr0(air.SampleTankPressure, k);
-  return AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate) + ", Time=" + SampleTimeText(k) +
-         ", Depth=" + FormatPattern(EntryOr0(profile.SampleDepth, k), "0.0") +
-         " m, Tank=" + FormatPattern(tank, "0.0") +
-         " bar, Breath=" + FormatPattern(EntryOr0(air.SampleBreathRate, k), "0.0") + " l/min";
+  return FillIn(Tr("Readouts", "%1, Time=%2, Depth=%3 m, Tank=%4 bar, Breath=%5 l/min"),
+                {AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate), SampleTimeText(k),
+                 FormatPattern(EntryOr0(profile.SampleDepth, k), "0.0"), FormatPattern(tank, "0.0"),
+                 FormatPattern(EntryOr0(air.SampleBreathRate, k), "0.0")});
 }
 
 }  // namespace scrb

@@ -1,25 +1,29 @@
 #pragma once
 
-#include "logbook/Translation.h"
-
 #include "charts/ChartSurface.h"
 #include "logbook/ProfileDecoder.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 
 // Fixed captions of the three charts of the "&Phys Data" page, one above each chart.
-inline constexpr const char* kColdChartCaption = SCRB_TRANSLATE_NOOP("Charts", "Body temperature loss");
+inline constexpr const char* kColdChartCaption =
+    SCRB_TRANSLATE_NOOP("Charts", "Body temperature loss");
 inline constexpr const char* kBubbleChartCaption = SCRB_TRANSLATE_NOOP("Charts", "Air bubbles");
-inline constexpr const char* kConsumptionChartCaption = SCRB_TRANSLATE_NOOP("Charts", "Relative Air Consumption");
+inline constexpr const char* kConsumptionChartCaption =
+    SCRB_TRANSLATE_NOOP("Charts", "Relative Air Consumption");
 
 // The parts of a minute's status byte that the charts draw.
 inline constexpr int kBubbleMask = 7;
 inline constexpr int kColdBit = 8;
 inline constexpr int kAirLevelMask = 112;
 
-inline constexpr const char* kNoTempDataText = SCRB_TRANSLATE_NOOP("Charts", "No Temp Data available");
-inline constexpr const char* kNoDecoDataText = SCRB_TRANSLATE_NOOP("Charts", "No Deco Data available");
-inline constexpr const char* kNoConsumptionDataText = SCRB_TRANSLATE_NOOP("Charts", "No Air Data Consumption available");
+inline constexpr const char* kNoTempDataText =
+    SCRB_TRANSLATE_NOOP("Charts", "No Temp Data available");
+inline constexpr const char* kNoDecoDataText =
+    SCRB_TRANSLATE_NOOP("Charts", "No Deco Data available");
+inline constexpr const char* kNoConsumptionDataText =
+    SCRB_TRANSLATE_NOOP("Charts", "No Air Data Consumption available");
 
 // Running total of the minutes the dive computer flagged as cold, in minutes.
 void DrawColdChart(const DecodedProfile& profile, ChartSurface& surface);

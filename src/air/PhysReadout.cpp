@@ -6,6 +6,7 @@
 #include "air/PhysCharts.h"
 #include "charts/SampleTimeAxis.h"
 #include "logbook/SampleAccess.h"
+#include "logbook/Translation.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 
@@ -35,12 +36,14 @@ std::optional<PhysReadout> ReadPhysData(const DecodedProfile& profile, float x) 
   if (!(x >= 0 && x <= LastSampleTime(profile.SampleCount))) return std::nullopt;
   const int k = AirReadoutSample(x);
   const int status = StatusOfMinute(profile, k);
-  const std::string time = "Time=" + SampleTimeText(k);
+  const std::string time = SampleTimeText(k);
   PhysReadout readout;
   readout.Sample = k;
-  readout.ColdText = time + " Cold=" + ColdMinutesText(profile, k);
-  readout.BubbleText = time + " Bubbles=" + GeneralNumber(status & kBubbleMask);
-  readout.ConsumptionText = time + " Air=" + GeneralNumber((status & kAirLevelMask) / 16);
+  readout.ColdText = FillIn(Tr("Readouts", "Time=%1 Cold=%2"), {time, ColdMinutesText(profile, k)});
+  readout.BubbleText =
+      FillIn(Tr("Readouts", "Time=%1 Bubbles=%2"), {time, GeneralNumber(status & kBubbleMask)});
+  readout.ConsumptionText = FillIn(Tr("Readouts", "Time=%1 Air=%2"),
+                                   {time, GeneralNumber((status & kAirLevelMask) / 16)});
   return readout;
 }
 

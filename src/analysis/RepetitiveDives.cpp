@@ -7,6 +7,7 @@
 
 #include "logbook/DiveDates.h"
 #include "logbook/ProfileDecoder.h"
+#include "logbook/Translation.h"
 #include "saturation/Saturation.h"
 
 namespace scrb {
@@ -146,14 +147,15 @@ std::vector<RepetitiveStart> ChainDives(const std::vector<DiveRecord>& dives,
 std::string CarryOverText(const RepetitiveStart& start, int32_t fromNumber) {
   switch (start.Kind) {
     case CarryOver::Carried:
-      return "carried over " + IntervalText(start.IntervalMinutes) + " from dive " +
-             std::to_string(fromNumber);
+      return FillIn(Tr("Tissues", "carried over %1 from dive %2"),
+                    {IntervalText(start.IntervalMinutes), std::to_string(fromNumber)});
     case CarryOver::NoDiveBefore:
-      return "no dive before within the recorded interval";
+      return Tr("Tissues", "no dive before within the recorded interval");
     case CarryOver::UnknownStart:
-      return "not carried over: the dive's date or time is unknown";
+      return Tr("Tissues", "not carried over: the dive's date or time is unknown");
     case CarryOver::NothingToCarry:
-      return "nothing carried over: dive " + std::to_string(fromNumber) + " before has no profile";
+      return FillIn(Tr("Tissues", "nothing carried over: dive %1 before has no profile"),
+                    {std::to_string(fromNumber)});
     case CarryOver::NotRepetitive:
       break;
   }

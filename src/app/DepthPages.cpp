@@ -13,8 +13,8 @@
 #include "charts/DepthChart.h"
 #include "charts/DepthReadout.h"
 #include "charts/VerticalSpeedChart.h"
-#include "render/PainterSurface.h"
 #include "logbook/Translation.h"
+#include "render/PainterSurface.h"
 
 namespace scrb {
 
@@ -65,7 +65,9 @@ ProfilePage::ProfilePage(AppContext& context, QWidget* parent, int view, bool wi
   depthChart_ = NewChart("DepthChart", this);
   alarmStrip_ = NewChart("AlarmStrip", this);
   auto* depthTitle = NewLabel("DepthChartTitle", QString(), this);
-  auto* depthReadout = NewReadoutLabel("DepthReadout", "Time=000'00\" Depth=000.0 m", this);
+  auto* depthReadout = NewReadoutLabel(
+      "DepthReadout", FillIn(Tr("Readouts", "Time=%1 Depth=%2 m"), {"000'00\"", "000.0"}).c_str(),
+      this);
   depthTitle_ = depthTitle;
   depthReadout_ = depthReadout;
 
@@ -77,11 +79,13 @@ ProfilePage::ProfilePage(AppContext& context, QWidget* parent, int view, bool wi
              withSpeed ? kChartsStretch / 2 : kChartsStretch);
   if (withSpeed) {
     speedChart_ = NewChart("SpeedChart", this);
-    auto* speedReadout = NewReadoutLabel("SpeedReadout", " Vertical Speed=-000.0 m/min", this);
+    auto* speedReadout = NewReadoutLabel(
+        "SpeedReadout", FillIn(Tr("Readouts", " Vertical Speed=%1 m/min"), {"-000.0"}).c_str(),
+        this);
     speedReadout_ = speedReadout;
     layout->addSpacing(kLabelGapPixels);
-    layout->addLayout(TitleAndReadoutRow(NewLabel("SpeedChartTitle", Text(Tr("Charts", kSpeedChartTitle)), this),
-                                         speedReadout));
+    layout->addLayout(TitleAndReadoutRow(
+        NewLabel("SpeedChartTitle", Text(Tr("Charts", kSpeedChartTitle)), this), speedReadout));
     layout->addSpacing(kLabelGapPixels);
     layout->addWidget(speedChart_, kChartsStretch / 2);
   }

@@ -21,7 +21,7 @@ DisplayOptionDialog::DisplayOptionDialog(int displayOption, QWidget* parent)
   auto* frameLayout = new QVBoxLayout(frame);
   // Each with an Alt key of its own, the first letter that no other one has.
   const QString captions[4] = {tr("&Location"), tr("&Site"), tr("L&ocation, Site"),
-                              tr("S&ite, Location")};
+                               tr("S&ite, Location")};
   for (int i = 0; i < 4; ++i) {
     optionButtons_[i] = new QRadioButton(captions[i], frame);
     optionButtons_[i]->setObjectName(QString("DisplayOptionButton%1").arg(i));

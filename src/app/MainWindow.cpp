@@ -20,11 +20,11 @@
 #include <exception>
 
 #include "app/DisplayOptionDialog.h"
-#include "app/PreferencesDialog.h"
-#include "app/StatisticsWindow.h"
 #include "app/DivePage.h"
 #include "app/DiveTableModel.h"
+#include "app/PreferencesDialog.h"
 #include "app/SettingsStore.h"
+#include "app/StatisticsWindow.h"
 #include "app/UserDialogs.h"
 #include "app/WindowMeasures.h"
 #include "logbook/ProfileDecoder.h"

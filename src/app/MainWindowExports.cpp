@@ -30,8 +30,7 @@ void MainWindow::CopyDiveProfile() {
   AnalysisCache& analysis = context_.Analysis;
   {
     const EnglishTexts english;
-    PutOnClipboard(
-        DiveProfileText(analysis.Analysed(context_.Book.CurrentDive), analysis.Model()));
+    PutOnClipboard(DiveProfileText(analysis.Analysed(context_.Book.CurrentDive), analysis.Model()));
   }
   ShowMessage(tr("Dive data copied to clipboard"));
 }

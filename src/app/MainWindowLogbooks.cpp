@@ -57,8 +57,8 @@ void MainWindow::SetCaption() {
 }
 
 void MainWindow::ChooseAndOpen(bool merge) {
-  const QString path = dialogs_.ChooseOpenFile(this, merge ? tr("Merge Logbook") : tr("Open Logbook"),
-                                               tr(kFileFilter), LogbookFolder());
+  const QString path = dialogs_.ChooseOpenFile(
+      this, merge ? tr("Merge Logbook") : tr("Open Logbook"), tr(kFileFilter), LogbookFolder());
   if (path.isEmpty()) return;
   if (merge)
     MergeLogbook(path);

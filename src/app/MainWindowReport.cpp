@@ -17,7 +17,8 @@
 namespace scrb {
 namespace {
 
-constexpr const char* kExportTitle = QT_TRANSLATE_NOOP("scrb::MainWindow", "Export Dive Report as PDF");
+constexpr const char* kExportTitle =
+    QT_TRANSLATE_NOOP("scrb::MainWindow", "Export Dive Report as PDF");
 
 // What the user wants in the report: the dives in list order, and whether a summary page comes
 // first; no dives and no summary when cancelled or none loaded.
@@ -30,8 +31,9 @@ struct ReportChoice {
 ReportChoice ChooseReportDives(QWidget* parent, UserDialogs& dialogs, const Logbook& book,
                                const QString& title) {
   if (book.DiveCount() == 0) {
-    dialogs.ShowMessage(parent, QCoreApplication::translate("scrb::MainWindow",
-                                                         "There is no dive loaded to put in a report."));
+    dialogs.ShowMessage(parent,
+                        QCoreApplication::translate("scrb::MainWindow",
+                                                    "There is no dive loaded to put in a report."));
     return {};
   }
   std::vector<int> all(static_cast<size_t>(book.DiveCount()));
@@ -129,7 +131,8 @@ void MainWindow::PrintReport() {
   const ReportSummary summary = SummaryOf(context_, choice, ShownDives(), SearchText());
   if (PaintDiveReport(printer, MakeJob(context_, choice, summary), first, last,
                       progress.Callback())) {
-    statusLabel_->setText(tr("Dive report sent to the printer: %1.").arg(PagesText(last - first + 1)));
+    statusLabel_->setText(
+        tr("Dive report sent to the printer: %1.").arg(PagesText(last - first + 1)));
     return;
   }
   printer.abort();

@@ -19,8 +19,8 @@ void MainWindow::ExportUddf() {
       book.LogbookFile.empty()
           ? QString()
           : logbook.absoluteDir().filePath(logbook.completeBaseName() + ".uddf");
-  QString path =
-      dialogs_.ChooseSaveFile(this, tr("Export Logbook as UDDF"), tr("UDDF files (*.uddf)"), suggested);
+  QString path = dialogs_.ChooseSaveFile(this, tr("Export Logbook as UDDF"),
+                                         tr("UDDF files (*.uddf)"), suggested);
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += ".uddf";
   const QString reason = SaveFile(path, [this, &book](std::ostream& out) {

@@ -34,14 +34,15 @@ class PressureValidator : public QValidator {
   }
 };
 
-constexpr const char* kOnlyNumbersNote =
-    "Only digits and one point or comma can be typed here: the surface pressure in bar.";
+constexpr const char* kOnlyNumbersNote = QT_TRANSLATE_NOOP(
+    "scrb::ModelWindow",
+    "Only digits and one point or comma can be typed here: the surface pressure in bar.");
 
 }  // namespace
 
 ModelWindow::ModelWindow(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
-  setWindowTitle("Decompression Model and Tissues");
+  setWindowTitle(tr("Decompression Model and Tissues"));
   setModal(true);
 
   legend_ = new ChartView(this);
@@ -52,7 +53,7 @@ ModelWindow::ModelWindow(AppContext& context, QWidget* parent)
   // The legend is a picture to look at; the keys belong to the box and the buttons.
   legend_->setFocusPolicy(Qt::NoFocus);
 
-  auto* notice = new QLabel("Surface Pressure (bar): ................", this);
+  auto* notice = new QLabel(tr("Surface Pressure (bar): ................"), this);
   notice->setTextFormat(Qt::PlainText);
   surfacePressureEdit_ = new QLineEdit("????", this);
   surfacePressureEdit_->setObjectName("SurfacePressureEdit");
@@ -71,9 +72,9 @@ ModelWindow::ModelWindow(AppContext& context, QWidget* parent)
   pressureNote_->setStyleSheet("color: #b00000");
   connect(surfacePressureEdit_, &QLineEdit::textEdited, this, &ModelWindow::CheckPressureText);
   connect(surfacePressureEdit_, &QLineEdit::inputRejected, this,
-          [this] { pressureNote_->setText(kOnlyNumbersNote); });
+          [this] { pressureNote_->setText(tr(kOnlyNumbersNote)); });
 
-  auto* frame = new QGroupBox("Decompression Model", this);
+  auto* frame = new QGroupBox(tr("Decompression Model"), this);
   auto* frameLayout = new QVBoxLayout(frame);
   modelGroup_ = new QButtonGroup(this);
   for (int i = 0; i < kDecoModelChoices; ++i) {
@@ -88,12 +89,12 @@ ModelWindow::ModelWindow(AppContext& context, QWidget* parent)
     if (checked) ChooseModel(id);
   });
 
-  repetitiveBox_ = new QCheckBox("Carry nitrogen over from the dive before", this);
+  repetitiveBox_ = new QCheckBox(tr("Carry nitrogen over from the dive before"), this);
   repetitiveBox_->setObjectName("RepetitiveBox");
   connect(repetitiveBox_, &QCheckBox::toggled, this,
           [this](bool on) { context_.Analysis.SetRepetitive(on); });
 
-  closeButton_ = new QPushButton("&Close", this);
+  closeButton_ = new QPushButton(tr("&Close"), this);
   closeButton_->setObjectName("CloseButton");
   closeButton_->setDefault(true);
   connect(closeButton_, &QPushButton::clicked, this, &ModelWindow::ApplyAndClose);
@@ -144,7 +145,7 @@ void ModelWindow::ShowAcceptedPressure() {
     surfacePressureEdit_->setText(QString::fromStdString(
         SurfacePressureText(context_.Analysis.SurfacePressure(book.CurrentDive))));
   } else {
-    surfacePressureEdit_->setText("No dive selected");
+    surfacePressureEdit_->setText(tr("No dive selected"));
   }
   // Without a dive there is nothing the pressure could apply to: nothing can be typed in vain.
   surfacePressureEdit_->setEnabled(book.HasCurrentDive());

@@ -33,12 +33,15 @@ ChartView* AddChart(QVBoxLayout* layout, const char* caption, const QString& nam
 
 PhysPage::PhysPage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
   auto* layout = new QVBoxLayout(this);
-  coldChart_ = AddChart(layout, kColdChartCaption, "ColdChart", "Time=000'00\" Cold=000.0",
+  coldChart_ = AddChart(layout, kColdChartCaption, "ColdChart",
+                        FillIn(Tr("Readouts", "Time=%1 Cold=%2"), {"000'00\"", "000.0"}).c_str(),
                         &coldReadout_, this);
-  bubbleChart_ = AddChart(layout, kBubbleChartCaption, "BubbleChart", "Time=000'00\" Bubbles=0",
+  bubbleChart_ = AddChart(layout, kBubbleChartCaption, "BubbleChart",
+                          FillIn(Tr("Readouts", "Time=%1 Bubbles=%2"), {"000'00\"", "0"}).c_str(),
                           &bubbleReadout_, this);
   consumptionChart_ = AddChart(layout, kConsumptionChartCaption, "ConsumptionChart",
-                               "Time=000'00\" Air=0", &consumptionReadout_, this);
+                               FillIn(Tr("Readouts", "Time=%1 Air=%2"), {"000'00\"", "0"}).c_str(),
+                               &consumptionReadout_, this);
   for (ChartView* chart : {coldChart_, bubbleChart_, consumptionChart_}) {
     connect(chart, &ChartView::MouseMoved, this, [this](double x, double) { ShowReadoutAt(x); });
   }

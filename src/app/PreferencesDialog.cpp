@@ -23,8 +23,7 @@ constexpr LanguageEntry kLanguages[] = {
 
 }  // namespace
 
-PreferencesDialog::PreferencesDialog(const std::string& language, UnitSystem units,
-                                     QWidget* parent)
+PreferencesDialog::PreferencesDialog(const std::string& language, UnitSystem units, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(tr("Preferences"));
   setModal(true);

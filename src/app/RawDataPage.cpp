@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "logbook/ProfileDecoder.h"
+#include "logbook/Translation.h"
 #include "report/ReportTexts.h"
 
 namespace scrb {
@@ -85,7 +86,14 @@ void RawDataPage::ShowDive(const DiveRecord* found) {
 
   const int caret = rawText_->textCursor().position();
   const int scroll = rawText_->verticalScrollBar()->value();
-  rawText_->setPlainText(BoxText(DetailsText(dive) + RawDumpText(dive, *profile)));
+  // The dump shows the file as the command line's details do, byte for byte the same text in
+  // every language: its field names are those of the file format.
+  std::string text;
+  {
+    const EnglishTexts english;
+    text = DetailsText(dive) + RawDumpText(dive, *profile);
+  }
+  rawText_->setPlainText(BoxText(text));
   if (rawText_->document()->characterCount() - 1 > caret) {
     QTextCursor cursor = rawText_->textCursor();
     cursor.setPosition(caret);

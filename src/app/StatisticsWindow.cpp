@@ -80,7 +80,7 @@ StatisticsWindow::StatisticsWindow(AppContext& context, QWidget* parent)
   groups_->setSelectionMode(QAbstractItemView::SingleSelection);
   groups_->verticalHeader()->hide();
   groups_->verticalHeader()->setDefaultSectionSize(groups_->fontMetrics().height() + 6);
-    summaryLayout->addWidget(groups_, 2);
+  summaryLayout->addWidget(groups_, 2);
   tabs_->addTab(summaryTab, QString());
 
   // The charts tab: one chart at a time, its readout under it.

@@ -10,11 +10,11 @@
 #include "app/ChartView.h"
 #include "app/ElidedLabel.h"
 #include "app/ModelWindow.h"
+#include "logbook/Translation.h"
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/SaturationReadout.h"
 #include "saturation/TissueLegend.h"
-#include "logbook/Translation.h"
 
 namespace scrb {
 
@@ -35,17 +35,26 @@ int KeyHeightPixels(const QWidget* widget) {
 }  // namespace
 
 TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context, parent) {
-  auto* pressureTitle = new ElidedLabel(QString::fromStdString(Tr("Charts", kTissuePressureChartCaption)), this);
+  auto* pressureTitle =
+      new ElidedLabel(QString::fromStdString(Tr("Charts", kTissuePressureChartCaption)), this);
   pressureTitle->setObjectName("PressureChartTitle");
-  auto* pressureReadout = NewReadoutLabel(
-      "PressureReadout", "Time=000'00\", Depth=000.0 m, Max=00.00 bar, Min=00.00 bar", this);
+  auto* pressureReadout =
+      NewReadoutLabel("PressureReadout",
+                      FillIn(Tr("Readouts", "Time=%1, Depth=%2 m, Max=%3 bar, Min=%4 bar"),
+                             {"000'00\"", "000.0", "00.00", "00.00"})
+                          .c_str(),
+                      this);
   pressureReadout_ = pressureReadout;
   pressureChart_ = NewChart("PressureChart", this);
 
-  auto* overTitle = new ElidedLabel(QString::fromStdString(Tr("Charts", kOverSaturationChartCaption)), this);
+  auto* overTitle =
+      new ElidedLabel(QString::fromStdString(Tr("Charts", kOverSaturationChartCaption)), this);
   overTitle->setObjectName("OverSaturationChartTitle");
-  auto* overSaturationReadout =
-      NewReadoutLabel("OverSaturationReadout", "Max=000% tissue=00, Min=000% tissue=00", this);
+  auto* overSaturationReadout = NewReadoutLabel(
+      "OverSaturationReadout",
+      FillIn(Tr("Readouts", "Max=%1% tissue=%2, Min=%3% tissue=%4"), {"000", "00", "000", "00"})
+          .c_str(),
+      this);
   overSaturationReadout_ = overSaturationReadout;
   overSaturationChart_ = NewChart("OverSaturationChart", this);
 

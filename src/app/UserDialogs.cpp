@@ -1,9 +1,8 @@
 #include "app/UserDialogs.h"
 
-#include <QCoreApplication>
-
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QInputDialog>
@@ -58,8 +57,9 @@ bool SystemDialogs::AskYesNo(QWidget* parent, const QString& question) {
 std::optional<int> SystemDialogs::AskDiveNumber(QWidget* parent) {
   bool ok = false;
   // Dive numbers are words of the file.
-  const int number =
-      QInputDialog::getInt(parent, QCoreApplication::translate("scrb::UserDialogs", "Go to Dive"), QCoreApplication::translate("scrb::UserDialogs", "Dive &number:"), 1, -32768, 32767, 1, &ok);
+  const int number = QInputDialog::getInt(
+      parent, QCoreApplication::translate("scrb::UserDialogs", "Go to Dive"),
+      QCoreApplication::translate("scrb::UserDialogs", "Dive &number:"), 1, -32768, 32767, 1, &ok);
   if (!ok) return std::nullopt;
   return number;
 }

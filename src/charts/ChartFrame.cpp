@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "report/NumberFormat.h"
 #include "logbook/Translation.h"
+#include "report/NumberFormat.h"
 
 namespace scrb {
 

@@ -6,8 +6,8 @@
 #include "charts/ChartFrame.h"
 #include "charts/ProfileSamples.h"
 #include "logbook/MissingValues.h"
-#include "report/NumberFormat.h"
 #include "logbook/Translation.h"
+#include "report/NumberFormat.h"
 
 namespace scrb {
 

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "logbook/Translation.h"
-
 #include <cstdint>
 #include <string>
 
 #include "charts/ChartSurface.h"
 #include "logbook/DiveRecord.h"
 #include "logbook/ProfileDecoder.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 

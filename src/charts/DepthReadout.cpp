@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "charts/ProfileSamples.h"
+#include "logbook/Translation.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 
@@ -20,14 +21,14 @@ std::optional<int32_t> DepthReadoutSample(const DecodedProfile& profile, float x
 }
 
 std::string DepthReadoutText(const DecodedProfile& profile, int32_t k) {
-  return "Time=" + SampleTimeText(k) + " Depth=" + FormatPattern(SampleDepthAt(profile, k), "0.0") +
-         " m";
+  return FillIn(Tr("Readouts", "Time=%1 Depth=%2 m"),
+                {SampleTimeText(k), FormatPattern(SampleDepthAt(profile, k), "0.0")});
 }
 
 std::optional<std::string> SpeedReadoutText(const DecodedProfile& profile, int32_t k) {
   if (k < 1) return {};
   const double speed = -(SampleDepthAt(profile, k) - SampleDepthAt(profile, k - 1)) * 3;
-  return " Vertical Speed=" + FormatPattern(speed, "0.0") + " m/min";
+  return FillIn(Tr("Readouts", " Vertical Speed=%1 m/min"), {FormatPattern(speed, "0.0")});
 }
 
 }  // namespace scrb

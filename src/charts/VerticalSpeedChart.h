@@ -1,18 +1,18 @@
 #pragma once
 
-#include "logbook/Translation.h"
-
 #include <vector>
 
 #include "charts/ChartSurface.h"
 #include "logbook/ProfileDecoder.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 
 constexpr Rgb kZeroSpeedColor{64, 255, 64};
 constexpr Rgb kAscentLimitColor{255, 64, 64};
 constexpr Rgb kFirstRiserColor{0, 0, 0};
-inline constexpr const char* kSpeedChartTitle = SCRB_TRANSLATE_NOOP("Charts", "Depth derivative (meters per minutes)");
+inline constexpr const char* kSpeedChartTitle =
+    SCRB_TRANSLATE_NOOP("Charts", "Depth derivative (meters per minutes)");
 
 // Vertical speed of sample k in metres per minute, ascent positive: the depth change since the
 // previous sample, 20 s earlier. Index 0 and N are 0. Holds N + 1 entries.

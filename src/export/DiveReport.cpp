@@ -9,11 +9,11 @@
 #include "charts/AlarmStrip.h"
 #include "charts/DepthChart.h"
 #include "logbook/ProfileDecoder.h"
+#include "logbook/Translation.h"
 #include "report/NumberFormat.h"
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/TissueLegend.h"
-#include "logbook/Translation.h"
 
 namespace scrb {
 
@@ -156,12 +156,11 @@ DiveReportTexts ReportPageTexts(const AnalysedDive& analysed, const DecoModel& m
   texts.SaturationCaption = Tr("Charts", kOverSaturationChartCaption);
   texts.SaturationSummary = MaxOverSaturationText(*analysed.Profile, *analysed.Saturation, model);
   texts.ModelLine = FillIn(Tr("Report", "Decompression model: %1, surface pressure %2 bar"),
-                          {ModelName(model), GeneralNumber(analysed.SurfacePressure)});
+                           {ModelName(model), GeneralNumber(analysed.SurfacePressure)});
   texts.FooterLeft = info.LogbookName;
   texts.FooterCentre = "Bathyscribe";
-  texts.FooterRight =
-      FillIn(Tr("Report", "Page %1 of %2"),
-             {GeneralNumber(info.PageNumber), GeneralNumber(info.PageCount)});
+  texts.FooterRight = FillIn(Tr("Report", "Page %1 of %2"),
+                             {GeneralNumber(info.PageNumber), GeneralNumber(info.PageCount)});
   return texts;
 }
 

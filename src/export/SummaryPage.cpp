@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "logbook/Translation.h"
 #include "overview/StatisticsCharts.h"
 #include "overview/StatisticsTexts.h"
 
@@ -62,7 +63,7 @@ SummaryPageLayout LayoutSummaryPage(const LogbookStatistics& stats, const std::s
   };
 
   double y = 0;
-  place("Logbook summary \u2013 " + info.LogbookName, 0, y, width);
+  place(FillIn(Tr("Report", "Logbook summary – %1"), {info.LogbookName}), 0, y, width);
   y += line;
   place(scope, 0, y, width);
   y += line;
@@ -118,7 +119,7 @@ SummaryPageLayout LayoutSummaryPage(const LogbookStatistics& stats, const std::s
     y += line;
   }
   if (shown < groups && fitting > 0) {
-    place("and " + std::to_string(groups - shown) + " more", 0, y, width);
+    place(FillIn(Tr("Report", "and %1 more"), {std::to_string(groups - shown)}), 0, y, width);
     y += line;
   }
   y += kGap;
@@ -143,9 +144,11 @@ SummaryPageLayout LayoutSummaryPage(const LogbookStatistics& stats, const std::s
   place(info.LogbookName, 0, footerTop, third);
   const std::string centre = Elided(page, "Bathyscribe", third);
   place(centre, (width - WidthOf(page, centre)) / 2, footerTop, third);
-  const std::string right = Elided(
-      page, "Page " + std::to_string(info.PageNumber) + " of " + std::to_string(info.PageCount),
-      third);
+  const std::string right =
+      Elided(page,
+             FillIn(Tr("Report", "Page %1 of %2"),
+                    {std::to_string(info.PageNumber), std::to_string(info.PageCount)}),
+             third);
   place(right, width - WidthOf(page, right), footerTop, third);
   return layout;
 }

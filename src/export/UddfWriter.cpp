@@ -14,6 +14,7 @@
 #include "logbook/LogbookReader.h"
 #include "logbook/MissingValues.h"
 #include "logbook/SampleAccess.h"
+#include "logbook/Translation.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
@@ -370,12 +371,13 @@ bool IsUddfPath(std::string_view path) {
 }
 
 std::string UddfExportedText(int diveCount, const std::string& path) {
-  return std::to_string(diveCount) + (diveCount == 1 ? " dive" : " dives") + " exported to " +
-         path + ".";
+  return FillIn(diveCount == 1 ? Tr("Logbook", "%1 dive exported to %2.")
+                               : Tr("Logbook", "%1 dives exported to %2."),
+                {std::to_string(diveCount), path});
 }
 
 std::string UddfFailedMessage(const std::string& path, const std::string& reason) {
-  return "The logbook cannot be exported to " + path + ": " + reason + ".";
+  return FillIn(Tr("Logbook", "The logbook cannot be exported to %1: %2."), {path, reason});
 }
 
 }  // namespace scrb

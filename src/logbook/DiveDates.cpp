@@ -3,13 +3,19 @@
 #include <array>
 #include <chrono>
 
+#include "logbook/Translation.h"
+
 namespace scrb {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> kMonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<const char*, 12> kMonthNames{
+    SCRB_TRANSLATE_NOOP("Month", "January"),   SCRB_TRANSLATE_NOOP("Month", "February"),
+    SCRB_TRANSLATE_NOOP("Month", "March"),     SCRB_TRANSLATE_NOOP("Month", "April"),
+    SCRB_TRANSLATE_NOOP("Month", "May"),       SCRB_TRANSLATE_NOOP("Month", "June"),
+    SCRB_TRANSLATE_NOOP("Month", "July"),      SCRB_TRANSLATE_NOOP("Month", "August"),
+    SCRB_TRANSLATE_NOOP("Month", "September"), SCRB_TRANSLATE_NOOP("Month", "October"),
+    SCRB_TRANSLATE_NOOP("Month", "November"),  SCRB_TRANSLATE_NOOP("Month", "December")};
 
 // Digits only, and few enough to fit: a damaged field must not overflow.
 std::optional<int> Digits(std::string_view text) {
@@ -65,7 +71,7 @@ std::optional<int> ClockMinutes(std::string_view time) {
 std::string MonthYearText(std::string_view date) {
   const auto ymd = CalendarDate(date);
   if (!ymd) return {};
-  std::string text(kMonthNames[static_cast<unsigned>(ymd->month()) - 1]);
+  std::string text(Tr("Month", kMonthNames[static_cast<unsigned>(ymd->month()) - 1]));
   text += ' ';
   text += date.substr(6, 4);
   return text;

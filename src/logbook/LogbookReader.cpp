@@ -12,6 +12,7 @@
 
 #include "logbook/CharTranslation.h"
 #include "logbook/MissingValues.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 namespace {
@@ -142,8 +143,8 @@ ReadOutcome ParseEntries(Window& window, size_t sizeHint, std::vector<DiveRecord
   outcome.DivesDeclared = count;
   if (header.Overrun() || count < 0) {
     outcome.Status = ReadStatus::Damaged;
-    outcome.Reason =
-        header.Overrun() ? "the file is too short to be a logbook" : "its dive count is negative";
+    outcome.Reason = header.Overrun() ? Tr("Logbook", "the file is too short to be a logbook")
+                                      : Tr("Logbook", "its dive count is negative");
     return outcome;
   }
   // A damaged count must not make us reserve memory for dives the bytes cannot hold.
@@ -159,12 +160,14 @@ ReadOutcome ParseEntries(Window& window, size_t sizeHint, std::vector<DiveRecord
       const bool cut = result == EntryResult::Truncated;
       // A file whose first entry fails is refused as no logbook; the count its header seems to
       // declare then means nothing (a text file "declares" thousands of dives) and is not told.
+      const std::string byte = std::to_string(offset);
       outcome.Reason =
-          i == 0 ? (cut ? "the file ends inside its first entry" : "its first entry is damaged") +
-                       std::string(" (byte ") + std::to_string(offset) + ")"
-                 : (cut ? "the file ends inside dive " : "the file is damaged at dive ") +
-                       std::to_string(i + 1) + " of " + std::to_string(count) + " (byte " +
-                       std::to_string(offset) + ")";
+          i == 0 ? FillIn(cut ? Tr("Logbook", "the file ends inside its first entry (byte %1)")
+                              : Tr("Logbook", "its first entry is damaged (byte %1)"),
+                          {byte})
+                 : FillIn(cut ? Tr("Logbook", "the file ends inside dive %1 of %2 (byte %3)")
+                              : Tr("Logbook", "the file is damaged at dive %1 of %2 (byte %3)"),
+                          {std::to_string(i + 1), std::to_string(count), byte});
       return outcome;
     }
     offset += source.Position();
@@ -240,7 +243,8 @@ ReadOutcome ParseLogbook(std::string_view bytes, std::vector<DiveRecord>& dives)
 
 ReadOutcome ReadLogbook(Logbook& book, const std::string& path) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return Unreadable("it is a folder");
+  if (std::filesystem::is_directory(path, error))
+    return Unreadable(Tr("Logbook", "it is a folder"));
   errno = 0;
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
   if (!file) return Unreadable(ErrnoText(errno != 0 ? errno : ENOENT));
@@ -253,8 +257,8 @@ ReadOutcome ReadLogbook(Logbook& book, const std::string& path) {
   if (window.Error() != 0) {
     if (outcome.DivesRead == 0) return Unreadable(ErrnoText(window.Error()));
     outcome.Status = ReadStatus::Damaged;
-    outcome.Reason = "reading stopped after dive " + std::to_string(outcome.DivesRead) + ": " +
-                     ErrnoText(window.Error());
+    outcome.Reason = FillIn(Tr("Logbook", "reading stopped after dive %1: %2"),
+                            {std::to_string(outcome.DivesRead), ErrnoText(window.Error())});
   }
   if (book.Dives.empty()) {
     book.Dives = std::move(dives);
@@ -283,16 +287,16 @@ std::string DiveListEntry(const DiveRecord& dive, int displayOptionFlag) {
 }
 
 std::string StatusText(int diveCount, const ReadOutcome& outcome, const std::string& path) {
-  std::string text = std::to_string(diveCount) + " dives read.";
+  std::string text = FillIn(Tr("Logbook", "%1 dives read."), {std::to_string(diveCount)});
   if (outcome.Status == ReadStatus::Damaged) {
-    text += " " + std::filesystem::path(path).filename().string() +
-            " is damaged: " + outcome.Reason + ".";
+    text += " " + FillIn(Tr("Logbook", "%1 is damaged: %2."),
+                         {std::filesystem::path(path).filename().string(), outcome.Reason});
   }
   return text;
 }
 
 std::string UnreadableMessage(const std::string& path, const ReadOutcome& outcome) {
-  return "The logbook file " + path + " cannot be read: " + outcome.Reason + ".";
+  return FillIn(Tr("Logbook", "The logbook file %1 cannot be read: %2."), {path, outcome.Reason});
 }
 
 bool HoldsNoReadableDive(const ReadOutcome& outcome) {
@@ -300,9 +304,10 @@ bool HoldsNoReadableDive(const ReadOutcome& outcome) {
 }
 
 std::string NoReadableDiveMessage(const std::string& path, const ReadOutcome& outcome) {
-  return "The file " + path +
-         " holds no readable dive: it is not a logbook, or it is damaged before its first dive (" +
-         outcome.Reason + ").";
+  return FillIn(Tr("Logbook",
+                   "The file %1 holds no readable dive: it is not a logbook, or it is damaged "
+                   "before its first dive (%2)."),
+                {path, outcome.Reason});
 }
 
 std::string RefusalMessage(const std::string& path, const ReadOutcome& outcome) {
@@ -312,10 +317,14 @@ std::string RefusalMessage(const std::string& path, const ReadOutcome& outcome) 
 }
 
 std::string DamagedFileMessage(const std::string& path, const ReadOutcome& outcome) {
-  return "The logbook file " + path + " is damaged: " + outcome.Reason + ".\r\n\r\n" +
-         std::to_string(outcome.DivesRead) +
-         (outcome.DivesRead == 1 ? " dive was" : " dives were") +
-         " read and can be viewed. Nothing was written to the file.";
+  return FillIn(outcome.DivesRead == 1
+                    ? Tr("Logbook",
+                         "The logbook file %1 is damaged: %2.\r\n\r\n%3 dive was read and can be "
+                         "viewed. Nothing was written to the file.")
+                    : Tr("Logbook",
+                         "The logbook file %1 is damaged: %2.\r\n\r\n%3 dives were read and can be "
+                         "viewed. Nothing was written to the file."),
+                {path, outcome.Reason, std::to_string(outcome.DivesRead)});
 }
 
 }  // namespace scrb

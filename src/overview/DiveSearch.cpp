@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "logbook/DiveDates.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 
@@ -132,7 +133,7 @@ int FirstDiveWithNumber(const std::vector<DiveRecord>& dives, int number) {
 }
 
 std::string NoDiveWithNumberMessage(int number) {
-  return "No dive has the number " + std::to_string(number) + ".";
+  return FillIn(Tr("Table", "No dive has the number %1."), {std::to_string(number)});
 }
 
 }  // namespace scrb

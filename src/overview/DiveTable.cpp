@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <numeric>
 
+#include "logbook/DiveDates.h"
 #include "logbook/LogbookReader.h"
 #include "logbook/MissingValues.h"
-#include "logbook/DiveDates.h"
+#include "logbook/Translation.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 
@@ -17,24 +18,41 @@ using C = TableColumn;
 
 constexpr std::array<TableColumnInfo, kTableColumnCount> kColumns{{
     // column, key, title, window, default, right, computed
-    {C::Entry, "", "Dive", true, true, false, false},
-    {C::Index, "index", "Index", false, false, true, false},
-    {C::Number, "number", "No.", true, false, true, false},
-    {C::Date, "date", "Date", true, true, false, false},
-    {C::Time, "time", "Time", true, false, false, false},
-    {C::Location, "location", "Location", true, false, false, false},
-    {C::Site, "site", "Site", true, false, false, false},
-    {C::Partners, "partners", "Partners", true, false, false, false},
-    {C::Comment, "comment", "Comment", true, false, false, false},
-    {C::MaxDepth, "maxdepth", "Max. depth", true, true, true, false},
-    {C::DiveTime, "divetime", "Dive time", true, true, true, false},
-    {C::WaterTemp, "watertemp", "Water temp.", true, false, true, false},
-    {C::AirTemp, "airtemp", "Air temp.", true, false, true, false},
-    {C::AirUsed, "airused", "Air used", true, false, true, false},
-    {C::Tank, "tank", "Tank", true, false, true, false},
-    {C::BreathRate, "breathrate", "Breath rate", true, false, true, true},
-    {C::MaxOverSat, "maxoversat", "Max. over-saturation", true, false, true, true},
-    {C::Trip, "trip", "Trip", true, false, false, false},
+    {C::Entry, "", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Dive"), true, true, false, false},
+    {C::Index, "index", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Index"), false, false, true,
+     false},
+    {C::Number, "number", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "No."), true, false, true,
+     false},
+    {C::Date, "date", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Date"), true, true, false,
+     false},
+    {C::Time, "time", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Time"), true, false, false,
+     false},
+    {C::Location, "location", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Location"), true, false,
+     false, false},
+    {C::Site, "site", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Site"), true, false, false,
+     false},
+    {C::Partners, "partners", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Partners"), true, false,
+     false, false},
+    {C::Comment, "comment", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Comment"), true, false,
+     false, false},
+    {C::MaxDepth, "maxdepth", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Max. depth"), true, true,
+     true, false},
+    {C::DiveTime, "divetime", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Dive time"), true, true,
+     true, false},
+    {C::WaterTemp, "watertemp", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Water temp."), true,
+     false, true, false},
+    {C::AirTemp, "airtemp", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Air temp."), true, false,
+     true, false},
+    {C::AirUsed, "airused", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Air used"), true, false,
+     true, false},
+    {C::Tank, "tank", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Tank"), true, false, true,
+     false},
+    {C::BreathRate, "breathrate", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Breath rate"), true,
+     false, true, true},
+    {C::MaxOverSat, "maxoversat",
+     SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Max. over-saturation"), true, false, true, true},
+    {C::Trip, "trip", SCRB_TRANSLATE_NOOP("scrb::DiveTableModel", "Trip"), true, false, false,
+     false},
 }};
 
 TableCell TextCell(std::string text) {
@@ -174,11 +192,13 @@ std::vector<int> DiveTable::ViewOrder(const DiveSearch& search,
 }
 
 std::string ShownDivesText(int shown, int total) {
-  return std::to_string(shown) + " of " + std::to_string(total) + " dives shown";
+  return FillIn(Tr("Table", "%1 of %2 dives shown"),
+                {std::to_string(shown), std::to_string(total)});
 }
 
 std::string AnalysisProgressText(int done, int total) {
-  return "Analysing dives: " + std::to_string(done) + " of " + std::to_string(total);
+  return FillIn(Tr("Table", "Analysing dives: %1 of %2"),
+                {std::to_string(done), std::to_string(total)});
 }
 
 }  // namespace scrb

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "logbook/MissingValues.h"
+#include "logbook/Translation.h"
 #include "overview/Trips.h"
 
 namespace scrb {
@@ -183,17 +184,17 @@ std::optional<StatisticsGrouping> GroupingNamed(std::string_view name) {
 std::string GroupingTitle(StatisticsGrouping grouping) {
   switch (grouping) {
     case StatisticsGrouping::Year:
-      return "Year";
+      return Tr("Statistics", "Year");
     case StatisticsGrouping::Month:
-      return "Month";
+      return Tr("Statistics", "Month");
     case StatisticsGrouping::Site:
-      return "Site";
+      return Tr("Statistics", "Site");
     case StatisticsGrouping::Location:
-      return "Location";
+      return Tr("Statistics", "Location");
     case StatisticsGrouping::Partner:
-      return "Partner";
+      return Tr("Statistics", "Partner");
     case StatisticsGrouping::Trip:
-      return "Trip";
+      return Tr("Statistics", "Trip");
   }
   return {};
 }

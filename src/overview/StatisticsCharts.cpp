@@ -6,6 +6,7 @@
 #include <map>
 
 #include "charts/ChartFrame.h"
+#include "logbook/Translation.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
@@ -20,11 +21,25 @@ constexpr double kGridSpacingMillimetres = 5;
 constexpr double kMarkerMillimetres = 0.6;
 constexpr double kDepthBin = 5;     // metres
 constexpr double kMinutesBin = 10;  // minutes
-constexpr const char* kMonthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr const char* kLongMonthNames[] = {"January",   "February", "March",    "April",
-                                           "May",       "June",     "July",     "August",
-                                           "September", "October",  "November", "December"};
+constexpr const char* kMonthNames[] = {SCRB_TRANSLATE_NOOP("Month abbreviation", "Jan"),
+                                       SCRB_TRANSLATE_NOOP("Month abbreviation", "Feb"),
+                                       SCRB_TRANSLATE_NOOP("Month abbreviation", "Mar"),
+                                       SCRB_TRANSLATE_NOOP("Month abbreviation", "Apr"),
+                                       SCRB_TRANSLATE_NOOP("Month abbreviation", "May"),
+                                       SCRB_TRANSLATE_NOOP("Month abbreviation", "Jun"),
+                                       SCRB_TRANSLATE_NOOP("Month abbreviation", "Jul"),
+                                       SCRB_TRANSLATE_NOOP("Month abbreviation", "Aug"),
+                                       SCRB_TRANSLATE_NOOP("Month abbreviation", "Sep"),
+                                       SCRB_TRANSLATE_NOOP("Month abbreviation", "Oct"),
+                                       SCRB_TRANSLATE_NOOP("Month abbreviation", "Nov"),
+                                       SCRB_TRANSLATE_NOOP("Month abbreviation", "Dec")};
+constexpr const char* kLongMonthNames[] = {
+    SCRB_TRANSLATE_NOOP("Month", "January"),   SCRB_TRANSLATE_NOOP("Month", "February"),
+    SCRB_TRANSLATE_NOOP("Month", "March"),     SCRB_TRANSLATE_NOOP("Month", "April"),
+    SCRB_TRANSLATE_NOOP("Month", "May"),       SCRB_TRANSLATE_NOOP("Month", "June"),
+    SCRB_TRANSLATE_NOOP("Month", "July"),      SCRB_TRANSLATE_NOOP("Month", "August"),
+    SCRB_TRANSLATE_NOOP("Month", "September"), SCRB_TRANSLATE_NOOP("Month", "October"),
+    SCRB_TRANSLATE_NOOP("Month", "November"),  SCRB_TRANSLATE_NOOP("Month", "December")};
 
 // A place on the category or time axis, with its label and whether a grid line marks it.
 struct Tick {
@@ -133,7 +148,8 @@ std::optional<Plot> DrawFrame(const std::string& title, double xLeft, double xRi
   const double y1 = high + top * perTwipY;
   s.Scale(x1, y1, x2, low - bottom * perTwipY);
 
-  const std::string fitted = FittedTitle(s, title, w - 2 * kLabelGapTwips);
+  const std::string fitted =
+      FittedTitle(s, Tr("Statistics", title.c_str()), w - 2 * kLabelGapTwips);
   s.SetCurrentX(x1 + kLabelGapTwips * perTwipX);
   s.SetCurrentY(y1 - kLabelGapTwips * perTwipY);
   if (!fitted.empty()) s.Print(fitted);
@@ -193,8 +209,10 @@ double FractionalYear(int date) {
   return YearOf(date) + ((day - first).count() + 0.5) / length;
 }
 
-std::string Plural(int count, const std::string& one, const std::string& many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
+// "1 dive", "12 dives".
+std::string DivesText(int count) {
+  return FillIn(count == 1 ? Tr("Statistics", "%1 dive") : Tr("Statistics", "%1 dives"),
+                {std::to_string(count)});
 }
 
 // ---- dives and hours per year ----
@@ -228,7 +246,8 @@ YearBars YearsOf(const LogbookStatistics& stats) {
 
 void DrawYears(const LogbookStatistics& stats, ChartSurface& s) {
   const YearBars bars = YearsOf(stats);
-  if (bars.Dives.empty()) return ShowEmptyChart(s, "No dives with a date");
+  if (bars.Dives.empty())
+    return ShowEmptyChart(s, SCRB_TRANSLATE_NOOP("Charts", "No dives with a date"));
   double top = 0;
   std::vector<Tick> ticks;
   for (size_t k = 0; k < bars.Dives.size(); ++k) {
@@ -251,9 +270,9 @@ std::optional<std::string> YearsReadout(const LogbookStatistics& stats, double x
   const YearBars bars = YearsOf(stats);
   if (!(x >= 0 && x < static_cast<double>(bars.Dives.size()))) return {};
   const auto k = static_cast<size_t>(x);
-  return std::to_string(bars.FirstYear + static_cast<int>(k)) + ": " +
-         Plural(bars.Dives[k], "dive", "dives") + ", " +
-         FormatPattern(bars.Minutes[k] / 60.0, "0.0") + " hours";
+  return FillIn(Tr("Statistics", "%1: %2, %3 hours"),
+                {std::to_string(bars.FirstYear + static_cast<int>(k)), DivesText(bars.Dives[k]),
+                 FormatPattern(bars.Minutes[k] / 60.0, "0.0")});
 }
 
 // ---- histograms ----
@@ -281,8 +300,9 @@ Histogram HistogramOf(const LogbookStatistics& stats, StatisticsChart chart) {
 void DrawHistogram(StatisticsChart chart, const LogbookStatistics& stats, ChartSurface& s) {
   const Histogram histogram = HistogramOf(stats, chart);
   if (histogram.Counts.empty()) {
-    return ShowEmptyChart(
-        s, chart == StatisticsChart::MaxDepthHistogram ? "No maximum depths" : "No dive times");
+    return ShowEmptyChart(s, chart == StatisticsChart::MaxDepthHistogram
+                                 ? SCRB_TRANSLATE_NOOP("Charts", "No maximum depths")
+                                 : SCRB_TRANSLATE_NOOP("Charts", "No dive times"));
   }
   const double width = histogram.BinWidth;
   std::vector<Tick> ticks;
@@ -310,9 +330,10 @@ std::optional<std::string> HistogramReadout(StatisticsChart chart, const Logbook
   if (!(x >= 0 && x < end)) return {};
   const auto b = static_cast<size_t>(x / histogram.BinWidth);
   const std::string unit = chart == StatisticsChart::MaxDepthHistogram ? " m" : " min";
-  return GeneralNumber(static_cast<double>(b) * histogram.BinWidth) + " to " +
-         GeneralNumber(static_cast<double>(b + 1) * histogram.BinWidth) + unit + ": " +
-         Plural(histogram.Counts[b], "dive", "dives");
+  return FillIn(Tr("Statistics", "%1 to %2%3: %4"),
+                {GeneralNumber(static_cast<double>(b) * histogram.BinWidth),
+                 GeneralNumber(static_cast<double>(b + 1) * histogram.BinWidth), unit,
+                 DivesText(histogram.Counts[b])});
 }
 
 // ---- water temperature by month ----
@@ -342,13 +363,13 @@ void DrawWaterByMonth(const LogbookStatistics& stats, ChartSurface& s) {
   bool any = false;
   std::vector<Tick> ticks;
   for (int m = 0; m < 12; ++m) {
-    ticks.push_back({m + 0.5, kMonthNames[m]});
+    ticks.push_back({m + 0.5, Tr("Month abbreviation", kMonthNames[m])});
     if (months.Count[m] == 0) continue;
     any = true;
     low = std::min(low, *months.Coldest[m]);
     high = std::max(high, months.Sum[m] / months.Count[m]);
   }
-  if (!any) return ShowEmptyChart(s, "No water temperatures");
+  if (!any) return ShowEmptyChart(s, SCRB_TRANSLATE_NOOP("Charts", "No water temperatures"));
   const auto plot = DrawFrame(ChartInfo(StatisticsChart::WaterTemperatureByMonth).Title, 0, 12, low,
                               high, ticks, s);
   if (!plot) return;
@@ -366,15 +387,12 @@ std::optional<std::string> WaterReadout(const LogbookStatistics& stats, double x
   const MonthTemperatures months = MonthsOf(stats);
   if (std::ranges::all_of(months.Count, [](int count) { return count == 0; })) return {};
   const int m = static_cast<int>(x);
-  const std::string name = kLongMonthNames[m];
-  if (months.Count[m] == 0) return name + ": no water temperature";
-  return name + ": coldest " + FormatPattern(*months.Coldest[m], "0.0") +
-         " \xC2\xB0"
-         "C, mean " +
-         FormatPattern(months.Sum[m] / months.Count[m], "0.0") +
-         " \xC2\xB0"
-         "C (" +
-         Plural(months.Count[m], "dive", "dives") + ")";
+  const std::string name = Tr("Month", kLongMonthNames[m]);
+  if (months.Count[m] == 0) return FillIn(Tr("Statistics", "%1: no water temperature"), {name});
+  return FillIn(
+      Tr("Statistics", "%1: coldest %2 °C, mean %3 °C (%4)"),
+      {name, FormatPattern(*months.Coldest[m], "0.0"),
+       FormatPattern(months.Sum[m] / months.Count[m], "0.0"), DivesText(months.Count[m])});
 }
 
 // ---- dives over time ----
@@ -422,7 +440,8 @@ void DrawOverTime(StatisticsChart chart, const LogbookStatistics& stats, ChartSu
   const std::vector<TimePoint> points = PointsOf(chart, stats);
   if (points.empty()) {
     return ShowEmptyChart(
-        s, breath ? "No dives with a breath rate estimate" : "No dives with saturation results");
+        s, breath ? SCRB_TRANSLATE_NOOP("Charts", "No dives with a breath rate estimate")
+                  : SCRB_TRANSLATE_NOOP("Charts", "No dives with saturation results"));
   }
   const auto [first, end] = YearSpan(points);
   std::vector<Tick> ticks;
@@ -462,30 +481,38 @@ std::optional<std::string> OverTimeReadout(StatisticsChart chart, const LogbookS
   const TimePoint* p = NearestPoint(points, x);
   if (p == nullptr) return {};
   const DiveFigures& d = *p->Dive;
-  std::string text = "Dive " + std::to_string(d.Number) + ", " + LogbookDate(d.Date);
+  std::string text =
+      FillIn(Tr("Statistics", "Dive %1, %2"), {std::to_string(d.Number), LogbookDate(d.Date)});
   if (!d.Site.empty()) text += ", " + d.Site;
   if (chart == StatisticsChart::BreathRateOverTime) {
     const double mean = YearMeans(points).at(YearOf(d.Date));
-    return text + ": " + FormatPattern(p->Y, "0.0") + " l/min (" + std::to_string(YearOf(d.Date)) +
-           " mean " + FormatPattern(mean, "0.0") + " l/min)";
+    return FillIn(Tr("Statistics", "%1: %2 l/min (%3 mean %4 l/min)"),
+                  {text, FormatPattern(p->Y, "0.0"), std::to_string(YearOf(d.Date)),
+                   FormatPattern(mean, "0.0")});
   }
-  return text + ": " + FormatPattern(p->Y, "0.0") + " %, tissue " + std::to_string(d.Tissue);
+  return FillIn(Tr("Statistics", "%1: %2 %, tissue %3"),
+                {text, FormatPattern(p->Y, "0.0"), std::to_string(d.Tissue)});
 }
 
 }  // namespace
 
 const std::vector<StatisticsChartInfo>& StatisticsCharts() {
   static const std::vector<StatisticsChartInfo> charts = {
-      {StatisticsChart::DivesPerYear, "stats-years", "Dives (blue) and hours (orange) per year"},
-      {StatisticsChart::MaxDepthHistogram, "stats-depths", "Dives by maximum depth (m)"},
-      {StatisticsChart::DiveTimeHistogram, "stats-divetimes", "Dives by dive time (min)"},
+      {StatisticsChart::DivesPerYear, "stats-years",
+       SCRB_TRANSLATE_NOOP("Statistics", "Dives (blue) and hours (orange) per year")},
+      {StatisticsChart::MaxDepthHistogram, "stats-depths",
+       SCRB_TRANSLATE_NOOP("Statistics", "Dives by maximum depth (m)")},
+      {StatisticsChart::DiveTimeHistogram, "stats-divetimes",
+       SCRB_TRANSLATE_NOOP("Statistics", "Dives by dive time (min)")},
       {StatisticsChart::WaterTemperatureByMonth, "stats-water",
-       "Water temperature by month (\xC2\xB0"
-       "C): coldest (blue) and mean (orange)"},
+       SCRB_TRANSLATE_NOOP("Statistics",
+                           "Water temperature by month (°C): coldest (blue) and mean (orange)")},
       {StatisticsChart::BreathRateOverTime, "stats-breath",
-       "Base breath rate per dive (l/min) and each year's mean (orange)"},
+       SCRB_TRANSLATE_NOOP("Statistics",
+                           "Base breath rate per dive (l/min) and each year's mean (orange)")},
       {StatisticsChart::OverSaturationOverTime, "stats-oversaturation",
-       "Highest over-saturation per dive (%) and the 100 % limit (red)"},
+       SCRB_TRANSLATE_NOOP("Statistics",
+                           "Highest over-saturation per dive (%) and the 100 % limit (red)")},
   };
   return charts;
 }

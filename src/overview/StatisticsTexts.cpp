@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "logbook/Translation.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
@@ -20,7 +21,7 @@ std::string OneDecimal(const std::optional<double>& value, const std::string& un
 std::string DiveNamed(const LogbookStatistics& stats, int index) {
   const DiveFigures* d = stats.FiguresAt(index);
   if (d == nullptr) return {};
-  std::string text = "dive " + std::to_string(d->Number);
+  std::string text = FillIn(Tr("Statistics", "dive %1"), {std::to_string(d->Number)});
   if (d->Date != 0) text += ", " + LogbookDate(d->Date);
   if (!d->Site.empty()) text += ", " + d->Site;
   return text;
@@ -96,10 +97,14 @@ std::string JsonGroup(const StatisticsGroup& g) {
 }  // namespace
 
 std::string StatisticsTitle(int shown, int total, const std::string& search) {
-  const std::string dives = total == 1 ? " dive" : " dives";
-  if (shown == total) return std::to_string(total) + dives;
-  const std::string of = std::to_string(shown) + " of " + std::to_string(total) + dives;
-  return search.empty() ? of : of + " (search: " + search + ")";
+  const std::string all = std::to_string(total);
+  if (shown == total) {
+    return FillIn(total == 1 ? Tr("Statistics", "%1 dive") : Tr("Statistics", "%1 dives"), {all});
+  }
+  const std::string of =
+      FillIn(total == 1 ? Tr("Statistics", "%1 of %2 dive") : Tr("Statistics", "%1 of %2 dives"),
+             {std::to_string(shown), all});
+  return search.empty() ? of : FillIn(Tr("Statistics", "%1 (search: %2)"), {of, search});
 }
 
 std::string HoursAndMinutes(int minutes) {
@@ -112,47 +117,51 @@ std::vector<SummaryRow> SummaryRows(const LogbookStatistics& s) {
   std::vector<SummaryRow> rows;
   const auto extreme = [&](const char* label, const std::optional<DiveExtreme>& e,
                            const std::string& value) {
-    rows.push_back(
-        {label, e ? value + ", " + DiveNamed(s, e->Index) : kNoValue, e ? e->Index : -1});
+    rows.push_back({Tr("Statistics", label), e ? value + ", " + DiveNamed(s, e->Index) : kNoValue,
+                    e ? e->Index : -1});
   };
-  rows.push_back({"Dives", std::to_string(s.Dives)});
+  rows.push_back({Tr("Statistics", "Dives"), std::to_string(s.Dives)});
+  rows.push_back({Tr("Statistics", "Total dive time"),
+                  s.DiveMinutes ? HoursAndMinutes(*s.DiveMinutes) + " h" : kNoValue});
   rows.push_back(
-      {"Total dive time", s.DiveMinutes ? HoursAndMinutes(*s.DiveMinutes) + " h" : kNoValue});
-  rows.push_back({"First dive", s.FirstDate != 0 ? LogbookDate(s.FirstDate) : kNoValue});
-  rows.push_back({"Last dive", s.LastDate != 0 ? LogbookDate(s.LastDate) : kNoValue});
-  extreme("Deepest dive", s.Deepest,
+      {Tr("Statistics", "First dive"), s.FirstDate != 0 ? LogbookDate(s.FirstDate) : kNoValue});
+  rows.push_back(
+      {Tr("Statistics", "Last dive"), s.LastDate != 0 ? LogbookDate(s.LastDate) : kNoValue});
+  extreme(SCRB_TRANSLATE_NOOP("Statistics", "Deepest dive"), s.Deepest,
           s.Deepest ? FormatPattern(s.Deepest->Value, "0.0") + " m" : "");
-  extreme("Longest dive", s.Longest,
+  extreme(SCRB_TRANSLATE_NOOP("Statistics", "Longest dive"), s.Longest,
           s.Longest ? FormatPattern(s.Longest->Value, "0") + " min" : "");
-  extreme("Coldest dive", s.Coldest,
+  extreme(SCRB_TRANSLATE_NOOP("Statistics", "Coldest dive"), s.Coldest,
           s.Coldest ? FormatPattern(s.Coldest->Value, "0.0") +
                           " \xC2\xB0"
                           "C"
                     : "");
-  rows.push_back({"Mean maximum depth", OneDecimal(s.MeanMaxDepth, " m")});
-  rows.push_back({"Mean dive time", OneDecimal(s.MeanDiveMinutes, " min")});
-  rows.push_back({"Mean base breath rate", s.MeanBreathRate
-                                               ? OneDecimal(s.MeanBreathRate, " l/min") + " (" +
-                                                     std::to_string(s.BreathRateDives) + " dives)"
-                                               : kNoValue});
+  rows.push_back({Tr("Statistics", "Mean maximum depth"), OneDecimal(s.MeanMaxDepth, " m")});
+  rows.push_back({Tr("Statistics", "Mean dive time"), OneDecimal(s.MeanDiveMinutes, " min")});
+  rows.push_back({Tr("Statistics", "Mean base breath rate"),
+                  s.MeanBreathRate ? FillIn(Tr("Statistics", "%1 (%2 dives)"),
+                                            {OneDecimal(s.MeanBreathRate, " l/min"),
+                                             std::to_string(s.BreathRateDives)})
+                                   : kNoValue});
   const auto& h = s.HighestOverSaturation;
-  extreme("Highest over-saturation", h,
-          h ? FormatPattern(h->Value, "0.0") + " %, tissue " + std::to_string(h->Tissue) : "");
-  rows.push_back({"Most frequent sites", Counts(s.TopSites)});
-  rows.push_back({"Most frequent partners", Counts(s.TopPartners)});
+  extreme(SCRB_TRANSLATE_NOOP("Statistics", "Highest over-saturation"), h,
+          h ? FillIn(Tr("Statistics", "%1 %, tissue %2"),
+                     {FormatPattern(h->Value, "0.0"), std::to_string(h->Tissue)})
+            : "");
+  rows.push_back({Tr("Statistics", "Most frequent sites"), Counts(s.TopSites)});
+  rows.push_back({Tr("Statistics", "Most frequent partners"), Counts(s.TopPartners)});
   return rows;
 }
 
 std::vector<std::string> GroupColumnTitles(StatisticsGrouping grouping) {
   return {GroupingTitle(grouping),
-          "Dives",
-          "Dive time (h)",
-          "Deepest (m)",
-          "Mean depth (m)",
-          "Coldest (\xC2\xB0"
-          "C)",
-          "Breath rate (l/min)",
-          "Over-saturation (%)"};
+          Tr("Statistics", "Dives"),
+          Tr("Statistics", "Dive time (h)"),
+          Tr("Statistics", "Deepest (m)"),
+          Tr("Statistics", "Mean depth (m)"),
+          Tr("Statistics", "Coldest (°C)"),
+          Tr("Statistics", "Breath rate (l/min)"),
+          Tr("Statistics", "Over-saturation (%)")};
 }
 
 std::vector<std::string> GroupCells(const StatisticsGroup& g) {

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "logbook/DiveDates.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 
@@ -71,7 +72,7 @@ std::vector<Trip> FindTrips(const std::vector<DiveRecord>& dives) {
   }
   for (int index : undated) {
     const std::string& location = dives[static_cast<size_t>(index)].Location;
-    trips.push_back({location.empty() ? std::string("Unknown") : location, {index}, false});
+    trips.push_back({location.empty() ? Tr("Fields", "Unknown") : location, {index}, false});
   }
   return trips;
 }

@@ -15,21 +15,33 @@ struct BitName {
   std::string_view Text;
 };
 
-#define FIELD(text) SCRB_TRANSLATE_NOOP("Fields", text)
+constexpr std::array<BitName, 4> kAlarmNames{{{1, SCRB_TRANSLATE_NOOP("Fields", "Ascent")},
+                                              {8, SCRB_TRANSLATE_NOOP("Fields", "Decompression")},
+                                              {16, SCRB_TRANSLATE_NOOP("Fields", "Work")},
+                                              {32, SCRB_TRANSLATE_NOOP("Fields", "SOS")}}};
 
-constexpr std::array<BitName, 4> kAlarmNames{{
-    {1, FIELD("Ascent")}, {8, FIELD("Decompression")}, {16, FIELD("Work")}, {32, FIELD("SOS")}}};
+constexpr std::array<BitName, 7> kDiveTypeNames{
+    {{4, SCRB_TRANSLATE_NOOP("Fields", "No Stop")},
+     {8, SCRB_TRANSLATE_NOOP("Fields", "Decompression")},
+     {16, SCRB_TRANSLATE_NOOP("Fields", "Single Ascent")},
+     {32, SCRB_TRANSLATE_NOOP("Fields", "Multiple Ascent")},
+     {64, SCRB_TRANSLATE_NOOP("Fields", "Fresh Water")},
+     {128, SCRB_TRANSLATE_NOOP("Fields", "Sea Water")},
+     {256, SCRB_TRANSLATE_NOOP("Fields", "Nitrox")}}};
 
-constexpr std::array<BitName, 7> kDiveTypeNames{{
-    {4, FIELD("No Stop")}, {8, FIELD("Decompression")}, {16, FIELD("Single Ascent")},
-    {32, FIELD("Multiple Ascent")}, {64, FIELD("Fresh Water")}, {128, FIELD("Sea Water")},
-    {256, FIELD("Nitrox")}}};
-
-constexpr std::array<BitName, 12> kActivityNames{{
-    {1, FIELD("Exploration")}, {2, FIELD("Club Dive")}, {4, FIELD("Education")},
-    {8, FIELD("Instruction")}, {16, FIELD("Night Dive")}, {32, FIELD("Cave Dive")},
-    {64, FIELD("Ice Dive")}, {128, FIELD("Search Dive")}, {256, FIELD("Wreck Dive")},
-    {512, FIELD("River Dive")}, {1024, FIELD("Drift Dive")}, {2048, FIELD("Photo Dive")}}};
+constexpr std::array<BitName, 12> kActivityNames{
+    {{1, SCRB_TRANSLATE_NOOP("Fields", "Exploration")},
+     {2, SCRB_TRANSLATE_NOOP("Fields", "Club Dive")},
+     {4, SCRB_TRANSLATE_NOOP("Fields", "Education")},
+     {8, SCRB_TRANSLATE_NOOP("Fields", "Instruction")},
+     {16, SCRB_TRANSLATE_NOOP("Fields", "Night Dive")},
+     {32, SCRB_TRANSLATE_NOOP("Fields", "Cave Dive")},
+     {64, SCRB_TRANSLATE_NOOP("Fields", "Ice Dive")},
+     {128, SCRB_TRANSLATE_NOOP("Fields", "Search Dive")},
+     {256, SCRB_TRANSLATE_NOOP("Fields", "Wreck Dive")},
+     {512, SCRB_TRANSLATE_NOOP("Fields", "River Dive")},
+     {1024, SCRB_TRANSLATE_NOOP("Fields", "Drift Dive")},
+     {2048, SCRB_TRANSLATE_NOOP("Fields", "Photo Dive")}}};
 
 // The names of the set bits, separated by ", ".
 template <size_t N>
@@ -73,31 +85,42 @@ std::string FormatWithUnit(double value, std::string_view unit) {
 
 std::string AltitudeText(int32_t code) {
   switch (code) {
-    case 0: return UnknownText();
-    case 1: return Tr("Fields", "Lower than 1000 m");
-    case 2: return Tr("Fields", "Between 900m and 1950m");
-    case 3: return Tr("Fields", "Between 1700m and 2900m");
-    case 4: return Tr("Fields", "Between 2700m and 4000m");
-    default: return Tr("Fields", "Higher than 4000m");
+    case 0:
+      return UnknownText();
+    case 1:
+      return Tr("Fields", "Lower than 1000 m");
+    case 2:
+      return Tr("Fields", "Between 900m and 1950m");
+    case 3:
+      return Tr("Fields", "Between 1700m and 2900m");
+    case 4:
+      return Tr("Fields", "Between 2700m and 4000m");
+    default:
+      return Tr("Fields", "Higher than 4000m");
   }
 }
 
 std::string WeatherText(int32_t code) {
   static constexpr std::array<std::string_view, 7> kNames{
-      "",           FIELD("Clear"),  FIELD("Cloudy"), FIELD("Misty - Fog"),
-      FIELD("Rain"), FIELD("Stormy"), FIELD("Snow")};
+      "",
+      SCRB_TRANSLATE_NOOP("Fields", "Clear"),
+      SCRB_TRANSLATE_NOOP("Fields", "Cloudy"),
+      SCRB_TRANSLATE_NOOP("Fields", "Misty - Fog"),
+      SCRB_TRANSLATE_NOOP("Fields", "Rain"),
+      SCRB_TRANSLATE_NOOP("Fields", "Stormy"),
+      SCRB_TRANSLATE_NOOP("Fields", "Snow")};
   return CodeText(code, kNames);
 }
 
 std::string SuitText(int32_t code) {
   static constexpr std::array<std::string_view, 7> kNames{
       "",
-      FIELD("No suit"),
-      FIELD("Shorty"),
-      FIELD("One piece wetsuit"),
-      FIELD("Two pieces wetsuit"),
-      FIELD("Semi-dry"),
-      FIELD("Dry suit")};
+      SCRB_TRANSLATE_NOOP("Fields", "No suit"),
+      SCRB_TRANSLATE_NOOP("Fields", "Shorty"),
+      SCRB_TRANSLATE_NOOP("Fields", "One piece wetsuit"),
+      SCRB_TRANSLATE_NOOP("Fields", "Two pieces wetsuit"),
+      SCRB_TRANSLATE_NOOP("Fields", "Semi-dry"),
+      SCRB_TRANSLATE_NOOP("Fields", "Dry suit")};
   return CodeText(code, kNames);
 }
 

@@ -1,10 +1,11 @@
 #include "saturation/DecoModel.h"
-#include "logbook/Translation.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <span>
+
+#include "logbook/Translation.h"
 
 namespace scrb {
 

@@ -7,11 +7,11 @@
 
 #include "charts/DepthChart.h"
 #include "charts/SampleTimeAxis.h"
+#include "logbook/Translation.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 #include "saturation/Saturation.h"
 #include "saturation/TissueLegend.h"
-#include "logbook/Translation.h"
 
 namespace scrb {
 
@@ -162,17 +162,19 @@ void DrawOverSaturationChart(const DecodedProfile& profile, const SaturationResu
 }
 
 std::string SaturationModelText(const SaturationResult& saturation, const DecoModel& model) {
-  return std::to_string(model.TissueCount) + " tissues, surface pressure " +
-         FormatPattern(saturation.SurfacePressure, "0.000") + " bar";
+  return FillIn(
+      Tr("Tissues", "%1 tissues, surface pressure %2 bar"),
+      {std::to_string(model.TissueCount), FormatPattern(saturation.SurfacePressure, "0.000")});
 }
 
 std::string MaxOverSaturationText(const DecodedProfile& profile, const SaturationResult& saturation,
                                   const DecoModel& model) {
   if (!SaturationFits(profile, saturation, model) || !OverSaturationRange(profile, saturation))
     return {};
-  return "Max Oversaturation = " + FormatPattern(saturation.MaxOverSaturation, "0.00") +
-         " % at Time=" + SampleTimeText(saturation.MaxOverSaturationSample) + " on tissue " +
-         FormatPattern(saturation.MaxOverSaturationTissue + 1, "0");
+  return FillIn(Tr("Tissues", "Max Oversaturation = %1 % at Time=%2 on tissue %3"),
+                {FormatPattern(saturation.MaxOverSaturation, "0.00"),
+                 SampleTimeText(saturation.MaxOverSaturationSample),
+                 FormatPattern(saturation.MaxOverSaturationTissue + 1, "0")});
 }
 
 void DrawSaturationProgress(const DecoModel& model, ChartSurface& pressureSurface,

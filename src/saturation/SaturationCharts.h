@@ -1,19 +1,19 @@
 #pragma once
 
-#include "logbook/Translation.h"
-
 #include <optional>
 #include <string>
 
 #include "charts/ChartFrame.h"
 #include "charts/ChartSurface.h"
+#include "logbook/Translation.h"
 #include "saturation/DecoModel.h"
 #include "saturation/Saturation.h"
 
 namespace scrb {
 
 // Fixed captions of the two charts, each shown above its chart.
-inline constexpr const char* kTissuePressureChartCaption = SCRB_TRANSLATE_NOOP("Charts", "Nitrogen Partial Pressure in tissues");
+inline constexpr const char* kTissuePressureChartCaption =
+    SCRB_TRANSLATE_NOOP("Charts", "Nitrogen Partial Pressure in tissues");
 inline constexpr const char* kOverSaturationChartCaption =
     SCRB_TRANSLATE_NOOP("Charts", "% Allowed Nitrogen Over-Saturation coefficient");
 

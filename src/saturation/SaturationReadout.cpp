@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "charts/SampleTimeAxis.h"
+#include "logbook/Translation.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 #include "saturation/Saturation.h"
@@ -56,13 +57,13 @@ std::optional<SaturationReadout> ReadSaturation(const DecodedProfile& profile,
 
   SaturationReadout readout;
   readout.Sample = *sample;
-  readout.PressureText = "Time=" + SampleTimeText(*sample) +
-                         ", Depth=" + FormatPattern(profile.SampleDepth[k], "0.0") +
-                         " m, Max=" + FormatPattern(maxP, "0.00") +
-                         " bar, Min=" + FormatPattern(minP, "0.00") + " bar";
-  readout.OverSaturationText =
-      "Max=" + FormatPattern(maxR, "0") + "% tissue=" + FormatPattern(maxT + 1, "0") +
-      ", Min=" + FormatPattern(minR, "0") + "% tissue=" + FormatPattern(minT + 1, "0");
+  readout.PressureText =
+      FillIn(Tr("Readouts", "Time=%1, Depth=%2 m, Max=%3 bar, Min=%4 bar"),
+             {SampleTimeText(*sample), FormatPattern(profile.SampleDepth[k], "0.0"),
+              FormatPattern(maxP, "0.00"), FormatPattern(minP, "0.00")});
+  readout.OverSaturationText = FillIn(Tr("Readouts", "Max=%1% tissue=%2, Min=%3% tissue=%4"),
+                                      {FormatPattern(maxR, "0"), FormatPattern(maxT + 1, "0"),
+                                       FormatPattern(minR, "0"), FormatPattern(minT + 1, "0")});
   return readout;
 }
 

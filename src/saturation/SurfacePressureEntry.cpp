@@ -4,6 +4,7 @@
 #include <string>
 
 #include "logbook/NumberParsing.h"
+#include "logbook/Translation.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
@@ -44,10 +45,13 @@ std::optional<double> TypedSurfacePressure(std::string_view text) {
 std::optional<std::string> SurfacePressureProblem(std::string_view text) {
   const std::optional<double> value = TypedSurfacePressure(text);
   if (!value) {
-    return "Type the surface pressure in bar as a number, such as 1.013 (with a point or a comma "
-           "before the decimals).";
+    return Tr("Tissues",
+              "Type the surface pressure in bar as a number, such as 1.013 (with a point or a "
+              "comma before the decimals).");
   }
-  if (!(*value > kMinSurfacePressure)) return "The surface pressure must be above 0.1 bar.";
+  if (!(*value > kMinSurfacePressure)) {
+    return Tr("Tissues", "The surface pressure must be above 0.1 bar.");
+  }
   return std::nullopt;
 }
 

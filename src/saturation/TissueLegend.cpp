@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "logbook/Translation.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
@@ -23,9 +24,9 @@ bool NeedsOutline(Rgb color) {
 
 std::string TissueLegendText(const DecoModel& model, int tissue) {
   const double coefficient = model.CriticalCoefficient[static_cast<size_t>(tissue)] * 100;
-  return "Tissue " + std::to_string(tissue + 1) +
-         ", half time: " + FormatPattern(TissueHalfTime(model, tissue), "0") +
-         " minutes, Critical over-sat coeff: " + FormatPattern(coefficient, "0.00");
+  return FillIn(Tr("Tissues", "Tissue %1, half time: %2 minutes, Critical over-sat coeff: %3"),
+                {std::to_string(tissue + 1), FormatPattern(TissueHalfTime(model, tissue), "0"),
+                 FormatPattern(coefficient, "0.00")});
 }
 
 void DrawTissueLegend(const DecoModel& model, ChartSurface& surface) {
@@ -50,7 +51,7 @@ void DrawTissueLegend(const DecoModel& model, ChartSurface& surface) {
 
 void DrawTissueKey(const DecoModel& model, ChartSurface& surface, const SurfaceRect& area) {
   if (model.TissueCount <= 0) return;
-  const std::string label = "Tissues:";
+  const std::string label = Tr("Tissues", "Tissues:");
   const double start = area.Left + std::fabs(surface.TextWidth(label)) + kTissueKeyGap;
   const double slot = std::min(kTissueKeySlot, (area.Right() - start) / model.TissueCount);
   // On a narrow screen the bars give way, so that no number runs into the next tissue's bar.

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "logbook/StartupSettings.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 namespace {
@@ -145,13 +146,15 @@ std::string LogbookSession::Caption() const {
 
 std::string RefusedStatusText(const std::string& path, const ReadOutcome& outcome) {
   if (outcome.Status == ReadStatus::Unreadable)
-    return FileName(path) + " cannot be read: " + outcome.Reason + ".";
-  return FileName(path) + " holds no readable dive.";
+    return FillIn(Tr("Logbook", "%1 cannot be read: %2."), {FileName(path), outcome.Reason});
+  return FillIn(Tr("Logbook", "%1 holds no readable dive."), {FileName(path)});
 }
 
 std::string MergeAgainQuestion(const std::string& path) {
-  return "The logbook file " + path +
-         " is loaded already. Merge its dives once more, so that they are listed twice?";
+  return FillIn(Tr("Logbook",
+                   "The logbook file %1 is loaded already. Merge its dives once more, so that "
+                   "they are listed twice?"),
+                {path});
 }
 
 }  // namespace scrb
