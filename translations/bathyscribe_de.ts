@@ -67,6 +67,30 @@
         <source>% Allowed Nitrogen Over-Saturation coefficient</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No dives with a date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No maximum depths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No dive times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No water temperatures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No dives with a breath rate estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No dives with saturation results</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Dates</name>
@@ -99,6 +123,146 @@
     </message>
     <message>
         <source>No Alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ascent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decompression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SOS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single Ascent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiple Ascent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fresh Water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sea Water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nitrox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exploration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club Dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instruction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Night Dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cave Dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ice Dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wreck Dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>River Dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drift Dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photo Dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Misty - Fog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stormy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No suit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shorty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One piece wetsuit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two pieces wetsuit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semi-dry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dry suit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -186,6 +350,93 @@
     </message>
 </context>
 <context>
+    <name>Logbook</name>
+    <message>
+        <source>%1 dive exported to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 dives exported to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logbook cannot be exported to %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is too short to be a logbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its dive count is negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends inside its first entry (byte %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its first entry is damaged (byte %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends inside dive %1 of %2 (byte %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is damaged at dive %1 of %2 (byte %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reading stopped after dive %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 dives read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logbook file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 holds no readable dive: it is not a logbook, or it is damaged before its first dive (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logbook file %1 is damaged: %2.<byte value="xd"/>
+<byte value="xd"/>
+%3 dive was read and can be viewed. Nothing was written to the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logbook file %1 is damaged: %2.<byte value="xd"/>
+<byte value="xd"/>
+%3 dives were read and can be viewed. Nothing was written to the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no readable dive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logbook file %1 is loaded already. Merge its dives once more, so that they are listed twice?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Models</name>
     <message>
         <source>Bühlmann ZH-L8 ADT (8 tissues)</source>
@@ -252,6 +503,96 @@
     </message>
 </context>
 <context>
+    <name>Month abbreviation</name>
+    <message>
+        <source>Jan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Readouts</name>
+    <message>
+        <source>Min:%1 l/min, Max:%2 l/min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, Time=%2, Depth=%3 m, Tank=%4 bar, Breath=%5 l/min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time=%1 Cold=%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time=%1 Bubbles=%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time=%1 Air=%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time=%1 Depth=%2 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Vertical Speed=%1 m/min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time=%1, Depth=%2 m, Max=%3 bar, Min=%4 bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max=%1% tissue=%2, Min=%3% tissue=%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>none loaded</source>
@@ -263,6 +604,259 @@
     </message>
     <message>
         <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logbook summary – %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Statistics</name>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 dives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2%3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no water temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: coldest %2 °C, mean %3 °C (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dive %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 l/min (%3 mean %4 l/min)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 %, tissue %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dives (blue) and hours (orange) per year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dives by maximum depth (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dives by dive time (min)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water temperature by month (°C): coldest (blue) and mean (orange)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base breath rate per dive (l/min) and each year&apos;s mean (orange)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest over-saturation per dive (%) and the 100 % limit (red)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dive %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 dives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (search: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total dive time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deepest dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coldest dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean maximum depth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean dive time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean base breath rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 dives)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest over-saturation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %, tissue %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most frequent sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most frequent partners</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dive time (h)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deepest (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean depth (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coldest (°C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Breath rate (l/min)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over-saturation (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>No dive has the number %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 dives shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analysing dives: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Tissues</name>
+    <message>
+        <source>carried over %1 from dive %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no dive before within the recorded interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not carried over: the dive&apos;s date or time is unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing carried over: dive %1 before has no profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 tissues, surface pressure %2 bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Oversaturation = %1 % at Time=%2 on tissue %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the surface pressure in bar as a number, such as 1.013 (with a point or a comma before the decimals).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The surface pressure must be above 0.1 bar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tissue %1, half time: %2 minutes, Critical over-sat coeff: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tissues:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -348,6 +942,81 @@
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>scrb::DiveTableModel</name>
+    <message>
+        <source>Dive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partners</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. depth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dive time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water temp.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Air temp.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Air used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Breath rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. over-saturation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trip</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -573,6 +1242,37 @@ Bathyscribe reads the logbooks of the Datatrak PC logging software; the README t
     </message>
     <message>
         <source>&amp;Raw Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>scrb::ModelWindow</name>
+    <message>
+        <source>Only digits and one point or comma can be typed here: the surface pressure in bar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decompression Model and Tissues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surface Pressure (bar): ................</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decompression Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carry nitrogen over from the dive before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No dive selected</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -207,7 +207,7 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
             "[&File]|&Open Logbook|&Merge Logbook|Export Logbook as &UDDF...|&Recent Logbooks|-|"
             "&Print|Export Dive Report as P&DF...|-|Op&tions|-|E&xit|"
             "[&Edit]|Copy &All Dives to clipboard|Copy Current Dive &Profile to clipboard|-|"
-            "&Go to Dive...|-|&Options|"
+            "&Go to Dive...|-|&Options|Pr&eferences...|"
             "[&Logbook]|&Statistics...|"
             "[&Help]|&About|"
             "&General|&Dive|Vertical &Speed|&Air|Ph&ys Data|&Tissue Sat|&Raw Data|"
