@@ -5,1110 +5,1114 @@
     <name>Charts</name>
     <message>
         <source>Estimated air pressure (bar) versus time (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression estimée du bloc (bar) en fonction du temps (min)</translation>
     </message>
     <message>
         <source>Estimated breath rate (litres/minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit respiratoire estimé (litres/minute)</translation>
     </message>
     <message>
         <source>No Air Data available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée d&apos;air disponible</translation>
     </message>
     <message>
         <source>Body temperature loss</source>
-        <translation type="unfinished"></translation>
+        <translation>Perte de chaleur corporelle</translation>
     </message>
     <message>
         <source>Air bubbles</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulles d&apos;air</translation>
     </message>
     <message>
         <source>Relative Air Consumption</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation d&apos;air relative</translation>
     </message>
     <message>
         <source>No Temp Data available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée de température disponible</translation>
     </message>
     <message>
         <source>No Deco Data available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée de déco disponible</translation>
     </message>
     <message>
         <source>No Air Data Consumption available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée de consommation d&apos;air disponible</translation>
     </message>
     <message>
         <source>Dive Number: %1  Depth (meters) versus Time (minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée n° : %1  Profondeur (mètres) en fonction du temps (minutes)</translation>
     </message>
     <message>
         <source>No Dive Data available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée de plongée disponible</translation>
     </message>
     <message>
         <source>Depth derivative (meters per minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse verticale (mètres par minute)</translation>
     </message>
     <message>
         <source>No Saturation Data available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée de saturation disponible</translation>
     </message>
     <message>
         <source>  Calculating ...</source>
-        <translation type="unfinished"></translation>
+        <translation>  Calcul en cours ...</translation>
     </message>
     <message>
         <source>Nitrogen Partial Pressure in tissues</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression partielle d&apos;azote dans les compartiments</translation>
     </message>
     <message>
         <source>% Allowed Nitrogen Over-Saturation coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>% du coefficient de sursaturation d&apos;azote admis</translation>
     </message>
     <message>
         <source>No dives with a date</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune plongée datée</translation>
     </message>
     <message>
         <source>No maximum depths</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune profondeur maximale</translation>
     </message>
     <message>
         <source>No dive times</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune durée de plongée</translation>
     </message>
     <message>
         <source>No water temperatures</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune température de l&apos;eau</translation>
     </message>
     <message>
         <source>No dives with a breath rate estimate</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune plongée avec un débit respiratoire estimé</translation>
     </message>
     <message>
         <source>No dives with saturation results</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune plongée avec des résultats de saturation</translation>
     </message>
 </context>
 <context>
     <name>Dates</name>
     <message>
         <source>%1 %2 %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 %4</translation>
     </message>
 </context>
 <context>
     <name>Fields</name>
     <message>
         <source>Lower than 1000 m</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins de 1000 m</translation>
     </message>
     <message>
         <source>Between 900m and 1950m</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre 900m et 1950m</translation>
     </message>
     <message>
         <source>Between 1700m and 2900m</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre 1700m et 2900m</translation>
     </message>
     <message>
         <source>Between 2700m and 4000m</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre 2700m et 4000m</translation>
     </message>
     <message>
         <source>Higher than 4000m</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de 4000m</translation>
     </message>
     <message>
         <source>No Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune alarme</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source>Ascent</source>
-        <translation type="unfinished"></translation>
+        <translation>Remontée</translation>
     </message>
     <message>
         <source>Decompression</source>
-        <translation type="unfinished"></translation>
+        <translation>Décompression</translation>
     </message>
     <message>
         <source>Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Travail</translation>
     </message>
     <message>
         <source>SOS</source>
-        <translation type="unfinished"></translation>
+        <translation>SOS</translation>
     </message>
     <message>
         <source>No Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans palier</translation>
     </message>
     <message>
         <source>Single Ascent</source>
-        <translation type="unfinished"></translation>
+        <translation>Remontée unique</translation>
     </message>
     <message>
         <source>Multiple Ascent</source>
-        <translation type="unfinished"></translation>
+        <translation>Remontées multiples</translation>
     </message>
     <message>
         <source>Fresh Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau douce</translation>
     </message>
     <message>
         <source>Sea Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau de mer</translation>
     </message>
     <message>
         <source>Nitrox</source>
-        <translation type="unfinished"></translation>
+        <translation>Nitrox</translation>
     </message>
     <message>
         <source>Exploration</source>
-        <translation type="unfinished"></translation>
+        <translation>Exploration</translation>
     </message>
     <message>
         <source>Club Dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée club</translation>
     </message>
     <message>
         <source>Education</source>
-        <translation type="unfinished"></translation>
+        <translation>Formation</translation>
     </message>
     <message>
         <source>Instruction</source>
-        <translation type="unfinished"></translation>
+        <translation>Encadrement</translation>
     </message>
     <message>
         <source>Night Dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée de nuit</translation>
     </message>
     <message>
         <source>Cave Dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée souterraine</translation>
     </message>
     <message>
         <source>Ice Dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée sous glace</translation>
     </message>
     <message>
         <source>Search Dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée de recherche</translation>
     </message>
     <message>
         <source>Wreck Dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée sur épave</translation>
     </message>
     <message>
         <source>River Dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée en rivière</translation>
     </message>
     <message>
         <source>Drift Dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée dérivante</translation>
     </message>
     <message>
         <source>Photo Dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée photo</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Dégagé</translation>
     </message>
     <message>
         <source>Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuageux</translation>
     </message>
     <message>
         <source>Misty - Fog</source>
-        <translation type="unfinished"></translation>
+        <translation>Brumeux - Brouillard</translation>
     </message>
     <message>
         <source>Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Pluie</translation>
     </message>
     <message>
         <source>Stormy</source>
-        <translation type="unfinished"></translation>
+        <translation>Orageux</translation>
     </message>
     <message>
         <source>Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Neige</translation>
     </message>
     <message>
         <source>No suit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans combinaison</translation>
     </message>
     <message>
         <source>Shorty</source>
-        <translation type="unfinished"></translation>
+        <translation>Shorty</translation>
     </message>
     <message>
         <source>One piece wetsuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinaison humide une pièce</translation>
     </message>
     <message>
         <source>Two pieces wetsuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinaison humide deux pièces</translation>
     </message>
     <message>
         <source>Semi-dry</source>
-        <translation type="unfinished"></translation>
+        <translation>Semi-étanche</translation>
     </message>
     <message>
         <source>Dry suit</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinaison étanche</translation>
     </message>
 </context>
 <context>
     <name>General</name>
     <message>
         <source>Dive Number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée n° : %1</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure :</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu :</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site :</translation>
     </message>
     <message>
         <source>Altitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude :</translation>
     </message>
     <message>
         <source>Surface Interval:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle surface :</translation>
     </message>
     <message>
         <source>Weather:</source>
-        <translation type="unfinished"></translation>
+        <translation>Météo :</translation>
     </message>
     <message>
         <source>Air Temperature:</source>
-        <translation type="unfinished"></translation>
+        <translation>Température de l&apos;air :</translation>
     </message>
     <message>
         <source>Min. Temperature:</source>
-        <translation type="unfinished"></translation>
+        <translation>Température min. :</translation>
     </message>
     <message>
         <source>Dive Suit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinaison :</translation>
     </message>
     <message>
         <source>Air Tank size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume du bloc :</translation>
     </message>
     <message>
         <source>Air consumption:</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation d&apos;air :</translation>
     </message>
     <message>
         <source>Maximum Depth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondeur maximale :</translation>
     </message>
     <message>
         <source>Dive Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de plongée :</translation>
     </message>
     <message>
         <source>Dive Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de plongée :</translation>
     </message>
     <message>
         <source>Alarms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmes :</translation>
     </message>
     <message>
         <source>Activities:</source>
-        <translation type="unfinished"></translation>
+        <translation>Activités :</translation>
     </message>
     <message>
         <source>Partners:</source>
-        <translation type="unfinished"></translation>
+        <translation>Binômes :</translation>
     </message>
     <message>
         <source>Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire :</translation>
     </message>
 </context>
 <context>
     <name>Logbook</name>
     <message>
         <source>%1 dive exported to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plongée exportée vers %2.</translation>
     </message>
     <message>
         <source>%1 dives exported to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plongées exportées vers %2.</translation>
     </message>
     <message>
         <source>The logbook cannot be exported to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carnet ne peut pas être exporté vers %1 : %2.</translation>
     </message>
     <message>
         <source>the file is too short to be a logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est trop court pour être un carnet</translation>
     </message>
     <message>
         <source>its dive count is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>son nombre de plongées est négatif</translation>
     </message>
     <message>
         <source>the file ends inside its first entry (byte %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier se termine dans sa première entrée (octet %1)</translation>
     </message>
     <message>
         <source>its first entry is damaged (byte %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sa première entrée est endommagée (octet %1)</translation>
     </message>
     <message>
         <source>the file ends inside dive %1 of %2 (byte %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier se termine dans la plongée %1 sur %2 (octet %3)</translation>
     </message>
     <message>
         <source>the file is damaged at dive %1 of %2 (byte %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est endommagé à la plongée %1 sur %2 (octet %3)</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>reading stopped after dive %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la lecture s&apos;est arrêtée après la plongée %1 : %2</translation>
     </message>
     <message>
         <source>%1 dives read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plongées lues.</translation>
     </message>
     <message>
         <source>%1 is damaged: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est endommagé : %2.</translation>
     </message>
     <message>
         <source>The logbook file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier carnet %1 ne peut pas être lu : %2.</translation>
     </message>
     <message>
         <source>The file %1 holds no readable dive: it is not a logbook, or it is damaged before its first dive (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne contient aucune plongée lisible : ce n&apos;est pas un carnet, ou il est endommagé avant sa première plongée (%2).</translation>
     </message>
     <message>
         <source>The logbook file %1 is damaged: %2.<byte value="xd"/>
 <byte value="xd"/>
 %3 dive was read and can be viewed. Nothing was written to the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier carnet %1 est endommagé : %2.<byte value="xd"/>
+<byte value="xd"/>
+%3 plongée a été lue et peut être consultée. Rien n&apos;a été écrit dans le fichier.</translation>
     </message>
     <message>
         <source>The logbook file %1 is damaged: %2.<byte value="xd"/>
 <byte value="xd"/>
 %3 dives were read and can be viewed. Nothing was written to the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier carnet %1 est endommagé : %2.<byte value="xd"/>
+<byte value="xd"/>
+%3 plongées ont été lues et peuvent être consultées. Rien n&apos;a été écrit dans le fichier.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu : %2.</translation>
     </message>
     <message>
         <source>%1 holds no readable dive.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucune plongée lisible.</translation>
     </message>
     <message>
         <source>The logbook file %1 is loaded already. Merge its dives once more, so that they are listed twice?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier carnet %1 est déjà chargé. Fusionner encore ses plongées, qui apparaîtront alors deux fois ?</translation>
     </message>
 </context>
 <context>
     <name>Models</name>
     <message>
         <source>Bühlmann ZH-L8 ADT (8 tissues)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bühlmann ZH-L8 ADT (8 compartiments)</translation>
     </message>
     <message>
         <source>FFESSM MN90 - French Navy (12 tissues)</source>
-        <translation type="unfinished"></translation>
+        <translation>FFESSM MN90 - Marine nationale (12 compartiments)</translation>
     </message>
     <message>
         <source>Quorvan&apos;s special (15 tissues, slow to calculate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle spécial Quorvan (15 compartiments, calcul lent)</translation>
     </message>
 </context>
 <context>
     <name>Month</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>janvier</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>février</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>mars</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>avril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>juin</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>juillet</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>août</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>septembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>octobre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>novembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>décembre</translation>
     </message>
 </context>
 <context>
     <name>Month abbreviation</name>
     <message>
         <source>Jan</source>
-        <translation type="unfinished"></translation>
+        <translation>jan</translation>
     </message>
     <message>
         <source>Feb</source>
-        <translation type="unfinished"></translation>
+        <translation>fév</translation>
     </message>
     <message>
         <source>Mar</source>
-        <translation type="unfinished"></translation>
+        <translation>mar</translation>
     </message>
     <message>
         <source>Apr</source>
-        <translation type="unfinished"></translation>
+        <translation>avr</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>mai</translation>
     </message>
     <message>
         <source>Jun</source>
-        <translation type="unfinished"></translation>
+        <translation>juin</translation>
     </message>
     <message>
         <source>Jul</source>
-        <translation type="unfinished"></translation>
+        <translation>juil</translation>
     </message>
     <message>
         <source>Aug</source>
-        <translation type="unfinished"></translation>
+        <translation>août</translation>
     </message>
     <message>
         <source>Sep</source>
-        <translation type="unfinished"></translation>
+        <translation>sep</translation>
     </message>
     <message>
         <source>Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>oct</translation>
     </message>
     <message>
         <source>Nov</source>
-        <translation type="unfinished"></translation>
+        <translation>nov</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>déc</translation>
     </message>
 </context>
 <context>
     <name>Readouts</name>
     <message>
         <source>Min:%1 l/min, Max:%2 l/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min:%1 l/min, Max:%2 l/min</translation>
     </message>
     <message>
         <source>%1, Time=%2, Depth=%3 m, Tank=%4 bar, Breath=%5 l/min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Temps=%2, Prof.=%3 m, Bloc=%4 bar, Resp.=%5 l/min</translation>
     </message>
     <message>
         <source>Time=%1 Cold=%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps=%1 Froid=%2</translation>
     </message>
     <message>
         <source>Time=%1 Bubbles=%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps=%1 Bulles=%2</translation>
     </message>
     <message>
         <source>Time=%1 Air=%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps=%1 Air=%2</translation>
     </message>
     <message>
         <source>Time=%1 Depth=%2 m</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps=%1 Prof.=%2 m</translation>
     </message>
     <message>
         <source> Vertical Speed=%1 m/min</source>
-        <translation type="unfinished"></translation>
+        <translation> Vitesse verticale=%1 m/min</translation>
     </message>
     <message>
         <source>Time=%1, Depth=%2 m, Max=%3 bar, Min=%4 bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps=%1, Prof.=%2 m, Max=%3 bar, Min=%4 bar</translation>
     </message>
     <message>
         <source>Max=%1% tissue=%2, Min=%3% tissue=%4</source>
-        <translation type="unfinished"></translation>
+        <translation>Max=%1% comp.=%2, Min=%3% comp.=%4</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>none loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun chargé</translation>
     </message>
     <message>
         <source>Decompression model: %1, surface pressure %2 bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de décompression : %1, pression en surface %2 bar</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>Logbook summary – %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé du carnet – %1</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>et %1 de plus</translation>
     </message>
 </context>
 <context>
     <name>Statistics</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu</translation>
     </message>
     <message>
         <source>Partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Binôme</translation>
     </message>
     <message>
         <source>Trip</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyage</translation>
     </message>
     <message>
         <source>%1 dive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plongée</translation>
     </message>
     <message>
         <source>%1 dives</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plongées</translation>
     </message>
     <message>
         <source>%1: %2, %3 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2, %3 heures</translation>
     </message>
     <message>
         <source>%1 to %2%3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2%3 : %4</translation>
     </message>
     <message>
         <source>%1: no water temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : aucune température de l&apos;eau</translation>
     </message>
     <message>
         <source>%1: coldest %2 °C, mean %3 °C (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : la plus froide %2 °C, moyenne %3 °C (%4)</translation>
     </message>
     <message>
         <source>Dive %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée %1, %2</translation>
     </message>
     <message>
         <source>%1: %2 l/min (%3 mean %4 l/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 l/min (moyenne %3 : %4 l/min)</translation>
     </message>
     <message>
         <source>%1: %2 %, tissue %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 %, compartiment %3</translation>
     </message>
     <message>
         <source>Dives (blue) and hours (orange) per year</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongées (bleu) et heures (orange) par année</translation>
     </message>
     <message>
         <source>Dives by maximum depth (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongées par profondeur maximale (m)</translation>
     </message>
     <message>
         <source>Dives by dive time (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongées par durée (min)</translation>
     </message>
     <message>
         <source>Water temperature by month (°C): coldest (blue) and mean (orange)</source>
-        <translation type="unfinished"></translation>
+        <translation>Température de l&apos;eau par mois (°C) : la plus froide (bleu) et moyenne (orange)</translation>
     </message>
     <message>
         <source>Base breath rate per dive (l/min) and each year&apos;s mean (orange)</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit respiratoire de base par plongée (l/min) et moyenne annuelle (orange)</translation>
     </message>
     <message>
         <source>Highest over-saturation per dive (%) and the 100 % limit (red)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sursaturation maximale par plongée (%) et la limite de 100 % (rouge)</translation>
     </message>
     <message>
         <source>dive %1</source>
-        <translation type="unfinished"></translation>
+        <translation>plongée %1</translation>
     </message>
     <message>
         <source>%1 of %2 dive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 plongée</translation>
     </message>
     <message>
         <source>%1 of %2 dives</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 plongées</translation>
     </message>
     <message>
         <source>%1 (search: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (recherche : %2)</translation>
     </message>
     <message>
         <source>Dives</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongées</translation>
     </message>
     <message>
         <source>Total dive time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée totale de plongée</translation>
     </message>
     <message>
         <source>First dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Première plongée</translation>
     </message>
     <message>
         <source>Last dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière plongée</translation>
     </message>
     <message>
         <source>Deepest dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée la plus profonde</translation>
     </message>
     <message>
         <source>Longest dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée la plus longue</translation>
     </message>
     <message>
         <source>Coldest dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée la plus froide</translation>
     </message>
     <message>
         <source>Mean maximum depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondeur maximale moyenne</translation>
     </message>
     <message>
         <source>Mean dive time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée moyenne de plongée</translation>
     </message>
     <message>
         <source>Mean base breath rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit respiratoire de base moyen</translation>
     </message>
     <message>
         <source>%1 (%2 dives)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 plongées)</translation>
     </message>
     <message>
         <source>Highest over-saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sursaturation maximale</translation>
     </message>
     <message>
         <source>%1 %, tissue %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %, compartiment %2</translation>
     </message>
     <message>
         <source>Most frequent sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Sites les plus fréquents</translation>
     </message>
     <message>
         <source>Most frequent partners</source>
-        <translation type="unfinished"></translation>
+        <translation>Binômes les plus fréquents</translation>
     </message>
     <message>
         <source>Dive time (h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée (h)</translation>
     </message>
     <message>
         <source>Deepest (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus profonde (m)</translation>
     </message>
     <message>
         <source>Mean depth (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondeur moyenne (m)</translation>
     </message>
     <message>
         <source>Coldest (°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus froide (°C)</translation>
     </message>
     <message>
         <source>Breath rate (l/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit resp. (l/min)</translation>
     </message>
     <message>
         <source>Over-saturation (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sursaturation (%)</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>No dive has the number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune plongée ne porte le numéro %1.</translation>
     </message>
     <message>
         <source>%1 of %2 dives shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plongées affichées sur %2</translation>
     </message>
     <message>
         <source>Analysing dives: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse des plongées : %1 sur %2</translation>
     </message>
 </context>
 <context>
     <name>Tissues</name>
     <message>
         <source>carried over %1 from dive %2</source>
-        <translation type="unfinished"></translation>
+        <translation>reporté après %1 depuis la plongée %2</translation>
     </message>
     <message>
         <source>no dive before within the recorded interval</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune plongée précédente dans l&apos;intervalle enregistré</translation>
     </message>
     <message>
         <source>not carried over: the dive&apos;s date or time is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>non reporté : la date ou l&apos;heure de la plongée est inconnue</translation>
     </message>
     <message>
         <source>nothing carried over: dive %1 before has no profile</source>
-        <translation type="unfinished"></translation>
+        <translation>rien de reporté : la plongée précédente %1 n&apos;a pas de profil</translation>
     </message>
     <message>
         <source>%1 tissues, surface pressure %2 bar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 compartiments, pression en surface %2 bar</translation>
     </message>
     <message>
         <source>Max Oversaturation = %1 % at Time=%2 on tissue %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sursaturation max. = %1 % à Temps=%2 sur le compartiment %3</translation>
     </message>
     <message>
         <source>Type the surface pressure in bar as a number, such as 1.013 (with a point or a comma before the decimals).</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la pression en surface en bar sous forme de nombre, par exemple 1.013 (avec un point ou une virgule avant les décimales).</translation>
     </message>
     <message>
         <source>The surface pressure must be above 0.1 bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pression en surface doit dépasser 0.1 bar.</translation>
     </message>
     <message>
         <source>Tissue %1, half time: %2 minutes, Critical over-sat coeff: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartiment %1, période : %2 minutes, coeff. de sursat. critique : %3</translation>
     </message>
     <message>
         <source>Tissues:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartiments :</translation>
     </message>
 </context>
 <context>
     <name>Weekday</name>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>lun.</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>mar.</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>mer.</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>jeu.</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>ven.</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>sam.</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>dim.</translation>
     </message>
 </context>
 <context>
     <name>scrb::DisclaimerDialog</name>
     <message>
         <source>Important notice: There is no guarantee that the calculations made by this program are correct. Users should NOT use this programme to calculate their dives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement important : rien ne garantit que les calculs de ce programme soient exacts. Ce programme ne doit PAS servir à calculer vos plongées.</translation>
     </message>
     <message>
         <source>I &amp;agree</source>
-        <translation type="unfinished"></translation>
+        <translation>J&apos;&amp;accepte</translation>
     </message>
     <message>
         <source>I do &amp;not Agree</source>
-        <translation type="unfinished"></translation>
+        <translation>Je &amp;refuse</translation>
     </message>
     <message>
         <source>&amp;Do not display this warning anymore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus afficher cet a&amp;vertissement</translation>
     </message>
 </context>
 <context>
     <name>scrb::DisplayOptionDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>String to display in left pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte affiché dans la liste</translation>
     </message>
     <message>
         <source>&amp;Location</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lieu</translation>
     </message>
     <message>
         <source>&amp;Site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Site</translation>
     </message>
     <message>
         <source>L&amp;ocation, Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Li&amp;eu, site</translation>
     </message>
     <message>
         <source>S&amp;ite, Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;te, lieu</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>scrb::DiveTableModel</name>
     <message>
         <source>Dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Plongée</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site</translation>
     </message>
     <message>
         <source>Partners</source>
-        <translation type="unfinished"></translation>
+        <translation>Binômes</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>Max. depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Prof. max.</translation>
     </message>
     <message>
         <source>Dive time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Water temp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. eau</translation>
     </message>
     <message>
         <source>Air temp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. air</translation>
     </message>
     <message>
         <source>Air used</source>
-        <translation type="unfinished"></translation>
+        <translation>Air consommé</translation>
     </message>
     <message>
         <source>Tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc</translation>
     </message>
     <message>
         <source>Breath rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit resp.</translation>
     </message>
     <message>
         <source>Max. over-saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sursat. max.</translation>
     </message>
     <message>
         <source>Trip</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyage</translation>
     </message>
 </context>
 <context>
     <name>scrb::MainWindow</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;récédente</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivante</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Open Logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir un carnet</translation>
     </message>
     <message>
         <source>&amp;Merge Logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fusionner un carnet</translation>
     </message>
     <message>
         <source>Export Logbook as &amp;UDDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le carnet en &amp;UDDF...</translation>
     </message>
     <message>
         <source>&amp;Recent Logbooks</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnets &amp;récents</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Export Dive Report as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le rapport en P&amp;DF...</translation>
     </message>
     <message>
         <source>Op&amp;tions</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;tions</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>Copy &amp;All Dives to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier &amp;toutes les plongées dans le presse-papiers</translation>
     </message>
     <message>
         <source>Copy Current Dive &amp;Profile to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le &amp;profil de la plongée dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Go to Dive...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aller à la plongée...</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Pr&amp;eferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pré&amp;férences...</translation>
     </message>
     <message>
         <source>&amp;Logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carnet</translation>
     </message>
     <message>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiques...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>Bathyscribe v%1.%2<byte value="xd"/>
@@ -1116,260 +1120,286 @@
 Written by the Bathyscribe developers.<byte value="xd"/>
 <byte value="xd"/>
 Bathyscribe reads the logbooks of the Datatrak PC logging software; the README that comes with it tells more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bathyscribe v%1.%2<byte value="xd"/>
+<byte value="xd"/>
+Écrit par les développeurs de Bathyscribe.<byte value="xd"/>
+<byte value="xd"/>
+Bathyscribe lit les carnets du logiciel Datatrak PC ; le fichier README qui l&apos;accompagne en dit plus.</translation>
     </message>
     <message>
         <source>Dive %1 could not be shown: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La plongée %1 n&apos;a pas pu être affichée : %2</translation>
     </message>
     <message>
         <source>Dive parameters copied to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres des plongées copiés dans le presse-papiers</translation>
     </message>
     <message>
         <source>Dive data copied to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de la plongée copiées dans le presse-papiers</translation>
     </message>
     <message>
         <source>Datatrak log files (*.log);;All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers carnet Datatrak (*.log);;Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <source>Merge Logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner un carnet</translation>
     </message>
     <message>
         <source>Open Logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un carnet</translation>
     </message>
     <message>
         <source>Export Dive Report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le rapport en PDF</translation>
     </message>
     <message>
         <source>There is no dive loaded to put in a report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune plongée chargée à mettre dans un rapport.</translation>
     </message>
     <message>
         <source>1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>1 page</translation>
     </message>
     <message>
         <source>%1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pages</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Printing the dive report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression du rapport de plongée...</translation>
     </message>
     <message>
         <source>Dive report sent to the printer: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport de plongée envoyé à l&apos;imprimante : %1.</translation>
     </message>
     <message>
         <source>Printing cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression annulée.</translation>
     </message>
     <message>
         <source>The dive report could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport de plongée n&apos;a pas pu être imprimé.</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Writing the dive report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture du rapport de plongée...</translation>
     </message>
     <message>
         <source>Dive report written to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport de plongée écrit dans %1 : %2.</translation>
     </message>
     <message>
         <source>Export cancelled; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Export annulé ; rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>The dive report could not be written to %1.<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport de plongée n&apos;a pas pu être écrit dans %1.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Search dives (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des plongées (Ctrl+F)</translation>
     </message>
     <message>
         <source>There are not enough dives loaded to navigate ....</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas assez de plongées chargées pour naviguer ....</translation>
     </message>
     <message>
         <source>Export Logbook as UDDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le carnet en UDDF</translation>
     </message>
     <message>
         <source>UDDF files (*.uddf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers UDDF (*.uddf)</translation>
     </message>
     <message>
         <source>&amp;General</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Général</translation>
     </message>
     <message>
         <source>&amp;Dive</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;longée</translation>
     </message>
     <message>
         <source>Vertical &amp;Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vitesse verticale</translation>
     </message>
     <message>
         <source>&amp;Air</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ir</translation>
     </message>
     <message>
         <source>Ph&amp;ys Data</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;hysiologie</translation>
     </message>
     <message>
         <source>&amp;Tissue Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tissus</translation>
     </message>
     <message>
         <source>&amp;Raw Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données &amp;brutes</translation>
     </message>
 </context>
 <context>
     <name>scrb::ModelWindow</name>
     <message>
         <source>Only digits and one point or comma can be typed here: the surface pressure in bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls des chiffres et un point ou une virgule peuvent être saisis ici : la pression en surface en bar.</translation>
     </message>
     <message>
         <source>Decompression Model and Tissues</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de décompression et compartiments</translation>
     </message>
     <message>
         <source>Surface Pressure (bar): ................</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression en surface (bar) : ..........</translation>
     </message>
     <message>
         <source>Decompression Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de décompression</translation>
     </message>
     <message>
         <source>Carry nitrogen over from the dive before</source>
-        <translation type="unfinished"></translation>
+        <translation>Reporter l&apos;azote de la plongée précédente</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>No dive selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune plongée choisie</translation>
     </message>
 </context>
 <context>
     <name>scrb::PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Metric</source>
-        <translation type="unfinished"></translation>
+        <translation>Métrique</translation>
     </message>
     <message>
         <source>Imperial</source>
-        <translation type="unfinished"></translation>
+        <translation>Impérial</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue :</translation>
     </message>
     <message>
         <source>&amp;Units:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unités :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>scrb::StatisticsWindow</name>
     <message>
         <source>&amp;Group by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grouper par :</translation>
     </message>
     <message>
         <source>C&amp;hart:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grap&amp;hique :</translation>
     </message>
     <message>
         <source>S&amp;ummary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Résumé</translation>
     </message>
     <message>
         <source>&amp;Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra&amp;phiques</translation>
     </message>
     <message>
         <source>Double-click a group to show just its dives in the dive table</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur un groupe pour n&apos;afficher que ses plongées dans la liste</translation>
     </message>
     <message>
         <source>No dives to sum up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune plongée à résumer.</translation>
     </message>
     <message>
         <source>Summing up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul du résumé...</translation>
     </message>
     <message>
         <source>Working out the analysis of %1 dives...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de %1 plongées en cours...</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 :</translation>
     </message>
     <message>
         <source>Select this dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir cette plongée</translation>
     </message>
 </context>
 <context>
     <name>scrb::TissuePage</name>
     <message>
         <source>&amp;Change Model ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de &amp;modèle ...</translation>
     </message>
 </context>
 <context>
     <name>scrb::UserDialogs</name>
     <message>
         <source>Go to Dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à la plongée</translation>
     </message>
     <message>
         <source>Dive &amp;number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Numéro de plongée :</translation>
+    </message>
+    <message>
+        <source>The current dive</source>
+        <translation>La plongée affichée</translation>
+    </message>
+    <message>
+        <source>All loaded dives (%1, one page each)</source>
+        <translation>Toutes les plongées chargées (%1, une page chacune)</translation>
+    </message>
+    <message>
+        <source>A logbook summary page, then the current dive</source>
+        <translation>Une page de résumé du carnet, puis la plongée affichée</translation>
+    </message>
+    <message>
+        <source>A logbook summary page, then all loaded dives (%1, one page each)</source>
+        <translation>Une page de résumé du carnet, puis toutes les plongées chargées (%1, une page chacune)</translation>
+    </message>
+    <message>
+        <source>Dives to include:</source>
+        <translation>Plongées à inclure :</translation>
     </message>
 </context>
 </TS>

@@ -66,14 +66,14 @@ std::optional<int> SystemDialogs::AskDiveNumber(QWidget* parent) {
 
 ReportScope SystemDialogs::ChooseReportScope(QWidget* parent, const QString& title,
                                              bool currentDive, int diveCount) {
-  const char* context = "scrb::UserDialogs";
-  const QString current = QCoreApplication::translate(context, "The current dive");
+  const QString current = QCoreApplication::translate("scrb::UserDialogs", "The current dive");
   const QString all =
-      QCoreApplication::translate(context, "All loaded dives (%1, one page each)").arg(diveCount);
-  const QString summaryCurrent =
-      QCoreApplication::translate(context, "A logbook summary page, then the current dive");
+      QCoreApplication::translate("scrb::UserDialogs", "All loaded dives (%1, one page each)")
+          .arg(diveCount);
+  const QString summaryCurrent = QCoreApplication::translate(
+      "scrb::UserDialogs", "A logbook summary page, then the current dive");
   const QString summaryAll =
-      QCoreApplication::translate(context,
+      QCoreApplication::translate("scrb::UserDialogs",
                                   "A logbook summary page, then all loaded dives (%1, one page "
                                   "each)")
           .arg(diveCount);
@@ -84,7 +84,7 @@ ReportScope SystemDialogs::ChooseReportScope(QWidget* parent, const QString& tit
   choices << summaryAll;
   QInputDialog dialog(parent);
   dialog.setWindowTitle(title);
-  dialog.setLabelText(QCoreApplication::translate(context, "Dives to include:"));
+  dialog.setLabelText(QCoreApplication::translate("scrb::UserDialogs", "Dives to include:"));
   dialog.setComboBoxItems(choices);
   dialog.setComboBoxEditable(false);
   // The window system elides a title wider than the window: leave room for the whole of it, with
