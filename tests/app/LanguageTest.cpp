@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMap>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QXmlStreamReader>
+
+#include "app/AppTestWindow.h"
+#include "app/GeneralPage.h"
+#include "app/Language.h"
+#include "app/PreferencesDialog.h"
+#include "logbook/Translation.h"
+
+namespace scrb {
+namespace {
+
+using test::LogbookFile;
+
+TEST(Language, FromTheEnvironmentAsGettextReadsIt) {
+  struct Case {
+    const char *language, *lcAll, *lcMessages, *lang, *expected;
+  };
+  const Case cases[] = {
+      {"", "", "", "", "en"},
+      {"", "", "", "de_CH.UTF-8", "de"},
+      {"", "", "", "fr_FR.UTF-8@euro", "fr"},
+      {"", "", "it_IT.UTF-8", "de_DE.UTF-8", "it"},       // LC_MESSAGES before LANG
+      {"", "fr_BE.UTF-8", "it_IT.UTF-8", "de_DE", "fr"},  // LC_ALL before both
+      {"", "", "", "es_ES.UTF-8", "en"},                  // a language the window does not speak
+      {"", "", "", "C.UTF-8", "en"},
+      {"", "POSIX", "", "de_DE.UTF-8", "en"},
+      {"it:de", "", "", "fr_FR.UTF-8", "it"},        // LANGUAGE's first entry wins
+      {"es:pt_BR:de", "", "", "fr_FR.UTF-8", "de"},  // ... the first one spoken
+      {"es", "", "", "fr_FR.UTF-8", "fr"},           // none spoken: the locale decides
+      {"de", "C", "", "", "en"},                     // LANGUAGE does not count under C
+      {"en_GB:de", "", "", "de_DE.UTF-8", "en"},
+      {"DE_de", "", "", "", "de"},
+      {"::", "", "", "", "en"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(LanguageFromEnvironment(c.language, c.lcAll, c.lcMessages, c.lang), c.expected)
+        << c.language << "|" << c.lcAll << "|" << c.lcMessages << "|" << c.lang;
+  }
+  // The setting wins when it names a language; "" and anything else follow the desktop.
+  EXPECT_EQ(ChosenLanguage("fr", "de"), "fr");
+  EXPECT_EQ(ChosenLanguage("en", "it"), "en");
+  EXPECT_EQ(ChosenLanguage("", "it"), "it");
+  EXPECT_EQ(ChosenLanguage("Deutsch", "it"), "it");
+  EXPECT_EQ(ChosenLanguage("de_DE", "fr"), "fr");
+  EXPECT_EQ(ChosenLanguage("", "xx"), "en");
+}
+
+TEST(Language, FillInLetsATranslationReorderItsFigures) {
+  EXPECT_EQ(FillIn("%2 of %1", {"a", "b"}), "b of a");
+  EXPECT_EQ(FillIn("100 %, tissue %1", {"3"}), "100 %, tissue 3");
+  EXPECT_EQ(FillIn("%1%%3", {"x"}), "x%%3");  // no value for %3: it stays
+  EXPECT_EQ(FillIn("%1", {"%2"}), "%2");      // values are not read again
+}
+
+// Menu titles, entries, pages and buttons, each menu's entries in a map of their own: in every
+// language each has an Alt key and no map uses one twice.
+void ExpectAltKeysOnceEach(MainWindow& form) {
+  QList<QStringList> maps(1);
+  for (QAction* menu : form.menuBar()->actions()) {
+    maps.front() << menu->text();
+    maps.append(QStringList());
+    for (QAction* entry : menu->menu()->actions())
+      if (!entry->isSeparator()) maps.back() << entry->text();
+  }
+  for (int page = 0; page < MainWindow::kPageCount; ++page)
+    maps.front() << form.DiveTab()->tabText(page);
+  for (QPushButton* button : form.findChildren<QPushButton*>()) maps.front() << button->text();
+  for (const QStringList& map : maps) {
+    QSet<QChar> keys;
+    for (const QString& text : map) {
+      const qsizetype at = text.indexOf('&');
+      ASSERT_TRUE(at >= 0 && at + 1 < text.size()) << text.toStdString();
+      keys.insert(text[at + 1].toLower());
+    }
+    EXPECT_EQ(keys.size(), map.size()) << form.Language() << ": " << map.join('|').toStdString();
+  }
+}
+
+QString GeneralCaption(MainWindow& form, int line) {
+  return static_cast<GeneralPage*>(form.Page(0))->Caption(line)->text();
+}
+
+TEST(Language, SwitchingKeepsDivePageOrderAndSearchAndExportsStayEnglish) {
+  test::TestWindow w("NoWarning=1\n");
+  w.Start();
+  w.form->OpenLogbook(LogbookFile("twelve.log", 12, 1, "Wollishofen"));
+  w.form->DiveList()->sortByColumn(0, Qt::DescendingOrder);
+  w.form->SetSearchText("Wollishofen");
+  w.form->SelectListIndex(4);
+  w.form->DiveTab()->setCurrentIndex(5);
+  QApplication::processEvents();
+  const QString englishStatus = w.Status();
+  w.form->CopyAllDives();
+  const QString englishExport = QGuiApplication::clipboard()->text();
+  const int shown = w.form->ShowCount();
+
+  struct Expected {
+    const char *code, *tissuePage, *column, *dateCaption, *status;
+  };
+  const Expected languages[] = {
+      {"de", "&Gewebe", "Tauchgang", "Datum:", "12 von 12 Tauchgängen angezeigt"},
+      {"fr", "&Tissus", "Plongée", "Date :", "12 plongées affichées sur 12"},
+      {"it", "&Tessuti", "Immersione", "Data:", "12 di 12 immersioni mostrate"},
+      {"en", "&Tissue Sat", "Dive", "Date:", "12 of 12 dives shown"},
+  };
+  for (const Expected& e : languages) {
+    w.form->SetLanguage(e.code);
+    QApplication::processEvents();
+    EXPECT_EQ(w.form->Language(), e.code);
+    EXPECT_EQ(w.Saved(kLanguageSetting), e.code);
+    EXPECT_EQ(w.form->ListIndex(), 4) << e.code;
+    EXPECT_EQ(w.form->DiveTab()->currentIndex(), 5) << e.code;
+    EXPECT_GT(w.form->ShowCount(), shown) << e.code;  // the page shows the dive anew
+    EXPECT_EQ(w.form->DiveTab()->tabText(5), e.tissuePage);
+    EXPECT_EQ(w.form->SearchText(), "Wollishofen");
+    EXPECT_EQ(w.form->DiveList()->horizontalHeader()->sortIndicatorSection(), 0);
+    EXPECT_EQ(w.form->DiveList()->model()->headerData(0, Qt::Horizontal).toString(), e.column);
+    EXPECT_EQ(GeneralCaption(*w.form, 0), e.dateCaption);
+    EXPECT_EQ(w.Status(), e.status);
+    EXPECT_EQ(w.form->ListCount(), 12);
+    ExpectAltKeysOnceEach(*w.form);
+    w.form->CopyAllDives();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), englishExport) << e.code;
+  }
+  EXPECT_EQ(w.Status(), englishStatus);
+  // Back to the desktop's language, English in the tests; an unknown value means the same.
+  w.form->SetLanguage("de");
+  w.form->SetLanguage("klingon");
+  EXPECT_EQ(w.form->Language(), "en");
+  EXPECT_EQ(w.Saved(kLanguageSetting), "klingon");
+}
+
+TEST(Language, TheSavedLanguageIsSpokenFromTheStartAndPreferencesChangeIt) {
+  test::TestWindow w("NoWarning=1\nLanguage=it\nUnits=imperial\n");
+  w.Start();
+  EXPECT_EQ(w.form->Language(), "it");
+  EXPECT_EQ(w.context.Units, UnitSystem::Imperial);
+  EXPECT_EQ(w.form->menuBar()->actions().front()->text(), "&File");
+  EXPECT_EQ(w.form->menuBar()->actions().at(1)->text(), "&Modifica");
+  const auto answer = [](int language, int units, const char* button) {
+    QTimer::singleShot(0, [=] {
+      auto* dialog = qobject_cast<PreferencesDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      dialog->LanguageBox()->setCurrentIndex(language);
+      dialog->UnitsBox()->setCurrentIndex(units);
+      dialog->findChild<QPushButton*>(button)->click();
+    });
+  };
+  answer(2, 0, "CancelButton");  // nothing changes
+  w.form->ShowPreferences();
+  EXPECT_EQ(w.form->Language(), "it");
+  EXPECT_EQ(w.Saved(kUnitsSetting), "imperial");
+  answer(2, 0, "OkButton");  // Deutsch, metric
+  w.form->ShowPreferences();
+  EXPECT_EQ(w.form->Language(), "de");
+  EXPECT_EQ(w.Saved(kLanguageSetting), "de");
+  EXPECT_EQ(w.context.Units, UnitSystem::Metric);
+  EXPECT_EQ(w.Saved(kUnitsSetting), "metric");
+  EXPECT_EQ(w.form->menuBar()->actions().at(1)->text(), "&Bearbeiten");
+  answer(0, 1, "OkButton");  // System, imperial
+  w.form->ShowPreferences();
+  EXPECT_EQ(w.form->Language(), "en");
+  EXPECT_EQ(w.Saved(kLanguageSetting), "");
+  EXPECT_EQ(w.Saved(kUnitsSetting), "imperial");
+}
+
+// The catalogues, read as lrelease reads them: (context, source) -> translation, with
+// unfinished, obsolete or empty translations counted apart.
+struct Catalogue {
+  QMap<QPair<QString, QString>, QString> Messages;
+  QStringList Unfinished;
+};
+
+Catalogue ReadCatalogue(const QString& path) {
+  Catalogue catalogue;
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  QXmlStreamReader xml(&file);
+  QString context, source;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == u"name") {
+      context = xml.readElementText();
+    } else if (xml.name() == u"source") {
+      source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    } else if (xml.name() == u"translation") {
+      const QString type = xml.attributes().value("type").toString();
+      const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+      if (!type.isEmpty() || text.isEmpty()) catalogue.Unfinished << context + ": " + source;
+      catalogue.Messages[{context, source}] = text;
+    }
+  }
+  EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+  return catalogue;
+}
+
+QStringList Placeholders(const QString& text) {
+  QStringList found;
+  for (const auto& match : QRegularExpression("%[1-9]").globalMatch(text))
+    found << match.captured();
+  found.sort();
+  return found;
+}
+
+QString SourceDir() {
+  return QString::fromLocal8Bit(qgetenv("BATHYSCRIBE_SOURCE_DIR"));
+}
+
+TEST(Catalogues, EveryTextTranslatedWithItsPlaceholdersAndAltKey) {
+  for (const char* language : {"de", "fr", "it"}) {
+    const Catalogue catalogue =
+        ReadCatalogue(SourceDir() + QString("/translations/bathyscribe_%1.ts").arg(language));
+    EXPECT_GT(catalogue.Messages.size(), 300) << language;
+    EXPECT_EQ(catalogue.Unfinished.join('\n').toStdString(), "") << language;
+    for (auto it = catalogue.Messages.begin(); it != catalogue.Messages.end(); ++it) {
+      const QString& source = it.key().second;
+      const QString& translation = it.value();
+      const std::string where =
+          std::string(language) + " " + it.key().first.toStdString() + ": " + source.toStdString();
+      EXPECT_EQ(Placeholders(translation), Placeholders(source)) << where;
+      // A caption with an Alt key keeps one; a file filter or a sentence does not gain one.
+      EXPECT_EQ(translation.count('&'), source.count('&')) << where;
+      // Figures keep their point decimal: "1.013", never "1,013".
+      if (source.contains("1.013")) EXPECT_TRUE(translation.contains("1.013")) << where;
+    }
+  }
+}
+
+// The catalogues hold every text the sources mark, and nothing the sources no longer have:
+// lupdate run over src/ into a copy must find them complete as they are.
+TEST(Catalogues, UpToDateWithTheSources) {
+  const QString lupdate = BATHYSCRIBE_LUPDATE;
+  if (!QFile::exists(lupdate)) GTEST_SKIP() << "lupdate is not installed";
+  QTemporaryDir folder;
+  const QString copy = folder.filePath("bathyscribe_de.ts");
+  ASSERT_TRUE(QFile::copy(SourceDir() + "/translations/bathyscribe_de.ts", copy));
+  QProcess run;
+  run.setWorkingDirectory(SourceDir());
+  run.start(lupdate, {"-silent", "-locations", "none", "-extensions", "cpp,h", "-tr-function-alias",
+                      "translate+=Tr,QT_TRANSLATE_NOOP+=SCRB_TRANSLATE_NOOP", "src", "-ts", copy});
+  ASSERT_TRUE(run.waitForFinished(120000));
+  ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+  const Catalogue updated = ReadCatalogue(copy);
+  const Catalogue committed = ReadCatalogue(SourceDir() + "/translations/bathyscribe_de.ts");
+  // New texts come in unfinished, texts gone from the sources turn obsolete: either shows.
+  EXPECT_EQ(updated.Unfinished.join('\n').toStdString(), "");
+  EXPECT_EQ(updated.Messages.keys(), committed.Messages.keys());
+}
+
+}  // namespace
+}  // namespace scrb
