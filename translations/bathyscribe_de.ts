@@ -604,7 +604,7 @@
     </message>
     <message>
         <source>Decompression model: %1, surface pressure %2 bar</source>
-        <translation>Dekompressionsmodell: %1, Luftdruck an der Oberfläche %2 bar</translation>
+        <translation>Dekompressionsmodell: %1, Oberflächendruck %2 bar</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -841,7 +841,7 @@
     </message>
     <message>
         <source>%1 tissues, surface pressure %2 bar</source>
-        <translation>%1 Gewebe, Luftdruck an der Oberfläche %2 bar</translation>
+        <translation>%1 Gewebe, Oberflächendruck %2 bar</translation>
     </message>
     <message>
         <source>Max Oversaturation = %1 % at Time=%2 on tissue %3</source>
@@ -849,11 +849,11 @@
     </message>
     <message>
         <source>Type the surface pressure in bar as a number, such as 1.013 (with a point or a comma before the decimals).</source>
-        <translation>Den Luftdruck an der Oberfläche in bar als Zahl eingeben, etwa 1.013 (mit Punkt oder Komma vor den Dezimalstellen).</translation>
+        <translation>Den Oberflächendruck in bar als Zahl eingeben, etwa 1.013 (mit Punkt oder Komma vor den Dezimalstellen).</translation>
     </message>
     <message>
         <source>The surface pressure must be above 0.1 bar.</source>
-        <translation>Der Luftdruck an der Oberfläche muss über 0.1 bar liegen.</translation>
+        <translation>Der Oberflächendruck muss über 0.1 bar liegen.</translation>
     </message>
     <message>
         <source>Tissue %1, half time: %2 minutes, Critical over-sat coeff: %3</source>
@@ -1259,7 +1259,7 @@ Bathyscribe liest die Logbücher der Datatrak-PC-Logsoftware; mehr steht in der 
     <name>scrb::ModelWindow</name>
     <message>
         <source>Only digits and one point or comma can be typed here: the surface pressure in bar.</source>
-        <translation>Hier sind nur Ziffern und ein Punkt oder Komma möglich: der Luftdruck an der Oberfläche in bar.</translation>
+        <translation>Hier sind nur Ziffern und ein Punkt oder Komma möglich: der Oberflächendruck in bar.</translation>
     </message>
     <message>
         <source>Decompression Model and Tissues</source>
@@ -1267,7 +1267,7 @@ Bathyscribe liest die Logbücher der Datatrak-PC-Logsoftware; mehr steht in der 
     </message>
     <message>
         <source>Surface Pressure (bar): ................</source>
-        <translation>Luftdruck an der Oberfläche (bar): ......</translation>
+        <translation>Oberflächendruck (bar): ........</translation>
     </message>
     <message>
         <source>Decompression Model</source>

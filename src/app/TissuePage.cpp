@@ -66,7 +66,10 @@ TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context,
   maxOverSaturationLabel_ = NewReadoutLabel("MaxOverSaturationLabel", "", this);
   carryOverLabel_ = NewReadoutLabel("CarryOverLabel", "", this);
   carryOverLabel_->hide();
-  modelLabel_ = new QLabel(this);
+  // Elided, with the whole text as a tool tip, where a language's words do not fit a small window.
+  auto* modelLabel = new ElidedLabel(QString(), this);
+  modelLabel->SetWidestText(QString());
+  modelLabel_ = modelLabel;
   modelLabel_->setObjectName("ModelLabel");
   modelLabel_->setTextFormat(Qt::PlainText);
   changeModelButton_ = new QPushButton(tr("&Change Model ..."), this);
