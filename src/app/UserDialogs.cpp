@@ -32,6 +32,14 @@ QString SystemDialogs::ChooseSaveFile(QWidget* parent, const QString& title, con
 
 namespace {
 
+// The window system elides a title wider than the window: room for the whole of it, with the
+// title bar's icon and buttons, which a dialog this small would not have by itself.
+int TitleRoom(const QString& title) {
+  constexpr int kTitleBarExtras = 160;
+  const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+  return QFontMetrics(titleFont).horizontalAdvance(title) * 6 / 5 + kTitleBarExtras;
+}
+
 void RunMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
   QMessageBox box(icon, "Bathyscribe", text, QMessageBox::Ok, parent);
   box.exec();
@@ -55,13 +63,18 @@ bool SystemDialogs::AskYesNo(QWidget* parent, const QString& question) {
 }
 
 std::optional<int> SystemDialogs::AskDiveNumber(QWidget* parent) {
-  bool ok = false;
+  QInputDialog dialog(parent);
+  const QString title = QCoreApplication::translate("scrb::UserDialogs", "Go to Dive");
+  dialog.setWindowTitle(title);
+  dialog.setLabelText(QCoreApplication::translate("scrb::UserDialogs", "Dive &number:"));
+  dialog.setInputMode(QInputDialog::IntInput);
   // Dive numbers are words of the file.
-  const int number = QInputDialog::getInt(
-      parent, QCoreApplication::translate("scrb::UserDialogs", "Go to Dive"),
-      QCoreApplication::translate("scrb::UserDialogs", "Dive &number:"), 1, -32768, 32767, 1, &ok);
-  if (!ok) return std::nullopt;
-  return number;
+  dialog.setIntRange(-32768, 32767);
+  dialog.setIntValue(1);
+  // Room for the whole title in any language, which the window system would cut otherwise.
+  dialog.setMinimumWidth(TitleRoom(title));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.intValue();
 }
 
 ReportScope SystemDialogs::ChooseReportScope(QWidget* parent, const QString& title,
@@ -87,11 +100,7 @@ ReportScope SystemDialogs::ChooseReportScope(QWidget* parent, const QString& tit
   dialog.setLabelText(QCoreApplication::translate("scrb::UserDialogs", "Dives to include:"));
   dialog.setComboBoxItems(choices);
   dialog.setComboBoxEditable(false);
-  // The window system elides a title wider than the window: leave room for the whole of it, with
-  // the title bar's icon and buttons, which a dialog this small would not have by itself.
-  constexpr int kTitleBarExtras = 160;
-  const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
-  const int width = QFontMetrics(titleFont).horizontalAdvance(title) * 6 / 5 + kTitleBarExtras;
+  const int width = TitleRoom(title);
   // The dialog's layout fixes its size to what its contents ask; the choice box asks for it.
   if (auto* box = dialog.findChild<QComboBox*>()) box->setMinimumWidth(width);
   if (dialog.exec() != QDialog::Accepted) return ReportScope::Cancelled;
