@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMap>
 #include <QMenuBar>
@@ -140,6 +141,13 @@ TEST(Language, SwitchingKeepsDivePageOrderAndSearchAndExportsStayEnglish) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), englishExport) << e.code;
   }
   EXPECT_EQ(w.Status(), englishStatus);
+  // Qt's own dialogs follow, from Debian's translations of Qt where they are installed.
+  w.form->SetLanguage("de");
+  if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm")) {
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+  }
+  w.form->SetLanguage("en");
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
   // Back to the desktop's language, English in the tests; an unknown value means the same.
   w.form->SetLanguage("de");
   w.form->SetLanguage("klingon");

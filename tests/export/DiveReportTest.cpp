@@ -8,7 +8,10 @@
 
 #include "charts/RegionSurface.h"
 #include "export/DiveReport.h"
+#include "export/ExportTexts.h"
 #include "logbook/LogbookReader.h"
+#include "logbook/Translation.h"
+#include "report/ReportTexts.h"
 #include "support/LogbookBuilder.h"
 #include "support/RecordingSurface.h"
 #include "support/ReportPageCheck.h"
@@ -60,6 +63,38 @@ TEST(DiveReport, EverythingStaysInsideThePrintableAreaWithoutOverlapAtA4AndLette
     EXPECT_TRUE(std::ranges::any_of(
         texts, [](const std::string& t) { return t.starts_with("Max Oversaturation = "); }));
   }
+}
+
+// A language half as long again as English, as German often is, with the figures in place.
+std::string Longer(const char*, const char* text) {
+  const std::string english(text);
+  return english + " " + std::string(english.size() / 2, 'w');
+}
+
+TEST(DiveReport, ALongerLanguageStaysOnThePageWhileExportsStayEnglish) {
+  DecoModel model;
+  LoadDecoModel(model, 0);
+  Logbook book;
+  book.Dives = {BusyDive()};
+  const std::string english = AllDivesText(book) + DetailsText(book.Dives[0]);
+  SetTranslator(&Longer);
+  struct Restore {
+    ~Restore() { SetTranslator(nullptr); }
+  } restore;
+  RecordingSurface page = test::PrintableArea(210, 297);
+  const auto [layout, faults] =
+      test::DrawAndCheckReportPage(book.Dives[0], model, {"trip.log", 1, 2}, page);
+  EXPECT_EQ(faults, std::vector<std::string>{});
+  const auto texts = page.Texts();
+  EXPECT_TRUE(std::ranges::any_of(
+      texts, [](const std::string& t) { return t.starts_with("Page 1 of 2 wwwww"); }));
+  EXPECT_EQ(SummaryTexts(book.Dives[0]).Lines[0].Caption, "Date: ww");
+  {
+    const EnglishTexts exported;
+    EXPECT_EQ(AllDivesText(book) + DetailsText(book.Dives[0]), english);
+    EXPECT_EQ(SummaryTexts(book.Dives[0]).Lines[0].Caption, "Date:");
+  }
+  EXPECT_NE(AllDivesText(book) + DetailsText(book.Dives[0]), english);
 }
 
 TEST(DiveReport, DivesWithoutSamplesOrAirEstimateShowTheChartsEmptyStates) {

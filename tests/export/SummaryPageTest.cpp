@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "export/SummaryPage.h"
+#include "logbook/Translation.h"
 #include "overview/StatisticsCharts.h"
 #include "support/RecordingSurface.h"
 #include "support/ReportPageCheck.h"
@@ -55,6 +56,26 @@ TEST(SummaryPage, InsideThePrintableAreaAtA4AndLetter) {
           std::ranges::any_of(texts, [](const std::string& t) { return t.ends_with(" more"); });
       EXPECT_EQ(cut, years == 60);
     }
+  }
+}
+
+// Half as long again as English, as German often is.
+std::string Longer(const char*, const char* text) {
+  const std::string english(text);
+  return english + " " + std::string(english.size() / 2, 'w');
+}
+
+TEST(SummaryPage, ALongerLanguageStaysInsideThePrintableArea) {
+  SetTranslator(&Longer);
+  struct Restore {
+    ~Restore() { SetTranslator(nullptr); }
+  } restore;
+  for (const int years : {1, 60}) {
+    test::RecordingSurface page = test::PrintableArea(210, 297);
+    EXPECT_EQ(test::DrawAndCheckSummaryPage(Logbook(years), "12 of 76 dives",
+                                            {"a-logbook-with-a-long-name.log", 1, 77}, page),
+              std::vector<std::string>{})
+        << years;
   }
 }
 
