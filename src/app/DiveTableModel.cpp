@@ -160,6 +160,12 @@ QVariant DiveTableModel::data(const QModelIndex& index, int role) const {
   }
 }
 
+void DiveTableModel::Retranslate(const std::vector<DiveRecord>& dives) {
+  table_.RelabelTrips(dives);
+  if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+  emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+}
+
 QVariant DiveTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
       section >= columnCount()) {

@@ -41,8 +41,8 @@ class DiveTableModel : public QAbstractTableModel {
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-  // The column titles in the language now installed.
-  void RetranslateHeader() { emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1); }
+  // The column titles and the trips' names in the language now installed.
+  void Retranslate(const std::vector<DiveRecord>& dives);
 
  signals:
   void AnalysisProgressed(int done, int total);

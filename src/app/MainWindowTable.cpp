@@ -206,7 +206,7 @@ void MainWindow::AfterFilterChanged() {
 
 void MainWindow::RetranslateTable() {
   searchField_->setPlaceholderText(tr("Search dives (Ctrl+F)"));
-  tableModel_->RetranslateHeader();
+  tableModel_->Retranslate(context_.Book.Dives);
   if (!filterModel_->Search().isEmpty() || filterModel_->Restricted()) {
     statusLabel_->setText(ToQt(ShownDivesText(filterModel_->rowCount(), ListCount())));
   } else {

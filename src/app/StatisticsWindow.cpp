@@ -265,8 +265,8 @@ void StatisticsWindow::SetTexts() {
 
 void StatisticsWindow::Retranslate() {
   SetTexts();
-  ShowProgress();
-  ShowStatistics();
+  // Trips are named with month names: the groups are summed up anew, from the summaries known.
+  Start();
 }
 
 void StatisticsWindow::CheckGeneration() {

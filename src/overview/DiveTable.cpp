@@ -142,6 +142,17 @@ void DiveTable::Build(const std::vector<DiveRecord>& dives, int displayOption) {
   }
 }
 
+void DiveTable::RelabelTrips(const std::vector<DiveRecord>& dives) {
+  if (dives.size() != rows_.size()) return;
+  trips_ = FindTrips(dives);
+  const std::vector<int> tripOf = TripOfEachDive(trips_, dives.size());
+  for (size_t i = 0; i < dives.size(); ++i) {
+    const int trip = tripOf[i];
+    rows_[i][static_cast<size_t>(C::Trip)] =
+        NumberCell(trip, trips_[static_cast<size_t>(trip)].Label);
+  }
+}
+
 void DiveTable::SetSummary(int dive, const AnalysisSummary& summary) {
   if (dive < 0 || dive >= RowCount()) return;
   Row& row = rows_[static_cast<size_t>(dive)];

@@ -71,6 +71,9 @@ struct TableCell {
 class DiveTable {
  public:
   void Build(const std::vector<DiveRecord>& dives, int displayOption);
+  // The trips' names anew ("Elba, July 1996"), in the language now installed, for the dives the
+  // table was built from; nothing else changes.
+  void RelabelTrips(const std::vector<DiveRecord>& dives);
   // Fills the breath rate and over-saturation cells from the dive's analysis summary.
   void SetSummary(int dive, const AnalysisSummary& summary);
   // The computed cells become unknown again (another model, another logbook).

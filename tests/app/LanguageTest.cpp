@@ -14,14 +14,17 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QXmlStreamReader>
 
 #include "app/AppTestWindow.h"
+#include "app/DiveTableModel.h"
 #include "app/GeneralPage.h"
 #include "app/Language.h"
 #include "app/PreferencesDialog.h"
+#include "app/StatisticsWindow.h"
 #include "logbook/Translation.h"
 
 namespace scrb {
@@ -111,15 +114,21 @@ TEST(Language, SwitchingKeepsDivePageOrderAndSearchAndExportsStayEnglish) {
   w.form->CopyAllDives();
   const QString englishExport = QGuiApplication::clipboard()->text();
   const int shown = w.form->ShowCount();
+  w.form->ShowStatistics();
+  StatisticsWindow& statistics = *w.form->Statistics();
 
   struct Expected {
-    const char *code, *tissuePage, *column, *dateCaption, *status;
+    const char *code, *tissuePage, *column, *dateCaption, *status, *trip, *statistics, *dives;
   };
   const Expected languages[] = {
-      {"de", "&Gewebe", "Tauchgang", "Datum:", "12 von 12 Tauchgängen angezeigt"},
-      {"fr", "&Tissus", "Plongée", "Date :", "12 plongées affichées sur 12"},
-      {"it", "&Tessuti", "Immersione", "Data:", "12 di 12 immersioni mostrate"},
-      {"en", "&Tissue Sat", "Dive", "Date:", "12 of 12 dives shown"},
+      {"de", "&Gewebe", "Tauchgang", "Datum:", "12 von 12 Tauchgängen angezeigt",
+       "Lake, Oktober 1998", "12 Tauchgänge", "Tauchgänge"},
+      {"fr", "&Tissus", "Plongée", "Date :", "12 plongées affichées sur 12", "Lake, octobre 1998",
+       "12 plongées", "Plongées"},
+      {"it", "&Tessuti", "Immersione", "Data:", "12 di 12 immersioni mostrate",
+       "Lake, ottobre 1998", "12 immersioni", "Immersioni"},
+      {"en", "&Tissue Sat", "Dive", "Date:", "12 of 12 dives shown", "Lake, October 1998",
+       "12 dives", "Dives"},
   };
   for (const Expected& e : languages) {
     w.form->SetLanguage(e.code);
@@ -134,7 +143,13 @@ TEST(Language, SwitchingKeepsDivePageOrderAndSearchAndExportsStayEnglish) {
     EXPECT_EQ(w.form->DiveList()->horizontalHeader()->sortIndicatorSection(), 0);
     EXPECT_EQ(w.form->DiveList()->model()->headerData(0, Qt::Horizontal).toString(), e.column);
     EXPECT_EQ(GeneralCaption(*w.form, 0), e.dateCaption);
+    EXPECT_EQ(w.form->TableModel()->Table().Cell(0, TableColumn::Trip).Text, e.trip);
     EXPECT_EQ(w.Status(), e.status);
+    statistics.WaitForWork();
+    EXPECT_EQ(statistics.windowTitle(), e.statistics);
+    auto* groups = statistics.findChild<QTableWidget*>("GroupTable");
+    ASSERT_NE(groups->horizontalHeaderItem(1), nullptr);
+    EXPECT_EQ(groups->horizontalHeaderItem(1)->text(), e.dives);
     EXPECT_EQ(w.form->ListCount(), 12);
     ExpectAltKeysOnceEach(*w.form);
     w.form->CopyAllDives();
