@@ -88,8 +88,13 @@ bool LanguageInstaller::Apply(const std::string& code) {
   qt_.reset();
   current_ = "en";
   if (code == "en" || !Spoken(code)) return code == "en";
+  // The installed catalogue first, so that a corrected one can be dropped in beside the program;
+  // the one built into the program otherwise.
+  const QString name = QString("bathyscribe_%1.qm").arg(QString::fromStdString(code));
   auto program = std::make_unique<QTranslator>();
-  if (!program->load(QString(":/i18n/bathyscribe_%1.qm").arg(QString::fromStdString(code)))) {
+  if (!program->load(
+          name, QCoreApplication::applicationDirPath() + "/../share/bathyscribe/translations") &&
+      !program->load(":/i18n/" + name)) {
     return false;
   }
   QCoreApplication::installTranslator(program.get());
