@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
 #include <memory>
 #include <string>
 
