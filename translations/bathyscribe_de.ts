@@ -1254,6 +1254,14 @@ Bathyscribe liest die Logbücher der Datatrak-PC-Logsoftware; mehr steht in der 
         <source>&amp;Raw Data</source>
         <translation>&amp;Rohdaten</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Bathyscribe dive report</source>
+        <translation>Bathyscribe-Tauchbericht</translation>
+    </message>
 </context>
 <context>
     <name>scrb::ModelWindow</name>

@@ -1254,6 +1254,14 @@ Bathyscribe lit les carnets du logiciel Datatrak PC ; le fichier README qui l&ap
         <source>&amp;Raw Data</source>
         <translation>Données &amp;brutes</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Bathyscribe dive report</source>
+        <translation>Rapport de plongée Bathyscribe</translation>
+    </message>
 </context>
 <context>
     <name>scrb::ModelWindow</name>

@@ -1254,6 +1254,14 @@ Bathyscribe legge i logbook del software Datatrak PC; il README allegato fornisc
         <source>&amp;Raw Data</source>
         <translation>Dati gre&amp;zzi</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Bathyscribe dive report</source>
+        <translation>Rapporto d&apos;immersione Bathyscribe</translation>
+    </message>
 </context>
 <context>
     <name>scrb::ModelWindow</name>

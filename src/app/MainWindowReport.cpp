@@ -81,7 +81,7 @@ DiveReportJob MakeJob(AppContext& context, const ReportChoice& choice,
 class ReportProgressDialog {
  public:
   ReportProgressDialog(QWidget* parent, const QString& text, int pages)
-      : dialog_(text, "Cancel", 0, pages, parent) {
+      : dialog_(text, QCoreApplication::translate("scrb::MainWindow", "Cancel"), 0, pages, parent) {
     dialog_.setWindowTitle(QStringLiteral("Bathyscribe"));
     dialog_.setWindowModality(Qt::WindowModal);
     dialog_.setMinimumDuration(400);
@@ -113,7 +113,7 @@ void MainWindow::PrintReport() {
   if (choice.Pages() == 0) return;
   const int pageCount = choice.Pages();
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName("Bathyscribe dive report");
+  printer.setDocName(tr("Bathyscribe dive report"));
   ApplyReportPageLayout(printer);
   if (!dialogs_.RunPrintDialog(this, printer, pageCount)) return;
 
