@@ -211,9 +211,10 @@ double BreathRateAtLevel(double base, int level) {
          (upper[column] - lower[column]) * (base - lower[1]) / (upper[1] - lower[1]);
 }
 
-std::string AirSummaryCaption(double baseBreathRate, double maxBreathRate) {
-  return "Min:" + FormatPattern(baseBreathRate, "0.0") +
-         " l/min, Max:" + FormatPattern(maxBreathRate, "0.0") + " l/min";
+std::string AirSummaryCaption(double baseBreathRate, double maxBreathRate, UnitSystem units) {
+  const std::string unit(UnitText(Quantity::BreathRate, units));
+  return "Min:" + FormatIn(Quantity::BreathRate, baseBreathRate, units, "0.0") + " " + unit +
+         ", Max:" + FormatIn(Quantity::BreathRate, maxBreathRate, units, "0.0") + " " + unit;
 }
 
 AirEstimate ComputeAirModel(const DiveRecord& dive, const DecodedProfile& profile,

@@ -16,16 +16,20 @@ int AirReadoutSample(float x) {
 }
 
 std::optional<std::string> AirReadoutCaption(const DiveRecord& dive, const DecodedProfile& profile,
-                                             const AirEstimate& air, float x) {
+                                             const AirEstimate& air, float x,
+                                             UnitSystem units) {
   if (air.BaseBreathRate == 0) return std::nullopt;
   if (!(x >= 0 && x <= LastSampleTime(profile.SampleCount))) return std::nullopt;
   const int k = AirReadoutSample(x);
   // Nothing is stored before the end of the first minute: the tank is still at the amount used.
   const double tank = k <= 0 ? dive.AirConsumption : EntryOr0(air.SampleTankPressure, k);
-  return AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate) + ", Time=" + SampleTimeText(k) +
-         ", Depth=" + FormatPattern(EntryOr0(profile.SampleDepth, k), "0.0") +
-         " m, Tank=" + FormatPattern(tank, "0.0") +
-         " bar, Breath=" + FormatPattern(EntryOr0(air.SampleBreathRate, k), "0.0") + " l/min";
+  const auto figure = [units](Quantity quantity, double value) {
+    return FormatIn(quantity, value, units, "0.0") + " " + std::string(UnitText(quantity, units));
+  };
+  return AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate, units) + ", Time=" +
+         SampleTimeText(k) + ", Depth=" + figure(Quantity::Depth, EntryOr0(profile.SampleDepth, k)) +
+         ", Tank=" + figure(Quantity::Pressure, tank) +
+         ", Breath=" + figure(Quantity::BreathRate, EntryOr0(air.SampleBreathRate, k));
 }
 
 }  // namespace scrb

@@ -32,9 +32,11 @@ AirPage::AirPage(AppContext& context, QWidget* parent) : DivePage(context, paren
   airReadout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Caption(kTankChartCaption, "TankChartTitle", this));
+  tankTitle_ = Caption(kTankChartCaption, "TankChartTitle", this);
+  breathRateTitle_ = Caption(kBreathRateChartCaption, "BreathRateChartTitle", this);
+  layout->addWidget(tankTitle_);
   layout->addWidget(tankChart_, 1);
-  layout->addWidget(Caption(kBreathRateChartCaption, "BreathRateChartTitle", this));
+  layout->addWidget(breathRateTitle_);
   layout->addWidget(breathRateChart_, 1);
   layout->addWidget(airReadout_);
 
@@ -62,8 +64,15 @@ void AirPage::ShowDive(const DiveRecord* found) {
   const auto air =
       context_.Analysis.Air(dive, [this](const std::string& caption) { ShowAirCaption(caption); });
   if (sinceLabelPainted_.isValid()) airReadout_->repaint();  // the summary may have come too soon
-  DrawBreathRateChart(*profile, *air, breathRateChart_->Surface());
-  DrawTankChart(dive, *profile, *air, tankChart_->Surface());
+  // The model reports its summary in metric; the diver reads it in their own units.
+  if (!airReadout_->text().isEmpty() && air->BaseBreathRate > 0) {
+    airReadout_->setText(QString::fromStdString(
+        AirSummaryCaption(air->BaseBreathRate, air->MaxBreathRate, context_.Units)));
+  }
+  tankTitle_->setText(QString::fromUtf8(TankChartCaption(context_.Units)));
+  breathRateTitle_->setText(QString::fromUtf8(BreathRateChartCaption(context_.Units)));
+  DrawBreathRateChart(*profile, *air, breathRateChart_->Surface(), context_.Units);
+  DrawTankChart(dive, *profile, *air, tankChart_->Surface(), context_.Units);
 }
 
 void AirPage::ShowAirCaption(const std::string& caption) {
@@ -80,7 +89,8 @@ void AirPage::ShowReadoutAt(double x) {
   const AnalysedDive dive = ReadoutAnalysis();
   if (dive.Record == nullptr) return;
   const std::optional<std::string> caption =
-      AirReadoutCaption(dive.Dive(), *dive.Profile, *dive.Air, static_cast<float>(x));
+      AirReadoutCaption(dive.Dive(), *dive.Profile, *dive.Air, static_cast<float>(x),
+                        context_.Units);
   if (!caption) return;
 
   airReadout_->setText(QString::fromStdString(*caption));

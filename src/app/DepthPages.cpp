@@ -79,8 +79,9 @@ ProfilePage::ProfilePage(AppContext& context, QWidget* parent, int view, bool wi
     auto* speedReadout = NewReadoutLabel("SpeedReadout", " Vertical Speed=-000.0 m/min", this);
     speedReadout_ = speedReadout;
     layout->addSpacing(kLabelGapPixels);
-    layout->addLayout(TitleAndReadoutRow(NewLabel("SpeedChartTitle", Text(kSpeedChartTitle), this),
-                                         speedReadout));
+    auto* speedTitle = NewLabel("SpeedChartTitle", Text(kSpeedChartTitle), this);
+    speedTitle_ = speedTitle;
+    layout->addLayout(TitleAndReadoutRow(speedTitle, speedReadout));
     layout->addSpacing(kLabelGapPixels);
     layout->addWidget(speedChart_, kChartsStretch / 2);
   }
@@ -107,9 +108,12 @@ void ProfilePage::ShowDive(const DiveRecord* dive) {
     return;
   }
   const auto profile = context_.Analysis.Profile(*dive);
-  depthTitle_->setText(Text(DepthChartTitle(*dive)));
-  DrawDepthChart(*dive, *profile, depthChart_->Surface());
-  if (speedChart_ != nullptr) DrawVerticalSpeedChart(*profile, speedChart_->Surface());
+  depthTitle_->setText(Text(DepthChartTitle(*dive, context_.Units)));
+  DrawDepthChart(*dive, *profile, depthChart_->Surface(), context_.Units);
+  if (speedChart_ != nullptr) {
+    speedTitle_->setText(Text(SpeedChartTitle(context_.Units)));
+    DrawVerticalSpeedChart(*profile, speedChart_->Surface(), context_.Units);
+  }
   DrawAlarmStrip(*profile, alarmStrip_->Surface(), view_);
 }
 
@@ -119,14 +123,14 @@ void ProfilePage::ShowReadoutAt(double x) {
   const auto profile = context_.Analysis.Profile(*dive);
   const std::optional<int32_t> sample = DepthReadoutSample(*profile, static_cast<float>(x));
   if (!sample) return;
-  depthReadout_->setText(Text(DepthReadoutText(*profile, *sample)));
+  depthReadout_->setText(Text(DepthReadoutText(*profile, *sample, context_.Units)));
   depthChart_->SetCursorX(x);
   alarmStrip_->SetCursorX(x);
   context_.Readouts.DepthCursorX[view_] = static_cast<float>(x);
   if (speedChart_ == nullptr) return;
 
   // The first sample has no speed of its own: the speed readout keeps what it showed.
-  const std::optional<std::string> speed = SpeedReadoutText(*profile, *sample);
+  const std::optional<std::string> speed = SpeedReadoutText(*profile, *sample, context_.Units);
   if (!speed) return;
   speedReadout_->setText(Text(*speed));
   speedChart_->SetCursorX(x);

@@ -58,6 +58,9 @@ class MainWindow : public QMainWindow {
   void OpenRecentLogbook(const QString& path);
   QStringList RecentLogbooks() const;
   void ApplyDisplayOption(int option);
+  // Edit > Preferences' units: saved at once; the table, the page, its readouts and an open
+  // statistics window show the new units, on the same dive and page.
+  void SetUnits(UnitSystem units);
 
   void ShowDive(int index);
   // The dive list is the dive table: a list index is a dive's place in the logbook (Dives[i]),

@@ -175,7 +175,7 @@ void MainWindow::SetListEntries() {
   {
     const QSignalBlocker block(diveList_->selectionModel());
     filterModel_->SetOnly(std::nullopt);
-    tableModel_->Reload(context_.Book.Dives, context_.Book.DisplayOptionFlag);
+    tableModel_->Reload(context_.Book.Dives, context_.Book.DisplayOptionFlag, context_.Units);
   }
   exportUddfAction_->setEnabled(context_.Book.DiveCount() > 0);
   AfterFilterChanged();

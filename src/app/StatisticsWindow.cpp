@@ -90,7 +90,7 @@ StatisticsWindow::StatisticsWindow(AppContext& context, QWidget* parent)
   chartChoice_ = new QComboBox(chartTab);
   chartChoice_->setObjectName("ChartChoice");
   for (const StatisticsChartInfo& info : StatisticsCharts())
-    chartChoice_->addItem(ToQt(info.Title));
+    chartChoice_->addItem(ToQt(ChartTitle(info, context_.Units)));
   chartLabel->setBuddy(chartChoice_);
   chartRow->addWidget(chartLabel);
   chartRow->addWidget(chartChoice_, 1);
@@ -237,10 +237,19 @@ void StatisticsWindow::Start() {
 
 void StatisticsWindow::Finished() {
   if (!job_ || !job_->Result || job_->Cancelled) return;
-  shown_ = std::move(job_->Result);
+  shown_ = InUnits(std::move(*job_->Result), context_.Units);
   job_.reset();
   ShowProgress();
   ShowStatistics();
+}
+
+void StatisticsWindow::UnitsChanged() {
+  const std::vector<StatisticsChartInfo>& charts = StatisticsCharts();
+  for (int n = 0; n < chartChoice_->count() && n < static_cast<int>(charts.size()); ++n) {
+    chartChoice_->setItemText(n, ToQt(ChartTitle(charts[static_cast<size_t>(n)], context_.Units)));
+  }
+  // The dives' summaries are known by now, so summing them up again is quick.
+  Start();
 }
 
 void StatisticsWindow::CheckGeneration() {
@@ -310,12 +319,12 @@ void StatisticsWindow::FillGroups() {
     return;
   }
   QStringList headings;
-  for (const std::string& heading : GroupColumnTitles(shown_->GroupedBy)) headings << ToQt(heading);
+  for (const std::string& heading : GroupColumnTitles(shown_->GroupedBy, shown_->Units)) headings << ToQt(heading);
   groups_->setColumnCount(static_cast<int>(headings.size()));
   groups_->setHorizontalHeaderLabels(headings);
   groups_->setRowCount(static_cast<int>(shown_->Groups.size()));
   for (size_t r = 0; r < shown_->Groups.size(); ++r) {
-    const std::vector<std::string> cells = GroupCells(shown_->Groups[r]);
+    const std::vector<std::string> cells = GroupCells(shown_->Groups[r], shown_->Units);
     for (size_t c = 0; c < cells.size(); ++c) {
       auto* item = new QTableWidgetItem(ToQt(cells[c]));
       if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

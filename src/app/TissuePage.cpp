@@ -103,9 +103,9 @@ void TissuePage::ShowDive(const DiveRecord* found) {
   const DecoModel model = context_.Analysis.Model();
   const auto profile = context_.Analysis.Profile(*found);
   const auto saturation = context_.Analysis.Saturation(*found, [this] { ShowProgress(); });
-  DrawTissuePressureChart(*profile, *saturation, model, pressureChart_->Surface());
+  DrawTissuePressureChart(*profile, *saturation, model, pressureChart_->Surface(), context_.Units);
   DrawOverSaturationChart(*profile, *saturation, model, overSaturationChart_->Surface());
-  modelLabel_->setText(QString::fromStdString(SaturationModelText(*saturation, model)));
+  modelLabel_->setText(QString::fromStdString(SaturationModelText(*saturation, model, context_.Units)));
   // A dive without results must not go on showing the previous dive's summary.
   maxOverSaturationLabel_->setText(
       QString::fromStdString(MaxOverSaturationText(*profile, *saturation, model)));
@@ -144,7 +144,8 @@ void TissuePage::ShowReadoutAt(double x) {
   const AnalysedDive dive = ReadoutAnalysis();
   if (dive.Record == nullptr) return;
   const std::optional<SaturationReadout> readout = ReadSaturation(
-      *dive.Profile, *dive.Saturation, context_.Analysis.Model(), static_cast<float>(x));
+      *dive.Profile, *dive.Saturation, context_.Analysis.Model(), static_cast<float>(x),
+      context_.Units);
   if (!readout) return;
 
   pressureReadout_->setText(QString::fromStdString(readout->PressureText));

@@ -6,6 +6,7 @@
 #include "charts/ProfileSamples.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
+#include "report/Units.h"
 
 namespace scrb {
 
@@ -19,15 +20,18 @@ std::optional<int32_t> DepthReadoutSample(const DecodedProfile& profile, float x
   return static_cast<int32_t>(std::min<double>(nearest, count - 1));
 }
 
-std::string DepthReadoutText(const DecodedProfile& profile, int32_t k) {
-  return "Time=" + SampleTimeText(k) + " Depth=" + FormatPattern(SampleDepthAt(profile, k), "0.0") +
-         " m";
+std::string DepthReadoutText(const DecodedProfile& profile, int32_t k, UnitSystem units) {
+  return "Time=" + SampleTimeText(k) + " Depth=" +
+         FormatIn(Quantity::Depth, SampleDepthAt(profile, k), units, "0.0") + " " +
+         std::string(UnitText(Quantity::Depth, units));
 }
 
-std::optional<std::string> SpeedReadoutText(const DecodedProfile& profile, int32_t k) {
+std::optional<std::string> SpeedReadoutText(const DecodedProfile& profile, int32_t k,
+                                            UnitSystem units) {
   if (k < 1) return {};
   const double speed = -(SampleDepthAt(profile, k) - SampleDepthAt(profile, k - 1)) * 3;
-  return " Vertical Speed=" + FormatPattern(speed, "0.0") + " m/min";
+  return " Vertical Speed=" + FormatIn(Quantity::Speed, speed, units, "0.0") + " " +
+         std::string(UnitText(Quantity::Speed, units));
 }
 
 }  // namespace scrb

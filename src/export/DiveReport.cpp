@@ -10,6 +10,7 @@
 #include "charts/DepthChart.h"
 #include "logbook/ProfileDecoder.h"
 #include "report/NumberFormat.h"
+#include "report/Units.h"
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/TissueLegend.h"
@@ -137,7 +138,7 @@ DiveReportTexts ReportPageTexts(const AnalysedDive& analysed, const DecoModel& m
                                 const ReportPageInfo& info) {
   const DiveRecord& dive = analysed.Dive();
   const AirEstimate& air = *analysed.Air;
-  const DiveSummary summary = SummaryTexts(dive);
+  const DiveSummary summary = SummaryTexts(dive, info.Units);
   DiveReportTexts texts;
   const auto value = [&summary](size_t line) { return Trimmed(summary.Lines[line].Value); };
   texts.Title = JoinNonEmpty({summary.Heading, JoinNonEmpty({value(0), value(1)}, ", "),
@@ -146,16 +147,20 @@ DiveReportTexts ReportPageTexts(const AnalysedDive& analysed, const DecoModel& m
   for (size_t i = 0; i < summary.Lines.size(); ++i) {
     (i < kFirstRightDetail ? texts.LeftDetails : texts.RightDetails).push_back(summary.Lines[i]);
   }
-  texts.DepthCaption = DepthChartTitle(dive);
-  texts.TankCaption = kTankChartCaption;
-  texts.BreathCaption = kBreathRateChartCaption;
+  texts.DepthCaption = DepthChartTitle(dive, info.Units);
+  texts.TankCaption = TankChartCaption(info.Units);
+  texts.BreathCaption = BreathRateChartCaption(info.Units);
   if (air.BaseBreathRate != 0) {
-    texts.AirSummary = AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate);
+    texts.AirSummary = AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate, info.Units);
   }
   texts.SaturationCaption = kOverSaturationChartCaption;
   texts.SaturationSummary = MaxOverSaturationText(*analysed.Profile, *analysed.Saturation, model);
   texts.ModelLine = "Decompression model: " + ModelName(model) + ", surface pressure " +
-                    GeneralNumber(analysed.SurfacePressure) + " bar";
+                    (info.Units == UnitSystem::Metric
+                         ? GeneralNumber(analysed.SurfacePressure) + " bar"
+                         : FormatIn(Quantity::Pressure, analysed.SurfacePressure, info.Units,
+                                    "0.000") +
+                               " psi");
   texts.FooterLeft = info.LogbookName;
   texts.FooterCentre = "Bathyscribe";
   texts.FooterRight =
@@ -273,13 +278,13 @@ void DrawDiveReportPage(const AnalysedDive& analysed, const DecoModel& model,
   const bool noAir = air.BaseBreathRate == 0;
   const bool noSaturation = texts.SaturationSummary.empty();
   DrawChartIn(page, layout.DepthChart, noSamples,
-              [&](ChartSurface& s) { DrawDepthChart(dive, profile, s); });
+              [&](ChartSurface& s) { DrawDepthChart(dive, profile, s, info.Units); });
   DrawChartIn(page, layout.AlarmStrip, noSamples,
               [&](ChartSurface& s) { DrawAlarmStrip(profile, s, 1); });
   DrawChartIn(page, layout.TankChart, noAir,
-              [&](ChartSurface& s) { DrawTankChart(dive, profile, air, s); });
+              [&](ChartSurface& s) { DrawTankChart(dive, profile, air, s, info.Units); });
   DrawChartIn(page, layout.BreathChart, noAir,
-              [&](ChartSurface& s) { DrawBreathRateChart(profile, air, s); });
+              [&](ChartSurface& s) { DrawBreathRateChart(profile, air, s, info.Units); });
   DrawChartIn(page, layout.SaturationChart, noSaturation, [&](ChartSurface& s) {
     DrawOverSaturationChart(profile, *analysed.Saturation, model, s);
   });

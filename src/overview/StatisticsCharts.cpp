@@ -19,6 +19,7 @@ constexpr double kRightMarginTwips = 100;
 constexpr double kGridSpacingMillimetres = 5;
 constexpr double kMarkerMillimetres = 0.6;
 constexpr double kDepthBin = 5;     // metres
+constexpr double kDepthBinFeet = 10;
 constexpr double kMinutesBin = 10;  // minutes
 constexpr const char* kMonthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -235,7 +236,7 @@ void DrawYears(const LogbookStatistics& stats, ChartSurface& s) {
     top = std::max({top, static_cast<double>(bars.Dives[k]), bars.Minutes[k] / 60.0});
     ticks.push_back({k + 0.5, std::to_string(bars.FirstYear + static_cast<int>(k))});
   }
-  const auto plot = DrawFrame(ChartInfo(StatisticsChart::DivesPerYear).Title, 0,
+  const auto plot = DrawFrame(ChartTitle(ChartInfo(StatisticsChart::DivesPerYear), stats.Units), 0,
                               static_cast<double>(bars.Dives.size()), 0, top, ticks, s, true);
   if (!plot) return;
   s.SetDrawWidth(2);
@@ -265,7 +266,8 @@ struct Histogram {
 
 Histogram HistogramOf(const LogbookStatistics& stats, StatisticsChart chart) {
   const bool depth = chart == StatisticsChart::MaxDepthHistogram;
-  Histogram histogram{depth ? kDepthBin : kMinutesBin, {}};
+  const double depthBin = stats.Units == UnitSystem::Metric ? kDepthBin : kDepthBinFeet;
+  Histogram histogram{depth ? depthBin : kMinutesBin, {}};
   for (const DiveFigures& d : stats.Figures) {
     std::optional<double> value;
     if (depth && d.MaxDepth) value = *d.MaxDepth;
@@ -292,7 +294,8 @@ void DrawHistogram(StatisticsChart chart, const LogbookStatistics& stats, ChartS
   }
   const int most = *std::ranges::max_element(histogram.Counts);
   const auto plot =
-      DrawFrame(ChartInfo(chart).Title, 0, static_cast<double>(histogram.Counts.size()) * width, 0,
+      DrawFrame(ChartTitle(ChartInfo(chart), stats.Units), 0,
+                static_cast<double>(histogram.Counts.size()) * width, 0,
                 most, ticks, s, true);
   if (!plot) return;
   s.SetDrawWidth(2);
@@ -309,7 +312,9 @@ std::optional<std::string> HistogramReadout(StatisticsChart chart, const Logbook
   const double end = static_cast<double>(histogram.Counts.size()) * histogram.BinWidth;
   if (!(x >= 0 && x < end)) return {};
   const auto b = static_cast<size_t>(x / histogram.BinWidth);
-  const std::string unit = chart == StatisticsChart::MaxDepthHistogram ? " m" : " min";
+  const std::string unit = chart == StatisticsChart::MaxDepthHistogram
+                               ? " " + std::string(UnitText(Quantity::Depth, stats.Units))
+                               : " min";
   return GeneralNumber(static_cast<double>(b) * histogram.BinWidth) + " to " +
          GeneralNumber(static_cast<double>(b + 1) * histogram.BinWidth) + unit + ": " +
          Plural(histogram.Counts[b], "dive", "dives");
@@ -349,8 +354,9 @@ void DrawWaterByMonth(const LogbookStatistics& stats, ChartSurface& s) {
     high = std::max(high, months.Sum[m] / months.Count[m]);
   }
   if (!any) return ShowEmptyChart(s, "No water temperatures");
-  const auto plot = DrawFrame(ChartInfo(StatisticsChart::WaterTemperatureByMonth).Title, 0, 12, low,
-                              high, ticks, s);
+  const auto plot =
+      DrawFrame(ChartTitle(ChartInfo(StatisticsChart::WaterTemperatureByMonth), stats.Units), 0, 12,
+                low, high, ticks, s);
   if (!plot) return;
   s.SetDrawWidth(2);
   for (int m = 0; m < 12; ++m) {
@@ -432,7 +438,8 @@ void DrawOverTime(StatisticsChart chart, const LogbookStatistics& stats, ChartSu
   }
   double high = breath ? 0 : 100;
   for (const TimePoint& p : points) high = std::max(high, p.Y);
-  const auto plot = DrawFrame(ChartInfo(chart).Title, first, end, 0, high, ticks, s);
+  const auto plot =
+      DrawFrame(ChartTitle(ChartInfo(chart), stats.Units), first, end, 0, high, ticks, s);
   if (!plot) return;
   if (!breath) s.Line(first, 100, end, 100, kAlarmColor);
   for (const TimePoint& p : points) Marker(s, *plot, p.X, p.Y, kFirstSeriesColor);
@@ -466,8 +473,14 @@ std::optional<std::string> OverTimeReadout(StatisticsChart chart, const LogbookS
   if (!d.Site.empty()) text += ", " + d.Site;
   if (chart == StatisticsChart::BreathRateOverTime) {
     const double mean = YearMeans(points).at(YearOf(d.Date));
-    return text + ": " + FormatPattern(p->Y, "0.0") + " l/min (" + std::to_string(YearOf(d.Date)) +
-           " mean " + FormatPattern(mean, "0.0") + " l/min)";
+    if (stats.Units == UnitSystem::Metric) {
+      return text + ": " + FormatPattern(p->Y, "0.0") + " l/min (" +
+             std::to_string(YearOf(d.Date)) + " mean " + FormatPattern(mean, "0.0") + " l/min)";
+    }
+    const std::string unit(UnitText(Quantity::BreathRate, stats.Units));
+    return text + ": " + FormatPattern(p->Y, "0.00") + " " + unit + " (" +
+           std::to_string(YearOf(d.Date)) + " mean " + FormatPattern(mean, "0.00") + " " + unit +
+           ")";
   }
   return text + ": " + FormatPattern(p->Y, "0.0") + " %, tissue " + std::to_string(d.Tissue);
 }
@@ -477,17 +490,26 @@ std::optional<std::string> OverTimeReadout(StatisticsChart chart, const LogbookS
 const std::vector<StatisticsChartInfo>& StatisticsCharts() {
   static const std::vector<StatisticsChartInfo> charts = {
       {StatisticsChart::DivesPerYear, "stats-years", "Dives (blue) and hours (orange) per year"},
-      {StatisticsChart::MaxDepthHistogram, "stats-depths", "Dives by maximum depth (m)"},
+      {StatisticsChart::MaxDepthHistogram, "stats-depths", "Dives by maximum depth (m)",
+       "Dives by maximum depth (ft)"},
       {StatisticsChart::DiveTimeHistogram, "stats-divetimes", "Dives by dive time (min)"},
       {StatisticsChart::WaterTemperatureByMonth, "stats-water",
        "Water temperature by month (\xC2\xB0"
-       "C): coldest (blue) and mean (orange)"},
+       "C): coldest (blue) and mean (orange)",
+       "Water temperature by month (\xC2\xB0"
+       "F): coldest (blue) and mean (orange)"},
       {StatisticsChart::BreathRateOverTime, "stats-breath",
-       "Base breath rate per dive (l/min) and each year's mean (orange)"},
+       "Base breath rate per dive (l/min) and each year's mean (orange)",
+       "Base breath rate per dive (cu ft/min) and each year's mean (orange)"},
       {StatisticsChart::OverSaturationOverTime, "stats-oversaturation",
        "Highest over-saturation per dive (%) and the 100 % limit (red)"},
   };
   return charts;
+}
+
+const std::string& ChartTitle(const StatisticsChartInfo& info, UnitSystem units) {
+  return units == UnitSystem::Imperial && !info.ImperialTitle.empty() ? info.ImperialTitle
+                                                                        : info.Title;
 }
 
 const StatisticsChartInfo& ChartInfo(StatisticsChart chart) {

@@ -7,6 +7,7 @@
 #include "report/DateFormat.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
+#include "report/Units.h"
 
 namespace scrb {
 
@@ -21,7 +22,7 @@ double DepthToTenths(double depth) {
 
 }  // namespace
 
-DiveSummary SummaryTexts(const DiveRecord& dive) {
+DiveSummary SummaryTexts(const DiveRecord& dive, UnitSystem units) {
   DiveSummary summary;
   summary.Heading = "Dive Number: " + GeneralNumber(dive.DiveNumber);
   const auto add = [&summary](std::string caption, std::string value) {
@@ -34,12 +35,12 @@ DiveSummary SummaryTexts(const DiveRecord& dive) {
   add("Altitude:", AltitudeText(dive.AltitudeClass));
   add("Surface Interval:", dive.SurfaceInterval);
   add("Weather:", WeatherText(dive.Weather));
-  add("Air Temperature:", FormatWithUnit(dive.AirTemperature, "C"));
-  add("Min. Temperature:", FormatWithUnit(dive.WaterTemperature, "C"));
+  add("Air Temperature:", FieldWithUnit(Quantity::Temperature, dive.AirTemperature, units));
+  add("Min. Temperature:", FieldWithUnit(Quantity::Temperature, dive.WaterTemperature, units));
   add("Dive Suit:", SuitText(dive.Suit));
   add("Air Tank size:", FormatWithUnit(dive.TankCapacity, "l"));
-  add("Air consumption:", FormatWithUnit(dive.AirConsumption, "bar"));
-  add("Maximum Depth:", FormatWithUnit(dive.MaxDepth, "m"));
+  add("Air consumption:", FieldWithUnit(Quantity::Pressure, dive.AirConsumption, units));
+  add("Maximum Depth:", FieldWithUnit(Quantity::Depth, dive.MaxDepth, units));
   add("Dive Time:", dive.DivingTime);
   add("Dive Type:", DiveTypeText(dive.DiveType));
   add("Alarms:", AlarmText(dive.Alarms) + " (" + BitsText(dive.Alarms, 6) + ")");

@@ -21,7 +21,8 @@ std::optional<int> SaturationReadoutSample(int sampleCount, float x) {
 
 std::optional<SaturationReadout> ReadSaturation(const DecodedProfile& profile,
                                                 const SaturationResult& saturation,
-                                                const DecoModel& model, float x) {
+                                                const DecoModel& model, float x,
+                                                UnitSystem units) {
   // With no tissue there is no highest or lowest value to report.
   if (model.TissueCount <= 0 || !SaturationFits(profile, saturation, model)) return std::nullopt;
   // Where the charts could not be drawn there is nothing under the mouse to read.
@@ -56,10 +57,13 @@ std::optional<SaturationReadout> ReadSaturation(const DecodedProfile& profile,
 
   SaturationReadout readout;
   readout.Sample = *sample;
+  const auto figure = [units](Quantity quantity, double value, std::string_view pattern) {
+    return FormatIn(quantity, value, units, pattern) + " " + std::string(UnitText(quantity, units));
+  };
   readout.PressureText = "Time=" + SampleTimeText(*sample) +
-                         ", Depth=" + FormatPattern(profile.SampleDepth[k], "0.0") +
-                         " m, Max=" + FormatPattern(maxP, "0.00") +
-                         " bar, Min=" + FormatPattern(minP, "0.00") + " bar";
+                         ", Depth=" + figure(Quantity::Depth, profile.SampleDepth[k], "0.0") +
+                         ", Max=" + figure(Quantity::Pressure, maxP, "0.00") +
+                         ", Min=" + figure(Quantity::Pressure, minP, "0.00");
   readout.OverSaturationText =
       "Max=" + FormatPattern(maxR, "0") + "% tissue=" + FormatPattern(maxT + 1, "0") +
       ", Min=" + FormatPattern(minR, "0") + "% tissue=" + FormatPattern(minT + 1, "0");
