@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "charts/DepthReadout.h"
+#include "logbook/LogbookReader.h"
 #include "logbook/MissingValues.h"
+#include "logbook/ProfileDecoder.h"
+#include "overview/DiveTable.h"
+#include "report/ReportTexts.h"
 #include "report/Units.h"
+#include "support/LogbookBuilder.h"
 #include "support/ScopedLocale.h"
 
 namespace scrb {
@@ -75,6 +81,49 @@ TEST(Units, PatternsTakeEachKindsDecimals) {
     EXPECT_EQ(FormatIn(quantity, value, kMetric, pattern), metric);
     EXPECT_EQ(FormatIn(quantity, value, kImperial, pattern), imperial);
   }
+}
+
+// Dive 101 of the example logbook: 22.19 m, water 6.5 C, air 12 C, 140 bar used, a 10 l tank;
+// its third sample lies at 15.2 m.
+TEST(Units, TheExampleLogbooksFirstDiveInImperial) {
+  std::vector<DiveRecord> dives;
+  ParseLogbook(test::SampleLogbook(), dives);
+  ASSERT_FALSE(dives.empty());
+  const DiveRecord& dive = dives[0];
+
+  const auto valueOf = [](const DiveSummary& summary, const std::string& caption) {
+    for (const SummaryLine& line : summary.Lines)
+      if (line.Caption == caption) return line.Value;
+    return std::string("<none>");
+  };
+  const DiveSummary metric = SummaryTexts(dive);
+  const DiveSummary imperial = SummaryTexts(dive, kImperial);
+  const std::tuple<const char*, const char*, const char*> lines[] = {
+      {"Maximum Depth:", " 22.19 m", " 72.8 ft"},
+      {"Min. Temperature:", " 6.5 C", " 44 \u00B0F"},
+      {"Air Temperature:", " 12 C", " 54 \u00B0F"},
+      {"Air consumption:", " 140 bar", " 2031 psi"},
+      {"Air Tank size:", " 10 l", " 10 l"},
+  };
+  for (const auto& [caption, metricText, imperialText] : lines) {
+    EXPECT_EQ(valueOf(metric, caption), metricText);
+    EXPECT_EQ(valueOf(imperial, caption), imperialText);
+  }
+
+  const DecodedProfile profile = DecodeProfile(dive);
+  EXPECT_EQ(DepthReadoutText(profile, 2), "Time=01'00\" Depth=15.2 m");
+  EXPECT_EQ(DepthReadoutText(profile, 2, kImperial), "Time=01'00\" Depth=50 ft");
+  EXPECT_EQ(SpeedReadoutText(profile, 2, kImperial), " Vertical Speed=-51 ft/min");
+
+  // The table's cells show and sort in the units; tank sizes stay litres.
+  DiveTable table;
+  table.Build(dives, 1, kImperial);
+  const std::pair<TableColumn, const char*> cells[] = {{TableColumn::MaxDepth, "72.8 ft"},
+                                                       {TableColumn::WaterTemp, "44 \u00B0F"},
+                                                       {TableColumn::AirUsed, "2031 psi"},
+                                                       {TableColumn::Tank, "10 l"}};
+  for (const auto& [column, text] : cells) EXPECT_EQ(table.Cell(0, column).Text, text);
+  EXPECT_NEAR(table.Cell(0, TableColumn::MaxDepth).Number, 72.8018, 1e-4);
 }
 
 TEST(Units, NamesOfTheSystems) {
