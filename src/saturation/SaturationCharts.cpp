@@ -145,7 +145,8 @@ void DrawTissuePressureChart(const DecodedProfile& profile, const SaturationResu
   if (ShowMissingData(profile, saturation, model, range, surface)) return;
 
   surface.Cls();
-  const ChartValue origin = units == UnitSystem::Metric ? 80 : 1100;
+  // Metric counts its grid from the starting pressure at sea level; psi ticks at round psi.
+  const ChartValue origin = units == UnitSystem::Metric ? 80 : 0;
   DrawChartFrame(range->XLeft, range->XRight, range->YBottom, range->YTop, surface, origin);
   DrawTissueLines(saturation, model, surface, point);
 }

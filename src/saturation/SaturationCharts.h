@@ -37,8 +37,7 @@ std::optional<SaturationChartRange> OverSaturationRange(const DecodedProfile& pr
                                                         const SaturationResult& saturation);
 
 // Nitrogen pressure of every tissue over the dive, one line per tissue, in bar; grid lines
-// counted from 0.80 bar, the tissues' starting pressure at sea level; in psi from 11 psi, the
-// whole psi below it.
+// counted from 0.80 bar, the tissues' starting pressure at sea level; in psi at round psi.
 void DrawTissuePressureChart(const DecodedProfile& profile, const SaturationResult& saturation,
                              const DecoModel& model, ChartSurface& surface,
                              UnitSystem units = UnitSystem::Metric);
