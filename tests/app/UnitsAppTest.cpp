@@ -64,6 +64,9 @@ TEST(UnitsInTheWindow, AnyOtherSettingIsMetric) {
     test::TestWindow w("NoWarning=1\nUnits=" + std::string(value) + "\n");
     ASSERT_TRUE(w.Start());
     EXPECT_EQ(w.context.Units, UnitSystem::Metric) << value;
+    // Switching with no logbook open has nothing to show again.
+    w.form->SetUnits(UnitSystem::Imperial);
+    EXPECT_EQ(w.form->ListCount(), 0);
   }
 }
 
