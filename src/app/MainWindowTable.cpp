@@ -48,7 +48,7 @@ int DefaultWidth(const QFontMetrics& metrics, TableColumn column) {
       sample = "Abcdefghijklmnopqrstuvwxyz";
       break;
     case TableColumn::BreathRate:
-      sample = "00.0 l/min";
+      sample = "0.00 cu ft/min";  // wide enough for either unit system
       break;
     case TableColumn::WaterTemp:
     case TableColumn::AirTemp:
