@@ -62,8 +62,10 @@ void AirPage::ShowDive(const DiveRecord* found) {
   const auto air =
       context_.Analysis.Air(dive, [this](const std::string& caption) { ShowAirCaption(caption); });
   if (sinceLabelPainted_.isValid()) airReadout_->repaint();  // the summary may have come too soon
-  DrawBreathRateChart(*profile, *air, breathRateChart_->Surface());
-  DrawTankChart(dive, *profile, *air, tankChart_->Surface());
+  DrawChartsTogether({
+      {breathRateChart_, [&](ChartSurface& surface) { DrawBreathRateChart(*profile, *air, surface); }},
+      {tankChart_, [&](ChartSurface& surface) { DrawTankChart(dive, *profile, *air, surface); }},
+  });
 }
 
 void AirPage::ShowAirCaption(const std::string& caption) {

@@ -108,9 +108,15 @@ void ProfilePage::ShowDive(const DiveRecord* dive) {
   }
   const auto profile = context_.Analysis.Profile(*dive);
   depthTitle_->setText(Text(DepthChartTitle(*dive)));
-  DrawDepthChart(*dive, *profile, depthChart_->Surface());
-  if (speedChart_ != nullptr) DrawVerticalSpeedChart(*profile, speedChart_->Surface());
-  DrawAlarmStrip(*profile, alarmStrip_->Surface(), view_);
+  std::vector<ChartDrawing> drawings = {
+      {depthChart_, [&](ChartSurface& surface) { DrawDepthChart(*dive, *profile, surface); }},
+      {alarmStrip_, [&](ChartSurface& surface) { DrawAlarmStrip(*profile, surface, view_); }},
+  };
+  if (speedChart_ != nullptr) {
+    drawings.push_back(
+        {speedChart_, [&](ChartSurface& surface) { DrawVerticalSpeedChart(*profile, surface); }});
+  }
+  DrawChartsTogether(drawings);
 }
 
 void ProfilePage::ShowReadoutAt(double x) {

@@ -103,8 +103,12 @@ void TissuePage::ShowDive(const DiveRecord* found) {
   const DecoModel model = context_.Analysis.Model();
   const auto profile = context_.Analysis.Profile(*found);
   const auto saturation = context_.Analysis.Saturation(*found, [this] { ShowProgress(); });
-  DrawTissuePressureChart(*profile, *saturation, model, pressureChart_->Surface());
-  DrawOverSaturationChart(*profile, *saturation, model, overSaturationChart_->Surface());
+  DrawChartsTogether({
+      {pressureChart_,
+       [&](ChartSurface& surface) { DrawTissuePressureChart(*profile, *saturation, model, surface); }},
+      {overSaturationChart_,
+       [&](ChartSurface& surface) { DrawOverSaturationChart(*profile, *saturation, model, surface); }},
+  });
   modelLabel_->setText(QString::fromStdString(SaturationModelText(*saturation, model)));
   // A dive without results must not go on showing the previous dive's summary.
   maxOverSaturationLabel_->setText(
