@@ -82,7 +82,8 @@ void ChartView::EnsureImage() {
   if (device.isEmpty()) {
     image_ = QImage();
   } else {
-    image_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
+    // Opaque, so painting it on the window is a plain copy rather than a blend.
+    image_ = QImage(device, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(Qt::white);
   }
