@@ -65,14 +65,18 @@ void AirPage::ShowDive(const DiveRecord* found) {
       context_.Analysis.Air(dive, [this](const std::string& caption) { ShowAirCaption(caption); });
   if (sinceLabelPainted_.isValid()) airReadout_->repaint();  // the summary may have come too soon
   // The model reports its summary in metric; the diver reads it in their own units.
+  const UnitSystem units = context_.Units;
   if (!airReadout_->text().isEmpty() && air->BaseBreathRate > 0) {
     airReadout_->setText(QString::fromStdString(
-        AirSummaryCaption(air->BaseBreathRate, air->MaxBreathRate, context_.Units)));
+        AirSummaryCaption(air->BaseBreathRate, air->MaxBreathRate, units)));
   }
-  tankTitle_->setText(QString::fromUtf8(TankChartCaption(context_.Units)));
-  breathRateTitle_->setText(QString::fromUtf8(BreathRateChartCaption(context_.Units)));
-  DrawBreathRateChart(*profile, *air, breathRateChart_->Surface(), context_.Units);
-  DrawTankChart(dive, *profile, *air, tankChart_->Surface(), context_.Units);
+  tankTitle_->setText(QString::fromUtf8(TankChartCaption(units)));
+  breathRateTitle_->setText(QString::fromUtf8(BreathRateChartCaption(units)));
+  DrawChartsTogether({
+      {breathRateChart_,
+       [&](ChartSurface& surface) { DrawBreathRateChart(*profile, *air, surface, units); }},
+      {tankChart_, [&](ChartSurface& surface) { DrawTankChart(dive, *profile, *air, surface, units); }},
+  });
 }
 
 void AirPage::ShowAirCaption(const std::string& caption) {

@@ -108,13 +108,19 @@ void ProfilePage::ShowDive(const DiveRecord* dive) {
     return;
   }
   const auto profile = context_.Analysis.Profile(*dive);
-  depthTitle_->setText(Text(DepthChartTitle(*dive, context_.Units)));
-  DrawDepthChart(*dive, *profile, depthChart_->Surface(), context_.Units);
+  const UnitSystem units = context_.Units;
+  depthTitle_->setText(Text(DepthChartTitle(*dive, units)));
+  std::vector<ChartDrawing> drawings = {
+      {depthChart_, [&](ChartSurface& surface) { DrawDepthChart(*dive, *profile, surface, units); }},
+      {alarmStrip_, [&](ChartSurface& surface) { DrawAlarmStrip(*profile, surface, view_); }},
+  };
   if (speedChart_ != nullptr) {
-    speedTitle_->setText(Text(SpeedChartTitle(context_.Units)));
-    DrawVerticalSpeedChart(*profile, speedChart_->Surface(), context_.Units);
+    speedTitle_->setText(Text(SpeedChartTitle(units)));
+    drawings.push_back({speedChart_, [&](ChartSurface& surface) {
+                          DrawVerticalSpeedChart(*profile, surface, units);
+                        }});
   }
-  DrawAlarmStrip(*profile, alarmStrip_->Surface(), view_);
+  DrawChartsTogether(drawings);
 }
 
 void ProfilePage::ShowReadoutAt(double x) {

@@ -103,9 +103,16 @@ void TissuePage::ShowDive(const DiveRecord* found) {
   const DecoModel model = context_.Analysis.Model();
   const auto profile = context_.Analysis.Profile(*found);
   const auto saturation = context_.Analysis.Saturation(*found, [this] { ShowProgress(); });
-  DrawTissuePressureChart(*profile, *saturation, model, pressureChart_->Surface(), context_.Units);
-  DrawOverSaturationChart(*profile, *saturation, model, overSaturationChart_->Surface());
-  modelLabel_->setText(QString::fromStdString(SaturationModelText(*saturation, model, context_.Units)));
+  const UnitSystem units = context_.Units;
+  DrawChartsTogether({
+      {pressureChart_,
+       [&](ChartSurface& surface) {
+         DrawTissuePressureChart(*profile, *saturation, model, surface, units);
+       }},
+      {overSaturationChart_,
+       [&](ChartSurface& surface) { DrawOverSaturationChart(*profile, *saturation, model, surface); }},
+  });
+  modelLabel_->setText(QString::fromStdString(SaturationModelText(*saturation, model, units)));
   // A dive without results must not go on showing the previous dive's summary.
   maxOverSaturationLabel_->setText(
       QString::fromStdString(MaxOverSaturationText(*profile, *saturation, model)));
