@@ -374,12 +374,12 @@ std::optional<std::string> WaterReadout(const LogbookStatistics& stats, double x
   const int m = static_cast<int>(x);
   const std::string name = kLongMonthNames[m];
   if (months.Count[m] == 0) return name + ": no water temperature";
-  return name + ": coldest " + FormatPattern(*months.Coldest[m], "0.0") +
-         " \xC2\xB0"
-         "C, mean " +
-         FormatPattern(months.Sum[m] / months.Count[m], "0.0") +
-         " \xC2\xB0"
-         "C (" +
+  const std::string degrees = stats.Units == UnitSystem::Metric ? " \xC2\xB0"
+                                                                  "C"
+                                                                : " \xC2\xB0"
+                                                                  "F";
+  return name + ": coldest " + FormatPattern(*months.Coldest[m], "0.0") + degrees + ", mean " +
+         FormatPattern(months.Sum[m] / months.Count[m], "0.0") + degrees + " (" +
          Plural(months.Count[m], "dive", "dives") + ")";
 }
 
