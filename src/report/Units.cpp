@@ -33,8 +33,8 @@ std::string PatternWithDecimals(std::string_view metricPattern, int decimals) {
   return pattern;
 }
 
-// The metric precision a logbook field has (the file keeps hundredths of a metre and of a bar,
-// and whole degrees); imperial texts round from it with UnitDecimals.
+// The metric precision the imperial field texts round from with UnitDecimals: depths to a tenth
+// of a foot, temperatures and pressures to whole degrees and psi, breath rates to hundredths.
 std::string_view FieldPattern(Quantity quantity) {
   switch (quantity) {
     case Quantity::Temperature:
@@ -57,12 +57,6 @@ double ToUnits(Quantity quantity, double metricValue, UnitSystem units) {
   return quantity == Quantity::Temperature ? converted + 32 : converted;
 }
 
-double FromUnits(Quantity quantity, double value, UnitSystem units) {
-  if (units == UnitSystem::Metric) return value;
-  if (quantity == Quantity::Temperature) value -= 32;
-  return value / Factor(quantity);
-}
-
 std::string_view UnitText(Quantity quantity, UnitSystem units) {
   const bool metric = units == UnitSystem::Metric;
   switch (quantity) {
@@ -71,18 +65,6 @@ std::string_view UnitText(Quantity quantity, UnitSystem units) {
     case Quantity::Temperature: return metric ? "C" : "\u00B0F";
     case Quantity::Pressure: return metric ? "bar" : "psi";
     case Quantity::BreathRate: return metric ? "l/min" : "cu ft/min";
-  }
-  return {};
-}
-
-std::string_view UnitWord(Quantity quantity, UnitSystem units) {
-  const bool metric = units == UnitSystem::Metric;
-  switch (quantity) {
-    case Quantity::Depth: return metric ? "meters" : "feet";
-    case Quantity::Speed: return metric ? "meters per minutes" : "feet per minutes";
-    case Quantity::Temperature: return metric ? "C" : "\u00B0F";
-    case Quantity::Pressure: return metric ? "bar" : "psi";
-    case Quantity::BreathRate: return metric ? "litres/minutes" : "cubic feet/minutes";
   }
   return {};
 }

@@ -21,15 +21,9 @@ enum class Quantity { Depth, Speed, Temperature, Pressure, BreathRate };
 
 // The metric value in the unit system's unit; a temperature difference would not take the 32.
 double ToUnits(Quantity quantity, double metricValue, UnitSystem units);
-// Back from the unit system's unit to metric, for what the diver types or points at.
-double FromUnits(Quantity quantity, double value, UnitSystem units);
 
 // "m", "m/min", "C", "bar", "l/min"; "ft", "ft/min", "°F", "psi", "cu ft/min".
 std::string_view UnitText(Quantity quantity, UnitSystem units);
-
-// The parenthesised word of chart captions: "meters"/"feet", "bar"/"psi", "litres/minutes" /
-// "cubic feet/minutes", "meters per minutes"/"feet per minutes".
-std::string_view UnitWord(Quantity quantity, UnitSystem units);
 
 // Decimals a figure of this kind takes in the unit system when metric shows `metricDecimals`.
 int UnitDecimals(Quantity quantity, UnitSystem units, int metricDecimals);

@@ -16,7 +16,7 @@ namespace {
 constexpr auto kMetric = UnitSystem::Metric;
 constexpr auto kImperial = UnitSystem::Imperial;
 
-// Each kind at 0, at negative and large values, and back again.
+// Each kind at 0, at negative and large values.
 TEST(Units, ConversionsAtTheirEdges) {
   const std::tuple<Quantity, double, double> cases[] = {
       {Quantity::Depth, 0, 0},
@@ -36,7 +36,6 @@ TEST(Units, ConversionsAtTheirEdges) {
     SCOPED_TRACE(metric);
     EXPECT_DOUBLE_EQ(ToUnits(quantity, metric, kMetric), metric);
     EXPECT_NEAR(ToUnits(quantity, metric, kImperial), imperial, 1e-9 * (1 + std::abs(imperial)));
-    EXPECT_NEAR(FromUnits(quantity, imperial, kImperial), metric, 1e-9 * (1 + std::abs(metric)));
   }
 }
 
