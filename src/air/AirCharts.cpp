@@ -69,7 +69,8 @@ void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const 
 void DrawBreathRateChart(const DecodedProfile& profile, const AirEstimate& air,
                          ChartSurface& surface, UnitSystem units) {
   if (ShowNoEstimate(air, surface)) return;
-  const double start = ToUnits(Quantity::BreathRate, EntryOr0(air.SampleBreathRate, 2), units) * 100;
+  const double start =
+      ToUnits(Quantity::BreathRate, EntryOr0(air.SampleBreathRate, 2), units) * 100;
   const std::vector<double> points = BreathRatePoints(profile, air, units);
   ChartValue yBottom = 0;
   ChartValue yTop =

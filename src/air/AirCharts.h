@@ -10,7 +10,8 @@ namespace scrb {
 // chart.
 inline constexpr const char* kTankChartCaption = "Estimated air pressure (bar) versus time (min)";
 inline constexpr const char* kBreathRateChartCaption = "Estimated breath rate (litres/minutes)";
-inline constexpr const char* kTankChartCaptionPsi = "Estimated air pressure (psi) versus time (min)";
+inline constexpr const char* kTankChartCaptionPsi =
+    "Estimated air pressure (psi) versus time (min)";
 inline constexpr const char* kBreathRateChartCaptionCubicFeet =
     "Estimated breath rate (cubic feet/minutes)";
 inline const char* TankChartCaption(UnitSystem units) {

@@ -16,8 +16,7 @@ int AirReadoutSample(float x) {
 }
 
 std::optional<std::string> AirReadoutCaption(const DiveRecord& dive, const DecodedProfile& profile,
-                                             const AirEstimate& air, float x,
-                                             UnitSystem units) {
+                                             const AirEstimate& air, float x, UnitSystem units) {
   if (air.BaseBreathRate == 0) return std::nullopt;
   if (!(x >= 0 && x <= LastSampleTime(profile.SampleCount))) return std::nullopt;
   const int k = AirReadoutSample(x);
@@ -26,8 +25,9 @@ std::optional<std::string> AirReadoutCaption(const DiveRecord& dive, const Decod
   const auto figure = [units](Quantity quantity, double value) {
     return FormatIn(quantity, value, units, "0.0") + " " + std::string(UnitText(quantity, units));
   };
-  return AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate, units) + ", Time=" +
-         SampleTimeText(k) + ", Depth=" + figure(Quantity::Depth, EntryOr0(profile.SampleDepth, k)) +
+  return AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate, units) +
+         ", Time=" + SampleTimeText(k) +
+         ", Depth=" + figure(Quantity::Depth, EntryOr0(profile.SampleDepth, k)) +
          ", Tank=" + figure(Quantity::Pressure, tank) +
          ", Breath=" + figure(Quantity::BreathRate, EntryOr0(air.SampleBreathRate, k));
 }

@@ -67,15 +67,16 @@ void AirPage::ShowDive(const DiveRecord* found) {
   // The model reports its summary in metric; the diver reads it in their own units.
   const UnitSystem units = context_.Units;
   if (!airReadout_->text().isEmpty() && air->BaseBreathRate > 0) {
-    airReadout_->setText(QString::fromStdString(
-        AirSummaryCaption(air->BaseBreathRate, air->MaxBreathRate, units)));
+    airReadout_->setText(
+        QString::fromStdString(AirSummaryCaption(air->BaseBreathRate, air->MaxBreathRate, units)));
   }
   tankTitle_->setText(QString::fromUtf8(TankChartCaption(units)));
   breathRateTitle_->setText(QString::fromUtf8(BreathRateChartCaption(units)));
   DrawChartsTogether({
       {breathRateChart_,
        [&](ChartSurface& surface) { DrawBreathRateChart(*profile, *air, surface, units); }},
-      {tankChart_, [&](ChartSurface& surface) { DrawTankChart(dive, *profile, *air, surface, units); }},
+      {tankChart_,
+       [&](ChartSurface& surface) { DrawTankChart(dive, *profile, *air, surface, units); }},
   });
 }
 
@@ -92,9 +93,8 @@ void AirPage::ShowAirCaption(const std::string& caption) {
 void AirPage::ShowReadoutAt(double x) {
   const AnalysedDive dive = ReadoutAnalysis();
   if (dive.Record == nullptr) return;
-  const std::optional<std::string> caption =
-      AirReadoutCaption(dive.Dive(), *dive.Profile, *dive.Air, static_cast<float>(x),
-                        context_.Units);
+  const std::optional<std::string> caption = AirReadoutCaption(
+      dive.Dive(), *dive.Profile, *dive.Air, static_cast<float>(x), context_.Units);
   if (!caption) return;
 
   airReadout_->setText(QString::fromStdString(*caption));

@@ -111,7 +111,8 @@ void ProfilePage::ShowDive(const DiveRecord* dive) {
   const UnitSystem units = context_.Units;
   depthTitle_->setText(Text(DepthChartTitle(*dive, units)));
   std::vector<ChartDrawing> drawings = {
-      {depthChart_, [&](ChartSurface& surface) { DrawDepthChart(*dive, *profile, surface, units); }},
+      {depthChart_,
+       [&](ChartSurface& surface) { DrawDepthChart(*dive, *profile, surface, units); }},
       {alarmStrip_, [&](ChartSurface& surface) { DrawAlarmStrip(*profile, surface, view_); }},
   };
   if (speedChart_ != nullptr) {

@@ -208,9 +208,10 @@ bool MainWindow::StartUp(bool readLastLogbook) {
       DecoModelFromSetting(settings_.GetSetting(settings::kDecoModelNumber, "")));
   context_.Analysis.SetRepetitive(
       SettingNumber(settings_.GetSetting(settings::kRepetitiveDives, "0")) != 0);
-  context_.Units = settings_.GetSetting(settings::kUnits, "") == UnitSystemName(UnitSystem::Imperial)
-                       ? UnitSystem::Imperial
-                       : UnitSystem::Metric;
+  context_.Units =
+      settings_.GetSetting(settings::kUnits, "") == UnitSystemName(UnitSystem::Imperial)
+          ? UnitSystem::Imperial
+          : UnitSystem::Metric;
   std::vector<std::string> recent;
   for (int i = 0; i < settings::kRecentLogbookCount; ++i) {
     recent.push_back(settings_.GetSetting(settings::RecentLogbookKey(i), ""));

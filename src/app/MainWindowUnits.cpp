@@ -1,10 +1,9 @@
-#include "app/MainWindow.h"
-
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
 #include <QTableView>
 
 #include "app/DiveTableModel.h"
+#include "app/MainWindow.h"
 #include "app/SettingsStore.h"
 #include "app/StatisticsWindow.h"
 #include "logbook/StartupSettings.h"

@@ -319,7 +319,8 @@ void StatisticsWindow::FillGroups() {
     return;
   }
   QStringList headings;
-  for (const std::string& heading : GroupColumnTitles(shown_->GroupedBy, shown_->Units)) headings << ToQt(heading);
+  for (const std::string& heading : GroupColumnTitles(shown_->GroupedBy, shown_->Units))
+    headings << ToQt(heading);
   groups_->setColumnCount(static_cast<int>(headings.size()));
   groups_->setHorizontalHeaderLabels(headings);
   groups_->setRowCount(static_cast<int>(shown_->Groups.size()));

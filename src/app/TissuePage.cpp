@@ -110,7 +110,9 @@ void TissuePage::ShowDive(const DiveRecord* found) {
          DrawTissuePressureChart(*profile, *saturation, model, surface, units);
        }},
       {overSaturationChart_,
-       [&](ChartSurface& surface) { DrawOverSaturationChart(*profile, *saturation, model, surface); }},
+       [&](ChartSurface& surface) {
+         DrawOverSaturationChart(*profile, *saturation, model, surface);
+       }},
   });
   modelLabel_->setText(QString::fromStdString(SaturationModelText(*saturation, model, units)));
   // A dive without results must not go on showing the previous dive's summary.
@@ -150,9 +152,9 @@ void TissuePage::ShowProgress() {
 void TissuePage::ShowReadoutAt(double x) {
   const AnalysedDive dive = ReadoutAnalysis();
   if (dive.Record == nullptr) return;
-  const std::optional<SaturationReadout> readout = ReadSaturation(
-      *dive.Profile, *dive.Saturation, context_.Analysis.Model(), static_cast<float>(x),
-      context_.Units);
+  const std::optional<SaturationReadout> readout =
+      ReadSaturation(*dive.Profile, *dive.Saturation, context_.Analysis.Model(),
+                     static_cast<float>(x), context_.Units);
   if (!readout) return;
 
   pressureReadout_->setText(QString::fromStdString(readout->PressureText));

@@ -21,8 +21,8 @@ std::optional<int32_t> DepthReadoutSample(const DecodedProfile& profile, float x
 }
 
 std::string DepthReadoutText(const DecodedProfile& profile, int32_t k, UnitSystem units) {
-  return "Time=" + SampleTimeText(k) + " Depth=" +
-         FormatIn(Quantity::Depth, SampleDepthAt(profile, k), units, "0.0") + " " +
+  return "Time=" + SampleTimeText(k) +
+         " Depth=" + FormatIn(Quantity::Depth, SampleDepthAt(profile, k), units, "0.0") + " " +
          std::string(UnitText(Quantity::Depth, units));
 }
 

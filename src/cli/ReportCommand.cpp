@@ -73,10 +73,12 @@ int RunReport(const CliArgs& args, std::ostream&, std::ostream& err) {
     std::iota(all.begin(), all.end(), 0);
     summary = InUnits(StatisticsOf(analysis, book.Dives, all, StatisticsGrouping::Year), units);
   }
-  const DiveReportJob job{
-      &analysis, dives, std::filesystem::path(book.LogbookFile).filename().string(),
-      summary ? &*summary : nullptr, StatisticsTitle(book.DiveCount(), book.DiveCount(), ""),
-      units};
+  const DiveReportJob job{&analysis,
+                          dives,
+                          std::filesystem::path(book.LogbookFile).filename().string(),
+                          summary ? &*summary : nullptr,
+                          StatisticsTitle(book.DiveCount(), book.DiveCount(), ""),
+                          units};
   const QString failure = SaveFileThrough(QString::fromStdString(outPath), [&](QIODevice& file) {
     return WriteDiveReportPdf(file, job, paper);
   });

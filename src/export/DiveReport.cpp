@@ -155,12 +155,11 @@ DiveReportTexts ReportPageTexts(const AnalysedDive& analysed, const DecoModel& m
   }
   texts.SaturationCaption = kOverSaturationChartCaption;
   texts.SaturationSummary = MaxOverSaturationText(*analysed.Profile, *analysed.Saturation, model);
-  texts.ModelLine = "Decompression model: " + ModelName(model) + ", surface pressure " +
-                    (info.Units == UnitSystem::Metric
-                         ? GeneralNumber(analysed.SurfacePressure) + " bar"
-                         : FormatIn(Quantity::Pressure, analysed.SurfacePressure, info.Units,
-                                    "0.000") +
-                               " psi");
+  texts.ModelLine =
+      "Decompression model: " + ModelName(model) + ", surface pressure " +
+      (info.Units == UnitSystem::Metric
+           ? GeneralNumber(analysed.SurfacePressure) + " bar"
+           : FormatIn(Quantity::Pressure, analysed.SurfacePressure, info.Units, "0.000") + " psi");
   texts.FooterLeft = info.LogbookName;
   texts.FooterCentre = "Bathyscribe";
   texts.FooterRight =

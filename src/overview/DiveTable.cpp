@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <numeric>
 
+#include "logbook/DiveDates.h"
 #include "logbook/LogbookReader.h"
 #include "logbook/MissingValues.h"
-#include "logbook/DiveDates.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 #include "report/Units.h"
@@ -70,7 +70,8 @@ TableCell Measurement(double value, std::string_view unit) {
 // command line writes what the window shows. Metric keeps the table's own unit texts.
 TableCell Measurement(double value, Quantity quantity, UnitSystem units,
                       std::string_view metricUnit) {
-  if (units == UnitSystem::Metric || IsUnknownMeasurement(value)) return Measurement(value, metricUnit);
+  if (units == UnitSystem::Metric || IsUnknownMeasurement(value))
+    return Measurement(value, metricUnit);
   return NumberCell(ToUnits(quantity, value, units), FieldWithUnit(quantity, value, units));
 }
 
@@ -145,7 +146,8 @@ void DiveTable::SetSummary(int dive, const AnalysisSummary& summary) {
   if (dive < 0 || dive >= RowCount()) return;
   Row& row = rows_[static_cast<size_t>(dive)];
   TableCell& breath = row[static_cast<size_t>(C::BreathRate)];
-  breath = summary.BaseBreathRate > 0 ? BreathRateCell(summary.BaseBreathRate, units_) : UnknownNumber();
+  breath =
+      summary.BaseBreathRate > 0 ? BreathRateCell(summary.BaseBreathRate, units_) : UnknownNumber();
   TableCell& overSat = row[static_cast<size_t>(C::MaxOverSat)];
   overSat = summary.HasSaturation ? Decimal(summary.MaxOverSaturation, "%") : UnknownNumber();
   hasSummary_[static_cast<size_t>(dive)] = true;

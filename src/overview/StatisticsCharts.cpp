@@ -295,8 +295,7 @@ void DrawHistogram(StatisticsChart chart, const LogbookStatistics& stats, ChartS
   const int most = *std::ranges::max_element(histogram.Counts);
   const auto plot =
       DrawFrame(ChartTitle(ChartInfo(chart), stats.Units), 0,
-                static_cast<double>(histogram.Counts.size()) * width, 0,
-                most, ticks, s, true);
+                static_cast<double>(histogram.Counts.size()) * width, 0, most, ticks, s, true);
   if (!plot) return;
   s.SetDrawWidth(2);
   for (size_t b = 0; b < histogram.Counts.size(); ++b) {
@@ -509,7 +508,7 @@ const std::vector<StatisticsChartInfo>& StatisticsCharts() {
 
 const std::string& ChartTitle(const StatisticsChartInfo& info, UnitSystem units) {
   return units == UnitSystem::Imperial && !info.ImperialTitle.empty() ? info.ImperialTitle
-                                                                        : info.Title;
+                                                                      : info.Title;
 }
 
 const StatisticsChartInfo& ChartInfo(StatisticsChart chart) {

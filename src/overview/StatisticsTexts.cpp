@@ -109,19 +109,23 @@ std::string JsonExtreme(const std::optional<DiveExtreme>& extreme, const std::st
   return text + "}";
 }
 
-std::string DepthKey(const char* key, UnitSystem units) { return Key(key, "_m", "_ft", units); }
-std::string WaterKey(const char* key, UnitSystem units) { return Key(key, "_c", "_f", units); }
+std::string DepthKey(const char* key, UnitSystem units) {
+  return Key(key, "_m", "_ft", units);
+}
+std::string WaterKey(const char* key, UnitSystem units) {
+  return Key(key, "_c", "_f", units);
+}
 std::string BreathKey(const char* key, UnitSystem units) {
   return Key(key, "_lpm", "_cuftpm", units);
 }
 
 std::string JsonGroup(const StatisticsGroup& g, UnitSystem units) {
   return "{\"key\": " + JsonString(g.Key) + ", \"dives\": " + std::to_string(g.Dives.size()) +
-         ", \"dive_minutes\": " + JsonNumber(g.DiveMinutes) +
-         ", \"" + DepthKey("max_depth_m", units) + "\": " + JsonNumber(g.MaxDepth) +
-         ", \"" + DepthKey("mean_max_depth_m", units) + "\": " + JsonNumber(g.MeanMaxDepth) +
-         ", \"" + WaterKey("min_water_c", units) + "\": " + JsonNumber(g.MinWaterTemperature) +
-         ", \"" + BreathKey("mean_breath_rate_lpm", units) + "\": " + JsonNumber(g.MeanBreathRate) +
+         ", \"dive_minutes\": " + JsonNumber(g.DiveMinutes) + ", \"" +
+         DepthKey("max_depth_m", units) + "\": " + JsonNumber(g.MaxDepth) + ", \"" +
+         DepthKey("mean_max_depth_m", units) + "\": " + JsonNumber(g.MeanMaxDepth) + ", \"" +
+         WaterKey("min_water_c", units) + "\": " + JsonNumber(g.MinWaterTemperature) + ", \"" +
+         BreathKey("mean_breath_rate_lpm", units) + "\": " + JsonNumber(g.MeanBreathRate) +
          ", \"max_oversaturation_pct\": " + JsonNumber(g.MaxOverSaturation) + "}";
 }
 
@@ -165,12 +169,10 @@ std::vector<SummaryRow> SummaryRows(const LogbookStatistics& s) {
                  "C"));
   rows.push_back({"Mean maximum depth", Figure(s.MeanMaxDepth, Quantity::Depth, u, " m")});
   rows.push_back({"Mean dive time", OneDecimal(s.MeanDiveMinutes, " min")});
-  rows.push_back({"Mean base breath rate", s.MeanBreathRate
-                                               ? Figure(s.MeanBreathRate, Quantity::BreathRate,
-                                                        u, " l/min") +
-                                                     " (" +
-                                                     std::to_string(s.BreathRateDives) + " dives)"
-                                               : kNoValue});
+  rows.push_back({"Mean base breath rate",
+                  s.MeanBreathRate ? Figure(s.MeanBreathRate, Quantity::BreathRate, u, " l/min") +
+                                         " (" + std::to_string(s.BreathRateDives) + " dives)"
+                                   : kNoValue});
   const auto& h = s.HighestOverSaturation;
   extreme("Highest over-saturation", h,
           h ? FormatPattern(h->Value, "0.0") + " %, tissue " + std::to_string(h->Tissue) : "");
@@ -181,11 +183,15 @@ std::vector<SummaryRow> SummaryRows(const LogbookStatistics& s) {
 
 std::vector<std::string> GroupColumnTitles(StatisticsGrouping grouping, UnitSystem units) {
   if (units == UnitSystem::Imperial) {
-    return {GroupingTitle(grouping),    "Dives",
-            "Dive time (h)",            "Deepest (ft)",
-            "Mean depth (ft)",          "Coldest (\xC2\xB0"
-                                        "F)",
-            "Breath rate (cu ft/min)",  "Over-saturation (%)"};
+    return {GroupingTitle(grouping),
+            "Dives",
+            "Dive time (h)",
+            "Deepest (ft)",
+            "Mean depth (ft)",
+            "Coldest (\xC2\xB0"
+            "F)",
+            "Breath rate (cu ft/min)",
+            "Over-saturation (%)"};
   }
   return {GroupingTitle(grouping),
           "Dives",
@@ -228,8 +234,8 @@ std::string StatisticsJson(const LogbookStatistics& s) {
       ", \"dive_minutes\": " + JsonNumber(s.DiveMinutes) +
       ", \"first_date\": " + JsonDate(s.FirstDate) + ", \"last_date\": " + JsonDate(s.LastDate) +
       ", \"" + DepthKey("mean_max_depth_m", s.Units) + "\": " + JsonNumber(s.MeanMaxDepth) +
-      ", \"mean_dive_minutes\": " + JsonNumber(s.MeanDiveMinutes) +
-      ", \"" + BreathKey("mean_breath_rate_lpm", s.Units) + "\": " + JsonNumber(s.MeanBreathRate) +
+      ", \"mean_dive_minutes\": " + JsonNumber(s.MeanDiveMinutes) + ", \"" +
+      BreathKey("mean_breath_rate_lpm", s.Units) + "\": " + JsonNumber(s.MeanBreathRate) +
       ", \"deepest\": " + JsonExtreme(s.Deepest, DepthKey("max_depth_m", s.Units)) +
       ", \"longest\": " + JsonExtreme(s.Longest, "dive_minutes", true) +
       ", \"coldest\": " + JsonExtreme(s.Coldest, WaterKey("water_c", s.Units)) +

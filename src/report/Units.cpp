@@ -18,10 +18,14 @@ constexpr double kCubicFeetPerLitre = 0.0353147;
 double Factor(Quantity quantity) {
   switch (quantity) {
     case Quantity::Depth:
-    case Quantity::Speed: return kFeetPerMetre;
-    case Quantity::Temperature: return 9.0 / 5.0;
-    case Quantity::Pressure: return kPsiPerBar;
-    case Quantity::BreathRate: return kCubicFeetPerLitre;
+    case Quantity::Speed:
+      return kFeetPerMetre;
+    case Quantity::Temperature:
+      return 9.0 / 5.0;
+    case Quantity::Pressure:
+      return kPsiPerBar;
+    case Quantity::BreathRate:
+      return kCubicFeetPerLitre;
   }
   return 1;
 }
@@ -38,9 +42,12 @@ std::string PatternWithDecimals(std::string_view metricPattern, int decimals) {
 std::string_view FieldPattern(Quantity quantity) {
   switch (quantity) {
     case Quantity::Temperature:
-    case Quantity::Pressure: return "0";
-    case Quantity::BreathRate: return "0.0";
-    default: return "0.00";
+    case Quantity::Pressure:
+      return "0";
+    case Quantity::BreathRate:
+      return "0.0";
+    default:
+      return "0.00";
   }
 }
 
@@ -60,11 +67,16 @@ double ToUnits(Quantity quantity, double metricValue, UnitSystem units) {
 std::string_view UnitText(Quantity quantity, UnitSystem units) {
   const bool metric = units == UnitSystem::Metric;
   switch (quantity) {
-    case Quantity::Depth: return metric ? "m" : "ft";
-    case Quantity::Speed: return metric ? "m/min" : "ft/min";
-    case Quantity::Temperature: return metric ? "C" : "\u00B0F";
-    case Quantity::Pressure: return metric ? "bar" : "psi";
-    case Quantity::BreathRate: return metric ? "l/min" : "cu ft/min";
+    case Quantity::Depth:
+      return metric ? "m" : "ft";
+    case Quantity::Speed:
+      return metric ? "m/min" : "ft/min";
+    case Quantity::Temperature:
+      return metric ? "C" : "\u00B0F";
+    case Quantity::Pressure:
+      return metric ? "bar" : "psi";
+    case Quantity::BreathRate:
+      return metric ? "l/min" : "cu ft/min";
   }
   return {};
 }
@@ -74,9 +86,12 @@ int UnitDecimals(Quantity quantity, UnitSystem units, int metricDecimals) {
   switch (quantity) {
     case Quantity::Depth:
     case Quantity::Speed:
-    case Quantity::Pressure: return std::max(0, metricDecimals - 1);
-    case Quantity::Temperature: return metricDecimals;
-    case Quantity::BreathRate: return metricDecimals + 1;
+    case Quantity::Pressure:
+      return std::max(0, metricDecimals - 1);
+    case Quantity::Temperature:
+      return metricDecimals;
+    case Quantity::BreathRate:
+      return metricDecimals + 1;
   }
   return metricDecimals;
 }

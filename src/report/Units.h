@@ -15,8 +15,8 @@ enum class UnitSystem { Metric, Imperial };
 //   Depth        m      -> ft         (one decimal fewer than metric: 0.1 m is about 0.3 ft)
 //   Speed        m/min  -> ft/min     (as depth)
 //   Temperature  C      -> °F         (as many decimals as metric; whole degrees in the texts)
-//   Pressure     bar    -> psi        (one decimal fewer: tank figures in whole psi, 1 psi = 0.07 bar)
-//   BreathRate   l/min  -> cu ft/min  (one decimal more than metric: 0.01 cu ft is 0.28 l)
+//   Pressure     bar    -> psi        (one decimal fewer: tank figures in whole psi, 1 psi = 0.07
+//   bar) BreathRate   l/min  -> cu ft/min  (one decimal more than metric: 0.01 cu ft is 0.28 l)
 enum class Quantity { Depth, Speed, Temperature, Pressure, BreathRate };
 
 // The metric value in the unit system's unit; a temperature difference would not take the 32.

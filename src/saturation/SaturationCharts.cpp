@@ -117,7 +117,8 @@ std::optional<SaturationChartRange> TissuePressureRange(const DecodedProfile& pr
   if (profile.SampleCount <= 0) return std::nullopt;
   const double yBottom =
       std::nearbyint(ToUnits(Quantity::Pressure, saturation.SurfacePressure, units) * 79);
-  double yTop = std::floor(ToUnits(Quantity::Pressure, saturation.MaxTissuePressure, units) * 100 + 1);
+  double yTop =
+      std::floor(ToUnits(Quantity::Pressure, saturation.MaxTissuePressure, units) * 100 + 1);
   // With no tissue above its starting pressure (no model loaded, or a surface pressure whose
   // starting level rounds up) the range would be empty or upside down.
   if (yTop <= yBottom) yTop = yBottom + 1;

@@ -21,8 +21,7 @@ std::optional<int> SaturationReadoutSample(int sampleCount, float x) {
 
 std::optional<SaturationReadout> ReadSaturation(const DecodedProfile& profile,
                                                 const SaturationResult& saturation,
-                                                const DecoModel& model, float x,
-                                                UnitSystem units) {
+                                                const DecoModel& model, float x, UnitSystem units) {
   // With no tissue there is no highest or lowest value to report.
   if (model.TissueCount <= 0 || !SaturationFits(profile, saturation, model)) return std::nullopt;
   // Where the charts could not be drawn there is nothing under the mouse to read.

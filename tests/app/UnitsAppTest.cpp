@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
+#include "AppTestWindow.h"
 #include "app/DiveTableModel.h"
 #include "app/StatisticsWindow.h"
-#include "AppTestWindow.h"
 
 namespace scrb {
 namespace {

@@ -75,8 +75,9 @@ TEST(DrawDepthChart, DepthsRangeAndTheReferenceLinesInIt) {
   }
 }
 
-// Every chart's reference lines in its own units (metric, then feet), colours and thin pen. Seven samples: the time
-// axis ends at 333 on each chart; the dive goes below 40 m, so both reference depths are in range.
+// Every chart's reference lines in its own units (metric, then feet), colours and thin pen. Seven
+// samples: the time axis ends at 333 on each chart; the dive goes below 40 m, so both reference
+// depths are in range.
 TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
   const test::SampledDive dive = DiveWithSamples({5, 15, 25, 35, 45, 30, 11});
   const DecoModel model = test::Model(0);

@@ -75,10 +75,10 @@ TEST(UnitsOption, ChartsAndReportsDrawInTheUnits) {
     EXPECT_NE(render(chart, chart + "-imperial.svg", imperial), plain) << chart;
   }
   const std::string report = (folder / "report.pdf").string();
-  EXPECT_EQ(Cli({"report", Sample(), "--summary", "--dive", "0", "--out", report, "--units",
-                 "imperial"})
-                .Status,
-            kExitOk);
+  EXPECT_EQ(
+      Cli({"report", Sample(), "--summary", "--dive", "0", "--out", report, "--units", "imperial"})
+          .Status,
+      kExitOk);
   EXPECT_GT(std::filesystem::file_size(report), 1000u);
   std::filesystem::remove_all(folder);
 }
@@ -89,7 +89,8 @@ TEST(UnitsOption, BadValuesAndCommandsWithoutUnitsAreUsageErrors) {
   const Args bad[] = {
       {"table", "missing.log", "--units", "feet"},
       {"stats", "missing.log", "--units", ""},
-      {"render", "missing.log", "--dive", "0", "--chart", "depth", "--out", "x.png", "--units", "ft"},
+      {"render", "missing.log", "--dive", "0", "--chart", "depth", "--out", "x.png", "--units",
+       "ft"},
       {"report", "missing.log", "--dive", "0", "--out", "x.pdf", "--units", "METRICAL"},
   };
   for (const Args& args : bad) {

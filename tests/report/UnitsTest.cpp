@@ -19,18 +19,12 @@ constexpr auto kImperial = UnitSystem::Imperial;
 // Each kind at 0, at negative and large values.
 TEST(Units, ConversionsAtTheirEdges) {
   const std::tuple<Quantity, double, double> cases[] = {
-      {Quantity::Depth, 0, 0},
-      {Quantity::Depth, 1, 3.28084},
-      {Quantity::Depth, 10000, 32808.4},
-      {Quantity::Speed, -12, -39.37008},
-      {Quantity::Temperature, 0, 32},
-      {Quantity::Temperature, -40, -40},
-      {Quantity::Temperature, -2, 28.4},
-      {Quantity::Temperature, 100, 212},
-      {Quantity::Pressure, 0, 0},
-      {Quantity::Pressure, 200, 2900.76},
-      {Quantity::BreathRate, 0, 0},
-      {Quantity::BreathRate, 20, 0.706294},
+      {Quantity::Depth, 0, 0},           {Quantity::Depth, 1, 3.28084},
+      {Quantity::Depth, 10000, 32808.4}, {Quantity::Speed, -12, -39.37008},
+      {Quantity::Temperature, 0, 32},    {Quantity::Temperature, -40, -40},
+      {Quantity::Temperature, -2, 28.4}, {Quantity::Temperature, 100, 212},
+      {Quantity::Pressure, 0, 0},        {Quantity::Pressure, 200, 2900.76},
+      {Quantity::BreathRate, 0, 0},      {Quantity::BreathRate, 20, 0.706294},
   };
   for (const auto& [quantity, metric, imperial] : cases) {
     SCOPED_TRACE(metric);
@@ -98,10 +92,8 @@ TEST(Units, TheExampleLogbooksFirstDiveInImperial) {
   const DiveSummary metric = SummaryTexts(dive);
   const DiveSummary imperial = SummaryTexts(dive, kImperial);
   const std::tuple<const char*, const char*, const char*> lines[] = {
-      {"Maximum Depth:", " 22.19 m", " 72.8 ft"},
-      {"Min. Temperature:", " 6.5 C", " 44 \u00B0F"},
-      {"Air Temperature:", " 12 C", " 54 \u00B0F"},
-      {"Air consumption:", " 140 bar", " 2031 psi"},
+      {"Maximum Depth:", " 22.19 m", " 72.8 ft"},   {"Min. Temperature:", " 6.5 C", " 44 \u00B0F"},
+      {"Air Temperature:", " 12 C", " 54 \u00B0F"}, {"Air consumption:", " 140 bar", " 2031 psi"},
       {"Air Tank size:", " 10 l", " 10 l"},
   };
   for (const auto& [caption, metricText, imperialText] : lines) {
