@@ -91,6 +91,22 @@
         <source>No dives with saturation results</source>
         <translation>Keine Tauchgänge mit Sättigungsergebnissen</translation>
     </message>
+    <message>
+        <source>Estimated air pressure (psi) versus time (min)</source>
+        <translation>Geschätzter Flaschendruck (psi) über der Zeit (min)</translation>
+    </message>
+    <message>
+        <source>Estimated breath rate (cubic feet/minutes)</source>
+        <translation>Geschätzte Atemrate (Kubikfuß/Minute)</translation>
+    </message>
+    <message>
+        <source>Dive Number: %1  Depth (feet) versus Time (minutes)</source>
+        <translation>Tauchgang Nr.: %1  Tiefe (Fuß) über der Zeit (Minuten)</translation>
+    </message>
+    <message>
+        <source>Depth derivative (feet per minutes)</source>
+        <translation>Vertikalgeschwindigkeit (Fuß pro Minute)</translation>
+    </message>
 </context>
 <context>
     <name>Dates</name>
@@ -560,14 +576,6 @@
 <context>
     <name>Readouts</name>
     <message>
-        <source>Min:%1 l/min, Max:%2 l/min</source>
-        <translation>Min:%1 l/min, Max:%2 l/min</translation>
-    </message>
-    <message>
-        <source>%1, Time=%2, Depth=%3 m, Tank=%4 bar, Breath=%5 l/min</source>
-        <translation>%1, Zeit=%2, Tiefe=%3 m, Flasche=%4 bar, Atmung=%5 l/min</translation>
-    </message>
-    <message>
         <source>Time=%1 Cold=%2</source>
         <translation>Zeit=%1 Kälte=%2</translation>
     </message>
@@ -580,20 +588,28 @@
         <translation>Zeit=%1 Luft=%2</translation>
     </message>
     <message>
-        <source>Time=%1 Depth=%2 m</source>
-        <translation>Zeit=%1 Tiefe=%2 m</translation>
-    </message>
-    <message>
-        <source> Vertical Speed=%1 m/min</source>
-        <translation> Vertikalgeschw.=%1 m/min</translation>
-    </message>
-    <message>
-        <source>Time=%1, Depth=%2 m, Max=%3 bar, Min=%4 bar</source>
-        <translation>Zeit=%1, Tiefe=%2 m, Max=%3 bar, Min=%4 bar</translation>
-    </message>
-    <message>
         <source>Max=%1% tissue=%2, Min=%3% tissue=%4</source>
         <translation>Max=%1% Gewebe=%2, Min=%3% Gewebe=%4</translation>
+    </message>
+    <message>
+        <source>Min:%1, Max:%2</source>
+        <translation>Min:%1, Max:%2</translation>
+    </message>
+    <message>
+        <source>%1, Time=%2, Depth=%3, Tank=%4, Breath=%5</source>
+        <translation>%1, Zeit=%2, Tiefe=%3, Flasche=%4, Atmung=%5</translation>
+    </message>
+    <message>
+        <source>Time=%1 Depth=%2</source>
+        <translation>Zeit=%1 Tiefe=%2</translation>
+    </message>
+    <message>
+        <source> Vertical Speed=%1</source>
+        <translation> Vertikalgeschw.=%1</translation>
+    </message>
+    <message>
+        <source>Time=%1, Depth=%2, Max=%3, Min=%4</source>
+        <translation>Zeit=%1, Tiefe=%2, Max=%3, Min=%4</translation>
     </message>
 </context>
 <context>
@@ -601,10 +617,6 @@
     <message>
         <source>none loaded</source>
         <translation>keines geladen</translation>
-    </message>
-    <message>
-        <source>Decompression model: %1, surface pressure %2 bar</source>
-        <translation>Dekompressionsmodell: %1, Oberflächendruck %2 bar</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -617,6 +629,10 @@
     <message>
         <source>and %1 more</source>
         <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Decompression model: %1, surface pressure %2</source>
+        <translation>Dekompressionsmodell: %1, Oberflächendruck %2</translation>
     </message>
 </context>
 <context>
@@ -666,16 +682,8 @@
         <translation>%1: keine Wassertemperatur</translation>
     </message>
     <message>
-        <source>%1: coldest %2 °C, mean %3 °C (%4)</source>
-        <translation>%1: am kältesten %2 °C, Mittel %3 °C (%4)</translation>
-    </message>
-    <message>
         <source>Dive %1, %2</source>
         <translation>Tauchgang %1, %2</translation>
-    </message>
-    <message>
-        <source>%1: %2 l/min (%3 mean %4 l/min)</source>
-        <translation>%1: %2 l/min (Mittel %3: %4 l/min)</translation>
     </message>
     <message>
         <source>%1: %2 %, tissue %3</source>
@@ -805,6 +813,42 @@
         <source>Over-saturation (%)</source>
         <translation>Übersättigung (%)</translation>
     </message>
+    <message>
+        <source>%1: coldest %2, mean %3 (%4)</source>
+        <translation>%1: am kältesten %2, Mittel %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 mean %4)</source>
+        <translation>%1: %2 (Mittel %3: %4)</translation>
+    </message>
+    <message>
+        <source>Dives by maximum depth (ft)</source>
+        <translation>Tauchgänge nach maximaler Tiefe (ft)</translation>
+    </message>
+    <message>
+        <source>Water temperature by month (°F): coldest (blue) and mean (orange)</source>
+        <translation>Wassertemperatur nach Monat (°F): am kältesten (blau) und Mittel (orange)</translation>
+    </message>
+    <message>
+        <source>Base breath rate per dive (cu ft/min) and each year&apos;s mean (orange)</source>
+        <translation>Grund-Atemrate je Tauchgang (cu ft/min) und Jahresmittel (orange)</translation>
+    </message>
+    <message>
+        <source>Deepest (ft)</source>
+        <translation>Tiefste (ft)</translation>
+    </message>
+    <message>
+        <source>Mean depth (ft)</source>
+        <translation>Mittlere Tiefe (ft)</translation>
+    </message>
+    <message>
+        <source>Coldest (°F)</source>
+        <translation>Kälteste (°F)</translation>
+    </message>
+    <message>
+        <source>Breath rate (cu ft/min)</source>
+        <translation>Atemrate (cu ft/min)</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -840,10 +884,6 @@
         <translation>nichts übernommen: der vorige Tauchgang %1 hat kein Profil</translation>
     </message>
     <message>
-        <source>%1 tissues, surface pressure %2 bar</source>
-        <translation>%1 Gewebe, Oberflächendruck %2 bar</translation>
-    </message>
-    <message>
         <source>Max Oversaturation = %1 % at Time=%2 on tissue %3</source>
         <translation>Max. Übersättigung = %1 % bei Zeit=%2 in Gewebe %3</translation>
     </message>
@@ -862,6 +902,10 @@
     <message>
         <source>Tissues:</source>
         <translation>Gewebe:</translation>
+    </message>
+    <message>
+        <source>%1 tissues, surface pressure %2</source>
+        <translation>%1 Gewebe, Oberflächendruck %2</translation>
     </message>
 </context>
 <context>

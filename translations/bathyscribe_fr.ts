@@ -91,6 +91,22 @@
         <source>No dives with saturation results</source>
         <translation>Aucune plongée avec des résultats de saturation</translation>
     </message>
+    <message>
+        <source>Estimated air pressure (psi) versus time (min)</source>
+        <translation>Pression estimée du bloc (psi) en fonction du temps (min)</translation>
+    </message>
+    <message>
+        <source>Estimated breath rate (cubic feet/minutes)</source>
+        <translation>Débit respiratoire estimé (pieds cubes/minute)</translation>
+    </message>
+    <message>
+        <source>Dive Number: %1  Depth (feet) versus Time (minutes)</source>
+        <translation>Plongée n° : %1  Profondeur (pieds) en fonction du temps (minutes)</translation>
+    </message>
+    <message>
+        <source>Depth derivative (feet per minutes)</source>
+        <translation>Vitesse verticale (pieds par minute)</translation>
+    </message>
 </context>
 <context>
     <name>Dates</name>
@@ -560,14 +576,6 @@
 <context>
     <name>Readouts</name>
     <message>
-        <source>Min:%1 l/min, Max:%2 l/min</source>
-        <translation>Min:%1 l/min, Max:%2 l/min</translation>
-    </message>
-    <message>
-        <source>%1, Time=%2, Depth=%3 m, Tank=%4 bar, Breath=%5 l/min</source>
-        <translation>%1, Temps=%2, Prof.=%3 m, Bloc=%4 bar, Resp.=%5 l/min</translation>
-    </message>
-    <message>
         <source>Time=%1 Cold=%2</source>
         <translation>Temps=%1 Froid=%2</translation>
     </message>
@@ -580,20 +588,28 @@
         <translation>Temps=%1 Air=%2</translation>
     </message>
     <message>
-        <source>Time=%1 Depth=%2 m</source>
-        <translation>Temps=%1 Prof.=%2 m</translation>
-    </message>
-    <message>
-        <source> Vertical Speed=%1 m/min</source>
-        <translation> Vitesse verticale=%1 m/min</translation>
-    </message>
-    <message>
-        <source>Time=%1, Depth=%2 m, Max=%3 bar, Min=%4 bar</source>
-        <translation>Temps=%1, Prof.=%2 m, Max=%3 bar, Min=%4 bar</translation>
-    </message>
-    <message>
         <source>Max=%1% tissue=%2, Min=%3% tissue=%4</source>
         <translation>Max=%1% comp.=%2, Min=%3% comp.=%4</translation>
+    </message>
+    <message>
+        <source>Min:%1, Max:%2</source>
+        <translation>Min:%1, Max:%2</translation>
+    </message>
+    <message>
+        <source>%1, Time=%2, Depth=%3, Tank=%4, Breath=%5</source>
+        <translation>%1, Temps=%2, Prof.=%3, Bloc=%4, Resp.=%5</translation>
+    </message>
+    <message>
+        <source>Time=%1 Depth=%2</source>
+        <translation>Temps=%1 Prof.=%2</translation>
+    </message>
+    <message>
+        <source> Vertical Speed=%1</source>
+        <translation> Vitesse verticale=%1</translation>
+    </message>
+    <message>
+        <source>Time=%1, Depth=%2, Max=%3, Min=%4</source>
+        <translation>Temps=%1, Prof.=%2, Max=%3, Min=%4</translation>
     </message>
 </context>
 <context>
@@ -601,10 +617,6 @@
     <message>
         <source>none loaded</source>
         <translation>aucun chargé</translation>
-    </message>
-    <message>
-        <source>Decompression model: %1, surface pressure %2 bar</source>
-        <translation>Modèle de décompression : %1, pression en surface %2 bar</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -617,6 +629,10 @@
     <message>
         <source>and %1 more</source>
         <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Decompression model: %1, surface pressure %2</source>
+        <translation>Modèle de décompression : %1, pression en surface %2</translation>
     </message>
 </context>
 <context>
@@ -666,16 +682,8 @@
         <translation>%1 : aucune température de l&apos;eau</translation>
     </message>
     <message>
-        <source>%1: coldest %2 °C, mean %3 °C (%4)</source>
-        <translation>%1 : la plus froide %2 °C, moyenne %3 °C (%4)</translation>
-    </message>
-    <message>
         <source>Dive %1, %2</source>
         <translation>Plongée %1, %2</translation>
-    </message>
-    <message>
-        <source>%1: %2 l/min (%3 mean %4 l/min)</source>
-        <translation>%1 : %2 l/min (moyenne %3 : %4 l/min)</translation>
     </message>
     <message>
         <source>%1: %2 %, tissue %3</source>
@@ -805,6 +813,42 @@
         <source>Over-saturation (%)</source>
         <translation>Sursaturation (%)</translation>
     </message>
+    <message>
+        <source>%1: coldest %2, mean %3 (%4)</source>
+        <translation>%1 : la plus froide %2, moyenne %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 mean %4)</source>
+        <translation>%1 : %2 (moyenne %3 : %4)</translation>
+    </message>
+    <message>
+        <source>Dives by maximum depth (ft)</source>
+        <translation>Plongées par profondeur maximale (ft)</translation>
+    </message>
+    <message>
+        <source>Water temperature by month (°F): coldest (blue) and mean (orange)</source>
+        <translation>Température de l&apos;eau par mois (°F) : la plus froide (bleu) et moyenne (orange)</translation>
+    </message>
+    <message>
+        <source>Base breath rate per dive (cu ft/min) and each year&apos;s mean (orange)</source>
+        <translation>Débit respiratoire de base par plongée (cu ft/min) et moyenne annuelle (orange)</translation>
+    </message>
+    <message>
+        <source>Deepest (ft)</source>
+        <translation>Plus profonde (ft)</translation>
+    </message>
+    <message>
+        <source>Mean depth (ft)</source>
+        <translation>Profondeur moyenne (ft)</translation>
+    </message>
+    <message>
+        <source>Coldest (°F)</source>
+        <translation>Plus froide (°F)</translation>
+    </message>
+    <message>
+        <source>Breath rate (cu ft/min)</source>
+        <translation>Débit resp. (cu ft/min)</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -840,10 +884,6 @@
         <translation>rien de reporté : la plongée précédente %1 n&apos;a pas de profil</translation>
     </message>
     <message>
-        <source>%1 tissues, surface pressure %2 bar</source>
-        <translation>%1 compartiments, pression en surface %2 bar</translation>
-    </message>
-    <message>
         <source>Max Oversaturation = %1 % at Time=%2 on tissue %3</source>
         <translation>Sursaturation max. = %1 % à Temps=%2 sur le compartiment %3</translation>
     </message>
@@ -862,6 +902,10 @@
     <message>
         <source>Tissues:</source>
         <translation>Compartiments :</translation>
+    </message>
+    <message>
+        <source>%1 tissues, surface pressure %2</source>
+        <translation>%1 compartiments, pression en surface %2</translation>
     </message>
 </context>
 <context>

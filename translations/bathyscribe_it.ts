@@ -91,6 +91,22 @@
         <source>No dives with saturation results</source>
         <translation>Nessuna immersione con risultati di saturazione</translation>
     </message>
+    <message>
+        <source>Estimated air pressure (psi) versus time (min)</source>
+        <translation>Pressione stimata della bombola (psi) nel tempo (min)</translation>
+    </message>
+    <message>
+        <source>Estimated breath rate (cubic feet/minutes)</source>
+        <translation>Consumo respiratorio stimato (piedi cubi/minuto)</translation>
+    </message>
+    <message>
+        <source>Dive Number: %1  Depth (feet) versus Time (minutes)</source>
+        <translation>Immersione n.: %1  Profondità (piedi) nel tempo (minuti)</translation>
+    </message>
+    <message>
+        <source>Depth derivative (feet per minutes)</source>
+        <translation>Velocità verticale (piedi al minuto)</translation>
+    </message>
 </context>
 <context>
     <name>Dates</name>
@@ -560,14 +576,6 @@
 <context>
     <name>Readouts</name>
     <message>
-        <source>Min:%1 l/min, Max:%2 l/min</source>
-        <translation>Min:%1 l/min, Max:%2 l/min</translation>
-    </message>
-    <message>
-        <source>%1, Time=%2, Depth=%3 m, Tank=%4 bar, Breath=%5 l/min</source>
-        <translation>%1, Tempo=%2, Prof.=%3 m, Bombola=%4 bar, Resp.=%5 l/min</translation>
-    </message>
-    <message>
         <source>Time=%1 Cold=%2</source>
         <translation>Tempo=%1 Freddo=%2</translation>
     </message>
@@ -580,20 +588,28 @@
         <translation>Tempo=%1 Aria=%2</translation>
     </message>
     <message>
-        <source>Time=%1 Depth=%2 m</source>
-        <translation>Tempo=%1 Prof.=%2 m</translation>
-    </message>
-    <message>
-        <source> Vertical Speed=%1 m/min</source>
-        <translation> Velocità verticale=%1 m/min</translation>
-    </message>
-    <message>
-        <source>Time=%1, Depth=%2 m, Max=%3 bar, Min=%4 bar</source>
-        <translation>Tempo=%1, Prof.=%2 m, Max=%3 bar, Min=%4 bar</translation>
-    </message>
-    <message>
         <source>Max=%1% tissue=%2, Min=%3% tissue=%4</source>
         <translation>Max=%1% tessuto=%2, Min=%3% tessuto=%4</translation>
+    </message>
+    <message>
+        <source>Min:%1, Max:%2</source>
+        <translation>Min:%1, Max:%2</translation>
+    </message>
+    <message>
+        <source>%1, Time=%2, Depth=%3, Tank=%4, Breath=%5</source>
+        <translation>%1, Tempo=%2, Prof.=%3, Bombola=%4, Resp.=%5</translation>
+    </message>
+    <message>
+        <source>Time=%1 Depth=%2</source>
+        <translation>Tempo=%1 Prof.=%2</translation>
+    </message>
+    <message>
+        <source> Vertical Speed=%1</source>
+        <translation> Velocità verticale=%1</translation>
+    </message>
+    <message>
+        <source>Time=%1, Depth=%2, Max=%3, Min=%4</source>
+        <translation>Tempo=%1, Prof.=%2, Max=%3, Min=%4</translation>
     </message>
 </context>
 <context>
@@ -601,10 +617,6 @@
     <message>
         <source>none loaded</source>
         <translation>nessuno caricato</translation>
-    </message>
-    <message>
-        <source>Decompression model: %1, surface pressure %2 bar</source>
-        <translation>Modello di decompressione: %1, pressione in superficie %2 bar</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -617,6 +629,10 @@
     <message>
         <source>and %1 more</source>
         <translation>e altri %1</translation>
+    </message>
+    <message>
+        <source>Decompression model: %1, surface pressure %2</source>
+        <translation>Modello di decompressione: %1, pressione in superficie %2</translation>
     </message>
 </context>
 <context>
@@ -666,16 +682,8 @@
         <translation>%1: nessuna temperatura dell&apos;acqua</translation>
     </message>
     <message>
-        <source>%1: coldest %2 °C, mean %3 °C (%4)</source>
-        <translation>%1: la più fredda %2 °C, media %3 °C (%4)</translation>
-    </message>
-    <message>
         <source>Dive %1, %2</source>
         <translation>Immersione %1, %2</translation>
-    </message>
-    <message>
-        <source>%1: %2 l/min (%3 mean %4 l/min)</source>
-        <translation>%1: %2 l/min (media %3: %4 l/min)</translation>
     </message>
     <message>
         <source>%1: %2 %, tissue %3</source>
@@ -805,6 +813,42 @@
         <source>Over-saturation (%)</source>
         <translation>Sovrasaturazione (%)</translation>
     </message>
+    <message>
+        <source>%1: coldest %2, mean %3 (%4)</source>
+        <translation>%1: la più fredda %2, media %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 mean %4)</source>
+        <translation>%1: %2 (media %3: %4)</translation>
+    </message>
+    <message>
+        <source>Dives by maximum depth (ft)</source>
+        <translation>Immersioni per profondità massima (ft)</translation>
+    </message>
+    <message>
+        <source>Water temperature by month (°F): coldest (blue) and mean (orange)</source>
+        <translation>Temperatura dell&apos;acqua per mese (°F): la più fredda (blu) e media (arancione)</translation>
+    </message>
+    <message>
+        <source>Base breath rate per dive (cu ft/min) and each year&apos;s mean (orange)</source>
+        <translation>Consumo respiratorio di base per immersione (cu ft/min) e media annuale (arancione)</translation>
+    </message>
+    <message>
+        <source>Deepest (ft)</source>
+        <translation>Più profonda (ft)</translation>
+    </message>
+    <message>
+        <source>Mean depth (ft)</source>
+        <translation>Profondità media (ft)</translation>
+    </message>
+    <message>
+        <source>Coldest (°F)</source>
+        <translation>Più fredda (°F)</translation>
+    </message>
+    <message>
+        <source>Breath rate (cu ft/min)</source>
+        <translation>Consumo resp. (cu ft/min)</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -840,10 +884,6 @@
         <translation>nulla riportato: l&apos;immersione precedente %1 non ha un profilo</translation>
     </message>
     <message>
-        <source>%1 tissues, surface pressure %2 bar</source>
-        <translation>%1 tessuti, pressione in superficie %2 bar</translation>
-    </message>
-    <message>
         <source>Max Oversaturation = %1 % at Time=%2 on tissue %3</source>
         <translation>Sovrasaturazione max. = %1 % a Tempo=%2 nel tessuto %3</translation>
     </message>
@@ -862,6 +902,10 @@
     <message>
         <source>Tissues:</source>
         <translation>Tessuti:</translation>
+    </message>
+    <message>
+        <source>%1 tissues, surface pressure %2</source>
+        <translation>%1 tessuti, pressione in superficie %2</translation>
     </message>
 </context>
 <context>

@@ -27,23 +27,25 @@ ChartValue AtLeastOne(double value) {
 // Tank pressure at the end of every sample, interpolated within its minute, in hundredths of a
 // bar; the first minute starts from the whole amount used.
 std::vector<double> TankPoints(const DiveRecord& dive, const DecodedProfile& profile,
-                               const AirEstimate& air) {
+                               const AirEstimate& air, UnitSystem units) {
   std::vector<double> points;
   for (int k = 0; k <= profile.SampleCount; ++k) {
     const int end = MinuteEnd(k);
     const double start = end >= 3 ? EntryOr0(air.SampleTankPressure, end - 3) : dive.AirConsumption;
     const double pressure =
         start + (EntryOr0(air.SampleTankPressure, end) - start) * (k % 3 + 1) / 3;
-    points.push_back(pressure * 100);
+    points.push_back(ToUnits(Quantity::Pressure, pressure, units) * 100);
   }
   return points;
 }
 
 // Breath rate of every sample's minute, in hundredths of a litre per minute.
-std::vector<double> BreathRatePoints(const DecodedProfile& profile, const AirEstimate& air) {
+std::vector<double> BreathRatePoints(const DecodedProfile& profile, const AirEstimate& air,
+                                     UnitSystem units) {
   std::vector<double> points;
   for (int k = 0; k <= profile.SampleCount; ++k) {
-    points.push_back(EntryOr0(air.SampleBreathRate, MinuteEnd(k)) * 100);
+    points.push_back(
+        ToUnits(Quantity::BreathRate, EntryOr0(air.SampleBreathRate, MinuteEnd(k)), units) * 100);
   }
   return points;
 }
@@ -51,10 +53,10 @@ std::vector<double> BreathRatePoints(const DecodedProfile& profile, const AirEst
 }  // namespace
 
 void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const AirEstimate& air,
-                   ChartSurface& surface) {
+                   ChartSurface& surface, UnitSystem units) {
   if (ShowNoEstimate(air, surface)) return;
-  const double start = dive.AirConsumption * 100;
-  const std::vector<double> points = TankPoints(dive, profile, air);
+  const double start = ToUnits(Quantity::Pressure, dive.AirConsumption, units) * 100;
+  const std::vector<double> points = TankPoints(dive, profile, air, units);
   ChartValue yBottom = 0;
   ChartValue yTop = AtLeastOne(std::floor(start + 0.5));
   WidenToCover(yBottom, yTop, points);
@@ -65,12 +67,14 @@ void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const 
 }
 
 void DrawBreathRateChart(const DecodedProfile& profile, const AirEstimate& air,
-                         ChartSurface& surface) {
+                         ChartSurface& surface, UnitSystem units) {
   if (ShowNoEstimate(air, surface)) return;
-  const double start = EntryOr0(air.SampleBreathRate, 2) * 100;
-  const std::vector<double> points = BreathRatePoints(profile, air);
+  const double start =
+      ToUnits(Quantity::BreathRate, EntryOr0(air.SampleBreathRate, 2), units) * 100;
+  const std::vector<double> points = BreathRatePoints(profile, air, units);
   ChartValue yBottom = 0;
-  ChartValue yTop = AtLeastOne(std::floor(air.MaxBreathRate * 100 + 1));
+  ChartValue yTop =
+      AtLeastOne(std::floor(ToUnits(Quantity::BreathRate, air.MaxBreathRate, units) * 100 + 1));
   WidenToCover(yBottom, yTop, points);
   surface.Cls();
   DrawChartFrame(0, TimeAxisRight(profile.SampleCount), yBottom, yTop, surface, 0);

@@ -3,6 +3,7 @@
 #include "air/AirModel.h"
 #include "charts/ChartSurface.h"
 #include "logbook/Translation.h"
+#include "report/Units.h"
 
 namespace scrb {
 
@@ -12,16 +13,27 @@ inline constexpr const char* kTankChartCaption =
     SCRB_TRANSLATE_NOOP("Charts", "Estimated air pressure (bar) versus time (min)");
 inline constexpr const char* kBreathRateChartCaption =
     SCRB_TRANSLATE_NOOP("Charts", "Estimated breath rate (litres/minutes)");
+inline constexpr const char* kTankChartCaptionPsi =
+    SCRB_TRANSLATE_NOOP("Charts", "Estimated air pressure (psi) versus time (min)");
+inline constexpr const char* kBreathRateChartCaptionCubicFeet =
+    SCRB_TRANSLATE_NOOP("Charts", "Estimated breath rate (cubic feet/minutes)");
+inline const char* TankChartCaption(UnitSystem units) {
+  return units == UnitSystem::Metric ? kTankChartCaption : kTankChartCaptionPsi;
+}
+inline const char* BreathRateChartCaption(UnitSystem units) {
+  return units == UnitSystem::Metric ? kBreathRateChartCaption : kBreathRateChartCaptionCubicFeet;
+}
 inline constexpr const char* kNoAirDataText =
     SCRB_TRANSLATE_NOOP("Charts", "No Air Data available");
 
 // The estimated tank pressure above the end-of-dive pressure, every 20 seconds. Draws the "no
 // data" line when there is no estimate.
+// Both charts draw in the units' pressure and breath rate, ticking at round values of them.
 void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const AirEstimate& air,
-                   ChartSurface& surface);
+                   ChartSurface& surface, UnitSystem units = UnitSystem::Metric);
 
 // The estimated breath rate as a step per minute.
 void DrawBreathRateChart(const DecodedProfile& profile, const AirEstimate& air,
-                         ChartSurface& surface);
+                         ChartSurface& surface, UnitSystem units = UnitSystem::Metric);
 
 }  // namespace scrb

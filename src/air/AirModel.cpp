@@ -212,9 +212,11 @@ double BreathRateAtLevel(double base, int level) {
          (upper[column] - lower[column]) * (base - lower[1]) / (upper[1] - lower[1]);
 }
 
-std::string AirSummaryCaption(double baseBreathRate, double maxBreathRate) {
-  return FillIn(Tr("Readouts", "Min:%1 l/min, Max:%2 l/min"),
-                {FormatPattern(baseBreathRate, "0.0"), FormatPattern(maxBreathRate, "0.0")});
+std::string AirSummaryCaption(double baseBreathRate, double maxBreathRate, UnitSystem units) {
+  const std::string unit(UnitText(Quantity::BreathRate, units));
+  return FillIn(Tr("Readouts", "Min:%1, Max:%2"),
+                {FormatIn(Quantity::BreathRate, baseBreathRate, units, "0.0") + " " + unit,
+                 FormatIn(Quantity::BreathRate, maxBreathRate, units, "0.0") + " " + unit});
 }
 
 AirEstimate ComputeAirModel(const DiveRecord& dive, const DecodedProfile& profile,

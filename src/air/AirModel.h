@@ -8,6 +8,7 @@
 
 #include "logbook/DiveRecord.h"
 #include "logbook/ProfileDecoder.h"
+#include "report/Units.h"
 
 namespace scrb {
 
@@ -41,7 +42,8 @@ constexpr int kMaxAirPasses = 100;
 using AirProgress = std::function<void(const std::string& caption)>;
 
 // "Min:20.0 l/min, Max:31.2 l/min".
-std::string AirSummaryCaption(double baseBreathRate, double maxBreathRate);
+std::string AirSummaryCaption(double baseBreathRate, double maxBreathRate,
+                              UnitSystem units = UnitSystem::Metric);
 
 // The air model's estimate of a dive, per minute at the minute's last sample. The arrays run
 // four entries past the last sample, or are empty when there is no estimate.

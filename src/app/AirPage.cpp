@@ -33,9 +33,11 @@ AirPage::AirPage(AppContext& context, QWidget* parent) : DivePage(context, paren
   airReadout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Caption(kTankChartCaption, "TankChartTitle", this));
+  tankTitle_ = Caption(kTankChartCaption, "TankChartTitle", this);
+  breathRateTitle_ = Caption(kBreathRateChartCaption, "BreathRateChartTitle", this);
+  layout->addWidget(tankTitle_);
   layout->addWidget(tankChart_, 1);
-  layout->addWidget(Caption(kBreathRateChartCaption, "BreathRateChartTitle", this));
+  layout->addWidget(breathRateTitle_);
   layout->addWidget(breathRateChart_, 1);
   layout->addWidget(airReadout_);
 
@@ -63,8 +65,20 @@ void AirPage::ShowDive(const DiveRecord* found) {
   const auto air =
       context_.Analysis.Air(dive, [this](const std::string& caption) { ShowAirCaption(caption); });
   if (sinceLabelPainted_.isValid()) airReadout_->repaint();  // the summary may have come too soon
-  DrawBreathRateChart(*profile, *air, breathRateChart_->Surface());
-  DrawTankChart(dive, *profile, *air, tankChart_->Surface());
+  // The model reports its summary in metric; the diver reads it in their own units.
+  const UnitSystem units = context_.Units;
+  if (!airReadout_->text().isEmpty() && air->BaseBreathRate > 0) {
+    airReadout_->setText(
+        QString::fromStdString(AirSummaryCaption(air->BaseBreathRate, air->MaxBreathRate, units)));
+  }
+  tankTitle_->setText(QString::fromStdString(Tr("Charts", TankChartCaption(units))));
+  breathRateTitle_->setText(QString::fromStdString(Tr("Charts", BreathRateChartCaption(units))));
+  DrawChartsTogether({
+      {breathRateChart_,
+       [&](ChartSurface& surface) { DrawBreathRateChart(*profile, *air, surface, units); }},
+      {tankChart_,
+       [&](ChartSurface& surface) { DrawTankChart(dive, *profile, *air, surface, units); }},
+  });
 }
 
 void AirPage::ShowAirCaption(const std::string& caption) {
@@ -80,8 +94,8 @@ void AirPage::ShowAirCaption(const std::string& caption) {
 void AirPage::ShowReadoutAt(double x) {
   const AnalysedDive dive = ReadoutAnalysis();
   if (dive.Record == nullptr) return;
-  const std::optional<std::string> caption =
-      AirReadoutCaption(dive.Dive(), *dive.Profile, *dive.Air, static_cast<float>(x));
+  const std::optional<std::string> caption = AirReadoutCaption(
+      dive.Dive(), *dive.Profile, *dive.Air, static_cast<float>(x), context_.Units);
   if (!caption) return;
 
   airReadout_->setText(QString::fromStdString(*caption));

@@ -32,6 +32,8 @@ class AirPage : public DivePage {
   ChartView* tankChart_ = nullptr;
   ChartView* breathRateChart_ = nullptr;
   QLabel* airReadout_ = nullptr;
+  QLabel* tankTitle_ = nullptr;
+  QLabel* breathRateTitle_ = nullptr;
   QElapsedTimer sinceLabelPainted_;
 };
 

@@ -4,22 +4,63 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cmath>
+#include <exception>
 
 #include "charts/SampleTimeAxis.h"
 
 namespace scrb {
-
-namespace {}  // namespace
 
 ChartView::ChartView(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  AttachSurface();
+}
+
+ChartSurface& ChartView::DetachSurface() {
+  EnsureImage();
+  surface_.SetChangeHandler(nullptr);
+  surface_.SetRefreshHandler(nullptr);
+  return surface_;
+}
+
+void ChartView::AttachSurface() {
+  surface_.Finish();
   surface_.SetChangeHandler([this] { update(); });
   surface_.SetRefreshHandler([this] { repaint(); });
+  update();
+}
+
+void DrawChartsTogether(const std::vector<ChartDrawing>& drawings) {
+  if (drawings.empty()) return;
+  std::vector<ChartSurface*> surfaces;
+  for (const ChartDrawing& drawing : drawings) surfaces.push_back(&drawing.View->DetachSurface());
+  std::vector<std::exception_ptr> failures(drawings.size());
+  const auto draw = [&](size_t k) {
+    try {
+      drawings[k].Draw(*surfaces[k]);
+    } catch (...) {
+      failures[k] = std::current_exception();
+    }
+  };
+  // A pool of its own: the shared one may be busy with the table's or the statistics' summaries,
+  // and a dive must not wait for those.
+  static QThreadPool pool;
+  std::vector<QFuture<void>> others;
+  for (size_t k = 1; k < drawings.size(); ++k) {
+    others.push_back(QtConcurrent::run(&pool, [&draw, k] { draw(k); }));
+  }
+  draw(0);
+  for (QFuture<void>& other : others) other.waitForFinished();
+  for (const ChartDrawing& drawing : drawings) drawing.View->AttachSurface();
+  for (const std::exception_ptr& failure : failures) {
+    if (failure) std::rethrow_exception(failure);
+  }
 }
 
 QSize ChartView::sizeHint() const {
@@ -41,7 +82,8 @@ void ChartView::EnsureImage() {
   if (device.isEmpty()) {
     image_ = QImage();
   } else {
-    image_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
+    // Opaque, so painting it on the window is a plain copy rather than a blend.
+    image_ = QImage(device, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(Qt::white);
   }

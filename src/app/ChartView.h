@@ -2,7 +2,9 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "render/PainterSurface.h"
 
@@ -32,6 +34,11 @@ class ChartView : public QWidget {
   // The logical pixel at which a user x lies, once the chart has set its coordinates.
   std::optional<QPointF> ToPixels(double userX) const { return surface_.ToLogical(userX, 0); }
 
+  // Between these two calls the chart may be drawn on another thread, which then alone uses the
+  // surface: the view neither paints nor asks for a paint until it is attached again.
+  ChartSurface& DetachSurface();
+  void AttachSurface();
+
   // What the view shows, without the cursor: for tests and snapshots.
   QImage ChartImage();
 
@@ -58,5 +65,15 @@ class ChartView : public QWidget {
   // The sample the keyboard cursor is on: the one nearest the last cursor, by mouse or keys.
   std::optional<int> keyboardSample_;
 };
+
+struct ChartDrawing {
+  ChartView* View;
+  std::function<void(ChartSurface&)> Draw;
+};
+
+// Draws the charts of a page at the same time, each on a thread of its own, and returns when all
+// are drawn. Rasterising the lines is most of the cost of showing a dive, and a page's charts are
+// independent pictures. An exception from any drawing is thrown here once all have finished.
+void DrawChartsTogether(const std::vector<ChartDrawing>& drawings);
 
 }  // namespace scrb

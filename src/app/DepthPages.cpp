@@ -66,7 +66,7 @@ ProfilePage::ProfilePage(AppContext& context, QWidget* parent, int view, bool wi
   alarmStrip_ = NewChart("AlarmStrip", this);
   auto* depthTitle = NewLabel("DepthChartTitle", QString(), this);
   auto* depthReadout = NewReadoutLabel(
-      "DepthReadout", FillIn(Tr("Readouts", "Time=%1 Depth=%2 m"), {"000'00\"", "000.0"}).c_str(),
+      "DepthReadout", FillIn(Tr("Readouts", "Time=%1 Depth=%2"), {"000'00\"", "000.0 ft"}).c_str(),
       this);
   depthTitle_ = depthTitle;
   depthReadout_ = depthReadout;
@@ -80,12 +80,13 @@ ProfilePage::ProfilePage(AppContext& context, QWidget* parent, int view, bool wi
   if (withSpeed) {
     speedChart_ = NewChart("SpeedChart", this);
     auto* speedReadout = NewReadoutLabel(
-        "SpeedReadout", FillIn(Tr("Readouts", " Vertical Speed=%1 m/min"), {"-000.0"}).c_str(),
+        "SpeedReadout", FillIn(Tr("Readouts", " Vertical Speed=%1"), {"-000.0 ft/min"}).c_str(),
         this);
     speedReadout_ = speedReadout;
     layout->addSpacing(kLabelGapPixels);
-    layout->addLayout(TitleAndReadoutRow(
-        NewLabel("SpeedChartTitle", Text(Tr("Charts", kSpeedChartTitle)), this), speedReadout));
+    auto* speedTitle = NewLabel("SpeedChartTitle", Text(Tr("Charts", kSpeedChartTitle)), this);
+    speedTitle_ = speedTitle;
+    layout->addLayout(TitleAndReadoutRow(speedTitle, speedReadout));
     layout->addSpacing(kLabelGapPixels);
     layout->addWidget(speedChart_, kChartsStretch / 2);
   }
@@ -112,10 +113,20 @@ void ProfilePage::ShowDive(const DiveRecord* dive) {
     return;
   }
   const auto profile = context_.Analysis.Profile(*dive);
-  depthTitle_->setText(Text(DepthChartTitle(*dive)));
-  DrawDepthChart(*dive, *profile, depthChart_->Surface());
-  if (speedChart_ != nullptr) DrawVerticalSpeedChart(*profile, speedChart_->Surface());
-  DrawAlarmStrip(*profile, alarmStrip_->Surface(), view_);
+  const UnitSystem units = context_.Units;
+  depthTitle_->setText(Text(DepthChartTitle(*dive, units)));
+  std::vector<ChartDrawing> drawings = {
+      {depthChart_,
+       [&](ChartSurface& surface) { DrawDepthChart(*dive, *profile, surface, units); }},
+      {alarmStrip_, [&](ChartSurface& surface) { DrawAlarmStrip(*profile, surface, view_); }},
+  };
+  if (speedChart_ != nullptr) {
+    speedTitle_->setText(Text(Tr("Charts", SpeedChartTitle(units))));
+    drawings.push_back({speedChart_, [&](ChartSurface& surface) {
+                          DrawVerticalSpeedChart(*profile, surface, units);
+                        }});
+  }
+  DrawChartsTogether(drawings);
 }
 
 void ProfilePage::ShowReadoutAt(double x) {
@@ -124,14 +135,14 @@ void ProfilePage::ShowReadoutAt(double x) {
   const auto profile = context_.Analysis.Profile(*dive);
   const std::optional<int32_t> sample = DepthReadoutSample(*profile, static_cast<float>(x));
   if (!sample) return;
-  depthReadout_->setText(Text(DepthReadoutText(*profile, *sample)));
+  depthReadout_->setText(Text(DepthReadoutText(*profile, *sample, context_.Units)));
   depthChart_->SetCursorX(x);
   alarmStrip_->SetCursorX(x);
   context_.Readouts.DepthCursorX[view_] = static_cast<float>(x);
   if (speedChart_ == nullptr) return;
 
   // The first sample has no speed of its own: the speed readout keeps what it showed.
-  const std::optional<std::string> speed = SpeedReadoutText(*profile, *sample);
+  const std::optional<std::string> speed = SpeedReadoutText(*profile, *sample, context_.Units);
   if (!speed) return;
   speedReadout_->setText(Text(*speed));
   speedChart_->SetCursorX(x);

@@ -43,6 +43,7 @@ class ProfilePage : public DivePage {
   QLabel* depthTitle_ = nullptr;
   QLabel* depthReadout_ = nullptr;
   QLabel* speedReadout_ = nullptr;
+  QLabel* speedTitle_ = nullptr;
 };
 
 // The "&Dive" page: the depth profile and the six-row alarm strip.

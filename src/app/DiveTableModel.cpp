@@ -34,7 +34,8 @@ int DiveTableModel::SectionOf(TableColumn column) const {
   return -1;
 }
 
-void DiveTableModel::Reload(const std::vector<DiveRecord>& dives, int displayOption) {
+void DiveTableModel::Reload(const std::vector<DiveRecord>& dives, int displayOption,
+                            UnitSystem units) {
   CancelAnalysis();
   if (rowCount() > 0) {
     beginRemoveRows({}, 0, rowCount() - 1);
@@ -42,7 +43,7 @@ void DiveTableModel::Reload(const std::vector<DiveRecord>& dives, int displayOpt
     endRemoveRows();
   }
   DiveTable table;
-  table.Build(dives, displayOption);
+  table.Build(dives, displayOption, units);
   if (table.RowCount() > 0) {
     beginInsertRows({}, 0, table.RowCount() - 1);
     table_ = std::move(table);

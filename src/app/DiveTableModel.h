@@ -26,7 +26,8 @@ class DiveTableModel : public QAbstractTableModel {
 
   // Every row made anew from the dives (the rows are removed and inserted, so that the view's
   // columns keep their order, widths and visibility); then the computed columns are filled again.
-  void Reload(const std::vector<DiveRecord>& dives, int displayOption);
+  void Reload(const std::vector<DiveRecord>& dives, int displayOption,
+              UnitSystem units = UnitSystem::Metric);
   // Starts over with the computed columns when the analysis has changed since they were filled.
   void FollowAnalysis();
   // Stops the background work and waits for the dive in hand.

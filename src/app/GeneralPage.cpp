@@ -88,7 +88,7 @@ void GeneralPage::ShowDive(const DiveRecord* dive) {
     Clear();
     return;
   }
-  const DiveSummary summary = SummaryTexts(*dive);
+  const DiveSummary summary = SummaryTexts(*dive, context_.Units);
   heading_->setText(QString::fromStdString(summary.Heading));
   for (size_t i = 0; i < values_.size() && i < summary.Lines.size(); ++i) {
     values_[i]->setText(QString::fromStdString(summary.Lines[i].Value));

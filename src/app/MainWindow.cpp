@@ -208,9 +208,6 @@ QString MainWindow::AboutText() {
 bool MainWindow::StartUp(bool readLastLogbook) {
   // The notice is read in the diver's language too.
   SetLanguage(settings_.GetSetting(kLanguageSetting, ""));
-  context_.Units = settings_.GetSetting(kUnitsSetting, "metric") == "imperial"
-                       ? UnitSystem::Imperial
-                       : UnitSystem::Metric;
   if (SettingNumber(settings_.GetSetting(settings::kNoWarning, "0")) == 0) {
     const int check = dialogs_.RunDisclaimer(this);
     if (check < 0) return false;
@@ -223,6 +220,10 @@ bool MainWindow::StartUp(bool readLastLogbook) {
       DecoModelFromSetting(settings_.GetSetting(settings::kDecoModelNumber, "")));
   context_.Analysis.SetRepetitive(
       SettingNumber(settings_.GetSetting(settings::kRepetitiveDives, "0")) != 0);
+  context_.Units =
+      settings_.GetSetting(settings::kUnits, "") == UnitSystemName(UnitSystem::Imperial)
+          ? UnitSystem::Imperial
+          : UnitSystem::Metric;
   std::vector<std::string> recent;
   for (int i = 0; i < settings::kRecentLogbookCount; ++i) {
     recent.push_back(settings_.GetSetting(settings::RecentLogbookKey(i), ""));
@@ -314,12 +315,6 @@ void MainWindow::SetLanguage(const std::string& setting) {
   if (code == language_.Current()) return;
   language_.Apply(code);
   Retranslate();
-}
-
-void MainWindow::SetUnits(UnitSystem units) {
-  context_.Units = units;
-  settings_.SaveSetting(kUnitsSetting, units == UnitSystem::Imperial ? "imperial" : "metric");
-  ShowDive(context_.Book.CurrentDive);
 }
 
 void MainWindow::Retranslate() {

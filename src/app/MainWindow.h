@@ -59,6 +59,9 @@ class MainWindow : public QMainWindow {
   void OpenRecentLogbook(const QString& path);
   QStringList RecentLogbooks() const;
   void ApplyDisplayOption(int option);
+  // Edit > Preferences' units: saved at once; the table, the page, its readouts and an open
+  // statistics window show the new units, on the same dive and page.
+  void SetUnits(UnitSystem units);
 
   void ShowDive(int index);
   // The dive list is the dive table: a list index is a dive's place in the logbook (Dives[i]),
@@ -110,8 +113,6 @@ class MainWindow : public QMainWindow {
   void SetLanguage(const std::string& setting);
   // The language the window speaks: "en", "de", "fr" or "it".
   std::string Language() const { return language_.Current(); }
-  // Saves the units setting and shows every figure in those units.
-  void SetUnits(UnitSystem units);
 
   QTableView* DiveList() const { return diveList_; }
   QLineEdit* SearchField() const { return searchField_; }

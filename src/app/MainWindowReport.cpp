@@ -64,16 +64,21 @@ struct ReportSummary {
 ReportSummary SummaryOf(AppContext& context, const ReportChoice& choice,
                         const std::vector<int>& shown, const QString& search) {
   if (!choice.Summary) return {};
-  return {StatisticsOf(context.Analysis, context.Book.Dives, shown, StatisticsGrouping::Year),
-          StatisticsTitle(static_cast<int>(shown.size()), context.Book.DiveCount(),
-                          search.toStdString())};
+  return {
+      InUnits(StatisticsOf(context.Analysis, context.Book.Dives, shown, StatisticsGrouping::Year),
+              context.Units),
+      StatisticsTitle(static_cast<int>(shown.size()), context.Book.DiveCount(),
+                      search.toStdString())};
 }
 
 DiveReportJob MakeJob(AppContext& context, const ReportChoice& choice,
                       const ReportSummary& summary) {
-  return {&context.Analysis, choice.Dives,
+  return {&context.Analysis,
+          choice.Dives,
           QFileInfo(QString::fromStdString(context.Book.LogbookFile)).fileName().toStdString(),
-          summary.Statistics ? &*summary.Statistics : nullptr, summary.Scope};
+          summary.Statistics ? &*summary.Statistics : nullptr,
+          summary.Scope,
+          context.Units};
 }
 
 // A long logbook takes a while: the window shows how far it got and lets the user stop it. The

@@ -50,7 +50,7 @@ int DefaultWidth(const QFontMetrics& metrics, TableColumn column) {
       sample = "Abcdefghijklmnopqrstuvwxyz";
       break;
     case TableColumn::BreathRate:
-      sample = "00.0 l/min";
+      sample = "0.00 cu ft/min";  // wide enough for either unit system
       break;
     case TableColumn::WaterTemp:
     case TableColumn::AirTemp:
@@ -177,7 +177,7 @@ void MainWindow::SetListEntries() {
   {
     const QSignalBlocker block(diveList_->selectionModel());
     filterModel_->SetOnly(std::nullopt);
-    tableModel_->Reload(context_.Book.Dives, context_.Book.DisplayOptionFlag);
+    tableModel_->Reload(context_.Book.Dives, context_.Book.DisplayOptionFlag, context_.Units);
   }
   exportUddfAction_->setEnabled(context_.Book.DiveCount() > 0);
   AfterFilterChanged();

@@ -56,9 +56,11 @@ void PhysPage::ShowDive(const DiveRecord* dive) {
     return;
   }
   const auto profile = context_.Analysis.Profile(*dive);
-  DrawColdChart(*profile, coldChart_->Surface());
-  DrawBubbleChart(*profile, bubbleChart_->Surface());
-  DrawConsumptionChart(*profile, consumptionChart_->Surface());
+  DrawChartsTogether({
+      {coldChart_, [&](ChartSurface& surface) { DrawColdChart(*profile, surface); }},
+      {bubbleChart_, [&](ChartSurface& surface) { DrawBubbleChart(*profile, surface); }},
+      {consumptionChart_, [&](ChartSurface& surface) { DrawConsumptionChart(*profile, surface); }},
+  });
 }
 
 void PhysPage::ShowReadoutAt(double x) {

@@ -239,7 +239,7 @@ void StatisticsWindow::Start() {
 
 void StatisticsWindow::Finished() {
   if (!job_ || !job_->Result || job_->Cancelled) return;
-  shown_ = std::move(job_->Result);
+  shown_ = InUnits(std::move(*job_->Result), context_.Units);
   job_.reset();
   ShowProgress();
   ShowStatistics();
@@ -258,9 +258,16 @@ void StatisticsWindow::SetTexts() {
     grouping_->setItemText(i, ToQt(GroupingTitle(*GroupingNamed(name))));
   }
   for (size_t i = 0; i < StatisticsCharts().size(); ++i) {
-    chartChoice_->setItemText(static_cast<int>(i),
-                              ToQt(Tr("Statistics", StatisticsCharts()[i].Title.c_str())));
+    chartChoice_->setItemText(
+        static_cast<int>(i),
+        ToQt(Tr("Statistics", ChartTitle(StatisticsCharts()[i], context_.Units).c_str())));
   }
+}
+
+void StatisticsWindow::UnitsChanged() {
+  SetTexts();
+  // The dives' summaries are known by now, so summing them up again is quick.
+  Start();
 }
 
 void StatisticsWindow::Retranslate() {
@@ -336,12 +343,13 @@ void StatisticsWindow::FillGroups() {
     return;
   }
   QStringList headings;
-  for (const std::string& heading : GroupColumnTitles(shown_->GroupedBy)) headings << ToQt(heading);
+  for (const std::string& heading : GroupColumnTitles(shown_->GroupedBy, shown_->Units))
+    headings << ToQt(heading);
   groups_->setColumnCount(static_cast<int>(headings.size()));
   groups_->setHorizontalHeaderLabels(headings);
   groups_->setRowCount(static_cast<int>(shown_->Groups.size()));
   for (size_t r = 0; r < shown_->Groups.size(); ++r) {
-    const std::vector<std::string> cells = GroupCells(shown_->Groups[r]);
+    const std::vector<std::string> cells = GroupCells(shown_->Groups[r], shown_->Units);
     for (size_t c = 0; c < cells.size(); ++c) {
       auto* item = new QTableWidgetItem(ToQt(cells[c]));
       if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

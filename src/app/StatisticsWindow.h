@@ -38,6 +38,8 @@ class StatisticsWindow : public QWidget {
   void SetScope(std::vector<int> dives, const QString& search);
   // The logbook was opened or merged: nothing of the old one may be used. A new scope follows.
   void LogbookChanged();
+  // The figures, the table and the chart are shown again in the context's units.
+  void UnitsChanged();
   // Every text anew in the language now installed.
   void Retranslate();
 

@@ -40,8 +40,8 @@ TissuePage::TissuePage(AppContext& context, QWidget* parent) : DivePage(context,
   pressureTitle->setObjectName("PressureChartTitle");
   auto* pressureReadout =
       NewReadoutLabel("PressureReadout",
-                      FillIn(Tr("Readouts", "Time=%1, Depth=%2 m, Max=%3 bar, Min=%4 bar"),
-                             {"000'00\"", "000.0", "00.00", "00.00"})
+                      FillIn(Tr("Readouts", "Time=%1, Depth=%2, Max=%3, Min=%4"),
+                             {"000'00\"", "000.0 ft", "00.00 psi", "00.00 psi"})
                           .c_str(),
                       this);
   pressureReadout_ = pressureReadout;
@@ -116,9 +116,18 @@ void TissuePage::ShowDive(const DiveRecord* found) {
   const DecoModel model = context_.Analysis.Model();
   const auto profile = context_.Analysis.Profile(*found);
   const auto saturation = context_.Analysis.Saturation(*found, [this] { ShowProgress(); });
-  DrawTissuePressureChart(*profile, *saturation, model, pressureChart_->Surface());
-  DrawOverSaturationChart(*profile, *saturation, model, overSaturationChart_->Surface());
-  modelLabel_->setText(QString::fromStdString(SaturationModelText(*saturation, model)));
+  const UnitSystem units = context_.Units;
+  DrawChartsTogether({
+      {pressureChart_,
+       [&](ChartSurface& surface) {
+         DrawTissuePressureChart(*profile, *saturation, model, surface, units);
+       }},
+      {overSaturationChart_,
+       [&](ChartSurface& surface) {
+         DrawOverSaturationChart(*profile, *saturation, model, surface);
+       }},
+  });
+  modelLabel_->setText(QString::fromStdString(SaturationModelText(*saturation, model, units)));
   // A dive without results must not go on showing the previous dive's summary.
   maxOverSaturationLabel_->setText(
       QString::fromStdString(MaxOverSaturationText(*profile, *saturation, model)));
@@ -156,8 +165,9 @@ void TissuePage::ShowProgress() {
 void TissuePage::ShowReadoutAt(double x) {
   const AnalysedDive dive = ReadoutAnalysis();
   if (dive.Record == nullptr) return;
-  const std::optional<SaturationReadout> readout = ReadSaturation(
-      *dive.Profile, *dive.Saturation, context_.Analysis.Model(), static_cast<float>(x));
+  const std::optional<SaturationReadout> readout =
+      ReadSaturation(*dive.Profile, *dive.Saturation, context_.Analysis.Model(),
+                     static_cast<float>(x), context_.Units);
   if (!readout) return;
 
   pressureReadout_->setText(QString::fromStdString(readout->PressureText));

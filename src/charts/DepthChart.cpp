@@ -46,8 +46,10 @@ double DepthRange(const DiveRecord& dive, const DecodedProfile& profile) {
 
 }  // namespace
 
-std::string DepthChartTitle(const DiveRecord& dive) {
-  return FillIn(Tr("Charts", "Dive Number: %1  Depth (meters) versus Time (minutes)"),
+std::string DepthChartTitle(const DiveRecord& dive, UnitSystem units) {
+  return FillIn(units == UnitSystem::Metric
+                    ? Tr("Charts", "Dive Number: %1  Depth (meters) versus Time (minutes)")
+                    : Tr("Charts", "Dive Number: %1  Depth (feet) versus Time (minutes)"),
                 {GeneralNumber(dive.DiveNumber)});
 }
 
@@ -57,19 +59,25 @@ int32_t SamplesToDraw(const DecodedProfile& profile, ChartSurface& surface) {
   return count;
 }
 
-void DrawDepthChart(const DiveRecord& dive, const DecodedProfile& profile, ChartSurface& surface) {
+void DrawDepthChart(const DiveRecord& dive, const DecodedProfile& profile, ChartSurface& surface,
+                    UnitSystem units) {
   const int32_t count = SamplesToDraw(profile, surface);
   if (count == 0) return;
 
   const ChartValue xRight = TimeAxisRight(count);
-  const auto yBottom = static_cast<ChartValue>(std::floor(DepthRange(dive, profile) * 100 + 1));
+  // Chart units are hundredths of a metre or of a foot; metric multiplies by exactly 1.
+  const double perMetre = ToUnits(Quantity::Depth, 1, units) * 100;
+  const auto yBottom =
+      static_cast<ChartValue>(std::floor(DepthRange(dive, profile) * perMetre + 1));
   surface.Cls();
   DrawChartFrame(0, xRight, yBottom, 0, surface, 0);
 
   // On a shallower dive a reference depth lies under the plot area, where it would cross the
   // time labels.
-  if (yBottom >= 2000) surface.Line(0, 2000, xRight, 2000, kTwentyMetreColor);
-  if (yBottom >= 4000) surface.Line(0, 4000, xRight, 4000, kFortyMetreColor);
+  const double twenty = 20 * perMetre;
+  const double forty = 40 * perMetre;
+  if (yBottom >= twenty) surface.Line(0, twenty, xRight, twenty, kTwentyMetreColor);
+  if (yBottom >= forty) surface.Line(0, forty, xRight, forty, kFortyMetreColor);
 
   surface.SetCurrentX(0);
   surface.SetCurrentY(0);
@@ -77,7 +85,8 @@ void DrawDepthChart(const DiveRecord& dive, const DecodedProfile& profile, Chart
   // The last point is the entry past the last sample, which brings the profile back to the
   // surface; each segment takes the colour of the sample it starts from.
   for (int32_t k = 0; k <= count; ++k) {
-    surface.LineTo(SampleTime(k), DrawnDepth(profile, k) * 100, ColorOfSegmentEndingAt(profile, k));
+    surface.LineTo(SampleTime(k), DrawnDepth(profile, k) * perMetre,
+                   ColorOfSegmentEndingAt(profile, k));
   }
   surface.SetDrawWidth(1);
 }

@@ -7,6 +7,7 @@
 #include "logbook/Translation.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
+#include "report/Units.h"
 
 namespace scrb {
 
@@ -20,15 +21,20 @@ std::optional<int32_t> DepthReadoutSample(const DecodedProfile& profile, float x
   return static_cast<int32_t>(std::min<double>(nearest, count - 1));
 }
 
-std::string DepthReadoutText(const DecodedProfile& profile, int32_t k) {
-  return FillIn(Tr("Readouts", "Time=%1 Depth=%2 m"),
-                {SampleTimeText(k), FormatPattern(SampleDepthAt(profile, k), "0.0")});
+std::string DepthReadoutText(const DecodedProfile& profile, int32_t k, UnitSystem units) {
+  return FillIn(
+      Tr("Readouts", "Time=%1 Depth=%2"),
+      {SampleTimeText(k), FormatIn(Quantity::Depth, SampleDepthAt(profile, k), units, "0.0") + " " +
+                              std::string(UnitText(Quantity::Depth, units))});
 }
 
-std::optional<std::string> SpeedReadoutText(const DecodedProfile& profile, int32_t k) {
+std::optional<std::string> SpeedReadoutText(const DecodedProfile& profile, int32_t k,
+                                            UnitSystem units) {
   if (k < 1) return {};
   const double speed = -(SampleDepthAt(profile, k) - SampleDepthAt(profile, k - 1)) * 3;
-  return FillIn(Tr("Readouts", " Vertical Speed=%1 m/min"), {FormatPattern(speed, "0.0")});
+  return FillIn(Tr("Readouts", " Vertical Speed=%1"),
+                {FormatIn(Quantity::Speed, speed, units, "0.0") + " " +
+                 std::string(UnitText(Quantity::Speed, units))});
 }
 
 }  // namespace scrb

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "logbook/ProfileDecoder.h"
+#include "report/Units.h"
 
 namespace scrb {
 
@@ -13,11 +14,13 @@ namespace scrb {
 // has no samples or x lies outside 0 .. the time of the last sample.
 std::optional<int32_t> DepthReadoutSample(const DecodedProfile& profile, float x);
 
-// Time and depth of sample k, e.g. Time=05'20" Depth=12.3 m.
-std::string DepthReadoutText(const DecodedProfile& profile, int32_t k);
+// Time and depth of sample k, e.g. Time=05'20" Depth=12.3 m (Depth=40 ft in imperial).
+std::string DepthReadoutText(const DecodedProfile& profile, int32_t k,
+                             UnitSystem units = UnitSystem::Metric);
 
 // Vertical speed of sample k, e.g. " Vertical Speed=-9.0 m/min"; nothing for sample 0, which has
 // no sample before it.
-std::optional<std::string> SpeedReadoutText(const DecodedProfile& profile, int32_t k);
+std::optional<std::string> SpeedReadoutText(const DecodedProfile& profile, int32_t k,
+                                            UnitSystem units = UnitSystem::Metric);
 
 }  // namespace scrb

@@ -26,11 +26,13 @@ std::vector<double> VerticalSpeeds(const DecodedProfile& profile) {
   return speeds;
 }
 
-void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface) {
+void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface,
+                            UnitSystem units) {
   const int32_t count = SamplesToDraw(profile, surface);
   if (count == 0) return;
 
-  const std::vector<double> speeds = VerticalSpeeds(profile);
+  std::vector<double> speeds = VerticalSpeeds(profile);
+  for (double& speed : speeds) speed = ToUnits(Quantity::Speed, speed, units);
   double fastestAscent = 0;
   double fastestDescent = 0;
   for (int32_t k = 1; k < count; ++k) {
@@ -41,13 +43,17 @@ void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface
   const ChartValue xRight = TimeAxisRight(count);
   // The whole metre at or below the fastest descent, so its step stays inside the plot area.
   const auto yBottom = static_cast<ChartValue>(std::floor(fastestDescent)) * 100;
+  // The limit line keeps its speed; the top leaves room above it in either unit.
+  const double ascentLimit = ToUnits(Quantity::Speed, kAscentLimit, units);
+  const auto smallestTop = static_cast<ChartValue>(
+      std::ceil(ToUnits(Quantity::Speed, kSmallestTopSpeed / 100.0, units)) * 100);
   const ChartValue yTop =
-      std::max(static_cast<ChartValue>(std::floor(fastestAscent + 1)) * 100, kSmallestTopSpeed);
+      std::max(static_cast<ChartValue>(std::floor(fastestAscent + 1)) * 100, smallestTop);
   surface.Cls();
   DrawChartFrame(0, xRight, yBottom, yTop, surface, 0);
 
   surface.Line(0, 0, xRight, 0, kZeroSpeedColor);
-  surface.Line(0, kAscentLimit, xRight, kAscentLimit, kAscentLimitColor);
+  surface.Line(0, ascentLimit, xRight, ascentLimit, kAscentLimitColor);
 
   surface.SetCurrentX(0);
   surface.SetCurrentY(speeds[1] * 100);

@@ -5,6 +5,7 @@
 #include "charts/ChartSurface.h"
 #include "logbook/ProfileDecoder.h"
 #include "logbook/Translation.h"
+#include "report/Units.h"
 
 namespace scrb {
 
@@ -13,13 +14,20 @@ constexpr Rgb kAscentLimitColor{255, 64, 64};
 constexpr Rgb kFirstRiserColor{0, 0, 0};
 inline constexpr const char* kSpeedChartTitle =
     SCRB_TRANSLATE_NOOP("Charts", "Depth derivative (meters per minutes)");
+inline constexpr const char* kSpeedChartTitleFeet =
+    SCRB_TRANSLATE_NOOP("Charts", "Depth derivative (feet per minutes)");
+inline const char* SpeedChartTitle(UnitSystem units) {
+  return units == UnitSystem::Metric ? kSpeedChartTitle : kSpeedChartTitleFeet;
+}
 
 // Vertical speed of sample k in metres per minute, ascent positive: the depth change since the
 // previous sample, 20 s earlier. Index 0 and N are 0. Holds N + 1 entries.
 std::vector<double> VerticalSpeeds(const DecodedProfile& profile);
 
 // Vertical speed as a step line over the depth chart's time axis, with the zero and 12 m/min
-// lines; steps after a flagged sample are red.
-void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface);
+// lines; steps after a flagged sample are red. In imperial the axis is in feet per minute and the
+// limit line stays at 12 m/min.
+void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface,
+                            UnitSystem units = UnitSystem::Metric);
 
 }  // namespace scrb

@@ -10,12 +10,12 @@ std::vector<ChartEntry> AirChartEntries() {
       {"tank", 600,
        [](RenderContext& c, ChartSurface& s) {
          const AnalysedDive dive = c.Analysed();
-         DrawTankChart(dive.Dive(), *dive.Profile, *dive.Air, s);
+         DrawTankChart(dive.Dive(), *dive.Profile, *dive.Air, s, c.Units);
        }},
       {"breath", 400,
        [](RenderContext& c, ChartSurface& s) {
          const AnalysedDive dive = c.Analysed();
-         DrawBreathRateChart(*dive.Profile, *dive.Air, s);
+         DrawBreathRateChart(*dive.Profile, *dive.Air, s, c.Units);
        }},
       {"cold", 400,
        [](RenderContext& c, ChartSurface& s) { DrawColdChart(*c.Analysed().Profile, s); }},

@@ -7,6 +7,7 @@
 #include "analysis/AnalysisCache.h"
 #include "charts/ChartSurface.h"
 #include "overview/Statistics.h"
+#include "report/Units.h"
 
 namespace scrb::cli {
 
@@ -18,6 +19,7 @@ struct RenderContext {
   int View = 1;
   // For the charts of the whole logbook: the dives --search leaves, summed up.
   const LogbookStatistics* Statistics = nullptr;
+  UnitSystem Units = UnitSystem::Metric;
 
   AnalysedDive Analysed() const { return Analysis.Analysed(Dive); }
 };

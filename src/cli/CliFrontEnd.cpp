@@ -34,10 +34,10 @@ constexpr const char* kUsage =
     "          [--repetitive]\n"
     "      the tab-separated profile of dive N, as Copy Current Dive Profile does\n"
     "  render FILE... (--dive N | --number N) --chart NAME --out PATH [--size WxH] [--view 0|1]\n"
-    "         [--model 0|1|2] [--surface-pressure P] [--repetitive]\n"
+    "         [--model 0|1|2] [--surface-pressure P] [--repetitive] [--units U]\n"
     "      draws a chart of dive N into PATH (.png, .svg or .pdf)\n"
     "  render FILE... --chart stats-NAME --out PATH [--size WxH] [--search TEXT]\n"
-    "         [--model 0|1|2]\n"
+    "         [--model 0|1|2] [--units U]\n"
     "      draws a statistics chart of the dives the search finds (all without one)\n"
     "  render --list-charts\n"
     "      the chart names that render accepts\n"
@@ -45,10 +45,10 @@ constexpr const char* kUsage =
     "      every dive with its profile as one UDDF 3.2 file (PATH ends in .uddf; - is\n"
     "      standard output)\n"
     "  report FILE... (--dive N | --number N | --all) --out PATH.pdf [--model 0|1|2]\n"
-    "         [--surface-pressure P] [--repetitive] [--paper a4|letter]\n"
+    "         [--surface-pressure P] [--repetitive] [--paper a4|letter] [--units U]\n"
     "      the printable dive report of dive N or of every dive, one page each, as a PDF\n"
     "  table FILE... [--columns KEYS] [--sort KEY[:desc]] [--search TEXT] [--model 0|1|2]\n"
-    "        [--repetitive] [--format tsv|csv|json]\n"
+    "        [--repetitive] [--format tsv|csv|json] [--units U]\n"
     "      the dive table: the dives that contain every word of TEXT (in location, site,\n"
     "      partners, comment, other activities, number or date; case and accents ignored),\n"
     "      sorted by KEY (unknown values last), in logbook order without --sort. KEYS are\n"
@@ -57,10 +57,10 @@ constexpr const char* kUsage =
     "      trip (default number,date,time,location,site,maxdepth,divetime,watertemp).\n"
     "      What was not recorded is an empty cell (null in JSON)\n"
     "  report FILE... --summary [--dive N | --all] --out PATH.pdf [--model 0|1|2]\n"
-    "         [--repetitive] [--paper a4|letter]\n"
+    "         [--repetitive] [--paper a4|letter] [--units U]\n"
     "      a logbook summary page (figures, yearly table, charts) before the dive pages\n"
     "  stats FILE... [--by year|month|site|location|partner|trip] [--search TEXT]\n"
-    "         [--model 0|1|2] [--repetitive] [--format text|json]\n"
+    "         [--model 0|1|2] [--repetitive] [--format text|json] [--units U]\n"
     "      the logbook's statistics: the summary and a table grouped as --by says\n"
     "      (default year), of the dives the search finds (all without one)\n"
     "  -h, --help, --version\n"
@@ -69,6 +69,9 @@ constexpr const char* kUsage =
     "--repetitive: a dive whose surface interval is recorded starts from the tissues of the dive\n"
     "before it in time, off-gassed over the interval, when that dive ended within 60 minutes of\n"
     "where the interval began; without it every dive starts from surface equilibrium.\n"
+    "--units metric|imperial (default metric): figures in metres, C, bar and l/min, or in feet,\n"
+    "F, psi and cubic feet per minute (tank sizes stay in litres). The other commands and the\n"
+    "UDDF export are always metric.\n"
     "\n"
     "Exit status: 0 success, 1 usage error, 2 a file was refused or the output cannot be\n"
     "written, 3 a file is damaged; of several, 2 wins over 3.\n";
@@ -114,14 +117,14 @@ const std::map<std::string, std::set<std::string>>& CommandOptions() {
       {"dives", {}},
       {"profile", {"dive", "number", "model", "surface-pressure", "repetitive"}},
       {"render",
-       {"dive", "number", "chart", "out", "size", "view", "model", "surface-pressure",
-        "repetitive", "list-charts", "search"}},
+       {"dive", "number", "chart", "out", "size", "view", "model", "surface-pressure", "repetitive",
+        "list-charts", "search", "units"}},
       {"export", {"out"}},
       {"report",
        {"dive", "number", "all", "out", "model", "surface-pressure", "repetitive", "paper",
-        "summary"}},
-      {"table", {"columns", "sort", "search", "model", "repetitive", "format"}},
-      {"stats", {"by", "search", "model", "repetitive", "format"}}};
+        "summary", "units"}},
+      {"table", {"columns", "sort", "search", "model", "repetitive", "format", "units"}},
+      {"stats", {"by", "search", "model", "repetitive", "format", "units"}}};
   return options;
 }
 
@@ -169,6 +172,14 @@ std::optional<std::string> CliArgs::Option(const std::string& name) const {
   const auto it = Options.find(name);
   if (it == Options.end()) return std::nullopt;
   return it->second;
+}
+
+UnitSystem UnitsOption(const CliArgs& args) {
+  const std::optional<std::string> text = args.Option("units");
+  if (!text) return UnitSystem::Metric;
+  const std::optional<UnitSystem> units = UnitSystemByName(*text);
+  if (!units) throw UsageError{"--units takes metric or imperial, not \"" + *text + "\""};
+  return *units;
 }
 
 int IntOption(const CliArgs& args, const std::string& name, int fallback, int low, int high) {

@@ -10,6 +10,7 @@
 #include "analysis/AnalysisCache.h"
 #include "logbook/Logbook.h"
 #include "overview/Statistics.h"
+#include "report/Units.h"
 #include "session/LogbookSession.h"
 
 namespace scrb::cli {
@@ -55,6 +56,9 @@ CommandLogbooks LoadLogbooks(const std::vector<std::string>& files, std::ostream
 int IntOption(const CliArgs& args, const std::string& name, int fallback, int low, int high);
 // Option values and file extensions are taken in any letter case.
 std::string LowerCase(std::string text);
+
+// --units, default metric; throws UsageError for anything but metric or imperial.
+UnitSystem UnitsOption(const CliArgs& args);
 
 // Index of the dive named by --dive (a list index) or --number (the first dive with that dive
 // number), checked against the book; throws UsageError.

@@ -17,12 +17,14 @@ std::vector<ChartEntry> DiveChartEntries() {
       {"depth", 600,
        [](RenderContext& c, ChartSurface& s) {
          const AnalysedDive dive = c.Analysed();
-         DrawDepthChart(dive.Dive(), *dive.Profile, s);
+         DrawDepthChart(dive.Dive(), *dive.Profile, s, c.Units);
        }},
       {"alarms", kAlarmStripHeightPixels,
        [](RenderContext& c, ChartSurface& s) { DrawAlarmStrip(*c.Analysed().Profile, s, c.View); }},
       {"speed", 600,
-       [](RenderContext& c, ChartSurface& s) { DrawVerticalSpeedChart(*c.Analysed().Profile, s); }},
+       [](RenderContext& c, ChartSurface& s) {
+         DrawVerticalSpeedChart(*c.Analysed().Profile, s, c.Units);
+       }},
   };
 }
 

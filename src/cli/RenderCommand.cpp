@@ -185,6 +185,7 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   const OutputKind kind = OutputKindOf(*outPath);
   const PixelSize size = SizeOption(args, entry.DefaultHeightPixels);
   const int view = IntOption(args, "view", 1, 0, 1);
+  const UnitSystem units = UnitsOption(args);
 
   CommandLogbooks loaded = LoadLogbooks(args.Files, err);
   if (loaded.NothingLoaded()) return loaded.Status;
@@ -201,7 +202,7 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   }
 
   if (!EnsureGuiApplication(err)) return kExitUsage;
-  RenderContext context{analysis, dive, view, statistics ? &*statistics : nullptr};
+  RenderContext context{analysis, dive, view, statistics ? &*statistics : nullptr, units};
   QByteArray bytes;
   switch (kind) {
     case OutputKind::Png:

@@ -51,6 +51,7 @@ int RunReport(const CliArgs& args, std::ostream&, std::ostream& err) {
   const QPageSize paper = PaperOption(args);
   IntOption(args, "model", 0, 0, 2);  // a bad model is refused before any file is read
   const std::optional<double> surfacePressure = SurfacePressureOption(args);
+  const UnitSystem units = UnitsOption(args);
 
   CommandLogbooks loaded = LoadLogbooks(args.Files, err);
   if (loaded.NothingLoaded()) return loaded.Status;
@@ -70,11 +71,14 @@ int RunReport(const CliArgs& args, std::ostream&, std::ostream& err) {
   if (args.Option("summary")) {
     std::vector<int> all(static_cast<size_t>(book.DiveCount()));
     std::iota(all.begin(), all.end(), 0);
-    summary = StatisticsOf(analysis, book.Dives, all, StatisticsGrouping::Year);
+    summary = InUnits(StatisticsOf(analysis, book.Dives, all, StatisticsGrouping::Year), units);
   }
-  const DiveReportJob job{
-      &analysis, dives, std::filesystem::path(book.LogbookFile).filename().string(),
-      summary ? &*summary : nullptr, StatisticsTitle(book.DiveCount(), book.DiveCount(), "")};
+  const DiveReportJob job{&analysis,
+                          dives,
+                          std::filesystem::path(book.LogbookFile).filename().string(),
+                          summary ? &*summary : nullptr,
+                          StatisticsTitle(book.DiveCount(), book.DiveCount(), ""),
+                          units};
   const QString failure = SaveFileThrough(QString::fromStdString(outPath), [&](QIODevice& file) {
     return WriteDiveReportPdf(file, job, paper);
   });

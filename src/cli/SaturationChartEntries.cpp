@@ -11,7 +11,7 @@ std::vector<ChartEntry> SaturationChartEntries() {
       {"pressure", 500,
        [](RenderContext& c, ChartSurface& s) {
          const AnalysedDive dive = c.Analysed();
-         DrawTissuePressureChart(*dive.Profile, *dive.Saturation, c.Analysis.Model(), s);
+         DrawTissuePressureChart(*dive.Profile, *dive.Saturation, c.Analysis.Model(), s, c.Units);
        }},
       {"oversaturation", 450,
        [](RenderContext& c, ChartSurface& s) {

@@ -21,9 +21,10 @@ StatisticsGrouping GroupingOption(const CliArgs& args) {
 LogbookStatistics StatisticsOfSearch(const CliArgs& args, AnalysisCache& analysis,
                                      const Logbook& book, StatisticsGrouping grouping) {
   const std::vector<int> dives = MatchingDives(book.Dives, args.Option("search").value_or(""));
-  return StatisticsOf(
-      analysis, book.Dives, dives, grouping,
-      grouping == StatisticsGrouping::Trip ? TripLabels(book.Dives) : std::vector<std::string>{});
+  return InUnits(StatisticsOf(analysis, book.Dives, dives, grouping,
+                              grouping == StatisticsGrouping::Trip ? TripLabels(book.Dives)
+                                                                   : std::vector<std::string>{}),
+                 UnitsOption(args));
 }
 
 int RunStats(const CliArgs& args, std::ostream& out, std::ostream& err) {
@@ -33,6 +34,7 @@ int RunStats(const CliArgs& args, std::ostream& out, std::ostream& err) {
     throw UsageError{"--format takes text or json, not \"" + format + "\""};
   }
   IntOption(args, "model", 0, 0, 2);  // a bad model is refused before any file is read
+  UnitsOption(args);
 
   CommandLogbooks loaded = LoadLogbooks(args.Files, err);
   if (loaded.NothingLoaded()) return loaded.Status;

@@ -54,12 +54,13 @@ int RunTable(const CliArgs& args, std::ostream& out, std::ostream& err) {
   const std::vector<TableColumn> columns = ColumnsOption(args);
   const SortChoice sort = SortOption(args);
   const TableFormat format = FormatOption(args);
+  const UnitSystem units = UnitsOption(args);
   IntOption(args, "model", 0, 0, 2);  // a bad model is refused before any file is read
   CommandLogbooks loaded = LoadLogbooks(args.Files, err);
   if (loaded.NothingLoaded()) return loaded.Status;
   const Logbook& book = loaded.Book();
   DiveTable table;
-  table.Build(book.Dives, book.DisplayOptionFlag);
+  table.Build(book.Dives, book.DisplayOptionFlag, units);
   const DiveSearch search(args.Option("search").value_or(""));
   if (NeedsAnalysis(columns, sort)) {
     AnalysisCache& analysis = loaded.Analysis();

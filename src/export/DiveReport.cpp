@@ -11,6 +11,7 @@
 #include "logbook/ProfileDecoder.h"
 #include "logbook/Translation.h"
 #include "report/NumberFormat.h"
+#include "report/Units.h"
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/TissueLegend.h"
@@ -138,7 +139,7 @@ DiveReportTexts ReportPageTexts(const AnalysedDive& analysed, const DecoModel& m
                                 const ReportPageInfo& info) {
   const DiveRecord& dive = analysed.Dive();
   const AirEstimate& air = *analysed.Air;
-  const DiveSummary summary = SummaryTexts(dive);
+  const DiveSummary summary = SummaryTexts(dive, info.Units);
   DiveReportTexts texts;
   const auto value = [&summary](size_t line) { return Trimmed(summary.Lines[line].Value); };
   texts.Title = JoinNonEmpty({summary.Heading, JoinNonEmpty({value(0), value(1)}, ", "),
@@ -147,16 +148,20 @@ DiveReportTexts ReportPageTexts(const AnalysedDive& analysed, const DecoModel& m
   for (size_t i = 0; i < summary.Lines.size(); ++i) {
     (i < kFirstRightDetail ? texts.LeftDetails : texts.RightDetails).push_back(summary.Lines[i]);
   }
-  texts.DepthCaption = DepthChartTitle(dive);
-  texts.TankCaption = Tr("Charts", kTankChartCaption);
-  texts.BreathCaption = Tr("Charts", kBreathRateChartCaption);
+  texts.DepthCaption = DepthChartTitle(dive, info.Units);
+  texts.TankCaption = Tr("Charts", TankChartCaption(info.Units));
+  texts.BreathCaption = Tr("Charts", BreathRateChartCaption(info.Units));
   if (air.BaseBreathRate != 0) {
-    texts.AirSummary = AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate);
+    texts.AirSummary = AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate, info.Units);
   }
   texts.SaturationCaption = Tr("Charts", kOverSaturationChartCaption);
   texts.SaturationSummary = MaxOverSaturationText(*analysed.Profile, *analysed.Saturation, model);
-  texts.ModelLine = FillIn(Tr("Report", "Decompression model: %1, surface pressure %2 bar"),
-                           {ModelName(model), GeneralNumber(analysed.SurfacePressure)});
+  texts.ModelLine = FillIn(
+      Tr("Report", "Decompression model: %1, surface pressure %2"),
+      {ModelName(model),
+       info.Units == UnitSystem::Metric
+           ? GeneralNumber(analysed.SurfacePressure) + " bar"
+           : FormatIn(Quantity::Pressure, analysed.SurfacePressure, info.Units, "0.000") + " psi"});
   texts.FooterLeft = info.LogbookName;
   texts.FooterCentre = "Bathyscribe";
   texts.FooterRight = FillIn(Tr("Report", "Page %1 of %2"),
@@ -274,13 +279,13 @@ void DrawDiveReportPage(const AnalysedDive& analysed, const DecoModel& model,
   const bool noAir = air.BaseBreathRate == 0;
   const bool noSaturation = texts.SaturationSummary.empty();
   DrawChartIn(page, layout.DepthChart, noSamples,
-              [&](ChartSurface& s) { DrawDepthChart(dive, profile, s); });
+              [&](ChartSurface& s) { DrawDepthChart(dive, profile, s, info.Units); });
   DrawChartIn(page, layout.AlarmStrip, noSamples,
               [&](ChartSurface& s) { DrawAlarmStrip(profile, s, 1); });
   DrawChartIn(page, layout.TankChart, noAir,
-              [&](ChartSurface& s) { DrawTankChart(dive, profile, air, s); });
+              [&](ChartSurface& s) { DrawTankChart(dive, profile, air, s, info.Units); });
   DrawChartIn(page, layout.BreathChart, noAir,
-              [&](ChartSurface& s) { DrawBreathRateChart(profile, air, s); });
+              [&](ChartSurface& s) { DrawBreathRateChart(profile, air, s, info.Units); });
   DrawChartIn(page, layout.SaturationChart, noSaturation, [&](ChartSurface& s) {
     DrawOverSaturationChart(profile, *analysed.Saturation, model, s);
   });

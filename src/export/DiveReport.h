@@ -17,6 +17,7 @@ struct ReportPageInfo {
   std::string LogbookName;  // the file name alone, without its folder
   int PageNumber = 1;
   int PageCount = 1;
+  UnitSystem Units = UnitSystem::Metric;  // of the figures, captions and chart axes
 };
 
 // Everything a report page says in words, for a dive whose profile, air estimate and saturation

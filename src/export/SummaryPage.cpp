@@ -95,7 +95,7 @@ SummaryPageLayout LayoutSummaryPage(const LogbookStatistics& stats, const std::s
   // The grouped table: a heading of two lines, then as many groups as its share holds.
   const double footerTop = height - textHeight;
   const double room = std::max(0.0, footerTop - kGap - y);
-  const std::vector<std::string> headings = GroupColumnTitles(stats.GroupedBy);
+  const std::vector<std::string> headings = GroupColumnTitles(stats.GroupedBy, stats.Units);
   const double firstColumn = width * kFirstColumnShare;
   const double otherColumn = (width - firstColumn) / static_cast<double>(headings.size() - 1);
   const auto columnX = [&](size_t c) {
@@ -114,7 +114,7 @@ SummaryPageLayout LayoutSummaryPage(const LogbookStatistics& stats, const std::s
                            ? groups
                            : static_cast<size_t>(std::max(0, fitting - 1));
   for (size_t g = 0; g < shown; ++g) {
-    const std::vector<std::string> cells = GroupCells(stats.Groups[g]);
+    const std::vector<std::string> cells = GroupCells(stats.Groups[g], stats.Units);
     for (size_t c = 0; c < cells.size(); ++c) place(cells[c], columnX(c), y, columnRoom(c));
     y += line;
   }

@@ -9,6 +9,7 @@
 #include "logbook/Translation.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
+#include "report/Units.h"
 
 namespace scrb {
 
@@ -83,6 +84,15 @@ TableCell Measurement(double value, std::string_view unit) {
   return NumberCell(value, FormatWithUnit(value, unit));
 }
 
+// A measured field in the table's units; the cell's number is in those units too, so that the
+// command line writes what the window shows. Metric keeps the table's own unit texts.
+TableCell Measurement(double value, Quantity quantity, UnitSystem units,
+                      std::string_view metricUnit) {
+  if (units == UnitSystem::Metric || IsUnknownMeasurement(value))
+    return Measurement(value, metricUnit);
+  return NumberCell(ToUnits(quantity, value, units), FieldWithUnit(quantity, value, units));
+}
+
 // A date or a clock text ordered by the number read from it.
 TableCell OrderedText(const std::optional<int>& number, const std::string& text) {
   return number ? NumberCell(*number, text) : UnknownNumber();
@@ -90,6 +100,13 @@ TableCell OrderedText(const std::optional<int>& number, const std::string& text)
 
 TableCell Decimal(double value, std::string_view unit) {
   return NumberCell(value, FormatPattern(value, "0.0") + " " + std::string(unit));
+}
+
+TableCell BreathRateCell(double litresPerMinute, UnitSystem units) {
+  if (units == UnitSystem::Metric) return Decimal(litresPerMinute, "l/min");
+  return NumberCell(ToUnits(Quantity::BreathRate, litresPerMinute, units),
+                    FormatIn(Quantity::BreathRate, litresPerMinute, units, "0.0") + " " +
+                        std::string(UnitText(Quantity::BreathRate, units)));
 }
 
 }  // namespace
@@ -109,7 +126,8 @@ std::optional<TableColumn> ColumnByKey(std::string_view key) {
   return std::nullopt;
 }
 
-void DiveTable::Build(const std::vector<DiveRecord>& dives, int displayOption) {
+void DiveTable::Build(const std::vector<DiveRecord>& dives, int displayOption, UnitSystem units) {
+  units_ = units;
   trips_ = FindTrips(dives);
   const std::vector<int> tripOf = TripOfEachDive(trips_, dives.size());
   rows_.assign(dives.size(), Row{});
@@ -128,11 +146,11 @@ void DiveTable::Build(const std::vector<DiveRecord>& dives, int displayOption) {
     at(C::Site) = TextCell(dive.Site);
     at(C::Partners) = TextCell(dive.Partners);
     at(C::Comment) = TextCell(dive.Comment);
-    at(C::MaxDepth) = Measurement(dive.MaxDepth, "m");
+    at(C::MaxDepth) = Measurement(dive.MaxDepth, Quantity::Depth, units, "m");
     at(C::DiveTime) = OrderedText(ClockMinutes(dive.DivingTime), dive.DivingTime);
-    at(C::WaterTemp) = Measurement(dive.WaterTemperature, "°C");
-    at(C::AirTemp) = Measurement(dive.AirTemperature, "°C");
-    at(C::AirUsed) = Measurement(dive.AirConsumption, "bar");
+    at(C::WaterTemp) = Measurement(dive.WaterTemperature, Quantity::Temperature, units, "°C");
+    at(C::AirTemp) = Measurement(dive.AirTemperature, Quantity::Temperature, units, "°C");
+    at(C::AirUsed) = Measurement(dive.AirConsumption, Quantity::Pressure, units, "bar");
     at(C::Tank) = Measurement(dive.TankCapacity, "l");
     at(C::BreathRate) = UnknownNumber();
     at(C::MaxOverSat) = UnknownNumber();
@@ -157,7 +175,8 @@ void DiveTable::SetSummary(int dive, const AnalysisSummary& summary) {
   if (dive < 0 || dive >= RowCount()) return;
   Row& row = rows_[static_cast<size_t>(dive)];
   TableCell& breath = row[static_cast<size_t>(C::BreathRate)];
-  breath = summary.BaseBreathRate > 0 ? Decimal(summary.BaseBreathRate, "l/min") : UnknownNumber();
+  breath =
+      summary.BaseBreathRate > 0 ? BreathRateCell(summary.BaseBreathRate, units_) : UnknownNumber();
   TableCell& overSat = row[static_cast<size_t>(C::MaxOverSat)];
   overSat = summary.HasSaturation ? Decimal(summary.MaxOverSaturation, "%") : UnknownNumber();
   hasSummary_[static_cast<size_t>(dive)] = true;

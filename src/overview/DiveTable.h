@@ -12,6 +12,7 @@
 #include "logbook/DiveRecord.h"
 #include "overview/DiveSearch.h"
 #include "overview/Trips.h"
+#include "report/Units.h"
 
 namespace scrb {
 
@@ -61,7 +62,7 @@ struct TableCell {
   // False for what the dive computer did not record, a date or time that cannot be read, a
   // computed value without an estimate, and an empty text: such cells sort last in either order.
   bool Known = false;
-  double Number = 0;     // the value in metric units, the day, the minutes, the trip's place
+  double Number = 0;     // the value in the table's units, the day, the minutes, the trip's place
   std::string Text;      // what the window shows; empty when not known
   std::string SortText;  // folded Text, for text cells
 };
@@ -70,7 +71,9 @@ struct TableCell {
 // trips, worked out once so that sorting and searching a large logbook stay quick.
 class DiveTable {
  public:
-  void Build(const std::vector<DiveRecord>& dives, int displayOption);
+  // Measurements show, and sort and are written, in `units`; tank sizes stay in litres.
+  void Build(const std::vector<DiveRecord>& dives, int displayOption,
+             UnitSystem units = UnitSystem::Metric);
   // The trips' names anew ("Elba, July 1996"), in the language now installed, for the dives the
   // table was built from; nothing else changes.
   void RelabelTrips(const std::vector<DiveRecord>& dives);
@@ -103,6 +106,7 @@ class DiveTable {
   std::vector<std::string> searchTexts_;
   std::vector<Trip> trips_;
   std::vector<bool> hasSummary_;
+  UnitSystem units_ = UnitSystem::Metric;
 };
 
 // The status line while the table is searched: "12 of 76 dives shown".

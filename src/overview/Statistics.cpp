@@ -366,4 +366,31 @@ LogbookStatistics StatisticsOf(AnalysisCache& analysis, const std::vector<DiveRe
   return SumUp(std::move(figures), grouping);
 }
 
+LogbookStatistics InUnits(LogbookStatistics stats, UnitSystem units) {
+  if (stats.Units == units) return stats;
+  const auto convert = [units](Quantity quantity, std::optional<double>& value) {
+    if (value) value = ToUnits(quantity, *value, units);
+  };
+  const auto convertExtreme = [units](Quantity quantity, std::optional<DiveExtreme>& extreme) {
+    if (extreme) extreme->Value = ToUnits(quantity, extreme->Value, units);
+  };
+  convert(Quantity::Depth, stats.MeanMaxDepth);
+  convert(Quantity::BreathRate, stats.MeanBreathRate);
+  convertExtreme(Quantity::Depth, stats.Deepest);
+  convertExtreme(Quantity::Temperature, stats.Coldest);
+  for (StatisticsGroup& group : stats.Groups) {
+    convert(Quantity::Depth, group.MaxDepth);
+    convert(Quantity::Depth, group.MeanMaxDepth);
+    convert(Quantity::Temperature, group.MinWaterTemperature);
+    convert(Quantity::BreathRate, group.MeanBreathRate);
+  }
+  for (DiveFigures& figures : stats.Figures) {
+    convert(Quantity::Depth, figures.MaxDepth);
+    convert(Quantity::Temperature, figures.WaterTemperature);
+    convert(Quantity::BreathRate, figures.BreathRate);
+  }
+  stats.Units = units;
+  return stats;
+}
+
 }  // namespace scrb

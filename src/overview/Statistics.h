@@ -8,6 +8,7 @@
 
 #include "analysis/AnalysisCache.h"
 #include "logbook/DiveRecord.h"
+#include "report/Units.h"
 
 namespace scrb {
 
@@ -93,6 +94,8 @@ struct LogbookStatistics {
   std::vector<TextCount> TopPartners;
   std::vector<StatisticsGroup> Groups;
   std::vector<DiveFigures> Figures;  // every dive counted, in logbook order
+  // The units of every depth, temperature and breath rate above; SumUp gives metric ones.
+  UnitSystem Units = UnitSystem::Metric;
 
   // The figures of a dive counted, by its list index; null for any other.
   const DiveFigures* FiguresAt(int index) const;
@@ -101,6 +104,10 @@ struct LogbookStatistics {
 // Sums up the dives whose figures are given, in whatever order: records go to the first dive in
 // logbook order on a tie, and a dive counted twice counts once.
 LogbookStatistics SumUp(std::vector<DiveFigures> figures, StatisticsGrouping grouping);
+
+// The same statistics with every depth, temperature and breath rate in `units`, for the texts
+// and charts to show; the statistics given must be metric, as SumUp makes them.
+LogbookStatistics InUnits(LogbookStatistics stats, UnitSystem units);
 
 // Where background work reports: dives done of all, and false to stop.
 using SummaryProgress = std::function<bool(size_t done, size_t total)>;

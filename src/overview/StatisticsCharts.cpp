@@ -20,6 +20,7 @@ constexpr double kRightMarginTwips = 100;
 constexpr double kGridSpacingMillimetres = 5;
 constexpr double kMarkerMillimetres = 0.6;
 constexpr double kDepthBin = 5;     // metres
+constexpr double kDepthBinFeet = 10;
 constexpr double kMinutesBin = 10;  // minutes
 constexpr const char* kMonthNames[] = {SCRB_TRANSLATE_NOOP("Month abbreviation", "Jan"),
                                        SCRB_TRANSLATE_NOOP("Month abbreviation", "Feb"),
@@ -254,7 +255,7 @@ void DrawYears(const LogbookStatistics& stats, ChartSurface& s) {
     top = std::max({top, static_cast<double>(bars.Dives[k]), bars.Minutes[k] / 60.0});
     ticks.push_back({k + 0.5, std::to_string(bars.FirstYear + static_cast<int>(k))});
   }
-  const auto plot = DrawFrame(ChartInfo(StatisticsChart::DivesPerYear).Title, 0,
+  const auto plot = DrawFrame(ChartTitle(ChartInfo(StatisticsChart::DivesPerYear), stats.Units), 0,
                               static_cast<double>(bars.Dives.size()), 0, top, ticks, s, true);
   if (!plot) return;
   s.SetDrawWidth(2);
@@ -284,7 +285,8 @@ struct Histogram {
 
 Histogram HistogramOf(const LogbookStatistics& stats, StatisticsChart chart) {
   const bool depth = chart == StatisticsChart::MaxDepthHistogram;
-  Histogram histogram{depth ? kDepthBin : kMinutesBin, {}};
+  const double depthBin = stats.Units == UnitSystem::Metric ? kDepthBin : kDepthBinFeet;
+  Histogram histogram{depth ? depthBin : kMinutesBin, {}};
   for (const DiveFigures& d : stats.Figures) {
     std::optional<double> value;
     if (depth && d.MaxDepth) value = *d.MaxDepth;
@@ -312,8 +314,8 @@ void DrawHistogram(StatisticsChart chart, const LogbookStatistics& stats, ChartS
   }
   const int most = *std::ranges::max_element(histogram.Counts);
   const auto plot =
-      DrawFrame(ChartInfo(chart).Title, 0, static_cast<double>(histogram.Counts.size()) * width, 0,
-                most, ticks, s, true);
+      DrawFrame(ChartTitle(ChartInfo(chart), stats.Units), 0,
+                static_cast<double>(histogram.Counts.size()) * width, 0, most, ticks, s, true);
   if (!plot) return;
   s.SetDrawWidth(2);
   for (size_t b = 0; b < histogram.Counts.size(); ++b) {
@@ -329,7 +331,9 @@ std::optional<std::string> HistogramReadout(StatisticsChart chart, const Logbook
   const double end = static_cast<double>(histogram.Counts.size()) * histogram.BinWidth;
   if (!(x >= 0 && x < end)) return {};
   const auto b = static_cast<size_t>(x / histogram.BinWidth);
-  const std::string unit = chart == StatisticsChart::MaxDepthHistogram ? " m" : " min";
+  const std::string unit = chart == StatisticsChart::MaxDepthHistogram
+                               ? " " + std::string(UnitText(Quantity::Depth, stats.Units))
+                               : " min";
   return FillIn(Tr("Statistics", "%1 to %2%3: %4"),
                 {GeneralNumber(static_cast<double>(b) * histogram.BinWidth),
                  GeneralNumber(static_cast<double>(b + 1) * histogram.BinWidth), unit,
@@ -370,8 +374,9 @@ void DrawWaterByMonth(const LogbookStatistics& stats, ChartSurface& s) {
     high = std::max(high, months.Sum[m] / months.Count[m]);
   }
   if (!any) return ShowEmptyChart(s, SCRB_TRANSLATE_NOOP("Charts", "No water temperatures"));
-  const auto plot = DrawFrame(ChartInfo(StatisticsChart::WaterTemperatureByMonth).Title, 0, 12, low,
-                              high, ticks, s);
+  const auto plot =
+      DrawFrame(ChartTitle(ChartInfo(StatisticsChart::WaterTemperatureByMonth), stats.Units), 0, 12,
+                low, high, ticks, s);
   if (!plot) return;
   s.SetDrawWidth(2);
   for (int m = 0; m < 12; ++m) {
@@ -389,10 +394,14 @@ std::optional<std::string> WaterReadout(const LogbookStatistics& stats, double x
   const int m = static_cast<int>(x);
   const std::string name = Tr("Month", kLongMonthNames[m]);
   if (months.Count[m] == 0) return FillIn(Tr("Statistics", "%1: no water temperature"), {name});
-  return FillIn(
-      Tr("Statistics", "%1: coldest %2 °C, mean %3 °C (%4)"),
-      {name, FormatPattern(*months.Coldest[m], "0.0"),
-       FormatPattern(months.Sum[m] / months.Count[m], "0.0"), DivesText(months.Count[m])});
+  const std::string degrees = stats.Units == UnitSystem::Metric ? " \xC2\xB0"
+                                                                  "C"
+                                                                : " \xC2\xB0"
+                                                                  "F";
+  return FillIn(Tr("Statistics", "%1: coldest %2, mean %3 (%4)"),
+                {name, FormatPattern(*months.Coldest[m], "0.0") + degrees,
+                 FormatPattern(months.Sum[m] / months.Count[m], "0.0") + degrees,
+                 DivesText(months.Count[m])});
 }
 
 // ---- dives over time ----
@@ -451,7 +460,8 @@ void DrawOverTime(StatisticsChart chart, const LogbookStatistics& stats, ChartSu
   }
   double high = breath ? 0 : 100;
   for (const TimePoint& p : points) high = std::max(high, p.Y);
-  const auto plot = DrawFrame(ChartInfo(chart).Title, first, end, 0, high, ticks, s);
+  const auto plot =
+      DrawFrame(ChartTitle(ChartInfo(chart), stats.Units), first, end, 0, high, ticks, s);
   if (!plot) return;
   if (!breath) s.Line(first, 100, end, 100, kAlarmColor);
   for (const TimePoint& p : points) Marker(s, *plot, p.X, p.Y, kFirstSeriesColor);
@@ -486,9 +496,12 @@ std::optional<std::string> OverTimeReadout(StatisticsChart chart, const LogbookS
   if (!d.Site.empty()) text += ", " + d.Site;
   if (chart == StatisticsChart::BreathRateOverTime) {
     const double mean = YearMeans(points).at(YearOf(d.Date));
-    return FillIn(Tr("Statistics", "%1: %2 l/min (%3 mean %4 l/min)"),
-                  {text, FormatPattern(p->Y, "0.0"), std::to_string(YearOf(d.Date)),
-                   FormatPattern(mean, "0.0")});
+    // Cubic feet need two decimals to tell one dive from the next.
+    const char* pattern = stats.Units == UnitSystem::Metric ? "0.0" : "0.00";
+    const std::string unit = " " + std::string(UnitText(Quantity::BreathRate, stats.Units));
+    return FillIn(Tr("Statistics", "%1: %2 (%3 mean %4)"),
+                  {text, FormatPattern(p->Y, pattern) + unit, std::to_string(YearOf(d.Date)),
+                   FormatPattern(mean, pattern) + unit});
   }
   return FillIn(Tr("Statistics", "%1: %2 %, tissue %3"),
                 {text, FormatPattern(p->Y, "0.0"), std::to_string(d.Tissue)});
@@ -501,20 +514,30 @@ const std::vector<StatisticsChartInfo>& StatisticsCharts() {
       {StatisticsChart::DivesPerYear, "stats-years",
        SCRB_TRANSLATE_NOOP("Statistics", "Dives (blue) and hours (orange) per year")},
       {StatisticsChart::MaxDepthHistogram, "stats-depths",
-       SCRB_TRANSLATE_NOOP("Statistics", "Dives by maximum depth (m)")},
+       SCRB_TRANSLATE_NOOP("Statistics", "Dives by maximum depth (m)"),
+       SCRB_TRANSLATE_NOOP("Statistics", "Dives by maximum depth (ft)")},
       {StatisticsChart::DiveTimeHistogram, "stats-divetimes",
        SCRB_TRANSLATE_NOOP("Statistics", "Dives by dive time (min)")},
       {StatisticsChart::WaterTemperatureByMonth, "stats-water",
        SCRB_TRANSLATE_NOOP("Statistics",
-                           "Water temperature by month (°C): coldest (blue) and mean (orange)")},
+                           "Water temperature by month (°C): coldest (blue) and mean (orange)"),
+       SCRB_TRANSLATE_NOOP("Statistics",
+                           "Water temperature by month (°F): coldest (blue) and mean (orange)")},
       {StatisticsChart::BreathRateOverTime, "stats-breath",
        SCRB_TRANSLATE_NOOP("Statistics",
-                           "Base breath rate per dive (l/min) and each year's mean (orange)")},
+                           "Base breath rate per dive (l/min) and each year's mean (orange)"),
+       SCRB_TRANSLATE_NOOP("Statistics",
+                           "Base breath rate per dive (cu ft/min) and each year's mean (orange)")},
       {StatisticsChart::OverSaturationOverTime, "stats-oversaturation",
        SCRB_TRANSLATE_NOOP("Statistics",
                            "Highest over-saturation per dive (%) and the 100 % limit (red)")},
   };
   return charts;
+}
+
+const std::string& ChartTitle(const StatisticsChartInfo& info, UnitSystem units) {
+  return units == UnitSystem::Imperial && !info.ImperialTitle.empty() ? info.ImperialTitle
+                                                                      : info.Title;
 }
 
 const StatisticsChartInfo& ChartInfo(StatisticsChart chart) {

@@ -22,7 +22,10 @@ struct StatisticsChartInfo {
   StatisticsChart Chart;
   std::string Name;   // as render --chart takes it
   std::string Title;  // printed at the chart's top
+  std::string ImperialTitle = {};  // where imperial units change it
 };
+// The title in the units given.
+const std::string& ChartTitle(const StatisticsChartInfo& info, UnitSystem units);
 // Every statistics chart, in the order the window and the summary page show them.
 const std::vector<StatisticsChartInfo>& StatisticsCharts();
 const StatisticsChartInfo& ChartInfo(StatisticsChart chart);

@@ -6,6 +6,7 @@
 
 #include "logbook/Translation.h"
 #include "report/NumberFormat.h"
+#include "report/Units.h"
 
 namespace scrb {
 
@@ -15,6 +16,31 @@ constexpr char kNoValue[] = "-";
 
 std::string OneDecimal(const std::optional<double>& value, const std::string& unit) {
   return value ? FormatPattern(*value, "0.0") + unit : kNoValue;
+}
+
+// A figure already in the statistics' units, rounded as that unit's figures are; `metricUnit` is
+// the text metric has always shown.
+std::string Figure(const std::optional<double>& value, Quantity quantity, UnitSystem units,
+                   const std::string& metricUnit) {
+  if (units == UnitSystem::Metric) return OneDecimal(value, metricUnit);
+  if (!value) return kNoValue;
+  const int decimals = UnitDecimals(quantity, units, 1);
+  return FormatPattern(*value, decimals == 0 ? "0" : "0." + std::string(decimals, '0')) + " " +
+         std::string(UnitText(quantity, units));
+}
+
+// The figure alone, for the grouped table's cells.
+std::string Cell(const std::optional<double>& value, Quantity quantity, UnitSystem units) {
+  if (units == UnitSystem::Metric || !value) return OneDecimal(value, "");
+  std::string text = Figure(value, quantity, units, "");
+  return text.substr(0, text.find(' '));
+}
+
+// A JSON key's unit: the metric one as the keys have always read, or the imperial one.
+std::string Key(std::string metricKey, std::string_view metricSuffix, std::string_view imperial,
+                UnitSystem units) {
+  if (units == UnitSystem::Metric) return metricKey;
+  return metricKey.substr(0, metricKey.size() - metricSuffix.size()) + std::string(imperial);
 }
 
 // "dive 123, 17/10/1998, Blue Hole"
@@ -84,13 +110,23 @@ std::string JsonExtreme(const std::optional<DiveExtreme>& extreme, const std::st
   return text + "}";
 }
 
-std::string JsonGroup(const StatisticsGroup& g) {
+std::string DepthKey(const char* key, UnitSystem units) {
+  return Key(key, "_m", "_ft", units);
+}
+std::string WaterKey(const char* key, UnitSystem units) {
+  return Key(key, "_c", "_f", units);
+}
+std::string BreathKey(const char* key, UnitSystem units) {
+  return Key(key, "_lpm", "_cuftpm", units);
+}
+
+std::string JsonGroup(const StatisticsGroup& g, UnitSystem units) {
   return "{\"key\": " + JsonString(g.Key) + ", \"dives\": " + std::to_string(g.Dives.size()) +
-         ", \"dive_minutes\": " + JsonNumber(g.DiveMinutes) +
-         ", \"max_depth_m\": " + JsonNumber(g.MaxDepth) +
-         ", \"mean_max_depth_m\": " + JsonNumber(g.MeanMaxDepth) +
-         ", \"min_water_c\": " + JsonNumber(g.MinWaterTemperature) +
-         ", \"mean_breath_rate_lpm\": " + JsonNumber(g.MeanBreathRate) +
+         ", \"dive_minutes\": " + JsonNumber(g.DiveMinutes) + ", \"" +
+         DepthKey("max_depth_m", units) + "\": " + JsonNumber(g.MaxDepth) + ", \"" +
+         DepthKey("mean_max_depth_m", units) + "\": " + JsonNumber(g.MeanMaxDepth) + ", \"" +
+         WaterKey("min_water_c", units) + "\": " + JsonNumber(g.MinWaterTemperature) + ", \"" +
+         BreathKey("mean_breath_rate_lpm", units) + "\": " + JsonNumber(g.MeanBreathRate) +
          ", \"max_oversaturation_pct\": " + JsonNumber(g.MaxOverSaturation) + "}";
 }
 
@@ -127,22 +163,27 @@ std::vector<SummaryRow> SummaryRows(const LogbookStatistics& s) {
       {Tr("Statistics", "First dive"), s.FirstDate != 0 ? LogbookDate(s.FirstDate) : kNoValue});
   rows.push_back(
       {Tr("Statistics", "Last dive"), s.LastDate != 0 ? LogbookDate(s.LastDate) : kNoValue});
+  const UnitSystem u = s.Units;
+  const auto valueOf = [](const std::optional<DiveExtreme>& e) {
+    return e ? std::optional<double>(e->Value) : std::nullopt;
+  };
   extreme(SCRB_TRANSLATE_NOOP("Statistics", "Deepest dive"), s.Deepest,
-          s.Deepest ? FormatPattern(s.Deepest->Value, "0.0") + " m" : "");
+          Figure(valueOf(s.Deepest), Quantity::Depth, u, " m"));
   extreme(SCRB_TRANSLATE_NOOP("Statistics", "Longest dive"), s.Longest,
           s.Longest ? FormatPattern(s.Longest->Value, "0") + " min" : "");
   extreme(SCRB_TRANSLATE_NOOP("Statistics", "Coldest dive"), s.Coldest,
-          s.Coldest ? FormatPattern(s.Coldest->Value, "0.0") +
-                          " \xC2\xB0"
-                          "C"
-                    : "");
-  rows.push_back({Tr("Statistics", "Mean maximum depth"), OneDecimal(s.MeanMaxDepth, " m")});
+          Figure(valueOf(s.Coldest), Quantity::Temperature, u,
+                 " \xC2\xB0"
+                 "C"));
+  rows.push_back(
+      {Tr("Statistics", "Mean maximum depth"), Figure(s.MeanMaxDepth, Quantity::Depth, u, " m")});
   rows.push_back({Tr("Statistics", "Mean dive time"), OneDecimal(s.MeanDiveMinutes, " min")});
   rows.push_back({Tr("Statistics", "Mean base breath rate"),
-                  s.MeanBreathRate ? FillIn(Tr("Statistics", "%1 (%2 dives)"),
-                                            {OneDecimal(s.MeanBreathRate, " l/min"),
-                                             std::to_string(s.BreathRateDives)})
-                                   : kNoValue});
+                  s.MeanBreathRate
+                      ? FillIn(Tr("Statistics", "%1 (%2 dives)"),
+                               {Figure(s.MeanBreathRate, Quantity::BreathRate, u, " l/min"),
+                                std::to_string(s.BreathRateDives)})
+                      : kNoValue});
   const auto& h = s.HighestOverSaturation;
   extreme(SCRB_TRANSLATE_NOOP("Statistics", "Highest over-saturation"), h,
           h ? FillIn(Tr("Statistics", "%1 %, tissue %2"),
@@ -153,7 +194,17 @@ std::vector<SummaryRow> SummaryRows(const LogbookStatistics& s) {
   return rows;
 }
 
-std::vector<std::string> GroupColumnTitles(StatisticsGrouping grouping) {
+std::vector<std::string> GroupColumnTitles(StatisticsGrouping grouping, UnitSystem units) {
+  if (units == UnitSystem::Imperial) {
+    return {GroupingTitle(grouping),
+            Tr("Statistics", "Dives"),
+            Tr("Statistics", "Dive time (h)"),
+            Tr("Statistics", "Deepest (ft)"),
+            Tr("Statistics", "Mean depth (ft)"),
+            Tr("Statistics", "Coldest (°F)"),
+            Tr("Statistics", "Breath rate (cu ft/min)"),
+            Tr("Statistics", "Over-saturation (%)")};
+  }
   return {GroupingTitle(grouping),
           Tr("Statistics", "Dives"),
           Tr("Statistics", "Dive time (h)"),
@@ -164,14 +215,14 @@ std::vector<std::string> GroupColumnTitles(StatisticsGrouping grouping) {
           Tr("Statistics", "Over-saturation (%)")};
 }
 
-std::vector<std::string> GroupCells(const StatisticsGroup& g) {
+std::vector<std::string> GroupCells(const StatisticsGroup& g, UnitSystem units) {
   return {g.Key,
           std::to_string(g.Dives.size()),
           g.DiveMinutes ? HoursAndMinutes(*g.DiveMinutes) : kNoValue,
-          OneDecimal(g.MaxDepth, ""),
-          OneDecimal(g.MeanMaxDepth, ""),
-          OneDecimal(g.MinWaterTemperature, ""),
-          OneDecimal(g.MeanBreathRate, ""),
+          Cell(g.MaxDepth, Quantity::Depth, units),
+          Cell(g.MeanMaxDepth, Quantity::Depth, units),
+          Cell(g.MinWaterTemperature, Quantity::Temperature, units),
+          Cell(g.MeanBreathRate, Quantity::BreathRate, units),
           OneDecimal(g.MaxOverSaturation, "")};
 }
 
@@ -183,8 +234,8 @@ std::string StatisticsText(const LogbookStatistics& stats) {
     for (size_t n = 0; n < cells.size(); ++n) text += (n == 0 ? "" : "\t") + cells[n];
     text += "\n";
   };
-  line(GroupColumnTitles(stats.GroupedBy));
-  for (const StatisticsGroup& group : stats.Groups) line(GroupCells(group));
+  line(GroupColumnTitles(stats.GroupedBy, stats.Units));
+  for (const StatisticsGroup& group : stats.Groups) line(GroupCells(group, stats.Units));
   return text;
 }
 
@@ -193,16 +244,16 @@ std::string StatisticsJson(const LogbookStatistics& s) {
       "{\"dives\": " + std::to_string(s.Dives) +
       ", \"dive_minutes\": " + JsonNumber(s.DiveMinutes) +
       ", \"first_date\": " + JsonDate(s.FirstDate) + ", \"last_date\": " + JsonDate(s.LastDate) +
-      ", \"mean_max_depth_m\": " + JsonNumber(s.MeanMaxDepth) +
-      ", \"mean_dive_minutes\": " + JsonNumber(s.MeanDiveMinutes) +
-      ", \"mean_breath_rate_lpm\": " + JsonNumber(s.MeanBreathRate) +
-      ", \"deepest\": " + JsonExtreme(s.Deepest, "max_depth_m") +
+      ", \"" + DepthKey("mean_max_depth_m", s.Units) + "\": " + JsonNumber(s.MeanMaxDepth) +
+      ", \"mean_dive_minutes\": " + JsonNumber(s.MeanDiveMinutes) + ", \"" +
+      BreathKey("mean_breath_rate_lpm", s.Units) + "\": " + JsonNumber(s.MeanBreathRate) +
+      ", \"deepest\": " + JsonExtreme(s.Deepest, DepthKey("max_depth_m", s.Units)) +
       ", \"longest\": " + JsonExtreme(s.Longest, "dive_minutes", true) +
-      ", \"coldest\": " + JsonExtreme(s.Coldest, "water_c") +
+      ", \"coldest\": " + JsonExtreme(s.Coldest, WaterKey("water_c", s.Units)) +
       ", \"highest_oversaturation\": " + JsonExtreme(s.HighestOverSaturation, "percent") +
       ", \"groups\": [";
   for (size_t n = 0; n < s.Groups.size(); ++n) {
-    json += (n == 0 ? "" : ", ") + JsonGroup(s.Groups[n]);
+    json += (n == 0 ? "" : ", ") + JsonGroup(s.Groups[n], s.Units);
   }
   return json + "]}\n";
 }

@@ -19,8 +19,11 @@ struct SummaryRow {
 std::vector<SummaryRow> SummaryRows(const LogbookStatistics& stats);
 
 // The grouped table: its headings, and one row of cells a group.
-std::vector<std::string> GroupColumnTitles(StatisticsGrouping grouping);
-std::vector<std::string> GroupCells(const StatisticsGroup& group);
+// Figures are in the units of the statistics they come from (see InUnits).
+std::vector<std::string> GroupColumnTitles(StatisticsGrouping grouping,
+                                           UnitSystem units = UnitSystem::Metric);
+std::vector<std::string> GroupCells(const StatisticsGroup& group,
+                                    UnitSystem units = UnitSystem::Metric);
 
 // Total minutes as hours and minutes, "58:07".
 std::string HoursAndMinutes(int minutes);

@@ -36,7 +36,7 @@ bool PaintDiveReport(QPagedPaintDevice& device, const DiveReportJob& job, int fi
                          device.logicalDpiY());
   for (int page = firstPage; page <= lastPage; ++page) {
     if (page > firstPage && !surface.NewPage()) return false;
-    const ReportPageInfo info{job.LogbookName, page, pageCount};
+    const ReportPageInfo info{job.LogbookName, page, pageCount, job.Units};
     if (page <= summaryPages) {
       DrawSummaryPage(*job.Summary, job.SummaryScope, info, surface);
     } else {

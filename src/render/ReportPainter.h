@@ -29,6 +29,7 @@ struct DiveReportJob {
   // When given, a logbook summary page of these statistics comes first; Scope names its dives.
   const LogbookStatistics* Summary = nullptr;
   std::string SummaryScope;
+  UnitSystem Units = UnitSystem::Metric;  // of the dive pages; the summary carries its own
 
   int PageCount() const { return static_cast<int>(Dives.size()) + (Summary != nullptr ? 1 : 0); }
 };

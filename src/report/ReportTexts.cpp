@@ -8,6 +8,7 @@
 #include "report/DateFormat.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
+#include "report/Units.h"
 
 namespace scrb {
 
@@ -22,7 +23,7 @@ double DepthToTenths(double depth) {
 
 }  // namespace
 
-DiveSummary SummaryTexts(const DiveRecord& dive) {
+DiveSummary SummaryTexts(const DiveRecord& dive, UnitSystem units) {
   DiveSummary summary;
   summary.Heading = FillIn(Tr("General", "Dive Number: %1"), {GeneralNumber(dive.DiveNumber)});
   const auto add = [&summary](std::string caption, std::string value) {
@@ -39,12 +40,15 @@ DiveSummary SummaryTexts(const DiveRecord& dive) {
   add(Tr("General", "Altitude:"), AltitudeText(dive.AltitudeClass));
   add(Tr("General", "Surface Interval:"), minutes(dive.SurfaceInterval));
   add(Tr("General", "Weather:"), WeatherText(dive.Weather));
-  add(Tr("General", "Air Temperature:"), FormatWithUnit(dive.AirTemperature, "C"));
-  add(Tr("General", "Min. Temperature:"), FormatWithUnit(dive.WaterTemperature, "C"));
+  add(Tr("General", "Air Temperature:"),
+      FieldWithUnit(Quantity::Temperature, dive.AirTemperature, units));
+  add(Tr("General", "Min. Temperature:"),
+      FieldWithUnit(Quantity::Temperature, dive.WaterTemperature, units));
   add(Tr("General", "Dive Suit:"), SuitText(dive.Suit));
   add(Tr("General", "Air Tank size:"), FormatWithUnit(dive.TankCapacity, "l"));
-  add(Tr("General", "Air consumption:"), FormatWithUnit(dive.AirConsumption, "bar"));
-  add(Tr("General", "Maximum Depth:"), FormatWithUnit(dive.MaxDepth, "m"));
+  add(Tr("General", "Air consumption:"),
+      FieldWithUnit(Quantity::Pressure, dive.AirConsumption, units));
+  add(Tr("General", "Maximum Depth:"), FieldWithUnit(Quantity::Depth, dive.MaxDepth, units));
   add(Tr("General", "Dive Time:"), minutes(dive.DivingTime));
   add(Tr("General", "Dive Type:"), DiveTypeText(dive.DiveType));
   add(Tr("General", "Alarms:"), AlarmText(dive.Alarms) + " (" + BitsText(dive.Alarms, 6) + ")");

@@ -6,6 +6,7 @@
 
 #include "logbook/DiveRecord.h"
 #include "logbook/ProfileDecoder.h"
+#include "report/Units.h"
 
 namespace scrb {
 
@@ -22,7 +23,8 @@ struct DiveSummary {
   std::vector<SummaryLine> Lines;
 };
 
-DiveSummary SummaryTexts(const DiveRecord& dive);
+// Temperatures, the air consumption and the maximum depth are in `units`.
+DiveSummary SummaryTexts(const DiveRecord& dive, UnitSystem units = UnitSystem::Metric);
 
 // Every logbook field of the dive, one per line, with the raw header and footer bytes.
 // Lines end with CR LF.

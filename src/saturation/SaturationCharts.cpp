@@ -74,8 +74,9 @@ void DrawTissueLines(const SaturationResult& saturation, const DecoModel& model,
   surface.SetDrawWidth(1);
 }
 
-double PressurePoint(const SaturationResult& saturation, size_t tissue, size_t step) {
-  return saturation.TissuePressure[tissue][step] * 100;
+double PressurePoint(const SaturationResult& saturation, size_t tissue, size_t step,
+                     UnitSystem units) {
+  return ToUnits(Quantity::Pressure, saturation.TissuePressure[tissue][step], units) * 100;
 }
 
 // The over-saturation of a step as a percentage, in hundredths; the starting state is judged
@@ -113,10 +114,13 @@ std::optional<SaturationChartRange> Covering(std::optional<SaturationChartRange>
 }  // namespace
 
 std::optional<SaturationChartRange> TissuePressureRange(const DecodedProfile& profile,
-                                                        const SaturationResult& saturation) {
+                                                        const SaturationResult& saturation,
+                                                        UnitSystem units) {
   if (profile.SampleCount <= 0) return std::nullopt;
-  const double yBottom = std::nearbyint(saturation.SurfacePressure * 79);
-  double yTop = std::floor(saturation.MaxTissuePressure * 100 + 1);
+  const double yBottom =
+      std::nearbyint(ToUnits(Quantity::Pressure, saturation.SurfacePressure, units) * 79);
+  double yTop =
+      std::floor(ToUnits(Quantity::Pressure, saturation.MaxTissuePressure, units) * 100 + 1);
   // With no tissue above its starting pressure (no model loaded, or a surface pressure whose
   // starting level rounds up) the range would be empty or upside down.
   if (yTop <= yBottom) yTop = yBottom + 1;
@@ -133,15 +137,20 @@ std::optional<SaturationChartRange> OverSaturationRange(const DecodedProfile& pr
 }
 
 void DrawTissuePressureChart(const DecodedProfile& profile, const SaturationResult& saturation,
-                             const DecoModel& model, ChartSurface& surface) {
-  const TissuePoint point = [&](size_t t, size_t s) { return PressurePoint(saturation, t, s); };
+                             const DecoModel& model, ChartSurface& surface, UnitSystem units) {
+  const TissuePoint point = [&](size_t t, size_t s) {
+    return PressurePoint(saturation, t, s, units);
+  };
   // A starting pressure whose hundredths round up lies just under the rounded bottom.
-  const std::optional<SaturationChartRange> range = Covering(
-      TissuePressureRange(profile, saturation), AllPoints(profile, saturation, model, point));
+  const std::optional<SaturationChartRange> range =
+      Covering(TissuePressureRange(profile, saturation, units),
+               AllPoints(profile, saturation, model, point));
   if (ShowMissingData(profile, saturation, model, range, surface)) return;
 
   surface.Cls();
-  DrawChartFrame(range->XLeft, range->XRight, range->YBottom, range->YTop, surface, 80);
+  // Metric counts its grid from the starting pressure at sea level; psi ticks at round psi.
+  const ChartValue origin = units == UnitSystem::Metric ? 80 : 0;
+  DrawChartFrame(range->XLeft, range->XRight, range->YBottom, range->YTop, surface, origin);
   DrawTissueLines(saturation, model, surface, point);
 }
 
@@ -161,10 +170,12 @@ void DrawOverSaturationChart(const DecodedProfile& profile, const SaturationResu
   DrawTissueLines(saturation, model, surface, point);
 }
 
-std::string SaturationModelText(const SaturationResult& saturation, const DecoModel& model) {
-  return FillIn(
-      Tr("Tissues", "%1 tissues, surface pressure %2 bar"),
-      {std::to_string(model.TissueCount), FormatPattern(saturation.SurfacePressure, "0.000")});
+std::string SaturationModelText(const SaturationResult& saturation, const DecoModel& model,
+                                UnitSystem units) {
+  return FillIn(Tr("Tissues", "%1 tissues, surface pressure %2"),
+                {std::to_string(model.TissueCount),
+                 FormatIn(Quantity::Pressure, saturation.SurfacePressure, units, "0.000") + " " +
+                     std::string(UnitText(Quantity::Pressure, units))});
 }
 
 std::string MaxOverSaturationText(const DecodedProfile& profile, const SaturationResult& saturation,

@@ -22,7 +22,7 @@ std::optional<int> SaturationReadoutSample(int sampleCount, float x) {
 
 std::optional<SaturationReadout> ReadSaturation(const DecodedProfile& profile,
                                                 const SaturationResult& saturation,
-                                                const DecoModel& model, float x) {
+                                                const DecoModel& model, float x, UnitSystem units) {
   // With no tissue there is no highest or lowest value to report.
   if (model.TissueCount <= 0 || !SaturationFits(profile, saturation, model)) return std::nullopt;
   // Where the charts could not be drawn there is nothing under the mouse to read.
@@ -57,10 +57,13 @@ std::optional<SaturationReadout> ReadSaturation(const DecodedProfile& profile,
 
   SaturationReadout readout;
   readout.Sample = *sample;
+  const auto figure = [units](Quantity quantity, double value, std::string_view pattern) {
+    return FormatIn(quantity, value, units, pattern) + " " + std::string(UnitText(quantity, units));
+  };
   readout.PressureText =
-      FillIn(Tr("Readouts", "Time=%1, Depth=%2 m, Max=%3 bar, Min=%4 bar"),
-             {SampleTimeText(*sample), FormatPattern(profile.SampleDepth[k], "0.0"),
-              FormatPattern(maxP, "0.00"), FormatPattern(minP, "0.00")});
+      FillIn(Tr("Readouts", "Time=%1, Depth=%2, Max=%3, Min=%4"),
+             {SampleTimeText(*sample), figure(Quantity::Depth, profile.SampleDepth[k], "0.0"),
+              figure(Quantity::Pressure, maxP, "0.00"), figure(Quantity::Pressure, minP, "0.00")});
   readout.OverSaturationText = FillIn(Tr("Readouts", "Max=%1% tissue=%2, Min=%3% tissue=%4"),
                                       {FormatPattern(maxR, "0"), FormatPattern(maxT + 1, "0"),
                                        FormatPattern(minR, "0"), FormatPattern(minT + 1, "0")});

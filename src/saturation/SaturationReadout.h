@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "report/Units.h"
 #include "saturation/DecoModel.h"
 #include "saturation/Saturation.h"
 
@@ -22,6 +23,7 @@ std::optional<int> SaturationReadoutSample(int sampleCount, float x);
 // The readout at x; empty where there is nothing to read, which leaves the labels as they are.
 std::optional<SaturationReadout> ReadSaturation(const DecodedProfile& profile,
                                                 const SaturationResult& saturation,
-                                                const DecoModel& model, float x);
+                                                const DecoModel& model, float x,
+                                                UnitSystem units = UnitSystem::Metric);
 
 }  // namespace scrb

@@ -303,5 +303,37 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
   for (int i = 0; i < 3; ++i) EXPECT_NE(SurfacePressure(i), 1.5);
 }
 
+// The charts of a page are drawn on threads of their own: each must come out as it does drawn
+// alone, and a drawing that fails must not leave a view that never repaints or a thread running.
+TEST_F(DivePages, ChartsDrawnTogetherComeOutAsDrawnAlone) {
+  context.Analysis.SetModel(2);
+  Load({DiveWithDepths({0, 12, 30, 30, 22, 9, 5, 5, 0})});
+  const AnalysedDive dive = context.Analysis.Analysed(0);
+  const DecoModel model = context.Analysis.Model();
+  const auto pressure = [&](ChartSurface& s) {
+    DrawTissuePressureChart(*dive.Profile, *dive.Saturation, model, s);
+  };
+  const auto over = [&](ChartSurface& s) {
+    DrawOverSaturationChart(*dive.Profile, *dive.Saturation, model, s);
+  };
+  std::array<ChartView, 4> views;
+  for (ChartView& view : views) view.resize(640, 220);
+  pressure(views[0].Surface());
+  over(views[1].Surface());
+  DrawChartsTogether({{&views[2], pressure}, {&views[3], over}});
+  EXPECT_EQ(views[2].ChartImage(), views[0].ChartImage());
+  EXPECT_EQ(views[3].ChartImage(), views[1].ChartImage());
+
+  const auto fails = [](ChartSurface& s) {
+    s.Cls();
+    throw std::runtime_error("no chart");
+  };
+  EXPECT_THROW(DrawChartsTogether({{&views[2], over}, {&views[3], fails}}), std::runtime_error);
+  EXPECT_EQ(views[2].ChartImage(), views[1].ChartImage());
+  // Attached again: a later drawing on the interface thread goes on as before.
+  pressure(views[3].Surface());
+  EXPECT_EQ(views[3].ChartImage(), views[0].ChartImage());
+}
+
 }  // namespace
 }  // namespace scrb

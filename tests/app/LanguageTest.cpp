@@ -25,6 +25,7 @@
 #include "app/Language.h"
 #include "app/PreferencesDialog.h"
 #include "app/StatisticsWindow.h"
+#include "logbook/StartupSettings.h"
 #include "logbook/Translation.h"
 
 namespace scrb {
@@ -189,19 +190,19 @@ TEST(Language, TheSavedLanguageIsSpokenFromTheStartAndPreferencesChangeIt) {
   answer(2, 0, "CancelButton");  // nothing changes
   w.form->ShowPreferences();
   EXPECT_EQ(w.form->Language(), "it");
-  EXPECT_EQ(w.Saved(kUnitsSetting), "imperial");
+  EXPECT_EQ(w.Saved(settings::kUnits), "imperial");
   answer(2, 0, "OkButton");  // Deutsch, metric
   w.form->ShowPreferences();
   EXPECT_EQ(w.form->Language(), "de");
   EXPECT_EQ(w.Saved(kLanguageSetting), "de");
   EXPECT_EQ(w.context.Units, UnitSystem::Metric);
-  EXPECT_EQ(w.Saved(kUnitsSetting), "metric");
+  EXPECT_EQ(w.Saved(settings::kUnits), "metric");
   EXPECT_EQ(w.form->menuBar()->actions().at(1)->text(), "&Bearbeiten");
   answer(0, 1, "OkButton");  // System, imperial
   w.form->ShowPreferences();
   EXPECT_EQ(w.form->Language(), "en");
   EXPECT_EQ(w.Saved(kLanguageSetting), "");
-  EXPECT_EQ(w.Saved(kUnitsSetting), "imperial");
+  EXPECT_EQ(w.Saved(settings::kUnits), "imperial");
 }
 
 // The catalogues, read as lrelease reads them: (context, source) -> translation, with

@@ -75,8 +75,9 @@ TEST(DrawDepthChart, DepthsRangeAndTheReferenceLinesInIt) {
   }
 }
 
-// Every chart's reference lines in its own units, colours and thin pen. Seven samples: the time
-// axis ends at 333 on each chart; the dive goes below 40 m, so both reference depths are in range.
+// Every chart's reference lines in its own units (metric, then feet), colours and thin pen. Seven
+// samples: the time axis ends at 333 on each chart; the dive goes below 40 m, so both reference
+// depths are in range.
 TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
   const test::SampledDive dive = DiveWithSamples({5, 15, 25, 35, 45, 30, 11});
   const DecoModel model = test::Model(0);
@@ -95,6 +96,14 @@ TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
       {[&](ChartSurface& s) { DrawVerticalSpeedChart(dive, s); },
        {-3000, 5800},
        {{0, 0, 333, 0, green}, {0, 1200, 333, 1200, red}}},  // still, and 12 m/min up
+      // In feet the lines keep their depths and speed, and the axes end on whole feet: 45 m is
+      // 147.64 ft, the fastest ascent 187.01 ft/min, the fastest descent -98.43 ft/min.
+      {[&](ChartSurface& s) { DrawDepthChart(dive, dive, s, UnitSystem::Imperial); },
+       {14764, 0},
+       {{0, 6561.68, 333, 6561.68, green}, {0, 13123.36, 333, 13123.36, red}}},
+      {[&](ChartSurface& s) { DrawVerticalSpeedChart(dive, s, UnitSystem::Imperial); },
+       {-9900, 18800},
+       {{0, 0, 333, 0, green}, {0, 3937.008, 333, 3937.008, red}}},
       {[&](ChartSurface& s) { DrawOverSaturationChart(dive, saturated, model, s); },
        {0, 10000},
        {{0, 10000, 333, 10000, red}}},  // 100 % of the critical coefficient
@@ -103,8 +112,9 @@ TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
     RecordingSurface s;
     chart.Draw(s);
     std::vector<Line> lines;
+    const auto at = [](double v) { return std::round(v * 1e6) / 1e6; };
     for (const RecordedOp& op : DataLines(s, 1))
-      lines.emplace_back(op.X1, op.Y1, op.X2, op.Y2, op.Color);
+      lines.emplace_back(at(op.X1), at(op.Y1), at(op.X2), at(op.Y2), op.Color);
     EXPECT_EQ(lines, chart.Lines);
     EXPECT_EQ(FrameRange(s), chart.Range);
   }

@@ -36,8 +36,9 @@ std::vector<LogbookStatistics> Logbooks() {
     const int date = (1990 + i / 16) * 10000 + (1 + i % 12) * 100 + 1 + i % 28;
     many.push_back(Dive(i, date, 3 + i % 61, 10 + i % 95, -1.5 + i % 30, 12 + i % 20, 40 + i % 67));
   }
-  return {SumUp({Dive(0, 19981017, 18.98, 45, 15.48, 17.5, 81)}, StatisticsGrouping::Year),
-          SumUp(many, StatisticsGrouping::Year)};
+  const LogbookStatistics years = SumUp(many, StatisticsGrouping::Year);
+  return {SumUp({Dive(0, 19981017, 18.98, 45, 15.48, 17.5, 81)}, StatisticsGrouping::Year), years,
+          InUnits(years, UnitSystem::Imperial)};
 }
 
 // Every chart at the sizes the window and the page give it, at three font sizes: no two labels
@@ -106,6 +107,22 @@ TEST(StatisticsCharts, ReadoutsNameTheBarOrTheDive) {
   EXPECT_EQ(readout(C::OverSaturationOverTime, 2002), "(none)");
   EXPECT_EQ(StatisticsReadoutDive(C::OverSaturationOverTime, s, 1998.17), 0);
   EXPECT_FALSE(StatisticsReadoutDive(C::DivesPerYear, s, 0.5));
+
+  // In imperial: depths in 10 ft bins, temperatures in °F, breath rates in cubic feet.
+  const LogbookStatistics imperial = InUnits(s, UnitSystem::Imperial);
+  const std::pair<std::pair<C, double>, const char*> imperialReadouts[] = {
+      {{C::MaxDepthHistogram, 45}, "40 to 50 ft: 2 dives"},
+      {{C::MaxDepthHistogram, 101}, "100 to 110 ft: 1 dive"},
+      {{C::WaterTemperatureByMonth, 2.5},
+       "March: coldest 51.8 \xC2\xB0"
+       "F, mean 55.4 \xC2\xB0"
+       "F (2 dives)"},
+      {{C::BreathRateOverTime, 1998.19},
+       "Dive 2, 10/03/1998, Pier: 0.70 cu ft/min (1998 mean 0.65 cu ft/min)"},
+  };
+  for (const auto& [at, text] : imperialReadouts) {
+    EXPECT_EQ(StatisticsReadout(at.first, imperial, at.second).value_or("(none)"), text);
+  }
 }
 
 // The over-saturation chart always shows the limit; the breath rate chart each year's mean.
