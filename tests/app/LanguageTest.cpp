@@ -262,7 +262,9 @@ TEST(Catalogues, EveryTextTranslatedWithItsPlaceholdersAndAltKey) {
       // A caption with an Alt key keeps one; a file filter or a sentence does not gain one.
       EXPECT_EQ(translation.count('&'), source.count('&')) << where;
       // Figures keep their point decimal: "1.013", never "1,013".
-      if (source.contains("1.013")) EXPECT_TRUE(translation.contains("1.013")) << where;
+      if (source.contains("1.013")) {
+        EXPECT_TRUE(translation.contains("1.013")) << where;
+      }
     }
   }
 }
