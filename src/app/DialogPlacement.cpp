@@ -9,7 +9,13 @@ void CentreOnScreen(QWidget& dialog) {
   const QWidget* parent = dialog.parentWidget();
   const QScreen* target = parent != nullptr ? parent->screen() : dialog.screen();
   if (target == nullptr) return;
-  dialog.move(target->availableGeometry().center() - dialog.rect().center());
+  const QRect available = target->availableGeometry();
+  // What the window manager adds around the dialog: its title bar and frame.
+  const QSize room = available.size() - QSize(16, 48);
+  if (dialog.width() > room.width() || dialog.height() > room.height()) {
+    dialog.resize(dialog.size().boundedTo(room).expandedTo(dialog.minimumSizeHint()));
+  }
+  dialog.move(available.center() - dialog.rect().center());
 }
 
 }  // namespace scrb

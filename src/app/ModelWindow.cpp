@@ -10,7 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <QValidator>
 
 #include "app/ChartView.h"
@@ -114,8 +117,21 @@ ModelWindow::ModelWindow(AppContext& context, QWidget* parent)
   bottomRow->addStretch(1);
   bottomRow->addWidget(closeButton_, 0, Qt::AlignBottom);
 
+  // On a small screen the tissue rows keep their spacing and scroll, so that the models and Close
+  // below them stay within reach.
+  legendArea_ = new QScrollArea(this);
+  legendArea_->setObjectName("TissueLegendArea");
+  legendArea_->setWidget(legend_);
+  legendArea_->setWidgetResizable(true);
+  legendArea_->setFrameShape(QFrame::NoFrame);
+  legendArea_->setFocusPolicy(Qt::NoFocus);
+  legendArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  legendArea_->setMinimumHeight(100);
+  legendArea_->setMinimumWidth(legend_->minimumWidth() +
+                               style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(legend_, 1);
+  layout->addWidget(legendArea_, 1);
   layout->addLayout(pressureRow);
   layout->addWidget(pressureNote_);
   layout->addWidget(repetitiveBox_);
@@ -161,7 +177,11 @@ void ModelWindow::CheckPressureText() {
 void ModelWindow::Open() {
   Prepare();
   if (!centred_) {
-    adjustSize();
+    // The whole legend where the screen has room for it; CentreOnScreen keeps the window within
+    // a small screen, and the legend then scrolls.
+    const QSize hint = sizeHint();
+    resize(hint.width(),
+           hint.height() + std::max(0, legend_->minimumHeight() - legendArea_->sizeHint().height()));
     CentreOnScreen(*this);
     centred_ = true;
   }

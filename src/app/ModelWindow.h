@@ -12,6 +12,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+class QScrollArea;
+
 namespace scrb {
 
 class ChartView;
@@ -69,6 +71,7 @@ class ModelWindow : public QDialog {
 
   AppContext& context_;
   ChartView* legend_ = nullptr;
+  QScrollArea* legendArea_ = nullptr;
   QLineEdit* surfacePressureEdit_ = nullptr;
   QLabel* pressureNote_ = nullptr;
   QButtonGroup* modelGroup_ = nullptr;

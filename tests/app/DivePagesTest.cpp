@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <array>
 #include <functional>
@@ -17,6 +19,7 @@
 #include "app/AppContext.h"
 #include "app/ChartView.h"
 #include "app/DepthPages.h"
+#include "app/DialogPlacement.h"
 #include "app/GeneralPage.h"
 #include "app/ModelWindow.h"
 #include "app/RawDataPage.h"
@@ -301,6 +304,18 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
   window->SurfacePressureEdit()->setText("1.5");
   window->ApplyAndClose();
   for (int i = 0; i < 3; ++i) EXPECT_NE(SurfacePressure(i), 1.5);
+
+  // Taller than the screen, the window is brought within it; the legend scrolls and the models
+  // and Close stay in reach.
+  window->resize(window->width(), 5000);
+  CentreOnScreen(*window);
+  window->show();
+  QApplication::processEvents();
+  const QRect screen = window->screen()->availableGeometry();
+  EXPECT_TRUE(screen.contains(window->geometry())) << window->height();
+  EXPECT_TRUE(window->rect().contains(
+      QRect(window->CloseButton()->mapTo(window, QPoint(0, 0)), window->CloseButton()->size())));
+  window->reject();
 }
 
 // The charts of a page are drawn on threads of their own: each must come out as it does drawn
