@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <QCoreApplication>
+#include <QPointer>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
@@ -36,6 +38,19 @@ void ChartView::AttachSurface() {
   update();
 }
 
+namespace {
+
+// A pool of its own: the shared one may be busy with the table's or the statistics' summaries, and
+// a dive must not wait for those. The application owns it, so that its threads end, and free the
+// fonts they drew with, while Qt is still there to free them.
+QThreadPool* ChartDrawingPool() {
+  static QPointer<QThreadPool> pool;
+  if (pool.isNull()) pool = new QThreadPool(QCoreApplication::instance());
+  return pool.data();
+}
+
+}  // namespace
+
 void DrawChartsTogether(const std::vector<ChartDrawing>& drawings) {
   if (drawings.empty()) return;
   std::vector<ChartSurface*> surfaces;
@@ -48,12 +63,9 @@ void DrawChartsTogether(const std::vector<ChartDrawing>& drawings) {
       failures[k] = std::current_exception();
     }
   };
-  // A pool of its own: the shared one may be busy with the table's or the statistics' summaries,
-  // and a dive must not wait for those.
-  static QThreadPool pool;
   std::vector<QFuture<void>> others;
   for (size_t k = 1; k < drawings.size(); ++k) {
-    others.push_back(QtConcurrent::run(&pool, [&draw, k] { draw(k); }));
+    others.push_back(QtConcurrent::run(ChartDrawingPool(), [&draw, k] { draw(k); }));
   }
   draw(0);
   for (QFuture<void>& other : others) other.waitForFinished();
