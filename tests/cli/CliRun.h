@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,6 +23,20 @@ inline CliRun Cli(const Args& arguments) {
   std::ostringstream out, err;
   const int status = RunCli(arguments, out, err);
   return {status, out.str(), err.str()};
+}
+
+inline bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+// An empty folder for a test's output files, in one of the running test suite's own.
+inline std::filesystem::path OutDir(const std::string& name) {
+  const std::string suite = ::testing::UnitTest::GetInstance()->current_test_suite()->name();
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("bathyscribe-" + suite) / name;
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir;
 }
 
 }  // namespace scrb::cli

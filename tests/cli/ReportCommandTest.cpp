@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "cli/CliRun.h"
 #include "cli/Commands.h"
 #include "support/LogbookBuilder.h"
 
@@ -38,10 +39,6 @@ std::vector<std::string> PdfPages(const std::string& path) {
   return pages;
 }
 
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
-
 // Dive 0: a profile with an air estimate; dive 1: no samples; dive 2: samples but no air used.
 const std::string& ThreeDiveFile() {
   static const std::string path = [] {
@@ -57,13 +54,6 @@ const std::string& ThreeDiveFile() {
     return test::WriteTempFile("three.log", test::BuildLogbook({full, empty, noAir}));
   }();
   return path;
-}
-
-fs::path OutDir(const std::string& name) {
-  const fs::path dir = fs::temp_directory_path() / "bathyscribe-report-test" / name;
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
 }
 
 TEST(CliReport, OnePagePerDiveWithTitleDetailsSummariesAndEmptyStates) {

@@ -16,10 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
-
 // Three dives with profiles, a year apart at the most; the second has no depth, time or water
 // temperature recorded and two partners.
 const std::string& ThreeDives() {
@@ -42,13 +38,6 @@ const std::string& ThreeDives() {
     return test::WriteTempFile("three.log", test::BuildLogbook({first, second, third}));
   }();
   return path;
-}
-
-fs::path OutDir(const std::string& name) {
-  const fs::path dir = fs::temp_directory_path() / "bathyscribe-stats-test" / name;
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
 }
 
 TEST(CliStats, JsonOfTheDivesTheSearchFindsGroupedAsAsked) {
