@@ -8,6 +8,7 @@
 #include "air/AirModel.h"
 #include "charts/AlarmStrip.h"
 #include "charts/DepthChart.h"
+#include "export/PageText.h"
 #include "logbook/ProfileDecoder.h"
 #include "logbook/Translation.h"
 #include "report/NumberFormat.h"
@@ -20,19 +21,13 @@ namespace scrb {
 
 namespace {
 
-constexpr double kGap = 2.5 * kTwipsPerMillimetre;
-constexpr double kColumnGap = 6 * kTwipsPerMillimetre;
 constexpr double kCaptionGap = 2 * kTwipsPerMillimetre;
-constexpr double kLineSpacing = 1.2;
 // A long comment or partner list wraps, but never pushes the charts off the page.
 constexpr int kMaxValueLines = 3;
 // The General page's lines from the tank on go to the right-hand column.
 constexpr size_t kFirstRightDetail = 10;
 // Below this a chart's frame has no room for its margins; the chart is left out.
-constexpr double kSmallestChartTwips = 600;
-constexpr Rgb kRuleColor{128, 128, 128};
 constexpr double kEmptyChartPadding = 1.5 * kTwipsPerMillimetre;
-constexpr const char* kEllipsis = "\u2026";
 
 // Shares of the height left for the charts: depth, alarm strip, air, saturation.
 constexpr double kDepthShare = 0.36;
@@ -45,33 +40,13 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-double WidthOf(const ChartSurface& surface, const std::string& text) {
-  return std::fabs(surface.TextWidth(text));
-}
-
-bool IsContinuationByte(char c) {
-  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-// The length in bytes of the longest start of the text that fits, cut between characters, and
-// at least one character so that wrapping always moves on.
-size_t FittingBytes(const std::string& text, double width, const ChartSurface& surface) {
-  size_t fit = 0;
-  for (size_t end = 1; end <= text.size(); ++end) {
-    if (end < text.size() && IsContinuationByte(text[end])) continue;
-    if (WidthOf(surface, text.substr(0, end)) > width) break;
-    fit = end;
-  }
-  if (fit > 0) return fit;
+// At least one character, so that wrapping always moves on.
+size_t FittingBytesOrOne(const std::string& text, double width, const ChartSurface& surface) {
+  const size_t fit = FittingBytes(text, width, surface);
+  if (fit > 0 || text.empty()) return fit;
   size_t first = 1;
-  while (first < text.size() && IsContinuationByte(text[first])) ++first;
-  return std::min(first, text.size());
-}
-
-std::string Elided(const std::string& text, double width, const ChartSurface& surface) {
-  if (WidthOf(surface, text) <= width) return text;
-  const double room = std::max(0.0, width - WidthOf(surface, kEllipsis));
-  return Trimmed(text.substr(0, FittingBytes(text, room, surface))) + kEllipsis;
+  while (first < text.size() && (static_cast<unsigned char>(text[first]) & 0xC0) == 0x80) ++first;
+  return first;
 }
 
 std::vector<std::string> WrapText(const std::string& text, double width,
@@ -79,11 +54,11 @@ std::vector<std::string> WrapText(const std::string& text, double width,
   std::vector<std::string> lines;
   std::string rest = Trimmed(text);
   while (!rest.empty()) {
-    if (lines.size() + 1 == kMaxValueLines || WidthOf(surface, rest) <= width) {
+    if (lines.size() + 1 == kMaxValueLines || TextWidthOn(surface, rest) <= width) {
       lines.push_back(Elided(rest, width, surface));
       break;
     }
-    const size_t fit = FittingBytes(rest, width, surface);
+    const size_t fit = FittingBytesOrOne(rest, width, surface);
     size_t cut = rest.rfind(' ', fit);
     if (cut == std::string::npos || cut == 0) cut = fit;
     lines.push_back(Trimmed(rest.substr(0, cut)));
@@ -174,26 +149,24 @@ ReportLayout LayoutReportPage(const DiveReportTexts& texts, const ChartSurface& 
   const double width = page.Width();
   const double height = page.Height();
   const double textHeight = std::fabs(page.TextHeight("Ag"));
-  const double line = textHeight * kLineSpacing;
+  const double line = textHeight * kPageLineSpacing;
   const auto place = [&](const std::string& text, double x, double y, double room) {
-    const std::string shown = Elided(text, room, page);
-    if (shown.empty()) return;
-    layout.Texts.push_back({shown, {x, y, WidthOf(page, shown), textHeight}});
+    PlaceText(layout.Texts, page, text, x, y, room);
   };
 
   double y = 0;
   place(texts.Title, 0, y, width);
   y += line;
-  layout.Rules.push_back(y + kGap / 2);
-  y += kGap;
+  layout.Rules.push_back(y + kPageGap / 2);
+  y += kPageGap;
 
   // The details in two columns of caption and value, as the General page shows them.
-  const double columnWidth = (width - kColumnGap) / 2;
+  const double columnWidth = (width - kPageColumnGap) / 2;
   double detailsBottom = y;
   const auto column = [&](const std::vector<SummaryLine>& lines, double x) {
     double captionWidth = 0;
     for (const SummaryLine& l : lines)
-      captionWidth = std::max(captionWidth, WidthOf(page, l.Caption));
+      captionWidth = std::max(captionWidth, TextWidthOn(page, l.Caption));
     captionWidth = std::min(captionWidth + kCaptionGap, columnWidth / 2);
     double cy = y;
     for (const SummaryLine& l : lines) {
@@ -208,13 +181,13 @@ ReportLayout LayoutReportPage(const DiveReportTexts& texts, const ChartSurface& 
     detailsBottom = std::max(detailsBottom, cy);
   };
   column(texts.LeftDetails, 0);
-  column(texts.RightDetails, columnWidth + kColumnGap);
-  y = detailsBottom + kGap;
+  column(texts.RightDetails, columnWidth + kPageColumnGap);
+  y = detailsBottom + kPageGap;
 
   // What is left between the details and the footer goes to the charts; seven text lines and
   // three gaps sit between them.
   const double footerTop = height - textHeight;
-  const double chartSpace = std::max(0.0, footerTop - kGap - y - 7 * line - 3 * kGap);
+  const double chartSpace = std::max(0.0, footerTop - kPageGap - y - 7 * line - 3 * kPageGap);
   const double depthHeight = chartSpace * kDepthShare;
   const double stripHeight = chartSpace * kStripShare;
   const double airHeight = chartSpace * kAirShare;
@@ -225,9 +198,9 @@ ReportLayout LayoutReportPage(const DiveReportTexts& texts, const ChartSurface& 
   layout.DepthChart = {0, y, width, depthHeight};
   y += depthHeight;
   layout.AlarmStrip = {0, y, width, stripHeight};
-  y += stripHeight + kGap;
+  y += stripHeight + kPageGap;
 
-  const double rightColumn = columnWidth + kColumnGap;
+  const double rightColumn = columnWidth + kPageColumnGap;
   place(texts.TankCaption, 0, y, columnWidth);
   place(texts.BreathCaption, rightColumn, y, columnWidth);
   y += line;
@@ -235,7 +208,7 @@ ReportLayout LayoutReportPage(const DiveReportTexts& texts, const ChartSurface& 
   layout.BreathChart = {rightColumn, y, columnWidth, airHeight};
   y += airHeight;
   place(texts.AirSummary, 0, y, width);
-  y += line + kGap;
+  y += line + kPageGap;
 
   place(texts.SaturationCaption, 0, y, width);
   y += line;
@@ -247,13 +220,8 @@ ReportLayout LayoutReportPage(const DiveReportTexts& texts, const ChartSurface& 
   y += line;
   place(texts.ModelLine, 0, y, width);
 
-  layout.Rules.push_back(footerTop - kGap / 2);
-  const double third = width / 3;
-  place(texts.FooterLeft, 0, footerTop, third);
-  const std::string centre = Elided(texts.FooterCentre, third, page);
-  place(centre, (width - WidthOf(page, centre)) / 2, footerTop, third);
-  const std::string right = Elided(texts.FooterRight, third, page);
-  place(right, width - WidthOf(page, right), footerTop, third);
+  PlaceFooter(layout.Texts, layout.Rules, page, footerTop, texts.FooterLeft, texts.FooterCentre,
+              texts.FooterRight);
   return layout;
 }
 
@@ -273,7 +241,7 @@ void DrawDiveReportPage(const AnalysedDive& analysed, const DecoModel& model,
     page.SetCurrentY(text.Box.Top);
     page.Print(text.Text);
   }
-  for (const double rule : layout.Rules) page.Line(0, rule, page.Width(), rule, kRuleColor);
+  for (const double rule : layout.Rules) page.Line(0, rule, page.Width(), rule, kPageRuleColor);
 
   const bool noSamples = profile.SampleCount <= 0;
   const bool noAir = air.BaseBreathRate == 0;

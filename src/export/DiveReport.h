@@ -6,6 +6,7 @@
 #include "analysis/DiveAnalysis.h"
 #include "charts/ChartSurface.h"
 #include "charts/RegionSurface.h"
+#include "export/PageText.h"
 #include "logbook/DiveRecord.h"
 #include "report/ReportTexts.h"
 #include "saturation/DecoModel.h"
@@ -40,12 +41,6 @@ struct DiveReportTexts {
 
 DiveReportTexts ReportPageTexts(const AnalysedDive& analysed, const DecoModel& model,
                                 const ReportPageInfo& info);
-
-// A line of text and the box it takes on the page.
-struct PlacedText {
-  std::string Text;
-  SurfaceRect Box;
-};
 
 // A report page laid out on a surface scaled in twips: every text with its box, the rules
 // across the page, and the rectangles the charts are drawn into. Sizes come from the page and

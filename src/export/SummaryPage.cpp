@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "export/PageText.h"
 #include "logbook/Translation.h"
 #include "overview/StatisticsCharts.h"
 #include "overview/StatisticsTexts.h"
@@ -11,35 +12,11 @@ namespace scrb {
 
 namespace {
 
-constexpr double kGap = 2.5 * kTwipsPerMillimetre;
-constexpr double kColumnGap = 6 * kTwipsPerMillimetre;
 constexpr double kCellGap = 1.5 * kTwipsPerMillimetre;
-constexpr double kLineSpacing = 1.2;
-constexpr Rgb kRuleColor{128, 128, 128};
 // The table never takes the room the charts need: at most this share of what is left.
 constexpr double kTableShare = 0.4;
 constexpr double kFirstColumnShare = 0.16;
 constexpr int kChartColumns = 2;
-constexpr double kSmallestChartTwips = 600;
-constexpr const char* kEllipsis = "\u2026";
-
-double WidthOf(const ChartSurface& page, const std::string& text) {
-  return std::fabs(page.TextWidth(text));
-}
-
-// Cut between characters, never inside one.
-std::string Elided(const ChartSurface& page, const std::string& text, double width) {
-  if (WidthOf(page, text) <= width) return text;
-  std::string cut = text;
-  while (!cut.empty()) {
-    do {
-      cut.pop_back();
-    } while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80);
-    if (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0xC0) cut.pop_back();
-    if (WidthOf(page, cut + kEllipsis) <= width) return cut + kEllipsis;
-  }
-  return {};
-}
 
 // A heading "Deepest (m)" as two lines, the unit under the words.
 std::pair<std::string, std::string> HeadingLines(const std::string& heading) {
@@ -56,10 +33,9 @@ SummaryPageLayout LayoutSummaryPage(const LogbookStatistics& stats, const std::s
   const double width = page.Width();
   const double height = page.Height();
   const double textHeight = std::fabs(page.TextHeight("Ag"));
-  const double line = textHeight * kLineSpacing;
+  const double line = textHeight * kPageLineSpacing;
   const auto place = [&](const std::string& text, double x, double y, double room) {
-    const std::string shown = Elided(page, text, room);
-    if (!shown.empty()) layout.Texts.push_back({shown, {x, y, WidthOf(page, shown), textHeight}});
+    PlaceText(layout.Texts, page, text, x, y, room);
   };
 
   double y = 0;
@@ -67,20 +43,20 @@ SummaryPageLayout LayoutSummaryPage(const LogbookStatistics& stats, const std::s
   y += line;
   place(scope, 0, y, width);
   y += line;
-  layout.Rules.push_back(y + kGap / 2);
-  y += kGap;
+  layout.Rules.push_back(y + kPageGap / 2);
+  y += kPageGap;
 
   // The summary in two columns of caption and value.
   const std::vector<SummaryRow> rows = SummaryRows(stats);
   const size_t leftRows = (rows.size() + 1) / 2;
-  const double columnWidth = (width - kColumnGap) / 2;
+  const double columnWidth = (width - kPageColumnGap) / 2;
   for (size_t part = 0; part < 2; ++part) {
     const size_t from = part == 0 ? 0 : leftRows;
     const size_t to = part == 0 ? leftRows : rows.size();
-    const double x = part == 0 ? 0 : columnWidth + kColumnGap;
+    const double x = part == 0 ? 0 : columnWidth + kPageColumnGap;
     double captionWidth = 0;
     for (size_t n = from; n < to; ++n)
-      captionWidth = std::max(captionWidth, WidthOf(page, rows[n].Label + ":"));
+      captionWidth = std::max(captionWidth, TextWidthOn(page, rows[n].Label + ":"));
     captionWidth = std::min(captionWidth + kCellGap, columnWidth / 2);
     for (size_t n = from; n < to; ++n) {
       const double rowY = y + static_cast<double>(n - from) * line;
@@ -89,12 +65,12 @@ SummaryPageLayout LayoutSummaryPage(const LogbookStatistics& stats, const std::s
     }
   }
   y += static_cast<double>(leftRows) * line;
-  layout.Rules.push_back(y + kGap / 2);
-  y += kGap;
+  layout.Rules.push_back(y + kPageGap / 2);
+  y += kPageGap;
 
   // The grouped table: a heading of two lines, then as many groups as its share holds.
   const double footerTop = height - textHeight;
-  const double room = std::max(0.0, footerTop - kGap - y);
+  const double room = std::max(0.0, footerTop - kPageGap - y);
   const std::vector<std::string> headings = GroupColumnTitles(stats.GroupedBy, stats.Units);
   const double firstColumn = width * kFirstColumnShare;
   const double otherColumn = (width - firstColumn) / static_cast<double>(headings.size() - 1);
@@ -122,34 +98,26 @@ SummaryPageLayout LayoutSummaryPage(const LogbookStatistics& stats, const std::s
     place(FillIn(Tr("Report", "and %1 more"), {std::to_string(groups - shown)}), 0, y, width);
     y += line;
   }
-  y += kGap;
+  y += kPageGap;
 
   // The charts, two a row, in what is left above the footer.
   const size_t charts = StatisticsCharts().size();
   const size_t chartRows = (charts + kChartColumns - 1) / kChartColumns;
-  const double chartsBottom = footerTop - kGap;
-  const double cellHeight = (chartsBottom - y - kGap * static_cast<double>(chartRows - 1)) /
+  const double chartsBottom = footerTop - kPageGap;
+  const double cellHeight = (chartsBottom - y - kPageGap * static_cast<double>(chartRows - 1)) /
                             static_cast<double>(chartRows);
-  const double cellWidth = (width - kColumnGap) / kChartColumns;
+  const double cellWidth = (width - kPageColumnGap) / kChartColumns;
   for (size_t n = 0; n < charts; ++n) {
-    const double x = static_cast<double>(n % kChartColumns) * (cellWidth + kColumnGap);
-    const double top = y + static_cast<double>(n / kChartColumns) * (cellHeight + kGap);
+    const double x = static_cast<double>(n % kChartColumns) * (cellWidth + kPageColumnGap);
+    const double top = y + static_cast<double>(n / kChartColumns) * (cellHeight + kPageGap);
     if (cellHeight >= kSmallestChartTwips && cellWidth >= kSmallestChartTwips) {
       layout.Charts.push_back({x, top, cellWidth, cellHeight});
     }
   }
 
-  layout.Rules.push_back(footerTop - kGap / 2);
-  const double third = width / 3;
-  place(info.LogbookName, 0, footerTop, third);
-  const std::string centre = Elided(page, "Bathyscribe", third);
-  place(centre, (width - WidthOf(page, centre)) / 2, footerTop, third);
-  const std::string right =
-      Elided(page,
-             FillIn(Tr("Report", "Page %1 of %2"),
-                    {std::to_string(info.PageNumber), std::to_string(info.PageCount)}),
-             third);
-  place(right, width - WidthOf(page, right), footerTop, third);
+  PlaceFooter(layout.Texts, layout.Rules, page, footerTop, info.LogbookName, "Bathyscribe",
+              FillIn(Tr("Report", "Page %1 of %2"),
+                     {std::to_string(info.PageNumber), std::to_string(info.PageCount)}));
   return layout;
 }
 
@@ -164,7 +132,7 @@ void DrawSummaryPage(const LogbookStatistics& stats, const std::string& scope,
     page.SetCurrentY(text.Box.Top);
     page.Print(text.Text);
   }
-  for (const double rule : layout.Rules) page.Line(0, rule, page.Width(), rule, kRuleColor);
+  for (const double rule : layout.Rules) page.Line(0, rule, page.Width(), rule, kPageRuleColor);
   for (size_t n = 0; n < layout.Charts.size(); ++n) {
     RegionSurface region(page, layout.Charts[n]);
     DrawStatisticsChart(StatisticsCharts()[n].Chart, stats, region);

@@ -156,5 +156,18 @@ TEST(RegionSurface, MapsTheChartsScaleOntoItsRectangleAndCutsWhatLeavesIt) {
             (std::vector<double>{1000, 3000, 5000, 2000, 3000, 2500, 3000, 2000, 4500, 2500}));
 }
 
+// Each byte is one character width here, the ellipsis three: a cut never splits "ü", never ends
+// on a blank, and a room too small for the ellipsis gets nothing rather than an overflow.
+TEST(PageText, ElidedFitsTheRoomAndCutsBetweenCharacters) {
+  const RecordingSurface page;
+  for (const auto& [text, room, shown] :
+       {std::tuple{"K\u00fcsnacht", 900.0, "K\u00fcsnacht"},
+        std::tuple{"K\u00fcsnacht", 899.0, "K\u00fcsn\u2026"},
+        std::tuple{"K\u00fcsnacht", 500.0, "K\u2026"}, std::tuple{"ab cdef", 600.0, "ab\u2026"},
+        std::tuple{"K\u00fcsnacht", 300.0, "\u2026"}, std::tuple{"K\u00fcsnacht", 299.0, ""}}) {
+    EXPECT_EQ(Elided(text, room, page), shown) << text << " in " << room;
+  }
+}
+
 }  // namespace
 }  // namespace scrb

@@ -1,0 +1,60 @@
+#include "export/PageText.h"
+
+#include <cmath>
+
+namespace scrb {
+
+namespace {
+
+constexpr const char* kEllipsis = "\u2026";
+
+bool IsContinuationByte(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+}  // namespace
+
+double TextWidthOn(const ChartSurface& page, const std::string& text) {
+  return std::fabs(page.TextWidth(text));
+}
+
+size_t FittingBytes(const std::string& text, double width, const ChartSurface& page) {
+  size_t fit = 0;
+  for (size_t end = 1; end <= text.size(); ++end) {
+    if (end < text.size() && IsContinuationByte(text[end])) continue;
+    if (TextWidthOn(page, text.substr(0, end)) > width) break;
+    fit = end;
+  }
+  return fit;
+}
+
+std::string Elided(const std::string& text, double width, const ChartSurface& page) {
+  if (TextWidthOn(page, text) <= width) return text;
+  const double ellipsis = TextWidthOn(page, kEllipsis);
+  if (ellipsis > width) return {};
+  std::string start = text.substr(0, FittingBytes(text, width - ellipsis, page));
+  while (!start.empty() && start.back() == ' ') start.pop_back();
+  return start + kEllipsis;
+}
+
+void PlaceText(std::vector<PlacedText>& texts, const ChartSurface& page, const std::string& text,
+               double x, double y, double room) {
+  const std::string shown = Elided(text, room, page);
+  if (shown.empty()) return;
+  texts.push_back({shown, {x, y, TextWidthOn(page, shown), std::fabs(page.TextHeight("Ag"))}});
+}
+
+void PlaceFooter(std::vector<PlacedText>& texts, std::vector<double>& rules,
+                 const ChartSurface& page, double footerTop, const std::string& left,
+                 const std::string& centre, const std::string& right) {
+  rules.push_back(footerTop - kPageGap / 2);
+  const double width = page.Width();
+  const double third = width / 3;
+  PlaceText(texts, page, left, 0, footerTop, third);
+  const std::string middle = Elided(centre, third, page);
+  PlaceText(texts, page, middle, (width - TextWidthOn(page, middle)) / 2, footerTop, third);
+  const std::string end = Elided(right, third, page);
+  PlaceText(texts, page, end, width - TextWidthOn(page, end), footerTop, third);
+}
+
+}  // namespace scrb

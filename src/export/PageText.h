@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "charts/ChartSurface.h"
+#include "charts/RegionSurface.h"
+
+namespace scrb {
+
+// What the printed pages share: their spacing and how a text is fitted into a width.
+constexpr double kPageGap = 2.5 * kTwipsPerMillimetre;
+constexpr double kPageColumnGap = 6 * kTwipsPerMillimetre;
+constexpr double kPageLineSpacing = 1.2;
+constexpr Rgb kPageRuleColor{128, 128, 128};
+// Smaller than this, a chart on paper cannot be read and is left out.
+constexpr double kSmallestChartTwips = 600;
+
+double TextWidthOn(const ChartSurface& page, const std::string& text);
+
+// The length in bytes of the longest start of the text that fits the width, cut between
+// characters; 0 when not even the first character fits.
+size_t FittingBytes(const std::string& text, double width, const ChartSurface& page);
+
+// The text when it fits; else as much of its start as fits before an ellipsis; nothing when not
+// even the ellipsis fits.
+std::string Elided(const std::string& text, double width, const ChartSurface& page);
+
+// A line of text and the box it takes on the page.
+struct PlacedText {
+  std::string Text;
+  SurfaceRect Box;
+};
+
+// Adds the text at x, y, elided to the room; nothing when not even an ellipsis fits.
+void PlaceText(std::vector<PlacedText>& texts, const ChartSurface& page, const std::string& text,
+               double x, double y, double room);
+
+// The footer under its rule: the left text, the centre one centred and the right one ending at
+// the right edge, each in a third of the page.
+void PlaceFooter(std::vector<PlacedText>& texts, std::vector<double>& rules,
+                 const ChartSurface& page, double footerTop, const std::string& left,
+                 const std::string& centre, const std::string& right);
+
+}  // namespace scrb
