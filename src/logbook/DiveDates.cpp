@@ -1,5 +1,6 @@
 #include "logbook/DiveDates.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 
@@ -68,10 +69,14 @@ std::optional<int> ClockMinutes(std::string_view time) {
   return *hours * 60 + *minutes;
 }
 
+std::string MonthName(int month) {
+  return Tr("Month", kMonthNames[static_cast<size_t>(std::clamp(month, 1, 12) - 1)]);
+}
+
 std::string MonthYearText(std::string_view date) {
   const auto ymd = CalendarDate(date);
   if (!ymd) return {};
-  std::string text(Tr("Month", kMonthNames[static_cast<unsigned>(ymd->month()) - 1]));
+  std::string text = MonthName(static_cast<int>(static_cast<unsigned>(ymd->month())));
   text += ' ';
   text += date.substr(6, 4);
   return text;

@@ -17,6 +17,9 @@ std::string IsoDateText(std::string_view date);
 // text that is no such time.
 std::optional<int> ClockMinutes(std::string_view time);
 
+// The month's name in the diver's language, for a month 1 to 12.
+std::string MonthName(int month);
+
 // "July 1996" for a date "dd/mm/yyyy"; empty for text that is not a date.
 std::string MonthYearText(std::string_view date);
 

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "charts/ChartFrame.h"
+#include "logbook/DiveDates.h"
 #include "logbook/Translation.h"
 #include "report/NumberFormat.h"
 
@@ -34,14 +35,6 @@ constexpr const char* kMonthNames[] = {SCRB_TRANSLATE_NOOP("Month abbreviation",
                                        SCRB_TRANSLATE_NOOP("Month abbreviation", "Oct"),
                                        SCRB_TRANSLATE_NOOP("Month abbreviation", "Nov"),
                                        SCRB_TRANSLATE_NOOP("Month abbreviation", "Dec")};
-constexpr const char* kLongMonthNames[] = {
-    SCRB_TRANSLATE_NOOP("Month", "January"),   SCRB_TRANSLATE_NOOP("Month", "February"),
-    SCRB_TRANSLATE_NOOP("Month", "March"),     SCRB_TRANSLATE_NOOP("Month", "April"),
-    SCRB_TRANSLATE_NOOP("Month", "May"),       SCRB_TRANSLATE_NOOP("Month", "June"),
-    SCRB_TRANSLATE_NOOP("Month", "July"),      SCRB_TRANSLATE_NOOP("Month", "August"),
-    SCRB_TRANSLATE_NOOP("Month", "September"), SCRB_TRANSLATE_NOOP("Month", "October"),
-    SCRB_TRANSLATE_NOOP("Month", "November"),  SCRB_TRANSLATE_NOOP("Month", "December")};
-
 // A place on the category or time axis, with its label and whether a grid line marks it.
 struct Tick {
   double X;
@@ -392,7 +385,7 @@ std::optional<std::string> WaterReadout(const LogbookStatistics& stats, double x
   const MonthTemperatures months = MonthsOf(stats);
   if (std::ranges::all_of(months.Count, [](int count) { return count == 0; })) return {};
   const int m = static_cast<int>(x);
-  const std::string name = Tr("Month", kLongMonthNames[m]);
+  const std::string name = MonthName(m + 1);
   if (months.Count[m] == 0) return FillIn(Tr("Statistics", "%1: no water temperature"), {name});
   const std::string degrees = stats.Units == UnitSystem::Metric ? " \xC2\xB0"
                                                                   "C"

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <chrono>
 
+#include "logbook/DiveDates.h"
 #include "logbook/Translation.h"
 
 namespace scrb {
@@ -16,14 +17,6 @@ constexpr std::array<const char*, 7> kWeekdays{
     SCRB_TRANSLATE_NOOP("Weekday", "Wed"), SCRB_TRANSLATE_NOOP("Weekday", "Thu"),
     SCRB_TRANSLATE_NOOP("Weekday", "Fri"), SCRB_TRANSLATE_NOOP("Weekday", "Sat"),
     SCRB_TRANSLATE_NOOP("Weekday", "Sun")};
-constexpr std::array<const char*, 12> kMonths{
-    SCRB_TRANSLATE_NOOP("Month", "January"),   SCRB_TRANSLATE_NOOP("Month", "February"),
-    SCRB_TRANSLATE_NOOP("Month", "March"),     SCRB_TRANSLATE_NOOP("Month", "April"),
-    SCRB_TRANSLATE_NOOP("Month", "May"),       SCRB_TRANSLATE_NOOP("Month", "June"),
-    SCRB_TRANSLATE_NOOP("Month", "July"),      SCRB_TRANSLATE_NOOP("Month", "August"),
-    SCRB_TRANSLATE_NOOP("Month", "September"), SCRB_TRANSLATE_NOOP("Month", "October"),
-    SCRB_TRANSLATE_NOOP("Month", "November"),  SCRB_TRANSLATE_NOOP("Month", "December")};
-
 bool ParseNumber(std::string_view text, int& value) {
   if (text.empty()) return false;
   value = 0;
@@ -52,7 +45,7 @@ std::string LongDateText(std::string_view date) {
   // Weekday, day, month and year, in the order and with the marks the language writes them.
   return FillIn(Tr("Dates", "%1 %2 %3 %4"),
                 {Tr("Weekday", kWeekdays[isoWeekday - 1]), std::to_string(day),
-                 Tr("Month", kMonths[static_cast<size_t>(month - 1)]), std::to_string(year)});
+                 MonthName(month), std::to_string(year)});
 }
 
 }  // namespace scrb
