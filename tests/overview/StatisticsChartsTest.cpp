@@ -5,6 +5,7 @@
 
 #include "overview/StatisticsCharts.h"
 #include "support/ChartLegibility.h"
+#include "overview/DiveFiguresFixture.h"
 
 namespace scrb {
 namespace {
@@ -15,16 +16,8 @@ constexpr double kTwipsPerPixel = 15;  // at 96 dpi
 
 DiveFigures Dive(int index, int date, double depth, int minutes, double water, double breath,
                  double oversat) {
-  DiveFigures d;
-  d.Index = index;
+  DiveFigures d = test::Figures(index, date, depth, minutes, water, breath, oversat, 1 + index % 16);
   d.Number = index + 1;
-  d.Date = date;
-  d.MaxDepth = depth;
-  d.DiveMinutes = minutes;
-  d.WaterTemperature = water;
-  d.BreathRate = breath;
-  d.OverSaturation = oversat;
-  d.Tissue = 1 + index % 16;
   d.Site = "Pier";
   return d;
 }

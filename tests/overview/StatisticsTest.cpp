@@ -9,6 +9,7 @@
 #include "overview/Statistics.h"
 #include "overview/StatisticsTexts.h"
 #include "support/LogbookBuilder.h"
+#include "overview/DiveFiguresFixture.h"
 
 namespace scrb {
 namespace {
@@ -16,22 +17,7 @@ namespace {
 constexpr int kMissing = 0x7FFF;
 constexpr uint32_t k17Oct1998 = 145656;
 
-// A dive of a few figures; the rest as a dive computer would leave them.
-DiveFigures Figures(int index, int date, std::optional<double> depth, std::optional<int> minutes,
-                    std::optional<double> water = {}, std::optional<double> breath = {},
-                    std::optional<double> oversat = {}, int tissue = 0) {
-  DiveFigures d;
-  d.Index = index;
-  d.Number = 100 + index;
-  d.Date = date;
-  d.MaxDepth = depth;
-  d.DiveMinutes = minutes;
-  d.WaterTemperature = water;
-  d.BreathRate = breath;
-  d.OverSaturation = oversat;
-  d.Tissue = tissue;
-  return d;
-}
+using test::Figures;
 
 std::vector<std::string> Keys(const LogbookStatistics& s) {
   std::vector<std::string> keys;
