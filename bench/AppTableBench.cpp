@@ -66,14 +66,24 @@ void BM_CoreSearchAndSort(benchmark::State& state) {
 }
 BENCHMARK(BM_CoreSearchAndSort)->Unit(benchmark::kMillisecond);
 
+// The window's table over the 10,000 dives, without its background analysis.
+struct WindowTable {
+  AnalysisCache analysis;
+  DiveTableModel model{analysis};
+  DiveFilterModel proxy{model};
+
+  WindowTable() {
+    analysis.SetDives(&Dives());
+    model.Reload(Dives(), 1);
+    model.CancelAnalysis();
+  }
+};
+
 // The window's model: each keystroke of "lake 19" filters the sorted rows anew.
 void BM_ProxyKeystrokes(benchmark::State& state) {
-  AnalysisCache analysis;
-  analysis.SetDives(&Dives());
-  DiveTableModel model(analysis);
-  model.Reload(Dives(), 1);
-  model.CancelAnalysis();
-  DiveFilterModel proxy(model);
+  WindowTable table;
+  DiveFilterModel& proxy = table.proxy;
+  const DiveTableModel& model = table.model;
   proxy.sort(model.SectionOf(TableColumn::MaxDepth), Qt::DescendingOrder);
   const QString typed = "lake 19";
   for (auto _ : state) {
@@ -86,12 +96,9 @@ void BM_ProxyKeystrokes(benchmark::State& state) {
 BENCHMARK(BM_ProxyKeystrokes)->Unit(benchmark::kMillisecond);
 
 void BM_ProxySortByColumn(benchmark::State& state) {
-  AnalysisCache analysis;
-  analysis.SetDives(&Dives());
-  DiveTableModel model(analysis);
-  model.Reload(Dives(), 1);
-  model.CancelAnalysis();
-  DiveFilterModel proxy(model);
+  WindowTable table;
+  DiveFilterModel& proxy = table.proxy;
+  const DiveTableModel& model = table.model;
   bool descending = false;
   for (auto _ : state) {
     proxy.sort(model.SectionOf(TableColumn::Date),
