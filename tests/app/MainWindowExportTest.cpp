@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 
 #include "AppTestWindow.h"
+#include "support/PdfText.h"
 #include "render/SaveFile.h"
 #include "support/UddfSchema.h"
 
@@ -19,10 +19,7 @@ namespace {
 using test::MenuAction;
 
 QString PdfText(const QString& path) {
-  QProcess pdftotext;
-  pdftotext.start("pdftotext", {"-enc", "UTF-8", path, "-"});
-  pdftotext.waitForFinished(30000);
-  return QString::fromUtf8(pdftotext.readAllStandardOutput());
+  return QString::fromStdString(test::PdfText(path.toStdString()));
 }
 
 // Three dives numbered 21 to 23, the last one selected. Without dives there is nothing to report

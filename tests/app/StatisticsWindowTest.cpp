@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QProcess>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -12,6 +11,7 @@
 #include <QTest>
 
 #include "AppTestWindow.h"
+#include "support/PdfText.h"
 #include "app/StatisticsWindow.h"
 
 namespace scrb {
@@ -157,10 +157,8 @@ TEST(StatisticsWindow, ReportsBeginWithASummaryPageWhenAsked) {
   w.dialogs.saveAnswers = {exported};
   w.form->ExportReportPdf();
   for (const auto& [path, pages] : {std::pair{printed, 4}, std::pair{exported, 2}}) {
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-enc", "UTF-8", path, "-"});
-    pdftotext.waitForFinished(30000);
-    const QStringList text = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
+    const QStringList text =
+        QString::fromStdString(test::PdfText(path.toStdString())).split('\f');
     ASSERT_GE(text.size(), pages) << path.toStdString();
     EXPECT_TRUE(text[0].contains("Logbook summary") &&
                 text[0].contains("2 of 3 dives (search: anna)") &&

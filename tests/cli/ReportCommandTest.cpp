@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QStringList>
 #include <algorithm>
 #include <filesystem>
@@ -12,9 +11,12 @@
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
 #include "support/LogbookBuilder.h"
+#include "support/PdfText.h"
 
 namespace scrb::cli {
 namespace {
+
+using test::PdfPages;
 
 namespace fs = std::filesystem;
 
@@ -25,18 +27,6 @@ int Report(std::vector<std::string> arguments, std::string* err = nullptr) {
   const int status = RunCli(arguments, out, errors);
   if (err != nullptr) *err = errors.str();
   return status;
-}
-
-// The pages' texts: a form feed ends each page.
-std::vector<std::string> PdfPages(const std::string& path) {
-  QProcess pdftotext;
-  pdftotext.start("pdftotext", {"-enc", "UTF-8", QString::fromStdString(path), "-"});
-  pdftotext.waitForFinished(30000);
-  std::istringstream text(pdftotext.readAllStandardOutput().toStdString());
-  std::vector<std::string> pages;
-  for (std::string page; std::getline(text, page, '\f');)
-    if (!page.empty() && page != "\n") pages.push_back(page);
-  return pages;
 }
 
 // Dive 0: a profile with an air estimate; dive 1: no samples; dive 2: samples but no air used.

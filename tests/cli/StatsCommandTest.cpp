@@ -3,16 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <filesystem>
 #include <sstream>
 
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
 #include "support/LogbookBuilder.h"
+#include "support/PdfText.h"
 
 namespace scrb::cli {
 namespace {
+
+using test::PdfPages;
 
 namespace fs = std::filesystem;
 
@@ -105,17 +107,6 @@ TEST(CliStats, StatisticsChartsRenderWithoutADive) {
     EXPECT_EQ(run.Status, kExitOk) << name << run.Err;
     EXPECT_GT(fs::file_size(out), 500u) << name;
   }
-}
-
-std::vector<std::string> PdfPages(const std::string& path) {
-  QProcess pdftotext;
-  pdftotext.start("pdftotext", {"-enc", "UTF-8", QString::fromStdString(path), "-"});
-  pdftotext.waitForFinished(30000);
-  std::istringstream text(pdftotext.readAllStandardOutput().toStdString());
-  std::vector<std::string> pages;
-  for (std::string page; std::getline(text, page, '\f');)
-    if (!page.empty() && page != "\n") pages.push_back(page);
-  return pages;
 }
 
 TEST(CliStats, ReportSummaryPageBeforeTheDivePages) {
