@@ -64,8 +64,8 @@ TEST(BreathRateTable, RisesWithLevelAndBaseAndHoldsNothingBeyondItsRows) {
         EXPECT_EQ(rate, 0) << "row " << row << " level " << level;
         continue;
       }
-      if (level > 1) EXPECT_GE(rate, table[row][level - 1]) << row << " " << level;
-      if (row > 0) EXPECT_GT(rate, table[row - 1][level]) << row << " " << level;
+      EXPECT_GE(rate, level > 1 ? table[row][level - 1] : 0) << row << " " << level;
+      EXPECT_GT(rate, row > 0 ? table[row - 1][level] : 0) << row << " " << level;
       EXPECT_NEAR(BreathRateAtLevel(table[row][1], int(level)), rate, 1e-9) << row << " " << level;
     }
   }
