@@ -8,7 +8,6 @@ class QTranslator;
 namespace scrb {
 
 // The languages of the window: "en", "de", "fr" and "it". English is the texts as written.
-inline constexpr const char* kLanguageSetting = "Language";
 
 // The desktop's language from the values of LANGUAGE, LC_ALL, LC_MESSAGES and LANG (empty when
 // unset), as gettext reads them: LANGUAGE's first entry the window speaks, then the first set of

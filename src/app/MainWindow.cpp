@@ -207,7 +207,7 @@ QString MainWindow::AboutText() {
 
 bool MainWindow::StartUp(bool readLastLogbook) {
   // The notice is read in the diver's language too.
-  SetLanguage(settings_.GetSetting(kLanguageSetting, ""));
+  SetLanguage(settings_.GetSetting(settings::kLanguage, ""));
   if (SettingNumber(settings_.GetSetting(settings::kNoWarning, "0")) == 0) {
     const int check = dialogs_.RunDisclaimer(this);
     if (check < 0) return false;
@@ -299,7 +299,7 @@ void MainWindow::ShowOptions() {
 }
 
 void MainWindow::ShowPreferences() {
-  const std::string language = settings_.GetSetting(kLanguageSetting, "");
+  const std::string language = settings_.GetSetting(settings::kLanguage, "");
   PreferencesDialog dialog(language, context_.Units, this);
   if (dialog.exec() != QDialog::Accepted) return;
   if (dialog.ChosenLanguage() != language) SetLanguage(dialog.ChosenLanguage());
@@ -309,8 +309,8 @@ void MainWindow::ShowPreferences() {
 void MainWindow::SetLanguage(const std::string& setting) {
   const std::string code = ChosenLanguage(setting, desktopLanguage_);
   // An unknown value is kept as it was saved: it means System, as an empty one does.
-  if (setting != settings_.GetSetting(kLanguageSetting, "")) {
-    settings_.SaveSetting(kLanguageSetting, setting);
+  if (setting != settings_.GetSetting(settings::kLanguage, "")) {
+    settings_.SaveSetting(settings::kLanguage, setting);
   }
   if (code == language_.Current()) return;
   language_.Apply(code);

@@ -30,6 +30,8 @@ constexpr const char* kLastDive = "LastDive";
 constexpr const char* kDiveListWidth = "DiveListWidth";
 // The dive table's columns: order, widths, which are shown, and the sort (the header's own state).
 constexpr const char* kDiveTableHeader = "DiveTableHeader";
+// The window's language: "en", "de", "fr" or "it"; empty or anything else follows the desktop.
+constexpr const char* kLanguage = "Language";
 // The units figures are shown in: "imperial", anything else metric.
 constexpr const char* kUnits = "Units";
 // File > Recent Logbooks: "RecentLogbook1" (the most recent) to "RecentLogbook6".

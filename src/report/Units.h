@@ -11,12 +11,12 @@ namespace scrb {
 // file holds the tank's water volume only.
 enum class UnitSystem { Metric, Imperial };
 
-// What a figure measures; each kind converts and rounds in its own way.
-//   Depth        m      -> ft         (one decimal fewer than metric: 0.1 m is about 0.3 ft)
-//   Speed        m/min  -> ft/min     (as depth)
-//   Temperature  C      -> °F         (as many decimals as metric; whole degrees in the texts)
-//   Pressure     bar    -> psi        (one decimal fewer: tank figures in whole psi, 1 psi = 0.07
-//   bar) BreathRate   l/min  -> cu ft/min  (one decimal more than metric: 0.01 cu ft is 0.28 l)
+// What a figure measures; each kind converts and rounds in its own way. In imperial:
+// - Depth, m to ft: one decimal fewer than metric (0.1 m is about 0.3 ft).
+// - Speed, m/min to ft/min: as depth.
+// - Temperature, C to °F: as many decimals as metric; whole degrees in the texts.
+// - Pressure, bar to psi: one decimal fewer (1 psi is 0.07 bar), so tank figures are whole psi.
+// - BreathRate, l/min to cu ft/min: one decimal more (0.01 cu ft is 0.28 l).
 enum class Quantity { Depth, Speed, Temperature, Pressure, BreathRate };
 
 // The metric value in the unit system's unit; a temperature difference would not take the 32.

@@ -135,7 +135,7 @@ TEST(Language, SwitchingKeepsDivePageOrderAndSearchAndExportsStayEnglish) {
     w.form->SetLanguage(e.code);
     QApplication::processEvents();
     EXPECT_EQ(w.form->Language(), e.code);
-    EXPECT_EQ(w.Saved(kLanguageSetting), e.code);
+    EXPECT_EQ(w.Saved(settings::kLanguage), e.code);
     EXPECT_EQ(w.form->ListIndex(), 4) << e.code;
     EXPECT_EQ(w.form->DiveTab()->currentIndex(), 5) << e.code;
     EXPECT_GT(w.form->ShowCount(), shown) << e.code;  // the page shows the dive anew
@@ -168,7 +168,7 @@ TEST(Language, SwitchingKeepsDivePageOrderAndSearchAndExportsStayEnglish) {
   w.form->SetLanguage("de");
   w.form->SetLanguage("klingon");
   EXPECT_EQ(w.form->Language(), "en");
-  EXPECT_EQ(w.Saved(kLanguageSetting), "klingon");
+  EXPECT_EQ(w.Saved(settings::kLanguage), "klingon");
 }
 
 TEST(Language, TheSavedLanguageIsSpokenFromTheStartAndPreferencesChangeIt) {
@@ -194,14 +194,14 @@ TEST(Language, TheSavedLanguageIsSpokenFromTheStartAndPreferencesChangeIt) {
   answer(2, 0, "OkButton");  // Deutsch, metric
   w.form->ShowPreferences();
   EXPECT_EQ(w.form->Language(), "de");
-  EXPECT_EQ(w.Saved(kLanguageSetting), "de");
+  EXPECT_EQ(w.Saved(settings::kLanguage), "de");
   EXPECT_EQ(w.context.Units, UnitSystem::Metric);
   EXPECT_EQ(w.Saved(settings::kUnits), "metric");
   EXPECT_EQ(w.form->menuBar()->actions().at(1)->text(), "&Bearbeiten");
   answer(0, 1, "OkButton");  // System, imperial
   w.form->ShowPreferences();
   EXPECT_EQ(w.form->Language(), "en");
-  EXPECT_EQ(w.Saved(kLanguageSetting), "");
+  EXPECT_EQ(w.Saved(settings::kLanguage), "");
   EXPECT_EQ(w.Saved(settings::kUnits), "imperial");
 }
 
