@@ -47,9 +47,16 @@ std::string Number(double value) {
 }  // namespace
 
 MainWindow::MainWindow(AppContext& context, SettingsStore& settings, UserDialogs& dialogs,
-                       QWidget* parent)
-    : QMainWindow(parent), context_(context), settings_(settings), dialogs_(dialogs) {
+                       QWidget* parent, const std::string& desktopLanguage)
+    : QMainWindow(parent),
+      context_(context),
+      settings_(settings),
+      dialogs_(dialogs),
+      desktopLanguage_(desktopLanguage) {
   context_.Settings = &settings_;
+  // Before anything is built, so that every text is made once, in the diver's language; the
+  // disclaimer is read in it too.
+  language_.Apply(ChosenLanguage(settings_.GetSetting(settings::kLanguage, ""), desktopLanguage_));
   setAcceptDrops(true);
   BuildWidgets();
   BuildMenus();
@@ -206,8 +213,6 @@ QString MainWindow::AboutText() {
 }
 
 bool MainWindow::StartUp(bool readLastLogbook) {
-  // The notice is read in the diver's language too.
-  SetLanguage(settings_.GetSetting(settings::kLanguage, ""));
   if (SettingNumber(settings_.GetSetting(settings::kNoWarning, "0")) == 0) {
     const int check = dialogs_.RunDisclaimer(this);
     if (check < 0) return false;

@@ -41,8 +41,10 @@ class MainWindow : public QMainWindow {
   static constexpr int kMinWidthTwips = 9600;
   static constexpr int kMinHeightTwips = 7200;
 
+  // `desktopLanguage` is what the language setting "" (System) follows; the window is built in
+  // the language the settings choose.
   MainWindow(AppContext& context, SettingsStore& settings, UserDialogs& dialogs,
-             QWidget* parent = nullptr);
+             QWidget* parent = nullptr, const std::string& desktopLanguage = "en");
   ~MainWindow() override;
 
   // Reads the settings and, unless another logbook is about to be opened, the last logbook;
@@ -106,8 +108,6 @@ class MainWindow : public QMainWindow {
 
   // Edit > Preferences: the language and the units.
   void ShowPreferences();
-  // The desktop's language, which the setting "" (System) follows; English unless told.
-  void SetDesktopLanguage(const std::string& code) { desktopLanguage_ = code; }
   // Saves the language setting ("" for the desktop's) and shows every text in that language at
   // once, keeping the dive, the page, the table's order and search, and the loaded logbooks.
   void SetLanguage(const std::string& setting);
@@ -205,7 +205,7 @@ class MainWindow : public QMainWindow {
   int showCount_ = 0;
   StatisticsWindow* statisticsWindow_ = nullptr;
   LanguageInstaller language_;
-  std::string desktopLanguage_ = "en";
+  std::string desktopLanguage_;
 };
 
 }  // namespace scrb

@@ -39,8 +39,7 @@ int main(int argc, char** argv) {
   scrb::AppContext context;
   scrb::QtSettingsStore settings;
   scrb::SystemDialogs dialogs;
-  scrb::MainWindow form(context, settings, dialogs);
-  form.SetDesktopLanguage(scrb::DesktopLanguage());
+  scrb::MainWindow form(context, settings, dialogs, nullptr, scrb::DesktopLanguage());
   // A logbook named on the command line is opened as File > Open would, in place of the last one.
   const bool logbookNamed = !commandLine.Logbook.isEmpty();
   if (!form.StartUp(!logbookNamed)) return 0;
