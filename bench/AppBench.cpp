@@ -17,10 +17,12 @@
 #include <memory>
 
 #include "BenchLogbook.h"
-#include "app/AppContext.h"
-#include "app/MainWindow.h"
-#include "app/SettingsStore.h"
-#include "app/UserDialogs.h"
+#include "app/dialogs/UserDialogs.h"
+#include "app/pages/DivePage.h"
+#include "app/state/LogbookState.h"
+#include "app/state/SettingsStore.h"
+#include "app/table/DiveTablePane.h"
+#include "app/window/MainWindow.h"
 #include "logbook/StartupSettings.h"
 
 extern char** environ;
@@ -29,15 +31,19 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string SampleLogbook() { return std::string(BATHYSCRIBE_SOURCE_DIR) + "/examples/sample.log"; }
+std::string SampleLogbook() {
+  return std::string(BATHYSCRIBE_SOURCE_DIR) + "/examples/sample.log";
+}
 
 const std::string& TenThousandDivesFile() {
-  static const std::string path = scrb::test::WriteTempFile("ten-thousand.log", scrb::bench::ManyDives(10000));
+  static const std::string path =
+      scrb::test::WriteTempFile("ten-thousand.log", scrb::bench::ManyDives(10000));
   return path;
 }
 
 const std::string& NinetyMinuteFile() {
-  static const std::string path = scrb::test::WriteTempFile("ninety.log", scrb::bench::NinetyMinuteLogbook());
+  static const std::string path =
+      scrb::test::WriteTempFile("ninety.log", scrb::bench::NinetyMinuteLogbook());
   return path;
 }
 
@@ -48,6 +54,14 @@ void Settle() {
 }
 
 // The desktop's dialogs, but no message box waits for a click during a measurement.
+scrb::DiveTablePane& Table(const scrb::MainWindow& form) {
+  return *form.findChild<scrb::DiveTablePane*>("DiveTablePane");
+}
+
+scrb::DivePage* Page(const scrb::MainWindow& form, int index) {
+  return static_cast<scrb::DivePage*>(form.findChild<QTabWidget*>("DiveTab")->widget(index));
+}
+
 struct SilentDialogs : scrb::SystemDialogs {
   void ShowMessage(QWidget*, const QString&) override {}
 };
@@ -57,7 +71,7 @@ struct SilentDialogs : scrb::SystemDialogs {
 struct Window {
   QTemporaryDir folder;
   scrb::QtSettingsStore settings{folder.filePath("scrb.ini")};
-  scrb::AppContext context;
+  std::unique_ptr<scrb::LogbookState> state;
   SilentDialogs dialogs;
   std::unique_ptr<scrb::MainWindow> form;
 
@@ -74,7 +88,8 @@ struct Window {
   }
 
   void Start() {
-    form = std::make_unique<scrb::MainWindow>(context, settings, dialogs);
+    state = std::make_unique<scrb::LogbookState>(settings, "en");
+    form = std::make_unique<scrb::MainWindow>(*state, dialogs);
     form->StartUp();
     form->LoadWindow();
     Settle();
@@ -95,10 +110,10 @@ void BM_ShowDivePage(benchmark::State& state) {
   for (auto _ : state) {
     if (firstShow) {
       // The first show of the dive also decodes and computes what the page needs.
-      window.context.Analysis.SetDives(&window.context.Book.Dives);
+      window.state->Analysis().SetDives(&window.state->Book().Dives);
     }
     const Clock::time_point start = Clock::now();
-    window.form->ShowDive(0);
+    Page(*window.form, page)->Show(&window.state->Book().Dives[0]);
     const Clock::time_point drawn = Clock::now();
     Settle();
     drawMs += std::chrono::duration<double, std::milli>(drawn - start).count();
@@ -106,7 +121,8 @@ void BM_ShowDivePage(benchmark::State& state) {
   }
   // How the time splits between drawing the charts and painting the window.
   state.counters["draw_ms"] = benchmark::Counter(drawMs / static_cast<double>(state.iterations()));
-  state.counters["paint_ms"] = benchmark::Counter(paintMs / static_cast<double>(state.iterations()));
+  state.counters["paint_ms"] =
+      benchmark::Counter(paintMs / static_cast<double>(state.iterations()));
   state.counters["width"] = window.form->width();
   state.counters["height"] = window.form->height();
 }
@@ -122,7 +138,7 @@ void BM_OpenTenThousandDives(benchmark::State& state) {
   for (auto _ : state) {
     window.form->OpenLogbook(path);
     Settle();
-    if (window.form->ListCount() != 10000 || window.form->ListIndex() != 9999) {
+    if (Table(*window.form).ListCount() != 10000 || Table(*window.form).ListIndex() != 9999) {
       state.SkipWithError("the logbook did not open whole");
     }
   }
@@ -136,7 +152,8 @@ size_t HeapInUse() {
 
 // Heap the open logbook holds beyond the empty window, against the file's size.
 void BM_MemoryTenThousandDives(benchmark::State& state) {
-  const auto fileSize = static_cast<double>(std::ifstream(TenThousandDivesFile(), std::ios::ate | std::ios::binary).tellg());
+  const auto fileSize = static_cast<double>(
+      std::ifstream(TenThousandDivesFile(), std::ios::ate | std::ios::binary).tellg());
   double ratio = 0;
   for (auto _ : state) {
     Window window("", 1280, 800, 1);
@@ -170,10 +187,10 @@ void BM_VisitEveryDiveOfTenThousand(benchmark::State& state) {
     window.Start();
     window.form->OpenLogbook(QString::fromStdString(TenThousandDivesFile()));
     Settle();
-    for (int i = 0; i < window.form->ListCount(); ++i) {
-      window.context.Analysis.Summary(i);
+    for (int i = 0; i < Table(*window.form).ListCount(); ++i) {
+      window.state->Analysis().Summary(i);
       if (i % 100 == 0) {
-        window.form->SelectListIndex(i);
+        Table(*window.form).SelectListIndex(i);
         Settle();
       }
     }
@@ -189,7 +206,8 @@ void BM_StartUpWarm(benchmark::State& state) {
   for (auto _ : state) {
     Window window(SampleLogbook(), 1280, 800, 1);
     window.Start();
-    if (window.form->ListCount() != 25) state.SkipWithError("the example logbook did not open");
+    if (Table(*window.form).ListCount() != 25)
+      state.SkipWithError("the example logbook did not open");
     state.PauseTiming();
     window.form.reset();
     state.ResumeTiming();
@@ -225,7 +243,7 @@ int StartUpChild(int argc, char** argv) {
   window.Start();
   // Leave without tearing down: the measurement ends when the first dive is on screen.
   std::fflush(nullptr);
-  _exit(window.form->ListCount() == 25 ? 0 : 1);
+  _exit(Table(*window.form).ListCount() == 25 ? 0 : 1);
 }
 
 }  // namespace

@@ -7,14 +7,16 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 
-#include "app/AppContext.h"
 #include "BenchLogbook.h"
-#include "app/ChartView.h"
+#include "app/pages/DepthPages.h"
+#include "app/state/LogbookState.h"
+#include "app/state/SettingsStore.h"
+#include "app/views/ChartView.h"
 #include "logbook/LogbookReader.h"
-#include "app/DepthPages.h"
 
 namespace {
 
@@ -27,13 +29,13 @@ scrb::DiveRecord NinetyMinuteDive() {
 }
 
 struct FullHdPage {
-  scrb::AppContext Context;
-  scrb::SpeedPage Page{Context};
+  QTemporaryDir Folder;
+  scrb::QtSettingsStore Settings{Folder.filePath("scrb.ini")};
+  scrb::LogbookState State{Settings, "en"};
+  scrb::SpeedPage Page{State};
 
   FullHdPage() {
-    Context.Book.Dives = {NinetyMinuteDive()};
-    Context.Analysis.SetDives(&Context.Book.Dives);
-    Context.Book.CurrentDive = 0;
+    State.Replace({NinetyMinuteDive()});
     Page.resize(1920, 1080);
     Page.show();
     QApplication::processEvents();
@@ -54,7 +56,7 @@ BENCHMARK(BM_ClearAndShowThePage)->Unit(benchmark::kMillisecond);
 void BM_ShowSpeedPage(benchmark::State& state) {
   FullHdPage fixture;
   for (auto _ : state) {
-    fixture.Page.ShowDive(&fixture.Context.Book.Dives[0]);
+    fixture.Page.Show(&fixture.State.Book().Dives[0]);
     fixture.Page.repaint();
   }
 }

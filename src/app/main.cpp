@@ -1,12 +1,12 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "app/AppCommandLine.h"
-#include "app/AppContext.h"
-#include "app/Language.h"
-#include "app/MainWindow.h"
-#include "app/SettingsStore.h"
-#include "app/UserDialogs.h"
+#include "app/dialogs/UserDialogs.h"
+#include "app/state/Language.h"
+#include "app/state/LogbookState.h"
+#include "app/state/SettingsStore.h"
+#include "app/window/AppCommandLine.h"
+#include "app/window/MainWindow.h"
 #include "render/SaveFile.h"
 
 namespace {
@@ -36,10 +36,11 @@ int main(int argc, char** argv) {
   const scrb::AppCommandLine commandLine = scrb::ParseAppCommandLine(QApplication::arguments());
   if (commandLine.Asked != scrb::AppCommandLine::Request::Run) return Answer(commandLine);
 
-  scrb::AppContext context;
   scrb::QtSettingsStore settings;
+  // Before the window, so that every text is made once, in the diver's language.
+  scrb::LogbookState state(settings, scrb::DesktopLanguage());
   scrb::SystemDialogs dialogs;
-  scrb::MainWindow form(context, settings, dialogs, nullptr, scrb::DesktopLanguage());
+  scrb::MainWindow form(state, dialogs);
   // A logbook named on the command line is opened as File > Open would, in place of the last one.
   const bool logbookNamed = !commandLine.Logbook.isEmpty();
   if (!form.StartUp(!logbookNamed)) return 0;

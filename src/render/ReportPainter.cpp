@@ -23,33 +23,56 @@ void ApplyReportPageLayout(QPagedPaintDevice& device, const QPageSize& paper) {
   device.setPageLayout(layout);
 }
 
+DiveReportPainter::DiveReportPainter(QPagedPaintDevice& device, const DiveReportJob& job,
+                                     int firstPage, int lastPage)
+    : job_(job),
+      first_(std::max(firstPage, 1)),
+      last_(std::min(lastPage, job.PageCount())),
+      next_(first_) {
+  if (job.Analysis == nullptr || first_ > last_) {
+    failed_ = true;
+    next_ = last_ + 1;
+    return;
+  }
+  model_ = job.Analysis->Model();
+  surface_ = std::make_unique<PainterSurface>(&device, QSizeF(device.width(), device.height()),
+                                              device.logicalDpiX(), device.logicalDpiY());
+}
+
+DiveReportPainter::~DiveReportPainter() = default;
+
+bool DiveReportPainter::PaintNext() {
+  if (failed_ || AllPainted()) return false;
+  const int page = next_++;
+  if (page > first_ && !surface_->NewPage()) return !(failed_ = true);
+  const int summaryPages = job_.Summary != nullptr ? 1 : 0;
+  const ReportPageInfo info{job_.LogbookName, page, job_.PageCount(), job_.Units};
+  if (page <= summaryPages) {
+    DrawSummaryPage(*job_.Summary, job_.SummaryScope, info, *surface_);
+  } else {
+    const auto dive =
+        job_.Analysis->Analysed(job_.Dives[static_cast<size_t>(page - 1 - summaryPages)]);
+    if (dive.Record == nullptr) return !(failed_ = true);
+    DrawDiveReportPage(dive, model_, info, *surface_);
+  }
+  if (!surface_->Painting()) failed_ = true;
+  return !failed_;
+}
+
+bool DiveReportPainter::Finish() {
+  if (failed_ || !AllPainted()) return false;
+  surface_->Finish();
+  return true;
+}
+
 bool PaintDiveReport(QPagedPaintDevice& device, const DiveReportJob& job, int firstPage,
                      int lastPage, const ReportProgress& progress) {
-  const int pageCount = job.PageCount();
-  const int summaryPages = job.Summary != nullptr ? 1 : 0;
-  firstPage = std::max(firstPage, 1);
-  lastPage = std::min(lastPage, pageCount);
-  if (job.Analysis == nullptr || firstPage > lastPage) return false;
-  const DecoModel model = job.Analysis->Model();
-
-  PainterSurface surface(&device, QSizeF(device.width(), device.height()), device.logicalDpiX(),
-                         device.logicalDpiY());
-  for (int page = firstPage; page <= lastPage; ++page) {
-    if (page > firstPage && !surface.NewPage()) return false;
-    const ReportPageInfo info{job.LogbookName, page, pageCount, job.Units};
-    if (page <= summaryPages) {
-      DrawSummaryPage(*job.Summary, job.SummaryScope, info, surface);
-    } else {
-      const auto dive =
-          job.Analysis->Analysed(job.Dives[static_cast<size_t>(page - 1 - summaryPages)]);
-      if (dive.Record == nullptr) return false;
-      DrawDiveReportPage(dive, model, info, surface);
-    }
-    if (!surface.Painting()) return false;
-    if (progress && !progress(page - firstPage + 1, lastPage - firstPage + 1)) return false;
+  DiveReportPainter painter(device, job, firstPage, lastPage);
+  while (!painter.AllPainted()) {
+    if (!painter.PaintNext()) return false;
+    if (progress && !progress(painter.Done(), painter.Total())) return false;
   }
-  surface.Finish();
-  return true;
+  return painter.Finish();
 }
 
 bool WriteDiveReportPdf(QIODevice& out, const DiveReportJob& job, const QPageSize& paper,

@@ -2,6 +2,7 @@
 
 #include <QPageSize>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@ class QIODevice;
 class QPagedPaintDevice;
 
 namespace scrb {
+
+class PainterSurface;
 
 // Pages are laid out at this resolution: the charts' pen widths, counted in its pixels, read well
 // on paper (a 3-pixel data line is 0.8 mm), and the output stays vector at any resolution.
@@ -40,6 +43,34 @@ using ReportProgress = std::function<bool(int done, int total)>;
 // Portrait, the margins of the report (wider where the device needs more), on the given paper or,
 // when it is invalid, on the paper the device already has (a printer's own choice).
 void ApplyReportPageLayout(QPagedPaintDevice& device, const QPageSize& paper = QPageSize());
+
+// Paints pages firstPage..lastPage (1-based, of the job's pages) one at a time, so that a printer
+// that must be fed from the interface thread can be fed a page per turn of its event loop.
+class DiveReportPainter {
+ public:
+  DiveReportPainter(QPagedPaintDevice& device, const DiveReportJob& job, int firstPage,
+                    int lastPage);
+  ~DiveReportPainter();
+  DiveReportPainter(const DiveReportPainter&) = delete;
+  DiveReportPainter& operator=(const DiveReportPainter&) = delete;
+
+  // The next page; false when it could not be painted, after which nothing more is painted.
+  bool PaintNext();
+  // Ends the document once every page is painted; false when any page failed.
+  bool Finish();
+  bool AllPainted() const { return next_ > last_; }
+  int Done() const { return next_ - first_; }
+  int Total() const { return last_ - first_ + 1; }
+
+ private:
+  const DiveReportJob& job_;
+  std::unique_ptr<PainterSurface> surface_;
+  DecoModel model_;
+  int first_;
+  int last_;
+  int next_;
+  bool failed_ = false;
+};
 
 // Paints pages firstPage..lastPage (1-based, of the job's pages) on a device laid out by
 // ApplyReportPageLayout at kReportDpi, one page drawn and handed on at a time. False when the

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Version.h"
-#include "app/AppCommandLine.h"
+#include "app/window/AppCommandLine.h"
 
 namespace scrb {
 namespace {

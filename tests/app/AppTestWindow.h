@@ -1,10 +1,16 @@
 #pragma once
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -12,13 +18,72 @@
 #include <memory>
 #include <string>
 
-#include "app/AppContext.h"
-#include "app/ChartView.h"
-#include "app/DivePage.h"
-#include "app/MainWindow.h"
-#include "app/SettingsStore.h"
-#include "app/UserDialogs.h"
+#include "app/dialogs/UserDialogs.h"
+#include "app/pages/DivePage.h"
+#include "app/state/LogbookState.h"
+#include "app/state/SettingsStore.h"
+#include "app/statistics/StatisticsWindow.h"
+#include "app/table/DiveTableModel.h"
+#include "app/table/DiveTablePane.h"
+#include "app/views/ChartView.h"
+#include "app/window/MainWindow.h"
+#include "app/window/ReportPrinting.h"
 #include "support/LogbookBuilder.h"
+
+namespace scrb {
+
+// The window's parts, found as a user's eye finds them: by what they are.
+inline DiveTablePane& Table(const MainWindow& form) {
+  return *form.findChild<DiveTablePane*>("DiveTablePane");
+}
+inline QTableView* DiveList(const MainWindow& form) {
+  return form.findChild<QTableView*>("DiveList");
+}
+inline QTabWidget* DiveTab(const MainWindow& form) {
+  return form.findChild<QTabWidget*>("DiveTab");
+}
+inline DivePage* Page(const MainWindow& form, int index) {
+  return static_cast<DivePage*>(DiveTab(form)->widget(index));
+}
+inline QLineEdit* SearchField(const MainWindow& form) {
+  return form.findChild<QLineEdit*>("SearchField");
+}
+inline QMenu* RecentMenu(const MainWindow& form) {
+  return form.findChild<QMenu*>("RecentMenu");
+}
+inline QSplitter* Splitter(const MainWindow& form) {
+  return form.findChild<QSplitter*>("DiveSplitter");
+}
+inline StatisticsWindow* Statistics(const MainWindow& form) {
+  return form.findChild<StatisticsWindow*>("StatisticsWindow");
+}
+inline DiveTableModel* TableModel(const MainWindow& form) {
+  return form.findChild<DiveTableModel*>();
+}
+inline QStringList RecentLogbooks(const LogbookState& state) {
+  QStringList paths;
+  for (const std::string& path : state.Session().Recent()) paths << QString::fromStdString(path);
+  return paths;
+}
+
+inline QAction* MenuAction(MainWindow& form, const QString& caption) {
+  for (QAction* action : form.findChildren<QAction*>()) {
+    if (action->text() == caption) return action;
+  }
+  return nullptr;
+}
+
+// A report is made in the background or a page per turn of the event loop; this waits for it.
+inline void WaitForReport(const MainWindow& form) {
+  const auto* report = form.findChild<ReportPrinting*>();
+  QElapsedTimer waited;
+  waited.start();
+  while (report->Busy() && waited.elapsed() < 120000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+}
+
+}  // namespace scrb
 
 namespace scrb::test {
 
@@ -76,13 +141,15 @@ struct ScriptedDialogs : UserDialogs {
   void Quit() override { ++quits; }
 };
 
+using scrb::WaitForReport;
+
 // A main window over a settings file of its own in a temporary folder, with every dialog that
 // needs a user answered by the test.
 struct TestWindow {
   QTemporaryDir folder;
   QString iniPath = folder.filePath("scrb.ini");
   std::unique_ptr<QtSettingsStore> settings;
-  AppContext context;
+  std::unique_ptr<LogbookState> state;
   ScriptedDialogs dialogs;
   std::unique_ptr<MainWindow> form;
   QStringList& messages = dialogs.messages;
@@ -91,34 +158,34 @@ struct TestWindow {
   explicit TestWindow(const std::string& ini = "") {
     std::ofstream(iniPath.toStdString(), std::ios::binary) << "[Settings]\n" << ini;
     settings = std::make_unique<QtSettingsStore>(iniPath);
+    state = std::make_unique<LogbookState>(*settings, "en");
   }
+  ~TestWindow() { form.reset(); }
 
   // Starts as the program does; false when the disclaimer was refused.
   bool Start() {
-    form = std::make_unique<MainWindow>(context, *settings, dialogs);
+    // A test may have put another settings store in place.
+    if (&state->Settings() != settings.get())
+      state = std::make_unique<LogbookState>(*settings, "en");
+    form = std::make_unique<MainWindow>(*state, dialogs);
     if (!form->StartUp()) return false;
     form->LoadWindow();
     return true;
   }
 
-  QString Status() const { return form->StatusLabel()->text(); }
-  QStringList Entries() const {
-    QStringList entries;
-    for (int row = 0; row < form->ListCount(); ++row)
-      entries << form->DiveList()->model()->index(row, 0).data().toString();
-    return entries;
-  }
+  QString Status() const { return form->findChild<QLabel*>("StatusLabel")->text(); }
+  QStringList Entries() const;
   std::string Saved(const std::string& key) const { return settings->GetSetting(key, "<absent>"); }
   // What a page shows: the texts of its labels and text box, whether each chart has anything
   // drawn and whether it shows a readout cursor.
   QStringList PageState(int page) const {
-    form->DiveTab()->setCurrentIndex(page);
+    DiveTab(*form)->setCurrentIndex(page);
     QStringList state;
-    for (QLabel* label : form->Page(page)->findChildren<QLabel*>())
+    for (QLabel* label : Page(*form, page)->findChildren<QLabel*>())
       state << label->objectName() + "=" + label->text();
-    for (QPlainTextEdit* box : form->Page(page)->findChildren<QPlainTextEdit*>())
+    for (QPlainTextEdit* box : Page(*form, page)->findChildren<QPlainTextEdit*>())
       state << box->toPlainText();
-    for (ChartView* chart : form->Page(page)->findChildren<ChartView*>()) {
+    for (ChartView* chart : Page(*form, page)->findChildren<ChartView*>()) {
       QImage white(chart->ChartImage().size(), chart->ChartImage().format());
       white.fill(Qt::white);
       state << chart->objectName() + (chart->ChartImage() == white ? " blank" : " drawn") +
@@ -128,25 +195,26 @@ struct TestWindow {
   }
   // Every page of the selected dive, as a diver clicking through the tabs would see them.
   void ShowEveryPage() {
-    for (int page = 0; page < MainWindow::kPageCount; ++page)
-      form->DiveTab()->setCurrentIndex(page);
+    for (int page = 0; page < MainWindow::kPageCount; ++page) DiveTab(*form)->setCurrentIndex(page);
   }
 };
+
+inline QStringList TestWindow::Entries() const {
+  QStringList entries;
+  for (int row = 0; row < Table(*form).ListCount(); ++row)
+    entries << DiveList(*form)->model()->index(row, 0).data().toString();
+  return entries;
+}
 
 // The charts of a page, from top to bottom, without pictures such as a colour key that only
 // show something.
 inline QList<ChartView*> Charts(const MainWindow& form, int page) {
-  QList<ChartView*> charts = form.Page(page)->findChildren<ChartView*>();
+  QList<ChartView*> charts = Page(form, page)->findChildren<ChartView*>();
   charts.removeIf([](ChartView* chart) { return chart->focusPolicy() == Qt::NoFocus; });
   return charts;
 }
 
-inline QAction* MenuAction(MainWindow& form, const QString& caption) {
-  for (QAction* action : form.findChildren<QAction*>()) {
-    if (action->text() == caption) return action;
-  }
-  return nullptr;
-}
+using scrb::MenuAction;
 
 inline QString WriteLogbook(const std::string& name, const std::string& bytes) {
   return QString::fromStdString(WriteTempFile(name, bytes));

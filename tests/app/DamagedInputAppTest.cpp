@@ -25,7 +25,7 @@ TEST(DamagedInputApp, RefusedAndCutFilesKeepTheDivesLoadedBefore) {
   test::TestWindow w("NoWarning=1\n");
   w.Start();
   w.form->OpenLogbook(opened);
-  w.form->SelectListIndex(7);
+  Table(*w.form).SelectListIndex(7);
   const QString title = w.form->windowTitle(), status = w.Status();
   const QStringList before = w.Entries();
   ASSERT_EQ(before.size(), 26);
@@ -41,17 +41,17 @@ TEST(DamagedInputApp, RefusedAndCutFilesKeepTheDivesLoadedBefore) {
   EXPECT_TRUE(w.messages[1].startsWith("The logbook file " + folder + " cannot be read: "));
   EXPECT_TRUE(w.messages[2].contains("holds no readable dive"));
   EXPECT_EQ(w.Entries(), before);
-  EXPECT_EQ(w.form->ListIndex(), 7);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 7);
   EXPECT_EQ(w.form->windowTitle(), title);
   EXPECT_EQ(w.Status(), status);
   EXPECT_EQ(w.Saved("Logbook File"), opened.toStdString());
   EXPECT_TRUE(w.dialogs.warnings.isEmpty());
 
   test::MenuAction(*w.form, "&Merge Logbook")->trigger();
-  const int count = w.form->ListCount() - 26;
+  const int count = Table(*w.form).ListCount() - 26;
   EXPECT_TRUE(count > 10 && count < 26) << count;
   EXPECT_EQ(w.Entries().mid(0, 26), before);
-  EXPECT_EQ(w.form->ListIndex(), 7);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 7);
   EXPECT_TRUE(w.Status().startsWith(
       QString("%1 dives read. cut.log is damaged: the file ends inside dive").arg(count + 26)))
       << w.Status().toStdString();
@@ -67,7 +67,7 @@ TEST(DamagedInputApp, RefusedAndCutFilesKeepTheDivesLoadedBefore) {
 
   test::TestWindow next("NoWarning=1\nLogbook%20File=" + cutPath.toStdString() + "\n");
   next.Start();
-  EXPECT_EQ(next.form->ListCount(), count);
+  EXPECT_EQ(Table(*next.form).ListCount(), count);
   EXPECT_TRUE(next.Status().contains("cut.log is damaged")) << next.Status().toStdString();
   EXPECT_TRUE(next.dialogs.warnings.isEmpty());
 }
@@ -83,10 +83,10 @@ TEST(DamagedInputApp, GarbageSettingsStillStartAndOnTheScreen) {
                      "Width=99999999999999999999\nHeight=1e308\nTop=1e308\nLeft=-99999999999\n" +
                      std::string("\xFF\xFE\x00[=\n", 6));
   w.Start();
-  EXPECT_EQ(w.form->ListIndex(), 25);
-  EXPECT_EQ(w.form->DiveTab()->currentIndex(), 1);
-  EXPECT_EQ(w.context.Book.DisplayOptionFlag, 0);
-  EXPECT_GT(w.form->DiveList()->width(), 50);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 25);
+  EXPECT_EQ(DiveTab(*w.form)->currentIndex(), 1);
+  EXPECT_EQ(w.state->Book().DisplayOptionFlag, 0);
+  EXPECT_GT(DiveList(*w.form)->width(), 50);
   const QRect screen = w.form->screen()->availableGeometry();
   EXPECT_LE(w.form->width(), screen.width());
   EXPECT_LE(w.form->height(), screen.height());

@@ -11,19 +11,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <array>
 #include <functional>
 
-#include "app/AirPage.h"
-#include "app/AppContext.h"
-#include "app/ChartView.h"
-#include "app/DepthPages.h"
-#include "app/DialogPlacement.h"
-#include "app/GeneralPage.h"
-#include "app/ModelWindow.h"
-#include "app/RawDataPage.h"
-#include "app/TissuePage.h"
+#include "app/dialogs/DialogPlacement.h"
+#include "app/dialogs/ModelWindow.h"
+#include "app/pages/AirPage.h"
+#include "app/pages/DepthPages.h"
+#include "app/pages/GeneralPage.h"
+#include "app/pages/RawDataPage.h"
+#include "app/pages/TissuePage.h"
+#include "app/state/LogbookState.h"
+#include "app/state/SettingsStore.h"
+#include "app/views/ChartView.h"
 #include "report/ReportTexts.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/SaturationFixtures.h"
@@ -55,20 +57,16 @@ class DivePages : public ::testing::Test {
   // Shows a dive as the main window does: readouts wait until the drawing is done.
   void Show(DivePage& page, int index) {
     page.resize(700, 520);
-    context.Book.CurrentDive = index;
-    context.Readouts.ChartsReady = false;
-    context.Readouts.ResetCursors();
-    page.ShowDive(context.Book.DiveAt(index));
-    context.Readouts.ChartsReady = true;
+    state.SelectDive(index);
+    page.Show(state.Book().DiveAt(index));
   }
-  DiveRecord& Dive(int index) { return context.Book.Dives[static_cast<size_t>(index)]; }
-  void Load(std::vector<DiveRecord> dives) {
-    context.Book.Dives = std::move(dives);
-    context.Analysis.SetDives(&context.Book.Dives);
-  }
-  double SurfacePressure(int index) { return context.Analysis.SurfacePressure(index); }
+  const DiveRecord& Dive(int index) { return state.Book().Dives[static_cast<size_t>(index)]; }
+  void Load(std::vector<DiveRecord> dives) { state.Replace(std::move(dives)); }
+  double SurfacePressure(int index) { return state.Analysis().SurfacePressure(index); }
 
-  AppContext context;
+  QTemporaryDir folder;
+  QtSettingsStore settings{folder.filePath("scrb.ini")};
+  LogbookState state{settings, "en"};
 };
 
 // Six samples, T = 200 hundredths of a minute; the descent of 3.125 m from sample 0 to 1 is
@@ -77,14 +75,11 @@ class DivePages : public ::testing::Test {
 // it is cleared and stays so. The first sample has no speed.
 TEST_F(DivePages, DepthAndSpeedReadoutsMoveLabelAndCursorsOfTheirView) {
   Load({DiveWithDepths({3.125, 6.25, 8.125, 8.125, 5, 2.5}, {0, 0, 2}), DiveRecord{}});
-  DepthChartPage page(context);
+  DepthChartPage page(state);
   Show(page, 0);
   EXPECT_EQ(page.DepthTitle()->text(), "Dive Number: 12  Depth (meters) versus Time (minutes)");
   emit page.AlarmStrip()->MouseMoved(200, 300);
   for (double x : {-1.0, 200.5}) emit page.DepthChart()->MouseMoved(x, 0);
-  context.Readouts.ChartsReady = false;
-  emit page.DepthChart()->MouseMoved(100, 0);
-  context.Readouts.ChartsReady = true;
   EXPECT_EQ(page.DepthReadout()->text().toStdString(), "Time=02'00\" Depth=2.5 m");
   EXPECT_EQ(page.DepthChart()->CursorX(), 200);
   EXPECT_EQ(page.AlarmStrip()->CursorX(), 200);
@@ -93,7 +88,7 @@ TEST_F(DivePages, DepthAndSpeedReadoutsMoveLabelAndCursorsOfTheirView) {
   EXPECT_EQ(page.DepthReadout()->text(), "");
   EXPECT_FALSE(page.DepthChart()->CursorX());
 
-  SpeedPage speed(context);
+  SpeedPage speed(state);
   Show(speed, 0);
   emit speed.SpeedChart()->MouseMoved(10, -500);  // sample 0
   EXPECT_EQ(speed.SpeedReadout()->text(), "");
@@ -105,7 +100,7 @@ TEST_F(DivePages, DepthAndSpeedReadoutsMoveLabelAndCursorsOfTheirView) {
 
 TEST_F(DivePages, OneAirReadoutMovesTheCursorOnBothAirCharts) {
   Load({MinutesDive(12), MinutesDive(327.67)});
-  AirPage page(context);
+  AirPage page(state);
   Show(page, 0);
   page.ShowReadoutAt(250);  // 10 minutes at 3 bar breathe 12 l x 50 bar: 5 bar a minute
   EXPECT_EQ(page.AirReadout()->text(),
@@ -130,7 +125,7 @@ TEST_F(DivePages, GeneralAndRawDataPagesShowPlainText) {
   dive.DiveDate = "17/10/1998";
   dive.Site = "<b>Pier</b>";
   Load({dive});
-  GeneralPage general(context);
+  GeneralPage general(state);
   const DiveSummary summary = SummaryTexts(Dive(0));
   QStringList expected = {QString::fromStdString(summary.Heading)};
   for (const SummaryLine& line : summary.Lines) expected << QString::fromStdString(line.Value);
@@ -146,7 +141,7 @@ TEST_F(DivePages, GeneralAndRawDataPagesShowPlainText) {
   general.ShowDive(nullptr);
   EXPECT_EQ(shown().join(""), "");
 
-  RawDataPage raw(context);
+  RawDataPage raw(state);
   raw.ShowDive(&Dive(0));
   const QString text = raw.TextBox()->toPlainText();
   EXPECT_EQ(text, QString::fromStdString(DetailsText(Dive(0)) +
@@ -160,7 +155,7 @@ TEST_F(DivePages, GeneralAndRawDataPagesShowPlainText) {
 // The model window's check box carries the morning's nitrogen into the second dive; the page says
 // where it came from, and nothing at all with the option off.
 TEST_F(DivePages, TissuePageSaysWhereCarriedNitrogenCameFrom) {
-  context.Analysis.SetModel(0);
+  state.SetModel(0);
   std::vector<DiveRecord> day = {DiveWithDepths(std::vector<double>(90, 30)),
                                  DiveWithDepths(std::vector<double>(60, 20)),
                                  DiveWithDepths(std::vector<double>(30, 10))};
@@ -175,7 +170,7 @@ TEST_F(DivePages, TissuePageSaysWhereCarriedNitrogenCameFrom) {
     day[i].DiveNumber = std::stoi(fields[i][3]);
   }
   Load(day);
-  TissuePage page(context);
+  TissuePage page(state);
   page.show();
   Show(page, 1);
   const QString plain = page.MaxOverSaturationLabel()->text();
@@ -185,7 +180,7 @@ TEST_F(DivePages, TissuePageSaysWhereCarriedNitrogenCameFrom) {
   window->Prepare();
   EXPECT_FALSE(window->RepetitiveBox()->isChecked());
   window->RepetitiveBox()->click();
-  EXPECT_TRUE(context.Analysis.Repetitive());
+  EXPECT_TRUE(state.Analysis().Repetitive());
   window->ApplyAndClose();
   const std::vector<std::pair<int, QString>> said = {
       {1, "carried over 0:05 from dive 1460"},
@@ -211,13 +206,13 @@ TEST_F(DivePages, TissuePageSaysWhereCarriedNitrogenCameFrom) {
 // The tissue page's summary and readouts over both charts, and its model window, which applies a
 // typed surface pressure to the selected dive on close.
 TEST_F(DivePages, TissuePageAndItsModelWindow) {
-  context.Analysis.SetModel(0);
+  state.SetModel(0);
   Load({DiveWithDepths({0, 10, 0}), DiveWithDepths(std::vector<double>(30, 18.4)),
         DiveWithDepths({})});
-  TissuePage page(context);
+  TissuePage page(state);
   Show(page, 1);
-  const AnalysedDive dive = context.Analysis.Analysed(1);
-  const DecoModel model = context.Analysis.Model();
+  const AnalysedDive dive = state.Analysis().Analysed(1);
+  const DecoModel model = state.Analysis().Model();
   EXPECT_EQ(page.MaxOverSaturationLabel()->text().toStdString(),
             MaxOverSaturationText(*dive.Profile, *dive.Saturation, model));
   emit page.OverSaturationChart()->MouseMoved(1000, 0);
@@ -246,9 +241,9 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
     window->Prepare();
     window->show();
     window->SurfacePressureEdit()->setText(text);
-    const auto before = context.Analysis.Saturation(1);
+    const auto before = state.Analysis().Saturation(1);
     window->ApplyAndClose();
-    EXPECT_EQ(std::tuple(SurfacePressure(1), context.Analysis.Saturation(1) == before,
+    EXPECT_EQ(std::tuple(SurfacePressure(1), state.Analysis().Saturation(1) == before,
                          window->isVisible(), window->PressureNote()->text().isEmpty()),
               std::tuple(pressure, pressure == 1.0, refused, !refused));
   }
@@ -267,8 +262,8 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
   // Escape, the window system's close control and Ctrl+Q leave the window with the pressure in
   // force, whatever was typed; the box shows it again and the dive's saturation is the one before.
   const auto overSaturationText = [this] {
-    const AnalysedDive dive = context.Analysis.Analysed(1);
-    return MaxOverSaturationText(*dive.Profile, *dive.Saturation, context.Analysis.Model());
+    const AnalysedDive dive = state.Analysis().Analysed(1);
+    return MaxOverSaturationText(*dive.Profile, *dive.Saturation, state.Analysis().Model());
   };
   const std::string saturation = overSaturationText();
   const std::vector<std::pair<const char*, std::function<void()>>> leaves = {
@@ -294,11 +289,11 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
   EXPECT_EQ(SurfacePressure(1), 0.9);
 
   // Without a selected dive: a model that has a button, and a box that takes no text.
-  context.Book.CurrentDive = -1;
-  context.Analysis.SetModel(7);
+  state.SelectDive(-1);
+  state.SetModel(7);
   window->Prepare();
   EXPECT_EQ(window->SurfacePressureEdit()->text(), "No dive selected");
-  EXPECT_EQ(std::tuple(window->ModelButton(0)->isChecked(), context.Analysis.Model().TissueCount,
+  EXPECT_EQ(std::tuple(window->ModelButton(0)->isChecked(), state.Analysis().Model().TissueCount,
                        window->SurfacePressureEdit()->isEnabled()),
             std::tuple(true, 8, false));
   window->SurfacePressureEdit()->setText("1.5");
@@ -321,10 +316,10 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
 // The charts of a page are drawn on threads of their own: each must come out as it does drawn
 // alone, and a drawing that fails must not leave a view that never repaints or a thread running.
 TEST_F(DivePages, ChartsDrawnTogetherComeOutAsDrawnAlone) {
-  context.Analysis.SetModel(2);
+  state.SetModel(2);
   Load({DiveWithDepths({0, 12, 30, 30, 22, 9, 5, 5, 0})});
-  const AnalysedDive dive = context.Analysis.Analysed(0);
-  const DecoModel model = context.Analysis.Model();
+  const AnalysedDive dive = state.Analysis().Analysed(0);
+  const DecoModel model = state.Analysis().Model();
   const auto pressure = [&](ChartSurface& s) {
     DrawTissuePressureChart(*dive.Profile, *dive.Saturation, model, s);
   };

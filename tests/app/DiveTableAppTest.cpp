@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "AppTestWindow.h"
-#include "app/DiveTableModel.h"
+#include "app/table/DiveTableModel.h"
 
 namespace scrb {
 namespace {
@@ -36,7 +36,7 @@ QString TableLogbook() {
 }
 
 int Section(const MainWindow& form, TableColumn column) {
-  return form.TableModel()->SectionOf(column);
+  return TableModel(form)->SectionOf(column);
 }
 
 void Settle() {
@@ -50,64 +50,64 @@ TEST(DiveTable, NavigationSearchAndSortInViewOrder) {
   Window w;
   w.Start();
   w.form->OpenLogbook(TableLogbook());
-  w.form->DiveList()->sortByColumn(Section(*w.form, TableColumn::MaxDepth), Qt::DescendingOrder);
-  EXPECT_EQ(w.form->ShownDives(), (std::vector<int>{1, 5, 4, 0, 3, 2}));
-  EXPECT_EQ(w.form->ListIndex(), 5);  // the last dive, selected on opening, stays selected
-  w.form->NextDive();
-  EXPECT_EQ(w.form->ListIndex(), 4);
-  w.form->PreviousDive();
-  w.form->PreviousDive();
-  w.form->PreviousDive();
-  EXPECT_EQ(w.form->ListIndex(), 1);
-  w.form->DiveList()->sortByColumn(Section(*w.form, TableColumn::MaxDepth), Qt::AscendingOrder);
-  EXPECT_EQ(w.form->ShownDives(), (std::vector<int>{3, 0, 4, 1, 5, 2}));
-  EXPECT_EQ(w.form->ListIndex(), 1);
+  DiveList(*w.form)->sortByColumn(Section(*w.form, TableColumn::MaxDepth), Qt::DescendingOrder);
+  EXPECT_EQ(Table(*w.form).ShownDives(), (std::vector<int>{1, 5, 4, 0, 3, 2}));
+  EXPECT_EQ(Table(*w.form).ListIndex(), 5);  // the last dive, selected on opening, stays selected
+  Table(*w.form).StepDive(1);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 4);
+  Table(*w.form).StepDive(-1);
+  Table(*w.form).StepDive(-1);
+  Table(*w.form).StepDive(-1);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 1);
+  DiveList(*w.form)->sortByColumn(Section(*w.form, TableColumn::MaxDepth), Qt::AscendingOrder);
+  EXPECT_EQ(Table(*w.form).ShownDives(), (std::vector<int>{3, 0, 4, 1, 5, 2}));
+  EXPECT_EQ(Table(*w.form).ListIndex(), 1);
   Settle();
-  QTableView* table = w.form->DiveList();
+  QTableView* table = DiveList(*w.form);
   EXPECT_TRUE(table->viewport()->rect().intersects(table->visualRect(table->currentIndex())));
 
-  QSignalSpy changes(w.form.get(), &MainWindow::ShownDivesChanged);
+  QSignalSpy changes(&Table(*w.form), &DiveTablePane::ShownDivesChanged);
   QTest::keySequence(w.form.get(), QKeySequence::Find);
-  EXPECT_TRUE(w.form->SearchField()->hasFocus() || QApplication::focusWidget() == nullptr);
-  w.form->SetSearchText("ELBA");
-  EXPECT_EQ(w.form->ShownDives(), (std::vector<int>{0, 4, 2}));
+  EXPECT_TRUE(SearchField(*w.form)->hasFocus() || QApplication::focusWidget() == nullptr);
+  Table(*w.form).SetSearchText("ELBA");
+  EXPECT_EQ(Table(*w.form).ShownDives(), (std::vector<int>{0, 4, 2}));
   EXPECT_EQ(w.Status(), "3 of 6 dives shown");
-  EXPECT_EQ(w.form->SearchText(), "ELBA");
-  EXPECT_EQ(w.context.Book.CurrentDive, 1);  // hidden, still on the pages
-  EXPECT_EQ(w.form->ListIndex(), -1);
+  EXPECT_EQ(Table(*w.form).SearchText(), "ELBA");
+  EXPECT_EQ(w.state->Book().CurrentDive, 1);  // hidden, still on the pages
+  EXPECT_EQ(Table(*w.form).ListIndex(), -1);
   Settle();
   EXPECT_GE(changes.count(), 1);
-  w.form->NextDive();
-  EXPECT_EQ(w.form->ListIndex(), 0);
-  QTest::keyClick(w.form->SearchField(), Qt::Key_Escape);
-  EXPECT_EQ(w.form->SearchText(), "");
-  EXPECT_EQ(w.form->ShownDives().size(), 6u);
-  EXPECT_EQ(w.form->ListIndex(), 0);
+  Table(*w.form).StepDive(1);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 0);
+  QTest::keyClick(SearchField(*w.form), Qt::Key_Escape);
+  EXPECT_EQ(Table(*w.form).SearchText(), "");
+  EXPECT_EQ(Table(*w.form).ShownDives().size(), 6u);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 0);
 
-  w.form->ShowOnlyDives({5, 3, 99});
-  EXPECT_EQ(w.form->ShownDives(), (std::vector<int>{3, 5}));
+  Table(*w.form).ShowOnlyDives({5, 3, 99});
+  EXPECT_EQ(Table(*w.form).ShownDives(), (std::vector<int>{3, 5}));
   EXPECT_EQ(w.Status(), "2 of 6 dives shown");
-  w.form->SelectListIndex(2);  // not among them: every dive is shown again
-  EXPECT_EQ(w.form->ShownDives().size(), 6u);
-  EXPECT_EQ(w.form->ListIndex(), 2);
-  w.form->SetSearchText("capri 13");
-  EXPECT_EQ(w.form->ShownDives(), (std::vector<int>{3}));
+  Table(*w.form).SelectListIndex(2);  // not among them: every dive is shown again
+  EXPECT_EQ(Table(*w.form).ShownDives().size(), 6u);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 2);
+  Table(*w.form).SetSearchText("capri 13");
+  EXPECT_EQ(Table(*w.form).ShownDives(), (std::vector<int>{3}));
 }
 
 TEST(DiveTable, GoToDiveSelectsTheFirstWithTheNumber) {
   Window w;
   w.Start();
   w.form->OpenLogbook(TableLogbook());
-  w.form->SetSearchText("giglio");
-  w.form->DiveList()->setFocus();
+  Table(*w.form).SetSearchText("giglio");
+  DiveList(*w.form)->setFocus();
   w.dialogs.numberAnswers = {13, 99};
   QAction* goTo = test::MenuAction(*w.form, "&Go to Dive...");
   EXPECT_EQ(goTo->shortcut(), QKeySequence("Ctrl+G"));
   goTo->trigger();
-  EXPECT_EQ(w.form->ListIndex(), 3);
-  EXPECT_EQ(w.form->SearchText(), "");
+  EXPECT_EQ(Table(*w.form).ListIndex(), 3);
+  EXPECT_EQ(Table(*w.form).SearchText(), "");
   goTo->trigger();
-  EXPECT_EQ(w.form->ListIndex(), 3);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 3);
   EXPECT_EQ(w.messages, QStringList{"No dive has the number 99."});
   goTo->trigger();  // cancelled
   EXPECT_EQ(w.messages.size(), 1);
@@ -119,7 +119,7 @@ TEST(DiveTable, HeaderIsSavedAndRestored) {
   Window first;
   first.Start();
   first.form->OpenLogbook(TableLogbook());
-  QHeaderView* header = first.form->DiveList()->horizontalHeader();
+  QHeaderView* header = DiveList(*first.form)->horizontalHeader();
   const int date = Section(*first.form, TableColumn::Date);
   const int trip = Section(*first.form, TableColumn::Trip);
   const int depth = Section(*first.form, TableColumn::MaxDepth);
@@ -129,25 +129,25 @@ TEST(DiveTable, HeaderIsSavedAndRestored) {
   header->setSectionHidden(trip, false);
   header->moveSection(header->visualIndex(trip), 0);
   header->resizeSection(trip, 222);
-  first.form->DiveList()->sortByColumn(depth, Qt::DescendingOrder);
+  DiveList(*first.form)->sortByColumn(depth, Qt::DescendingOrder);
   first.form->ExitProgram();
 
   Window second;
   second.settings = std::make_unique<QtSettingsStore>(first.iniPath);
   second.Start();
-  QHeaderView* restored = second.form->DiveList()->horizontalHeader();
+  QHeaderView* restored = DiveList(*second.form)->horizontalHeader();
   EXPECT_TRUE(restored->isSectionHidden(date));
   EXPECT_FALSE(restored->isSectionHidden(trip));
   EXPECT_EQ(restored->visualIndex(trip), 0);
   EXPECT_EQ(restored->sectionSize(trip), 222);
   EXPECT_EQ(std::pair(restored->sortIndicatorSection(), restored->sortIndicatorOrder()),
             std::pair(depth, Qt::DescendingOrder));
-  EXPECT_EQ(second.form->ShownDives(), (std::vector<int>{1, 5, 4, 0, 3, 2}));
+  EXPECT_EQ(Table(*second.form).ShownDives(), (std::vector<int>{1, 5, 4, 0, 3, 2}));
 
   Window damaged("DiveTableHeader=bm90IGEgaGVhZGVy\n");
   damaged.Start();
-  EXPECT_FALSE(damaged.form->DiveList()->horizontalHeader()->isSectionHidden(date));
-  EXPECT_EQ(damaged.form->DiveList()->horizontalHeader()->sortIndicatorSection(), -1);
+  EXPECT_FALSE(DiveList(*damaged.form)->horizontalHeader()->isSectionHidden(date));
+  EXPECT_EQ(DiveList(*damaged.form)->horizontalHeader()->sortIndicatorSection(), -1);
 }
 
 // The breath rate and over-saturation fill in from the background, and again under another
@@ -158,7 +158,7 @@ TEST(DiveTable, ComputedColumnsFillInFromTheAnalysis) {
   Window w;
   w.Start();
   w.form->OpenLogbook(QString(source) + "/examples/sample.log");
-  DiveTableModel* model = w.form->TableModel();
+  DiveTableModel* model = TableModel(*w.form);
   const auto done = [model] {
     return model->AnalysisProgress().first == model->AnalysisProgress().second;
   };
@@ -166,7 +166,7 @@ TEST(DiveTable, ComputedColumnsFillInFromTheAnalysis) {
     const DiveTable& table = model->Table();
     int known = 0;
     for (int dive = 0; dive < table.RowCount(); ++dive) {
-      const auto summary = w.context.Analysis.KnownSummary(dive);
+      const auto summary = w.state->Analysis().KnownSummary(dive);
       if (!summary) return -1;
       const TableCell& overSat = table.Cell(dive, TableColumn::MaxOverSat);
       if (overSat.Known != summary->HasSaturation ||
@@ -179,7 +179,7 @@ TEST(DiveTable, ComputedColumnsFillInFromTheAnalysis) {
   QTRY_VERIFY_WITH_TIMEOUT(done(), 60000);
   EXPECT_GT(matchesCache(), 0);
   // The cache forgets every saturation under another model: the table follows it.
-  w.context.Analysis.SetModel(2);
+  w.state->SetModel(2);
   QTRY_VERIFY_WITH_TIMEOUT(done() && matchesCache() > 0, 60000);
 }
 

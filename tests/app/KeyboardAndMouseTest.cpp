@@ -16,9 +16,9 @@
 #include <filesystem>
 
 #include "AppTestWindow.h"
-#include "app/DisclaimerDialog.h"
-#include "app/DisplayOptionDialog.h"
-#include "app/ElidedLabel.h"
+#include "app/dialogs/DisclaimerDialog.h"
+#include "app/dialogs/DisplayOptionDialog.h"
+#include "app/views/ElidedLabel.h"
 
 namespace scrb {
 namespace {
@@ -39,7 +39,7 @@ struct Window : test::TestWindow {
 TEST(Shortcuts, EachKeyDoesWhatItsEntryOrButtonDoes) {
   Window w;
   w.form->OpenLogbook(LogbookFile("ten.log", 10));
-  w.form->DiveList()->setFocus();
+  DiveList(*w.form)->setFocus();
   const auto press = [&w](const QKeySequence& key) {
     QTest::keySequence(w.form.get(), key);
     QApplication::processEvents();
@@ -49,19 +49,19 @@ TEST(Shortcuts, EachKeyDoesWhatItsEntryOrButtonDoes) {
   EXPECT_EQ(w.dialogs.dialogFolders.size(), 2);
   press(QKeySequence(Qt::Key_PageUp));
   press(QKeySequence(Qt::Key_PageUp));
-  EXPECT_EQ(w.form->ListIndex(), 7);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 7);
   press(QKeySequence(Qt::Key_PageDown));
-  EXPECT_EQ(w.form->ListIndex(), 8);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 8);
   for (int page = 7; page >= 1; --page) {
     press(QKeySequence(QString("Ctrl+%1").arg(page)));
-    EXPECT_EQ(w.form->DiveTab()->currentIndex(), page - 1);
+    EXPECT_EQ(DiveTab(*w.form)->currentIndex(), page - 1);
   }
   // Alt+P is "&Previous"; Alt+Y brings up "Ph&ys Data".
   QTest::keyClick(w.form.get(), Qt::Key_P, Qt::AltModifier);
   QTest::qWait(300);  // a button pressed by its Alt key shows itself pressed a moment first
-  EXPECT_EQ(w.form->ListIndex(), 7);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 7);
   QTest::keyClick(w.form.get(), Qt::Key_Y, Qt::AltModifier);
-  EXPECT_EQ(w.form->DiveTab()->currentIndex(), 4);
+  EXPECT_EQ(DiveTab(*w.form)->currentIndex(), 4);
   w.dialogs.scopeAnswers = {ReportScope::CurrentDive};
   press(QKeySequence("Ctrl+P"));
   EXPECT_EQ(w.dialogs.printPageCount, 1);  // the print dialog came up for the current dive
@@ -83,18 +83,18 @@ void MouseAt(ChartView* chart, double userX) {
 // every chart page, and moves the cursor of every chart of the page.
 TEST(KeyboardCursor, ReadsWhatTheMouseReadsAtTheSameSample) {
   Window w("Logbook%20File=" + test::WriteLogbook("s.log", test::SampleLogbook()).toStdString());
-  const int samples = w.context.Analysis.Profile(w.context.Book.CurrentDive)->SampleCount;
+  const int samples = w.state->Analysis().Profile(w.state->Book().CurrentDive)->SampleCount;
   ASSERT_GT(samples, 30);
   const std::vector<std::pair<int, QKeyCombination>> steps = {
       {0, Qt::Key_Home},
       {1, Qt::Key_Right},
-      {4, Qt::ShiftModifier | Qt::Key_Right},
+      {4, QKeyCombination(Qt::ShiftModifier, Qt::Key_Right)},
       {3, Qt::Key_Left},
       {samples - 1, Qt::Key_End},
       {samples - 1, Qt::Key_Right},
-      {samples - 4, Qt::ShiftModifier | Qt::Key_Left}};
+      {samples - 4, QKeyCombination(Qt::ShiftModifier, Qt::Key_Left)}};
   for (int page : {1, 2, 3, 4, 5}) {
-    w.form->DiveTab()->setCurrentIndex(page);
+    DiveTab(*w.form)->setCurrentIndex(page);
     QApplication::processEvents();
     const QList<ChartView*> charts = test::Charts(*w.form, page);
     ChartView* chart = charts.last();
@@ -129,9 +129,9 @@ void MouseAtPixel(ChartView* chart, const QPointF& at) {
 TEST(EdgeReadouts, PastEitherEndTheMouseReadsTheNearestSample) {
   Window w("Logbook%20File=" + test::WriteLogbook("s.log", test::SampleLogbook()).toStdString());
   w.form->resize(1600, 1000);
-  ASSERT_GT(w.form->ListCount(), 0);
+  ASSERT_GT(Table(*w.form).ListCount(), 0);
   for (int page : {1, 2, 3, 4, 5}) {
-    w.form->DiveTab()->setCurrentIndex(page);
+    DiveTab(*w.form)->setCurrentIndex(page);
     QApplication::processEvents();
     for (ChartView* chart : test::Charts(*w.form, page)) {
       SCOPED_TRACE(testing::Message()
@@ -159,9 +159,9 @@ TEST(PageLayout, TitlesTakeTheLineOfEmptyReadoutsAndTheTextKeepsItsKeys) {
   Window w("Logbook%20File=" + test::WriteLogbook("s.log", test::SampleLogbook()).toStdString());
   w.form->resize(800, 600);
   for (int page : {1, 2, 4, 5}) {
-    w.form->DiveTab()->setCurrentIndex(page);
+    DiveTab(*w.form)->setCurrentIndex(page);
     QApplication::processEvents();
-    for (ElidedLabel* title : w.form->Page(page)->findChildren<ElidedLabel*>()) {
+    for (ElidedLabel* title : Page(*w.form, page)->findChildren<ElidedLabel*>()) {
       if (!title->objectName().endsWith("Title")) continue;
       SCOPED_TRACE(title->objectName().toStdString());
       EXPECT_FALSE(title->text().isEmpty());
@@ -169,7 +169,7 @@ TEST(PageLayout, TitlesTakeTheLineOfEmptyReadoutsAndTheTextKeepsItsKeys) {
     }
     MouseAt(test::Charts(*w.form, page).first(), 1000);
     QApplication::processEvents();
-    for (ElidedLabel* readout : w.form->Page(page)->findChildren<ElidedLabel*>()) {
+    for (ElidedLabel* readout : Page(*w.form, page)->findChildren<ElidedLabel*>()) {
       if (!readout->objectName().endsWith("Readout")) continue;
       SCOPED_TRACE(readout->objectName().toStdString());
       EXPECT_FALSE(readout->text().isEmpty());
@@ -177,10 +177,10 @@ TEST(PageLayout, TitlesTakeTheLineOfEmptyReadoutsAndTheTextKeepsItsKeys) {
     }
   }
 
-  w.form->DiveTab()->setCurrentIndex(6);
-  QPlainTextEdit* text = w.form->Page(6)->findChild<QPlainTextEdit*>("RawDataText");
+  DiveTab(*w.form)->setCurrentIndex(6);
+  QPlainTextEdit* text = Page(*w.form, 6)->findChild<QPlainTextEdit*>("RawDataText");
   text->setFocus();
-  const int dive = w.form->ListIndex();
+  const int dive = Table(*w.form).ListIndex();
   QScrollBar* scroll = text->verticalScrollBar();
   // Where the window system delivers keys: to the widget with the focus.
   const auto press = [](Qt::Key key) {
@@ -194,11 +194,11 @@ TEST(PageLayout, TitlesTakeTheLineOfEmptyReadoutsAndTheTextKeepsItsKeys) {
   press(Qt::Key_PageUp);
   EXPECT_LT(scroll->value(), twoPages);
   press(Qt::Key_End);
-  EXPECT_EQ(w.form->ListIndex(), dive);
+  EXPECT_EQ(Table(*w.form).ListIndex(), dive);
   ASSERT_EQ(QApplication::focusWidget(), text);
-  w.form->DiveList()->setFocus();
+  DiveList(*w.form)->setFocus();
   press(Qt::Key_PageUp);
-  EXPECT_EQ(w.form->ListIndex(), dive - 1);
+  EXPECT_EQ(Table(*w.form).ListIndex(), dive - 1);
 }
 
 // Every choice of the display option dialog and the disclaimer's check box has an Alt key of its
@@ -246,17 +246,17 @@ TEST(DragAndDrop, LogbooksOpenOrMergeAnythingElseIsRefused) {
   EXPECT_FALSE(Drag(*w.form, {ten}, {}, false, true));
 
   Drag(*w.form, {ten}, {}, true);
-  EXPECT_EQ(w.form->ListCount(), 10);
+  EXPECT_EQ(Table(*w.form).ListCount(), 10);
   EXPECT_EQ(w.form->windowTitle(), "Bathyscribe - " + ten);
   Drag(*w.form, {three}, Qt::ControlModifier, true);
-  EXPECT_EQ(w.form->ListCount(), 13);
+  EXPECT_EQ(Table(*w.form).ListCount(), 13);
   Drag(*w.form, {three, ten}, {}, true);
   Drag(*w.form, {notes}, {}, true);
-  EXPECT_EQ(w.form->ListCount(), 13);
+  EXPECT_EQ(Table(*w.form).ListCount(), 13);
   EXPECT_TRUE(w.messages.isEmpty());
   // A refused file is skipped: the first file taken is opened, as on the command line.
   Drag(*w.form, {QDir::tempPath() + "/gone/gone.log", ten}, {}, true);
-  EXPECT_EQ(std::pair(w.form->ListCount(), w.messages.size()), std::pair(10, qsizetype(1)));
+  EXPECT_EQ(std::pair(Table(*w.form).ListCount(), w.messages.size()), std::pair(10, qsizetype(1)));
 }
 
 TEST(RecentLogbooks, SixMostRecentFirstAndAVanishedOneIsDropped) {
@@ -264,12 +264,12 @@ TEST(RecentLogbooks, SixMostRecentFirstAndAVanishedOneIsDropped) {
   for (int i = 0; i < 7; ++i)
     files.push_back(LogbookFile("log" + std::to_string(i) + ".log", i + 1));
   Window w;
-  EXPECT_FALSE(w.form->RecentMenu()->isEnabled());
+  EXPECT_FALSE(RecentMenu(*w.form)->isEnabled());
   for (const QString& file : files) w.form->OpenLogbook(file);
   w.form->MergeLogbook(files[3]);
-  EXPECT_EQ(w.form->RecentLogbooks(),
+  EXPECT_EQ(RecentLogbooks(*w.state),
             QStringList({files[3], files[6], files[5], files[4], files[2], files[1]}));
-  const QList<QAction*> entries = w.form->RecentMenu()->actions();
+  const QList<QAction*> entries = RecentMenu(*w.form)->actions();
   ASSERT_EQ(entries.size(), 6);
   EXPECT_EQ(entries[1]->text(), "&2 " + files[6]);
 
@@ -277,16 +277,16 @@ TEST(RecentLogbooks, SixMostRecentFirstAndAVanishedOneIsDropped) {
   entries[2]->trigger();
   ASSERT_EQ(w.messages.size(), 1);
   EXPECT_TRUE(w.messages[0].startsWith("The logbook file " + files[5] + " cannot be read: "));
-  EXPECT_EQ(w.form->RecentLogbooks(),
+  EXPECT_EQ(RecentLogbooks(*w.state),
             QStringList({files[3], files[6], files[4], files[2], files[1]}));
-  w.form->RecentMenu()->actions()[3]->trigger();  // files[2], three dives
-  EXPECT_EQ(w.form->ListCount(), 3);
+  RecentMenu(*w.form)->actions()[3]->trigger();  // files[2], three dives
+  EXPECT_EQ(Table(*w.form).ListCount(), 3);
 
   // The next run finds the list as it was left.
   test::TestWindow next;
   next.settings = std::make_unique<QtSettingsStore>(w.iniPath);
   next.Start();
-  EXPECT_EQ(next.form->RecentLogbooks(),
+  EXPECT_EQ(RecentLogbooks(*next.state),
             QStringList({files[2], files[3], files[6], files[4], files[1]}));
 }
 

@@ -20,11 +20,11 @@
 #include <QXmlStreamReader>
 
 #include "app/AppTestWindow.h"
-#include "app/DiveTableModel.h"
-#include "app/GeneralPage.h"
-#include "app/Language.h"
-#include "app/PreferencesDialog.h"
-#include "app/StatisticsWindow.h"
+#include "app/dialogs/PreferencesDialog.h"
+#include "app/pages/GeneralPage.h"
+#include "app/state/Language.h"
+#include "app/statistics/StatisticsWindow.h"
+#include "app/table/DiveTableModel.h"
 #include "logbook/StartupSettings.h"
 #include "logbook/Translation.h"
 
@@ -85,7 +85,7 @@ void ExpectAltKeysOnceEach(MainWindow& form) {
       if (!entry->isSeparator()) maps.back() << entry->text();
   }
   for (int page = 0; page < MainWindow::kPageCount; ++page)
-    maps.front() << form.DiveTab()->tabText(page);
+    maps.front() << DiveTab(form)->tabText(page);
   for (QPushButton* button : form.findChildren<QPushButton*>()) maps.front() << button->text();
   for (const QStringList& map : maps) {
     QSet<QChar> keys;
@@ -94,29 +94,28 @@ void ExpectAltKeysOnceEach(MainWindow& form) {
       ASSERT_TRUE(at >= 0 && at + 1 < text.size()) << text.toStdString();
       keys.insert(text[at + 1].toLower());
     }
-    EXPECT_EQ(keys.size(), map.size()) << form.Language() << ": " << map.join('|').toStdString();
+    EXPECT_EQ(keys.size(), map.size()) << map.join('|').toStdString();
   }
 }
 
 QString GeneralCaption(MainWindow& form, int line) {
-  return static_cast<GeneralPage*>(form.Page(0))->Caption(line)->text();
+  return static_cast<GeneralPage*>(Page(form, 0))->Caption(line)->text();
 }
 
 TEST(Language, SwitchingKeepsDivePageOrderAndSearchAndExportsStayEnglish) {
   test::TestWindow w("NoWarning=1\n");
   w.Start();
   w.form->OpenLogbook(LogbookFile("twelve.log", 12, 1, "Wollishofen"));
-  w.form->DiveList()->sortByColumn(0, Qt::DescendingOrder);
-  w.form->SetSearchText("Wollishofen");
-  w.form->SelectListIndex(4);
-  w.form->DiveTab()->setCurrentIndex(5);
+  DiveList(*w.form)->sortByColumn(0, Qt::DescendingOrder);
+  Table(*w.form).SetSearchText("Wollishofen");
+  Table(*w.form).SelectListIndex(4);
+  DiveTab(*w.form)->setCurrentIndex(5);
   QApplication::processEvents();
   const QString englishStatus = w.Status();
-  w.form->CopyAllDives();
+  MenuAction(*w.form, "Copy &All Dives to clipboard")->trigger();
   const QString englishExport = QGuiApplication::clipboard()->text();
-  const int shown = w.form->ShowCount();
   w.form->ShowStatistics();
-  StatisticsWindow& statistics = *w.form->Statistics();
+  StatisticsWindow& statistics = *Statistics(*w.form);
 
   struct Expected {
     const char *code, *tissuePage, *column, *dateCaption, *status, *trip, *statistics, *dives;
@@ -132,50 +131,51 @@ TEST(Language, SwitchingKeepsDivePageOrderAndSearchAndExportsStayEnglish) {
        "12 dives", "Dives"},
   };
   for (const Expected& e : languages) {
-    w.form->SetLanguage(e.code);
+    w.state->SetLanguage(e.code);
     QApplication::processEvents();
-    EXPECT_EQ(w.form->Language(), e.code);
+    EXPECT_EQ(w.state->Language(), e.code);
     EXPECT_EQ(w.Saved(settings::kLanguage), e.code);
-    EXPECT_EQ(w.form->ListIndex(), 4) << e.code;
-    EXPECT_EQ(w.form->DiveTab()->currentIndex(), 5) << e.code;
-    EXPECT_GT(w.form->ShowCount(), shown) << e.code;  // the page shows the dive anew
-    EXPECT_EQ(w.form->DiveTab()->tabText(5), e.tissuePage);
-    EXPECT_EQ(w.form->SearchText(), "Wollishofen");
-    EXPECT_EQ(w.form->DiveList()->horizontalHeader()->sortIndicatorSection(), 0);
-    EXPECT_EQ(w.form->DiveList()->model()->headerData(0, Qt::Horizontal).toString(), e.column);
+    EXPECT_EQ(Table(*w.form).ListIndex(), 4) << e.code;
+    EXPECT_EQ(DiveTab(*w.form)->currentIndex(), 5) << e.code;
+    // The pages are made anew and show the dive at once.
+    EXPECT_FALSE(Page(*w.form, 5)->findChild<QLabel*>("ModelLabel")->text().isEmpty()) << e.code;
+    EXPECT_EQ(DiveTab(*w.form)->tabText(5), e.tissuePage);
+    EXPECT_EQ(Table(*w.form).SearchText(), "Wollishofen");
+    EXPECT_EQ(DiveList(*w.form)->horizontalHeader()->sortIndicatorSection(), 0);
+    EXPECT_EQ(DiveList(*w.form)->model()->headerData(0, Qt::Horizontal).toString(), e.column);
     EXPECT_EQ(GeneralCaption(*w.form, 0), e.dateCaption);
-    EXPECT_EQ(w.form->TableModel()->Table().Cell(0, TableColumn::Trip).Text, e.trip);
+    EXPECT_EQ(TableModel(*w.form)->Table().Cell(0, TableColumn::Trip).Text, e.trip);
     EXPECT_EQ(w.Status(), e.status);
     statistics.WaitForWork();
     EXPECT_EQ(statistics.windowTitle(), e.statistics);
     auto* groups = statistics.findChild<QTableWidget*>("GroupTable");
     ASSERT_NE(groups->horizontalHeaderItem(1), nullptr);
     EXPECT_EQ(groups->horizontalHeaderItem(1)->text(), e.dives);
-    EXPECT_EQ(w.form->ListCount(), 12);
+    EXPECT_EQ(Table(*w.form).ListCount(), 12);
     ExpectAltKeysOnceEach(*w.form);
-    w.form->CopyAllDives();
+    MenuAction(*w.form, "Copy &All Dives to clipboard")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), englishExport) << e.code;
   }
   EXPECT_EQ(w.Status(), englishStatus);
   // Qt's own dialogs follow, from Debian's translations of Qt where they are installed.
-  w.form->SetLanguage("de");
+  w.state->SetLanguage("de");
   if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm")) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
   }
-  w.form->SetLanguage("en");
+  w.state->SetLanguage("en");
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
   // Back to the desktop's language, English in the tests; an unknown value means the same.
-  w.form->SetLanguage("de");
-  w.form->SetLanguage("klingon");
-  EXPECT_EQ(w.form->Language(), "en");
+  w.state->SetLanguage("de");
+  w.state->SetLanguage("klingon");
+  EXPECT_EQ(w.state->Language(), "en");
   EXPECT_EQ(w.Saved(settings::kLanguage), "klingon");
 }
 
 TEST(Language, TheSavedLanguageIsSpokenFromTheStartAndPreferencesChangeIt) {
   test::TestWindow w("NoWarning=1\nLanguage=it\nUnits=imperial\n");
   w.Start();
-  EXPECT_EQ(w.form->Language(), "it");
-  EXPECT_EQ(w.context.Units, UnitSystem::Imperial);
+  EXPECT_EQ(w.state->Language(), "it");
+  EXPECT_EQ(w.state->Units(), UnitSystem::Imperial);
   EXPECT_EQ(w.form->menuBar()->actions().front()->text(), "&File");
   EXPECT_EQ(w.form->menuBar()->actions().at(1)->text(), "&Modifica");
   const auto answer = [](int language, int units, const char* button) {
@@ -189,18 +189,18 @@ TEST(Language, TheSavedLanguageIsSpokenFromTheStartAndPreferencesChangeIt) {
   };
   answer(2, 0, "CancelButton");  // nothing changes
   w.form->ShowPreferences();
-  EXPECT_EQ(w.form->Language(), "it");
+  EXPECT_EQ(w.state->Language(), "it");
   EXPECT_EQ(w.Saved(settings::kUnits), "imperial");
   answer(2, 0, "OkButton");  // Deutsch, metric
   w.form->ShowPreferences();
-  EXPECT_EQ(w.form->Language(), "de");
+  EXPECT_EQ(w.state->Language(), "de");
   EXPECT_EQ(w.Saved(settings::kLanguage), "de");
-  EXPECT_EQ(w.context.Units, UnitSystem::Metric);
+  EXPECT_EQ(w.state->Units(), UnitSystem::Metric);
   EXPECT_EQ(w.Saved(settings::kUnits), "metric");
   EXPECT_EQ(w.form->menuBar()->actions().at(1)->text(), "&Bearbeiten");
   answer(0, 1, "OkButton");  // System, imperial
   w.form->ShowPreferences();
-  EXPECT_EQ(w.form->Language(), "en");
+  EXPECT_EQ(w.state->Language(), "en");
   EXPECT_EQ(w.Saved(settings::kLanguage), "");
   EXPECT_EQ(w.Saved(settings::kUnits), "imperial");
 }

@@ -22,7 +22,7 @@ TEST(LogbookSessionApp, EveryFileHeldIsRestored) {
   first.Start();
   first.form->OpenLogbook(a);
   first.form->MergeLogbook(b);
-  first.form->SelectListIndex(1);
+  Table(*first.form).SelectListIndex(1);
   first.form->ExitProgram();
   EXPECT_EQ(std::pair(first.Saved("Logbook File"), first.Saved("MergedLogbooks")),
             std::pair(a.toStdString(), b.toStdString()));
@@ -36,8 +36,8 @@ TEST(LogbookSessionApp, EveryFileHeldIsRestored) {
   nextStart(second);
   EXPECT_EQ(second.Entries().size(), 5);
   EXPECT_EQ(second.Entries().value(3), "   20 - Pier");
-  EXPECT_EQ(second.form->ListIndex(), 1);
-  EXPECT_EQ(second.context.Book.CurrentDive, 1);
+  EXPECT_EQ(Table(*second.form).ListIndex(), 1);
+  EXPECT_EQ(second.state->Book().CurrentDive, 1);
   EXPECT_TRUE(second.messages.isEmpty());
   EXPECT_EQ(second.form->windowTitle(), "Bathyscribe - " + b);
 
@@ -45,7 +45,7 @@ TEST(LogbookSessionApp, EveryFileHeldIsRestored) {
   TestWindow third;
   nextStart(third);
   EXPECT_EQ(third.Entries(), QStringList({"   20 - Pier", "   21 - Pier"}));
-  EXPECT_EQ(third.form->ListIndex(), 0);
+  EXPECT_EQ(Table(*third.form).ListIndex(), 0);
   ASSERT_EQ(third.messages.size(), 1);
   EXPECT_TRUE(third.messages[0].startsWith("The logbook file " + a + " cannot be read: "));
 }
@@ -59,7 +59,7 @@ TEST(LogbookSessionApp, ARepeatedMergeAsksFirst) {
   for (const auto& [answer, count] : {std::pair(false, 2), std::pair(true, 4)}) {
     w.dialogs.yesNoAnswers = {answer};
     EXPECT_EQ(w.form->MergeLogbook(a), answer);
-    EXPECT_EQ(w.form->ListCount(), count);
+    EXPECT_EQ(Table(*w.form).ListCount(), count);
   }
   ASSERT_EQ(w.dialogs.questions.size(), 2);
   EXPECT_TRUE(w.dialogs.questions[0].startsWith("The logbook file " + a + " is loaded already."));
@@ -90,13 +90,13 @@ TEST(LogbookSessionApp, NothingLoadedSaysWhy) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.argument.toStdString());
     TestWindow w("NoWarning=1\n" + c.ini);
-    w.form = std::make_unique<MainWindow>(w.context, *w.settings, w.dialogs);
+    w.form = std::make_unique<MainWindow>(*w.state, w.dialogs);
     ASSERT_TRUE(w.form->StartUp(c.readLast));
     w.form->LoadWindow();
     if (!c.argument.isEmpty()) {
       EXPECT_FALSE(w.form->OpenLogbook(c.argument));
     }
-    EXPECT_EQ(w.form->ListCount(), 0);
+    EXPECT_EQ(Table(*w.form).ListCount(), 0);
     EXPECT_EQ(w.form->windowTitle(), "Bathyscribe");
     EXPECT_EQ(w.Status(), c.status);
     ASSERT_EQ(w.messages.size(), 1);

@@ -9,8 +9,8 @@
 #include <QFileInfo>
 
 #include "AppTestWindow.h"
-#include "support/PdfText.h"
 #include "render/SaveFile.h"
+#include "support/PdfText.h"
 #include "support/UddfSchema.h"
 
 namespace scrb {
@@ -36,11 +36,12 @@ TEST(MainWindowExport, ReportsOfTheChosenDivesOrPagesOnlyWithDives) {
   w.form->OpenLogbook(test::WriteLogbook("none.log", test::BuildLogbook({})));
   EXPECT_FALSE(uddf->isEnabled());
   MenuAction(*w.form, "&Print")->trigger();
+  WaitForReport(*w.form);
   EXPECT_EQ(w.messages, QStringList({"There is no dive loaded to put in a report."}));
   w.messages.clear();
   w.form->MergeLogbook(logbook);
   EXPECT_TRUE(uddf->isEnabled());
-  w.form->SelectListIndex(2);
+  Table(*w.form).SelectListIndex(2);
 
   const QString pdf = w.folder.filePath("printed.pdf");
   w.dialogs.printFile = pdf;
@@ -55,6 +56,7 @@ TEST(MainWindowExport, ReportsOfTheChosenDivesOrPagesOnlyWithDives) {
     w.dialogs.scopeAnswers = {scope};
     w.dialogs.printFrom = w.dialogs.printTo = from;
     MenuAction(*w.form, "&Print")->trigger();
+    WaitForReport(*w.form);
     const QString text = PdfText(pdf);
     EXPECT_EQ(text.count('\f'), scope == ReportScope::AllDives && from == 0 ? 3 : 1);
     for (const QString& part : expected) EXPECT_TRUE(text.contains(part)) << part.toStdString();
@@ -63,9 +65,11 @@ TEST(MainWindowExport, ReportsOfTheChosenDivesOrPagesOnlyWithDives) {
   EXPECT_EQ(w.dialogs.printPageCount, 3);
   QFile::remove(pdf);
   MenuAction(*w.form, "&Print")->trigger();
+  WaitForReport(*w.form);
   w.dialogs.scopeAnswers = {ReportScope::AllDives};
   w.dialogs.printFile.clear();
   MenuAction(*w.form, "&Print")->trigger();
+  WaitForReport(*w.form);
   EXPECT_FALSE(QFile::exists(pdf));
   EXPECT_TRUE(w.messages.isEmpty()) << w.messages.join("|").toStdString();
 
@@ -73,10 +77,12 @@ TEST(MainWindowExport, ReportsOfTheChosenDivesOrPagesOnlyWithDives) {
   w.dialogs.scopeAnswers = {ReportScope::CurrentDive, ReportScope::AllDives};
   w.dialogs.saveAnswers = {report, w.folder.filePath("missing/report.pdf")};
   MenuAction(*w.form, "Export Dive Report as P&DF...")->trigger();
+  WaitForReport(*w.form);
   EXPECT_TRUE(PdfText(report + ".pdf").contains("Dive Number: 23"));
   EXPECT_TRUE(w.Status().contains("report.pdf: 1 page")) << w.Status().toStdString();
   EXPECT_TRUE(w.dialogs.dialogFolders.last().endsWith("three-dive-23.pdf"));
   MenuAction(*w.form, "Export Dive Report as P&DF...")->trigger();
+  WaitForReport(*w.form);
   ASSERT_EQ(w.messages.size(), 1);
   EXPECT_TRUE(w.messages[0].startsWith("The dive report could not be written to "));
   EXPECT_FALSE(QFileInfo::exists(w.folder.filePath("missing")));
@@ -135,6 +141,7 @@ TEST(MainWindowExport, AFullDiskLeavesNothingAndSaysWhy) {
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
   MenuAction(*w.form, "Export Logbook as &UDDF...")->trigger();
   MenuAction(*w.form, "Export Dive Report as P&DF...")->trigger();
+  WaitForReport(*w.form);
   setrlimit(RLIMIT_FSIZE, &unlimited);
 
   EXPECT_EQ(w.messages.join("|").toStdString(),

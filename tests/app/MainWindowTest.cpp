@@ -17,8 +17,8 @@
 #include <numeric>
 
 #include "AppTestWindow.h"
-#include "app/DisplayOptionDialog.h"
-#include "app/ModelWindow.h"
+#include "app/dialogs/DisplayOptionDialog.h"
+#include "app/dialogs/ModelWindow.h"
 #include "export/ExportTexts.h"
 #include "render/PainterSurface.h"
 
@@ -41,10 +41,10 @@ TEST(MainWindow, WhatOneRunLeavesTheNextRunRestores) {
   first.dialogs.disclaimerAnswer = 1;
   first.Start();
   first.form->OpenLogbook(path);
-  first.form->DiveTab()->setCurrentIndex(6);
-  first.form->ApplyDisplayOption(2);
-  first.context.Analysis.SetModel(2);
-  first.context.Analysis.SetRepetitive(true);
+  DiveTab(*first.form)->setCurrentIndex(6);
+  first.state->SetDisplayOption(2);
+  first.state->SetModel(2);
+  first.state->SetRepetitive(true);
   first.form->ExitProgram();
   EXPECT_EQ(first.Saved("RepetitiveDives"), "1");
   EXPECT_EQ(first.dialogs.quits, 1);
@@ -60,25 +60,26 @@ TEST(MainWindow, WhatOneRunLeavesTheNextRunRestores) {
   Window second;
   nextRun(second);
   // The disclaimer was ticked on the first start.
-  EXPECT_EQ(std::tuple(second.dialogs.disclaimerShown, second.form->DiveTab()->currentIndex(),
-                       second.form->ListIndex(), second.context.Analysis.Model().DecoModelNumber),
-            std::tuple(0, 6, 7, 2));
-  EXPECT_TRUE(second.context.Analysis.Repetitive());
+  EXPECT_EQ(
+      std::tuple(second.dialogs.disclaimerShown, DiveTab(*second.form)->currentIndex(),
+                 Table(*second.form).ListIndex(), second.state->Analysis().Model().DecoModelNumber),
+      std::tuple(0, 6, 7, 2));
+  EXPECT_TRUE(second.state->Analysis().Repetitive());
   EXPECT_EQ(second.Entries().value(0), "    1 - Lake, Pier");
   second.form->resize(1000, 700);
-  second.form->SelectListIndex(3);
-  second.form->DiveTab()->setCurrentIndex(4);
-  second.form->Splitter()->setSizes({300, 600});
+  Table(*second.form).SelectListIndex(3);
+  DiveTab(*second.form)->setCurrentIndex(4);
+  Splitter(*second.form)->setSizes({300, 600});
   QApplication::processEvents();
-  const int listWidth = second.form->DiveList()->width();
+  const int listWidth = DiveList(*second.form)->width();
   EXPECT_TRUE(second.form->close());
   EXPECT_EQ(second.dialogs.quits, 1);
 
   Window third;
   nextRun(third);
-  EXPECT_EQ(std::pair(third.form->DiveTab()->currentIndex(), third.form->ListIndex()),
+  EXPECT_EQ(std::pair(DiveTab(*third.form)->currentIndex(), Table(*third.form).ListIndex()),
             std::pair(4, 3));
-  EXPECT_NEAR(third.form->DiveList()->width(), listWidth, 1);
+  EXPECT_NEAR(DiveList(*third.form)->width(), listWidth, 1);
 }
 
 // Open of a logbook without dives after one with: no page goes on showing a dive that is gone,
@@ -93,7 +94,7 @@ TEST(MainWindow, AfterOpenOfAnEmptyLogbookEveryPageIsEmpty) {
     w.form->OpenLogbook(full);
     EXPECT_NE(w.PageState(page), blank.PageState(page)) << page;
     w.form->OpenLogbook(empty);
-    for (ChartView* chart : w.form->Page(page)->findChildren<ChartView*>())
+    for (ChartView* chart : Page(*w.form, page)->findChildren<ChartView*>())
       emit chart->MouseMoved(100, 100);
     EXPECT_EQ(w.PageState(page), blank.PageState(page)) << page;
   }
@@ -116,24 +117,24 @@ TEST(MainWindow, LayoutKeepsTheSelectionInSightAndEveryPageInRoom) {
   w.Start();
   const auto inView = [&w] {
     QApplication::processEvents();
-    QTableView* list = w.form->DiveList();
+    QTableView* list = DiveList(*w.form);
     // The selected row from top to bottom; a wide first column may reach past the right edge.
     const QRect row = list->visualRect(list->currentIndex());
     return row.isValid() && row.top() >= 0 && row.bottom() <= list->viewport()->height();
   };
   EXPECT_TRUE(inView());
-  w.form->ApplyDisplayOption(2);
+  w.state->SetDisplayOption(2);
   EXPECT_TRUE(inView());
   w.form->MergeLogbook(many);
   EXPECT_TRUE(inView());
   w.form->OpenLogbook(many);
-  EXPECT_EQ(w.form->ListIndex(), 299);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 299);
   EXPECT_TRUE(inView());
   w.form->resize(w.form->width(), w.form->height() - 100);
   EXPECT_TRUE(inView());
 
   const auto heights = [&w](int page) {
-    w.form->DiveTab()->setCurrentIndex(page);  // only the page showing is laid out
+    DiveTab(*w.form)->setCurrentIndex(page);  // only the page showing is laid out
     QApplication::processEvents();
     std::map<int, int> byTop;
     for (ChartView* chart : test::Charts(*w.form, page))
@@ -171,10 +172,10 @@ TEST(MainWindow, LayoutKeepsTheSelectionInSightAndEveryPageInRoom) {
   EXPECT_EQ(w.form->frameGeometry().width(), 640);
   w.form->resize(640, 480);
   for (int page = 0; page < MainWindow::kPageCount; ++page) {
-    w.form->DiveTab()->setCurrentIndex(page);
+    DiveTab(*w.form)->setCurrentIndex(page);
     QApplication::processEvents();
-    const QSize need = w.form->Page(page)->minimumSizeHint();
-    EXPECT_EQ(need.boundedTo(w.form->Page(page)->size()), need) << page;
+    const QSize need = Page(*w.form, page)->minimumSizeHint();
+    EXPECT_EQ(need.boundedTo(Page(*w.form, page)->size()), need) << page;
   }
   EXPECT_LE(w.form->centralWidget()->layout()->minimumSize().height(),
             w.form->centralWidget()->height());
@@ -201,7 +202,7 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
       captions << (entry->isSeparator() ? "-" : entry->text());
   }
   for (int page = 0; page < MainWindow::kPageCount; ++page)
-    captions << w.form->DiveTab()->tabText(page);
+    captions << DiveTab(*w.form)->tabText(page);
   for (QPushButton* button : w.form->findChildren<QPushButton*>()) captions << button->text();
   EXPECT_EQ(captions.join('|').toStdString(),
             "[&File]|&Open Logbook|&Merge Logbook|Export Logbook as &UDDF...|&Recent Logbooks|-|"
@@ -254,11 +255,11 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
       dialog.OptionButton(option)->click();
       dialog.findChild<QPushButton*>("OkButton")->click();
     });
-    w.context.Book.Dives[4].SurfacePressure = 0.9;
+    w.state->SetSurfacePressure(4, 0.9);
     choose(caption);
     EXPECT_EQ(w.Entries().value(0), firstEntry);
-    EXPECT_EQ(w.form->ListIndex(), 2);
-    EXPECT_EQ(w.context.Book.Dives[4].SurfacePressure, 0.9);
+    EXPECT_EQ(Table(*w.form).ListIndex(), 2);
+    EXPECT_EQ(w.state->Analysis().SurfacePressure(4), 0.9);
   };
 
   // With no dive, navigating says why not, and copying the profile has nothing to copy.
@@ -271,22 +272,22 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
   w.dialogs.openAnswers = {three, two};
   choose("&Open Logbook");
   EXPECT_EQ(w.Entries(), QStringList({"   50 - Reef", "   51 - Reef", "   52 - Reef"}));
-  EXPECT_EQ(w.form->ListIndex(), 2);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 2);
   EXPECT_EQ(w.form->windowTitle(), "Bathyscribe - " + three);
   choose("&Merge Logbook");
   EXPECT_EQ(w.Entries().mid(3), QStringList({"    1 - Pier", "    2 - Pier"}));
-  EXPECT_EQ(w.form->ListIndex(), 2);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 2);
   EXPECT_EQ(w.Status(), "5 dives read.");
   EXPECT_EQ(std::pair(w.Saved("Logbook File"), w.Saved("MergedLogbooks")),
             std::pair(three.toStdString(), two.toStdString()));
   choose("&Open Logbook");  // cancelled: nothing changes
-  EXPECT_EQ(w.form->ListCount(), 5);
+  EXPECT_EQ(Table(*w.form).ListCount(), 5);
   // The dialogs start where the logbook on screen lies; the save dialogs (cancelled) at its name.
   EXPECT_EQ(w.dialogs.dialogFolders,
             QStringList({"", QFileInfo(three).absolutePath(), QFileInfo(two).absolutePath()}));
   choose("Export Logbook as &UDDF...");
   EXPECT_TRUE(w.dialogs.dialogFolders.last().endsWith("/two.uddf"));
-  EXPECT_EQ(test::MenuAction(*w.form, "&Recent Logbooks")->menu(), w.form->RecentMenu());
+  EXPECT_EQ(test::MenuAction(*w.form, "&Recent Logbooks")->menu(), RecentMenu(*w.form));
   w.dialogs.scopeAnswers = {ReportScope::CurrentDive, ReportScope::AllDives};
   choose("&Print");  // the print dialog comes up for one page, and is cancelled
   EXPECT_EQ(w.dialogs.printPageCount, 1);
@@ -297,10 +298,10 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
   EXPECT_EQ(w.dialogs.quits, 1);
   EXPECT_EQ(w.Saved("DisplayOptionFlag"), "3");
   EXPECT_EQ(choose("Copy &All Dives to clipboard"), "Dive parameters copied to clipboard");
-  EXPECT_EQ(clipboard->text().toStdString(), AllDivesText(w.context.Book));
+  EXPECT_EQ(clipboard->text().toStdString(), AllDivesText(w.state->Book()));
   EXPECT_EQ(choose("Copy Current Dive &Profile to clipboard"), "Dive data copied to clipboard");
   EXPECT_EQ(clipboard->text().toStdString(),
-            DiveProfileText(w.context.Analysis.Analysed(2), w.context.Analysis.Model()));
+            DiveProfileText(w.state->Analysis().Analysed(2), w.state->Analysis().Model()));
   displayOption("&Options", 0, "   50 - Lake");
   EXPECT_EQ(choose("&About"), MainWindow::AboutText());
   EXPECT_TRUE(MainWindow::AboutText().startsWith("Bathyscribe v"));
@@ -308,18 +309,23 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
   // The list shows dive 52 selected, the third of five; Previous stops at the first, Next at the
   // newest.
   for (int press = 0; press < 3; ++press) button("&Previous");
-  EXPECT_EQ(w.form->ListIndex(), 0);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 0);
   for (int press = 0; press < 5; ++press) button("&Next");
-  EXPECT_EQ(w.form->ListIndex(), 4);
-  w.form->DiveTab()->setCurrentIndex(5);
-  WhenModal<ModelWindow>([](ModelWindow& models) {
-    models.ModelButton(2)->click();
+  EXPECT_EQ(Table(*w.form).ListIndex(), 4);
+  DiveTab(*w.form)->setCurrentIndex(5);
+  // Another model than the one in force: the dive is shown again under it at once.
+  const int other = w.state->Analysis().Model().DecoModelNumber == 2 ? 0 : 2;
+  WhenModal<ModelWindow>([other](ModelWindow& models) {
+    models.ModelButton(other)->click();
     models.CloseButton()->click();
   });
-  const int shown = w.form->ShowCount();
+  const auto modelText = [&w] {
+    return Page(*w.form, 5)->findChild<QLabel*>("ModelLabel")->text();
+  };
+  const QString before = modelText();
   button("&Change Model ...");
-  EXPECT_EQ(w.context.Analysis.Model().TissueCount, 15);
-  EXPECT_EQ(w.form->ShowCount(), shown + 1);  // the dive shown again under it
+  EXPECT_EQ(w.state->Analysis().Model().DecoModelNumber, other);
+  EXPECT_NE(modelText(), before);
   button("E&xit");
   EXPECT_EQ(w.dialogs.quits, 2);
 }

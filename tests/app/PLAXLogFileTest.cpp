@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/PLAXLogFile.h"
+#include "app/state/PLAXLogFile.h"
 #include "support/LogbookBuilder.h"
 
 namespace scrb {

@@ -11,8 +11,8 @@
 #include <QTest>
 
 #include "AppTestWindow.h"
+#include "app/statistics/StatisticsWindow.h"
 #include "support/PdfText.h"
-#include "app/StatisticsWindow.h"
 
 namespace scrb {
 namespace {
@@ -39,7 +39,7 @@ QString DivesWithProfiles(const std::string& name, int count, int firstNumber = 
 
 StatisticsWindow* OpenStatistics(test::TestWindow& w) {
   MenuAction(*w.form, "&Statistics...")->trigger();
-  StatisticsWindow* window = w.form->Statistics();
+  StatisticsWindow* window = Statistics(*w.form);
   window->WaitForWork();
   return window;
 }
@@ -55,19 +55,19 @@ TEST(StatisticsWindow, SumsUpTheListedDivesAndSelectsTheDeepest) {
   test::TestWindow w;
   w.Start();
   w.form->OpenLogbook(DivesWithProfiles("three.log", 3, 21));
-  w.form->SelectListIndex(0);
+  Table(*w.form).SelectListIndex(0);
   StatisticsWindow* window = OpenStatistics(w);
   ASSERT_NE(window->Statistics(), nullptr);
   EXPECT_EQ(window->windowTitle(), "3 dives");
   EXPECT_FALSE(window->Working());
   EXPECT_FALSE(window->Progress()->isVisible());
   // Every dive's analysis is known to the owner now, for the table as well.
-  for (int i = 0; i < 3; ++i) EXPECT_TRUE(w.context.Analysis.KnownSummary(i)) << i;
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(w.state->Analysis().KnownSummary(i)) << i;
 
   QLabel* deepest = LinkTo(*window, "12.0 m, dive 23");
   ASSERT_NE(deepest, nullptr);
   emit deepest->linkActivated("2");
-  EXPECT_EQ(w.form->ListIndex(), 2);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 2);
 
   // Grouped by partner: Ben dives every time, Anna every other; a double-click asks the table
   // for the group's dives.
@@ -84,22 +84,22 @@ TEST(StatisticsWindow, SumsUpTheListedDivesAndSelectsTheDeepest) {
   EXPECT_EQ(showOnly[0][1].toString(), "Partner: Anna");
   // The table shows just those, and the window follows it; and then a search.
   QCoreApplication::processEvents();
-  EXPECT_EQ(w.form->ShownDives(), (std::vector<int>{0, 2}));
+  EXPECT_EQ(Table(*w.form).ShownDives(), (std::vector<int>{0, 2}));
   window->WaitForWork();
   EXPECT_EQ(window->windowTitle(), "2 of 3 dives");
-  w.form->ShowAllDives();
-  w.form->SetSearchText("23");
+  Table(*w.form).ShowAllDives();
+  Table(*w.form).SetSearchText("23");
   QCoreApplication::processEvents();
   window->WaitForWork();
   EXPECT_EQ(window->windowTitle(), "1 of 3 dives (search: 23)");
   ASSERT_NE(window->Statistics(), nullptr);
   EXPECT_EQ(window->Statistics()->Deepest->Number, 23);
-  w.form->SetSearchText("Elba");
+  Table(*w.form).SetSearchText("Elba");
   QCoreApplication::processEvents();
   window->WaitForWork();
   EXPECT_EQ(window->windowTitle(), "0 of 3 dives (search: Elba)");
   EXPECT_EQ(window->GroupTable()->rowCount(), 0);
-  w.form->SetSearchText("");
+  Table(*w.form).SetSearchText("");
   QCoreApplication::processEvents();
   window->WaitForWork();
 
@@ -117,7 +117,7 @@ TEST(StatisticsWindow, FollowsANewLogbookAndTheModel) {
   w.Start();
   w.form->OpenLogbook(DivesWithProfiles("many.log", 400));
   MenuAction(*w.form, "&Statistics...")->trigger();
-  StatisticsWindow* window = w.form->Statistics();
+  StatisticsWindow* window = Statistics(*w.form);
   EXPECT_TRUE(window->Working());
   w.form->OpenLogbook(DivesWithProfiles("two.log", 2, 50));
   window->WaitForWork();
@@ -127,7 +127,7 @@ TEST(StatisticsWindow, FollowsANewLogbookAndTheModel) {
   EXPECT_EQ(window->Statistics()->Deepest->Number, 51);
 
   const double underModel0 = window->Statistics()->HighestOverSaturation->Value;
-  w.context.Analysis.SetModel(1);
+  w.state->SetModel(1);
   QTest::qWait(300);  // the window looks at the analysis a few times a second
   window->WaitForWork();
   ASSERT_NE(window->Statistics(), nullptr);
@@ -145,20 +145,21 @@ TEST(StatisticsWindow, ReportsBeginWithASummaryPageWhenAsked) {
   test::TestWindow w;
   w.Start();
   w.form->OpenLogbook(DivesWithProfiles("three.log", 3, 21));
-  w.form->SetSearchText("anna");
+  Table(*w.form).SetSearchText("anna");
   QCoreApplication::processEvents();
   QTemporaryDir folder;
   const QString printed = folder.filePath("printed.pdf");
   w.dialogs.printFile = printed;
   w.dialogs.scopeAnswers = {ReportScope::SummaryAndAllDives, ReportScope::SummaryAndCurrentDive};
-  w.form->PrintReport();
+  MenuAction(*w.form, "&Print")->trigger();
+  WaitForReport(*w.form);
   EXPECT_EQ(w.dialogs.printPageCount, 4);
   const QString exported = folder.filePath("exported.pdf");
   w.dialogs.saveAnswers = {exported};
-  w.form->ExportReportPdf();
+  MenuAction(*w.form, "Export Dive Report as P&DF...")->trigger();
+  WaitForReport(*w.form);
   for (const auto& [path, pages] : {std::pair{printed, 4}, std::pair{exported, 2}}) {
-    const QStringList text =
-        QString::fromStdString(test::PdfText(path.toStdString())).split('\f');
+    const QStringList text = QString::fromStdString(test::PdfText(path.toStdString())).split('\f');
     ASSERT_GE(text.size(), pages) << path.toStdString();
     EXPECT_TRUE(text[0].contains("Logbook summary") &&
                 text[0].contains("2 of 3 dives (search: anna)") &&

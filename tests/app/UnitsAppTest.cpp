@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "AppTestWindow.h"
-#include "app/DiveTableModel.h"
-#include "app/StatisticsWindow.h"
+#include "app/statistics/StatisticsWindow.h"
+#include "app/table/DiveTableModel.h"
 
 namespace scrb {
 namespace {
@@ -21,40 +21,40 @@ bool Shows(const QStringList& state, const QString& text) {
 }
 
 QString TableCell(MainWindow& form, int dive, TableColumn column) {
-  DiveTableModel* model = form.TableModel();
+  DiveTableModel* model = TableModel(form);
   return model->index(dive, model->SectionOf(column)).data().toString();
 }
 
 TEST(UnitsInTheWindow, ReadAtStartUpAndSwitchedOnTheSameDiveAndPage) {
   test::TestWindow w("NoWarning=1\nUnits=imperial\n");
   ASSERT_TRUE(w.Start());
-  EXPECT_EQ(w.context.Units, UnitSystem::Imperial);
+  EXPECT_EQ(w.state->Units(), UnitSystem::Imperial);
   ASSERT_TRUE(w.form->OpenLogbook(SampleLogbook()));
-  w.form->SelectListIndex(0);
+  Table(*w.form).SelectListIndex(0);
   constexpr int kGeneral = 0;
   EXPECT_TRUE(Shows(w.PageState(kGeneral), " 72.8 ft"));
   EXPECT_EQ(TableCell(*w.form, 0, TableColumn::MaxDepth), "72.8 ft");
   test::MenuAction(*w.form, "&Statistics...")->trigger();
-  StatisticsWindow* statistics = w.form->Statistics();
+  StatisticsWindow* statistics = Statistics(*w.form);
   statistics->WaitForWork();
   ASSERT_NE(statistics->Statistics(), nullptr);
   EXPECT_NEAR(statistics->Statistics()->Deepest->Value, 147.6378, 1e-4);
 
-  w.form->SelectListIndex(3);
-  w.form->DiveTab()->setCurrentIndex(kGeneral);
-  w.form->SetUnits(UnitSystem::Metric);
+  Table(*w.form).SelectListIndex(3);
+  DiveTab(*w.form)->setCurrentIndex(kGeneral);
+  w.state->SetUnits(UnitSystem::Metric);
   EXPECT_EQ(w.Saved("Units"), "metric");
-  EXPECT_EQ(w.form->ListIndex(), 3);
-  EXPECT_EQ(w.form->DiveTab()->currentIndex(), kGeneral);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 3);
+  EXPECT_EQ(DiveTab(*w.form)->currentIndex(), kGeneral);
   EXPECT_TRUE(Shows(w.PageState(kGeneral), " 41.88 m"));
   EXPECT_EQ(TableCell(*w.form, 0, TableColumn::MaxDepth), "22.19 m");
   statistics->WaitForWork();
   ASSERT_NE(statistics->Statistics(), nullptr);
   EXPECT_DOUBLE_EQ(statistics->Statistics()->Deepest->Value, 45);
 
-  w.form->SetUnits(UnitSystem::Imperial);
+  w.state->SetUnits(UnitSystem::Imperial);
   EXPECT_EQ(w.Saved("Units"), "imperial");
-  EXPECT_EQ(w.form->ListIndex(), 3);
+  EXPECT_EQ(Table(*w.form).ListIndex(), 3);
   EXPECT_TRUE(Shows(w.PageState(kGeneral), " 137.4 ft"));
 }
 
@@ -63,10 +63,10 @@ TEST(UnitsInTheWindow, AnyOtherSettingIsMetric) {
   for (const char* value : {"", "Imperial ", "feet", "1"}) {
     test::TestWindow w("NoWarning=1\nUnits=" + std::string(value) + "\n");
     ASSERT_TRUE(w.Start());
-    EXPECT_EQ(w.context.Units, UnitSystem::Metric) << value;
+    EXPECT_EQ(w.state->Units(), UnitSystem::Metric) << value;
     // Switching with no logbook open has nothing to show again.
-    w.form->SetUnits(UnitSystem::Imperial);
-    EXPECT_EQ(w.form->ListCount(), 0);
+    w.state->SetUnits(UnitSystem::Imperial);
+    EXPECT_EQ(Table(*w.form).ListCount(), 0);
   }
 }
 

@@ -1,0 +1,190 @@
+#include "app/pages/TissuePage.h"
+
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/views/ChartView.h"
+#include "app/views/ElidedLabel.h"
+#include "app/dialogs/ModelWindow.h"
+#include "logbook/Translation.h"
+#include "saturation/Saturation.h"
+#include "saturation/SaturationCharts.h"
+#include "saturation/SaturationReadout.h"
+#include "saturation/TissueLegend.h"
+
+namespace scrb {
+
+namespace {
+
+ChartView* NewChart(const char* name, QWidget* parent) {
+  auto* chart = new ChartView(parent);
+  chart->setObjectName(name);
+  return chart;
+}
+
+// One line of the charts' label text with a little air above and below.
+int KeyHeightPixels(const QWidget* widget) {
+  const QFontMetricsF metrics(PainterSurface::LabelFont(widget->logicalDpiY()));
+  return static_cast<int>(std::ceil(metrics.height())) + 6;
+}
+
+}  // namespace
+
+TissuePage::TissuePage(LogbookState& state, QWidget* parent) : DivePage(state, parent) {
+  auto* pressureTitle =
+      new ElidedLabel(QString::fromStdString(Tr("Charts", kTissuePressureChartCaption)), this);
+  pressureTitle->setObjectName("PressureChartTitle");
+  auto* pressureReadout =
+      NewReadoutLabel("PressureReadout",
+                      FillIn(Tr("Readouts", "Time=%1, Depth=%2, Max=%3, Min=%4"),
+                             {"000'00\"", "000.0 ft", "00.00 psi", "00.00 psi"})
+                          .c_str(),
+                      this);
+  pressureReadout_ = pressureReadout;
+  pressureChart_ = NewChart("PressureChart", this);
+
+  auto* overTitle =
+      new ElidedLabel(QString::fromStdString(Tr("Charts", kOverSaturationChartCaption)), this);
+  overTitle->setObjectName("OverSaturationChartTitle");
+  auto* overSaturationReadout = NewReadoutLabel(
+      "OverSaturationReadout",
+      FillIn(Tr("Readouts", "Max=%1% tissue=%2, Min=%3% tissue=%4"), {"000", "00", "000", "00"})
+          .c_str(),
+      this);
+  overSaturationReadout_ = overSaturationReadout;
+  overSaturationChart_ = NewChart("OverSaturationChart", this);
+
+  // The key is a picture to look at, not a chart to step through.
+  tissueKey_ = NewChart("TissueKey", this);
+  tissueKey_->setFocusPolicy(Qt::NoFocus);
+  tissueKey_->setFixedHeight(KeyHeightPixels(tissueKey_));
+
+  maxOverSaturationLabel_ = NewReadoutLabel("MaxOverSaturationLabel", "", this);
+  carryOverLabel_ = NewReadoutLabel("CarryOverLabel", "", this);
+  carryOverLabel_->hide();
+  // Elided, with the whole text as a tool tip, where a language's words do not fit a small window.
+  auto* modelLabel = new ElidedLabel(QString(), this);
+  modelLabel->SetWidestText(QString());
+  modelLabel_ = modelLabel;
+  modelLabel_->setObjectName("ModelLabel");
+  modelLabel_->setTextFormat(Qt::PlainText);
+  changeModelButton_ = new QPushButton(tr("&Change Model ..."), this);
+  changeModelButton_->setObjectName("ChangeModelButton");
+
+  // The summary stands right under the chart it sums up, so the model row has room for the
+  // model and surface pressure the charts show.
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(changeModelButton_);
+  bottom->addWidget(modelLabel_, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(TitleAndReadoutRow(pressureTitle, pressureReadout));
+  layout->addWidget(pressureChart_, 1);
+  layout->addLayout(TitleAndReadoutRow(overTitle, overSaturationReadout));
+  layout->addWidget(overSaturationChart_, 1);
+  layout->addWidget(tissueKey_);
+  layout->addWidget(maxOverSaturationLabel_);
+  layout->addWidget(carryOverLabel_);
+  layout->addLayout(bottom);
+
+  for (ChartView* chart : {pressureChart_, overSaturationChart_}) {
+    connect(chart, &ChartView::MouseMoved, this, [this](double x, double) { ShowReadoutAt(x); });
+  }
+  connect(changeModelButton_, &QPushButton::clicked, this, &TissuePage::OpenModelWindow);
+}
+
+void TissuePage::ShowDive(const DiveRecord* found) {
+  // The readouts belonged to the charts about to be replaced.
+  pressureReadout_->clear();
+  overSaturationReadout_->clear();
+  pressureChart_->HideCursor();
+  overSaturationChart_->HideCursor();
+  SetSampleCount({pressureChart_, overSaturationChart_}, found);
+  DrawKey();
+  if (found == nullptr) {
+    maxOverSaturationLabel_->clear();
+    carryOverLabel_->clear();
+    modelLabel_->clear();  // the surface pressure it names belongs to a dive
+    pressureChart_->Clear();
+    overSaturationChart_->Clear();
+    return;
+  }
+  const DecoModel model = state_.Analysis().Model();
+  const auto profile = state_.Analysis().Profile(*found);
+  const auto saturation = state_.Analysis().Saturation(*found, [this] { ShowProgress(); });
+  const UnitSystem units = state_.Units();
+  DrawChartsTogether({
+      {pressureChart_,
+       [&](ChartSurface& surface) {
+         DrawTissuePressureChart(*profile, *saturation, model, surface, units);
+       }},
+      {overSaturationChart_,
+       [&](ChartSurface& surface) {
+         DrawOverSaturationChart(*profile, *saturation, model, surface);
+       }},
+  });
+  modelLabel_->setText(QString::fromStdString(SaturationModelText(*saturation, model, units)));
+  // A dive without results must not go on showing the previous dive's summary.
+  maxOverSaturationLabel_->setText(
+      QString::fromStdString(MaxOverSaturationText(*profile, *saturation, model)));
+  ShowCarryOver(*found);
+}
+
+void TissuePage::ShowCarryOver(const DiveRecord& dive) {
+  AnalysisCache& analysis = state_.Analysis();
+  // Off, the page keeps the look it always had.
+  carryOverLabel_->setVisible(analysis.Repetitive());
+  // A dive without a recorded interval says nothing: the computer judged the diver clear of
+  // nitrogen, and it starts at equilibrium as every dive does with the option off.
+  const RepetitiveStart start = analysis.StartOf(analysis.IndexOf(dive));
+  const DiveRecord* from = start.From >= 0 ? &state_.Book().Dives[start.From] : nullptr;
+  carryOverLabel_->setText(
+      QString::fromStdString(CarryOverText(start, from != nullptr ? from->DiveNumber : 0)));
+}
+
+void TissuePage::DrawKey() {
+  ChartSurface& surface = tissueKey_->Surface();
+  surface.Cls();
+  // In twips from the upper-left corner, the units the key is laid out in.
+  surface.Scale(0, 0, surface.Width(), surface.Height());
+  const double inset = surface.Height() / 6;
+  DrawTissueKey(state_.Analysis().Model(), surface,
+                {0, inset, surface.Width(), surface.Height() - 2 * inset});
+}
+
+void TissuePage::ShowProgress() {
+  DrawSaturationProgress(state_.Analysis().Model(), pressureChart_->Surface(),
+                         overSaturationChart_->Surface());
+  repaint();
+}
+
+void TissuePage::ShowReadoutAt(double x) {
+  const AnalysedDive dive = ReadoutAnalysis();
+  if (dive.Record == nullptr) return;
+  const std::optional<SaturationReadout> readout =
+      ReadSaturation(*dive.Profile, *dive.Saturation, state_.Analysis().Model(),
+                     static_cast<float>(x), state_.Units());
+  if (!readout) return;
+
+  pressureReadout_->setText(QString::fromStdString(readout->PressureText));
+  overSaturationReadout_->setText(QString::fromStdString(readout->OverSaturationText));
+  pressureChart_->SetCursorX(x);
+  overSaturationChart_->SetCursorX(x);
+}
+
+ModelWindow* TissuePage::Models() {
+  if (modelWindow_ == nullptr) {
+    modelWindow_ = new ModelWindow(state_, window());
+  }
+  return modelWindow_;
+}
+
+void TissuePage::OpenModelWindow() {
+  Models()->Open();
+}
+
+}  // namespace scrb

@@ -1,0 +1,131 @@
+#pragma once
+
+#include <QFlags>
+#include <QFuture>
+#include <QObject>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/state/Language.h"
+#include "overview/Statistics.h"
+#include "report/Units.h"
+#include "session/LogbookSession.h"
+
+namespace scrb {
+
+class SettingsStore;
+
+// What a settings change touched; every view redraws only what depends on it.
+enum class SettingChange {
+  Units = 1,
+  Language = 2,
+  Model = 4,
+  Repetitive = 8,
+  SurfacePressure = 16,
+};
+Q_DECLARE_FLAGS(SettingChanges, SettingChange)
+Q_DECLARE_OPERATORS_FOR_FLAGS(SettingChanges)
+
+// Background work over the logbook's dives. It stops at the next dive once Cancelled is set.
+struct BackgroundJob {
+  std::atomic<bool> Cancelled{false};
+  std::atomic<size_t> Done{0};
+  std::atomic<size_t> Total{0};
+  QFuture<void> Future;
+};
+
+// The open logbooks and everything that changes a figure or a picture: the session with its
+// dives and current dive, the analysis derived from them, the units, the language, the model, the
+// repetitive option and the surface pressures. It alone changes them, and announces each change
+// once; the window's views follow its signals and never change any of it themselves.
+class LogbookState : public QObject {
+  Q_OBJECT
+ public:
+  // `desktopLanguage` is what the language setting "" (System) follows.
+  LogbookState(SettingsStore& settings, std::string desktopLanguage, QObject* parent = nullptr);
+  ~LogbookState() override;
+
+  const Logbook& Book() const { return session_.Store(); }
+  const LogbookSession& Session() const { return session_; }
+  // Views read the analysis (its parts are computed on first use); its settings change only here.
+  AnalysisCache& Analysis() { return session_.Analysis(); }
+  SettingsStore& Settings() { return settings_; }
+  UnitSystem Units() const { return units_; }
+  // The language the window speaks: "en", "de", "fr" or "it".
+  const std::string& Language() const { return language_.Current(); }
+  int CurrentDive() const { return session_.CurrentDive(); }
+  const DiveRecord* Current() const { return Book().DiveAt(CurrentDive()); }
+
+  // The saved units, model, repetitive option, display option and recent logbooks; the language
+  // is installed when the state is made, so that every text is built once, in it.
+  void ReadSettings();
+
+  // File > Open and Merge, and a restore. A taken file replaces or adds dives: the work under way
+  // on the old dives is cancelled first, and LogbookChanged follows.
+  LoadOutcome Open(const std::string& path);
+  LoadOutcome Merge(const std::string& path, bool again = false);
+  LoadSequence TakeInOrder(const std::vector<std::string>& paths);
+  // Dives that come from elsewhere than a file (a benchmark, a test) replace those held, as an
+  // open does, and the last becomes current.
+  void Replace(std::vector<DiveRecord> dives);
+  void ForgetRecent(const std::string& path);
+  // False when the option is in force already; the dive list entries change with it.
+  bool SetDisplayOption(int option);
+
+  void SelectDive(int index);
+
+  // Each saves its setting and announces the change, unless nothing changes.
+  void SetUnits(UnitSystem units);
+  // "" follows the desktop; an unknown value is kept as saved and means the same.
+  void SetLanguage(const std::string& setting);
+  void SetModel(int number);
+  void SetRepetitive(bool on);
+  // One dive's surface pressure in place of its altitude class's, for as long as this logbook is
+  // open. False when that pressure is in force already.
+  bool SetSurfacePressure(int dive, double pressure);
+
+  // Every dive's summary, worked out in the background after each change of the dives or of a
+  // setting that changes them: dives done and all.
+  std::pair<size_t, size_t> SummaryProgress() const;
+
+  // Sums up the given dives (list indices) off the interface thread; `done` receives metric
+  // statistics on the interface thread, as long as `receiver` lives and the job was not
+  // cancelled. A change of the dives cancels every job; the caller starts anew on the signal.
+  std::shared_ptr<BackgroundJob> SumUp(std::vector<int> dives, StatisticsGrouping grouping,
+                                       QObject* receiver,
+                                       std::function<void(LogbookStatistics)> done);
+  // Runs `work` off the interface thread; it must stop soon after the job is cancelled, and is
+  // cancelled and waited for before the dives change.
+  using BackgroundWork = std::function<void(const std::shared_ptr<BackgroundJob>&)>;
+  std::shared_ptr<BackgroundJob> Run(BackgroundWork work);
+
+ signals:
+  // The dives were replaced or added, or their list entries changed.
+  void LogbookChanged();
+  // Each dive's summary as the background work gets through them.
+  void AnalysisProgressed(int done, int total);
+  void SettingsChanged(scrb::SettingChanges what);
+  void CurrentDiveChanged(int index);
+
+ private:
+  void AfterLoad(const LoadOutcome& outcome);
+  // Before the dives change: nothing may go on reading the old ones.
+  void StopWork();
+  // After the dives or a setting they depend on changed.
+  void RestartSummaries();
+  void Changed(SettingChanges what);
+
+  SettingsStore& settings_;
+  std::string desktopLanguage_;
+  LogbookSession session_;
+  LanguageInstaller language_;
+  UnitSystem units_ = UnitSystem::Metric;
+  std::vector<std::shared_ptr<BackgroundJob>> jobs_;
+  std::shared_ptr<BackgroundJob> summaries_;
+};
+
+}  // namespace scrb

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/state/LogbookState.h"
+#include "overview/Statistics.h"
+#include "overview/StatisticsCharts.h"
+
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QProgressBar;
+class QTabWidget;
+class QTableWidget;
+
+namespace scrb {
+
+class ChartView;
+
+// The statistics of the dives the dive table shows: the summary, a table grouped by year, month,
+// site, location, partner or trip, and the statistics charts with their readouts. What needs
+// every dive's analysis is worked out off the interface thread; a new scope, a new logbook or
+// another model drops the work under way, so the window never waits for it.
+class StatisticsWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit StatisticsWindow(LogbookState& state, QWidget* parent = nullptr);
+  ~StatisticsWindow() override;
+
+  // The dives shown (list indices) and the search that left them; the title follows.
+  void SetScope(std::vector<int> dives, const QString& search);
+
+  // The statistics on show; null while they are worked out.
+  const LogbookStatistics* Statistics() const { return shown_ ? &*shown_ : nullptr; }
+  bool Working() const { return job_ != nullptr; }
+  // Ends when the work under way is done; for tests.
+  void WaitForWork();
+
+  QTableWidget* GroupTable() const { return groups_; }
+  QComboBox* Grouping() const { return grouping_; }
+  QLabel* Readout() const { return readout_; }
+  ChartView* Chart() const { return chart_; }
+  QComboBox* ChartChoice() const { return chartChoice_; }
+  QWidget* SummaryArea() const { return summaryArea_; }
+  QProgressBar* Progress() const { return progress_; }
+
+ signals:
+  // A dive of the summary was clicked.
+  void DiveChosen(int index);
+  // A group was double-clicked: the table is to show just these dives.
+  void ShowOnlyDives(const std::vector<int>& dives, const QString& label);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void SetTexts();
+  void Start();
+  void Show(const LogbookStatistics& metric);
+  void ShowProgress();
+  void ShowStatistics();
+  void FillSummary();
+  void FillGroups();
+  void DrawChart();
+  void ShowReadoutAt(double x);
+  StatisticsChart CurrentChart() const;
+
+  LogbookState& state_;
+  std::vector<int> dives_;
+  QString search_;
+  QLabel* groupLabel_ = nullptr;
+  QLabel* chartLabel_ = nullptr;
+  std::shared_ptr<BackgroundJob> job_;
+  // As summed up, and as shown in the units in force.
+  std::optional<LogbookStatistics> metric_;
+  std::optional<LogbookStatistics> shown_;
+
+  QTabWidget* tabs_ = nullptr;
+  QWidget* summaryArea_ = nullptr;
+  QGridLayout* summaryGrid_ = nullptr;
+  QComboBox* grouping_ = nullptr;
+  QTableWidget* groups_ = nullptr;
+  QComboBox* chartChoice_ = nullptr;
+  ChartView* chart_ = nullptr;
+  QLabel* readout_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  QLabel* stateLabel_ = nullptr;
+};
+
+}  // namespace scrb

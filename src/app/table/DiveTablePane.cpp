@@ -1,0 +1,373 @@
+#include "app/table/DiveTablePane.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/dialogs/UserDialogs.h"
+#include "app/state/LogbookState.h"
+#include "app/state/SettingsStore.h"
+#include "app/table/DiveTableModel.h"
+#include "logbook/StartupSettings.h"
+
+namespace scrb {
+namespace {
+
+QString ToQt(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QString SearchPlaceholder() {
+  return QCoreApplication::translate("scrb::MainWindow", "Search dives (Ctrl+F)");
+}
+
+QFont EntryFont() {
+  // The entries pad dive numbers with blanks, which only line up in a fixed-pitch font.
+  QFont font("DejaVu Sans Mono");
+  font.setStyleHint(QFont::TypeWriter);
+  return font;
+}
+
+// A column's first width: room for its title and for a typical value.
+int DefaultWidth(const QFontMetrics& metrics, TableColumn column) {
+  const QString title =
+      QCoreApplication::translate("scrb::DiveTableModel", ColumnInfo(column).Title.data());
+  QString sample = "00000";
+  switch (column) {
+    case TableColumn::Entry:
+      sample = "00000 - Abcdefghijklm";
+      break;
+    case TableColumn::Date:
+      sample = "00/00/0000";
+      break;
+    case TableColumn::Location:
+    case TableColumn::Site:
+    case TableColumn::Partners:
+    case TableColumn::Trip:
+      sample = "Abcdefghijklmnop";
+      break;
+    case TableColumn::Comment:
+      sample = "Abcdefghijklmnopqrstuvwxyz";
+      break;
+    case TableColumn::BreathRate:
+      sample = "0.00 cu ft/min";  // wide enough for either unit system
+      break;
+    case TableColumn::WaterTemp:
+    case TableColumn::AirTemp:
+      sample = "00.00 °C";
+      break;
+    default:
+      break;
+  }
+  return std::max(metrics.horizontalAdvance(title), metrics.horizontalAdvance(sample)) + 16;
+}
+
+}  // namespace
+
+DiveTablePane::DiveTablePane(LogbookState& state, UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent), state_(state), dialogs_(dialogs) {
+  setObjectName("DiveTablePane");
+  searchField_ = new QLineEdit(this);
+  searchField_->setObjectName("SearchField");
+  searchField_->setPlaceholderText(SearchPlaceholder());
+  searchField_->setClearButtonEnabled(true);
+  searchField_->installEventFilter(this);
+
+  model_ = new DiveTableModel(state_, this);
+  filter_ = new DiveFilterModel(*model_, this);
+  table_ = new QTableView(this);
+  table_->setObjectName("DiveList");
+  table_->setModel(filter_);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setWordWrap(false);
+  table_->setAlternatingRowColors(true);
+  table_->installEventFilter(this);
+  table_->viewport()->installEventFilter(this);
+  // Rows of one height keep a table of many thousand dives instant to fill and scroll.
+  QHeaderView* rows = table_->verticalHeader();
+  rows->hide();
+  rows->setSectionResizeMode(QHeaderView::Fixed);
+  rows->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+  BuildHeader();
+
+  analysisLabel_ = new QLabel(this);
+  analysisLabel_->setObjectName("AnalysisLabel");
+  analysisLabel_->hide();
+  connect(model_, &DiveTableModel::AnalysisProgressed, this, [this](int done, int total) {
+    analysisLabel_->setText(ToQt(AnalysisProgressText(done, total)));
+    analysisLabel_->setVisible(done < total);
+  });
+
+  connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) {
+            if (current.isValid()) state_.SelectDive(filter_->mapToSource(current).row());
+          });
+  connect(searchField_, &QLineEdit::textChanged, this,
+          [this](const QString& text) { FilterRows([&] { filter_->SetSearch(text); }); });
+  // A sort keeps the selected row selected; it is brought back into view once laid out anew.
+  connect(filter_, &QAbstractItemModel::layoutChanged, this, [this] {
+    QTimer::singleShot(0, this, [this] { KeepSelectionInView(); });
+    NoteShownDivesChanged();
+  });
+  connect(filter_, &QAbstractItemModel::rowsInserted, this, &DiveTablePane::NoteShownDivesChanged);
+  connect(filter_, &QAbstractItemModel::rowsRemoved, this, &DiveTablePane::NoteShownDivesChanged);
+  connect(filter_, &QAbstractItemModel::modelReset, this, &DiveTablePane::NoteShownDivesChanged);
+
+  // The model has its rows anew by now (it was connected first): a new logbook shows every dive.
+  connect(&state_, &LogbookState::LogbookChanged, this, [this] {
+    {
+      const QSignalBlocker block(table_->selectionModel());
+      filter_->SetOnly(std::nullopt);
+    }
+    AfterFilterChanged();
+  });
+  connect(&state_, &LogbookState::CurrentDiveChanged, this, [this] {
+    SelectCurrent();
+    KeepSelectionInView();
+  });
+  connect(&state_, &LogbookState::SettingsChanged, this, [this](SettingChanges what) {
+    if (what & SettingChange::Language) Retranslate();
+    if (what & SettingChange::Units) AfterFilterChanged();
+  });
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  layout->addWidget(searchField_);
+  layout->addWidget(table_, 1);
+  layout->addWidget(analysisLabel_);
+}
+
+void DiveTablePane::BuildHeader() {
+  QHeaderView* header = table_->horizontalHeader();
+  header->setSectionsMovable(true);
+  header->setHighlightSections(false);
+  header->setStretchLastSection(false);
+  header->setSortIndicatorClearable(true);  // a third click goes back to logbook order
+  header->setSortIndicator(-1, Qt::AscendingOrder);
+  header->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(header, &QHeaderView::customContextMenuRequested, this, &DiveTablePane::ShowColumnMenu);
+  for (int section = 0; section < model_->columnCount(); ++section) {
+    const TableColumn column = model_->ColumnAt(section);
+    const QFontMetrics metrics(column == TableColumn::Entry ? EntryFont() : table_->font());
+    header->resizeSection(section, DefaultWidth(metrics, column));
+    header->setSectionHidden(section, !ColumnInfo(column).ShownByDefault);
+  }
+  table_->setSortingEnabled(true);
+  table_->setMinimumWidth(QFontMetrics(EntryFont()).horizontalAdvance("00000 - Abcdefghijklm") + 8);
+}
+
+void DiveTablePane::ShowColumnMenu(const QPoint& at) {
+  QHeaderView* header = table_->horizontalHeader();
+  QMenu menu(this);
+  const int shown = header->count() - header->hiddenSectionCount();
+  for (int section = 0; section < model_->columnCount(); ++section) {
+    QAction* action =
+        menu.addAction(model_->headerData(section, Qt::Horizontal, Qt::DisplayRole).toString());
+    action->setCheckable(true);
+    action->setChecked(!header->isSectionHidden(section));
+    // The last column shown stays: a table without columns could not offer this menu again.
+    action->setEnabled(header->isSectionHidden(section) || shown > 1);
+    connect(action, &QAction::toggled, this,
+            [header, section](bool on) { header->setSectionHidden(section, !on); });
+  }
+  menu.exec(header->mapToGlobal(at));
+}
+
+void DiveTablePane::RestoreHeader() {
+  const QByteArray saved = QByteArray::fromBase64(
+      QByteArray::fromStdString(state_.Settings().GetSetting(settings::kDiveTableHeader, "")));
+  QHeaderView* header = table_->horizontalHeader();
+  if (saved.isEmpty() || !header->restoreState(saved)) return;
+  if (header->hiddenSectionCount() >= header->count()) header->setSectionHidden(0, false);
+  filter_->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
+}
+
+void DiveTablePane::SaveHeader() {
+  state_.Settings().SaveSetting(settings::kDiveTableHeader,
+                                table_->horizontalHeader()->saveState().toBase64().toStdString());
+}
+
+void DiveTablePane::Retranslate() {
+  searchField_->setPlaceholderText(SearchPlaceholder());
+  if (countShown_) emit CountChanged(CountText());
+}
+
+bool DiveTablePane::Filtered() const {
+  return !filter_->Search().isEmpty() || filter_->Restricted();
+}
+
+QString DiveTablePane::CountText() const {
+  if (Filtered()) return ToQt(ShownDivesText(filter_->rowCount(), ListCount()));
+  return ToQt(StatusText(state_.Book().DiveCount(), ReadOutcome{}, ""));
+}
+
+void DiveTablePane::SelectCurrent() {
+  const QSignalBlocker block(table_->selectionModel());
+  const QModelIndex shown = filter_->mapFromSource(model_->index(state_.CurrentDive(), 0));
+  if (shown.isValid()) {
+    table_->selectionModel()->setCurrentIndex(
+        shown, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  } else {
+    table_->selectionModel()->clear();
+  }
+}
+
+void DiveTablePane::AfterFilterChanged() {
+  SelectCurrent();
+  // The table would lay out its new rows only once control returns to the event loop.
+  table_->doItemsLayout();
+  KeepSelectionInView();
+  // The count stands in the status line while rows are hidden, and goes when none are; the
+  // status of the last load stays otherwise.
+  const bool filtered = Filtered();
+  if (filtered || countShown_) emit CountChanged(CountText());
+  countShown_ = filtered;
+  NoteShownDivesChanged();
+}
+
+void DiveTablePane::KeepSelectionInView() {
+  if (table_->currentIndex().isValid()) table_->scrollTo(table_->currentIndex());
+}
+
+// A search, a sort and a load each move many rows; whoever follows them hears of it once.
+void DiveTablePane::NoteShownDivesChanged() {
+  if (shownChangePending_) return;
+  shownChangePending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    shownChangePending_ = false;
+    emit ShownDivesChanged();
+  });
+}
+
+bool DiveTablePane::eventFilter(QObject* watched, QEvent* event) {
+  // Escape in the search field or the table clears the search and shows every dive.
+  if ((watched == searchField_ || watched == table_) && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && Filtered()) {
+    ClearSearch();
+    return true;
+  }
+  // A list made shorter by the window or the splitter must not lose the selected dive from view;
+  // the list lays its rows out anew first.
+  if (watched == table_->viewport() && event->type() == QEvent::Resize) {
+    QTimer::singleShot(0, this, [this] { KeepSelectionInView(); });
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+int DiveTablePane::ListIndex() const {
+  const QModelIndex current = table_->currentIndex();
+  return current.isValid() ? filter_->mapToSource(current).row() : -1;
+}
+
+int DiveTablePane::ListCount() const {
+  return model_->rowCount();
+}
+
+void DiveTablePane::SelectListIndex(int index) {
+  if (index < 0 || index >= ListCount()) {
+    table_->setCurrentIndex(QModelIndex());
+    return;
+  }
+  QModelIndex shown = filter_->mapFromSource(model_->index(index, 0));
+  if (!shown.isValid()) {
+    ClearSearch();
+    shown = filter_->mapFromSource(model_->index(index, 0));
+  }
+  table_->selectionModel()->setCurrentIndex(
+      shown, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  table_->scrollTo(shown);
+}
+
+// With nothing selected, Next lands on the first row and Previous does nothing; at either end
+// of the table a step does nothing, without a message.
+void DiveTablePane::StepDive(int step) {
+  if (ListCount() < 2) {
+    dialogs_.ShowMessage(
+        window(), QCoreApplication::translate(
+                      "scrb::MainWindow", "There are not enough dives loaded to navigate ...."));
+    return;
+  }
+  const QModelIndex current = table_->currentIndex();
+  const int target = (current.isValid() ? current.row() : -1) + step;
+  if (target < 0 || target >= filter_->rowCount()) return;
+  const QModelIndex row = filter_->index(target, 0);
+  table_->selectionModel()->setCurrentIndex(
+      row, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  table_->scrollTo(row);
+}
+
+void DiveTablePane::AskGoToDive() {
+  if (const std::optional<int> number = dialogs_.AskDiveNumber(window())) GoToDiveNumber(*number);
+}
+
+bool DiveTablePane::GoToDiveNumber(int number) {
+  const int dive = FirstDiveWithNumber(state_.Book().Dives, number);
+  if (dive < 0) {
+    dialogs_.ShowMessage(window(), ToQt(NoDiveWithNumberMessage(number)));
+    return false;
+  }
+  SelectListIndex(dive);
+  return true;
+}
+
+void DiveTablePane::FocusSearch() {
+  searchField_->setFocus(Qt::ShortcutFocusReason);
+  searchField_->selectAll();
+}
+
+std::vector<int> DiveTablePane::ShownDives() const {
+  std::vector<int> dives;
+  dives.reserve(static_cast<size_t>(filter_->rowCount()));
+  for (int row = 0; row < filter_->rowCount(); ++row) {
+    dives.push_back(filter_->mapToSource(filter_->index(row, 0)).row());
+  }
+  return dives;
+}
+
+QString DiveTablePane::SearchText() const {
+  return filter_->Search();
+}
+
+void DiveTablePane::SetSearchText(const QString& text) {
+  searchField_->setText(text);
+}
+
+// Rows leaving the table would move the selection to a neighbour and show that dive: the pages
+// keep theirs, and the table selects it again when it is among the rows shown.
+void DiveTablePane::FilterRows(const std::function<void()>& change) {
+  {
+    const QSignalBlocker block(table_->selectionModel());
+    change();
+  }
+  AfterFilterChanged();
+}
+
+void DiveTablePane::ShowOnlyDives(const std::vector<int>& dives) {
+  FilterRows([&] { filter_->SetOnly(dives); });
+}
+
+void DiveTablePane::ShowAllDives() {
+  if (filter_->Restricted()) FilterRows([&] { filter_->SetOnly(std::nullopt); });
+}
+
+void DiveTablePane::ClearSearch() {
+  const QSignalBlocker block(searchField_);
+  searchField_->clear();
+  FilterRows([&] {
+    filter_->SetSearch({});
+    filter_->SetOnly(std::nullopt);
+  });
+}
+
+}  // namespace scrb

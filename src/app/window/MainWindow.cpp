@@ -1,0 +1,465 @@
+#include "app/window/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+#include "app/dialogs/DisplayOptionDialog.h"
+#include "app/dialogs/PreferencesDialog.h"
+#include "app/dialogs/UserDialogs.h"
+#include "app/pages/DivePage.h"
+#include "app/state/LogbookState.h"
+#include "app/state/SettingsStore.h"
+#include "app/statistics/StatisticsWindow.h"
+#include "app/table/DiveTablePane.h"
+#include "app/window/LogbookExports.h"
+#include "app/window/LogbookFiles.h"
+#include "app/window/ReportPrinting.h"
+#include "app/window/WindowMeasures.h"
+#include "logbook/StartupSettings.h"
+#include "report/NumberFormat.h"
+
+namespace scrb {
+namespace {
+
+static_assert(std::tuple_size_v<decltype(kDivePages)> == MainWindow::kPageCount);
+
+std::string Number(double value) {
+  return GeneralNumber(value);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(LogbookState& state, UserDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), state_(state), dialogs_(dialogs) {
+  setAcceptDrops(true);
+  files_ = new LogbookFiles(state_, dialogs_, this);
+  exports_ = new LogbookExports(state_, dialogs_, this);
+  report_ = new ReportPrinting(state_, dialogs_, this, [this] {
+    return std::pair(table_->ShownDives(), table_->SearchText());
+  });
+  connect(files_, &LogbookFiles::Status, this, &MainWindow::SetStatus);
+  connect(exports_, &LogbookExports::Status, this, &MainWindow::SetStatus);
+  connect(report_, &ReportPrinting::Status, this, &MainWindow::SetStatus);
+  BuildWidgets();
+  BuildMenus();
+  BuildShortcuts();
+  SetCaption();
+
+  connect(&state_, &LogbookState::CurrentDiveChanged, this, &MainWindow::ShowCurrentDive);
+  connect(&state_, &LogbookState::LogbookChanged, this, [this] {
+    SetCaption();
+    menuBar()->findChild<QAction*>("ExportUddfAction")->setEnabled(state_.Book().DiveCount() > 0);
+    ShowCurrentDive();
+  });
+  connect(&state_, &LogbookState::SettingsChanged, this, [this](SettingChanges what) {
+    if (what & SettingChange::Language) Retranslate();
+    ShowCurrentDive();
+  });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildWidgets() {
+  auto* central = new QWidget(this);
+  table_ = new DiveTablePane(state_, dialogs_, central);
+  connect(table_, &DiveTablePane::CountChanged, this, &MainWindow::SetStatus);
+
+  diveTab_ = new QTabWidget(central);
+  diveTab_->setObjectName("DiveTab");
+  BuildPages();
+  connect(diveTab_, &QTabWidget::currentChanged, this, &MainWindow::ShowCurrentDive);
+
+  statusLabel_ = new QLabel(tr("Ready"), central);
+  statusLabel_->setObjectName("StatusLabel");
+  previousButton_ = new QPushButton(tr("&Previous"), central);
+  previousButton_->setObjectName("PreviousButton");
+  nextButton_ = new QPushButton(tr("&Next"), central);
+  nextButton_->setObjectName("NextButton");
+  exitButton_ = new QPushButton(tr("E&xit"), central);
+  exitButton_->setObjectName("ExitButton");
+  connect(previousButton_, &QPushButton::clicked, this, [this] { table_->StepDive(-1); });
+  connect(nextButton_, &QPushButton::clicked, this, [this] { table_->StepDive(1); });
+  connect(exitButton_, &QPushButton::clicked, this, &MainWindow::ExitProgram);
+
+  // The list and the pages share a wider window two to seven, as they always did; the splitter
+  // lets the diver choose otherwise.
+  splitter_ = new QSplitter(Qt::Horizontal, central);
+  splitter_->setObjectName("DiveSplitter");
+  splitter_->setChildrenCollapsible(false);
+  splitter_->addWidget(table_);
+  splitter_->addWidget(diveTab_);
+  splitter_->setStretchFactor(0, 2);
+  splitter_->setStretchFactor(1, 7);
+  splitter_->setSizes({2 * TwipsToPixels(1000, this), 7 * TwipsToPixels(1000, this)});
+  // The charts follow every move of the splitter at once, not only the window's resizing.
+  connect(splitter_, &QSplitter::splitterMoved, this, &MainWindow::ScheduleRedraw);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(statusLabel_, 1);
+  bottom->addWidget(previousButton_);
+  bottom->addWidget(nextButton_);
+  bottom->addWidget(exitButton_);
+  auto* layout = new QVBoxLayout(central);
+  layout->addWidget(splitter_, 1);
+  layout->addLayout(bottom);
+  setCentralWidget(central);
+  // The window's own minimum size rule (with its beep) decides how small it gets, not the sum
+  // of the pages' preferred sizes.
+  central->setMinimumSize(1, 1);
+  resize(TwipsToPixels(9255, this), TwipsToPixels(7035, this) + 24);
+}
+
+void MainWindow::BuildPages() {
+  const QSignalBlocker blocker(diveTab_);
+  const int tab = std::max(0, diveTab_->currentIndex());
+  while (diveTab_->count() > 0) {
+    QWidget* page = diveTab_->widget(0);
+    diveTab_->removeTab(0);
+    delete page;
+  }
+  for (size_t i = 0; i < kDivePages.size(); ++i) {
+    pages_[i] = kDivePages[i].Create(state_, diveTab_);
+    diveTab_->addTab(pages_[i], tr(kDivePages[i].Caption));
+  }
+  diveTab_->setCurrentIndex(tab);
+}
+
+// Alt keys: the menus take F, E, L and H; the pages G, D, S, A, Y, T and R; the buttons P, N and X.
+// Within each menu every entry has an Alt key of its own: in the File menu "Op&tions" leaves O to
+// "&Open Logbook".
+void MainWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  QAction* open = file->addAction(tr("&Open Logbook"));
+  open->setShortcut(QKeySequence("Ctrl+O"));
+  connect(open, &QAction::triggered, this, [this] { files_->ChooseAndTake(false); });
+  QAction* merge = file->addAction(tr("&Merge Logbook"));
+  merge->setShortcut(QKeySequence("Ctrl+Shift+O"));
+  connect(merge, &QAction::triggered, this, [this] { files_->ChooseAndTake(true); });
+  QAction* exportUddf = file->addAction(tr("Export Logbook as &UDDF..."));
+  exportUddf->setObjectName("ExportUddfAction");
+  exportUddf->setEnabled(state_.Book().DiveCount() > 0);
+  connect(exportUddf, &QAction::triggered, exports_, &LogbookExports::ExportUddf);
+  QMenu* recent = file->addMenu(tr("&Recent Logbooks"));
+  recent->setObjectName("RecentMenu");
+  files_->SetRecentMenu(recent);
+  file->addSeparator();
+  QAction* print = file->addAction(tr("&Print"));
+  print->setShortcut(QKeySequence("Ctrl+P"));
+  connect(print, &QAction::triggered, report_, &ReportPrinting::Print);
+  connect(file->addAction(tr("Export Dive Report as P&DF...")), &QAction::triggered, report_,
+          &ReportPrinting::ExportPdf);
+  file->addSeparator();
+  connect(file->addAction(tr("Op&tions")), &QAction::triggered, this, &MainWindow::ShowOptions);
+  file->addSeparator();
+  QAction* exit = file->addAction(tr("E&xit"));
+  exit->setShortcut(QKeySequence("Ctrl+Q"));
+  connect(exit, &QAction::triggered, this, &MainWindow::ExitProgram);
+
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  connect(edit->addAction(tr("Copy &All Dives to clipboard")), &QAction::triggered, exports_,
+          &LogbookExports::CopyAllDives);
+  connect(edit->addAction(tr("Copy Current Dive &Profile to clipboard")), &QAction::triggered,
+          exports_, &LogbookExports::CopyDiveProfile);
+  edit->addSeparator();
+  QAction* goTo = edit->addAction(tr("&Go to Dive..."));
+  goTo->setShortcut(QKeySequence("Ctrl+G"));
+  connect(goTo, &QAction::triggered, table_, &DiveTablePane::AskGoToDive);
+  edit->addSeparator();
+  connect(edit->addAction(tr("&Options")), &QAction::triggered, this, &MainWindow::ShowOptions);
+  QAction* preferences = edit->addAction(tr("Pr&eferences..."));
+  preferences->setObjectName("PreferencesAction");
+  connect(preferences, &QAction::triggered, this, &MainWindow::ShowPreferences);
+
+  QMenu* logbook = menuBar()->addMenu(tr("&Logbook"));
+  QAction* statistics = logbook->addAction(tr("&Statistics..."));
+  statistics->setObjectName("StatisticsAction");
+  statistics->setShortcut(QKeySequence("Ctrl+Shift+S"));
+  connect(statistics, &QAction::triggered, this, &MainWindow::ShowStatistics);
+
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  QAction* about = help->addAction(tr("&About"));
+  about->setShortcut(QKeySequence("F1"));
+  connect(about, &QAction::triggered, this, [this] { dialogs_.ShowMessage(this, AboutText()); });
+}
+
+// Keys with no menu entry of their own: Page Up and Page Down step through the dives as the
+// buttons do, Ctrl+1 to Ctrl+7 bring up the pages, Ctrl+F goes to the search field.
+void MainWindow::BuildShortcuts() {
+  const auto addKey = [this](const QString& name, const QKeySequence& key, auto slot) {
+    auto* action = new QAction(name, this);
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, slot);
+    addAction(action);
+  };
+  addKey("Previous Dive", QKeySequence(Qt::Key_PageUp), [this] { table_->StepDive(-1); });
+  addKey("Next Dive", QKeySequence(Qt::Key_PageDown), [this] { table_->StepDive(1); });
+  addKey("Search Dives", QKeySequence::Find, [this] { table_->FocusSearch(); });
+  for (int page = 0; page < kPageCount; ++page) {
+    addKey(QString("Page %1").arg(page + 1),
+           QKeySequence(kDivePages[static_cast<size_t>(page)].Shortcut),
+           [this, page] { diveTab_->setCurrentIndex(page); });
+  }
+}
+
+QString MainWindow::AboutText() {
+  return tr("Bathyscribe v%1.%2\r\n\r\nWritten by the Bathyscribe developers.\r\n\r\n"
+            "Bathyscribe reads the logbooks of the Datatrak PC logging software; the README "
+            "that comes with it tells more.")
+      .arg(BATHYSCRIBE_VERSION_MAJOR)
+      .arg(BATHYSCRIBE_VERSION_PATCH);
+}
+
+bool MainWindow::StartUp(bool readLastLogbook) {
+  SettingsStore& settings = state_.Settings();
+  if (SettingNumber(settings.GetSetting(settings::kNoWarning, "0")) == 0) {
+    const int check = dialogs_.RunDisclaimer(this);
+    if (check < 0) return false;
+    settings.SaveSetting(settings::kNoWarning, Number(check));
+  }
+  state_.ReadSettings();
+  files_->SetRecentMenu(findChild<QMenu*>("RecentMenu"));
+  restoredSameFiles_ = !readLastLogbook || files_->RestoreLast();
+  table_->RestoreHeader();
+  return true;
+}
+
+void MainWindow::ExitProgram() {
+  SaveSettings();
+  dialogs_.Quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The close button, Alt+F4 and the window system end the program as Exit does.
+  if (!settingsSaved_) ExitProgram();
+  event->accept();
+}
+
+// The model, the repetitive option, the units and the language were saved when they changed.
+void MainWindow::SaveSettings() {
+  settingsSaved_ = true;
+  SettingsStore& settings = state_.Settings();
+  const auto saveTwips = [this, &settings](const char* key, int pixels) {
+    settings.SaveSetting(key, Number(std::round(PixelsToTwips(pixels, this))));
+  };
+  const int windowState = isMinimized() ? 1 : isMaximized() ? 2 : 0;
+  const QRect frame = frameGeometry();
+  settings.SaveSetting(settings::kWindowState, Number(windowState));
+  saveTwips(settings::kWidth, frame.width());
+  saveTwips(settings::kHeight, frame.height());
+  saveTwips(settings::kTop, frame.top());
+  saveTwips(settings::kLeft, frame.left());
+  settings.SaveSetting(settings::kTabNumber, Number(diveTab_->currentIndex()));
+  const int index = table_->ListIndex();
+  settings.SaveSetting(settings::kCurrentDiveSelected, Number(index));
+  settings.SaveSetting(settings::kLastDive, index == table_->ListCount() - 1 ? "1" : "0");
+  saveTwips(settings::kDiveListWidth, table_->width());
+  table_->SaveHeader();
+}
+
+void MainWindow::ShowOptions() {
+  DisplayOptionDialog dialog(state_.Session().DisplayOption(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  // The entries are rebuilt from the dives in memory: reading the file again would drop merged
+  // logbooks, computed results and the selection.
+  if (state_.SetDisplayOption(dialog.ChosenOption())) {
+    SetStatus(QString::fromStdString(StatusText(state_.Book().DiveCount(), ReadOutcome{}, "")));
+  }
+}
+
+void MainWindow::ShowPreferences() {
+  const std::string language = state_.Settings().GetSetting(settings::kLanguage, "");
+  PreferencesDialog dialog(language, state_.Units(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (dialog.ChosenLanguage() != language) state_.SetLanguage(dialog.ChosenLanguage());
+  state_.SetUnits(dialog.ChosenUnits());
+}
+
+void MainWindow::ShowStatistics() {
+  if (statisticsWindow_ == nullptr) {
+    statisticsWindow_ = new StatisticsWindow(state_, this);
+    const auto follow = [this] {
+      statisticsWindow_->SetScope(table_->ShownDives(), table_->SearchText());
+    };
+    connect(statisticsWindow_, &StatisticsWindow::DiveChosen, table_,
+            &DiveTablePane::SelectListIndex);
+    connect(
+        statisticsWindow_, &StatisticsWindow::ShowOnlyDives, table_,
+        [this](const std::vector<int>& dives, const QString&) { table_->ShowOnlyDives(dives); });
+    connect(table_, &DiveTablePane::ShownDivesChanged, statisticsWindow_, follow);
+    follow();
+  }
+  statisticsWindow_->show();
+  statisticsWindow_->raise();
+  statisticsWindow_->activateWindow();
+}
+
+bool MainWindow::OpenLogbook(const QString& path) {
+  return files_->Take(path, false);
+}
+
+bool MainWindow::MergeLogbook(const QString& path) {
+  return files_->Take(path, true);
+}
+
+// Every text anew: the menus and the pages are made again from their tables; the dive, the page,
+// the table's order and search and the loaded logbooks stay.
+void MainWindow::Retranslate() {
+  menuBar()->clear();
+  BuildMenus();
+  BuildPages();
+  previousButton_->setText(tr("&Previous"));
+  nextButton_->setText(tr("&Next"));
+  exitButton_->setText(tr("E&xit"));
+}
+
+void MainWindow::SetCaption() {
+  setWindowTitle(QString::fromStdString(state_.Session().Caption()));
+}
+
+void MainWindow::SetStatus(const QString& text) {
+  statusLabel_->setText(text);
+}
+
+DivePage* MainWindow::ShownPage() const {
+  const int tab = diveTab_->currentIndex();
+  return tab >= 0 && tab < kPageCount ? pages_[static_cast<size_t>(tab)] : nullptr;
+}
+
+// Without a dive the page shows its empty state: it must never go on showing a dive that is no
+// longer in the list.
+void MainWindow::ShowCurrentDive() {
+  DivePage* page = ShownPage();
+  if (page == nullptr) return;
+  try {
+    page->Show(state_.Current());
+  } catch (const std::exception& e) {
+    // Whatever went wrong with this one dive, the program and the loaded logbook carry on.
+    SetStatus(tr("Dive %1 could not be shown: %2").arg(state_.CurrentDive()).arg(e.what()));
+  }
+}
+
+void MainWindow::ScheduleRedraw() {
+  // A drag delivers a burst of resize events; the dive is drawn once when they have settled.
+  if (redrawPending_) return;
+  redrawPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    redrawPending_ = false;
+    ShowCurrentDive();
+  });
+}
+
+// Entering is judged as moving is: the same files, the same answer.
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  dragMoveEvent(event);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+  if (LogbookFiles::Dragged(event->mimeData()).isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+}
+
+// A dropped logbook is opened, or merged with Ctrl held.
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QStringList paths = LogbookFiles::Dragged(event->mimeData());
+  if (paths.isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  files_->TakeDropped(paths, event->modifiers().testFlag(Qt::ControlModifier));
+}
+
+void MainWindow::LoadWindow() {
+  const SettingsStore& settings = state_.Settings();
+  // A saved place or size in twips as pixels, kept within what the screen can show: a damaged
+  // settings file must not put the window out of reach or make it millions of pixels large.
+  const auto SavedPixels = [this, &settings](const char* key, int low, int high) {
+    const double pixels = SettingNumber(settings.GetSetting(key, "")) / TwipsPerPixel(this);
+    return static_cast<int>(
+        std::lround(std::clamp(pixels, double(low), double(std::max(low, high)))));
+  };
+  loading_ = true;
+  const QRect available =
+      screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
+  move(SavedPixels(settings::kLeft, available.left(), available.right() - 100),
+       SavedPixels(settings::kTop, available.top(), available.bottom() - 100));
+  show();
+  lastSize_ = size();
+  loading_ = false;
+  const int windowState = WindowStateFromSetting(settings.GetSetting(settings::kWindowState, "2"));
+  if (windowState == 0) {
+    // The saved sizes are outer sizes, frame included.
+    const int frameW = frameGeometry().width() - width();
+    const int frameH = frameGeometry().height() - height();
+    const int w = SavedPixels(settings::kWidth, 0, available.width());
+    const int h = SavedPixels(settings::kHeight, 0, available.height());
+    if (w != 0) resize(std::max(1, w - frameW), height());
+    if (h != 0) resize(width(), std::max(1, h - frameH));
+  } else if (windowState == 1) {
+    showMinimized();
+  } else {
+    // Without a window manager maximising does nothing; the screen's size is the next best.
+    setGeometry(available);
+    showMaximized();
+  }
+  // The saved list width, once the window has its size; the pages keep at least half of it.
+  const int listWidth = DiveListWidthFromSetting(settings.GetSetting(settings::kDiveListWidth, ""));
+  if (listWidth > 0) {
+    centralWidget()->layout()->activate();  // the splitter at the window's restored size
+    const int total = splitter_->sizes().value(0) + splitter_->sizes().value(1);
+    const int pixels = std::min(TwipsToPixels(listWidth, this), total / 2);
+    splitter_->setSizes({pixels, total - pixels});
+  }
+  const int tab = TabNumberFromSetting(settings.GetSetting(settings::kTabNumber, "1"));
+  {
+    // The dive is shown once below, for the restored page.
+    const QSignalBlocker block(diveTab_);
+    diveTab_->setCurrentIndex(tab);
+  }
+  const int count = table_->ListCount();
+  table_->SelectListIndex(
+      restoredSameFiles_
+          ? DiveToSelect(SettingNumber(settings.GetSetting(settings::kCurrentDiveSelected, "-1")),
+                         SettingNumber(settings.GetSetting(settings::kLastDive, "1")), count)
+          : std::min(0, count - 1));  // the first dive, if any
+  ShowCurrentDive();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (loading_ || isMinimized() || !isVisible()) return;
+  const int w = width();
+  const int h = height();
+  if (size() == lastSize_) return;
+  const double twips = TwipsPerPixel(this);
+  const int minWidth = static_cast<int>(std::ceil(kMinWidthTwips / twips));
+  const int minHeight = static_cast<int>(std::ceil(kMinHeightTwips / twips));
+  if (frameGeometry().width() < minWidth || frameGeometry().height() < minHeight) {
+    dialogs_.Beep();
+    const int extraW = frameGeometry().width() - w;
+    const int extraH = frameGeometry().height() - h;
+    resize(std::max(w, minWidth - extraW), std::max(h, minHeight - extraH));
+    return;
+  }
+  lastSize_ = size();
+  ScheduleRedraw();
+}
+
+}  // namespace scrb
