@@ -43,7 +43,7 @@ constexpr const char* kUsage =
     "      the chart names that render accepts\n"
     "  export FILE... --out PATH\n"
     "      every dive with its profile as one UDDF 3.2 file (PATH ends in .uddf; - is\n"
-    "      standard output)\n"
+    "      standard output) or as a Subsurface XML logbook (PATH ends in .ssrf)\n"
     "  report FILE... (--dive N | --number N | --all) --out PATH.pdf [--model 0|1|2]\n"
     "         [--surface-pressure P] [--repetitive] [--paper a4|letter] [--units U]\n"
     "      the printable dive report of dive N or of every dive, one page each, as a PDF\n"
@@ -71,7 +71,7 @@ constexpr const char* kUsage =
     "where the interval began; without it every dive starts from surface equilibrium.\n"
     "--units metric|imperial (default metric): figures in metres, C, bar and l/min, or in feet,\n"
     "F, psi and cubic feet per minute (tank sizes stay in litres). The other commands and the\n"
-    "UDDF export are always metric.\n"
+    "UDDF and Subsurface exports are always metric.\n"
     "\n"
     "Exit status: 0 success, 1 usage error, 2 a file was refused or the output cannot be\n"
     "written, 3 a file is damaged; of several, 2 wins over 3.\n";

@@ -1,9 +1,6 @@
 #include "export/UddfWriter.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <map>
 #include <optional>
 #include <ostream>
 #include <pugixml.hpp>
@@ -11,9 +8,9 @@
 #include <vector>
 
 #include "Version.h"
+#include "export/LogbookExport.h"
 #include "logbook/LogbookReader.h"
 #include "logbook/MissingValues.h"
-#include "logbook/SampleAccess.h"
 #include "logbook/Translation.h"
 #include "report/NumberFormat.h"
 
@@ -26,8 +23,8 @@ constexpr unsigned kPrintFlags = pugi::format_indent;
 constexpr double kKelvinAtZeroCelsius = 273.15;
 constexpr double kPascalPerBar = 100000;
 constexpr double kCubicMetresPerLitre = 0.001;
-constexpr int kSecondsPerSample = 20;
 constexpr int kMinutesPerDay = 24 * 60;
+constexpr const char* kAirId = "air";
 
 // Decimals that keep every value the logbook can hold exact: centi-units for temperatures and
 // capacities, the 0.15625 m steps of the samples for depths, whole pascals and seconds.
@@ -35,54 +32,6 @@ constexpr int kKelvinDecimals = 2;
 constexpr int kDepthDecimals = 5;
 constexpr int kVolumeDecimals = 5;
 constexpr int kWholeNumber = 0;
-
-// A locale-free decimal text without trailing zeros: an importer must read the same number on
-// every desktop.
-std::string Decimal(double value, int decimals) {
-  char buffer[64];
-  const auto [end, error] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  if (error != std::errc()) return "0";
-  std::string text(buffer, end);
-  if (text.find('.') != std::string::npos) {
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') text.pop_back();
-  }
-  return text == "-0" ? "0" : text;
-}
-
-// XML 1.0 has no way to write the control characters below the blank other than tab, line feed
-// and carriage return, not even as references; a DOS text may still hold them.
-std::string XmlText(std::string_view text) {
-  std::string clean;
-  clean.reserve(text.size());
-  for (const char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r') clean += c;
-  }
-  return clean;
-}
-
-bool IsBlank(std::string_view text) {
-  return std::all_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) <= 0x20; });
-}
-
-// Minutes of an "hh:mm" logbook time; nothing for "Unknown" and for what no clock shows.
-std::optional<int> Minutes(std::string_view text) {
-  const size_t colon = text.find(':');
-  if (colon == std::string_view::npos || text.size() - colon != 3) return std::nullopt;
-  int hours = 0;
-  int minutes = 0;
-  const char* hoursEnd = text.data() + colon;
-  const char* minutesEnd = text.data() + text.size();
-  const auto h = std::from_chars(text.data(), hoursEnd, hours);
-  const auto m = std::from_chars(hoursEnd + 1, minutesEnd, minutes);
-  if (h.ec != std::errc() || h.ptr != hoursEnd || m.ec != std::errc() || m.ptr != minutesEnd ||
-      hours < 0 || minutes < 0 || minutes > 59) {
-    return std::nullopt;
-  }
-  return hours * 60 + minutes;
-}
 
 // "dd/mm/yyyy" and a time of day as an xs:dateTime in local time. A time the logbook does not
 // know, or that lies outside a day, becomes midnight.
@@ -97,49 +46,6 @@ std::string DateTime(const std::string& date, const std::string& time) {
   text += "T" + FormatPattern(minutes / 60, "00") + ":" + FormatPattern(minutes % 60, "00") + ":00";
   return text;
 }
-
-int DepthSampleCount(const DecodedProfile& profile) {
-  return std::clamp(profile.SampleCount, 0, static_cast<int>(profile.SampleDepth.size()));
-}
-
-// The centi-litres of a known tank size, the key that tells two tanks apart.
-std::optional<long> TankKey(const DiveRecord& dive) {
-  if (IsUnknownMeasurement(dive.TankCapacity) || !(dive.TankCapacity > 0)) return std::nullopt;
-  return std::lround(dive.TankCapacity * 100);
-}
-
-std::optional<std::pair<std::string, std::string>> SiteKey(const DiveRecord& dive) {
-  if (IsBlank(dive.Location) && IsBlank(dive.Site)) return std::nullopt;
-  return std::pair{dive.Location, dive.Site};
-}
-
-std::optional<std::string> BuddyKey(const DiveRecord& dive) {
-  if (IsBlank(dive.Partners)) return std::nullopt;
-  return dive.Partners;
-}
-
-// Things several dives share, each written once under an id made from its place of first use.
-template <typename Key>
-class Catalogue {
- public:
-  explicit Catalogue(std::string prefix) : prefix_(std::move(prefix)) {}
-
-  void Add(const std::optional<Key>& key) {
-    if (key && ids_.emplace(*key, prefix_ + std::to_string(ids_.size() + 1)).second)
-      order_.push_back(*key);
-  }
-  std::optional<std::string> IdOf(const std::optional<Key>& key) const {
-    if (!key) return std::nullopt;
-    return ids_.at(*key);
-  }
-  const std::vector<Key>& InOrder() const { return order_; }
-  const std::string& Id(const Key& key) const { return ids_.at(key); }
-
- private:
-  std::string prefix_;
-  std::map<Key, std::string> ids_;
-  std::vector<Key> order_;
-};
 
 struct Catalogues {
   Catalogue<std::pair<std::string, std::string>> Sites{"site"};
@@ -205,6 +111,15 @@ void AddDiver(pugi::xml_node root, const Catalogues& catalogues) {
   }
 }
 
+// The logbook records no mix: a dive is air unless it is marked as nitrox, whose oxygen share it
+// does not know.
+void AddGasDefinitions(pugi::xml_node root) {
+  pugi::xml_node mix = AddWithId(root.append_child("gasdefinitions"), "mix", kAirId);
+  AddText(mix, "name", "air");
+  AddText(mix, "o2", "0.209");
+  AddText(mix, "n2", "0.791");
+}
+
 void AddDiveSites(pugi::xml_node root, const Catalogues& catalogues) {
   if (catalogues.Sites.InOrder().empty()) return;
   pugi::xml_node divesite = root.append_child("divesite");
@@ -216,46 +131,19 @@ void AddDiveSites(pugi::xml_node root, const Catalogues& catalogues) {
   }
 }
 
-void AddAlarm(pugi::xml_node waypoint, const char* kind, int level = 0) {
-  pugi::xml_node alarm = AddText(waypoint, "alarm", kind);
-  if (level > 0) alarm.append_attribute("level").set_value(std::to_string(level).c_str());
-}
-
-// Alarms go on the waypoint where they begin. The status byte comes once a minute (-1 between);
-// a rise of the bubble level is a new alarm at the new level.
-void AddAlarms(pugi::xml_node waypoint, const DecodedProfile& profile, int sample,
-               int& lastStatus) {
-  constexpr std::pair<int, const char*> kFlagAlarms[] = {{4, "ascent"}, {2, "rbt"}, {1, "deco"}};
-  constexpr int kColdBit = 8;
-  constexpr int kBubbleMask = 7;
-  const int begun = SampleFlagsAt(profile, sample) & ~SampleFlagsAt(profile, sample - 1);
-  for (const auto& [bit, kind] : kFlagAlarms) {
-    if ((begun & bit) != 0) AddAlarm(waypoint, kind);
-  }
-  const int status = EntryOr0(profile.SampleStatus, sample);
-  if (status < 0) return;
-  if ((status & kColdBit) != 0 && (lastStatus & kColdBit) == 0) AddAlarm(waypoint, "skincooling");
-  const int bubbles = status & kBubbleMask;
-  if (bubbles > (lastStatus & kBubbleMask)) AddAlarm(waypoint, "microbubbles", bubbles);
-  lastStatus = status;
-}
-
-void AddWaypoint(pugi::xml_node samples, const DecodedProfile& profile, int sample,
-                 int& lastStatus) {
-  pugi::xml_node waypoint = samples.append_child("waypoint");
-  if (sample >= 0) AddAlarms(waypoint, profile, sample, lastStatus);
-  const double depth = sample >= 0 ? profile.SampleDepth[static_cast<size_t>(sample)] : 0.0;
-  AddText(waypoint, "depth", Decimal(depth, kDepthDecimals));
-  AddText(waypoint, "divetime", std::to_string((sample + 1) * kSecondsPerSample));
-}
-
-// The dive starts at the surface; sample i is the state 20 (i + 1) seconds in.
 void AddSamples(pugi::xml_node dive, const DecodedProfile& profile) {
-  const int count = DepthSampleCount(profile);
-  if (count == 0) return;
+  const std::vector<ProfilePoint> points = ProfilePoints(profile);
+  if (points.empty()) return;
   pugi::xml_node samples = dive.append_child("samples");
-  int lastStatus = 0;
-  for (int sample = -1; sample < count; ++sample) AddWaypoint(samples, profile, sample, lastStatus);
+  for (const ProfilePoint& point : points) {
+    pugi::xml_node waypoint = samples.append_child("waypoint");
+    for (const ProfileAlarm& alarm : point.Alarms) {
+      pugi::xml_node node = AddText(waypoint, "alarm", alarm.Kind);
+      if (alarm.Level > 0) node.append_attribute("level").set_value(alarm.Level);
+    }
+    AddText(waypoint, "depth", Decimal(point.Depth, kDepthDecimals));
+    AddText(waypoint, "divetime", std::to_string(point.Seconds));
+  }
 }
 
 void AddKnown(pugi::xml_node parent, const char* name, double value, double scale, double offset,
@@ -267,8 +155,9 @@ void AddKnown(pugi::xml_node parent, const char* name, double value, double scal
 void AddInformationBeforeDive(pugi::xml_node dive, const DiveRecord& record,
                               const Catalogues& catalogues) {
   pugi::xml_node before = dive.append_child("informationbeforedive");
+  // Partners first: an importer may join the names of every link after the first it meets.
   for (const auto& id :
-       {catalogues.Sites.IdOf(SiteKey(record)), catalogues.Buddies.IdOf(BuddyKey(record))}) {
+       {catalogues.Buddies.IdOf(BuddyKey(record)), catalogues.Sites.IdOf(SiteKey(record))}) {
     if (id) AddLink(before, *id);
   }
   if (record.DiveNumber >= 1) AddText(before, "divenumber", std::to_string(record.DiveNumber));
@@ -286,20 +175,25 @@ void AddInformationBeforeDive(pugi::xml_node dive, const DiveRecord& record,
           Decimal(AltitudePressure(record.AltitudeClass) * kPascalPerBar, kWholeNumber));
 }
 
-double GreatestDepth(const DiveRecord& dive, const DecodedProfile& profile) {
-  if (!IsUnknownMeasurement(dive.MaxDepth)) return dive.MaxDepth;
-  const auto first = profile.SampleDepth.begin();
-  const auto deepest = std::max_element(first, first + DepthSampleCount(profile));
-  return deepest != first + DepthSampleCount(profile) ? *deepest : 0.0;
+// Importers that read a dive's cylinders only from its own tank data find the size there too.
+// The logbook records only the pressure the dive used, so the begin pressure UDDF insists on is
+// xs:float's NaN: no value, where any number would be made up.
+void AddTankData(pugi::xml_node dive, const DiveRecord& record) {
+  constexpr int kNitroxBit = 256;
+  pugi::xml_node tankdata = dive.append_child("tankdata");
+  if ((record.DiveType & kNitroxBit) == 0) AddLink(tankdata, kAirId);
+  if (const std::optional<long> centiLitres = TankKey(record)) {
+    AddText(tankdata, "tankvolume",
+            Decimal(*centiLitres / 100.0 * kCubicMetresPerLitre, kVolumeDecimals));
+  }
+  AddText(tankdata, "tankpressurebegin", "NaN");
 }
 
 void AddInformationAfterDive(pugi::xml_node dive, const DiveRecord& record,
                              const DecodedProfile& profile) {
   pugi::xml_node after = dive.append_child("informationafterdive");
   AddText(after, "greatestdepth", Decimal(GreatestDepth(record, profile), kDepthDecimals));
-  const std::optional<int> minutes = Minutes(record.DivingTime);
-  const int seconds = minutes ? *minutes * 60 : DepthSampleCount(profile) * kSecondsPerSample;
-  AddText(after, "diveduration", std::to_string(seconds));
+  AddText(after, "diveduration", std::to_string(DiveSeconds(record, profile)));
   AddKnown(after, "lowesttemperature", record.WaterTemperature, 1, kKelvinAtZeroCelsius,
            kKelvinDecimals);
   AddKnown(after, "pressuredrop", record.AirConsumption, kPascalPerBar, 0, kWholeNumber);
@@ -314,6 +208,7 @@ void AddDive(pugi::xml_node parent, const DiveRecord& record, const DecodedProfi
              int index, const Catalogues& catalogues) {
   pugi::xml_node dive = AddWithId(parent, "dive", "dive" + std::to_string(index + 1));
   AddInformationBeforeDive(dive, record, catalogues);
+  AddTankData(dive, record);
   AddSamples(dive, profile);
   AddInformationAfterDive(dive, record, profile);
 }
@@ -353,6 +248,7 @@ bool WriteUddf(const Logbook& book, AnalysisCache& analysis, std::ostream& out) 
   AddGenerator(head);
   AddDiver(head, catalogues);
   AddDiveSites(head, catalogues);
+  AddGasDefinitions(head);
 
   out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       << "<uddf xmlns=\"http://www.streit.cc/uddf/3.2/\" version=\"3.2.2\">\n";
@@ -364,10 +260,7 @@ bool WriteUddf(const Logbook& book, AnalysisCache& analysis, std::ostream& out) 
 }
 
 bool IsUddfPath(std::string_view path) {
-  constexpr std::string_view kExtension = ".uddf";
-  if (path.size() < kExtension.size()) return false;
-  return std::equal(kExtension.begin(), kExtension.end(), path.end() - kExtension.size(),
-                    [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
+  return HasExtension(path, ".uddf");
 }
 
 std::string UddfExportedText(int diveCount, const std::string& path) {

@@ -307,6 +307,31 @@ TEST(Cli, ExportWritesUddfOrLeavesTheTargetAlone) {
   }
 }
 
+// The extension chooses the format in any letter case; a failure leaves nothing behind.
+TEST(Cli, ExportWritesSubsurfaceByTheExtension) {
+  const std::string out = OutPath("two.SSRF");
+  std::filesystem::remove(out);
+  const CliRun run = Cli({"export", TwoDiveFile(), "--out", out});
+  ASSERT_EQ(run.Status, kExitOk) << run.Err;
+  EXPECT_EQ(test::XmlErrors({out}), "");
+  const std::string text = test::ReadFile(out);
+  EXPECT_NE(text.find("\n<divelog program='bathyscribe' version='3'>\n"), std::string::npos);
+  EXPECT_NE(text.find("<site uuid='"), std::string::npos);
+  EXPECT_EQ(text.find("<uddf"), std::string::npos);
+
+  std::filesystem::create_directories(OutPath("folder.ssrf"));
+  for (const std::string& target : {OutPath("folder.ssrf"), OutPath("missing/folder/x.ssrf")}) {
+    const CliRun failed = Cli({"export", TwoDiveFile(), "--out", target});
+    EXPECT_EQ(failed.Status, kExitUnreadable);
+    EXPECT_NE(failed.Err.find("cannot be exported to " + target), std::string::npos) << failed.Err;
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(OutPath("folder.ssrf")));
+  EXPECT_FALSE(std::filesystem::exists(OutPath("missing")));
+  for (const auto& entry : std::filesystem::directory_iterator(OutPath(""))) {
+    EXPECT_EQ(entry.path().string().find(".ssrf."), std::string::npos) << entry.path();
+  }
+}
+
 }  // namespace
 }  // namespace scrb::cli
 

@@ -36,7 +36,8 @@ TEST(CliWriteFailure, AFullDiskLeavesNothingAndSaysWhy) {
         std::tuple{"depth.svg", "render", "--chart depth --dive 3", "cannot write "},
         std::tuple{"depth.pdf", "render", "--chart depth --dive 3", "cannot write "},
         std::tuple{"report.pdf", "report", "--all", "cannot write "},
-        std::tuple{"dives.uddf", "export", "", "The logbook cannot be exported to "}}) {
+        std::tuple{"dives.uddf", "export", "", "The logbook cannot be exported to "},
+        std::tuple{"dives.ssrf", "export", "", "The logbook cannot be exported to "}}) {
     SCOPED_TRACE(file);
     const std::string target = (folder / file).string();
     const auto [err, status] =

@@ -132,6 +132,7 @@ Logbook OddLogbook() {
   later.DiveNumber = -3;
   later.DiveFooter = ProfileBuilder{.ModelCode = 0xA5}.Footer();
   later.TankCapacity = 1500;
+  later.DiveType |= 256;  // nitrox
   later.AirTemperature = -250;
   later.Profile =
       ProfileBuilder{.Samples = ProfileBuilder::FromDepths({2, 4, 6, 8}), .Padding = true}.Bytes();
@@ -174,6 +175,25 @@ TEST(UddfWriter, OddValuesValidateAndReadBack) {
                          Number(full.child("informationafterdive").child("diveduration"))}),
             (std::vector<double>{0.012, 90 * 60, 45 * 60}));
 
+  // The partners' link comes before the place's, as importers that join every link after the
+  // first into the partner list want. Each dive has its own tank data: air, the size where
+  // known, and a begin pressure that says no number, as the logbook records only the drop. A
+  // nitrox dive names no mix: the logbook does not say which.
+  const auto before = full.child("informationbeforedive").select_nodes("link");
+  ASSERT_EQ(before.size(), 2u);
+  EXPECT_EQ(file.ById(before[0].node().attribute("ref").value()), buddies[0]);
+  EXPECT_EQ(file.ById(before[1].node().attribute("ref").value()), sites[0]);
+  for (size_t i = 0; i < book.Dives.size(); ++i) {
+    const pugi::xml_node tank = file.Dive(i).child("tankdata");
+    const pugi::xml_node mix = file.ById(tank.child("link").attribute("ref").value());
+    EXPECT_EQ(std::string(mix.name()) + " " + mix.child_value("o2") + " " +
+                  tank.child_value("tankpressurebegin"),
+              i == 2 ? "  NaN" : "mix 0.209 NaN");
+    EXPECT_FALSE(tank.child("tankpressureend")) << i;
+    ExpectConverted(tank.child("tankvolume"), book.Dives[i].TankCapacity, 0.001);
+  }
+  EXPECT_EQ(std::string(full.select_node(".//pressuredrop").node().child_value()), "10000000");
+
   // Alarms sit where they begin: flags on the sample that raises them, the minute's status on
   // the third sample; a falling bubble level raises none. Waypoints are separated by "|".
   std::string alarms;
@@ -186,7 +206,8 @@ TEST(UddfWriter, OddValuesValidateAndReadBack) {
 
   // Missing values and empty texts are left out, not written as numbers or empty elements.
   const pugi::xml_node missing = file.Dive(1);
-  for (const char* absent : {".//link", ".//surfaceintervalbeforedive", ".//notes", "samples"})
+  for (const char* absent : {"informationbeforedive/link", ".//surfaceintervalbeforedive",
+                             ".//notes", "samples", "tankdata/tankvolume"})
     EXPECT_FALSE(missing.select_node(absent)) << absent;
   EXPECT_EQ((std::vector{Number(missing.select_node(".//greatestdepth").node()),
                          Number(missing.select_node(".//diveduration").node()),

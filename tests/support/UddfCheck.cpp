@@ -55,7 +55,11 @@ std::vector<std::string> UddfFaults(const std::string& document) {
     }
     const bool leaf =
         node.first_child().type() == pugi::node_pcdata && !node.first_child().next_sibling();
-    if (leaf && !kTextElements.contains(node.name()) && !IsFiniteNumber(node.child_value()))
+    // The one number the schema demands that the logbook never knows.
+    const bool unknownPressure = std::string_view(node.name()) == "tankpressurebegin" &&
+                                 node.child_value() == std::string_view("NaN");
+    if (leaf && !kTextElements.contains(node.name()) && !unknownPressure &&
+        !IsFiniteNumber(node.child_value()))
       faults.push_back(std::string(node.name()) + " is not a finite number: " + node.child_value());
     for (const pugi::xml_node child : node.children())
       if (child.type() == pugi::node_element) stack.push_back(child);

@@ -5,12 +5,9 @@
 
 namespace scrb::test {
 
-std::string UddfSchemaErrors(const std::string& path) {
-  return UddfSchemaErrors(std::vector<std::string>{path});
-}
+namespace {
 
-std::string UddfSchemaErrors(const std::vector<std::string>& paths) {
-  std::string command = "xmllint --noout --schema '" + std::string(BATHYSCRIBE_UDDF_SCHEMA) + "'";
+std::string XmllintErrors(std::string command, const std::vector<std::string>& paths) {
   for (const std::string& path : paths) command += " '" + path + "'";
   command += " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
@@ -30,6 +27,21 @@ std::string UddfSchemaErrors(const std::vector<std::string>& paths) {
     start = end + 1;
   }
   return faults.empty() ? "xmllint failed" : faults;
+}
+
+}  // namespace
+
+std::string UddfSchemaErrors(const std::string& path) {
+  return UddfSchemaErrors(std::vector<std::string>{path});
+}
+
+std::string UddfSchemaErrors(const std::vector<std::string>& paths) {
+  return XmllintErrors("xmllint --noout --schema '" + std::string(BATHYSCRIBE_UDDF_SCHEMA) + "'",
+                       paths);
+}
+
+std::string XmlErrors(const std::vector<std::string>& paths) {
+  return XmllintErrors("xmllint --noout", paths);
 }
 
 }  // namespace scrb::test

@@ -11,4 +11,7 @@ std::string UddfSchemaErrors(const std::string& path);
 // The same for many files at once, in one run of xmllint.
 std::string UddfSchemaErrors(const std::vector<std::string>& paths);
 
+// What xmllint finds wrong with files as XML alone (no schema); empty when all are well-formed.
+std::string XmlErrors(const std::vector<std::string>& paths);
+
 }  // namespace scrb::test
