@@ -119,6 +119,17 @@ TEST(MainWindowExport, UddfWritesEveryDiveOrSaysWhyNot) {
   EXPECT_FALSE(QFileInfo::exists(w.folder.filePath("gone")));
   uddf->trigger();  // cancelled
   EXPECT_EQ(w.messages.size(), 2);
+
+  // The Subsurface entry offers the logbook's name as .ssrf and writes the whole logbook.
+  w.dialogs.saveAnswers = {target};
+  MenuAction(*w.form, "Export Logbook to &Subsurface...")->trigger();
+  EXPECT_EQ(w.dialogs.dialogFolders.last(), QFileInfo(logbook).absolutePath() + "/season.ssrf");
+  EXPECT_EQ(w.Status(), "4 dives exported to " + target + ".ssrf.");
+  QFile written(target + ".ssrf");
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  const QByteArray xml = written.readAll();
+  EXPECT_TRUE(xml.contains("<divelog program=")) << xml.left(200).toStdString();
+  EXPECT_EQ(xml.count("<dive "), 4);
 }
 
 // A full disk half-way through, simulated by a file size limit: the message names the file and the

@@ -10,6 +10,7 @@
 #include "app/dialogs/UserDialogs.h"
 #include "app/state/LogbookState.h"
 #include "export/ExportTexts.h"
+#include "export/SubsurfaceWriter.h"
 #include "export/UddfWriter.h"
 #include "logbook/Translation.h"
 #include "render/SaveFile.h"
@@ -49,26 +50,37 @@ void LogbookExports::CopyDiveProfile() {
 }
 
 void LogbookExports::ExportUddf() {
+  ExportLogbook(QCoreApplication::translate("scrb::MainWindow", "Export Logbook as UDDF"),
+                QCoreApplication::translate("scrb::MainWindow", "UDDF files (*.uddf)"), "uddf",
+                WriteUddf);
+}
+
+void LogbookExports::ExportSubsurface() {
+  ExportLogbook(QCoreApplication::translate("scrb::MainWindow", "Export Logbook to Subsurface"),
+                QCoreApplication::translate("scrb::MainWindow", "Subsurface files (*.ssrf)"),
+                "ssrf", WriteSubsurface);
+}
+
+void LogbookExports::ExportLogbook(const QString& title, const QString& filter,
+                                   const QString& extension, Writer write) {
   const Logbook& book = state_.Book();
   if (book.DiveCount() == 0) return;
-  // The dialog offers the logbook's own name beside it, as .uddf.
+  // The dialog offers the logbook's own name beside it, with the export's extension.
   const QFileInfo logbook(QString::fromStdString(book.LogbookFile));
   const QString suggested =
       book.LogbookFile.empty()
           ? QString()
-          : logbook.absoluteDir().filePath(logbook.completeBaseName() + ".uddf");
-  QString path = dialogs_.ChooseSaveFile(
-      window_, QCoreApplication::translate("scrb::MainWindow", "Export Logbook as UDDF"),
-      QCoreApplication::translate("scrb::MainWindow", "UDDF files (*.uddf)"), suggested);
+          : logbook.absoluteDir().filePath(logbook.completeBaseName() + "." + extension);
+  QString path = dialogs_.ChooseSaveFile(window_, title, filter, suggested);
   if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += ".uddf";
-  const QString reason = SaveFile(path, [this, &book](std::ostream& out) {
+  if (QFileInfo(path).suffix().isEmpty()) path += "." + extension;
+  const QString reason = SaveFile(path, [this, &book, write](std::ostream& out) {
     const EnglishTexts english;
-    return WriteUddf(book, state_.Analysis(), out);
+    return write(book, state_.Analysis(), out);
   });
   if (!reason.isEmpty()) {
-    dialogs_.ShowMessage(window_, QString::fromStdString(
-                                      UddfFailedMessage(path.toStdString(), reason.toStdString())));
+    dialogs_.ShowMessage(window_, QString::fromStdString(UddfFailedMessage(
+                                      path.toStdString(), reason.toStdString())));
     return;
   }
   emit Status(QString::fromStdString(UddfExportedText(book.DiveCount(), path.toStdString())));

@@ -63,7 +63,9 @@ MainWindow::MainWindow(LogbookState& state, UserDialogs& dialogs, QWidget* paren
   connect(&state_, &LogbookState::CurrentDiveChanged, this, &MainWindow::ShowCurrentDive);
   connect(&state_, &LogbookState::LogbookChanged, this, [this] {
     SetCaption();
-    menuBar()->findChild<QAction*>("ExportUddfAction")->setEnabled(state_.Book().DiveCount() > 0);
+    for (const char* name : {"ExportUddfAction", "ExportSubsurfaceAction"}) {
+      menuBar()->findChild<QAction*>(name)->setEnabled(state_.Book().DiveCount() > 0);
+    }
     ShowCurrentDive();
   });
   connect(&state_, &LogbookState::SettingsChanged, this, [this](SettingChanges what) {
@@ -153,6 +155,10 @@ void MainWindow::BuildMenus() {
   exportUddf->setObjectName("ExportUddfAction");
   exportUddf->setEnabled(state_.Book().DiveCount() > 0);
   connect(exportUddf, &QAction::triggered, exports_, &LogbookExports::ExportUddf);
+  QAction* exportSubsurface = file->addAction(tr("Export Logbook to &Subsurface..."));
+  exportSubsurface->setObjectName("ExportSubsurfaceAction");
+  exportSubsurface->setEnabled(state_.Book().DiveCount() > 0);
+  connect(exportSubsurface, &QAction::triggered, exports_, &LogbookExports::ExportSubsurface);
   QMenu* recent = file->addMenu(tr("&Recent Logbooks"));
   recent->setObjectName("RecentMenu");
   files_->SetRecentMenu(recent);
