@@ -95,7 +95,7 @@ void BM_ShowDivePage(benchmark::State& state) {
   for (auto _ : state) {
     if (firstShow) {
       // The first show of the dive also decodes and computes what the page needs.
-      window.context.Analysis.SetDives(&window.context.Book.Dives);
+      window.context.Analysis.SetDives(window.context.Book.Dives.Share());
     }
     const Clock::time_point start = Clock::now();
     window.form->ShowDive(0);

@@ -32,7 +32,7 @@ struct FullHdPage {
 
   FullHdPage() {
     Context.Book.Dives = {NinetyMinuteDive()};
-    Context.Analysis.SetDives(&Context.Book.Dives);
+    Context.Analysis.SetDives(Context.Book.Dives.Share());
     Context.Book.CurrentDive = 0;
     Page.resize(1920, 1080);
     Page.show();

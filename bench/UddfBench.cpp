@@ -43,7 +43,7 @@ void BM_PlainPassOverExport(benchmark::State& state) {
   static const std::string text = [] {
     std::ostringstream out;
     scrb::AnalysisCache analysis;
-    analysis.SetDives(&Dives(10000).Dives);
+    analysis.SetDives(Dives(10000).Dives.Share());
     scrb::WriteUddf(Dives(10000), analysis, out);
     return out.str();
   }();
@@ -58,7 +58,7 @@ void BM_WriteUddf(benchmark::State& state) {
     CountingBuffer buffer;
     std::ostream out(&buffer);
     scrb::AnalysisCache analysis;
-    analysis.SetDives(&book.Dives);
+    analysis.SetDives(book.Dives.Share());
     if (!scrb::WriteUddf(book, analysis, out)) state.SkipWithError("the export failed");
     bytes = buffer.Count;
   }

@@ -62,12 +62,11 @@ void DiveTableModel::CancelAnalysis() {
   stop_.reset();
 }
 
-// What the cache knows already is taken at once; the rest is worked out on a copy of the dives,
-// which a merge may grow while the work goes on.
+// What the cache knows already is taken at once; the rest is worked out by one pass over the
+// records the cache shares, and reaches the table in batches from the cache as the pass goes.
 void DiveTableModel::StartAnalysis() {
   CancelAnalysis();
-  const AnalysisCache::Snapshot snapshot = analysis_.TakeSnapshot();
-  generation_ = snapshot.Generation;
+  generation_ = analysis_.Generation();
   table_.ForgetSummaries();
   std::vector<int> missing;
   for (int dive = 0; dive < table_.RowCount(); ++dive) {
@@ -83,33 +82,32 @@ void DiveTableModel::StartAnalysis() {
                      index(rowCount() - 1, SectionOf(TableColumn::MaxOverSat)));
   }
   emit AnalysisProgressed(analysed_, table_.RowCount());
-  if (missing.empty() || snapshot.Dives == nullptr) return;
+  if (missing.empty()) return;
 
-  auto dives = std::make_shared<const std::vector<DiveRecord>>(*snapshot.Dives);
-  // The snapshot's own surface pressures are read from the copy too, never from the store.
-  AnalysisCache::Snapshot ownSnapshot = snapshot;
-  ownSnapshot.Dives = dives.get();
   stop_ = std::make_shared<std::atomic<bool>>(false);
   AnalysisCache* cache = &analysis_;
-  work_ = QtConcurrent::run([this, cache, snapshot = ownSnapshot, dives, missing, stop = stop_] {
-    Batch batch;
-    auto sent = std::chrono::steady_clock::now();
-    const auto send = [&] {
+  work_ = QtConcurrent::run([this, cache, generation = generation_, missing, stop = stop_] {
+    size_t sent = 0;
+    auto sentAt = std::chrono::steady_clock::now();
+    const auto send = [&](size_t done) {
+      Batch batch;
+      for (; sent < done; ++sent) {
+        if (auto summary = cache->KnownSummary(missing[sent])) {
+          batch.emplace_back(missing[sent], std::move(*summary));
+        }
+      }
+      sentAt = std::chrono::steady_clock::now();
+      if (batch.empty()) return;
       QMetaObject::invokeMethod(
-          this,
-          [this, generation = snapshot.Generation, batch] { TakeSummaries(generation, batch); },
+          this, [this, generation, batch] { TakeSummaries(generation, batch); },
           Qt::QueuedConnection);
-      batch.clear();
-      sent = std::chrono::steady_clock::now();
     };
-    for (int dive : missing) {
-      if (*stop || static_cast<size_t>(dive) >= dives->size()) return;
-      const AnalysisSummary summary = snapshot.Summarise(dive, (*dives)[static_cast<size_t>(dive)]);
-      cache->StoreSummary(snapshot.Generation, dive, summary);
-      batch.emplace_back(dive, summary);
-      if (std::chrono::steady_clock::now() - sent > kBatchInterval) send();
-    }
-    if (!batch.empty() && !*stop) send();
+    const auto summaries = SummariseDives(*cache, missing, [&](size_t done, size_t) {
+      if (*stop) return false;
+      if (std::chrono::steady_clock::now() - sentAt > kBatchInterval) send(done);
+      return true;
+    });
+    if (summaries && !*stop) send(missing.size());
   });
 }
 

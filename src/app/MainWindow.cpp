@@ -373,7 +373,7 @@ void MainWindow::ShowDive(int index) {
   readouts.ResetCursors();
   const int tab = diveTab_->currentIndex();
   DivePage* page = tab >= 0 && tab < kPageCount ? pages_[static_cast<size_t>(tab)] : nullptr;
-  DiveRecord* dive = context_.Book.DiveAt(index);
+  const DiveRecord* dive = context_.Book.DiveAt(index);
   // Without a dive the page shows its empty state: it must never go on showing a dive that is
   // no longer in the list.
   if (dive == nullptr) {

@@ -64,11 +64,13 @@ struct ReportSummary {
 ReportSummary SummaryOf(AppContext& context, const ReportChoice& choice,
                         const std::vector<int>& shown, const QString& search) {
   if (!choice.Summary) return {};
-  return {
-      InUnits(StatisticsOf(context.Analysis, context.Book.Dives, shown, StatisticsGrouping::Year),
-              context.Units),
-      StatisticsTitle(static_cast<int>(shown.size()), context.Book.DiveCount(),
-                      search.toStdString())};
+  // Nothing stops this pass and nothing changes the analysis meanwhile: it always returns.
+  const auto stats =
+      StatisticsOf(context.Analysis, context.Book.Dives, shown, StatisticsGrouping::Year, {});
+  if (!stats) return {};
+  return {InUnits(*stats, context.Units),
+          StatisticsTitle(static_cast<int>(shown.size()), context.Book.DiveCount(),
+                          search.toStdString())};
 }
 
 DiveReportJob MakeJob(AppContext& context, const ReportChoice& choice,

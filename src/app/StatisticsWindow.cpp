@@ -183,20 +183,19 @@ void StatisticsWindow::Start() {
   job_.reset();
   shown_.reset();
   if (!isVisible()) return;
-  // The records are copied once a logbook: the work must never read the store, which an open
-  // or a merge replaces.
+  // The work reads the records the store shares, never the store, which an open or a merge
+  // replaces.
   if (!records_ || generation_ != context_.Analysis.Generation()) {
-    records_ = std::make_shared<const std::vector<DiveRecord>>(context_.Book.Dives);
+    records_ = context_.Book.Dives.Share();
     generation_ = context_.Analysis.Generation();
   }
   auto job = std::make_shared<Job>();
-  std::vector<int> indices;
-  std::vector<std::optional<AnalysisSummary>> known;
+  // The progress counts only the dives whose analysis is worked out now.
+  std::vector<size_t> knownBefore = {0};
   for (const int index : dives_) {
-    if (index < 0 || static_cast<size_t>(index) >= records_->size()) continue;
-    indices.push_back(index);
-    known.push_back(context_.Analysis.KnownSummary(index));
-    if (!known.back()) ++job->Total;
+    const bool known = context_.Analysis.KnownSummary(index).has_value();
+    knownBefore.push_back(knownBefore.back() + (known ? 1 : 0));
+    if (!known && index >= 0 && static_cast<size_t>(index) < records_->size()) ++job->Total;
   }
   const auto grouping = GroupingNamed(grouping_->currentData().toString().toStdString())
                             .value_or(StatisticsGrouping::Year);
@@ -204,35 +203,14 @@ void StatisticsWindow::Start() {
   ShowProgress();
   std::erase_if(running_, [](const auto& work) { return work.second.isFinished(); });
   running_.emplace_back(
-      job, QtConcurrent::run([job, records = records_, indices = std::move(indices),
-                              known = std::move(known), snapshot = context_.Analysis.TakeSnapshot(),
-                              grouping, &analysis = context_.Analysis]() mutable {
-        std::vector<int> unknown;
-        for (size_t n = 0; n < indices.size(); ++n) {
-          if (!known[n]) unknown.push_back(indices[n]);
-        }
-        const auto worked =
-            SummariseDives(snapshot, *records, unknown, [&job](size_t done, size_t) {
-              job->Done = done;
-              return !job->Cancelled;
-            });
-        if (!worked) return;
-        for (size_t n = 0, w = 0; n < indices.size(); ++n) {
-          if (known[n]) continue;
-          analysis.StoreSummary(snapshot.Generation, indices[n], (*worked)[w]);
-          known[n] = (*worked)[w++];
-        }
-        const std::vector<std::string> trips = grouping == StatisticsGrouping::Trip
-                                                   ? TripLabels(*records)
-                                                   : std::vector<std::string>{};
-        std::vector<DiveFigures> figures;
-        figures.reserve(indices.size());
-        for (size_t n = 0; n < indices.size() && !job->Cancelled; ++n) {
-          const auto at = static_cast<size_t>(indices[n]);
-          figures.push_back(FiguresOf(indices[n], (*records)[at], known[n],
-                                      at < trips.size() ? trips[at] : std::string()));
-        }
-        if (!job->Cancelled) job->Result = SumUp(std::move(figures), grouping);
+      job, QtConcurrent::run([job, records = records_, indices = dives_,
+                              knownBefore = std::move(knownBefore), grouping,
+                              &analysis = context_.Analysis] {
+        auto stats = StatisticsOf(analysis, *records, indices, grouping, [&](size_t done, size_t) {
+          job->Done = done - knownBefore[std::min(done, knownBefore.size() - 1)];
+          return !job->Cancelled;
+        });
+        if (stats && !job->Cancelled) job->Result = std::move(stats);
       }));
   watcher_.setFuture(running_.back().second);
 }

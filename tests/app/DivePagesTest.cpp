@@ -61,10 +61,10 @@ class DivePages : public ::testing::Test {
     page.ShowDive(context.Book.DiveAt(index));
     context.Readouts.ChartsReady = true;
   }
-  DiveRecord& Dive(int index) { return context.Book.Dives[static_cast<size_t>(index)]; }
+  const DiveRecord& Dive(int index) { return context.Book.Dives[static_cast<size_t>(index)]; }
   void Load(std::vector<DiveRecord> dives) {
     context.Book.Dives = std::move(dives);
-    context.Analysis.SetDives(&context.Book.Dives);
+    context.Analysis.SetDives(context.Book.Dives.Share());
   }
   double SurfacePressure(int index) { return context.Analysis.SurfacePressure(index); }
 

@@ -254,11 +254,11 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
       dialog.OptionButton(option)->click();
       dialog.findChild<QPushButton*>("OkButton")->click();
     });
-    w.context.Book.Dives[4].SurfacePressure = 0.9;
+    w.context.Analysis.SetSurfacePressure(4, 0.9);
     choose(caption);
     EXPECT_EQ(w.Entries().value(0), firstEntry);
     EXPECT_EQ(w.form->ListIndex(), 2);
-    EXPECT_EQ(w.context.Book.Dives[4].SurfacePressure, 0.9);
+    EXPECT_EQ(w.context.Analysis.SurfacePressure(4), 0.9);
   };
 
   // With no dive, navigating says why not, and copying the profile has nothing to copy.

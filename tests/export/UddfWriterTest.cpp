@@ -24,7 +24,7 @@ using test::ProfileBuilder;
 std::string Export(const Logbook& book) {
   std::ostringstream out;
   AnalysisCache analysis;
-  analysis.SetDives(&book.Dives);
+  analysis.SetDives(book.Dives.Share());
   EXPECT_TRUE(WriteUddf(book, analysis, out));
   return out.str();
 }
