@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   AllDivesText(book);
   DecoModel model;
   LoadDecoModel(model, parameters.ConsumeIntegralInRange(0, kDecoModelChoices - 1));
-  for (DiveRecord& dive : book.Dives) {
+  for (const DiveRecord& dive : book.Dives) {
     const DiveSummary summary = SummaryTexts(dive);
     Check(!summary.Lines.empty(), "summary lines");
     LongDateText(dive.DiveDate);
