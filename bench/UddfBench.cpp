@@ -34,7 +34,11 @@ class CountingBuffer : public std::streambuf {
 const scrb::Logbook& Dives(int count) {
   static std::map<int, scrb::Logbook> books;
   scrb::Logbook& book = books[count];
-  if (book.Dives.empty()) scrb::ParseLogbook(scrb::bench::ManyDives(count), book.Dives);
+  if (book.Dives.empty()) {
+    std::vector<scrb::DiveRecord> dives;
+    scrb::ParseLogbook(scrb::bench::ManyDives(count), dives);
+    book.Dives = std::move(dives);
+  }
   return book;
 }
 
