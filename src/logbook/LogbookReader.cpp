@@ -260,6 +260,8 @@ ReadOutcome ReadLogbook(Logbook& book, const std::string& path) {
     outcome.Reason = FillIn(Tr("Logbook", "reading stopped after dive %1: %2"),
                             {std::to_string(outcome.DivesRead), ErrnoText(window.Error())});
   }
+  // A damaged file gives fewer dives than its count made room for; the store keeps no room spare.
+  dives.shrink_to_fit();
   book.Dives.Append(std::move(dives));
   return outcome;
 }
