@@ -15,8 +15,10 @@ constexpr size_t kReportKnownEvery = 64;
 AnalysisCache::AnalysisCache(size_t keptDives) : keptDives_(std::max<size_t>(keptDives, 1)) {}
 
 void AnalysisCache::SetDives(std::shared_ptr<const std::vector<DiveRecord>> dives) {
+  // The records let go are freed after the lock, which other threads may be waiting for.
+  std::shared_ptr<const std::vector<DiveRecord>> released = std::move(dives);
   std::lock_guard lock(mutex_);
-  dives_ = std::move(dives);
+  std::swap(dives_, released);
   surfacePressures_.clear();
   entries_.clear();
   recent_.clear();
