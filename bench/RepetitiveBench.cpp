@@ -74,7 +74,8 @@ void BM_ChainTenThousandDives(benchmark::State& state) {
     cache.SetModel(static_cast<int>(state.range(0)));
     cache.SetRepetitive(true);
     const auto summaries = scrb::SummariseDives(cache, all, {});
-    carried = std::ranges::count(*summaries, scrb::CarryOver::Carried, &scrb::AnalysisSummary::Carry);
+    carried =
+        std::ranges::count(*summaries, scrb::CarryOver::Carried, &scrb::AnalysisSummary::Carry);
     benchmark::DoNotOptimize(carried);
   }
   state.counters["carried"] = static_cast<double>(carried);
