@@ -43,7 +43,7 @@ void BM_Baseline_PassOverSearchTexts(benchmark::State& state) {
   for (auto _ : state) {
     size_t lines = 0;
     for (int dive = 0; dive < Table().RowCount(); ++dive) {
-      const std::string& text = Table().SearchText(dive);
+      const std::string_view text = Table().SearchText(dive);
       lines += static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
     }
     benchmark::DoNotOptimize(lines);

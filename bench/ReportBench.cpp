@@ -26,7 +26,7 @@ scrb::AnalysisCache& TenThousandDives() {
     return b;
   }();
   static scrb::AnalysisCache analysis;
-  analysis.SetDives(&book.Dives);
+  analysis.SetDives(book.Dives.Share());
   analysis.SetModel(0);
   return analysis;
 }

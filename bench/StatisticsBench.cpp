@@ -45,9 +45,8 @@ void BM_StatisticsOfTenThousandDives(benchmark::State& state) {
   for (auto _ : state) {
     scrb::AnalysisCache cache;
     cache.SetDives(&dives);
-    const scrb::LogbookStatistics stats =
-        scrb::StatisticsOf(cache, dives, all, scrb::StatisticsGrouping::Year);
-    benchmark::DoNotOptimize(stats.MeanBreathRate);
+    const auto stats = scrb::StatisticsOf(cache, dives, all, scrb::StatisticsGrouping::Year, {});
+    benchmark::DoNotOptimize(stats->MeanBreathRate);
   }
   state.counters["dives"] = static_cast<double>(dives.size());
 }
@@ -60,11 +59,10 @@ void BM_StatisticsSummedUpAgain(benchmark::State& state) {
   std::iota(all.begin(), all.end(), 0);
   scrb::AnalysisCache cache;
   cache.SetDives(&dives);
-  scrb::StatisticsOf(cache, dives, all, scrb::StatisticsGrouping::Year);
+  scrb::StatisticsOf(cache, dives, all, scrb::StatisticsGrouping::Year, {});
   for (auto _ : state) {
-    const scrb::LogbookStatistics stats =
-        scrb::StatisticsOf(cache, dives, all, scrb::StatisticsGrouping::Partner);
-    benchmark::DoNotOptimize(stats.MeanBreathRate);
+    const auto stats = scrb::StatisticsOf(cache, dives, all, scrb::StatisticsGrouping::Partner, {});
+    benchmark::DoNotOptimize(stats->MeanBreathRate);
   }
 }
 BENCHMARK(BM_StatisticsSummedUpAgain)->Unit(benchmark::kMillisecond);

@@ -34,7 +34,11 @@ class CountingBuffer : public std::streambuf {
 const scrb::Logbook& Dives(int count) {
   static std::map<int, scrb::Logbook> books;
   scrb::Logbook& book = books[count];
-  if (book.Dives.empty()) scrb::ParseLogbook(scrb::bench::ManyDives(count), book.Dives);
+  if (book.Dives.empty()) {
+    std::vector<scrb::DiveRecord> dives;
+    scrb::ParseLogbook(scrb::bench::ManyDives(count), dives);
+    book.Dives = std::move(dives);
+  }
   return book;
 }
 
@@ -43,7 +47,7 @@ void BM_PlainPassOverExport(benchmark::State& state) {
   static const std::string text = [] {
     std::ostringstream out;
     scrb::AnalysisCache analysis;
-    analysis.SetDives(&Dives(10000).Dives);
+    analysis.SetDives(Dives(10000).Dives.Share());
     scrb::WriteUddf(Dives(10000), analysis, out);
     return out.str();
   }();
@@ -58,7 +62,7 @@ void BM_WriteUddf(benchmark::State& state) {
     CountingBuffer buffer;
     std::ostream out(&buffer);
     scrb::AnalysisCache analysis;
-    analysis.SetDives(&book.Dives);
+    analysis.SetDives(book.Dives.Share());
     if (!scrb::WriteUddf(book, analysis, out)) state.SkipWithError("the export failed");
     bytes = buffer.Count;
   }

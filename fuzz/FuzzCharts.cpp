@@ -12,7 +12,7 @@ using namespace scrb;
 using scrb::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  FuzzedDataProvider parameters = fuzz::Parameters(data, size);
+  fuzz::InputTail parameters = fuzz::Parameters(data, size);
   for (const DiveRecord& dive : fuzz::ReadDives(data, size)) {
     const DecodedProfile profile = DecodeProfile(dive);
     auto depth = fuzz::Surface(parameters);

@@ -17,7 +17,7 @@ using scrb::fuzz::Check;
 
 namespace {
 
-void CheckNumberTexts(FuzzedDataProvider& parameters) {
+void CheckNumberTexts(fuzz::InputTail& parameters) {
   static constexpr std::array<const char*, 8> kPatterns = {"0", "00", "0000", "0.0", "00.0", "0.00", "#", "0.000"};
   for (int i = 0; i < 4 && parameters.remaining_bytes() > 0; ++i) {
     // Beyond 1e300 the digits of a double round up past the largest one; no value the program
@@ -46,13 +46,13 @@ void CheckNumberTexts(FuzzedDataProvider& parameters) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  FuzzedDataProvider parameters = fuzz::Parameters(data, size);
+  fuzz::InputTail parameters = fuzz::Parameters(data, size);
   Logbook book;
   book.Dives = fuzz::ReadDives(data, size);
   AllDivesText(book);
   DecoModel model;
   LoadDecoModel(model, parameters.ConsumeIntegralInRange(0, kDecoModelChoices - 1));
-  for (DiveRecord& dive : book.Dives) {
+  for (const DiveRecord& dive : book.Dives) {
     const DiveSummary summary = SummaryTexts(dive);
     Check(!summary.Lines.empty(), "summary lines");
     LongDateText(dive.DiveDate);

@@ -9,7 +9,7 @@
 using namespace scrb;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  FuzzedDataProvider parameters = fuzz::Parameters(data, size);
+  fuzz::InputTail parameters = fuzz::Parameters(data, size);
   DecoModel model;
   LoadDecoModel(model, parameters.ConsumeIntegralInRange(0, kDecoModelChoices - 1));
   const ReportPageInfo info{parameters.ConsumeRandomLengthString(80),

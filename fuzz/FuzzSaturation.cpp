@@ -27,7 +27,7 @@ const std::array<DecoModel, kDecoModelChoices>& Models() {
 }
 
 void DrawAndRead(const DecodedProfile& profile, const SaturationResult& result,
-                 const DecoModel& model, FuzzedDataProvider& parameters) {
+                 const DecoModel& model, fuzz::InputTail& parameters) {
   auto pressure = fuzz::Surface(parameters);
   auto overSaturation = fuzz::Surface(parameters);
   DrawTissuePressureChart(profile, result, model, pressure);
@@ -41,7 +41,7 @@ void DrawAndRead(const DecodedProfile& profile, const SaturationResult& result,
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  FuzzedDataProvider parameters = fuzz::Parameters(data, size);
+  fuzz::InputTail parameters = fuzz::Parameters(data, size);
   std::vector<DiveRecord> dives = fuzz::ReadDives(data, size);
   for (const DiveRecord& dive : dives) {
     const DecodedProfile profile = DecodeProfile(dive);

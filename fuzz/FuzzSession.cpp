@@ -101,7 +101,7 @@ void CheckStep(const LogbookSession& session, const LoadOutcome& outcome,
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes = fuzz::Bytes(data, size);
-  FuzzedDataProvider parameters = fuzz::Parameters(data, size);
+  fuzz::InputTail parameters = fuzz::Parameters(data, size);
   const size_t cut = size == 0 ? 0 : parameters.ConsumeIntegralInRange<size_t>(0, size);
   const std::vector<std::string> files = {
       WriteFile("input.log", bytes),

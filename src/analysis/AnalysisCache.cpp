@@ -5,23 +5,39 @@
 
 namespace scrb {
 
+namespace {
+
+// Reporting every dive known already would cost more than looking it up.
+constexpr size_t kReportKnownEvery = 64;
+
+}  // namespace
+
 AnalysisCache::AnalysisCache(size_t keptDives) : keptDives_(std::max<size_t>(keptDives, 1)) {}
 
-void AnalysisCache::SetDives(const std::vector<DiveRecord>* dives) {
+void AnalysisCache::SetDives(std::shared_ptr<const std::vector<DiveRecord>> dives) {
+  // The records let go are freed after the lock, which other threads may be waiting for.
+  std::shared_ptr<const std::vector<DiveRecord>> released = std::move(dives);
   std::lock_guard lock(mutex_);
-  dives_ = dives;
+  std::swap(dives_, released);
   surfacePressures_.clear();
   entries_.clear();
   recent_.clear();
-  summaries_.assign(dives_ != nullptr ? dives_->size() : 0, std::nullopt);
-  chain_.reset();
+  summaries_.assign(dives_ ? dives_->size() : 0, std::nullopt);
+  before_.reset();
   ++generation_;
 }
 
-void AnalysisCache::DivesAppended() {
+void AnalysisCache::SetDives(const std::vector<DiveRecord>* dives) {
+  // Not owned: the aliasing pointer shares nothing.
+  SetDives(std::shared_ptr<const std::vector<DiveRecord>>(
+      std::shared_ptr<const std::vector<DiveRecord>>(), dives));
+}
+
+void AnalysisCache::DivesAppended(std::shared_ptr<const std::vector<DiveRecord>> dives) {
   std::lock_guard lock(mutex_);
-  summaries_.resize(dives_ != nullptr ? dives_->size() : 0);
-  chain_.reset();
+  if (dives) dives_ = std::move(dives);
+  summaries_.resize(dives_ ? dives_->size() : 0);
+  before_.reset();
   ++generation_;
   // A merged dive may lie in time between known ones, and change where they start.
   if (repetitive_) ForgetSaturationLocked();
@@ -37,31 +53,6 @@ void AnalysisCache::SetRepetitive(bool on) {
 bool AnalysisCache::Repetitive() const {
   std::lock_guard lock(mutex_);
   return repetitive_;
-}
-
-std::shared_ptr<const std::vector<RepetitiveStart>> AnalysisCache::Chain() {
-  Snapshot snapshot;
-  {
-    std::lock_guard lock(mutex_);
-    if (!repetitive_ || chain_) return chain_;
-    snapshot = {dives_, model_, surfacePressures_, generation_, {}};
-  }
-  auto chain = std::make_shared<const std::vector<RepetitiveStart>>(
-      snapshot.Dives == nullptr ? std::vector<RepetitiveStart>{}
-                                : ChainDives(*snapshot.Dives, snapshot.Model, [&](int dive) {
-                                    return snapshot.SurfacePressureOf(dive);
-                                  }));
-  std::lock_guard lock(mutex_);
-  // Worked out under what has changed since: the next call works it out anew.
-  if (generation_ != snapshot.Generation) return ChainLocked();
-  if (!chain_) chain_ = std::move(chain);
-  return chain_;
-}
-
-RepetitiveStart AnalysisCache::StartOf(int dive) {
-  Chain();
-  std::lock_guard lock(mutex_);
-  return StartLocked(dive);
 }
 
 void AnalysisCache::SetModel(int number) {
@@ -80,7 +71,6 @@ bool AnalysisCache::SetSurfacePressure(int dive, double pressure) {
   std::lock_guard lock(mutex_);
   if (RecordLocked(dive) == nullptr || SurfacePressureLocked(dive) == pressure) return false;
   surfacePressures_[dive] = pressure;
-  chain_.reset();
   // Carried over, the pressure reaches every dive after this one in the chain.
   if (repetitive_) ForgetSaturationLocked();
   if (const auto found = entries_.find(dive); found != entries_.end()) {
@@ -97,34 +87,51 @@ double AnalysisCache::SurfacePressure(int dive) const {
   return SurfacePressureLocked(dive);
 }
 
-std::shared_ptr<const DecodedProfile> AnalysisCache::Profile(int dive) {
+// A part known is handed out; one not known is computed outside the lock and kept only when
+// nothing it was computed from has changed meanwhile.
+template <typename Part, typename Compute>
+std::shared_ptr<const Part> AnalysisCache::Cached(int dive,
+                                                  std::shared_ptr<const Part> Entry::*part,
+                                                  const Compute& compute) {
+  Inputs inputs;
+  {
+    std::lock_guard lock(mutex_);
+    if (RecordLocked(dive) == nullptr) return nullptr;
+    if (const auto found = entries_.find(dive); found != entries_.end() && found->second.*part) {
+      return EntryLocked(dive).*part;
+    }
+  }
+  inputs = TakeInputs();
+  if (inputs.Record(dive) == nullptr) return nullptr;  // the dives were replaced meanwhile
+  std::shared_ptr<const Part> made = compute(inputs);
   std::lock_guard lock(mutex_);
-  return ProfileLocked(dive);
+  if (generation_ != inputs.Generation) return made;
+  Entry& entry = EntryLocked(dive);
+  if (!(entry.*part)) entry.*part = std::move(made);
+  return entry.*part;
+}
+
+std::shared_ptr<const DecodedProfile> AnalysisCache::Profile(int dive) {
+  return Cached(dive, &Entry::Profile,
+                [dive](const Inputs& inputs) { return ProfileOf(*inputs.Record(dive)); });
 }
 
 std::shared_ptr<const AirEstimate> AnalysisCache::Air(int dive, const AirProgress& progress) {
-  std::lock_guard lock(mutex_);
-  const auto profile = ProfileLocked(dive);
+  const auto profile = Profile(dive);
   if (!profile) return nullptr;
-  Entry& entry = EntryLocked(dive);
-  if (!entry.Air) {
-    entry.Air = AirOf(*RecordLocked(dive), *profile, SurfacePressureLocked(dive), progress);
-  }
-  return entry.Air;
+  return Cached(dive, &Entry::Air, [&](const Inputs& inputs) {
+    return AirOf(*inputs.Record(dive), *profile, inputs.SurfacePressureOf(dive), progress);
+  });
 }
 
 std::shared_ptr<const SaturationResult> AnalysisCache::Saturation(
     int dive, const SaturationProgress& progress) {
-  Chain();  // outside the lock, so that other threads are not held while it is worked out
-  std::lock_guard lock(mutex_);
-  const auto profile = ProfileLocked(dive);
+  const auto profile = Profile(dive);
   if (!profile) return nullptr;
-  Entry& entry = EntryLocked(dive);
-  if (!entry.Saturation) {
-    entry.Saturation = SaturationOf(*profile, SurfacePressureLocked(dive), model_, progress,
-                                    StartLocked(dive).Tissues);
-  }
-  return entry.Saturation;
+  return Cached(dive, &Entry::Saturation, [&](const Inputs& inputs) {
+    return SaturationOf(*profile, inputs.SurfacePressureOf(dive), inputs.Model, progress,
+                        StartUnder(inputs, dive).Tissues);
+  });
 }
 
 AnalysedDive AnalysisCache::Analysed(int dive) {
@@ -133,16 +140,22 @@ AnalysedDive AnalysisCache::Analysed(int dive) {
   if (!analysed.Profile) return analysed;
   analysed.Air = Air(dive);
   analysed.Saturation = Saturation(dive);
+  analysed.Start = StartOf(dive);
   std::lock_guard lock(mutex_);
   analysed.Record = RecordLocked(dive);
   analysed.SurfacePressure = SurfacePressureLocked(dive);
-  analysed.Start = StartLocked(dive);
   return analysed;
+}
+
+RepetitiveStart AnalysisCache::StartOf(int dive) {
+  const Inputs inputs = TakeInputs();
+  if (inputs.Record(dive) == nullptr) return {};
+  return StartUnder(inputs, dive);
 }
 
 int AnalysisCache::IndexOf(const DiveRecord& dive) const {
   std::lock_guard lock(mutex_);
-  if (dives_ == nullptr || dives_->empty()) return -1;
+  if (!dives_ || dives_->empty()) return -1;
   // Compared as addresses, not by pointer arithmetic, which a record elsewhere would make
   // undefined.
   const auto at = reinterpret_cast<std::uintptr_t>(&dive);
@@ -153,13 +166,7 @@ int AnalysisCache::IndexOf(const DiveRecord& dive) const {
 }
 
 std::optional<AnalysisSummary> AnalysisCache::Summary(int dive) {
-  if (auto known = KnownSummary(dive)) return known;
-  const uint64_t generation = Generation();
-  const AnalysedDive analysed = Analysed(dive);
-  if (analysed.Record == nullptr) return std::nullopt;
-  AnalysisSummary summary = SummariseDive(analysed);
-  StoreSummary(generation, dive, summary);
-  return summary;
+  return SummaryUnder(TakeInputs(), dive);
 }
 
 std::optional<AnalysisSummary> AnalysisCache::KnownSummary(int dive) const {
@@ -173,36 +180,112 @@ uint64_t AnalysisCache::Generation() const {
   return generation_;
 }
 
-double AnalysisCache::Snapshot::SurfacePressureOf(int dive) const {
+const DiveRecord* AnalysisCache::Inputs::Record(int dive) const {
+  if (!Dives || dive < 0 || static_cast<size_t>(dive) >= Dives->size()) return nullptr;
+  return &(*Dives)[static_cast<size_t>(dive)];
+}
+
+double AnalysisCache::Inputs::SurfacePressureOf(int dive) const {
   const auto found = SurfacePressures.find(dive);
   if (found != SurfacePressures.end()) return found->second;
-  if (Dives == nullptr || dive < 0 || static_cast<size_t>(dive) >= Dives->size()) return 1.0;
-  return (*Dives)[static_cast<size_t>(dive)].SurfacePressure;
+  const DiveRecord* record = Record(dive);
+  return record != nullptr ? record->SurfacePressure : 1.0;
 }
 
-AnalysisSummary AnalysisCache::Snapshot::Summarise(int index, const DiveRecord& record) const {
-  return SummariseDive(AnalyseDive(record, Model, SurfacePressureOf(index), StartOf(index)));
+AnalysisCache::Inputs AnalysisCache::TakeInputs() {
+  std::unique_lock lock(mutex_);
+  if (repetitive_ && !before_ && dives_) {
+    // Which dive came before which is worked out once for the dives, outside the lock.
+    const auto dives = dives_;
+    lock.unlock();
+    auto before = std::make_shared<const std::vector<int>>(DivesBefore(*dives));
+    lock.lock();
+    if (dives_ == dives && !before_) before_ = std::move(before);
+  }
+  return {dives_, model_, surfacePressures_, repetitive_, before_, generation_};
 }
 
-RepetitiveStart AnalysisCache::Snapshot::StartOf(int dive) const {
-  if (!Starts || dive < 0 || static_cast<size_t>(dive) >= Starts->size()) return {};
-  return (*Starts)[static_cast<size_t>(dive)];
-}
-
-AnalysisCache::Snapshot AnalysisCache::TakeSnapshot() const {
+std::optional<AnalysisSummary> AnalysisCache::KnownUnder(const Inputs& inputs, int dive) const {
   std::lock_guard lock(mutex_);
-  return {dives_, model_, surfacePressures_, generation_, ChainLocked()};
+  if (generation_ != inputs.Generation || static_cast<size_t>(dive) >= summaries_.size()) return {};
+  return summaries_[static_cast<size_t>(dive)];
 }
 
-void AnalysisCache::StoreSummary(uint64_t generation, int dive, AnalysisSummary summary) {
+RepetitiveStart AnalysisCache::StartUnder(const Inputs& inputs, int dive) {
+  if (!inputs.Repetitive || !inputs.Before) return {};
+  RepetitiveStart start = FindCarryOver(*inputs.Dives, *inputs.Before, dive);
+  if (start.Kind != CarryOver::Carried) return start;
+  const std::optional<AnalysisSummary> before = SummaryUnder(inputs, start.From);
+  if (!before || before->EndTissuePressure.empty()) {
+    start.Kind = CarryOver::NothingToCarry;
+    return start;
+  }
+  start.Tissues = OffGassed(before->EndTissuePressure, inputs.Model, inputs.SurfacePressureOf(dive),
+                            start.IntervalMinutes);
+  return start;
+}
+
+std::optional<AnalysisSummary> AnalysisCache::SummaryUnder(const Inputs& inputs, int dive) {
+  if (inputs.Record(dive) == nullptr) return std::nullopt;
+  // A chained dive needs the end of the dive before it, which may need the one before that: the
+  // chain is followed back to a dive known or not chained, then summarised forward, each once.
+  std::vector<std::pair<int, RepetitiveStart>> pending;
+  std::optional<AnalysisSummary> before;
+  for (int d = dive;;) {
+    if ((before = KnownUnder(inputs, d))) break;
+    RepetitiveStart link;
+    if (inputs.Repetitive && inputs.Before) link = FindCarryOver(*inputs.Dives, *inputs.Before, d);
+    pending.emplace_back(d, link);
+    if (link.Kind != CarryOver::Carried) break;
+    d = link.From;
+  }
+  for (auto it = pending.rbegin(); it != pending.rend(); ++it) {
+    auto& [d, start] = *it;
+    if (start.Kind == CarryOver::Carried) {
+      if (before->EndTissuePressure.empty()) {
+        start.Kind = CarryOver::NothingToCarry;
+      } else {
+        start.Tissues = OffGassed(before->EndTissuePressure, inputs.Model,
+                                  inputs.SurfacePressureOf(d), start.IntervalMinutes);
+      }
+    }
+    before = Summarise(inputs, d, start);
+  }
+  return before;
+}
+
+AnalysisSummary AnalysisCache::Summarise(const Inputs& inputs, int dive,
+                                         const RepetitiveStart& start) {
+  AnalysedDive analysed;
+  {
+    // The parts of a dive shown are taken as they are rather than worked out again.
+    std::lock_guard lock(mutex_);
+    if (const auto found = entries_.find(dive);
+        found != entries_.end() && generation_ == inputs.Generation) {
+      analysed.Profile = found->second.Profile;
+      analysed.Air = found->second.Air;
+      analysed.Saturation = found->second.Saturation;
+    }
+  }
+  const DiveRecord& record = *inputs.Record(dive);
+  const double pressure = inputs.SurfacePressureOf(dive);
+  if (!analysed.Profile || !analysed.Air || !analysed.Saturation) {
+    analysed = AnalyseDive(record, inputs.Model, pressure, start);
+  } else {
+    analysed.Record = &record;
+    analysed.SurfacePressure = pressure;
+    analysed.Start = start;
+  }
+  AnalysisSummary summary = SummariseDive(analysed);
   std::lock_guard lock(mutex_);
-  if (generation != generation_ || static_cast<size_t>(dive) >= summaries_.size() || dive < 0)
-    return;
-  summaries_[static_cast<size_t>(dive)] = std::move(summary);
+  if (generation_ == inputs.Generation && static_cast<size_t>(dive) < summaries_.size()) {
+    summaries_[static_cast<size_t>(dive)] = summary;
+  }
+  return summary;
 }
 
 const DiveRecord* AnalysisCache::RecordLocked(int dive) const {
-  if (dives_ == nullptr || dive < 0 || static_cast<size_t>(dive) >= dives_->size()) return nullptr;
+  if (!dives_ || dive < 0 || static_cast<size_t>(dive) >= dives_->size()) return nullptr;
   return &(*dives_)[static_cast<size_t>(dive)];
 }
 
@@ -225,32 +308,34 @@ AnalysisCache::Entry& AnalysisCache::EntryLocked(int dive) {
   return entries_[dive];
 }
 
-std::shared_ptr<const DecodedProfile> AnalysisCache::ProfileLocked(int dive) {
-  const DiveRecord* record = RecordLocked(dive);
-  if (record == nullptr) return nullptr;
-  Entry& entry = EntryLocked(dive);
-  if (!entry.Profile) entry.Profile = ProfileOf(*record);
-  return entry.Profile;
-}
-
 void AnalysisCache::ForgetSaturationLocked() {
   for (auto& [dive, entry] : entries_) entry.Saturation.reset();
   for (auto& summary : summaries_) summary.reset();
-  chain_.reset();
   ++generation_;
 }
 
-std::shared_ptr<const std::vector<RepetitiveStart>> AnalysisCache::ChainLocked() const {
-  if (!repetitive_ || chain_ || dives_ == nullptr) return chain_;
-  chain_ = std::make_shared<const std::vector<RepetitiveStart>>(
-      ChainDives(*dives_, model_, [this](int dive) { return SurfacePressureLocked(dive); }));
-  return chain_;
-}
-
-RepetitiveStart AnalysisCache::StartLocked(int dive) const {
-  const auto chain = ChainLocked();
-  if (!chain || dive < 0 || static_cast<size_t>(dive) >= chain->size()) return {};
-  return (*chain)[static_cast<size_t>(dive)];
+std::optional<std::vector<AnalysisSummary>> SummariseDives(AnalysisCache& cache,
+                                                           const std::vector<int>& indices,
+                                                           const SummaryProgress& progress) {
+  // One set of inputs for the whole pass, so that every summary returned belongs to the same
+  // settings and records, whatever happens to the store meanwhile.
+  const AnalysisCache::Inputs inputs = cache.TakeInputs();
+  std::vector<AnalysisSummary> summaries;
+  summaries.reserve(indices.size());
+  const size_t total = indices.size();
+  for (size_t n = 0; n < total; ++n) {
+    const int dive = indices[n];
+    std::optional<AnalysisSummary> summary = cache.KnownUnder(inputs, dive);
+    if (!summary || n % kReportKnownEvery == 0) {
+      if (progress && !progress(n, total)) return std::nullopt;
+      if (cache.Generation() != inputs.Generation) return std::nullopt;
+    }
+    if (!summary) summary = cache.SummaryUnder(inputs, dive);
+    summaries.push_back(summary ? std::move(*summary) : AnalysisSummary{});
+  }
+  if (cache.Generation() != inputs.Generation) return std::nullopt;
+  if (progress && !progress(total, total)) return std::nullopt;
+  return summaries;
 }
 
 }  // namespace scrb

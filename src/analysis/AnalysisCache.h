@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <map>
 #include <memory>
@@ -13,21 +14,28 @@
 
 namespace scrb {
 
+// Where a pass over many dives reports: the dives done of all of them; false stops the pass.
+using SummaryProgress = std::function<bool(size_t done, size_t total)>;
+
 // The one owner of what a dive's analysis derives. It computes each part on first use, keeps the
 // sample arrays of a few recent dives and a small summary of every dive, and forgets what depends
 // on the model or a surface pressure when they change. The logbook's records are only read.
-// Every member may be called from any thread.
+// Every member may be called from any thread; nothing is computed while the cache is locked, so
+// a long computation on one thread never holds up another.
 class AnalysisCache {
  public:
   static constexpr size_t kKeptDives = 12;
 
   explicit AnalysisCache(size_t keptDives = kKeptDives);
 
-  // The dives analysed, by their index in the vector; everything known is forgotten. The vector
-  // must outlive the cache or the next call.
+  // The dives analysed, by their index in the list; everything known is forgotten. The records
+  // are shared, never copied.
+  void SetDives(std::shared_ptr<const std::vector<DiveRecord>> dives);
+  // The same for a list the caller keeps alive as long as the cache reads it.
   void SetDives(const std::vector<DiveRecord>* dives);
-  // Dives were added behind the known ones (a merge): what is known of the others stays.
-  void DivesAppended();
+  // Dives were added behind the known ones (a merge): `dives` holds them all, or is null when the
+  // list given before has grown in place. What is known of the other dives stays.
+  void DivesAppended(std::shared_ptr<const std::vector<DiveRecord>> dives = nullptr);
 
   // Loads decompression model 0, 1 or 2; the saturation of every dive is forgotten when it is
   // another model than the one in force.
@@ -38,12 +46,8 @@ class AnalysisCache {
   // instead of at equilibrium. Switching it forgets every saturation.
   void SetRepetitive(bool on);
   bool Repetitive() const;
-  // Every dive's start under the model and surface pressures in force, worked out once for the
-  // whole logbook and kept until one of them, the dives or the option changes; null while the
-  // option is off. May take a while for a large logbook, so a background worker may call it
-  // first: it does not hold the cache while it works.
-  std::shared_ptr<const std::vector<RepetitiveStart>> Chain();
-  // Where the dive's tissues start; NotRepetitive while the option is off.
+  // Where the dive's tissues start; NotRepetitive while the option is off. The tissues of the
+  // dive before are that dive's summary, worked out now (and the chain before it) if not known.
   RepetitiveStart StartOf(int dive);
 
   // A surface pressure for one dive in place of its altitude class's; its air estimate and
@@ -80,27 +84,9 @@ class AnalysisCache {
   // The summary if it is known, without computing anything.
   std::optional<AnalysisSummary> KnownSummary(int dive) const;
 
-  // Changes whenever a summary may change meaning (dives, model, a surface pressure), so that
-  // work begun under one generation can be recognised as stale.
+  // Changes whenever a summary may change meaning (dives, model, option, a surface pressure), so
+  // that work begun under one generation can be recognised as stale.
   uint64_t Generation() const;
-  // What a background worker needs to summarise dives on its own, without the cache.
-  struct Snapshot {
-    const std::vector<DiveRecord>* Dives = nullptr;
-    DecoModel Model;
-    std::map<int, double> SurfacePressures;
-    uint64_t Generation = 0;
-    // Every dive's start when nitrogen is carried over between dives; null while it is not.
-    std::shared_ptr<const std::vector<RepetitiveStart>> Starts;
-    double SurfacePressureOf(int dive) const;
-    RepetitiveStart StartOf(int dive) const;
-    // The summary of the dive at `index`, whose record is `record` (the snapshot's, or a copy
-    // of it), under the snapshot's model, surface pressure and start.
-    AnalysisSummary Summarise(int index, const DiveRecord& record) const;
-  };
-  // With the option on, works out the chain first if it is not known yet.
-  Snapshot TakeSnapshot() const;
-  // Takes a summary worked out from a snapshot, unless the cache has changed since.
-  void StoreSummary(uint64_t generation, int dive, AnalysisSummary summary);
 
  private:
   struct Entry {
@@ -108,29 +94,58 @@ class AnalysisCache {
     std::shared_ptr<const AirEstimate> Air;
     std::shared_ptr<const SaturationResult> Saturation;
   };
+  // Everything a computation reads, taken under the lock in one go: work done from it is stored
+  // only while the generation is still the one taken.
+  struct Inputs {
+    std::shared_ptr<const std::vector<DiveRecord>> Dives;
+    DecoModel Model;
+    std::map<int, double> SurfacePressures;
+    bool Repetitive = false;
+    std::shared_ptr<const std::vector<int>> Before;  // each dive's dive before, when repetitive
+    uint64_t Generation = 0;
+
+    const DiveRecord* Record(int dive) const;
+    double SurfacePressureOf(int dive) const;
+  };
+
+  friend std::optional<std::vector<AnalysisSummary>> SummariseDives(
+      AnalysisCache& cache, const std::vector<int>& indices, const SummaryProgress& progress);
+
+  Inputs TakeInputs();
+  std::optional<AnalysisSummary> KnownUnder(const Inputs& inputs, int dive) const;
+  std::optional<AnalysisSummary> SummaryUnder(const Inputs& inputs, int dive);
+  RepetitiveStart StartUnder(const Inputs& inputs, int dive);
+  AnalysisSummary Summarise(const Inputs& inputs, int dive, const RepetitiveStart& start);
+  template <typename Part, typename Compute>
+  std::shared_ptr<const Part> Cached(int dive, std::shared_ptr<const Part> Entry::*part,
+                                     const Compute& compute);
 
   const DiveRecord* RecordLocked(int dive) const;
   double SurfacePressureLocked(int dive) const;
   Entry& EntryLocked(int dive);
-  std::shared_ptr<const DecodedProfile> ProfileLocked(int dive);
   void ForgetSaturationLocked();
-  std::shared_ptr<const std::vector<RepetitiveStart>> ChainLocked() const;
-  RepetitiveStart StartLocked(int dive) const;
-  void Touch();
 
-  // Recursive: a progress callback runs while a part is computed and may ask for the model.
-  mutable std::recursive_mutex mutex_;
+  mutable std::mutex mutex_;
   size_t keptDives_;
-  const std::vector<DiveRecord>* dives_ = nullptr;
+  std::shared_ptr<const std::vector<DiveRecord>> dives_;
   DecoModel model_;
   std::map<int, double> surfacePressures_;
   std::map<int, Entry> entries_;
   std::list<int> recent_;  // most recent first
   std::vector<std::optional<AnalysisSummary>> summaries_;
   bool repetitive_ = false;
-  // Worked out on first need, also by the const TakeSnapshot.
-  mutable std::shared_ptr<const std::vector<RepetitiveStart>> chain_;
+  std::shared_ptr<const std::vector<int>> before_;  // worked out on first need
   uint64_t generation_ = 0;
 };
+
+// The summaries of the given dives, one a dive in the order given: those the cache knows are
+// taken from it, the others worked out and handed to it. The records are the cache's shared
+// ones, never a copy. Nothing is returned when `progress` says stop or when the analysis changes
+// during the pass (its summaries would belong to settings no longer in force); the cache then
+// holds only whole summaries of the settings in force. An index outside the logbook gives an
+// empty summary.
+std::optional<std::vector<AnalysisSummary>> SummariseDives(AnalysisCache& cache,
+                                                           const std::vector<int>& indices,
+                                                           const SummaryProgress& progress);
 
 }  // namespace scrb

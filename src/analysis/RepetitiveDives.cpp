@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <numeric>
 
 #include "logbook/DiveDates.h"
-#include "logbook/ProfileDecoder.h"
 #include "logbook/Translation.h"
 #include "saturation/Saturation.h"
 
@@ -17,19 +15,6 @@ namespace {
 std::string IntervalText(int minutes) {
   const int m = minutes % 60;
   return std::to_string(minutes / 60) + (m < 10 ? ":0" : ":") + std::to_string(m);
-}
-
-// The last step of the dive's saturation when it starts from `start`; empty without a profile.
-std::vector<double> EndTissues(const DiveRecord& dive, const DecoModel& model,
-                               double surfacePressure, const std::vector<double>& start) {
-  const SaturationResult result =
-      ComputeSaturation(DecodeProfile(dive), surfacePressure, model, {}, start);
-  std::vector<double> end;
-  // The unused last row holds no tissue.
-  for (size_t t = 0; t + 1 < result.TissuePressure.size(); ++t) {
-    end.push_back(result.TissuePressure[t].back());
-  }
-  return end;
 }
 
 }  // namespace
@@ -108,40 +93,6 @@ RepetitiveStart FindCarryOver(const std::vector<DiveRecord>& dives,
   start.Kind = CarryOver::Carried;
   start.From = before;
   return start;
-}
-
-std::vector<RepetitiveStart> ChainDives(const std::vector<DiveRecord>& dives,
-                                        const DecoModel& model,
-                                        const SurfacePressureOf& surfacePressure) {
-  const std::vector<int> before = DivesBefore(dives);
-  std::vector<RepetitiveStart> starts(dives.size());
-  std::vector<bool> done(dives.size(), false);
-  // A dive's start needs the start of the dive before it, which started earlier: following the
-  // links back from each dive and filling them forward keeps every dive's work to once.
-  std::vector<int> pending;
-  for (size_t i = 0; i < dives.size(); ++i) {
-    for (int d = static_cast<int>(i); d >= 0 && !done[static_cast<size_t>(d)];) {
-      pending.push_back(d);
-      starts[static_cast<size_t>(d)] = FindCarryOver(dives, before, d);
-      d = starts[static_cast<size_t>(d)].From;
-    }
-    for (; !pending.empty(); pending.pop_back()) {
-      const auto d = static_cast<size_t>(pending.back());
-      RepetitiveStart& start = starts[d];
-      done[d] = true;
-      if (start.Kind != CarryOver::Carried) continue;
-      const auto from = static_cast<size_t>(start.From);
-      const std::vector<double> end =
-          EndTissues(dives[from], model, surfacePressure(start.From), starts[from].Tissues);
-      if (end.empty()) {
-        start.Kind = CarryOver::NothingToCarry;
-        continue;
-      }
-      start.Tissues =
-          OffGassed(end, model, surfacePressure(static_cast<int>(d)), start.IntervalMinutes);
-    }
-  }
-  return starts;
 }
 
 std::string CarryOverText(const RepetitiveStart& start, int32_t fromNumber) {

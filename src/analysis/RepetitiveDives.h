@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,13 +52,6 @@ struct RepetitiveStart {
 // The dive before `dive` (given by DivesBefore) and whether it fits, without any tissue.
 RepetitiveStart FindCarryOver(const std::vector<DiveRecord>& dives,
                               const std::vector<int>& divesBefore, int dive);
-
-// Every dive's start under the model, each chained dive from the end of the one before, itself
-// chained. Pure: any thread may call it.
-using SurfacePressureOf = std::function<double(int dive)>;
-std::vector<RepetitiveStart> ChainDives(const std::vector<DiveRecord>& dives,
-                                        const DecoModel& model,
-                                        const SurfacePressureOf& surfacePressure);
 
 // The line the tissue page shows under its charts; empty when there is nothing to say.
 // `fromNumber` is the dive number of the dive carried over from.

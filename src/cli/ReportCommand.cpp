@@ -71,7 +71,8 @@ int RunReport(const CliArgs& args, std::ostream&, std::ostream& err) {
   if (args.Option("summary")) {
     std::vector<int> all(static_cast<size_t>(book.DiveCount()));
     std::iota(all.begin(), all.end(), 0);
-    summary = InUnits(StatisticsOf(analysis, book.Dives, all, StatisticsGrouping::Year), units);
+    summary =
+        InUnits(*StatisticsOf(analysis, book.Dives, all, StatisticsGrouping::Year, {}), units);
   }
   const DiveReportJob job{&analysis,
                           dives,

@@ -21,10 +21,8 @@ StatisticsGrouping GroupingOption(const CliArgs& args) {
 LogbookStatistics StatisticsOfSearch(const CliArgs& args, AnalysisCache& analysis,
                                      const Logbook& book, StatisticsGrouping grouping) {
   const std::vector<int> dives = MatchingDives(book.Dives, args.Option("search").value_or(""));
-  return InUnits(StatisticsOf(analysis, book.Dives, dives, grouping,
-                              grouping == StatisticsGrouping::Trip ? TripLabels(book.Dives)
-                                                                   : std::vector<std::string>{}),
-                 UnitsOption(args));
+  // Nothing else changes the analysis here, and nothing stops the pass: it always returns.
+  return InUnits(*StatisticsOf(analysis, book.Dives, dives, grouping, {}), UnitsOption(args));
 }
 
 int RunStats(const CliArgs& args, std::ostream& out, std::ostream& err) {

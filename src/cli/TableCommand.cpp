@@ -65,10 +65,15 @@ int RunTable(const CliArgs& args, std::ostream& out, std::ostream& err) {
   if (NeedsAnalysis(columns, sort)) {
     AnalysisCache& analysis = loaded.Analysis();
     ApplyModelOptions(args, analysis);
+    // Dives the search leaves out are not worth their analysis.
+    std::vector<int> matching;
     for (int dive = 0; dive < book.DiveCount(); ++dive) {
-      // Dives the search leaves out are not worth their analysis.
-      if (!table.Matches(dive, search)) continue;
-      if (const auto summary = analysis.Summary(dive)) table.SetSummary(dive, *summary);
+      if (table.Matches(dive, search)) matching.push_back(dive);
+    }
+    // Nothing else changes the analysis here, and nothing stops the pass: it always returns.
+    const auto summaries = SummariseDives(analysis, matching, {});
+    for (size_t n = 0; summaries && n < matching.size(); ++n) {
+      table.SetSummary(matching[n], (*summaries)[n]);
     }
   }
   out << WriteTable(table, table.ViewOrder(search, sort.Column, sort.Descending), columns, format);

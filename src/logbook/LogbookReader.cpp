@@ -260,12 +260,9 @@ ReadOutcome ReadLogbook(Logbook& book, const std::string& path) {
     outcome.Reason = FillIn(Tr("Logbook", "reading stopped after dive %1: %2"),
                             {std::to_string(outcome.DivesRead), ErrnoText(window.Error())});
   }
-  if (book.Dives.empty()) {
-    book.Dives = std::move(dives);
-  } else {
-    book.Dives.insert(book.Dives.end(), std::make_move_iterator(dives.begin()),
-                      std::make_move_iterator(dives.end()));
-  }
+  // A damaged file gives fewer dives than its count made room for; the store keeps no room spare.
+  dives.shrink_to_fit();
+  book.Dives.Append(std::move(dives));
   return outcome;
 }
 

@@ -56,14 +56,6 @@ constexpr std::array<TableColumnInfo, kTableColumnCount> kColumns{{
      false},
 }};
 
-TableCell TextCell(std::string text) {
-  TableCell cell;
-  cell.Known = !text.empty();
-  cell.SortText = FoldText(text);
-  cell.Text = std::move(text);
-  return cell;
-}
-
 TableCell NumberCell(double number, std::string text) {
   TableCell cell;
   cell.Kind = CellKind::Number;
@@ -109,6 +101,20 @@ TableCell BreathRateCell(double litresPerMinute, UnitSystem units) {
                         std::string(UnitText(Quantity::BreathRate, units)));
 }
 
+// Text columns sort by their folded text, the others by their number.
+CellKind ColumnKind(TableColumn column) {
+  switch (column) {
+    case C::Entry:
+    case C::Location:
+    case C::Site:
+    case C::Partners:
+    case C::Comment:
+      return CellKind::Text;
+    default:
+      return CellKind::Number;
+  }
+}
+
 }  // namespace
 
 std::span<const TableColumnInfo> TableColumns() {
@@ -131,32 +137,50 @@ void DiveTable::Build(const std::vector<DiveRecord>& dives, int displayOption, U
   trips_ = FindTrips(dives);
   const std::vector<int> tripOf = TripOfEachDive(trips_, dives.size());
   rows_.assign(dives.size(), Row{});
-  searchTexts_.resize(dives.size());
   hasSummary_.assign(dives.size(), false);
   for (size_t i = 0; i < dives.size(); ++i) {
     const DiveRecord& dive = dives[i];
     Row& row = rows_[i];
-    const auto at = [&](C column) -> TableCell& { return row[static_cast<size_t>(column)]; };
-    at(C::Entry) = TextCell(DiveListEntry(dive, displayOption));
-    at(C::Index) = NumberCell(static_cast<double>(i), std::to_string(i));
-    at(C::Number) = NumberCell(dive.DiveNumber, std::to_string(dive.DiveNumber));
-    at(C::Date) = OrderedText(DayNumber(dive.DiveDate), dive.DiveDate);
-    at(C::Time) = OrderedText(ClockMinutes(dive.DiveTime), dive.DiveTime);
-    at(C::Location) = TextCell(dive.Location);
-    at(C::Site) = TextCell(dive.Site);
-    at(C::Partners) = TextCell(dive.Partners);
-    at(C::Comment) = TextCell(dive.Comment);
-    at(C::MaxDepth) = Measurement(dive.MaxDepth, Quantity::Depth, units, "m");
-    at(C::DiveTime) = OrderedText(ClockMinutes(dive.DivingTime), dive.DivingTime);
-    at(C::WaterTemp) = Measurement(dive.WaterTemperature, Quantity::Temperature, units, "°C");
-    at(C::AirTemp) = Measurement(dive.AirTemperature, Quantity::Temperature, units, "°C");
-    at(C::AirUsed) = Measurement(dive.AirConsumption, Quantity::Pressure, units, "bar");
-    at(C::Tank) = Measurement(dive.TankCapacity, "l");
-    at(C::BreathRate) = UnknownNumber();
-    at(C::MaxOverSat) = UnknownNumber();
-    const int trip = tripOf[i];
-    at(C::Trip) = NumberCell(trip, trips_[static_cast<size_t>(trip)].Label);
-    searchTexts_[i] = DiveSearchText(dive);
+    const std::string entry = DiveListEntry(dive, displayOption);
+    const std::string search = DiveSearchText(dive);
+    // Each field is written in the order of Field.
+    const std::array<std::string_view, kFieldCount> fields = {entry,
+                                                              dive.DiveDate,
+                                                              dive.DiveTime,
+                                                              dive.Location,
+                                                              dive.Site,
+                                                              dive.Partners,
+                                                              dive.Comment,
+                                                              dive.DivingTime,
+                                                              "",
+                                                              "",
+                                                              "",
+                                                              "",
+                                                              "",
+                                                              search};
+    std::array<std::string, 5> folded = {FoldText(entry), FoldText(dive.Location),
+                                         FoldText(dive.Site), FoldText(dive.Partners),
+                                         FoldText(dive.Comment)};
+    size_t size = 0;
+    for (const std::string_view field : fields) size += field.size();
+    for (const std::string& field : folded) size += field.size();
+    row.Texts.reserve(size);
+    for (size_t f = 0; f < kFieldCount; ++f) {
+      row.Texts += f >= EntryFolded && f <= CommentFolded
+                       ? std::string_view(folded[f - EntryFolded])
+                       : fields[f];
+      row.Ends[f] = static_cast<uint32_t>(row.Texts.size());
+    }
+    row.Number = dive.DiveNumber;
+    row.Trip = tripOf[i];
+    row.Day = DayNumber(dive.DiveDate);
+    row.Clock = ClockMinutes(dive.DiveTime);
+    row.Minutes = ClockMinutes(dive.DivingTime);
+    row.MaxDepth = dive.MaxDepth;
+    row.WaterTemperature = dive.WaterTemperature;
+    row.AirTemperature = dive.AirTemperature;
+    row.AirConsumption = dive.AirConsumption;
+    row.TankCapacity = dive.TankCapacity;
   }
 }
 
@@ -164,42 +188,158 @@ void DiveTable::RelabelTrips(const std::vector<DiveRecord>& dives) {
   if (dives.size() != rows_.size()) return;
   trips_ = FindTrips(dives);
   const std::vector<int> tripOf = TripOfEachDive(trips_, dives.size());
-  for (size_t i = 0; i < dives.size(); ++i) {
-    const int trip = tripOf[i];
-    rows_[i][static_cast<size_t>(C::Trip)] =
-        NumberCell(trip, trips_[static_cast<size_t>(trip)].Label);
-  }
+  for (size_t i = 0; i < dives.size(); ++i) rows_[i].Trip = tripOf[i];
 }
 
 void DiveTable::SetSummary(int dive, const AnalysisSummary& summary) {
   if (dive < 0 || dive >= RowCount()) return;
   Row& row = rows_[static_cast<size_t>(dive)];
-  TableCell& breath = row[static_cast<size_t>(C::BreathRate)];
-  breath =
-      summary.BaseBreathRate > 0 ? BreathRateCell(summary.BaseBreathRate, units_) : UnknownNumber();
-  TableCell& overSat = row[static_cast<size_t>(C::MaxOverSat)];
-  overSat = summary.HasSaturation ? Decimal(summary.MaxOverSaturation, "%") : UnknownNumber();
+  row.BreathRate = summary.BaseBreathRate;
+  row.HasSaturation = summary.HasSaturation;
+  row.OverSaturation = summary.MaxOverSaturation;
   hasSummary_[static_cast<size_t>(dive)] = true;
 }
 
 void DiveTable::ForgetSummaries() {
-  for (Row& row : rows_) {
-    row[static_cast<size_t>(C::BreathRate)] = UnknownNumber();
-    row[static_cast<size_t>(C::MaxOverSat)] = UnknownNumber();
-  }
   hasSummary_.assign(rows_.size(), false);
 }
 
+std::string_view DiveTable::Text(const Row& row, Field field) {
+  const uint32_t begin = field == 0 ? 0 : row.Ends[field - 1];
+  return std::string_view(row.Texts).substr(begin, row.Ends[field] - begin);
+}
+
+std::string_view DiveTable::SearchText(int dive) const {
+  return Text(rows_[static_cast<size_t>(dive)], SearchField);
+}
+
+TableCell DiveTable::TextCellOf(const Row& row, Field text, Field folded) const {
+  TableCell cell;
+  cell.Text = Text(row, text);
+  cell.Known = !cell.Text.empty();
+  cell.SortText = Text(row, folded);
+  return cell;
+}
+
+TableCell DiveTable::Cell(int dive, TableColumn column) const {
+  const Row& row = rows_[static_cast<size_t>(dive)];
+  const bool summarised = hasSummary_[static_cast<size_t>(dive)];
+  const auto ordered = [&row](const std::optional<int32_t>& number, Field text) {
+    return OrderedText(number, std::string(Text(row, text)));
+  };
+  switch (column) {
+    case C::Entry:
+      return TextCellOf(row, EntryText, EntryFolded);
+    case C::Index:
+      return NumberCell(static_cast<double>(dive), std::to_string(dive));
+    case C::Number:
+      return NumberCell(row.Number, std::to_string(row.Number));
+    case C::Date:
+      return ordered(row.Day, DateText);
+    case C::Time:
+      return ordered(row.Clock, TimeText);
+    case C::Location:
+      return TextCellOf(row, LocationText, LocationFolded);
+    case C::Site:
+      return TextCellOf(row, SiteText, SiteFolded);
+    case C::Partners:
+      return TextCellOf(row, PartnersText, PartnersFolded);
+    case C::Comment:
+      return TextCellOf(row, CommentText, CommentFolded);
+    case C::MaxDepth:
+      return Measurement(row.MaxDepth, Quantity::Depth, units_, "m");
+    case C::DiveTime:
+      return ordered(row.Minutes, DiveTimeText);
+    case C::WaterTemp:
+      return Measurement(row.WaterTemperature, Quantity::Temperature, units_, "°C");
+    case C::AirTemp:
+      return Measurement(row.AirTemperature, Quantity::Temperature, units_, "°C");
+    case C::AirUsed:
+      return Measurement(row.AirConsumption, Quantity::Pressure, units_, "bar");
+    case C::Tank:
+      return Measurement(row.TankCapacity, "l");
+    case C::BreathRate:
+      return summarised && row.BreathRate > 0 ? BreathRateCell(row.BreathRate, units_)
+                                              : UnknownNumber();
+    case C::MaxOverSat:
+      return summarised && row.HasSaturation ? Decimal(row.OverSaturation, "%") : UnknownNumber();
+    case C::Trip:
+      return NumberCell(row.Trip, trips_[static_cast<size_t>(row.Trip)].Label);
+  }
+  return {};
+}
+
+// The same known-ness and number as Cell gives, for sorting without making texts.
+DiveTable::SortKey DiveTable::KeyOf(int dive, TableColumn column) const {
+  const Row& row = rows_[static_cast<size_t>(dive)];
+  const bool summarised = hasSummary_[static_cast<size_t>(dive)];
+  const auto text = [&row](Field folded, Field shown) {
+    return SortKey{!Text(row, shown).empty(), 0, Text(row, folded)};
+  };
+  const auto number = [](const std::optional<int32_t>& value) {
+    return value ? SortKey{true, static_cast<double>(*value), {}} : SortKey{};
+  };
+  const auto measured = [this](double value, std::optional<Quantity> quantity) {
+    if (IsUnknownMeasurement(value)) return SortKey{};
+    const bool converted = quantity && units_ != UnitSystem::Metric;
+    return SortKey{true, converted ? ToUnits(*quantity, value, units_) : value, {}};
+  };
+  switch (column) {
+    case C::Entry:
+      return text(EntryFolded, EntryText);
+    case C::Index:
+      return {true, static_cast<double>(dive), {}};
+    case C::Number:
+      return {true, static_cast<double>(row.Number), {}};
+    case C::Date:
+      return number(row.Day);
+    case C::Time:
+      return number(row.Clock);
+    case C::Location:
+      return text(LocationFolded, LocationText);
+    case C::Site:
+      return text(SiteFolded, SiteText);
+    case C::Partners:
+      return text(PartnersFolded, PartnersText);
+    case C::Comment:
+      return text(CommentFolded, CommentText);
+    case C::MaxDepth:
+      return measured(row.MaxDepth, Quantity::Depth);
+    case C::DiveTime:
+      return number(row.Minutes);
+    case C::WaterTemp:
+      return measured(row.WaterTemperature, Quantity::Temperature);
+    case C::AirTemp:
+      return measured(row.AirTemperature, Quantity::Temperature);
+    case C::AirUsed:
+      return measured(row.AirConsumption, Quantity::Pressure);
+    case C::Tank:
+      return measured(row.TankCapacity, std::nullopt);
+    case C::BreathRate:
+      if (!summarised || row.BreathRate <= 0) return {};
+      return {true,
+              units_ == UnitSystem::Metric ? row.BreathRate
+                                           : ToUnits(Quantity::BreathRate, row.BreathRate, units_),
+              {}};
+    case C::MaxOverSat:
+      if (!summarised || !row.HasSaturation) return {};
+      return {true, row.OverSaturation, {}};
+    case C::Trip:
+      return {true, static_cast<double>(row.Trip), {}};
+  }
+  return {};
+}
+
 bool DiveTable::RowBefore(int a, int b, TableColumn column, bool descending) const {
-  const TableCell& left = Cell(a, column);
-  const TableCell& right = Cell(b, column);
+  const SortKey left = KeyOf(a, column);
+  const SortKey right = KeyOf(b, column);
   if (left.Known != right.Known) return left.Known;
   int order = 0;
   if (left.Known) {
-    if (left.Kind == CellKind::Number) {
+    if (ColumnKind(column) == CellKind::Number) {
       order = left.Number < right.Number ? -1 : right.Number < left.Number ? 1 : 0;
     } else {
-      order = left.SortText.compare(right.SortText);
+      order = left.Folded.compare(right.Folded);
     }
   }
   if (order == 0) return a < b;

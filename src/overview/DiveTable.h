@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -84,11 +85,10 @@ class DiveTable {
   bool HasSummary(int dive) const { return hasSummary_[static_cast<size_t>(dive)]; }
 
   int RowCount() const { return static_cast<int>(rows_.size()); }
-  const TableCell& Cell(int dive, TableColumn column) const {
-    return rows_[static_cast<size_t>(dive)][static_cast<size_t>(column)];
-  }
+  // Made when asked for, from what the row keeps.
+  TableCell Cell(int dive, TableColumn column) const;
   const std::vector<Trip>& Trips() const { return trips_; }
-  const std::string& SearchText(int dive) const { return searchTexts_[static_cast<size_t>(dive)]; }
+  std::string_view SearchText(int dive) const;
   bool Matches(int dive, const DiveSearch& search) const {
     return search.MatchesText(SearchText(dive));
   }
@@ -101,9 +101,50 @@ class DiveTable {
                              bool descending) const;
 
  private:
-  using Row = std::array<TableCell, kTableColumnCount>;
+  // The texts a row keeps, in this order in one string: the dive's own texts, the folded ones
+  // it sorts by, and its search text.
+  enum Field : uint8_t {
+    EntryText,
+    DateText,
+    TimeText,
+    LocationText,
+    SiteText,
+    PartnersText,
+    CommentText,
+    DiveTimeText,
+    EntryFolded,
+    LocationFolded,
+    SiteFolded,
+    PartnersFolded,
+    CommentFolded,
+    SearchField,
+    kFieldCount
+  };
+  // A dive's row as kept: a large logbook's table costs a few values and one string a dive, not
+  // a cell apiece; the cells are made from these by the same rules when asked for.
+  struct Row {
+    std::string Texts;
+    std::array<uint32_t, kFieldCount> Ends{};  // where each field ends in Texts
+    int32_t Number = 0;
+    int32_t Trip = 0;
+    std::optional<int32_t> Day, Clock, Minutes;  // of the date, the time and the dive time
+    double MaxDepth = 0, WaterTemperature = 0, AirTemperature = 0, AirConsumption = 0,
+           TankCapacity = 0;  // as recorded
+    double BreathRate = 0;    // of the summary; 0: no estimate
+    double OverSaturation = 0;
+    bool HasSaturation = false;
+  };
+  // What a cell sorts by, without making its text.
+  struct SortKey {
+    bool Known = false;
+    double Number = 0;
+    std::string_view Folded;  // of a text cell
+  };
+  static std::string_view Text(const Row& row, Field field);
+  TableCell TextCellOf(const Row& row, Field text, Field folded) const;
+  SortKey KeyOf(int dive, TableColumn column) const;
+
   std::vector<Row> rows_;
-  std::vector<std::string> searchTexts_;
   std::vector<Trip> trips_;
   std::vector<bool> hasSummary_;
   UnitSystem units_ = UnitSystem::Metric;

@@ -306,28 +306,6 @@ LogbookStatistics SumUp(std::vector<DiveFigures> figures, StatisticsGrouping gro
   return stats;
 }
 
-std::optional<std::vector<AnalysisSummary>> SummariseDives(const AnalysisCache::Snapshot& taken,
-                                                           const std::vector<DiveRecord>& dives,
-                                                           const std::vector<int>& indices,
-                                                           const SummaryProgress& progress) {
-  // Everything is read from the given records, never from the store the snapshot was taken of:
-  // an open may replace that store while this runs on another thread.
-  AnalysisCache::Snapshot snapshot = taken;
-  snapshot.Dives = &dives;
-  std::vector<AnalysisSummary> summaries;
-  summaries.reserve(indices.size());
-  // Reporting every dive would cost more than some dives take.
-  constexpr size_t kReportEvery = 64;
-  for (size_t n = 0; n < indices.size(); ++n) {
-    if (progress && n % kReportEvery == 0 && !progress(n, indices.size())) return std::nullopt;
-    const int index = indices[n];
-    const DiveRecord& dive = dives.at(static_cast<size_t>(index));
-    summaries.push_back(snapshot.Summarise(index, dive));
-  }
-  if (progress && !progress(indices.size(), indices.size())) return std::nullopt;
-  return summaries;
-}
-
 std::vector<std::string> TripLabels(const std::vector<DiveRecord>& dives) {
   std::vector<std::string> labels(dives.size());
   for (const Trip& trip : FindTrips(dives)) {
@@ -336,31 +314,26 @@ std::vector<std::string> TripLabels(const std::vector<DiveRecord>& dives) {
   return labels;
 }
 
-LogbookStatistics StatisticsOf(AnalysisCache& analysis, const std::vector<DiveRecord>& dives,
-                               const std::vector<int>& indices, StatisticsGrouping grouping,
-                               const std::vector<std::string>& trips) {
+std::optional<LogbookStatistics> StatisticsOf(AnalysisCache& analysis,
+                                              const std::vector<DiveRecord>& dives,
+                                              const std::vector<int>& indices,
+                                              StatisticsGrouping grouping,
+                                              const SummaryProgress& progress) {
   std::vector<int> counted;
-  std::vector<std::optional<AnalysisSummary>> summaries;
-  std::vector<int> unknown;
+  counted.reserve(indices.size());
   for (const int index : indices) {
-    if (index < 0 || static_cast<size_t>(index) >= dives.size()) continue;
-    counted.push_back(index);
-    summaries.push_back(analysis.KnownSummary(index));
-    if (!summaries.back()) unknown.push_back(index);
+    if (index >= 0 && static_cast<size_t>(index) < dives.size()) counted.push_back(index);
   }
-  const AnalysisCache::Snapshot snapshot = analysis.TakeSnapshot();
-  std::vector<AnalysisSummary> worked =
-      SummariseDives(snapshot, dives, unknown).value_or(std::vector<AnalysisSummary>{});
-  for (size_t n = 0, w = 0; n < counted.size() && w < worked.size(); ++n) {
-    if (summaries[n]) continue;
-    analysis.StoreSummary(snapshot.Generation, counted[n], worked[w]);
-    summaries[n] = std::move(worked[w++]);
-  }
+  const std::optional<std::vector<AnalysisSummary>> summaries =
+      SummariseDives(analysis, counted, progress);
+  if (!summaries) return std::nullopt;
+  const std::vector<std::string> trips =
+      grouping == StatisticsGrouping::Trip ? TripLabels(dives) : std::vector<std::string>{};
   std::vector<DiveFigures> figures;
   figures.reserve(counted.size());
   for (size_t n = 0; n < counted.size(); ++n) {
     const auto at = static_cast<size_t>(counted[n]);
-    figures.push_back(FiguresOf(counted[n], dives[at], summaries[n],
+    figures.push_back(FiguresOf(counted[n], dives[at], (*summaries)[n],
                                 at < trips.size() ? trips[at] : std::string()));
   }
   return SumUp(std::move(figures), grouping);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -109,24 +108,16 @@ LogbookStatistics SumUp(std::vector<DiveFigures> figures, StatisticsGrouping gro
 // and charts to show; the statistics given must be metric, as SumUp makes them.
 LogbookStatistics InUnits(LogbookStatistics stats, UnitSystem units);
 
-// Where background work reports: dives done of all, and false to stop.
-using SummaryProgress = std::function<bool(size_t done, size_t total)>;
-
-// The summaries of the given dives of `dives` worked out from a snapshot of the analysis, one
-// entry a dive; pure, so any thread may call it. Nothing is returned when progress says stop.
-std::optional<std::vector<AnalysisSummary>> SummariseDives(const AnalysisCache::Snapshot& snapshot,
-                                                           const std::vector<DiveRecord>& dives,
-                                                           const std::vector<int>& indices,
-                                                           const SummaryProgress& progress = {});
-
 // Each dive's trip label, by list index, for grouping by trip.
 std::vector<std::string> TripLabels(const std::vector<DiveRecord>& dives);
 
-// The statistics of the given dives of the cache's logbook under the model in force: summaries
-// the cache does not know yet are worked out and handed to it. `trips` holds each dive's trip
-// label by list index, for grouping by trip.
-LogbookStatistics StatisticsOf(AnalysisCache& analysis, const std::vector<DiveRecord>& dives,
-                               const std::vector<int>& indices, StatisticsGrouping grouping,
-                               const std::vector<std::string>& trips = {});
+// The statistics of the given dives of `dives`, the cache's logbook, under the settings in
+// force, summed up from one pass of SummariseDives; dives outside the list are left out. Nothing
+// when the pass returns nothing (`progress` said stop, or the analysis changed meanwhile).
+std::optional<LogbookStatistics> StatisticsOf(AnalysisCache& analysis,
+                                              const std::vector<DiveRecord>& dives,
+                                              const std::vector<int>& indices,
+                                              StatisticsGrouping grouping,
+                                              const SummaryProgress& progress);
 
 }  // namespace scrb

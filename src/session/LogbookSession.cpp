@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <iterator>
 #include <system_error>
 
 #include "logbook/StartupSettings.h"
@@ -101,14 +100,13 @@ LoadOutcome LogbookSession::Read(const std::string& path, bool merge) {
   outcome.Result = merge ? LoadResult::Merged : LoadResult::Opened;
   if (merge) {
     outcome.FirstNewDive = book_.DiveCount();
-    book_.Dives.insert(book_.Dives.end(), std::make_move_iterator(fresh.Dives.begin()),
-                       std::make_move_iterator(fresh.Dives.end()));
-    analysis_.DivesAppended();
+    book_.Dives.Append(std::move(fresh.Dives));
+    analysis_.DivesAppended(book_.Dives.Share());
   } else {
     book_.Dives = std::move(fresh.Dives);
     book_.CurrentDive = -1;
     files_.clear();
-    analysis_.SetDives(&book_.Dives);
+    analysis_.SetDives(book_.Dives.Share());
   }
   files_.push_back(path);
   book_.LogbookFile = path;

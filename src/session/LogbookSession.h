@@ -52,7 +52,7 @@ class LogbookSession {
  public:
   static constexpr const char* kProgramName = "Bathyscribe";
 
-  LogbookSession() { analysis_.SetDives(&book_.Dives); }
+  LogbookSession() = default;
   LogbookSession(const LogbookSession&) = delete;
   LogbookSession& operator=(const LogbookSession&) = delete;
 

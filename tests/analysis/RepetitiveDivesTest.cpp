@@ -37,8 +37,16 @@ std::vector<double> EndOf(const DiveRecord& dive, const DecoModel& model,
   return end;
 }
 
+// Every dive's start as the cache works it out, the latest dive asked first so that the chain is
+// followed back.
 std::vector<RepetitiveStart> Chain(const std::vector<DiveRecord>& dives, int model = 0) {
-  return ChainDives(dives, Model(model), [&](int d) { return dives[d].SurfacePressure; });
+  AnalysisCache cache;
+  cache.SetDives(&dives);
+  cache.SetModel(model);
+  cache.SetRepetitive(true);
+  std::vector<RepetitiveStart> starts(dives.size());
+  for (int d = static_cast<int>(dives.size()) - 1; d >= 0; --d) starts[d] = cache.StartOf(d);
+  return starts;
 }
 
 TEST(RepetitiveDives, ReadsClockTimesAndStartsStrictly) {
@@ -210,7 +218,6 @@ TEST(RepetitiveDivesCache, FollowsTheOptionTheDivesAndTheSurfacePressures) {
   EXPECT_EQ(summary->Carry, CarryOver::Carried);
   EXPECT_EQ(summary->CarriedFrom, 1);
   EXPECT_EQ(cache.Analysed(0).Start.From, 1);
-  EXPECT_EQ(cache.TakeSnapshot().StartOf(0).Tissues, cache.StartOf(0).Tissues);
 
   // The first dive at altitude leaves other tissues behind.
   ASSERT_TRUE(cache.SetSurfacePressure(1, 0.8));
@@ -224,7 +231,7 @@ TEST(RepetitiveDivesCache, FollowsTheOptionTheDivesAndTheSurfacePressures) {
 
   cache.SetRepetitive(false);
   EXPECT_EQ(cache.Saturation(0)->TissuePressure[0][0], 0.79);
-  EXPECT_FALSE(cache.TakeSnapshot().Starts);
+  EXPECT_TRUE(cache.StartOf(0).Tissues.empty());
   EXPECT_EQ(cache.Summary(0)->Carry, CarryOver::NotRepetitive);
 }
 

@@ -21,10 +21,18 @@ namespace {
 using test::EntryBuilder;
 using test::ProfileBuilder;
 
+Logbook Parsed(std::string_view bytes) {
+  std::vector<DiveRecord> dives;
+  ParseLogbook(bytes, dives);
+  Logbook book;
+  book.Dives = std::move(dives);
+  return book;
+}
+
 std::string Export(const Logbook& book) {
   std::ostringstream out;
   AnalysisCache analysis;
-  analysis.SetDives(&book.Dives);
+  analysis.SetDives(book.Dives.Share());
   EXPECT_TRUE(WriteUddf(book, analysis, out));
   return out.str();
 }
@@ -144,9 +152,7 @@ Logbook OddLogbook() {
   unknownDepth.MaxDepth = unknownDepth.DivingTimeMinutes = kMissingWord;
   unknownDepth.Profile = later.Profile;
 
-  Logbook book;
-  ParseLogbook(test::BuildLogbook({full, missing, later, unknownDepth}), book.Dives);
-  return book;
+  return Parsed(test::BuildLogbook({full, missing, later, unknownDepth}));
 }
 
 TEST(UddfWriter, OddValuesValidateAndReadBack) {
@@ -242,8 +248,7 @@ TEST(UddfWriter, OddValuesValidateAndReadBack) {
 }
 
 TEST(UddfWriter, ExampleAndEmptyLogbooksValidatePathsAndTexts) {
-  Logbook sample;
-  ParseLogbook(test::SampleLogbook(), sample.Dives);
+  const Logbook sample = Parsed(test::SampleLogbook());
   ASSERT_GT(sample.DiveCount(), 10);
   const Exported file(sample);
   ExpectDivesCarried(file, sample);
@@ -265,8 +270,7 @@ TEST(UddfWriter, ManyOddLogbooksExportSoundAndValidDocuments) {
   constexpr uint32_t kLogbooks = 300;
   std::vector<std::string> paths;
   for (uint32_t seed = 1; seed <= kLogbooks; ++seed) {
-    Logbook book;
-    ParseLogbook(test::RandomLogbook(seed), book.Dives);
+    const Logbook book = Parsed(test::RandomLogbook(seed));
     const std::string text = test::ExportUddf(book);
     ASSERT_EQ(test::UddfFaults(text), std::vector<std::string>{}) << "seed " << seed;
     paths.push_back(test::WriteTempFile("seed" + std::to_string(seed) + ".uddf", text));

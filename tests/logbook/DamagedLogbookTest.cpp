@@ -81,7 +81,7 @@ TEST(DamagedLogbook, AFileThatIsNoLogbookEndsTheReadWithoutChangingTheStore) {
   std::mt19937 random(7);
   while (png.size() < 200000) png += static_cast<char>(random());
   Logbook book;
-  book.Dives.resize(3);
+  book.Dives = std::vector<DiveRecord>(3);
   const ReadOutcome outcome = ReadLogbook(book, test::WriteTempFile("picture.png", png));
   EXPECT_EQ(outcome.Status, ReadStatus::Damaged);
   EXPECT_TRUE(HoldsNoReadableDive(outcome));

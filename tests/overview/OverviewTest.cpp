@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -169,6 +171,48 @@ TEST(DiveTableTest, ComputedColumnsFromSummariesUntilForgotten) {
   EXPECT_EQ(table.Cell(2, TableColumn::Entry).Text, "  100 - ");
   EXPECT_EQ(table.Cell(1, TableColumn::MaxDepth).Text, "");
   EXPECT_EQ(table.Cell(0, TableColumn::MaxDepth).Text, "9.5 m");
+}
+
+// The table sorts by what it keeps, without making cells: every column, in either unit system and
+// direction, must sort as the cells it shows would.
+TEST(DiveTableTest, SortsEveryColumnAsItsCellsRead) {
+  std::vector<DiveRecord> dives = SortingDives();
+  dives[1].Location = "élba";
+  dives[3].Comment = "Ölberg";
+  dives[2].WaterTemperature = kUnknownMeasurement;
+  dives[0].AirTemperature = 31.5;
+  dives[4].AirConsumption = 180;
+  dives[1].TankCapacity = kUnknownMeasurement;
+  AnalysisSummary summary;
+  summary.BaseBreathRate = 17.25;
+  summary.HasSaturation = true;
+  summary.MaxOverSaturation = 81.04;
+  for (const UnitSystem units : {UnitSystem::Metric, UnitSystem::Imperial}) {
+    DiveTable table;
+    table.Build(dives, 1, units);
+    table.SetSummary(2, summary);
+    summary.BaseBreathRate = 9;
+    summary.MaxOverSaturation = 12;
+    table.SetSummary(4, summary);
+    for (const TableColumnInfo& info : TableColumns()) {
+      for (const bool descending : {false, true}) {
+        std::vector<int> byCells(dives.size());
+        std::iota(byCells.begin(), byCells.end(), 0);
+        std::ranges::stable_sort(byCells, [&](int a, int b) {
+          const TableCell left = table.Cell(a, info.Column);
+          const TableCell right = table.Cell(b, info.Column);
+          if (left.Known != right.Known) return left.Known;
+          if (!left.Known) return false;
+          const int order = left.Kind == CellKind::Number
+                                ? (left.Number < right.Number ? -1 : right.Number < left.Number)
+                                : left.SortText.compare(right.SortText);
+          return descending ? order > 0 : order < 0;
+        });
+        EXPECT_EQ(table.ViewOrder({}, info.Column, descending), byCells)
+            << info.Title << (descending ? " desc" : "");
+      }
+    }
+  }
 }
 
 TEST(TableOutputTest, FormatsWithHeaderQuotingAndNull) {

@@ -6,10 +6,10 @@
 
 #include "analysis/AnalysisCache.h"
 #include "logbook/LogbookReader.h"
+#include "overview/DiveFiguresFixture.h"
 #include "overview/Statistics.h"
 #include "overview/StatisticsTexts.h"
 #include "support/LogbookBuilder.h"
-#include "overview/DiveFiguresFixture.h"
 
 namespace scrb {
 namespace {
@@ -220,7 +220,7 @@ TEST(StatisticsOfALogbook, FiguresFromTheRecordsAndTheAnalysis) {
   cache.SetDives(&dives);
   cache.SetModel(1);
   const LogbookStatistics s =
-      StatisticsOf(cache, dives, {2, 1, 0, 7}, StatisticsGrouping::Partner, {});
+      *StatisticsOf(cache, dives, {2, 1, 0, 7}, StatisticsGrouping::Partner, {});
   EXPECT_EQ(s.Dives, 3);
   EXPECT_EQ(s.DiveMinutes, 95);
   EXPECT_EQ(s.Deepest->Index, 2);
@@ -246,13 +246,14 @@ TEST(StatisticsOfALogbook, StoppedWorkGivesNothing) {
   ParseLogbook(test::BuildLogbook({Entry(k17Oct1998, 1898, 45, 1548, 10000, "")}), dives);
   AnalysisCache cache;
   cache.SetDives(&dives);
-  EXPECT_FALSE(
-      SummariseDives(cache.TakeSnapshot(), dives, {0}, [](size_t, size_t) { return false; }));
+  EXPECT_FALSE(StatisticsOf(cache, dives, {0}, StatisticsGrouping::Year,
+                            [](size_t, size_t) { return false; }));
   size_t last = 0;
-  EXPECT_TRUE(SummariseDives(cache.TakeSnapshot(), dives, {0}, [&](size_t done, size_t total) {
-    last = done;
-    return total == 1;
-  }));
+  EXPECT_TRUE(
+      StatisticsOf(cache, dives, {0}, StatisticsGrouping::Year, [&](size_t done, size_t total) {
+        last = done;
+        return total == 1;
+      }));
   EXPECT_EQ(last, 1u);
 }
 

@@ -125,6 +125,28 @@ TEST(LogbookSession, AFileHeldAlreadyIsMergedAgainOnlyOnRequest) {
   EXPECT_EQ(session.CurrentDive(), -1);
 }
 
+// Work that took the records goes on reading them unchanged while files are merged and opened;
+// the analysis follows the store's records, not the ones handed out.
+TEST(LogbookSession, RecordsHandedOutStayWhileTheStoreMovesOn) {
+  const Files f;
+  LogbookSession session;
+  session.Open(f.a);
+  const auto taken = session.Store().Dives.Share();
+  const DiveRecord* first = &session.Store().Dives[0];
+  ASSERT_EQ(session.Merge(f.b).Result, LoadResult::Merged);
+  EXPECT_EQ(taken->size(), 2u);
+  EXPECT_EQ(&(*taken)[0], first);
+  EXPECT_EQ(Numbers(session), (std::vector<int>{1, 2, 3}));
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(session.Analysis().IndexOf(session.Store().Dives[static_cast<size_t>(i)]), i);
+  }
+  EXPECT_EQ(session.Analysis().IndexOf((*taken)[0]), -1);
+  EXPECT_TRUE(session.Analysis().Summary(2));
+  session.Open(f.b);
+  EXPECT_EQ(taken->at(1).DiveNumber, 2);
+  EXPECT_EQ(Numbers(session), (std::vector<int>{3}));
+}
+
 // The command line and a restore: refused files are skipped, the first taken is opened, and the
 // exit status is the most severe met, 2 over 3 over 0.
 TEST(LogbookSession, FilesTakenInOrderSkipRefusedOnes) {

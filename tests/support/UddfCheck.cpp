@@ -28,7 +28,7 @@ bool IsFiniteNumber(std::string_view text) {
 std::string ExportUddf(const Logbook& book) {
   std::ostringstream out;
   AnalysisCache analysis;
-  analysis.SetDives(&book.Dives);
+  analysis.SetDives(book.Dives.Share());
   return WriteUddf(book, analysis, out) ? out.str() : std::string();
 }
 

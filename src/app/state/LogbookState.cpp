@@ -15,23 +15,6 @@ namespace {
 // Often enough for the table's columns to fill in visibly, rarely enough not to flood the window.
 constexpr auto kProgressInterval = std::chrono::milliseconds(100);
 
-// Until the core sums up with progress and a stop of its own.
-bool SummariseAll(AnalysisCache& analysis, const std::vector<int>& dives,
-                  const SummaryProgress& progress) {
-  const AnalysisCache::Snapshot snapshot = analysis.TakeSnapshot();
-  if (snapshot.Dives == nullptr) return true;
-  size_t done = 0;
-  for (const int dive : dives) {
-    if (progress && !progress(done, dives.size())) return false;
-    if (!analysis.KnownSummary(dive)) {
-      analysis.StoreSummary(snapshot.Generation, dive,
-                            snapshot.Summarise(dive, (*snapshot.Dives)[static_cast<size_t>(dive)]));
-    }
-    ++done;
-  }
-  return !progress || progress(done, dives.size());
-}
-
 std::vector<int> EveryDive(const Logbook& book) {
   std::vector<int> all(static_cast<size_t>(book.DiveCount()));
   std::iota(all.begin(), all.end(), 0);
@@ -98,7 +81,7 @@ void LogbookState::Replace(std::vector<DiveRecord> dives) {
   Logbook& book = session_.Store();
   book.Clear();
   book.Dives = std::move(dives);
-  Analysis().SetDives(&book.Dives);
+  Analysis().SetDives(book.Dives.Share());
   book.CurrentDive = book.DiveCount() - 1;
   RestartSummaries();
   emit LogbookChanged();
@@ -229,7 +212,7 @@ void LogbookState::RestartSummaries() {
           Qt::QueuedConnection);
       sent = std::chrono::steady_clock::now();
     };
-    SummariseAll(analysis, dives, [&](size_t done, size_t total) {
+    SummariseDives(analysis, dives, [&](size_t done, size_t total) {
       if (job.Cancelled) return false;
       if (done == 0 || done == total || std::chrono::steady_clock::now() - sent > kProgressInterval)
         tell(done, total);
@@ -249,18 +232,16 @@ std::shared_ptr<BackgroundJob> LogbookState::SumUp(std::vector<int> dives,
               done = std::move(done)](const std::shared_ptr<BackgroundJob>& shared) {
     BackgroundJob& job = *shared;
     job.Total = dives.size();
-    const auto trips =
-        grouping == StatisticsGrouping::Trip ? TripLabels(book.Dives) : std::vector<std::string>{};
-    const bool summed = SummariseAll(analysis, dives, [&job](size_t n, size_t total) {
-      job.Done = n;
-      job.Total = total;
-      return !job.Cancelled;
-    });
-    if (!summed || job.Cancelled) return;
-    LogbookStatistics stats = StatisticsOf(analysis, book.Dives, dives, grouping, trips);
+    std::optional<LogbookStatistics> stats =
+        StatisticsOf(analysis, book.Dives, dives, grouping, [&job](size_t n, size_t total) {
+          job.Done = n;
+          job.Total = total;
+          return !job.Cancelled;
+        });
+    if (!stats || job.Cancelled) return;
     QMetaObject::invokeMethod(
         this,
-        [shared, receiver, stats = std::move(stats), done]() mutable {
+        [shared, receiver, stats = std::move(*stats), done]() mutable {
           if (receiver && !shared->Cancelled) done(std::move(stats));
         },
         Qt::QueuedConnection);

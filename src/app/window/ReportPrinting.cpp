@@ -260,12 +260,19 @@ void ReportPrinting::ExportPdf() {
     // Written beside the target and put in its place when complete: a failed or cancelled export
     // never leaves half a report, nor costs the one that was there.
     std::optional<LogbookStatistics> summary;
+    QString failure;
     if (choice.Summary) {
-      summary = InUnits(
-          StatisticsOf(analysis, dives->Dives, choice.Shown, StatisticsGrouping::Year), units);
-      job.Summary = &*summary;
+      std::optional<LogbookStatistics> metric =
+          StatisticsOf(analysis, dives->Dives, choice.Shown, StatisticsGrouping::Year,
+                       [&shared](size_t, size_t) { return !shared->Cancelled; });
+      if (metric) {
+        summary = InUnits(std::move(*metric), units);
+        job.Summary = &*summary;
+      } else {
+        failure = QStringLiteral("the logbook changed while it was summed up");
+      }
     }
-    const QString failure = SaveFileThrough(path, [&](QIODevice& file) {
+    if (failure.isEmpty()) failure = SaveFileThrough(path, [&](QIODevice& file) {
       return WriteDiveReportPdf(file, job, paper, [&](int done, int) {
         QMetaObject::invokeMethod(this, [progress, done] {
           if (progress) progress->setValue(done);
