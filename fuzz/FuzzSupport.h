@@ -13,8 +13,9 @@
 #include <vector>
 
 #include "logbook/DiveRecord.h"
-#include "logbook/ProfileDecoder.h"
 #include "logbook/LogbookReader.h"
+#include "logbook/ProfileDecoder.h"
+#include "report/Units.h"
 #include "support/RecordingSurface.h"
 
 namespace scrb::fuzz {
@@ -43,7 +44,14 @@ inline std::vector<DiveRecord> ReadDives(const uint8_t* data, size_t size) {
 
 // Parameters are taken from the end of the input (FuzzedDataProvider consumes integers from the
 // back), where a logbook keeps the bytes of its last profile; a mutation there changes both.
-inline FuzzedDataProvider Parameters(const uint8_t* data, size_t size) { return {data, size}; }
+inline FuzzedDataProvider Parameters(const uint8_t* data, size_t size) {
+  return {data, size};
+}
+
+// Either unit system, so that both ways of converting figures meet the fuzzed values.
+inline UnitSystem Units(FuzzedDataProvider& parameters) {
+  return parameters.ConsumeBool() ? UnitSystem::Imperial : UnitSystem::Metric;
+}
 
 // A chart surface of a size a window could give it, from a sliver to a large monitor.
 inline test::RecordingSurface Surface(FuzzedDataProvider& parameters) {
@@ -56,11 +64,12 @@ inline test::RecordingSurface Surface(FuzzedDataProvider& parameters) {
 // outside it.
 inline std::vector<float> Positions(FuzzedDataProvider& parameters, const DecodedProfile& dive) {
   const float right = static_cast<float>((dive.SampleCount / 3.0 + 1) * 100);
-  std::vector<float> xs = {-1.0f, 0.0f, 0.5f, 33.3333f, 99.99f, 100.0f, right - 100, right - 33.3f,
-                           right, right + 1};
+  std::vector<float> xs = {-1.0f,  0.0f,        0.5f,          33.3333f, 99.99f,
+                           100.0f, right - 100, right - 33.3f, right,    right + 1};
   for (int i = 0; i < 8 && parameters.remaining_bytes() > 0; ++i) {
-    xs.push_back(parameters.ConsumeBool() ? parameters.ConsumeFloatingPointInRange(-200.0f, right + 200)
-                                          : parameters.ConsumeFloatingPointInRange(-3e9f, 3e9f));
+    xs.push_back(parameters.ConsumeBool()
+                     ? parameters.ConsumeFloatingPointInRange(-200.0f, right + 200)
+                     : parameters.ConsumeFloatingPointInRange(-3e9f, 3e9f));
   }
   return xs;
 }
@@ -68,7 +77,8 @@ inline std::vector<float> Positions(FuzzedDataProvider& parameters, const Decode
 // What was drawn must lie somewhere a painter can put it.
 inline void CheckDrawing(const test::RecordingSurface& surface) {
   for (const auto& op : surface.Ops()) {
-    Check(std::isfinite(op.X1) && std::isfinite(op.Y1) && std::isfinite(op.X2) && std::isfinite(op.Y2),
+    Check(std::isfinite(op.X1) && std::isfinite(op.Y1) && std::isfinite(op.X2) &&
+              std::isfinite(op.Y2),
           "chart coordinates are finite");
   }
 }

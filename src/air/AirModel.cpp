@@ -238,7 +238,8 @@ AirEstimate ComputeAirModel(const DiveRecord& dive, const DecodedProfile& profil
     return air;
   }
   StoreBreathRates(air, minutes);
-  Report(progress, AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate));
+  // The page shows the summary again in the diver's units once the estimate is back.
+  Report(progress, AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate, UnitSystem::Metric));
   ComputeTankPressures(dive, air, minutes);
   return air;
 }

@@ -72,8 +72,7 @@ struct TableCell {
 class DiveTable {
  public:
   // Measurements show, and sort and are written, in `units`; tank sizes stay in litres.
-  void Build(const std::vector<DiveRecord>& dives, int displayOption,
-             UnitSystem units = UnitSystem::Metric);
+  void Build(const std::vector<DiveRecord>& dives, int displayOption, UnitSystem units);
   // The trips' names anew ("Elba, July 1996"), in the language now installed, for the dives the
   // table was built from; nothing else changes.
   void RelabelTrips(const std::vector<DiveRecord>& dives);
