@@ -65,6 +65,8 @@ struct TableCell {
   double Number = 0;     // the value in the table's units, the day, the minutes, the trip's place
   std::string Text;      // what the window shows; empty when not known
   std::string SortText;  // folded Text, for text cells
+  // Number was converted from a metric figure, so it carries digits the dive computer never had.
+  bool Converted = false;
 };
 
 // Every row of the table for one logbook: the cells of each column, the search texts and the
