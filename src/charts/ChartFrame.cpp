@@ -164,8 +164,9 @@ void DrawHorizontalAxis(const HorizontalAxis& axis, const AxisMarks& marks, bool
   bool labelled = false;
   double lastX = 0;
   double lastHalfWidth = 0;
-  const int64_t first =
-      axis.LabelOrigin == axis.From ? axis.From : FirstOnStep(axis.From, 0, axis.Step);
+  const int64_t first = axis.LabelOrigin == axis.From
+                            ? axis.From
+                            : FirstOnStep(axis.From, axis.LabelOrigin, axis.Step);
   for (int64_t i = first; NotPassed(i, axis.To, axis.Step); i += axis.Step) {
     const double x = marks.X(i);
     if (gridLines) surface.Line(x, yBottom, x, yTop, kGridColor);

@@ -39,8 +39,7 @@ int64_t LabelStep(int64_t from, int64_t to, int64_t origin, int64_t gridStep,
 struct HorizontalAxis {
   int64_t From;
   int64_t To;
-  int64_t Step;  // between grid lines; they stand on its multiples, or from From on when
-                 // LabelOrigin is From
+  int64_t Step;  // between grid lines, which stand a whole number of steps from LabelOrigin
   int64_t LabelStep;
   int64_t LabelOrigin;
   double LeftEdge;  // of the surface, in the chart's coordinates: no label goes beyond
