@@ -110,11 +110,7 @@ void BM_ShowDivePage(benchmark::State& state) {
   for (auto _ : state) {
     if (firstShow) {
       // The first show of the dive also decodes and computes what the page needs.
-<<<<<<< HEAD
-      window.state->Analysis().SetDives(&window.state->Book().Dives);
-=======
-      window.context.Analysis.SetDives(window.context.Book.Dives.Share());
->>>>>>> fuzz-analysis
+      window.state->Analysis().SetDives(window.state->Book().Dives.Share());
     }
     const Clock::time_point start = Clock::now();
     Page(*window.form, page)->Show(&window.state->Book().Dives[0]);

@@ -35,13 +35,7 @@ struct FullHdPage {
   scrb::SpeedPage Page{State};
 
   FullHdPage() {
-<<<<<<< HEAD
     State.Replace({NinetyMinuteDive()});
-=======
-    Context.Book.Dives = {NinetyMinuteDive()};
-    Context.Analysis.SetDives(Context.Book.Dives.Share());
-    Context.Book.CurrentDive = 0;
->>>>>>> fuzz-analysis
     Page.resize(1920, 1080);
     Page.show();
     QApplication::processEvents();

@@ -33,7 +33,7 @@ const std::vector<DiveRecord>& Dives() {
 const DiveTable& Table() {
   static const DiveTable table = [] {
     DiveTable built;
-    built.Build(Dives(), 1);
+    built.Build(Dives(), 1, UnitSystem::Metric);
     return built;
   }();
   return table;
@@ -54,7 +54,7 @@ BENCHMARK(BM_Baseline_PassOverSearchTexts)->Unit(benchmark::kMillisecond);
 void BM_BuildTable(benchmark::State& state) {
   for (auto _ : state) {
     DiveTable table;
-    table.Build(Dives(), 1);
+    table.Build(Dives(), 1, UnitSystem::Metric);
     benchmark::DoNotOptimize(table.RowCount());
   }
 }

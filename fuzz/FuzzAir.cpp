@@ -21,16 +21,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(progressCalls <= kMaxAirPasses + 2, "progress reported once per pass");
     Check(std::isfinite(air.BaseBreathRate) && std::isfinite(air.MaxBreathRate), "rates finite");
 
+    const UnitSystem units = fuzz::Units(parameters);
     auto surface = fuzz::Surface(parameters);
-    DrawBreathRateChart(profile, air, surface);
-    DrawTankChart(dive, profile, air, surface);
+    DrawBreathRateChart(profile, air, surface, units);
+    DrawTankChart(dive, profile, air, surface, units);
     DrawColdChart(profile, surface);
     DrawBubbleChart(profile, surface);
     DrawConsumptionChart(profile, surface);
     fuzz::CheckDrawing(surface);
 
     for (const float x : fuzz::Positions(parameters, profile)) {
-      const auto caption = AirReadoutCaption(dive, profile, air, x);
+      const auto caption = AirReadoutCaption(dive, profile, air, x, units);
       if (caption) Check(caption->find("nan") == std::string::npos, "readout shows numbers");
     }
   }

@@ -15,16 +15,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::InputTail parameters = fuzz::Parameters(data, size);
   for (const DiveRecord& dive : fuzz::ReadDives(data, size)) {
     const DecodedProfile profile = DecodeProfile(dive);
+    const UnitSystem units = fuzz::Units(parameters);
     auto depth = fuzz::Surface(parameters);
-    DrawDepthChart(dive, profile, depth);
-    Check(!DepthChartTitle(dive).empty(), "depth title");
+    DrawDepthChart(dive, profile, depth, units);
+    Check(!DepthChartTitle(dive, units).empty(), "depth title");
     for (const int view : {0, 1}) {
       auto strip = fuzz::Surface(parameters);
       DrawAlarmStrip(profile, strip, view);
       fuzz::CheckDrawing(strip);
     }
     auto speed = fuzz::Surface(parameters);
-    DrawVerticalSpeedChart(profile, speed);
+    DrawVerticalSpeedChart(profile, speed, units);
     Check(VerticalSpeeds(profile).size() == static_cast<size_t>(profile.SampleCount) + 1,
           "one speed per sample and the end");
     fuzz::CheckDrawing(depth);
@@ -34,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       const auto k = DepthReadoutSample(profile, x);
       if (!k) continue;
       Check(*k >= 0 && *k < profile.SampleCount, "readout picks a sample of the dive");
-      DepthReadoutText(profile, *k);
-      SpeedReadoutText(profile, *k);
+      DepthReadoutText(profile, *k, units);
+      SpeedReadoutText(profile, *k, units);
     }
   }
   return 0;

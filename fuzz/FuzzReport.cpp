@@ -4,11 +4,11 @@
 #include <array>
 
 #include "FuzzSupport.h"
+#include "export/ExportTexts.h"
 #include "logbook/ProfileDecoder.h"
 #include "report/DateFormat.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
-#include "export/ExportTexts.h"
 #include "report/ReportTexts.h"
 #include "saturation/DecoModel.h"
 
@@ -22,12 +22,14 @@ void CheckNumberTexts(fuzz::InputTail& parameters) {
   for (int i = 0; i < 4 && parameters.remaining_bytes() > 0; ++i) {
     // Beyond 1e300 the digits of a double round up past the largest one; no value the program
     // shows comes near that.
-    const double value = parameters.ConsumeBool() ? parameters.ConsumeFloatingPointInRange(-1e300, 1e300)
-                                                  : parameters.ConsumeFloatingPointInRange(-1e6, 1e6);
+    const double value = parameters.ConsumeBool()
+                             ? parameters.ConsumeFloatingPointInRange(-1e300, 1e300)
+                             : parameters.ConsumeFloatingPointInRange(-1e6, 1e6);
     Check(!GeneralNumber(value).empty(), "general number");
     Check(!GeneralNumberSingle(static_cast<float>(value)).empty(), "general number single");
     // "#" asks for no digits at all, so 0 may print as nothing.
-    FormatPattern(value, kPatterns[parameters.ConsumeIntegralInRange<size_t>(0, kPatterns.size() - 1)]);
+    FormatPattern(value,
+                  kPatterns[parameters.ConsumeIntegralInRange<size_t>(0, kPatterns.size() - 1)]);
     const int32_t code = parameters.ConsumeIntegral<int32_t>();
     AltitudeText(code);
     WeatherText(code);
@@ -53,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   DecoModel model;
   LoadDecoModel(model, parameters.ConsumeIntegralInRange(0, kDecoModelChoices - 1));
   for (const DiveRecord& dive : book.Dives) {
-    const DiveSummary summary = SummaryTexts(dive);
+    const DiveSummary summary = SummaryTexts(dive, fuzz::Units(parameters));
     Check(!summary.Lines.empty(), "summary lines");
     LongDateText(dive.DiveDate);
     DetailsText(dive);

@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   DecoModel model;
   LoadDecoModel(model, parameters.ConsumeIntegralInRange(0, kDecoModelChoices - 1));
   const ReportPageInfo info{parameters.ConsumeRandomLengthString(80),
-                            parameters.ConsumeIntegral<int>(), parameters.ConsumeIntegral<int>()};
+                            parameters.ConsumeIntegral<int>(), parameters.ConsumeIntegral<int>(),
+                            fuzz::Units(parameters)};
   for (const DiveRecord& dive : fuzz::ReadDives(data, size)) {
     for (const auto& [width, height] : {std::pair{210.0, 297.0}, std::pair{215.9, 279.4}}) {
       test::RecordingSurface page = test::PrintableArea(width, height);

@@ -28,14 +28,16 @@ const std::array<DecoModel, kDecoModelChoices>& Models() {
 
 void DrawAndRead(const DecodedProfile& profile, const SaturationResult& result,
                  const DecoModel& model, fuzz::InputTail& parameters) {
+  const UnitSystem units = fuzz::Units(parameters);
   auto pressure = fuzz::Surface(parameters);
   auto overSaturation = fuzz::Surface(parameters);
-  DrawTissuePressureChart(profile, result, model, pressure);
+  DrawTissuePressureChart(profile, result, model, pressure, units);
   DrawOverSaturationChart(profile, result, model, overSaturation);
   fuzz::CheckDrawing(pressure);
   fuzz::CheckDrawing(overSaturation);
   MaxOverSaturationText(profile, result, model);
-  for (const float x : fuzz::Positions(parameters, profile)) ReadSaturation(profile, result, model, x);
+  for (const float x : fuzz::Positions(parameters, profile))
+    ReadSaturation(profile, result, model, x, units);
 }
 
 }  // namespace
@@ -53,12 +55,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const DecoModel& model : Models()) {
       const SaturationResult result = ComputeSaturation(profile, surfacePressure, model);
       if (profile.SampleCount > 0 && !result.TissuePressure.empty())
-        Check(SaturationFits(profile, result, model), "results fit the model they were computed under");
+        Check(SaturationFits(profile, result, model),
+              "results fit the model they were computed under");
       Check(std::isfinite(result.MaxTissuePressure) && std::isfinite(result.MaxOverSaturation),
             "summary finite");
       DrawAndRead(profile, result, model, parameters);
       // A result must never be drawn as if it belonged to another model.
-      const DecoModel& other = Models()[static_cast<size_t>((model.DecoModelNumber + 1) % kDecoModelChoices)];
+      const DecoModel& other =
+          Models()[static_cast<size_t>((model.DecoModelNumber + 1) % kDecoModelChoices)];
       DrawAndRead(profile, result, other, parameters);
     }
   }

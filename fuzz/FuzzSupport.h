@@ -17,6 +17,7 @@
 #include "logbook/DiveRecord.h"
 #include "logbook/LogbookReader.h"
 #include "logbook/ProfileDecoder.h"
+#include "report/Units.h"
 #include "support/RecordingSurface.h"
 
 namespace scrb::fuzz {
@@ -124,6 +125,11 @@ class InputTail {
 // profile; a mutation there changes both.
 inline InputTail Parameters(const uint8_t* data, size_t size) {
   return {data, size};
+}
+
+// Either unit system, so that both ways of converting figures meet the fuzzed values.
+inline UnitSystem Units(InputTail& parameters) {
+  return parameters.ConsumeBool() ? UnitSystem::Imperial : UnitSystem::Metric;
 }
 
 // A chart surface of a size a window could give it, from a sliver to a large monitor.

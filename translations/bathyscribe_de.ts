@@ -1306,6 +1306,18 @@ Bathyscribe liest die Logbücher der Datatrak-PC-Logsoftware; mehr steht in der 
         <source>Bathyscribe dive report</source>
         <translation>Bathyscribe-Tauchbericht</translation>
     </message>
+    <message>
+        <source>Export Logbook to Subsurface</source>
+        <translation>Logbuch nach Subsurface exportieren</translation>
+    </message>
+    <message>
+        <source>Subsurface files (*.ssrf)</source>
+        <translation>Subsurface-Dateien (*.ssrf)</translation>
+    </message>
+    <message>
+        <source>Export Logbook to &amp;Subsurface...</source>
+        <translation>Logbuch nach &amp;Subsurface exportieren...</translation>
+    </message>
 </context>
 <context>
     <name>scrb::ModelWindow</name>

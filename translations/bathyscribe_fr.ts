@@ -1306,6 +1306,18 @@ Bathyscribe lit les carnets du logiciel Datatrak PC ; le fichier README qui l&ap
         <source>Bathyscribe dive report</source>
         <translation>Rapport de plongée Bathyscribe</translation>
     </message>
+    <message>
+        <source>Export Logbook to Subsurface</source>
+        <translation>Exporter le carnet vers Subsurface</translation>
+    </message>
+    <message>
+        <source>Subsurface files (*.ssrf)</source>
+        <translation>Fichiers Subsurface (*.ssrf)</translation>
+    </message>
+    <message>
+        <source>Export Logbook to &amp;Subsurface...</source>
+        <translation>Exporter le carnet vers &amp;Subsurface...</translation>
+    </message>
 </context>
 <context>
     <name>scrb::ModelWindow</name>

@@ -1306,6 +1306,18 @@ Bathyscribe legge i logbook del software Datatrak PC; il README allegato fornisc
         <source>Bathyscribe dive report</source>
         <translation>Rapporto d&apos;immersione Bathyscribe</translation>
     </message>
+    <message>
+        <source>Export Logbook to Subsurface</source>
+        <translation>Esporta logbook in Subsurface</translation>
+    </message>
+    <message>
+        <source>Subsurface files (*.ssrf)</source>
+        <translation>File Subsurface (*.ssrf)</translation>
+    </message>
+    <message>
+        <source>Export Logbook to &amp;Subsurface...</source>
+        <translation>Esporta logbook in Su&amp;bsurface...</translation>
+    </message>
 </context>
 <context>
     <name>scrb::ModelWindow</name>

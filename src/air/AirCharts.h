@@ -30,10 +30,10 @@ inline constexpr const char* kNoAirDataText =
 // data" line when there is no estimate.
 // Both charts draw in the units' pressure and breath rate, ticking at round values of them.
 void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const AirEstimate& air,
-                   ChartSurface& surface, UnitSystem units = UnitSystem::Metric);
+                   ChartSurface& surface, UnitSystem units);
 
 // The estimated breath rate as a step per minute.
 void DrawBreathRateChart(const DecodedProfile& profile, const AirEstimate& air,
-                         ChartSurface& surface, UnitSystem units = UnitSystem::Metric);
+                         ChartSurface& surface, UnitSystem units);
 
 }  // namespace scrb

@@ -199,7 +199,7 @@ double BreathRateAtLevel(double base, int level) {
   const auto& table = BreathRateTable();
   const auto& lastRow = table[BreathRateTableRows - 1];
   // Beyond the last row the levels keep the proportions of that row, which continues the table
-  // without a jump instead of reading past it.
+  // without a jump for the passes to cross; an estimate that settles there is dropped.
   if (base >= lastRow[1]) return base * lastRow[static_cast<size_t>(level)] / lastRow[1];
   // The rows whose keys bracket the base: the first key above it and the row before.
   const auto above = std::ranges::upper_bound(table.begin(), table.begin() + BreathRateTableRows,
@@ -232,13 +232,17 @@ AirEstimate ComputeAirModel(const DiveRecord& dive, const DecodedProfile& profil
   air.SampleTankPressure.assign(size, 0.0);
 
   const std::vector<Minute> minutes = WholeMinutes(profile, surfacePressure);
-  if (!SettleBaseBreathRate(dive, air, minutes, progress)) {
+  // The passes may look beyond the table on their way, but a base rate that ends there is no
+  // estimate: nothing the table knows bears it out, and it runs to thousands of litres a minute.
+  const double lastKey = BreathRateTable()[BreathRateTableRows - 1][1];
+  if (!SettleBaseBreathRate(dive, air, minutes, progress) || !(air.BaseBreathRate <= lastKey)) {
     DropEstimate(air);
     Report(progress, "");
     return air;
   }
   StoreBreathRates(air, minutes);
-  Report(progress, AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate));
+  // The page shows the summary again in the diver's units once the estimate is back.
+  Report(progress, AirSummaryCaption(air.BaseBreathRate, air.MaxBreathRate, UnitSystem::Metric));
   ComputeTankPressures(dive, air, minutes);
   return air;
 }

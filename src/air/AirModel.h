@@ -42,8 +42,7 @@ constexpr int kMaxAirPasses = 100;
 using AirProgress = std::function<void(const std::string& caption)>;
 
 // "Min:20.0 l/min, Max:31.2 l/min".
-std::string AirSummaryCaption(double baseBreathRate, double maxBreathRate,
-                              UnitSystem units = UnitSystem::Metric);
+std::string AirSummaryCaption(double baseBreathRate, double maxBreathRate, UnitSystem units);
 
 // The air model's estimate of a dive, per minute at the minute's last sample. The arrays run
 // four entries past the last sample, or are empty when there is no estimate.
@@ -56,7 +55,7 @@ struct AirEstimate {
 
 // Estimates the breath rate and tank pressure of every whole minute of the dive from its tank
 // capacity, air used and per-minute air levels, at the given surface pressure. A dive without an
-// estimate has BaseBreathRate 0.
+// estimate has BaseBreathRate 0; so has one whose base rate lies past the table's last row.
 AirEstimate ComputeAirModel(const DiveRecord& dive, const DecodedProfile& profile,
                             double surfacePressure, const AirProgress& progress = {});
 

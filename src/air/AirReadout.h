@@ -14,7 +14,6 @@ int AirReadoutSample(float x);
 // The air label's text for the mouse at x on either air chart, or nothing when the readout
 // leaves the label and the cursors alone (no estimate, x outside the dive).
 std::optional<std::string> AirReadoutCaption(const DiveRecord& dive, const DecodedProfile& profile,
-                                             const AirEstimate& air, float x,
-                                             UnitSystem units = UnitSystem::Metric);
+                                             const AirEstimate& air, float x, UnitSystem units);
 
 }  // namespace scrb

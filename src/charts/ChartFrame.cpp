@@ -61,15 +61,6 @@ int64_t NextNiceStep(int64_t step) {
   return mantissa < 2 ? 2 * decade : mantissa < 5 ? 5 * decade : 10 * decade;
 }
 
-// GridStep, continued past its largest step along the same series, so that an axis spanning
-// more than a few hundred units still gets lines and labels far enough apart.
-int64_t StepBeyond(double spacing) {
-  int64_t step = std::llabs(GridStep(spacing));
-  while (static_cast<double>(step) <= std::fabs(spacing) && step < kLargestRange)
-    step = NextNiceStep(step);
-  return spacing < 0 ? -step : step;
-}
-
 struct Corners {
   float Left;
   float Top;
@@ -100,69 +91,22 @@ std::vector<int64_t> ValueGrid(ChartValue yBottom, ChartValue yTop, ChartValue y
   return values;
 }
 
-// The distance between time labels: a multiple of the grid step from the grid series, the
-// smallest at which the widest of its labels keeps a digit's width from its neighbours.
-int64_t TimeLabelStep(ChartValue xLeft, ChartValue xRight, int64_t gridStep,
-                      const ChartSurface& surface) {
-  const int64_t s = std::llabs(gridStep);
-  const int64_t span = std::llabs(static_cast<int64_t>(xRight) - xLeft);
-  const double gap = std::fabs(surface.TextWidth("0"));
-  int64_t candidate = s;
-  while (candidate <= span) {
-    if (candidate % s == 0) {
-      const int64_t signedStep = gridStep > 0 ? candidate : -candidate;
-      double widest = 0;
-      for (int64_t i = xLeft; NotPassed(i, xRight, signedStep); i += signedStep) {
-        widest = std::max(widest, std::fabs(surface.TextWidth(AxisLabel(i))));
-      }
-      if (static_cast<double>(candidate) >= widest + gap) return candidate;
-    }
-    candidate = NextNiceStep(candidate);
-  }
-  return candidate;
-}
-
 // Grid lines stay at every step; labels go on every line of the label step, just under the plot
 // area (below the half of a value label that reaches under it), and one that would leave the
 // surface or touch the label before it is left out.
 void DrawTimeAxis(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
                   ChartSurface& surface, const Corners& corners, double textHeightTwips) {
-  const int64_t step = StepBeyond(surface.ScaleX(kGridSpacingMillimetres));
-  const int64_t labelStep = TimeLabelStep(xLeft, xRight, step, surface);
-  const double gap = std::fabs(surface.TextWidth("0"));
-  const double leftEdge = std::min(corners.Left, corners.Right);
-  const double rightEdge = std::max(corners.Left, corners.Right);
-  const double below = textHeightTwips > 0 ? 0.5 + kLabelGapTwips / textHeightTwips : 0.5;
-  bool labelled = false;
-  double lastX = 0;
-  double lastHalfWidth = 0;
-  for (int64_t i = xLeft; NotPassed(i, xRight, step); i += step) {
-    const auto x = static_cast<double>(i);
-    surface.Line(x, yBottom, x, yTop, kGridColor);
-    if ((i - xLeft) % labelStep != 0) continue;
-    const std::string label = AxisLabel(i);
-    const double halfWidth = std::fabs(surface.TextWidth(label)) / 2;
-    if (x - halfWidth < leftEdge || x + halfWidth > rightEdge) continue;
-    if (labelled && std::fabs(x - lastX) < lastHalfWidth + halfWidth + gap) continue;
-    surface.SetCurrentX(x - halfWidth);
-    surface.SetCurrentY(yBottom + surface.TextHeight(label) * below);
-    surface.Print(label);
-    labelled = true;
-    lastX = x;
-    lastHalfWidth = halfWidth;
-  }
-}
-
-// Labels centred in the left margin, each on its grid line.
-void DrawValueAxis(ChartValue xLeft, ChartValue xRight, const std::vector<int64_t>& values,
-                   const std::vector<std::string>& labels, ChartSurface& surface, float leftEdge) {
-  for (size_t n = 0; n < values.size(); ++n) {
-    const auto y = static_cast<double>(values[n]);
-    surface.Line(xLeft, y, xRight, y, kGridColor);
-    surface.SetCurrentX((leftEdge + xLeft - std::fabs(surface.TextWidth(labels[n]))) / 2);
-    surface.SetCurrentY(y - surface.TextHeight(labels[n]) / 2);
-    surface.Print(labels[n]);
-  }
+  const int64_t step = AxisStep(surface.ScaleX(kGridSpacingMillimetres));
+  const AxisMarks marks{AxisLabel, [](int64_t i) { return static_cast<double>(i); }};
+  const int64_t labelStep = LabelStep(xLeft, xRight, xLeft, step, marks, surface);
+  const HorizontalAxis axis{xLeft,
+                            xRight,
+                            step,
+                            labelStep,
+                            xLeft,
+                            std::min(corners.Left, corners.Right),
+                            std::max(corners.Left, corners.Right)};
+  DrawHorizontalAxis(axis, marks, true, yBottom, yTop, surface, textHeightTwips);
 }
 
 // The corners of the coordinate system that put xLeft..xRight between margins of `before` and
@@ -176,6 +120,69 @@ std::pair<float, float> Widened(ChartValue from, ChartValue to, double before, d
 }
 
 }  // namespace
+
+int64_t AxisStep(double spacing) {
+  int64_t step = std::llabs(GridStep(spacing));
+  while (static_cast<double>(step) <= std::fabs(spacing) && step < kLargestRange)
+    step = NextNiceStep(step);
+  return spacing < 0 ? -step : step;
+}
+
+int64_t FirstOnStep(int64_t from, int64_t origin, int64_t step) {
+  const int64_t s = std::llabs(step);
+  const int64_t distance = from - origin;
+  return origin + (distance >= 0 ? (distance + s - 1) / s : -(-distance / s)) * s;
+}
+
+int64_t LabelStep(int64_t from, int64_t to, int64_t origin, int64_t gridStep,
+                  const AxisMarks& marks, const ChartSurface& surface) {
+  const int64_t s = std::llabs(gridStep);
+  const int64_t span = std::llabs(to - from);
+  const double gap = std::fabs(surface.TextWidth("0"));
+  int64_t candidate = s;
+  while (candidate <= span) {
+    if (candidate % s == 0) {
+      const int64_t signedStep = gridStep > 0 ? candidate : -candidate;
+      const int64_t first = origin == from ? from : FirstOnStep(from, origin, signedStep);
+      double widest = 0;
+      for (int64_t i = first; NotPassed(i, to, signedStep); i += signedStep) {
+        widest = std::max(widest, std::fabs(surface.TextWidth(marks.Label(i))));
+      }
+      if (static_cast<double>(candidate) * std::fabs(marks.X(1) - marks.X(0)) >= widest + gap)
+        return candidate;
+    }
+    candidate = NextNiceStep(candidate);
+  }
+  return candidate;
+}
+
+void DrawHorizontalAxis(const HorizontalAxis& axis, const AxisMarks& marks, bool gridLines,
+                        double yBottom, double yTop, ChartSurface& surface,
+                        double textHeightTwips) {
+  const double gap = std::fabs(surface.TextWidth("0"));
+  const double below = textHeightTwips > 0 ? 0.5 + kLabelGapTwips / textHeightTwips : 0.5;
+  bool labelled = false;
+  double lastX = 0;
+  double lastHalfWidth = 0;
+  const int64_t first = axis.LabelOrigin == axis.From
+                            ? axis.From
+                            : FirstOnStep(axis.From, axis.LabelOrigin, axis.Step);
+  for (int64_t i = first; NotPassed(i, axis.To, axis.Step); i += axis.Step) {
+    const double x = marks.X(i);
+    if (gridLines) surface.Line(x, yBottom, x, yTop, kGridColor);
+    if ((i - axis.LabelOrigin) % axis.LabelStep != 0) continue;
+    const std::string label = marks.Label(i);
+    const double halfWidth = std::fabs(surface.TextWidth(label)) / 2;
+    if (x - halfWidth < axis.LeftEdge || x + halfWidth > axis.RightEdge) continue;
+    if (labelled && std::fabs(x - lastX) < lastHalfWidth + halfWidth + gap) continue;
+    surface.SetCurrentX(x - halfWidth);
+    surface.SetCurrentY(yBottom + surface.TextHeight(label) * below);
+    surface.Print(label);
+    labelled = true;
+    lastX = x;
+    lastHalfWidth = halfWidth;
+  }
+}
 
 int32_t GridStep(double spacing) {
   const double magnitude = std::fabs(spacing);
@@ -243,7 +250,7 @@ void DrawChartFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, Cha
   const double unitsPerTwipY = (bottomCorner - topCorner) / static_cast<double>(height);
   const double spacing =
       std::max(kGridSpacingMillimetres * kTwipsPerMillimetre, textHeight + kLabelGapTwips);
-  const int64_t stepY = StepBeyond(-unitsPerTwipY * spacing);
+  const int64_t stepY = AxisStep(-unitsPerTwipY * spacing);
   const std::vector<int64_t> values = ValueGrid(yBottom, yTop, yOrigin, stepY);
   std::vector<std::string> labels;
   for (int64_t value : values) labels.push_back(AxisLabel(value));
@@ -273,7 +280,7 @@ void DrawStripFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, Cha
                 OutwardCorner(yBottom, yTop));
 
   // Lines at the strip's ends would only thicken its border.
-  const int64_t step = StepBeyond(surface.ScaleX(kGridSpacingMillimetres));
+  const int64_t step = AxisStep(surface.ScaleX(kGridSpacingMillimetres));
   const int64_t limit = static_cast<int64_t>(xRight) - step;
   for (int64_t i = static_cast<int64_t>(xLeft) + step; NotPassed(i, limit, step); i += step) {
     const auto x = static_cast<double>(i);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,56 @@ using ChartValue = int32_t;
 
 // Grid spacing from the series 1, 2, 5, 10, ... 5000 for lines at least `spacing` apart.
 int32_t GridStep(double spacing);
+
+// GridStep continued past its largest step along the same series, so that an axis spanning more
+// than a few hundred units still gets lines and labels far enough apart; the sign is kept.
+int64_t AxisStep(double spacing);
+
+// The first value from `from` on that lies a whole number of steps from `origin`.
+int64_t FirstOnStep(int64_t from, int64_t origin, int64_t step);
+
+// What a horizontal axis shows at each of its values: the label and where it stands in the
+// chart's coordinates (a time at its own value, a year's bar at its middle).
+struct AxisMarks {
+  std::function<std::string(int64_t)> Label;
+  std::function<double(int64_t)> X;
+};
+
+// The distance between labels of the values from..to: a multiple of the grid step from the grid
+// series, the smallest at which the widest of its labels keeps a digit's width from its
+// neighbours. Labels stand a whole number of label steps from `origin`.
+int64_t LabelStep(int64_t from, int64_t to, int64_t origin, int64_t gridStep,
+                  const AxisMarks& marks, const ChartSurface& surface);
+
+struct HorizontalAxis {
+  int64_t From;
+  int64_t To;
+  int64_t Step;  // between grid lines, which stand a whole number of steps from LabelOrigin
+  int64_t LabelStep;
+  int64_t LabelOrigin;
+  double LeftEdge;  // of the surface, in the chart's coordinates: no label goes beyond
+  double RightEdge;
+};
+
+// Grid lines (when asked for) at every step of the axis; labels on every label step, just under
+// yBottom (below the half of a value label that reaches under it), and one that would leave the
+// surface or touch the label before it is left out.
+void DrawHorizontalAxis(const HorizontalAxis& axis, const AxisMarks& marks, bool gridLines,
+                        double yBottom, double yTop, ChartSurface& surface, double textHeightTwips);
+
+// Value labels centred in the left margin between its edge and xLeft, each with its grid line
+// across the plot area.
+template <typename X, typename Value, typename Edge>
+void DrawValueAxis(X xLeft, X xRight, const std::vector<Value>& values,
+                   const std::vector<std::string>& labels, ChartSurface& surface, Edge leftEdge) {
+  for (size_t n = 0; n < values.size(); ++n) {
+    const auto y = static_cast<double>(values[n]);
+    surface.Line(xLeft, y, xRight, y, kGridColor);
+    surface.SetCurrentX((leftEdge + xLeft - std::fabs(surface.TextWidth(labels[n]))) / 2);
+    surface.SetCurrentY(y - surface.TextHeight(labels[n]) / 2);
+    surface.Print(labels[n]);
+  }
+}
 
 // Moves a scale corner away from the plot area to the next whole number beyond it (upper corner
 // 2.3 -> 3, 3 -> 4; lower corner -2.5 -> -3, 78.8 -> 78; 0 stays), so that data drawn exactly

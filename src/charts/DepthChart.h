@@ -21,12 +21,12 @@ int32_t SamplesToDraw(const DecodedProfile& profile, ChartSurface& surface);
 
 // Caption of the label above a depth chart, e.g. "Dive Number: 12  Depth (meters) versus Time
 // (minutes)".
-std::string DepthChartTitle(const DiveRecord& dive, UnitSystem units = UnitSystem::Metric);
+std::string DepthChartTitle(const DiveRecord& dive, UnitSystem units);
 
 // Depth against time, depth growing downward, with the 20 m and 40 m reference lines; profile
 // segments are red where the sample at their start carries an alarm flag. In imperial the axis
 // is in feet, ticking at round feet; the reference lines stay at 20 m and 40 m.
 void DrawDepthChart(const DiveRecord& dive, const DecodedProfile& profile, ChartSurface& surface,
-                    UnitSystem units = UnitSystem::Metric);
+                    UnitSystem units);
 
 }  // namespace scrb

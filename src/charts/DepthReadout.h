@@ -15,12 +15,11 @@ namespace scrb {
 std::optional<int32_t> DepthReadoutSample(const DecodedProfile& profile, float x);
 
 // Time and depth of sample k, e.g. Time=05'20" Depth=12.3 m (Depth=40 ft in imperial).
-std::string DepthReadoutText(const DecodedProfile& profile, int32_t k,
-                             UnitSystem units = UnitSystem::Metric);
+std::string DepthReadoutText(const DecodedProfile& profile, int32_t k, UnitSystem units);
 
 // Vertical speed of sample k, e.g. " Vertical Speed=-9.0 m/min"; nothing for sample 0, which has
 // no sample before it.
 std::optional<std::string> SpeedReadoutText(const DecodedProfile& profile, int32_t k,
-                                            UnitSystem units = UnitSystem::Metric);
+                                            UnitSystem units);
 
 }  // namespace scrb

@@ -27,7 +27,6 @@ std::vector<double> VerticalSpeeds(const DecodedProfile& profile);
 // Vertical speed as a step line over the depth chart's time axis, with the zero and 12 m/min
 // lines; steps after a flagged sample are red. In imperial the axis is in feet per minute and the
 // limit line stays at 12 m/min.
-void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface,
-                            UnitSystem units = UnitSystem::Metric);
+void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface, UnitSystem units);
 
 }  // namespace scrb

@@ -162,8 +162,7 @@ int RunCommand(const CliArgs& args, std::ostream& out, std::ostream& err) {
 int CheckOutput(int status, std::ostream& out, std::ostream& err) {
   out.flush();
   if (out) return status;
-  err << "bathyscribe-cli: cannot write to standard output\n";
-  return kExitUnreadable;
+  return WriteFailed(err, "standard output", "it was closed or the device is full");
 }
 
 }  // namespace
@@ -172,6 +171,11 @@ std::optional<std::string> CliArgs::Option(const std::string& name) const {
   const auto it = Options.find(name);
   if (it == Options.end()) return std::nullopt;
   return it->second;
+}
+
+int WriteFailed(std::ostream& err, const std::string& target, const std::string& reason) {
+  err << "bathyscribe-cli: cannot write " << target << ": " << reason << "\n";
+  return kExitUnreadable;
 }
 
 UnitSystem UnitsOption(const CliArgs& args) {
@@ -251,7 +255,8 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     return CheckOutput(RunCommand(args, out, err), out, err);
   } catch (const UsageError& e) {
     err << "bathyscribe-cli: " << e.Message << "\n";
-    if (e.ShowUsage) err << "\n" << kUsage;
+    // The whole usage text would bury the one line that says what went wrong.
+    if (e.PointToHelp) err << "Try 'bathyscribe-cli --help' for more information.\n";
     return kExitUsage;
   }
 }

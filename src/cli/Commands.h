@@ -30,12 +30,17 @@ struct CliArgs {
   std::optional<std::string> Option(const std::string& name) const;
 };
 
-// Thrown by a command for a bad or missing option; the front end prints it with the usage text.
+// Thrown by a command for a bad or missing option; the front end prints it with a pointer to
+// --help.
 struct UsageError {
   std::string Message;
   // False where the command line is well formed and only names what is not there.
-  bool ShowUsage = true;
+  bool PointToHelp = true;
 };
+
+// Tells err that `target` (a path, or "standard output") could not be written and why, in the
+// one wording every command uses; returns the exit status for it.
+int WriteFailed(std::ostream& err, const std::string& target, const std::string& reason);
 
 // The logbooks named on the command line, taken in as the window takes them: the first that can
 // be read is opened and the others merged behind it; a refused file is named on err and skipped.

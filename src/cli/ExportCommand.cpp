@@ -30,8 +30,7 @@ int RunExport(const CliArgs& args, std::ostream& out, std::ostream& err) {
   if (toStandardOutput) return write(out) ? status : kExitUnreadable;
   const QString reason = SaveFile(QString::fromStdString(*path), write);
   if (reason.isEmpty()) return status;
-  err << "bathyscribe-cli: " << UddfFailedMessage(*path, reason.toStdString()) << "\n";
-  return kExitUnreadable;
+  return WriteFailed(err, *path, reason.toStdString());
 }
 
 }  // namespace scrb::cli

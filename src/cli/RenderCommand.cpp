@@ -217,10 +217,7 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   }
   const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be drawn")
                                           : WriteFile(*outPath, bytes);
-  if (!failure.isEmpty()) {
-    err << "bathyscribe-cli: cannot write " << *outPath << ": " << failure.toStdString() << "\n";
-    return kExitUnreadable;
-  }
+  if (!failure.isEmpty()) return WriteFailed(err, *outPath, failure.toStdString());
   return status;
 }
 

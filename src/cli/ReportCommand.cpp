@@ -83,10 +83,7 @@ int RunReport(const CliArgs& args, std::ostream&, std::ostream& err) {
   const QString failure = SaveFileThrough(QString::fromStdString(outPath), [&](QIODevice& file) {
     return WriteDiveReportPdf(file, job, paper);
   });
-  if (!failure.isEmpty()) {
-    err << "bathyscribe-cli: cannot write " << outPath << ": " << failure.toStdString() << "\n";
-    return kExitUnreadable;
-  }
+  if (!failure.isEmpty()) return WriteFailed(err, outPath, failure.toStdString());
   return status;
 }
 

@@ -82,7 +82,10 @@ TableCell Measurement(double value, Quantity quantity, UnitSystem units,
                       std::string_view metricUnit) {
   if (units == UnitSystem::Metric || IsUnknownMeasurement(value))
     return Measurement(value, metricUnit);
-  return NumberCell(ToUnits(quantity, value, units), FieldWithUnit(quantity, value, units));
+  TableCell cell =
+      NumberCell(ToUnits(quantity, value, units), FieldWithUnit(quantity, value, units));
+  cell.Converted = true;
+  return cell;
 }
 
 // A date or a clock text ordered by the number read from it.
@@ -96,9 +99,11 @@ TableCell Decimal(double value, std::string_view unit) {
 
 TableCell BreathRateCell(double litresPerMinute, UnitSystem units) {
   if (units == UnitSystem::Metric) return Decimal(litresPerMinute, "l/min");
-  return NumberCell(ToUnits(Quantity::BreathRate, litresPerMinute, units),
-                    FormatIn(Quantity::BreathRate, litresPerMinute, units, "0.0") + " " +
-                        std::string(UnitText(Quantity::BreathRate, units)));
+  TableCell cell = NumberCell(ToUnits(Quantity::BreathRate, litresPerMinute, units),
+                              FormatIn(Quantity::BreathRate, litresPerMinute, units, "0.0") + " " +
+                                  std::string(UnitText(Quantity::BreathRate, units)));
+  cell.Converted = true;
+  return cell;
 }
 
 // Text columns sort by their folded text, the others by their number.

@@ -66,6 +66,8 @@ struct TableCell {
   double Number = 0;     // the value in the table's units, the day, the minutes, the trip's place
   std::string Text;      // what the window shows; empty when not known
   std::string SortText;  // folded Text, for text cells
+  // Number was converted from a metric figure, so it carries digits the dive computer never had.
+  bool Converted = false;
 };
 
 // Every row of the table for one logbook: the cells of each column, the search texts and the
@@ -73,8 +75,7 @@ struct TableCell {
 class DiveTable {
  public:
   // Measurements show, and sort and are written, in `units`; tank sizes stay in litres.
-  void Build(const std::vector<DiveRecord>& dives, int displayOption,
-             UnitSystem units = UnitSystem::Metric);
+  void Build(const std::vector<DiveRecord>& dives, int displayOption, UnitSystem units);
   // The trips' names anew ("Elba, July 1996"), in the language now installed, for the dives the
   // table was built from; nothing else changes.
   void RelabelTrips(const std::vector<DiveRecord>& dives);

@@ -5,22 +5,18 @@
 #include <cmath>
 #include <map>
 
-#include "charts/ChartFrame.h"
 #include "logbook/DiveDates.h"
 #include "logbook/Translation.h"
+#include "overview/StatisticsChartFrame.h"
 #include "report/NumberFormat.h"
 
 namespace scrb {
 
 namespace {
 
-constexpr Rgb kFirstSeriesColor = kNormalColor;
-constexpr Rgb kSecondSeriesColor{230, 130, 0};
-constexpr double kLabelGapTwips = 30;
-constexpr double kRightMarginTwips = 100;
-constexpr double kGridSpacingMillimetres = 5;
-constexpr double kMarkerMillimetres = 0.6;
-constexpr double kDepthBin = 5;     // metres
+using namespace statistics;
+
+constexpr double kDepthBin = 5;  // metres
 constexpr double kDepthBinFeet = 10;
 constexpr double kMinutesBin = 10;  // minutes
 constexpr const char* kMonthNames[] = {SCRB_TRANSLATE_NOOP("Month abbreviation", "Jan"),
@@ -35,179 +31,6 @@ constexpr const char* kMonthNames[] = {SCRB_TRANSLATE_NOOP("Month abbreviation",
                                        SCRB_TRANSLATE_NOOP("Month abbreviation", "Oct"),
                                        SCRB_TRANSLATE_NOOP("Month abbreviation", "Nov"),
                                        SCRB_TRANSLATE_NOOP("Month abbreviation", "Dec")};
-// A place on the category or time axis, with its label and whether a grid line marks it.
-struct Tick {
-  double X;
-  std::string Label;
-  bool Grid = false;
-};
-
-// The plot area in the chart's own coordinates, once the frame is drawn.
-struct Plot {
-  double Left, Right, Low, High;
-};
-
-// 1, 2 or 5 times a power of ten, at least `least`.
-double NiceStep(double least) {
-  const double decade = std::pow(10.0, std::floor(std::log10(least)));
-  for (const double m : {1.0, 2.0, 5.0, 10.0}) {
-    if (m * decade >= least * (1 - 1e-12)) return m * decade;
-  }
-  return 10 * decade;
-}
-
-// The title cut at a word with "..." until it fits the width; empty when not even a word does.
-std::string FittedTitle(const ChartSurface& s, std::string title, double widthTwips) {
-  while (TextWidthTwips(s, title) > widthTwips) {
-    const size_t blank = title.find_last_of(' ', title.size() > 3 ? title.size() - 4 : 0);
-    if (blank == std::string::npos || blank == 0) return {};
-    title = title.substr(0, blank) + "...";
-  }
-  return title;
-}
-
-// The labelled ticks that fit: every k-th, for the least k at which no two of them come closer
-// than a digit's width, each wholly on the surface.
-std::vector<const Tick*> LabelsThatFit(const std::vector<Tick>& ticks, const ChartSurface& s,
-                                       double leftEdge, double rightEdge) {
-  std::vector<const Tick*> labelled;
-  for (const Tick& t : ticks) {
-    const double half = std::fabs(s.TextWidth(t.Label)) / 2;
-    if (!t.Label.empty() && t.X - half >= leftEdge && t.X + half <= rightEdge)
-      labelled.push_back(&t);
-  }
-  const double gap = std::fabs(s.TextWidth("0"));
-  for (size_t stride = 1; stride <= labelled.size(); ++stride) {
-    std::vector<const Tick*> kept;
-    bool apart = true;
-    for (size_t n = 0; n < labelled.size() && apart; n += stride) {
-      if (!kept.empty()) {
-        const double need = (std::fabs(s.TextWidth(kept.back()->Label)) +
-                             std::fabs(s.TextWidth(labelled[n]->Label))) /
-                                2 +
-                            gap;
-        apart = std::fabs(labelled[n]->X - kept.back()->X) >= need;
-      }
-      kept.push_back(labelled[n]);
-    }
-    if (apart) return kept;
-  }
-  return {};
-}
-
-// Title above, value labels left, tick labels under the plot area, grid lines in the grid
-// colour around and across it; nothing when the surface is too small for a plot.
-std::optional<Plot> DrawFrame(const std::string& title, double xLeft, double xRight, double yLow,
-                              double yHigh, const std::vector<Tick>& ticks, ChartSurface& s,
-                              bool counts = false) {
-  const double w = s.Width();
-  const double h = s.Height();
-  s.Cls();
-  if (!(w > 0 && h > 0) || !std::isfinite(w) || !std::isfinite(h) || !(xRight > xLeft)) return {};
-  s.Scale(0, 0, w, h);
-  const double textHeight = TextHeightTwips(s);
-  const double top = textHeight * 1.5 + 3 * kLabelGapTwips;
-  const double bottom = textHeight * 1.5 + 2 * kLabelGapTwips;
-  const double innerHeight = h - top - bottom;
-  if (innerHeight <= textHeight) return {};
-
-  if (!(yHigh > yLow)) yHigh = yLow + 1;
-  const double spacing =
-      std::max(kGridSpacingMillimetres * kTwipsPerMillimetre, textHeight + kLabelGapTwips);
-  // Counts of dives never get a line between two whole numbers.
-  double step = NiceStep(std::max(spacing * (yHigh - yLow) / innerHeight, counts ? 1.0 : 0.0));
-  double low = 0, high = 0;
-  while (true) {
-    low = std::floor(yLow / step) * step;
-    high = std::ceil(yHigh / step) * step;
-    if (high <= low) high = low + step;
-    if (step * innerHeight / (high - low) >= spacing * (1 - 1e-9)) break;
-    step = NiceStep(step * 1.5);
-  }
-  std::vector<double> values;
-  std::vector<std::string> labels;
-  for (double v = low; v <= high + step / 2; v += step) {
-    values.push_back(std::round(v / step) * step);
-    labels.push_back(GeneralNumber(values.back()));
-  }
-
-  const double left = LeftMarginTwips(s, labels);
-  const double right = std::max(kRightMarginTwips, TextWidthTwips(s, "0000") / 2 + kLabelGapTwips);
-  const double innerWidth = w - left - right;
-  if (innerWidth <= 0) return {};
-  const double perTwipX = (xRight - xLeft) / innerWidth;
-  const double perTwipY = (high - low) / innerHeight;
-  const double x1 = xLeft - left * perTwipX;
-  const double x2 = xRight + right * perTwipX;
-  const double y1 = high + top * perTwipY;
-  s.Scale(x1, y1, x2, low - bottom * perTwipY);
-
-  const std::string fitted =
-      FittedTitle(s, Tr("Statistics", title.c_str()), w - 2 * kLabelGapTwips);
-  s.SetCurrentX(x1 + kLabelGapTwips * perTwipX);
-  s.SetCurrentY(y1 - kLabelGapTwips * perTwipY);
-  if (!fitted.empty()) s.Print(fitted);
-
-  for (size_t n = 0; n < values.size(); ++n) {
-    s.Line(xLeft, values[n], xRight, values[n], kGridColor);
-    s.SetCurrentX((x1 + xLeft - std::fabs(s.TextWidth(labels[n]))) / 2);
-    s.SetCurrentY(values[n] - s.TextHeight(labels[n]) / 2);
-    s.Print(labels[n]);
-  }
-  s.Line(xLeft, low, xLeft, high, kGridColor);
-  s.Line(xRight, low, xRight, high, kGridColor);
-  for (const Tick& t : ticks) {
-    if (t.Grid && t.X > xLeft && t.X < xRight) s.Line(t.X, low, t.X, high, kGridColor);
-  }
-  const double below = textHeight > 0 ? 0.5 + kLabelGapTwips / textHeight : 0.5;
-  for (const Tick* t : LabelsThatFit(ticks, s, x1, x2)) {
-    s.SetCurrentX(t->X - std::fabs(s.TextWidth(t->Label)) / 2);
-    s.SetCurrentY(low + s.TextHeight(t->Label) * below);
-    s.Print(t->Label);
-  }
-  return Plot{xLeft, xRight, low, high};
-}
-
-void Bar(ChartSurface& s, double from, double to, double base, double value, Rgb color) {
-  if (value == base) return;
-  s.Line(from, base, from, value, color);
-  s.LineTo(to, value, color);
-  s.LineTo(to, base, color);
-}
-
-// A small cross, kept inside the plot area.
-void Marker(ChartSurface& s, const Plot& p, double x, double y, Rgb color) {
-  const double dx = std::fabs(s.ScaleX(kMarkerMillimetres));
-  const double dy = std::fabs(s.ScaleY(kMarkerMillimetres));
-  const auto cx = [&](double v) { return std::clamp(v, p.Left, p.Right); };
-  const auto cy = [&](double v) { return std::clamp(v, p.Low, p.High); };
-  s.Line(cx(x - dx), cy(y), cx(x + dx), cy(y), color);
-  s.Line(cx(x), cy(y - dy), cx(x), cy(y + dy), color);
-}
-
-int YearOf(int date) {
-  return date / 10000;
-}
-int MonthOf(int date) {
-  return date / 100 % 100;
-}
-
-// The middle of the day as a fraction of its year: 1998.79 for 17 October 1998.
-double FractionalYear(int date) {
-  using namespace std::chrono;
-  const year y(YearOf(date));
-  const sys_days day = year_month_day{y, month(static_cast<unsigned>(MonthOf(date))),
-                                      std::chrono::day(static_cast<unsigned>(date % 100))};
-  const sys_days first = year_month_day{y, January, std::chrono::day(1)};
-  const double length = y.is_leap() ? 366 : 365;
-  return YearOf(date) + ((day - first).count() + 0.5) / length;
-}
-
-// "1 dive", "12 dives".
-std::string DivesText(int count) {
-  return FillIn(count == 1 ? Tr("Statistics", "%1 dive") : Tr("Statistics", "%1 dives"),
-                {std::to_string(count)});
-}
 
 // ---- dives and hours per year ----
 
@@ -243,13 +66,18 @@ void DrawYears(const LogbookStatistics& stats, ChartSurface& s) {
   if (bars.Dives.empty())
     return ShowEmptyChart(s, SCRB_TRANSLATE_NOOP("Charts", "No dives with a date"));
   double top = 0;
-  std::vector<Tick> ticks;
   for (size_t k = 0; k < bars.Dives.size(); ++k) {
     top = std::max({top, static_cast<double>(bars.Dives[k]), bars.Minutes[k] / 60.0});
-    ticks.push_back({k + 0.5, std::to_string(bars.FirstYear + static_cast<int>(k))});
   }
+  const int first = bars.FirstYear;
+  const CategoryAxis years{
+      first,
+      first + static_cast<int>(bars.Dives.size()) - 1,
+      {[](int64_t year) { return std::to_string(year); },
+       [first](int64_t year) { return static_cast<double>(year - first) + 0.5; }},
+      true};
   const auto plot = DrawFrame(ChartTitle(ChartInfo(StatisticsChart::DivesPerYear), stats.Units), 0,
-                              static_cast<double>(bars.Dives.size()), 0, top, ticks, s, true);
+                              static_cast<double>(bars.Dives.size()), 0, top, years, s, true);
   if (!plot) return;
   s.SetDrawWidth(2);
   for (size_t k = 0; k < bars.Dives.size(); ++k) {
@@ -300,15 +128,14 @@ void DrawHistogram(StatisticsChart chart, const LogbookStatistics& stats, ChartS
                                  : SCRB_TRANSLATE_NOOP("Charts", "No dive times"));
   }
   const double width = histogram.BinWidth;
-  std::vector<Tick> ticks;
-  for (size_t b = 0; b <= histogram.Counts.size(); ++b) {
-    ticks.push_back(
-        {static_cast<double>(b) * width, GeneralNumber(static_cast<double>(b) * width)});
-  }
+  const auto edge = [width](int64_t b) { return static_cast<double>(b) * width; };
+  const CategoryAxis edges{0,
+                           static_cast<int64_t>(histogram.Counts.size()),
+                           {[edge](int64_t b) { return GeneralNumber(edge(b)); }, edge}};
   const int most = *std::ranges::max_element(histogram.Counts);
   const auto plot =
       DrawFrame(ChartTitle(ChartInfo(chart), stats.Units), 0,
-                static_cast<double>(histogram.Counts.size()) * width, 0, most, ticks, s, true);
+                static_cast<double>(histogram.Counts.size()) * width, 0, most, edges, s, true);
   if (!plot) return;
   s.SetDrawWidth(2);
   for (size_t b = 0; b < histogram.Counts.size(); ++b) {
@@ -358,18 +185,20 @@ void DrawWaterByMonth(const LogbookStatistics& stats, ChartSurface& s) {
   const MonthTemperatures months = MonthsOf(stats);
   double low = 0, high = 0;
   bool any = false;
-  std::vector<Tick> ticks;
   for (int m = 0; m < 12; ++m) {
-    ticks.push_back({m + 0.5, Tr("Month abbreviation", kMonthNames[m])});
     if (months.Count[m] == 0) continue;
     any = true;
     low = std::min(low, *months.Coldest[m]);
     high = std::max(high, months.Sum[m] / months.Count[m]);
   }
   if (!any) return ShowEmptyChart(s, SCRB_TRANSLATE_NOOP("Charts", "No water temperatures"));
+  const CategoryAxis monthAxis{0,
+                               11,
+                               {[](int64_t m) { return Tr("Month abbreviation", kMonthNames[m]); },
+                                [](int64_t m) { return static_cast<double>(m) + 0.5; }}};
   const auto plot =
       DrawFrame(ChartTitle(ChartInfo(StatisticsChart::WaterTemperatureByMonth), stats.Units), 0, 12,
-                low, high, ticks, s);
+                low, high, monthAxis, s);
   if (!plot) return;
   s.SetDrawWidth(2);
   for (int m = 0; m < 12; ++m) {
@@ -395,6 +224,17 @@ std::optional<std::string> WaterReadout(const LogbookStatistics& stats, double x
                 {name, FormatPattern(*months.Coldest[m], "0.0") + degrees,
                  FormatPattern(months.Sum[m] / months.Count[m], "0.0") + degrees,
                  DivesText(months.Count[m])});
+}
+
+// The middle of the day as a fraction of its year: 1998.79 for 17 October 1998.
+double FractionalYear(int date) {
+  using namespace std::chrono;
+  const year y(YearOf(date));
+  const sys_days day = year_month_day{y, month(static_cast<unsigned>(MonthOf(date))),
+                                      std::chrono::day(static_cast<unsigned>(date % 100))};
+  const sys_days first = year_month_day{y, January, std::chrono::day(1)};
+  const double length = y.is_leap() ? 366 : 365;
+  return YearOf(date) + ((day - first).count() + 0.5) / length;
 }
 
 // ---- dives over time ----
@@ -446,15 +286,17 @@ void DrawOverTime(StatisticsChart chart, const LogbookStatistics& stats, ChartSu
                   : SCRB_TRANSLATE_NOOP("Charts", "No dives with saturation results"));
   }
   const auto [first, end] = YearSpan(points);
-  std::vector<Tick> ticks;
-  for (int year = first; year <= end; ++year) {
-    ticks.push_back({static_cast<double>(year), "", true});
-    if (year < end) ticks.push_back({year + 0.5, std::to_string(year)});
-  }
+  // Years are labelled where they begin, as a time axis labels its lines.
+  const CategoryAxis years{first,
+                           end,
+                           {[](int64_t year) { return std::to_string(year); },
+                            [](int64_t year) { return static_cast<double>(year); }},
+                           true,
+                           true};
   double high = breath ? 0 : 100;
   for (const TimePoint& p : points) high = std::max(high, p.Y);
   const auto plot =
-      DrawFrame(ChartTitle(ChartInfo(chart), stats.Units), first, end, 0, high, ticks, s);
+      DrawFrame(ChartTitle(ChartInfo(chart), stats.Units), first, end, 0, high, years, s);
   if (!plot) return;
   if (!breath) s.Line(first, 100, end, 100, kAlarmColor);
   for (const TimePoint& p : points) Marker(s, *plot, p.X, p.Y, kFirstSeriesColor);

@@ -20,10 +20,8 @@ std::vector<SummaryRow> SummaryRows(const LogbookStatistics& stats);
 
 // The grouped table: its headings, and one row of cells a group.
 // Figures are in the units of the statistics they come from (see InUnits).
-std::vector<std::string> GroupColumnTitles(StatisticsGrouping grouping,
-                                           UnitSystem units = UnitSystem::Metric);
-std::vector<std::string> GroupCells(const StatisticsGroup& group,
-                                    UnitSystem units = UnitSystem::Metric);
+std::vector<std::string> GroupColumnTitles(StatisticsGrouping grouping, UnitSystem units);
+std::vector<std::string> GroupCells(const StatisticsGroup& group, UnitSystem units);
 
 // Total minutes as hours and minutes, "58:07".
 std::string HoursAndMinutes(int minutes);

@@ -16,6 +16,7 @@ struct OutputValue {
   Kinds Kind = Null;
   double Value = 0;
   std::string Chars;
+  bool Converted = false;
 };
 
 std::string FullPrecision(double value) {
@@ -39,13 +40,16 @@ OutputValue ValueOf(const DiveTable& table, int dive, TableColumn column) {
       break;
   }
   if (cell.Kind == CellKind::Text) return {OutputValue::Text, 0, cell.Text};
-  if (cell.Known) value = {OutputValue::Number, cell.Number, {}};
+  if (cell.Known) value = {OutputValue::Number, cell.Number, {}, cell.Converted};
   return value;
 }
 
+// A converted figure in a spreadsheet: 0.45, not the 0.4504195188612099 that the conversion
+// leaves. Adding 0 turns a rounded -0 into 0.
 std::string PlainText(const OutputValue& value) {
-  if (value.Kind == OutputValue::Number) return FullPrecision(value.Value);
-  return value.Chars;
+  if (value.Kind != OutputValue::Number) return value.Chars;
+  if (!value.Converted || !std::isfinite(value.Value)) return FullPrecision(value.Value);
+  return FullPrecision(std::round(value.Value * 100) / 100 + 0.0);
 }
 
 // TSV has no quoting: a tab or line break inside a text would split the row, so it becomes a blank.

@@ -22,8 +22,9 @@ std::vector<TableColumn> DefaultOutputColumns();
 
 // The rows as text for scripts: TSV and CSV with a header line of the keys and LF line ends, an
 // empty cell for what is not known; JSON as one array of objects keyed by the column keys, null
-// for what is not known. Measurements are metric numbers at full precision, dates yyyy-mm-dd,
-// times hh:mm, dive times in minutes.
+// for what is not known. Measurements are numbers in the table's units, at full precision except
+// that TSV and CSV round figures converted to imperial to two decimals; dates yyyy-mm-dd, times
+// hh:mm, dive times in minutes.
 std::string WriteTable(const DiveTable& table, const std::vector<int>& rows,
                        const std::vector<TableColumn>& columns, TableFormat format);
 

@@ -24,7 +24,7 @@ struct DiveSummary {
 };
 
 // Temperatures, the air consumption and the maximum depth are in `units`.
-DiveSummary SummaryTexts(const DiveRecord& dive, UnitSystem units = UnitSystem::Metric);
+DiveSummary SummaryTexts(const DiveRecord& dive, UnitSystem units);
 
 // Every logbook field of the dive, one per line, with the raw header and footer bytes.
 // Lines end with CR LF.

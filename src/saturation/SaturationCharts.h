@@ -34,15 +34,14 @@ inline constexpr Rgb kCriticalLevelColor{255, 64, 64};
 // Ranges of the two charts; empty when the dive has no results that can be drawn.
 std::optional<SaturationChartRange> TissuePressureRange(const DecodedProfile& profile,
                                                         const SaturationResult& saturation,
-                                                        UnitSystem units = UnitSystem::Metric);
+                                                        UnitSystem units);
 std::optional<SaturationChartRange> OverSaturationRange(const DecodedProfile& profile,
                                                         const SaturationResult& saturation);
 
 // Nitrogen pressure of every tissue over the dive, one line per tissue, in bar; grid lines
 // counted from 0.80 bar, the tissues' starting pressure at sea level; in psi at round psi.
 void DrawTissuePressureChart(const DecodedProfile& profile, const SaturationResult& saturation,
-                             const DecoModel& model, ChartSurface& surface,
-                             UnitSystem units = UnitSystem::Metric);
+                             const DecoModel& model, ChartSurface& surface, UnitSystem units);
 
 // Over-saturation of every tissue as a percentage of its critical coefficient; 100 % is always in
 // view and marked.
@@ -51,7 +50,7 @@ void DrawOverSaturationChart(const DecodedProfile& profile, const SaturationResu
 
 // Which model and surface pressure the charts show, e.g. "15 tissues, surface pressure 1.000 bar".
 std::string SaturationModelText(const SaturationResult& saturation, const DecoModel& model,
-                                UnitSystem units = UnitSystem::Metric);
+                                UnitSystem units);
 
 // The summary line under the charts; empty for a dive without results.
 std::string MaxOverSaturationText(const DecodedProfile& profile, const SaturationResult& saturation,

@@ -26,7 +26,7 @@ std::optional<SaturationReadout> ReadSaturation(const DecodedProfile& profile,
   // With no tissue there is no highest or lowest value to report.
   if (model.TissueCount <= 0 || !SaturationFits(profile, saturation, model)) return std::nullopt;
   // Where the charts could not be drawn there is nothing under the mouse to read.
-  if (!TissuePressureRange(profile, saturation) || !OverSaturationRange(profile, saturation))
+  if (!TissuePressureRange(profile, saturation, units) || !OverSaturationRange(profile, saturation))
     return std::nullopt;
   const std::optional<int> sample = SaturationReadoutSample(profile.SampleCount, x);
   if (!sample) return std::nullopt;

@@ -23,7 +23,6 @@ std::optional<int> SaturationReadoutSample(int sampleCount, float x);
 // The readout at x; empty where there is nothing to read, which leaves the labels as they are.
 std::optional<SaturationReadout> ReadSaturation(const DecodedProfile& profile,
                                                 const SaturationResult& saturation,
-                                                const DecoModel& model, float x,
-                                                UnitSystem units = UnitSystem::Metric);
+                                                const DecoModel& model, float x, UnitSystem units);
 
 }  // namespace scrb

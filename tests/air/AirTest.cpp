@@ -164,18 +164,38 @@ TEST(ComputeAirModel, NoEstimateWhenNothingIsDrawnOrNoBaseRateFits) {
   }
 }
 
+// Past the table's last row (105.7 l/min at level 1) nothing bears a base rate out. One minute at
+// the surface at level 1 draws the base rate itself: 105 l is kept, 106 l and the logged 300 bar
+// of a 100 l tank (once shown as 8,507 l/min) give none, with no rates or pressures left behind.
+TEST(ComputeAirModel, NoEstimatePastTheTablesLastRow) {
+  for (const auto& [used, tank, depth, base] :
+       {std::tuple{10.5, 10.0, 0.0, 105.0}, std::tuple{10.6, 10.0, 0.0, 0.0},
+        std::tuple{300.0, 100.0, 0.0, 0.0}, std::tuple{300.0, 100.0, 20.0, 0.0}}) {
+    AirDive dive = UniformDive(3, depth, 0x10, tank, used);
+    const std::vector<std::string> captions = Compute(dive);
+    EXPECT_NEAR(dive.BaseBreathRate, base, 1e-9) << used << " bar of " << tank << " l";
+    EXPECT_EQ(captions.back().empty(), base == 0) << captions.back();
+    if (base > 0) continue;
+    EXPECT_EQ(dive.MaxBreathRate, 0);
+    for (double rate : dive.SampleBreathRate) ASSERT_EQ(rate, 0);
+    for (double p : dive.SampleTankPressure) ASSERT_EQ(p, 0);
+  }
+}
+
 using ChartRoutine = std::function<void(const AirDive&, ChartSurface&)>;
 const ChartRoutine kBreathRateChart = [](const AirDive& d, ChartSurface& s) {
-  DrawBreathRateChart(d, d, s);
+  DrawBreathRateChart(d, d, s, UnitSystem::Metric);
 };
-const ChartRoutine kTankChart = [](const AirDive& d, ChartSurface& s) { DrawTankChart(d, d, d, s); };
+const ChartRoutine kTankChart = [](const AirDive& d, ChartSurface& s) {
+  DrawTankChart(d, d, d, s, UnitSystem::Metric);
+};
 constexpr Rgb kRed = kAlarmColor;
 constexpr Rgb kBlue = kNormalColor;
 
 // A dive with hand-set air results: `rates` and `tank` give the values of minutes 0, 1, ... at
 // samples 2, 5, ...
 AirDive DiveWithAirResults(int sampleCount, const std::vector<double>& rates,
-                              const std::vector<double>& tank) {
+                           const std::vector<double>& tank) {
   AirDive dive = UniformDive(sampleCount, 10, 0x10);
   dive.BaseBreathRate = rates.front();
   dive.SampleBreathRate.assign(static_cast<size_t>(sampleCount) + 4, 0.0);
@@ -236,9 +256,15 @@ TEST(PhysCharts, EachMinutesStatusOverItsThreeSamplesOrOneLineWithoutSamples) {
     std::string NoDataText;
     std::vector<double> Values;
   } cases[] = {
-      {[](const AirDive& d, ChartSurface& s) { DrawColdChart(d, s); }, "No Temp Data available", {third, 2 * third, 100, 100, 100, 100, 100, 100}},
-      {[](const AirDive& d, ChartSurface& s) { DrawBubbleChart(d, s); }, "No Deco Data available", {0, 0, 0, 500, 500, 500, 0, 0}},
-      {[](const AirDive& d, ChartSurface& s) { DrawConsumptionChart(d, s); }, "No Air Data Consumption available", {300, 300, 300, 0, 0, 0, 0, 0}},
+      {[](const AirDive& d, ChartSurface& s) { DrawColdChart(d, s); },
+       "No Temp Data available",
+       {third, 2 * third, 100, 100, 100, 100, 100, 100}},
+      {[](const AirDive& d, ChartSurface& s) { DrawBubbleChart(d, s); },
+       "No Deco Data available",
+       {0, 0, 0, 500, 500, 500, 0, 0}},
+      {[](const AirDive& d, ChartSurface& s) { DrawConsumptionChart(d, s); },
+       "No Air Data Consumption available",
+       {300, 300, 300, 0, 0, 0, 0, 0}},
   };
   for (const auto& c : cases) {
     std::vector<LineEnd> expected;
@@ -255,13 +281,13 @@ TEST(AirReadoutCaption, ShowsTheLastWholeMinuteBeforeTheMouse) {
   AirDive dive = DiveWithAirResults(9, {14.16, 19.93, 17.5}, {100.04, 50.0, 0.56});
   for (int k = 0; k < 9; ++k) dive.SampleDepth[static_cast<size_t>(k)] = 10 + k;
   const std::string summary = "Min:14.2 l/min, Max:19.9 l/min";
-  EXPECT_EQ(AirReadoutCaption(dive, dive, dive, 0),
+  EXPECT_EQ(AirReadoutCaption(dive, dive, dive, 0, UnitSystem::Metric),
             summary + ", Time=00'20\", Depth=10.0 m, Tank=150.0 bar, Breath=0.0 l/min");
-  EXPECT_EQ(AirReadoutCaption(dive, dive, dive, 300),
+  EXPECT_EQ(AirReadoutCaption(dive, dive, dive, 300, UnitSystem::Metric),
             summary + ", Time=03'00\", Depth=18.0 m, Tank=0.6 bar, Breath=17.5 l/min");
-  EXPECT_EQ(AirReadoutCaption(dive, dive, dive, 300.5f), std::nullopt);
+  EXPECT_EQ(AirReadoutCaption(dive, dive, dive, 300.5f, UnitSystem::Metric), std::nullopt);
   dive.BaseBreathRate = 0;
-  EXPECT_EQ(AirReadoutCaption(dive, dive, dive, 0), std::nullopt);
+  EXPECT_EQ(AirReadoutCaption(dive, dive, dive, 0, UnitSystem::Metric), std::nullopt);
 }
 
 // Minutes 0 to 3 cold (two of them), bubbles and air levels; eleven samples, so the last minute

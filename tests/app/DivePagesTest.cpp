@@ -126,7 +126,7 @@ TEST_F(DivePages, GeneralAndRawDataPagesShowPlainText) {
   dive.Site = "<b>Pier</b>";
   Load({dive});
   GeneralPage general(state);
-  const DiveSummary summary = SummaryTexts(Dive(0));
+  const DiveSummary summary = SummaryTexts(Dive(0), state.Units());
   QStringList expected = {QString::fromStdString(summary.Heading)};
   for (const SummaryLine& line : summary.Lines) expected << QString::fromStdString(line.Value);
   const auto shown = [&general, &expected] {
@@ -217,7 +217,7 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
             MaxOverSaturationText(*dive.Profile, *dive.Saturation, model));
   emit page.OverSaturationChart()->MouseMoved(1000, 0);
   const std::optional<SaturationReadout> readout =
-      ReadSaturation(*dive.Profile, *dive.Saturation, model, 1000);
+      ReadSaturation(*dive.Profile, *dive.Saturation, model, 1000, state.Units());
   ASSERT_TRUE(readout);
   EXPECT_EQ(page.PressureReadout()->text().toStdString(), readout->PressureText);
   EXPECT_EQ(page.OverSaturationReadout()->text().toStdString(), readout->OverSaturationText);
@@ -321,7 +321,7 @@ TEST_F(DivePages, ChartsDrawnTogetherComeOutAsDrawnAlone) {
   const AnalysedDive dive = state.Analysis().Analysed(0);
   const DecoModel model = state.Analysis().Model();
   const auto pressure = [&](ChartSurface& s) {
-    DrawTissuePressureChart(*dive.Profile, *dive.Saturation, model, s);
+    DrawTissuePressureChart(*dive.Profile, *dive.Saturation, model, s, state.Units());
   };
   const auto over = [&](ChartSurface& s) {
     DrawOverSaturationChart(*dive.Profile, *dive.Saturation, model, s);

@@ -205,7 +205,8 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
     captions << DiveTab(*w.form)->tabText(page);
   for (QPushButton* button : w.form->findChildren<QPushButton*>()) captions << button->text();
   EXPECT_EQ(captions.join('|').toStdString(),
-            "[&File]|&Open Logbook|&Merge Logbook|Export Logbook as &UDDF...|&Recent Logbooks|-|"
+            "[&File]|&Open Logbook|&Merge Logbook|Export Logbook as &UDDF...|"
+      "Export Logbook to &Subsurface...|&Recent Logbooks|-|"
             "&Print|Export Dive Report as P&DF...|-|Op&tions|-|E&xit|"
             "[&Edit]|Copy &All Dives to clipboard|Copy Current Dive &Profile to clipboard|-|"
             "&Go to Dive...|-|&Options|Pr&eferences...|"

@@ -48,21 +48,27 @@ const DecoModel& Model() {
 
 std::vector<Chart> Charts() {
   return {
-      {"depth", [](const ComputedDive& d, ChartSurface& s) { DrawDepthChart(d.Dive, d.Dive, s); }},
-      {"speed", [](const ComputedDive& d, ChartSurface& s) { DrawVerticalSpeedChart(d.Dive, s); }},
+      {"depth", [](const ComputedDive& d,
+                   ChartSurface& s) { DrawDepthChart(d.Dive, d.Dive, s, UnitSystem::Metric); }},
+      {"speed", [](const ComputedDive& d,
+                   ChartSurface& s) { DrawVerticalSpeedChart(d.Dive, s, UnitSystem::Metric); }},
       {"alarms 0", [](const ComputedDive& d, ChartSurface& s) { DrawAlarmStrip(d.Dive, s, 0); }, 0},
       {"alarms 1", [](const ComputedDive& d, ChartSurface& s) { DrawAlarmStrip(d.Dive, s, 1); }, 1},
       {"tank",
-       [](const ComputedDive& d, ChartSurface& s) { DrawTankChart(d.Dive, d.Dive, d.Air, s); }},
+       [](const ComputedDive& d, ChartSurface& s) {
+         DrawTankChart(d.Dive, d.Dive, d.Air, s, UnitSystem::Metric);
+       }},
       {"breath",
-       [](const ComputedDive& d, ChartSurface& s) { DrawBreathRateChart(d.Dive, d.Air, s); }},
+       [](const ComputedDive& d, ChartSurface& s) {
+         DrawBreathRateChart(d.Dive, d.Air, s, UnitSystem::Metric);
+       }},
       {"cold", [](const ComputedDive& d, ChartSurface& s) { DrawColdChart(d.Dive, s); }},
       {"bubbles", [](const ComputedDive& d, ChartSurface& s) { DrawBubbleChart(d.Dive, s); }},
       {"consumption",
        [](const ComputedDive& d, ChartSurface& s) { DrawConsumptionChart(d.Dive, s); }},
       {"pressure",
        [](const ComputedDive& d, ChartSurface& s) {
-         DrawTissuePressureChart(d.Dive, d.Saturation, Model(), s);
+         DrawTissuePressureChart(d.Dive, d.Saturation, Model(), s, UnitSystem::Metric);
        }},
       {"oversaturation",
        [](const ComputedDive& d, ChartSurface& s) {
@@ -84,7 +90,8 @@ ComputedDive MakeComputedDive(int samples) {
   test::SampledDive dive = test::DiveWithSamples(depths, flags);
   dive.MaxDepth = 40;
   dive.TankCapacity = 12;
-  dive.AirConsumption = 180.256;
+  // The short dive draws less, or its breath rate would lie past the table and have no estimate.
+  dive.AirConsumption = std::min(180.256, 10.0 * samples);
   dive.SampleStatus.assign(static_cast<size_t>(samples) + 3, 0);
   for (int k = 2; k < samples; k += 3) dive.SampleStatus[static_cast<size_t>(k)] = 0x08 | 0x35;
   const AirEstimate air = ComputeAirModel(dive, dive, 1.0);

@@ -49,7 +49,7 @@ TEST(DrawDepthChart, ProfileColouredByTheFlags) {
   RecordingSurface s;
   // Flags none, rbt, deco, tx, air, sos + deco, none.
   const test::SampledDive dive = DiveWithSamples({5, 6, 7, 8, 9, 10, 11}, {0, 2, 1, 32, 16, 9, 0});
-  DrawDepthChart(dive, dive, s);
+  DrawDepthChart(dive, dive, s, UnitSystem::Metric);
   EXPECT_EQ(FrameRange(s), std::make_pair(1101.0, 0.0));
   const Heights profile = {{500, kBlue}, {600, kBlue}, {700, kRed},  {800, kBlue},
                            {900, kBlue}, {1000, kRed}, {1100, kRed}, {0, kBlue}};
@@ -66,7 +66,7 @@ TEST(DrawDepthChart, DepthsRangeAndTheReferenceLinesInIt) {
     dive.MaxDepth = maxDepth;
     dive.SampleCount = 5;
     RecordingSurface s;
-    DrawDepthChart(dive, dive, s);
+    DrawDepthChart(dive, dive, s, UnitSystem::Metric);
     EXPECT_EQ(FrameRange(s).first, maxDepth == 45 ? 4501 : 3001) << maxDepth;
     Heights expected = {{2000, kTwentyMetreColor}, {130, kBlue}, {1230, kBlue}, {3000, kBlue}};
     expected.resize(7, {0, kBlue});
@@ -90,10 +90,10 @@ TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
     std::pair<double, double> Range;
     std::vector<Line> Lines;
   } charts[] = {
-      {[&](ChartSurface& s) { DrawDepthChart(dive, dive, s); },
+      {[&](ChartSurface& s) { DrawDepthChart(dive, dive, s, UnitSystem::Metric); },
        {4501, 0},
        {{0, 2000, 333, 2000, green}, {0, 4000, 333, 4000, red}}},  // 20 m and 40 m
-      {[&](ChartSurface& s) { DrawVerticalSpeedChart(dive, s); },
+      {[&](ChartSurface& s) { DrawVerticalSpeedChart(dive, s, UnitSystem::Metric); },
        {-3000, 5800},
        {{0, 0, 333, 0, green}, {0, 1200, 333, 1200, red}}},  // still, and 12 m/min up
       // In feet the lines keep their depths and speed, and the axes end on whole feet: 45 m is
@@ -165,7 +165,7 @@ TEST(DrawVerticalSpeedChart, StepsTheirColoursAndTheRange) {
   };
   for (const auto& [dive, range, steps] : cases) {
     RecordingSurface s;
-    DrawVerticalSpeedChart(dive, s);
+    DrawVerticalSpeedChart(dive, s, UnitSystem::Metric);
     EXPECT_EQ(HeightsOf(DataLines(s, 3)), steps);
     EXPECT_EQ(HeightsOf(DataLines(s, 3), true).front(), steps.front());
     EXPECT_EQ(FrameRange(s), range);
@@ -174,14 +174,15 @@ TEST(DrawVerticalSpeedChart, StepsTheirColoursAndTheRange) {
 
 // Halves go to the even sample; outside the samples' times nothing is read.
 TEST(DepthReadout, SampleUnderTheMouseAndItsTexts) {
-  const test::SampledDive dive = DiveWithSamples({3, 12.34, 3, 4, 5, 6});  // the last sample at x = 200
-  EXPECT_EQ(DepthReadoutSample(dive, 0), 0);                        // rounds to -1, clamped
+  const test::SampledDive dive =
+      DiveWithSamples({3, 12.34, 3, 4, 5, 6});  // the last sample at x = 200
+  EXPECT_EQ(DepthReadoutSample(dive, 0), 0);    // rounds to -1, clamped
   EXPECT_EQ(DepthReadoutSample(dive, 50), 0);
   EXPECT_EQ(DepthReadoutSample(dive, 200), 5);
   EXPECT_EQ(DepthReadoutSample(dive, 200.01f), std::nullopt);
-  EXPECT_EQ(DepthReadoutText(dive, 1), "Time=00'40\" Depth=12.3 m");
-  EXPECT_EQ(SpeedReadoutText(dive, 0), std::nullopt);
-  EXPECT_EQ(SpeedReadoutText(dive, 1), " Vertical Speed=-28.0 m/min");
+  EXPECT_EQ(DepthReadoutText(dive, 1, UnitSystem::Metric), "Time=00'40\" Depth=12.3 m");
+  EXPECT_EQ(SpeedReadoutText(dive, 0, UnitSystem::Metric), std::nullopt);
+  EXPECT_EQ(SpeedReadoutText(dive, 1, UnitSystem::Metric), " Vertical Speed=-28.0 m/min");
 }
 
 TEST(DiveCharts, LabelsAreTheSameUnderACommaDecimalLocale) {
@@ -189,8 +190,10 @@ TEST(DiveCharts, LabelsAreTheSameUnderACommaDecimalLocale) {
   const auto labels = [&dive] {
     std::vector<std::string> texts;
     for (const std::function<void(ChartSurface&)>& draw :
-         {std::function<void(ChartSurface&)>([&](ChartSurface& s) { DrawDepthChart(dive, dive, s); }),
-          std::function<void(ChartSurface&)>([&](ChartSurface& s) { DrawVerticalSpeedChart(dive, s); })}) {
+         {std::function<void(ChartSurface&)>(
+              [&](ChartSurface& s) { DrawDepthChart(dive, dive, s, UnitSystem::Metric); }),
+          std::function<void(ChartSurface&)>(
+              [&](ChartSurface& s) { DrawVerticalSpeedChart(dive, s, UnitSystem::Metric); })}) {
       RecordingSurface s(40000, 12000);  // wide enough for labels every 0.2 minutes
       draw(s);
       const std::vector<std::string> chart = s.Texts();

@@ -35,7 +35,9 @@ const std::string& ThreeDiveFile() {
     const test::ProfileBuilder profile{
         .Samples = test::ProfileBuilder::FromDepths({5, 12, 20, 24, 24, 22, 15, 10, 5, 3, 3, 2}),
         .Status = {0x10, 0x20, 0x30, 0x10}};
-    test::EntryBuilder full{.MaxDepth = 2400, .Comment = "Octopus under the pier"};
+    // 30 bar of 12 l over four minutes: a breath rate the table still covers.
+    test::EntryBuilder full{
+        .MaxDepth = 2400, .AirConsumption = 3000, .Comment = "Octopus under the pier"};
     full.Profile = profile.Bytes();
     test::EntryBuilder empty{.Site = "Caf\x82", .DiveNumber = 12345};
     test::EntryBuilder noAir = full;

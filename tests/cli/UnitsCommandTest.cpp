@@ -42,10 +42,24 @@ TEST(UnitsOption, MetricIsTheDefaultAndImperialConverts) {
     EXPECT_EQ(converted.Status, kExitOk);
     EXPECT_NE(converted.Out, plain.Out);
   }
-  EXPECT_EQ(Cli({"table", Sample(), "--columns", "number,maxdepth,watertemp,airused,tank",
-                 "--units", "imperial", "--format", "csv", "--search", "101"})
-                .Out,
-            "number,maxdepth,watertemp,airused,tank\n101,72.80183960000001,43.7,2030.532,10\n");
+  // Spreadsheets get converted figures to two decimals, JSON at full precision; tanks stay litres.
+  for (const auto& [format, written] :
+       {std::pair{"csv",
+                  "number,maxdepth,watertemp,airused,tank,breathrate\n"
+                  "101,72.8,43.7,2030.53,10,0.57\n"},
+        std::pair{"tsv",
+                  "number\tmaxdepth\twatertemp\tairused\ttank\tbreathrate\n"
+                  "101\t72.8\t43.7\t2030.53\t10\t0.57\n"},
+        std::pair{"json",
+                  "[\n  {\"number\": 101, \"maxdepth\": 72.80183960000001, "
+                  "\"watertemp\": 43.7, \"airused\": 2030.532, \"tank\": 10, "
+                  "\"breathrate\": 0.5659383769953836}\n]\n"}}) {
+    EXPECT_EQ(
+        Cli({"table", Sample(), "--columns", "number,maxdepth,watertemp,airused,tank,breathrate",
+             "--units", "imperial", "--format", format, "--search", "101"})
+            .Out,
+        written);
+  }
   const std::string stats = Cli({"stats", Sample(), "--units", "imperial"}).Out;
   EXPECT_NE(stats.find("Deepest dive: 148 ft, dive 122"), std::string::npos) << stats;
   EXPECT_NE(stats.find("Coldest dive: 35.6 \u00B0F"), std::string::npos) << stats;

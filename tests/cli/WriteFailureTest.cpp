@@ -1,6 +1,6 @@
 // A write that fails half-way, as on a full disk: the program runs with a file size limit too small
-// for what it writes. Nothing is left at the target, and the message names the file and the
-// reason.
+// for what it writes. Nothing is left at the target, and every command's message names the file
+// and the reason in the same words.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -31,20 +31,19 @@ std::pair<std::string, int> RunWithFileSizeLimit(const std::string& arguments) {
 TEST(CliWriteFailure, AFullDiskLeavesNothingAndSaysWhy) {
   const std::filesystem::path folder =
       std::filesystem::path(test::WriteTempFile("sample.log", test::SampleLogbook())).parent_path();
-  for (const auto& [file, command, options, says] :
-       {std::tuple{"depth.png", "render", "--chart depth --dive 3", "cannot write "},
-        std::tuple{"depth.svg", "render", "--chart depth --dive 3", "cannot write "},
-        std::tuple{"depth.pdf", "render", "--chart depth --dive 3", "cannot write "},
-        std::tuple{"report.pdf", "report", "--all", "cannot write "},
-        std::tuple{"dives.uddf", "export", "", "The logbook cannot be exported to "},
-        std::tuple{"dives.ssrf", "export", "", "The logbook cannot be exported to "}}) {
+  for (const auto& [file, command, options] :
+       {std::tuple{"depth.png", "render", "--chart depth --dive 3"},
+        std::tuple{"depth.svg", "render", "--chart depth --dive 3"},
+        std::tuple{"depth.pdf", "render", "--chart depth --dive 3"},
+        std::tuple{"report.pdf", "report", "--all"}, std::tuple{"dives.uddf", "export", ""},
+        std::tuple{"dives.ssrf", "export", ""}}) {
     SCOPED_TRACE(file);
     const std::string target = (folder / file).string();
     const auto [err, status] =
         RunWithFileSizeLimit(std::string(command) + " '" + (folder / "sample.log").string() + "' " +
                              options + " --out '" + target + "'");
     EXPECT_EQ(status, cli::kExitUnreadable) << err;
-    EXPECT_NE(err.find(says + target + ": File too large"), std::string::npos) << err;
+    EXPECT_EQ(err, "bathyscribe-cli: cannot write " + target + ": File too large\n");
     // Only the logbook is left in the folder: no target, no half-written temporary file.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
                             std::filesystem::directory_iterator()),

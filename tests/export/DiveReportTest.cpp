@@ -88,11 +88,11 @@ TEST(DiveReport, ALongerLanguageStaysOnThePageWhileExportsStayEnglish) {
   const auto texts = page.Texts();
   EXPECT_TRUE(std::ranges::any_of(
       texts, [](const std::string& t) { return t.starts_with("Page 1 of 2 wwwww"); }));
-  EXPECT_EQ(SummaryTexts(book.Dives[0]).Lines[0].Caption, "Date: ww");
+  EXPECT_EQ(SummaryTexts(book.Dives[0], UnitSystem::Metric).Lines[0].Caption, "Date: ww");
   {
     const EnglishTexts exported;
     EXPECT_EQ(AllDivesText(book) + DetailsText(book.Dives[0]), english);
-    EXPECT_EQ(SummaryTexts(book.Dives[0]).Lines[0].Caption, "Date:");
+    EXPECT_EQ(SummaryTexts(book.Dives[0], UnitSystem::Metric).Lines[0].Caption, "Date:");
   }
   EXPECT_NE(AllDivesText(book) + DetailsText(book.Dives[0]), english);
 }

@@ -23,7 +23,9 @@ using test::ProfileBuilder;
 
 Logbook Parsed(const std::vector<EntryBuilder>& entries) {
   Logbook book;
-  ParseLogbook(test::BuildLogbook(entries), book.Dives);
+  std::vector<DiveRecord> dives;
+  ParseLogbook(test::BuildLogbook(entries), dives);
+  book.Dives = std::move(dives);
   return book;
 }
 
@@ -166,7 +168,9 @@ TEST(SubsurfaceWriter, TextsSitesAndTripsReadBack) {
 // Both exports of the example logbook carry each dive's profile at the same times and depths.
 TEST(SubsurfaceWriter, SamplesMatchTheUddfWaypoints) {
   Logbook book;
-  ParseLogbook(test::SampleLogbook(), book.Dives);
+  std::vector<DiveRecord> records;
+  ParseLogbook(test::SampleLogbook(), records);
+  book.Dives = std::move(records);
   const Exported file(book);
   pugi::xml_document uddf;
   ASSERT_TRUE(uddf.load_string(test::ExportUddf(book).c_str()));
@@ -204,7 +208,9 @@ TEST(SubsurfaceWriter, ManyOddLogbooksExportSoundDocuments) {
   std::vector<std::string> paths;
   for (uint32_t seed = 1; seed <= 300; ++seed) {
     Logbook book;
-    ParseLogbook(test::RandomLogbook(seed), book.Dives);
+    std::vector<DiveRecord> dives;
+    ParseLogbook(test::RandomLogbook(seed), dives);
+    book.Dives = std::move(dives);
     const std::string text = test::ExportSubsurface(book);
     ASSERT_EQ(test::SubsurfaceFaults(text), std::vector<std::string>{}) << "seed " << seed;
     paths.push_back(test::WriteTempFile("seed" + std::to_string(seed) + ".ssrf", text));

@@ -127,7 +127,7 @@ std::vector<DiveRecord> SortingDives() {
 
 TEST(DiveTableTest, SortsNumbersAndDatesAsSuchUnknownLastTiesInLogbookOrder) {
   DiveTable table;
-  table.Build(SortingDives(), 0);
+  table.Build(SortingDives(), 0, UnitSystem::Metric);
   using C = TableColumn;
   struct Case {
     C column;
@@ -151,7 +151,7 @@ TEST(DiveTableTest, SortsNumbersAndDatesAsSuchUnknownLastTiesInLogbookOrder) {
 
 TEST(DiveTableTest, ComputedColumnsFromSummariesUntilForgotten) {
   DiveTable table;
-  table.Build(SortingDives(), 1);
+  table.Build(SortingDives(), 1, UnitSystem::Metric);
   AnalysisSummary none;
   AnalysisSummary known;
   known.BaseBreathRate = 17.25;
@@ -220,7 +220,7 @@ TEST(TableOutputTest, FormatsWithHeaderQuotingAndNull) {
   dives[0].Comment = "Sun, \"calm\"\nsea\ttoo";
   dives[0].MaxDepth = 18.98;
   DiveTable table;
-  table.Build(dives, 0);
+  table.Build(dives, 0, UnitSystem::Metric);
   AnalysisSummary summary;
   summary.BaseBreathRate = 52.0 / 3;
   table.SetSummary(0, summary);

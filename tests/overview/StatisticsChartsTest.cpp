@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <string>
 #include <vector>
 
+#include "overview/DiveFiguresFixture.h"
 #include "overview/StatisticsCharts.h"
 #include "support/ChartLegibility.h"
-#include "overview/DiveFiguresFixture.h"
 
 namespace scrb {
 namespace {
@@ -16,7 +19,8 @@ constexpr double kTwipsPerPixel = 15;  // at 96 dpi
 
 DiveFigures Dive(int index, int date, double depth, int minutes, double water, double breath,
                  double oversat) {
-  DiveFigures d = test::Figures(index, date, depth, minutes, water, breath, oversat, 1 + index % 16);
+  DiveFigures d =
+      test::Figures(index, date, depth, minutes, water, breath, oversat, 1 + index % 16);
   d.Number = index + 1;
   d.Site = "Pier";
   return d;
@@ -134,6 +138,63 @@ TEST(StatisticsCharts, LimitLineAndYearMeans) {
   EXPECT_EQ(means[0].Y1, 18);
   EXPECT_EQ(means[0].X1, 1998);
   EXPECT_EQ(means[0].X2, 1999);
+}
+
+// The years axis steps by the span as a time axis does: one dive dated 1600 beside dives of
+// 1998-2010 gets a vertical line every 10, 20 or 50 years and a label on round years, not 411
+// lines; a two-year logbook keeps a line and a label every year. The bars keep one per year.
+TEST(StatisticsCharts, YearsAxisStepsBySpan) {
+  const auto yearLines = [](const RecordingSurface& s) {
+    std::vector<double> xs;
+    for (const auto& line : s.LinesOf(kGridColor))
+      if (line.X1 == line.X2) xs.push_back(line.X1);
+    return xs;
+  };
+  std::vector<DiveFigures> spread = {Dive(0, 16000101, 10, 30, 15, 20, 50)};
+  for (int year = 1998; year <= 2010; ++year)
+    spread.push_back(Dive(year - 1997, year * 10000 + 601, 10, 30, 15, 20, 50));
+  const LogbookStatistics wide = SumUp(spread, StatisticsGrouping::Year);
+  const LogbookStatistics narrow =
+      SumUp({Dive(0, 19980301, 12, 45, 15, 17, 40), Dive(1, 19990310, 14, 75, 11, 19, 50)},
+            StatisticsGrouping::Year);
+  for (const auto chart : {StatisticsChart::BreathRateOverTime, StatisticsChart::DivesPerYear}) {
+    RecordingSurface s(640 * kTwipsPerPixel, 450 * kTwipsPerPixel);
+    DrawStatisticsChart(chart, wide, s);
+    const std::vector<double> lines = yearLines(s);
+    EXPECT_LT(lines.size(), 30u);
+    std::vector<int> labels;
+    for (const auto& print : s.Prints()) {
+      if (print.Text.size() == 4 && std::isdigit(static_cast<unsigned char>(print.Text[0])))
+        labels.push_back(std::stoi(print.Text));
+    }
+    ASSERT_GE(labels.size(), 3u);
+    const int step = labels[1] - labels[0];
+    EXPECT_TRUE(step == 50 || step == 100 || step == 20) << step;
+    for (size_t n = 1; n < labels.size(); ++n) {
+      EXPECT_EQ(labels[n] % step, 0) << labels[n];
+      EXPECT_EQ(labels[n] - labels[n - 1], step);
+    }
+    if (chart == StatisticsChart::DivesPerYear) continue;
+    // Lines on round years of a series step that the label step is a multiple of; the plot's
+    // ends (1600 and 2011) have their border.
+    std::vector<double> inner;
+    for (double x : lines)
+      if (x > 1600 && x < 2011) inner.push_back(x);
+    ASSERT_GE(inner.size(), 2u);
+    const double lineStep = inner[1] - inner[0];
+    EXPECT_TRUE(lineStep == 10 || lineStep == 20 || lineStep == 50) << lineStep;
+    EXPECT_EQ(std::fmod(step, lineStep), 0);
+    for (double x : inner) EXPECT_EQ(std::fmod(x, lineStep), 0) << x;
+  }
+  RecordingSurface s(640 * kTwipsPerPixel, 450 * kTwipsPerPixel);
+  DrawStatisticsChart(StatisticsChart::OverSaturationOverTime, narrow, s);
+  std::vector<double> lines = yearLines(s);
+  std::ranges::sort(lines);
+  EXPECT_EQ(lines, (std::vector<double>{1998, 1998, 1999, 2000, 2000}));
+  std::vector<std::string> labels;
+  for (const auto& print : s.Prints())
+    if (print.Text.size() == 4) labels.push_back(print.Text);
+  EXPECT_EQ(labels, (std::vector<std::string>{"1998", "1999", "2000"}));
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST(PainterSurface, DepthChartPixelsAndTheWayBackFromThem) {
   PainterSurface surface(image);
   const test::SampledDive dive = test::DiveWithSamples(
       {10, 25, 45, 45, 45, 30, 30, 30, 30, 30, 30, 10, 5, 5, 5}, {0, 0, 0, 0, 0, 0, 4, 4, 4});
-  DrawDepthChart(dive, dive, surface);
+  DrawDepthChart(dive, dive, surface, UnitSystem::Metric);
   surface.Finish();
   for (const auto& [sample, color] : {std::pair{7, kAlarmColor}, std::pair{9, kNormalColor}}) {
     const double x = (SampleTime(sample) + SampleTime(sample + 1)) / 2;

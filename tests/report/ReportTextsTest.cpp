@@ -81,7 +81,7 @@ TEST(SummaryTexts, LabelsInPageOrder) {
   dive.MaxDepth = 327.67;
   dive.OtherActivities = "Fish count";
   dive.Alarms = 1 | 32;
-  const DiveSummary summary = SummaryTexts(dive);
+  const DiveSummary summary = SummaryTexts(dive, UnitSystem::Metric);
   EXPECT_EQ(summary.Heading, "Dive Number: 7");
   Lines lines;
   for (const SummaryLine& line : summary.Lines) lines.push_back(line.Caption + "|" + line.Value);
@@ -101,7 +101,7 @@ std::string ExampleReport() {
   ParseLogbook(test::SampleLogbook(), dives);
   std::string text;
   for (const DiveRecord& dive : dives) {
-    const DiveSummary summary = SummaryTexts(dive);
+    const DiveSummary summary = SummaryTexts(dive, UnitSystem::Metric);
     text += summary.Heading;
     for (const SummaryLine& line : summary.Lines) text += line.Value;
     text += DetailsText(dive) + RawDumpText(dive, DecodeProfile(dive));

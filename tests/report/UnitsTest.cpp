@@ -89,7 +89,7 @@ TEST(Units, TheExampleLogbooksFirstDiveInImperial) {
       if (line.Caption == caption) return line.Value;
     return std::string("<none>");
   };
-  const DiveSummary metric = SummaryTexts(dive);
+  const DiveSummary metric = SummaryTexts(dive, UnitSystem::Metric);
   const DiveSummary imperial = SummaryTexts(dive, kImperial);
   const std::tuple<const char*, const char*, const char*> lines[] = {
       {"Maximum Depth:", " 22.19 m", " 72.8 ft"},   {"Min. Temperature:", " 6.5 C", " 44 \u00B0F"},
@@ -102,7 +102,7 @@ TEST(Units, TheExampleLogbooksFirstDiveInImperial) {
   }
 
   const DecodedProfile profile = DecodeProfile(dive);
-  EXPECT_EQ(DepthReadoutText(profile, 2), "Time=01'00\" Depth=15.2 m");
+  EXPECT_EQ(DepthReadoutText(profile, 2, UnitSystem::Metric), "Time=01'00\" Depth=15.2 m");
   EXPECT_EQ(DepthReadoutText(profile, 2, kImperial), "Time=01'00\" Depth=50 ft");
   EXPECT_EQ(SpeedReadoutText(profile, 2, kImperial), " Vertical Speed=-51 ft/min");
 

@@ -160,9 +160,9 @@ TEST(TissueLegend, StandsInForThePressureChartWhileCalculating) {
 TEST(SaturationCharts, TissueLinesTimeAxisAndGrid) {
   const DecoModel model = test::Model(0);
   const SaturatedDive one = Computed({10}, model);
-  EXPECT_EQ(TissuePressureRange(one, one)->XRight, 133);
+  EXPECT_EQ(TissuePressureRange(one, one, UnitSystem::Metric)->XRight, 133);
   RecordingSurface s;
-  DrawTissuePressureChart(one, one, model, s);
+  DrawTissuePressureChart(one, one, model, s, UnitSystem::Metric);
   const std::vector<RecordedOp> lines = test::DataLines(s, 2);
   ASSERT_EQ(lines.size(), 16u);
   const RecordedOp& last = lines[15];  // tissue 8, back at the surface
@@ -171,7 +171,7 @@ TEST(SaturationCharts, TissueLinesTimeAxisAndGrid) {
   EXPECT_EQ(last.Color, model.TissueColor[7]);
   RecordingSurface deep;  // the grid counts from 0.8 bar, not from 0 down in the margin
   const SaturatedDive deepDive = Computed({40, 40}, model);
-  DrawTissuePressureChart(deepDive, deepDive, model, deep);
+  DrawTissuePressureChart(deepDive, deepDive, model, deep, UnitSystem::Metric);
   double lowest = 1e9;
   for (const RecordedOp& op : deep.LinesOf(kGridColor)) {
     if (op.Y1 == op.Y2) lowest = std::min(lowest, op.Y1);
@@ -197,11 +197,11 @@ TEST(SaturationCharts, CriticalLevelAndOutlinesUnderTheTissueLines) {
 
 TEST(SaturationCharts, YRanges) {
   const SaturatedDive dive = Computed({20, 20, 20}, test::Model(0), 0.815);
-  EXPECT_EQ(TissuePressureRange(dive, dive)->YBottom, 64);
+  EXPECT_EQ(TissuePressureRange(dive, dive, UnitSystem::Metric)->YBottom, 64);
   // Never empty or upside down, though at 0.7975 bar the start rounds up to 63 while the tissues
   // stay at 0.63 bar.
   const SaturatedDive shallow = Computed({0, 0}, test::Model(0), 0.7975);
-  EXPECT_EQ(TissuePressureRange(shallow, shallow)->YTop, 64);
+  EXPECT_EQ(TissuePressureRange(shallow, shallow, UnitSystem::Metric)->YTop, 64);
   // The over-saturation chart keeps 100 % in view.
   SaturatedDive over{DiveWithDepths({10}), {}};
   over.MaxOverSaturation = 99.999;
@@ -232,12 +232,12 @@ TEST(SaturationCharts, DiveWithoutResults) {
     SCOPED_TRACE(c.Name);
     RecordingSurface pressure;
     RecordingSurface over;
-    DrawTissuePressureChart(c.Dive, c.Dive, model, pressure);
+    DrawTissuePressureChart(c.Dive, c.Dive, model, pressure, UnitSystem::Metric);
     DrawOverSaturationChart(c.Dive, c.Dive, model, over);
     EXPECT_EQ(pressure.Texts(), std::vector<std::string>{c.Message});
     EXPECT_EQ(test::DataLines(over, 2).size(), c.PercentagesShown ? 8u * 3 : 0u);
     EXPECT_EQ(MaxOverSaturationText(c.Dive, c.Dive, model).empty(), !c.PercentagesShown);
-    EXPECT_FALSE(ReadSaturation(c.Dive, c.Dive, model, 10));
+    EXPECT_FALSE(ReadSaturation(c.Dive, c.Dive, model, 10, UnitSystem::Metric));
   }
 }
 
@@ -249,7 +249,8 @@ TEST(SaturationReadout, SampleUnderTheMouseAndTheTexts) {
   EXPECT_EQ(SaturationReadoutSample(0, 0), std::nullopt);
   const DecoModel model = test::Model(0);
   const SaturatedDive brief = Computed({10, 18.4}, model);
-  const std::optional<SaturationReadout> first = ReadSaturation(brief, brief, model, 10);
+  const std::optional<SaturationReadout> first =
+      ReadSaturation(brief, brief, model, 10, UnitSystem::Metric);
   ASSERT_TRUE(first);
   EXPECT_EQ(first->PressureText, "Time=00'20\", Depth=10.0 m, Max=0.84 bar, Min=0.79 bar");
   EXPECT_EQ(first->OverSaturationText, "Max=28% tissue=8, Min=15% tissue=1");
@@ -259,7 +260,7 @@ TEST(SaturationReadout, SampleUnderTheMouseAndTheTexts) {
   dive.MaxOverSaturationTissue = 2;
   EXPECT_EQ(MaxOverSaturationText(dive, dive, model),
             "Max Oversaturation = 87.25 % at Time=12'40\" on tissue 3");
-  EXPECT_EQ(SaturationModelText(Computed({10}, test::Model(2)), test::Model(2)),
+  EXPECT_EQ(SaturationModelText(Computed({10}, test::Model(2)), test::Model(2), UnitSystem::Metric),
             "15 tissues, surface pressure 1.000 bar");
 }
 

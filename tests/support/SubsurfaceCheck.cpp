@@ -41,7 +41,7 @@ long Seconds(const std::string& text) {
 std::string ExportSubsurface(const Logbook& book) {
   std::ostringstream out;
   AnalysisCache analysis;
-  analysis.SetDives(&book.Dives);
+  analysis.SetDives(book.Dives.Share());
   return WriteSubsurface(book, analysis, out) ? out.str() : std::string();
 }
 

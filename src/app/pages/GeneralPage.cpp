@@ -34,7 +34,7 @@ QFrame* SeparatorLine(QWidget* parent) {
 
 GeneralPage::GeneralPage(LogbookState& state, QWidget* parent) : DivePage(state, parent) {
   // The captions come from the report module, so the page and the texts cannot drift apart.
-  const DiveSummary blank = SummaryTexts(DiveRecord{});
+  const DiveSummary blank = SummaryTexts(DiveRecord{}, state.Units());
 
   auto* content = new QWidget;
   auto* grid = new QGridLayout(content);
