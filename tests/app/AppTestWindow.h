@@ -143,6 +143,15 @@ struct ScriptedDialogs : UserDialogs {
 
 using scrb::WaitForReport;
 
+// The statistics are summed up in the background; this waits until they are on show.
+inline void WaitForStatistics(const StatisticsWindow& statistics) {
+  QElapsedTimer waited;
+  waited.start();
+  do {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  } while (statistics.Working() && waited.elapsed() < 120000);
+}
+
 // A main window over a settings file of its own in a temporary folder, with every dialog that
 // needs a user answered by the test.
 struct TestWindow {

@@ -146,7 +146,7 @@ TEST(Language, SwitchingKeepsDivePageOrderAndSearchAndExportsStayEnglish) {
     EXPECT_EQ(GeneralCaption(*w.form, 0), e.dateCaption);
     EXPECT_EQ(TableModel(*w.form)->Table().Cell(0, TableColumn::Trip).Text, e.trip);
     EXPECT_EQ(w.Status(), e.status);
-    statistics.WaitForWork();
+    test::WaitForStatistics(statistics);
     EXPECT_EQ(statistics.windowTitle(), e.statistics);
     auto* groups = statistics.findChild<QTableWidget*>("GroupTable");
     ASSERT_NE(groups->horizontalHeaderItem(1), nullptr);

@@ -40,7 +40,7 @@ QString DivesWithProfiles(const std::string& name, int count, int firstNumber = 
 StatisticsWindow* OpenStatistics(test::TestWindow& w) {
   MenuAction(*w.form, "&Statistics...")->trigger();
   StatisticsWindow* window = Statistics(*w.form);
-  window->WaitForWork();
+  test::WaitForStatistics(*window);
   return window;
 }
 
@@ -72,7 +72,7 @@ TEST(StatisticsWindow, SumsUpTheListedDivesAndSelectsTheDeepest) {
   // Grouped by partner: Ben dives every time, Anna every other; a double-click asks the table
   // for the group's dives.
   window->Grouping()->setCurrentIndex(window->Grouping()->findData("partner"));
-  window->WaitForWork();
+  test::WaitForStatistics(*window);
   QTableWidget* groups = window->GroupTable();
   ASSERT_EQ(groups->rowCount(), 2);
   EXPECT_EQ(groups->item(0, 0)->text(), "Ben");
@@ -85,23 +85,23 @@ TEST(StatisticsWindow, SumsUpTheListedDivesAndSelectsTheDeepest) {
   // The table shows just those, and the window follows it; and then a search.
   QCoreApplication::processEvents();
   EXPECT_EQ(Table(*w.form).ShownDives(), (std::vector<int>{0, 2}));
-  window->WaitForWork();
+  test::WaitForStatistics(*window);
   EXPECT_EQ(window->windowTitle(), "2 of 3 dives");
   Table(*w.form).ShowAllDives();
   Table(*w.form).SetSearchText("23");
   QCoreApplication::processEvents();
-  window->WaitForWork();
+  test::WaitForStatistics(*window);
   EXPECT_EQ(window->windowTitle(), "1 of 3 dives (search: 23)");
   ASSERT_NE(window->Statistics(), nullptr);
   EXPECT_EQ(window->Statistics()->Deepest->Number, 23);
   Table(*w.form).SetSearchText("Elba");
   QCoreApplication::processEvents();
-  window->WaitForWork();
+  test::WaitForStatistics(*window);
   EXPECT_EQ(window->windowTitle(), "0 of 3 dives (search: Elba)");
   EXPECT_EQ(window->GroupTable()->rowCount(), 0);
   Table(*w.form).SetSearchText("");
   QCoreApplication::processEvents();
-  window->WaitForWork();
+  test::WaitForStatistics(*window);
 
   // The charts' readout names the bar under the mouse.
   window->resize(800, 600);
@@ -120,7 +120,7 @@ TEST(StatisticsWindow, FollowsANewLogbookAndTheModel) {
   StatisticsWindow* window = Statistics(*w.form);
   EXPECT_TRUE(window->Working());
   w.form->OpenLogbook(DivesWithProfiles("two.log", 2, 50));
-  window->WaitForWork();
+  test::WaitForStatistics(*window);
   ASSERT_NE(window->Statistics(), nullptr);
   EXPECT_EQ(window->Statistics()->Dives, 2);
   EXPECT_EQ(window->windowTitle(), "2 dives");
@@ -129,7 +129,7 @@ TEST(StatisticsWindow, FollowsANewLogbookAndTheModel) {
   const double underModel0 = window->Statistics()->HighestOverSaturation->Value;
   w.state->SetModel(1);
   QTest::qWait(300);  // the window looks at the analysis a few times a second
-  window->WaitForWork();
+  test::WaitForStatistics(*window);
   ASSERT_NE(window->Statistics(), nullptr);
   EXPECT_NE(window->Statistics()->HighestOverSaturation->Value, underModel0);
 

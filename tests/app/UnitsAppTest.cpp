@@ -36,7 +36,7 @@ TEST(UnitsInTheWindow, ReadAtStartUpAndSwitchedOnTheSameDiveAndPage) {
   EXPECT_EQ(TableCell(*w.form, 0, TableColumn::MaxDepth), "72.8 ft");
   test::MenuAction(*w.form, "&Statistics...")->trigger();
   StatisticsWindow* statistics = Statistics(*w.form);
-  statistics->WaitForWork();
+  test::WaitForStatistics(*statistics);
   ASSERT_NE(statistics->Statistics(), nullptr);
   EXPECT_NEAR(statistics->Statistics()->Deepest->Value, 147.6378, 1e-4);
 
@@ -48,7 +48,7 @@ TEST(UnitsInTheWindow, ReadAtStartUpAndSwitchedOnTheSameDiveAndPage) {
   EXPECT_EQ(DiveTab(*w.form)->currentIndex(), kGeneral);
   EXPECT_TRUE(Shows(w.PageState(kGeneral), " 41.88 m"));
   EXPECT_EQ(TableCell(*w.form, 0, TableColumn::MaxDepth), "22.19 m");
-  statistics->WaitForWork();
+  test::WaitForStatistics(*statistics);
   ASSERT_NE(statistics->Statistics(), nullptr);
   EXPECT_DOUBLE_EQ(statistics->Statistics()->Deepest->Value, 45);
 

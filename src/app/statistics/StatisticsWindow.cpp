@@ -147,13 +147,6 @@ void StatisticsWindow::SetScope(std::vector<int> dives, const QString& search) {
   if (!same || (!shown_ && !job_)) Start();
 }
 
-void StatisticsWindow::WaitForWork() {
-  while (job_) {
-    job_->Future.waitForFinished();
-    QCoreApplication::processEvents();
-  }
-}
-
 void StatisticsWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!shown_ && !job_) Start();

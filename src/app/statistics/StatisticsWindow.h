@@ -37,8 +37,6 @@ class StatisticsWindow : public QWidget {
   // The statistics on show; null while they are worked out.
   const LogbookStatistics* Statistics() const { return shown_ ? &*shown_ : nullptr; }
   bool Working() const { return job_ != nullptr; }
-  // Ends when the work under way is done; for tests.
-  void WaitForWork();
 
   QTableWidget* GroupTable() const { return groups_; }
   QComboBox* Grouping() const { return grouping_; }

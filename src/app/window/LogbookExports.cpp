@@ -79,8 +79,8 @@ void LogbookExports::ExportLogbook(const QString& title, const QString& filter,
     return write(book, state_.Analysis(), out);
   });
   if (!reason.isEmpty()) {
-    dialogs_.ShowMessage(window_, QString::fromStdString(UddfFailedMessage(
-                                      path.toStdString(), reason.toStdString())));
+    dialogs_.ShowMessage(window_, QString::fromStdString(
+                                      UddfFailedMessage(path.toStdString(), reason.toStdString())));
     return;
   }
   emit Status(QString::fromStdString(UddfExportedText(book.DiveCount(), path.toStdString())));

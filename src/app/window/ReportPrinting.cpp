@@ -272,14 +272,15 @@ void ReportPrinting::ExportPdf() {
         failure = QStringLiteral("the logbook changed while it was summed up");
       }
     }
-    if (failure.isEmpty()) failure = SaveFileThrough(path, [&](QIODevice& file) {
-      return WriteDiveReportPdf(file, job, paper, [&](int done, int) {
-        QMetaObject::invokeMethod(this, [progress, done] {
-          if (progress) progress->setValue(done);
+    if (failure.isEmpty())
+      failure = SaveFileThrough(path, [&](QIODevice& file) {
+        return WriteDiveReportPdf(file, job, paper, [&](int done, int) {
+          QMetaObject::invokeMethod(this, [progress, done] {
+            if (progress) progress->setValue(done);
+          });
+          return !shared->Cancelled;
         });
-        return !shared->Cancelled;
       });
-    });
     const bool cancelled = shared->Cancelled;
     QMetaObject::invokeMethod(this, [this, progress, failure, cancelled, path,
                                      pages = choice.Pages()] {
