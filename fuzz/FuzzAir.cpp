@@ -23,11 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const UnitSystem units = fuzz::Units(parameters);
     auto surface = fuzz::Surface(parameters);
-    DrawBreathRateChart(profile, air, surface, units);
-    DrawTankChart(dive, profile, air, surface, units);
-    DrawColdChart(profile, surface);
-    DrawBubbleChart(profile, surface);
-    DrawConsumptionChart(profile, surface);
+    DrawBreathRateChart(profile, air, surface, units, Palette::Classic());
+    DrawTankChart(dive, profile, air, surface, units, Palette::Classic());
+    DrawColdChart(profile, surface, Palette::Classic());
+    DrawBubbleChart(profile, surface, Palette::Classic());
+    DrawConsumptionChart(profile, surface, Palette::Classic());
     fuzz::CheckDrawing(surface);
 
     for (const float x : fuzz::Positions(parameters, profile)) {

@@ -17,15 +17,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const DecodedProfile profile = DecodeProfile(dive);
     const UnitSystem units = fuzz::Units(parameters);
     auto depth = fuzz::Surface(parameters);
-    DrawDepthChart(dive, profile, depth, units);
+    DrawDepthChart(dive, profile, depth, units, Palette::Classic());
     Check(!DepthChartTitle(dive, units).empty(), "depth title");
     for (const int view : {0, 1}) {
       auto strip = fuzz::Surface(parameters);
-      DrawAlarmStrip(profile, strip, view);
+      DrawAlarmStrip(profile, strip, view, Palette::Classic());
       fuzz::CheckDrawing(strip);
     }
     auto speed = fuzz::Surface(parameters);
-    DrawVerticalSpeedChart(profile, speed, units);
+    DrawVerticalSpeedChart(profile, speed, units, Palette::Classic());
     Check(VerticalSpeeds(profile).size() == static_cast<size_t>(profile.SampleCount) + 1,
           "one speed per sample and the end");
     fuzz::CheckDrawing(depth);

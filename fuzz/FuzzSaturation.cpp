@@ -31,8 +31,8 @@ void DrawAndRead(const DecodedProfile& profile, const SaturationResult& result,
   const UnitSystem units = fuzz::Units(parameters);
   auto pressure = fuzz::Surface(parameters);
   auto overSaturation = fuzz::Surface(parameters);
-  DrawTissuePressureChart(profile, result, model, pressure, units);
-  DrawOverSaturationChart(profile, result, model, overSaturation);
+  DrawTissuePressureChart(profile, result, model, pressure, units, Palette::Classic());
+  DrawOverSaturationChart(profile, result, model, overSaturation, Palette::Classic());
   fuzz::CheckDrawing(pressure);
   fuzz::CheckDrawing(overSaturation);
   MaxOverSaturationText(profile, result, model);
@@ -68,8 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   for (const DecoModel& model : Models()) {
     auto legend = fuzz::Surface(parameters);
-    DrawTissueLegend(model, legend);
-    DrawSaturationProgress(model, legend, legend);
+    DrawTissueLegend(model, legend, Palette::Classic());
+    DrawSaturationProgress(model, legend, legend, Palette::Classic());
     fuzz::CheckDrawing(legend);
   }
   return 0;

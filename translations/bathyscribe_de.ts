@@ -1384,6 +1384,26 @@ Bathyscribe liest die Logbücher der Datatrak-PC-Logsoftware; mehr steht in der 
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Desktop</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>High contrast</source>
+        <translation>Hoher Kontrast</translation>
+    </message>
+    <message>
+        <source>&amp;Appearance:</source>
+        <translation>&amp;Aussehen:</translation>
+    </message>
 </context>
 <context>
     <name>scrb::StatisticsWindow</name>

@@ -1384,6 +1384,26 @@ Bathyscribe lit les carnets du logiciel Datatrak PC ; le fichier README qui l&ap
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Bureau</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>High contrast</source>
+        <translation>Contraste élevé</translation>
+    </message>
+    <message>
+        <source>&amp;Appearance:</source>
+        <translation>&amp;Apparence :</translation>
+    </message>
 </context>
 <context>
     <name>scrb::StatisticsWindow</name>

@@ -1384,6 +1384,26 @@ Bathyscribe legge i logbook del software Datatrak PC; il README allegato fornisc
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Desktop</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Chiaro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Scuro</translation>
+    </message>
+    <message>
+        <source>High contrast</source>
+        <translation>Contrasto elevato</translation>
+    </message>
+    <message>
+        <source>&amp;Appearance:</source>
+        <translation>&amp;Aspetto:</translation>
+    </message>
 </context>
 <context>
     <name>scrb::StatisticsWindow</name>

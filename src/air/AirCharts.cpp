@@ -11,8 +11,6 @@ namespace scrb {
 
 namespace {
 
-constexpr Rgb kBlack{0, 0, 0};
-
 bool ShowNoEstimate(const AirEstimate& air, ChartSurface& surface) {
   if (air.BaseBreathRate != 0) return false;
   ShowEmptyChart(surface, kNoAirDataText);
@@ -53,7 +51,7 @@ std::vector<double> BreathRatePoints(const DecodedProfile& profile, const AirEst
 }  // namespace
 
 void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const AirEstimate& air,
-                   ChartSurface& surface, UnitSystem units) {
+                   ChartSurface& surface, UnitSystem units, const Palette& palette) {
   if (ShowNoEstimate(air, surface)) return;
   const double start = ToUnits(Quantity::Pressure, dive.AirConsumption, units) * 100;
   const std::vector<double> points = TankPoints(dive, profile, air, units);
@@ -62,12 +60,12 @@ void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const 
   WidenToCover(yBottom, yTop, points);
   WidenToCover(yBottom, yTop, {start});
   surface.Cls();
-  DrawChartFrame(0, TimeAxisRight(profile.SampleCount), yBottom, yTop, surface, 0);
-  DrawMinuteLine(profile, surface, start, points);
+  DrawChartFrame(0, TimeAxisRight(profile.SampleCount), yBottom, yTop, surface, palette, 0);
+  DrawMinuteLine(profile, surface, start, points, palette);
 }
 
 void DrawBreathRateChart(const DecodedProfile& profile, const AirEstimate& air,
-                         ChartSurface& surface, UnitSystem units) {
+                         ChartSurface& surface, UnitSystem units, const Palette& palette) {
   if (ShowNoEstimate(air, surface)) return;
   const double start =
       ToUnits(Quantity::BreathRate, EntryOr0(air.SampleBreathRate, 2), units) * 100;
@@ -77,17 +75,17 @@ void DrawBreathRateChart(const DecodedProfile& profile, const AirEstimate& air,
       AtLeastOne(std::floor(ToUnits(Quantity::BreathRate, air.MaxBreathRate, units) * 100 + 1));
   WidenToCover(yBottom, yTop, points);
   surface.Cls();
-  DrawChartFrame(0, TimeAxisRight(profile.SampleCount), yBottom, yTop, surface, 0);
+  DrawChartFrame(0, TimeAxisRight(profile.SampleCount), yBottom, yTop, surface, palette, 0);
 
   surface.SetCurrentX(0);
   surface.SetCurrentY(start);
   surface.SetDrawWidth(kDataLineWidth);
   // An alarm step keeps the previous step's colour on its riser, so the red marks the level only.
-  Rgb color = kBlack;
+  Rgb color = palette.FirstRiser;
   for (int k = 0; k <= profile.SampleCount; ++k) {
     const double y = points[static_cast<size_t>(k)];
-    const Rgb sampleColor = ColorOfSegmentEndingAt(profile, k);
-    if (sampleColor == kAlarmColor) {
+    const Rgb sampleColor = ColorOfSegmentEndingAt(profile, k, palette);
+    if (sampleColor == palette.Alarm) {
       surface.LineTo(SampleStartTimeSingle(k), y, color);
       color = sampleColor;
       surface.LineTo(SampleTimeSingle(k), y, color);

@@ -2,6 +2,7 @@
 
 #include "air/AirModel.h"
 #include "charts/ChartSurface.h"
+#include "charts/Palette.h"
 #include "logbook/Translation.h"
 #include "report/Units.h"
 
@@ -30,10 +31,10 @@ inline constexpr const char* kNoAirDataText =
 // data" line when there is no estimate.
 // Both charts draw in the units' pressure and breath rate, ticking at round values of them.
 void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const AirEstimate& air,
-                   ChartSurface& surface, UnitSystem units);
+                   ChartSurface& surface, UnitSystem units, const Palette& palette);
 
 // The estimated breath rate as a step per minute.
 void DrawBreathRateChart(const DecodedProfile& profile, const AirEstimate& air,
-                         ChartSurface& surface, UnitSystem units);
+                         ChartSurface& surface, UnitSystem units, const Palette& palette);
 
 }  // namespace scrb

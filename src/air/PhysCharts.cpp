@@ -14,7 +14,7 @@ namespace {
 using PointValue = std::function<double(int status)>;
 
 void DrawStatusChart(const DecodedProfile& profile, ChartSurface& surface, ChartValue yTop,
-                     const char* emptyText, const PointValue& value) {
+                     const char* emptyText, const PointValue& value, const Palette& palette) {
   const int sampleCount = profile.SampleCount;
   if (sampleCount <= 0) {
     ShowEmptyChart(surface, emptyText);
@@ -28,30 +28,35 @@ void DrawStatusChart(const DecodedProfile& profile, ChartSurface& surface, Chart
   WidenToCover(yBottom, yTop, points);
 
   surface.Cls();
-  DrawChartFrame(0, TimeAxisRight(sampleCount), yBottom, yTop, surface, 0);
-  DrawMinuteLine(profile, surface, 0, points);
+  DrawChartFrame(0, TimeAxisRight(sampleCount), yBottom, yTop, surface, palette, 0);
+  DrawMinuteLine(profile, surface, 0, points, palette);
 }
 
 }  // namespace
 
-void DrawColdChart(const DecodedProfile& profile, ChartSurface& surface) {
+void DrawColdChart(const DecodedProfile& profile, ChartSurface& surface, const Palette& palette) {
   // Each cold minute adds a third at each of its three samples, so the line climbs by one.
   double coldMinutes = 0;
-  DrawStatusChart(profile, surface, 500, kNoTempDataText, [&coldMinutes](int status) {
-    if ((status & kColdBit) != 0) coldMinutes += 1.0 / 3;
-    return coldMinutes * 100;
-  });
+  DrawStatusChart(
+      profile, surface, 500, kNoTempDataText,
+      [&coldMinutes](int status) {
+        if ((status & kColdBit) != 0) coldMinutes += 1.0 / 3;
+        return coldMinutes * 100;
+      },
+      palette);
 }
 
-void DrawBubbleChart(const DecodedProfile& profile, ChartSurface& surface) {
-  DrawStatusChart(profile, surface, 700, kNoDecoDataText,
-                  [](int status) { return static_cast<double>(status & kBubbleMask) * 100; });
+void DrawBubbleChart(const DecodedProfile& profile, ChartSurface& surface, const Palette& palette) {
+  DrawStatusChart(
+      profile, surface, 700, kNoDecoDataText,
+      [](int status) { return static_cast<double>(status & kBubbleMask) * 100; }, palette);
 }
 
-void DrawConsumptionChart(const DecodedProfile& profile, ChartSurface& surface) {
-  DrawStatusChart(profile, surface, 700, kNoConsumptionDataText, [](int status) {
-    return static_cast<double>((status & kAirLevelMask) * 100) / 16;
-  });
+void DrawConsumptionChart(const DecodedProfile& profile, ChartSurface& surface,
+                          const Palette& palette) {
+  DrawStatusChart(
+      profile, surface, 700, kNoConsumptionDataText,
+      [](int status) { return static_cast<double>((status & kAirLevelMask) * 100) / 16; }, palette);
 }
 
 }  // namespace scrb

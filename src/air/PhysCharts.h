@@ -1,6 +1,7 @@
 #pragma once
 
 #include "charts/ChartSurface.h"
+#include "charts/Palette.h"
 #include "logbook/ProfileDecoder.h"
 #include "logbook/Translation.h"
 
@@ -26,12 +27,13 @@ inline constexpr const char* kNoConsumptionDataText =
     SCRB_TRANSLATE_NOOP("Charts", "No Air Data Consumption available");
 
 // Running total of the minutes the dive computer flagged as cold, in minutes.
-void DrawColdChart(const DecodedProfile& profile, ChartSurface& surface);
+void DrawColdChart(const DecodedProfile& profile, ChartSurface& surface, const Palette& palette);
 
 // The bubble level 0..7 of each minute.
-void DrawBubbleChart(const DecodedProfile& profile, ChartSurface& surface);
+void DrawBubbleChart(const DecodedProfile& profile, ChartSurface& surface, const Palette& palette);
 
 // The air level 0..7 of each minute, the level that drives the estimated breath rate.
-void DrawConsumptionChart(const DecodedProfile& profile, ChartSurface& surface);
+void DrawConsumptionChart(const DecodedProfile& profile, ChartSurface& surface,
+                          const Palette& palette);
 
 }  // namespace scrb

@@ -33,7 +33,8 @@ double AlarmStripMinimumHeight(int view, double labelHeight) {
   return std::ceil((StripBottom(view) + 1) / 100.0 * labelHeight);
 }
 
-void DrawAlarmStrip(const DecodedProfile& profile, ChartSurface& surface, int view) {
+void DrawAlarmStrip(const DecodedProfile& profile, ChartSurface& surface, int view,
+                    const Palette& palette) {
   const int32_t count = SamplesToDraw(profile, surface);
   if (count == 0) return;
 
@@ -41,11 +42,11 @@ void DrawAlarmStrip(const DecodedProfile& profile, ChartSurface& surface, int vi
   const int rows = AlarmRowCount(view);
   const std::vector<std::string> labels = RowLabels(rows);
   surface.Cls();
-  DrawStripFrame(0, xRight, StripBottom(view), 0, surface, labels);
+  DrawStripFrame(0, xRight, StripBottom(view), 0, surface, palette, labels);
 
   for (int r = 0; r < rows; ++r) {
     const double y = kAlarmRows[static_cast<size_t>(r)].Y;
-    surface.Line(0, y, xRight, y, kGridColor);
+    surface.Line(0, y, xRight, y, palette.Grid);
   }
 
   // Centred in the left margin like the depth labels above them, so no mark can cover a label.
@@ -65,7 +66,7 @@ void DrawAlarmStrip(const DecodedProfile& profile, ChartSurface& surface, int vi
     for (int r = 0; r < rows; ++r) {
       const AlarmRow& row = kAlarmRows[static_cast<size_t>(r)];
       if ((flags & row.Flag) == 0) continue;
-      surface.Line(SampleTime(k), row.Y, SampleTime(k + 1), row.Y, row.MarkColor);
+      surface.Line(SampleTime(k), row.Y, SampleTime(k + 1), row.Y, palette.*row.MarkColor);
     }
   }
   surface.SetDrawWidth(1);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "charts/ChartSurface.h"
+#include "charts/Palette.h"
 #include "logbook/ProfileDecoder.h"
 
 namespace scrb {
@@ -13,19 +14,17 @@ struct AlarmRow {
   int Y;
   const char* Label;
   int Flag;
-  Rgb MarkColor;
+  Rgb Palette::*MarkColor;
 };
-
-constexpr Rgb kEventColor{255, 128, 64};
 
 // Top to bottom. The tx row is shown only in view 1, where the strip is tall enough.
 constexpr std::array<AlarmRow, 6> kAlarmRows{{
-    {100, "sos ", 8, kAlarmColor},
-    {200, "up", 4, kAlarmColor},
-    {300, "rbt ", 2, kAlarmColor},
-    {400, "air", 16, kAlarmColor},
-    {500, "deco", 1, kEventColor},
-    {600, "tx", 32, kEventColor},
+    {100, "sos ", 8, &Palette::Alarm},
+    {200, "up", 4, &Palette::Alarm},
+    {300, "rbt ", 2, &Palette::Alarm},
+    {400, "air", 16, &Palette::Alarm},
+    {500, "deco", 1, &Palette::Event},
+    {600, "tx", 32, &Palette::Event},
 }};
 
 // Rows shown in a view: five in view 0, six in view 1.
@@ -37,6 +36,7 @@ double AlarmStripMinimumHeight(int view, double labelHeight);
 
 // One labelled row per event and a thick mark for every sample interval in which it is set, on
 // the depth chart's time axis. The row labels stand in the left margin, where no mark reaches.
-void DrawAlarmStrip(const DecodedProfile& profile, ChartSurface& surface, int view);
+void DrawAlarmStrip(const DecodedProfile& profile, ChartSurface& surface, int view,
+                    const Palette& palette);
 
 }  // namespace scrb

@@ -95,7 +95,8 @@ std::vector<int64_t> ValueGrid(ChartValue yBottom, ChartValue yTop, ChartValue y
 // area (below the half of a value label that reaches under it), and one that would leave the
 // surface or touch the label before it is left out.
 void DrawTimeAxis(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
-                  ChartSurface& surface, const Corners& corners, double textHeightTwips) {
+                  ChartSurface& surface, const Palette& palette, const Corners& corners,
+                  double textHeightTwips) {
   const int64_t step = AxisStep(surface.ScaleX(kGridSpacingMillimetres));
   const AxisMarks marks{AxisLabel, [](int64_t i) { return static_cast<double>(i); }};
   const int64_t labelStep = LabelStep(xLeft, xRight, xLeft, step, marks, surface);
@@ -106,7 +107,7 @@ void DrawTimeAxis(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, Chart
                             xLeft,
                             std::min(corners.Left, corners.Right),
                             std::max(corners.Left, corners.Right)};
-  DrawHorizontalAxis(axis, marks, true, yBottom, yTop, surface, textHeightTwips);
+  DrawHorizontalAxis(axis, marks, true, yBottom, yTop, surface, palette, textHeightTwips);
 }
 
 // The corners of the coordinate system that put xLeft..xRight between margins of `before` and
@@ -157,7 +158,7 @@ int64_t LabelStep(int64_t from, int64_t to, int64_t origin, int64_t gridStep,
 }
 
 void DrawHorizontalAxis(const HorizontalAxis& axis, const AxisMarks& marks, bool gridLines,
-                        double yBottom, double yTop, ChartSurface& surface,
+                        double yBottom, double yTop, ChartSurface& surface, const Palette& palette,
                         double textHeightTwips) {
   const double gap = std::fabs(surface.TextWidth("0"));
   const double below = textHeightTwips > 0 ? 0.5 + kLabelGapTwips / textHeightTwips : 0.5;
@@ -169,7 +170,7 @@ void DrawHorizontalAxis(const HorizontalAxis& axis, const AxisMarks& marks, bool
                             : FirstOnStep(axis.From, axis.LabelOrigin, axis.Step);
   for (int64_t i = first; NotPassed(i, axis.To, axis.Step); i += axis.Step) {
     const double x = marks.X(i);
-    if (gridLines) surface.Line(x, yBottom, x, yTop, kGridColor);
+    if (gridLines) surface.Line(x, yBottom, x, yTop, palette.Grid);
     if ((i - axis.LabelOrigin) % axis.LabelStep != 0) continue;
     const std::string label = marks.Label(i);
     const double halfWidth = std::fabs(surface.TextWidth(label)) / 2;
@@ -230,7 +231,7 @@ void WidenToCover(ChartValue& low, ChartValue& high, const std::vector<double>& 
 }
 
 void DrawChartFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
-                    ChartSurface& surface, ChartValue yOrigin) {
+                    ChartSurface& surface, const Palette& palette, ChartValue yOrigin) {
   const int64_t width = WholeTwips(surface.Width());
   const int64_t height = WholeTwips(surface.Height());
   if (width == 0 || height == 0) return;
@@ -261,12 +262,13 @@ void DrawChartFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, Cha
   const Corners corners{leftCorner, topCorner, rightCorner, bottomCorner};
   surface.Scale(corners.Left, corners.Top, corners.Right, corners.Bottom);
 
-  DrawTimeAxis(xLeft, xRight, yBottom, yTop, surface, corners, textHeight);
-  DrawValueAxis(xLeft, xRight, values, labels, surface, corners.Left);
+  DrawTimeAxis(xLeft, xRight, yBottom, yTop, surface, palette, corners, textHeight);
+  DrawValueAxis(xLeft, xRight, values, labels, surface, palette, corners.Left);
 }
 
 void DrawStripFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
-                    ChartSurface& surface, const std::vector<std::string>& leftLabels) {
+                    ChartSurface& surface, const Palette& palette,
+                    const std::vector<std::string>& leftLabels) {
   const int64_t width = WholeTwips(surface.Width());
   const int64_t height = WholeTwips(surface.Height());
   if (width == 0 || height == 0) return;
@@ -284,7 +286,7 @@ void DrawStripFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, Cha
   const int64_t limit = static_cast<int64_t>(xRight) - step;
   for (int64_t i = static_cast<int64_t>(xLeft) + step; NotPassed(i, limit, step); i += step) {
     const auto x = static_cast<double>(i);
-    surface.Line(x, yBottom, x, yTop, kGridColor);
+    surface.Line(x, yBottom, x, yTop, palette.Grid);
   }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "charts/ChartSurface.h"
+#include "charts/Palette.h"
 
 namespace scrb {
 
@@ -50,16 +51,18 @@ struct HorizontalAxis {
 // yBottom (below the half of a value label that reaches under it), and one that would leave the
 // surface or touch the label before it is left out.
 void DrawHorizontalAxis(const HorizontalAxis& axis, const AxisMarks& marks, bool gridLines,
-                        double yBottom, double yTop, ChartSurface& surface, double textHeightTwips);
+                        double yBottom, double yTop, ChartSurface& surface, const Palette& palette,
+                        double textHeightTwips);
 
 // Value labels centred in the left margin between its edge and xLeft, each with its grid line
 // across the plot area.
 template <typename X, typename Value, typename Edge>
 void DrawValueAxis(X xLeft, X xRight, const std::vector<Value>& values,
-                   const std::vector<std::string>& labels, ChartSurface& surface, Edge leftEdge) {
+                   const std::vector<std::string>& labels, ChartSurface& surface,
+                   const Palette& palette, Edge leftEdge) {
   for (size_t n = 0; n < values.size(); ++n) {
     const auto y = static_cast<double>(values[n]);
-    surface.Line(xLeft, y, xRight, y, kGridColor);
+    surface.Line(xLeft, y, xRight, y, palette.Grid);
     surface.SetCurrentX((leftEdge + xLeft - std::fabs(surface.TextWidth(labels[n]))) / 2);
     surface.SetCurrentY(y - surface.TextHeight(labels[n]) / 2);
     surface.Print(labels[n]);
@@ -86,12 +89,13 @@ void WidenToCover(ChartValue& low, ChartValue& high, const std::vector<double>& 
 
 // Frame with margins and labelled grid on both axes; yOrigin lies on a grid line.
 void DrawChartFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
-                    ChartSurface& surface, ChartValue yOrigin);
+                    ChartSurface& surface, const Palette& palette, ChartValue yOrigin);
 
 // Frame for a strip chart: side margins and unlabelled vertical grid lines only. The left margin
 // makes room for `leftLabels`, which the strip prints itself.
 void DrawStripFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
-                    ChartSurface& surface, const std::vector<std::string>& leftLabels = {});
+                    ChartSurface& surface, const Palette& palette,
+                    const std::vector<std::string>& leftLabels = {});
 
 // A chart without data: the surface is cleared and the text printed once, centred on it.
 void ShowEmptyChart(ChartSurface& surface, const std::string& text);

@@ -7,10 +7,6 @@
 
 namespace scrb {
 
-// The colours every chart shares: grid lines, and data segments with and without an alarm flag.
-constexpr Rgb kGridColor{192, 192, 192};
-constexpr Rgb kAlarmColor{255, 64, 64};
-constexpr Rgb kNormalColor{64, 64, 255};
 // Flags that colour a data segment: rbt, up, sos and air.
 constexpr int kAlarmFlagMask = 0x1E;
 

@@ -60,7 +60,7 @@ int32_t SamplesToDraw(const DecodedProfile& profile, ChartSurface& surface) {
 }
 
 void DrawDepthChart(const DiveRecord& dive, const DecodedProfile& profile, ChartSurface& surface,
-                    UnitSystem units) {
+                    UnitSystem units, const Palette& palette) {
   const int32_t count = SamplesToDraw(profile, surface);
   if (count == 0) return;
 
@@ -70,14 +70,14 @@ void DrawDepthChart(const DiveRecord& dive, const DecodedProfile& profile, Chart
   const auto yBottom =
       static_cast<ChartValue>(std::floor(DepthRange(dive, profile) * perMetre + 1));
   surface.Cls();
-  DrawChartFrame(0, xRight, yBottom, 0, surface, 0);
+  DrawChartFrame(0, xRight, yBottom, 0, surface, palette, 0);
 
   // On a shallower dive a reference depth lies under the plot area, where it would cross the
   // time labels.
   const double twenty = 20 * perMetre;
   const double forty = 40 * perMetre;
-  if (yBottom >= twenty) surface.Line(0, twenty, xRight, twenty, kTwentyMetreColor);
-  if (yBottom >= forty) surface.Line(0, forty, xRight, forty, kFortyMetreColor);
+  if (yBottom >= twenty) surface.Line(0, twenty, xRight, twenty, palette.TwentyMetre);
+  if (yBottom >= forty) surface.Line(0, forty, xRight, forty, palette.FortyMetre);
 
   surface.SetCurrentX(0);
   surface.SetCurrentY(0);
@@ -86,7 +86,7 @@ void DrawDepthChart(const DiveRecord& dive, const DecodedProfile& profile, Chart
   // surface; each segment takes the colour of the sample it starts from.
   for (int32_t k = 0; k <= count; ++k) {
     surface.LineTo(SampleTime(k), DrawnDepth(profile, k) * perMetre,
-                   ColorOfSegmentEndingAt(profile, k));
+                   ColorOfSegmentEndingAt(profile, k, palette));
   }
   surface.SetDrawWidth(1);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "charts/ChartSurface.h"
+#include "charts/Palette.h"
 #include "logbook/DiveRecord.h"
 #include "logbook/ProfileDecoder.h"
 #include "logbook/Translation.h"
@@ -11,8 +12,6 @@
 
 namespace scrb {
 
-constexpr Rgb kTwentyMetreColor{64, 255, 64};
-constexpr Rgb kFortyMetreColor{255, 64, 64};
 inline constexpr const char* kNoDiveData = SCRB_TRANSLATE_NOOP("Charts", "No Dive Data available");
 
 // The samples a profile chart (depth, speed, alarm strip) draws. A dive without any gets the
@@ -27,6 +26,6 @@ std::string DepthChartTitle(const DiveRecord& dive, UnitSystem units);
 // segments are red where the sample at their start carries an alarm flag. In imperial the axis
 // is in feet, ticking at round feet; the reference lines stay at 20 m and 40 m.
 void DrawDepthChart(const DiveRecord& dive, const DecodedProfile& profile, ChartSurface& surface,
-                    UnitSystem units);
+                    UnitSystem units, const Palette& palette);
 
 }  // namespace scrb

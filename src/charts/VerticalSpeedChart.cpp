@@ -26,8 +26,8 @@ std::vector<double> VerticalSpeeds(const DecodedProfile& profile) {
   return speeds;
 }
 
-void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface,
-                            UnitSystem units) {
+void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface, UnitSystem units,
+                            const Palette& palette) {
   const int32_t count = SamplesToDraw(profile, surface);
   if (count == 0) return;
 
@@ -50,27 +50,27 @@ void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface
   const ChartValue yTop =
       std::max(static_cast<ChartValue>(std::floor(fastestAscent + 1)) * 100, smallestTop);
   surface.Cls();
-  DrawChartFrame(0, xRight, yBottom, yTop, surface, 0);
+  DrawChartFrame(0, xRight, yBottom, yTop, surface, palette, 0);
 
-  surface.Line(0, 0, xRight, 0, kZeroSpeedColor);
-  surface.Line(0, ascentLimit, xRight, ascentLimit, kAscentLimitColor);
+  surface.Line(0, 0, xRight, 0, palette.ZeroSpeed);
+  surface.Line(0, ascentLimit, xRight, ascentLimit, palette.AscentLimit);
 
   surface.SetCurrentX(0);
   surface.SetCurrentY(speeds[1] * 100);
   surface.SetDrawWidth(3);
   // A step after a flagged sample is red, but its riser keeps the colour of the step before, so
   // the red marks exactly the levels that follow the alarm.
-  Rgb color = kFirstRiserColor;
+  Rgb color = palette.FirstRiser;
   for (int32_t k = 1; k <= count; ++k) {
     const double y = speeds[static_cast<size_t>(k)] * 100;
     const double riserX = SampleStartTime(k);
     const double levelEndX = SampleTime(k);
     if ((SampleFlagsAt(profile, k - 1) & kAlarmFlagMask) != 0) {
       surface.LineTo(riserX, y, color);
-      color = kAlarmColor;
+      color = palette.Alarm;
       surface.LineTo(levelEndX, y, color);
     } else {
-      color = kNormalColor;
+      color = palette.Data;
       surface.LineTo(riserX, y, color);
       surface.LineTo(levelEndX, y, color);
     }

@@ -3,15 +3,13 @@
 #include <vector>
 
 #include "charts/ChartSurface.h"
+#include "charts/Palette.h"
 #include "logbook/ProfileDecoder.h"
 #include "logbook/Translation.h"
 #include "report/Units.h"
 
 namespace scrb {
 
-constexpr Rgb kZeroSpeedColor{64, 255, 64};
-constexpr Rgb kAscentLimitColor{255, 64, 64};
-constexpr Rgb kFirstRiserColor{0, 0, 0};
 inline constexpr const char* kSpeedChartTitle =
     SCRB_TRANSLATE_NOOP("Charts", "Depth derivative (meters per minutes)");
 inline constexpr const char* kSpeedChartTitleFeet =
@@ -27,6 +25,7 @@ std::vector<double> VerticalSpeeds(const DecodedProfile& profile);
 // Vertical speed as a step line over the depth chart's time axis, with the zero and 12 m/min
 // lines; steps after a flagged sample are red. In imperial the axis is in feet per minute and the
 // limit line stays at 12 m/min.
-void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface, UnitSystem units);
+void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface, UnitSystem units,
+                            const Palette& palette);
 
 }  // namespace scrb

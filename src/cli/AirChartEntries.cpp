@@ -10,19 +10,25 @@ std::vector<ChartEntry> AirChartEntries() {
       {"tank", 600,
        [](RenderContext& c, ChartSurface& s) {
          const AnalysedDive dive = c.Analysed();
-         DrawTankChart(dive.Dive(), *dive.Profile, *dive.Air, s, c.Units);
+         DrawTankChart(dive.Dive(), *dive.Profile, *dive.Air, s, c.Units, c.Colours);
        }},
       {"breath", 400,
        [](RenderContext& c, ChartSurface& s) {
          const AnalysedDive dive = c.Analysed();
-         DrawBreathRateChart(*dive.Profile, *dive.Air, s, c.Units);
+         DrawBreathRateChart(*dive.Profile, *dive.Air, s, c.Units, c.Colours);
        }},
       {"cold", 400,
-       [](RenderContext& c, ChartSurface& s) { DrawColdChart(*c.Analysed().Profile, s); }},
+       [](RenderContext& c, ChartSurface& s) {
+         DrawColdChart(*c.Analysed().Profile, s, c.Colours);
+       }},
       {"bubbles", 400,
-       [](RenderContext& c, ChartSurface& s) { DrawBubbleChart(*c.Analysed().Profile, s); }},
+       [](RenderContext& c, ChartSurface& s) {
+         DrawBubbleChart(*c.Analysed().Profile, s, c.Colours);
+       }},
       {"consumption", 400,
-       [](RenderContext& c, ChartSurface& s) { DrawConsumptionChart(*c.Analysed().Profile, s); }},
+       [](RenderContext& c, ChartSurface& s) {
+         DrawConsumptionChart(*c.Analysed().Profile, s, c.Colours);
+       }},
   };
 }
 

@@ -6,6 +6,7 @@
 
 #include "analysis/AnalysisCache.h"
 #include "charts/ChartSurface.h"
+#include "charts/Palette.h"
 #include "overview/Statistics.h"
 #include "report/Units.h"
 
@@ -20,6 +21,7 @@ struct RenderContext {
   // For the charts of the whole logbook: the dives --search leaves, summed up.
   const LogbookStatistics* Statistics = nullptr;
   UnitSystem Units = UnitSystem::Metric;
+  const Palette& Colours;
 
   AnalysedDive Analysed() const { return Analysis.Analysed(Dive); }
 };

@@ -35,9 +35,10 @@ constexpr const char* kUsage =
     "      the tab-separated profile of dive N, as Copy Current Dive Profile does\n"
     "  render FILE... (--dive N | --number N) --chart NAME --out PATH [--size WxH] [--view 0|1]\n"
     "         [--model 0|1|2] [--surface-pressure P] [--repetitive] [--units U]\n"
+    "         [--palette classic|dark|high-contrast]\n"
     "      draws a chart of dive N into PATH (.png, .svg or .pdf)\n"
     "  render FILE... --chart stats-NAME --out PATH [--size WxH] [--search TEXT]\n"
-    "         [--model 0|1|2] [--units U]\n"
+    "         [--model 0|1|2] [--units U] [--palette classic|dark|high-contrast]\n"
     "      draws a statistics chart of the dives the search finds (all without one)\n"
     "  render --list-charts\n"
     "      the chart names that render accepts\n"
@@ -72,6 +73,9 @@ constexpr const char* kUsage =
     "--units metric|imperial (default metric): figures in metres, C, bar and l/min, or in feet,\n"
     "F, psi and cubic feet per minute (tank sizes stay in litres). The other commands and the\n"
     "UDDF and Subsurface exports are always metric.\n"
+    "--palette (default classic): the colours of a rendered chart: the classic ones on white,\n"
+    "light ones on a dark background, or strong ones and thicker lines on white. Reports are\n"
+    "always printed in the classic colours.\n"
     "\n"
     "Exit status: 0 success, 1 usage error, 2 a file was refused or the output cannot be\n"
     "written, 3 a file is damaged; of several, 2 wins over 3.\n";
@@ -118,7 +122,7 @@ const std::map<std::string, std::set<std::string>>& CommandOptions() {
       {"profile", {"dive", "number", "model", "surface-pressure", "repetitive"}},
       {"render",
        {"dive", "number", "chart", "out", "size", "view", "model", "surface-pressure", "repetitive",
-        "list-charts", "search", "units"}},
+        "list-charts", "search", "units", "palette"}},
       {"export", {"out"}},
       {"report",
        {"dive", "number", "all", "out", "model", "surface-pressure", "repetitive", "paper",

@@ -17,13 +17,15 @@ std::vector<ChartEntry> DiveChartEntries() {
       {"depth", 600,
        [](RenderContext& c, ChartSurface& s) {
          const AnalysedDive dive = c.Analysed();
-         DrawDepthChart(dive.Dive(), *dive.Profile, s, c.Units);
+         DrawDepthChart(dive.Dive(), *dive.Profile, s, c.Units, c.Colours);
        }},
       {"alarms", kAlarmStripHeightPixels,
-       [](RenderContext& c, ChartSurface& s) { DrawAlarmStrip(*c.Analysed().Profile, s, c.View); }},
+       [](RenderContext& c, ChartSurface& s) {
+         DrawAlarmStrip(*c.Analysed().Profile, s, c.View, c.Colours);
+       }},
       {"speed", 600,
        [](RenderContext& c, ChartSurface& s) {
-         DrawVerticalSpeedChart(*c.Analysed().Profile, s, c.Units);
+         DrawVerticalSpeedChart(*c.Analysed().Profile, s, c.Units, c.Colours);
        }},
   };
 }

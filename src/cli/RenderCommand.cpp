@@ -57,6 +57,16 @@ const ChartEntry& ChartOption(const CliArgs& args, const std::vector<ChartEntry>
   return *it;
 }
 
+const Palette& PaletteOption(const CliArgs& args) {
+  const std::optional<std::string> name = args.Option("palette");
+  if (!name) return Palette::Classic();
+  const Palette* palette = PaletteNamed(*name);
+  if (palette == nullptr) {
+    throw UsageError{"--palette takes classic, dark or high-contrast, not \"" + *name + "\""};
+  }
+  return *palette;
+}
+
 OutputKind OutputKindOf(const std::string& path) {
   const std::string extension = LowerCase(std::filesystem::path(path).extension().string());
   if (extension == ".png") return OutputKind::Png;
@@ -109,13 +119,15 @@ bool GuiApplicationRuns() {
 
 void Draw(const ChartEntry& entry, RenderContext& context, QPaintDevice* device, QSizeF size) {
   PainterSurface surface(device, size, kRenderDpi, kRenderDpi);
+  surface.UsePalette(context.Colours);
   entry.Draw(context, surface);
   surface.Finish();
 }
 
 QByteArray RenderPng(const ChartEntry& entry, RenderContext& context, PixelSize size) {
   QImage image(size.Width, size.Height, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::white);
+  const Rgb background = context.Colours.Background;
+  image.fill(QColor(background.R, background.G, background.B));
   Draw(entry, context, &image, QSizeF(size.Width, size.Height));
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -186,6 +198,7 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   const PixelSize size = SizeOption(args, entry.DefaultHeightPixels);
   const int view = IntOption(args, "view", 1, 0, 1);
   const UnitSystem units = UnitsOption(args);
+  const Palette& palette = PaletteOption(args);
 
   CommandLogbooks loaded = LoadLogbooks(args.Files, err);
   if (loaded.NothingLoaded()) return loaded.Status;
@@ -202,7 +215,7 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   }
 
   if (!EnsureGuiApplication(err)) return kExitUsage;
-  RenderContext context{analysis, dive, view, statistics ? &*statistics : nullptr, units};
+  RenderContext context{analysis, dive, view, statistics ? &*statistics : nullptr, units, palette};
   QByteArray bytes;
   switch (kind) {
     case OutputKind::Png:

@@ -11,15 +11,18 @@ std::vector<ChartEntry> SaturationChartEntries() {
       {"pressure", 500,
        [](RenderContext& c, ChartSurface& s) {
          const AnalysedDive dive = c.Analysed();
-         DrawTissuePressureChart(*dive.Profile, *dive.Saturation, c.Analysis.Model(), s, c.Units);
+         DrawTissuePressureChart(*dive.Profile, *dive.Saturation, c.Analysis.Model(), s, c.Units,
+                                 c.Colours);
        }},
       {"oversaturation", 450,
        [](RenderContext& c, ChartSurface& s) {
          const AnalysedDive dive = c.Analysed();
-         DrawOverSaturationChart(*dive.Profile, *dive.Saturation, c.Analysis.Model(), s);
+         DrawOverSaturationChart(*dive.Profile, *dive.Saturation, c.Analysis.Model(), s, c.Colours);
        }},
       {"legend", 360,
-       [](RenderContext& c, ChartSurface& s) { DrawTissueLegend(c.Analysis.Model(), s); }},
+       [](RenderContext& c, ChartSurface& s) {
+         DrawTissueLegend(c.Analysis.Model(), s, c.Colours);
+       }},
   };
 }
 

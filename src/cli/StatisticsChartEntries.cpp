@@ -9,7 +9,7 @@ std::vector<ChartEntry> StatisticsChartEntries() {
     const StatisticsChart chart = info.Chart;
     entries.push_back({info.Name, 600,
                        [chart](RenderContext& c, ChartSurface& s) {
-                         DrawStatisticsChart(chart, *c.Statistics, s);
+                         DrawStatisticsChart(chart, *c.Statistics, s, c.Colours);
                        },
                        true});
   }

@@ -85,10 +85,10 @@ std::string ModelName(const DecoModel& model) {
 }
 
 void DrawBox(ChartSurface& page, const SurfaceRect& box) {
-  page.Line(box.Left, box.Top, box.Right(), box.Top, kGridColor);
-  page.LineTo(box.Right(), box.Bottom(), kGridColor);
-  page.LineTo(box.Left, box.Bottom(), kGridColor);
-  page.LineTo(box.Left, box.Top, kGridColor);
+  page.Line(box.Left, box.Top, box.Right(), box.Top, PaperPalette().Grid);
+  page.LineTo(box.Right(), box.Bottom(), PaperPalette().Grid);
+  page.LineTo(box.Left, box.Bottom(), PaperPalette().Grid);
+  page.LineTo(box.Left, box.Top, PaperPalette().Grid);
 }
 
 // Draws a chart into its rectangle of the page, when the rectangle can hold one. A chart with
@@ -241,23 +241,27 @@ void DrawDiveReportPage(const AnalysedDive& analysed, const DecoModel& model,
     page.SetCurrentY(text.Box.Top);
     page.Print(text.Text);
   }
-  for (const double rule : layout.Rules) page.Line(0, rule, page.Width(), rule, kPageRuleColor);
+  for (const double rule : layout.Rules)
+    page.Line(0, rule, page.Width(), rule, PaperPalette().PageRule);
 
   const bool noSamples = profile.SampleCount <= 0;
   const bool noAir = air.BaseBreathRate == 0;
   const bool noSaturation = texts.SaturationSummary.empty();
-  DrawChartIn(page, layout.DepthChart, noSamples,
-              [&](ChartSurface& s) { DrawDepthChart(dive, profile, s, info.Units); });
-  DrawChartIn(page, layout.AlarmStrip, noSamples,
-              [&](ChartSurface& s) { DrawAlarmStrip(profile, s, 1); });
-  DrawChartIn(page, layout.TankChart, noAir,
-              [&](ChartSurface& s) { DrawTankChart(dive, profile, air, s, info.Units); });
-  DrawChartIn(page, layout.BreathChart, noAir,
-              [&](ChartSurface& s) { DrawBreathRateChart(profile, air, s, info.Units); });
-  DrawChartIn(page, layout.SaturationChart, noSaturation, [&](ChartSurface& s) {
-    DrawOverSaturationChart(profile, *analysed.Saturation, model, s);
+  DrawChartIn(page, layout.DepthChart, noSamples, [&](ChartSurface& s) {
+    DrawDepthChart(dive, profile, s, info.Units, PaperPalette());
   });
-  if (!noSaturation) DrawTissueKey(model, page, layout.TissueKey);
+  DrawChartIn(page, layout.AlarmStrip, noSamples,
+              [&](ChartSurface& s) { DrawAlarmStrip(profile, s, 1, PaperPalette()); });
+  DrawChartIn(page, layout.TankChart, noAir, [&](ChartSurface& s) {
+    DrawTankChart(dive, profile, air, s, info.Units, PaperPalette());
+  });
+  DrawChartIn(page, layout.BreathChart, noAir, [&](ChartSurface& s) {
+    DrawBreathRateChart(profile, air, s, info.Units, PaperPalette());
+  });
+  DrawChartIn(page, layout.SaturationChart, noSaturation, [&](ChartSurface& s) {
+    DrawOverSaturationChart(profile, *analysed.Saturation, model, s, PaperPalette());
+  });
+  if (!noSaturation) DrawTissueKey(model, page, layout.TissueKey, PaperPalette());
 }
 
 }  // namespace scrb

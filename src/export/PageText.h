@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "charts/ChartSurface.h"
+#include "charts/Palette.h"
 #include "charts/RegionSurface.h"
 
 namespace scrb {
@@ -13,9 +14,14 @@ namespace scrb {
 constexpr double kPageGap = 2.5 * kTwipsPerMillimetre;
 constexpr double kPageColumnGap = 6 * kTwipsPerMillimetre;
 constexpr double kPageLineSpacing = 1.2;
-constexpr Rgb kPageRuleColor{128, 128, 128};
 // Smaller than this, a chart on paper cannot be read and is left out.
 constexpr double kSmallestChartTwips = 600;
+
+// Paper keeps the classic colours on white whatever the window shows, so a printed report always
+// matches every other report of the same dive.
+inline const Palette& PaperPalette() {
+  return Palette::Classic();
+}
 
 double TextWidthOn(const ChartSurface& page, const std::string& text);
 

@@ -132,10 +132,11 @@ void DrawSummaryPage(const LogbookStatistics& stats, const std::string& scope,
     page.SetCurrentY(text.Box.Top);
     page.Print(text.Text);
   }
-  for (const double rule : layout.Rules) page.Line(0, rule, page.Width(), rule, kPageRuleColor);
+  for (const double rule : layout.Rules)
+    page.Line(0, rule, page.Width(), rule, PaperPalette().PageRule);
   for (size_t n = 0; n < layout.Charts.size(); ++n) {
     RegionSurface region(page, layout.Charts[n]);
-    DrawStatisticsChart(StatisticsCharts()[n].Chart, stats, region);
+    DrawStatisticsChart(StatisticsCharts()[n].Chart, stats, region, PaperPalette());
     page.SetDrawWidth(1);
   }
 }

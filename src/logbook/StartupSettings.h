@@ -34,6 +34,9 @@ constexpr const char* kDiveTableHeader = "DiveTableHeader";
 constexpr const char* kLanguage = "Language";
 // The units figures are shown in: "imperial", anything else metric.
 constexpr const char* kUnits = "Units";
+// The window's and the charts' look: "light", "dark", "high-contrast"; anything else follows the
+// desktop.
+constexpr const char* kAppearance = "Appearance";
 // File > Recent Logbooks: "RecentLogbook1" (the most recent) to "RecentLogbook6".
 constexpr int kRecentLogbookCount = 6;
 std::string RecentLogbookKey(int index);

@@ -36,7 +36,7 @@ std::string FittedTitle(const ChartSurface& s, std::string title, double widthTw
 
 std::optional<Plot> DrawFrame(const std::string& title, double xLeft, double xRight, double yLow,
                               double yHigh, const CategoryAxis& axis, ChartSurface& s,
-                              bool counts) {
+                              const Palette& palette, bool counts) {
   const double w = s.Width();
   const double h = s.Height();
   s.Cls();
@@ -86,9 +86,9 @@ std::optional<Plot> DrawFrame(const std::string& title, double xLeft, double xRi
   s.SetCurrentY(y1 - kLabelGapTwips * perTwipY);
   if (!fitted.empty()) s.Print(fitted);
 
-  DrawValueAxis(xLeft, xRight, values, labels, s, x1);
-  s.Line(xLeft, low, xLeft, high, kGridColor);
-  s.Line(xRight, low, xRight, high, kGridColor);
+  DrawValueAxis(xLeft, xRight, values, labels, s, palette, x1);
+  s.Line(xLeft, low, xLeft, high, palette.Grid);
+  s.Line(xRight, low, xRight, high, palette.Grid);
   // A year's lines are at least 5 mm apart, as a time axis's; bins and months are labelled
   // every one that fits.
   const double perValue = std::fabs(axis.Marks.X(1) - axis.Marks.X(0));
@@ -97,7 +97,7 @@ std::optional<Plot> DrawFrame(const std::string& title, double xLeft, double xRi
   const int64_t origin = axis.Years ? 0 : axis.From;
   const int64_t labelStep = LabelStep(axis.From, axis.To, origin, gridStep, axis.Marks, s);
   const HorizontalAxis frame{axis.From, axis.To, gridStep, labelStep, origin, x1, x2};
-  DrawHorizontalAxis(frame, axis.Marks, axis.GridLines, low, high, s, textHeight);
+  DrawHorizontalAxis(frame, axis.Marks, axis.GridLines, low, high, s, palette, textHeight);
   return Plot{xLeft, xRight, low, high};
 }
 

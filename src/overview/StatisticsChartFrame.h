@@ -8,11 +8,9 @@
 
 #include "charts/ChartFrame.h"
 #include "charts/ChartSurface.h"
+#include "charts/Palette.h"
 
 namespace scrb::statistics {
-
-inline constexpr Rgb kFirstSeriesColor = kNormalColor;
-inline constexpr Rgb kSecondSeriesColor{230, 130, 0};
 
 // The plot area in the chart's own coordinates, once the frame is drawn.
 struct Plot {
@@ -35,7 +33,7 @@ struct CategoryAxis {
 // line between two whole numbers.
 std::optional<Plot> DrawFrame(const std::string& title, double xLeft, double xRight, double yLow,
                               double yHigh, const CategoryAxis& axis, ChartSurface& s,
-                              bool counts = false);
+                              const Palette& palette, bool counts = false);
 
 void Bar(ChartSurface& s, double from, double to, double base, double value, Rgb color);
 // A small cross, kept inside the plot area.

@@ -61,7 +61,7 @@ YearBars YearsOf(const LogbookStatistics& stats) {
   return bars;
 }
 
-void DrawYears(const LogbookStatistics& stats, ChartSurface& s) {
+void DrawYears(const LogbookStatistics& stats, ChartSurface& s, const Palette& palette) {
   const YearBars bars = YearsOf(stats);
   if (bars.Dives.empty())
     return ShowEmptyChart(s, SCRB_TRANSLATE_NOOP("Charts", "No dives with a date"));
@@ -76,14 +76,15 @@ void DrawYears(const LogbookStatistics& stats, ChartSurface& s) {
       {[](int64_t year) { return std::to_string(year); },
        [first](int64_t year) { return static_cast<double>(year - first) + 0.5; }},
       true};
-  const auto plot = DrawFrame(ChartTitle(ChartInfo(StatisticsChart::DivesPerYear), stats.Units), 0,
-                              static_cast<double>(bars.Dives.size()), 0, top, years, s, true);
+  const auto plot =
+      DrawFrame(ChartTitle(ChartInfo(StatisticsChart::DivesPerYear), stats.Units), 0,
+                static_cast<double>(bars.Dives.size()), 0, top, years, s, palette, true);
   if (!plot) return;
   s.SetDrawWidth(2);
   for (size_t k = 0; k < bars.Dives.size(); ++k) {
     const double x = static_cast<double>(k);
-    Bar(s, x + 0.12, x + 0.48, 0, bars.Dives[k], kFirstSeriesColor);
-    Bar(s, x + 0.52, x + 0.88, 0, bars.Minutes[k] / 60.0, kSecondSeriesColor);
+    Bar(s, x + 0.12, x + 0.48, 0, bars.Dives[k], palette.Data);
+    Bar(s, x + 0.52, x + 0.88, 0, bars.Minutes[k] / 60.0, palette.SecondSeries);
   }
   s.SetDrawWidth(1);
 }
@@ -120,7 +121,8 @@ Histogram HistogramOf(const LogbookStatistics& stats, StatisticsChart chart) {
   return histogram;
 }
 
-void DrawHistogram(StatisticsChart chart, const LogbookStatistics& stats, ChartSurface& s) {
+void DrawHistogram(StatisticsChart chart, const LogbookStatistics& stats, ChartSurface& s,
+                   const Palette& palette) {
   const Histogram histogram = HistogramOf(stats, chart);
   if (histogram.Counts.empty()) {
     return ShowEmptyChart(s, chart == StatisticsChart::MaxDepthHistogram
@@ -133,14 +135,14 @@ void DrawHistogram(StatisticsChart chart, const LogbookStatistics& stats, ChartS
                            static_cast<int64_t>(histogram.Counts.size()),
                            {[edge](int64_t b) { return GeneralNumber(edge(b)); }, edge}};
   const int most = *std::ranges::max_element(histogram.Counts);
-  const auto plot =
-      DrawFrame(ChartTitle(ChartInfo(chart), stats.Units), 0,
-                static_cast<double>(histogram.Counts.size()) * width, 0, most, edges, s, true);
+  const auto plot = DrawFrame(ChartTitle(ChartInfo(chart), stats.Units), 0,
+                              static_cast<double>(histogram.Counts.size()) * width, 0, most, edges,
+                              s, palette, true);
   if (!plot) return;
   s.SetDrawWidth(2);
   for (size_t b = 0; b < histogram.Counts.size(); ++b) {
     const double x = static_cast<double>(b) * width;
-    Bar(s, x + width * 0.1, x + width * 0.9, 0, histogram.Counts[b], kFirstSeriesColor);
+    Bar(s, x + width * 0.1, x + width * 0.9, 0, histogram.Counts[b], palette.Data);
   }
   s.SetDrawWidth(1);
 }
@@ -181,7 +183,7 @@ MonthTemperatures MonthsOf(const LogbookStatistics& stats) {
   return months;
 }
 
-void DrawWaterByMonth(const LogbookStatistics& stats, ChartSurface& s) {
+void DrawWaterByMonth(const LogbookStatistics& stats, ChartSurface& s, const Palette& palette) {
   const MonthTemperatures months = MonthsOf(stats);
   double low = 0, high = 0;
   bool any = false;
@@ -198,13 +200,13 @@ void DrawWaterByMonth(const LogbookStatistics& stats, ChartSurface& s) {
                                 [](int64_t m) { return static_cast<double>(m) + 0.5; }}};
   const auto plot =
       DrawFrame(ChartTitle(ChartInfo(StatisticsChart::WaterTemperatureByMonth), stats.Units), 0, 12,
-                low, high, monthAxis, s);
+                low, high, monthAxis, s, palette);
   if (!plot) return;
   s.SetDrawWidth(2);
   for (int m = 0; m < 12; ++m) {
     if (months.Count[m] == 0) continue;
-    Bar(s, m + 0.12, m + 0.48, 0, *months.Coldest[m], kFirstSeriesColor);
-    Bar(s, m + 0.52, m + 0.88, 0, months.Sum[m] / months.Count[m], kSecondSeriesColor);
+    Bar(s, m + 0.12, m + 0.48, 0, *months.Coldest[m], palette.Data);
+    Bar(s, m + 0.52, m + 0.88, 0, months.Sum[m] / months.Count[m], palette.SecondSeries);
   }
   s.SetDrawWidth(1);
 }
@@ -277,7 +279,8 @@ std::pair<int, int> YearSpan(const std::vector<TimePoint>& points) {
   return {first, last + 1};
 }
 
-void DrawOverTime(StatisticsChart chart, const LogbookStatistics& stats, ChartSurface& s) {
+void DrawOverTime(StatisticsChart chart, const LogbookStatistics& stats, ChartSurface& s,
+                  const Palette& palette) {
   const bool breath = chart == StatisticsChart::BreathRateOverTime;
   const std::vector<TimePoint> points = PointsOf(chart, stats);
   if (points.empty()) {
@@ -296,14 +299,14 @@ void DrawOverTime(StatisticsChart chart, const LogbookStatistics& stats, ChartSu
   double high = breath ? 0 : 100;
   for (const TimePoint& p : points) high = std::max(high, p.Y);
   const auto plot =
-      DrawFrame(ChartTitle(ChartInfo(chart), stats.Units), first, end, 0, high, years, s);
+      DrawFrame(ChartTitle(ChartInfo(chart), stats.Units), first, end, 0, high, years, s, palette);
   if (!plot) return;
-  if (!breath) s.Line(first, 100, end, 100, kAlarmColor);
-  for (const TimePoint& p : points) Marker(s, *plot, p.X, p.Y, kFirstSeriesColor);
+  if (!breath) s.Line(first, 100, end, 100, palette.Alarm);
+  for (const TimePoint& p : points) Marker(s, *plot, p.X, p.Y, palette.Data);
   if (breath) {
     s.SetDrawWidth(2);
     for (const auto& [year, mean] : YearMeans(points)) {
-      s.Line(year, mean, year + 1, mean, kSecondSeriesColor);
+      s.Line(year, mean, year + 1, mean, palette.SecondSeries);
     }
     s.SetDrawWidth(1);
   }
@@ -383,18 +386,18 @@ const StatisticsChartInfo& ChartInfo(StatisticsChart chart) {
 }
 
 void DrawStatisticsChart(StatisticsChart chart, const LogbookStatistics& stats,
-                         ChartSurface& surface) {
+                         ChartSurface& surface, const Palette& palette) {
   switch (chart) {
     case StatisticsChart::DivesPerYear:
-      return DrawYears(stats, surface);
+      return DrawYears(stats, surface, palette);
     case StatisticsChart::MaxDepthHistogram:
     case StatisticsChart::DiveTimeHistogram:
-      return DrawHistogram(chart, stats, surface);
+      return DrawHistogram(chart, stats, surface, palette);
     case StatisticsChart::WaterTemperatureByMonth:
-      return DrawWaterByMonth(stats, surface);
+      return DrawWaterByMonth(stats, surface, palette);
     case StatisticsChart::BreathRateOverTime:
     case StatisticsChart::OverSaturationOverTime:
-      return DrawOverTime(chart, stats, surface);
+      return DrawOverTime(chart, stats, surface, palette);
   }
 }
 

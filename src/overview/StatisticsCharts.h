@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "charts/ChartSurface.h"
+#include "charts/Palette.h"
 #include "overview/Statistics.h"
 
 namespace scrb {
@@ -20,8 +21,8 @@ enum class StatisticsChart {
 
 struct StatisticsChartInfo {
   StatisticsChart Chart;
-  std::string Name;   // as render --chart takes it
-  std::string Title;  // printed at the chart's top
+  std::string Name;                // as render --chart takes it
+  std::string Title;               // printed at the chart's top
   std::string ImperialTitle = {};  // where imperial units change it
 };
 // The title in the units given.
@@ -32,7 +33,7 @@ const StatisticsChartInfo& ChartInfo(StatisticsChart chart);
 
 // Draws one chart of the dives counted on a blank surface; a chart without data says so.
 void DrawStatisticsChart(StatisticsChart chart, const LogbookStatistics& stats,
-                         ChartSurface& surface);
+                         ChartSurface& surface, const Palette& palette);
 
 // The mouse-over text for a position in the chart's coordinates: the bar or the dive under the
 // mouse; nothing where there is none.

@@ -86,6 +86,7 @@ void PainterSurface::Retarget(QPaintDevice* device, QSizeF logicalSize, double d
     font_.setStyleStrategy(QFont::PreferNoShaping);
   }
   metrics_ = QFontMetricsF(font_);
+  ApplyDrawWidth();
   if (!scaleSet_) ResetDefaultScale();
 }
 
@@ -183,7 +184,8 @@ void PainterSurface::Cls() {
   polyline_.clear();
   QPainter* painter = Painter();
   if (painter == nullptr) return;
-  painter->fillRect(QRectF(QPointF(0, 0), logicalSize_), background_);
+  painter->fillRect(QRectF(QPointF(0, 0), logicalSize_),
+                    QColor(background_.R, background_.G, background_.B));
 }
 
 void PainterSurface::UsePen(Rgb color, int width, Qt::PenCapStyle cap) {
@@ -341,7 +343,7 @@ void PainterSurface::Print(const std::string& text) {
   QPainter* painter = Painter();
   if (painter == nullptr) return;
   FlushPolyline();
-  painter->setPen(foreground_);
+  painter->setPen(QColor(foreground_.R, foreground_.G, foreground_.B));
   penValid_ = false;
   painter->drawText(QPointF(at->x(), at->y() + metrics_.ascent()), QString::fromStdString(text));
 }
@@ -355,7 +357,23 @@ double PainterSurface::TextHeight(const std::string&) const {
 }
 
 void PainterSurface::SetDrawWidth(int pixels) {
-  drawWidth_ = std::clamp(pixels, 1, 100);
+  requestedWidth_ = pixels;
+  ApplyDrawWidth();
+}
+
+void PainterSurface::UsePalette(const Palette& palette) {
+  background_ = palette.Background;
+  foreground_ = palette.Text;
+  thinnestLine_ = palette.ThinnestLine;
+  ApplyDrawWidth();
+}
+
+void PainterSurface::ApplyDrawWidth() {
+  // A thicker thinnest line grows with the screen's resolution; one pixel stays one pixel, so
+  // a classic chart is drawn the same on every device.
+  const int thinnest =
+      thinnestLine_ > 1 ? static_cast<int>(std::lround(thinnestLine_ * dpiY_ / 96)) : 1;
+  drawWidth_ = std::clamp(std::max(requestedWidth_, thinnest), 1, 100);
 }
 
 void PainterSurface::Refresh() {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "charts/ChartSurface.h"
+#include "charts/Palette.h"
 
 class QImage;
 class QPaintDevice;
@@ -44,6 +45,9 @@ class PainterSurface : public ChartSurface {
   // Points the surface at another device (e.g. a resized image). The user coordinate system and
   // the pen position are kept, as the surface is still the same chart area.
   void Retarget(QPaintDevice* device, QSizeF logicalSize, double dpiX, double dpiY);
+  // The background, the text colour and the thinnest line come from the palette; a new surface
+  // has the classic one.
+  void UsePalette(const Palette& palette);
   // Ends painting so the device can be shown or saved; the next drawing operation resumes it.
   void Finish();
   // On a paged device (PDF, printer): puts what is drawn on the page and starts the next one,
@@ -89,6 +93,7 @@ class PainterSurface : public ChartSurface {
   void UsePen(Rgb color, int width, Qt::PenCapStyle cap);
   void UseAntialiasing(bool on);
   void FlushPolyline();
+  void ApplyDrawWidth();
 
   QPaintDevice* device_ = nullptr;
   QSizeF logicalSize_{0, 0};
@@ -98,8 +103,9 @@ class PainterSurface : public ChartSurface {
   QPainter painter_;
   QFont font_;
   QFontMetricsF metrics_{QFont()};
-  QColor background_ = Qt::white;
-  QColor foreground_ = Qt::black;
+  Rgb background_ = Palette::Classic().Background;
+  Rgb foreground_ = Palette::Classic().Text;
+  int thinnestLine_ = Palette::Classic().ThinnestLine;
 
   bool scaleSet_ = false;
   double x1_ = 0;
@@ -108,7 +114,8 @@ class PainterSurface : public ChartSurface {
   double y2_ = 0;
   double currentX_ = 0;
   double currentY_ = 0;
-  int drawWidth_ = 1;
+  int requestedWidth_ = 1;
+  int drawWidth_ = 1;  // as requested, but never thinner than the palette's thinnest line
 
   bool penValid_ = false;
   Rgb penColor_;

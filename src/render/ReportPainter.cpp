@@ -37,6 +37,7 @@ DiveReportPainter::DiveReportPainter(QPagedPaintDevice& device, const DiveReport
   model_ = job.Analysis->Model();
   surface_ = std::make_unique<PainterSurface>(&device, QSizeF(device.width(), device.height()),
                                               device.logicalDpiX(), device.logicalDpiY());
+  surface_->UsePalette(PaperPalette());
 }
 
 DiveReportPainter::~DiveReportPainter() = default;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <span>
 
+#include "charts/Palette.h"
 #include "logbook/Translation.h"
 
 namespace scrb {
@@ -47,24 +48,6 @@ constexpr std::array<TissueParameters, 15> kFrenchNavyTissues{{
     {640, 0.014},
 }};
 
-constexpr std::array<Rgb, 15> kTissueColors{{
-    {255, 64, 64},
-    {255, 255, 64},
-    {64, 255, 64},
-    {255, 64, 255},
-    {64, 64, 255},
-    {240, 240, 240},
-    {128, 128, 128},
-    {64, 64, 64},
-    {160, 160, 160},
-    {96, 96, 96},
-    {128, 64, 64},
-    {128, 128, 64},
-    {64, 128, 64},
-    {128, 64, 128},
-    {64, 64, 128},
-}};
-
 std::span<const TissueParameters> TissueTable(int number) {
   if (number == 1) return std::span(kFrenchNavyTissues).first(12);
   if (number == 2) return kFrenchNavyTissues;
@@ -88,8 +71,8 @@ void LoadDecoModel(DecoModel& model, int number) {
     model.CriticalCoefficient[t] = table[t].CriticalCoefficient;
   }
   model.DecoModelNumber = number;
-  model.TissueColor.assign(16, Rgb{});
-  std::copy(kTissueColors.begin(), kTissueColors.end(), model.TissueColor.begin());
+  const auto& colors = Palette::Classic().Tissues;
+  model.TissueColor.assign(colors.begin(), colors.end());
 }
 
 std::string DecoModelCaption(int number) {

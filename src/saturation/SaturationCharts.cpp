@@ -55,7 +55,7 @@ using TissuePoint = std::function<double(size_t tissue, size_t step)>;
 // One line per tissue, step 0 at time 0. The outlines of the light colours go under every line,
 // so that no outline cuts through a line drawn before it.
 void DrawTissueLines(const SaturationResult& saturation, const DecoModel& model,
-                     ChartSurface& surface, const TissuePoint& point) {
+                     ChartSurface& surface, const TissuePoint& point, const Palette& palette) {
   constexpr int kLineWidth = 2;
   const auto tissues = static_cast<size_t>(model.TissueCount);
   const auto draw = [&](size_t t, Rgb color) {
@@ -67,10 +67,12 @@ void DrawTissueLines(const SaturationResult& saturation, const DecoModel& model,
   };
   surface.SetDrawWidth(OutlineWidth(kLineWidth));
   for (size_t t = 0; t < tissues; ++t) {
-    if (NeedsOutline(model.TissueColor[t])) draw(t, kTissueOutlineColor);
+    if (palette.NeedsOutline(palette.Tissue(static_cast<int>(t)))) {
+      draw(t, *palette.TissueOutline);
+    }
   }
   surface.SetDrawWidth(kLineWidth);
-  for (size_t t = 0; t < tissues; ++t) draw(t, model.TissueColor[t]);
+  for (size_t t = 0; t < tissues; ++t) draw(t, palette.Tissue(static_cast<int>(t)));
   surface.SetDrawWidth(1);
 }
 
@@ -137,7 +139,8 @@ std::optional<SaturationChartRange> OverSaturationRange(const DecodedProfile& pr
 }
 
 void DrawTissuePressureChart(const DecodedProfile& profile, const SaturationResult& saturation,
-                             const DecoModel& model, ChartSurface& surface, UnitSystem units) {
+                             const DecoModel& model, ChartSurface& surface, UnitSystem units,
+                             const Palette& palette) {
   const TissuePoint point = [&](size_t t, size_t s) {
     return PressurePoint(saturation, t, s, units);
   };
@@ -150,12 +153,14 @@ void DrawTissuePressureChart(const DecodedProfile& profile, const SaturationResu
   surface.Cls();
   // Metric counts its grid from the starting pressure at sea level; psi ticks at round psi.
   const ChartValue origin = units == UnitSystem::Metric ? 80 : 0;
-  DrawChartFrame(range->XLeft, range->XRight, range->YBottom, range->YTop, surface, origin);
-  DrawTissueLines(saturation, model, surface, point);
+  DrawChartFrame(range->XLeft, range->XRight, range->YBottom, range->YTop, surface, palette,
+                 origin);
+  DrawTissueLines(saturation, model, surface, point, palette);
 }
 
 void DrawOverSaturationChart(const DecodedProfile& profile, const SaturationResult& saturation,
-                             const DecoModel& model, ChartSurface& surface) {
+                             const DecoModel& model, ChartSurface& surface,
+                             const Palette& palette) {
   const TissuePoint point = [&](size_t t, size_t s) {
     return OverSaturationPoint(profile, saturation, model, t, s);
   };
@@ -164,10 +169,10 @@ void DrawOverSaturationChart(const DecodedProfile& profile, const SaturationResu
   if (ShowMissingData(profile, saturation, model, range, surface)) return;
 
   surface.Cls();
-  DrawChartFrame(range->XLeft, range->XRight, range->YBottom, range->YTop, surface, 0);
+  DrawChartFrame(range->XLeft, range->XRight, range->YBottom, range->YTop, surface, palette, 0);
   // The level at which a tissue reaches its critical coefficient, under the tissue lines.
-  surface.Line(range->XLeft, kCriticalLevel, range->XRight, kCriticalLevel, kCriticalLevelColor);
-  DrawTissueLines(saturation, model, surface, point);
+  surface.Line(range->XLeft, kCriticalLevel, range->XRight, kCriticalLevel, palette.CriticalLevel);
+  DrawTissueLines(saturation, model, surface, point, palette);
 }
 
 std::string SaturationModelText(const SaturationResult& saturation, const DecoModel& model,
@@ -189,8 +194,8 @@ std::string MaxOverSaturationText(const DecodedProfile& profile, const Saturatio
 }
 
 void DrawSaturationProgress(const DecoModel& model, ChartSurface& pressureSurface,
-                            ChartSurface& overSaturationSurface) {
-  DrawTissueLegend(model, pressureSurface);
+                            ChartSurface& overSaturationSurface, const Palette& palette) {
+  DrawTissueLegend(model, pressureSurface, palette);
   pressureSurface.Refresh();
   ShowEmptyChart(overSaturationSurface, SCRB_TRANSLATE_NOOP("Charts", "  Calculating ..."));
   overSaturationSurface.Refresh();

@@ -5,6 +5,7 @@
 
 #include "charts/ChartFrame.h"
 #include "charts/ChartSurface.h"
+#include "charts/Palette.h"
 #include "logbook/Translation.h"
 #include "report/Units.h"
 #include "saturation/DecoModel.h"
@@ -29,7 +30,6 @@ struct SaturationChartRange {
 // The over-saturation at which a tissue reaches its critical coefficient (100 %), in hundredths,
 // marked on the over-saturation chart by a thin line.
 inline constexpr ChartValue kCriticalLevel = 10000;
-inline constexpr Rgb kCriticalLevelColor{255, 64, 64};
 
 // Ranges of the two charts; empty when the dive has no results that can be drawn.
 std::optional<SaturationChartRange> TissuePressureRange(const DecodedProfile& profile,
@@ -41,12 +41,13 @@ std::optional<SaturationChartRange> OverSaturationRange(const DecodedProfile& pr
 // Nitrogen pressure of every tissue over the dive, one line per tissue, in bar; grid lines
 // counted from 0.80 bar, the tissues' starting pressure at sea level; in psi at round psi.
 void DrawTissuePressureChart(const DecodedProfile& profile, const SaturationResult& saturation,
-                             const DecoModel& model, ChartSurface& surface, UnitSystem units);
+                             const DecoModel& model, ChartSurface& surface, UnitSystem units,
+                             const Palette& palette);
 
 // Over-saturation of every tissue as a percentage of its critical coefficient; 100 % is always in
 // view and marked.
 void DrawOverSaturationChart(const DecodedProfile& profile, const SaturationResult& saturation,
-                             const DecoModel& model, ChartSurface& surface);
+                             const DecoModel& model, ChartSurface& surface, const Palette& palette);
 
 // Which model and surface pressure the charts show, e.g. "15 tissues, surface pressure 1.000 bar".
 std::string SaturationModelText(const SaturationResult& saturation, const DecoModel& model,
@@ -59,6 +60,6 @@ std::string MaxOverSaturationText(const DecodedProfile& profile, const Saturatio
 // What the charts show while the computation runs: the legend in place of the pressures and a
 // note in place of the over-saturation.
 void DrawSaturationProgress(const DecoModel& model, ChartSurface& pressureSurface,
-                            ChartSurface& overSaturationSurface);
+                            ChartSurface& overSaturationSurface, const Palette& palette);
 
 }  // namespace scrb

@@ -16,12 +16,6 @@ constexpr int kTissueKeyBarWidth = 4;
 
 }  // namespace
 
-bool NeedsOutline(Rgb color) {
-  // Perceived brightness; above this a colour has too little contrast against white.
-  constexpr double kLightest = 170;
-  return 0.299 * color.R + 0.587 * color.G + 0.114 * color.B > kLightest;
-}
-
 std::string TissueLegendText(const DecoModel& model, int tissue) {
   const double coefficient = model.CriticalCoefficient[static_cast<size_t>(tissue)] * 100;
   return FillIn(Tr("Tissues", "Tissue %1, half time: %2 minutes, Critical over-sat coeff: %3"),
@@ -29,16 +23,16 @@ std::string TissueLegendText(const DecoModel& model, int tissue) {
                  FormatPattern(coefficient, "0.00")});
 }
 
-void DrawTissueLegend(const DecoModel& model, ChartSurface& surface) {
+void DrawTissueLegend(const DecoModel& model, ChartSurface& surface, const Palette& palette) {
   surface.Cls();
   // Row y = t holds tissue t; one spare row above and below keeps the bars off the edges.
   surface.Scale(-50, -1, 1020, model.TissueCount);
   constexpr int kBarWidth = 4;
   for (int t = 0; t < model.TissueCount; ++t) {
-    const Rgb color = model.TissueColor[static_cast<size_t>(t)];
-    if (NeedsOutline(color)) {
+    const Rgb color = palette.Tissue(t);
+    if (palette.NeedsOutline(color)) {
       surface.SetDrawWidth(OutlineWidth(kBarWidth));
-      surface.Line(0, t, 200, t, kTissueOutlineColor);
+      surface.Line(0, t, 200, t, *palette.TissueOutline);
     }
     surface.SetDrawWidth(kBarWidth);
     surface.Line(0, t, 200, t, color);
@@ -49,7 +43,8 @@ void DrawTissueLegend(const DecoModel& model, ChartSurface& surface) {
   surface.SetDrawWidth(1);
 }
 
-void DrawTissueKey(const DecoModel& model, ChartSurface& surface, const SurfaceRect& area) {
+void DrawTissueKey(const DecoModel& model, ChartSurface& surface, const SurfaceRect& area,
+                   const Palette& palette) {
   if (model.TissueCount <= 0) return;
   const std::string label = Tr("Tissues", "Tissues:");
   const double start = area.Left + std::fabs(surface.TextWidth(label)) + kTissueKeyGap;
@@ -63,10 +58,10 @@ void DrawTissueKey(const DecoModel& model, ChartSurface& surface, const SurfaceR
   const double middle = area.Top + area.Height / 2;
   for (int t = 0; t < model.TissueCount; ++t) {
     const double x = start + t * slot;
-    const Rgb color = model.TissueColor[static_cast<size_t>(t)];
-    if (NeedsOutline(color)) {
+    const Rgb color = palette.Tissue(t);
+    if (palette.NeedsOutline(color)) {
       surface.SetDrawWidth(OutlineWidth(kTissueKeyBarWidth));
-      surface.Line(x, middle, x + bar, middle, kTissueOutlineColor);
+      surface.Line(x, middle, x + bar, middle, *palette.TissueOutline);
     }
     surface.SetDrawWidth(kTissueKeyBarWidth);
     surface.Line(x, middle, x + bar, middle, color);

@@ -184,13 +184,13 @@ TEST(ComputeAirModel, NoEstimatePastTheTablesLastRow) {
 
 using ChartRoutine = std::function<void(const AirDive&, ChartSurface&)>;
 const ChartRoutine kBreathRateChart = [](const AirDive& d, ChartSurface& s) {
-  DrawBreathRateChart(d, d, s, UnitSystem::Metric);
+  DrawBreathRateChart(d, d, s, UnitSystem::Metric, Palette::Classic());
 };
 const ChartRoutine kTankChart = [](const AirDive& d, ChartSurface& s) {
-  DrawTankChart(d, d, d, s, UnitSystem::Metric);
+  DrawTankChart(d, d, d, s, UnitSystem::Metric, Palette::Classic());
 };
-constexpr Rgb kRed = kAlarmColor;
-constexpr Rgb kBlue = kNormalColor;
+const Rgb kRed = Palette::Classic().Alarm;
+const Rgb kBlue = Palette::Classic().Data;
 
 // A dive with hand-set air results: `rates` and `tank` give the values of minutes 0, 1, ... at
 // samples 2, 5, ...
@@ -256,13 +256,13 @@ TEST(PhysCharts, EachMinutesStatusOverItsThreeSamplesOrOneLineWithoutSamples) {
     std::string NoDataText;
     std::vector<double> Values;
   } cases[] = {
-      {[](const AirDive& d, ChartSurface& s) { DrawColdChart(d, s); },
+      {[](const AirDive& d, ChartSurface& s) { DrawColdChart(d, s, Palette::Classic()); },
        "No Temp Data available",
        {third, 2 * third, 100, 100, 100, 100, 100, 100}},
-      {[](const AirDive& d, ChartSurface& s) { DrawBubbleChart(d, s); },
+      {[](const AirDive& d, ChartSurface& s) { DrawBubbleChart(d, s, Palette::Classic()); },
        "No Deco Data available",
        {0, 0, 0, 500, 500, 500, 0, 0}},
-      {[](const AirDive& d, ChartSurface& s) { DrawConsumptionChart(d, s); },
+      {[](const AirDive& d, ChartSurface& s) { DrawConsumptionChart(d, s, Palette::Classic()); },
        "No Air Data Consumption available",
        {300, 300, 300, 0, 0, 0, 0, 0}},
   };

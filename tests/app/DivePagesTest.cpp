@@ -321,10 +321,11 @@ TEST_F(DivePages, ChartsDrawnTogetherComeOutAsDrawnAlone) {
   const AnalysedDive dive = state.Analysis().Analysed(0);
   const DecoModel model = state.Analysis().Model();
   const auto pressure = [&](ChartSurface& s) {
-    DrawTissuePressureChart(*dive.Profile, *dive.Saturation, model, s, state.Units());
+    DrawTissuePressureChart(*dive.Profile, *dive.Saturation, model, s, state.Units(),
+                            Palette::Classic());
   };
   const auto over = [&](ChartSurface& s) {
-    DrawOverSaturationChart(*dive.Profile, *dive.Saturation, model, s);
+    DrawOverSaturationChart(*dive.Profile, *dive.Saturation, model, s, Palette::Classic());
   };
   std::array<ChartView, 4> views;
   for (ChartView& view : views) view.resize(640, 220);

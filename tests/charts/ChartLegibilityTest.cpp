@@ -48,31 +48,46 @@ const DecoModel& Model() {
 
 std::vector<Chart> Charts() {
   return {
-      {"depth", [](const ComputedDive& d,
-                   ChartSurface& s) { DrawDepthChart(d.Dive, d.Dive, s, UnitSystem::Metric); }},
-      {"speed", [](const ComputedDive& d,
-                   ChartSurface& s) { DrawVerticalSpeedChart(d.Dive, s, UnitSystem::Metric); }},
-      {"alarms 0", [](const ComputedDive& d, ChartSurface& s) { DrawAlarmStrip(d.Dive, s, 0); }, 0},
-      {"alarms 1", [](const ComputedDive& d, ChartSurface& s) { DrawAlarmStrip(d.Dive, s, 1); }, 1},
+      {"depth",
+       [](const ComputedDive& d, ChartSurface& s) {
+         DrawDepthChart(d.Dive, d.Dive, s, UnitSystem::Metric, Palette::Classic());
+       }},
+      {"speed",
+       [](const ComputedDive& d, ChartSurface& s) {
+         DrawVerticalSpeedChart(d.Dive, s, UnitSystem::Metric, Palette::Classic());
+       }},
+      {"alarms 0",
+       [](const ComputedDive& d, ChartSurface& s) {
+         DrawAlarmStrip(d.Dive, s, 0, Palette::Classic());
+       },
+       0},
+      {"alarms 1",
+       [](const ComputedDive& d, ChartSurface& s) {
+         DrawAlarmStrip(d.Dive, s, 1, Palette::Classic());
+       },
+       1},
       {"tank",
        [](const ComputedDive& d, ChartSurface& s) {
-         DrawTankChart(d.Dive, d.Dive, d.Air, s, UnitSystem::Metric);
+         DrawTankChart(d.Dive, d.Dive, d.Air, s, UnitSystem::Metric, Palette::Classic());
        }},
       {"breath",
        [](const ComputedDive& d, ChartSurface& s) {
-         DrawBreathRateChart(d.Dive, d.Air, s, UnitSystem::Metric);
+         DrawBreathRateChart(d.Dive, d.Air, s, UnitSystem::Metric, Palette::Classic());
        }},
-      {"cold", [](const ComputedDive& d, ChartSurface& s) { DrawColdChart(d.Dive, s); }},
-      {"bubbles", [](const ComputedDive& d, ChartSurface& s) { DrawBubbleChart(d.Dive, s); }},
-      {"consumption",
-       [](const ComputedDive& d, ChartSurface& s) { DrawConsumptionChart(d.Dive, s); }},
+      {"cold", [](const ComputedDive& d,
+                  ChartSurface& s) { DrawColdChart(d.Dive, s, Palette::Classic()); }},
+      {"bubbles", [](const ComputedDive& d,
+                     ChartSurface& s) { DrawBubbleChart(d.Dive, s, Palette::Classic()); }},
+      {"consumption", [](const ComputedDive& d,
+                         ChartSurface& s) { DrawConsumptionChart(d.Dive, s, Palette::Classic()); }},
       {"pressure",
        [](const ComputedDive& d, ChartSurface& s) {
-         DrawTissuePressureChart(d.Dive, d.Saturation, Model(), s, UnitSystem::Metric);
+         DrawTissuePressureChart(d.Dive, d.Saturation, Model(), s, UnitSystem::Metric,
+                                 Palette::Classic());
        }},
       {"oversaturation",
        [](const ComputedDive& d, ChartSurface& s) {
-         DrawOverSaturationChart(d.Dive, d.Saturation, Model(), s);
+         DrawOverSaturationChart(d.Dive, d.Saturation, Model(), s, Palette::Classic());
        }},
   };
 }

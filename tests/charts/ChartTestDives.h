@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "charts/Palette.h"
 #include "logbook/DiveRecord.h"
 #include "logbook/ProfileDecoder.h"
 #include "support/RecordingSurface.h"
@@ -34,7 +35,8 @@ inline SampledDive DiveWithSamples(const std::vector<double>& depths,
 inline std::vector<RecordedOp> DataLines(const RecordingSurface& s, int width = 0) {
   std::vector<RecordedOp> lines;
   for (const RecordedOp& op : s.Lines()) {
-    if (op.Color != kGridColor && (width == 0 || op.DrawWidth == width)) lines.push_back(op);
+    if (op.Color != Palette::Classic().Grid && (width == 0 || op.DrawWidth == width))
+      lines.push_back(op);
   }
   return lines;
 }

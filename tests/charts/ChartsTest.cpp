@@ -31,8 +31,8 @@ std::pair<double, double> FrameRange(const RecordingSurface& s) {
   return {s.Lines().front().Y1, s.Lines().front().Y2};
 }
 
-constexpr Rgb kBlue = kNormalColor;
-constexpr Rgb kRed = kAlarmColor;
+const Rgb kBlue = Palette::Classic().Data;
+const Rgb kRed = Palette::Classic().Alarm;
 
 // Each line's end (a depth, a speed or a row) and its colour, to a millionth, in drawing order.
 using Heights = std::vector<std::pair<double, Rgb>>;
@@ -49,7 +49,7 @@ TEST(DrawDepthChart, ProfileColouredByTheFlags) {
   RecordingSurface s;
   // Flags none, rbt, deco, tx, air, sos + deco, none.
   const test::SampledDive dive = DiveWithSamples({5, 6, 7, 8, 9, 10, 11}, {0, 2, 1, 32, 16, 9, 0});
-  DrawDepthChart(dive, dive, s, UnitSystem::Metric);
+  DrawDepthChart(dive, dive, s, UnitSystem::Metric, Palette::Classic());
   EXPECT_EQ(FrameRange(s), std::make_pair(1101.0, 0.0));
   const Heights profile = {{500, kBlue}, {600, kBlue}, {700, kRed},  {800, kBlue},
                            {900, kBlue}, {1000, kRed}, {1100, kRed}, {0, kBlue}};
@@ -66,11 +66,13 @@ TEST(DrawDepthChart, DepthsRangeAndTheReferenceLinesInIt) {
     dive.MaxDepth = maxDepth;
     dive.SampleCount = 5;
     RecordingSurface s;
-    DrawDepthChart(dive, dive, s, UnitSystem::Metric);
+    DrawDepthChart(dive, dive, s, UnitSystem::Metric, Palette::Classic());
     EXPECT_EQ(FrameRange(s).first, maxDepth == 45 ? 4501 : 3001) << maxDepth;
-    Heights expected = {{2000, kTwentyMetreColor}, {130, kBlue}, {1230, kBlue}, {3000, kBlue}};
+    Heights expected = {
+        {2000, Palette::Classic().TwentyMetre}, {130, kBlue}, {1230, kBlue}, {3000, kBlue}};
     expected.resize(7, {0, kBlue});
-    if (maxDepth == 45) expected.insert(expected.begin() + 1, {4000, kFortyMetreColor});
+    if (maxDepth == 45)
+      expected.insert(expected.begin() + 1, {4000, Palette::Classic().FortyMetre});
     EXPECT_EQ(HeightsOf(DataLines(s)), expected) << maxDepth;
   }
 }
@@ -90,21 +92,31 @@ TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
     std::pair<double, double> Range;
     std::vector<Line> Lines;
   } charts[] = {
-      {[&](ChartSurface& s) { DrawDepthChart(dive, dive, s, UnitSystem::Metric); },
+      {[&](ChartSurface& s) {
+         DrawDepthChart(dive, dive, s, UnitSystem::Metric, Palette::Classic());
+       },
        {4501, 0},
        {{0, 2000, 333, 2000, green}, {0, 4000, 333, 4000, red}}},  // 20 m and 40 m
-      {[&](ChartSurface& s) { DrawVerticalSpeedChart(dive, s, UnitSystem::Metric); },
+      {[&](ChartSurface& s) {
+         DrawVerticalSpeedChart(dive, s, UnitSystem::Metric, Palette::Classic());
+       },
        {-3000, 5800},
        {{0, 0, 333, 0, green}, {0, 1200, 333, 1200, red}}},  // still, and 12 m/min up
       // In feet the lines keep their depths and speed, and the axes end on whole feet: 45 m is
       // 147.64 ft, the fastest ascent 187.01 ft/min, the fastest descent -98.43 ft/min.
-      {[&](ChartSurface& s) { DrawDepthChart(dive, dive, s, UnitSystem::Imperial); },
+      {[&](ChartSurface& s) {
+         DrawDepthChart(dive, dive, s, UnitSystem::Imperial, Palette::Classic());
+       },
        {14764, 0},
        {{0, 6561.68, 333, 6561.68, green}, {0, 13123.36, 333, 13123.36, red}}},
-      {[&](ChartSurface& s) { DrawVerticalSpeedChart(dive, s, UnitSystem::Imperial); },
+      {[&](ChartSurface& s) {
+         DrawVerticalSpeedChart(dive, s, UnitSystem::Imperial, Palette::Classic());
+       },
        {-9900, 18800},
        {{0, 0, 333, 0, green}, {0, 3937.008, 333, 3937.008, red}}},
-      {[&](ChartSurface& s) { DrawOverSaturationChart(dive, saturated, model, s); },
+      {[&](ChartSurface& s) {
+         DrawOverSaturationChart(dive, saturated, model, s, Palette::Classic());
+       },
        {0, 10000},
        {{0, 10000, 333, 10000, red}}},  // 100 % of the critical coefficient
   };
@@ -128,7 +140,7 @@ TEST(DrawAlarmStrip, RowsLabelsAndMarksPerView) {
   const std::vector<std::string> labels = {"sos ", "up", "rbt ", "air", "deco", "tx"};
   for (int view : {0, 1}) {
     RecordingSurface s(6975, 615);
-    DrawAlarmStrip(dive, s, view);
+    DrawAlarmStrip(dive, s, view, Palette::Classic());
     const size_t rowCount = view == 0 ? 5 : 6;
     EXPECT_EQ(s.Corners()[3], 100.0 * rowCount + 101) << view;
     EXPECT_EQ(s.Texts(), std::vector<std::string>(labels.begin(), labels.begin() + rowCount));
@@ -153,7 +165,7 @@ TEST(DrawAlarmStrip, RowsLabelsAndMarksPerView) {
 // minute of the fastest descent and at least 13 m/min up.
 TEST(DrawVerticalSpeedChart, StepsTheirColoursAndTheRange) {
   // Speeds -9, 6, 0 and 0 m/min; riser and level of each sample.
-  const Rgb black = kFirstRiserColor;
+  const Rgb black = Palette::Classic().FirstRiser;
   const Heights alarmSteps = {{-900, black}, {-900, kRed}, {600, kBlue}, {600, kBlue},
                               {0, kBlue},    {0, kRed},    {0, kBlue},   {0, kBlue}};
   const std::tuple<test::SampledDive, std::pair<double, double>, Heights> cases[] = {
@@ -165,7 +177,7 @@ TEST(DrawVerticalSpeedChart, StepsTheirColoursAndTheRange) {
   };
   for (const auto& [dive, range, steps] : cases) {
     RecordingSurface s;
-    DrawVerticalSpeedChart(dive, s, UnitSystem::Metric);
+    DrawVerticalSpeedChart(dive, s, UnitSystem::Metric, Palette::Classic());
     EXPECT_EQ(HeightsOf(DataLines(s, 3)), steps);
     EXPECT_EQ(HeightsOf(DataLines(s, 3), true).front(), steps.front());
     EXPECT_EQ(FrameRange(s), range);
@@ -190,10 +202,12 @@ TEST(DiveCharts, LabelsAreTheSameUnderACommaDecimalLocale) {
   const auto labels = [&dive] {
     std::vector<std::string> texts;
     for (const std::function<void(ChartSurface&)>& draw :
-         {std::function<void(ChartSurface&)>(
-              [&](ChartSurface& s) { DrawDepthChart(dive, dive, s, UnitSystem::Metric); }),
-          std::function<void(ChartSurface&)>(
-              [&](ChartSurface& s) { DrawVerticalSpeedChart(dive, s, UnitSystem::Metric); })}) {
+         {std::function<void(ChartSurface&)>([&](ChartSurface& s) {
+            DrawDepthChart(dive, dive, s, UnitSystem::Metric, Palette::Classic());
+          }),
+          std::function<void(ChartSurface&)>([&](ChartSurface& s) {
+            DrawVerticalSpeedChart(dive, s, UnitSystem::Metric, Palette::Classic());
+          })}) {
       RecordingSurface s(40000, 12000);  // wide enough for labels every 0.2 minutes
       draw(s);
       const std::vector<std::string> chart = s.Texts();
@@ -229,7 +243,7 @@ std::vector<double> Series(double from, double step, int count) {
 // line, just under the half of the value label that reaches below the plot.
 TEST(DrawChartFrame, DepthStyleChartCornersGridAndLabels) {
   RecordingSurface s;  // 6975 x 4875 twips, characters 100 x 200
-  DrawChartFrame(0, 2000, 2500, 0, s, 0);
+  DrawChartFrame(0, 2000, 2500, 0, s, Palette::Classic(), 0);
   // 2000 * 560 / 6315 = 177.4 and 2500 * 130 / 4385 = 74.1 beyond the range, rounded out.
   EXPECT_EQ(s.Corners(), std::vector<double>({-178, -75, 2032, 2706}));
   EXPECT_EQ(GridAt(s, true), Series(0, 100, 21));
@@ -249,7 +263,8 @@ TEST(DrawChartFrame, DepthStyleChartCornersGridAndLabels) {
 // range, and grid lines are counted from the origin but only drawn inside the range.
 TEST(DrawChartFrame, RangeAboveZeroKeepsItsMarginsAndGridInside) {
   RecordingSurface s;
-  DrawChartFrame(0, 133, 95, 102, s, 80);  // 0.95 to 1.02 bar, counted from 0.80
+  DrawChartFrame(0, 133, 95, 102, s, Palette::Classic(),
+                 80);  // 0.95 to 1.02 bar, counted from 0.80
   EXPECT_EQ(s.Corners(), std::vector<double>({-12, 103, 136, 94}));
   for (double y : GridAt(s, false)) EXPECT_TRUE(y >= 95 && y <= 102) << y;
   EXPECT_EQ(s.Texts().back(), "1.02");
@@ -269,7 +284,7 @@ TEST(DrawChartFrame, LabelStepsAndMarginsFollowTheLabels) {
   };
   for (const auto& c : cases) {
     RecordingSurface s(6975, 4875, c.CharWidth);
-    DrawChartFrame(0, c.XRight, 2500, 0, s, 0);
+    DrawChartFrame(0, c.XRight, 2500, 0, s, Palette::Classic(), 0);
     std::vector<std::string> time, expected;
     for (const RecordedOp& op : s.Prints()) {
       if (op.Y1 > 2500) time.push_back(op.Text);
@@ -279,8 +294,9 @@ TEST(DrawChartFrame, LabelStepsAndMarginsFollowTheLabels) {
     EXPECT_EQ(GridAt(s, true).size(), size_t(c.GridLines));
   }
   RecordingSurface wide;
-  DrawChartFrame(0, 2000, -3000000, 3000000, wide, 0);  // "-30000" is six characters
-  EXPECT_EQ(wide.Corners()[0], -213);                   // 2000 * 660 / 6215
+  DrawChartFrame(0, 2000, -3000000, 3000000, wide, Palette::Classic(),
+                 0);                   // "-30000" is six characters
+  EXPECT_EQ(wide.Corners()[0], -213);  // 2000 * 660 / 6215
 }
 
 // The grid's steps over every range, as a sweep of ranges draws them: both axes take the series
@@ -289,7 +305,8 @@ TEST(DrawChartFrame, GridStepsFollowTheSeriesOverEveryRange) {
   std::set<double> timeSteps, valueSteps;
   for (double span = 4; span < 4e6; span *= 1.2) {
     RecordingSurface s;
-    DrawChartFrame(0, static_cast<ChartValue>(span), static_cast<ChartValue>(span), 0, s, 0);
+    DrawChartFrame(0, static_cast<ChartValue>(span), static_cast<ChartValue>(span), 0, s,
+                   Palette::Classic(), 0);
     for (const bool vertical : {true, false}) {
       const std::vector<double> at = GridAt(s, vertical);
       if (at.size() >= 2) (vertical ? timeSteps : valueSteps).insert(std::fabs(at[1] - at[0]));
@@ -310,18 +327,19 @@ TEST(ChartFrame, SurfacesAndRangesBeyondTheLimitsDrawNothing) {
   const std::pair<double, ChartValue> cases[] = {{400, 2000}, {6975, 0}, {6975, 7158278}};
   for (const auto& [width, xRight] : cases) {
     RecordingSurface s(width, 4875);
-    DrawChartFrame(0, xRight, 2500, 0, s, 0);
+    DrawChartFrame(0, xRight, 2500, 0, s, Palette::Classic(), 0);
     EXPECT_TRUE(s.Ops().empty()) << width << " wide, to " << xRight;
   }
   RecordingSurface s;
   const ChartValue high = std::numeric_limits<ChartValue>::max();
-  DrawChartFrame(high - 7000000, high, 0, 100, s, 0);  // must neither overflow nor hang
+  DrawChartFrame(high - 7000000, high, 0, 100, s, Palette::Classic(),
+                 0);  // must neither overflow nor hang
   EXPECT_FALSE(s.Lines().empty());
 }
 
 TEST(DrawStripFrame, LeavesOutTheEndsAndDrawsNoLabels) {
   RecordingSurface s(6975, 495);
-  DrawStripFrame(0, 2000, 600, 0, s);
+  DrawStripFrame(0, 2000, 600, 0, s, Palette::Classic());
   EXPECT_EQ(s.Corners(), std::vector<double>({-178, 0, 2032, 601}));  // the chart's margins
   EXPECT_EQ(GridAt(s, true), Series(100, 100, 19));  // not at 0, not within a step of 2000
   EXPECT_TRUE(GridAt(s, false).empty());

@@ -49,7 +49,7 @@ TEST(StatisticsCharts, LegibleAtEverySize) {
           const double charWidth = 100 * fontScale;
           const double textHeight = 200 * fontScale;
           RecordingSurface s(wide * kTwipsPerPixel, high * kTwipsPerPixel, charWidth, textHeight);
-          DrawStatisticsChart(chart.Chart, stats, s);
+          DrawStatisticsChart(chart.Chart, stats, s, Palette::Classic());
           SCOPED_TRACE(testing::Message() << chart.Name << ", " << stats.Dives << " dives, " << wide
                                           << "x" << high << ", font x" << fontScale);
           EXPECT_GE(s.Prints().size(), 3u);
@@ -68,7 +68,7 @@ TEST(StatisticsCharts, EmptyStateCentredOnce) {
   for (const StatisticsChartInfo& chart : StatisticsCharts()) {
     RecordingSurface s(9000, 3000);
     s.Scale(-92, -56, 2031, 2668);
-    DrawStatisticsChart(chart.Chart, none, s);
+    DrawStatisticsChart(chart.Chart, none, s, Palette::Classic());
     ASSERT_EQ(s.Prints().size(), 1u) << chart.Name;
     EXPECT_DOUBLE_EQ(s.Prints()[0].X1 + s.TextWidth(s.Prints()[0].Text) / 2, 4500) << chart.Name;
     EXPECT_FALSE(StatisticsReadout(chart.Chart, none, 0.5)) << chart.Name;
@@ -128,11 +128,11 @@ TEST(StatisticsCharts, LimitLineAndYearMeans) {
       SumUp({Dive(0, 19980301, 12, 45, 15, 17, 40), Dive(1, 19980310, 14, 75, 11, 19, 50)},
             StatisticsGrouping::Year);
   RecordingSurface over(9000, 6000);
-  DrawStatisticsChart(StatisticsChart::OverSaturationOverTime, s, over);
-  ASSERT_EQ(over.LinesOf(kAlarmColor).size(), 1u);
-  EXPECT_EQ(over.LinesOf(kAlarmColor)[0].Y1, 100);
+  DrawStatisticsChart(StatisticsChart::OverSaturationOverTime, s, over, Palette::Classic());
+  ASSERT_EQ(over.LinesOf(Palette::Classic().Alarm).size(), 1u);
+  EXPECT_EQ(over.LinesOf(Palette::Classic().Alarm)[0].Y1, 100);
   RecordingSurface breath(9000, 6000);
-  DrawStatisticsChart(StatisticsChart::BreathRateOverTime, s, breath);
+  DrawStatisticsChart(StatisticsChart::BreathRateOverTime, s, breath, Palette::Classic());
   const auto means = test::NonGridLines(breath, 2);
   ASSERT_EQ(means.size(), 1u);
   EXPECT_EQ(means[0].Y1, 18);
@@ -146,7 +146,7 @@ TEST(StatisticsCharts, LimitLineAndYearMeans) {
 TEST(StatisticsCharts, YearsAxisStepsBySpan) {
   const auto yearLines = [](const RecordingSurface& s) {
     std::vector<double> xs;
-    for (const auto& line : s.LinesOf(kGridColor))
+    for (const auto& line : s.LinesOf(Palette::Classic().Grid))
       if (line.X1 == line.X2) xs.push_back(line.X1);
     return xs;
   };
@@ -159,7 +159,7 @@ TEST(StatisticsCharts, YearsAxisStepsBySpan) {
             StatisticsGrouping::Year);
   for (const auto chart : {StatisticsChart::BreathRateOverTime, StatisticsChart::DivesPerYear}) {
     RecordingSurface s(640 * kTwipsPerPixel, 450 * kTwipsPerPixel);
-    DrawStatisticsChart(chart, wide, s);
+    DrawStatisticsChart(chart, wide, s, Palette::Classic());
     const std::vector<double> lines = yearLines(s);
     EXPECT_LT(lines.size(), 30u);
     std::vector<int> labels;
@@ -187,7 +187,7 @@ TEST(StatisticsCharts, YearsAxisStepsBySpan) {
     for (double x : inner) EXPECT_EQ(std::fmod(x, lineStep), 0) << x;
   }
   RecordingSurface s(640 * kTwipsPerPixel, 450 * kTwipsPerPixel);
-  DrawStatisticsChart(StatisticsChart::OverSaturationOverTime, narrow, s);
+  DrawStatisticsChart(StatisticsChart::OverSaturationOverTime, narrow, s, Palette::Classic());
   std::vector<double> lines = yearLines(s);
   std::ranges::sort(lines);
   EXPECT_EQ(lines, (std::vector<double>{1998, 1998, 1999, 2000, 2000}));

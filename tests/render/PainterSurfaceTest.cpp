@@ -19,7 +19,8 @@ QImage WhiteImage(int width, int height, qreal ratio = 1) {
   return image;
 }
 
-const QRgb kRed = qRgb(kAlarmColor.R, kAlarmColor.G, kAlarmColor.B);
+const QRgb kRed =
+    qRgb(Palette::Classic().Alarm.R, Palette::Classic().Alarm.G, Palette::Classic().Alarm.B);
 
 TEST(PainterSurface, LengthsAreTwipsFromTheLogicalDpi) {
   QImage image = WhiteImage(465, 325);
@@ -39,14 +40,56 @@ TEST(PainterSurface, ClsKeepsTheCoordinateSystemAndPutsThePenAtItsOrigin) {
   QImage image = WhiteImage(100, 100);
   PainterSurface surface(image);
   surface.Scale(-10, -10, 90, 90);
-  surface.Line(0, 0, 50, 50, kAlarmColor);
+  surface.Line(0, 0, 50, 50, Palette::Classic().Alarm);
   surface.Cls();
   surface.Finish();
   EXPECT_EQ(std::make_pair(surface.CurrentX(), surface.CurrentY()), std::make_pair(0.0, 0.0));
   EXPECT_EQ(image.pixel(30, 30), qRgb(255, 255, 255));
-  surface.Line(-1e12, 40, 1e12, 40, kAlarmColor);
+  surface.Line(-1e12, 40, 1e12, 40, Palette::Classic().Alarm);
   surface.Finish();
   EXPECT_EQ(std::make_pair(image.pixel(1, 50), image.pixel(98, 50)), std::make_pair(kRed, kRed));
+}
+
+// A palette's ground and text colour, and its thinnest line: 2 px at 96 dpi, twice that at 192 dpi,
+// while the classic one pixel stays one pixel at any resolution.
+TEST(PainterSurface, PaletteGroundTextAndThinnestLine) {
+  const auto rowsOf = [](const QImage& image, QRgb color) {
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y) rows += image.pixel(50, y) == color ? 1 : 0;
+    return rows;
+  };
+  for (const auto& [palette, dpi, rows] :
+       {std::tuple{&Palette::Classic(), 96, 1}, std::tuple{&Palette::Classic(), 192, 1},
+        std::tuple{&Palette::HighContrast(), 96, 2}, std::tuple{&Palette::HighContrast(), 192, 4},
+        std::tuple{&Palette::Dark(), 96, 1}}) {
+    SCOPED_TRACE(dpi);
+    QImage image = WhiteImage(100, 100);
+    PainterSurface surface(&image, QSizeF(100, 100), dpi, dpi);
+    surface.UsePalette(*palette);
+    surface.Cls();
+    surface.Scale(0, 0, 100, 100);
+    const Rgb grid = palette->Grid;
+    surface.Line(0, 30, 100, 30, grid);
+    surface.SetCurrentX(2);
+    surface.SetCurrentY(70);
+    surface.Print("W");
+    surface.Finish();
+    const Rgb ground = palette->Background;
+    EXPECT_EQ(image.pixel(99, 99), qRgb(ground.R, ground.G, ground.B));
+    EXPECT_EQ(rowsOf(image, qRgb(grid.R, grid.G, grid.B)), rows);
+    // Antialiased text: some pixel lies nearer the text colour than the ground.
+    const auto distance = [](QRgb p, Rgb c) {
+      return std::abs(qRed(p) - c.R) + std::abs(qGreen(p) - c.G) + std::abs(qBlue(p) - c.B);
+    };
+    bool textShown = false;
+    for (int y = 70; y < 100; ++y) {
+      for (int x = 0; x < 30; ++x) {
+        const QRgb p = image.pixel(x, y);
+        textShown |= distance(p, palette->Text) < distance(p, ground);
+      }
+    }
+    EXPECT_TRUE(textShown);
+  }
 }
 
 // At a small size, 45 m deep with flat stretches at 30 m: samples 6 to 8 carry the ascent alarm,
@@ -56,9 +99,10 @@ TEST(PainterSurface, DepthChartPixelsAndTheWayBackFromThem) {
   PainterSurface surface(image);
   const test::SampledDive dive = test::DiveWithSamples(
       {10, 25, 45, 45, 45, 30, 30, 30, 30, 30, 30, 10, 5, 5, 5}, {0, 0, 0, 0, 0, 0, 4, 4, 4});
-  DrawDepthChart(dive, dive, surface, UnitSystem::Metric);
+  DrawDepthChart(dive, dive, surface, UnitSystem::Metric, Palette::Classic());
   surface.Finish();
-  for (const auto& [sample, color] : {std::pair{7, kAlarmColor}, std::pair{9, kNormalColor}}) {
+  for (const auto& [sample, color] :
+       {std::pair{7, Palette::Classic().Alarm}, std::pair{9, Palette::Classic().Data}}) {
     const double x = (SampleTime(sample) + SampleTime(sample + 1)) / 2;
     const std::optional<QPointF> p = surface.ToLogical(x, 3000);
     ASSERT_TRUE(p);

@@ -119,12 +119,12 @@ TEST(TissueLegend, EveryModelsTablesAndLegendRows) {
     EXPECT_EQ(model.CriticalCoefficient.back(), 0);
     EXPECT_EQ(model.TissueColor, colors);
     RecordingSurface s;
-    DrawTissueLegend(model, s);
+    DrawTissueLegend(model, s, Palette::Classic());
     EXPECT_EQ(s.Corners(), std::vector<double>({-50, -1, 1020, double(count)}));
     // The yellow, the green and tissue 6's near-white get a dark outline under their bars.
     std::vector<std::pair<double, Rgb>> outlines;
     for (const RecordedOp& op : test::DataLines(s, 6)) outlines.emplace_back(op.Y1, op.Color);
-    const Rgb dark = kTissueOutlineColor;
+    const Rgb dark = Palette::Classic().TissueOutline.value();
     EXPECT_EQ(outlines, (std::vector<std::pair<double, Rgb>>{{1, dark}, {2, dark}, {5, dark}}));
     const std::vector<RecordedOp> bars = test::DataLines(s, 4);
     const std::vector<RecordedOp> rows = s.Prints();
@@ -148,7 +148,7 @@ TEST(TissueLegend, EveryModelsTablesAndLegendRows) {
 TEST(TissueLegend, StandsInForThePressureChartWhileCalculating) {
   RecordingSurface pressure;
   RecordingSurface over;
-  DrawSaturationProgress(test::Model(2), pressure, over);
+  DrawSaturationProgress(test::Model(2), pressure, over, Palette::Classic());
   EXPECT_EQ(pressure.Prints().size(), 15u);
   EXPECT_EQ(pressure.Ops().back().Type, RecordedOp::Kind::Refresh);
   EXPECT_EQ(over.Texts(), std::vector<std::string>{"  Calculating ..."});
@@ -162,7 +162,7 @@ TEST(SaturationCharts, TissueLinesTimeAxisAndGrid) {
   const SaturatedDive one = Computed({10}, model);
   EXPECT_EQ(TissuePressureRange(one, one, UnitSystem::Metric)->XRight, 133);
   RecordingSurface s;
-  DrawTissuePressureChart(one, one, model, s, UnitSystem::Metric);
+  DrawTissuePressureChart(one, one, model, s, UnitSystem::Metric, Palette::Classic());
   const std::vector<RecordedOp> lines = test::DataLines(s, 2);
   ASSERT_EQ(lines.size(), 16u);
   const RecordedOp& last = lines[15];  // tissue 8, back at the surface
@@ -171,9 +171,9 @@ TEST(SaturationCharts, TissueLinesTimeAxisAndGrid) {
   EXPECT_EQ(last.Color, model.TissueColor[7]);
   RecordingSurface deep;  // the grid counts from 0.8 bar, not from 0 down in the margin
   const SaturatedDive deepDive = Computed({40, 40}, model);
-  DrawTissuePressureChart(deepDive, deepDive, model, deep, UnitSystem::Metric);
+  DrawTissuePressureChart(deepDive, deepDive, model, deep, UnitSystem::Metric, Palette::Classic());
   double lowest = 1e9;
-  for (const RecordedOp& op : deep.LinesOf(kGridColor)) {
+  for (const RecordedOp& op : deep.LinesOf(Palette::Classic().Grid)) {
     if (op.Y1 == op.Y2) lowest = std::min(lowest, op.Y1);
   }
   EXPECT_EQ(lowest, 80);
@@ -184,13 +184,13 @@ TEST(SaturationCharts, CriticalLevelAndOutlinesUnderTheTissueLines) {
   const DecoModel model = test::Model(2);
   RecordingSurface s;
   const SaturatedDive dive = Computed({10, 20, 20, 10}, model);
-  DrawOverSaturationChart(dive, dive, model, s);
+  DrawOverSaturationChart(dive, dive, model, s, Palette::Classic());
   const std::vector<RecordedOp> lines = test::DataLines(s);
   ASSERT_EQ(lines.size(), 1u + 3 * 5 + 15 * 5);
-  EXPECT_EQ(lines[0].Color, kCriticalLevelColor);
+  EXPECT_EQ(lines[0].Color, Palette::Classic().CriticalLevel);
   for (size_t i = 1; i <= 15; ++i) {
     EXPECT_EQ(std::make_pair(lines[i].Color, lines[i].DrawWidth),
-              std::make_pair(kTissueOutlineColor, 4));
+              std::make_pair(Palette::Classic().TissueOutline.value(), 4));
   }
   EXPECT_EQ(lines[16].Color, model.TissueColor[0]);
 }
@@ -232,8 +232,9 @@ TEST(SaturationCharts, DiveWithoutResults) {
     SCOPED_TRACE(c.Name);
     RecordingSurface pressure;
     RecordingSurface over;
-    DrawTissuePressureChart(c.Dive, c.Dive, model, pressure, UnitSystem::Metric);
-    DrawOverSaturationChart(c.Dive, c.Dive, model, over);
+    DrawTissuePressureChart(c.Dive, c.Dive, model, pressure, UnitSystem::Metric,
+                            Palette::Classic());
+    DrawOverSaturationChart(c.Dive, c.Dive, model, over, Palette::Classic());
     EXPECT_EQ(pressure.Texts(), std::vector<std::string>{c.Message});
     EXPECT_EQ(test::DataLines(over, 2).size(), c.PercentagesShown ? 8u * 3 : 0u);
     EXPECT_EQ(MaxOverSaturationText(c.Dive, c.Dive, model).empty(), !c.PercentagesShown);

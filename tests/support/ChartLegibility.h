@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "charts/Palette.h"
 #include "support/RecordingSurface.h"
 
 namespace scrb::test {
@@ -42,7 +43,7 @@ inline std::vector<Rect> LabelRects(const RecordingSurface& s, double charWidth,
 // The plot area: what the grid lines span.
 inline Rect GridBounds(const RecordingSurface& s) {
   Rect r{1e300, 1e300, -1e300, -1e300};
-  for (const RecordedOp& op : s.LinesOf(kGridColor)) {
+  for (const RecordedOp& op : s.LinesOf(Palette::Classic().Grid)) {
     r = {std::min({r.Left, op.X1, op.X2}), std::min({r.Top, op.Y1, op.Y2}),
          std::max({r.Right, op.X1, op.X2}), std::max({r.Bottom, op.Y1, op.Y2})};
   }
@@ -53,7 +54,8 @@ inline Rect GridBounds(const RecordingSurface& s) {
 inline std::vector<RecordedOp> NonGridLines(const RecordingSurface& s, int width = 0) {
   std::vector<RecordedOp> lines;
   for (const RecordedOp& op : s.Lines()) {
-    if (op.Color != kGridColor && (width == 0 || op.DrawWidth == width)) lines.push_back(op);
+    if (op.Color != Palette::Classic().Grid && (width == 0 || op.DrawWidth == width))
+      lines.push_back(op);
   }
   return lines;
 }
@@ -74,7 +76,7 @@ inline std::vector<std::string> LegibilityFaults(const RecordingSurface& s, doub
   }
   const Rect plot = GridBounds(s);
   for (const RecordedOp& op : s.Lines()) {
-    if (op.Color == kGridColor) continue;
+    if (op.Color == Palette::Classic().Grid) continue;
     if (Rect{op.X1, op.Y1, op.X1, op.Y1}.Within(plot, 1e-3) &&
         Rect{op.X2, op.Y2, op.X2, op.Y2}.Within(plot, 1e-3))
       continue;

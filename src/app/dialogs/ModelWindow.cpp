@@ -13,11 +13,11 @@
 #include <QScrollArea>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <QValidator>
+#include <algorithm>
 
-#include "app/views/ChartView.h"
 #include "app/dialogs/DialogPlacement.h"
+#include "app/views/ChartView.h"
 #include "saturation/SurfacePressureEntry.h"
 #include "saturation/TissueLegend.h"
 
@@ -43,8 +43,7 @@ constexpr const char* kOnlyNumbersNote = QT_TRANSLATE_NOOP(
 
 }  // namespace
 
-ModelWindow::ModelWindow(LogbookState& state, QWidget* parent)
-    : QDialog(parent), state_(state) {
+ModelWindow::ModelWindow(LogbookState& state, QWidget* parent) : QDialog(parent), state_(state) {
   setWindowTitle(tr("Decompression Model and Tissues"));
   setModal(true);
 
@@ -72,7 +71,6 @@ ModelWindow::ModelWindow(LogbookState& state, QWidget* parent)
   pressureNote_->setObjectName("PressureNote");
   pressureNote_->setTextFormat(Qt::PlainText);
   pressureNote_->setWordWrap(true);
-  pressureNote_->setStyleSheet("color: #b00000");
   connect(surfacePressureEdit_, &QLineEdit::textEdited, this, &ModelWindow::CheckPressureText);
   connect(surfacePressureEdit_, &QLineEdit::inputRejected, this,
           [this] { pressureNote_->setText(tr(kOnlyNumbersNote)); });
@@ -94,8 +92,7 @@ ModelWindow::ModelWindow(LogbookState& state, QWidget* parent)
 
   repetitiveBox_ = new QCheckBox(tr("Carry nitrogen over from the dive before"), this);
   repetitiveBox_->setObjectName("RepetitiveBox");
-  connect(repetitiveBox_, &QCheckBox::toggled, this,
-          [this](bool on) { state_.SetRepetitive(on); });
+  connect(repetitiveBox_, &QCheckBox::toggled, this, [this](bool on) { state_.SetRepetitive(on); });
 
   closeButton_ = new QPushButton(tr("&Close"), this);
   closeButton_->setObjectName("CloseButton");
@@ -151,6 +148,9 @@ void ModelWindow::Prepare() {
     ChooseModel(index);
   }
   DrawLegend();
+  const Rgb warning = state_.ChartPalette().Warning;
+  pressureNote_->setStyleSheet(
+      QStringLiteral("color: %1").arg(QColor(warning.R, warning.G, warning.B).name()));
   ShowAcceptedPressure();
   repetitiveBox_->setChecked(state_.Analysis().Repetitive());
 }
@@ -180,8 +180,8 @@ void ModelWindow::Open() {
     // The whole legend where the screen has room for it; CentreOnScreen keeps the window within
     // a small screen, and the legend then scrolls.
     const QSize hint = sizeHint();
-    resize(hint.width(),
-           hint.height() + std::max(0, legend_->minimumHeight() - legendArea_->sizeHint().height()));
+    resize(hint.width(), hint.height() + std::max(0, legend_->minimumHeight() -
+                                                         legendArea_->sizeHint().height()));
     CentreOnScreen(*this);
     centred_ = true;
   }
@@ -225,7 +225,8 @@ bool ModelWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ModelWindow::DrawLegend() {
-  DrawTissueLegend(state_.Analysis().Model(), legend_->Surface());
+  legend_->UsePalette(state_.ChartPalette());
+  DrawTissueLegend(state_.Analysis().Model(), legend_->Surface(), state_.ChartPalette());
 }
 
 }  // namespace scrb

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/dialogs/DialogPlacement.h"
 
@@ -23,7 +24,8 @@ constexpr LanguageEntry kLanguages[] = {
 
 }  // namespace
 
-PreferencesDialog::PreferencesDialog(const std::string& language, UnitSystem units, QWidget* parent)
+PreferencesDialog::PreferencesDialog(const std::string& language, UnitSystem units,
+                                     Appearance appearance, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(tr("Preferences"));
   setModal(true);
@@ -42,13 +44,22 @@ PreferencesDialog::PreferencesDialog(const std::string& language, UnitSystem uni
   unitsBox_->addItem(tr("Imperial"));
   unitsBox_->setCurrentIndex(units == UnitSystem::Imperial ? 1 : 0);
 
+  // In the order of Appearance, so an item's index is its value.
+  appearanceBox_ = new QComboBox(this);
+  appearanceBox_->setObjectName("AppearanceBox");
+  appearanceBox_->addItems({tr("Desktop"), tr("Light"), tr("Dark"), tr("High contrast")});
+  appearanceBox_->setCurrentIndex(static_cast<int>(appearance));
+
   auto* form = new QFormLayout;
   auto* languageLabel = new QLabel(tr("&Language:"), this);
   languageLabel->setBuddy(languageBox_);
   auto* unitsLabel = new QLabel(tr("&Units:"), this);
   unitsLabel->setBuddy(unitsBox_);
+  auto* appearanceLabel = new QLabel(tr("&Appearance:"), this);
+  appearanceLabel->setBuddy(appearanceBox_);
   form->addRow(languageLabel, languageBox_);
   form->addRow(unitsLabel, unitsBox_);
+  form->addRow(appearanceLabel, appearanceBox_);
 
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
@@ -71,6 +82,10 @@ std::string PreferencesDialog::ChosenLanguage() const {
 
 UnitSystem PreferencesDialog::ChosenUnits() const {
   return unitsBox_->currentIndex() == 1 ? UnitSystem::Imperial : UnitSystem::Metric;
+}
+
+Appearance PreferencesDialog::ChosenAppearance() const {
+  return static_cast<Appearance>(std::max(0, appearanceBox_->currentIndex()));
 }
 
 }  // namespace scrb

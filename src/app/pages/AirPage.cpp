@@ -73,11 +73,16 @@ void AirPage::ShowDive(const DiveRecord* found) {
   }
   tankTitle_->setText(QString::fromStdString(Tr("Charts", TankChartCaption(units))));
   breathRateTitle_->setText(QString::fromStdString(Tr("Charts", BreathRateChartCaption(units))));
+  const Palette& palette = state_.ChartPalette();
   DrawChartsTogether({
       {breathRateChart_,
-       [&](ChartSurface& surface) { DrawBreathRateChart(*profile, *air, surface, units); }},
+       [&](ChartSurface& surface) {
+         DrawBreathRateChart(*profile, *air, surface, units, palette);
+       }},
       {tankChart_,
-       [&](ChartSurface& surface) { DrawTankChart(dive, *profile, *air, surface, units); }},
+       [&](ChartSurface& surface) {
+         DrawTankChart(dive, *profile, *air, surface, units, palette);
+       }},
   });
 }
 

@@ -114,16 +114,18 @@ void ProfilePage::ShowDive(const DiveRecord* dive) {
   }
   const auto profile = state_.Analysis().Profile(*dive);
   const UnitSystem units = state_.Units();
+  const Palette& palette = state_.ChartPalette();
   depthTitle_->setText(Text(DepthChartTitle(*dive, units)));
   std::vector<ChartDrawing> drawings = {
       {depthChart_,
-       [&](ChartSurface& surface) { DrawDepthChart(*dive, *profile, surface, units); }},
-      {alarmStrip_, [&](ChartSurface& surface) { DrawAlarmStrip(*profile, surface, view_); }},
+       [&](ChartSurface& surface) { DrawDepthChart(*dive, *profile, surface, units, palette); }},
+      {alarmStrip_,
+       [&](ChartSurface& surface) { DrawAlarmStrip(*profile, surface, view_, palette); }},
   };
   if (speedChart_ != nullptr) {
     speedTitle_->setText(Text(Tr("Charts", SpeedChartTitle(units))));
     drawings.push_back({speedChart_, [&](ChartSurface& surface) {
-                          DrawVerticalSpeedChart(*profile, surface, units);
+                          DrawVerticalSpeedChart(*profile, surface, units, palette);
                         }});
   }
   DrawChartsTogether(drawings);

@@ -21,6 +21,7 @@ class DivePage : public QWidget {
   // the caller.
   void Show(const DiveRecord* dive) {
     chartsReady_ = false;
+    UseChartPalette();
     ShowDive(dive);
     chartsReady_ = dive != nullptr;
   }
@@ -29,9 +30,7 @@ class DivePage : public QWidget {
   virtual void ShowDive(const DiveRecord* dive) = 0;
   // The dive the mouse-over readouts read: the current one, and only once its charts are
   // finished, so that a readout never acts on a half-drawn page.
-  const DiveRecord* ReadoutDive() const {
-    return chartsReady_ ? state_.Current() : nullptr;
-  }
+  const DiveRecord* ReadoutDive() const { return chartsReady_ ? state_.Current() : nullptr; }
   // The same dive's analysis, with a null Record when the readouts must not act.
   AnalysedDive ReadoutAnalysis() const {
     const DiveRecord* dive = ReadoutDive();
@@ -40,6 +39,8 @@ class DivePage : public QWidget {
   // The charts' time axes end at the dive's last sample: for the arrow keys and for the readouts
   // at the charts' edges. No dive, no samples.
   void SetSampleCount(std::initializer_list<ChartView*> charts, const DiveRecord* dive);
+  // Every chart of the page in the appearance's colours.
+  void UseChartPalette();
 
   LogbookState& state_;
 

@@ -1,13 +1,13 @@
 #include <QtGlobal>
 
 #include "app/pages/AirPage.h"
-#include "app/views/ChartView.h"
 #include "app/pages/DepthPages.h"
 #include "app/pages/DivePage.h"
 #include "app/pages/GeneralPage.h"
 #include "app/pages/PhysPage.h"
 #include "app/pages/RawDataPage.h"
 #include "app/pages/TissuePage.h"
+#include "app/views/ChartView.h"
 
 namespace scrb {
 
@@ -34,6 +34,10 @@ const std::array<DivePageKind, 7> kDivePages = {{
 void DivePage::SetSampleCount(std::initializer_list<ChartView*> charts, const DiveRecord* dive) {
   const auto profile = dive != nullptr ? state_.Analysis().Profile(*dive) : nullptr;
   for (ChartView* chart : charts) chart->SetSampleCount(profile ? profile->SampleCount : 0);
+}
+
+void DivePage::UseChartPalette() {
+  for (ChartView* chart : findChildren<ChartView*>()) chart->UsePalette(state_.ChartPalette());
 }
 
 }  // namespace scrb

@@ -56,10 +56,12 @@ void PhysPage::ShowDive(const DiveRecord* dive) {
     return;
   }
   const auto profile = state_.Analysis().Profile(*dive);
+  const Palette& palette = state_.ChartPalette();
   DrawChartsTogether({
-      {coldChart_, [&](ChartSurface& surface) { DrawColdChart(*profile, surface); }},
-      {bubbleChart_, [&](ChartSurface& surface) { DrawBubbleChart(*profile, surface); }},
-      {consumptionChart_, [&](ChartSurface& surface) { DrawConsumptionChart(*profile, surface); }},
+      {coldChart_, [&](ChartSurface& surface) { DrawColdChart(*profile, surface, palette); }},
+      {bubbleChart_, [&](ChartSurface& surface) { DrawBubbleChart(*profile, surface, palette); }},
+      {consumptionChart_,
+       [&](ChartSurface& surface) { DrawConsumptionChart(*profile, surface, palette); }},
   });
 }
 

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "app/dialogs/ModelWindow.h"
 #include "app/views/ChartView.h"
 #include "app/views/ElidedLabel.h"
-#include "app/dialogs/ModelWindow.h"
 #include "logbook/Translation.h"
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
@@ -117,14 +117,15 @@ void TissuePage::ShowDive(const DiveRecord* found) {
   const auto profile = state_.Analysis().Profile(*found);
   const auto saturation = state_.Analysis().Saturation(*found, [this] { ShowProgress(); });
   const UnitSystem units = state_.Units();
+  const Palette& palette = state_.ChartPalette();
   DrawChartsTogether({
       {pressureChart_,
        [&](ChartSurface& surface) {
-         DrawTissuePressureChart(*profile, *saturation, model, surface, units);
+         DrawTissuePressureChart(*profile, *saturation, model, surface, units, palette);
        }},
       {overSaturationChart_,
        [&](ChartSurface& surface) {
-         DrawOverSaturationChart(*profile, *saturation, model, surface);
+         DrawOverSaturationChart(*profile, *saturation, model, surface, palette);
        }},
   });
   modelLabel_->setText(QString::fromStdString(SaturationModelText(*saturation, model, units)));
@@ -153,12 +154,12 @@ void TissuePage::DrawKey() {
   surface.Scale(0, 0, surface.Width(), surface.Height());
   const double inset = surface.Height() / 6;
   DrawTissueKey(state_.Analysis().Model(), surface,
-                {0, inset, surface.Width(), surface.Height() - 2 * inset});
+                {0, inset, surface.Width(), surface.Height() - 2 * inset}, state_.ChartPalette());
 }
 
 void TissuePage::ShowProgress() {
   DrawSaturationProgress(state_.Analysis().Model(), pressureChart_->Surface(),
-                         overSaturationChart_->Surface());
+                         overSaturationChart_->Surface(), state_.ChartPalette());
   repaint();
 }
 

@@ -1,5 +1,7 @@
 #include "app/state/LogbookState.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QPointer>
 #include <QtConcurrent/QtConcurrentRun>
 #include <chrono>
@@ -26,6 +28,8 @@ std::vector<int> EveryDive(const Logbook& book) {
 LogbookState::LogbookState(SettingsStore& settings, std::string desktopLanguage, QObject* parent)
     : QObject(parent), settings_(settings), desktopLanguage_(std::move(desktopLanguage)) {
   language_.Apply(ChosenLanguage(settings_.GetSetting(settings::kLanguage, ""), desktopLanguage_));
+  if (QCoreApplication::instance() != nullptr)
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 LogbookState::~LogbookState() {
@@ -42,6 +46,10 @@ void LogbookState::ReadSettings() {
   units_ = settings_.GetSetting(settings::kUnits, "") == UnitSystemName(UnitSystem::Imperial)
                ? UnitSystem::Imperial
                : UnitSystem::Metric;
+  appearance_ = AppearanceFromSetting(settings_.GetSetting(settings::kAppearance, ""));
+  applyingAppearance_ = true;
+  darkDesktop_ = ApplyAppearance(appearance_);
+  applyingAppearance_ = false;
   std::vector<std::string> recent;
   for (int i = 0; i < settings::kRecentLogbookCount; ++i) {
     recent.push_back(settings_.GetSetting(settings::RecentLogbookKey(i), ""));
@@ -141,6 +149,29 @@ void LogbookState::SetLanguage(const std::string& setting) {
   if (code == language_.Current()) return;
   language_.Apply(code);
   Changed(SettingChange::Language);
+}
+
+void LogbookState::SetAppearance(Appearance appearance) {
+  if (appearance == appearance_) return;
+  appearance_ = appearance;
+  settings_.SaveSetting(settings::kAppearance, AppearanceSettingName(appearance));
+  applyingAppearance_ = true;
+  darkDesktop_ = ApplyAppearance(appearance);
+  applyingAppearance_ = false;
+  Changed(SettingChange::Appearance);
+}
+
+bool LogbookState::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ApplicationPaletteChange &&
+      watched == QCoreApplication::instance() && !applyingAppearance_ &&
+      appearance_ == Appearance::Desktop) {
+    const bool dark = IsDarkPalette(QApplication::palette());
+    if (dark != darkDesktop_) {
+      darkDesktop_ = dark;
+      Changed(SettingChange::Appearance);
+    }
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void LogbookState::SetModel(int number) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/state/Appearance.h"
 #include "app/state/Language.h"
 #include "overview/Statistics.h"
 #include "report/Units.h"
@@ -26,6 +27,7 @@ enum class SettingChange {
   Model = 4,
   Repetitive = 8,
   SurfacePressure = 16,
+  Appearance = 32,
 };
 Q_DECLARE_FLAGS(SettingChanges, SettingChange)
 Q_DECLARE_OPERATORS_FOR_FLAGS(SettingChanges)
@@ -39,9 +41,10 @@ struct BackgroundJob {
 };
 
 // The open logbooks and everything that changes a figure or a picture: the session with its
-// dives and current dive, the analysis derived from them, the units, the language, the model, the
-// repetitive option and the surface pressures. It alone changes them, and announces each change
-// once; the window's views follow its signals and never change any of it themselves.
+// dives and current dive, the analysis derived from them, the units, the language, the
+// appearance, the model, the repetitive option and the surface pressures. It alone changes them,
+// and announces each change once; the window's views follow its signals and never change any of it
+// themselves.
 class LogbookState : public QObject {
   Q_OBJECT
  public:
@@ -55,13 +58,16 @@ class LogbookState : public QObject {
   AnalysisCache& Analysis() { return session_.Analysis(); }
   SettingsStore& Settings() { return settings_; }
   UnitSystem Units() const { return units_; }
+  Appearance ChosenAppearance() const { return appearance_; }
+  // The colours every chart of the window is drawn in; paper keeps the classic ones.
+  const Palette& ChartPalette() const { return ChartPaletteFor(appearance_, darkDesktop_); }
   // The language the window speaks: "en", "de", "fr" or "it".
   const std::string& Language() const { return language_.Current(); }
   int CurrentDive() const { return session_.CurrentDive(); }
   const DiveRecord* Current() const { return Book().DiveAt(CurrentDive()); }
 
-  // The saved units, model, repetitive option, display option and recent logbooks; the language
-  // is installed when the state is made, so that every text is built once, in it.
+  // The saved units, appearance, model, repetitive option, display option and recent logbooks; the
+  // language is installed when the state is made, so that every text is built once, in it.
   void ReadSettings();
 
   // File > Open and Merge, and a restore. A taken file replaces or adds dives: the work under way
@@ -82,6 +88,8 @@ class LogbookState : public QObject {
   void SetUnits(UnitSystem units);
   // "" follows the desktop; an unknown value is kept as saved and means the same.
   void SetLanguage(const std::string& setting);
+  // Also gives the application the appearance's style and palette.
+  void SetAppearance(Appearance appearance);
   void SetModel(int number);
   void SetRepetitive(bool on);
   // One dive's surface pressure in place of its altitude class's, for as long as this logbook is
@@ -118,12 +126,17 @@ class LogbookState : public QObject {
   // After the dives or a setting they depend on changed.
   void RestartSummaries();
   void Changed(SettingChanges what);
+  // Desktop follows the desktop's palette: a change between light and dark redraws the charts.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   SettingsStore& settings_;
   std::string desktopLanguage_;
   LogbookSession session_;
   LanguageInstaller language_;
   UnitSystem units_ = UnitSystem::Metric;
+  Appearance appearance_ = Appearance::Desktop;
+  bool darkDesktop_ = false;
+  bool applyingAppearance_ = false;
   std::vector<std::shared_ptr<BackgroundJob>> jobs_;
   std::shared_ptr<BackgroundJob> summaries_;
 };

@@ -291,7 +291,8 @@ void StatisticsWindow::DrawChart() {
     chart_->Clear();
     return;
   }
-  DrawStatisticsChart(CurrentChart(), *shown_, chart_->Surface());
+  chart_->UsePalette(state_.ChartPalette());
+  DrawStatisticsChart(CurrentChart(), *shown_, chart_->Surface(), state_.ChartPalette());
 }
 
 void StatisticsWindow::ShowReadoutAt(double x) {

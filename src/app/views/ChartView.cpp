@@ -97,10 +97,21 @@ void ChartView::EnsureImage() {
     // Opaque, so painting it on the window is a plain copy rather than a blend.
     image_ = QImage(device, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
-    image_.fill(Qt::white);
+    image_.fill(Background());
   }
   surface_.Retarget(image_.isNull() ? nullptr : &image_, QSizeF(logical), logicalDpiX(),
                     logicalDpiY());
+}
+
+void ChartView::UsePalette(const Palette& palette) {
+  if (&palette == palette_) return;
+  palette_ = &palette;
+  surface_.UsePalette(palette);
+  update();
+}
+
+QColor ChartView::Background() const {
+  return QColor(palette_->Background.R, palette_->Background.G, palette_->Background.B);
 }
 
 ChartSurface& ChartView::Surface() {
@@ -142,17 +153,17 @@ void ChartView::paintEvent(QPaintEvent*) {
   surface_.Finish();
   QPainter painter(this);
   if (image_.isNull()) {
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), Background());
     return;
   }
   painter.drawImage(QPointF(0, 0), image_);
   // The view may have grown since the chart was drawn; keep the rest plain until the redraw.
   const QSizeF drawn = image_.deviceIndependentSize();
   if (drawn.width() < width()) {
-    painter.fillRect(QRectF(drawn.width(), 0, width() - drawn.width(), height()), Qt::white);
+    painter.fillRect(QRectF(drawn.width(), 0, width() - drawn.width(), height()), Background());
   }
   if (drawn.height() < height()) {
-    painter.fillRect(QRectF(0, drawn.height(), width(), height() - drawn.height()), Qt::white);
+    painter.fillRect(QRectF(0, drawn.height(), width(), height() - drawn.height()), Background());
   }
 
   if (hasFocus()) {
@@ -164,14 +175,14 @@ void ChartView::paintEvent(QPaintEvent*) {
   if (!cursorX_) return;
   const std::optional<QPointF> at = surface_.ToLogical(*cursorX_, 0);
   if (!at || at->x() < -1 || at->x() > width() + 1) return;
-  // Inverting what lies under the cursor keeps it visible on the white ground, the grid and the
+  // Inverting what lies under the cursor keeps it visible on any ground, the grid and the
   // coloured profile alike, as an exclusive-or pen would.
   const qreal ratio = std::max<qreal>(1, devicePixelRatioF());
   const bool oddDevicePixels = std::lround(ratio) % 2 != 0;
   const double device = at->x() * ratio;
   const double x = (oddDevicePixels ? std::floor(device) + 0.5 : std::round(device)) / ratio;
   painter.setCompositionMode(QPainter::CompositionMode_Difference);
-  painter.setPen(QPen(Qt::white, 1));
+  painter.setPen(QPen(Qt::white, palette_->ThinnestLine));
   painter.drawLine(QPointF(x, 0), QPointF(x, height()));
 }
 

@@ -25,6 +25,9 @@ class ChartView : public QWidget {
   // Shows one vertical cursor line at user x across the whole height, replacing the previous one.
   void SetCursorX(double userX);
   void HideCursor();
+  // The background, text and line widths of what is drawn from now on; the charts take the
+  // palette's other colours as an argument.
+  void UsePalette(const Palette& palette);
   // An empty chart area, as before any chart was drawn.
   void Clear();
   std::optional<double> CursorX() const { return cursorX_; }
@@ -58,8 +61,11 @@ class ChartView : public QWidget {
  private:
   void EnsureImage();
 
+  QColor Background() const;
+
   QImage image_;
   PainterSurface surface_;
+  const Palette* palette_ = &Palette::Classic();
   std::optional<double> cursorX_;
   int sampleCount_ = 0;
   // The sample the keyboard cursor is on: the one nearest the last cursor, by mouse or keys.

@@ -288,10 +288,11 @@ void MainWindow::ShowOptions() {
 
 void MainWindow::ShowPreferences() {
   const std::string language = state_.Settings().GetSetting(settings::kLanguage, "");
-  PreferencesDialog dialog(language, state_.Units(), this);
+  PreferencesDialog dialog(language, state_.Units(), state_.ChosenAppearance(), this);
   if (dialog.exec() != QDialog::Accepted) return;
   if (dialog.ChosenLanguage() != language) state_.SetLanguage(dialog.ChosenLanguage());
   state_.SetUnits(dialog.ChosenUnits());
+  state_.SetAppearance(dialog.ChosenAppearance());
 }
 
 void MainWindow::ShowStatistics() {

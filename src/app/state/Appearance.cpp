@@ -1,0 +1,121 @@
+#include "app/state/Appearance.h"
+
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace scrb {
+
+namespace {
+
+const QString& DesktopStyleName() {
+  static const QString name = QApplication::style()->name();
+  return name;
+}
+
+void UseStyle(const QString& name) {
+  if (QApplication::style()->name().compare(name, Qt::CaseInsensitive) == 0) return;
+  QApplication::setStyle(QStyleFactory::create(name));
+}
+
+QColor ToQColor(Rgb color) {
+  return QColor(color.R, color.G, color.B);
+}
+
+// The window in the chart palette's own colours, so that the window and its charts match and
+// links and selections keep their contrast on its background.
+QPalette WindowPalette(const Palette& charts, QPalette palette) {
+  const QColor background = ToQColor(charts.Background);
+  const QColor text = ToQColor(charts.Text);
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button,
+                                           QPalette::AlternateBase, QPalette::ToolTipBase}) {
+      palette.setColor(group, role, background);
+    }
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText,
+          QPalette::BrightText, QPalette::PlaceholderText}) {
+      palette.setColor(group, role, text);
+    }
+    palette.setColor(group, QPalette::Link, ToQColor(charts.Data));
+    palette.setColor(group, QPalette::LinkVisited, ToQColor(charts.Tissues[3]));
+    palette.setColor(group, QPalette::Highlight, ToQColor(charts.Data));
+    palette.setColor(group, QPalette::HighlightedText, background);
+    palette.setColor(group, QPalette::Mid, ToQColor(charts.Grid));
+    palette.setColor(group, QPalette::Dark, ToQColor(charts.Grid));
+    palette.setColor(group, QPalette::Light, ToQColor(charts.PageRule));
+  }
+  palette.setColor(QPalette::Disabled, QPalette::WindowText, ToQColor(charts.PageRule));
+  palette.setColor(QPalette::Disabled, QPalette::Text, ToQColor(charts.PageRule));
+  palette.setColor(QPalette::Disabled, QPalette::ButtonText, ToQColor(charts.PageRule));
+  return palette;
+}
+
+}  // namespace
+
+std::string AppearanceSettingName(Appearance appearance) {
+  switch (appearance) {
+    case Appearance::Light:
+      return "light";
+    case Appearance::Dark:
+      return "dark";
+    case Appearance::HighContrast:
+      return "high-contrast";
+    case Appearance::Desktop:
+      break;
+  }
+  return "desktop";
+}
+
+Appearance AppearanceFromSetting(const std::string& text) {
+  for (const Appearance a : {Appearance::Light, Appearance::Dark, Appearance::HighContrast}) {
+    if (text == AppearanceSettingName(a)) return a;
+  }
+  return Appearance::Desktop;
+}
+
+bool IsDarkPalette(const QPalette& palette) {
+  return palette.color(QPalette::Window).lightness() < 128;
+}
+
+const Palette& ChartPaletteFor(Appearance appearance, bool darkDesktop) {
+  switch (appearance) {
+    case Appearance::Light:
+      return Palette::Classic();
+    case Appearance::Dark:
+      return Palette::Dark();
+    case Appearance::HighContrast:
+      return Palette::HighContrast();
+    case Appearance::Desktop:
+      break;
+  }
+  return darkDesktop ? Palette::Dark() : Palette::Classic();
+}
+
+bool ApplyAppearance(Appearance appearance) {
+  const QString fusion = QStringLiteral("Fusion");
+  const QString& desktopStyle = DesktopStyleName();  // before the first change of style
+  UseStyle(appearance == Appearance::Dark ? fusion : desktopStyle);
+  // An empty palette hands the application back to the desktop's, changes included.
+  QApplication::setPalette(QPalette());
+  const bool darkDesktop = IsDarkPalette(QApplication::palette());
+  switch (appearance) {
+    case Appearance::Dark:
+      QApplication::setPalette(WindowPalette(Palette::Dark(), QApplication::palette()));
+      break;
+    case Appearance::HighContrast:
+      QApplication::setPalette(WindowPalette(Palette::HighContrast(), QApplication::palette()));
+      break;
+    case Appearance::Light:
+      if (darkDesktop) {
+        UseStyle(fusion);
+        QApplication::setPalette(QApplication::style()->standardPalette());
+      }
+      break;
+    case Appearance::Desktop:
+      break;
+  }
+  return darkDesktop;
+}
+
+}  // namespace scrb

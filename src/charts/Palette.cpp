@@ -1,0 +1,166 @@
+#include "charts/Palette.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "charts/ChartSurface.h"
+
+namespace scrb {
+
+namespace {
+
+// The colours the program has always drawn on white; the printed report keeps them.
+constexpr Palette kClassic{
+    .Background = {255, 255, 255},
+    .Text = {0, 0, 0},
+    .Grid = {192, 192, 192},
+    .Data = {64, 64, 255},
+    .Alarm = {255, 64, 64},
+    .Event = {255, 128, 64},
+    .SecondSeries = {230, 130, 0},
+    .FirstRiser = {0, 0, 0},
+    .TwentyMetre = {64, 255, 64},
+    .FortyMetre = {255, 64, 64},
+    .ZeroSpeed = {64, 255, 64},
+    .AscentLimit = {255, 64, 64},
+    .CriticalLevel = {255, 64, 64},
+    .PageRule = {128, 128, 128},
+    .Warning = {176, 0, 0},
+    .TissueOutline = Rgb{80, 80, 80},
+    .Tissues = {{{255, 64, 64},
+                 {255, 255, 64},
+                 {64, 255, 64},
+                 {255, 64, 255},
+                 {64, 64, 255},
+                 {240, 240, 240},
+                 {128, 128, 128},
+                 {64, 64, 64},
+                 {160, 160, 160},
+                 {96, 96, 96},
+                 {128, 64, 64},
+                 {128, 128, 64},
+                 {64, 128, 64},
+                 {128, 64, 128},
+                 {64, 64, 128},
+                 {}}},
+};
+
+// The classic hues lightened for a near-black ground; the greys keep their order of lightness.
+constexpr Palette kDark{
+    .Background = {30, 32, 36},
+    .Text = {230, 230, 230},
+    .Grid = {72, 74, 80},
+    .Data = {120, 150, 255},
+    .Alarm = {255, 110, 110},
+    .Event = {255, 170, 90},
+    .SecondSeries = {255, 170, 60},
+    .FirstRiser = {230, 230, 230},
+    .TwentyMetre = {100, 230, 100},
+    .FortyMetre = {255, 110, 110},
+    .ZeroSpeed = {100, 230, 100},
+    .AscentLimit = {255, 110, 110},
+    .CriticalLevel = {255, 110, 110},
+    .PageRule = {150, 150, 150},
+    .Warning = {255, 140, 140},
+    .TissueOutline = std::nullopt,
+    .Tissues = {{{255, 110, 110},
+                 {240, 230, 90},
+                 {100, 230, 100},
+                 {240, 120, 240},
+                 {130, 150, 255},
+                 {245, 245, 245},
+                 {176, 176, 176},
+                 {110, 110, 110},
+                 {210, 210, 210},
+                 {142, 142, 142},
+                 {215, 140, 120},
+                 {190, 190, 110},
+                 {120, 190, 140},
+                 {200, 150, 220},
+                 {140, 170, 230},
+                 {230, 230, 230}}},
+};
+
+// The classic hues darkened until each stands out from white as text does.
+constexpr Palette kHighContrast{
+    .Background = {255, 255, 255},
+    .Text = {0, 0, 0},
+    .Grid = {118, 118, 118},
+    .Data = {0, 0, 220},
+    .Alarm = {200, 0, 0},
+    .Event = {160, 70, 0},
+    .SecondSeries = {160, 70, 0},
+    .FirstRiser = {0, 0, 0},
+    .TwentyMetre = {0, 125, 0},
+    .FortyMetre = {200, 0, 0},
+    .ZeroSpeed = {0, 125, 0},
+    .AscentLimit = {200, 0, 0},
+    .CriticalLevel = {200, 0, 0},
+    .PageRule = {90, 90, 90},
+    .Warning = {176, 0, 0},
+    .TissueOutline = std::nullopt,
+    .Tissues = {{{200, 0, 0},
+                 {120, 100, 0},
+                 {0, 125, 0},
+                 {180, 0, 180},
+                 {0, 0, 230},
+                 {118, 118, 118},
+                 {56, 56, 56},
+                 {0, 0, 0},
+                 {86, 86, 86},
+                 {28, 28, 28},
+                 {130, 40, 20},
+                 {95, 95, 40},
+                 {30, 90, 50},
+                 {110, 40, 120},
+                 {30, 40, 120},
+                 {0, 0, 0}}},
+    .ThinnestLine = 2,
+};
+
+double Linear(int channel) {
+  const double c = std::clamp(channel, 0, 255) / 255.0;
+  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+}  // namespace
+
+const Palette& Palette::Classic() {
+  return kClassic;
+}
+const Palette& Palette::Dark() {
+  return kDark;
+}
+const Palette& Palette::HighContrast() {
+  return kHighContrast;
+}
+
+Rgb Palette::ForFlags(int flags) const {
+  return (flags & kAlarmFlagMask) != 0 ? Alarm : Data;
+}
+
+bool Palette::NeedsOutline(Rgb color) const {
+  if (!TissueOutline) return false;
+  // Perceived brightness; above this a colour has too little contrast against white.
+  constexpr double kLightest = 170;
+  return 0.299 * color.R + 0.587 * color.G + 0.114 * color.B > kLightest;
+}
+
+const Palette* PaletteNamed(std::string_view name) {
+  if (name == "classic") return &kClassic;
+  if (name == "dark") return &kDark;
+  if (name == "high-contrast") return &kHighContrast;
+  return nullptr;
+}
+
+double RelativeLuminance(Rgb color) {
+  return 0.2126 * Linear(color.R) + 0.7152 * Linear(color.G) + 0.0722 * Linear(color.B);
+}
+
+double ContrastRatio(Rgb a, Rgb b) {
+  const double first = RelativeLuminance(a);
+  const double second = RelativeLuminance(b);
+  return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+}  // namespace scrb

@@ -1,0 +1,134 @@
+// The appearance: read at start-up, switched at run time on the same dive and page, Desktop
+// following the desktop's palette, and chosen in Preferences.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QTimer>
+
+#include "AppTestWindow.h"
+#include "app/dialogs/PreferencesDialog.h"
+#include "logbook/StartupSettings.h"
+
+namespace scrb {
+namespace {
+
+QColor ToQColor(Rgb c) {
+  return QColor(c.R, c.G, c.B);
+}
+
+// The colour in the chart's top left corner, which no chart draws on.
+QColor Ground(MainWindow& form, int page) {
+  DiveTab(form)->setCurrentIndex(page);
+  return Page(form, page)->findChild<ChartView*>()->ChartImage().pixelColor(1, 1);
+}
+
+// The application's look is shared by every test: each leaves it as the desktop's.
+struct AppearanceTest : ::testing::Test {
+  void TearDown() override { ApplyAppearance(Appearance::Desktop); }
+};
+
+TEST_F(AppearanceTest, SettingValuesAndTheFallbackForAnUnknownOne) {
+  const std::pair<const char*, Appearance> cases[] = {{"light", Appearance::Light},
+                                                      {"dark", Appearance::Dark},
+                                                      {"high-contrast", Appearance::HighContrast},
+                                                      {"desktop", Appearance::Desktop},
+                                                      {"", Appearance::Desktop},
+                                                      {"Dark", Appearance::Desktop},
+                                                      {"high contrast", Appearance::Desktop},
+                                                      {"2", Appearance::Desktop}};
+  for (const auto& [text, appearance] : cases) {
+    SCOPED_TRACE(text);
+    test::TestWindow w("NoWarning=1\nAppearance=" + std::string(text) + "\n");
+    ASSERT_TRUE(w.Start());
+    EXPECT_EQ(w.state->ChosenAppearance(), appearance);
+    if (appearance != Appearance::Desktop) {
+      EXPECT_EQ(AppearanceFromSetting(AppearanceSettingName(appearance)), appearance);
+    }
+  }
+  // Dark is Fusion in the dark chart colours, links included.
+  test::TestWindow w("NoWarning=1\nAppearance=dark\n");
+  ASSERT_TRUE(w.Start());
+  EXPECT_EQ(&w.state->ChartPalette(), &Palette::Dark());
+  EXPECT_EQ(QApplication::style()->name().toLower(), "fusion");
+  const QPalette window = QApplication::palette();
+  EXPECT_EQ(window.color(QPalette::Window), ToQColor(Palette::Dark().Background));
+  EXPECT_GE(ContrastRatio(Palette::Dark().Data, Palette::Dark().Background), 4.5);
+  EXPECT_EQ(window.color(QPalette::Link), ToQColor(Palette::Dark().Data));
+}
+
+TEST_F(AppearanceTest, SwitchedOnTheSameDiveAndPageAndPaperStaysClassic) {
+  test::TestWindow w("NoWarning=1\n");
+  ASSERT_TRUE(w.Start());
+  ASSERT_TRUE(w.form->OpenLogbook(QString::fromStdString(test::SourcePath("examples/sample.log"))));
+  Table(*w.form).SelectListIndex(3);
+  constexpr int kDive = 1;
+  constexpr int kTissues = 5;
+  EXPECT_EQ(Ground(*w.form, kDive), ToQColor(Palette::Classic().Background));
+  QSignalSpy changes(w.state.get(), &LogbookState::SettingsChanged);
+
+  const std::pair<Appearance, const Palette*> steps[] = {
+      {Appearance::Dark, &Palette::Dark()},
+      {Appearance::HighContrast, &Palette::HighContrast()},
+      {Appearance::Light, &Palette::Classic()}};
+  for (const auto& [appearance, palette] : steps) {
+    w.state->SetAppearance(appearance);
+    EXPECT_EQ(w.Saved(settings::kAppearance), AppearanceSettingName(appearance));
+    EXPECT_EQ(Table(*w.form).ListIndex(), 3);
+    EXPECT_EQ(&w.state->ChartPalette(), palette);
+    EXPECT_EQ(Ground(*w.form, kTissues), ToQColor(palette->Background));
+    EXPECT_EQ(Ground(*w.form, kDive), ToQColor(palette->Background));
+  }
+  ASSERT_EQ(changes.size(), 3);
+  EXPECT_TRUE(changes.front().front().value<SettingChanges>() & SettingChange::Appearance);
+  w.state->SetAppearance(Appearance::Light);  // no change, nothing to redraw
+  EXPECT_EQ(changes.size(), 3);
+}
+
+TEST_F(AppearanceTest, DesktopFollowsTheDesktopsPaletteWhileRunning) {
+  test::TestWindow w("NoWarning=1\n");
+  ASSERT_TRUE(w.Start());
+  ASSERT_TRUE(w.form->OpenLogbook(QString::fromStdString(test::SourcePath("examples/sample.log"))));
+  Table(*w.form).SelectListIndex(0);
+  ASSERT_EQ(&w.state->ChartPalette(), &Palette::Classic());
+  QSignalSpy changes(w.state.get(), &LogbookState::SettingsChanged);
+
+  QPalette night = QApplication::palette();
+  night.setColor(QPalette::Window, QColor(20, 20, 20));
+  night.setColor(QPalette::WindowText, QColor(230, 230, 230));
+  QApplication::setPalette(night);  // as the desktop's theme would
+  EXPECT_EQ(&w.state->ChartPalette(), &Palette::Dark());
+  ASSERT_EQ(changes.size(), 1);
+  EXPECT_EQ(Ground(*w.form, 1), ToQColor(Palette::Dark().Background));
+
+  // A chosen appearance stays whatever the desktop does.
+  w.state->SetAppearance(Appearance::Light);
+  QApplication::setPalette(night);
+  EXPECT_EQ(&w.state->ChartPalette(), &Palette::Classic());
+}
+
+TEST_F(AppearanceTest, ChosenInPreferences) {
+  test::TestWindow w("NoWarning=1\n");
+  ASSERT_TRUE(w.Start());
+  for (const auto& [index, button, expected] :
+       {std::tuple{2, "CancelButton", Appearance::Desktop},
+        std::tuple{3, "OkButton", Appearance::HighContrast}}) {
+    QTimer::singleShot(0, [index, button] {
+      auto* dialog = qobject_cast<PreferencesDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->AppearanceBox()->count(), 4);
+      dialog->AppearanceBox()->setCurrentIndex(index);
+      dialog->findChild<QPushButton*>(button)->click();
+    });
+    w.form->ShowPreferences();
+    EXPECT_EQ(w.state->ChosenAppearance(), expected);
+  }
+  EXPECT_EQ(w.Saved(settings::kAppearance), "high-contrast");
+}
+
+}  // namespace
+}  // namespace scrb
