@@ -62,7 +62,7 @@ bool SystemDialogs::AskYesNo(QWidget* parent, const QString& question) {
   return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<int> SystemDialogs::AskDiveNumber(QWidget* parent) {
+std::optional<int> SystemDialogs::AskDiveNumber(QWidget* parent, int proposed) {
   QInputDialog dialog(parent);
   const QString title = QCoreApplication::translate("scrb::UserDialogs", "Go to Dive");
   dialog.setWindowTitle(title);
@@ -70,7 +70,7 @@ std::optional<int> SystemDialogs::AskDiveNumber(QWidget* parent) {
   dialog.setInputMode(QInputDialog::IntInput);
   // Dive numbers are words of the file.
   dialog.setIntRange(-32768, 32767);
-  dialog.setIntValue(1);
+  dialog.setIntValue(proposed);
   // Room for the whole title in any language, which the window system would cut otherwise.
   dialog.setMinimumWidth(TitleRoom(title));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;

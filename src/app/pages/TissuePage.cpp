@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "app/dialogs/ModelWindow.h"
 #include "app/views/ChartView.h"
 #include "app/views/ElidedLabel.h"
-#include "app/dialogs/ModelWindow.h"
 #include "logbook/Translation.h"
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
@@ -87,8 +87,14 @@ TissuePage::TissuePage(LogbookState& state, QWidget* parent) : DivePage(state, p
   layout->addLayout(TitleAndReadoutRow(overTitle, overSaturationReadout));
   layout->addWidget(overSaturationChart_, 1);
   layout->addWidget(tissueKey_);
-  layout->addWidget(maxOverSaturationLabel_);
-  layout->addWidget(carryOverLabel_);
+  // Where the nitrogen came from stands beside the summary, not under it: a line of its own
+  // would take its height from the charts, which a small window cannot spare.
+  auto* summaryRow = new QHBoxLayout;
+  carryOverLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  summaryRow->addWidget(carryOverLabel_, 1);
+  summaryRow->addSpacing(12);
+  summaryRow->addWidget(maxOverSaturationLabel_);
+  layout->addLayout(summaryRow);
   layout->addLayout(bottom);
 
   for (ChartView* chart : {pressureChart_, overSaturationChart_}) {

@@ -6,10 +6,13 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -47,12 +50,17 @@ StatisticsWindow::StatisticsWindow(LogbookState& state, QWidget* parent)
   scroll->setWidget(summaryArea_);
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
-  summaryLayout->addWidget(scroll, 3);
+  // Enlarging the window gives the room to the group table, which has rows to fill it; the
+  // summary keeps the height of its lines.
+  scroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+  summaryLayout->addWidget(scroll);
   auto* groupRow = new QHBoxLayout;
   groupLabel_ = new QLabel(summaryTab);
   auto* groupLabel = groupLabel_;
   grouping_ = new QComboBox(summaryTab);
   grouping_->setObjectName("GroupingChoice");
+  // The names of another language may be longer: the box widens with them.
+  grouping_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   for (const char* name : {"year", "month", "site", "location", "partner", "trip"}) {
     grouping_->addItem(QString(), name);
   }
@@ -68,7 +76,7 @@ StatisticsWindow::StatisticsWindow(LogbookState& state, QWidget* parent)
   groups_->setSelectionMode(QAbstractItemView::SingleSelection);
   groups_->verticalHeader()->hide();
   groups_->verticalHeader()->setDefaultSectionSize(groups_->fontMetrics().height() + 6);
-  summaryLayout->addWidget(groups_, 2);
+  summaryLayout->addWidget(groups_, 1);
   tabs_->addTab(summaryTab, QString());
 
   // The charts tab: one chart at a time, its readout under it.
@@ -79,6 +87,7 @@ StatisticsWindow::StatisticsWindow(LogbookState& state, QWidget* parent)
   auto* chartLabel = chartLabel_;
   chartChoice_ = new QComboBox(chartTab);
   chartChoice_->setObjectName("ChartChoice");
+  chartChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   for (size_t i = 0; i < StatisticsCharts().size(); ++i) chartChoice_->addItem(QString());
   chartLabel->setBuddy(chartChoice_);
   chartRow->addWidget(chartLabel);
@@ -100,6 +109,10 @@ StatisticsWindow::StatisticsWindow(LogbookState& state, QWidget* parent)
   progress_->setMaximumWidth(240);
   statusRow->addWidget(stateLabel_, 1);
   statusRow->addWidget(progress_);
+  closeButton_ = new QPushButton(this);
+  closeButton_->setObjectName("StatisticsCloseButton");
+  connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+  statusRow->addWidget(closeButton_);
   layout->addLayout(statusRow);
   progress_->hide();
 
@@ -154,6 +167,47 @@ void StatisticsWindow::WaitForWork() {
   }
 }
 
+void StatisticsWindow::ShowOver(const QWidget* pages) {
+  if (!placed_ && pages != nullptr) {
+    placed_ = true;
+    const QRect screen = pages->screen()->availableGeometry();
+    const QPoint topLeft = pages->mapToGlobal(QPoint(0, 0));
+    // Over the pages, moved left only as far as the screen's edge asks.
+    move(std::max(screen.left(), std::min(topLeft.x(), screen.right() - width())),
+         std::max(screen.top(), std::min(topLeft.y(), screen.bottom() - height())));
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void StatisticsWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (!fitting_ && isVisible() && event->spontaneous()) sizedByUser_ = true;
+}
+
+void StatisticsWindow::FitGroupTable() {
+  if (sizedByUser_) return;
+  // The rows' height may still ask for a vertical scroll bar once the window is laid out.
+  const int scrollBar = groups_->verticalScrollBar()->sizeHint().width();
+  const int missing = groups_->horizontalHeader()->length() + scrollBar -
+                      groups_->viewport()->width() -
+                      (groups_->verticalScrollBar()->isVisible() ? scrollBar : 0);
+  if (missing <= 0) return;
+  const QRect screen = this->screen()->availableGeometry();
+  fitting_ = true;
+  resize(std::min(width() + missing, screen.width() * 9 / 10), height());
+  fitting_ = false;
+}
+
 void StatisticsWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!shown_ && !job_) Start();
@@ -195,6 +249,8 @@ void StatisticsWindow::SetTexts() {
                                       search_.toStdString())));
   groupLabel_->setText(tr("&Group by:"));
   chartLabel_->setText(tr("C&hart:"));
+  closeButton_->setText(tr("Close"));
+  closeButton_->setToolTip(tr("Close the statistics (Esc)"));
   tabs_->setTabText(0, tr("S&ummary"));
   tabs_->setTabText(1, tr("&Charts"));
   groups_->setToolTip(tr("Double-click a group to show just its dives in the dive table"));
@@ -284,6 +340,7 @@ void StatisticsWindow::FillGroups() {
     }
   }
   groups_->resizeColumnsToContents();
+  FitGroupTable();
 }
 
 StatisticsChart StatisticsWindow::CurrentChart() const {

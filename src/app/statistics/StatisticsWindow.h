@@ -14,6 +14,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
@@ -33,6 +34,9 @@ class StatisticsWindow : public QWidget {
 
   // The dives shown (list indices) and the search that left them; the title follows.
   void SetScope(std::vector<int> dives, const QString& search);
+  // Shows the window and brings it forward; the first time over `pages` (the dive's pages), so
+  // that the dive table beside them stays in sight.
+  void ShowOver(const QWidget* pages);
 
   // The statistics on show; null while they are worked out.
   const LogbookStatistics* Statistics() const { return shown_ ? &*shown_ : nullptr; }
@@ -56,6 +60,8 @@ class StatisticsWindow : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -66,6 +72,8 @@ class StatisticsWindow : public QWidget {
   void ShowStatistics();
   void FillSummary();
   void FillGroups();
+  // Widens the window to the whole group table until the diver sizes the window.
+  void FitGroupTable();
   void DrawChart();
   void ShowReadoutAt(double x);
   StatisticsChart CurrentChart() const;
@@ -90,6 +98,10 @@ class StatisticsWindow : public QWidget {
   QLabel* readout_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QLabel* stateLabel_ = nullptr;
+  QPushButton* closeButton_ = nullptr;
+  bool placed_ = false;
+  bool sizedByUser_ = false;
+  bool fitting_ = false;
 };
 
 }  // namespace scrb

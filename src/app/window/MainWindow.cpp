@@ -108,8 +108,9 @@ void MainWindow::BuildWidgets() {
   splitter_->setStretchFactor(0, 2);
   splitter_->setStretchFactor(1, 7);
   splitter_->setSizes({2 * TwipsToPixels(1000, this), 7 * TwipsToPixels(1000, this)});
-  // The charts follow every move of the splitter at once, not only the window's resizing.
-  connect(splitter_, &QSplitter::splitterMoved, this, &MainWindow::ScheduleRedraw);
+  // The charts follow every change of the pages' size at once: the window's, the splitter's
+  // drag, the restored list width.
+  diveTab_->installEventFilter(this);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(statusLabel_, 1);
   bottom->addWidget(previousButton_);
@@ -302,15 +303,12 @@ void MainWindow::ShowStatistics() {
     };
     connect(statisticsWindow_, &StatisticsWindow::DiveChosen, table_,
             &DiveTablePane::SelectListIndex);
-    connect(
-        statisticsWindow_, &StatisticsWindow::ShowOnlyDives, table_,
-        [this](const std::vector<int>& dives, const QString&) { table_->ShowOnlyDives(dives); });
+    connect(statisticsWindow_, &StatisticsWindow::ShowOnlyDives, table_,
+            &DiveTablePane::ShowOnlyDives);
     connect(table_, &DiveTablePane::ShownDivesChanged, statisticsWindow_, follow);
     follow();
   }
-  statisticsWindow_->show();
-  statisticsWindow_->raise();
-  statisticsWindow_->activateWindow();
+  statisticsWindow_->ShowOver(diveTab_);
 }
 
 bool MainWindow::OpenLogbook(const QString& path) {
@@ -366,6 +364,11 @@ void MainWindow::ScheduleRedraw() {
     redrawPending_ = false;
     ShowCurrentDive();
   });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == diveTab_ && event->type() == QEvent::Resize) ScheduleRedraw();
+  return QMainWindow::eventFilter(watched, event);
 }
 
 // Entering is judged as moving is: the same files, the same answer.

@@ -208,10 +208,15 @@ void ReportPrinting::EndPrinting(bool painted) {
   const bool cancelled = run->Progress && run->Progress->wasCanceled();
   if (run->Statistics) run->Statistics->Cancelled = true;
   if (run->Progress) run->Progress->close();
-  if (painted) {
+  const QString pages = PagesText(run->Last - run->First + 1);
+  if (painted && !run->Printer->outputFileName().isEmpty()) {
+    // The print dialog's "print to file" wrote a file that the diver will look for.
+    emit Status(QCoreApplication::translate("scrb::MainWindow", "Dive report written to %1: %2.")
+                    .arg(QDir::toNativeSeparators(run->Printer->outputFileName()), pages));
+  } else if (painted) {
     emit Status(
         QCoreApplication::translate("scrb::MainWindow", "Dive report sent to the printer: %1.")
-            .arg(PagesText(run->Last - run->First + 1)));
+            .arg(pages));
   } else {
     run->Painter.reset();
     run->Printer->abort();
@@ -272,14 +277,15 @@ void ReportPrinting::ExportPdf() {
         failure = QStringLiteral("the logbook changed while it was summed up");
       }
     }
-    if (failure.isEmpty()) failure = SaveFileThrough(path, [&](QIODevice& file) {
-      return WriteDiveReportPdf(file, job, paper, [&](int done, int) {
-        QMetaObject::invokeMethod(this, [progress, done] {
-          if (progress) progress->setValue(done);
+    if (failure.isEmpty())
+      failure = SaveFileThrough(path, [&](QIODevice& file) {
+        return WriteDiveReportPdf(file, job, paper, [&](int done, int) {
+          QMetaObject::invokeMethod(this, [progress, done] {
+            if (progress) progress->setValue(done);
+          });
+          return !shared->Cancelled;
         });
-        return !shared->Cancelled;
       });
-    });
     const bool cancelled = shared->Cancelled;
     QMetaObject::invokeMethod(this, [this, progress, failure, cancelled, path,
                                      pages = choice.Pages()] {
