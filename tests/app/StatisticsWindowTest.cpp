@@ -160,7 +160,10 @@ TEST(StatisticsWindow, OpensOverThePagesWholeAndClosesWithEscape) {
     window->WaitForWork();
     QApplication::processEvents();
     QTableWidget* groups = window->GroupTable();
-    EXPECT_LE(groups->horizontalHeader()->length(), groups->viewport()->width()) << grouping;
+    // Whole, or as wide as the screen lets the window be.
+    EXPECT_TRUE(groups->horizontalHeader()->length() <= groups->viewport()->width() ||
+                window->width() >= screen.width() * 9 / 10)
+        << grouping;
   }
 
   const int groupHeight = window->GroupTable()->height();

@@ -249,7 +249,7 @@ void StatisticsWindow::SetTexts() {
                                       search_.toStdString())));
   groupLabel_->setText(tr("&Group by:"));
   chartLabel_->setText(tr("C&hart:"));
-  closeButton_->setText(tr("Close"));
+  closeButton_->setText(tr("Cl&ose"));
   closeButton_->setToolTip(tr("Close the statistics (Esc)"));
   tabs_->setTabText(0, tr("S&ummary"));
   tabs_->setTabText(1, tr("&Charts"));
