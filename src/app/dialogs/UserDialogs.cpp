@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSpinBox>
 
 #include "app/dialogs/DisclaimerDialog.h"
 
@@ -71,8 +72,9 @@ std::optional<int> SystemDialogs::AskDiveNumber(QWidget* parent, int proposed) {
   // Dive numbers are words of the file.
   dialog.setIntRange(-32768, 32767);
   dialog.setIntValue(proposed);
-  // Room for the whole title in any language, which the window system would cut otherwise.
-  dialog.setMinimumWidth(TitleRoom(title));
+  // Room for the whole title in any language, which the window system would cut otherwise. The
+  // dialog's layout fixes its size to what its contents ask, so the number box asks for it.
+  if (auto* box = dialog.findChild<QSpinBox*>()) box->setMinimumWidth(TitleRoom(title));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.intValue();
 }

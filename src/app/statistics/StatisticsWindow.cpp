@@ -53,6 +53,7 @@ StatisticsWindow::StatisticsWindow(LogbookState& state, QWidget* parent)
   // Enlarging the window gives the room to the group table, which has rows to fill it; the
   // summary keeps the height of its lines.
   scroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+  summaryScroll_ = scroll;
   summaryLayout->addWidget(scroll);
   auto* groupRow = new QHBoxLayout;
   groupLabel_ = new QLabel(summaryTab);
@@ -317,6 +318,9 @@ void StatisticsWindow::FillSummary() {
     ++row;
   }
   summaryGrid_->setRowStretch(row, 1);
+  // The summary whole where the screen has room for it and the table, and scrolled otherwise.
+  const int lines = summaryArea_->sizeHint().height() + 2 * summaryScroll_->frameWidth();
+  summaryScroll_->setMinimumHeight(std::min(lines, screen()->availableGeometry().height() / 3));
 }
 
 void StatisticsWindow::FillGroups() {

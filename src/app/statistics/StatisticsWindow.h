@@ -14,6 +14,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QProgressBar;
+class QScrollArea;
 class QPushButton;
 class QTabWidget;
 class QTableWidget;
@@ -90,6 +91,7 @@ class StatisticsWindow : public QWidget {
 
   QTabWidget* tabs_ = nullptr;
   QWidget* summaryArea_ = nullptr;
+  QScrollArea* summaryScroll_ = nullptr;
   QGridLayout* summaryGrid_ = nullptr;
   QComboBox* grouping_ = nullptr;
   QTableWidget* groups_ = nullptr;
