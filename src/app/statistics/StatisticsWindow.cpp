@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -318,9 +319,12 @@ void StatisticsWindow::FillSummary() {
     ++row;
   }
   summaryGrid_->setRowStretch(row, 1);
-  // The summary whole where the screen has room for it and the table, and scrolled otherwise.
-  const int lines = summaryArea_->sizeHint().height() + 2 * summaryScroll_->frameWidth();
-  summaryScroll_->setMinimumHeight(std::min(lines, screen()->availableGeometry().height() / 3));
+  // The summary whole where the screen has room for it and the table, and scrolled otherwise;
+  // measured once its new lines are shown, which a layout only counts then.
+  QTimer::singleShot(0, this, [this] {
+    const int lines = summaryArea_->sizeHint().height() + 2 * summaryScroll_->frameWidth();
+    summaryScroll_->setMinimumHeight(std::min(lines, screen()->availableGeometry().height() / 3));
+  });
 }
 
 void StatisticsWindow::FillGroups() {
