@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -197,6 +198,33 @@ TEST(DiveTable, OnlyAGroupsDivesIsVisibleAndLifted) {
     EXPECT_EQ(Table(*w.form).ShownDives().size(), 6u);
     EXPECT_FALSE(w.Status().contains(" of "));
   }
+}
+
+// The Dive column keeps its fixed-pitch font in every state of the table: a group's dives, a
+// sort by a column the analysis fills in, a search.
+TEST(DiveTable, TheDiveColumnKeepsItsFont) {
+  Window w;
+  w.Start();
+  w.form->OpenLogbook(TableLogbook());
+  QTableView* list = DiveList(*w.form);
+  const auto fixedPitch = [&](const char* step) {
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+      // As the view's delegate takes it: over the table's own font.
+      const QFont font =
+          list->model()->index(row, 0).data(Qt::FontRole).value<QFont>().resolve(list->font());
+      EXPECT_TRUE(QFontInfo(font).fixedPitch()) << step << " " << row;
+      EXPECT_EQ(QFontInfo(font).pixelSize(), QFontInfo(list->font()).pixelSize()) << step;
+    }
+  };
+  fixedPitch("opened");
+  Table(*w.form).ShowOnlyDives({1, 3, 5}, "Location: Capri");
+  fixedPitch("a group's dives");
+  Table(*w.form).ShowAllDives();
+  list->sortByColumn(Section(*w.form, TableColumn::MaxOverSat), Qt::DescendingOrder);
+  Settle();
+  fixedPitch("sorted");
+  Table(*w.form).SetSearchText("elba");
+  fixedPitch("searched");
 }
 
 // Order, widths, the columns shown and the sort come back in the next run; a header saved by

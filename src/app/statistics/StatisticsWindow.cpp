@@ -143,7 +143,7 @@ StatisticsWindow::StatisticsWindow(LogbookState& state, QWidget* parent)
   SetTexts();
   // Roomy, yet inside a small screen with the window's frame.
   const QRect screen = this->screen()->availableGeometry();
-  resize(std::min(760, screen.width() * 9 / 10), std::min(560, screen.height() * 85 / 100));
+  resize(std::min(760, screen.width() * 9 / 10), std::min(760, screen.height() * 85 / 100));
   SetScope({}, {});
 }
 
@@ -191,13 +191,7 @@ void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-void StatisticsWindow::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  if (!fitting_ && isVisible() && event->spontaneous()) sizedByUser_ = true;
-}
-
 void StatisticsWindow::FitGroupTable() {
-  if (sizedByUser_) return;
   // The rows' height may still ask for a vertical scroll bar once the window is laid out.
   const int scrollBar = groups_->verticalScrollBar()->sizeHint().width();
   const int missing = groups_->horizontalHeader()->length() + scrollBar -
@@ -205,9 +199,7 @@ void StatisticsWindow::FitGroupTable() {
                       (groups_->verticalScrollBar()->isVisible() ? scrollBar : 0);
   if (missing <= 0) return;
   const QRect screen = this->screen()->availableGeometry();
-  fitting_ = true;
-  resize(std::min(width() + missing, screen.width() * 9 / 10), height());
-  fitting_ = false;
+  resize(std::max(width(), std::min(width() + missing, screen.width() * 9 / 10)), height());
 }
 
 void StatisticsWindow::showEvent(QShowEvent* event) {

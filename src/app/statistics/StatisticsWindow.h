@@ -61,7 +61,6 @@ class StatisticsWindow : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -73,7 +72,7 @@ class StatisticsWindow : public QWidget {
   void ShowStatistics();
   void FillSummary();
   void FillGroups();
-  // Widens the window to the whole group table until the diver sizes the window.
+  // Widens the window to the whole group table, as far as the screen allows.
   void FitGroupTable();
   void DrawChart();
   void ShowReadoutAt(double x);
@@ -102,8 +101,6 @@ class StatisticsWindow : public QWidget {
   QLabel* stateLabel_ = nullptr;
   QPushButton* closeButton_ = nullptr;
   bool placed_ = false;
-  bool sizedByUser_ = false;
-  bool fitting_ = false;
 };
 
 }  // namespace scrb
