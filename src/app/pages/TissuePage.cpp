@@ -87,14 +87,8 @@ TissuePage::TissuePage(LogbookState& state, QWidget* parent) : DivePage(state, p
   layout->addLayout(TitleAndReadoutRow(overTitle, overSaturationReadout));
   layout->addWidget(overSaturationChart_, 1);
   layout->addWidget(tissueKey_);
-  // Where the nitrogen came from stands beside the summary, not under it: a line of its own
-  // would take its height from the charts, which a small window cannot spare.
-  auto* summaryRow = new QHBoxLayout;
-  carryOverLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  summaryRow->addWidget(carryOverLabel_, 1);
-  summaryRow->addSpacing(12);
-  summaryRow->addWidget(maxOverSaturationLabel_);
-  layout->addLayout(summaryRow);
+  layout->addWidget(maxOverSaturationLabel_);
+  layout->addWidget(carryOverLabel_);
   layout->addLayout(bottom);
 
   for (ChartView* chart : {pressureChart_, overSaturationChart_}) {

@@ -26,6 +26,7 @@
 #include "app/state/SettingsStore.h"
 #include "app/statistics/StatisticsWindow.h"
 #include "app/table/DiveTablePane.h"
+#include "app/views/ChartView.h"
 #include "app/window/LogbookExports.h"
 #include "app/window/LogbookFiles.h"
 #include "app/window/ReportPrinting.h"
@@ -108,9 +109,6 @@ void MainWindow::BuildWidgets() {
   splitter_->setStretchFactor(0, 2);
   splitter_->setStretchFactor(1, 7);
   splitter_->setSizes({2 * TwipsToPixels(1000, this), 7 * TwipsToPixels(1000, this)});
-  // The charts follow every change of the pages' size at once: the window's, the splitter's
-  // drag, the restored list width.
-  diveTab_->installEventFilter(this);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(statusLabel_, 1);
   bottom->addWidget(previousButton_);
@@ -136,6 +134,10 @@ void MainWindow::BuildPages() {
   }
   for (size_t i = 0; i < kDivePages.size(); ++i) {
     pages_[i] = kDivePages[i].Create(state_, diveTab_);
+    // Every chart follows every change of its size at once: the window's, the splitter's, a
+    // line of text that appears on its page.
+    for (ChartView* chart : pages_[i]->findChildren<ChartView*>())
+      connect(chart, &ChartView::Resized, this, &MainWindow::ScheduleRedraw);
     diveTab_->addTab(pages_[i], tr(kDivePages[i].Caption));
   }
   diveTab_->setCurrentIndex(tab);
@@ -364,11 +366,6 @@ void MainWindow::ScheduleRedraw() {
     redrawPending_ = false;
     ShowCurrentDive();
   });
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == diveTab_ && event->type() == QEvent::Resize) ScheduleRedraw();
-  return QMainWindow::eventFilter(watched, event);
 }
 
 // Entering is judged as moving is: the same files, the same answer.
