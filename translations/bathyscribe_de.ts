@@ -1318,6 +1318,22 @@ Bathyscribe liest die Logbücher der Datatrak-PC-Logsoftware; mehr steht in der 
         <source>Export Logbook to &amp;Subsurface...</source>
         <translation>Logbuch nach &amp;Subsurface exportieren...</translation>
     </message>
+    <message>
+        <source>Only %1</source>
+        <translation>Nur %1</translation>
+    </message>
+    <message>
+        <source>The table shows only these dives; the search looks among them.</source>
+        <translation>Die Tabelle zeigt nur diese Tauchgänge; die Suche sucht unter ihnen.</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>Alle zeigen</translation>
+    </message>
+    <message>
+        <source>Show every dive again (Esc)</source>
+        <translation>Wieder alle Tauchgänge zeigen (Esc)</translation>
+    </message>
 </context>
 <context>
     <name>scrb::ModelWindow</name>
@@ -1446,6 +1462,14 @@ Bathyscribe liest die Logbücher der Datatrak-PC-Logsoftware; mehr steht in der 
     <message>
         <source>Select this dive</source>
         <translation>Diesen Tauchgang wählen</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>Sc&amp;hließen</translation>
+    </message>
+    <message>
+        <source>Close the statistics (Esc)</source>
+        <translation>Statistik schließen (Esc)</translation>
     </message>
 </context>
 <context>

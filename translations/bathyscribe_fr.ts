@@ -1318,6 +1318,22 @@ Bathyscribe lit les carnets du logiciel Datatrak PC ; le fichier README qui l&ap
         <source>Export Logbook to &amp;Subsurface...</source>
         <translation>Exporter le carnet vers &amp;Subsurface...</translation>
     </message>
+    <message>
+        <source>Only %1</source>
+        <translation>Seulement %1</translation>
+    </message>
+    <message>
+        <source>The table shows only these dives; the search looks among them.</source>
+        <translation>Le tableau ne montre que ces plongées ; la recherche se fait parmi elles.</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>Tout afficher</translation>
+    </message>
+    <message>
+        <source>Show every dive again (Esc)</source>
+        <translation>Afficher de nouveau toutes les plongées (Échap)</translation>
+    </message>
 </context>
 <context>
     <name>scrb::ModelWindow</name>
@@ -1446,6 +1462,14 @@ Bathyscribe lit les carnets du logiciel Datatrak PC ; le fichier README qui l&ap
     <message>
         <source>Select this dive</source>
         <translation>Choisir cette plongée</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Close the statistics (Esc)</source>
+        <translation>Fermer les statistiques (Échap)</translation>
     </message>
 </context>
 <context>

@@ -1318,6 +1318,22 @@ Bathyscribe legge i logbook del software Datatrak PC; il README allegato fornisc
         <source>Export Logbook to &amp;Subsurface...</source>
         <translation>Esporta logbook in Su&amp;bsurface...</translation>
     </message>
+    <message>
+        <source>Only %1</source>
+        <translation>Solo %1</translation>
+    </message>
+    <message>
+        <source>The table shows only these dives; the search looks among them.</source>
+        <translation>La tabella mostra solo queste immersioni; la ricerca cerca tra di esse.</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>Mostra tutte</translation>
+    </message>
+    <message>
+        <source>Show every dive again (Esc)</source>
+        <translation>Mostra di nuovo tutte le immersioni (Esc)</translation>
+    </message>
 </context>
 <context>
     <name>scrb::ModelWindow</name>
@@ -1446,6 +1462,14 @@ Bathyscribe legge i logbook del software Datatrak PC; il README allegato fornisc
     <message>
         <source>Select this dive</source>
         <translation>Scegli questa immersione</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Close the statistics (Esc)</source>
+        <translation>Chiudi le statistiche (Esc)</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "export/PageText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace scrb {
@@ -42,6 +43,50 @@ void PlaceText(std::vector<PlacedText>& texts, const ChartSurface& page, const s
   const std::string shown = Elided(text, room, page);
   if (shown.empty()) return;
   texts.push_back({shown, {x, y, TextWidthOn(page, shown), std::fabs(page.TextHeight("Ag"))}});
+}
+
+std::vector<std::string> WrappedLines(const std::string& text, double width,
+                                      const ChartSurface& page) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    while (start < text.size() && text[start] == ' ') ++start;
+    if (start >= text.size()) break;
+    const std::string rest = text.substr(start);
+    size_t fit = FittingBytes(rest, width, page);
+    if (fit >= rest.size()) {
+      lines.push_back(rest);
+      break;
+    }
+    // The last blank or hyphen within what fits ends the line; with none, the characters that
+    // fit do, and at least one, so that a text always comes to an end.
+    size_t end = 0;
+    for (size_t i = fit; i > 0; --i) {
+      if (rest[i] == ' ' || rest[i - 1] == '-') {
+        end = i;
+        break;
+      }
+    }
+    if (end == 0) end = std::max<size_t>(fit, 1);
+    while (end < rest.size() && IsContinuationByte(rest[end])) ++end;
+    std::string line = rest.substr(0, end);
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    lines.push_back(line);
+    start += end;
+  }
+  return lines;
+}
+
+size_t PlaceWrapped(std::vector<PlacedText>& texts, const ChartSurface& page,
+                    const std::string& text, double x, double y, double room, double lineHeight) {
+  const std::vector<std::string> lines = WrappedLines(text, room, page);
+  const double height = std::fabs(page.TextHeight("Ag"));
+  for (size_t n = 0; n < lines.size(); ++n) {
+    texts.push_back(
+        {lines[n],
+         {x, y + static_cast<double>(n) * lineHeight, TextWidthOn(page, lines[n]), height}});
+  }
+  return lines.size();
 }
 
 void PlaceFooter(std::vector<PlacedText>& texts, std::vector<double>& rules,

@@ -43,6 +43,15 @@ struct PlacedText {
 void PlaceText(std::vector<PlacedText>& texts, const ChartSurface& page, const std::string& text,
                double x, double y, double room);
 
+// The text in lines that each fit the width: broken after blanks and hyphens, and a word wider
+// than the width between its characters. Never cut short; no lines for an empty text.
+std::vector<std::string> WrappedLines(const std::string& text, double width,
+                                      const ChartSurface& page);
+
+// Adds the text at x, y in as many lines of `lineHeight` as the room asks; returns how many.
+size_t PlaceWrapped(std::vector<PlacedText>& texts, const ChartSurface& page,
+                    const std::string& text, double x, double y, double room, double lineHeight);
+
 // The footer under its rule: the left text, the centre one centred and the right one ending at
 // the right edge, each in a third of the page.
 void PlaceFooter(std::vector<PlacedText>& texts, std::vector<double>& rules,

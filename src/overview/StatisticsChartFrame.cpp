@@ -32,6 +32,39 @@ std::string FittedTitle(const ChartSurface& s, std::string title, double widthTw
   return title;
 }
 
+// The title in lines that fit the width, broken at blanks: a chart half a sheet wide cannot show
+// a long language's title on one line. Only beyond kTitleLines lines, or for a word wider than the
+// chart, is the last line cut.
+constexpr size_t kTitleLines = 3;
+std::vector<std::string> TitleLines(const ChartSurface& s, const std::string& title,
+                                    double widthTwips, size_t most) {
+  std::vector<std::string> lines;
+  std::string current;
+  size_t start = 0;
+  while (start <= title.size()) {
+    size_t blank = title.find(' ', start);
+    if (blank == std::string::npos) blank = title.size();
+    const std::string word = title.substr(start, blank - start);
+    const std::string longer = current.empty() ? word : current + " " + word;
+    if (current.empty() || TextWidthTwips(s, longer) <= widthTwips) {
+      current = longer;
+    } else {
+      lines.push_back(current);
+      current = word;
+    }
+    start = blank + 1;
+  }
+  if (!current.empty()) lines.push_back(current);
+  if (lines.size() > most) {
+    std::string rest;
+    for (size_t n = most - 1; n < lines.size(); ++n) rest += (rest.empty() ? "" : " ") + lines[n];
+    lines.resize(most - 1);
+    lines.push_back(rest);
+  }
+  for (std::string& line : lines) line = FittedTitle(s, line, widthTwips);
+  return lines;
+}
+
 }  // namespace
 
 std::optional<Plot> DrawFrame(const std::string& title, double xLeft, double xRight, double yLow,
@@ -43,7 +76,14 @@ std::optional<Plot> DrawFrame(const std::string& title, double xLeft, double xRi
   if (!(w > 0 && h > 0) || !std::isfinite(w) || !std::isfinite(h) || !(xRight > xLeft)) return {};
   s.Scale(0, 0, w, h);
   const double textHeight = TextHeightTwips(s);
-  const double top = textHeight * 1.5 + 3 * kLabelGapTwips;
+  // A small chart keeps its plot: the title takes at most a quarter of the height.
+  const auto mostLines =
+      static_cast<size_t>(std::clamp(h / 4 / textHeight, 1.0, double(kTitleLines)));
+  const std::vector<std::string> titleLines =
+      TitleLines(s, Tr("Statistics", title.c_str()), w - 2 * kLabelGapTwips, mostLines);
+  const double top =
+      textHeight * (static_cast<double>(std::max<size_t>(1, titleLines.size())) + 0.5) +
+      3 * kLabelGapTwips;
   const double bottom = textHeight * 1.5 + 2 * kLabelGapTwips;
   const double innerHeight = h - top - bottom;
   if (innerHeight <= textHeight) return {};
@@ -80,11 +120,12 @@ std::optional<Plot> DrawFrame(const std::string& title, double xLeft, double xRi
   const double y1 = high + top * perTwipY;
   s.Scale(x1, y1, x2, low - bottom * perTwipY);
 
-  const std::string fitted =
-      FittedTitle(s, Tr("Statistics", title.c_str()), w - 2 * kLabelGapTwips);
-  s.SetCurrentX(x1 + kLabelGapTwips * perTwipX);
-  s.SetCurrentY(y1 - kLabelGapTwips * perTwipY);
-  if (!fitted.empty()) s.Print(fitted);
+  for (size_t n = 0; n < titleLines.size(); ++n) {
+    if (titleLines[n].empty()) continue;
+    s.SetCurrentX(x1 + kLabelGapTwips * perTwipX);
+    s.SetCurrentY(y1 - (kLabelGapTwips + textHeight * static_cast<double>(n)) * perTwipY);
+    s.Print(titleLines[n]);
+  }
 
   DrawValueAxis(xLeft, xRight, values, labels, s, palette, x1);
   s.Line(xLeft, low, xLeft, high, palette.Grid);

@@ -131,8 +131,10 @@ struct ScriptedDialogs : UserDialogs {
     questions << question;
     return !yesNoAnswers.isEmpty() && yesNoAnswers.takeFirst();
   }
-  QList<int> numberAnswers;  // taken one per Go to Dive; none left means Cancel
-  std::optional<int> AskDiveNumber(QWidget*) override {
+  QList<int> numberAnswers;    // taken one per Go to Dive; none left means Cancel
+  QList<int> numberProposals;  // what each Go to Dive proposed
+  std::optional<int> AskDiveNumber(QWidget*, int proposed) override {
+    numberProposals << proposed;
     if (numberAnswers.isEmpty()) return std::nullopt;
     return numberAnswers.takeFirst();
   }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -84,7 +86,7 @@ TEST(DiveTable, NavigationSearchAndSortInViewOrder) {
   EXPECT_EQ(Table(*w.form).ShownDives().size(), 6u);
   EXPECT_EQ(Table(*w.form).ListIndex(), 0);
 
-  Table(*w.form).ShowOnlyDives({5, 3, 99});
+  Table(*w.form).ShowOnlyDives({5, 3, 99}, "Location: Capri");
   EXPECT_EQ(Table(*w.form).ShownDives(), (std::vector<int>{3, 5}));
   EXPECT_EQ(w.Status(), "2 of 6 dives shown");
   Table(*w.form).SelectListIndex(2);  // not among them: every dive is shown again
@@ -111,6 +113,118 @@ TEST(DiveTable, GoToDiveSelectsTheFirstWithTheNumber) {
   EXPECT_EQ(w.messages, QStringList{"No dive has the number 99."});
   goTo->trigger();  // cancelled
   EXPECT_EQ(w.messages.size(), 1);
+  // Each time the current dive's number is proposed: the last dive on opening, then dive 13.
+  EXPECT_EQ(w.dialogs.numberProposals, (QList<int>{15, 13, 13}));
+}
+
+// The status line's count matches the rows shown after every kind of change to the search, and
+// goes when every dive is shown again.
+TEST(DiveTable, CountFollowsEverySearchChange) {
+  Window w;
+  w.Start();
+  w.form->OpenLogbook(TableLogbook());
+  const QString loaded = w.Status();
+  ASSERT_FALSE(loaded.contains(" of "));
+  QLineEdit* search = SearchField(*w.form);
+  const auto expectCount = [&](const char* step) {
+    const int shown = static_cast<int>(Table(*w.form).ShownDives().size());
+    EXPECT_EQ(w.Status(),
+              Table(*w.form).Filtered() ? QString("%1 of 6 dives shown").arg(shown) : loaded)
+        << step;
+  };
+  QTest::keyClicks(search, "elba");
+  expectCount("typed");
+  EXPECT_EQ(w.Status(), "3 of 6 dives shown");
+  for (int i = 0; i < 4; ++i) {
+    QTest::keyClick(search, Qt::Key_Backspace);
+    expectCount("backspace");
+  }
+  EXPECT_EQ(w.Status(), loaded);
+  QTest::keyClicks(search, "x");
+  EXPECT_EQ(w.Status(), "0 of 6 dives shown");
+  QTest::keyClick(search, Qt::Key_Escape);
+  EXPECT_EQ(w.Status(), loaded);
+  QTest::keyClicks(search, "capri");
+  search->selectAll();
+  QTest::keyClick(search, Qt::Key_Delete);
+  expectCount("selection deleted");
+  QTest::keyClicks(search, "giglio");
+  search->clear();  // the field's clear button
+  expectCount("cleared");
+  EXPECT_EQ(w.Status(), loaded);
+  QTest::keyClicks(search, "capri");
+  w.dialogs.numberAnswers = {10};  // hidden by the search, which goes
+  test::MenuAction(*w.form, "&Go to Dive...")->trigger();
+  EXPECT_EQ(Table(*w.form).SearchText(), "");
+  EXPECT_EQ(w.Status(), loaded);
+  QTest::keyClicks(search, "elba");
+  w.state->SetUnits(UnitSystem::Imperial);
+  expectCount("units");
+  w.state->SetLanguage("de");
+  EXPECT_EQ(w.Status(), "3 von 6 Tauchgängen angezeigt");
+  w.state->SetLanguage("en");
+  DiveList(*w.form)->setFocus();
+  QTest::keyClick(DiveList(*w.form), Qt::Key_Escape);
+  EXPECT_EQ(w.Status(), loaded);
+}
+
+// A statistics group's dives are named beside the search while they are all the table shows;
+// the search looks among them, and one click or Escape shows every dive again.
+TEST(DiveTable, OnlyAGroupsDivesIsVisibleAndLifted) {
+  Window w;
+  w.Start();
+  w.form->OpenLogbook(TableLogbook());
+  QWidget* bar = w.form->findChild<QWidget*>("OnlyDivesBar");
+  auto* label = w.form->findChild<QLabel*>("OnlyDivesLabel");
+  auto* showAll = w.form->findChild<QAbstractButton*>("ShowAllDivesButton");
+  EXPECT_TRUE(bar->isHidden());
+  for (const bool byKey : {false, true}) {
+    Table(*w.form).ShowOnlyDives({0, 2, 4}, "Location: Elba");
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_EQ(label->text(), "Only Location: Elba");
+    EXPECT_EQ(w.Status(), "3 of 6 dives shown");
+    QTest::keyClicks(SearchField(*w.form), "capri");
+    EXPECT_EQ(w.Status(), "0 of 6 dives shown");
+    QTest::keyClick(SearchField(*w.form), Qt::Key_Backspace);
+    Table(*w.form).SetSearchText("");
+    EXPECT_EQ(Table(*w.form).ShownDives(), (std::vector<int>{0, 2, 4}));
+    EXPECT_FALSE(bar->isHidden());
+    if (byKey) {
+      QTest::keyClick(SearchField(*w.form), Qt::Key_Escape);
+    } else {
+      showAll->click();
+    }
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_EQ(Table(*w.form).ShownDives().size(), 6u);
+    EXPECT_FALSE(w.Status().contains(" of "));
+  }
+}
+
+// The Dive column keeps its fixed-pitch font in every state of the table: a group's dives, a
+// sort by a column the analysis fills in, a search.
+TEST(DiveTable, TheDiveColumnKeepsItsFont) {
+  Window w;
+  w.Start();
+  w.form->OpenLogbook(TableLogbook());
+  QTableView* list = DiveList(*w.form);
+  const auto fixedPitch = [&](const char* step) {
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+      // As the view's delegate takes it: over the table's own font.
+      const QFont font =
+          list->model()->index(row, 0).data(Qt::FontRole).value<QFont>().resolve(list->font());
+      EXPECT_TRUE(QFontInfo(font).fixedPitch()) << step << " " << row;
+      EXPECT_EQ(QFontInfo(font).pixelSize(), QFontInfo(list->font()).pixelSize()) << step;
+    }
+  };
+  fixedPitch("opened");
+  Table(*w.form).ShowOnlyDives({1, 3, 5}, "Location: Capri");
+  fixedPitch("a group's dives");
+  Table(*w.form).ShowAllDives();
+  list->sortByColumn(Section(*w.form, TableColumn::MaxOverSat), Qt::DescendingOrder);
+  Settle();
+  fixedPitch("sorted");
+  Table(*w.form).SetSearchText("elba");
+  fixedPitch("searched");
 }
 
 // Order, widths, the columns shown and the sort come back in the next run; a header saved by

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -19,6 +20,7 @@
 #include "AppTestWindow.h"
 #include "app/dialogs/DisplayOptionDialog.h"
 #include "app/dialogs/ModelWindow.h"
+#include "app/pages/TissuePage.h"
 #include "export/ExportTexts.h"
 #include "render/PainterSurface.h"
 
@@ -181,6 +183,66 @@ TEST(MainWindow, LayoutKeepsTheSelectionInSightAndEveryPageInRoom) {
             w.form->centralWidget()->height());
 }
 
+// Two deep dives five minutes apart on one day, with profiles: the second carries nitrogen over.
+QString TwoDivesADay() {
+  std::vector<test::EntryBuilder> entries(2);
+  for (int i = 0; i < 2; ++i) {
+    test::EntryBuilder& e = entries[static_cast<size_t>(i)];
+    e.DiveNumber = 1461 + i;
+    e.DiveTimeMinutes = 600 + 35 * i;
+    e.DivingTimeMinutes = 30;
+    e.SurfaceIntervalMinutes = i == 0 ? 0x7FFF : 5;
+    test::ProfileBuilder profile{
+        .Samples = test::ProfileBuilder::FromDepths(std::vector<double>(90, 30)),
+        .Status = std::vector<int>(30, 0x10)};
+    e.Profile = profile.Bytes();
+  }
+  return test::WriteLogbook("day.log", test::BuildLogbook(entries));
+}
+
+// Every chart is drawn at its view's size as soon as the size changes, by the splitter as by the
+// window; the tissue page follows the carry-over option while the model window is still open,
+// and its charts are drawn anew when the carry-over line takes room from them.
+TEST(MainWindow, PagesFollowTheSplitterAndTheCarryOverAtOnce) {
+  Window w("NoWarning=1\nWindowState=0\n");
+  w.Start();
+  w.form->resize(800, 600);
+  w.form->OpenLogbook(TwoDivesADay());
+  Table(*w.form).SelectListIndex(1);
+  const auto drawnToSize = [&w](int page) {
+    QApplication::processEvents();
+    QApplication::processEvents();
+    const QList<ChartView*> charts = test::Charts(*w.form, page);
+    return !charts.isEmpty() && std::ranges::all_of(charts, [](ChartView* chart) {
+      return chart->ChartImage().deviceIndependentSize().toSize() == chart->size();
+    });
+  };
+  for (const int page : {1, 5}) {
+    DiveTab(*w.form)->setCurrentIndex(page);
+    EXPECT_TRUE(drawnToSize(page));
+    for (const int move : {120, -200}) {
+      const QList<int> sizes = Splitter(*w.form)->sizes();
+      Splitter(*w.form)->setSizes({sizes[0] + move, sizes[1] - move});
+      EXPECT_TRUE(drawnToSize(page)) << page << " " << move;
+    }
+  }
+
+  auto* tissue = static_cast<TissuePage*>(Page(*w.form, 5));
+  const QString alone = tissue->MaxOverSaturationLabel()->text();
+  ModelWindow* models = tissue->Models();
+  models->Prepare();
+  models->show();
+  models->RepetitiveBox()->click();
+  QApplication::processEvents();
+  EXPECT_NE(tissue->MaxOverSaturationLabel()->text(), alone);
+  EXPECT_EQ(tissue->CarryOverLabel()->text(), "carried over 0:05 from dive 1461");
+  EXPECT_TRUE(tissue->CarryOverLabel()->isVisible());
+  // The line's room comes from the charts, which are drawn anew at their new height.
+  EXPECT_TRUE(drawnToSize(5));
+  models->reject();
+  models->RepetitiveBox()->click();
+}
+
 // Answers the modal dialog of this kind that the next action opens, once it is up. Nothing is
 // answered when no such dialog came up, and the test's own checks see that.
 template <class Dialog>
@@ -206,7 +268,7 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
   for (QPushButton* button : w.form->findChildren<QPushButton*>()) captions << button->text();
   EXPECT_EQ(captions.join('|').toStdString(),
             "[&File]|&Open Logbook|&Merge Logbook|Export Logbook as &UDDF...|"
-      "Export Logbook to &Subsurface...|&Recent Logbooks|-|"
+            "Export Logbook to &Subsurface...|&Recent Logbooks|-|"
             "&Print|Export Dive Report as P&DF...|-|Op&tions|-|E&xit|"
             "[&Edit]|Copy &All Dives to clipboard|Copy Current Dive &Profile to clipboard|-|"
             "&Go to Dive...|-|&Options|Pr&eferences...|"

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -139,6 +142,53 @@ TEST(StatisticsWindow, FollowsANewLogbookAndTheModel) {
   EXPECT_TRUE(window->Working());
 }
 
+// The window opens over the pages, not over the table, with the whole group table; more room goes
+// to the group table; Close and Escape close it.
+TEST(StatisticsWindow, OpensOverThePagesWholeAndClosesWithEscape) {
+  test::TestWindow w("NoWarning=1\nWindowState=0\n");
+  w.Start();
+  w.form->OpenLogbook(test::LogbookFile("sites.log", 12, 1, "Gerollhalde unter der Seilbahn"));
+  StatisticsWindow* window = OpenStatistics(w);
+  QApplication::processEvents();
+  const QRect screen = window->screen()->availableGeometry();
+  const int pagesLeft = DiveTab(*w.form)->mapToGlobal(QPoint(0, 0)).x();
+  EXPECT_EQ(window->x(),
+            std::max(screen.left(), std::min(pagesLeft, screen.right() - window->width())));
+  EXPECT_GT(window->x(), DiveList(*w.form)->mapToGlobal(QPoint(0, 0)).x());
+  for (const char* grouping : {"year", "site"}) {
+    window->Grouping()->setCurrentIndex(window->Grouping()->findData(grouping));
+    test::WaitForStatistics(*window);
+    QApplication::processEvents();
+    QTableWidget* groups = window->GroupTable();
+    // Whole, or as wide as the screen lets the window be.
+    EXPECT_TRUE(groups->horizontalHeader()->length() <= groups->viewport()->width() ||
+                window->width() >= screen.width() * 9 / 10)
+        << grouping;
+  }
+
+  // The summary's lines stay in sight beside the table, as far as a third of the screen allows.
+  QWidget* summaryView = window->SummaryArea()->parentWidget();
+  EXPECT_GE(summaryView->height(),
+            std::min(window->SummaryArea()->sizeHint().height(), screen.height() / 3) - 4);
+  const int groupHeight = window->GroupTable()->height();
+  const int summaryHeight = window->SummaryArea()->parentWidget()->height();
+  window->resize(window->width(), window->height() - 100);
+  QApplication::processEvents();
+  window->resize(window->width(), window->height() + 200);
+  QApplication::processEvents();
+  EXPECT_GE(window->GroupTable()->height(), groupHeight + 90);
+  EXPECT_LE(window->SummaryArea()->parentWidget()->height(), summaryHeight + 10);
+
+  window->findChild<QPushButton*>("StatisticsCloseButton")->click();
+  EXPECT_FALSE(window->isVisible());
+  for (QWidget* target : std::initializer_list<QWidget*>{window, window->GroupTable()}) {
+    MenuAction(*w.form, "&Statistics...")->trigger();
+    EXPECT_TRUE(window->isVisible());
+    QTest::keyClick(target, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+  }
+}
+
 // File > Print and the PDF export offer a summary page of the dives the table shows before the
 // dive pages.
 TEST(StatisticsWindow, ReportsBeginWithASummaryPageWhenAsked) {
@@ -167,6 +217,45 @@ TEST(StatisticsWindow, ReportsBeginWithASummaryPageWhenAsked) {
         << text[0].toStdString();
     EXPECT_TRUE(text[1].contains("Dive Number: 2")) << text[1].toStdString();
   }
+}
+
+// The summary page as a PDF viewer reads it, in every language: no text is cut short.
+TEST(StatisticsWindow, SummaryPageTextsStandWholeInEveryLanguage) {
+  std::vector<test::EntryBuilder> entries(12);
+  for (int i = 0; i < 12; ++i) {
+    test::EntryBuilder& e = entries[static_cast<size_t>(i)];
+    e.DiveNumber = 1500 + i;
+    e.DayCount += static_cast<uint32_t>(40 * i);
+    e.Site = i % 3 == 0   ? "Gerollhalde unter der Seilbahn"
+             : i % 3 == 1 ? "Terlinden"
+                          : "Capo di Sant'Andrea";
+    e.Partners = "Anna-Katharina Oberhollenzer, Ben";
+    test::ProfileBuilder profile{
+        .Samples = test::ProfileBuilder::FromDepths({5, 12, 20, 24, 24, 22, 15, 10, 5, 3, 3, 2}),
+        .Status = {0x10, 0x20, 0x30, 0x10}};
+    e.Profile = profile.Bytes();
+  }
+  test::TestWindow w;
+  w.Start();
+  w.form->OpenLogbook(test::WriteLogbook("sites.log", test::BuildLogbook(entries)));
+  QTemporaryDir folder;
+  for (const char* language : {"en", "de", "fr", "it"}) {
+    w.state->SetLanguage(language);
+    const QString path = folder.filePath(QString("summary-%1.pdf").arg(language));
+    w.dialogs.scopeAnswers = {ReportScope::SummaryAndCurrentDive};
+    w.dialogs.saveAnswers = {path};
+    w.form->findChild<ReportPrinting*>()->ExportPdf();
+    WaitForReport(*w.form);
+    const QString summary =
+        QString::fromStdString(test::PdfText(path.toStdString())).split('\f').value(0);
+    ASSERT_FALSE(summary.isEmpty()) << language;
+    EXPECT_FALSE(summary.contains(QChar(0x2026)) || summary.contains("..."))
+        << language << "\n"
+        << summary.toStdString();
+    for (const char* word : {"Gerollhalde", "Seilbahn", "Sant'Andrea", "Oberhollenzer"})
+      EXPECT_TRUE(summary.contains(word)) << language << " " << word;
+  }
+  w.state->SetLanguage("en");
 }
 
 }  // namespace

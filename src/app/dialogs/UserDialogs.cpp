@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSpinBox>
 
 #include "app/dialogs/DisclaimerDialog.h"
 
@@ -62,7 +63,7 @@ bool SystemDialogs::AskYesNo(QWidget* parent, const QString& question) {
   return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<int> SystemDialogs::AskDiveNumber(QWidget* parent) {
+std::optional<int> SystemDialogs::AskDiveNumber(QWidget* parent, int proposed) {
   QInputDialog dialog(parent);
   const QString title = QCoreApplication::translate("scrb::UserDialogs", "Go to Dive");
   dialog.setWindowTitle(title);
@@ -70,9 +71,10 @@ std::optional<int> SystemDialogs::AskDiveNumber(QWidget* parent) {
   dialog.setInputMode(QInputDialog::IntInput);
   // Dive numbers are words of the file.
   dialog.setIntRange(-32768, 32767);
-  dialog.setIntValue(1);
-  // Room for the whole title in any language, which the window system would cut otherwise.
-  dialog.setMinimumWidth(TitleRoom(title));
+  dialog.setIntValue(proposed);
+  // Room for the whole title in any language, which the window system would cut otherwise. The
+  // dialog's layout fixes its size to what its contents ask, so the number box asks for it.
+  if (auto* box = dialog.findChild<QSpinBox*>()) box->setMinimumWidth(TitleRoom(title));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.intValue();
 }

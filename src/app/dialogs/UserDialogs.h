@@ -45,8 +45,8 @@ class UserDialogs {
   virtual void ShowWarning(QWidget* parent, const QString& text) = 0;
   // A question with Yes and No buttons, No the default; true for Yes.
   virtual bool AskYesNo(QWidget* parent, const QString& question) = 0;
-  // Edit > Go to Dive: a dive number, or nothing when the user cancelled.
-  virtual std::optional<int> AskDiveNumber(QWidget* parent) = 0;
+  // Edit > Go to Dive: a dive number, starting at `proposed`, or nothing when the user cancelled.
+  virtual std::optional<int> AskDiveNumber(QWidget* parent, int proposed) = 0;
   virtual void Beep() = 0;
   // Ends the event loop once Exit has saved the settings.
   virtual void Quit() = 0;
@@ -66,7 +66,7 @@ class SystemDialogs : public UserDialogs {
   bool RunPrintDialog(QWidget* parent, QPrinter& printer, int pageCount) override;
   void ShowWarning(QWidget* parent, const QString& text) override;
   bool AskYesNo(QWidget* parent, const QString& question) override;
-  std::optional<int> AskDiveNumber(QWidget* parent) override;
+  std::optional<int> AskDiveNumber(QWidget* parent, int proposed) override;
   void Beep() override;
   void Quit() override;
 };

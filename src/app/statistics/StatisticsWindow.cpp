@@ -6,12 +6,16 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -47,12 +51,18 @@ StatisticsWindow::StatisticsWindow(LogbookState& state, QWidget* parent)
   scroll->setWidget(summaryArea_);
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
-  summaryLayout->addWidget(scroll, 3);
+  // Enlarging the window gives the room to the group table, which has rows to fill it; the
+  // summary keeps the height of its lines.
+  scroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+  summaryScroll_ = scroll;
+  summaryLayout->addWidget(scroll);
   auto* groupRow = new QHBoxLayout;
   groupLabel_ = new QLabel(summaryTab);
   auto* groupLabel = groupLabel_;
   grouping_ = new QComboBox(summaryTab);
   grouping_->setObjectName("GroupingChoice");
+  // The names of another language may be longer: the box widens with them.
+  grouping_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   for (const char* name : {"year", "month", "site", "location", "partner", "trip"}) {
     grouping_->addItem(QString(), name);
   }
@@ -68,7 +78,7 @@ StatisticsWindow::StatisticsWindow(LogbookState& state, QWidget* parent)
   groups_->setSelectionMode(QAbstractItemView::SingleSelection);
   groups_->verticalHeader()->hide();
   groups_->verticalHeader()->setDefaultSectionSize(groups_->fontMetrics().height() + 6);
-  summaryLayout->addWidget(groups_, 2);
+  summaryLayout->addWidget(groups_, 1);
   tabs_->addTab(summaryTab, QString());
 
   // The charts tab: one chart at a time, its readout under it.
@@ -79,6 +89,7 @@ StatisticsWindow::StatisticsWindow(LogbookState& state, QWidget* parent)
   auto* chartLabel = chartLabel_;
   chartChoice_ = new QComboBox(chartTab);
   chartChoice_->setObjectName("ChartChoice");
+  chartChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   for (size_t i = 0; i < StatisticsCharts().size(); ++i) chartChoice_->addItem(QString());
   chartLabel->setBuddy(chartChoice_);
   chartRow->addWidget(chartLabel);
@@ -100,6 +111,10 @@ StatisticsWindow::StatisticsWindow(LogbookState& state, QWidget* parent)
   progress_->setMaximumWidth(240);
   statusRow->addWidget(stateLabel_, 1);
   statusRow->addWidget(progress_);
+  closeButton_ = new QPushButton(this);
+  closeButton_->setObjectName("StatisticsCloseButton");
+  connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+  statusRow->addWidget(closeButton_);
   layout->addLayout(statusRow);
   progress_->hide();
 
@@ -128,7 +143,7 @@ StatisticsWindow::StatisticsWindow(LogbookState& state, QWidget* parent)
   SetTexts();
   // Roomy, yet inside a small screen with the window's frame.
   const QRect screen = this->screen()->availableGeometry();
-  resize(std::min(760, screen.width() * 9 / 10), std::min(560, screen.height() * 85 / 100));
+  resize(std::min(760, screen.width() * 9 / 10), std::min(760, screen.height() * 85 / 100));
   SetScope({}, {});
 }
 
@@ -145,6 +160,39 @@ void StatisticsWindow::SetScope(std::vector<int> dives, const QString& search) {
   setWindowTitle(ToQt(StatisticsTitle(static_cast<int>(dives_.size()), state_.Book().DiveCount(),
                                       search_.toStdString())));
   if (!same || (!shown_ && !job_)) Start();
+}
+
+void StatisticsWindow::ShowOver(const QWidget* pages) {
+  if (!placed_ && pages != nullptr) {
+    placed_ = true;
+    const QRect screen = pages->screen()->availableGeometry();
+    const QPoint topLeft = pages->mapToGlobal(QPoint(0, 0));
+    // Over the pages, moved left only as far as the screen's edge asks.
+    move(std::max(screen.left(), std::min(topLeft.x(), screen.right() - width())),
+         std::max(screen.top(), std::min(topLeft.y(), screen.bottom() - height())));
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void StatisticsWindow::FitGroupTable() {
+  // The rows' height may still ask for a vertical scroll bar once the window is laid out.
+  const int scrollBar = groups_->verticalScrollBar()->sizeHint().width();
+  const int missing = groups_->horizontalHeader()->length() + scrollBar -
+                      groups_->viewport()->width() -
+                      (groups_->verticalScrollBar()->isVisible() ? scrollBar : 0);
+  if (missing <= 0) return;
+  const QRect screen = this->screen()->availableGeometry();
+  resize(std::max(width(), std::min(width() + missing, screen.width() * 9 / 10)), height());
 }
 
 void StatisticsWindow::showEvent(QShowEvent* event) {
@@ -188,6 +236,8 @@ void StatisticsWindow::SetTexts() {
                                       search_.toStdString())));
   groupLabel_->setText(tr("&Group by:"));
   chartLabel_->setText(tr("C&hart:"));
+  closeButton_->setText(tr("Cl&ose"));
+  closeButton_->setToolTip(tr("Close the statistics (Esc)"));
   tabs_->setTabText(0, tr("S&ummary"));
   tabs_->setTabText(1, tr("&Charts"));
   groups_->setToolTip(tr("Double-click a group to show just its dives in the dive table"));
@@ -254,6 +304,12 @@ void StatisticsWindow::FillSummary() {
     ++row;
   }
   summaryGrid_->setRowStretch(row, 1);
+  // The summary whole where the screen has room for it and the table, and scrolled otherwise;
+  // measured once its new lines are shown, which a layout only counts then.
+  QTimer::singleShot(0, this, [this] {
+    const int lines = summaryArea_->sizeHint().height() + 2 * summaryScroll_->frameWidth();
+    summaryScroll_->setMinimumHeight(std::min(lines, screen()->availableGeometry().height() / 3));
+  });
 }
 
 void StatisticsWindow::FillGroups() {
@@ -277,6 +333,7 @@ void StatisticsWindow::FillGroups() {
     }
   }
   groups_->resizeColumnsToContents();
+  FitGroupTable();
 }
 
 StatisticsChart StatisticsWindow::CurrentChart() const {

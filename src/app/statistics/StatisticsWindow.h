@@ -14,6 +14,8 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QProgressBar;
+class QScrollArea;
+class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
@@ -33,6 +35,9 @@ class StatisticsWindow : public QWidget {
 
   // The dives shown (list indices) and the search that left them; the title follows.
   void SetScope(std::vector<int> dives, const QString& search);
+  // Shows the window and brings it forward; the first time over `pages` (the dive's pages), so
+  // that the dive table beside them stays in sight.
+  void ShowOver(const QWidget* pages);
 
   // The statistics on show; null while they are worked out.
   const LogbookStatistics* Statistics() const { return shown_ ? &*shown_ : nullptr; }
@@ -54,6 +59,7 @@ class StatisticsWindow : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -64,6 +70,8 @@ class StatisticsWindow : public QWidget {
   void ShowStatistics();
   void FillSummary();
   void FillGroups();
+  // Widens the window to the whole group table, as far as the screen allows.
+  void FitGroupTable();
   void DrawChart();
   void ShowReadoutAt(double x);
   StatisticsChart CurrentChart() const;
@@ -80,6 +88,7 @@ class StatisticsWindow : public QWidget {
 
   QTabWidget* tabs_ = nullptr;
   QWidget* summaryArea_ = nullptr;
+  QScrollArea* summaryScroll_ = nullptr;
   QGridLayout* summaryGrid_ = nullptr;
   QComboBox* grouping_ = nullptr;
   QTableWidget* groups_ = nullptr;
@@ -88,6 +97,8 @@ class StatisticsWindow : public QWidget {
   QLabel* readout_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QLabel* stateLabel_ = nullptr;
+  QPushButton* closeButton_ = nullptr;
+  bool placed_ = false;
 };
 
 }  // namespace scrb

@@ -8,7 +8,10 @@
 namespace scrb {
 
 DiveTableModel::DiveTableModel(LogbookState& state, QObject* parent)
-    : QAbstractTableModel(parent), state_(state) {
+    : QAbstractTableModel(parent), state_(state), entryFont_("DejaVu Sans Mono") {
+  // The entries pad dive numbers with blanks, which only line up in a fixed-pitch font.
+  entryFont_.setStyleHint(QFont::TypeWriter);
+  entryFont_.setFixedPitch(true);
   for (const TableColumnInfo& info : TableColumns()) {
     if (info.InWindow) columns_.push_back(info.Column);
   }
@@ -100,13 +103,7 @@ QVariant DiveTableModel::data(const QModelIndex& index, int role) const {
       return QVariant::fromValue(Qt::AlignVCenter |
                                  (ColumnInfo(column).AlignRight ? Qt::AlignRight : Qt::AlignLeft));
     case Qt::FontRole:
-      if (column != TableColumn::Entry) return {};
-      {
-        // The entries pad dive numbers with blanks, which only line up in a fixed-pitch font.
-        QFont font("DejaVu Sans Mono");
-        font.setStyleHint(QFont::TypeWriter);
-        return font;
-      }
+      return column == TableColumn::Entry ? QVariant(entryFont_) : QVariant();
     default:
       return {};
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QFont>
 #include <QSortFilterProxyModel>
 #include <optional>
 #include <utility>
@@ -39,6 +40,8 @@ class DiveTableModel : public QAbstractTableModel {
 
   LogbookState& state_;
   DiveTable table_;
+  // One font for every entry, matched once: the view draws each row with the font it is given.
+  QFont entryFont_;
   std::vector<TableColumn> columns_;
   std::vector<bool> known_;  // the rows whose summary is in the table
   int analysed_ = 0;

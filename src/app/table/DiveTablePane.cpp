@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/dialogs/UserDialogs.h"
@@ -112,6 +114,23 @@ DiveTablePane::DiveTablePane(LogbookState& state, UserDialogs& dialogs, QWidget*
           [this](const QModelIndex& current) {
             if (current.isValid()) state_.SelectDive(filter_->mapToSource(current).row());
           });
+  // A statistics group's dives: said beside the search, so that rows missing from the table and
+  // a search finding less than it should have a visible cause, and lifted with one click.
+  onlyBar_ = new QWidget(this);
+  onlyBar_->setObjectName("OnlyDivesBar");
+  onlyLabel_ = new QLabel(onlyBar_);
+  onlyLabel_->setObjectName("OnlyDivesLabel");
+  onlyLabel_->setWordWrap(true);
+  onlyClear_ = new QToolButton(onlyBar_);
+  onlyClear_->setObjectName("ShowAllDivesButton");
+  onlyClear_->setAutoRaise(true);
+  connect(onlyClear_, &QToolButton::clicked, this, &DiveTablePane::ShowAllDives);
+  auto* onlyRow = new QHBoxLayout(onlyBar_);
+  onlyRow->setContentsMargins(4, 0, 0, 0);
+  onlyRow->addWidget(onlyLabel_, 1);
+  onlyRow->addWidget(onlyClear_);
+  onlyBar_->hide();
+
   connect(searchField_, &QLineEdit::textChanged, this,
           [this](const QString& text) { FilterRows([&] { filter_->SetSearch(text); }); });
   // A sort keeps the selected row selected; it is brought back into view once laid out anew.
@@ -144,6 +163,7 @@ DiveTablePane::DiveTablePane(LogbookState& state, UserDialogs& dialogs, QWidget*
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(2);
   layout->addWidget(searchField_);
+  layout->addWidget(onlyBar_);
   layout->addWidget(table_, 1);
   layout->addWidget(analysisLabel_);
 }
@@ -158,13 +178,25 @@ void DiveTablePane::BuildHeader() {
   header->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(header, &QHeaderView::customContextMenuRequested, this, &DiveTablePane::ShowColumnMenu);
   for (int section = 0; section < model_->columnCount(); ++section) {
-    const TableColumn column = model_->ColumnAt(section);
-    const QFontMetrics metrics(column == TableColumn::Entry ? EntryFont() : table_->font());
-    header->resizeSection(section, DefaultWidth(metrics, column));
-    header->setSectionHidden(section, !ColumnInfo(column).ShownByDefault);
+    header->resizeSection(section, 0);
+    header->setSectionHidden(section, !ColumnInfo(model_->ColumnAt(section)).ShownByDefault);
   }
+  FitTitles();
   table_->setSortingEnabled(true);
   table_->setMinimumWidth(QFontMetrics(EntryFont()).horizontalAdvance("00000 - Abcdefghijklm") + 8);
+}
+
+// Every column at least as wide as its title and a typical value need in the language spoken; a
+// column the diver made wider stays so.
+void DiveTablePane::FitTitles() {
+  QHeaderView* header = table_->horizontalHeader();
+  for (int section = 0; section < model_->columnCount(); ++section) {
+    const TableColumn column = model_->ColumnAt(section);
+    const QFontMetrics metrics(column == TableColumn::Entry ? EntryFont() : table_->font());
+    header->resizeSection(section,
+                          std::max({header->sectionSize(section), DefaultWidth(metrics, column),
+                                    header->sectionSizeHint(section)}));
+  }
 }
 
 void DiveTablePane::ShowColumnMenu(const QPoint& at) {
@@ -200,6 +232,8 @@ void DiveTablePane::SaveHeader() {
 
 void DiveTablePane::Retranslate() {
   searchField_->setPlaceholderText(SearchPlaceholder());
+  FitTitles();
+  ShowOnlyBar();
   if (countShown_) emit CountChanged(CountText());
 }
 
@@ -223,7 +257,18 @@ void DiveTablePane::SelectCurrent() {
   }
 }
 
+void DiveTablePane::ShowOnlyBar() {
+  onlyLabel_->setText(QCoreApplication::translate("scrb::MainWindow", "Only %1").arg(onlyText_));
+  onlyLabel_->setToolTip(QCoreApplication::translate(
+      "scrb::MainWindow", "The table shows only these dives; the search looks among them."));
+  onlyClear_->setText(QCoreApplication::translate("scrb::MainWindow", "Show all"));
+  onlyClear_->setToolTip(
+      QCoreApplication::translate("scrb::MainWindow", "Show every dive again (Esc)"));
+  onlyBar_->setVisible(filter_->Restricted());
+}
+
 void DiveTablePane::AfterFilterChanged() {
+  ShowOnlyBar();
   SelectCurrent();
   // The table would lay out its new rows only once control returns to the event loop.
   table_->doItemsLayout();
@@ -308,7 +353,14 @@ void DiveTablePane::StepDive(int step) {
 }
 
 void DiveTablePane::AskGoToDive() {
-  if (const std::optional<int> number = dialogs_.AskDiveNumber(window())) GoToDiveNumber(*number);
+  // From the dive on show, a neighbour is a few keystrokes away.
+  const int current = state_.CurrentDive();
+  const int proposed =
+      current >= 0 && current < ListCount()
+          ? static_cast<int>(state_.Book().Dives[static_cast<size_t>(current)].DiveNumber)
+          : 1;
+  if (const std::optional<int> number = dialogs_.AskDiveNumber(window(), proposed))
+    GoToDiveNumber(*number);
 }
 
 bool DiveTablePane::GoToDiveNumber(int number) {
@@ -353,7 +405,8 @@ void DiveTablePane::FilterRows(const std::function<void()>& change) {
   AfterFilterChanged();
 }
 
-void DiveTablePane::ShowOnlyDives(const std::vector<int>& dives) {
+void DiveTablePane::ShowOnlyDives(const std::vector<int>& dives, const QString& label) {
+  onlyText_ = label;
   FilterRows([&] { filter_->SetOnly(dives); });
 }
 

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QLineEdit;
+class QToolButton;
 class QTableView;
 
 namespace scrb {
@@ -48,8 +49,9 @@ class DiveTablePane : public QWidget {
   QString SearchText() const;
   void SetSearchText(const QString& text);
   // Only these dives, as far as the search lets them through, until ShowAllDives, Escape in the
-  // table or the search field, or another logbook.
-  void ShowOnlyDives(const std::vector<int>& dives);
+  // table or the search field, or another logbook. `label` says which they are ("Site: TZT"); it
+  // stands beside the search with a button that shows every dive again.
+  void ShowOnlyDives(const std::vector<int>& dives, const QString& label);
   void ShowAllDives();
   // Clears the search and shows every dive again.
   void ClearSearch();
@@ -69,11 +71,13 @@ class DiveTablePane : public QWidget {
 
  private:
   void BuildHeader();
+  void FitTitles();
   void ShowColumnMenu(const QPoint& at);
   void Retranslate();
   // After the rows shown changed: the table selects the current dive when it is shown, and the
   // count follows.
   void AfterFilterChanged();
+  void ShowOnlyBar();
   void FilterRows(const std::function<void()>& change);
   void NoteShownDivesChanged();
   void KeepSelectionInView();
@@ -84,6 +88,10 @@ class DiveTablePane : public QWidget {
   QLineEdit* searchField_ = nullptr;
   QTableView* table_ = nullptr;
   QLabel* analysisLabel_ = nullptr;
+  QWidget* onlyBar_ = nullptr;
+  QLabel* onlyLabel_ = nullptr;
+  QToolButton* onlyClear_ = nullptr;
+  QString onlyText_;
   DiveTableModel* model_ = nullptr;
   DiveFilterModel* filter_ = nullptr;
   bool shownChangePending_ = false;

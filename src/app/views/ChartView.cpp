@@ -144,6 +144,11 @@ void ChartView::SetSampleCount(int count) {
   keyboardSample_.reset();
 }
 
+void ChartView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  emit Resized();
+}
+
 QImage ChartView::ChartImage() {
   surface_.Finish();
   return image_;

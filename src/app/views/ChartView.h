@@ -50,9 +50,12 @@ class ChartView : public QWidget {
 
  signals:
   void MouseMoved(double userX, double userY);
+  // The view's size changed: what it shows was drawn for the old one.
+  void Resized();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;

@@ -26,6 +26,7 @@
 #include "app/state/SettingsStore.h"
 #include "app/statistics/StatisticsWindow.h"
 #include "app/table/DiveTablePane.h"
+#include "app/views/ChartView.h"
 #include "app/window/LogbookExports.h"
 #include "app/window/LogbookFiles.h"
 #include "app/window/ReportPrinting.h"
@@ -108,8 +109,6 @@ void MainWindow::BuildWidgets() {
   splitter_->setStretchFactor(0, 2);
   splitter_->setStretchFactor(1, 7);
   splitter_->setSizes({2 * TwipsToPixels(1000, this), 7 * TwipsToPixels(1000, this)});
-  // The charts follow every move of the splitter at once, not only the window's resizing.
-  connect(splitter_, &QSplitter::splitterMoved, this, &MainWindow::ScheduleRedraw);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(statusLabel_, 1);
   bottom->addWidget(previousButton_);
@@ -135,6 +134,10 @@ void MainWindow::BuildPages() {
   }
   for (size_t i = 0; i < kDivePages.size(); ++i) {
     pages_[i] = kDivePages[i].Create(state_, diveTab_);
+    // Every chart follows every change of its size at once: the window's, the splitter's, a
+    // line of text that appears on its page.
+    for (ChartView* chart : pages_[i]->findChildren<ChartView*>())
+      connect(chart, &ChartView::Resized, this, &MainWindow::ScheduleRedraw);
     diveTab_->addTab(pages_[i], tr(kDivePages[i].Caption));
   }
   diveTab_->setCurrentIndex(tab);
@@ -303,15 +306,12 @@ void MainWindow::ShowStatistics() {
     };
     connect(statisticsWindow_, &StatisticsWindow::DiveChosen, table_,
             &DiveTablePane::SelectListIndex);
-    connect(
-        statisticsWindow_, &StatisticsWindow::ShowOnlyDives, table_,
-        [this](const std::vector<int>& dives, const QString&) { table_->ShowOnlyDives(dives); });
+    connect(statisticsWindow_, &StatisticsWindow::ShowOnlyDives, table_,
+            &DiveTablePane::ShowOnlyDives);
     connect(table_, &DiveTablePane::ShownDivesChanged, statisticsWindow_, follow);
     follow();
   }
-  statisticsWindow_->show();
-  statisticsWindow_->raise();
-  statisticsWindow_->activateWindow();
+  statisticsWindow_->ShowOver(diveTab_);
 }
 
 bool MainWindow::OpenLogbook(const QString& path) {

@@ -208,10 +208,15 @@ void ReportPrinting::EndPrinting(bool painted) {
   const bool cancelled = run->Progress && run->Progress->wasCanceled();
   if (run->Statistics) run->Statistics->Cancelled = true;
   if (run->Progress) run->Progress->close();
-  if (painted) {
+  const QString pages = PagesText(run->Last - run->First + 1);
+  if (painted && !run->Printer->outputFileName().isEmpty()) {
+    // The print dialog's "print to file" wrote a file that the diver will look for.
+    emit Status(QCoreApplication::translate("scrb::MainWindow", "Dive report written to %1: %2.")
+                    .arg(QDir::toNativeSeparators(run->Printer->outputFileName()), pages));
+  } else if (painted) {
     emit Status(
         QCoreApplication::translate("scrb::MainWindow", "Dive report sent to the printer: %1.")
-            .arg(PagesText(run->Last - run->First + 1)));
+            .arg(pages));
   } else {
     run->Painter.reset();
     run->Printer->abort();
