@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QPointer>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <chrono>
 #include <numeric>
 
@@ -74,13 +75,8 @@ LoadOutcome LogbookState::Merge(const std::string& path, bool again) {
 LoadSequence LogbookState::TakeInOrder(const std::vector<std::string>& paths) {
   StopWork();
   LoadSequence sequence = session_.TakeInOrder(paths);
-  for (const LoadOutcome& load : sequence.Loads) {
-    if (load.Taken()) {
-      AfterLoad(load);
-      break;
-    }
-  }
-  if (!sequence.AllTaken()) RestartSummaries();
+  const auto taken = std::ranges::find_if(sequence.Loads, &LoadOutcome::Taken);
+  AfterLoad(taken != sequence.Loads.end() ? *taken : LoadOutcome{});
   return sequence;
 }
 
@@ -96,8 +92,7 @@ void LogbookState::Replace(std::vector<DiveRecord> dives) {
   emit CurrentDiveChanged(book.CurrentDive);
 }
 
-// The files held and the recent list are saved at once: they must survive a crash or a power cut.
-void LogbookState::AfterLoad(const LoadOutcome& outcome) {
+void LogbookState::SaveFiles() {
   const std::vector<std::string>& files = session_.Files();
   settings_.SaveSetting(settings::kLogbookFile, files.empty() ? std::string() : files.front());
   settings_.SaveSetting(settings::kMergedLogbooks, MergedLogbooksSetting(files));
@@ -107,18 +102,20 @@ void LogbookState::AfterLoad(const LoadOutcome& outcome) {
     settings_.SaveSetting(settings::RecentLogbookKey(i),
                           at < recent.size() ? recent[at] : std::string());
   }
-  if (!outcome.Taken()) {
-    RestartSummaries();
-    return;
-  }
+}
+
+// The work on the dives was stopped before the load: it starts again, on the new dives if any.
+void LogbookState::AfterLoad(const LoadOutcome& outcome) {
+  SaveFiles();
   RestartSummaries();
+  if (!outcome.Taken()) return;
   emit LogbookChanged();
   if (!Book().HasCurrentDive()) emit CurrentDiveChanged(-1);
 }
 
 void LogbookState::ForgetRecent(const std::string& path) {
   session_.ForgetRecent(path);
-  AfterLoad(LoadOutcome{});
+  SaveFiles();
 }
 
 bool LogbookState::SetDisplayOption(int option) {
@@ -131,14 +128,14 @@ bool LogbookState::SetDisplayOption(int option) {
 void LogbookState::SelectDive(int index) {
   const int before = CurrentDive();
   session_.Select(index);
-  if (CurrentDive() != before || index != before) emit CurrentDiveChanged(CurrentDive());
+  if (CurrentDive() != before) emit CurrentDiveChanged(CurrentDive());
 }
 
 void LogbookState::SetUnits(UnitSystem units) {
   if (units == units_) return;
   units_ = units;
   settings_.SaveSetting(settings::kUnits, std::string(UnitSystemName(units)));
-  Changed(SettingChange::Units);
+  emit SettingsChanged(SettingChange::Units);
 }
 
 void LogbookState::SetLanguage(const std::string& setting) {
@@ -148,7 +145,7 @@ void LogbookState::SetLanguage(const std::string& setting) {
   const std::string code = ChosenLanguage(setting, desktopLanguage_);
   if (code == language_.Current()) return;
   language_.Apply(code);
-  Changed(SettingChange::Language);
+  emit SettingsChanged(SettingChange::Language);
 }
 
 void LogbookState::SetAppearance(Appearance appearance) {
@@ -158,7 +155,7 @@ void LogbookState::SetAppearance(Appearance appearance) {
   applyingAppearance_ = true;
   darkDesktop_ = ApplyAppearance(appearance);
   applyingAppearance_ = false;
-  Changed(SettingChange::Appearance);
+  emit SettingsChanged(SettingChange::Appearance);
 }
 
 bool LogbookState::eventFilter(QObject* watched, QEvent* event) {
@@ -168,7 +165,7 @@ bool LogbookState::eventFilter(QObject* watched, QEvent* event) {
     const bool dark = IsDarkPalette(QApplication::palette());
     if (dark != darkDesktop_) {
       darkDesktop_ = dark;
-      Changed(SettingChange::Appearance);
+      emit SettingsChanged(SettingChange::Appearance);
     }
   }
   return QObject::eventFilter(watched, event);
@@ -181,7 +178,7 @@ void LogbookState::SetModel(int number) {
   settings_.SaveSetting(settings::kDecoModelNumber,
                         GeneralNumber(Analysis().Model().DecoModelNumber));
   RestartSummaries();
-  Changed(SettingChange::Model);
+  emit SettingsChanged(SettingChange::Model);
 }
 
 void LogbookState::SetRepetitive(bool on) {
@@ -190,19 +187,15 @@ void LogbookState::SetRepetitive(bool on) {
   Analysis().SetRepetitive(on);
   settings_.SaveSetting(settings::kRepetitiveDives, on ? "1" : "0");
   RestartSummaries();
-  Changed(SettingChange::Repetitive);
+  emit SettingsChanged(SettingChange::Repetitive);
 }
 
 bool LogbookState::SetSurfacePressure(int dive, double pressure) {
   StopWork();
   const bool changed = Analysis().SetSurfacePressure(dive, pressure);
   RestartSummaries();
-  if (changed) Changed(SettingChange::SurfacePressure);
+  if (changed) emit SettingsChanged(SettingChange::SurfacePressure);
   return changed;
-}
-
-void LogbookState::Changed(SettingChanges what) {
-  emit SettingsChanged(what);
 }
 
 std::pair<size_t, size_t> LogbookState::SummaryProgress() const {

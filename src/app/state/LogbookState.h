@@ -120,12 +120,14 @@ class LogbookState : public QObject {
   void CurrentDiveChanged(int index);
 
  private:
+  // The files held and the recent list are saved at once: they must survive a crash or a power
+  // cut.
+  void SaveFiles();
   void AfterLoad(const LoadOutcome& outcome);
   // Before the dives change: nothing may go on reading the old ones.
   void StopWork();
   // After the dives or a setting they depend on changed.
   void RestartSummaries();
-  void Changed(SettingChanges what);
   // Desktop follows the desktop's palette: a change between light and dark redraws the charts.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
