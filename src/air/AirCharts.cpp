@@ -51,7 +51,8 @@ std::vector<double> BreathRatePoints(const DecodedProfile& profile, const AirEst
 }  // namespace
 
 void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const AirEstimate& air,
-                   ChartSurface& surface, UnitSystem units, const Palette& palette) {
+                   ChartSurface& surface, UnitSystem units, const Palette& palette,
+                   const TimeStretch& stretch) {
   if (ShowNoEstimate(air, surface)) return;
   const double start = ToUnits(Quantity::Pressure, dive.AirConsumption, units) * 100;
   const std::vector<double> points = TankPoints(dive, profile, air, units);
@@ -60,12 +61,15 @@ void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const 
   WidenToCover(yBottom, yTop, points);
   WidenToCover(yBottom, yTop, {start});
   surface.Cls();
-  DrawChartFrame(0, TimeAxisRight(profile.SampleCount), yBottom, yTop, surface, palette, 0);
-  DrawMinuteLine(profile, surface, start, points, palette);
+  const ShownTimes times = TimesShown(stretch, profile.SampleCount);
+  DrawChartFrame(times, yBottom, yTop, surface, palette, 0);
+  ClippedToStretch data(surface, times);
+  DrawMinuteLine(profile, data, start, points, palette);
 }
 
 void DrawBreathRateChart(const DecodedProfile& profile, const AirEstimate& air,
-                         ChartSurface& surface, UnitSystem units, const Palette& palette) {
+                         ChartSurface& surface, UnitSystem units, const Palette& palette,
+                         const TimeStretch& stretch) {
   if (ShowNoEstimate(air, surface)) return;
   const double start =
       ToUnits(Quantity::BreathRate, EntryOr0(air.SampleBreathRate, 2), units) * 100;
@@ -75,27 +79,29 @@ void DrawBreathRateChart(const DecodedProfile& profile, const AirEstimate& air,
       AtLeastOne(std::floor(ToUnits(Quantity::BreathRate, air.MaxBreathRate, units) * 100 + 1));
   WidenToCover(yBottom, yTop, points);
   surface.Cls();
-  DrawChartFrame(0, TimeAxisRight(profile.SampleCount), yBottom, yTop, surface, palette, 0);
+  const ShownTimes times = TimesShown(stretch, profile.SampleCount);
+  DrawChartFrame(times, yBottom, yTop, surface, palette, 0);
 
-  surface.SetCurrentX(0);
-  surface.SetCurrentY(start);
-  surface.SetDrawWidth(kDataLineWidth);
+  ClippedToStretch data(surface, times);
+  data.SetCurrentX(0);
+  data.SetCurrentY(start);
+  data.SetDrawWidth(kDataLineWidth);
   // An alarm step keeps the previous step's colour on its riser, so the red marks the level only.
   Rgb color = palette.FirstRiser;
   for (int k = 0; k <= profile.SampleCount; ++k) {
     const double y = points[static_cast<size_t>(k)];
     const Rgb sampleColor = ColorOfSegmentEndingAt(profile, k, palette);
     if (sampleColor == palette.Alarm) {
-      surface.LineTo(SampleStartTimeSingle(k), y, color);
+      data.LineTo(SampleStartTimeSingle(k), y, color);
       color = sampleColor;
-      surface.LineTo(SampleTimeSingle(k), y, color);
+      data.LineTo(SampleTimeSingle(k), y, color);
     } else {
       color = sampleColor;
-      surface.LineTo(SampleStartTimeSingle(k), y, color);
-      surface.LineTo(SampleTimeSingle(k), y, color);
+      data.LineTo(SampleStartTimeSingle(k), y, color);
+      data.LineTo(SampleTimeSingle(k), y, color);
     }
   }
-  surface.SetDrawWidth(1);
+  data.SetDrawWidth(1);
 }
 
 }  // namespace scrb

@@ -3,6 +3,7 @@
 #include "air/AirModel.h"
 #include "charts/ChartSurface.h"
 #include "charts/Palette.h"
+#include "charts/TimeStretch.h"
 #include "logbook/Translation.h"
 #include "report/Units.h"
 
@@ -31,10 +32,12 @@ inline constexpr const char* kNoAirDataText =
 // data" line when there is no estimate.
 // Both charts draw in the units' pressure and breath rate, ticking at round values of them.
 void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const AirEstimate& air,
-                   ChartSurface& surface, UnitSystem units, const Palette& palette);
+                   ChartSurface& surface, UnitSystem units, const Palette& palette,
+                   const TimeStretch& stretch = TimeStretch::WholeDive());
 
 // The estimated breath rate as a step per minute.
 void DrawBreathRateChart(const DecodedProfile& profile, const AirEstimate& air,
-                         ChartSurface& surface, UnitSystem units, const Palette& palette);
+                         ChartSurface& surface, UnitSystem units, const Palette& palette,
+                         const TimeStretch& stretch = TimeStretch::WholeDive());
 
 }  // namespace scrb

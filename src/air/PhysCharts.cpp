@@ -14,7 +14,8 @@ namespace {
 using PointValue = std::function<double(int status)>;
 
 void DrawStatusChart(const DecodedProfile& profile, ChartSurface& surface, ChartValue yTop,
-                     const char* emptyText, const PointValue& value, const Palette& palette) {
+                     const char* emptyText, const PointValue& value, const Palette& palette,
+                     const TimeStretch& stretch) {
   const int sampleCount = profile.SampleCount;
   if (sampleCount <= 0) {
     ShowEmptyChart(surface, emptyText);
@@ -28,13 +29,16 @@ void DrawStatusChart(const DecodedProfile& profile, ChartSurface& surface, Chart
   WidenToCover(yBottom, yTop, points);
 
   surface.Cls();
-  DrawChartFrame(0, TimeAxisRight(sampleCount), yBottom, yTop, surface, palette, 0);
-  DrawMinuteLine(profile, surface, 0, points, palette);
+  const ShownTimes times = TimesShown(stretch, sampleCount);
+  DrawChartFrame(times, yBottom, yTop, surface, palette, 0);
+  ClippedToStretch data(surface, times);
+  DrawMinuteLine(profile, data, 0, points, palette);
 }
 
 }  // namespace
 
-void DrawColdChart(const DecodedProfile& profile, ChartSurface& surface, const Palette& palette) {
+void DrawColdChart(const DecodedProfile& profile, ChartSurface& surface, const Palette& palette,
+                   const TimeStretch& stretch) {
   // Each cold minute adds a third at each of its three samples, so the line climbs by one.
   double coldMinutes = 0;
   DrawStatusChart(
@@ -43,20 +47,22 @@ void DrawColdChart(const DecodedProfile& profile, ChartSurface& surface, const P
         if ((status & kColdBit) != 0) coldMinutes += 1.0 / 3;
         return coldMinutes * 100;
       },
-      palette);
+      palette, stretch);
 }
 
-void DrawBubbleChart(const DecodedProfile& profile, ChartSurface& surface, const Palette& palette) {
+void DrawBubbleChart(const DecodedProfile& profile, ChartSurface& surface, const Palette& palette,
+                     const TimeStretch& stretch) {
   DrawStatusChart(
       profile, surface, 700, kNoDecoDataText,
-      [](int status) { return static_cast<double>(status & kBubbleMask) * 100; }, palette);
+      [](int status) { return static_cast<double>(status & kBubbleMask) * 100; }, palette, stretch);
 }
 
 void DrawConsumptionChart(const DecodedProfile& profile, ChartSurface& surface,
-                          const Palette& palette) {
+                          const Palette& palette, const TimeStretch& stretch) {
   DrawStatusChart(
       profile, surface, 700, kNoConsumptionDataText,
-      [](int status) { return static_cast<double>((status & kAirLevelMask) * 100) / 16; }, palette);
+      [](int status) { return static_cast<double>((status & kAirLevelMask) * 100) / 16; }, palette,
+      stretch);
 }
 
 }  // namespace scrb

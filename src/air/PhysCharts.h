@@ -2,6 +2,7 @@
 
 #include "charts/ChartSurface.h"
 #include "charts/Palette.h"
+#include "charts/TimeStretch.h"
 #include "logbook/ProfileDecoder.h"
 #include "logbook/Translation.h"
 
@@ -27,13 +28,16 @@ inline constexpr const char* kNoConsumptionDataText =
     SCRB_TRANSLATE_NOOP("Charts", "No Air Data Consumption available");
 
 // Running total of the minutes the dive computer flagged as cold, in minutes.
-void DrawColdChart(const DecodedProfile& profile, ChartSurface& surface, const Palette& palette);
+void DrawColdChart(const DecodedProfile& profile, ChartSurface& surface, const Palette& palette,
+                   const TimeStretch& stretch = TimeStretch::WholeDive());
 
 // The bubble level 0..7 of each minute.
-void DrawBubbleChart(const DecodedProfile& profile, ChartSurface& surface, const Palette& palette);
+void DrawBubbleChart(const DecodedProfile& profile, ChartSurface& surface, const Palette& palette,
+                     const TimeStretch& stretch = TimeStretch::WholeDive());
 
 // The air level 0..7 of each minute, the level that drives the estimated breath rate.
 void DrawConsumptionChart(const DecodedProfile& profile, ChartSurface& surface,
-                          const Palette& palette);
+                          const Palette& palette,
+                          const TimeStretch& stretch = TimeStretch::WholeDive());
 
 }  // namespace scrb

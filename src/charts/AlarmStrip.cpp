@@ -34,19 +34,19 @@ double AlarmStripMinimumHeight(int view, double labelHeight) {
 }
 
 void DrawAlarmStrip(const DecodedProfile& profile, ChartSurface& surface, int view,
-                    const Palette& palette) {
+                    const Palette& palette, const TimeStretch& stretch) {
   const int32_t count = SamplesToDraw(profile, surface);
   if (count == 0) return;
 
-  const ChartValue xRight = TimeAxisRight(count);
+  const ShownTimes times = TimesShown(stretch, count);
   const int rows = AlarmRowCount(view);
   const std::vector<std::string> labels = RowLabels(rows);
   surface.Cls();
-  DrawStripFrame(0, xRight, StripBottom(view), 0, surface, palette, labels);
+  DrawStripFrame(times, StripBottom(view), 0, surface, palette, labels);
 
   for (int r = 0; r < rows; ++r) {
     const double y = kAlarmRows[static_cast<size_t>(r)].Y;
-    surface.Line(0, y, xRight, y, palette.Grid);
+    surface.Line(times.Left, y, times.Right, y, palette.Grid);
   }
 
   // Centred in the left margin like the depth labels above them, so no mark can cover a label.
@@ -59,14 +59,15 @@ void DrawAlarmStrip(const DecodedProfile& profile, ChartSurface& surface, int vi
     surface.Print(label);
   }
 
-  surface.SetDrawWidth(3);
+  ClippedToStretch data(surface, times);
+  data.SetDrawWidth(3);
   for (int32_t k = 0; k <= count; ++k) {
     const int flags = SampleFlagsAt(profile, k);
     if (flags == 0) continue;
     for (int r = 0; r < rows; ++r) {
       const AlarmRow& row = kAlarmRows[static_cast<size_t>(r)];
       if ((flags & row.Flag) == 0) continue;
-      surface.Line(SampleTime(k), row.Y, SampleTime(k + 1), row.Y, palette.*row.MarkColor);
+      data.Line(SampleTime(k), row.Y, SampleTime(k + 1), row.Y, palette.*row.MarkColor);
     }
   }
   surface.SetDrawWidth(1);

@@ -4,6 +4,7 @@
 
 #include "charts/ChartSurface.h"
 #include "charts/Palette.h"
+#include "charts/TimeStretch.h"
 #include "logbook/ProfileDecoder.h"
 
 namespace scrb {
@@ -37,6 +38,6 @@ double AlarmStripMinimumHeight(int view, double labelHeight);
 // One labelled row per event and a thick mark for every sample interval in which it is set, on
 // the depth chart's time axis. The row labels stand in the left margin, where no mark reaches.
 void DrawAlarmStrip(const DecodedProfile& profile, ChartSurface& surface, int view,
-                    const Palette& palette);
+                    const Palette& palette, const TimeStretch& stretch = TimeStretch::WholeDive());
 
 }  // namespace scrb

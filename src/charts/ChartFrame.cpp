@@ -110,6 +110,48 @@ void DrawTimeAxis(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, Chart
   DrawHorizontalAxis(axis, marks, true, yBottom, yTop, surface, palette, textHeightTwips);
 }
 
+// The round times a stretch's axis ticks at, in seconds; past half an hour it goes on in hours.
+constexpr std::array<int64_t, 8> kStretchSteps{20, 30, 60, 120, 300, 600, 900, 1800};
+
+int64_t StretchStep(size_t n) {
+  if (n < kStretchSteps.size()) return kStretchSteps[n];
+  const int64_t hours = static_cast<int64_t>(n - kStretchSteps.size());
+  constexpr std::array<int64_t, 3> kHours{1, 2, 5};
+  int64_t decade = 1;
+  for (int64_t d = 0; d < hours / 3; ++d) decade *= 10;
+  return 3600 * kHours[static_cast<size_t>(hours % 3)] * decade;
+}
+
+constexpr double kSecondsPerUnit = 0.6;  // a hundredth of a minute
+
+// The stretch's time axis: round times in whole seconds, the label step chosen with the widest
+// of the labels it would print.
+void DrawStretchTimeAxis(const ShownTimes& times, double yBottom, double yTop,
+                         ChartSurface& surface, const Palette& palette, double leftEdge,
+                         double rightEdge, double textHeightTwips) {
+  const double unitsPerMillimetre = std::fabs(surface.ScaleX(1));
+  if (!(unitsPerMillimetre > 0)) return;
+  const double twipsPerSecond = kTwipsPerMillimetre / unitsPerMillimetre / kSecondsPerUnit;
+  const auto from = static_cast<int64_t>(std::ceil(times.Left * kSecondsPerUnit - 1e-6));
+  const auto to = static_cast<int64_t>(std::floor(times.Right * kSecondsPerUnit + 1e-6));
+  // The widest label either form could print on this stretch: its last minutes, and the seconds.
+  const std::string minutes = StretchTimeLabel(to - to % 60, 60);
+  const std::string seconds = StretchTimeLabel(to - to % 60 + 40, 20);
+  const double gap = TextWidthTwips(surface, "0");
+  StretchTimeSteps steps =
+      StretchTimeStepsFor(twipsPerSecond, TextWidthTwips(surface, seconds), gap);
+  if (steps.Label >= 60) {
+    steps = StretchTimeStepsFor(twipsPerSecond, TextWidthTwips(surface, minutes), gap);
+    steps.Label = std::max<int64_t>(steps.Label, 60);
+    while (steps.Label % steps.Grid != 0) steps.Label += steps.Grid;
+  }
+  const int64_t labelStep = steps.Label;
+  const AxisMarks marks{[labelStep](int64_t s) { return StretchTimeLabel(s, labelStep); },
+                        [](int64_t s) { return static_cast<double>(s) / kSecondsPerUnit; }};
+  const HorizontalAxis axis{from, to, steps.Grid, steps.Label, 0, leftEdge, rightEdge};
+  DrawHorizontalAxis(axis, marks, true, yBottom, yTop, surface, palette, textHeightTwips);
+}
+
 // The corners of the coordinate system that put xLeft..xRight between margins of `before` and
 // `after` twips on a side of `size` twips.
 std::pair<float, float> Widened(ChartValue from, ChartValue to, double before, double after,
@@ -120,7 +162,38 @@ std::pair<float, float> Widened(ChartValue from, ChartValue to, double before, d
           OutwardCorner(to + span * after / inner, to)};
 }
 
+// The exact corners that put left..right between margins of `before` and `after` twips.
+std::pair<double, double> ExactlyWidened(double from, double to, double before, double after,
+                                         int64_t size) {
+  const double span = to - from;
+  const double inner = static_cast<double>(size) - before - after;
+  return {from - span * before / inner, to + span * after / inner};
+}
+
 }  // namespace
+
+StretchTimeSteps StretchTimeStepsFor(double twipsPerSecond, double widestLabelTwips,
+                                     double gapTwips) {
+  const double gridTwips = kGridSpacingMillimetres * kTwipsPerMillimetre;
+  size_t n = 0;
+  while (static_cast<double>(StretchStep(n)) * twipsPerSecond < gridTwips && n < 30) ++n;
+  const int64_t grid = StretchStep(n);
+  int64_t label = grid;
+  for (size_t m = n; m < 30; ++m) {
+    label = StretchStep(m);
+    if (label % grid != 0) continue;
+    if (static_cast<double>(label) * twipsPerSecond >= widestLabelTwips + gapTwips) break;
+  }
+  return {grid, label};
+}
+
+std::string StretchTimeLabel(int64_t seconds, int64_t labelStep) {
+  if (labelStep >= 60 && seconds % 60 == 0) return GeneralNumber(static_cast<double>(seconds / 60));
+  const int64_t minutes = seconds >= 0 ? seconds / 60 : -((-seconds + 59) / 60);
+  const int64_t rest = seconds - minutes * 60;
+  return FormatPattern(static_cast<double>(minutes), "00") + "'" +
+         FormatPattern(static_cast<double>(rest), "00") + "\"";
+}
 
 int64_t AxisStep(double spacing) {
   int64_t step = std::llabs(GridStep(spacing));
@@ -264,6 +337,75 @@ void DrawChartFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, Cha
 
   DrawTimeAxis(xLeft, xRight, yBottom, yTop, surface, palette, corners, textHeight);
   DrawValueAxis(xLeft, xRight, values, labels, surface, palette, corners.Left);
+}
+
+void DrawChartFrame(const ShownTimes& times, ChartValue yBottom, ChartValue yTop,
+                    ChartSurface& surface, const Palette& palette, ChartValue yOrigin) {
+  if (!times.Zoomed) {
+    DrawChartFrame(static_cast<ChartValue>(std::llround(times.Left)),
+                   static_cast<ChartValue>(std::llround(times.Right)), yBottom, yTop, surface,
+                   palette, yOrigin);
+    return;
+  }
+  const int64_t width = WholeTwips(surface.Width());
+  const int64_t height = WholeTwips(surface.Height());
+  if (width == 0 || height == 0) return;
+  if (!(times.Right > times.Left) || !RangeUsable(yBottom, yTop)) return;
+  EnsureMeasurable(surface, width, height);
+
+  const double textHeight = TextHeightTwips(surface);
+  const double top = std::max(kTopMargin, textHeight / 2 + kLabelGapTwips);
+  const double bottom = std::max(kBottomMargin, 1.5 * textHeight + 2 * kLabelGapTwips);
+  if (static_cast<double>(height) <= top + bottom) return;
+  const auto [bottomCorner, topCorner] = Widened(yBottom, yTop, bottom, top, height);
+  const double unitsPerTwipY = (bottomCorner - topCorner) / static_cast<double>(height);
+  const double spacing =
+      std::max(kGridSpacingMillimetres * kTwipsPerMillimetre, textHeight + kLabelGapTwips);
+  const int64_t stepY = AxisStep(-unitsPerTwipY * spacing);
+  const std::vector<int64_t> values = ValueGrid(yBottom, yTop, yOrigin, stepY);
+  std::vector<std::string> labels;
+  for (int64_t value : values) labels.push_back(AxisLabel(value));
+
+  const double left = LeftMarginTwips(surface, labels);
+  if (static_cast<double>(width) <= left + kRightMargin) return;
+  const auto [leftCorner, rightCorner] =
+      ExactlyWidened(times.Left, times.Right, left, kRightMargin, width);
+  surface.Scale(leftCorner, topCorner, rightCorner, bottomCorner);
+  DrawStretchTimeAxis(times, yBottom, yTop, surface, palette, leftCorner, rightCorner, textHeight);
+  DrawValueAxis(times.Left, times.Right, values, labels, surface, palette, leftCorner);
+}
+
+void DrawStripFrame(const ShownTimes& times, ChartValue yBottom, ChartValue yTop,
+                    ChartSurface& surface, const Palette& palette,
+                    const std::vector<std::string>& leftLabels) {
+  if (!times.Zoomed) {
+    DrawStripFrame(static_cast<ChartValue>(std::llround(times.Left)),
+                   static_cast<ChartValue>(std::llround(times.Right)), yBottom, yTop, surface,
+                   palette, leftLabels);
+    return;
+  }
+  const int64_t width = WholeTwips(surface.Width());
+  const int64_t height = WholeTwips(surface.Height());
+  if (width == 0 || height == 0) return;
+  if (!(times.Right > times.Left) || !RangeUsable(yBottom, yTop)) return;
+  EnsureMeasurable(surface, width, height);
+  const double left = LeftMarginTwips(surface, leftLabels);
+  if (static_cast<double>(width) <= left + kRightMargin) return;
+  const auto [leftCorner, rightCorner] =
+      ExactlyWidened(times.Left, times.Right, left, kRightMargin, width);
+  surface.Scale(leftCorner, OutwardCorner(yTop, yBottom), rightCorner,
+                OutwardCorner(yBottom, yTop));
+  // The grid of the charts above, without their labels: the same steps, whatever the labels.
+  const double unitsPerMillimetre = std::fabs(surface.ScaleX(1));
+  const double twipsPerSecond = kTwipsPerMillimetre / unitsPerMillimetre / kSecondsPerUnit;
+  const int64_t step = StretchTimeStepsFor(twipsPerSecond, 0, 0).Grid;
+  const auto from = static_cast<int64_t>(std::ceil(times.Left * kSecondsPerUnit - 1e-6));
+  for (int64_t s = FirstOnStep(from, 0, step);
+       static_cast<double>(s) / kSecondsPerUnit <= times.Right; s += step) {
+    const double x = static_cast<double>(s) / kSecondsPerUnit;
+    if (x <= times.Left || x >= times.Right) continue;
+    surface.Line(x, yBottom, x, yTop, palette.Grid);
+  }
 }
 
 void DrawStripFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,

@@ -8,6 +8,7 @@
 
 #include "charts/ChartSurface.h"
 #include "charts/Palette.h"
+#include "charts/TimeStretch.h"
 
 namespace scrb {
 
@@ -91,9 +92,33 @@ void WidenToCover(ChartValue& low, ChartValue& high, const std::vector<double>& 
 void DrawChartFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
                     ChartSurface& surface, const Palette& palette, ChartValue yOrigin);
 
+// The same frame over the times a dive's chart shows. The whole dive keeps the frame above; a
+// stretch puts exactly its ends at the plot area's edges and ticks its time axis at round times
+// (20 s, 30 s, 1, 2, 5, 10, 15, 30 minutes, then whole hours), labelled in minutes, or in
+// minutes and seconds where the labels stand less than a minute apart.
+void DrawChartFrame(const ShownTimes& times, ChartValue yBottom, ChartValue yTop,
+                    ChartSurface& surface, const Palette& palette, ChartValue yOrigin);
+
+// The grid and label steps of a stretch's time axis, in seconds, for a plot area on which one
+// second takes `twipsPerSecond`; labels of `widestLabelTwips` keep `gapTwips` apart.
+struct StretchTimeSteps {
+  int64_t Grid;
+  int64_t Label;
+};
+StretchTimeSteps StretchTimeStepsFor(double twipsPerSecond, double widestLabelTwips,
+                                     double gapTwips);
+// A label of the stretch's time axis: minutes, or minutes and seconds (12'20") for steps below
+// a minute.
+std::string StretchTimeLabel(int64_t seconds, int64_t labelStep);
+
 // Frame for a strip chart: side margins and unlabelled vertical grid lines only. The left margin
 // makes room for `leftLabels`, which the strip prints itself.
 void DrawStripFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
+                    ChartSurface& surface, const Palette& palette,
+                    const std::vector<std::string>& leftLabels = {});
+
+// The same strip frame over the times a dive's chart shows, its grid lines on the time axis's.
+void DrawStripFrame(const ShownTimes& times, ChartValue yBottom, ChartValue yTop,
                     ChartSurface& surface, const Palette& palette,
                     const std::vector<std::string>& leftLabels = {});
 

@@ -60,33 +60,35 @@ int32_t SamplesToDraw(const DecodedProfile& profile, ChartSurface& surface) {
 }
 
 void DrawDepthChart(const DiveRecord& dive, const DecodedProfile& profile, ChartSurface& surface,
-                    UnitSystem units, const Palette& palette) {
+                    UnitSystem units, const Palette& palette, const TimeStretch& stretch) {
   const int32_t count = SamplesToDraw(profile, surface);
   if (count == 0) return;
 
+  const ShownTimes times = TimesShown(stretch, count);
   const ChartValue xRight = TimeAxisRight(count);
   // Chart units are hundredths of a metre or of a foot; metric multiplies by exactly 1.
   const double perMetre = ToUnits(Quantity::Depth, 1, units) * 100;
   const auto yBottom =
       static_cast<ChartValue>(std::floor(DepthRange(dive, profile) * perMetre + 1));
   surface.Cls();
-  DrawChartFrame(0, xRight, yBottom, 0, surface, palette, 0);
+  DrawChartFrame(times, yBottom, 0, surface, palette, 0);
+  ClippedToStretch data(surface, times);
 
   // On a shallower dive a reference depth lies under the plot area, where it would cross the
   // time labels.
   const double twenty = 20 * perMetre;
   const double forty = 40 * perMetre;
-  if (yBottom >= twenty) surface.Line(0, twenty, xRight, twenty, palette.TwentyMetre);
-  if (yBottom >= forty) surface.Line(0, forty, xRight, forty, palette.FortyMetre);
+  if (yBottom >= twenty) data.Line(0, twenty, xRight, twenty, palette.TwentyMetre);
+  if (yBottom >= forty) data.Line(0, forty, xRight, forty, palette.FortyMetre);
 
-  surface.SetCurrentX(0);
-  surface.SetCurrentY(0);
-  surface.SetDrawWidth(3);
+  data.SetCurrentX(0);
+  data.SetCurrentY(0);
+  data.SetDrawWidth(3);
   // The last point is the entry past the last sample, which brings the profile back to the
   // surface; each segment takes the colour of the sample it starts from.
   for (int32_t k = 0; k <= count; ++k) {
-    surface.LineTo(SampleTime(k), DrawnDepth(profile, k) * perMetre,
-                   ColorOfSegmentEndingAt(profile, k, palette));
+    data.LineTo(SampleTime(k), DrawnDepth(profile, k) * perMetre,
+                ColorOfSegmentEndingAt(profile, k, palette));
   }
   surface.SetDrawWidth(1);
 }

@@ -5,6 +5,7 @@
 
 #include "charts/ChartSurface.h"
 #include "charts/Palette.h"
+#include "charts/TimeStretch.h"
 #include "logbook/DiveRecord.h"
 #include "logbook/ProfileDecoder.h"
 #include "logbook/Translation.h"
@@ -26,6 +27,7 @@ std::string DepthChartTitle(const DiveRecord& dive, UnitSystem units);
 // segments are red where the sample at their start carries an alarm flag. In imperial the axis
 // is in feet, ticking at round feet; the reference lines stay at 20 m and 40 m.
 void DrawDepthChart(const DiveRecord& dive, const DecodedProfile& profile, ChartSurface& surface,
-                    UnitSystem units, const Palette& palette);
+                    UnitSystem units, const Palette& palette,
+                    const TimeStretch& stretch = TimeStretch::WholeDive());
 
 }  // namespace scrb

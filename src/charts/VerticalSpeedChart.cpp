@@ -27,7 +27,7 @@ std::vector<double> VerticalSpeeds(const DecodedProfile& profile) {
 }
 
 void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface, UnitSystem units,
-                            const Palette& palette) {
+                            const Palette& palette, const TimeStretch& stretch) {
   const int32_t count = SamplesToDraw(profile, surface);
   if (count == 0) return;
 
@@ -40,7 +40,7 @@ void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface
     fastestDescent = std::min(fastestDescent, speeds[static_cast<size_t>(k)]);
   }
 
-  const ChartValue xRight = TimeAxisRight(count);
+  const ShownTimes times = TimesShown(stretch, count);
   // The whole metre at or below the fastest descent, so its step stays inside the plot area.
   const auto yBottom = static_cast<ChartValue>(std::floor(fastestDescent)) * 100;
   // The limit line keeps its speed; the top leaves room above it in either unit.
@@ -50,14 +50,15 @@ void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface
   const ChartValue yTop =
       std::max(static_cast<ChartValue>(std::floor(fastestAscent + 1)) * 100, smallestTop);
   surface.Cls();
-  DrawChartFrame(0, xRight, yBottom, yTop, surface, palette, 0);
+  DrawChartFrame(times, yBottom, yTop, surface, palette, 0);
 
-  surface.Line(0, 0, xRight, 0, palette.ZeroSpeed);
-  surface.Line(0, ascentLimit, xRight, ascentLimit, palette.AscentLimit);
+  surface.Line(times.Left, 0, times.Right, 0, palette.ZeroSpeed);
+  surface.Line(times.Left, ascentLimit, times.Right, ascentLimit, palette.AscentLimit);
 
-  surface.SetCurrentX(0);
-  surface.SetCurrentY(speeds[1] * 100);
-  surface.SetDrawWidth(3);
+  ClippedToStretch data(surface, times);
+  data.SetCurrentX(0);
+  data.SetCurrentY(speeds[1] * 100);
+  data.SetDrawWidth(3);
   // A step after a flagged sample is red, but its riser keeps the colour of the step before, so
   // the red marks exactly the levels that follow the alarm.
   Rgb color = palette.FirstRiser;
@@ -66,16 +67,16 @@ void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface
     const double riserX = SampleStartTime(k);
     const double levelEndX = SampleTime(k);
     if ((SampleFlagsAt(profile, k - 1) & kAlarmFlagMask) != 0) {
-      surface.LineTo(riserX, y, color);
+      data.LineTo(riserX, y, color);
       color = palette.Alarm;
-      surface.LineTo(levelEndX, y, color);
+      data.LineTo(levelEndX, y, color);
     } else {
       color = palette.Data;
-      surface.LineTo(riserX, y, color);
-      surface.LineTo(levelEndX, y, color);
+      data.LineTo(riserX, y, color);
+      data.LineTo(levelEndX, y, color);
     }
   }
-  surface.SetDrawWidth(1);
+  data.SetDrawWidth(1);
 }
 
 }  // namespace scrb

@@ -4,6 +4,7 @@
 
 #include "charts/ChartSurface.h"
 #include "charts/Palette.h"
+#include "charts/TimeStretch.h"
 #include "logbook/ProfileDecoder.h"
 #include "logbook/Translation.h"
 #include "report/Units.h"
@@ -26,6 +27,7 @@ std::vector<double> VerticalSpeeds(const DecodedProfile& profile);
 // lines; steps after a flagged sample are red. In imperial the axis is in feet per minute and the
 // limit line stays at 12 m/min.
 void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface, UnitSystem units,
-                            const Palette& palette);
+                            const Palette& palette,
+                            const TimeStretch& stretch = TimeStretch::WholeDive());
 
 }  // namespace scrb

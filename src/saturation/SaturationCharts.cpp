@@ -140,7 +140,7 @@ std::optional<SaturationChartRange> OverSaturationRange(const DecodedProfile& pr
 
 void DrawTissuePressureChart(const DecodedProfile& profile, const SaturationResult& saturation,
                              const DecoModel& model, ChartSurface& surface, UnitSystem units,
-                             const Palette& palette) {
+                             const Palette& palette, const TimeStretch& stretch) {
   const TissuePoint point = [&](size_t t, size_t s) {
     return PressurePoint(saturation, t, s, units);
   };
@@ -153,14 +153,15 @@ void DrawTissuePressureChart(const DecodedProfile& profile, const SaturationResu
   surface.Cls();
   // Metric counts its grid from the starting pressure at sea level; psi ticks at round psi.
   const ChartValue origin = units == UnitSystem::Metric ? 80 : 0;
-  DrawChartFrame(range->XLeft, range->XRight, range->YBottom, range->YTop, surface, palette,
-                 origin);
-  DrawTissueLines(saturation, model, surface, point, palette);
+  const ShownTimes times = TimesShown(stretch, profile.SampleCount);
+  DrawChartFrame(times, range->YBottom, range->YTop, surface, palette, origin);
+  ClippedToStretch data(surface, times);
+  DrawTissueLines(saturation, model, data, point, palette);
 }
 
 void DrawOverSaturationChart(const DecodedProfile& profile, const SaturationResult& saturation,
-                             const DecoModel& model, ChartSurface& surface,
-                             const Palette& palette) {
+                             const DecoModel& model, ChartSurface& surface, const Palette& palette,
+                             const TimeStretch& stretch) {
   const TissuePoint point = [&](size_t t, size_t s) {
     return OverSaturationPoint(profile, saturation, model, t, s);
   };
@@ -169,10 +170,12 @@ void DrawOverSaturationChart(const DecodedProfile& profile, const SaturationResu
   if (ShowMissingData(profile, saturation, model, range, surface)) return;
 
   surface.Cls();
-  DrawChartFrame(range->XLeft, range->XRight, range->YBottom, range->YTop, surface, palette, 0);
+  const ShownTimes times = TimesShown(stretch, profile.SampleCount);
+  DrawChartFrame(times, range->YBottom, range->YTop, surface, palette, 0);
   // The level at which a tissue reaches its critical coefficient, under the tissue lines.
-  surface.Line(range->XLeft, kCriticalLevel, range->XRight, kCriticalLevel, palette.CriticalLevel);
-  DrawTissueLines(saturation, model, surface, point, palette);
+  surface.Line(times.Left, kCriticalLevel, times.Right, kCriticalLevel, palette.CriticalLevel);
+  ClippedToStretch data(surface, times);
+  DrawTissueLines(saturation, model, data, point, palette);
 }
 
 std::string SaturationModelText(const SaturationResult& saturation, const DecoModel& model,

@@ -6,6 +6,7 @@
 #include "charts/ChartFrame.h"
 #include "charts/ChartSurface.h"
 #include "charts/Palette.h"
+#include "charts/TimeStretch.h"
 #include "logbook/Translation.h"
 #include "report/Units.h"
 #include "saturation/DecoModel.h"
@@ -42,12 +43,14 @@ std::optional<SaturationChartRange> OverSaturationRange(const DecodedProfile& pr
 // counted from 0.80 bar, the tissues' starting pressure at sea level; in psi at round psi.
 void DrawTissuePressureChart(const DecodedProfile& profile, const SaturationResult& saturation,
                              const DecoModel& model, ChartSurface& surface, UnitSystem units,
-                             const Palette& palette);
+                             const Palette& palette,
+                             const TimeStretch& stretch = TimeStretch::WholeDive());
 
 // Over-saturation of every tissue as a percentage of its critical coefficient; 100 % is always in
 // view and marked.
 void DrawOverSaturationChart(const DecodedProfile& profile, const SaturationResult& saturation,
-                             const DecoModel& model, ChartSurface& surface, const Palette& palette);
+                             const DecoModel& model, ChartSurface& surface, const Palette& palette,
+                             const TimeStretch& stretch = TimeStretch::WholeDive());
 
 // Which model and surface pressure the charts show, e.g. "15 tissues, surface pressure 1.000 bar".
 std::string SaturationModelText(const SaturationResult& saturation, const DecoModel& model,
