@@ -28,11 +28,7 @@ std::vector<double> TankPoints(const DiveRecord& dive, const DecodedProfile& pro
                                const AirEstimate& air, UnitSystem units) {
   std::vector<double> points;
   for (int k = 0; k <= profile.SampleCount; ++k) {
-    const int end = MinuteEnd(k);
-    const double start = end >= 3 ? EntryOr0(air.SampleTankPressure, end - 3) : dive.AirConsumption;
-    const double pressure =
-        start + (EntryOr0(air.SampleTankPressure, end) - start) * (k % 3 + 1) / 3;
-    points.push_back(ToUnits(Quantity::Pressure, pressure, units) * 100);
+    points.push_back(ToUnits(Quantity::Pressure, TankPressureAtSample(dive, air, k), units) * 100);
   }
   return points;
 }
@@ -49,6 +45,12 @@ std::vector<double> BreathRatePoints(const DecodedProfile& profile, const AirEst
 }
 
 }  // namespace
+
+double TankPressureAtSample(const DiveRecord& dive, const AirEstimate& air, int k) {
+  const int end = MinuteEnd(k);
+  const double start = end >= 3 ? EntryOr0(air.SampleTankPressure, end - 3) : dive.AirConsumption;
+  return start + (EntryOr0(air.SampleTankPressure, end) - start) * (k % 3 + 1) / 3;
+}
 
 void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const AirEstimate& air,
                    ChartSurface& surface, UnitSystem units, const Palette& palette,

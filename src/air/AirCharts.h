@@ -28,6 +28,11 @@ inline const char* BreathRateChartCaption(UnitSystem units) {
 inline constexpr const char* kNoAirDataText =
     SCRB_TRANSLATE_NOOP("Charts", "No Air Data available");
 
+// The tank pressure the tank chart draws at the end of sample k (0 .. the sample count), in bar
+// above the end-of-dive pressure: interpolated within its minute, the first minute starting from
+// the whole amount used.
+double TankPressureAtSample(const DiveRecord& dive, const AirEstimate& air, int k);
+
 // The estimated tank pressure above the end-of-dive pressure, every 20 seconds. Draws the "no
 // data" line when there is no estimate.
 // Both charts draw in the units' pressure and breath rate, ticking at round values of them.

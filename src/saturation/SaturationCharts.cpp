@@ -115,6 +115,11 @@ std::optional<SaturationChartRange> Covering(std::optional<SaturationChartRange>
 
 }  // namespace
 
+double OverSaturationPercent(const DecodedProfile& profile, const SaturationResult& saturation,
+                             const DecoModel& model, size_t tissue, size_t step) {
+  return OverSaturationPoint(profile, saturation, model, tissue, step) / 100;
+}
+
 std::optional<SaturationChartRange> TissuePressureRange(const DecodedProfile& profile,
                                                         const SaturationResult& saturation,
                                                         UnitSystem units) {

@@ -32,6 +32,11 @@ struct SaturationChartRange {
 // marked on the over-saturation chart by a thin line.
 inline constexpr ChartValue kCriticalLevel = 10000;
 
+// The over-saturation of a tissue at a step of the saturation as a percentage of its critical
+// coefficient, as the over-saturation chart draws it (step s + 1 ends at sample s).
+double OverSaturationPercent(const DecodedProfile& profile, const SaturationResult& saturation,
+                             const DecoModel& model, size_t tissue, size_t step);
+
 // Ranges of the two charts; empty when the dive has no results that can be drawn.
 std::optional<SaturationChartRange> TissuePressureRange(const DecodedProfile& profile,
                                                         const SaturationResult& saturation,

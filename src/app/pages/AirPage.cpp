@@ -41,9 +41,7 @@ AirPage::AirPage(LogbookState& state, QWidget* parent) : DivePage(state, parent)
   layout->addWidget(breathRateChart_, 1);
   layout->addWidget(airReadout_);
 
-  for (ChartView* chart : {tankChart_, breathRateChart_}) {
-    connect(chart, &ChartView::MouseMoved, this, [this](double x, double) { ShowReadoutAt(x); });
-  }
+  FollowTimeCharts({tankChart_, breathRateChart_});
 }
 
 void AirPage::ShowDive(const DiveRecord* found) {
@@ -77,11 +75,11 @@ void AirPage::ShowDive(const DiveRecord* found) {
   DrawChartsTogether({
       {breathRateChart_,
        [&](ChartSurface& surface) {
-         DrawBreathRateChart(*profile, *air, surface, units, palette);
+         DrawBreathRateChart(*profile, *air, surface, units, palette, state_.Stretch());
        }},
       {tankChart_,
        [&](ChartSurface& surface) {
-         DrawTankChart(dive, *profile, *air, surface, units, palette);
+         DrawTankChart(dive, *profile, *air, surface, units, palette, state_.Stretch());
        }},
   });
 }

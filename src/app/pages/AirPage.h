@@ -20,7 +20,7 @@ class AirPage : public DivePage {
 
   void ShowDive(const DiveRecord* dive) override;
   // One readout for both charts, at the time x: they share their time axis.
-  void ShowReadoutAt(double x);
+  void ShowReadoutAt(double x) override;
 
   ChartView* TankChart() const { return tankChart_; }
   ChartView* BreathRateChart() const { return breathRateChart_; }

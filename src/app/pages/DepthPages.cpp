@@ -90,9 +90,7 @@ ProfilePage::ProfilePage(LogbookState& state, QWidget* parent, int view, bool wi
     layout->addSpacing(kLabelGapPixels);
     layout->addWidget(speedChart_, kChartsStretch / 2);
   }
-  for (ChartView* chart : Charts()) {
-    connect(chart, &ChartView::MouseMoved, this, [this](double x, double) { ShowReadoutAt(x); });
-  }
+  FollowTimeCharts(Charts());
 }
 
 std::vector<ChartView*> ProfilePage::Charts() const {
@@ -115,17 +113,18 @@ void ProfilePage::ShowDive(const DiveRecord* dive) {
   const auto profile = state_.Analysis().Profile(*dive);
   const UnitSystem units = state_.Units();
   const Palette& palette = state_.ChartPalette();
+  const TimeStretch& stretch = state_.Stretch();
   depthTitle_->setText(Text(DepthChartTitle(*dive, units)));
   std::vector<ChartDrawing> drawings = {
       {depthChart_,
-       [&](ChartSurface& surface) { DrawDepthChart(*dive, *profile, surface, units, palette); }},
+       [&](ChartSurface& surface) { DrawDepthChart(*dive, *profile, surface, units, palette, stretch); }},
       {alarmStrip_,
-       [&](ChartSurface& surface) { DrawAlarmStrip(*profile, surface, view_, palette); }},
+       [&](ChartSurface& surface) { DrawAlarmStrip(*profile, surface, view_, palette, stretch); }},
   };
   if (speedChart_ != nullptr) {
     speedTitle_->setText(Text(Tr("Charts", SpeedChartTitle(units))));
     drawings.push_back({speedChart_, [&](ChartSurface& surface) {
-                          DrawVerticalSpeedChart(*profile, surface, units, palette);
+                          DrawVerticalSpeedChart(*profile, surface, units, palette, stretch);
                         }});
   }
   DrawChartsTogether(drawings);

@@ -19,7 +19,7 @@ class ProfilePage : public DivePage {
  public:
   void ShowDive(const DiveRecord* dive) override;
   // The readouts and cursors for the time x, in hundredths of a minute.
-  void ShowReadoutAt(double x);
+  void ShowReadoutAt(double x) override;
 
   ChartView* DepthChart() const { return depthChart_; }
   ChartView* AlarmStrip() const { return alarmStrip_; }

@@ -3,7 +3,10 @@
 #include <QWidget>
 #include <array>
 #include <initializer_list>
+#include <optional>
+#include <vector>
 
+#include "analysis/StretchMeasure.h"
 #include "app/state/LogbookState.h"
 
 namespace scrb {
@@ -16,15 +19,14 @@ class ChartView;
 class DivePage : public QWidget {
   Q_OBJECT
  public:
-  DivePage(LogbookState& state, QWidget* parent = nullptr) : QWidget(parent), state_(state) {}
+  DivePage(LogbookState& state, QWidget* parent = nullptr);
   // The readouts act once the charts are finished; an exception leaves them off and goes on to
   // the caller.
-  void Show(const DiveRecord* dive) {
-    chartsReady_ = false;
-    UseChartPalette();
-    ShowDive(dive);
-    chartsReady_ = dive != nullptr;
-  }
+  void Show(const DiveRecord* dive);
+  // The same dive drawn again over the stretch in force, the readouts kept at their time.
+  void Redraw();
+  // The readouts and cursors for the time x, in hundredths of a minute.
+  virtual void ShowReadoutAt(double) {}
 
  protected:
   virtual void ShowDive(const DiveRecord* dive) = 0;
@@ -39,13 +41,26 @@ class DivePage : public QWidget {
   // The charts' time axes end at the dive's last sample: for the arrow keys and for the readouts
   // at the charts' edges. No dive, no samples.
   void SetSampleCount(std::initializer_list<ChartView*> charts, const DiveRecord* dive);
+  // The charts over the dive's time, top first: the mouse or the keys over any of them move the
+  // readouts of all, and their gestures change the stretch shown and the ruler, which every
+  // chart of the page shows alike.
+  void FollowTimeCharts(std::vector<ChartView*> charts);
+  // What the ruler measures on this page: the profile and, where there is one, the air estimate.
+  virtual StretchInputs RulerInputs(const AnalysedDive& dive) const;
   // Every chart of the page in the appearance's colours.
   void UseChartPalette();
 
   LogbookState& state_;
 
  private:
+  void ShowRuler();
+  void AskForRedraw();
+
   bool chartsReady_ = false;
+  std::vector<ChartView*> timeCharts_;
+  // Where the readouts stand, to put them back after a redraw of the same dive.
+  std::optional<double> readoutX_;
+  bool redrawAsked_ = false;
 };
 
 // What the tab strip holds: one row per page, in tab order.

@@ -7,7 +7,6 @@
 #include "app/pages/PhysPage.h"
 #include "app/pages/RawDataPage.h"
 #include "app/pages/TissuePage.h"
-#include "app/views/ChartView.h"
 
 namespace scrb {
 
@@ -30,14 +29,5 @@ const std::array<DivePageKind, 7> kDivePages = {{
     {QT_TRANSLATE_NOOP("scrb::MainWindow", "&Tissue Sat"), "Ctrl+6", Create<TissuePage>},
     {QT_TRANSLATE_NOOP("scrb::MainWindow", "&Raw Data"), "Ctrl+7", Create<RawDataPage>},
 }};
-
-void DivePage::SetSampleCount(std::initializer_list<ChartView*> charts, const DiveRecord* dive) {
-  const auto profile = dive != nullptr ? state_.Analysis().Profile(*dive) : nullptr;
-  for (ChartView* chart : charts) chart->SetSampleCount(profile ? profile->SampleCount : 0);
-}
-
-void DivePage::UseChartPalette() {
-  for (ChartView* chart : findChildren<ChartView*>()) chart->UsePalette(state_.ChartPalette());
-}
 
 }  // namespace scrb

@@ -42,9 +42,7 @@ PhysPage::PhysPage(LogbookState& state, QWidget* parent) : DivePage(state, paren
   consumptionChart_ = AddChart(layout, kConsumptionChartCaption, "ConsumptionChart",
                                FillIn(Tr("Readouts", "Time=%1 Air=%2"), {"000'00\"", "0"}).c_str(),
                                &consumptionReadout_, this);
-  for (ChartView* chart : {coldChart_, bubbleChart_, consumptionChart_}) {
-    connect(chart, &ChartView::MouseMoved, this, [this](double x, double) { ShowReadoutAt(x); });
-  }
+  FollowTimeCharts({coldChart_, bubbleChart_, consumptionChart_});
 }
 
 void PhysPage::ShowDive(const DiveRecord* dive) {
@@ -57,11 +55,12 @@ void PhysPage::ShowDive(const DiveRecord* dive) {
   }
   const auto profile = state_.Analysis().Profile(*dive);
   const Palette& palette = state_.ChartPalette();
+  const TimeStretch& stretch = state_.Stretch();
   DrawChartsTogether({
-      {coldChart_, [&](ChartSurface& surface) { DrawColdChart(*profile, surface, palette); }},
-      {bubbleChart_, [&](ChartSurface& surface) { DrawBubbleChart(*profile, surface, palette); }},
+      {coldChart_, [&](ChartSurface& surface) { DrawColdChart(*profile, surface, palette, stretch); }},
+      {bubbleChart_, [&](ChartSurface& surface) { DrawBubbleChart(*profile, surface, palette, stretch); }},
       {consumptionChart_,
-       [&](ChartSurface& surface) { DrawConsumptionChart(*profile, surface, palette); }},
+       [&](ChartSurface& surface) { DrawConsumptionChart(*profile, surface, palette, stretch); }},
   });
 }
 

@@ -17,7 +17,7 @@ class PhysPage : public DivePage {
 
   void ShowDive(const DiveRecord* dive) override;
   // The three readouts and cursors for the time x: the charts share their time axis.
-  void ShowReadoutAt(double x);
+  void ShowReadoutAt(double x) override;
 
   ChartView* ColdChart() const { return coldChart_; }
   ChartView* BubbleChart() const { return bubbleChart_; }

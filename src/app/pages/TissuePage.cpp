@@ -91,9 +91,7 @@ TissuePage::TissuePage(LogbookState& state, QWidget* parent) : DivePage(state, p
   layout->addWidget(carryOverLabel_);
   layout->addLayout(bottom);
 
-  for (ChartView* chart : {pressureChart_, overSaturationChart_}) {
-    connect(chart, &ChartView::MouseMoved, this, [this](double x, double) { ShowReadoutAt(x); });
-  }
+  FollowTimeCharts({pressureChart_, overSaturationChart_});
   connect(changeModelButton_, &QPushButton::clicked, this, &TissuePage::OpenModelWindow);
 }
 
@@ -118,14 +116,15 @@ void TissuePage::ShowDive(const DiveRecord* found) {
   const auto saturation = state_.Analysis().Saturation(*found, [this] { ShowProgress(); });
   const UnitSystem units = state_.Units();
   const Palette& palette = state_.ChartPalette();
+  const TimeStretch& stretch = state_.Stretch();
   DrawChartsTogether({
       {pressureChart_,
        [&](ChartSurface& surface) {
-         DrawTissuePressureChart(*profile, *saturation, model, surface, units, palette);
+         DrawTissuePressureChart(*profile, *saturation, model, surface, units, palette, stretch);
        }},
       {overSaturationChart_,
        [&](ChartSurface& surface) {
-         DrawOverSaturationChart(*profile, *saturation, model, surface, palette);
+         DrawOverSaturationChart(*profile, *saturation, model, surface, palette, stretch);
        }},
   });
   modelLabel_->setText(QString::fromStdString(SaturationModelText(*saturation, model, units)));
@@ -175,6 +174,15 @@ void TissuePage::ShowReadoutAt(double x) {
   overSaturationReadout_->setText(QString::fromStdString(readout->OverSaturationText));
   pressureChart_->SetCursorX(x);
   overSaturationChart_->SetCursorX(x);
+}
+
+// Here the ruler also gives the highest over-saturation within its band.
+StretchInputs TissuePage::RulerInputs(const AnalysedDive& dive) const {
+  StretchInputs inputs = DivePage::RulerInputs(dive);
+  inputs.Saturation = dive.Saturation.get();
+  model_ = state_.Analysis().Model();
+  inputs.Model = &model_;
+  return inputs;
 }
 
 ModelWindow* TissuePage::Models() {

@@ -21,7 +21,7 @@ class TissuePage : public DivePage {
   void ShowDive(const DiveRecord* dive) override;
 
   // One readout for both charts, at the time x: they share their time axis.
-  void ShowReadoutAt(double x);
+  void ShowReadoutAt(double x) override;
   // "Change Model ...": opens the model window modally.
   void OpenModelWindow();
 
@@ -39,7 +39,11 @@ class TissuePage : public DivePage {
   // The model window, created on first use and kept for later openings.
   ModelWindow* Models();
 
+ protected:
+  StretchInputs RulerInputs(const AnalysedDive& dive) const override;
+
  private:
+  mutable DecoModel model_;  // the model the ruler measured with
   void ShowProgress();
   void DrawKey();
   void ShowCarryOver(const DiveRecord& dive);

@@ -6,6 +6,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <numeric>
 
 #include "app/state/SettingsStore.h"
@@ -31,6 +32,13 @@ LogbookState::LogbookState(SettingsStore& settings, std::string desktopLanguage,
   language_.Apply(ChosenLanguage(settings_.GetSetting(settings::kLanguage, ""), desktopLanguage_));
   if (QCoreApplication::instance() != nullptr)
     QCoreApplication::instance()->installEventFilter(this);
+  // Made first, so these run before any view hears of the change and draws with the old stretch.
+  const auto forget = [this] {
+    stretch_ = TimeStretch::WholeDive();
+    ruler_.reset();
+  };
+  connect(this, &LogbookState::CurrentDiveChanged, this, forget);
+  connect(this, &LogbookState::LogbookChanged, this, forget);
 }
 
 LogbookState::~LogbookState() {
@@ -129,6 +137,27 @@ void LogbookState::SelectDive(int index) {
   const int before = CurrentDive();
   session_.Select(index);
   if (CurrentDive() != before) emit CurrentDiveChanged(CurrentDive());
+}
+
+int32_t LogbookState::CurrentSampleCount() {
+  const DiveRecord* dive = Current();
+  if (dive == nullptr) return 0;
+  const auto profile = Analysis().Profile(*dive);
+  return profile ? profile->SampleCount : 0;
+}
+
+void LogbookState::SetStretch(const TimeStretch& stretch) {
+  const TimeStretch kept = KeptWithinDive(stretch, CurrentSampleCount());
+  if (kept == stretch_) return;
+  stretch_ = kept;
+  emit StretchChanged();
+}
+
+void LogbookState::SetRuler(std::optional<std::pair<double, double>> ends) {
+  if (ends && (!std::isfinite(ends->first) || !std::isfinite(ends->second))) ends.reset();
+  if (ends == ruler_) return;
+  ruler_ = ends;
+  emit RulerChanged();
 }
 
 void LogbookState::SetUnits(UnitSystem units) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "charts/TimeStretch.h"
 #include "app/state/Appearance.h"
 #include "app/state/Language.h"
 #include "overview/Statistics.h"
@@ -84,6 +85,18 @@ class LogbookState : public QObject {
 
   void SelectDive(int index);
 
+  // The stretch of the current dive that its time charts show. Another dive, or another logbook,
+  // shows the whole dive again; the change of dive announces that, not StretchChanged.
+  const TimeStretch& Stretch() const { return stretch_; }
+  // Kept within the current dive: at least a minute, at most the whole dive.
+  void SetStretch(const TimeStretch& stretch);
+  // The ruler's two times on the current dive, in hundredths of a minute as dragged; cleared
+  // with the stretch.
+  const std::optional<std::pair<double, double>>& Ruler() const { return ruler_; }
+  void SetRuler(std::optional<std::pair<double, double>> ends);
+  // The samples of the current dive; 0 without one.
+  int32_t CurrentSampleCount();
+
   // Each saves its setting and announces the change, unless nothing changes.
   void SetUnits(UnitSystem units);
   // "" follows the desktop; an unknown value is kept as saved and means the same.
@@ -118,6 +131,8 @@ class LogbookState : public QObject {
   void AnalysisProgressed(int done, int total);
   void SettingsChanged(scrb::SettingChanges what);
   void CurrentDiveChanged(int index);
+  void StretchChanged();
+  void RulerChanged();
 
  private:
   // The files held and the recent list are saved at once: they must survive a crash or a power
@@ -138,6 +153,8 @@ class LogbookState : public QObject {
   UnitSystem units_ = UnitSystem::Metric;
   Appearance appearance_ = Appearance::Desktop;
   bool darkDesktop_ = false;
+  TimeStretch stretch_;
+  std::optional<std::pair<double, double>> ruler_;
   bool applyingAppearance_ = false;
   std::vector<std::shared_ptr<BackgroundJob>> jobs_;
   std::shared_ptr<BackgroundJob> summaries_;

@@ -1,11 +1,13 @@
 #include "app/views/ChartView.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
 #include <QPointer>
+#include <QWheelEvent>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
@@ -123,7 +125,22 @@ void ChartView::SetCursorX(double userX) {
   if (!std::isfinite(userX)) return;
   cursorX_ = userX;
   if (sampleCount_ > 0)
-    keyboardSample_ = std::clamp(static_cast<int>(NearestSample(userX)), 0, sampleCount_ - 1);
+    keyboardSample_ = std::clamp(static_cast<int>(NearestSample(userX)), firstShown_,
+                                 lastShown_.value_or(sampleCount_ - 1));
+  update();
+}
+
+void ChartView::SetShownSamples(int first, int last) {
+  if (sampleCount_ <= 0) return;
+  firstShown_ = std::clamp(first, 0, sampleCount_ - 1);
+  lastShown_ = std::clamp(last, firstShown_, sampleCount_ - 1);
+  if (keyboardSample_) keyboardSample_ = std::clamp(*keyboardSample_, firstShown_, *lastShown_);
+}
+
+void ChartView::SetBand(std::optional<std::pair<double, double>> band, const QStringList& label) {
+  if (band == band_ && label == bandLabel_) return;
+  band_ = band;
+  bandLabel_ = band ? label : QStringList();
   update();
 }
 
@@ -142,6 +159,8 @@ void ChartView::Clear() {
 void ChartView::SetSampleCount(int count) {
   sampleCount_ = std::max(0, count);
   keyboardSample_.reset();
+  firstShown_ = 0;
+  lastShown_.reset();
 }
 
 void ChartView::resizeEvent(QResizeEvent* event) {
@@ -177,6 +196,7 @@ void ChartView::paintEvent(QPaintEvent*) {
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
   }
 
+  PaintBand(painter);
   if (!cursorX_) return;
   const std::optional<QPointF> at = surface_.ToLogical(*cursorX_, 0);
   if (!at || at->x() < -1 || at->x() > width() + 1) return;
@@ -194,33 +214,181 @@ void ChartView::paintEvent(QPaintEvent*) {
 void ChartView::mouseMoveEvent(QMouseEvent* event) {
   const std::optional<QPointF> user = surface_.ToUser(event->position());
   if (!user) return QWidget::mouseMoveEvent(event);
-  // The axis runs on past the last sample and starts before the first: there the readout holds
-  // the nearest end of the dive instead of going stale at the last place it could read.
+  if (drag_ != Drag::None) {
+    const QPointF moved = event->position() - pressPosition_;
+    dragMoved_ = dragMoved_ || std::fabs(moved.x()) + std::fabs(moved.y()) >= 3;
+    if (drag_ == Drag::Pan) {
+      // In pixels: the coordinates move under the pointer with every step of the pan.
+      const double by = (lastDragX_ - event->position().x()) * UserPerPixel();
+      lastDragX_ = event->position().x();
+      if (by != 0) emit PanAsked(by);
+    } else if (dragMoved_) {
+      emit RulerAsked(pressUserX_, user->x());
+    }
+  }
+  // The axis runs on past the last sample and starts before the first, and a stretch cuts the
+  // dive: there the readout holds the nearest sample shown instead of going stale at the last
+  // place it could read.
   double x = user->x();
-  if (sampleCount_ > 0) x = std::clamp(x, SampleTime(0), SampleTime(sampleCount_ - 1));
+  if (sampleCount_ > 0) {
+    x = std::clamp(x, SampleTime(firstShown_), SampleTime(lastShown_.value_or(sampleCount_ - 1)));
+  }
   emit MouseMoved(x, user->y());
   QWidget::mouseMoveEvent(event);
 }
 
+double ChartView::UserPerPixel() const {
+  const std::optional<QPointF> a = surface_.ToUser(QPointF(0, 0));
+  const std::optional<QPointF> b = surface_.ToUser(QPointF(1, 0));
+  if (!a || !b) return 0;
+  const double perPixel = b->x() - a->x();
+  return std::isfinite(perPixel) ? perPixel : 0;
+}
+
+void ChartView::wheelEvent(QWheelEvent* event) {
+  const std::optional<QPointF> user = surface_.ToUser(event->position());
+  if (!timeGestures_ || sampleCount_ == 0 || !user) return QWidget::wheelEvent(event);
+  const QPoint delta = event->angleDelta();
+  // Many desktops turn Shift+wheel into a sideways wheel themselves.
+  const bool sideways = delta.x() != 0 || event->modifiers().testFlag(Qt::ShiftModifier);
+  const int notches = delta.y() != 0 ? delta.y() : delta.x();
+  if (notches == 0) return event->accept();
+  if (sideways) {
+    // A notch moves a tenth of the chart, towards the end for a turn down or to the right.
+    emit PanAsked(-notches / 120.0 * width() / 10.0 * UserPerPixel());
+  } else {
+    emit ZoomAsked(user->x(), std::pow(0.8, notches / 120.0));
+  }
+  event->accept();
+}
+
+void ChartView::mousePressEvent(QMouseEvent* event) {
+  const std::optional<QPointF> user = surface_.ToUser(event->position());
+  if (!timeGestures_ || sampleCount_ == 0 || !user) return QWidget::mousePressEvent(event);
+  const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
+  if (event->button() == Qt::RightButton || (event->button() == Qt::LeftButton && shift)) {
+    drag_ = Drag::Ruler;
+  } else if (event->button() == Qt::LeftButton) {
+    drag_ = Drag::Pan;
+    setCursor(Qt::ClosedHandCursor);
+  } else {
+    return QWidget::mousePressEvent(event);
+  }
+  pressPosition_ = event->position();
+  pressUserX_ = user->x();
+  lastDragX_ = event->position().x();
+  dragMoved_ = false;
+  setFocus(Qt::MouseFocusReason);
+  event->accept();
+}
+
+void ChartView::mouseReleaseEvent(QMouseEvent* event) {
+  if (drag_ == Drag::None) return QWidget::mouseReleaseEvent(event);
+  // A plain left click, not a drag, clears the ruler.
+  if (drag_ == Drag::Pan && !dragMoved_) emit RulerClearAsked();
+  drag_ = Drag::None;
+  unsetCursor();
+  event->accept();
+}
+
+void ChartView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (!timeGestures_ || sampleCount_ == 0 || event->button() != Qt::LeftButton)
+    return QWidget::mouseDoubleClickEvent(event);
+  emit WholeDiveAsked();
+  event->accept();
+}
+
+bool ChartView::KeyGesture(QKeyEvent* event) {
+  if (!timeGestures_ || sampleCount_ == 0) return false;
+  const auto around = [this] {
+    if (cursorX_) return *cursorX_;
+    const std::optional<QPointF> middle = surface_.ToUser(QPointF(width() / 2.0, 0));
+    return middle ? middle->x() : 0.0;
+  };
+  switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+      emit ZoomAsked(around(), 0.5);
+      return true;
+    case Qt::Key_Minus:
+      emit ZoomAsked(around(), 2);
+      return true;
+    case Qt::Key_0:
+      emit WholeDiveAsked();
+      return true;
+    case Qt::Key_Escape:
+      if (!band_) return false;
+      emit RulerClearAsked();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void ChartView::PaintBand(QPainter& painter) {
+  if (!band_) return;
+  const std::optional<QPointF> a = surface_.ToLogical(band_->first, 0);
+  const std::optional<QPointF> b = surface_.ToLogical(band_->second, 0);
+  if (!a || !b) return;
+  const double left = std::clamp(std::min(a->x(), b->x()), -1.0, width() + 1.0);
+  const double right = std::clamp(std::max(a->x(), b->x()), -1.0, width() + 1.0);
+  painter.save();
+  QColor fill = palette().color(QPalette::Highlight);
+  fill.setAlpha(60);
+  painter.fillRect(QRectF(left, 0, std::max(1.0, right - left), height()), fill);
+  const QColor edge = palette().color(QPalette::Highlight);
+  painter.setPen(QPen(edge, palette_->ThinnestLine));
+  painter.drawLine(QPointF(left, 0), QPointF(left, height()));
+  painter.drawLine(QPointF(right, 0), QPointF(right, height()));
+  if (!bandLabel_.isEmpty()) {
+    const QFontMetricsF metrics(font());
+    double textWidth = 0;
+    for (const QString& line : bandLabel_) textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
+    const double pad = 4;
+    const QSizeF box(textWidth + 2 * pad, metrics.height() * bandLabel_.size() + 2 * pad);
+    // Beside the band on the side with room, and never off the chart.
+    double x = right + 6;
+    if (x + box.width() > width()) x = left - 6 - box.width();
+    x = std::clamp(x, 0.0, std::max(0.0, width() - box.width()));
+    const QRectF frame(QPointF(x, 4), box);
+    QColor ground = Background();
+    ground.setAlpha(235);
+    painter.fillRect(frame, ground);
+    painter.setPen(QPen(edge, 1));
+    painter.drawRect(frame);
+    painter.setPen(QColor(palette_->Text.R, palette_->Text.G, palette_->Text.B));
+    for (int n = 0; n < bandLabel_.size(); ++n) {
+      painter.drawText(QPointF(x + pad, 4 + pad + metrics.ascent() + n * metrics.height()),
+                       bandLabel_[n]);
+    }
+  }
+  painter.restore();
+}
+
 void ChartView::keyPressEvent(QKeyEvent* event) {
+  if (KeyGesture(event)) {
+    event->accept();
+    return;
+  }
   if (sampleCount_ == 0) {
     QWidget::keyPressEvent(event);
     return;
   }
-  const int last = sampleCount_ - 1;
+  const int first = firstShown_;
+  const int last = lastShown_.value_or(sampleCount_ - 1);
   // Three samples make a minute.
   const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? 3 : 1;
   const std::optional<int> from = keyboardSample_;
   int to = 0;
   switch (event->key()) {
     case Qt::Key_Left:
-      to = from ? *from - step : 0;
+      to = from ? *from - step : first;
       break;
     case Qt::Key_Right:
-      to = from ? *from + step : 0;
+      to = from ? *from + step : first;
       break;
     case Qt::Key_Home:
-      to = 0;
+      to = first;
       break;
     case Qt::Key_End:
       to = last;
@@ -229,7 +397,7 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
       QWidget::keyPressEvent(event);
       return;
   }
-  keyboardSample_ = std::clamp(to, 0, last);
+  keyboardSample_ = std::clamp(to, first, last);
   emit MouseMoved(SampleTime(*keyboardSample_), 0);
   event->accept();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -15,6 +16,12 @@ namespace scrb {
 // overlay line, so moving it never redraws the chart. With the keyboard focus, the arrow keys
 // step the readout from sample to sample of the dive on the chart: they report the sample's
 // time as a mouse over it would.
+//
+// A time chart also takes the gestures of a stretch of the dive: the wheel zooms about the time
+// under the pointer, Shift+wheel or a sideways wheel and a drag with the left button pan, a
+// double-click or 0 shows the whole dive, + and - zoom about the cursor; a drag with the right
+// button, or with Shift and the left, lays a ruler that Esc or a click clears. The view only asks
+// for these through its signals: the stretch and the ruler belong to the logbook's state.
 class ChartView : public QWidget {
   Q_OBJECT
  public:
@@ -36,6 +43,12 @@ class ChartView : public QWidget {
   void SetSampleCount(int count);
   // The logical pixel at which a user x lies, once the chart has set its coordinates.
   std::optional<QPointF> ToPixels(double userX) const { return surface_.ToLogical(userX, 0); }
+  // The samples of a stretch the chart shows: the mouse's readout and the arrow keys stay on them.
+  void SetShownSamples(int first, int last);
+  // Zoom, pan and ruler gestures, for the charts over a dive's time.
+  void SetTimeGestures(bool on) { timeGestures_ = on; }
+  // The ruler's band between two user x with its label (a line a figure); nothing removes it.
+  void SetBand(std::optional<std::pair<double, double>> band, const QStringList& label = {});
 
   // Between these two calls the chart may be drawn on another thread, which then alone uses the
   // surface: the view neither paints nor asks for a paint until it is attached again.
@@ -52,12 +65,22 @@ class ChartView : public QWidget {
   void MouseMoved(double userX, double userY);
   // The view's size changed: what it shows was drawn for the old one.
   void Resized();
+  // Gestures over a time chart, in the chart's user x.
+  void ZoomAsked(double aroundX, double factor);
+  void PanAsked(double byX);
+  void WholeDiveAsked();
+  void RulerAsked(double fromX, double toX);
+  void RulerClearAsked();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
@@ -65,6 +88,12 @@ class ChartView : public QWidget {
   void EnsureImage();
 
   QColor Background() const;
+  // User x per logical pixel along the time axis; 0 before a chart set its coordinates.
+  double UserPerPixel() const;
+  bool KeyGesture(QKeyEvent* event);
+  void PaintBand(QPainter& painter);
+
+  enum class Drag { None, Pan, Ruler };
 
   QImage image_;
   PainterSurface surface_;
@@ -73,6 +102,16 @@ class ChartView : public QWidget {
   int sampleCount_ = 0;
   // The sample the keyboard cursor is on: the one nearest the last cursor, by mouse or keys.
   std::optional<int> keyboardSample_;
+  int firstShown_ = 0;
+  std::optional<int> lastShown_;  // none: the whole dive
+  bool timeGestures_ = false;
+  Drag drag_ = Drag::None;
+  QPointF pressPosition_;
+  double pressUserX_ = 0;
+  double lastDragX_ = 0;
+  bool dragMoved_ = false;
+  std::optional<std::pair<double, double>> band_;
+  QStringList bandLabel_;
 };
 
 struct ChartDrawing {

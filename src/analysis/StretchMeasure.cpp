@@ -1,0 +1,101 @@
+#include "analysis/StretchMeasure.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "air/AirCharts.h"
+#include "charts/ChartFrame.h"
+#include "charts/SampleTimeAxis.h"
+#include "logbook/SampleAccess.h"
+#include "logbook/Translation.h"
+#include "report/NumberFormat.h"
+#include "saturation/SaturationCharts.h"
+
+namespace scrb {
+
+namespace {
+
+constexpr double kLitresPerCubicFoot = 28.316846592;
+
+std::string Figure(Quantity quantity, double value, UnitSystem units) {
+  return FormatIn(quantity, value, units, "0.0") + " " + std::string(UnitText(quantity, units));
+}
+
+}  // namespace
+
+std::optional<std::pair<int32_t, int32_t>> RulerSamples(int32_t sampleCount, double from,
+                                                       double to) {
+  if (sampleCount <= 0 || !std::isfinite(from) || !std::isfinite(to)) return std::nullopt;
+  const auto sample = [sampleCount](double x) {
+    return static_cast<int32_t>(std::clamp(NearestSample(x), 0.0, sampleCount - 1.0));
+  };
+  const int32_t a = sample(from);
+  const int32_t b = sample(to);
+  return std::pair{std::min(a, b), std::max(a, b)};
+}
+
+std::optional<StretchMeasure> MeasureStretch(const StretchInputs& in, double from, double to) {
+  if (in.Dive == nullptr || in.Profile == nullptr) return std::nullopt;
+  const int32_t count = DecodedSampleCount(*in.Profile);
+  const auto ends = RulerSamples(count, from, to);
+  if (!ends) return std::nullopt;
+  StretchMeasure m;
+  m.First = ends->first;
+  m.Last = ends->second;
+  m.Seconds = (m.Last - m.First) * 20;
+  m.FirstDepth = SampleDepthAt(*in.Profile, m.First);
+  m.LastDepth = SampleDepthAt(*in.Profile, m.Last);
+  if (m.Seconds > 0) m.MeanVerticalSpeed = (m.FirstDepth - m.LastDepth) * 60 / m.Seconds;
+
+  if (in.Air != nullptr && in.Air->BaseBreathRate != 0) {
+    const double drawn = TankPressureAtSample(*in.Dive, *in.Air, m.First) -
+                         TankPressureAtSample(*in.Dive, *in.Air, m.Last);
+    m.AirPressureDrawn = drawn;
+    m.AirLitresDrawn = drawn * in.Dive->TankCapacity;
+  }
+
+  if (in.Saturation != nullptr && in.Model != nullptr &&
+      SaturationFits(*in.Profile, *in.Saturation, *in.Model)) {
+    // Step s + 1 of the saturation ends at sample s.
+    for (size_t t = 0; t < static_cast<size_t>(in.Model->TissueCount); ++t) {
+      for (int32_t k = m.First; k <= m.Last; ++k) {
+        const double value = OverSaturationPercent(*in.Profile, *in.Saturation, *in.Model, t,
+                                                   static_cast<size_t>(k) + 1);
+        if (!m.HighestOverSaturation || value > *m.HighestOverSaturation) {
+          m.HighestOverSaturation = value;
+          m.HighestTissue = static_cast<int>(t);
+        }
+      }
+    }
+  }
+  return m;
+}
+
+std::vector<std::string> StretchMeasureTexts(const StretchMeasure& m, UnitSystem units) {
+  std::vector<std::string> lines;
+  lines.push_back(FillIn(Tr("Readouts", "Time: %1"), {StretchTimeLabel(m.Seconds, 20)}));
+  lines.push_back(FillIn(Tr("Readouts", "Depth: %1 to %2, difference %3"),
+                         {Figure(Quantity::Depth, m.FirstDepth, units),
+                          Figure(Quantity::Depth, m.LastDepth, units),
+                          Figure(Quantity::Depth, m.LastDepth - m.FirstDepth, units)}));
+  if (m.MeanVerticalSpeed) {
+    lines.push_back(FillIn(Tr("Readouts", "Mean vertical speed: %1"),
+                           {Figure(Quantity::Speed, *m.MeanVerticalSpeed, units)}));
+  }
+  if (m.AirPressureDrawn && m.AirLitresDrawn) {
+    const bool metric = units == UnitSystem::Metric;
+    const double volume = metric ? *m.AirLitresDrawn : *m.AirLitresDrawn / kLitresPerCubicFoot;
+    lines.push_back(FillIn(
+        Tr("Readouts", "Air drawn: %1 (%2)"),
+        {Figure(Quantity::Pressure, *m.AirPressureDrawn, units),
+         FormatPattern(volume, metric ? "0" : "0.0") + (metric ? " l" : " cu ft")}));
+  }
+  if (m.HighestOverSaturation) {
+    lines.push_back(FillIn(Tr("Readouts", "Highest over-saturation: %1 % on tissue %2"),
+                           {FormatPattern(*m.HighestOverSaturation, "0.0"),
+                            std::to_string(m.HighestTissue + 1)}));
+  }
+  return lines;
+}
+
+}  // namespace scrb
