@@ -51,7 +51,7 @@ void DrawAlarmStrip(const DecodedProfile& profile, ChartSurface& surface, int vi
 
   // Centred in the left margin like the depth labels above them, so no mark can cover a label.
   const double marginCentre =
-      -surface.ScaleX(LeftMarginTwips(surface, labels) / kTwipsPerMillimetre) / 2;
+      times.Left - surface.ScaleX(LeftMarginTwips(surface, labels) / kTwipsPerMillimetre) / 2;
   for (int r = 0; r < rows; ++r) {
     const std::string& label = labels[static_cast<size_t>(r)];
     surface.SetCurrentX(marginCentre - std::fabs(surface.TextWidth(label)) / 2);

@@ -10,24 +10,24 @@ std::vector<ChartEntry> AirChartEntries() {
       {"tank", 600,
        [](RenderContext& c, ChartSurface& s) {
          const AnalysedDive dive = c.Analysed();
-         DrawTankChart(dive.Dive(), *dive.Profile, *dive.Air, s, c.Units, c.Colours);
+         DrawTankChart(dive.Dive(), *dive.Profile, *dive.Air, s, c.Units, c.Colours, c.Stretch);
        }},
       {"breath", 400,
        [](RenderContext& c, ChartSurface& s) {
          const AnalysedDive dive = c.Analysed();
-         DrawBreathRateChart(*dive.Profile, *dive.Air, s, c.Units, c.Colours);
+         DrawBreathRateChart(*dive.Profile, *dive.Air, s, c.Units, c.Colours, c.Stretch);
        }},
       {"cold", 400,
        [](RenderContext& c, ChartSurface& s) {
-         DrawColdChart(*c.Analysed().Profile, s, c.Colours);
+         DrawColdChart(*c.Analysed().Profile, s, c.Colours, c.Stretch);
        }},
       {"bubbles", 400,
        [](RenderContext& c, ChartSurface& s) {
-         DrawBubbleChart(*c.Analysed().Profile, s, c.Colours);
+         DrawBubbleChart(*c.Analysed().Profile, s, c.Colours, c.Stretch);
        }},
       {"consumption", 400,
        [](RenderContext& c, ChartSurface& s) {
-         DrawConsumptionChart(*c.Analysed().Profile, s, c.Colours);
+         DrawConsumptionChart(*c.Analysed().Profile, s, c.Colours, c.Stretch);
        }},
   };
 }

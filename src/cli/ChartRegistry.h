@@ -7,6 +7,7 @@
 #include "analysis/AnalysisCache.h"
 #include "charts/ChartSurface.h"
 #include "charts/Palette.h"
+#include "charts/TimeStretch.h"
 #include "overview/Statistics.h"
 #include "report/Units.h"
 
@@ -22,6 +23,8 @@ struct RenderContext {
   const LogbookStatistics* Statistics = nullptr;
   UnitSystem Units = UnitSystem::Metric;
   const Palette& Colours;
+  // The stretch of the dive's time that --from and --to ask for.
+  TimeStretch Stretch = TimeStretch::WholeDive();
 
   AnalysedDive Analysed() const { return Analysis.Analysed(Dive); }
 };
@@ -31,6 +34,7 @@ struct ChartEntry {
   int DefaultHeightPixels = 600;
   std::function<void(RenderContext&, ChartSurface&)> Draw;
   bool WholeLogbook = false;  // drawn from the statistics, without --dive
+  bool OverTime = true;       // drawn against the dive's time, so --from and --to apply
 };
 
 // Each subsystem lists its own charts; the render command offers all of them.

@@ -35,8 +35,10 @@ constexpr const char* kUsage =
     "      the tab-separated profile of dive N, as Copy Current Dive Profile does\n"
     "  render FILE... (--dive N | --number N) --chart NAME --out PATH [--size WxH] [--view 0|1]\n"
     "         [--model 0|1|2] [--surface-pressure P] [--repetitive] [--units U]\n"
-    "         [--palette classic|dark|high-contrast]\n"
-    "      draws a chart of dive N into PATH (.png, .svg or .pdf)\n"
+    "         [--palette classic|dark|high-contrast] [--from MIN] [--to MIN]\n"
+    "      draws a chart of dive N into PATH (.png, .svg or .pdf); a chart over the dive's time\n"
+    "      shows the stretch from --from to --to minutes (decimals allowed; default the whole\n"
+    "      dive, a --to past the last sample ends at it), at least a minute long\n"
     "  render FILE... --chart stats-NAME --out PATH [--size WxH] [--search TEXT]\n"
     "         [--model 0|1|2] [--units U] [--palette classic|dark|high-contrast]\n"
     "      draws a statistics chart of the dives the search finds (all without one)\n"
@@ -122,7 +124,7 @@ const std::map<std::string, std::set<std::string>>& CommandOptions() {
       {"profile", {"dive", "number", "model", "surface-pressure", "repetitive"}},
       {"render",
        {"dive", "number", "chart", "out", "size", "view", "model", "surface-pressure", "repetitive",
-        "list-charts", "search", "units", "palette"}},
+        "list-charts", "search", "units", "palette", "from", "to"}},
       {"export", {"out"}},
       {"report",
        {"dive", "number", "all", "out", "model", "surface-pressure", "repetitive", "paper",

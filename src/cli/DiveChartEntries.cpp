@@ -17,15 +17,15 @@ std::vector<ChartEntry> DiveChartEntries() {
       {"depth", 600,
        [](RenderContext& c, ChartSurface& s) {
          const AnalysedDive dive = c.Analysed();
-         DrawDepthChart(dive.Dive(), *dive.Profile, s, c.Units, c.Colours);
+         DrawDepthChart(dive.Dive(), *dive.Profile, s, c.Units, c.Colours, c.Stretch);
        }},
       {"alarms", kAlarmStripHeightPixels,
        [](RenderContext& c, ChartSurface& s) {
-         DrawAlarmStrip(*c.Analysed().Profile, s, c.View, c.Colours);
+         DrawAlarmStrip(*c.Analysed().Profile, s, c.View, c.Colours, c.Stretch);
        }},
       {"speed", 600,
        [](RenderContext& c, ChartSurface& s) {
-         DrawVerticalSpeedChart(*c.Analysed().Profile, s, c.Units, c.Colours);
+         DrawVerticalSpeedChart(*c.Analysed().Profile, s, c.Units, c.Colours, c.Stretch);
        }},
   };
 }

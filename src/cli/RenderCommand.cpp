@@ -8,13 +8,17 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <optional>
 #include <filesystem>
 #include <ostream>
 
+#include "charts/SampleTimeAxis.h"
 #include "cli/ChartRegistry.h"
 #include "cli/Commands.h"
 #include "render/PainterSurface.h"
 #include "render/SaveFile.h"
+#include "report/NumberFormat.h"
 #include "saturation/DecoModel.h"
 
 namespace scrb::cli {
@@ -184,6 +188,41 @@ bool EnsureGuiApplication(std::ostream& err) {
   return false;
 }
 
+// A time in minutes from --from or --to, or nothing when the option is not given.
+std::optional<double> MinutesOption(const CliArgs& args, const char* name) {
+  const std::optional<std::string> text = args.Option(name);
+  if (!text) return std::nullopt;
+  double minutes = 0;
+  const char* end = text->data() + text->size();
+  const auto [stop, error] = std::from_chars(text->data(), end, minutes);
+  if (text->empty() || error != std::errc() || stop != end || !std::isfinite(minutes)) {
+    throw UsageError{std::string("--") + name + " takes minutes such as 12.5, not \"" + *text +
+                     "\""};
+  }
+  if (minutes < 0) throw UsageError{std::string("--") + name + " must not be negative"};
+  return minutes;
+}
+
+// The stretch --from and --to ask for on a dive of `sampleCount` samples: from the start and to
+// the last sample when left out; a --to past the last sample ends there.
+TimeStretch StretchOption(const CliArgs& args, int32_t sampleCount) {
+  const std::optional<double> from = MinutesOption(args, "from");
+  const std::optional<double> to = MinutesOption(args, "to");
+  if (!from && !to) return TimeStretch::WholeDive();
+  const double lastSample = sampleCount > 0 ? SampleTime(sampleCount - 1) : 0;
+  const double left = from.value_or(0) * 100;
+  const double right = std::min(to ? *to * 100 : lastSample, lastSample);
+  if (to && from && *to <= *from) throw UsageError{"--to must lie after --from"};
+  if (right <= left) {
+    throw UsageError{"--from lies at or past the dive's last sample, at " +
+                     GeneralNumber(lastSample / 100) + " minutes"};
+  }
+  if (right - left < kShortestStretch) {
+    throw UsageError{"--from and --to must be at least a minute apart within the dive"};
+  }
+  return TimeStretch::Between(left, right);
+}
+
 int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   const std::vector<ChartEntry> entries = AllChartEntries();
   if (args.Option("list-charts")) {
@@ -199,6 +238,9 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   const int view = IntOption(args, "view", 1, 0, 1);
   const UnitSystem units = UnitsOption(args);
   const Palette& palette = PaletteOption(args);
+  // Refused before any file is read, as the other options are.
+  MinutesOption(args, "from");
+  MinutesOption(args, "to");
 
   CommandLogbooks loaded = LoadLogbooks(args.Files, err);
   if (loaded.NothingLoaded()) return loaded.Status;
@@ -206,6 +248,10 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   const int status = loaded.Status;
   std::optional<LogbookStatistics> statistics;
   int dive = 0;
+  const bool stretched = args.Option("from") || args.Option("to");
+  if (stretched && (entry.WholeLogbook || !entry.OverTime)) {
+    throw UsageError{"--from and --to go with the charts over a dive's time only"};
+  }
   if (entry.WholeLogbook) {
     ApplyModelOptions(args, analysis);
     statistics = StatisticsOfSearch(args, analysis, loaded.Book(), StatisticsGrouping::Year);
@@ -216,6 +262,10 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
 
   if (!EnsureGuiApplication(err)) return kExitUsage;
   RenderContext context{analysis, dive, view, statistics ? &*statistics : nullptr, units, palette};
+  if (stretched) {
+    const auto profile = analysis.Profile(dive);
+    context.Stretch = StretchOption(args, profile ? profile->SampleCount : 0);
+  }
   QByteArray bytes;
   switch (kind) {
     case OutputKind::Png:

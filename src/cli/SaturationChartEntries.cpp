@@ -12,17 +12,19 @@ std::vector<ChartEntry> SaturationChartEntries() {
        [](RenderContext& c, ChartSurface& s) {
          const AnalysedDive dive = c.Analysed();
          DrawTissuePressureChart(*dive.Profile, *dive.Saturation, c.Analysis.Model(), s, c.Units,
-                                 c.Colours);
+                                 c.Colours, c.Stretch);
        }},
       {"oversaturation", 450,
        [](RenderContext& c, ChartSurface& s) {
          const AnalysedDive dive = c.Analysed();
-         DrawOverSaturationChart(*dive.Profile, *dive.Saturation, c.Analysis.Model(), s, c.Colours);
+         DrawOverSaturationChart(*dive.Profile, *dive.Saturation, c.Analysis.Model(), s, c.Colours,
+                                 c.Stretch);
        }},
       {"legend", 360,
        [](RenderContext& c, ChartSurface& s) {
          DrawTissueLegend(c.Analysis.Model(), s, c.Colours);
-       }},
+       },
+       false, false},
   };
 }
 
