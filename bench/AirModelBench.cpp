@@ -45,7 +45,8 @@ void BM_OnePassOverTheMinutes(benchmark::State& state) {
     double sum = 0;
     for (int i = 2; i <= p.SampleCount; i += 3) {
       const size_t at = static_cast<size_t>(i);
-      const double depth = std::min({p.SampleDepth[at - 2], p.SampleDepth[at - 1], p.SampleDepth[at]});
+      const double depth =
+          std::min({p.SampleDepth[at - 2], p.SampleDepth[at - 1], p.SampleDepth[at]});
       sum += (depth / 10 + dive.Record.SurfacePressure) * scrb::AirLevel(p.SampleStatus[at]);
     }
     benchmark::DoNotOptimize(sum);
@@ -69,10 +70,14 @@ void RunEstimate(benchmark::State& state, const Dive& dive) {
 
 // Levels up to 7 with little air used for them: the base rate lies just above the resting rate,
 // where the passes swing to and fro until the bound, and the rate that fits is found directly.
-void BM_ComputeAirModel90MinutesSwinging(benchmark::State& state) { RunEstimate(state, NinetyMinuteDive()); }
+void BM_ComputeAirModel90MinutesSwinging(benchmark::State& state) {
+  RunEstimate(state, NinetyMinuteDive());
+}
 BENCHMARK(BM_ComputeAirModel90MinutesSwinging)->Unit(benchmark::kMicrosecond);
 
-void BM_ComputeAirModel90MinutesSettling(benchmark::State& state) { RunEstimate(state, EasyNinetyMinuteDive()); }
+void BM_ComputeAirModel90MinutesSettling(benchmark::State& state) {
+  RunEstimate(state, EasyNinetyMinuteDive());
+}
 BENCHMARK(BM_ComputeAirModel90MinutesSettling)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

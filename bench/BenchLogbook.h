@@ -39,10 +39,10 @@ inline test::ProfileBuilder DiveProfile(double depth, int minutes, uint32_t seed
 }
 
 inline test::EntryBuilder DiveEntry(int number, double depth, int minutes, uint32_t seed) {
-  static const char* const kLocations[] = {"Lake Constance", "Red Sea", "Gozo", "Roatan, Bay Islands",
-                                           "Brac", "Plitvice"};
-  static const char* const kSites[] = {"Pier", "Blue Hole", "Thistlegorm wreck", "Inland Sea",
-                                       "Cathedral", "North Wall East"};
+  static const char* const kLocations[] = {"Lake Constance",      "Red Sea", "Gozo",
+                                           "Roatan, Bay Islands", "Brac",    "Plitvice"};
+  static const char* const kSites[] = {"Pier",       "Blue Hole", "Thistlegorm wreck",
+                                       "Inland Sea", "Cathedral", "North Wall East"};
   test::EntryBuilder entry;
   entry.DiveNumber = number;
   entry.Location = kLocations[seed % 6];
@@ -69,7 +69,9 @@ inline std::string ManyDives(int count) {
 }
 
 // One 90-minute dive to 30 m.
-inline std::string NinetyMinuteLogbook() { return test::BuildLogbook({DiveEntry(1, 30, 90, 5)}); }
+inline std::string NinetyMinuteLogbook() {
+  return test::BuildLogbook({DiveEntry(1, 30, 90, 5)});
+}
 
 // The baseline the reading and writing benchmarks are measured against: every byte visited once
 // through a dependent chain (FNV-1a), which no compiler can turn into a wide memory scan.

@@ -14,7 +14,9 @@ const std::string& TenThousandDives() {
   return bytes;
 }
 
-void BM_PlainPass(benchmark::State& state) { scrb::bench::PlainPass(state, TenThousandDives()); }
+void BM_PlainPass(benchmark::State& state) {
+  scrb::bench::PlainPass(state, TenThousandDives());
+}
 BENCHMARK(BM_PlainPass)->Unit(benchmark::kMillisecond);
 
 void BM_ParseLogbook(benchmark::State& state) {

@@ -24,7 +24,7 @@ std::string Figure(Quantity quantity, double value, UnitSystem units) {
 }  // namespace
 
 std::optional<std::pair<int32_t, int32_t>> RulerSamples(int32_t sampleCount, double from,
-                                                       double to) {
+                                                        double to) {
   if (sampleCount <= 0 || !std::isfinite(from) || !std::isfinite(to)) return std::nullopt;
   const auto sample = [sampleCount](double x) {
     return static_cast<int32_t>(std::clamp(NearestSample(x), 0.0, sampleCount - 1.0));
@@ -74,10 +74,10 @@ std::optional<StretchMeasure> MeasureStretch(const StretchInputs& in, double fro
 std::vector<std::string> StretchMeasureTexts(const StretchMeasure& m, UnitSystem units) {
   std::vector<std::string> lines;
   lines.push_back(FillIn(Tr("Readouts", "Time: %1"), {StretchTimeLabel(m.Seconds, 20)}));
-  lines.push_back(FillIn(Tr("Readouts", "Depth: %1 to %2, difference %3"),
-                         {Figure(Quantity::Depth, m.FirstDepth, units),
-                          Figure(Quantity::Depth, m.LastDepth, units),
-                          Figure(Quantity::Depth, m.LastDepth - m.FirstDepth, units)}));
+  lines.push_back(FillIn(
+      Tr("Readouts", "Depth: %1 to %2, difference %3"),
+      {Figure(Quantity::Depth, m.FirstDepth, units), Figure(Quantity::Depth, m.LastDepth, units),
+       Figure(Quantity::Depth, m.LastDepth - m.FirstDepth, units)}));
   if (m.MeanVerticalSpeed) {
     lines.push_back(FillIn(Tr("Readouts", "Mean vertical speed: %1"),
                            {Figure(Quantity::Speed, *m.MeanVerticalSpeed, units)}));
@@ -85,15 +85,15 @@ std::vector<std::string> StretchMeasureTexts(const StretchMeasure& m, UnitSystem
   if (m.AirPressureDrawn && m.AirLitresDrawn) {
     const bool metric = units == UnitSystem::Metric;
     const double volume = metric ? *m.AirLitresDrawn : *m.AirLitresDrawn / kLitresPerCubicFoot;
-    lines.push_back(FillIn(
-        Tr("Readouts", "Air drawn: %1 (%2)"),
-        {Figure(Quantity::Pressure, *m.AirPressureDrawn, units),
-         FormatPattern(volume, metric ? "0" : "0.0") + (metric ? " l" : " cu ft")}));
+    lines.push_back(
+        FillIn(Tr("Readouts", "Air drawn: %1 (%2)"),
+               {Figure(Quantity::Pressure, *m.AirPressureDrawn, units),
+                FormatPattern(volume, metric ? "0" : "0.0") + (metric ? " l" : " cu ft")}));
   }
   if (m.HighestOverSaturation) {
-    lines.push_back(FillIn(Tr("Readouts", "Highest over-saturation: %1 % on tissue %2"),
-                           {FormatPattern(*m.HighestOverSaturation, "0.0"),
-                            std::to_string(m.HighestTissue + 1)}));
+    lines.push_back(FillIn(
+        Tr("Readouts", "Highest over-saturation: %1 % on tissue %2"),
+        {FormatPattern(*m.HighestOverSaturation, "0.0"), std::to_string(m.HighestTissue + 1)}));
   }
   return lines;
 }

@@ -45,7 +45,7 @@ struct StretchInputs {
 
 // The samples nearest the two times (hundredths of a minute, either order), within the dive.
 std::optional<std::pair<int32_t, int32_t>> RulerSamples(int32_t sampleCount, double from,
-                                                       double to);
+                                                        double to);
 
 // Nothing for a dive without samples or times that are no numbers.
 std::optional<StretchMeasure> MeasureStretch(const StretchInputs& inputs, double from, double to);

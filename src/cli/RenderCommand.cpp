@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <optional>
 #include <filesystem>
+#include <optional>
 #include <ostream>
 
 #include "charts/SampleTimeAxis.h"

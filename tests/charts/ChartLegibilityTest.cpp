@@ -79,12 +79,14 @@ std::vector<Chart> Charts() {
        [](const ComputedDive& d, ChartSurface& s, const TimeStretch& t) {
          DrawBreathRateChart(d.Dive, d.Air, s, UnitSystem::Metric, Palette::Classic(), t);
        }},
-      {"cold", [](const ComputedDive& d,
-                  ChartSurface& s, const TimeStretch& t) { DrawColdChart(d.Dive, s, Palette::Classic(), t); }},
-      {"bubbles", [](const ComputedDive& d,
-                     ChartSurface& s, const TimeStretch& t) { DrawBubbleChart(d.Dive, s, Palette::Classic(), t); }},
-      {"consumption", [](const ComputedDive& d,
-                         ChartSurface& s, const TimeStretch& t) { DrawConsumptionChart(d.Dive, s, Palette::Classic(), t); }},
+      {"cold", [](const ComputedDive& d, ChartSurface& s,
+                  const TimeStretch& t) { DrawColdChart(d.Dive, s, Palette::Classic(), t); }},
+      {"bubbles", [](const ComputedDive& d, ChartSurface& s,
+                     const TimeStretch& t) { DrawBubbleChart(d.Dive, s, Palette::Classic(), t); }},
+      {"consumption",
+       [](const ComputedDive& d, ChartSurface& s, const TimeStretch& t) {
+         DrawConsumptionChart(d.Dive, s, Palette::Classic(), t);
+       }},
       {"pressure",
        [](const ComputedDive& d, ChartSurface& s, const TimeStretch& t) {
          DrawTissuePressureChart(d.Dive, d.Saturation, Model(), s, UnitSystem::Metric,
@@ -168,9 +170,9 @@ TEST(ChartLegibility, StretchesFromAMinuteToTheWholeDive) {
           const double charWidth = 100 * fontScale;
           const double textHeight = 200 * fontScale;
           for (const Chart& chart : Charts()) {
-            SCOPED_TRACE(testing::Message() << chart.Name << ", " << minutes << " min at " << at
-                                            << ", " << pixelsWide << "x" << pixelsHigh
-                                            << ", font x" << fontScale);
+            SCOPED_TRACE(testing::Message()
+                         << chart.Name << ", " << minutes << " min at " << at << ", " << pixelsWide
+                         << "x" << pixelsHigh << ", font x" << fontScale);
             const double height = chart.StripView >= 0
                                       ? AlarmStripMinimumHeight(chart.StripView, textHeight)
                                       : pixelsHigh * kTwipsPerPixel;

@@ -51,10 +51,10 @@ TEST(StretchMeasure, FiguresBetweenTheSamplesNearestTheEnds) {
   EXPECT_NEAR(*m->AirPressureDrawn, 20, 1e-9);
   EXPECT_NEAR(*m->AirLitresDrawn, 240, 1e-9);
   EXPECT_FALSE(m->HighestOverSaturation);
-  EXPECT_EQ(StretchMeasureTexts(*m, UnitSystem::Metric),
-            (std::vector<std::string>{"Time: 01'00\"", "Depth: 6.0 m to 12.0 m, difference 6.0 m",
-                                      "Mean vertical speed: -6.0 m/min",
-                                      "Air drawn: 20.0 bar (240 l)"}));
+  EXPECT_EQ(
+      StretchMeasureTexts(*m, UnitSystem::Metric),
+      (std::vector<std::string>{"Time: 01'00\"", "Depth: 6.0 m to 12.0 m, difference 6.0 m",
+                                "Mean vertical speed: -6.0 m/min", "Air drawn: 20.0 bar (240 l)"}));
   const std::vector<std::string> imperial = StretchMeasureTexts(*m, UnitSystem::Imperial);
   ASSERT_EQ(imperial.size(), 4u);
   EXPECT_EQ(imperial[1], "Depth: 20 ft to 39 ft, difference 20 ft");
@@ -97,8 +97,8 @@ TEST(StretchMeasure, HighestOverSaturationIsTheChartsHighestPointInTheBand) {
         if (op.X2 >= SampleTime(first) - 1e-3 && op.X2 <= SampleTime(last) + 1e-3)
           highest = std::max(highest, op.Y2 / 100);
       }
-      const auto m = MeasureStretch({&dive, &dive, nullptr, &saturation, &model},
-                                    SampleTime(first), SampleTime(last));
+      const auto m = MeasureStretch({&dive, &dive, nullptr, &saturation, &model}, SampleTime(first),
+                                    SampleTime(last));
       ASSERT_TRUE(m && m->HighestOverSaturation);
       EXPECT_NEAR(*m->HighestOverSaturation, highest, 1e-4) << number << ": " << first;
       EXPECT_EQ(StretchMeasureTexts(*m, UnitSystem::Metric).back(),

@@ -68,7 +68,7 @@ TEST(TimeStretch, SamplesShownAreThoseWithinTheStretch) {
   // Sample k stands at (k + 1) * 100 / 3.
   const auto shown = SamplesShown(TimeStretch::Between(1000, 1500), kSamples);
   ASSERT_TRUE(shown);
-  EXPECT_EQ(shown->first, 29);  // at 1000 exactly
+  EXPECT_EQ(shown->first, 29);   // at 1000 exactly
   EXPECT_EQ(shown->second, 44);  // at 1500 exactly
   const auto whole = SamplesShown(TimeStretch::WholeDive(), kSamples);
   EXPECT_EQ(*whole, (std::pair<int32_t, int32_t>{0, kSamples - 1}));
@@ -107,11 +107,10 @@ TEST(StretchTimeAxis, StepsFromTheSeriesAndLabelsInTheirForm) {
     double LabelTwips;
     StretchTimeSteps Steps;
   } cases[] = {
-      {100, 600, {20, 20}},      // a minute over a wide window
-      {10, 600, {30, 120}},      // grid at 30 s: labels on its multiples only
-      {5, 300, {60, 120}},
-      {1, 300, {300, 600}},       // 5 min is 300 twips: no room for the gap
-      {0.1, 300, {3600, 3600}},   // hours past half an hour
+      {100, 600, {20, 20}},  // a minute over a wide window
+      {10, 600, {30, 120}},  // grid at 30 s: labels on its multiples only
+      {5, 300, {60, 120}},         {1, 300, {300, 600}},  // 5 min is 300 twips: no room for the gap
+      {0.1, 300, {3600, 3600}},                           // hours past half an hour
       {0.01, 300, {36000, 36000}},
   };
   for (const Case& c : cases) {

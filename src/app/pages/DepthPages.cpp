@@ -117,7 +117,9 @@ void ProfilePage::ShowDive(const DiveRecord* dive) {
   depthTitle_->setText(Text(DepthChartTitle(*dive, units)));
   std::vector<ChartDrawing> drawings = {
       {depthChart_,
-       [&](ChartSurface& surface) { DrawDepthChart(*dive, *profile, surface, units, palette, stretch); }},
+       [&](ChartSurface& surface) {
+         DrawDepthChart(*dive, *profile, surface, units, palette, stretch);
+       }},
       {alarmStrip_,
        [&](ChartSurface& surface) { DrawAlarmStrip(*profile, surface, view_, palette, stretch); }},
   };

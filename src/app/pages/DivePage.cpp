@@ -73,9 +73,8 @@ void DivePage::FollowTimeCharts(std::vector<ChartView*> charts) {
     connect(chart, &ChartView::ZoomAsked, this, [this, count](double around, double factor) {
       state_.SetStretch(Zoomed(state_.Stretch(), count(), around, factor));
     });
-    connect(chart, &ChartView::PanAsked, this, [this, count](double by) {
-      state_.SetStretch(Panned(state_.Stretch(), count(), by));
-    });
+    connect(chart, &ChartView::PanAsked, this,
+            [this, count](double by) { state_.SetStretch(Panned(state_.Stretch(), count(), by)); });
     connect(chart, &ChartView::WholeDiveAsked, this,
             [this] { state_.SetStretch(TimeStretch::WholeDive()); });
     connect(chart, &ChartView::RulerAsked, this, [this](double from, double to) {

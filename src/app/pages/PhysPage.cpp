@@ -57,8 +57,10 @@ void PhysPage::ShowDive(const DiveRecord* dive) {
   const Palette& palette = state_.ChartPalette();
   const TimeStretch& stretch = state_.Stretch();
   DrawChartsTogether({
-      {coldChart_, [&](ChartSurface& surface) { DrawColdChart(*profile, surface, palette, stretch); }},
-      {bubbleChart_, [&](ChartSurface& surface) { DrawBubbleChart(*profile, surface, palette, stretch); }},
+      {coldChart_,
+       [&](ChartSurface& surface) { DrawColdChart(*profile, surface, palette, stretch); }},
+      {bubbleChart_,
+       [&](ChartSurface& surface) { DrawBubbleChart(*profile, surface, palette, stretch); }},
       {consumptionChart_,
        [&](ChartSurface& surface) { DrawConsumptionChart(*profile, surface, palette, stretch); }},
   });

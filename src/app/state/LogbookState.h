@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "charts/TimeStretch.h"
 #include "app/state/Appearance.h"
 #include "app/state/Language.h"
+#include "charts/TimeStretch.h"
 #include "overview/Statistics.h"
 #include "report/Units.h"
 #include "session/LogbookSession.h"

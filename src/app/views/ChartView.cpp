@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QPen>
 #include <QPointer>
-#include <QWheelEvent>
 #include <QThreadPool>
+#include <QWheelEvent>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cmath>
@@ -343,7 +343,8 @@ void ChartView::PaintBand(QPainter& painter) {
   if (!bandLabel_.isEmpty()) {
     const QFontMetricsF metrics(font());
     double textWidth = 0;
-    for (const QString& line : bandLabel_) textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
+    for (const QString& line : bandLabel_)
+      textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
     const double pad = 4;
     const QSizeF box(textWidth + 2 * pad, metrics.height() * bandLabel_.size() + 2 * pad);
     // Beside the band on the side with room, and never off the chart.

@@ -38,6 +38,8 @@ class ChartView : public QWidget {
   // An empty chart area, as before any chart was drawn.
   void Clear();
   std::optional<double> CursorX() const { return cursorX_; }
+  const std::optional<std::pair<double, double>>& Band() const { return band_; }
+  const QStringList& BandLabel() const { return bandLabel_; }
   // The samples of the dive on the chart, for the keyboard cursor and to keep the mouse's x
   // between the first and the last sample; 0 when it has none.
   void SetSampleCount(int count);
