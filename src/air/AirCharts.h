@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "air/AirModel.h"
 #include "charts/ChartSurface.h"
 #include "charts/Palette.h"
@@ -27,6 +29,11 @@ inline const char* BreathRateChartCaption(UnitSystem units) {
 }
 inline constexpr const char* kNoAirDataText =
     SCRB_TRANSLATE_NOOP("Charts", "No Air Data available");
+
+// The estimated tank pressure at the end of every sample and of the entry past the last,
+// interpolated within its minute, in hundredths of the units' pressure: what the tank chart draws.
+std::vector<double> TankPoints(const DiveRecord& dive, const DecodedProfile& profile,
+                               const AirEstimate& air, UnitSystem units);
 
 // The estimated tank pressure above the end-of-dive pressure, every 20 seconds. Draws the "no
 // data" line when there is no estimate.
