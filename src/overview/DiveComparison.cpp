@@ -103,7 +103,10 @@ std::vector<double> HighestOverSaturation(const DecodedProfile& profile,
                                           const SaturationResult& saturation,
                                           const DecoModel& model) {
   std::vector<double> highest;
-  if (profile.SampleCount <= 0 || !SaturationFits(profile, saturation, model)) return highest;
+  // Without a model loaded there are no tissues to judge.
+  if (profile.SampleCount <= 0 || model.TissueCount <= 0 ||
+      !SaturationFits(profile, saturation, model))
+    return highest;
   const size_t steps = saturation.TissuePressure[0].size();
   highest.reserve(steps);
   for (size_t s = 0; s < steps; ++s) {
