@@ -22,6 +22,8 @@ struct RenderContext {
   const LogbookStatistics* Statistics = nullptr;
   UnitSystem Units = UnitSystem::Metric;
   const Palette& Colours;
+  // For the comparison's charts: the dives compared, in the order given.
+  std::vector<int> Dives = {};
 
   AnalysedDive Analysed() const { return Analysis.Analysed(Dive); }
 };
@@ -31,6 +33,7 @@ struct ChartEntry {
   int DefaultHeightPixels = 600;
   std::function<void(RenderContext&, ChartSurface&)> Draw;
   bool WholeLogbook = false;  // drawn from the statistics, without --dive
+  bool Comparison = false;    // drawn from the dives of --dives or --numbers
 };
 
 // Each subsystem lists its own charts; the render command offers all of them.
@@ -38,5 +41,6 @@ std::vector<ChartEntry> DiveChartEntries();
 std::vector<ChartEntry> AirChartEntries();
 std::vector<ChartEntry> SaturationChartEntries();
 std::vector<ChartEntry> StatisticsChartEntries();
+std::vector<ChartEntry> ComparisonChartEntries();
 
 }  // namespace scrb::cli
