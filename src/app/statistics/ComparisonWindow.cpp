@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -136,7 +137,7 @@ ComparisonWindow::ComparisonWindow(LogbookState& state, UserDialogs& dialogs, QW
     }
   });
   const QRect screen = this->screen()->availableGeometry();
-  resize(std::min(1000, screen.width() * 9 / 10), std::min(860, screen.height() * 9 / 10));
+  resize(std::min(1100, screen.width() * 9 / 10), std::min(960, screen.height() * 9 / 10));
   SetTexts();
 }
 
@@ -242,6 +243,11 @@ void ComparisonWindow::FillTable() {
   }
   table_->setVerticalHeaderLabels(figures);
   table_->resizeColumnsToContents();
+  // Every figure in sight where the screen has room for it; the charts take the rest.
+  const int whole = table_->horizontalHeader()->height() +
+                    table_->verticalHeader()->length() + 2 * table_->frameWidth() +
+                    table_->horizontalScrollBar()->sizeHint().height();
+  table_->setMinimumHeight(std::min(whole, screen()->availableGeometry().height() / 3));
 }
 
 void ComparisonWindow::DrawCharts() {
