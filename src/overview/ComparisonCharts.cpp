@@ -107,9 +107,10 @@ void DrawLines(const std::vector<DiveLine>& lines, ChartSurface& surface, const 
   surface.SetDrawWidth(1);
 }
 
-// In the lower right corner of the plot area, over the ascents, where profiles rarely are.
+// In the lower right corner of the plot area (bottom to plotTop), over the ascents, where profiles
+// rarely are.
 void DrawLegend(const DiveComparison& comparison, const std::vector<DiveLine>& lines, double right,
-                double bottom, ChartSurface& surface, const Palette& palette) {
+                double bottom, double plotTop, ChartSurface& surface, const Palette& palette) {
   double widest = 0;
   for (const DiveLine& line : lines) {
     widest = std::max(widest,
@@ -122,6 +123,9 @@ void DrawLegend(const DiveComparison& comparison, const std::vector<DiveLine>& l
   const double swatchLeft = swatchRight - surface.ScaleX(kSwatchMm);
   double top =
       bottom - surface.ScaleY(kLegendMarginMm) - lineHeight * static_cast<double>(lines.size());
+  // A chart too low for the legend goes without: it would cover the lines it names, and the
+  // window's table names the colours too.
+  if ((top - plotTop - surface.ScaleY(kLegendMarginMm)) * (bottom - plotTop) < 0) return;
   surface.SetDrawWidth(kLineWidth + 1);
   for (const DiveLine& line : lines) {
     const Rgb color = palette.ComparedDive(line.Dive);
@@ -226,7 +230,7 @@ void DrawComparisonDepthChart(const DiveComparison& comparison, ChartSurface& su
   DrawChartFrame(times, bottom, 0, surface, palette, 0);
   ClippedToStretch data(surface, times);
   DrawLines(lines, data, palette);
-  DrawLegend(comparison, lines, times.Right, bottom, surface, palette);
+  DrawLegend(comparison, lines, times.Right, bottom, 0, surface, palette);
 }
 
 void DrawComparisonOverSaturationChart(const DiveComparison& comparison, ChartSurface& surface,

@@ -111,6 +111,11 @@ TEST(ComparisonCharts, EachDiveInItsColourOnTheLongestDivesAxis) {
   }
   EXPECT_FALSE(
       std::ranges::any_of(texts, [](const std::string& t) { return t.starts_with("2, "); }));
+  // A chart too low for the legend goes without rather than covering its lines.
+  RecordingSurface low(6975, 1000);
+  DrawComparisonChart(ComparisonChart::Depth, f.Comparison, low, UnitSystem::Metric, palette);
+  EXPECT_FALSE(
+      std::ranges::any_of(low.Texts(), [](const std::string& t) { return t.starts_with("1, "); }));
 }
 
 TEST(ComparisonCharts, AStretchCutsEveryDiveAtItsEnds) {

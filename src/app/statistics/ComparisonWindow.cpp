@@ -243,11 +243,11 @@ void ComparisonWindow::FillTable() {
   }
   table_->setVerticalHeaderLabels(figures);
   table_->resizeColumnsToContents();
-  // Every figure in sight where the screen has room for it; the charts take the rest.
-  const int whole = table_->horizontalHeader()->height() +
-                    table_->verticalHeader()->length() + 2 * table_->frameWidth() +
-                    table_->horizontalScrollBar()->sizeHint().height();
-  table_->setMinimumHeight(std::min(whole, screen()->availableGeometry().height() / 3));
+  // Every figure in sight where the screen has room for it; the charts take the rest, and on a
+  // small screen most of it.
+  const int whole = table_->horizontalHeader()->height() + table_->verticalHeader()->length() +
+                    2 * table_->frameWidth() + table_->horizontalScrollBar()->sizeHint().height();
+  table_->setMinimumHeight(std::min(whole, screen()->availableGeometry().height() / 4));
 }
 
 void ComparisonWindow::DrawCharts() {
