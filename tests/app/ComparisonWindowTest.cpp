@@ -152,6 +152,12 @@ TEST(ComparisonWindow, FollowsEveryChangeAndClosesWithItsDives) {
   ASSERT_TRUE(match.hasMatch()) << size.toStdString();
   EXPECT_GT(match.captured(1).toDouble(), match.captured(2).toDouble());
 
+  const QString printed = w.folder.filePath("printed.pdf");
+  w.dialogs.printFile = printed;
+  window->Print();
+  EXPECT_EQ(w.dialogs.printPageCount, 1);
+  EXPECT_EQ(test::PdfPages(printed.toStdString()).size(), 1u);
+
   // Dives merged in behind leave the compared ones where they were; another logbook does not.
   w.form->MergeLogbook(EightDives("more.log"));
   EXPECT_TRUE(window->isVisible());
