@@ -1,4 +1,5 @@
-// What a diver waits for in the window: each page of a 90-minute dive shown at 1920x1080, the
+// What a diver waits for in the window: each page of a 90-minute dive shown at 1920x1080, six
+// such dives compared at 1920x1080, the
 // 10,000-dive logbook opened until its last dive is drawn, the start-up with the example logbook,
 // and the memory the open 10,000-dive logbook costs. Runs offscreen.
 
@@ -19,6 +20,7 @@
 #include "BenchLogbook.h"
 #include "app/dialogs/UserDialogs.h"
 #include "app/pages/DivePage.h"
+#include "app/statistics/ComparisonWindow.h"
 #include "app/state/LogbookState.h"
 #include "app/state/SettingsStore.h"
 #include "app/table/DiveTablePane.h"
@@ -130,6 +132,30 @@ BENCHMARK(BM_ShowDivePage)
     ->ArgNames({"page", "first"})
     ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
+
+// Six 90-minute dives compared in a 1920x1080 window: the analysis, the table and the three charts
+// drawn and painted, again (first:0) and with every dive decoded and computed anew (first:1).
+void BM_CompareSixDives(benchmark::State& state) {
+  const bool firstShow = state.range(0) != 0;
+  static const std::string path =
+      scrb::test::WriteTempFile("six.log", scrb::bench::SixNinetyMinuteLogbook());
+  Window window(path, 1280, 800, 1);
+  window.Start();
+  scrb::ComparisonWindow compare(*window.state, window.dialogs);
+  compare.resize(1920, 1080);
+  compare.show();
+  Settle();
+  if (compare.width() < 1800) state.SkipWithError("the window did not get its full size");
+  const std::vector<int> dives = {0, 1, 2, 3, 4, 5};
+  for (auto _ : state) {
+    if (firstShow) window.state->Analysis().SetDives(window.state->Book().Dives.Share());
+    compare.Compare(dives);
+    Settle();
+  }
+  state.counters["width"] = compare.width();
+  state.counters["height"] = compare.height();
+}
+BENCHMARK(BM_CompareSixDives)->ArgName("first")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_OpenTenThousandDives(benchmark::State& state) {
   Window window("", 1280, 800, 1);

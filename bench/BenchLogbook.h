@@ -73,6 +73,13 @@ inline std::string NinetyMinuteLogbook() {
   return test::BuildLogbook({DiveEntry(1, 30, 90, 5)});
 }
 
+// Six 90-minute dives from 18 to 33 m: the most the comparison window shows at once.
+inline std::string SixNinetyMinuteLogbook() {
+  std::vector<test::EntryBuilder> entries;
+  for (int i = 0; i < 6; ++i) entries.push_back(DiveEntry(i + 1, 18 + 3 * i, 90, 5 + i));
+  return test::BuildLogbook(entries);
+}
+
 // The baseline the reading and writing benchmarks are measured against: every byte visited once
 // through a dependent chain (FNV-1a), which no compiler can turn into a wide memory scan.
 inline void PlainPass(benchmark::State& state, const std::string& bytes) {

@@ -107,6 +107,97 @@
         <source>Depth derivative (feet per minutes)</source>
         <translation>Vertikalgeschwindigkeit (Fuß pro Minute)</translation>
     </message>
+    <message>
+        <source>Depth (meters) versus time (minutes)</source>
+        <translation>Tiefe (Meter) über der Zeit (Minuten)</translation>
+    </message>
+    <message>
+        <source>Depth (feet) versus time (minutes)</source>
+        <translation>Tiefe (Fuß) über der Zeit (Minuten)</translation>
+    </message>
+    <message>
+        <source>Highest % allowed nitrogen over-saturation among the tissues</source>
+        <translation>Höchste Stickstoff-Übersättigung der Gewebe in % des Zulässigen</translation>
+    </message>
+</context>
+<context>
+    <name>Compare</name>
+    <message>
+        <source>Dives compared: %1</source>
+        <translation>Verglichene Tauchgänge: %1</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>beendet</translation>
+    </message>
+    <message>
+        <source>Dive %1: %2</source>
+        <translation>Tauchgang %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 % on tissue %2</source>
+        <translation>%1 % in Gewebe %2</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Yes, from dive %1</source>
+        <translation>Ja, von Tauchgang %1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Dive number</source>
+        <translation>Tauchgang Nr.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Tauchplatz</translation>
+    </message>
+    <message>
+        <source>Maximum depth</source>
+        <translation>Maximale Tiefe</translation>
+    </message>
+    <message>
+        <source>Dive time</source>
+        <translation>Tauchzeit</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Wassertemperatur</translation>
+    </message>
+    <message>
+        <source>Base breath rate</source>
+        <translation>Grund-Atemrate</translation>
+    </message>
+    <message>
+        <source>Highest over-saturation</source>
+        <translation>Höchste Übersättigung</translation>
+    </message>
+    <message>
+        <source>Surface interval before</source>
+        <translation>Oberflächenpause davor</translation>
+    </message>
+    <message>
+        <source>Nitrogen carried over</source>
+        <translation>Stickstoff übernommen</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Left out of the charts, for want of a profile: %1</source>
+        <translation>In den Diagrammen fehlen mangels Profil: %1</translation>
+    </message>
 </context>
 <context>
     <name>Dates</name>
@@ -940,6 +1031,45 @@
     </message>
 </context>
 <context>
+    <name>scrb::ComparisonWindow</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PDF...</source>
+        <translation>Als PDF &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>Sc&amp;hließen</translation>
+    </message>
+    <message>
+        <source>Close the comparison (Esc)</source>
+        <translation>Vergleich schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Point at a chart to read each dive&apos;s value.</source>
+        <translation>Zeigen Sie auf ein Diagramm, um den Wert jedes Tauchgangs abzulesen.</translation>
+    </message>
+    <message>
+        <source>Dive %1</source>
+        <translation>Tauchgang %1</translation>
+    </message>
+    <message>
+        <source>Save the Comparison as PDF</source>
+        <translation>Vergleich als PDF speichern</translation>
+    </message>
+    <message>
+        <source>The comparison could not be written to %1.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Der Vergleich konnte nicht nach %1 geschrieben werden.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
     <name>scrb::DisclaimerDialog</name>
     <message>
         <source>Important notice: There is no guarantee that the calculations made by this program are correct. Users should NOT use this programme to calculate their dives.</source>
@@ -1333,6 +1463,22 @@ Bathyscribe liest die Logbücher der Datatrak-PC-Logsoftware; mehr steht in der 
     <message>
         <source>Show every dive again (Esc)</source>
         <translation>Wieder alle Tauchgänge zeigen (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare Dives...</source>
+        <translation>Tauchgänge &amp;vergleichen...</translation>
+    </message>
+    <message>
+        <source>Compare the %1 dives chosen in the table</source>
+        <translation>Die %1 in der Tabelle gewählten Tauchgänge vergleichen</translation>
+    </message>
+    <message>
+        <source>Choose two to six dives in the table (Ctrl+click, Shift+click) to compare them</source>
+        <translation>Wählen Sie zwei bis sechs Tauchgänge in der Tabelle (Strg+Klick, Umschalt+Klick), um sie zu vergleichen</translation>
+    </message>
+    <message>
+        <source>At most six dives can be compared; %1 are chosen in the table</source>
+        <translation>Höchstens sechs Tauchgänge lassen sich vergleichen; in der Tabelle sind %1 gewählt</translation>
     </message>
 </context>
 <context>

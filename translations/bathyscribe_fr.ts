@@ -107,6 +107,97 @@
         <source>Depth derivative (feet per minutes)</source>
         <translation>Vitesse verticale (pieds par minute)</translation>
     </message>
+    <message>
+        <source>Depth (meters) versus time (minutes)</source>
+        <translation>Profondeur (mètres) en fonction du temps (minutes)</translation>
+    </message>
+    <message>
+        <source>Depth (feet) versus time (minutes)</source>
+        <translation>Profondeur (pieds) en fonction du temps (minutes)</translation>
+    </message>
+    <message>
+        <source>Highest % allowed nitrogen over-saturation among the tissues</source>
+        <translation>Sursaturation en azote la plus élevée des tissus, en % de l&apos;admis</translation>
+    </message>
+</context>
+<context>
+    <name>Compare</name>
+    <message>
+        <source>Dives compared: %1</source>
+        <translation>Plongées comparées : %1</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>terminée</translation>
+    </message>
+    <message>
+        <source>Dive %1: %2</source>
+        <translation>Plongée %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 % on tissue %2</source>
+        <translation>%1 % sur le tissu %2</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Yes, from dive %1</source>
+        <translation>Oui, de la plongée %1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Dive number</source>
+        <translation>Numéro de plongée</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Maximum depth</source>
+        <translation>Profondeur maximale</translation>
+    </message>
+    <message>
+        <source>Dive time</source>
+        <translation>Durée de plongée</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Température de l&apos;eau</translation>
+    </message>
+    <message>
+        <source>Base breath rate</source>
+        <translation>Débit respiratoire de base</translation>
+    </message>
+    <message>
+        <source>Highest over-saturation</source>
+        <translation>Sursaturation maximale</translation>
+    </message>
+    <message>
+        <source>Surface interval before</source>
+        <translation>Intervalle de surface avant</translation>
+    </message>
+    <message>
+        <source>Nitrogen carried over</source>
+        <translation>Azote reporté</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Left out of the charts, for want of a profile: %1</source>
+        <translation>Absentes des graphiques, faute de profil : %1</translation>
+    </message>
 </context>
 <context>
     <name>Dates</name>
@@ -940,6 +1031,45 @@
     </message>
 </context>
 <context>
+    <name>scrb::ComparisonWindow</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PDF...</source>
+        <translation>Enregistrer en &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Close the comparison (Esc)</source>
+        <translation>Fermer la comparaison (Échap)</translation>
+    </message>
+    <message>
+        <source>Point at a chart to read each dive&apos;s value.</source>
+        <translation>Pointez un graphique pour lire la valeur de chaque plongée.</translation>
+    </message>
+    <message>
+        <source>Dive %1</source>
+        <translation>Plongée %1</translation>
+    </message>
+    <message>
+        <source>Save the Comparison as PDF</source>
+        <translation>Enregistrer la comparaison en PDF</translation>
+    </message>
+    <message>
+        <source>The comparison could not be written to %1.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>La comparaison n&apos;a pas pu être écrite dans %1.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
     <name>scrb::DisclaimerDialog</name>
     <message>
         <source>Important notice: There is no guarantee that the calculations made by this program are correct. Users should NOT use this programme to calculate their dives.</source>
@@ -1333,6 +1463,22 @@ Bathyscribe lit les carnets du logiciel Datatrak PC ; le fichier README qui l&ap
     <message>
         <source>Show every dive again (Esc)</source>
         <translation>Afficher de nouveau toutes les plongées (Échap)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare Dives...</source>
+        <translation>&amp;Comparer des plongées...</translation>
+    </message>
+    <message>
+        <source>Compare the %1 dives chosen in the table</source>
+        <translation>Comparer les %1 plongées choisies dans le tableau</translation>
+    </message>
+    <message>
+        <source>Choose two to six dives in the table (Ctrl+click, Shift+click) to compare them</source>
+        <translation>Choisissez de deux à six plongées dans le tableau (Ctrl+clic, Maj+clic) pour les comparer</translation>
+    </message>
+    <message>
+        <source>At most six dives can be compared; %1 are chosen in the table</source>
+        <translation>On compare au plus six plongées ; %1 sont choisies dans le tableau</translation>
     </message>
 </context>
 <context>

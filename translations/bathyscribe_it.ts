@@ -107,6 +107,97 @@
         <source>Depth derivative (feet per minutes)</source>
         <translation>Velocità verticale (piedi al minuto)</translation>
     </message>
+    <message>
+        <source>Depth (meters) versus time (minutes)</source>
+        <translation>Profondità (metri) in funzione del tempo (minuti)</translation>
+    </message>
+    <message>
+        <source>Depth (feet) versus time (minutes)</source>
+        <translation>Profondità (piedi) in funzione del tempo (minuti)</translation>
+    </message>
+    <message>
+        <source>Highest % allowed nitrogen over-saturation among the tissues</source>
+        <translation>Sovrasaturazione di azoto più alta dei tessuti, in % del consentito</translation>
+    </message>
+</context>
+<context>
+    <name>Compare</name>
+    <message>
+        <source>Dives compared: %1</source>
+        <translation>Immersioni confrontate: %1</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>terminata</translation>
+    </message>
+    <message>
+        <source>Dive %1: %2</source>
+        <translation>Immersione %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 % on tissue %2</source>
+        <translation>%1 % sul tessuto %2</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes, from dive %1</source>
+        <translation>Sì, dall&apos;immersione %1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Dive number</source>
+        <translation>Numero immersione</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Sito</translation>
+    </message>
+    <message>
+        <source>Maximum depth</source>
+        <translation>Profondità massima</translation>
+    </message>
+    <message>
+        <source>Dive time</source>
+        <translation>Durata dell&apos;immersione</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Temperatura dell&apos;acqua</translation>
+    </message>
+    <message>
+        <source>Base breath rate</source>
+        <translation>Consumo respiratorio di base</translation>
+    </message>
+    <message>
+        <source>Highest over-saturation</source>
+        <translation>Sovrasaturazione massima</translation>
+    </message>
+    <message>
+        <source>Surface interval before</source>
+        <translation>Intervallo di superficie precedente</translation>
+    </message>
+    <message>
+        <source>Nitrogen carried over</source>
+        <translation>Azoto riportato</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Left out of the charts, for want of a profile: %1</source>
+        <translation>Escluse dai grafici, per mancanza di profilo: %1</translation>
+    </message>
 </context>
 <context>
     <name>Dates</name>
@@ -940,6 +1031,45 @@
     </message>
 </context>
 <context>
+    <name>scrb::ComparisonWindow</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>S&amp;tampa...</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PDF...</source>
+        <translation>Salva come &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Close the comparison (Esc)</source>
+        <translation>Chiudi il confronto (Esc)</translation>
+    </message>
+    <message>
+        <source>Point at a chart to read each dive&apos;s value.</source>
+        <translation>Puntate un grafico per leggere il valore di ogni immersione.</translation>
+    </message>
+    <message>
+        <source>Dive %1</source>
+        <translation>Immersione %1</translation>
+    </message>
+    <message>
+        <source>Save the Comparison as PDF</source>
+        <translation>Salva il confronto come PDF</translation>
+    </message>
+    <message>
+        <source>The comparison could not be written to %1.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Il confronto non è stato scritto in %1.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
     <name>scrb::DisclaimerDialog</name>
     <message>
         <source>Important notice: There is no guarantee that the calculations made by this program are correct. Users should NOT use this programme to calculate their dives.</source>
@@ -1333,6 +1463,22 @@ Bathyscribe legge i logbook del software Datatrak PC; il README allegato fornisc
     <message>
         <source>Show every dive again (Esc)</source>
         <translation>Mostra di nuovo tutte le immersioni (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare Dives...</source>
+        <translation>&amp;Confronta immersioni...</translation>
+    </message>
+    <message>
+        <source>Compare the %1 dives chosen in the table</source>
+        <translation>Confronta le %1 immersioni scelte nella tabella</translation>
+    </message>
+    <message>
+        <source>Choose two to six dives in the table (Ctrl+click, Shift+click) to compare them</source>
+        <translation>Scegliete da due a sei immersioni nella tabella (Ctrl+clic, Maiusc+clic) per confrontarle</translation>
+    </message>
+    <message>
+        <source>At most six dives can be compared; %1 are chosen in the table</source>
+        <translation>Si confrontano al massimo sei immersioni; nella tabella ne sono scelte %1</translation>
     </message>
 </context>
 <context>

@@ -22,17 +22,6 @@ ChartValue AtLeastOne(double value) {
   return static_cast<ChartValue>(std::max(1.0, value));
 }
 
-// Tank pressure at the end of every sample, interpolated within its minute, in hundredths of a
-// bar; the first minute starts from the whole amount used.
-std::vector<double> TankPoints(const DiveRecord& dive, const DecodedProfile& profile,
-                               const AirEstimate& air, UnitSystem units) {
-  std::vector<double> points;
-  for (int k = 0; k <= profile.SampleCount; ++k) {
-    points.push_back(ToUnits(Quantity::Pressure, TankPressureAtSample(dive, air, k), units) * 100);
-  }
-  return points;
-}
-
 // Breath rate of every sample's minute, in hundredths of a litre per minute.
 std::vector<double> BreathRatePoints(const DecodedProfile& profile, const AirEstimate& air,
                                      UnitSystem units) {
@@ -50,6 +39,16 @@ double TankPressureAtSample(const DiveRecord& dive, const AirEstimate& air, int 
   const int end = MinuteEnd(k);
   const double start = end >= 3 ? EntryOr0(air.SampleTankPressure, end - 3) : dive.AirConsumption;
   return start + (EntryOr0(air.SampleTankPressure, end) - start) * (k % 3 + 1) / 3;
+}
+
+// The first minute starts from the whole amount used.
+std::vector<double> TankPoints(const DiveRecord& dive, const DecodedProfile& profile,
+                               const AirEstimate& air, UnitSystem units) {
+  std::vector<double> points;
+  for (int k = 0; k <= profile.SampleCount; ++k) {
+    points.push_back(ToUnits(Quantity::Pressure, TankPressureAtSample(dive, air, k), units) * 100);
+  }
+  return points;
 }
 
 void DrawTankChart(const DiveRecord& dive, const DecodedProfile& profile, const AirEstimate& air,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "air/AirModel.h"
 #include "charts/ChartSurface.h"
 #include "charts/Palette.h"
@@ -32,6 +34,11 @@ inline constexpr const char* kNoAirDataText =
 // above the end-of-dive pressure: interpolated within its minute, the first minute starting from
 // the whole amount used.
 double TankPressureAtSample(const DiveRecord& dive, const AirEstimate& air, int k);
+
+// The estimated tank pressure at the end of every sample and of the entry past the last,
+// interpolated within its minute, in hundredths of the units' pressure: what the tank chart draws.
+std::vector<double> TankPoints(const DiveRecord& dive, const DecodedProfile& profile,
+                               const AirEstimate& air, UnitSystem units);
 
 // The estimated tank pressure above the end-of-dive pressure, every 20 seconds. Draws the "no
 // data" line when there is no estimate.

@@ -59,8 +59,10 @@ std::optional<StretchMeasure> MeasureStretch(const StretchInputs& in, double fro
     // Step s + 1 of the saturation ends at sample s.
     for (size_t t = 0; t < static_cast<size_t>(in.Model->TissueCount); ++t) {
       for (int32_t k = m.First; k <= m.Last; ++k) {
-        const double value = OverSaturationPercent(*in.Profile, *in.Saturation, *in.Model, t,
-                                                   static_cast<size_t>(k) + 1);
+        // The chart's points are in hundredths of a percent.
+        const double value = OverSaturationPoint(*in.Profile, *in.Saturation, *in.Model, t,
+                                                 static_cast<size_t>(k) + 1) /
+                             100;
         if (!m.HighestOverSaturation || value > *m.HighestOverSaturation) {
           m.HighestOverSaturation = value;
           m.HighestTissue = static_cast<int>(t);

@@ -43,6 +43,10 @@ constexpr Palette kClassic{
                  {128, 64, 128},
                  {64, 64, 128},
                  {}}},
+    // Okabe and Ito's set for colour-blind readers, with brown for their orange and sky blue,
+    // which are too light for white paper.
+    .ComparedDives =
+        {{{0, 114, 178}, {213, 94, 0}, {0, 158, 115}, {204, 121, 167}, {0, 0, 0}, {110, 70, 20}}},
 };
 
 // The classic hues lightened for a near-black ground; the greys keep their order of lightness.
@@ -79,6 +83,13 @@ constexpr Palette kDark{
                  {200, 150, 220},
                  {140, 170, 230},
                  {230, 230, 230}}},
+    // The same set's light members for a dark ground, near white for black.
+    .ComparedDives = {{{86, 180, 233},
+                       {230, 159, 0},
+                       {20, 210, 150},
+                       {240, 228, 66},
+                       {245, 245, 245},
+                       {220, 130, 180}}},
 };
 
 // The classic hues darkened until each stands out from white as text does.
@@ -115,6 +126,9 @@ constexpr Palette kHighContrast{
                  {110, 40, 120},
                  {30, 40, 120},
                  {0, 0, 0}}},
+    // The classic set darkened until each line stands out from white as text does.
+    .ComparedDives =
+        {{{0, 90, 170}, {190, 60, 0}, {0, 120, 90}, {170, 60, 140}, {0, 0, 0}, {100, 60, 10}}},
     .ThinnestLine = 2,
 };
 

@@ -32,6 +32,9 @@ struct Palette {
   std::optional<Rgb> TissueOutline;
   // One per tissue, tissue 1 first; a model's 16th slot is never drawn.
   std::array<Rgb, 16> Tissues;
+  // One per dive compared, first dive first; chosen so that divers with any common colour
+  // blindness still tell every pair apart, and that each stands out from the background.
+  std::array<Rgb, 6> ComparedDives;
   // The thinnest line in device-independent pixels at 96 dpi; thicker than 1 it grows with the
   // screen's resolution.
   int ThinnestLine = 1;
@@ -41,6 +44,9 @@ struct Palette {
   static const Palette& HighContrast();
 
   Rgb Tissue(int tissue) const { return Tissues[static_cast<size_t>(tissue) % Tissues.size()]; }
+  Rgb ComparedDive(int dive) const {
+    return ComparedDives[static_cast<size_t>(dive) % ComparedDives.size()];
+  }
   // The colour a sample's event flags give a data line.
   Rgb ForFlags(int flags) const;
   // Whether a tissue line of this colour is drawn over the outline.

@@ -23,6 +23,8 @@ struct RenderContext {
   const LogbookStatistics* Statistics = nullptr;
   UnitSystem Units = UnitSystem::Metric;
   const Palette& Colours;
+  // For the comparison's charts: the dives compared, in the order given.
+  std::vector<int> Dives = {};
   // The stretch of the dive's time that --from and --to ask for.
   TimeStretch Stretch = TimeStretch::WholeDive();
 
@@ -35,6 +37,7 @@ struct ChartEntry {
   std::function<void(RenderContext&, ChartSurface&)> Draw;
   bool WholeLogbook = false;  // drawn from the statistics, without --dive
   bool OverTime = true;       // drawn against the dive's time, so --from and --to apply
+  bool Comparison = false;    // drawn from the dives of --dives or --numbers
 };
 
 // Each subsystem lists its own charts; the render command offers all of them.
@@ -42,5 +45,6 @@ std::vector<ChartEntry> DiveChartEntries();
 std::vector<ChartEntry> AirChartEntries();
 std::vector<ChartEntry> SaturationChartEntries();
 std::vector<ChartEntry> StatisticsChartEntries();
+std::vector<ChartEntry> ComparisonChartEntries();
 
 }  // namespace scrb::cli

@@ -62,6 +62,16 @@ constexpr const char* kUsage =
     "  report FILE... --summary [--dive N | --all] --out PATH.pdf [--model 0|1|2]\n"
     "         [--repetitive] [--paper a4|letter] [--units U]\n"
     "      a logbook summary page (figures, yearly table, charts) before the dive pages\n"
+    "  compare FILE... (--dives I,J,... | --numbers N,M,...) [--model 0|1|2] [--repetitive]\n"
+    "          [--format text|json] [--units U]\n"
+    "      two to six dives side by side, in the order given: number, date, site, maximum\n"
+    "      depth, dive time, water temperature, base breath rate, highest over-saturation and\n"
+    "      its tissue, surface interval before, and whether nitrogen was carried over. Text is\n"
+    "      a row a figure, tab-separated; JSON an array of one object a dive (null: not known)\n"
+    "  render FILE... (--dives I,J,... | --numbers N,M,...) --chart compare-NAME --out PATH\n"
+    "         [--size WxH] [--model 0|1|2] [--repetitive] [--units U] [--palette ...]\n"
+    "      the comparison's depth, oversaturation or tank chart of the dives: NAME is depth,\n"
+    "      oversaturation or tank\n"
     "  stats FILE... [--by year|month|site|location|partner|trip] [--search TEXT]\n"
     "         [--model 0|1|2] [--repetitive] [--format text|json] [--units U]\n"
     "      the logbook's statistics: the summary and a table grouped as --by says\n"
@@ -123,14 +133,16 @@ const std::map<std::string, std::set<std::string>>& CommandOptions() {
       {"dives", {}},
       {"profile", {"dive", "number", "model", "surface-pressure", "repetitive"}},
       {"render",
-       {"dive", "number", "chart", "out", "size", "view", "model", "surface-pressure", "repetitive",
-        "list-charts", "search", "units", "palette", "from", "to"}},
+       {"dive", "number", "dives", "numbers", "chart", "out", "size", "view", "model",
+        "surface-pressure", "repetitive", "list-charts", "search", "units", "palette", "from",
+        "to"}},
       {"export", {"out"}},
       {"report",
        {"dive", "number", "all", "out", "model", "surface-pressure", "repetitive", "paper",
         "summary", "units"}},
       {"table", {"columns", "sort", "search", "model", "repetitive", "format", "units"}},
-      {"stats", {"by", "search", "model", "repetitive", "format", "units"}}};
+      {"stats", {"by", "search", "model", "repetitive", "format", "units"}},
+      {"compare", {"dives", "numbers", "model", "repetitive", "format", "units"}}};
   return options;
 }
 
@@ -160,6 +172,7 @@ int RunCommand(const CliArgs& args, std::ostream& out, std::ostream& err) {
   if (args.Command == "report") return RunReport(args, out, err);
   if (args.Command == "stats") return RunStats(args, out, err);
   if (args.Command == "table") return RunTable(args, out, err);
+  if (args.Command == "compare") return RunCompare(args, out, err);
   return RunExport(args, out, err);
 }
 

@@ -85,6 +85,10 @@ struct DiveUnderModel {
 DiveUnderModel DiveUnderModelOptions(const CliArgs& args, const Logbook& book,
                                      AnalysisCache& analysis);
 
+// The dives of --dives (list indices) or --numbers (the first dive with each number), in the order
+// given; throws UsageError for fewer than two, more than six, or a dive not in the book.
+std::vector<int> ComparedDivesOption(const CliArgs& args, const Logbook& book);
+
 // --by, default year; throws UsageError.
 StatisticsGrouping GroupingOption(const CliArgs& args);
 // The statistics of the dives --search leaves (all without it), under the model in force.
@@ -100,6 +104,7 @@ int RunExport(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunReport(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunStats(const CliArgs& args, std::ostream& out, std::ostream& err);
 int RunTable(const CliArgs& args, std::ostream& out, std::ostream& err);
+int RunCompare(const CliArgs& args, std::ostream& out, std::ostream& err);
 
 // Makes sure a GUI application exists, as painting text needs one; false, with the reason on err,
 // when another kind of application runs already.

@@ -38,7 +38,8 @@ struct PixelSize {
 
 std::vector<ChartEntry> AllChartEntries() {
   std::vector<ChartEntry> entries = DiveChartEntries();
-  for (auto list : {AirChartEntries(), SaturationChartEntries(), StatisticsChartEntries()}) {
+  for (auto list : {AirChartEntries(), SaturationChartEntries(), StatisticsChartEntries(),
+                    ComparisonChartEntries()}) {
     entries.insert(entries.end(), list.begin(), list.end());
   }
   return entries;
@@ -249,10 +250,23 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   std::optional<LogbookStatistics> statistics;
   int dive = 0;
   const bool stretched = args.Option("from") || args.Option("to");
-  if (stretched && (entry.WholeLogbook || !entry.OverTime)) {
+  if (stretched && (entry.WholeLogbook || !entry.OverTime || entry.Comparison)) {
     throw UsageError{"--from and --to go with the charts over a dive's time only"};
   }
-  if (entry.WholeLogbook) {
+  std::vector<int> compared;
+  const bool namesDives = args.Option("dives") || args.Option("numbers");
+  if (namesDives && !entry.Comparison) {
+    throw UsageError{"--dives and --numbers go with the compare-* charts only"};
+  }
+  if (entry.Comparison) {
+    if (NamesADive(args) || args.Option("search") || args.Option("surface-pressure")) {
+      throw UsageError{
+          "the compare-* charts take --dives or --numbers, and no --dive, --number, "
+          "--search or --surface-pressure"};
+    }
+    compared = ComparedDivesOption(args, loaded.Book());
+    ApplyModelOptions(args, analysis);
+  } else if (entry.WholeLogbook) {
     ApplyModelOptions(args, analysis);
     statistics = StatisticsOfSearch(args, analysis, loaded.Book(), StatisticsGrouping::Year);
   } else {
@@ -261,7 +275,8 @@ int RunRender(const CliArgs& args, std::ostream& out, std::ostream& err) {
   }
 
   if (!EnsureGuiApplication(err)) return kExitUsage;
-  RenderContext context{analysis, dive, view, statistics ? &*statistics : nullptr, units, palette};
+  RenderContext context{analysis, dive,    view,    statistics ? &*statistics : nullptr,
+                        units,    palette, compared};
   if (stretched) {
     const auto profile = analysis.Profile(dive);
     context.Stretch = StretchOption(args, profile ? profile->SampleCount : 0);

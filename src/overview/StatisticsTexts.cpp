@@ -10,6 +10,41 @@
 
 namespace scrb {
 
+std::string JsonNumber(double value) {
+  if (!std::isfinite(value)) return "null";
+  char text[32];
+  const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+  return error == std::errc() ? std::string(text, end) : "null";
+}
+
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (u < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+// The statistics' own overloads stand beside the plain one, so that a call inside the unnamed
+// namespace below finds all three.
+static std::string JsonNumber(const std::optional<double>& value) {
+  return value ? JsonNumber(*value) : "null";
+}
+
+static std::string JsonNumber(const std::optional<int>& value) {
+  return value ? std::to_string(*value) : "null";
+}
+
 namespace {
 
 constexpr char kNoValue[] = "-";
@@ -59,40 +94,6 @@ std::string Counts(const std::vector<TextCount>& counts) {
     text += (text.empty() ? "" : ", ") + c.Text + " (" + std::to_string(c.Dives) + ")";
   }
   return text.empty() ? kNoValue : text;
-}
-
-// Shortest text that reads back as the same double.
-std::string JsonNumber(double value) {
-  if (!std::isfinite(value)) return "null";
-  char text[32];
-  const auto [end, error] = std::to_chars(text, text + sizeof text, value);
-  return error == std::errc() ? std::string(text, end) : "null";
-}
-
-std::string JsonNumber(const std::optional<double>& value) {
-  return value ? JsonNumber(*value) : "null";
-}
-
-std::string JsonNumber(const std::optional<int>& value) {
-  return value ? std::to_string(*value) : "null";
-}
-
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (u < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
 }
 
 std::string JsonDate(int dateKey) {

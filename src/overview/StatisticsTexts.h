@@ -7,6 +7,11 @@
 
 namespace scrb {
 
+// The shortest JSON number that reads back as the same double; null for what is no number.
+std::string JsonNumber(double value);
+// The text as a JSON string, control characters escaped.
+std::string JsonString(const std::string& text);
+
 // "76 dives", or "12 of 76 dives (search: Terlinden)" while a search leaves out some.
 std::string StatisticsTitle(int shown, int total, const std::string& search);
 

@@ -81,17 +81,6 @@ double PressurePoint(const SaturationResult& saturation, size_t tissue, size_t s
   return ToUnits(Quantity::Pressure, saturation.TissuePressure[tissue][step], units) * 100;
 }
 
-// The over-saturation of a step as a percentage, in hundredths; the starting state is judged
-// against the surface pressure alone.
-double OverSaturationPoint(const DecodedProfile& profile, const SaturationResult& saturation,
-                           const DecoModel& model, size_t tissue, size_t step) {
-  const double ambient = step == 0
-                             ? saturation.SurfacePressure
-                             : profile.SampleDepth[step - 1] / 10 + saturation.SurfacePressure;
-  return saturation.TissuePressure[tissue][step] * 100 / ambient /
-         model.CriticalCoefficient[tissue];
-}
-
 // Every point the chart draws; empty when the dive's results do not fit the model.
 std::vector<double> AllPoints(const DecodedProfile& profile, const SaturationResult& saturation,
                               const DecoModel& model, const TissuePoint& point) {
@@ -115,9 +104,14 @@ std::optional<SaturationChartRange> Covering(std::optional<SaturationChartRange>
 
 }  // namespace
 
-double OverSaturationPercent(const DecodedProfile& profile, const SaturationResult& saturation,
-                             const DecoModel& model, size_t tissue, size_t step) {
-  return OverSaturationPoint(profile, saturation, model, tissue, step) / 100;
+// The starting state is judged against the surface pressure alone.
+double OverSaturationPoint(const DecodedProfile& profile, const SaturationResult& saturation,
+                           const DecoModel& model, size_t tissue, size_t step) {
+  const double ambient = step == 0
+                             ? saturation.SurfacePressure
+                             : profile.SampleDepth[step - 1] / 10 + saturation.SurfacePressure;
+  return saturation.TissuePressure[tissue][step] * 100 / ambient /
+         model.CriticalCoefficient[tissue];
 }
 
 std::optional<SaturationChartRange> TissuePressureRange(const DecodedProfile& profile,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -32,10 +33,11 @@ struct SaturationChartRange {
 // marked on the over-saturation chart by a thin line.
 inline constexpr ChartValue kCriticalLevel = 10000;
 
-// The over-saturation of a tissue at a step of the saturation as a percentage of its critical
-// coefficient, as the over-saturation chart draws it (step s + 1 ends at sample s).
-double OverSaturationPercent(const DecodedProfile& profile, const SaturationResult& saturation,
-                             const DecoModel& model, size_t tissue, size_t step);
+// The over-saturation of a tissue at a step of the result (step 0 the start, step s ending where
+// sample s - 1 is plotted) as a percentage of its critical coefficient, in hundredths: what the
+// over-saturation chart draws. The result must fit the model and the profile.
+double OverSaturationPoint(const DecodedProfile& profile, const SaturationResult& saturation,
+                           const DecoModel& model, size_t tissue, size_t step);
 
 // Ranges of the two charts; empty when the dive has no results that can be drawn.
 std::optional<SaturationChartRange> TissuePressureRange(const DecodedProfile& profile,

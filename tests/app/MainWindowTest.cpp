@@ -272,7 +272,7 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
             "&Print|Export Dive Report as P&DF...|-|Op&tions|-|E&xit|"
             "[&Edit]|Copy &All Dives to clipboard|Copy Current Dive &Profile to clipboard|-|"
             "&Go to Dive...|-|&Options|Pr&eferences...|"
-            "[&Logbook]|&Statistics...|"
+            "[&Logbook]|&Statistics...|&Compare Dives...|"
             "[&Help]|&About|"
             "&General|&Dive|Vertical &Speed|&Air|Ph&ys Data|&Tissue Sat|&Raw Data|"
             "&Previous|&Next|E&xit|&Change Model ...");

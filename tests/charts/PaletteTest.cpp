@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -138,6 +139,52 @@ TEST(Palette, TissuesKeepTheirOrderAndStayDistinguishable) {
       }
       for (int u = t + 1; u < kTissues; ++u) {
         EXPECT_GE(DeltaE(own, p->Tissue(u)), 10) << "against tissue " << u + 1;
+      }
+    }
+  }
+}
+
+// What a dichromat sees of a colour: Machado, Oliveira and Fernandes' (2009) matrices for a full
+// protan, deutan and tritan defect, applied in linear light.
+enum class Vision { Normal, Protan, Deutan, Tritan };
+
+Rgb SeenWith(Rgb c, Vision vision) {
+  using Matrix = std::array<std::array<double, 3>, 3>;
+  static const Matrix kMatrices[] = {{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}},
+                                     {{{0.152286, 1.052583, -0.204868},
+                                       {0.114503, 0.786281, 0.099216},
+                                       {-0.003882, -0.048116, 1.051998}}},
+                                     {{{0.367322, 0.860646, -0.227968},
+                                       {0.280085, 0.672501, 0.047413},
+                                       {-0.011820, 0.042940, 0.968881}}},
+                                     {{{1.255528, -0.076749, -0.178779},
+                                       {-0.078411, 0.930809, 0.147602},
+                                       {0.004733, 0.691367, 0.303900}}}};
+  const Matrix& m = kMatrices[static_cast<int>(vision)];
+  const double linear[] = {Channel(c.R), Channel(c.G), Channel(c.B)};
+  int out[3];
+  for (int i = 0; i < 3; ++i) {
+    const double v =
+        std::clamp(m[i][0] * linear[0] + m[i][1] * linear[1] + m[i][2] * linear[2], 0.0, 1.0);
+    const double encoded = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
+    out[i] = static_cast<int>(std::lround(encoded * 255));
+  }
+  return {out[0], out[1], out[2]};
+}
+
+// Six dives side by side: every pair stays at least 12 CIE76 units apart for a diver with normal
+// sight and for one with any of the three dichromacies, and every line stands out from the
+// background as a chart's data must (as text must, in the high-contrast palette).
+TEST(Palette, ComparedDivesStayApartForColourBlindDivers) {
+  for (const Palette* p : {&Palette::Classic(), &Palette::Dark(), &Palette::HighContrast()}) {
+    const double contrast = p == &Palette::HighContrast() ? 4.5 : 3;
+    for (int d = 0; d < 6; ++d) {
+      EXPECT_GE(ContrastRatio(p->ComparedDive(d), p->Background), contrast) << "dive " << d + 1;
+      for (const Vision v : {Vision::Normal, Vision::Protan, Vision::Deutan, Vision::Tritan}) {
+        for (int e = d + 1; e < 6; ++e) {
+          EXPECT_GE(DeltaE(SeenWith(p->ComparedDive(d), v), SeenWith(p->ComparedDive(e), v)), 12)
+              << "dives " << d + 1 << " and " << e + 1 << ", vision " << static_cast<int>(v);
+        }
       }
     }
   }

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/dialogs/UserDialogs.h"
 #include "app/state/LogbookState.h"
@@ -90,7 +91,8 @@ DiveTablePane::DiveTablePane(LogbookState& state, UserDialogs& dialogs, QWidget*
   table_->setModel(filter_);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Several rows may be chosen, for a comparison; the current row stays the dive on the pages.
+  table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table_->setWordWrap(false);
   table_->setAlternatingRowColors(true);
   table_->installEventFilter(this);
@@ -114,6 +116,8 @@ DiveTablePane::DiveTablePane(LogbookState& state, UserDialogs& dialogs, QWidget*
           [this](const QModelIndex& current) {
             if (current.isValid()) state_.SelectDive(filter_->mapToSource(current).row());
           });
+  connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &DiveTablePane::SelectedDivesChanged);
   // A statistics group's dives: said beside the search, so that rows missing from the table and
   // a search finding less than it should have a visible cause, and lifted with one click.
   onlyBar_ = new QWidget(this);
@@ -237,6 +241,14 @@ void DiveTablePane::Retranslate() {
   if (countShown_) emit CountChanged(CountText());
 }
 
+std::vector<int> DiveTablePane::SelectedDives() const {
+  QModelIndexList rows = table_->selectionModel()->selectedRows();
+  std::ranges::sort(rows, {}, &QModelIndex::row);
+  std::vector<int> dives;
+  for (const QModelIndex& row : rows) dives.push_back(filter_->mapToSource(row).row());
+  return dives;
+}
+
 bool DiveTablePane::Filtered() const {
   return !filter_->Search().isEmpty() || filter_->Restricted();
 }
@@ -249,6 +261,10 @@ QString DiveTablePane::CountText() const {
 void DiveTablePane::SelectCurrent() {
   const QSignalBlocker block(table_->selectionModel());
   const QModelIndex shown = filter_->mapFromSource(model_->index(state_.CurrentDive(), 0));
+  // A row Ctrl+clicked becomes current without the other rows chosen being let go.
+  if (shown.isValid() && table_->currentIndex().row() == shown.row() &&
+      table_->selectionModel()->hasSelection())
+    return;
   if (shown.isValid()) {
     table_->selectionModel()->setCurrentIndex(
         shown, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);

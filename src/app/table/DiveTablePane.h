@@ -46,6 +46,8 @@ class DiveTablePane : public QWidget {
 
   // The list indices of the dives shown, in the order shown.
   std::vector<int> ShownDives() const;
+  // The list indices of the rows chosen (Ctrl+click, Shift+click), in the order shown.
+  std::vector<int> SelectedDives() const;
   QString SearchText() const;
   void SetSearchText(const QString& text);
   // Only these dives, as far as the search lets them through, until ShowAllDives, Escape in the
@@ -63,6 +65,8 @@ class DiveTablePane : public QWidget {
   // The rows shown or their order changed: a search, a sort, a logbook taken in. Told once per
   // turn of the event loop, however many rows moved.
   void ShownDivesChanged();
+  // Rows were chosen or let go.
+  void SelectedDivesChanged();
   // The count of rows shown changed; the status line says it.
   void CountChanged(const QString& text);
 

@@ -24,6 +24,7 @@
 #include "app/pages/DivePage.h"
 #include "app/state/LogbookState.h"
 #include "app/state/SettingsStore.h"
+#include "app/statistics/ComparisonWindow.h"
 #include "app/statistics/StatisticsWindow.h"
 #include "app/table/DiveTablePane.h"
 #include "app/views/ChartView.h"
@@ -81,6 +82,7 @@ void MainWindow::BuildWidgets() {
   auto* central = new QWidget(this);
   table_ = new DiveTablePane(state_, dialogs_, central);
   connect(table_, &DiveTablePane::CountChanged, this, &MainWindow::SetStatus);
+  connect(table_, &DiveTablePane::SelectedDivesChanged, this, &MainWindow::UpdateCompareAction);
 
   diveTab_ = new QTabWidget(central);
   diveTab_->setObjectName("DiveTab");
@@ -198,6 +200,13 @@ void MainWindow::BuildMenus() {
   statistics->setObjectName("StatisticsAction");
   statistics->setShortcut(QKeySequence("Ctrl+Shift+S"));
   connect(statistics, &QAction::triggered, this, &MainWindow::ShowStatistics);
+  compareAction_ = logbook->addAction(tr("&Compare Dives..."));
+  compareAction_->setObjectName("CompareAction");
+  compareAction_->setShortcut(QKeySequence("Ctrl+Shift+C"));
+  connect(compareAction_, &QAction::triggered, this, &MainWindow::CompareDives);
+  // A disabled entry's tool tip is the only place that says how to open it.
+  logbook->setToolTipsVisible(true);
+  UpdateCompareAction();
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   QAction* about = help->addAction(tr("&About"));
@@ -312,6 +321,32 @@ void MainWindow::ShowStatistics() {
     follow();
   }
   statisticsWindow_->ShowOver(diveTab_);
+}
+
+void MainWindow::UpdateCompareAction() {
+  if (compareAction_ == nullptr) return;
+  const auto chosen = static_cast<int>(table_->SelectedDives().size());
+  const bool fits = chosen >= kFewestComparedDives && chosen <= kMostComparedDives;
+  compareAction_->setEnabled(fits);
+  if (fits) {
+    compareAction_->setToolTip(tr("Compare the %1 dives chosen in the table").arg(chosen));
+  } else if (chosen < kFewestComparedDives) {
+    compareAction_->setToolTip(
+        tr("Choose two to six dives in the table (Ctrl+click, Shift+click) to compare them"));
+  } else {
+    compareAction_->setToolTip(
+        tr("At most six dives can be compared; %1 are chosen in the table").arg(chosen));
+  }
+}
+
+void MainWindow::CompareDives() {
+  const std::vector<int> dives = table_->SelectedDives();
+  const auto chosen = static_cast<int>(dives.size());
+  if (chosen < kFewestComparedDives || chosen > kMostComparedDives) return;
+  if (comparisonWindow_ == nullptr)
+    comparisonWindow_ = new ComparisonWindow(state_, dialogs_, this);
+  comparisonWindow_->Compare(dives);
+  comparisonWindow_->ShowOver(diveTab_);
 }
 
 bool MainWindow::OpenLogbook(const QString& path) {

@@ -18,6 +18,7 @@ class LogbookExports;
 class LogbookFiles;
 class LogbookState;
 class ReportPrinting;
+class ComparisonWindow;
 class StatisticsWindow;
 class UserDialogs;
 
@@ -46,6 +47,8 @@ class MainWindow : public QMainWindow {
   bool MergeLogbook(const QString& path);
   // Logbook > Statistics: the statistics of the dives the table shows, in a window of their own.
   void ShowStatistics();
+  // Logbook > Compare Dives: the dives chosen in the table side by side, in a window of their own.
+  void CompareDives();
   // Edit > Preferences.
   void ShowPreferences();
   // Saves the settings and ends the program. Closing the window by any means does the same.
@@ -73,6 +76,8 @@ class MainWindow : public QMainWindow {
   void ShowCurrentDive();
   void ScheduleRedraw();
   void SetStatus(const QString& text);
+  // Compare Dives is open to two to six dives chosen; its tool tip says why it is not.
+  void UpdateCompareAction();
   DivePage* ShownPage() const;
 
   LogbookState& state_;
@@ -89,6 +94,8 @@ class MainWindow : public QMainWindow {
   QPushButton* nextButton_ = nullptr;
   QPushButton* previousButton_ = nullptr;
   StatisticsWindow* statisticsWindow_ = nullptr;
+  ComparisonWindow* comparisonWindow_ = nullptr;
+  QAction* compareAction_ = nullptr;
   // The saved dive is restored only over the files it was saved with.
   bool restoredSameFiles_ = true;
   bool settingsSaved_ = false;

@@ -1,0 +1,325 @@
+#include "app/statistics/ComparisonWindow.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/dialogs/UserDialogs.h"
+#include "app/views/ChartView.h"
+#include "logbook/Translation.h"
+#include "render/PainterSurface.h"
+#include "render/ReportPainter.h"
+#include "render/SaveFile.h"
+
+namespace scrb {
+
+namespace {
+
+constexpr ComparisonChart kCharts[] = {ComparisonChart::Depth, ComparisonChart::OverSaturation,
+                                       ComparisonChart::Tank};
+constexpr int kPageDpi = 300;
+
+QString ToQt(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QString ColorName(Rgb color) {
+  return QColor(color.R, color.G, color.B).name();
+}
+
+std::string IdentityOf(const DiveRecord& dive) {
+  return std::to_string(dive.DiveNumber) + "|" + dive.DiveDate + "|" + dive.DiveTime + "|" +
+         dive.Site + "|" + std::to_string(dive.ProfileData.size());
+}
+
+}  // namespace
+
+ComparisonWindow::ComparisonWindow(LogbookState& state, UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), dialogs_(dialogs) {
+  setObjectName("ComparisonWindow");
+  auto* layout = new QVBoxLayout(this);
+  auto* splitter = new QSplitter(Qt::Vertical, this);
+  splitter->setChildrenCollapsible(false);
+  layout->addWidget(splitter, 1);
+
+  // The charts one above the other on the same time axis, then the heat maps, the readout and
+  // the note on dives left out.
+  auto* chartArea = new QWidget(splitter);
+  auto* chartLayout = new QVBoxLayout(chartArea);
+  chartLayout->setContentsMargins(0, 0, 0, 0);
+  chartLayout->setSpacing(2);
+  for (const ComparisonChart chart : kCharts) {
+    const auto n = static_cast<size_t>(chart);
+    captions_[n] = new QLabel(chartArea);
+    chartLayout->addWidget(captions_[n]);
+    charts_[n] = new ChartView(chartArea);
+    charts_[n]->setObjectName(QString("ComparisonChart%1").arg(n));
+    chartLayout->addWidget(charts_[n], 1);
+    connect(charts_[n], &ChartView::Resized, this, [this] { DrawCharts(); });
+    connect(charts_[n], &ChartView::MouseMoved, this,
+            [this, chart](double x, double) { ShowReadoutAt(chart, x); });
+  }
+  heatMaps_ = new QVBoxLayout;
+  heatMaps_->setContentsMargins(0, 0, 0, 0);
+  chartLayout->addLayout(heatMaps_);
+  readout_ = new QLabel(chartArea);
+  readout_->setObjectName("ComparisonReadout");
+  readout_->setTextFormat(Qt::RichText);
+  readout_->setWordWrap(true);
+  chartLayout->addWidget(readout_);
+  note_ = new QLabel(chartArea);
+  note_->setObjectName("LeftOutNote");
+  note_->setWordWrap(true);
+  chartLayout->addWidget(note_);
+
+  table_ = new QTableWidget(splitter);
+  table_->setObjectName("ComparisonTable");
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionMode(QAbstractItemView::NoSelection);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  printButton_ = new QPushButton(this);
+  printButton_->setObjectName("ComparisonPrintButton");
+  connect(printButton_, &QPushButton::clicked, this, &ComparisonWindow::Print);
+  pdfButton_ = new QPushButton(this);
+  pdfButton_->setObjectName("ComparisonPdfButton");
+  connect(pdfButton_, &QPushButton::clicked, this, &ComparisonWindow::SaveAsPdf);
+  closeButton_ = new QPushButton(this);
+  closeButton_->setObjectName("ComparisonCloseButton");
+  connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+  buttons->addWidget(printButton_);
+  buttons->addWidget(pdfButton_);
+  buttons->addWidget(closeButton_);
+  layout->addLayout(buttons);
+
+  // Units and language change only how the same figures read; the model, the repetitive option
+  // and a surface pressure change the figures themselves.
+  connect(&state_, &LogbookState::SettingsChanged, this, [this](SettingChanges what) {
+    if (what &
+        (SettingChange::Model | SettingChange::Repetitive | SettingChange::SurfacePressure)) {
+      Refresh();
+      return;
+    }
+    SetTexts();
+    FillTable();
+    DrawCharts();
+  });
+  // Another logbook, or dives merged in: the compared dives are looked for where they were; when
+  // any is gone the comparison means nothing any more.
+  connect(&state_, &LogbookState::LogbookChanged, this, [this] {
+    if (StillHoldsDives()) {
+      Refresh();
+    } else {
+      dives_.clear();
+      identities_.clear();
+      comparison_ = {};
+      close();
+    }
+  });
+  const QRect screen = this->screen()->availableGeometry();
+  resize(std::min(1100, screen.width() * 9 / 10), std::min(960, screen.height() * 9 / 10));
+  SetTexts();
+}
+
+void ComparisonWindow::Compare(std::vector<int> dives) {
+  dives_ = std::move(dives);
+  identities_.clear();
+  for (const int index : dives_) {
+    const DiveRecord* dive = state_.Book().DiveAt(index);
+    identities_.push_back(dive != nullptr ? IdentityOf(*dive) : std::string());
+  }
+  stretch_ = TimeStretch::WholeDive();
+  Refresh();
+}
+
+bool ComparisonWindow::StillHoldsDives() const {
+  for (size_t n = 0; n < dives_.size(); ++n) {
+    const DiveRecord* dive = state_.Book().DiveAt(dives_[n]);
+    if (dive == nullptr || IdentityOf(*dive) != identities_[n]) return false;
+  }
+  return true;
+}
+
+void ComparisonWindow::ShowOver(const QWidget* pages) {
+  if (!placed_ && pages != nullptr) {
+    placed_ = true;
+    const QRect screen = pages->screen()->availableGeometry();
+    const QPoint topLeft = pages->mapToGlobal(QPoint(0, 0));
+    move(std::max(screen.left(), std::min(topLeft.x(), screen.right() - width())),
+         std::max(screen.top(), std::min(topLeft.y(), screen.bottom() - height())));
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+void ComparisonWindow::SetStretch(const TimeStretch& stretch) {
+  stretch_ = KeptWithinDive(stretch, comparison_.LongestSampleCount());
+  DrawCharts();
+}
+
+void ComparisonWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void ComparisonWindow::Refresh() {
+  comparison_ = CompareDives(state_.Analysis(), dives_);
+  stretch_ = KeptWithinDive(stretch_, comparison_.LongestSampleCount());
+  for (ChartView* chart : charts_) chart->SetSampleCount(comparison_.LongestSampleCount());
+  SetTexts();
+  FillTable();
+  DrawCharts();
+}
+
+void ComparisonWindow::SetTexts() {
+  std::string numbers;
+  for (const ComparedDive& d : comparison_.Dives) {
+    numbers += (numbers.empty() ? "" : ", ") + std::to_string(d.Number);
+  }
+  setWindowTitle(ToQt(FillIn(Tr("Compare", "Dives compared: %1"), {numbers})));
+  for (const ComparisonChart chart : kCharts) {
+    captions_[static_cast<size_t>(chart)]->setText(
+        ToQt(Tr("Charts", ComparisonCaption(chart, state_.Units()))));
+  }
+  printButton_->setText(tr("&Print..."));
+  pdfButton_->setText(tr("&Save as PDF..."));
+  closeButton_->setText(tr("Cl&ose"));
+  closeButton_->setToolTip(tr("Close the comparison (Esc)"));
+  const std::string note = scrb::LeftOutNote(comparison_);
+  note_->setText(ToQt(note));
+  note_->setVisible(!note.empty());
+  readout_->setText(tr("Point at a chart to read each dive's value."));
+}
+
+void ComparisonWindow::FillTable() {
+  const std::vector<std::vector<std::string>> rows = ComparisonTable(comparison_, state_.Units());
+  const Palette& palette = state_.ChartPalette();
+  table_->clear();
+  table_->setRowCount(static_cast<int>(rows.size()) - 1);
+  table_->setColumnCount(static_cast<int>(comparison_.Dives.size()));
+  QStringList headings;
+  QStringList figures;
+  for (size_t c = 1; c < rows[0].size(); ++c) {
+    headings << tr("Dive %1").arg(ToQt(rows[0][c]));
+  }
+  table_->setHorizontalHeaderLabels(headings);
+  for (size_t c = 0; c < comparison_.Dives.size(); ++c) {
+    // A swatch of the dive's colour ties the column to its lines.
+    QPixmap swatch(14, 14);
+    const Rgb color = palette.ComparedDive(static_cast<int>(c));
+    swatch.fill(QColor(color.R, color.G, color.B));
+    table_->horizontalHeaderItem(static_cast<int>(c))->setIcon(QIcon(swatch));
+  }
+  for (size_t r = 1; r < rows.size(); ++r) {
+    figures << ToQt(rows[r][0]);
+    for (size_t c = 1; c < rows[r].size(); ++c) {
+      table_->setItem(static_cast<int>(r - 1), static_cast<int>(c - 1),
+                      new QTableWidgetItem(ToQt(rows[r][c])));
+    }
+  }
+  table_->setVerticalHeaderLabels(figures);
+  table_->resizeColumnsToContents();
+  // Every figure in sight where the screen has room for it; the charts take the rest, and on a
+  // small screen most of it.
+  const int whole = table_->horizontalHeader()->height() + table_->verticalHeader()->length() +
+                    2 * table_->frameWidth() + table_->horizontalScrollBar()->sizeHint().height();
+  table_->setMinimumHeight(std::min(whole, screen()->availableGeometry().height() / 4));
+}
+
+void ComparisonWindow::DrawCharts() {
+  const Palette& palette = state_.ChartPalette();
+  for (const ComparisonChart chart : kCharts) {
+    ChartView* view = charts_[static_cast<size_t>(chart)];
+    view->HideCursor();
+    view->UsePalette(palette);
+    DrawComparisonChart(chart, comparison_, view->Surface(), state_.Units(), palette, stretch_);
+  }
+}
+
+void ComparisonWindow::ShowReadoutAt(ComparisonChart chart, double x) {
+  const std::vector<ComparisonReadoutLine> lines =
+      ComparisonReadout(comparison_, chart, x, state_.Units());
+  if (lines.empty() || x < 0) {
+    for (ChartView* view : charts_) view->HideCursor();
+    return;
+  }
+  // The same moment on every chart: the time axis is shared.
+  for (ChartView* view : charts_) view->SetCursorX(x);
+  QString text = ToQt(ComparisonTimeText(x)).toHtmlEscaped();
+  for (const ComparisonReadoutLine& line : lines) {
+    text += QString("&nbsp;&nbsp; <span style=\"color:%1\">&#9632;</span>&nbsp;%2")
+                .arg(ColorName(state_.ChartPalette().ComparedDive(line.Dive)),
+                     ToQt(line.Text).toHtmlEscaped());
+  }
+  readout_->setText(text);
+}
+
+bool ComparisonWindow::PaintPage(QPagedPaintDevice& device) const {
+  device.setPageOrientation(QPageLayout::Landscape);
+  PainterSurface surface(&device, QSizeF(device.width(), device.height()), device.logicalDpiX(),
+                         device.logicalDpiY());
+  DrawComparisonPage(comparison_, surface, state_.Units());
+  surface.Finish();
+  return true;
+}
+
+void ComparisonWindow::Print() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageOrientation(QPageLayout::Landscape);
+  if (!dialogs_.RunPrintDialog(this, printer, 1)) return;
+  PaintPage(printer);
+}
+
+void ComparisonWindow::SaveAsPdf() {
+  const QFileInfo logbook(QString::fromStdString(state_.Book().LogbookFile));
+  const QString folder =
+      state_.Book().LogbookFile.empty() ? QDir::homePath() : logbook.absolutePath();
+  QString name = "dives";
+  for (const ComparedDive& d : comparison_.Dives) name += "-" + QString::number(d.Number);
+  QString path =
+      dialogs_.ChooseSaveFile(this, tr("Save the Comparison as PDF"),
+                              QCoreApplication::translate("scrb::MainWindow", "PDF files (*.pdf)"),
+                              QDir(folder).filePath(name + ".pdf"));
+  if (path.isEmpty()) return;
+  if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
+  // Written beside the target and put in its place when complete.
+  const QString failure = SaveFileThrough(path, [this](QIODevice& file) {
+    QPdfWriter writer(&file);
+    writer.setResolution(kPageDpi);
+    writer.setCreator(QStringLiteral("Bathyscribe"));
+    writer.setTitle(windowTitle());
+    writer.setPageSize(LocalPaperSize());
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    return PaintPage(writer);
+  });
+  if (!failure.isEmpty()) {
+    dialogs_.ShowMessage(this, tr("The comparison could not be written to %1.\r\n\r\n%2")
+                                   .arg(QDir::toNativeSeparators(path), failure));
+  }
+}
+
+}  // namespace scrb

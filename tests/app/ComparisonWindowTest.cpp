@@ -1,0 +1,171 @@
+// Comparing dives as a diver does: choose them in the table, open Logbook > Compare Dives, and
+// watch the window follow every change of units, language, model and logbook.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTest>
+#include <set>
+
+#include "AppTestWindow.h"
+#include "app/statistics/ComparisonWindow.h"
+#include "support/PdfText.h"
+
+namespace scrb {
+namespace {
+
+// Eight dives, the third without a profile; the second follows the first after 50 minutes.
+QString EightDives(const std::string& name) {
+  std::vector<test::EntryBuilder> entries;
+  for (int i = 0; i < 8; ++i) {
+    test::EntryBuilder e;
+    e.DiveNumber = 31 + i;
+    e.DayCount += static_cast<uint32_t>(i == 1 ? 0 : i);
+    e.DiveTimeMinutes = i == 1 ? 720 + 45 + 50 : 720;
+    e.SurfaceIntervalMinutes = i == 1 ? 50 : 0x7FFF;
+    e.MaxDepth = 2400 + 100 * i;
+    if (i != 2) {
+      e.Profile = test::ProfileBuilder{.Samples = test::ProfileBuilder::FromDepths(
+                                           {5, 12, 20, 24, 24, 24, 24, 24, 22, 15, 10, 5, 3, 2, 1}),
+                                       .Status = {0x20, 0x20, 0x20, 0x20, 0x20}}
+                      .Bytes();
+    }
+    entries.push_back(e);
+  }
+  return test::WriteLogbook(name, test::BuildLogbook(entries));
+}
+
+QAction* CompareAction(const MainWindow& form) {
+  return form.findChild<QAction*>("CompareAction");
+}
+
+ComparisonWindow* Comparison(const MainWindow& form) {
+  return form.findChild<ComparisonWindow*>("ComparisonWindow");
+}
+
+void ClickRow(const MainWindow& form, int row, Qt::KeyboardModifiers modifiers) {
+  QTableView* list = DiveList(form);
+  const QRect cell = list->visualRect(list->model()->index(row, 0));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, cell.center());
+}
+
+QString Cell(const ComparisonWindow& window, int row, int column) {
+  return window.FigureTable()->item(row, column)->text();
+}
+
+TEST(ComparisonWindow, OpensForTwoToSixDivesChosenWithCtrlAndShiftClicks) {
+  test::TestWindow w;
+  w.Start();
+  w.form->OpenLogbook(EightDives("eight.log"));
+  QAction* compare = CompareAction(*w.form);
+  ASSERT_NE(compare, nullptr);
+  ClickRow(*w.form, 0, Qt::NoModifier);
+  EXPECT_FALSE(compare->isEnabled());
+  EXPECT_TRUE(compare->toolTip().contains("Ctrl+click")) << compare->toolTip().toStdString();
+
+  ClickRow(*w.form, 3, Qt::ControlModifier);
+  EXPECT_TRUE(compare->isEnabled());
+  EXPECT_EQ(Table(*w.form).SelectedDives(), (std::vector<int>{0, 3}));
+  EXPECT_EQ(w.state->CurrentDive(), 3);  // the pages show the dive clicked last
+  // Shift+click stretches the range begun by the last click and keeps the rows chosen before.
+  ClickRow(*w.form, 7, Qt::ShiftModifier);
+  EXPECT_EQ(Table(*w.form).SelectedDives(), (std::vector<int>{0, 3, 4, 5, 6, 7}));
+  EXPECT_TRUE(compare->isEnabled());
+  ClickRow(*w.form, 1, Qt::ControlModifier);
+  EXPECT_FALSE(compare->isEnabled());
+  EXPECT_TRUE(compare->toolTip().contains("7")) << compare->toolTip().toStdString();
+  ClickRow(*w.form, 1, Qt::ControlModifier);  // let go of it again
+  EXPECT_TRUE(compare->isEnabled());
+
+  // No other action of the window answers to the same keys.
+  std::set<QString> keys;
+  for (QAction* action : w.form->findChildren<QAction*>()) {
+    for (const QKeySequence& key : action->shortcuts()) {
+      EXPECT_TRUE(keys.insert(key.toString()).second) << key.toString().toStdString();
+    }
+  }
+  EXPECT_EQ(compare->shortcut(), QKeySequence("Ctrl+Shift+C"));
+
+  compare->trigger();
+  ComparisonWindow* window = Comparison(*w.form);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->Dives(), (std::vector<int>{0, 3, 4, 5, 6, 7}));
+  EXPECT_EQ(window->FigureTable()->columnCount(), 6);
+  EXPECT_FALSE(window->LeftOutNote()->isVisible());
+}
+
+TEST(ComparisonWindow, FollowsEveryChangeAndClosesWithItsDives) {
+  test::TestWindow w;
+  w.Start();
+  const QString path = EightDives("follow.log");
+  w.form->OpenLogbook(path);
+  auto* window = new ComparisonWindow(*w.state, w.dialogs, w.form.get());
+  window->Compare({1, 0, 2});
+  window->show();
+  EXPECT_TRUE(window->LeftOutNote()->isVisible());
+  EXPECT_TRUE(window->LeftOutNote()->text().contains("33"))
+      << window->LeftOutNote()->text().toStdString();
+  EXPECT_EQ(Cell(*window, 2, 0), "25.0 m");
+  const QString overSaturation = Cell(*window, 6, 0);
+
+  // The readout gives each dive drawn its value at the pointer, on every chart's cursor.
+  emit window->Chart(ComparisonChart::Depth)->MouseMoved(500, 0);
+  EXPECT_TRUE(window->Readout()->text().contains("Dive 32: "))
+      << window->Readout()->text().toStdString();
+  EXPECT_TRUE(window->Readout()->text().contains("Dive 31: "));
+  EXPECT_FALSE(window->Readout()->text().contains("Dive 33: "));
+  EXPECT_TRUE(window->Chart(ComparisonChart::Tank)->CursorX());
+
+  w.state->SetUnits(UnitSystem::Imperial);
+  EXPECT_EQ(Cell(*window, 2, 0), "82 ft");
+  w.state->SetModel(2);
+  EXPECT_EQ(window->Comparison().Model.DecoModelNumber, 2);
+  EXPECT_NE(Cell(*window, 6, 0), overSaturation);
+  w.state->SetRepetitive(true);
+  EXPECT_TRUE(window->Comparison().Dives[0].Carried);
+  EXPECT_EQ(Cell(*window, 8, 0), "Yes, from dive 31");
+  const QString carried = Cell(*window, 6, 0);
+  w.state->SetSurfacePressure(1, 0.7);
+  EXPECT_NE(Cell(*window, 6, 0), carried);
+  const QString english = window->windowTitle();
+  w.state->SetLanguage("fr");
+  EXPECT_NE(window->windowTitle(), english);
+  w.state->SetLanguage("en");
+
+  // One landscape page.
+  const QString pdf = w.folder.filePath("compare.pdf");
+  w.dialogs.saveAnswers << pdf;
+  window->SaveAsPdf();
+  const std::vector<std::string> pages = test::PdfPages(pdf.toStdString());
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_NE(pages[0].find("Maximum depth"), std::string::npos) << pages[0];
+  QProcess info;
+  info.start("pdfinfo", {pdf});
+  info.waitForFinished(30000);
+  const QString size = QString::fromUtf8(info.readAllStandardOutput());
+  const QRegularExpressionMatch match =
+      QRegularExpression("Page size: +([0-9.]+) x ([0-9.]+)").match(size);
+  ASSERT_TRUE(match.hasMatch()) << size.toStdString();
+  EXPECT_GT(match.captured(1).toDouble(), match.captured(2).toDouble());
+
+  const QString printed = w.folder.filePath("printed.pdf");
+  w.dialogs.printFile = printed;
+  window->Print();
+  EXPECT_EQ(w.dialogs.printPageCount, 1);
+  EXPECT_EQ(test::PdfPages(printed.toStdString()).size(), 1u);
+
+  // Dives merged in behind leave the compared ones where they were; another logbook does not.
+  w.form->MergeLogbook(EightDives("more.log"));
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->Dives().size(), 3u);
+  w.form->OpenLogbook(test::LogbookFile("other.log", 3));
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(window->Dives().empty());
+}
+
+}  // namespace
+}  // namespace scrb
