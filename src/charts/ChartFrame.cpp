@@ -412,7 +412,13 @@ std::optional<PlotAreaTwips> DrawLabelledChartFrame(
                           static_cast<float>(rightCorner), bottomCorner};
     DrawTimeAxis(xLeft, xRight, yBottom, yTop, surface, palette, corners, textHeight);
   }
-  DrawValueAxis(times.Left, times.Right, marks.Values, marks.Labels, surface, palette, leftCorner);
+  // Labels only: the caller's rows are told apart by what it draws in them.
+  for (size_t n = 0; n < marks.Values.size(); ++n) {
+    const std::string& label = marks.Labels[n];
+    surface.SetCurrentX((leftCorner + times.Left - std::fabs(surface.TextWidth(label))) / 2);
+    surface.SetCurrentY(static_cast<double>(marks.Values[n]) - surface.TextHeight(label) / 2);
+    surface.Print(label);
+  }
 
   const auto twipsX = [&](double x) {
     return (x - leftCorner) / (rightCorner - leftCorner) * static_cast<double>(width);

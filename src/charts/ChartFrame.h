@@ -115,7 +115,7 @@ struct ValueLabels {
 };
 
 // The frame of a time chart whose value axis carries the caller's labels (e.g. the rows of a heat
-// map) in place of a numbered grid, each with its grid line, and keeps `belowTwips` free under
+// map) in place of a numbered grid, without lines along them, and keeps `belowTwips` free under
 // the time labels. `labelsFor` chooses them for the plot area's height in twips, as labels that
 // do not fit are left out. The time axis is the one DrawChartFrame gives the same surface, so the
 // charts of a page still line up. Nothing when the surface is too small.

@@ -96,9 +96,11 @@ void DrawRow(const std::vector<double>& cells, double yLow, double yHigh, ChartS
   }
 }
 
+// A label of the key, at the place it names: starting there, centred on it or ending there.
 struct KeyLabel {
   std::string Text;
-  double Centre;
+  double At;
+  int Align;  // -1 starts at At, 0 centred, 1 ends there
 };
 
 // The scale as a bar under the time axis, from the plot area's left edge, labelled 0, 50 and
@@ -124,18 +126,20 @@ void DrawKey(const PlotAreaTwips& plot, double textHeight, ChartSurface& surface
                      barBottom,
                      HeatMapColour(100 + (kHeatMapTopPercent - 100) * (i + 0.5) / kSteps));
   }
-  const double zeroWidth = std::fabs(surface.TextWidth("0 %"));
-  const std::array<KeyLabel, 4> labels{{{"0 %", plot.Left + zeroWidth / 2},
-                                        {"100 %", plot.Left + limitWidth},
-                                        {"> 100 %", plot.Left + limitWidth + beyondWidth / 2},
-                                        {"50 %", plot.Left + limitWidth / 2}}};
+  // The limit's two labels meet at the step of colour between them.
+  const double limit = plot.Left + limitWidth;
+  const std::array<KeyLabel, 4> labels{{{"0 %", plot.Left, -1},
+                                        {"100 %", limit - kKeyGapTwips, 1},
+                                        {"> 100 %", limit + kKeyGapTwips, -1},
+                                        {"50 %", plot.Left + limitWidth / 2, 0}}};
   std::vector<std::pair<double, double>> placed;
   for (const KeyLabel& label : labels) {
     const double textWidth = std::fabs(surface.TextWidth(label.Text));
-    const double left = std::clamp(label.Centre - textWidth / 2, 0.0, surface.Width() - textWidth);
+    const double left = std::clamp(label.At - textWidth * (label.Align + 1) / 2, 0.0,
+                                   std::max(0.0, surface.Width() - textWidth));
     const double right = left + textWidth;
     const bool clash = std::any_of(placed.begin(), placed.end(), [&](const auto& other) {
-      return left < other.second + kKeyGapTwips && other.first < right + kKeyGapTwips;
+      return left < other.second + kKeyGapTwips && other.first < right + kKeyGapTwips - 1e-6;
     });
     if (clash) continue;
     placed.emplace_back(left, right);

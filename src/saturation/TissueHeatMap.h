@@ -6,10 +6,15 @@
 #include "charts/Palette.h"
 #include "charts/TimeStretch.h"
 #include "logbook/ProfileDecoder.h"
+#include "logbook/Translation.h"
 #include "saturation/DecoModel.h"
 #include "saturation/Saturation.h"
 
 namespace scrb {
+
+// The caption shown above the heat map.
+inline constexpr const char* kTissueHeatMapCaption =
+    SCRB_TRANSLATE_NOOP("Charts", "Over-saturation of each tissue, % of allowed");
 
 // Where the colour scale of the heat map ends: every cell from here on takes its last colour.
 inline constexpr double kHeatMapTopPercent = 200;
