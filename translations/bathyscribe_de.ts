@@ -107,6 +107,10 @@
         <source>Depth derivative (feet per minutes)</source>
         <translation>Vertikalgeschwindigkeit (Fuß pro Minute)</translation>
     </message>
+    <message>
+        <source>Over-saturation of each tissue, % of allowed</source>
+        <translation>Übersättigung jedes Gewebes, % des Erlaubten</translation>
+    </message>
 </context>
 <context>
     <name>Dates</name>
@@ -1477,6 +1481,14 @@ Bathyscribe liest die Logbücher der Datatrak-PC-Logsoftware; mehr steht in der 
     <message>
         <source>&amp;Change Model ...</source>
         <translation>&amp;Modell wechseln ...</translation>
+    </message>
+    <message>
+        <source>Heat &amp;Map</source>
+        <translation>Farb&amp;karte</translation>
+    </message>
+    <message>
+        <source>Shows the tissues&apos; over-saturation as a heat map in place of their pressures</source>
+        <translation>Zeigt die Übersättigung der Gewebe als Farbkarte anstelle ihrer Drücke</translation>
     </message>
 </context>
 <context>

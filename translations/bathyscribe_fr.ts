@@ -107,6 +107,10 @@
         <source>Depth derivative (feet per minutes)</source>
         <translation>Vitesse verticale (pieds par minute)</translation>
     </message>
+    <message>
+        <source>Over-saturation of each tissue, % of allowed</source>
+        <translation>Sursaturation de chaque tissu, % de l&apos;admissible</translation>
+    </message>
 </context>
 <context>
     <name>Dates</name>
@@ -1477,6 +1481,14 @@ Bathyscribe lit les carnets du logiciel Datatrak PC ; le fichier README qui l&ap
     <message>
         <source>&amp;Change Model ...</source>
         <translation>Changer de &amp;modèle ...</translation>
+    </message>
+    <message>
+        <source>Heat &amp;Map</source>
+        <translation>Carte th&amp;ermique</translation>
+    </message>
+    <message>
+        <source>Shows the tissues&apos; over-saturation as a heat map in place of their pressures</source>
+        <translation>Montre la sursaturation des tissus en carte thermique à la place de leurs pressions</translation>
     </message>
 </context>
 <context>

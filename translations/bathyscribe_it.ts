@@ -107,6 +107,10 @@
         <source>Depth derivative (feet per minutes)</source>
         <translation>Velocità verticale (piedi al minuto)</translation>
     </message>
+    <message>
+        <source>Over-saturation of each tissue, % of allowed</source>
+        <translation>Sovrasaturazione di ogni tessuto, % del consentito</translation>
+    </message>
 </context>
 <context>
     <name>Dates</name>
@@ -1477,6 +1481,14 @@ Bathyscribe legge i logbook del software Datatrak PC; il README allegato fornisc
     <message>
         <source>&amp;Change Model ...</source>
         <translation>&amp;Cambia modello ...</translation>
+    </message>
+    <message>
+        <source>Heat &amp;Map</source>
+        <translation>Mappa di cal&amp;ore</translation>
+    </message>
+    <message>
+        <source>Shows the tissues&apos; over-saturation as a heat map in place of their pressures</source>
+        <translation>Mostra la sovrasaturazione dei tessuti come mappa di calore al posto delle loro pressioni</translation>
     </message>
 </context>
 <context>
