@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "app/dialogs/ModelWindow.h"
+#include "app/state/SettingsStore.h"
 #include "app/views/ChartView.h"
 #include "app/views/ElidedLabel.h"
 #include "logbook/StartupSettings.h"
