@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <chrono>
@@ -26,6 +27,8 @@
 #include "app/table/DiveTablePane.h"
 #include "app/window/MainWindow.h"
 #include "logbook/StartupSettings.h"
+#include "render/PainterSurface.h"
+#include "saturation/TissueHeatMap.h"
 
 extern char** environ;
 
@@ -156,6 +159,26 @@ void BM_CompareSixDives(benchmark::State& state) {
   state.counters["height"] = compare.height();
 }
 BENCHMARK(BM_CompareSixDives)->ArgName("first")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The heat map alone, as the comparison window and the Tissue Sat page draw it: 15 tissues of a
+// 90-minute dive over a whole full-HD picture, with its frame and key.
+void BM_DrawTissueHeatMap(benchmark::State& state) {
+  Window window(NinetyMinuteFile(), 1280, 800, 1);
+  window.Start();
+  const scrb::AnalysedDive dive = window.state->Analysis().Analysed(0);
+  const scrb::DecoModel model = window.state->Analysis().Model();
+  if (model.TissueCount != 15 || dive.Profile->SampleCount < 270) {
+    state.SkipWithError("not a 90-minute dive under 15 tissues");
+  }
+  QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+  scrb::PainterSurface surface(image);
+  for (auto _ : state) {
+    scrb::DrawTissueHeatMap(*dive.Profile, *dive.Saturation, model, surface,
+                            scrb::Palette::Classic());
+    surface.Finish();
+  }
+}
+BENCHMARK(BM_DrawTissueHeatMap)->Unit(benchmark::kMillisecond);
 
 void BM_OpenTenThousandDives(benchmark::State& state) {
   Window window("", 1280, 800, 1);

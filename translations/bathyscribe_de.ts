@@ -108,6 +108,10 @@
         <translation>Vertikalgeschwindigkeit (Fuß pro Minute)</translation>
     </message>
     <message>
+        <source>Over-saturation of each tissue, % of allowed</source>
+        <translation>Übersättigung jedes Gewebes, % des Erlaubten</translation>
+    </message>
+    <message>
         <source>Depth (meters) versus time (minutes)</source>
         <translation>Tiefe (Meter) über der Zeit (Minuten)</translation>
     </message>
@@ -701,6 +705,26 @@
     <message>
         <source>Time=%1, Depth=%2, Max=%3, Min=%4</source>
         <translation>Zeit=%1, Tiefe=%2, Max=%3, Min=%4</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Depth: %1 to %2, difference %3</source>
+        <translation>Tiefe: %1 bis %2, Unterschied %3</translation>
+    </message>
+    <message>
+        <source>Mean vertical speed: %1</source>
+        <translation>Mittlere Vertikalgeschwindigkeit: %1</translation>
+    </message>
+    <message>
+        <source>Air drawn: %1 (%2)</source>
+        <translation>Luftverbrauch: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Highest over-saturation: %1 % on tissue %2</source>
+        <translation>Höchste Übersättigung: %1 % in Gewebe %2</translation>
     </message>
 </context>
 <context>
@@ -1623,6 +1647,14 @@ Bathyscribe liest die Logbücher der Datatrak-PC-Logsoftware; mehr steht in der 
     <message>
         <source>&amp;Change Model ...</source>
         <translation>&amp;Modell wechseln ...</translation>
+    </message>
+    <message>
+        <source>Heat &amp;Map</source>
+        <translation>Farb&amp;karte</translation>
+    </message>
+    <message>
+        <source>Shows the tissues&apos; over-saturation as a heat map in place of their pressures</source>
+        <translation>Zeigt die Übersättigung der Gewebe als Farbkarte anstelle ihrer Drücke</translation>
     </message>
 </context>
 <context>

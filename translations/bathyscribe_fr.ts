@@ -108,6 +108,10 @@
         <translation>Vitesse verticale (pieds par minute)</translation>
     </message>
     <message>
+        <source>Over-saturation of each tissue, % of allowed</source>
+        <translation>Sursaturation de chaque tissu, % de l&apos;admissible</translation>
+    </message>
+    <message>
         <source>Depth (meters) versus time (minutes)</source>
         <translation>Profondeur (mètres) en fonction du temps (minutes)</translation>
     </message>
@@ -701,6 +705,26 @@
     <message>
         <source>Time=%1, Depth=%2, Max=%3, Min=%4</source>
         <translation>Temps=%1, Prof.=%2, Max=%3, Min=%4</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Durée : %1</translation>
+    </message>
+    <message>
+        <source>Depth: %1 to %2, difference %3</source>
+        <translation>Profondeur : %1 à %2, écart %3</translation>
+    </message>
+    <message>
+        <source>Mean vertical speed: %1</source>
+        <translation>Vitesse verticale moyenne : %1</translation>
+    </message>
+    <message>
+        <source>Air drawn: %1 (%2)</source>
+        <translation>Air consommé : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Highest over-saturation: %1 % on tissue %2</source>
+        <translation>Sursaturation maximale : %1 % sur le tissu %2</translation>
     </message>
 </context>
 <context>
@@ -1623,6 +1647,14 @@ Bathyscribe lit les carnets du logiciel Datatrak PC ; le fichier README qui l&ap
     <message>
         <source>&amp;Change Model ...</source>
         <translation>Changer de &amp;modèle ...</translation>
+    </message>
+    <message>
+        <source>Heat &amp;Map</source>
+        <translation>Carte th&amp;ermique</translation>
+    </message>
+    <message>
+        <source>Shows the tissues&apos; over-saturation as a heat map in place of their pressures</source>
+        <translation>Montre la sursaturation des tissus en carte thermique à la place de leurs pressions</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <translation>Velocità verticale (piedi al minuto)</translation>
     </message>
     <message>
+        <source>Over-saturation of each tissue, % of allowed</source>
+        <translation>Sovrasaturazione di ogni tessuto, % del consentito</translation>
+    </message>
+    <message>
         <source>Depth (meters) versus time (minutes)</source>
         <translation>Profondità (metri) in funzione del tempo (minuti)</translation>
     </message>
@@ -701,6 +705,26 @@
     <message>
         <source>Time=%1, Depth=%2, Max=%3, Min=%4</source>
         <translation>Tempo=%1, Prof.=%2, Max=%3, Min=%4</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Durata: %1</translation>
+    </message>
+    <message>
+        <source>Depth: %1 to %2, difference %3</source>
+        <translation>Profondità: da %1 a %2, differenza %3</translation>
+    </message>
+    <message>
+        <source>Mean vertical speed: %1</source>
+        <translation>Velocità verticale media: %1</translation>
+    </message>
+    <message>
+        <source>Air drawn: %1 (%2)</source>
+        <translation>Aria consumata: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Highest over-saturation: %1 % on tissue %2</source>
+        <translation>Sovrasaturazione massima: %1 % nel tessuto %2</translation>
     </message>
 </context>
 <context>
@@ -1623,6 +1647,14 @@ Bathyscribe legge i logbook del software Datatrak PC; il README allegato fornisc
     <message>
         <source>&amp;Change Model ...</source>
         <translation>&amp;Cambia modello ...</translation>
+    </message>
+    <message>
+        <source>Heat &amp;Map</source>
+        <translation>Mappa di cal&amp;ore</translation>
+    </message>
+    <message>
+        <source>Shows the tissues&apos; over-saturation as a heat map in place of their pressures</source>
+        <translation>Mostra la sovrasaturazione dei tessuti come mappa di calore al posto delle loro pressioni</translation>
     </message>
 </context>
 <context>

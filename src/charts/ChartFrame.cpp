@@ -375,6 +375,60 @@ void DrawChartFrame(const ShownTimes& times, ChartValue yBottom, ChartValue yTop
   DrawValueAxis(times.Left, times.Right, values, labels, surface, palette, leftCorner);
 }
 
+std::optional<PlotAreaTwips> DrawLabelledChartFrame(
+    const ShownTimes& times, ChartValue yBottom, ChartValue yTop,
+    const std::function<ValueLabels(double plotHeightTwips)>& labelsFor, double belowTwips,
+    ChartSurface& surface, const Palette& palette) {
+  const int64_t width = WholeTwips(surface.Width());
+  const int64_t height = WholeTwips(surface.Height());
+  if (width == 0 || height == 0) return std::nullopt;
+  if (!(times.Right > times.Left) || !RangeUsable(yBottom, yTop)) return std::nullopt;
+  const auto xLeft = static_cast<ChartValue>(std::llround(times.Left));
+  const auto xRight = static_cast<ChartValue>(std::llround(times.Right));
+  if (!times.Zoomed && !RangeUsable(xLeft, xRight)) return std::nullopt;
+  EnsureMeasurable(surface, width, height);
+
+  const double textHeight = TextHeightTwips(surface);
+  const double top = std::max(kTopMargin, textHeight / 2 + kLabelGapTwips);
+  const double bottom =
+      std::max(kBottomMargin, 1.5 * textHeight + 2 * kLabelGapTwips) + std::max(0.0, belowTwips);
+  if (static_cast<double>(height) <= top + bottom) return std::nullopt;
+  const auto [bottomCorner, topCorner] = Widened(yBottom, yTop, bottom, top, height);
+  const ValueLabels marks = labelsFor(static_cast<double>(height) - top - bottom);
+  const double left = LeftMarginTwips(surface, marks.Labels);
+  if (static_cast<double>(width) <= left + kRightMargin) return std::nullopt;
+  // The same corners as DrawChartFrame's, which round them out on the whole dive.
+  const auto [leftCorner, rightCorner] =
+      times.Zoomed ? ExactlyWidened(times.Left, times.Right, left, kRightMargin, width) : [&] {
+        const auto [l, r] = Widened(xLeft, xRight, left, kRightMargin, width);
+        return std::pair<double, double>{l, r};
+      }();
+  surface.Scale(leftCorner, topCorner, rightCorner, bottomCorner);
+  if (times.Zoomed) {
+    DrawStretchTimeAxis(times, yBottom, yTop, surface, palette, leftCorner, rightCorner,
+                        textHeight);
+  } else {
+    const Corners corners{static_cast<float>(leftCorner), topCorner,
+                          static_cast<float>(rightCorner), bottomCorner};
+    DrawTimeAxis(xLeft, xRight, yBottom, yTop, surface, palette, corners, textHeight);
+  }
+  // Labels only: the caller's rows are told apart by what it draws in them.
+  for (size_t n = 0; n < marks.Values.size(); ++n) {
+    const std::string& label = marks.Labels[n];
+    surface.SetCurrentX((leftCorner + times.Left - std::fabs(surface.TextWidth(label))) / 2);
+    surface.SetCurrentY(static_cast<double>(marks.Values[n]) - surface.TextHeight(label) / 2);
+    surface.Print(label);
+  }
+
+  const auto twipsX = [&](double x) {
+    return (x - leftCorner) / (rightCorner - leftCorner) * static_cast<double>(width);
+  };
+  const auto twipsY = [&](double y) {
+    return (y - topCorner) / (bottomCorner - topCorner) * static_cast<double>(height);
+  };
+  return PlotAreaTwips{twipsX(times.Left), twipsY(yTop), twipsX(times.Right), twipsY(yBottom)};
+}
+
 void DrawStripFrame(const ShownTimes& times, ChartValue yBottom, ChartValue yTop,
                     ChartSurface& surface, const Palette& palette,
                     const std::vector<std::string>& leftLabels) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,30 @@ void DrawChartFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, Cha
 // minutes and seconds where the labels stand less than a minute apart.
 void DrawChartFrame(const ShownTimes& times, ChartValue yBottom, ChartValue yTop,
                     ChartSurface& surface, const Palette& palette, ChartValue yOrigin);
+
+// Where a frame put its plot area, in twips from the surface's upper-left corner.
+struct PlotAreaTwips {
+  double Left = 0;
+  double Top = 0;
+  double Right = 0;
+  double Bottom = 0;
+};
+
+// Labels of a value axis at values of the caller's choosing.
+struct ValueLabels {
+  std::vector<int64_t> Values;
+  std::vector<std::string> Labels;
+};
+
+// The frame of a time chart whose value axis carries the caller's labels (e.g. the rows of a heat
+// map) in place of a numbered grid, without lines along them, and keeps `belowTwips` free under
+// the time labels. `labelsFor` chooses them for the plot area's height in twips, as labels that
+// do not fit are left out. The time axis is the one DrawChartFrame gives the same surface, so the
+// charts of a page still line up. Nothing when the surface is too small.
+std::optional<PlotAreaTwips> DrawLabelledChartFrame(
+    const ShownTimes& times, ChartValue yBottom, ChartValue yTop,
+    const std::function<ValueLabels(double plotHeightTwips)>& labelsFor, double belowTwips,
+    ChartSurface& surface, const Palette& palette);
 
 // The grid and label steps of a stretch's time axis, in seconds, for a plot area on which one
 // second takes `twipsPerSecond`; labels of `widestLabelTwips` keep `gapTwips` apart.

@@ -33,6 +33,9 @@ class ChartSurface {
   // Draws with the current pen width; the pen ends at (x2, y2).
   virtual void Line(double x1, double y1, double x2, double y2, Rgb color) = 0;
   virtual void LineTo(double x2, double y2, Rgb color) = 0;
+  // Fills the rectangle between two opposite corners without an outline; the pen stays where it
+  // is. Surfaces that cannot fill hatch it with lines of the current pen width.
+  virtual void FillRect(double x1, double y1, double x2, double y2, Rgb color);
   virtual double CurrentX() const = 0;
   virtual double CurrentY() const = 0;
   virtual void SetCurrentX(double x) = 0;

@@ -83,6 +83,19 @@ void RegionSurface::Line(double x1, double y1, double x2, double y2, Rgb color) 
   parent_.Line(a->X, a->Y, b->X, b->Y, color);
 }
 
+void RegionSurface::FillRect(double x1, double y1, double x2, double y2, Rgb color) {
+  const std::optional<Point> a = ToParent(x1, y1);
+  const std::optional<Point> b = ToParent(x2, y2);
+  if (!a || !b) return;
+  // Cut to the region like a line, so that a fill never reaches a neighbour.
+  const double left = std::max(std::min(a->X, b->X), area_.Left);
+  const double right = std::min(std::max(a->X, b->X), area_.Right());
+  const double top = std::max(std::min(a->Y, b->Y), area_.Top);
+  const double bottom = std::min(std::max(a->Y, b->Y), area_.Bottom());
+  if (!(left < right) || !(top < bottom)) return;
+  parent_.FillRect(left, top, right, bottom, color);
+}
+
 void RegionSurface::LineTo(double x2, double y2, Rgb color) {
   Line(currentX_, currentY_, x2, y2, color);
 }

@@ -42,6 +42,7 @@ class RegionSurface : public ChartSurface {
   double ScaleY(double millimetres) const override;
   void Line(double x1, double y1, double x2, double y2, Rgb color) override;
   void LineTo(double x2, double y2, Rgb color) override;
+  void FillRect(double x1, double y1, double x2, double y2, Rgb color) override;
   double CurrentX() const override { return currentX_; }
   double CurrentY() const override { return currentY_; }
   void SetCurrentX(double x) override { currentX_ = x; }

@@ -125,6 +125,17 @@ void ClippedToStretch::Line(double x1, double y1, double x2, double y2, Rgb colo
   penInStep_ = x2 == x_ && y2 == y_;
 }
 
+void ClippedToStretch::FillRect(double x1, double y1, double x2, double y2, Rgb color) {
+  if (clipping_) {
+    const double low = std::max(std::min(x1, x2), left_);
+    const double high = std::min(std::max(x1, x2), right_);
+    if (!(low < high)) return;
+    x1 = low;
+    x2 = high;
+  }
+  surface_.FillRect(x1, y1, x2, y2, color);
+}
+
 void ClippedToStretch::LineTo(double x2, double y2, Rgb color) {
   double x1 = x_;
   double y1 = y_;

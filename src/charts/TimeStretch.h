@@ -58,6 +58,7 @@ class ClippedToStretch : public ChartSurface {
   double ScaleY(double millimetres) const override { return surface_.ScaleY(millimetres); }
   void Line(double x1, double y1, double x2, double y2, Rgb color) override;
   void LineTo(double x2, double y2, Rgb color) override;
+  void FillRect(double x1, double y1, double x2, double y2, Rgb color) override;
   double CurrentX() const override { return x_; }
   double CurrentY() const override { return y_; }
   void SetCurrentX(double x) override;

@@ -1,5 +1,6 @@
 #include "cli/ChartRegistry.h"
 #include "saturation/SaturationCharts.h"
+#include "saturation/TissueHeatMap.h"
 #include "saturation/TissueLegend.h"
 
 namespace scrb::cli {
@@ -19,6 +20,11 @@ std::vector<ChartEntry> SaturationChartEntries() {
          const AnalysedDive dive = c.Analysed();
          DrawOverSaturationChart(*dive.Profile, *dive.Saturation, c.Analysis.Model(), s, c.Colours,
                                  c.Stretch);
+       }},
+      {"heatmap", 400,
+       [](RenderContext& c, ChartSurface& s) {
+         const AnalysedDive dive = c.Analysed();
+         DrawTissueHeatMap(*dive.Profile, *dive.Saturation, c.Analysis.Model(), s, c.Colours);
        }},
       {"legend", 360,
        [](RenderContext& c, ChartSurface& s) {

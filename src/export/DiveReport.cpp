@@ -15,6 +15,7 @@
 #include "report/Units.h"
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
+#include "saturation/TissueHeatMap.h"
 #include "saturation/TissueLegend.h"
 
 namespace scrb {
@@ -33,6 +34,11 @@ constexpr double kEmptyChartPadding = 1.5 * kTwipsPerMillimetre;
 constexpr double kDepthShare = 0.36;
 constexpr double kStripShare = 0.15;
 constexpr double kAirShare = 0.245;
+// The heat map's share of that height, taken from the depth, air and saturation charts; the
+// alarm strip keeps its rows. Under the least height its fifteen rows would be too thin to tell
+// apart, and it is left out.
+constexpr double kHeatMapShare = 0.16;
+constexpr double kLeastHeatMapHeight = 24 * kTwipsPerMillimetre;
 
 std::string Trimmed(const std::string& text) {
   const size_t first = text.find_first_not_of(' ');
@@ -131,6 +137,7 @@ DiveReportTexts ReportPageTexts(const AnalysedDive& analysed, const DecoModel& m
   }
   texts.SaturationCaption = Tr("Charts", kOverSaturationChartCaption);
   texts.SaturationSummary = MaxOverSaturationText(*analysed.Profile, *analysed.Saturation, model);
+  if (!texts.SaturationSummary.empty()) texts.HeatMapCaption = Tr("Charts", kTissueHeatMapCaption);
   texts.ModelLine = FillIn(
       Tr("Report", "Decompression model: %1, surface pressure %2"),
       {ModelName(model),
@@ -188,10 +195,16 @@ ReportLayout LayoutReportPage(const DiveReportTexts& texts, const ChartSurface& 
   // three gaps sit between them.
   const double footerTop = height - textHeight;
   const double chartSpace = std::max(0.0, footerTop - kPageGap - y - 7 * line - 3 * kPageGap);
-  const double depthHeight = chartSpace * kDepthShare;
   const double stripHeight = chartSpace * kStripShare;
-  const double airHeight = chartSpace * kAirShare;
-  const double saturationHeight = chartSpace - depthHeight - stripHeight - airHeight;
+  const double heatMapHeight = chartSpace * kHeatMapShare;
+  const bool heatMap = !texts.HeatMapCaption.empty() && heatMapHeight >= kLeastHeatMapHeight;
+  // With the heat map and its caption on the page the other charts shrink alike.
+  const double shrink =
+      heatMap ? (chartSpace - stripHeight - heatMapHeight - line) / (chartSpace - stripHeight) : 1;
+  const double depthHeight = chartSpace * kDepthShare * shrink;
+  const double airHeight = chartSpace * kAirShare * shrink;
+  const double saturationHeight =
+      (chartSpace - chartSpace * kDepthShare - stripHeight - chartSpace * kAirShare) * shrink;
 
   place(texts.DepthCaption, 0, y, width);
   y += line;
@@ -216,6 +229,12 @@ ReportLayout LayoutReportPage(const DiveReportTexts& texts, const ChartSurface& 
   y += saturationHeight;
   layout.TissueKey = {0, y, width, textHeight};
   y += line;
+  if (heatMap) {
+    place(texts.HeatMapCaption, 0, y, width);
+    y += line;
+    layout.HeatMap = {0, y, width, heatMapHeight};
+    y += heatMapHeight;
+  }
   place(texts.SaturationSummary, 0, y, width);
   y += line;
   place(texts.ModelLine, 0, y, width);
@@ -262,6 +281,11 @@ void DrawDiveReportPage(const AnalysedDive& analysed, const DecoModel& model,
     DrawOverSaturationChart(profile, *analysed.Saturation, model, s, PaperPalette());
   });
   if (!noSaturation) DrawTissueKey(model, page, layout.TissueKey, PaperPalette());
+  if (layout.HeatMap.Height > 0) {
+    DrawChartIn(page, layout.HeatMap, false, [&](ChartSurface& s) {
+      DrawTissueHeatMap(profile, *analysed.Saturation, model, s, PaperPalette());
+    });
+  }
 }
 
 }  // namespace scrb

@@ -33,6 +33,7 @@ struct DiveReportTexts {
   std::string AirSummary;  // empty without an air estimate
   std::string SaturationCaption;
   std::string SaturationSummary;  // empty without saturation results
+  std::string HeatMapCaption;
   std::string ModelLine;
   std::string FooterLeft;
   std::string FooterCentre;
@@ -54,18 +55,23 @@ struct ReportLayout {
   SurfaceRect BreathChart;
   SurfaceRect SaturationChart;
   SurfaceRect TissueKey;  // the colour of each tissue's line, under the over-saturation chart
+  // The tissue heat map under the key, where the page has room for it; else of no height.
+  SurfaceRect HeatMap;
 
   // Everything that is drawn rather than written.
   std::vector<SurfaceRect> Graphics() const {
-    return {DepthChart, AlarmStrip, TankChart, BreathChart, SaturationChart, TissueKey};
+    std::vector<SurfaceRect> graphics{DepthChart,  AlarmStrip,      TankChart,
+                                      BreathChart, SaturationChart, TissueKey};
+    if (HeatMap.Height > 0) graphics.push_back(HeatMap);
+    return graphics;
   }
 };
 
 ReportLayout LayoutReportPage(const DiveReportTexts& texts, const ChartSurface& page);
 
 // One page of the dive report on a blank page surface (its printable area): the title, the
-// logbook details, the depth chart with its alarm strip, the air charts and the over-saturation
-// chart under the model, and a footer.
+// logbook details, the depth chart with its alarm strip, the air charts, the over-saturation
+// chart and, where it fits, the tissue heat map under the model, and a footer.
 void DrawDiveReportPage(const AnalysedDive& analysed, const DecoModel& model,
                         const ReportPageInfo& info, ChartSurface& page);
 

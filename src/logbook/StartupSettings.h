@@ -37,6 +37,9 @@ constexpr const char* kUnits = "Units";
 // The window's and the charts' look: "light", "dark", "high-contrast"; anything else follows the
 // desktop.
 constexpr const char* kAppearance = "Appearance";
+// The Tissue Sat page shows the heat map in place of the tissue pressures: "1" on, anything else
+// off.
+constexpr const char* kTissueHeatMap = "TissueHeatMap";
 // File > Recent Logbooks: "RecentLogbook1" (the most recent) to "RecentLogbook6".
 constexpr int kRecentLogbookCount = 6;
 std::string RecentLogbookKey(int index);

@@ -326,6 +326,20 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2, Rgb color)
   painter_.drawLine(a, b);
 }
 
+void PainterSurface::FillRect(double x1, double y1, double x2, double y2, Rgb color) {
+  const std::optional<QPointF> a = ToLogical(x1, y1);
+  const std::optional<QPointF> b = ToLogical(x2, y2);
+  if (!a || !b) return;
+  const QRectF rect = QRectF(*a, *b).normalized() & QRectF(QPointF(0, 0), logicalSize_);
+  if (rect.isEmpty()) return;
+  QPainter* painter = Painter();
+  if (painter == nullptr) return;
+  FlushPolyline();
+  // Without antialiasing neighbouring fills meet on the pixel grid, with no seam between them.
+  UseAntialiasing(false);
+  painter->fillRect(rect, QColor(color.R, color.G, color.B));
+}
+
 void PainterSurface::LineTo(double x2, double y2, Rgb color) {
   Line(currentX_, currentY_, x2, y2, color);
 }

@@ -102,9 +102,21 @@ std::optional<SaturationChartRange> Covering(std::optional<SaturationChartRange>
   return MakeRange(range->XRight, low, high);
 }
 
+// The over-saturation chart's range, widened to every point it draws.
+std::optional<SaturationChartRange> OverSaturationCovering(const DecodedProfile& profile,
+                                                           const SaturationResult& saturation,
+                                                           const DecoModel& model) {
+  const TissuePoint point = [&](size_t t, size_t s) {
+    return OverSaturationPoint(profile, saturation, model, t, s);
+  };
+  return Covering(OverSaturationRange(profile, saturation),
+                  AllPoints(profile, saturation, model, point));
+}
+
 }  // namespace
 
-// The starting state is judged against the surface pressure alone.
+// The over-saturation of a step as a percentage, in hundredths; the starting state is judged
+// against the surface pressure alone.
 double OverSaturationPoint(const DecodedProfile& profile, const SaturationResult& saturation,
                            const DecoModel& model, size_t tissue, size_t step) {
   const double ambient = step == 0
@@ -112,6 +124,12 @@ double OverSaturationPoint(const DecodedProfile& profile, const SaturationResult
                              : profile.SampleDepth[step - 1] / 10 + saturation.SurfacePressure;
   return saturation.TissuePressure[tissue][step] * 100 / ambient /
          model.CriticalCoefficient[tissue];
+}
+
+bool ShowMissingOverSaturation(const DecodedProfile& profile, const SaturationResult& saturation,
+                               const DecoModel& model, ChartSurface& surface) {
+  return ShowMissingData(profile, saturation, model,
+                         OverSaturationCovering(profile, saturation, model), surface);
 }
 
 std::optional<SaturationChartRange> TissuePressureRange(const DecodedProfile& profile,
@@ -164,8 +182,8 @@ void DrawOverSaturationChart(const DecodedProfile& profile, const SaturationResu
   const TissuePoint point = [&](size_t t, size_t s) {
     return OverSaturationPoint(profile, saturation, model, t, s);
   };
-  const std::optional<SaturationChartRange> range = Covering(
-      OverSaturationRange(profile, saturation), AllPoints(profile, saturation, model, point));
+  const std::optional<SaturationChartRange> range =
+      OverSaturationCovering(profile, saturation, model);
   if (ShowMissingData(profile, saturation, model, range, surface)) return;
 
   surface.Cls();

@@ -59,6 +59,17 @@ void DrawOverSaturationChart(const DecodedProfile& profile, const SaturationResu
                              const DecoModel& model, ChartSurface& surface, const Palette& palette,
                              const TimeStretch& stretch = TimeStretch::WholeDive());
 
+// The over-saturation of a tissue at a step of the saturation as a percentage of its critical
+// coefficient, in hundredths: the very point the over-saturation chart draws. Step 0 is the
+// starting state; step s ends where sample s - 1 is plotted.
+double OverSaturationPoint(const DecodedProfile& profile, const SaturationResult& saturation,
+                           const DecoModel& model, size_t tissue, size_t step);
+
+// When the over-saturation chart has nothing to draw for the dive, shows on the surface what the
+// chart shows in its place and returns true; charts of the same figures take the same states.
+bool ShowMissingOverSaturation(const DecodedProfile& profile, const SaturationResult& saturation,
+                               const DecoModel& model, ChartSurface& surface);
+
 // Which model and surface pressure the charts show, e.g. "15 tissues, surface pressure 1.000 bar".
 std::string SaturationModelText(const SaturationResult& saturation, const DecoModel& model,
                                 UnitSystem units);

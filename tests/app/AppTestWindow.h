@@ -221,7 +221,10 @@ inline QStringList TestWindow::Entries() const {
 // show something.
 inline QList<ChartView*> Charts(const MainWindow& form, int page) {
   QList<ChartView*> charts = Page(form, page)->findChildren<ChartView*>();
-  charts.removeIf([](ChartView* chart) { return chart->focusPolicy() == Qt::NoFocus; });
+  // A chart switched off in favour of another one is no chart of the page as shown.
+  charts.removeIf([](ChartView* chart) {
+    return chart->focusPolicy() == Qt::NoFocus || chart->isHidden();
+  });
   return charts;
 }
 

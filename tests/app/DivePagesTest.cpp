@@ -30,6 +30,7 @@
 #include "saturation/SaturationCharts.h"
 #include "saturation/SaturationFixtures.h"
 #include "saturation/SaturationReadout.h"
+#include "saturation/TissueHeatMap.h"
 #include "support/LogbookBuilder.h"
 
 namespace scrb {
@@ -311,6 +312,38 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
   EXPECT_TRUE(window->rect().contains(
       QRect(window->CloseButton()->mapTo(window, QPoint(0, 0)), window->CloseButton()->size())));
   window->reject();
+}
+
+// The heat map takes the pressure chart's place at the press of a button, draws the dive as the
+// core does, moves the readouts, and comes back as left on the next start.
+TEST_F(DivePages, TissuePageSwitchesToTheHeatMapAndKeepsTheChoice) {
+  state.SetModel(2);
+  Load({DiveWithDepths({0, 12, 30, 30, 22, 9, 5, 5, 0})});
+  TissuePage page(state);
+  page.show();
+  Show(page, 0);
+  EXPECT_TRUE(page.HeatMapChart()->isHidden());
+  page.HeatMapButton()->click();
+  EXPECT_TRUE(page.PressureChart()->isHidden());
+  EXPECT_FALSE(page.HeatMapChart()->isHidden());
+  EXPECT_EQ(settings.GetSetting("TissueHeatMap", ""), "1");
+  QApplication::processEvents();
+  const AnalysedDive dive = state.Analysis().Analysed(0);
+  ChartView alone;
+  alone.resize(page.HeatMapChart()->size());
+  DrawTissueHeatMap(*dive.Profile, *dive.Saturation, state.Analysis().Model(), alone.Surface(),
+                    state.ChartPalette());
+  EXPECT_EQ(page.HeatMapChart()->ChartImage(), alone.ChartImage());
+  emit page.HeatMapChart()->MouseMoved(150, 0);
+  EXPECT_EQ(page.HeatMapChart()->CursorX(), 150);
+  EXPECT_EQ(page.OverSaturationChart()->CursorX(), 150);
+  EXPECT_NE(page.OverSaturationReadout()->text(), "");
+
+  TissuePage again(state);
+  EXPECT_TRUE(again.HeatMapButton()->isChecked());
+  again.HeatMapButton()->click();
+  EXPECT_EQ(settings.GetSetting("TissueHeatMap", ""), "0");
+  EXPECT_TRUE(again.HeatMapChart()->isHidden());
 }
 
 // The charts of a page are drawn on threads of their own: each must come out as it does drawn

@@ -275,7 +275,7 @@ TEST(MainWindow, EveryMenuEntryAndButtonThroughItsAction) {
             "[&Logbook]|&Statistics...|&Compare Dives...|"
             "[&Help]|&About|"
             "&General|&Dive|Vertical &Speed|&Air|Ph&ys Data|&Tissue Sat|&Raw Data|"
-            "&Previous|&Next|E&xit|&Change Model ...");
+            "&Previous|&Next|E&xit|&Change Model ...|Heat &Map");
   // Every entry has an Alt key and no Alt key serves two: menu titles, pages and buttons share the
   // window's map (maps[0]); each menu has its own.
   std::vector<QStringList> maps(1);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "Version.h"
@@ -104,6 +105,30 @@ TEST(Cli, RenderWritesPngSvgAndPdf) {
         Cli({"render", TwoDiveFile(), "--dive", dive, "--chart", "depth", "--out", out}).Status,
         kExitOk);
     EXPECT_NE(test::ReadFile(out).find(head), std::string::npos) << name;
+  }
+}
+
+// The heat map of one dive: the cells fill the picture with the scale's colours, the key is
+// labelled, and a dive without a profile says so.
+TEST(Cli, RenderDrawsTheHeatMap) {
+  const std::string png = OutPath("heatmap.png");
+  ASSERT_EQ(Cli({"render", TwoDiveFile(), "--dive", "0", "--chart", "heatmap", "--out", png,
+                 "--model", "2"})
+                .Status,
+            kExitOk);
+  const QImage image(QString::fromStdString(png));
+  ASSERT_EQ(image.size(), QSize(1200, 400));
+  // Along the middle of the plot area every pixel is a cell, none the white ground.
+  std::set<QRgb> colours;
+  for (int x = 200; x < 1000; ++x) colours.insert(image.pixel(x, 150));
+  EXPECT_EQ(colours.count(qRgb(255, 255, 255)), 0u);
+  EXPECT_GE(colours.size(), 5u);
+  for (const auto& [dive, text] : {std::pair{"0", "&gt; 100 %"}, {"1", "No Dive Data available"}}) {
+    const std::string svg = OutPath("heatmap.svg");
+    ASSERT_EQ(
+        Cli({"render", TwoDiveFile(), "--dive", dive, "--chart", "heatmap", "--out", svg}).Status,
+        kExitOk);
+    EXPECT_NE(test::ReadFile(svg).find(text), std::string::npos) << dive;
   }
 }
 

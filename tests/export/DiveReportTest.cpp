@@ -51,10 +51,14 @@ TEST(DiveReport, EverythingStaysInsideThePrintableAreaWithoutOverlapAtA4AndLette
     const auto [layout, faults] =
         test::DrawAndCheckReportPage(dive, model, {"trip.log", 1, 1}, page);
     EXPECT_EQ(faults, std::vector<std::string>{});
-    // Charts get a fair share of the paper: the depth chart at least 5 cm high.
-    EXPECT_GT(layout.DepthChart.Height, 50 * kTwipsPerMm);
-    EXPECT_GT(layout.TankChart.Height, 30 * kTwipsPerMm);
+    // Charts get a fair share of the paper, the heat map under the over-saturation chart too;
+    // the alarm strip keeps a text line a row.
+    EXPECT_GT(layout.DepthChart.Height, 40 * kTwipsPerMm);
+    EXPECT_GT(layout.TankChart.Height, 25 * kTwipsPerMm);
     EXPECT_GT(layout.AlarmStrip.Height, 6 * 190);
+    EXPECT_GE(layout.HeatMap.Height, 24 * kTwipsPerMm);
+    EXPECT_GT(layout.HeatMap.Top, layout.TissueKey.Bottom());
+    EXPECT_FALSE(page.Fills().empty());
 
     // The long comment wraps and ends elided rather than running over the page.
     const auto texts = page.Texts();
@@ -69,6 +73,22 @@ TEST(DiveReport, EverythingStaysInsideThePrintableAreaWithoutOverlapAtA4AndLette
 std::string Longer(const char*, const char* text) {
   const std::string english(text);
   return english + " " + std::string(english.size() / 2, 'w');
+}
+
+// On a page too short for its rows the heat map is left out and the charts keep the room they
+// have without it; a dive without saturation results never gets one.
+TEST(DiveReport, HeatMapOnlyWhereItFits) {
+  DecoModel model;
+  LoadDecoModel(model, 2);
+  RecordingSurface small = test::PrintableArea(148, 210);
+  const auto [layout, faults] = test::DrawAndCheckReportPage(BusyDive(), model, {}, small);
+  EXPECT_EQ(faults, std::vector<std::string>{});
+  EXPECT_EQ(layout.HeatMap.Height, 0);
+  EXPECT_TRUE(small.Fills().empty());
+  EXPECT_NEAR(layout.DepthChart.Height / layout.SaturationChart.Height, 0.36 / 0.245, 1e-9);
+  RecordingSurface a4 = test::PrintableArea(210, 297);
+  DiveRecord noSamples;
+  EXPECT_EQ(test::DrawAndCheckReportPage(noSamples, model, {}, a4).Layout.HeatMap.Height, 0);
 }
 
 TEST(DiveReport, ALongerLanguageStaysOnThePageWhileExportsStayEnglish) {

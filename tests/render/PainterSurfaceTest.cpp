@@ -22,6 +22,31 @@ QImage WhiteImage(int width, int height, qreal ratio = 1) {
 const QRgb kRed =
     qRgb(Palette::Classic().Alarm.R, Palette::Classic().Alarm.G, Palette::Classic().Alarm.B);
 
+// Fills meet without a seam or an overlap on fractional pixels, stay on the image and move no pen.
+TEST(PainterSurface, FillsMeetOnThePixelGrid) {
+  QImage image = WhiteImage(100, 20);
+  {
+    PainterSurface s(&image, QSizeF(100, 20), 96, 96);
+    s.Scale(0, 0, 100, 20);
+    s.SetCurrentX(3);
+    s.FillRect(10, 5, 33.3, 15, Palette::Classic().Alarm);
+    s.FillRect(33.3, 5, 66.6, 15, Rgb{0, 0, 255});
+    s.FillRect(66.6, 15, 250, 5, Palette::Classic().Alarm);
+    EXPECT_EQ(s.CurrentX(), 3);
+  }
+  int red = 0;
+  int blue = 0;
+  for (int x = 0; x < 100; ++x) {
+    const QRgb pixel = image.pixel(x, 10);
+    red += pixel == kRed;
+    blue += pixel == qRgb(0, 0, 255);
+    if (x >= 10) EXPECT_NE(pixel, qRgb(255, 255, 255)) << x;
+  }
+  EXPECT_EQ(red + blue, 90);
+  EXPECT_EQ(blue, 34);  // the pixels whose centres lie in 33.3..66.6
+  EXPECT_EQ(image.pixel(50, 2), qRgb(255, 255, 255));
+}
+
 TEST(PainterSurface, LengthsAreTwipsFromTheLogicalDpi) {
   QImage image = WhiteImage(465, 325);
   PainterSurface at96(&image, QSizeF(465, 325), 96, 96);

@@ -9,10 +9,11 @@ namespace scrb::test {
 
 // One drawing operation as a chart issued it, in the user coordinates then in force.
 struct RecordedOp {
-  enum class Kind { Cls, Scale, Line, Print, DrawWidth, Refresh };
+  enum class Kind { Cls, Scale, Line, Print, DrawWidth, Refresh, Fill };
   Kind Type = Kind::Line;
-  // Line: from (X1, Y1) to (X2, Y2). Print: the pen position in (X1, Y1).
-  // Scale: the corners (X1, Y1)-(X2, Y2). DrawWidth: nothing here, see DrawWidth.
+  // Line: from (X1, Y1) to (X2, Y2). Fill: the corners (X1, Y1) and (X2, Y2). Print: the pen
+  // position in (X1, Y1). Scale: the corners (X1, Y1)-(X2, Y2). DrawWidth: nothing here, see
+  // DrawWidth.
   double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
   Rgb Color;
   std::string Text;
@@ -42,6 +43,9 @@ class RecordingSurface : public ChartSurface {
   void LineTo(double x2, double y2, Rgb color) override {
     Line(currentX_, currentY_, x2, y2, color);
   }
+  void FillRect(double x1, double y1, double x2, double y2, Rgb color) override {
+    ops_.push_back({RecordedOp::Kind::Fill, x1, y1, x2, y2, color, {}, drawWidth_});
+  }
   double CurrentX() const override { return currentX_; }
   double CurrentY() const override { return currentY_; }
   void SetCurrentX(double x) override { currentX_ = x; }
@@ -64,6 +68,7 @@ class RecordingSurface : public ChartSurface {
   std::vector<RecordedOp> OpsOf(RecordedOp::Kind kind) const;
   std::vector<RecordedOp> Lines() const { return OpsOf(RecordedOp::Kind::Line); }
   std::vector<RecordedOp> LinesOf(Rgb color) const;
+  std::vector<RecordedOp> Fills() const { return OpsOf(RecordedOp::Kind::Fill); }
   std::vector<RecordedOp> Prints() const { return OpsOf(RecordedOp::Kind::Print); }
   std::vector<std::string> Texts() const;
   void Forget() { ops_.clear(); }

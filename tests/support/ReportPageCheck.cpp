@@ -68,6 +68,11 @@ std::vector<std::string> PageFaults(const std::vector<PlacedText>& texts,
         std::ranges::count(rules, op.Y1) > 0 && op.Y1 == op.Y2 && area.Contains(line);
     if (!inChart(line) && !isRule) faults.push_back("line outside the charts: " + Describe(line));
   }
+  for (const RecordedOp& op : page.Fills()) {
+    const SurfaceRect fill{std::min(op.X1, op.X2), std::min(op.Y1, op.Y2), std::fabs(op.X2 - op.X1),
+                           std::fabs(op.Y2 - op.Y1)};
+    if (!inChart(fill)) faults.push_back("fill outside the charts: " + Describe(fill));
+  }
   return faults;
 }
 

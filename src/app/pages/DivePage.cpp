@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/views/ChartView.h"
 #include "charts/SampleTimeAxis.h"
@@ -94,14 +95,16 @@ void DivePage::ShowRuler() {
   if (ends && ReadoutDive() != nullptr) {
     measure = MeasureStretch(RulerInputs(ReadoutAnalysis()), ends->first, ends->second);
   }
+  // One label for the page, on its top chart shown; the others mark the band alone.
+  const auto top = std::find_if(timeCharts_.begin(), timeCharts_.end(),
+                                [this](ChartView* chart) { return !chart->isHidden(); });
   for (ChartView* chart : timeCharts_) {
     if (!measure) {
       chart->SetBand(std::nullopt);
       continue;
     }
     QStringList label;
-    // One label for the page, on its top chart; the others mark the band alone.
-    if (chart == timeCharts_.front()) {
+    if (top != timeCharts_.end() && chart == *top) {
       for (const std::string& line : StretchMeasureTexts(*measure, state_.Units()))
         label << QString::fromStdString(line);
     }

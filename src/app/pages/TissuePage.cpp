@@ -8,12 +8,15 @@
 #include <cmath>
 
 #include "app/dialogs/ModelWindow.h"
+#include "app/state/SettingsStore.h"
 #include "app/views/ChartView.h"
 #include "app/views/ElidedLabel.h"
+#include "logbook/StartupSettings.h"
 #include "logbook/Translation.h"
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/SaturationReadout.h"
+#include "saturation/TissueHeatMap.h"
 #include "saturation/TissueLegend.h"
 
 namespace scrb {
@@ -91,8 +94,51 @@ TissuePage::TissuePage(LogbookState& state, QWidget* parent) : DivePage(state, p
   layout->addWidget(carryOverLabel_);
   layout->addLayout(bottom);
 
-  FollowTimeCharts({pressureChart_, overSaturationChart_});
   connect(changeModelButton_, &QPushButton::clicked, this, &TissuePage::OpenModelWindow);
+  AddHeatMap(pressureTitle);
+  FollowTimeCharts({pressureChart_, heatMapChart_, overSaturationChart_});
+}
+
+// The heat map takes the pressure chart's place, so that the page keeps two charts of a
+// readable height in a small window; the button beside "Change Model" switches between them.
+void TissuePage::AddHeatMap(ElidedLabel* pressureTitle) {
+  pressureTitle_ = pressureTitle;
+  heatMapChart_ = NewChart("HeatMapChart", this);
+  heatMapChart_->hide();
+  auto* layout = static_cast<QVBoxLayout*>(this->layout());
+  layout->insertWidget(layout->indexOf(pressureChart_) + 1, heatMapChart_, 1);
+
+  heatMapButton_ = new QPushButton(tr("Heat &Map"), this);
+  heatMapButton_->setObjectName("HeatMapButton");
+  heatMapButton_->setCheckable(true);
+  heatMapButton_->setToolTip(
+      tr("Shows the tissues' over-saturation as a heat map in place of their pressures"));
+  auto* bottom = static_cast<QHBoxLayout*>(layout->itemAt(layout->count() - 1)->layout());
+  bottom->addWidget(heatMapButton_);
+  heatMapButton_->setChecked(state_.Settings().GetSetting(settings::kTissueHeatMap, "") == "1");
+  ShowHeatMap(heatMapButton_->isChecked());
+  connect(heatMapButton_, &QPushButton::toggled, this, [this](bool on) {
+    state_.Settings().SaveSetting(settings::kTissueHeatMap, on ? "1" : "0");
+    ShowHeatMap(on);
+    if (isVisible()) Show(state_.Current());
+  });
+}
+
+void TissuePage::ShowHeatMap(bool shown) {
+  pressureChart_->setVisible(!shown);
+  heatMapChart_->setVisible(shown);
+  // The pressures' readout would speak of a chart that is not there.
+  pressureReadout_->setVisible(!shown);
+  pressureTitle_->setText(QString::fromStdString(
+      Tr("Charts", shown ? kTissueHeatMapCaption : kTissuePressureChartCaption)));
+}
+
+bool TissuePage::HeatMapShown() const {
+  return heatMapButton_ != nullptr && heatMapButton_->isChecked();
+}
+
+ChartView* TissuePage::UpperChart() const {
+  return HeatMapShown() ? heatMapChart_ : pressureChart_;
 }
 
 void TissuePage::ShowDive(const DiveRecord* found) {
@@ -100,14 +146,16 @@ void TissuePage::ShowDive(const DiveRecord* found) {
   pressureReadout_->clear();
   overSaturationReadout_->clear();
   pressureChart_->HideCursor();
+  heatMapChart_->HideCursor();
   overSaturationChart_->HideCursor();
-  SetSampleCount({pressureChart_, overSaturationChart_}, found);
+  SetSampleCount({pressureChart_, heatMapChart_, overSaturationChart_}, found);
   DrawKey();
   if (found == nullptr) {
     maxOverSaturationLabel_->clear();
     carryOverLabel_->clear();
     modelLabel_->clear();  // the surface pressure it names belongs to a dive
     pressureChart_->Clear();
+    heatMapChart_->Clear();
     overSaturationChart_->Clear();
     return;
   }
@@ -117,11 +165,19 @@ void TissuePage::ShowDive(const DiveRecord* found) {
   const UnitSystem units = state_.Units();
   const Palette& palette = state_.ChartPalette();
   const TimeStretch& stretch = state_.Stretch();
+  const ChartDrawing upper =
+      HeatMapShown()
+          ? ChartDrawing{heatMapChart_,
+                         [&](ChartSurface& surface) {
+                           DrawTissueHeatMap(*profile, *saturation, model, surface, palette,
+                                             stretch);
+                         }}
+          : ChartDrawing{pressureChart_, [&](ChartSurface& surface) {
+                           DrawTissuePressureChart(*profile, *saturation, model, surface, units,
+                                                   palette, stretch);
+                         }};
   DrawChartsTogether({
-      {pressureChart_,
-       [&](ChartSurface& surface) {
-         DrawTissuePressureChart(*profile, *saturation, model, surface, units, palette, stretch);
-       }},
+      upper,
       {overSaturationChart_,
        [&](ChartSurface& surface) {
          DrawOverSaturationChart(*profile, *saturation, model, surface, palette, stretch);
@@ -157,7 +213,7 @@ void TissuePage::DrawKey() {
 }
 
 void TissuePage::ShowProgress() {
-  DrawSaturationProgress(state_.Analysis().Model(), pressureChart_->Surface(),
+  DrawSaturationProgress(state_.Analysis().Model(), UpperChart()->Surface(),
                          overSaturationChart_->Surface(), state_.ChartPalette());
   repaint();
 }
@@ -172,7 +228,7 @@ void TissuePage::ShowReadoutAt(double x) {
 
   pressureReadout_->setText(QString::fromStdString(readout->PressureText));
   overSaturationReadout_->setText(QString::fromStdString(readout->OverSaturationText));
-  pressureChart_->SetCursorX(x);
+  UpperChart()->SetCursorX(x);
   overSaturationChart_->SetCursorX(x);
 }
 

@@ -8,6 +8,7 @@ class QPushButton;
 namespace scrb {
 
 class ChartView;
+class ElidedLabel;
 class ModelWindow;
 
 // The "&Tissue Sat" page: the nitrogen pressure and over-saturation of every tissue of the
@@ -28,6 +29,9 @@ class TissuePage : public DivePage {
   ChartView* PressureChart() const { return pressureChart_; }
   ChartView* OverSaturationChart() const { return overSaturationChart_; }
   ChartView* TissueKey() const { return tissueKey_; }
+  // The heat map of the tissues, shown in place of the pressure chart while HeatMapButton is down.
+  ChartView* HeatMapChart() const { return heatMapChart_; }
+  QPushButton* HeatMapButton() const { return heatMapButton_; }
   QLabel* PressureReadout() const { return pressureReadout_; }
   QLabel* OverSaturationReadout() const { return overSaturationReadout_; }
   QLabel* MaxOverSaturationLabel() const { return maxOverSaturationLabel_; }
@@ -47,10 +51,18 @@ class TissuePage : public DivePage {
   void ShowProgress();
   void DrawKey();
   void ShowCarryOver(const DiveRecord& dive);
+  void AddHeatMap(ElidedLabel* pressureTitle);
+  void ShowHeatMap(bool shown);
+  bool HeatMapShown() const;
+  // The chart in the upper place: the pressures or the heat map.
+  ChartView* UpperChart() const;
 
   ChartView* pressureChart_ = nullptr;
   ChartView* overSaturationChart_ = nullptr;
   ChartView* tissueKey_ = nullptr;
+  ChartView* heatMapChart_ = nullptr;
+  QPushButton* heatMapButton_ = nullptr;
+  ElidedLabel* pressureTitle_ = nullptr;
   QLabel* pressureReadout_ = nullptr;
   QLabel* overSaturationReadout_ = nullptr;
   QLabel* maxOverSaturationLabel_ = nullptr;
