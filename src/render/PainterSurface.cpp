@@ -28,22 +28,38 @@ double SaneDpi(double dpi) {
 
 // Keeps the part of the segment a-b inside the rectangle, as the report's chart regions do.
 bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r) {
-  double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
-  if (!ClipToRect(ax, ay, bx, by, SurfaceRect{r.left(), r.top(), r.width(), r.height()})) {
-    return false;
+  const SurfaceRect rect{r.left(), r.top(), r.width(), r.height()};
+  const auto inside = [&rect](QPointF p) {
+    return p.x() >= rect.Left && p.x() <= rect.Right() && p.y() >= rect.Top &&
+           p.y() <= rect.Bottom();
+  };
+  if (inside(a) && inside(b)) {
+    // Nearly every data point lies inside; this is what clipping computes for them, with the
+    // same rounding, without its four divisions.
+    b = QPointF(a.x() + (b.x() - a.x()), a.y() + (b.y() - a.y()));
+    return true;
   }
+  double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
+  if (!ClipToRect(ax, ay, bx, by, rect)) return false;
   a = QPointF(ax, ay);
   b = QPointF(bx, by);
   return true;
 }
 
+bool OddPixels(double penDevicePixels) {
+  return static_cast<long long>(std::llround(penDevicePixels)) % 2 != 0;
+}
+
 // Puts an axis-parallel line on the device pixel grid: an odd number of device pixels wide is
 // centred on a pixel, an even number on a pixel boundary, so antialiasing never smears it.
-double SnapToPixels(double logical, double penDevicePixels, double ratio) {
+double SnapToPixels(double logical, bool oddPixels, double ratio) {
   const double device = logical * ratio;
-  const bool odd = static_cast<long long>(std::llround(penDevicePixels)) % 2 != 0;
-  const double snapped = odd ? std::floor(device) + 0.5 : std::round(device);
+  const double snapped = oddPixels ? std::floor(device) + 0.5 : std::round(device);
   return snapped / ratio;
+}
+
+QPointF SnapToPixels(QPointF logical, bool oddPixels, double ratio) {
+  return {SnapToPixels(logical.x(), oddPixels, ratio), SnapToPixels(logical.y(), oddPixels, ratio)};
 }
 
 }  // namespace
@@ -71,6 +87,8 @@ PainterSurface::~PainterSurface() {
 void PainterSurface::Retarget(QPaintDevice* device, QSizeF logicalSize, double dpiX, double dpiY) {
   Finish();
   polyline_.clear();
+  lastEnd_.reset();
+  textWidths_.clear();
   device_ = device;
   const bool sizeKnown = logicalSize.isValid() && std::isfinite(logicalSize.width()) &&
                          std::isfinite(logicalSize.height());
@@ -91,6 +109,7 @@ void PainterSurface::Retarget(QPaintDevice* device, QSizeF logicalSize, double d
 }
 
 void PainterSurface::ResetDefaultScale() {
+  lastEnd_.reset();
   x1_ = 0;
   y1_ = 0;
   x2_ = Width();
@@ -133,6 +152,7 @@ double PainterSurface::Height() const {
 }
 
 void PainterSurface::Scale(double x1, double y1, double x2, double y2) {
+  lastEnd_.reset();
   x1_ = x1;
   y1_ = y1;
   x2_ = x2;
@@ -213,13 +233,25 @@ namespace {
 // under what antialiasing shows.
 constexpr double kSimplifyTolerancePixels = 0.2;
 
-double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
+// Whether (dx, dy) is at most the tolerance long, decided as std::hypot would decide it. The
+// squared length settles all but a hair's breadth around the tolerance, where hypot, which is
+// several times dearer, has the last word.
+bool WithinTolerance(double dx, double dy) {
+  constexpr double kTolerance2 = kSimplifyTolerancePixels * kSimplifyTolerancePixels;
+  constexpr double kMargin = 1e-9;
+  const double length2 = dx * dx + dy * dy;
+  if (length2 < kTolerance2 * (1 - kMargin)) return true;
+  if (length2 > kTolerance2 * (1 + kMargin)) return false;
+  return std::hypot(dx, dy) <= kSimplifyTolerancePixels;
+}
+
+bool NearSegment(QPointF p, QPointF a, QPointF b) {
   const QPointF ab = b - a;
   const double length2 = QPointF::dotProduct(ab, ab);
-  if (length2 == 0) return std::hypot(p.x() - a.x(), p.y() - a.y());
+  if (length2 == 0) return WithinTolerance(p.x() - a.x(), p.y() - a.y());
   const double t = std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0);
   const QPointF nearest = a + t * ab;
-  return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
+  return WithinTolerance(p.x() - nearest.x(), p.y() - nearest.y());
 }
 
 }  // namespace
@@ -235,7 +267,7 @@ void AppendSimplifiedSegments(const std::vector<QPointF>& points, std::vector<QL
     const bool last = end == points.size();
     bool fits = !last;
     for (size_t k = anchor + 1; fits && k < end; ++k) {
-      fits = DistanceToSegment(points[k], points[anchor], points[end]) <= kSimplifyTolerancePixels;
+      fits = NearSegment(points[k], points[anchor], points[end]);
     }
     if (fits) continue;
     // points[end - 1] is the farthest point the run from the anchor can reach.
@@ -268,8 +300,13 @@ void PainterSurface::FlushPolyline() {
 void PainterSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
   currentX_ = x2;
   currentY_ = y2;
-  const std::optional<QPointF> from = ToLogical(x1, y1);
+  // A data line's segment starts where the one before it ended: that point is mapped already.
+  // (Exact comparison: QPointF's own is fuzzy.)
+  const bool fromLastEnd = lastEnd_ && lastEnd_->UserX == x1 && lastEnd_->UserY == y1;
+  const std::optional<QPointF> from = fromLastEnd ? lastEnd_->Logical : ToLogical(x1, y1);
   const std::optional<QPointF> to = ToLogical(x2, y2);
+  lastEnd_.reset();
+  if (to) lastEnd_ = MappedPoint{x2, y2, *to};
   if (!from || !to) return;
   QPointF a = *from;
   QPointF b = *to;
@@ -283,15 +320,13 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2, Rgb color)
   }
   const bool endClipped = b != unclippedEnd;
   if (Painter() == nullptr) return;
-  const double penDevicePixels = drawWidth_ * pixelRatio_;
+  const bool oddPixels = OddPixels(drawWidth_ * pixelRatio_);
 
   if (drawWidth_ > 1) {
     // Data lines come as runs of connected segments, collected here and drawn together. Every
     // point sits on the pixel grid so level stretches stay crisp.
-    a = QPointF(SnapToPixels(a.x(), penDevicePixels, pixelRatio_),
-                SnapToPixels(a.y(), penDevicePixels, pixelRatio_));
-    b = QPointF(SnapToPixels(b.x(), penDevicePixels, pixelRatio_),
-                SnapToPixels(b.y(), penDevicePixels, pixelRatio_));
+    a = SnapToPixels(a, oddPixels, pixelRatio_);
+    b = SnapToPixels(b, oddPixels, pixelRatio_);
     const bool continues = !polyline_.empty() && polyline_.back() == a && polylineColor_ == color &&
                            polylineWidth_ == drawWidth_;
     if (!continues) {
@@ -311,12 +346,12 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2, Rgb color)
   // Grid lines and reference lines are parallel to an axis: on the pixel grid they need no
   // antialiasing, which is both sharper and faster.
   if (a.x() == b.x()) {
-    const double x = SnapToPixels(a.x(), penDevicePixels, pixelRatio_);
+    const double x = SnapToPixels(a.x(), oddPixels, pixelRatio_);
     a.setX(x);
     b.setX(x);
     UseAntialiasing(false);
   } else if (a.y() == b.y()) {
-    const double y = SnapToPixels(a.y(), penDevicePixels, pixelRatio_);
+    const double y = SnapToPixels(a.y(), oddPixels, pixelRatio_);
     a.setY(y);
     b.setY(y);
     UseAntialiasing(false);
@@ -363,7 +398,16 @@ void PainterSurface::Print(const std::string& text) {
 }
 
 double PainterSurface::TextWidth(const std::string& text) const {
-  return PixelsToUserX(metrics_.horizontalAdvance(QString::fromStdString(text)));
+  // A chart measures its axis labels over and over to fit them, and the same labels come back
+  // with the next dive: shaping them each time was a tenth of drawing a chart.
+  constexpr size_t kRememberedWidths = 512;
+  auto known = textWidths_.find(text);
+  if (known == textWidths_.end()) {
+    if (textWidths_.size() >= kRememberedWidths) textWidths_.clear();
+    known =
+        textWidths_.emplace(text, metrics_.horizontalAdvance(QString::fromStdString(text))).first;
+  }
+  return PixelsToUserX(known->second);
 }
 
 double PainterSurface::TextHeight(const std::string&) const {

@@ -9,6 +9,8 @@
 #include <QSizeF>
 #include <functional>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "charts/ChartSurface.h"
@@ -123,6 +125,16 @@ class PainterSurface : public ChartSurface {
   int penWidth_ = 0;
   Qt::PenCapStyle penCap_ = Qt::FlatCap;
   bool antialiased_ = true;
+
+  // The end of the last line in both coordinate systems, for the next line that starts there.
+  struct MappedPoint {
+    double UserX;
+    double UserY;
+    QPointF Logical;
+  };
+  std::optional<MappedPoint> lastEnd_;
+  // Label widths in logical pixels, for the font of the present device.
+  mutable std::unordered_map<std::string, double> textWidths_;
 
   // Thick segments waiting to be stroked as one run.
   std::vector<QPointF> polyline_;

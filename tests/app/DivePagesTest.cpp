@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QThreadPool>
 #include <array>
 #include <functional>
 
@@ -212,6 +214,14 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
         DiveWithDepths({})});
   TissuePage page(state);
   Show(page, 1);
+  // The key follows the model, also when nothing else about it changed.
+  const QImage eightTissues = page.TissueKey()->ChartImage();
+  state.SetModel(2);
+  Show(page, 1);
+  EXPECT_NE(page.TissueKey()->ChartImage(), eightTissues);
+  state.SetModel(0);
+  Show(page, 1);
+  EXPECT_EQ(page.TissueKey()->ChartImage(), eightTissues);
   const AnalysedDive dive = state.Analysis().Analysed(1);
   const DecoModel model = state.Analysis().Model();
   EXPECT_EQ(page.MaxOverSaturationLabel()->text().toStdString(),
@@ -367,6 +377,14 @@ TEST_F(DivePages, ChartsDrawnTogetherComeOutAsDrawnAlone) {
   DrawChartsTogether({{&views[2], pressure}, {&views[3], over}});
   EXPECT_EQ(views[2].ChartImage(), views[0].ChartImage());
   EXPECT_EQ(views[3].ChartImage(), views[1].ChartImage());
+  // With every thread of the shared pool busy with a summary, the charts are drawn all the same.
+  QThreadPool* shared = QThreadPool::globalInstance();
+  for (int n = 0; n < shared->maxThreadCount(); ++n) shared->start([] { QThread::msleep(300); });
+  for (ChartView* view : {&views[2], &views[3]}) view->Surface().Cls();
+  DrawChartsTogether({{&views[2], pressure}, {&views[3], over}});
+  EXPECT_EQ(views[2].ChartImage(), views[0].ChartImage());
+  EXPECT_EQ(views[3].ChartImage(), views[1].ChartImage());
+  shared->waitForDone();
 
   const auto fails = [](ChartSurface& s) {
     s.Cls();

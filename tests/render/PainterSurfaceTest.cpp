@@ -75,6 +75,26 @@ TEST(PainterSurface, ClsKeepsTheCoordinateSystemAndPutsThePenAtItsOrigin) {
   EXPECT_EQ(std::make_pair(image.pixel(1, 50), image.pixel(98, 50)), std::make_pair(kRed, kRed));
 }
 
+// What a surface remembers between lines and labels belongs to its coordinates and device: a new
+// scale moves the next line even where it goes on from the last, and labels are measured again in
+// the font of a device of another resolution.
+TEST(PainterSurface, ANewScaleOrDeviceIsNotMeasuredWithTheOldOne) {
+  QImage image = WhiteImage(100, 100);
+  PainterSurface surface(image);
+  surface.Scale(0, 0, 100, 100);
+  surface.Line(10, 10, 20, 20, Palette::Classic().Alarm);
+  surface.Scale(0, 0, 200, 200);
+  surface.Line(20, 20, 20, 100, Palette::Classic().Alarm);  // from (10, 10) down, at this scale
+  surface.Finish();
+  EXPECT_EQ(image.pixel(10, 30), kRed);
+  EXPECT_EQ(image.pixel(20, 30), qRgb(255, 255, 255));
+
+  const double width96 = surface.TextWidth("0.95");
+  QImage sharper = WhiteImage(100, 100);
+  surface.Retarget(&sharper, QSizeF(100, 100), 192, 192);
+  EXPECT_NEAR(surface.TextWidth("0.95"), 2 * width96, 0.25 * width96);
+}
+
 // A palette's ground and text colour, and its thinnest line: 2 px at 96 dpi, twice that at 192 dpi,
 // while the classic one pixel stays one pixel at any resolution.
 TEST(PainterSurface, PaletteGroundTextAndThinnestLine) {
@@ -171,6 +191,11 @@ TEST(AppendSimplifiedSegments, StraightRunsMergeTurnsAndCurvesStay) {
   EXPECT_EQ(simplify(straight), (std::vector{QLineF(straight.front(), straight.back())}));
   const std::vector<QPointF> peak = {{0, 10}, {5, 10}, {10, 0}, {15, 10}, {20, 10}};
   EXPECT_EQ(simplify(peak).size(), 4u);
+  // Exactly a fifth of a pixel off is still on the run; a hair more is a bend.
+  EXPECT_EQ(simplify({{0, 0}, {5, 0.2}, {10, 0}}).size(), 1u);
+  EXPECT_EQ(simplify({{0, 0}, {5, 0.2000001}, {10, 0}}).size(), 2u);
+  EXPECT_EQ(simplify({{0, 0}, {0, 0.2}, {0, 0}}).size(), 1u);
+  EXPECT_EQ(simplify({{0, 0}, {0, 0.2000001}, {0, 0}}).size(), 2u);
   EXPECT_TRUE(simplify({{1, 1}}).empty());
 
   std::vector<QPointF> curve;  // a tissue's approach to its inspired pressure

@@ -29,6 +29,12 @@ ChartView* NewChart(const char* name, QWidget* parent) {
   return chart;
 }
 
+// Clearing a label that is already empty still has Qt lay the page out again, and the tab widget
+// around the page then repaints all of itself.
+void ClearReadout(QLabel* label) {
+  if (!label->text().isEmpty()) label->clear();
+}
+
 // One line of the charts' label text with a little air above and below.
 int KeyHeightPixels(const QWidget* widget) {
   const QFontMetricsF metrics(PainterSurface::LabelFont(widget->logicalDpiY()));
@@ -143,8 +149,8 @@ ChartView* TissuePage::UpperChart() const {
 
 void TissuePage::ShowDive(const DiveRecord* found) {
   // The readouts belonged to the charts about to be replaced.
-  pressureReadout_->clear();
-  overSaturationReadout_->clear();
+  ClearReadout(pressureReadout_);
+  ClearReadout(overSaturationReadout_);
   pressureChart_->HideCursor();
   heatMapChart_->HideCursor();
   overSaturationChart_->HideCursor();
@@ -203,13 +209,22 @@ void TissuePage::ShowCarryOver(const DiveRecord& dive) {
 }
 
 void TissuePage::DrawKey() {
+  const DecoModel model = state_.Analysis().Model();
+  const Palette& palette = state_.ChartPalette();
+  KeyLook look{model.TissueCount,
+               &palette,
+               Tr("Tissues", "Tissues:"),
+               tissueKey_->size(),
+               tissueKey_->devicePixelRatioF(),
+               tissueKey_->logicalDpiY()};
+  if (keyDrawn_ == look) return;
+  keyDrawn_ = std::move(look);
   ChartSurface& surface = tissueKey_->Surface();
   surface.Cls();
   // In twips from the upper-left corner, the units the key is laid out in.
   surface.Scale(0, 0, surface.Width(), surface.Height());
   const double inset = surface.Height() / 6;
-  DrawTissueKey(state_.Analysis().Model(), surface,
-                {0, inset, surface.Width(), surface.Height() - 2 * inset}, state_.ChartPalette());
+  DrawTissueKey(model, surface, {0, inset, surface.Width(), surface.Height() - 2 * inset}, palette);
 }
 
 void TissuePage::ShowProgress() {

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QSize>
+#include <optional>
+#include <string>
+
 #include "app/pages/DivePage.h"
 
 class QLabel;
@@ -70,6 +74,18 @@ class TissuePage : public DivePage {
   QLabel* carryOverLabel_ = nullptr;
   QPushButton* changeModelButton_ = nullptr;
   ModelWindow* modelWindow_ = nullptr;
+
+  // What the key shows depends on these alone, so it is drawn again only when one changes.
+  struct KeyLook {
+    int Tissues = 0;
+    const Palette* Colors = nullptr;
+    std::string Caption;
+    QSize Size;
+    qreal PixelRatio = 1;
+    int Dpi = 0;
+    bool operator==(const KeyLook&) const = default;
+  };
+  std::optional<KeyLook> keyDrawn_;
 };
 
 }  // namespace scrb

@@ -54,7 +54,7 @@ class ChartView : public QWidget {
 
   // Between these two calls the chart may be drawn on another thread, which then alone uses the
   // surface: the view neither paints nor asks for a paint until it is attached again.
-  ChartSurface& DetachSurface();
+  PainterSurface& DetachSurface();
   void AttachSurface();
 
   // What the view shows, without the cursor: for tests and snapshots.
