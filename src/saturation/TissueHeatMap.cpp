@@ -186,6 +186,13 @@ std::vector<std::vector<double>> TissueHeatMapCells(const DecodedProfile& profil
 void DrawTissueHeatMap(const DecodedProfile& profile, const SaturationResult& saturation,
                        const DecoModel& model, ChartSurface& surface, const Palette& palette,
                        const TimeStretch& stretch) {
+  DrawTissueHeatMapOver(TimesShown(stretch, profile.SampleCount), profile, saturation, model,
+                        surface, palette);
+}
+
+void DrawTissueHeatMapOver(const ShownTimes& times, const DecodedProfile& profile,
+                           const SaturationResult& saturation, const DecoModel& model,
+                           ChartSurface& surface, const Palette& palette) {
   if (ShowMissingOverSaturation(profile, saturation, model, surface)) return;
   const std::vector<std::vector<double>> cells = TissueHeatMapCells(profile, saturation, model);
   const std::vector<int> rows = HeatMapRows(model);
@@ -193,7 +200,6 @@ void DrawTissueHeatMap(const DecodedProfile& profile, const SaturationResult& sa
   surface.Cls();
   // In twips until the frame sets the chart's coordinates, so the key's room can be measured.
   surface.Scale(0, 0, surface.Width(), surface.Height());
-  const ShownTimes times = TimesShown(stretch, profile.SampleCount);
   const auto count = static_cast<ChartValue>(rows.size());
   double textHeight = 0;
   const std::optional<PlotAreaTwips> plot = DrawLabelledChartFrame(

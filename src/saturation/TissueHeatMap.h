@@ -39,5 +39,10 @@ std::vector<std::vector<double>> TissueHeatMapCells(const DecodedProfile& profil
 void DrawTissueHeatMap(const DecodedProfile& profile, const SaturationResult& saturation,
                        const DecoModel& model, ChartSurface& surface, const Palette& palette,
                        const TimeStretch& stretch = TimeStretch::WholeDive());
+// The same over given times, which may reach past the dive's end: dives side by side share the
+// longest one's axis.
+void DrawTissueHeatMapOver(const ShownTimes& times, const DecodedProfile& profile,
+                           const SaturationResult& saturation, const DecoModel& model,
+                           ChartSurface& surface, const Palette& palette);
 
 }  // namespace scrb

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 #include <set>
 
 #include "AppTestWindow.h"
@@ -165,6 +166,56 @@ TEST(ComparisonWindow, FollowsEveryChangeAndClosesWithItsDives) {
   w.form->OpenLogbook(test::LogbookFile("other.log", 3));
   EXPECT_FALSE(window->isVisible());
   EXPECT_TRUE(window->Dives().empty());
+}
+
+}  // namespace
+}  // namespace scrb
+
+namespace scrb {
+namespace {
+
+// A heat map for each dive with a profile, on the charts' time axis; the charts and the maps
+// zoom together, a burst of wheel steps drawn once, and the ruler marks all of them.
+TEST(ComparisonWindow, HeatMapsZoomAndRulerShareTheChartsTimeAxis) {
+  test::TestWindow w;
+  w.Start();
+  w.form->OpenLogbook(EightDives("zoom.log"));
+  auto* window = new ComparisonWindow(*w.state, w.dialogs, w.form.get());
+  window->resize(1000, 900);
+  window->Compare({0, 2, 3});
+  window->show();
+  QApplication::processEvents();
+  const QList<ChartView*> maps =
+      window->findChildren<ChartView*>(QRegularExpression("^ComparisonHeatMap"));
+  ASSERT_EQ(maps.size(), 2);  // the dive without a profile has none
+  ChartView* depth = window->Chart(ComparisonChart::Depth);
+  const auto pixel = [](ChartView* view, double x) { return view->ToPixels(x)->x(); };
+
+  const QPointF at(pixel(depth, 300), depth->height() / 2.0);
+  for (int n = 0; n < 3; ++n) {
+    QWheelEvent wheel(at, depth->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(depth, &wheel);
+  }
+  QApplication::processEvents();
+  const TimeStretch stretch = window->Stretch();
+  ASSERT_FALSE(stretch.Whole);
+  for (ChartView* view :
+       {window->Chart(ComparisonChart::OverSaturation), window->Chart(ComparisonChart::Tank)}) {
+    EXPECT_NEAR(pixel(view, stretch.From), pixel(depth, stretch.From), 1.0);
+    EXPECT_NEAR(pixel(view, stretch.To), pixel(depth, stretch.To), 1.0);
+  }
+
+  emit depth->RulerAsked((2 + 1) * 100 / 3.0, (6 + 1) * 100 / 3.0);
+  EXPECT_TRUE(maps[1]->Band());
+  ASSERT_GE(depth->BandLabel().size(), 3);
+  EXPECT_EQ(depth->BandLabel()[0], "Time: 01'20\"");
+  EXPECT_TRUE(depth->BandLabel()[1].startsWith("Dive 31: Depth: "));
+  emit maps[0]->RulerClearAsked();
+  EXPECT_FALSE(depth->Band());
+  emit depth->WholeDiveAsked();
+  QApplication::processEvents();
+  EXPECT_TRUE(window->Stretch().Whole);
 }
 
 }  // namespace

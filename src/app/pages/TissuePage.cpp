@@ -172,16 +172,15 @@ void TissuePage::ShowDive(const DiveRecord* found) {
   const Palette& palette = state_.ChartPalette();
   const TimeStretch& stretch = state_.Stretch();
   const ChartDrawing upper =
-      HeatMapShown()
-          ? ChartDrawing{heatMapChart_,
-                         [&](ChartSurface& surface) {
-                           DrawTissueHeatMap(*profile, *saturation, model, surface, palette,
-                                             stretch);
-                         }}
-          : ChartDrawing{pressureChart_, [&](ChartSurface& surface) {
-                           DrawTissuePressureChart(*profile, *saturation, model, surface, units,
-                                                   palette, stretch);
-                         }};
+      HeatMapShown() ? ChartDrawing{heatMapChart_,
+                                    [&](ChartSurface& surface) {
+                                      DrawTissueHeatMap(*profile, *saturation, model, surface,
+                                                        palette, stretch);
+                                    }}
+                     : ChartDrawing{pressureChart_, [&](ChartSurface& surface) {
+                                      DrawTissuePressureChart(*profile, *saturation, model, surface,
+                                                              units, palette, stretch);
+                                    }};
   DrawChartsTogether({
       upper,
       {overSaturationChart_,

@@ -14,18 +14,23 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "analysis/StretchMeasure.h"
 #include "app/dialogs/UserDialogs.h"
 #include "app/views/ChartView.h"
+#include "charts/SampleTimeAxis.h"
 #include "logbook/Translation.h"
 #include "render/PainterSurface.h"
 #include "render/ReportPainter.h"
 #include "render/SaveFile.h"
+#include "saturation/TissueHeatMap.h"
 
 namespace scrb {
 
@@ -74,10 +79,20 @@ ComparisonWindow::ComparisonWindow(LogbookState& state, UserDialogs& dialogs, QW
     connect(charts_[n], &ChartView::Resized, this, [this] { DrawCharts(); });
     connect(charts_[n], &ChartView::MouseMoved, this,
             [this, chart](double x, double) { ShowReadoutAt(chart, x); });
+    FollowGestures(charts_[n]);
   }
-  heatMaps_ = new QVBoxLayout;
+  // The heat maps, a dive each, in a pane of their own that scrolls: six of them stay legible in a
+  // small window. The charts keep a scroll bar's width on the right so the time axes line up.
+  auto* heatScroll = new QScrollArea(splitter);
+  heatScroll->setObjectName("HeatMapScroll");
+  heatScroll->setWidgetResizable(true);
+  heatScroll->setFrameShape(QFrame::NoFrame);
+  heatScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  auto* heatArea = new QWidget(heatScroll);
+  heatMaps_ = new QVBoxLayout(heatArea);
   heatMaps_->setContentsMargins(0, 0, 0, 0);
-  chartLayout->addLayout(heatMaps_);
+  heatScroll->setWidget(heatArea);
+  chartLayout->setContentsMargins(0, 0, heatScroll->verticalScrollBar()->sizeHint().width(), 0);
   readout_ = new QLabel(chartArea);
   readout_->setObjectName("ComparisonReadout");
   readout_->setTextFormat(Qt::RichText);
@@ -94,7 +109,8 @@ ComparisonWindow::ComparisonWindow(LogbookState& state, UserDialogs& dialogs, QW
   table_->setSelectionMode(QAbstractItemView::NoSelection);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 1);
+  splitter->setStretchFactor(1, 2);
+  splitter->setStretchFactor(2, 1);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -149,6 +165,7 @@ void ComparisonWindow::Compare(std::vector<int> dives) {
     identities_.push_back(dive != nullptr ? IdentityOf(*dive) : std::string());
   }
   stretch_ = TimeStretch::WholeDive();
+  ruler_.reset();
   Refresh();
 }
 
@@ -174,8 +191,99 @@ void ComparisonWindow::ShowOver(const QWidget* pages) {
 }
 
 void ComparisonWindow::SetStretch(const TimeStretch& stretch) {
-  stretch_ = KeptWithinDive(stretch, comparison_.LongestSampleCount());
-  DrawCharts();
+  const TimeStretch kept = KeptWithinDive(stretch, comparison_.LongestSampleCount());
+  if (kept == stretch_) return;
+  stretch_ = kept;
+  AskForRedraw();
+}
+
+void ComparisonWindow::AskForRedraw() {
+  if (redrawAsked_) return;
+  redrawAsked_ = true;
+  QTimer::singleShot(0, this, [this] {
+    redrawAsked_ = false;
+    DrawCharts();
+  });
+}
+
+void ComparisonWindow::FollowGestures(ChartView* chart) {
+  chart->SetTimeGestures(true);
+  const auto longest = [this] { return comparison_.LongestSampleCount(); };
+  connect(chart, &ChartView::ZoomAsked, this, [this, longest](double around, double factor) {
+    SetStretch(Zoomed(stretch_, longest(), around, factor));
+  });
+  connect(chart, &ChartView::PanAsked, this,
+          [this, longest](double by) { SetStretch(Panned(stretch_, longest(), by)); });
+  connect(chart, &ChartView::WholeDiveAsked, this,
+          [this] { SetStretch(TimeStretch::WholeDive()); });
+  connect(chart, &ChartView::RulerAsked, this, [this](double from, double to) {
+    ruler_ = std::pair{from, to};
+    ShowRuler();
+  });
+  connect(chart, &ChartView::RulerClearAsked, this, [this] {
+    ruler_.reset();
+    ShowRuler();
+  });
+}
+
+// The band on every chart and heat map; on the top chart a label with the time between its ends
+// and, for each dive that reaches into it, its depths there.
+void ComparisonWindow::ShowRuler() {
+  std::vector<ChartView*> views(charts_.begin(), charts_.end());
+  views.insert(views.end(), heatMapViews_.begin(), heatMapViews_.end());
+  const auto ends =
+      ruler_ ? RulerSamples(comparison_.LongestSampleCount(), ruler_->first, ruler_->second)
+             : std::nullopt;
+  if (!ends) {
+    for (ChartView* view : views) view->SetBand(std::nullopt);
+    return;
+  }
+  QStringList label;
+  label << ToQt(FillIn(Tr("Readouts", "Time: %1"),
+                       {StretchTimeLabel((ends->second - ends->first) * 20, 20)}));
+  for (const ComparedDive& dive : comparison_.Dives) {
+    const AnalysedDive& a = dive.Analysed;
+    if (a.Record == nullptr || !a.Profile || a.Profile->SampleCount <= ends->first) continue;
+    const auto m = MeasureStretch({a.Record, a.Profile.get()}, SampleTime(ends->first),
+                                  SampleTime(ends->second));
+    if (!m) continue;
+    const std::vector<std::string> lines = StretchMeasureTexts(*m, state_.Units());
+    label << ToQt(FillIn(Tr("Compare", "Dive %1: %2"),
+                         {std::to_string(dive.Number), lines.size() > 1 ? lines[1] : ""}));
+  }
+  const std::pair band{SampleTime(ends->first), SampleTime(ends->second)};
+  for (ChartView* view : views) {
+    view->SetBand(band, view == charts_.front() ? label : QStringList());
+  }
+}
+
+// One heat map a dive with its tissues worked out, under the charts on their time axis.
+void ComparisonWindow::MakeHeatMaps() {
+  for (ChartView* view : heatMapViews_) delete view;
+  for (QLabel* caption : heatMapCaptions_) delete caption;
+  heatMapCaptions_.clear();
+  heatMapViews_.clear();
+  heatMapDives_.clear();
+  for (const ComparedDive& dive : comparison_.Dives) {
+    if (!dive.Analysed.Profile || dive.Analysed.Profile->SampleCount <= 0) continue;
+    // Each map is named as the legend names its dive.
+    auto* caption = new QLabel(
+        ToQt(FillIn(Tr("Compare", "Dive %1: %2"), {std::to_string(dive.Number), dive.Site})),
+        heatMaps_->parentWidget());
+    heatMaps_->addWidget(caption);
+    heatMapCaptions_.push_back(caption);
+    auto* view = new ChartView(heatMaps_->parentWidget());
+    view->setObjectName(QString("ComparisonHeatMap%1").arg(heatMapViews_.size()));
+    view->setMinimumHeight(110);
+    view->SetSampleCount(comparison_.LongestSampleCount());
+    heatMaps_->addWidget(view, 1);
+    connect(view, &ChartView::Resized, this, [this] { AskForRedraw(); });
+    connect(view, &ChartView::MouseMoved, this,
+            [this](double x, double) { ShowReadoutAt(ComparisonChart::OverSaturation, x); });
+    FollowGestures(view);
+    heatMapViews_.push_back(view);
+    heatMapDives_.push_back(&dive);
+  }
 }
 
 void ComparisonWindow::keyPressEvent(QKeyEvent* event) {
@@ -190,6 +298,7 @@ void ComparisonWindow::Refresh() {
   comparison_ = CompareDives(state_.Analysis(), dives_);
   stretch_ = KeptWithinDive(stretch_, comparison_.LongestSampleCount());
   for (ChartView* chart : charts_) chart->SetSampleCount(comparison_.LongestSampleCount());
+  MakeHeatMaps();
   SetTexts();
   FillTable();
   DrawCharts();
@@ -258,6 +367,26 @@ void ComparisonWindow::DrawCharts() {
     view->UsePalette(palette);
     DrawComparisonChart(chart, comparison_, view->Surface(), state_.Units(), palette, stretch_);
   }
+  const ShownTimes times = TimesShown(stretch_, comparison_.LongestSampleCount());
+  const DecoModel model = state_.Analysis().Model();
+  for (size_t n = 0; n < heatMapViews_.size(); ++n) {
+    // The cache has the saturation under the model in force, worked out now if need be.
+    const AnalysedDive dive = state_.Analysis().Analysed(heatMapDives_[n]->Index);
+    ChartView* view = heatMapViews_[n];
+    view->UsePalette(palette);
+    if (!dive.Profile || !dive.Saturation) {
+      view->Clear();
+      continue;
+    }
+    DrawTissueHeatMapOver(times, *dive.Profile, *dive.Saturation, model, view->Surface(), palette);
+  }
+  const auto shown = SamplesShown(stretch_, comparison_.LongestSampleCount());
+  std::vector<ChartView*> views(charts_.begin(), charts_.end());
+  views.insert(views.end(), heatMapViews_.begin(), heatMapViews_.end());
+  for (ChartView* view : views) {
+    if (shown) view->SetShownSamples(shown->first, shown->second);
+  }
+  ShowRuler();
 }
 
 void ComparisonWindow::ShowReadoutAt(ComparisonChart chart, double x) {
@@ -265,10 +394,12 @@ void ComparisonWindow::ShowReadoutAt(ComparisonChart chart, double x) {
       ComparisonReadout(comparison_, chart, x, state_.Units());
   if (lines.empty() || x < 0) {
     for (ChartView* view : charts_) view->HideCursor();
+    for (ChartView* view : heatMapViews_) view->HideCursor();
     return;
   }
   // The same moment on every chart: the time axis is shared.
   for (ChartView* view : charts_) view->SetCursorX(x);
+  for (ChartView* view : heatMapViews_) view->SetCursorX(x);
   QString text = ToQt(ComparisonTimeText(x)).toHtmlEscaped();
   for (const ComparisonReadoutLine& line : lines) {
     text += QString("&nbsp;&nbsp; <span style=\"color:%1\">&#9632;</span>&nbsp;%2")

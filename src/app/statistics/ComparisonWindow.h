@@ -3,7 +3,9 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/state/LogbookState.h"
@@ -67,6 +69,12 @@ class ComparisonWindow : public QWidget {
   void FillTable();
   void DrawCharts();
   void ShowReadoutAt(ComparisonChart chart, double x);
+  // The gestures of a chart: zoom, pan and the ruler, as on the pages.
+  void FollowGestures(ChartView* chart);
+  // A burst of zoom or pan steps is drawn once, when the event loop gets to it.
+  void AskForRedraw();
+  void MakeHeatMaps();
+  void ShowRuler();
   // Whether the logbook still holds the compared dives where they were.
   bool StillHoldsDives() const;
 
@@ -82,6 +90,11 @@ class ComparisonWindow : public QWidget {
   QVBoxLayout* heatMaps_ = nullptr;
   QLabel* readout_ = nullptr;
   QLabel* note_ = nullptr;
+  std::vector<ChartView*> heatMapViews_;
+  std::vector<QLabel*> heatMapCaptions_;
+  std::vector<const ComparedDive*> heatMapDives_;
+  std::optional<std::pair<double, double>> ruler_;
+  bool redrawAsked_ = false;
   QTableWidget* table_ = nullptr;
   QPushButton* printButton_ = nullptr;
   QPushButton* pdfButton_ = nullptr;
