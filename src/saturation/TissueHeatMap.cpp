@@ -217,6 +217,16 @@ void DrawTissueHeatMapOver(const ShownTimes& times, const DecodedProfile& profil
     DrawRow(cells[static_cast<size_t>(rows[rank])], top - 100, top, data);
   }
   DrawKey(*plot, textHeight, surface);
+  // The key is laid out in twips; the chart's own coordinates come back, as the readout, the cursor
+  // and the zoom read the mouse through them.
+  const double twipsWide = plot->Right - plot->Left;
+  const double twipsHigh = plot->Bottom - plot->Top;
+  if (twipsWide <= 0 || twipsHigh <= 0) return;
+  const double perTwipX = (times.Right - times.Left) / twipsWide;
+  const double perTwipY = static_cast<double>(count) * 100 / twipsHigh;
+  const double left = times.Left - plot->Left * perTwipX;
+  const double top = static_cast<double>(count) * 100 + plot->Top * perTwipY;
+  surface.Scale(left, top, left + surface.Width() * perTwipX, top - surface.Height() * perTwipY);
 }
 
 }  // namespace scrb

@@ -190,6 +190,7 @@ TEST(ComparisonWindow, HeatMapsZoomAndRulerShareTheChartsTimeAxis) {
   ASSERT_EQ(maps.size(), 2);  // the dive without a profile has none
   ChartView* depth = window->Chart(ComparisonChart::Depth);
   const auto pixel = [](ChartView* view, double x) { return view->ToPixels(x)->x(); };
+  EXPECT_NEAR(pixel(maps[0], 300), pixel(depth, 300), 1.0);
 
   const QPointF at(pixel(depth, 300), depth->height() / 2.0);
   for (int n = 0; n < 3; ++n) {
