@@ -21,9 +21,9 @@
 #include "BenchLogbook.h"
 #include "app/dialogs/UserDialogs.h"
 #include "app/pages/DivePage.h"
-#include "app/statistics/ComparisonWindow.h"
 #include "app/state/LogbookState.h"
 #include "app/state/SettingsStore.h"
+#include "app/statistics/ComparisonWindow.h"
 #include "app/table/DiveTablePane.h"
 #include "app/window/MainWindow.h"
 #include "logbook/StartupSettings.h"
@@ -179,6 +179,40 @@ void BM_DrawTissueHeatMap(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DrawTissueHeatMap)->Unit(benchmark::kMillisecond);
+
+// A step of the wheel or of a drag on a time chart page of the 90-minute dive at 1920x1080: the
+// stretch changes and the page is drawn again and painted. `burst:1` sends ten steps before the
+// event loop runs, as a fast wheel does: they must cost one redraw, not ten.
+void BM_ZoomStep(benchmark::State& state) {
+  const int page = static_cast<int>(state.range(0));
+  const bool pan = state.range(1) != 0;
+  const bool burst = state.range(2) != 0;
+  Window window(NinetyMinuteFile(), 1920, 1080, page);
+  window.Start();
+  window.form->resize(1920, 1080);
+  Settle();
+  if (window.form->width() < 1800) state.SkipWithError("the window did not get its full size");
+  const int32_t samples = window.state->CurrentSampleCount();
+  scrb::TimeStretch stretch = scrb::TimeStretch::Between(1000, 4000);
+  window.state->SetStretch(stretch);
+  Settle();
+  int step = 0;
+  for (auto _ : state) {
+    for (int n = 0; n < (burst ? 10 : 1); ++n, ++step) {
+      const bool back = step % 2 != 0;
+      stretch = pan ? scrb::Panned(stretch, samples, back ? -150 : 150)
+                    : scrb::Zoomed(stretch, samples, 2500, back ? 1.25 : 0.8);
+      window.state->SetStretch(stretch);
+    }
+    Settle();
+  }
+  state.counters["width"] = window.form->width();
+}
+BENCHMARK(BM_ZoomStep)
+    ->ArgNames({"page", "pan", "burst"})
+    ->ArgsProduct({{1, 2, 3, 4, 5}, {0, 1}, {0}})
+    ->Args({1, 0, 1})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_OpenTenThousandDives(benchmark::State& state) {
   Window window("", 1280, 800, 1);
