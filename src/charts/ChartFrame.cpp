@@ -305,10 +305,20 @@ void WidenToCover(ChartValue& low, ChartValue& high, const std::vector<double>& 
 
 void DrawChartFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
                     ChartSurface& surface, const Palette& palette, ChartValue yOrigin) {
+  DrawChartFrame(ShownTimes{static_cast<double>(xLeft), static_cast<double>(xRight), false},
+                 yBottom, yTop, surface, palette, yOrigin);
+}
+
+void DrawChartFrame(const ShownTimes& times, ChartValue yBottom, ChartValue yTop,
+                    ChartSurface& surface, const Palette& palette, ChartValue yOrigin) {
   const int64_t width = WholeTwips(surface.Width());
   const int64_t height = WholeTwips(surface.Height());
   if (width == 0 || height == 0) return;
-  if (!RangeUsable(xLeft, xRight) || !RangeUsable(yBottom, yTop)) return;
+  // The whole dive keeps its axis in whole chart units; a stretch may end anywhere.
+  const auto xLeft = static_cast<ChartValue>(std::llround(times.Left));
+  const auto xRight = static_cast<ChartValue>(std::llround(times.Right));
+  const bool usable = times.Zoomed ? times.Right > times.Left : RangeUsable(xLeft, xRight);
+  if (!usable || !RangeUsable(yBottom, yTop)) return;
   EnsureMeasurable(surface, width, height);
 
   // Half a value label reaches above the top grid line and below the bottom one; the time
@@ -331,48 +341,20 @@ void DrawChartFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, Cha
 
   const double left = LeftMarginTwips(surface, labels);
   if (static_cast<double>(width) <= left + kRightMargin) return;
+  if (times.Zoomed) {
+    const auto [leftCorner, rightCorner] =
+        ExactlyWidened(times.Left, times.Right, left, kRightMargin, width);
+    surface.Scale(leftCorner, topCorner, rightCorner, bottomCorner);
+    DrawStretchTimeAxis(times, yBottom, yTop, surface, palette, leftCorner, rightCorner,
+                        textHeight);
+    DrawValueAxis(times.Left, times.Right, values, labels, surface, palette, leftCorner);
+    return;
+  }
   const auto [leftCorner, rightCorner] = Widened(xLeft, xRight, left, kRightMargin, width);
   const Corners corners{leftCorner, topCorner, rightCorner, bottomCorner};
   surface.Scale(corners.Left, corners.Top, corners.Right, corners.Bottom);
-
   DrawTimeAxis(xLeft, xRight, yBottom, yTop, surface, palette, corners, textHeight);
   DrawValueAxis(xLeft, xRight, values, labels, surface, palette, corners.Left);
-}
-
-void DrawChartFrame(const ShownTimes& times, ChartValue yBottom, ChartValue yTop,
-                    ChartSurface& surface, const Palette& palette, ChartValue yOrigin) {
-  if (!times.Zoomed) {
-    DrawChartFrame(static_cast<ChartValue>(std::llround(times.Left)),
-                   static_cast<ChartValue>(std::llround(times.Right)), yBottom, yTop, surface,
-                   palette, yOrigin);
-    return;
-  }
-  const int64_t width = WholeTwips(surface.Width());
-  const int64_t height = WholeTwips(surface.Height());
-  if (width == 0 || height == 0) return;
-  if (!(times.Right > times.Left) || !RangeUsable(yBottom, yTop)) return;
-  EnsureMeasurable(surface, width, height);
-
-  const double textHeight = TextHeightTwips(surface);
-  const double top = std::max(kTopMargin, textHeight / 2 + kLabelGapTwips);
-  const double bottom = std::max(kBottomMargin, 1.5 * textHeight + 2 * kLabelGapTwips);
-  if (static_cast<double>(height) <= top + bottom) return;
-  const auto [bottomCorner, topCorner] = Widened(yBottom, yTop, bottom, top, height);
-  const double unitsPerTwipY = (bottomCorner - topCorner) / static_cast<double>(height);
-  const double spacing =
-      std::max(kGridSpacingMillimetres * kTwipsPerMillimetre, textHeight + kLabelGapTwips);
-  const int64_t stepY = AxisStep(-unitsPerTwipY * spacing);
-  const std::vector<int64_t> values = ValueGrid(yBottom, yTop, yOrigin, stepY);
-  std::vector<std::string> labels;
-  for (int64_t value : values) labels.push_back(AxisLabel(value));
-
-  const double left = LeftMarginTwips(surface, labels);
-  if (static_cast<double>(width) <= left + kRightMargin) return;
-  const auto [leftCorner, rightCorner] =
-      ExactlyWidened(times.Left, times.Right, left, kRightMargin, width);
-  surface.Scale(leftCorner, topCorner, rightCorner, bottomCorner);
-  DrawStretchTimeAxis(times, yBottom, yTop, surface, palette, leftCorner, rightCorner, textHeight);
-  DrawValueAxis(times.Left, times.Right, values, labels, surface, palette, leftCorner);
 }
 
 std::optional<PlotAreaTwips> DrawLabelledChartFrame(
