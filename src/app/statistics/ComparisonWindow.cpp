@@ -24,6 +24,7 @@
 
 #include "analysis/StretchMeasure.h"
 #include "app/dialogs/UserDialogs.h"
+#include "app/statistics/ShowOver.h"
 #include "app/views/ChartView.h"
 #include "charts/SampleTimeAxis.h"
 #include "logbook/Translation.h"
@@ -178,16 +179,7 @@ bool ComparisonWindow::StillHoldsDives() const {
 }
 
 void ComparisonWindow::ShowOver(const QWidget* pages) {
-  if (!placed_ && pages != nullptr) {
-    placed_ = true;
-    const QRect screen = pages->screen()->availableGeometry();
-    const QPoint topLeft = pages->mapToGlobal(QPoint(0, 0));
-    move(std::max(screen.left(), std::min(topLeft.x(), screen.right() - width())),
-         std::max(screen.top(), std::min(topLeft.y(), screen.bottom() - height())));
-  }
-  show();
-  raise();
-  activateWindow();
+  scrb::ShowOver(*this, pages, placed_);
 }
 
 void ComparisonWindow::SetStretch(const TimeStretch& stretch) {

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/statistics/ShowOver.h"
 #include "app/views/ChartView.h"
 #include "logbook/Translation.h"
 #include "overview/StatisticsTexts.h"
@@ -163,17 +164,7 @@ void StatisticsWindow::SetScope(std::vector<int> dives, const QString& search) {
 }
 
 void StatisticsWindow::ShowOver(const QWidget* pages) {
-  if (!placed_ && pages != nullptr) {
-    placed_ = true;
-    const QRect screen = pages->screen()->availableGeometry();
-    const QPoint topLeft = pages->mapToGlobal(QPoint(0, 0));
-    // Over the pages, moved left only as far as the screen's edge asks.
-    move(std::max(screen.left(), std::min(topLeft.x(), screen.right() - width())),
-         std::max(screen.top(), std::min(topLeft.y(), screen.bottom() - height())));
-  }
-  show();
-  raise();
-  activateWindow();
+  scrb::ShowOver(*this, pages, placed_);
 }
 
 void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
