@@ -89,6 +89,8 @@ ComparisonWindow::ComparisonWindow(LogbookState& state, UserDialogs& dialogs, QW
   heatScroll->setWidgetResizable(true);
   heatScroll->setFrameShape(QFrame::NoFrame);
   heatScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // One map with its caption stays whole however the panes are shared.
+  heatScroll->setMinimumHeight(heatScroll->fontMetrics().height() + 120);
   auto* heatArea = new QWidget(heatScroll);
   heatMaps_ = new QVBoxLayout(heatArea);
   heatMaps_->setContentsMargins(0, 0, 0, 0);
@@ -266,7 +268,7 @@ void ComparisonWindow::MakeHeatMaps() {
     heatMapCaptions_.push_back(caption);
     auto* view = new ChartView(heatMaps_->parentWidget());
     view->setObjectName(QString("ComparisonHeatMap%1").arg(heatMapViews_.size()));
-    view->setMinimumHeight(110);
+    view->setMinimumHeight(112);
     view->SetSampleCount(comparison_.LongestSampleCount());
     heatMaps_->addWidget(view, 1);
     connect(view, &ChartView::Resized, this, [this] { AskForRedraw(); });
