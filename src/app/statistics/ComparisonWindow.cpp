@@ -253,30 +253,38 @@ void ComparisonWindow::ShowRuler() {
 
 // One heat map a dive with its tissues worked out, under the charts on their time axis.
 void ComparisonWindow::MakeHeatMaps() {
-  for (ChartView* view : heatMapViews_) delete view;
-  for (QLabel* caption : heatMapCaptions_) delete caption;
-  heatMapCaptions_.clear();
-  heatMapViews_.clear();
   heatMapDives_.clear();
   for (const ComparedDive& dive : comparison_.Dives) {
-    if (!dive.Analysed.Profile || dive.Analysed.Profile->SampleCount <= 0) continue;
-    // Each map is named as the legend names its dive.
-    auto* caption = new QLabel(
-        ToQt(FillIn(Tr("Compare", "Dive %1: %2"), {std::to_string(dive.Number), dive.Site})),
-        heatMaps_->parentWidget());
+    if (dive.Analysed.Profile && dive.Analysed.Profile->SampleCount > 0)
+      heatMapDives_.push_back(&dive);
+  }
+  // The maps there are serve again: a new comparison only renames them.
+  while (heatMapViews_.size() > heatMapDives_.size()) {
+    delete heatMapViews_.back();
+    delete heatMapCaptions_.back();
+    heatMapViews_.pop_back();
+    heatMapCaptions_.pop_back();
+  }
+  while (heatMapViews_.size() < heatMapDives_.size()) {
+    auto* caption = new QLabel(heatMaps_->parentWidget());
     heatMaps_->addWidget(caption);
     heatMapCaptions_.push_back(caption);
     auto* view = new ChartView(heatMaps_->parentWidget());
     view->setObjectName(QString("ComparisonHeatMap%1").arg(heatMapViews_.size()));
     view->setMinimumHeight(112);
-    view->SetSampleCount(comparison_.LongestSampleCount());
     heatMaps_->addWidget(view, 1);
     connect(view, &ChartView::Resized, this, [this] { AskForRedraw(); });
     connect(view, &ChartView::MouseMoved, this,
             [this](double x, double) { ShowReadoutAt(ComparisonChart::OverSaturation, x); });
     FollowGestures(view);
     heatMapViews_.push_back(view);
-    heatMapDives_.push_back(&dive);
+  }
+  for (size_t n = 0; n < heatMapDives_.size(); ++n) {
+    const ComparedDive& dive = *heatMapDives_[n];
+    // Each map is named as the legend names its dive.
+    heatMapCaptions_[n]->setText(
+        ToQt(FillIn(Tr("Compare", "Dive %1: %2"), {std::to_string(dive.Number), dive.Site})));
+    heatMapViews_[n]->SetSampleCount(comparison_.LongestSampleCount());
   }
 }
 
@@ -355,25 +363,40 @@ void ComparisonWindow::FillTable() {
 
 void ComparisonWindow::DrawCharts() {
   const Palette& palette = state_.ChartPalette();
+  const UnitSystem units = state_.Units();
+  // Every chart and map is a picture of its own: they are drawn side by side on the chart
+  // threads, as a page's charts are.
+  std::vector<ChartDrawing> drawings;
   for (const ComparisonChart chart : kCharts) {
     ChartView* view = charts_[static_cast<size_t>(chart)];
     view->HideCursor();
     view->UsePalette(palette);
-    DrawComparisonChart(chart, comparison_, view->Surface(), state_.Units(), palette, stretch_);
+    drawings.push_back({view, [this, chart, units, &palette](ChartSurface& surface) {
+                          DrawComparisonChart(chart, comparison_, surface, units, palette,
+                                              stretch_);
+                        }});
   }
   const ShownTimes times = TimesShown(stretch_, comparison_.LongestSampleCount());
   const DecoModel model = state_.Analysis().Model();
-  for (size_t n = 0; n < heatMapViews_.size(); ++n) {
+  std::vector<AnalysedDive> dives;
+  for (const ComparedDive* compared : heatMapDives_) {
     // The cache has the saturation under the model in force, worked out now if need be.
-    const AnalysedDive dive = state_.Analysis().Analysed(heatMapDives_[n]->Index);
+    dives.push_back(state_.Analysis().Analysed(compared->Index));
+  }
+  for (size_t n = 0; n < heatMapViews_.size(); ++n) {
     ChartView* view = heatMapViews_[n];
     view->UsePalette(palette);
+    const AnalysedDive& dive = dives[n];
     if (!dive.Profile || !dive.Saturation) {
       view->Clear();
       continue;
     }
-    DrawTissueHeatMapOver(times, *dive.Profile, *dive.Saturation, model, view->Surface(), palette);
+    drawings.push_back({view, [&times, &dive, &model, &palette](ChartSurface& surface) {
+                          DrawTissueHeatMapOver(times, *dive.Profile, *dive.Saturation, model,
+                                                surface, palette);
+                        }});
   }
+  DrawChartsTogether(drawings);
   const auto shown = SamplesShown(stretch_, comparison_.LongestSampleCount());
   std::vector<ChartView*> views(charts_.begin(), charts_.end());
   views.insert(views.end(), heatMapViews_.begin(), heatMapViews_.end());
