@@ -134,6 +134,9 @@ TEST(DiveComparison, HighestOverSaturationIsTheTopTissueOfTheChartAtEveryStep) {
     // The highest of the line is the figure of the table.
     EXPECT_NEAR(*std::ranges::max_element(d.HighestOverSaturation), *d.MaxOverSaturation * 100,
                 1e-6);
+    // With no model loaded there are no tissues to judge: nothing, rather than reading past the
+    // model's tables.
+    EXPECT_TRUE(HighestOverSaturation(*profile, *saturation, DecoModel{}).empty());
   }
 }
 
