@@ -1,7 +1,6 @@
 #include "app/pages/DivePage.h"
 
 #include <QStringList>
-#include <QTimer>
 #include <algorithm>
 
 #include "app/views/ChartView.h"
@@ -39,12 +38,7 @@ void DivePage::Redraw() {
 // Every step of a fast wheel or drag changes the stretch; the page is drawn once for all the
 // steps that arrive before the event loop gets to it.
 void DivePage::AskForRedraw() {
-  if (redrawAsked_ || !isVisible()) return;
-  redrawAsked_ = true;
-  QTimer::singleShot(0, this, [this] {
-    redrawAsked_ = false;
-    if (isVisible()) Redraw();
-  });
+  if (isVisible()) redraw_.Ask();
 }
 
 void DivePage::SetSampleCount(std::initializer_list<ChartView*> charts, const DiveRecord* dive) {

@@ -8,6 +8,7 @@
 
 #include "analysis/StretchMeasure.h"
 #include "app/state/LogbookState.h"
+#include "app/views/CoalescedCall.h"
 
 namespace scrb {
 
@@ -60,7 +61,9 @@ class DivePage : public QWidget {
   std::vector<ChartView*> timeCharts_;
   // Where the readouts stand, to put them back after a redraw of the same dive.
   std::optional<double> readoutX_;
-  bool redrawAsked_ = false;
+  CoalescedCall redraw_{this, [this] {
+                          if (isVisible()) Redraw();
+                        }};
 };
 
 // What the tab strip holds: one row per page, in tab order.

@@ -1,5 +1,6 @@
 #include "app/statistics/ComparisonWindow.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -18,7 +19,6 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -160,6 +160,26 @@ ComparisonWindow::ComparisonWindow(LogbookState& state, UserDialogs& dialogs, QW
   SetTexts();
 }
 
+// The texts stand in the menu's own context, where the window's other entries are translated.
+void ComparisonWindow::OfferFor(QAction& entry, int chosen) {
+  const bool fits = chosen >= kFewestComparedDives && chosen <= kMostComparedDives;
+  entry.setEnabled(fits);
+  if (fits) {
+    entry.setToolTip(
+        QCoreApplication::translate("scrb::MainWindow", "Compare the %1 dives chosen in the table")
+            .arg(chosen));
+  } else if (chosen < kFewestComparedDives) {
+    entry.setToolTip(QCoreApplication::translate(
+        "scrb::MainWindow",
+        "Choose two to six dives in the table (Ctrl+click, Shift+click) to compare them"));
+  } else {
+    entry.setToolTip(
+        QCoreApplication::translate("scrb::MainWindow",
+                                    "At most six dives can be compared; %1 are chosen in the table")
+            .arg(chosen));
+  }
+}
+
 void ComparisonWindow::Compare(std::vector<int> dives) {
   dives_ = std::move(dives);
   identities_.clear();
@@ -192,12 +212,7 @@ void ComparisonWindow::SetStretch(const TimeStretch& stretch) {
 }
 
 void ComparisonWindow::AskForRedraw() {
-  if (redrawAsked_) return;
-  redrawAsked_ = true;
-  QTimer::singleShot(0, this, [this] {
-    redrawAsked_ = false;
-    DrawCharts();
-  });
+  redraw_.Ask();
 }
 
 void ComparisonWindow::FollowGestures(ChartView* chart) {

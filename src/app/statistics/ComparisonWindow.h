@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "app/state/LogbookState.h"
+#include "app/views/CoalescedCall.h"
 #include "charts/TimeStretch.h"
 #include "overview/ComparisonCharts.h"
 #include "overview/DiveComparison.h"
 
+class QAction;
 class QLabel;
 class QPagedPaintDevice;
 class QPushButton;
@@ -37,6 +39,8 @@ class ComparisonWindow : public QWidget {
 
   // The dives to compare (list indices), in the order they are to be shown.
   void Compare(std::vector<int> dives);
+  // Enables the menu entry for `chosen` dives, its tool tip saying what it does or why not.
+  static void OfferFor(QAction& entry, int chosen);
   // Shows the window and brings it forward; the first time over `pages`.
   void ShowOver(const QWidget* pages);
 
@@ -94,7 +98,7 @@ class ComparisonWindow : public QWidget {
   std::vector<QLabel*> heatMapCaptions_;
   std::vector<const ComparedDive*> heatMapDives_;
   std::optional<std::pair<double, double>> ruler_;
-  bool redrawAsked_ = false;
+  CoalescedCall redraw_{this, [this] { DrawCharts(); }};
   QTableWidget* table_ = nullptr;
   QPushButton* printButton_ = nullptr;
   QPushButton* pdfButton_ = nullptr;

@@ -12,7 +12,6 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -139,7 +138,7 @@ void MainWindow::BuildPages() {
     // Every chart follows every change of its size at once: the window's, the splitter's, a
     // line of text that appears on its page.
     for (ChartView* chart : pages_[i]->findChildren<ChartView*>())
-      connect(chart, &ChartView::Resized, this, &MainWindow::ScheduleRedraw);
+      connect(chart, &ChartView::Resized, this, [this] { redraw_.Ask(); });
     diveTab_->addTab(pages_[i], tr(kDivePages[i].Caption));
   }
   diveTab_->setCurrentIndex(tab);
@@ -324,19 +323,8 @@ void MainWindow::ShowStatistics() {
 }
 
 void MainWindow::UpdateCompareAction() {
-  if (compareAction_ == nullptr) return;
-  const auto chosen = static_cast<int>(table_->SelectedDives().size());
-  const bool fits = chosen >= kFewestComparedDives && chosen <= kMostComparedDives;
-  compareAction_->setEnabled(fits);
-  if (fits) {
-    compareAction_->setToolTip(tr("Compare the %1 dives chosen in the table").arg(chosen));
-  } else if (chosen < kFewestComparedDives) {
-    compareAction_->setToolTip(
-        tr("Choose two to six dives in the table (Ctrl+click, Shift+click) to compare them"));
-  } else {
-    compareAction_->setToolTip(
-        tr("At most six dives can be compared; %1 are chosen in the table").arg(chosen));
-  }
+  if (compareAction_ != nullptr)
+    ComparisonWindow::OfferFor(*compareAction_, static_cast<int>(table_->SelectedDives().size()));
 }
 
 void MainWindow::CompareDives() {
@@ -392,16 +380,6 @@ void MainWindow::ShowCurrentDive() {
     // Whatever went wrong with this one dive, the program and the loaded logbook carry on.
     SetStatus(tr("Dive %1 could not be shown: %2").arg(state_.CurrentDive()).arg(e.what()));
   }
-}
-
-void MainWindow::ScheduleRedraw() {
-  // A drag delivers a burst of resize events; the dive is drawn once when they have settled.
-  if (redrawPending_) return;
-  redrawPending_ = true;
-  QTimer::singleShot(0, this, [this] {
-    redrawPending_ = false;
-    ShowCurrentDive();
-  });
 }
 
 // Entering is judged as moving is: the same files, the same answer.
@@ -501,7 +479,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     return;
   }
   lastSize_ = size();
-  ScheduleRedraw();
+  redraw_.Ask();
 }
 
 }  // namespace scrb

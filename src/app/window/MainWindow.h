@@ -4,6 +4,8 @@
 #include <QString>
 #include <array>
 
+#include "app/views/CoalescedCall.h"
+
 class QAction;
 class QLabel;
 class QPushButton;
@@ -74,7 +76,6 @@ class MainWindow : public QMainWindow {
   void SetCaption();
   void SaveSettings();
   void ShowCurrentDive();
-  void ScheduleRedraw();
   void SetStatus(const QString& text);
   // Compare Dives is open to two to six dives chosen; its tool tip says why it is not.
   void UpdateCompareAction();
@@ -100,7 +101,8 @@ class MainWindow : public QMainWindow {
   bool restoredSameFiles_ = true;
   bool settingsSaved_ = false;
   bool loading_ = false;
-  bool redrawPending_ = false;
+  // A drag delivers a burst of resize events; the dive is drawn once when they have settled.
+  CoalescedCall redraw_{this, [this] { ShowCurrentDive(); }};
   QSize lastSize_;
 };
 
