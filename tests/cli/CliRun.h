@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "support/LogbookBuilder.h"
 
 namespace scrb::cli {
 
@@ -37,6 +38,17 @@ inline std::filesystem::path OutDir(const std::string& name) {
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;
+}
+
+// A logbook of one dive of twelve samples (four minutes) down to 24 m, its last sample at 4'00".
+inline const std::string& FourMinuteDive() {
+  static const std::string path = [] {
+    const test::ProfileBuilder profile{
+        .Samples = test::ProfileBuilder::FromDepths({5, 12, 20, 24, 24, 22, 15, 10, 5, 3, 3, 2})};
+    test::EntryBuilder entry{.MaxDepth = 2400, .Profile = profile.Bytes()};
+    return test::WriteTempFile("four-minutes.log", test::BuildLogbook({entry}));
+  }();
+  return path;
 }
 
 }  // namespace scrb::cli

@@ -15,18 +15,9 @@
 namespace scrb::cli {
 namespace {
 
-const std::string& DeepDive() {
-  static const std::string path = [] {
-    const test::ProfileBuilder profile{
-        .Samples = test::ProfileBuilder::FromDepths({5, 12, 20, 24, 24, 22, 15, 10, 5, 3, 3, 2})};
-    test::EntryBuilder entry{.MaxDepth = 2400, .Profile = profile.Bytes()};
-    return test::WriteTempFile("palette.log", test::BuildLogbook({entry}));
-  }();
-  return path;
-}
-
 QImage Render(const std::filesystem::path& out, const Args& extra) {
-  Args args = {"render", DeepDive(), "--dive", "0", "--chart", "depth", "--out", out.string()};
+  Args args = {"render",  FourMinuteDive(), "--dive", "0",
+               "--chart", "depth",          "--out",  out.string()};
   args.insert(args.end(), extra.begin(), extra.end());
   const CliRun run = Cli(args);
   EXPECT_EQ(run.Status, kExitOk) << run.Err;
@@ -75,15 +66,15 @@ TEST(PaletteOption, UnknownNamesAreUsageErrorsAndPaperTakesNone) {
   for (const Args& extra : {Args{"--palette", "Dark"}, Args{"--palette", ""},
                             Args{"--palette", "high contrast"}, Args{"--palette", "light"}}) {
     SCOPED_TRACE(extra.back());
-    Args args = {"render", DeepDive(), "--dive", "0", "--chart", "depth", "--out", out};
+    Args args = {"render", FourMinuteDive(), "--dive", "0", "--chart", "depth", "--out", out};
     args.insert(args.end(), extra.begin(), extra.end());
     const CliRun run = Cli(args);
     EXPECT_EQ(run.Status, kExitUsage);
     EXPECT_TRUE(Has(run.Err, "--palette")) << run.Err;
     EXPECT_FALSE(std::filesystem::exists(out));
   }
-  const CliRun report = Cli({"report", DeepDive(), "--dive", "0", "--out", (dir / "r.pdf").string(),
-                             "--palette", "dark"});
+  const CliRun report = Cli({"report", FourMinuteDive(), "--dive", "0", "--out",
+                             (dir / "r.pdf").string(), "--palette", "dark"});
   EXPECT_EQ(report.Status, kExitUsage);
 }
 

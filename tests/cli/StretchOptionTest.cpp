@@ -13,20 +13,9 @@
 namespace scrb::cli {
 namespace {
 
-// Twelve samples: four minutes, the last sample at 4'00".
-const std::string& FourMinutes() {
-  static const std::string path = [] {
-    const test::ProfileBuilder profile{
-        .Samples = test::ProfileBuilder::FromDepths({5, 12, 20, 24, 24, 22, 15, 10, 5, 3, 3, 2})};
-    test::EntryBuilder entry{.MaxDepth = 2400, .Profile = profile.Bytes()};
-    return test::WriteTempFile("stretch.log", test::BuildLogbook({entry}));
-  }();
-  return path;
-}
-
 std::string Svg(const std::filesystem::path& out, const Args& extra) {
-  Args args = {"render", FourMinutes(), "--dive",   "0",     "--chart",
-               "depth",  "--size",      "1200x400", "--out", out.string()};
+  Args args = {"render", FourMinuteDive(), "--dive",   "0",     "--chart",
+               "depth",  "--size",         "1200x400", "--out", out.string()};
   args.insert(args.end(), extra.begin(), extra.end());
   const CliRun run = Cli(args);
   EXPECT_EQ(run.Status, kExitOk) << run.Err;
@@ -78,7 +67,7 @@ TEST(StretchOption, RefusesWhatIsNoStretchNamingTheOption) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Extra.back());
-    Args args = {"render", FourMinutes(), "--dive", "0", "--chart", "depth", "--out", out};
+    Args args = {"render", FourMinuteDive(), "--dive", "0", "--chart", "depth", "--out", out};
     args.insert(args.end(), c.Extra.begin(), c.Extra.end());
     const CliRun run = Cli(args);
     EXPECT_EQ(run.Status, kExitUsage);
@@ -87,7 +76,7 @@ TEST(StretchOption, RefusesWhatIsNoStretchNamingTheOption) {
   }
   for (const char* chart : {"legend", "stats-years"}) {
     const CliRun run =
-        Cli({"render", FourMinutes(), "--chart", chart, "--out", out, "--from", "1"});
+        Cli({"render", FourMinuteDive(), "--chart", chart, "--out", out, "--from", "1"});
     EXPECT_EQ(run.Status, kExitUsage) << chart;
     EXPECT_TRUE(Has(run.Err, "--from")) << run.Err;
   }

@@ -63,8 +63,9 @@ TEST(TableCommand, CsvQuotingSortSearchAndJson) {
   EXPECT_EQ(
       Cli({"table", TableFile(), "--columns", "index,trip", "--search", "GEROLL 1998-10"}).Out,
       "index\ttrip\n1\tGeröllhalde, October 1998\n");
-  const CliResult json = Cli({"table", TableFile(), "--columns", "number,maxdepth,breathrate,maxoversat",
-                        "--format", "json", "--model", "2", "--sort", "number"});
+  const CliResult json =
+      Cli({"table", TableFile(), "--columns", "number,maxdepth,breathrate,maxoversat", "--format",
+           "json", "--model", "2", "--sort", "number"});
   EXPECT_EQ(json.Status, kExitOk);
   EXPECT_NE(json.Out.find("{\"number\": 7, \"maxdepth\": null, \"breathrate\": null, "
                           "\"maxoversat\": null}"),
