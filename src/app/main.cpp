@@ -1,5 +1,8 @@
 #include <QApplication>
 #include <cstdio>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "app/dialogs/UserDialogs.h"
 #include "app/state/Language.h"
@@ -12,6 +15,15 @@
 namespace {
 
 int Answer(const scrb::AppCommandLine& line) {
+#ifdef _WIN32
+  // A windowed program has no console of its own: unless its output goes to a file or a pipe,
+  // --help and --version answer in the console it was started from.
+  const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+  if ((output == nullptr || output == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+    std::freopen("CONOUT$", "w", stdout);
+    std::freopen("CONOUT$", "w", stderr);
+  }
+#endif
   std::fputs(line.Output.toLocal8Bit().constData(), line.OutputIsError() ? stderr : stdout);
   return line.ExitStatus();
 }
@@ -28,6 +40,10 @@ int main(int argc, char** argv) {
   const scrb::AppCommandLine early = scrb::ParseAppCommandLine(rawArguments);
   if (early.Asked != scrb::AppCommandLine::Request::Run) return Answer(early);
 
+#ifdef _WIN32
+  // Qt 6.4 gives the window Windows' dark palette only when asked; Desktop appearance follows it.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "windows:darkmode=2");
+#endif
   QApplication app(argc, argv);
   QApplication::setApplicationName("Bathyscribe");
   // Lets the desktop match the windows to the installed desktop entry and its icon.

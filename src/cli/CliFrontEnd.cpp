@@ -36,7 +36,7 @@ constexpr const char* kUsage =
     "  render FILE... (--dive N | --number N) --chart NAME --out PATH [--size WxH] [--view 0|1]\n"
     "         [--model 0|1|2] [--surface-pressure P] [--repetitive] [--units U]\n"
     "         [--palette classic|dark|high-contrast] [--from MIN] [--to MIN]\n"
-    "      draws a chart of dive N into PATH (.png, .svg or .pdf); a chart over the dive's time\n"
+    "      draws a chart of dive N into PATH (" SCRB_RENDER_FORMATS "); a chart over the dive's time\n"
     "      shows the stretch from --from to --to minutes (decimals allowed; default the whole\n"
     "      dive, a --to past the last sample ends at it), at least a minute long\n"
     "  render FILE... --chart stats-NAME --out PATH [--size WxH] [--search TEXT]\n"

@@ -15,6 +15,17 @@
 
 namespace scrb::cli {
 
+// The picture files render writes. SVG needs Qt SVG, which a build can be made without (the
+// Windows build: Debian does not serve that module's source to build it from).
+#ifndef BATHYSCRIBE_SVG
+#define BATHYSCRIBE_SVG 1
+#endif
+#if BATHYSCRIBE_SVG
+#define SCRB_RENDER_FORMATS ".png, .svg or .pdf"
+#else
+#define SCRB_RENDER_FORMATS ".png or .pdf"
+#endif
+
 // Exit statuses of bathyscribe-cli.
 constexpr int kExitOk = 0;
 constexpr int kExitUsage = 1;

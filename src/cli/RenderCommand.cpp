@@ -5,17 +5,19 @@
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
+#if BATHYSCRIBE_SVG
 #include <QSvgGenerator>
+#endif
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <optional>
 #include <ostream>
 
 #include "charts/SampleTimeAxis.h"
 #include "cli/ChartRegistry.h"
 #include "cli/Commands.h"
+#include "logbook/FilePath.h"
 #include "render/PainterSurface.h"
 #include "render/SaveFile.h"
 #include "report/NumberFormat.h"
@@ -73,11 +75,15 @@ const Palette& PaletteOption(const CliArgs& args) {
 }
 
 OutputKind OutputKindOf(const std::string& path) {
-  const std::string extension = LowerCase(std::filesystem::path(path).extension().string());
+  const std::string extension = LowerCase(Utf8FromPath(PathFromUtf8(path).extension()));
   if (extension == ".png") return OutputKind::Png;
-  if (extension == ".svg") return OutputKind::Svg;
   if (extension == ".pdf") return OutputKind::Pdf;
-  throw UsageError{"--out must end in .png, .svg or .pdf, not \"" + path + "\""};
+  if (extension == ".svg") {
+    if (BATHYSCRIBE_SVG) return OutputKind::Svg;
+    throw UsageError{"this build draws " SCRB_RENDER_FORMATS " files; it was made without Qt SVG, so \"" +
+                     path + "\" cannot be written"};
+  }
+  throw UsageError{"--out must end in " SCRB_RENDER_FORMATS ", not \"" + path + "\""};
 }
 
 bool ParseSide(std::string_view text, int& value) {
@@ -141,8 +147,10 @@ QByteArray RenderPng(const ChartEntry& entry, RenderContext& context, PixelSize 
   return bytes;
 }
 
-QByteArray RenderSvg(const ChartEntry& entry, RenderContext& context, PixelSize size) {
+QByteArray RenderSvg([[maybe_unused]] const ChartEntry& entry,
+                     [[maybe_unused]] RenderContext& context, [[maybe_unused]] PixelSize size) {
   QByteArray bytes;
+#if BATHYSCRIBE_SVG
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QSvgGenerator generator;
@@ -152,6 +160,7 @@ QByteArray RenderSvg(const ChartEntry& entry, RenderContext& context, PixelSize 
   generator.setResolution(static_cast<int>(kRenderDpi));
   generator.setTitle(QString::fromStdString(entry.Name));
   Draw(entry, context, &generator, QSizeF(size.Width, size.Height));
+#endif
   return bytes;
 }
 

@@ -1,9 +1,9 @@
 #include <QString>
-#include <filesystem>
 #include <numeric>
 #include <ostream>
 
 #include "cli/Commands.h"
+#include "logbook/FilePath.h"
 #include "overview/StatisticsTexts.h"
 #include "render/ReportPainter.h"
 #include "render/SaveFile.h"
@@ -15,7 +15,7 @@ namespace {
 std::string PdfOutOption(const CliArgs& args) {
   const std::optional<std::string> path = args.Option("out");
   if (!path || path->empty()) throw UsageError{"--out PATH.pdf is required"};
-  if (LowerCase(std::filesystem::path(*path).extension().string()) != ".pdf") {
+  if (LowerCase(Utf8FromPath(PathFromUtf8(*path).extension())) != ".pdf") {
     throw UsageError{"--out must end in .pdf, not \"" + *path + "\""};
   }
   return *path;
@@ -76,7 +76,7 @@ int RunReport(const CliArgs& args, std::ostream&, std::ostream& err) {
   }
   const DiveReportJob job{&analysis,
                           dives,
-                          std::filesystem::path(book.LogbookFile).filename().string(),
+                          FileNameOf(book.LogbookFile),
                           summary ? &*summary : nullptr,
                           StatisticsTitle(book.DiveCount(), book.DiveCount(), ""),
                           units};

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "logbook/CharTranslation.h"
+#include "logbook/FilePath.h"
 #include "logbook/MissingValues.h"
 #include "logbook/Translation.h"
 
@@ -243,12 +244,12 @@ ReadOutcome ParseLogbook(std::string_view bytes, std::vector<DiveRecord>& dives)
 
 ReadOutcome ReadLogbook(Logbook& book, const std::string& path) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error))
+  if (std::filesystem::is_directory(PathFromUtf8(path), error))
     return Unreadable(Tr("Logbook", "it is a folder"));
   errno = 0;
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+  const FileHandle file = OpenForReading(path);
   if (!file) return Unreadable(ErrnoText(errno != 0 ? errno : ENOENT));
-  const auto size = std::filesystem::file_size(path, error);
+  const auto size = std::filesystem::file_size(PathFromUtf8(path), error);
   FileWindow window(file.get());
   // Dives are read into a store of their own first, so that a read error cannot leave half a
   // file behind in the book.
@@ -287,7 +288,7 @@ std::string StatusText(int diveCount, const ReadOutcome& outcome, const std::str
   std::string text = FillIn(Tr("Logbook", "%1 dives read."), {std::to_string(diveCount)});
   if (outcome.Status == ReadStatus::Damaged) {
     text += " " + FillIn(Tr("Logbook", "%1 is damaged: %2."),
-                         {std::filesystem::path(path).filename().string(), outcome.Reason});
+                         {FileNameOf(path), outcome.Reason});
   }
   return text;
 }

@@ -81,7 +81,9 @@ QString SaveFile(const QString& path, const std::function<bool(std::ostream&)>& 
 }
 
 void IgnoreFileSizeSignal() {
+#ifdef SIGXFSZ
   std::signal(SIGXFSZ, SIG_IGN);
+#endif  // Windows has no file size limit that kills a process.
 }
 
 }  // namespace scrb

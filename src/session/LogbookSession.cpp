@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "logbook/FilePath.h"
 #include "logbook/StartupSettings.h"
 #include "logbook/Translation.h"
 
@@ -16,13 +17,10 @@ constexpr int kExitDamaged = 3;
 // Two names of one file are one file: "./a.log" and "/home/x/a.log", or a link and its target.
 std::string SameFileKey(const std::string& path) {
   std::error_code error;
-  std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
-  if (error) canonical = std::filesystem::absolute(path, error).lexically_normal();
-  return error ? path : canonical.string();
-}
-
-std::string FileName(const std::string& path) {
-  return std::filesystem::path(path).filename().string();
+  const std::filesystem::path file = PathFromUtf8(path);
+  std::filesystem::path canonical = std::filesystem::weakly_canonical(file, error);
+  if (error) canonical = std::filesystem::absolute(file, error).lexically_normal();
+  return error ? path : Utf8FromPath(canonical);
 }
 
 }  // namespace
@@ -144,8 +142,8 @@ std::string LogbookSession::Caption() const {
 
 std::string RefusedStatusText(const std::string& path, const ReadOutcome& outcome) {
   if (outcome.Status == ReadStatus::Unreadable)
-    return FillIn(Tr("Logbook", "%1 cannot be read: %2."), {FileName(path), outcome.Reason});
-  return FillIn(Tr("Logbook", "%1 holds no readable dive."), {FileName(path)});
+    return FillIn(Tr("Logbook", "%1 cannot be read: %2."), {FileNameOf(path), outcome.Reason});
+  return FillIn(Tr("Logbook", "%1 holds no readable dive."), {FileNameOf(path)});
 }
 
 std::string MergeAgainQuestion(const std::string& path) {

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <filesystem>
 
 #include "AppTestWindow.h"
@@ -48,6 +51,46 @@ TEST(LogbookSessionApp, EveryFileHeldIsRestored) {
   EXPECT_EQ(Table(*third.form).ListIndex(), 0);
   ASSERT_EQ(third.messages.size(), 1);
   EXPECT_TRUE(third.messages[0].startsWith("The logbook file " + a + " cannot be read: "));
+}
+
+// Logbooks in folders named with umlauts and spaces, and on another drive than the first (under
+// Wine the temporary folder is on C: and the build on Z:): opened, merged, in the recent list as
+// the system writes paths, and restored at the next start.
+TEST(LogbookSessionApp, PathsWithUmlautsSpacesAndDrives) {
+  QTemporaryDir folder;
+  const QString diving = folder.filePath("Tauchgänge Elba 1994");
+  ASSERT_TRUE(QDir().mkpath(diving));
+  const QString a = diving + "/Logbuch Jürgen.log";
+  const QString b = QDir::current().absoluteFilePath("zweites Laufwerk ü.log");
+  for (const auto& [path, first] : {std::pair(a, 1), std::pair(b, 20)}) {
+    QFile file(path);
+    std::vector<test::EntryBuilder> entries(2);
+    entries[0].DiveNumber = first;
+    entries[1].DiveNumber = first + 1;
+    const std::string bytes = test::BuildLogbook(entries);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                    static_cast<qint64>(bytes.size()));
+  }
+  TestWindow first("NoWarning=1\n");
+  first.Start();
+  first.form->OpenLogbook(a);
+  first.form->MergeLogbook(b);
+  EXPECT_TRUE(first.messages.isEmpty()) << first.messages.join("|").toStdString();
+  EXPECT_EQ(first.Entries().size(), 4);
+  const QList<QAction*> recent = RecentMenu(*first.form)->actions();
+  ASSERT_EQ(recent.size(), 2);
+  EXPECT_EQ(recent[0]->text(), "&1 " + QDir::toNativeSeparators(b));
+  EXPECT_EQ(recent[1]->text(), "&2 " + QDir::toNativeSeparators(a));
+  first.form->ExitProgram();
+
+  TestWindow second;
+  second.settings = std::make_unique<QtSettingsStore>(first.iniPath);
+  second.Start();
+  QApplication::processEvents();
+  EXPECT_TRUE(second.messages.isEmpty()) << second.messages.join("|").toStdString();
+  EXPECT_EQ(second.Entries().size(), 4);
+  QFile::remove(b);
 }
 
 // Merging a file held already asks; No leaves the list alone, Yes lists its dives twice.

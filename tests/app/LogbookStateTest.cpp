@@ -137,3 +137,31 @@ TEST(LogbookState, ASurfacePressureReachesTheTableAndStatisticsAndStaysWithItsLo
 
 }  // namespace
 }  // namespace scrb
+
+namespace scrb {
+namespace {
+
+// The user's own store (the registry on Windows, an INI file elsewhere) gives back every kind of
+// text the program keeps: paths with backslashes, drive letters and umlauts, lines, the table
+// header's base64, numbers and empty texts.
+TEST(SettingsStore, TheUsersOwnStoreGivesBackWhatItKept) {
+  const QString application = "scrb-settings-test";
+  const std::vector<std::pair<std::string, std::string>> kept = {
+      {settings::kLogbookFile, "D:\\Tauchgänge\\Elba 1994\\dives.log"},
+      {settings::kMergedLogbooks, "C:/Users/Jürgen/My Logs/a.log\n\\\\server\\share\\b.log"},
+      {settings::kDiveTableHeader, "AAAA/wAAAAD9AAAAAQ=="},
+      {settings::kTop, "-1200"},
+      {settings::kLanguage, ""},
+      {settings::RecentLogbookKey(1), "/home/jürgen/Tauchen/log 2.log"}};
+  {
+    QtSettingsStore store(QtSettingsStore::UserSettings(application));
+    for (const auto& [key, value] : kept) store.SaveSetting(key, value);
+  }
+  QtSettingsStore store(QtSettingsStore::UserSettings(application));
+  for (const auto& [key, value] : kept) EXPECT_EQ(store.GetSetting(key, "unset"), value) << key;
+  EXPECT_EQ(store.GetSetting(settings::kUnits, "unset"), "unset");
+  QtSettingsStore::UserSettings(application)->clear();
+}
+
+}  // namespace
+}  // namespace scrb

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/HostTools.h"
 #include "AppTestWindow.h"
 #include "app/statistics/StatisticsWindow.h"
 #include "support/PdfText.h"
@@ -192,6 +193,7 @@ TEST(StatisticsWindow, OpensOverThePagesWholeAndClosesWithEscape) {
 // File > Print and the PDF export offer a summary page of the dives the table shows before the
 // dive pages.
 TEST(StatisticsWindow, ReportsBeginWithASummaryPageWhenAsked) {
+  SCRB_NEEDS_TOOL("pdftotext");
   test::TestWindow w;
   w.Start();
   w.form->OpenLogbook(DivesWithProfiles("three.log", 3, 21));
@@ -221,6 +223,7 @@ TEST(StatisticsWindow, ReportsBeginWithASummaryPageWhenAsked) {
 
 // The summary page as a PDF viewer reads it, in every language: no text is cut short.
 TEST(StatisticsWindow, SummaryPageTextsStandWholeInEveryLanguage) {
+  SCRB_NEEDS_TOOL("pdftotext");
   std::vector<test::EntryBuilder> entries(12);
   for (int i = 0; i < 12; ++i) {
     test::EntryBuilder& e = entries[static_cast<size_t>(i)];

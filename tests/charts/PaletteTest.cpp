@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,7 @@ double Chroma(Rgb c) {
 
 double Hue(Rgb c) {
   const Lab p = ToLab(c);
-  return std::atan2(p.B, p.A) * 180 / M_PI;
+  return std::atan2(p.B, p.A) * 180 / std::numbers::pi;
 }
 
 double HueDistance(double a, double b) {

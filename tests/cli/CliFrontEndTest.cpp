@@ -17,6 +17,7 @@
 #include "Version.h"
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
+#include "support/HostTools.h"
 #include "support/LogbookBuilder.h"
 #include "support/ScopedLocale.h"
 #include "support/UddfSchema.h"
@@ -234,6 +235,7 @@ TEST(Cli, SurfacePressureAsTheModelWindowTakesIt) {
 // A full disk or a closed pipe is a failure, never a success: every command checks what it
 // printed. The program runs itself so that its own standard output is the full device.
 TEST(Cli, OutputThatCannotBeWrittenFails) {
+  SCRB_NEEDS_POSIX("/dev/full, the device that is always full");
   const QString two = QString::fromStdString(TwoDiveFile());
   const QStringList commands[] = {{"list", two},
                                   {"dives", two},

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <sstream>
 
+#include "support/HostTools.h"
 #include "cli/Commands.h"
 #include "support/LogbookBuilder.h"
 
@@ -30,6 +31,7 @@ TEST(CliDefaults, TextCommandsShowDisplayOption1AndModel0) {
 }
 
 TEST(CliDefaults, ReportOnA4AndChartsInTheTallView) {
+  SCRB_NEEDS_TOOL("pdfinfo");
   const std::string logbook = test::WriteTempFile("sample.log", test::SampleLogbook());
   const std::string pdf = logbook + ".pdf", svg = logbook + ".svg";
   Cli({"report", logbook, "--dive", "0", "--out", pdf});

@@ -3,9 +3,9 @@
 // meant: then rerun tools/update-golden and review its diff as code.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
+#include <QProcess>
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -17,15 +17,13 @@ namespace {
 
 // Runs the program on the example logbook; its output and exit status.
 std::pair<std::string, int> RunCli(const std::string& command, const std::string& options) {
-  const std::string line = std::string("'") + BATHYSCRIBE_CLI + "' " + command + " '" +
-                           test::SourcePath("examples/sample.log") + "' " + options;
-  FILE* pipe = popen(line.c_str(), "r");
-  if (pipe == nullptr) return {"", -1};
-  std::string out;
-  char buffer[65536];
-  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-  const int status = pclose(pipe);
-  return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+  QStringList arguments = {QString::fromStdString(command),
+                           QString::fromStdString(test::SourcePath("examples/sample.log"))};
+  if (!options.empty()) arguments += QString::fromStdString(options).split(' ');
+  QProcess cli;
+  cli.start(BATHYSCRIBE_CLI, arguments);
+  if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit) return {"", -1};
+  return {cli.readAllStandardOutput().toStdString(), cli.exitCode()};
 }
 
 // The same names and arguments as tools/update-golden.

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "support/HostTools.h"
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
 #include "support/LogbookBuilder.h"
@@ -49,6 +50,7 @@ const std::string& ThreeDiveFile() {
 }
 
 TEST(CliReport, OnePagePerDiveWithTitleDetailsSummariesAndEmptyStates) {
+  SCRB_NEEDS_TOOL("pdftotext");
   const std::string out = (OutDir("all") / "logbook.pdf").string();
   ASSERT_EQ(Report({ThreeDiveFile(), "--all", "--out", out, "--model", "1", "--paper", "letter",
                     "--surface-pressure", "0.8"}),
@@ -74,6 +76,7 @@ TEST(CliReport, OnePagePerDiveWithTitleDetailsSummariesAndEmptyStates) {
 }
 
 TEST(CliReport, ExitStatusesAndNoHalfFiles) {
+  SCRB_NEEDS_TOOL("pdftotext");
   const fs::path dir = OutDir("status");
   const std::string out = (dir / "r.pdf").string();
   const std::string file = ThreeDiveFile();

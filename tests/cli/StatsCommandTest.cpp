@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "support/HostTools.h"
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
 #include "support/LogbookBuilder.h"
@@ -101,7 +102,7 @@ TEST(CliStats, StatisticsChartsRenderWithoutADive) {
   for (const char* name : {"stats-years", "stats-depths", "stats-divetimes", "stats-water",
                            "stats-breath", "stats-oversaturation"}) {
     EXPECT_TRUE(Has(list.Out, std::string(name) + "\n")) << name;
-    const std::string out = (dir / (std::string(name) + ".svg")).string();
+    const std::string out = (dir / (std::string(name) + ".png")).string();
     const CliRun run =
         Cli({"render", ThreeDives(), "--chart", name, "--search", "pier", "--out", out});
     EXPECT_EQ(run.Status, kExitOk) << name << run.Err;
@@ -110,6 +111,7 @@ TEST(CliStats, StatisticsChartsRenderWithoutADive) {
 }
 
 TEST(CliStats, ReportSummaryPageBeforeTheDivePages) {
+  SCRB_NEEDS_TOOL("pdftotext");
   const std::string out = (OutDir("report") / "summary.pdf").string();
   ASSERT_EQ(Cli({"report", ThreeDives(), "--summary", "--out", out}).Status, kExitOk);
   std::vector<std::string> pages = PdfPages(out);

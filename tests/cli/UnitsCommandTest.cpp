@@ -84,9 +84,9 @@ TEST(UnitsOption, ChartsAndReportsDrawInTheUnits) {
     Args metric = dive, imperial = dive;
     metric.insert(metric.end(), {"--units", "metric"});
     imperial.insert(imperial.end(), {"--units", "imperial"});
-    const std::string plain = render(chart, chart + ".svg", dive);
-    EXPECT_EQ(render(chart, chart + "-metric.svg", metric), plain) << chart;
-    EXPECT_NE(render(chart, chart + "-imperial.svg", imperial), plain) << chart;
+    const std::string plain = render(chart, chart + ".png", dive);
+    EXPECT_EQ(render(chart, chart + "-metric.png", metric), plain) << chart;
+    EXPECT_NE(render(chart, chart + "-imperial.png", imperial), plain) << chart;
   }
   const std::string report = (folder / "report.pdf").string();
   EXPECT_EQ(

@@ -3,7 +3,9 @@
 // and the reason in the same words.
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +17,7 @@
 namespace scrb {
 namespace {
 
+#ifndef _WIN32
 // The program's standard error and exit status when it may write no more than 1 kB to a file.
 std::pair<std::string, int> RunWithFileSizeLimit(const std::string& arguments) {
   const std::string line =
@@ -28,7 +31,12 @@ std::pair<std::string, int> RunWithFileSizeLimit(const std::string& arguments) {
   return {err, WIFEXITED(status) ? WEXITSTATUS(status) : -128 - WTERMSIG(status)};
 }
 
+#endif
+
 TEST(CliWriteFailure, AFullDiskLeavesNothingAndSaysWhy) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no file size limit to make a write fail half-way";
+#else
   const std::filesystem::path folder =
       std::filesystem::path(test::WriteTempFile("sample.log", test::SampleLogbook())).parent_path();
   for (const auto& [file, command, options] :
@@ -49,6 +57,7 @@ TEST(CliWriteFailure, AFullDiskLeavesNothingAndSaysWhy) {
                             std::filesystem::directory_iterator()),
               1);
   }
+#endif
 }
 
 }  // namespace

@@ -2,7 +2,12 @@
 // it: only complete dives are ever kept, and what was loaded before is never lost.
 
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <sys/resource.h>
+#endif
 
 #include <algorithm>
 #include <filesystem>
@@ -59,9 +64,15 @@ TEST(DamagedLogbook, FlippedBytesGiveOnlyCompleteDivesAndKeepTheLoadedOnes) {
 }
 
 long PeakResidentKilobytes() {
+#ifdef _WIN32
+  PROCESS_MEMORY_COUNTERS counters{};
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return static_cast<long>(counters.PeakWorkingSetSize / 1024);
+#else
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return usage.ru_maxrss;
+#endif
 }
 
 TEST(DamagedLogbook, HugeFilesAreReadOnlyAsFarAsTheirDivesCanReach) {

@@ -3,11 +3,23 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "support/HostTools.h"
+
 namespace scrb::test {
 
 namespace {
 
 std::string XmllintErrors(std::string command, const std::vector<std::string>& paths) {
+  if (!HostToolInstalled("xmllint")) {
+    // Under Wine: the same documents are validated by the Linux build's run of these tests, and
+    // tools/test-windows holds the Windows build's exports to them byte for byte.
+    static const bool told = [] {
+      std::fputs("xmllint is not installed here: XML documents are not validated\n", stderr);
+      return true;
+    }();
+    static_cast<void>(told);
+    return {};
+  }
   for (const std::string& path : paths) command += " '" + path + "'";
   command += " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");

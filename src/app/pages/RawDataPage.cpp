@@ -1,6 +1,5 @@
 #include "app/pages/RawDataPage.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -8,6 +7,7 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "app/views/FixedPitchFont.h"
 #include "logbook/ProfileDecoder.h"
 #include "logbook/Translation.h"
 #include "report/ReportTexts.h"
@@ -16,24 +16,9 @@ namespace scrb {
 
 namespace {
 
-// Font databases do not always flag a monospaced face as fixed pitch; equal advances do not lie.
-bool IsMonospaced(const QFont& font) {
-  const QFontMetrics metrics(font);
-  return metrics.horizontalAdvance(QStringLiteral("iiiiii")) ==
-         metrics.horizontalAdvance(QStringLiteral("WWWWWW"));
-}
-
 // The dump's columns only line up in a fixed-pitch font: Courier New where installed, otherwise
 // another monospaced face.
-QFont ReportFont() {
-  for (const char* family : {"Courier New", "DejaVu Sans Mono", "Liberation Mono"}) {
-    QFont font(family);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    if (IsMonospaced(font)) return font;
-  }
-  return QFontDatabase::systemFont(QFontDatabase::FixedFont);
-}
+QFont ReportFont() { return FixedPitchFont({"Courier New", "DejaVu Sans Mono", "Liberation Mono"}); }
 
 // The report ends its lines with CR LF; the text box wants plain line feeds.
 QString BoxText(const std::string& text) {

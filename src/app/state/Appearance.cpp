@@ -113,6 +113,10 @@ bool ApplyAppearance(Appearance appearance) {
       }
       break;
     case Appearance::Desktop:
+      // Windows' own style draws its controls light whatever the palette says: on a dark Windows
+      // desktop the window takes the style that follows the palette.
+      if (darkDesktop && desktopStyle.compare("windowsvista", Qt::CaseInsensitive) == 0)
+        UseStyle(fusion);
       break;
   }
   return darkDesktop;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <array>
 #include <cstdlib>
@@ -42,7 +43,14 @@ std::string TranslateWithQt(const char* context, const char* text) {
 }  // namespace
 
 std::string LanguageFromEnvironment(const std::string& language, const std::string& lcAll,
-                                    const std::string& lcMessages, const std::string& lang) {
+                                    const std::string& lcMessages, const std::string& lang,
+                                    const std::vector<std::string>& displayLanguages) {
+  if (language.empty() && lcAll.empty() && lcMessages.empty() && lang.empty()) {
+    for (const std::string& display : displayLanguages) {
+      if (Spoken(LocaleLanguage(display))) return LocaleLanguage(display);
+    }
+    return "en";
+  }
   const std::string& locale = !lcAll.empty() ? lcAll : !lcMessages.empty() ? lcMessages : lang;
   const std::string fromLocale = LocaleLanguage(locale);
   // gettext ignores LANGUAGE when the messages locale is C: the program speaks English then.
@@ -65,8 +73,11 @@ std::string ChosenLanguage(const std::string& setting, const std::string& deskto
 }
 
 std::string DesktopLanguage() {
+  std::vector<std::string> display;
+  for (const QString& name : QLocale::system().uiLanguages()) display.push_back(name.toStdString());
   return LanguageFromEnvironment(EnvironmentValue("LANGUAGE"), EnvironmentValue("LC_ALL"),
-                                 EnvironmentValue("LC_MESSAGES"), EnvironmentValue("LANG"));
+                                 EnvironmentValue("LC_MESSAGES"), EnvironmentValue("LANG"),
+                                 display);
 }
 
 LanguageInstaller::LanguageInstaller() {
@@ -88,13 +99,13 @@ bool LanguageInstaller::Apply(const std::string& code) {
   qt_.reset();
   current_ = "en";
   if (code == "en" || !Spoken(code)) return code == "en";
-  // The installed catalogue first, so that a corrected one can be dropped in beside the program;
-  // the one built into the program otherwise.
+  // The installed catalogue first (in share/ on Linux, beside the program on Windows), so that a
+  // corrected one can be dropped in; the one built into the program otherwise.
   const QString name = QString("bathyscribe_%1.qm").arg(QString::fromStdString(code));
   auto program = std::make_unique<QTranslator>();
-  if (!program->load(
-          name, QCoreApplication::applicationDirPath() + "/../share/bathyscribe/translations") &&
-      !program->load(":/i18n/" + name)) {
+  const QString programDir = QCoreApplication::applicationDirPath();
+  if (!program->load(name, programDir + "/../share/bathyscribe/translations") &&
+      !program->load(name, programDir + "/translations") && !program->load(":/i18n/" + name)) {
     return false;
   }
   QCoreApplication::installTranslator(program.get());

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class QTranslator;
 
@@ -11,13 +12,16 @@ namespace scrb {
 
 // The desktop's language from the values of LANGUAGE, LC_ALL, LC_MESSAGES and LANG (empty when
 // unset), as gettext reads them: LANGUAGE's first entry the window speaks, then the first set of
-// LC_ALL, LC_MESSAGES and LANG. Anything the window does not speak, "C" and "POSIX" mean English.
+// LC_ALL, LC_MESSAGES and LANG. Where none of them is set (as on Windows, which keeps the display
+// language in its own settings), the first of the system's display languages ("de-DE") that the
+// window speaks. Anything the window does not speak, "C" and "POSIX" mean English.
 std::string LanguageFromEnvironment(const std::string& language, const std::string& lcAll,
-                                    const std::string& lcMessages, const std::string& lang);
+                                    const std::string& lcMessages, const std::string& lang,
+                                    const std::vector<std::string>& displayLanguages = {});
 // The language a setting asks for: "en", "de", "fr" or "it", and the desktop's for "" or for any
 // value not one of these.
 std::string ChosenLanguage(const std::string& setting, const std::string& desktop);
-// The desktop's language from this process's environment.
+// The desktop's language from this process's environment and the system's display languages.
 std::string DesktopLanguage();
 
 // Installs the catalogues of a language, the program's and Qt's own (file, print and message

@@ -4,9 +4,25 @@
 
 namespace scrb {
 
-QtSettingsStore::QtSettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            settings::kApplication, settings::kApplication)) {}
+namespace {
+// Where each system's programs keep their settings: the registry on Windows
+// (HKEY_CURRENT_USER\Software\scrb), an INI file in the user's configuration folder elsewhere,
+// where earlier versions kept them.
+#ifdef Q_OS_WIN
+constexpr QSettings::Format kUserFormat = QSettings::NativeFormat;
+#else
+constexpr QSettings::Format kUserFormat = QSettings::IniFormat;
+#endif
+}  // namespace
+
+std::unique_ptr<QSettings> QtSettingsStore::UserSettings(const QString& application) {
+  return std::make_unique<QSettings>(kUserFormat, QSettings::UserScope, application, application);
+}
+
+QtSettingsStore::QtSettingsStore() : settings_(UserSettings(settings::kApplication)) {}
+
+QtSettingsStore::QtSettingsStore(std::unique_ptr<QSettings> settings)
+    : settings_(std::move(settings)) {}
 
 QtSettingsStore::QtSettingsStore(const QString& iniFile)
     : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}

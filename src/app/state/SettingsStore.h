@@ -21,6 +21,10 @@ class QtSettingsStore : public SettingsStore {
  public:
   QtSettingsStore();
   explicit QtSettingsStore(const QString& iniFile);
+  explicit QtSettingsStore(std::unique_ptr<QSettings> settings);
+
+  // The user's own store of an application, where the system keeps programs' settings.
+  static std::unique_ptr<QSettings> UserSettings(const QString& application);
 
   std::string GetSetting(const std::string& key, const std::string& fallback) const override;
   void SaveSetting(const std::string& key, const std::string& value) override;

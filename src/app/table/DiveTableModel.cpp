@@ -4,14 +4,12 @@
 #include <algorithm>
 
 #include "app/state/LogbookState.h"
+#include "app/views/FixedPitchFont.h"
 
 namespace scrb {
 
 DiveTableModel::DiveTableModel(LogbookState& state, QObject* parent)
-    : QAbstractTableModel(parent), state_(state), entryFont_("DejaVu Sans Mono") {
-  // The entries pad dive numbers with blanks, which only line up in a fixed-pitch font.
-  entryFont_.setStyleHint(QFont::TypeWriter);
-  entryFont_.setFixedPitch(true);
+    : QAbstractTableModel(parent), state_(state), entryFont_(EntryFont()) {
   for (const TableColumnInfo& info : TableColumns()) {
     if (info.InWindow) columns_.push_back(info.Column);
   }

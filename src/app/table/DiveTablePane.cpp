@@ -19,6 +19,7 @@
 #include "app/state/LogbookState.h"
 #include "app/state/SettingsStore.h"
 #include "app/table/DiveTableModel.h"
+#include "app/views/FixedPitchFont.h"
 #include "logbook/StartupSettings.h"
 
 namespace scrb {
@@ -30,13 +31,6 @@ QString ToQt(const std::string& text) {
 
 QString SearchPlaceholder() {
   return QCoreApplication::translate("scrb::MainWindow", "Search dives (Ctrl+F)");
-}
-
-QFont EntryFont() {
-  // The entries pad dive numbers with blanks, which only line up in a fixed-pitch font.
-  QFont font("DejaVu Sans Mono");
-  font.setStyleHint(QFont::TypeWriter);
-  return font;
 }
 
 // A column's first width: room for its title and for a typical value.
