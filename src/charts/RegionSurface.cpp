@@ -59,6 +59,15 @@ void RegionSurface::Scale(double x1, double y1, double x2, double y2) {
   y2_ = y2;
 }
 
+void RegionSurface::ScaleParentAlike() const {
+  if (area_.Width <= 0 || area_.Height <= 0) return;
+  const double perTwipX = (x2_ - x1_) / area_.Width;
+  const double perTwipY = (y2_ - y1_) / area_.Height;
+  parent_.Scale(x1_ - area_.Left * perTwipX, y1_ - area_.Top * perTwipY,
+                x1_ + (parent_.Width() - area_.Left) * perTwipX,
+                y1_ + (parent_.Height() - area_.Top) * perTwipY);
+}
+
 double RegionSurface::ScaleX(double millimetres) const {
   return TwipsToUserX(millimetres * kTwipsPerMillimetre);
 }

@@ -52,6 +52,10 @@ class RegionSurface : public ChartSurface {
   double TextHeight(const std::string& text) const override;
   void SetDrawWidth(int pixels) override { parent_.SetDrawWidth(pixels); }
 
+  // Scales the parent so that the region's coordinates name the same points on it, for a reader
+  // of the parent's coordinates (a pointer over the chart) once the region is drawn.
+  void ScaleParentAlike() const;
+
  private:
   struct Point {
     double X;

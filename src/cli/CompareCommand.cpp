@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <ostream>
 
@@ -49,18 +50,27 @@ std::vector<int> ListedDives(const CliArgs& args) {
 
 }  // namespace
 
+// Every refusal names the dive as the user did, by list index or by number, in the wording of
+// the command line's other refusals.
 std::vector<int> ComparedDivesOption(const CliArgs& args, const Logbook& book) {
   std::vector<int> dives = ListedDives(args);
   if (args.Option("numbers")) {
+    for (size_t n = 0; n < dives.size(); ++n) {
+      const int number = dives[n];
+      if (std::find(dives.begin(), dives.begin() + static_cast<std::ptrdiff_t>(n), number) !=
+          dives.begin() + static_cast<std::ptrdiff_t>(n)) {
+        throw UsageError{"the dive number " + std::to_string(number) + " is named twice"};
+      }
+    }
     for (int& dive : dives) {
       const int number = dive;
       dive = FirstDiveWithNumber(book.Dives, number);
-      if (dive < 0) throw UsageError{NoDiveWithNumberMessage(number), false};
+      if (dive < 0) {
+        throw UsageError{"no dive in the logbook has the number " + std::to_string(number)};
+      }
     }
   }
-  if (const auto problem = ComparisonProblem(dives, book.DiveCount())) {
-    throw UsageError{*problem, false};
-  }
+  if (const auto problem = ComparisonProblem(dives, book.DiveCount())) throw UsageError{*problem};
   return dives;
 }
 

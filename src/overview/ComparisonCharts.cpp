@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "air/AirCharts.h"
 #include "charts/ChartFrame.h"
@@ -10,6 +11,7 @@
 #include "charts/SampleTimeAxis.h"
 #include "logbook/MissingValues.h"
 #include "logbook/SampleAccess.h"
+#include "overview/ComparisonLegend.h"
 #include "report/NumberFormat.h"
 #include "saturation/SaturationCharts.h"
 
@@ -20,8 +22,6 @@ namespace {
 constexpr const char* kNoSaturationData =
     SCRB_TRANSLATE_NOOP("Charts", "No Saturation Data available");
 constexpr int kLineWidth = 2;
-constexpr double kLegendMarginMm = 2;
-constexpr double kSwatchMm = 6;
 
 // A line of the chart: a dive's place in the comparison and its points in chart units, the first
 // at time 0.
@@ -107,35 +107,39 @@ void DrawLines(const std::vector<DiveLine>& lines, ChartSurface& surface, const 
   surface.SetDrawWidth(1);
 }
 
-// In the lower right corner of the plot area (bottom to plotTop), over the ascents, where profiles
-// rarely are.
-void DrawLegend(const DiveComparison& comparison, const std::vector<DiveLine>& lines, double right,
-                double bottom, double plotTop, ChartSurface& surface, const Palette& palette) {
-  double widest = 0;
+// Every dive the chart draws, named as the table names it, and where its line runs.
+std::vector<LegendEntry> LegendOf(const DiveComparison& comparison,
+                                  const std::vector<DiveLine>& lines, const Palette& palette) {
+  std::vector<LegendEntry> entries;
   for (const DiveLine& line : lines) {
-    widest = std::max(widest,
-                      std::fabs(surface.TextWidth(ComparedDiveName(comparison.Dives[line.Dive]))));
+    entries.push_back({ComparedDiveName(comparison.Dives[static_cast<size_t>(line.Dive)]),
+                       palette.ComparedDive(line.Dive)});
   }
-  const double lineHeight = surface.TextHeight("Ag");
-  const double xMargin = surface.ScaleX(kLegendMarginMm);
-  const double textLeft = right - xMargin - std::copysign(widest, xMargin);
-  const double swatchRight = textLeft - xMargin / 2;
-  const double swatchLeft = swatchRight - surface.ScaleX(kSwatchMm);
-  double top =
-      bottom - surface.ScaleY(kLegendMarginMm) - lineHeight * static_cast<double>(lines.size());
-  // A chart too low for the legend goes without: it would cover the lines it names, and the
-  // window's table names the colours too.
-  if ((top - plotTop - surface.ScaleY(kLegendMarginMm)) * (bottom - plotTop) < 0) return;
-  surface.SetDrawWidth(kLineWidth + 1);
-  for (const DiveLine& line : lines) {
-    const Rgb color = palette.ComparedDive(line.Dive);
-    surface.Line(swatchLeft, top + lineHeight / 2, swatchRight, top + lineHeight / 2, color);
-    surface.SetCurrentX(textLeft);
-    surface.SetCurrentY(top);
-    surface.Print(ComparedDiveName(comparison.Dives[line.Dive]));
-    top += lineHeight;
-  }
-  surface.SetDrawWidth(1);
+  return entries;
+}
+
+ChartLines PointsOf(const std::vector<DiveLine>& lines) {
+  ChartLines points;
+  for (const DiveLine& line : lines) points.push_back(line.Points);
+  return points;
+}
+
+// The frame over the stretch, the lines and the legend; `mark` draws what goes under the lines.
+void DrawLinesChart(const DiveComparison& comparison, const std::vector<DiveLine>& lines,
+                    const ShownTimes& times, ChartValue yBottom, ChartValue yTop,
+                    ChartSurface& surface, const Palette& palette,
+                    const std::function<void(ChartSurface&)>& mark = {}) {
+  DrawChartWithLegend(surface, LegendOf(comparison, lines, palette), PointsOf(lines), palette,
+                      [&](ChartSurface& chart) {
+                        chart.Cls();
+                        DrawChartFrame(times, yBottom, yTop, chart, palette, 0);
+                        if (mark) mark(chart);
+                        ClippedToStretch data(chart, times);
+                        DrawLines(lines, data, palette);
+                        return PlotBox{static_cast<double>(times.Left),
+                                       static_cast<double>(times.Right), static_cast<double>(yTop),
+                                       static_cast<double>(yBottom)};
+                      });
 }
 
 // The sample of a dive nearest to x, or nothing when x lies past the dive's end.
@@ -179,16 +183,26 @@ bool Drawn(const ComparedDive& d, ComparisonChart chart) {
   return false;
 }
 
-// A text cut to a width, so that a long site name never runs into the next column.
-std::string CutToWidth(const ChartSurface& surface, std::string text, double width) {
-  while (!text.empty() && TextWidthTwips(surface, text) > width) {
-    text.pop_back();
-    // Never leave half of a UTF-8 character behind.
-    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) {
-      text.pop_back();
+// The words of a text in lines no wider than `width` twips; a word wider than that alone is cut.
+std::vector<std::string> WrappedToWidth(const ChartSurface& surface, const std::string& text,
+                                        double width) {
+  std::vector<std::string> lines;
+  std::string line;
+  size_t from = 0;
+  while (from < text.size()) {
+    const size_t blank = std::min(text.find(' ', from), text.size());
+    const std::string word = text.substr(from, blank - from);
+    from = blank + 1;
+    const std::string longer = line.empty() ? word : line + " " + word;
+    if (line.empty() || TextWidthTwips(surface, longer) <= width) {
+      line = longer;
+      continue;
     }
+    lines.push_back(CutToWidth(surface, line, width));
+    line = word;
   }
-  return text;
+  if (!line.empty() || lines.empty()) lines.push_back(CutToWidth(surface, line, width));
+  return lines;
 }
 
 void PrintAt(ChartSurface& surface, double x, double y, const std::string& text) {
@@ -211,6 +225,11 @@ const char* ComparisonCaption(ComparisonChart chart, UnitSystem units) {
   return "";
 }
 
+bool DrawsAnyDive(ComparisonChart chart, const DiveComparison& comparison) {
+  return std::ranges::any_of(comparison.Dives,
+                             [chart](const ComparedDive& d) { return Drawn(d, chart); });
+}
+
 void DrawComparisonDepthChart(const DiveComparison& comparison, ChartSurface& surface,
                               UnitSystem units, const Palette& palette,
                               const TimeStretch& stretch) {
@@ -226,11 +245,7 @@ void DrawComparisonDepthChart(const DiveComparison& comparison, ChartSurface& su
     if (logged && *logged < 10000) WidenToCover(top, bottom, {*logged * PerMetre(units)});
   }
   const ShownTimes times = TimesShown(stretch, comparison.LongestSampleCount());
-  surface.Cls();
-  DrawChartFrame(times, bottom, 0, surface, palette, 0);
-  ClippedToStretch data(surface, times);
-  DrawLines(lines, data, palette);
-  DrawLegend(comparison, lines, times.Right, bottom, 0, surface, palette);
+  DrawLinesChart(comparison, lines, times, bottom, 0, surface, palette);
 }
 
 void DrawComparisonOverSaturationChart(const DiveComparison& comparison, ChartSurface& surface,
@@ -241,11 +256,9 @@ void DrawComparisonOverSaturationChart(const DiveComparison& comparison, ChartSu
   ChartValue top = kCriticalLevel + 1;
   WidenToCover(bottom, top, ValuesOf(lines));
   const ShownTimes times = TimesShown(stretch, comparison.LongestSampleCount());
-  surface.Cls();
-  DrawChartFrame(times, bottom, top, surface, palette, 0);
-  surface.Line(times.Left, kCriticalLevel, times.Right, kCriticalLevel, palette.CriticalLevel);
-  ClippedToStretch data(surface, times);
-  DrawLines(lines, data, palette);
+  DrawLinesChart(comparison, lines, times, bottom, top, surface, palette, [&](ChartSurface& chart) {
+    chart.Line(times.Left, kCriticalLevel, times.Right, kCriticalLevel, palette.CriticalLevel);
+  });
 }
 
 void DrawComparisonTankChart(const DiveComparison& comparison, ChartSurface& surface,
@@ -256,10 +269,7 @@ void DrawComparisonTankChart(const DiveComparison& comparison, ChartSurface& sur
   ChartValue top = 1;
   WidenToCover(bottom, top, ValuesOf(lines));
   const ShownTimes times = TimesShown(stretch, comparison.LongestSampleCount());
-  surface.Cls();
-  DrawChartFrame(times, bottom, top, surface, palette, 0);
-  ClippedToStretch data(surface, times);
-  DrawLines(lines, data, palette);
+  DrawLinesChart(comparison, lines, times, bottom, top, surface, palette);
 }
 
 void DrawComparisonChart(ComparisonChart chart, const DiveComparison& comparison,
@@ -293,20 +303,30 @@ void DrawComparisonPage(const DiveComparison& comparison, ChartSurface& page, Un
   // The charts take the upper half of the page, the table and the note the rest.
   const std::vector<std::vector<std::string>> table = ComparisonTable(comparison, units);
   const std::string note = LeftOutNote(comparison);
-  const double tableHeight = line * static_cast<double>(table.size() + (note.empty() ? 0 : 2));
-  const double chartsTop = margin + 1.5 * line;
-  const double chartHeight =
-      std::max(line * 4, height - margin - tableHeight - line - chartsTop - line);
   const double gap = 4 * kTwipsPerMillimetre;
   const double chartWidth = (inner - 2 * gap) / 3;
   const ComparisonChart charts[] = {ComparisonChart::Depth, ComparisonChart::OverSaturation,
                                     ComparisonChart::Tank};
-  for (int c = 0; c < 3; ++c) {
-    const double left = margin + c * (chartWidth + gap);
+  // A caption too long for its chart's width goes on in a second line rather than being cut.
+  std::vector<std::vector<std::string>> captions;
+  size_t captionLines = 1;
+  for (const ComparisonChart chart : charts) {
+    captions.push_back(
+        WrappedToWidth(page, Tr("Charts", ComparisonCaption(chart, units)), chartWidth));
+    captionLines = std::max(captionLines, captions.back().size());
+  }
+  const double tableHeight = line * static_cast<double>(table.size() + (note.empty() ? 0 : 2));
+  const double chartsTop = margin + 1.5 * line;
+  const double captionHeight = line * static_cast<double>(captionLines);
+  const double chartHeight =
+      std::max(line * 4, height - margin - tableHeight - line - chartsTop - captionHeight);
+  for (size_t c = 0; c < 3; ++c) {
+    const double left = margin + static_cast<double>(c) * (chartWidth + gap);
     page.Scale(0, 0, width, height);
-    PrintAt(page, left, chartsTop,
-            CutToWidth(page, Tr("Charts", ComparisonCaption(charts[c], units)), chartWidth));
-    RegionSurface region(page, {left, chartsTop + line, chartWidth, chartHeight});
+    for (size_t l = 0; l < captions[c].size(); ++l) {
+      PrintAt(page, left, chartsTop + line * static_cast<double>(l), captions[c][l]);
+    }
+    RegionSurface region(page, {left, chartsTop + captionHeight, chartWidth, chartHeight});
     DrawComparisonChart(charts[c], comparison, region, units, paper);
   }
 
@@ -314,9 +334,20 @@ void DrawComparisonPage(const DiveComparison& comparison, ChartSurface& page, Un
   double widestLabel = 0;
   for (const auto& row : table) widestLabel = std::max(widestLabel, TextWidthTwips(page, row[0]));
   const double labelWidth = std::min(widestLabel + gap, inner / 4);
-  const double column =
+  // Every dive's column as wide as the widest figure needs, from the left: two dives stand beside
+  // their labels rather than spread over the page.
+  const double swatch = 6 * kTwipsPerMillimetre;
+  double widestFigure = 0;
+  for (size_t r = 0; r < table.size(); ++r) {
+    for (size_t c = 1; c < table[r].size(); ++c) {
+      widestFigure =
+          std::max(widestFigure, TextWidthTwips(page, table[r][c]) + (r == 0 ? swatch : 0));
+    }
+  }
+  const double evenShare =
       (inner - labelWidth) / static_cast<double>(std::max<size_t>(1, comparison.Dives.size()));
-  double y = chartsTop + line + chartHeight + line;
+  const double column = std::min(evenShare, std::max(widestFigure, 30 * kTwipsPerMillimetre) + gap);
+  double y = chartsTop + captionHeight + chartHeight + line;
   for (size_t r = 0; r < table.size(); ++r) {
     PrintAt(page, margin, y, CutToWidth(page, table[r][0], labelWidth - gap / 2));
     for (size_t c = 1; c < table[r].size(); ++c) {
@@ -328,8 +359,7 @@ void DrawComparisonPage(const DiveComparison& comparison, ChartSurface& page, Un
         page.Line(left, middle, left + 5 * kTwipsPerMillimetre, middle,
                   paper.ComparedDive(static_cast<int>(c - 1)));
         page.SetDrawWidth(1);
-        PrintAt(page, left + 6 * kTwipsPerMillimetre, y,
-                CutToWidth(page, table[r][c], column - 7 * kTwipsPerMillimetre));
+        PrintAt(page, left + swatch, y, CutToWidth(page, table[r][c], column - swatch - gap / 2));
       } else {
         PrintAt(page, left, y, CutToWidth(page, table[r][c], column - gap / 2));
       }

@@ -27,7 +27,12 @@ inline constexpr const char* kComparisonOverSaturationCaption =
 // page's.
 const char* ComparisonCaption(ComparisonChart chart, UnitSystem units);
 
-// The depth profiles, with a legend in the lower right corner naming each dive.
+// Whether the chart draws any of the dives; one that draws none says so in a line of text.
+bool DrawsAnyDive(ComparisonChart chart, const DiveComparison& comparison);
+
+// Every chart names each dive it draws in a legend, inside it where a corner has room and beside
+// or under it where not.
+// The depth profiles.
 void DrawComparisonDepthChart(const DiveComparison& comparison, ChartSurface& surface,
                               UnitSystem units, const Palette& palette,
                               const TimeStretch& stretch = TimeStretch::WholeDive());

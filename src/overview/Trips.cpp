@@ -40,6 +40,15 @@ std::string MostFrequentLocation(const std::vector<DiveRecord>& dives,
   return std::string(best);
 }
 
+// "3 July 1996", for trips that the month alone does not tell apart.
+std::string DayMonthYear(const std::string& date) {
+  const std::string monthYear = MonthYearText(date);
+  if (monthYear.empty()) return {};
+  const int day = (date[0] - '0') * 10 + (date[1] - '0');
+  return FillIn(Tr("Month", "%1 %2 %3"),
+                {std::to_string(day), MonthName(std::stoi(date.substr(3, 2))), date.substr(6, 4)});
+}
+
 std::string Label(std::string location, const std::string& monthYear) {
   if (location.empty()) return monthYear;
   if (!monthYear.empty()) location += ", " + monthYear;
@@ -66,9 +75,20 @@ std::vector<Trip> FindTrips(const std::vector<DiveRecord>& dives) {
     if (k == 0 || dated[k].Day - dated[k - 1].Day > kTripGapDays) trips.emplace_back();
     trips.back().Dives.push_back(dated[k].Index);
   }
+  std::vector<std::string> locations;
+  std::unordered_map<std::string, int> named;
   for (Trip& trip : trips) {
     const DiveRecord& first = dives[static_cast<size_t>(trip.Dives.front())];
-    trip.Label = Label(MostFrequentLocation(dives, trip.Dives), MonthYearText(first.DiveDate));
+    locations.push_back(MostFrequentLocation(dives, trip.Dives));
+    trip.Label = Label(locations.back(), MonthYearText(first.DiveDate));
+    ++named[trip.Label];
+  }
+  // Two trips to one place in one month would read as one, in the table, the statistics' groups
+  // and the exports alike: those take their first day. No two trips start on the same day.
+  for (size_t t = 0; t < trips.size(); ++t) {
+    if (named[trips[t].Label] < 2) continue;
+    const DiveRecord& first = dives[static_cast<size_t>(trips[t].Dives.front())];
+    trips[t].Label = Label(locations[t], DayMonthYear(first.DiveDate));
   }
   for (int index : undated) {
     const std::string& location = dives[static_cast<size_t>(index)].Location;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "cli/CliRun.h"
 #include "support/LogbookBuilder.h"
@@ -80,9 +83,13 @@ TEST(CliCompare, RefusesWhatCannotBeCompared) {
       {{"--dives", "0"}, "at least two"},
       {{"--numbers", "7"}, "at least two"},
       {{"--dives", "0,1,2,3,0,1,2"}, "at most six"},
-      {{"--dives", "0,4"}, "dive 4 is not in the logbook"},
-      {{"--numbers", "7,12"}, "12"},
-      {{"--dives", "0,0"}, "twice"},
+      {{"--dives", "0,4"},
+       "bathyscribe-cli: dive 4 is not in the logbook (its dives are 0 to 3)\n"},
+      {{"--numbers", "7,12"}, "bathyscribe-cli: no dive in the logbook has the number 12\n"},
+      {{"--numbers", "8,8"}, "bathyscribe-cli: the dive number 8 is named twice\n"},
+      // Two dives hold the number 7; the user named it twice all the same.
+      {{"--numbers", "8,7,7"}, "bathyscribe-cli: the dive number 7 is named twice\n"},
+      {{"--dives", "0,0"}, "bathyscribe-cli: dive 0 is named twice\n"},
       {{"--dives", "0,x"}, "--dives takes whole numbers"},
       {{"--dives", "0,,1"}, "--dives takes whole numbers"},
       {{"--dives", "0,1", "--numbers", "7,8"}, "not both"},
@@ -97,20 +104,31 @@ TEST(CliCompare, RefusesWhatCannotBeCompared) {
     const CliRun run = Cli(arguments);
     EXPECT_EQ(run.Status, kExitUsage) << c.Message;
     EXPECT_TRUE(Has(run.Err, c.Message)) << run.Err;
+    // One refusal a line, each with the way to the usage.
+    EXPECT_TRUE(Has(run.Err, "\nTry 'bathyscribe-cli --help' for more information.\n")) << run.Err;
+    EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 2) << run.Err;
     EXPECT_TRUE(run.Out.empty()) << run.Out;
   }
   // The list's length is refused before any file is read.
   EXPECT_TRUE(Has(Cli({"compare", "/no/such.log", "--dives", "1"}).Err, "at least two"));
 }
 
-TEST(CliCompare, RendersTheThreeChartsAndRefusesMixedOptions) {
+// Each chart names the dives it draws in its legend, large or small; the one without a profile
+// is drawn on none.
+TEST(CliCompare, RendersTheThreeChartsWithTheirLegendsAndRefusesMixedOptions) {
   const fs::path dir = OutDir("charts");
   for (const char* chart : {"compare-depth", "compare-oversaturation", "compare-tank"}) {
-    const std::string out = (dir / (std::string(chart) + ".png")).string();
-    const CliRun run = Cli({"render", FourDives(), "--numbers", "7,8,9", "--chart", chart, "--out",
-                            out, "--size", "640x300"});
-    ASSERT_EQ(run.Status, kExitOk) << chart << ": " << run.Err;
-    EXPECT_GT(fs::file_size(out), 1000u) << chart;
+    for (const char* size : {"640x300", "1200x600", "500x120"}) {
+      const std::string out = (dir / (std::string(chart) + size + ".svg")).string();
+      const CliRun run = Cli({"render", FourDives(), "--numbers", "7,8,9", "--chart", chart,
+                              "--out", out, "--size", size});
+      ASSERT_EQ(run.Status, kExitOk) << chart << ": " << run.Err;
+      std::ifstream file(out);
+      const std::string svg{std::istreambuf_iterator<char>(file), {}};
+      EXPECT_TRUE(Has(svg, "7, 17/10/1998, Pier")) << chart << " " << size;
+      EXPECT_TRUE(Has(svg, "8, 17/10/1998, Pier")) << chart << " " << size;
+      EXPECT_FALSE(Has(svg, "9, 18/10/1998")) << chart << " " << size;
+    }
   }
   const std::string out = (dir / "x.png").string();
   const struct {

@@ -10,6 +10,7 @@
 #include "overview/ComparisonCharts.h"
 #include "report/NumberFormat.h"
 #include "saturation/SaturationCharts.h"
+#include "support/ChartLegibility.h"
 #include "support/LogbookBuilder.h"
 #include "support/RecordingSurface.h"
 
@@ -95,7 +96,8 @@ TEST(ComparisonCharts, EachDiveInItsColourOnTheLongestDivesAxis) {
         << "sample " << k;
   }
   const auto saturation = draw(ComparisonChart::OverSaturation);
-  const auto satLines = saturation->LinesOf(palette.ComparedDive(2));
+  std::vector<RecordedOp> satLines = saturation->LinesOf(palette.ComparedDive(2));
+  std::erase_if(satLines, [](const RecordedOp& op) { return op.DrawWidth != 2; });  // the key's
   ASSERT_EQ(satLines.size() + 1, f.Comparison.Dives[2].HighestOverSaturation.size());
   EXPECT_EQ(satLines.back().Y2, f.Comparison.Dives[2].HighestOverSaturation.back());
   EXPECT_TRUE(std::ranges::any_of(saturation->LinesOf(palette.CriticalLevel), [](const auto& op) {
@@ -111,11 +113,91 @@ TEST(ComparisonCharts, EachDiveInItsColourOnTheLongestDivesAxis) {
   }
   EXPECT_FALSE(
       std::ranges::any_of(texts, [](const std::string& t) { return t.starts_with("2, "); }));
-  // A chart too low for the legend goes without rather than covering its lines.
-  RecordingSurface low(6975, 1000);
-  DrawComparisonChart(ComparisonChart::Depth, f.Comparison, low, UnitSystem::Metric, palette);
-  EXPECT_FALSE(
-      std::ranges::any_of(low.Texts(), [](const std::string& t) { return t.starts_with("1, "); }));
+}
+
+// Every operation's corners in twips from the surface's upper-left corner, through the coordinate
+// system in force when it was drawn.
+std::vector<test::Rect> InTwips(const RecordingSurface& s, const std::vector<RecordedOp>& ops) {
+  std::vector<test::Rect> rects;
+  double x1 = 0, y1 = 0, x2 = s.Width(), y2 = s.Height();
+  for (const RecordedOp& op : ops) {
+    if (op.Type == RecordedOp::Kind::Scale) x1 = op.X1, y1 = op.Y1, x2 = op.X2, y2 = op.Y2;
+    const auto tx = [&](double x) { return (x - x1) / (x2 - x1) * s.Width(); };
+    const auto ty = [&](double y) { return (y - y1) / (y2 - y1) * s.Height(); };
+    const double width = op.Type == RecordedOp::Kind::Print ? 100.0 * op.Text.size() : 0;
+    const double height = op.Type == RecordedOp::Kind::Print ? 200 : 0;
+    const double left = std::min(tx(op.X1), op.Type == RecordedOp::Kind::Print ? 1e300 : tx(op.X2));
+    const double top = std::min(ty(op.Y1), op.Type == RecordedOp::Kind::Print ? 1e300 : ty(op.Y2));
+    const double right =
+        op.Type == RecordedOp::Kind::Print ? left + width : std::max(tx(op.X1), tx(op.X2));
+    const double bottom =
+        op.Type == RecordedOp::Kind::Print ? top + height : std::max(ty(op.Y1), ty(op.Y2));
+    rects.push_back({left, top, right, bottom});
+  }
+  return rects;
+}
+
+// Two dives and six, each chart large, low and wide, narrow, and long and low: the legend names
+// every dive drawn by its colour, number, date and site (cut where the width ends), inside the
+// plot on the background or in a strip clear of it, and always on the surface.
+TEST(ComparisonCharts, EveryChartNamesEveryDiveAtEverySize) {
+  std::vector<DiveRecord> dives;
+  for (int n = 1; n <= 6; ++n) dives.push_back(Dive(n, 10 + 5 * n, 10 + 3 * n));
+  AnalysisCache cache;
+  cache.SetDives(&dives);
+  cache.SetModel(0);
+  const Palette& palette = Palette::Classic();
+  int inside = 0;
+  int outside = 0;
+  for (const std::vector<int>& chosen :
+       {std::vector<int>{4, 1}, std::vector<int>{0, 1, 2, 3, 4, 5}}) {
+    const DiveComparison comparison = CompareDives(cache, chosen);
+    for (const auto& [width, height] : {std::pair{12000.0, 6000.0}, std::pair{6975.0, 1000.0},
+                                        std::pair{2500.0, 4875.0}, std::pair{16000.0, 2000.0}}) {
+      for (const ComparisonChart chart :
+           {ComparisonChart::Depth, ComparisonChart::OverSaturation, ComparisonChart::Tank}) {
+        SCOPED_TRACE(testing::Message() << chosen.size() << " dives, " << width << "x" << height
+                                        << ", chart " << static_cast<int>(chart));
+        RecordingSurface s(width, height);
+        DrawComparisonChart(chart, comparison, s, UnitSystem::Metric, palette);
+        const std::vector<RecordedOp>& ops = s.Ops();
+        const std::vector<test::Rect> rects = InTwips(s, ops);
+        test::Rect plot{1e300, 1e300, -1e300, -1e300};
+        std::vector<test::Rect> backgrounds;
+        for (size_t k = 0; k < ops.size(); ++k) {
+          if (ops[k].Type == RecordedOp::Kind::Line && ops[k].Color == palette.Grid &&
+              ops[k].DrawWidth == 1 && (ops[k].X1 == ops[k].X2 || ops[k].Y1 == ops[k].Y2))
+            plot = {std::min(plot.Left, rects[k].Left), std::min(plot.Top, rects[k].Top),
+                    std::max(plot.Right, rects[k].Right), std::max(plot.Bottom, rects[k].Bottom)};
+          if (ops[k].Type == RecordedOp::Kind::Fill && ops[k].Color == palette.Background)
+            backgrounds.push_back(rects[k]);
+        }
+        for (size_t d = 0; d < comparison.Dives.size(); ++d) {
+          const std::string name = ComparedDiveName(comparison.Dives[d]);
+          const auto named = std::ranges::find_if(ops, [&](const RecordedOp& op) {
+            return op.Type == RecordedOp::Kind::Print && op.Text.size() >= 3 &&
+                   name.starts_with(op.Text);
+          });
+          ASSERT_NE(named, ops.end()) << name;
+          EXPECT_TRUE(std::ranges::any_of(s.LinesOf(palette.ComparedDive(static_cast<int>(d))),
+                                          [](const RecordedOp& op) { return op.DrawWidth == 3; }));
+          const test::Rect& text = rects[static_cast<size_t>(named - ops.begin())];
+          EXPECT_TRUE(text.Within({0, 0, width, height}, 1)) << name;
+          if (text.Overlaps(plot)) {
+            ++inside;
+            EXPECT_TRUE(std::ranges::any_of(backgrounds, [&](const test::Rect& b) {
+              return text.Within(b, 1);
+            })) << name;
+          } else {
+            ++outside;
+          }
+        }
+      }
+    }
+  }
+  // Both ways are seen.
+  EXPECT_GT(inside, 0);
+  EXPECT_GT(outside, 0);
 }
 
 TEST(ComparisonCharts, AStretchCutsEveryDiveAtItsEnds) {
@@ -190,6 +272,28 @@ TEST(ComparisonCharts, OnePageHoldsTheChartsTheTableAndTheNote) {
     EXPECT_GE(op.X1, 0);
     EXPECT_LE(op.Y1 + 200, 11906) << op.Text;
   }
+  // A caption longer than its chart is wide goes on in a second line, whole.
+  std::string joined;
+  for (const std::string& t : texts) joined += t + " ";
+  for (const ComparisonChart chart :
+       {ComparisonChart::Depth, ComparisonChart::OverSaturation, ComparisonChart::Tank}) {
+    const std::string caption = ComparisonCaption(chart, UnitSystem::Metric);
+    EXPECT_NE(joined.find(caption + " "), std::string::npos) << caption;
+  }
+
+  // Two dives' columns stand beside their labels, not spread over the page.
+  RecordingSurface two(16838, 11906);
+  DrawComparisonPage(CompareDives(f.Cache, {0, 2}), two, UnitSystem::Metric);
+  const auto prints = two.Prints();
+  const auto label = std::ranges::find(prints, std::string("Dive number"), &RecordedOp::Text);
+  ASSERT_NE(label, prints.end());
+  std::vector<double> columns;
+  for (const RecordedOp& op : prints) {
+    if (op.Y1 == label->Y1 && op.X1 > label->X1) columns.push_back(op.X1);
+  }
+  ASSERT_EQ(columns.size(), 2u);
+  EXPECT_LT(columns[1], 16838 / 2.0);
+  EXPECT_GT(columns[1] - columns[0], 100 * 4);
 }
 
 }  // namespace

@@ -110,6 +110,18 @@ TEST(TripsTest, MostFrequentLocationFirstDiveOnATieAndTimeOfDayOrder) {
   EXPECT_EQ(FindTrips(dives)[0].Label, "B, August 2001");
 }
 
+TEST(TripsTest, TripsOfOneNameAreToldApartByTheirFirstDay) {
+  const std::vector<DiveRecord> dives{
+      Dive("03/10/1994", "Elba"),  Dive("04/10/1994", "Elba"), Dive("08/10/1994", "Elba"),
+      Dive("20/10/1994", "Capri"), Dive("25/10/1994", ""),     Dive("29/10/1994", ""),
+      Dive("01/07/1995", "Elba"),  Dive("bad", "Elba"),
+  };
+  EXPECT_EQ(Labels(FindTrips(dives)),
+            (std::vector<std::string>{"Elba, 3 October 1994", "Elba, 8 October 1994",
+                                      "Capri, October 1994", "25 October 1994", "29 October 1994",
+                                      "Elba, July 1995", "Elba"}));
+}
+
 // A small logbook whose columns hold ties, unknown values and numbers that sort differently as
 // text.
 std::vector<DiveRecord> SortingDives() {
