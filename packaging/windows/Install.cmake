@@ -10,12 +10,12 @@ get_filename_component(qt_prefix ${qt_bin} DIRECTORY)
 install(TARGETS bathyscribe bathyscribe-cli RUNTIME DESTINATION .)
 
 # Qt's libraries and the plugins the programs load: the Windows platform, the native style,
-# image formats, and printing through Windows' printers.
+# and image formats (printing through Windows' printers is in Qt6PrintSupport itself).
 foreach(module Core Gui Widgets PrintSupport Concurrent)
   install(FILES ${qt_bin}/Qt6${module}.dll DESTINATION .)
 endforeach()
 foreach(plugin platforms/qwindows styles/qwindowsvistastyle imageformats/qico imageformats/qjpeg
-               imageformats/qgif printsupport/windowsprintersupport)
+               imageformats/qgif)
   get_filename_component(folder ${plugin} DIRECTORY)
   install(FILES ${qt_prefix}/plugins/${plugin}.dll DESTINATION plugins/${folder})
 endforeach()

@@ -102,6 +102,15 @@ TEST(Cli, RenderWritesPngSvgAndPdf) {
   for (const auto& [name, dive, head] :
        {std::tuple{"depth.PDF", "0", "%PDF-"}, std::tuple{"empty.svg", "1", "<svg"}}) {
     const std::string out = OutPath(name);
+    if (!BATHYSCRIBE_SVG && std::string(name).ends_with(".svg")) {
+      // A build without Qt SVG says which files it writes, and writes none.
+      const CliRun refused =
+          Cli({"render", TwoDiveFile(), "--dive", dive, "--chart", "depth", "--out", out});
+      EXPECT_EQ(refused.Status, kExitUsage);
+      EXPECT_TRUE(Has(refused.Err, "this build draws .png or .pdf files")) << refused.Err;
+      EXPECT_FALSE(std::filesystem::exists(out));
+      continue;
+    }
     ASSERT_EQ(
         Cli({"render", TwoDiveFile(), "--dive", dive, "--chart", "depth", "--out", out}).Status,
         kExitOk);
@@ -112,6 +121,7 @@ TEST(Cli, RenderWritesPngSvgAndPdf) {
 // The heat map of one dive: the cells fill the picture with the scale's colours, the key is
 // labelled, and a dive without a profile says so.
 TEST(Cli, RenderDrawsTheHeatMap) {
+  SCRB_NEEDS_SVG();
   const std::string png = OutPath("heatmap.png");
   ASSERT_EQ(Cli({"render", TwoDiveFile(), "--dive", "0", "--chart", "heatmap", "--out", png,
                  "--model", "2"})
@@ -284,6 +294,7 @@ QStringList SvgTextsUnder(const QString& locale) {
 }
 
 TEST(Cli, RenderDrawsTheSameLabelsUnderACommaDecimalLocale) {
+  SCRB_NEEDS_SVG();
   const QStringList pointDecimal = SvgTextsUnder("C");
   EXPECT_TRUE(pointDecimal.contains("2.4")) << pointDecimal.join(' ').toStdString();
   EXPECT_EQ(SvgTextsUnder(test::kCommaDecimalLocale), pointDecimal);

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/HostTools.h"
 #include "cli/CliRun.h"
 #include "support/LogbookBuilder.h"
 
@@ -32,6 +33,7 @@ bool Labelled(const std::string& svg, std::string label) {
 }
 
 TEST(StretchOption, DrawsExactlyTheStretchAskedFor) {
+  SCRB_NEEDS_SVG();
   const auto dir = OutDir("stretches");
   // 1'00" to 2'30": labels every 20 s from the first round time on, none outside.
   const std::string middle = Svg(dir / "middle.svg", {"--from", "1", "--to", "2.5"});
