@@ -13,6 +13,7 @@
 
 #include "AppTestWindow.h"
 #include "app/statistics/ComparisonWindow.h"
+#include "support/HostTools.h"
 #include "support/PdfText.h"
 
 namespace scrb {
@@ -137,27 +138,30 @@ TEST(ComparisonWindow, FollowsEveryChangeAndClosesWithItsDives) {
   EXPECT_NE(window->windowTitle(), english);
   w.state->SetLanguage("en");
 
-  // One landscape page.
-  const QString pdf = w.folder.filePath("compare.pdf");
-  w.dialogs.saveAnswers << pdf;
-  window->SaveAsPdf();
-  const std::vector<std::string> pages = test::PdfPages(pdf.toStdString());
-  ASSERT_EQ(pages.size(), 1u);
-  EXPECT_NE(pages[0].find("Maximum depth"), std::string::npos) << pages[0];
-  QProcess info;
-  info.start("pdfinfo", {pdf});
-  info.waitForFinished(30000);
-  const QString size = QString::fromUtf8(info.readAllStandardOutput());
-  const QRegularExpressionMatch match =
-      QRegularExpression("Page size: +([0-9.]+) x ([0-9.]+)").match(size);
-  ASSERT_TRUE(match.hasMatch()) << size.toStdString();
-  EXPECT_GT(match.captured(1).toDouble(), match.captured(2).toDouble());
-
+  // One landscape page, read back where the PDF tools are (not under Wine, whose tests run this
+  // window all the same).
+  if (test::HostToolInstalled("pdftotext") && test::HostToolInstalled("pdfinfo")) {
+    const QString pdf = w.folder.filePath("compare.pdf");
+    w.dialogs.saveAnswers << pdf;
+    window->SaveAsPdf();
+    const std::vector<std::string> pages = test::PdfPages(pdf.toStdString());
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NE(pages[0].find("Maximum depth"), std::string::npos) << pages[0];
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    info.waitForFinished(30000);
+    const QString size = QString::fromUtf8(info.readAllStandardOutput());
+    const QRegularExpressionMatch match =
+        QRegularExpression("Page size: +([0-9.]+) x ([0-9.]+)").match(size);
+    ASSERT_TRUE(match.hasMatch()) << size.toStdString();
+    EXPECT_GT(match.captured(1).toDouble(), match.captured(2).toDouble());
+  }
   const QString printed = w.folder.filePath("printed.pdf");
   w.dialogs.printFile = printed;
   window->Print();
   EXPECT_EQ(w.dialogs.printPageCount, 1);
-  EXPECT_EQ(test::PdfPages(printed.toStdString()).size(), 1u);
+  if (test::HostToolInstalled("pdftotext"))
+    EXPECT_EQ(test::PdfPages(printed.toStdString()).size(), 1u);
 
   // Dives merged in behind leave the compared ones where they were; another logbook does not.
   w.form->MergeLogbook(EightDives("more.log"));
