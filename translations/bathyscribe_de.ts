@@ -123,6 +123,10 @@
         <source>Highest % allowed nitrogen over-saturation among the tissues</source>
         <translation>Höchste Stickstoff-Übersättigung der Gewebe in % des Zulässigen</translation>
     </message>
+    <message>
+        <source>%1 % and more</source>
+        <translation>%1 % und mehr</translation>
+    </message>
 </context>
 <context>
     <name>Compare</name>
@@ -726,6 +730,26 @@
         <source>Highest over-saturation: %1 % on tissue %2</source>
         <translation>Höchste Übersättigung: %1 % in Gewebe %2</translation>
     </message>
+    <message>
+        <source>Depth: %1 to %2, difference %3 (ascent)</source>
+        <translation>Tiefe: %1 bis %2, Unterschied %3 (Aufstieg)</translation>
+    </message>
+    <message>
+        <source>Depth: %1 to %2, difference %3 (descent)</source>
+        <translation>Tiefe: %1 bis %2, Unterschied %3 (Abstieg)</translation>
+    </message>
+    <message>
+        <source>Mean vertical speed: %1 (ascent)</source>
+        <translation>Mittlere Vertikalgeschwindigkeit: %1 (Aufstieg)</translation>
+    </message>
+    <message>
+        <source>Mean vertical speed: %1 (descent)</source>
+        <translation>Mittlere Vertikalgeschwindigkeit: %1 (Abstieg)</translation>
+    </message>
+    <message>
+        <source>Time=%1, tissue=%2: %3% of allowed</source>
+        <translation>Zeit=%1, Gewebe=%2: %3% des Erlaubten</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -805,24 +829,12 @@
         <translation>%1: %2 %, Gewebe %3</translation>
     </message>
     <message>
-        <source>Dives (blue) and hours (orange) per year</source>
-        <translation>Tauchgänge (blau) und Stunden (orange) pro Jahr</translation>
-    </message>
-    <message>
         <source>Dives by maximum depth (m)</source>
         <translation>Tauchgänge nach maximaler Tiefe (m)</translation>
     </message>
     <message>
         <source>Dives by dive time (min)</source>
         <translation>Tauchgänge nach Tauchzeit (min)</translation>
-    </message>
-    <message>
-        <source>Water temperature by month (°C): coldest (blue) and mean (orange)</source>
-        <translation>Wassertemperatur nach Monat (°C): am kältesten (blau) und Mittel (orange)</translation>
-    </message>
-    <message>
-        <source>Base breath rate per dive (l/min) and each year&apos;s mean (orange)</source>
-        <translation>Grund-Atemrate je Tauchgang (l/min) und Jahresmittel (orange)</translation>
     </message>
     <message>
         <source>Highest over-saturation per dive (%) and the 100 % limit (red)</source>
@@ -941,14 +953,6 @@
         <translation>Tauchgänge nach maximaler Tiefe (ft)</translation>
     </message>
     <message>
-        <source>Water temperature by month (°F): coldest (blue) and mean (orange)</source>
-        <translation>Wassertemperatur nach Monat (°F): am kältesten (blau) und Mittel (orange)</translation>
-    </message>
-    <message>
-        <source>Base breath rate per dive (cu ft/min) and each year&apos;s mean (orange)</source>
-        <translation>Grund-Atemrate je Tauchgang (cu ft/min) und Jahresmittel (orange)</translation>
-    </message>
-    <message>
         <source>Deepest (ft)</source>
         <translation>Tiefste (ft)</translation>
     </message>
@@ -963,6 +967,34 @@
     <message>
         <source>Breath rate (cu ft/min)</source>
         <translation>Atemrate (cu ft/min)</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>braun</translation>
+    </message>
+    <message>
+        <source>Dives (blue) and hours (%1) per year</source>
+        <translation>Tauchgänge (blau) und Stunden (%1) pro Jahr</translation>
+    </message>
+    <message>
+        <source>Water temperature by month (°C): coldest (blue) and mean (%1)</source>
+        <translation>Wassertemperatur nach Monat (°C): am kältesten (blau) und Mittel (%1)</translation>
+    </message>
+    <message>
+        <source>Water temperature by month (°F): coldest (blue) and mean (%1)</source>
+        <translation>Wassertemperatur nach Monat (°F): am kältesten (blau) und Mittel (%1)</translation>
+    </message>
+    <message>
+        <source>Base breath rate per dive (l/min) and each year&apos;s mean (%1)</source>
+        <translation>Grund-Atemrate je Tauchgang (l/min) und Jahresmittel (%1)</translation>
+    </message>
+    <message>
+        <source>Base breath rate per dive (cu ft/min) and each year&apos;s mean (%1)</source>
+        <translation>Grund-Atemrate je Tauchgang (cu ft/min) und Jahresmittel (%1)</translation>
     </message>
 </context>
 <context>

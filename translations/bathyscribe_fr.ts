@@ -123,6 +123,10 @@
         <source>Highest % allowed nitrogen over-saturation among the tissues</source>
         <translation>Sursaturation en azote la plus élevée des tissus, en % de l&apos;admis</translation>
     </message>
+    <message>
+        <source>%1 % and more</source>
+        <translation>%1 % et plus</translation>
+    </message>
 </context>
 <context>
     <name>Compare</name>
@@ -726,6 +730,26 @@
         <source>Highest over-saturation: %1 % on tissue %2</source>
         <translation>Sursaturation maximale : %1 % sur le tissu %2</translation>
     </message>
+    <message>
+        <source>Depth: %1 to %2, difference %3 (ascent)</source>
+        <translation>Profondeur : %1 à %2, écart %3 (remontée)</translation>
+    </message>
+    <message>
+        <source>Depth: %1 to %2, difference %3 (descent)</source>
+        <translation>Profondeur : %1 à %2, écart %3 (descente)</translation>
+    </message>
+    <message>
+        <source>Mean vertical speed: %1 (ascent)</source>
+        <translation>Vitesse verticale moyenne : %1 (remontée)</translation>
+    </message>
+    <message>
+        <source>Mean vertical speed: %1 (descent)</source>
+        <translation>Vitesse verticale moyenne : %1 (descente)</translation>
+    </message>
+    <message>
+        <source>Time=%1, tissue=%2: %3% of allowed</source>
+        <translation>Temps=%1, compartiment %2 : %3% de l&apos;admissible</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -805,24 +829,12 @@
         <translation>%1 : %2 %, compartiment %3</translation>
     </message>
     <message>
-        <source>Dives (blue) and hours (orange) per year</source>
-        <translation>Plongées (bleu) et heures (orange) par année</translation>
-    </message>
-    <message>
         <source>Dives by maximum depth (m)</source>
         <translation>Plongées par profondeur maximale (m)</translation>
     </message>
     <message>
         <source>Dives by dive time (min)</source>
         <translation>Plongées par durée (min)</translation>
-    </message>
-    <message>
-        <source>Water temperature by month (°C): coldest (blue) and mean (orange)</source>
-        <translation>Température de l&apos;eau par mois (°C) : la plus froide (bleu) et moyenne (orange)</translation>
-    </message>
-    <message>
-        <source>Base breath rate per dive (l/min) and each year&apos;s mean (orange)</source>
-        <translation>Débit respiratoire de base par plongée (l/min) et moyenne annuelle (orange)</translation>
     </message>
     <message>
         <source>Highest over-saturation per dive (%) and the 100 % limit (red)</source>
@@ -941,14 +953,6 @@
         <translation>Plongées par profondeur maximale (ft)</translation>
     </message>
     <message>
-        <source>Water temperature by month (°F): coldest (blue) and mean (orange)</source>
-        <translation>Température de l&apos;eau par mois (°F) : la plus froide (bleu) et moyenne (orange)</translation>
-    </message>
-    <message>
-        <source>Base breath rate per dive (cu ft/min) and each year&apos;s mean (orange)</source>
-        <translation>Débit respiratoire de base par plongée (cu ft/min) et moyenne annuelle (orange)</translation>
-    </message>
-    <message>
         <source>Deepest (ft)</source>
         <translation>Plus profonde (ft)</translation>
     </message>
@@ -963,6 +967,34 @@
     <message>
         <source>Breath rate (cu ft/min)</source>
         <translation>Débit resp. (cu ft/min)</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marron</translation>
+    </message>
+    <message>
+        <source>Dives (blue) and hours (%1) per year</source>
+        <translation>Plongées (bleu) et heures (%1) par année</translation>
+    </message>
+    <message>
+        <source>Water temperature by month (°C): coldest (blue) and mean (%1)</source>
+        <translation>Température de l&apos;eau par mois (°C) : la plus froide (bleu) et moyenne (%1)</translation>
+    </message>
+    <message>
+        <source>Water temperature by month (°F): coldest (blue) and mean (%1)</source>
+        <translation>Température de l&apos;eau par mois (°F) : la plus froide (bleu) et moyenne (%1)</translation>
+    </message>
+    <message>
+        <source>Base breath rate per dive (l/min) and each year&apos;s mean (%1)</source>
+        <translation>Débit respiratoire de base par plongée (l/min) et moyenne annuelle (%1)</translation>
+    </message>
+    <message>
+        <source>Base breath rate per dive (cu ft/min) and each year&apos;s mean (%1)</source>
+        <translation>Débit respiratoire de base par plongée (cu ft/min) et moyenne annuelle (%1)</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,10 @@
         <source>Highest % allowed nitrogen over-saturation among the tissues</source>
         <translation>Sovrasaturazione di azoto più alta dei tessuti, in % del consentito</translation>
     </message>
+    <message>
+        <source>%1 % and more</source>
+        <translation>%1 % e oltre</translation>
+    </message>
 </context>
 <context>
     <name>Compare</name>
@@ -726,6 +730,26 @@
         <source>Highest over-saturation: %1 % on tissue %2</source>
         <translation>Sovrasaturazione massima: %1 % nel tessuto %2</translation>
     </message>
+    <message>
+        <source>Depth: %1 to %2, difference %3 (ascent)</source>
+        <translation>Profondità: da %1 a %2, differenza %3 (risalita)</translation>
+    </message>
+    <message>
+        <source>Depth: %1 to %2, difference %3 (descent)</source>
+        <translation>Profondità: da %1 a %2, differenza %3 (discesa)</translation>
+    </message>
+    <message>
+        <source>Mean vertical speed: %1 (ascent)</source>
+        <translation>Velocità verticale media: %1 (risalita)</translation>
+    </message>
+    <message>
+        <source>Mean vertical speed: %1 (descent)</source>
+        <translation>Velocità verticale media: %1 (discesa)</translation>
+    </message>
+    <message>
+        <source>Time=%1, tissue=%2: %3% of allowed</source>
+        <translation>Tempo=%1, tessuto=%2: %3% del consentito</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -805,24 +829,12 @@
         <translation>%1: %2 %, tessuto %3</translation>
     </message>
     <message>
-        <source>Dives (blue) and hours (orange) per year</source>
-        <translation>Immersioni (blu) e ore (arancione) per anno</translation>
-    </message>
-    <message>
         <source>Dives by maximum depth (m)</source>
         <translation>Immersioni per profondità massima (m)</translation>
     </message>
     <message>
         <source>Dives by dive time (min)</source>
         <translation>Immersioni per durata (min)</translation>
-    </message>
-    <message>
-        <source>Water temperature by month (°C): coldest (blue) and mean (orange)</source>
-        <translation>Temperatura dell&apos;acqua per mese (°C): la più fredda (blu) e media (arancione)</translation>
-    </message>
-    <message>
-        <source>Base breath rate per dive (l/min) and each year&apos;s mean (orange)</source>
-        <translation>Consumo respiratorio di base per immersione (l/min) e media annuale (arancione)</translation>
     </message>
     <message>
         <source>Highest over-saturation per dive (%) and the 100 % limit (red)</source>
@@ -941,14 +953,6 @@
         <translation>Immersioni per profondità massima (ft)</translation>
     </message>
     <message>
-        <source>Water temperature by month (°F): coldest (blue) and mean (orange)</source>
-        <translation>Temperatura dell&apos;acqua per mese (°F): la più fredda (blu) e media (arancione)</translation>
-    </message>
-    <message>
-        <source>Base breath rate per dive (cu ft/min) and each year&apos;s mean (orange)</source>
-        <translation>Consumo respiratorio di base per immersione (cu ft/min) e media annuale (arancione)</translation>
-    </message>
-    <message>
         <source>Deepest (ft)</source>
         <translation>Più profonda (ft)</translation>
     </message>
@@ -963,6 +967,34 @@
     <message>
         <source>Breath rate (cu ft/min)</source>
         <translation>Consumo resp. (cu ft/min)</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>arancione</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marrone</translation>
+    </message>
+    <message>
+        <source>Dives (blue) and hours (%1) per year</source>
+        <translation>Immersioni (blu) e ore (%1) per anno</translation>
+    </message>
+    <message>
+        <source>Water temperature by month (°C): coldest (blue) and mean (%1)</source>
+        <translation>Temperatura dell&apos;acqua per mese (°C): la più fredda (blu) e media (%1)</translation>
+    </message>
+    <message>
+        <source>Water temperature by month (°F): coldest (blue) and mean (%1)</source>
+        <translation>Temperatura dell&apos;acqua per mese (°F): la più fredda (blu) e media (%1)</translation>
+    </message>
+    <message>
+        <source>Base breath rate per dive (l/min) and each year&apos;s mean (%1)</source>
+        <translation>Consumo respiratorio di base per immersione (l/min) e media annuale (%1)</translation>
+    </message>
+    <message>
+        <source>Base breath rate per dive (cu ft/min) and each year&apos;s mean (%1)</source>
+        <translation>Consumo respiratorio di base per immersione (cu ft/min) e media annuale (%1)</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "analysis/StretchMeasure.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "air/AirCharts.h"
@@ -19,6 +20,52 @@ constexpr double kLitresPerCubicFoot = 28.316846592;
 
 std::string Figure(Quantity quantity, double value, UnitSystem units) {
   return FormatIn(quantity, value, units, "0.0") + " " + std::string(UnitText(quantity, units));
+}
+
+// A figure of one decimal in metric as the label shows it, in the unit system's unit and
+// rounding, and the value that text reads as: differences are taken between what the diver
+// reads, so that they add up.
+struct ShownFigure {
+  std::string Text;
+  double Value = 0;
+};
+
+ShownFigure Shown(Quantity quantity, double metric, UnitSystem units) {
+  const std::string number = FormatIn(quantity, metric, units, "0.0");
+  ShownFigure shown{number + " " + std::string(UnitText(quantity, units))};
+  std::from_chars(number.data(), number.data() + number.size(), shown.Value);
+  return shown;
+}
+
+// A value already in the unit system's unit, rounded as a one-decimal metric figure would be.
+std::string InUnits(Quantity quantity, double value, UnitSystem units) {
+  const int decimals = UnitDecimals(quantity, units, 1);
+  const std::string pattern = decimals > 0 ? "0." + std::string(decimals, '0') : "0";
+  return FormatPattern(value, pattern) + " " + std::string(UnitText(quantity, units));
+}
+
+// The depth line and the mean speed line, signed as the vertical speed chart signs a speed:
+// ascent positive, and said in words, as a minus sign alone is easily taken the other way.
+void AddDepthChange(const StretchMeasure& m, UnitSystem units, std::vector<std::string>& lines) {
+  const ShownFigure first = Shown(Quantity::Depth, m.FirstDepth, units);
+  const ShownFigure last = Shown(Quantity::Depth, m.LastDepth, units);
+  const double rise = first.Value - last.Value;
+  const char* depthLine =
+      rise > 0   ? SCRB_TRANSLATE_NOOP("Readouts", "Depth: %1 to %2, difference %3 (ascent)")
+      : rise < 0 ? SCRB_TRANSLATE_NOOP("Readouts", "Depth: %1 to %2, difference %3 (descent)")
+                 : SCRB_TRANSLATE_NOOP("Readouts", "Depth: %1 to %2, difference %3");
+  lines.push_back(FillIn(Tr("Readouts", depthLine),
+                         {first.Text, last.Text, InUnits(Quantity::Depth, rise, units)}));
+  if (m.Seconds <= 0) return;
+  const std::string speed = InUnits(Quantity::Speed, rise * 60 / m.Seconds, units);
+  // A speed that rounds to nothing has no direction to name.
+  const bool none = speed.find_first_of("123456789") == std::string::npos;
+  const char* speedLine =
+      none       ? SCRB_TRANSLATE_NOOP("Readouts", "Mean vertical speed: %1")
+      : rise > 0 ? SCRB_TRANSLATE_NOOP("Readouts", "Mean vertical speed: %1 (ascent)")
+                 : SCRB_TRANSLATE_NOOP("Readouts", "Mean vertical speed: %1 (descent)");
+  lines.push_back(
+      FillIn(Tr("Readouts", speedLine), {none ? InUnits(Quantity::Speed, 0, units) : speed}));
 }
 
 }  // namespace
@@ -76,14 +123,7 @@ std::optional<StretchMeasure> MeasureStretch(const StretchInputs& in, double fro
 std::vector<std::string> StretchMeasureTexts(const StretchMeasure& m, UnitSystem units) {
   std::vector<std::string> lines;
   lines.push_back(FillIn(Tr("Readouts", "Time: %1"), {StretchTimeLabel(m.Seconds, 20)}));
-  lines.push_back(FillIn(
-      Tr("Readouts", "Depth: %1 to %2, difference %3"),
-      {Figure(Quantity::Depth, m.FirstDepth, units), Figure(Quantity::Depth, m.LastDepth, units),
-       Figure(Quantity::Depth, m.LastDepth - m.FirstDepth, units)}));
-  if (m.MeanVerticalSpeed) {
-    lines.push_back(FillIn(Tr("Readouts", "Mean vertical speed: %1"),
-                           {Figure(Quantity::Speed, *m.MeanVerticalSpeed, units)}));
-  }
+  AddDepthChange(m, units, lines);
   if (m.AirPressureDrawn && m.AirLitresDrawn) {
     const bool metric = units == UnitSystem::Metric;
     const double volume = metric ? *m.AirLitresDrawn : *m.AirLitresDrawn / kLitresPerCubicFoot;

@@ -91,22 +91,49 @@ std::vector<int64_t> ValueGrid(ChartValue yBottom, ChartValue yTop, ChartValue y
   return values;
 }
 
+void DrawStretchTimeAxis(const ShownTimes& times, double yBottom, double yTop,
+                         ChartSurface& surface, const Palette& palette, double leftEdge,
+                         double rightEdge, double textHeightTwips);
+void DrawRoundTimeGrid(double left, double right, double yBottom, double yTop,
+                       ChartSurface& surface, const Palette& palette);
+
+constexpr int64_t kHundredthsPerMinute = 100;
+
+// The whole dive's axis in minutes, grid and label steps from the grid series.
+struct MinuteAxis {
+  int64_t Step;
+  int64_t LabelStep;
+};
+
+MinuteAxis MinuteAxisOf(ChartValue xLeft, ChartValue xRight, const ChartSurface& surface) {
+  const int64_t step = AxisStep(surface.ScaleX(kGridSpacingMillimetres));
+  const AxisMarks marks{AxisLabel, [](int64_t i) { return static_cast<double>(i); }};
+  return {step, LabelStep(xLeft, xRight, xLeft, step, marks, surface)};
+}
+
+// Labels in minutes less than a minute apart ("0.5, 1, 1.5") read as decimals of a minute, unlike
+// the m'ss" of a stretch: there the whole dive ticks at the round times a stretch does.
+bool TicksAtRoundTimes(const MinuteAxis& axis) {
+  return std::llabs(axis.LabelStep) < kHundredthsPerMinute;
+}
+
 // Grid lines stay at every step; labels go on every line of the label step, just under the plot
 // area (below the half of a value label that reaches under it), and one that would leave the
 // surface or touch the label before it is left out.
 void DrawTimeAxis(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
                   ChartSurface& surface, const Palette& palette, const Corners& corners,
                   double textHeightTwips) {
-  const int64_t step = AxisStep(surface.ScaleX(kGridSpacingMillimetres));
+  const MinuteAxis minutes = MinuteAxisOf(xLeft, xRight, surface);
+  const double leftEdge = std::min(corners.Left, corners.Right);
+  const double rightEdge = std::max(corners.Left, corners.Right);
+  if (TicksAtRoundTimes(minutes)) {
+    DrawStretchTimeAxis({static_cast<double>(xLeft), static_cast<double>(xRight), false}, yBottom,
+                        yTop, surface, palette, leftEdge, rightEdge, textHeightTwips);
+    return;
+  }
   const AxisMarks marks{AxisLabel, [](int64_t i) { return static_cast<double>(i); }};
-  const int64_t labelStep = LabelStep(xLeft, xRight, xLeft, step, marks, surface);
-  const HorizontalAxis axis{xLeft,
-                            xRight,
-                            step,
-                            labelStep,
-                            xLeft,
-                            std::min(corners.Left, corners.Right),
-                            std::max(corners.Left, corners.Right)};
+  const HorizontalAxis axis{xLeft, xRight,   minutes.Step, minutes.LabelStep,
+                            xLeft, leftEdge, rightEdge};
   DrawHorizontalAxis(axis, marks, true, yBottom, yTop, surface, palette, textHeightTwips);
 }
 
@@ -150,6 +177,23 @@ void DrawStretchTimeAxis(const ShownTimes& times, double yBottom, double yTop,
                         [](int64_t s) { return static_cast<double>(s) / kSecondsPerUnit; }};
   const HorizontalAxis axis{from, to, steps.Grid, steps.Label, 0, leftEdge, rightEdge};
   DrawHorizontalAxis(axis, marks, true, yBottom, yTop, surface, palette, textHeightTwips);
+}
+
+// The grid of the charts above a strip, without their labels: the same round times, whatever the
+// labels, and none at the strip's ends, where they would only thicken its border.
+void DrawRoundTimeGrid(double left, double right, double yBottom, double yTop,
+                       ChartSurface& surface, const Palette& palette) {
+  const double unitsPerMillimetre = std::fabs(surface.ScaleX(1));
+  if (!(unitsPerMillimetre > 0)) return;
+  const double twipsPerSecond = kTwipsPerMillimetre / unitsPerMillimetre / kSecondsPerUnit;
+  const int64_t step = StretchTimeStepsFor(twipsPerSecond, 0, 0).Grid;
+  const auto from = static_cast<int64_t>(std::ceil(left * kSecondsPerUnit - 1e-6));
+  for (int64_t s = FirstOnStep(from, 0, step); static_cast<double>(s) / kSecondsPerUnit <= right;
+       s += step) {
+    const double x = static_cast<double>(s) / kSecondsPerUnit;
+    if (x <= left || x >= right) continue;
+    surface.Line(x, yBottom, x, yTop, palette.Grid);
+  }
 }
 
 // The corners of the coordinate system that put xLeft..xRight between margins of `before` and
@@ -345,6 +389,7 @@ void DrawChartFrame(const ShownTimes& times, ChartValue yBottom, ChartValue yTop
     const auto [leftCorner, rightCorner] =
         ExactlyWidened(times.Left, times.Right, left, kRightMargin, width);
     surface.Scale(leftCorner, topCorner, rightCorner, bottomCorner);
+    surface.MarkPlotArea(times.Left, yTop, times.Right, yBottom);
     DrawStretchTimeAxis(times, yBottom, yTop, surface, palette, leftCorner, rightCorner,
                         textHeight);
     DrawValueAxis(times.Left, times.Right, values, labels, surface, palette, leftCorner);
@@ -353,6 +398,7 @@ void DrawChartFrame(const ShownTimes& times, ChartValue yBottom, ChartValue yTop
   const auto [leftCorner, rightCorner] = Widened(xLeft, xRight, left, kRightMargin, width);
   const Corners corners{leftCorner, topCorner, rightCorner, bottomCorner};
   surface.Scale(corners.Left, corners.Top, corners.Right, corners.Bottom);
+  surface.MarkPlotArea(xLeft, yTop, xRight, yBottom);
   DrawTimeAxis(xLeft, xRight, yBottom, yTop, surface, palette, corners, textHeight);
   DrawValueAxis(xLeft, xRight, values, labels, surface, palette, corners.Left);
 }
@@ -386,6 +432,7 @@ std::optional<PlotAreaTwips> DrawLabelledChartFrame(
         return std::pair<double, double>{l, r};
       }();
   surface.Scale(leftCorner, topCorner, rightCorner, bottomCorner);
+  surface.MarkPlotArea(times.Left, yTop, times.Right, yBottom);
   if (times.Zoomed) {
     DrawStretchTimeAxis(times, yBottom, yTop, surface, palette, leftCorner, rightCorner,
                         textHeight);
@@ -431,17 +478,8 @@ void DrawStripFrame(const ShownTimes& times, ChartValue yBottom, ChartValue yTop
       ExactlyWidened(times.Left, times.Right, left, kRightMargin, width);
   surface.Scale(leftCorner, OutwardCorner(yTop, yBottom), rightCorner,
                 OutwardCorner(yBottom, yTop));
-  // The grid of the charts above, without their labels: the same steps, whatever the labels.
-  const double unitsPerMillimetre = std::fabs(surface.ScaleX(1));
-  const double twipsPerSecond = kTwipsPerMillimetre / unitsPerMillimetre / kSecondsPerUnit;
-  const int64_t step = StretchTimeStepsFor(twipsPerSecond, 0, 0).Grid;
-  const auto from = static_cast<int64_t>(std::ceil(times.Left * kSecondsPerUnit - 1e-6));
-  for (int64_t s = FirstOnStep(from, 0, step);
-       static_cast<double>(s) / kSecondsPerUnit <= times.Right; s += step) {
-    const double x = static_cast<double>(s) / kSecondsPerUnit;
-    if (x <= times.Left || x >= times.Right) continue;
-    surface.Line(x, yBottom, x, yTop, palette.Grid);
-  }
+  surface.MarkPlotArea(times.Left, yTop, times.Right, yBottom);
+  DrawRoundTimeGrid(times.Left, times.Right, yBottom, yTop, surface, palette);
 }
 
 void DrawStripFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, ChartValue yTop,
@@ -458,7 +496,12 @@ void DrawStripFrame(ChartValue xLeft, ChartValue xRight, ChartValue yBottom, Cha
   const auto [leftCorner, rightCorner] = Widened(xLeft, xRight, left, kRightMargin, width);
   surface.Scale(leftCorner, OutwardCorner(yTop, yBottom), rightCorner,
                 OutwardCorner(yBottom, yTop));
+  surface.MarkPlotArea(xLeft, yTop, xRight, yBottom);
 
+  if (TicksAtRoundTimes(MinuteAxisOf(xLeft, xRight, surface))) {
+    DrawRoundTimeGrid(xLeft, xRight, yBottom, yTop, surface, palette);
+    return;
+  }
   // Lines at the strip's ends would only thicken its border.
   const int64_t step = AxisStep(surface.ScaleX(kGridSpacingMillimetres));
   const int64_t limit = static_cast<int64_t>(xRight) - step;

@@ -48,6 +48,10 @@ class ChartSurface {
   virtual void SetDrawWidth(int pixels) = 0;
   // Makes what has been drawn so far visible; used by long computations to show progress.
   virtual void Refresh() {}
+  // Where the chart plots its data, between two corners in the user coordinates in force; Cls
+  // forgets it. A window points at times and lays stretches only over a chart that has one, and
+  // ends its lines at the plot's bottom, above the axis labels: a chart without data has none.
+  virtual void MarkPlotArea(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/) {}
 };
 
 }  // namespace scrb

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "charts/ChartSurface.h"
+#include "logbook/Translation.h"
 
 namespace scrb {
 
@@ -47,6 +48,7 @@ constexpr Palette kClassic{
     // which are too light for white paper.
     .ComparedDives =
         {{{0, 114, 178}, {213, 94, 0}, {0, 158, 115}, {204, 121, 167}, {0, 0, 0}, {110, 70, 20}}},
+    .SecondSeriesName = SCRB_TRANSLATE_NOOP("Statistics", "orange"),
 };
 
 // The classic hues lightened for a near-black ground; the greys keep their order of lightness.
@@ -90,13 +92,15 @@ constexpr Palette kDark{
                        {240, 228, 66},
                        {245, 245, 245},
                        {220, 130, 180}}},
+    .SecondSeriesName = SCRB_TRANSLATE_NOOP("Statistics", "orange"),
 };
 
 // The classic hues darkened until each stands out from white as text does.
 constexpr Palette kHighContrast{
     .Background = {255, 255, 255},
     .Text = {0, 0, 0},
-    .Grid = {118, 118, 118},
+    // Light enough that no tissue line is mistaken for it, dark enough to be seen.
+    .Grid = {140, 140, 140},
     .Data = {0, 0, 220},
     .Alarm = {200, 0, 0},
     .Event = {160, 70, 0},
@@ -110,26 +114,32 @@ constexpr Palette kHighContrast{
     .PageRule = {90, 90, 90},
     .Warning = {176, 0, 0},
     .TissueOutline = std::nullopt,
+    // Five greys dark enough for white cannot be told apart on a two-pixel line: the classic
+    // greys keep one grey and black, and the rest take hues that none of their neighbours has.
+    // Neighbours differ in lightness too, so that divers with a colour vision defect still tell
+    // them apart.
     .Tissues = {{{200, 0, 0},
-                 {120, 100, 0},
-                 {0, 125, 0},
+                 {85, 105, 60},
+                 {0, 135, 0},
                  {180, 0, 180},
                  {0, 0, 230},
-                 {118, 118, 118},
-                 {56, 56, 56},
+                 {96, 96, 96},
+                 {0, 115, 130},
                  {0, 0, 0},
-                 {86, 86, 86},
-                 {28, 28, 28},
+                 {175, 75, 0},
+                 {110, 60, 210},
                  {130, 40, 20},
-                 {95, 95, 40},
+                 {125, 110, 30},
                  {30, 90, 50},
-                 {110, 40, 120},
+                 {150, 60, 160},
                  {30, 40, 120},
                  {0, 0, 0}}},
     // The classic set darkened until each line stands out from white as text does.
     .ComparedDives =
         {{{0, 90, 170}, {190, 60, 0}, {0, 120, 90}, {170, 60, 140}, {0, 0, 0}, {100, 60, 10}}},
     .ThinnestLine = 2,
+    // Orange dark enough to stand out from white as text does is brown.
+    .SecondSeriesName = SCRB_TRANSLATE_NOOP("Statistics", "brown"),
 };
 
 double Linear(int channel) {

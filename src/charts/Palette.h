@@ -38,6 +38,9 @@ struct Palette {
   // The thinnest line in device-independent pixels at 96 dpi; thicker than 1 it grows with the
   // screen's resolution.
   int ThinnestLine = 1;
+  // The second series' colour in the words of a chart's title (English, in the "Statistics"
+  // context of the catalogues), so that a title names the colour drawn.
+  const char* SecondSeriesName = "";
 
   static const Palette& Classic();
   static const Palette& Dark();

@@ -68,6 +68,9 @@ class ClippedToStretch : public ChartSurface {
   double TextHeight(const std::string& text) const override { return surface_.TextHeight(text); }
   void SetDrawWidth(int pixels) override { surface_.SetDrawWidth(pixels); }
   void Refresh() override { surface_.Refresh(); }
+  void MarkPlotArea(double x1, double y1, double x2, double y2) override {
+    surface_.MarkPlotArea(x1, y1, x2, y2);
+  }
 
  private:
   // Cuts the segment to the stretch; false when none of it lies inside.

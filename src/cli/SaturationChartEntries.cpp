@@ -24,7 +24,8 @@ std::vector<ChartEntry> SaturationChartEntries() {
       {"heatmap", 400,
        [](RenderContext& c, ChartSurface& s) {
          const AnalysedDive dive = c.Analysed();
-         DrawTissueHeatMap(*dive.Profile, *dive.Saturation, c.Analysis.Model(), s, c.Colours);
+         DrawTissueHeatMap(*dive.Profile, *dive.Saturation, c.Analysis.Model(), s, c.Colours,
+                           c.Stretch);
        }},
       {"legend", 360,
        [](RenderContext& c, ChartSurface& s) {

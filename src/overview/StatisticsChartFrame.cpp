@@ -80,7 +80,7 @@ std::optional<Plot> DrawFrame(const std::string& title, double xLeft, double xRi
   const auto mostLines =
       static_cast<size_t>(std::clamp(h / 4 / textHeight, 1.0, double(kTitleLines)));
   const std::vector<std::string> titleLines =
-      TitleLines(s, Tr("Statistics", title.c_str()), w - 2 * kLabelGapTwips, mostLines);
+      TitleLines(s, title, w - 2 * kLabelGapTwips, mostLines);
   const double top =
       textHeight * (static_cast<double>(std::max<size_t>(1, titleLines.size())) + 0.5) +
       3 * kLabelGapTwips;
@@ -119,6 +119,7 @@ std::optional<Plot> DrawFrame(const std::string& title, double xLeft, double xRi
   const double x2 = xRight + right * perTwipX;
   const double y1 = high + top * perTwipY;
   s.Scale(x1, y1, x2, low - bottom * perTwipY);
+  s.MarkPlotArea(xLeft, high, xRight, low);
 
   for (size_t n = 0; n < titleLines.size(); ++n) {
     if (titleLines[n].empty()) continue;

@@ -28,9 +28,9 @@ struct CategoryAxis {
   bool GridLines = false;  // at every step, as on a time axis
 };
 
-// Title above, value labels left, the axis's labels under the plot area, grid lines in the grid
-// colour around and across it; nothing when the surface is too small for a plot. `counts`: no
-// line between two whole numbers.
+// Title above, as the diver reads it, value labels left, the axis's labels under the plot area,
+// grid lines in the grid colour around and across it; nothing when the surface is too small for a
+// plot. `counts`: no line between two whole numbers.
 std::optional<Plot> DrawFrame(const std::string& title, double xLeft, double xRight, double yLow,
                               double yHigh, const CategoryAxis& axis, ChartSurface& s,
                               const Palette& palette, bool counts = false);

@@ -77,7 +77,7 @@ void DrawYears(const LogbookStatistics& stats, ChartSurface& s, const Palette& p
        [first](int64_t year) { return static_cast<double>(year - first) + 0.5; }},
       true};
   const auto plot =
-      DrawFrame(ChartTitle(ChartInfo(StatisticsChart::DivesPerYear), stats.Units), 0,
+      DrawFrame(ChartTitle(ChartInfo(StatisticsChart::DivesPerYear), stats.Units, palette), 0,
                 static_cast<double>(bars.Dives.size()), 0, top, years, s, palette, true);
   if (!plot) return;
   s.SetDrawWidth(2);
@@ -135,7 +135,7 @@ void DrawHistogram(StatisticsChart chart, const LogbookStatistics& stats, ChartS
                            static_cast<int64_t>(histogram.Counts.size()),
                            {[edge](int64_t b) { return GeneralNumber(edge(b)); }, edge}};
   const int most = *std::ranges::max_element(histogram.Counts);
-  const auto plot = DrawFrame(ChartTitle(ChartInfo(chart), stats.Units), 0,
+  const auto plot = DrawFrame(ChartTitle(ChartInfo(chart), stats.Units, palette), 0,
                               static_cast<double>(histogram.Counts.size()) * width, 0, most, edges,
                               s, palette, true);
   if (!plot) return;
@@ -198,9 +198,9 @@ void DrawWaterByMonth(const LogbookStatistics& stats, ChartSurface& s, const Pal
                                11,
                                {[](int64_t m) { return Tr("Month abbreviation", kMonthNames[m]); },
                                 [](int64_t m) { return static_cast<double>(m) + 0.5; }}};
-  const auto plot =
-      DrawFrame(ChartTitle(ChartInfo(StatisticsChart::WaterTemperatureByMonth), stats.Units), 0, 12,
-                low, high, monthAxis, s, palette);
+  const auto plot = DrawFrame(
+      ChartTitle(ChartInfo(StatisticsChart::WaterTemperatureByMonth), stats.Units, palette), 0, 12,
+      low, high, monthAxis, s, palette);
   if (!plot) return;
   s.SetDrawWidth(2);
   for (int m = 0; m < 12; ++m) {
@@ -298,8 +298,8 @@ void DrawOverTime(StatisticsChart chart, const LogbookStatistics& stats, ChartSu
                            true};
   double high = breath ? 0 : 100;
   for (const TimePoint& p : points) high = std::max(high, p.Y);
-  const auto plot =
-      DrawFrame(ChartTitle(ChartInfo(chart), stats.Units), first, end, 0, high, years, s, palette);
+  const auto plot = DrawFrame(ChartTitle(ChartInfo(chart), stats.Units, palette), first, end, 0,
+                              high, years, s, palette);
   if (!plot) return;
   if (!breath) s.Line(first, 100, end, 100, palette.Alarm);
   for (const TimePoint& p : points) Marker(s, *plot, p.X, p.Y, palette.Data);
@@ -350,7 +350,7 @@ std::optional<std::string> OverTimeReadout(StatisticsChart chart, const LogbookS
 const std::vector<StatisticsChartInfo>& StatisticsCharts() {
   static const std::vector<StatisticsChartInfo> charts = {
       {StatisticsChart::DivesPerYear, "stats-years",
-       SCRB_TRANSLATE_NOOP("Statistics", "Dives (blue) and hours (orange) per year")},
+       SCRB_TRANSLATE_NOOP("Statistics", "Dives (blue) and hours (%1) per year")},
       {StatisticsChart::MaxDepthHistogram, "stats-depths",
        SCRB_TRANSLATE_NOOP("Statistics", "Dives by maximum depth (m)"),
        SCRB_TRANSLATE_NOOP("Statistics", "Dives by maximum depth (ft)")},
@@ -358,14 +358,14 @@ const std::vector<StatisticsChartInfo>& StatisticsCharts() {
        SCRB_TRANSLATE_NOOP("Statistics", "Dives by dive time (min)")},
       {StatisticsChart::WaterTemperatureByMonth, "stats-water",
        SCRB_TRANSLATE_NOOP("Statistics",
-                           "Water temperature by month (°C): coldest (blue) and mean (orange)"),
+                           "Water temperature by month (°C): coldest (blue) and mean (%1)"),
        SCRB_TRANSLATE_NOOP("Statistics",
-                           "Water temperature by month (°F): coldest (blue) and mean (orange)")},
+                           "Water temperature by month (°F): coldest (blue) and mean (%1)")},
       {StatisticsChart::BreathRateOverTime, "stats-breath",
        SCRB_TRANSLATE_NOOP("Statistics",
-                           "Base breath rate per dive (l/min) and each year's mean (orange)"),
+                           "Base breath rate per dive (l/min) and each year's mean (%1)"),
        SCRB_TRANSLATE_NOOP("Statistics",
-                           "Base breath rate per dive (cu ft/min) and each year's mean (orange)")},
+                           "Base breath rate per dive (cu ft/min) and each year's mean (%1)")},
       {StatisticsChart::OverSaturationOverTime, "stats-oversaturation",
        SCRB_TRANSLATE_NOOP("Statistics",
                            "Highest over-saturation per dive (%) and the 100 % limit (red)")},
@@ -373,9 +373,11 @@ const std::vector<StatisticsChartInfo>& StatisticsCharts() {
   return charts;
 }
 
-const std::string& ChartTitle(const StatisticsChartInfo& info, UnitSystem units) {
-  return units == UnitSystem::Imperial && !info.ImperialTitle.empty() ? info.ImperialTitle
-                                                                      : info.Title;
+std::string ChartTitle(const StatisticsChartInfo& info, UnitSystem units, const Palette& palette) {
+  const std::string& title = units == UnitSystem::Imperial && !info.ImperialTitle.empty()
+                                 ? info.ImperialTitle
+                                 : info.Title;
+  return FillIn(Tr("Statistics", title.c_str()), {Tr("Statistics", palette.SecondSeriesName)});
 }
 
 const StatisticsChartInfo& ChartInfo(StatisticsChart chart) {

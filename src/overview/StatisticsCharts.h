@@ -25,8 +25,8 @@ struct StatisticsChartInfo {
   std::string Title;               // printed at the chart's top
   std::string ImperialTitle = {};  // where imperial units change it
 };
-// The title in the units given.
-const std::string& ChartTitle(const StatisticsChartInfo& info, UnitSystem units);
+// The title in the units given and the diver's language, naming the colours the palette draws.
+std::string ChartTitle(const StatisticsChartInfo& info, UnitSystem units, const Palette& palette);
 // Every statistics chart, in the order the window and the summary page show them.
 const std::vector<StatisticsChartInfo>& StatisticsCharts();
 const StatisticsChartInfo& ChartInfo(StatisticsChart chart);

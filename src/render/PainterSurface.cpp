@@ -201,11 +201,18 @@ void PainterSurface::Cls() {
   // "no data" line there.
   currentX_ = 0;
   currentY_ = 0;
+  plotArea_.reset();
   polyline_.clear();
   QPainter* painter = Painter();
   if (painter == nullptr) return;
   painter->fillRect(QRectF(QPointF(0, 0), logicalSize_),
                     QColor(background_.R, background_.G, background_.B));
+}
+
+void PainterSurface::MarkPlotArea(double x1, double y1, double x2, double y2) {
+  const std::optional<QPointF> a = ToLogical(x1, y1);
+  const std::optional<QPointF> b = ToLogical(x2, y2);
+  if (a && b) plotArea_ = QRectF(*a, *b).normalized();
 }
 
 void PainterSurface::UsePen(Rgb color, int width, Qt::PenCapStyle cap) {

@@ -6,6 +6,7 @@
 #include <QLineF>
 #include <QPainter>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <functional>
 #include <optional>
@@ -67,6 +68,8 @@ class PainterSurface : public ChartSurface {
   // the coordinate system or the surface is degenerate.
   std::optional<QPointF> ToUser(QPointF logicalPoint) const;
   std::optional<QPointF> ToLogical(double x, double y) const;
+  // The plot area the chart last marked, in device-independent pixels; none after a Cls.
+  const std::optional<QRectF>& PlotArea() const { return plotArea_; }
 
   void Cls() override;
   double Width() const override;
@@ -86,6 +89,7 @@ class PainterSurface : public ChartSurface {
   double TextHeight(const std::string& text) const override;
   void SetDrawWidth(int pixels) override;
   void Refresh() override;
+  void MarkPlotArea(double x1, double y1, double x2, double y2) override;
 
  private:
   QPainter* Painter();
@@ -111,6 +115,7 @@ class PainterSurface : public ChartSurface {
   int thinnestLine_ = Palette::Classic().ThinnestLine;
 
   bool scaleSet_ = false;
+  std::optional<QRectF> plotArea_;
   double x1_ = 0;
   double y1_ = 0;
   double x2_ = 0;

@@ -8,6 +8,7 @@
 
 #include "charts/ChartFrame.h"
 #include "charts/SampleTimeAxis.h"
+#include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 #include "saturation/SaturationCharts.h"
 
@@ -96,16 +97,18 @@ void DrawRow(const std::vector<double>& cells, double yLow, double yHigh, ChartS
   }
 }
 
-// A label of the key, at the place it names: starting there, centred on it or ending there.
+// A label of the key, at the place it names: starting there, centred on it or ending there; where
+// it would touch a label placed before it, at its second place, if it has one.
 struct KeyLabel {
   std::string Text;
   double At;
-  int Align;  // -1 starts at At, 0 centred, 1 ends there
+  int Align;                                  // -1 starts at At, 0 centred, 1 ends there
+  std::optional<double> Else = std::nullopt;  // where it starts otherwise
 };
 
-// The scale as a bar under the time axis, from the plot area's left edge, labelled 0, 50 and
-// 100 % and beyond; a label that would touch one placed before it is left out, the least needed
-// ones first. In twips.
+// The scale as a bar under the time axis, from the plot area's left edge, labelled 0, 50, 100 %
+// and at its top end, "200 % and more", beside the bar where it has no room under it. A label
+// that would touch one placed before it is left out, the least needed ones last. In twips.
 void DrawKey(const PlotAreaTwips& plot, double textHeight, ChartSurface& surface) {
   surface.Scale(0, 0, surface.Width(), surface.Height());
   const double barTop = surface.Height() - KeyHeight(textHeight) + kKeyGapTwips;
@@ -126,22 +129,28 @@ void DrawKey(const PlotAreaTwips& plot, double textHeight, ChartSurface& surface
                      barBottom,
                      HeatMapColour(100 + (kHeatMapTopPercent - 100) * (i + 0.5) / kSteps));
   }
-  // The limit's two labels meet at the step of colour between them.
+  // The limit's label stands on the step of colour between the two scales.
   const double limit = plot.Left + limitWidth;
+  const double top = plot.Left + width;
+  const std::string topLabel =
+      FillIn(Tr("Charts", "%1 % and more"), {FormatPattern(kHeatMapTopPercent, "0")});
   const std::array<KeyLabel, 4> labels{{{"0 %", plot.Left, -1},
-                                        {"100 %", limit - kKeyGapTwips, 1},
-                                        {"> 100 %", limit + kKeyGapTwips, -1},
+                                        {"100 %", limit, 0},
+                                        {topLabel, top, 1, top + kKeyGapTwips},
                                         {"50 %", plot.Left + limitWidth / 2, 0}}};
   std::vector<std::pair<double, double>> placed;
-  for (const KeyLabel& label : labels) {
-    const double textWidth = std::fabs(surface.TextWidth(label.Text));
-    const double left = std::clamp(label.At - textWidth * (label.Align + 1) / 2, 0.0,
-                                   std::max(0.0, surface.Width() - textWidth));
-    const double right = left + textWidth;
-    const bool clash = std::any_of(placed.begin(), placed.end(), [&](const auto& other) {
+  const auto clashes = [&](double left, double right) {
+    return std::any_of(placed.begin(), placed.end(), [&](const auto& other) {
       return left < other.second + kKeyGapTwips && other.first < right + kKeyGapTwips - 1e-6;
     });
-    if (clash) continue;
+  };
+  for (const KeyLabel& label : labels) {
+    const double textWidth = std::fabs(surface.TextWidth(label.Text));
+    const double most = std::max(0.0, surface.Width() - textWidth);
+    double left = std::clamp(label.At - textWidth * (label.Align + 1) / 2, 0.0, most);
+    if (clashes(left, left + textWidth) && label.Else) left = std::clamp(*label.Else, 0.0, most);
+    const double right = left + textWidth;
+    if (clashes(left, right)) continue;
     placed.emplace_back(left, right);
     surface.SetCurrentX(left);
     surface.SetCurrentY(barBottom + kKeyGapTwips / 2);
@@ -165,6 +174,33 @@ std::vector<int> HeatMapRows(const DecoModel& model) {
     });
   }
   return rows;
+}
+
+std::optional<int> HeatMapTissueAt(const DecoModel& model, double y) {
+  const std::vector<int> rows = HeatMapRows(model);
+  if (rows.empty() || !std::isfinite(y)) return std::nullopt;
+  const auto count = static_cast<double>(rows.size());
+  const double rank = std::clamp(std::floor(count - y / 100), 0.0, count - 1);
+  return rows[static_cast<size_t>(rank)];
+}
+
+std::optional<std::string> HeatMapReadoutText(const DecodedProfile& profile,
+                                              const SaturationResult& saturation,
+                                              const DecoModel& model, double x, int tissue) {
+  if (!SaturationFits(profile, saturation, model) || tissue < 0 || tissue >= model.TissueCount)
+    return std::nullopt;
+  if (!(x >= 0 && x <= LastSampleTime(profile.SampleCount))) return std::nullopt;
+  // Cell k spans the 20 s that end where sample k is plotted, that end included: the arrow keys
+  // put the cursor there.
+  const auto cell = static_cast<int64_t>(std::clamp(std::ceil(3 * x / 100 - 1e-9) - 1, 0.0,
+                                                    static_cast<double>(profile.SampleCount - 1)));
+  const double percent =
+      OverSaturationPoint(profile, saturation, model, static_cast<size_t>(tissue),
+                          static_cast<size_t>(cell) + 1) /
+      100;
+  return FillIn(Tr("Readouts", "Time=%1, tissue=%2: %3% of allowed"),
+                {SampleTimeText(static_cast<int>(cell)), std::to_string(tissue + 1),
+                 FormatPattern(percent, "0")});
 }
 
 std::vector<std::vector<double>> TissueHeatMapCells(const DecodedProfile& profile,

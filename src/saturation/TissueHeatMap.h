@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "charts/ChartSurface.h"
@@ -33,6 +35,18 @@ std::vector<int> HeatMapRows(const DecoModel& model);
 std::vector<std::vector<double>> TissueHeatMapCells(const DecodedProfile& profile,
                                                     const SaturationResult& saturation,
                                                     const DecoModel& model);
+
+// The tissue (from 0) whose row lies at y, the map's own vertical coordinate (its top row from
+// TissueCount * 100 down, its bottom row down to 0); the nearest row above or below the map.
+// None for a model without tissues or a y that is no number.
+std::optional<int> HeatMapTissueAt(const DecoModel& model, double y);
+
+// What lies under the pointer at time x (hundredths of a minute) in the row of a tissue: the
+// cell's time, the tissue numbered from 1 and its over-saturation in % of allowed. None outside
+// the dive's cells or where the map has nothing to show.
+std::optional<std::string> HeatMapReadoutText(const DecodedProfile& profile,
+                                              const SaturationResult& saturation,
+                                              const DecoModel& model, double x, int tissue);
 
 // One dive's tissues as rows and its time across on the axis of the other time charts, each cell
 // coloured by its over-saturation, with a key of the colours under the time axis.

@@ -4,14 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 
 #include "AppTestWindow.h"
 #include "app/dialogs/PreferencesDialog.h"
+#include "app/state/ReadableIndicators.h"
 #include "logbook/StartupSettings.h"
 
 namespace scrb {
@@ -54,7 +59,7 @@ TEST_F(AppearanceTest, SettingValuesAndTheFallbackForAnUnknownOne) {
   test::TestWindow w("NoWarning=1\nAppearance=dark\n");
   ASSERT_TRUE(w.Start());
   EXPECT_EQ(&w.state->ChartPalette(), &Palette::Dark());
-  EXPECT_EQ(QApplication::style()->name().toLower(), "fusion");
+  EXPECT_TRUE(UsesStyle(QApplication::style(), "Fusion", true));
   const QPalette window = QApplication::palette();
   EXPECT_EQ(window.color(QPalette::Window), ToQColor(Palette::Dark().Background));
   EXPECT_GE(ContrastRatio(Palette::Dark().Data, Palette::Dark().Background), 4.5);
@@ -109,6 +114,53 @@ TEST_F(AppearanceTest, DesktopFollowsTheDesktopsPaletteWhileRunning) {
   w.state->SetAppearance(Appearance::Light);
   QApplication::setPalette(night);
   EXPECT_EQ(&w.state->ChartPalette(), &Palette::Classic());
+}
+
+// The strongest contrast between a colour and any pixel of a control's indicator (its square or
+// circle), of the indicator's centre alone, or of all of the control.
+enum class Part { Indicator, Centre, Whole };
+double MostContrast(QWidget& control, Part part, const QColor& against) {
+  control.adjustSize();
+  const QImage image = control.grab().toImage();
+  QStyleOptionButton option;
+  option.initFrom(&control);
+  const bool radio = qobject_cast<QRadioButton*>(&control) != nullptr;
+  const QRect indicator = control.style()->subElementRect(
+      radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, &control);
+  double most = 1;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (part != Part::Whole && !indicator.contains(x, y)) continue;
+      if (part == Part::Centre &&
+          (std::abs(x - indicator.center().x()) > 1 || std::abs(y - indicator.center().y()) > 1))
+        continue;
+      const QColor c = image.pixelColor(x, y);
+      most = std::max(most, ContrastRatio({c.red(), c.green(), c.blue()},
+                                          {against.red(), against.green(), against.blue()}));
+    }
+  }
+  return most;
+}
+
+// In Dark and High contrast an empty check box, radio button and text field are framed to stand
+// out from the window as a control must (3:1), and the chosen radio button's dot stands out from
+// its ground as text does.
+TEST_F(AppearanceTest, CheckBoxesRadioButtonsAndFieldsAreReadable) {
+  for (const Appearance appearance : {Appearance::Dark, Appearance::HighContrast}) {
+    SCOPED_TRACE(AppearanceSettingName(appearance));
+    ApplyAppearance(appearance);
+    const QColor window = QApplication::palette().color(QPalette::Window);
+    QCheckBox box(QStringLiteral("Carry nitrogen over"));
+    QRadioButton chosen(QStringLiteral("Model 1"));
+    chosen.setChecked(true);
+    QRadioButton other(QStringLiteral("Model 2"));
+    QLineEdit field;
+    EXPECT_GE(MostContrast(box, Part::Indicator, window), 3);
+    EXPECT_GE(MostContrast(other, Part::Indicator, window), 3);
+    EXPECT_GE(MostContrast(field, Part::Whole, window), 3);
+    EXPECT_GE(MostContrast(chosen, Part::Centre, QApplication::palette().color(QPalette::Base)),
+              4.5);
+  }
 }
 
 TEST_F(AppearanceTest, ChosenInPreferences) {

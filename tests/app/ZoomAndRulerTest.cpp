@@ -6,22 +6,29 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <QWheelEvent>
 #include <iostream>
 
 #include "AppTestWindow.h"
+#include "app/statistics/ComparisonWindow.h"
 #include "charts/SampleTimeAxis.h"
+#include "saturation/TissueHeatMap.h"
 
 namespace scrb {
 namespace {
 
 struct Window : test::TestWindow {
-  Window()
+  explicit Window(const std::string& logbook = test::SampleLogbook())
       : TestWindow("NoWarning=1\nWindowState=0\nLogbook%20File=" +
-                   test::WriteLogbook("s.log", test::SampleLogbook()).toStdString() + "\n") {
+                   test::WriteLogbook("s.log", logbook).toStdString() + "\n") {
     Start();
     form->resize(1200, 800);
+    form->show();
+    form->activateWindow();
+    QApplication::setActiveWindow(form.get());
     QApplication::processEvents();
   }
   ChartView* Chart(int page, int n) {
@@ -60,6 +67,41 @@ void Drag(ChartView* chart, double fromPixel, double toPixel, Qt::MouseButton bu
 
 double PixelOf(ChartView* chart, double userX) {
   return chart->ToPixels(userX)->x();
+}
+
+// The pixels the view paints over its chart (cursor, band, label), as the bounds of them.
+QRect PaintedOver(ChartView* chart) {
+  chart->clearFocus();
+  const QImage shown = chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage drawn = chart->ChartImage().convertToFormat(QImage::Format_RGB32);
+  QRect over;
+  for (int y = 0; y < std::min(shown.height(), drawn.height()); ++y) {
+    for (int x = 0; x < std::min(shown.width(), drawn.width()); ++x) {
+      if (shown.pixel(x, y) != drawn.pixel(x, y)) over |= QRect(x, y, 1, 1);
+    }
+  }
+  return over;
+}
+
+// Whether the chart has anything but its ground in the rows from `top` down, near x.
+bool InkBelow(ChartView* chart, int top, int x) {
+  const QImage drawn = chart->ChartImage();
+  const QRgb ground = drawn.pixel(1, 1);
+  for (int y = top; y < drawn.height(); ++y) {
+    for (int dx = -6; dx <= 6; ++dx) {
+      if (drawn.pixel(std::clamp(x + dx, 0, drawn.width() - 1), y) != ground) return true;
+    }
+  }
+  return false;
+}
+
+// A dive of twenty minutes whose logbook records no air used: the Air page has nothing to draw.
+std::string DiveWithoutAir() {
+  std::vector<double> depths(60, 18.0);
+  test::EntryBuilder entry{
+      .AirConsumption = 0,
+      .Profile = test::ProfileBuilder{.Samples = test::ProfileBuilder::FromDepths(depths)}.Bytes()};
+  return test::BuildLogbook({entry});
 }
 
 // A burst of wheel steps is drawn once, after it; every time chart of the page then shows the same
@@ -179,6 +221,158 @@ TEST(Ruler, LaidKeptAndCleared) {
   Mouse(pressure, QEvent::MouseButtonPress, 300, Qt::LeftButton);
   Mouse(pressure, QEvent::MouseButtonRelease, 300, Qt::LeftButton);
   EXPECT_FALSE(pressure->Band());
+}
+
+// The pointer's line and the ruler's band end at the plot's bottom line: the time labels under
+// it, and the heat map's key, stay as drawn. The label stays within the plot, off the value
+// labels on its left, on whichever side of the band it goes.
+TEST(Ruler, LineBandAndLabelLeaveTheAxisLabelsAlone) {
+  Window w;
+  for (const int page : {1, 5}) {
+    SCOPED_TRACE(page);
+    if (page == 5) Page(*w.form, 5)->findChild<QPushButton*>("HeatMapButton")->setChecked(true);
+    ChartView* chart = w.Chart(page, 0);
+    if (page == 5) chart = Page(*w.form, 5)->findChild<ChartView*>("HeatMapChart");
+    QApplication::processEvents();
+    const QRectF plot = *chart->PlotArea();
+    const double minute = PixelOf(chart, 600);
+    Mouse(chart, QEvent::MouseMove, minute, Qt::NoButton);
+    ASSERT_TRUE(chart->CursorX());
+    const QRect cursor = PaintedOver(chart);
+    EXPECT_FALSE(cursor.isEmpty());
+    EXPECT_LE(cursor.bottom(), plot.bottom() + 1);
+    EXPECT_TRUE(InkBelow(chart, static_cast<int>(plot.bottom()) + 2, static_cast<int>(minute)));
+    const int last = w.state->CurrentSampleCount() - 1;
+    for (const auto& [from, to] :
+         {std::pair{500.0, 700.0}, std::pair{SampleTime(last - 4), SampleTime(last)}}) {
+      w.state->SetRuler(std::pair{from, to});
+      const QRect over = PaintedOver(chart);
+      EXPECT_LE(over.bottom(), plot.bottom() + 1);
+      EXPECT_GE(over.left(), plot.left() - 1);
+    }
+    w.state->SetRuler(std::nullopt);
+  }
+}
+
+// Air page of a dive without an air estimate: its charts say so and show neither the band of a
+// ruler laid on another page nor a pointer line, and take no gestures.
+TEST(Ruler, NoBandOrPointerOnAChartWithoutData) {
+  Window w(DiveWithoutAir());
+  ChartView* speed = w.Chart(2, 0);
+  Drag(speed, PixelOf(speed, 500), PixelOf(speed, 1000), Qt::RightButton);
+  ASSERT_TRUE(w.state->Ruler());
+  for (ChartView* chart : test::Charts(*w.form, 3)) {
+    DiveTab(*w.form)->setCurrentIndex(3);
+    QApplication::processEvents();
+    EXPECT_FALSE(chart->PlotArea());
+    Mouse(chart, QEvent::MouseMove, chart->width() / 2.0, Qt::NoButton);
+    chart->SetCursorX(600);
+    EXPECT_TRUE(PaintedOver(chart).isEmpty()) << chart->objectName().toStdString();
+    Wheel(chart, 600, 1);
+  }
+  QApplication::processEvents();
+  EXPECT_TRUE(w.state->Stretch().Whole);
+}
+
+// After a pan by Shift+wheel or a drag, with the mouse then still, the readout and its line show
+// the time now under the mouse, not the one it was over before the chart moved.
+TEST(Zoom, TheReadoutFollowsTheChartUnderAStillMouse) {
+  Window w;
+  w.state->SetStretch(TimeStretch::Between(1000, 1500));
+  ChartView* depth = w.Chart(1, 0);
+  QApplication::processEvents();
+  const double pixel = depth->width() / 2.0;
+  Mouse(depth, QEvent::MouseMove, pixel, Qt::NoButton);
+  const QString before = w.Readout(1, "DepthReadout");
+  const QPointF at(pixel, depth->height() / 2.0);
+  QWheelEvent wheel(at, depth->mapToGlobal(at), QPoint(), QPoint(0, -240), Qt::NoButton,
+                    Qt::ShiftModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(depth, &wheel);
+  QApplication::processEvents();
+  ASSERT_GT(w.state->Stretch().From, 1000);
+  EXPECT_NE(w.Readout(1, "DepthReadout"), before);
+  ASSERT_TRUE(depth->CursorX());
+  EXPECT_NEAR(PixelOf(depth, *depth->CursorX()), pixel, PixelOf(depth, 100) - PixelOf(depth, 80));
+
+  Drag(depth, pixel, pixel - 150, Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_NEAR(PixelOf(depth, *depth->CursorX()), pixel - 150,
+              PixelOf(depth, 100) - PixelOf(depth, 80));
+}
+
+// Esc clears the ruler with the focus anywhere in the pages (here on the Heat Map button after
+// Alt+M, and on the tab strip), but the search field keeps its own Esc.
+TEST(Ruler, EscClearsItWhereverTheFocusIsInThePages) {
+  Window w;
+  ChartView* pressure = w.Chart(5, 0);
+  auto* heatMap = Page(*w.form, 5)->findChild<QPushButton*>("HeatMapButton");
+  for (QWidget* focus :
+       {static_cast<QWidget*>(heatMap), static_cast<QWidget*>(DiveTab(*w.form)->tabBar())}) {
+    w.state->SetRuler(std::pair{SampleTime(3), SampleTime(9)});
+    ASSERT_TRUE(pressure->Band());
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key_Escape);
+    EXPECT_FALSE(w.state->Ruler()) << focus->metaObject()->className();
+  }
+  w.state->SetRuler(std::pair{SampleTime(3), SampleTime(9)});
+  SearchField(*w.form)->setFocus();
+  QTest::keyClicks(SearchField(*w.form), "x");
+  QTest::keyClick(SearchField(*w.form), Qt::Key_Escape);
+  EXPECT_TRUE(SearchField(*w.form)->text().isEmpty());
+  EXPECT_TRUE(w.state->Ruler());
+}
+
+// With the heat map shown, the readout above it gives the time, the tissue under the pointer and
+// its over-saturation, as the map's cell there is coloured.
+TEST(Zoom, TheHeatMapReadsTheCellUnderThePointer) {
+  Window w;
+  Page(*w.form, 5)->findChild<QPushButton*>("HeatMapButton")->setChecked(true);
+  w.Chart(5, 0);
+  ChartView* map = Page(*w.form, 5)->findChild<ChartView*>("HeatMapChart");
+  QApplication::processEvents();
+  const QRectF plot = *map->PlotArea();
+  const DecoModel model = w.state->Analysis().Model();
+  const AnalysedDive dive = w.state->Analysis().Analysed(*w.state->Current());
+  // Over the middle of the top row, then of the bottom one, at 6 minutes.
+  const double rowHeight = plot.height() / model.TissueCount;
+  const double x = PixelOf(map, 600);
+  for (const auto& [y, row] : {std::pair{plot.top() + rowHeight / 2, 0},
+                               std::pair{plot.bottom() - rowHeight / 2, model.TissueCount - 1}}) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(x, y), map->mapToGlobal(QPointF(x, y)),
+                     Qt::NoButton, Qt::NoButton, {});
+    QApplication::sendEvent(map, &move);
+    const std::string expected =
+        *HeatMapReadoutText(*dive.Profile, *dive.Saturation, model, *map->CursorX(),
+                            HeatMapRows(model)[static_cast<size_t>(row)]);
+    EXPECT_EQ(w.Readout(5, "PressureReadout").toStdString(), expected);
+  }
+}
+
+// Dives whose logbook records no air used leave the comparison's tank chart empty: it shows
+// neither the pointer's line nor the ruler's band, which the other charts show at their time.
+TEST(Ruler, AnEmptyComparisonChartShowsNoLineAndNoBand) {
+  std::vector<test::EntryBuilder> entries(2);
+  for (test::EntryBuilder& e : entries) {
+    e.AirConsumption = 0;
+    e.Profile = test::ProfileBuilder{.Samples = test::ProfileBuilder::FromDepths(
+                                         std::vector<double>(30, 15.0))}
+                    .Bytes();
+  }
+  Window w(test::BuildLogbook(entries));
+  auto* window = new ComparisonWindow(*w.state, w.dialogs, w.form.get());
+  window->resize(1000, 900);
+  window->Compare({0, 1});
+  window->show();
+  QApplication::processEvents();
+  ChartView* depth = window->Chart(ComparisonChart::Depth);
+  ChartView* tank = window->Chart(ComparisonChart::Tank);
+  EXPECT_TRUE(depth->PlotArea());
+  EXPECT_FALSE(tank->PlotArea());
+  emit depth->MouseMoved(300, 0);
+  emit depth->RulerAsked(200, 400);
+  ASSERT_TRUE(tank->CursorX() && tank->Band());
+  EXPECT_FALSE(PaintedOver(depth).isEmpty());
+  EXPECT_TRUE(PaintedOver(tank).isEmpty());
 }
 
 }  // namespace

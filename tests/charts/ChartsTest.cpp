@@ -300,7 +300,9 @@ TEST(DrawChartFrame, LabelStepsAndMarginsFollowTheLabels) {
 }
 
 // The grid's steps over every range, as a sweep of ranges draws them: both axes take the series
-// 1, 2, 5, 10, 20, ..., the value axis reaching further on the taller plot.
+// 1, 2, 5, 10, 20, ..., the value axis reaching further on the taller plot; but a time axis
+// short enough for labels less than a minute apart ticks at round times, 20 s (33 hundredths of
+// a minute) or 30 s (50), and below that steps only between labels a minute apart.
 TEST(DrawChartFrame, GridStepsFollowTheSeriesOverEveryRange) {
   std::set<double> timeSteps, valueSteps;
   for (double span = 4; span < 4e6; span *= 1.2) {
@@ -319,7 +321,8 @@ TEST(DrawChartFrame, GridStepsFollowTheSeriesOverEveryRange) {
   };
   const std::string series = "1 2 5 10 20 50 100 200 500 1000 2000 5000 10000 20000 50000 100000 ";
   EXPECT_EQ(join(valueSteps), series + "200000 500000 ");
-  EXPECT_EQ(join(timeSteps), series + "200000 ");
+  EXPECT_EQ(join(timeSteps),
+            "20 33 50 100 200 500 1000 2000 5000 10000 20000 50000 100000 200000 ");
 }
 
 // Outside these limits the frame's 32-bit margin products and grid loops would go wrong.
@@ -335,6 +338,36 @@ TEST(ChartFrame, SurfacesAndRangesBeyondTheLimitsDrawNothing) {
   DrawChartFrame(high - 7000000, high, 0, 100, s, Palette::Classic(),
                  0);  // must neither overflow nor hang
   EXPECT_FALSE(s.Lines().empty());
+}
+
+// A whole dive on a wide chart, whose labels in minutes would stand less than a minute apart
+// ("0.5, 1, 1.5"), ticks at the round times a stretch does and labels them m'ss"; the strip
+// under it draws the same grid. On a chart of the usual width the minutes stay.
+TEST(DrawChartFrame, AWideWholeDiveLabelsInMinutesAndSeconds) {
+  const struct {
+    double Width;
+    const char* First3;
+  } cases[] = {{6975, "0 1 2"}, {38400, "00'00\" 00'20\" 00'40\""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Width);
+    RecordingSurface chart(c.Width, 4875);
+    DrawChartFrame(0, 1000, 2500, 0, chart, Palette::Classic(), 0);  // ten minutes
+    std::string first3;
+    int labels = 0;
+    for (const RecordedOp& op : chart.Prints()) {
+      if (op.Y1 <= 2500) continue;
+      if (++labels <= 3) first3 += (labels > 1 ? " " : "") + op.Text;
+      EXPECT_EQ(op.Text.find('.'), std::string::npos) << op.Text;
+    }
+    EXPECT_EQ(first3, c.First3);
+    RecordingSurface strip(c.Width, 495);
+    DrawStripFrame(0, 1000, 600, 0, strip, Palette::Classic());
+    std::vector<double> inner = GridAt(chart, true);
+    inner.erase(
+        std::remove_if(inner.begin(), inner.end(), [](double x) { return x <= 0 || x >= 1000; }),
+        inner.end());
+    EXPECT_EQ(GridAt(strip, true), inner);
+  }
 }
 
 TEST(DrawStripFrame, LeavesOutTheEndsAndDrawsNoLabels) {

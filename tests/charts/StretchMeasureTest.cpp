@@ -51,13 +51,13 @@ TEST(StretchMeasure, FiguresBetweenTheSamplesNearestTheEnds) {
   EXPECT_NEAR(*m->AirPressureDrawn, 20, 1e-9);
   EXPECT_NEAR(*m->AirLitresDrawn, 240, 1e-9);
   EXPECT_FALSE(m->HighestOverSaturation);
-  EXPECT_EQ(
-      StretchMeasureTexts(*m, UnitSystem::Metric),
-      (std::vector<std::string>{"Time: 01'00\"", "Depth: 6.0 m to 12.0 m, difference 6.0 m",
-                                "Mean vertical speed: -6.0 m/min", "Air drawn: 20.0 bar (240 l)"}));
+  EXPECT_EQ(StretchMeasureTexts(*m, UnitSystem::Metric),
+            (std::vector<std::string>{
+                "Time: 01'00\"", "Depth: 6.0 m to 12.0 m, difference -6.0 m (descent)",
+                "Mean vertical speed: -6.0 m/min (descent)", "Air drawn: 20.0 bar (240 l)"}));
   const std::vector<std::string> imperial = StretchMeasureTexts(*m, UnitSystem::Imperial);
   ASSERT_EQ(imperial.size(), 4u);
-  EXPECT_EQ(imperial[1], "Depth: 20 ft to 39 ft, difference 20 ft");
+  EXPECT_EQ(imperial[1], "Depth: 20 ft to 39 ft, difference -19 ft (descent)");
   EXPECT_EQ(imperial[3], "Air drawn: 290 psi (8.5 cu ft)");
 }
 
@@ -80,6 +80,44 @@ TEST(StretchMeasure, WithoutAnAirEstimateOrASecondSample) {
   const test::SampledDive empty = test::DiveWithSamples({});
   EXPECT_FALSE(MeasureStretch({&empty, &empty}, 0, 100));
   EXPECT_FALSE(MeasureStretch({&dive, &dive}, 0, std::nan("")));
+}
+
+// The difference is that of the ends as shown, so the three figures add up; it and the mean speed
+// (the difference over the time) are signed as the vertical speed chart signs a speed, ascent
+// positive, and say which way in words unless they round to nothing.
+TEST(StretchMeasure, DepthFiguresAddUpAndShareTheSpeedChartsSign) {
+  const struct {
+    double From, To;
+    int Seconds;
+    UnitSystem Units;
+    const char *Depth, *Speed;
+  } cases[] = {
+      {25.625, 35.46875, 300, UnitSystem::Metric,
+       "Depth: 25.6 m to 35.5 m, difference -9.9 m (descent)",
+       "Mean vertical speed: -2.0 m/min (descent)"},
+      {25.625, 35.46875, 300, UnitSystem::Imperial,
+       "Depth: 84 ft to 116 ft, difference -32 ft (descent)",
+       "Mean vertical speed: -6 ft/min (descent)"},
+      {35.46875, 8.5, 1260, UnitSystem::Metric,
+       "Depth: 35.5 m to 8.5 m, difference 27.0 m (ascent)",
+       "Mean vertical speed: 1.3 m/min (ascent)"},
+      {10, 10.04, 600, UnitSystem::Metric, "Depth: 10.0 m to 10.0 m, difference 0.0 m",
+       "Mean vertical speed: 0.0 m/min"},
+      {10, 10.1, 3600, UnitSystem::Metric, "Depth: 10.0 m to 10.1 m, difference -0.1 m (descent)",
+       "Mean vertical speed: 0.0 m/min"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Depth);
+    StretchMeasure m;
+    m.Last = c.Seconds / 20;
+    m.Seconds = c.Seconds;
+    m.FirstDepth = c.From;
+    m.LastDepth = c.To;
+    const std::vector<std::string> lines = StretchMeasureTexts(m, c.Units);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1], c.Depth);
+    EXPECT_EQ(lines[2], c.Speed);
+  }
 }
 
 // The highest over-saturation within the band is the highest point the over-saturation chart

@@ -14,9 +14,10 @@
 namespace scrb::cli {
 namespace {
 
-std::string Svg(const std::filesystem::path& out, const Args& extra) {
+std::string Svg(const std::filesystem::path& out, const Args& extra,
+                const std::string& chart = "depth") {
   Args args = {"render", FourMinuteDive(), "--dive",   "0",     "--chart",
-               "depth",  "--size",         "1200x400", "--out", out.string()};
+               chart,    "--size",         "1200x400", "--out", out.string()};
   args.insert(args.end(), extra.begin(), extra.end());
   const CliRun run = Cli(args);
   EXPECT_EQ(run.Status, kExitOk) << run.Err;
@@ -45,8 +46,22 @@ TEST(StretchOption, DrawsExactlyTheStretchAskedFor) {
   EXPECT_TRUE(Labelled(end, "03'40\""));  // 4'00" at the very edge has no room for its label
   EXPECT_FALSE(Labelled(end, "04'20\""));
   EXPECT_TRUE(Labelled(Svg(dir / "start.svg", {"--to", "1.5"}), "00'00\""));
-  // Without them, the whole dive as always.
-  EXPECT_FALSE(Labelled(Svg(dir / "whole.svg", {}), "01'00\""));
+  // Without them, the whole dive from its start to past its last sample.
+  const std::string whole = Svg(dir / "whole.svg", {});
+  EXPECT_TRUE(Labelled(whole, "00'00\"") && Labelled(whole, "04'00\""));
+}
+
+// Every chart over the dive's time that labels its axis draws the stretch, not the whole dive.
+TEST(StretchOption, EveryTimeChartDrawsTheStretch) {
+  const auto dir = OutDir("every-chart");
+  for (const char* chart : {"depth", "speed", "pressure", "oversaturation", "heatmap"}) {
+    SCOPED_TRACE(chart);
+    const std::string whole = Svg(dir / "whole.svg", {}, chart);
+    const std::string stretch = Svg(dir / "stretch.svg", {"--from", "1", "--to", "2.5"}, chart);
+    EXPECT_TRUE(Labelled(whole, "00'40\"") && Labelled(whole, "03'00\""));
+    EXPECT_TRUE(Labelled(stretch, "01'20\""));
+    EXPECT_FALSE(Labelled(stretch, "00'40\"") || Labelled(stretch, "03'00\""));
+  }
 }
 
 TEST(StretchOption, RefusesWhatIsNoStretchNamingTheOption) {

@@ -63,6 +63,35 @@ TEST(StatisticsCharts, LegibleAtEverySize) {
   }
 }
 
+// The second series (hours, mean water temperature, a year's mean breath rate) is drawn in each
+// palette's own colour, and a title that names a colour names the one drawn: orange on the
+// light and dark grounds, brown in high contrast, where an orange dark enough for white is one.
+TEST(StatisticsCharts, SecondSeriesAndTitlesFollowThePalette) {
+  const LogbookStatistics stats = Logbooks()[1];
+  const std::pair<const Palette*, const char*> cases[] = {{&Palette::Classic(), "orange"},
+                                                          {&Palette::Dark(), "orange"},
+                                                          {&Palette::HighContrast(), "brown"}};
+  for (const auto& [palette, colour] : cases) {
+    for (const StatisticsChart chart :
+         {StatisticsChart::DivesPerYear, StatisticsChart::WaterTemperatureByMonth,
+          StatisticsChart::BreathRateOverTime}) {
+      SCOPED_TRACE(ChartInfo(chart).Name + " " + colour);
+      RecordingSurface s(24000, 9000);
+      DrawStatisticsChart(chart, stats, s, *palette);
+      std::string texts;
+      for (const std::string& text : s.Texts()) texts += text + " ";
+      EXPECT_NE(texts.find("(" + std::string(colour) + ")"), std::string::npos) << texts;
+      const auto fills = s.Fills();
+      const auto drawn =
+          s.LinesOf(palette->SecondSeries).size() +
+          static_cast<size_t>(std::count_if(fills.begin(), fills.end(), [&](auto& op) {
+            return op.Color == palette->SecondSeries;
+          }));
+      EXPECT_GT(drawn, 0u);
+    }
+  }
+}
+
 TEST(StatisticsCharts, EmptyStateCentredOnce) {
   const LogbookStatistics none = SumUp({}, StatisticsGrouping::Year);
   for (const StatisticsChartInfo& chart : StatisticsCharts()) {

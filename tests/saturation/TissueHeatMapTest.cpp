@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "charts/SampleTimeAxis.h"
+#include "report/FieldDecoders.h"
+#include "report/NumberFormat.h"
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/SaturationFixtures.h"
@@ -74,6 +77,80 @@ RecordingSurface MapOnly(const RecordingSurface& drawn) {
     if (op.Type == RecordedOp::Kind::Fill) map.FillRect(op.X1, op.Y1, op.X2, op.Y2, op.Color);
   }
   return map;
+}
+
+// What the key draws, in twips: its bar's fills and its labels, between the frame and the chart's
+// own coordinates coming back.
+RecordingSurface KeyOnly(const RecordingSurface& drawn) {
+  RecordingSurface key(drawn.Width(), drawn.Height());
+  int scales = 0;
+  for (const RecordedOp& op : drawn.Ops()) {
+    if (op.Type == RecordedOp::Kind::Scale) ++scales;
+    if (scales != 3) continue;
+    if (op.Type == RecordedOp::Kind::Fill) key.FillRect(op.X1, op.Y1, op.X2, op.Y2, op.Color);
+    if (op.Type == RecordedOp::Kind::Print) {
+      key.SetCurrentX(op.X1);
+      key.SetCurrentY(op.Y1);
+      key.Print(op.Text);
+    }
+  }
+  return key;
+}
+
+// The key reads at a glance: "0 %" at its start, "50 %" centred on the middle of the part up to
+// the limit, "100 %" on the step of colour at the limit and the top of the scale named as what
+// it is, ending under the bar's end or, where "100 %" leaves no room there, reaching beyond it.
+TEST(TissueHeatMap, KeyLabelsStandWhereTheyPoint) {
+  const DecoModel model = test::Model(0);
+  const SaturatedDive dive = Computed(SquareDive(), model);
+  for (const double width : {6975.0, 9000.0, 28800.0}) {
+    SCOPED_TRACE(width);
+    RecordingSurface drawn(width, 4875);
+    DrawTissueHeatMap(dive, dive, model, drawn, Palette::Classic());
+    const RecordingSurface key = KeyOnly(drawn);
+    const std::vector<RecordedOp> fills = key.Fills();
+    ASSERT_EQ(fills.size(), 200u);
+    const double start = fills.front().X1, limit = fills[99].X2, top = fills.back().X2;
+    EXPECT_EQ(fills[99].Color, HeatMapColour(99.5));
+    std::map<std::string, std::pair<double, double>> at;  // each label's left and right
+    for (const RecordedOp& op : key.Prints()) at[op.Text] = {op.X1, op.X1 + key.TextWidth(op.Text)};
+    ASSERT_EQ(at.size(), 4u);
+    EXPECT_DOUBLE_EQ(at["0 %"].first, start);
+    EXPECT_NEAR((at["50 %"].first + at["50 %"].second) / 2, (start + limit) / 2, 1e-6);
+    EXPECT_NEAR((at["100 %"].first + at["100 %"].second) / 2, limit, 1e-6);
+    // The top's label reaches the bar's end, right of the limit's.
+    const auto [left, right] = at["200 % and more"];
+    EXPECT_GE(right, top - 1e-6);
+    EXPECT_GT(left, at["100 %"].second);
+  }
+}
+
+// Under the pointer the map reads the cell it shows: its time, its tissue by row, and the
+// over-saturation it is coloured by; the arrow keys' place at a sample's time reads that sample.
+TEST(TissueHeatMap, ReadoutOfTheCellUnderThePointer) {
+  const DecoModel model = test::Model(1);
+  const SaturatedDive dive = Computed(SquareDive(), model);
+  const auto cells = TissueHeatMapCells(dive, dive, model);
+  const int count = model.TissueCount;
+  for (const int t : {0, 3, count - 1}) {
+    const double rowMiddle = (count - t - 0.5) * 100;
+    EXPECT_EQ(HeatMapTissueAt(model, rowMiddle), t);
+    for (const int64_t k : {int64_t{0}, int64_t{40}, int64_t{dive.SampleCount - 1}}) {
+      const std::string expected = "Time=" + SampleTimeText(static_cast<int32_t>(k)) +
+                                   ", tissue=" + std::to_string(t + 1) + ": " +
+                                   FormatPattern(cells[t][k] / 100, "0") + "% of allowed";
+      const double middle = (SampleStartTime(k) + SampleTime(k)) / 2;
+      EXPECT_EQ(HeatMapReadoutText(dive, dive, model, middle, t), expected);
+      EXPECT_EQ(HeatMapReadoutText(dive, dive, model, SampleTime(k), t), expected);
+    }
+  }
+  // Beyond the map's top and bottom the nearest row; nothing outside the dive or the model.
+  EXPECT_EQ(HeatMapTissueAt(model, count * 100 + 30), 0);
+  EXPECT_EQ(HeatMapTissueAt(model, -30), count - 1);
+  EXPECT_FALSE(HeatMapTissueAt(model, std::nan("")));
+  EXPECT_FALSE(HeatMapReadoutText(dive, dive, model, -1, 0));
+  EXPECT_FALSE(HeatMapReadoutText(dive, dive, model, SampleTime(dive.SampleCount + 2), 0));
+  EXPECT_FALSE(HeatMapReadoutText(dive, dive, model, 100, count));
 }
 
 // Each cell is the point the over-saturation chart draws at its step, and the map paints it in
@@ -157,7 +234,7 @@ TEST(TissueHeatMap, LegibleFromSmallToLarge) {
       DrawTissueHeatMap(dive, dive, model, s, Palette::Classic());
       EXPECT_EQ(test::LegibilityFaults(s, 100, 200), std::vector<std::string>{});
       const std::vector<std::string> texts = s.Texts();
-      for (const char* key : {"0 %", "50 %", "100 %", "> 100 %"}) {
+      for (const char* key : {"0 %", "50 %", "100 %", "200 % and more"}) {
         EXPECT_EQ(std::count(texts.begin(), texts.end(), key), 1) << key;
       }
       const auto rowLabels = std::count_if(texts.begin(), texts.end(), [](const std::string& t) {

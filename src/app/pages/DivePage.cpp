@@ -1,5 +1,6 @@
 #include "app/pages/DivePage.h"
 
+#include <QShortcut>
 #include <QStringList>
 #include <algorithm>
 
@@ -25,14 +26,28 @@ void DivePage::Show(const DiveRecord* dive) {
 }
 
 void DivePage::Redraw() {
-  const std::optional<double> at = readoutX_;
+  const std::optional<double> before = readoutX_;
   Show(state_.Current());
-  if (!at || ReadoutDive() == nullptr) return;
-  // The readout stays on its time, or on the nearest sample the stretch still shows.
-  const auto shown = SamplesShown(state_.Stretch(), state_.CurrentSampleCount());
-  if (!shown) return;
-  readoutX_ = std::clamp(*at, SampleTime(shown->first), SampleTime(shown->second));
-  ShowReadoutAt(*readoutX_);
+  if (ReadoutDive() == nullptr) return;
+  // Under a mouse resting on a chart the chart has moved (a pan by wheel or drag): the readouts
+  // show the time now under it. Otherwise they stay on their time, or on the nearest sample the
+  // stretch still shows.
+  std::optional<double> at = PointedTime();
+  if (!at && before) {
+    const auto shown = SamplesShown(state_.Stretch(), state_.CurrentSampleCount());
+    if (shown) at = std::clamp(*before, SampleTime(shown->first), SampleTime(shown->second));
+  }
+  if (!at) return;
+  readoutX_ = at;
+  ShowReadoutAt(*at);
+}
+
+std::optional<double> DivePage::PointedTime() const {
+  for (ChartView* chart : timeCharts_) {
+    if (!chart->isVisible()) continue;
+    if (const std::optional<double> at = chart->TimeUnderPointer()) return at;
+  }
+  return std::nullopt;
 }
 
 // Every step of a fast wheel or drag changes the stretch; the page is drawn once for all the
@@ -79,6 +94,16 @@ void DivePage::FollowTimeCharts(std::vector<ChartView*> charts) {
   }
 }
 
+void ClearRulerOnEscape(QWidget* pages, LogbookState& state) {
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), pages, nullptr, nullptr,
+                               Qt::WidgetWithChildrenShortcut);
+  escape->setEnabled(false);
+  QObject::connect(escape, &QShortcut::activated, &state,
+                   [&state] { state.SetRuler(std::nullopt); });
+  QObject::connect(&state, &LogbookState::RulerChanged, escape,
+                   [escape, &state] { escape->setEnabled(state.Ruler().has_value()); });
+}
+
 StretchInputs DivePage::RulerInputs(const AnalysedDive& dive) const {
   return {dive.Record, dive.Profile.get(), dive.Air.get(), nullptr, nullptr};
 }
@@ -89,9 +114,10 @@ void DivePage::ShowRuler() {
   if (ends && ReadoutDive() != nullptr) {
     measure = MeasureStretch(RulerInputs(ReadoutAnalysis()), ends->first, ends->second);
   }
-  // One label for the page, on its top chart shown; the others mark the band alone.
-  const auto top = std::find_if(timeCharts_.begin(), timeCharts_.end(),
-                                [this](ChartView* chart) { return !chart->isHidden(); });
+  // One label for the page, on its top chart shown with data; the others mark the band alone.
+  const auto top = std::find_if(timeCharts_.begin(), timeCharts_.end(), [](ChartView* chart) {
+    return !chart->isHidden() && chart->PlotArea();
+  });
   for (ChartView* chart : timeCharts_) {
     if (!measure) {
       chart->SetBand(std::nullopt);

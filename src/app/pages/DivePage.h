@@ -56,6 +56,8 @@ class DivePage : public QWidget {
  private:
   void ShowRuler();
   void AskForRedraw();
+  // The time under the mouse resting on one of the page's time charts.
+  std::optional<double> PointedTime() const;
 
   bool chartsReady_ = false;
   std::vector<ChartView*> timeCharts_;
@@ -65,6 +67,10 @@ class DivePage : public QWidget {
                           if (isVisible()) Redraw();
                         }};
 };
+
+// Esc clears the ruler wherever the focus is within `pages`, the tab strip of the pages included,
+// and only while there is a ruler; the search field and the dialogs lie outside and keep theirs.
+void ClearRulerOnEscape(QWidget* pages, LogbookState& state);
 
 // What the tab strip holds: one row per page, in tab order.
 struct DivePageKind {

@@ -113,6 +113,11 @@ void TissuePage::AddHeatMap(ElidedLabel* pressureTitle) {
   heatMapChart_->hide();
   auto* layout = static_cast<QVBoxLayout*>(this->layout());
   layout->insertWidget(layout->indexOf(pressureChart_) + 1, heatMapChart_, 1);
+  // Before the page's own handler, which shows the readout for the row chosen here.
+  connect(heatMapChart_, &ChartView::MouseMoved, this, [this](double, double y) {
+    if (const std::optional<int> tissue = HeatMapTissueAt(state_.Analysis().Model(), y))
+      heatMapTissue_ = *tissue;
+  });
 
   heatMapButton_ = new QPushButton(tr("Heat &Map"), this);
   heatMapButton_->setObjectName("HeatMapButton");
@@ -133,8 +138,8 @@ void TissuePage::AddHeatMap(ElidedLabel* pressureTitle) {
 void TissuePage::ShowHeatMap(bool shown) {
   pressureChart_->setVisible(!shown);
   heatMapChart_->setVisible(shown);
-  // The pressures' readout would speak of a chart that is not there.
-  pressureReadout_->setVisible(!shown);
+  // The readout beside the title speaks of the chart under it: the pressures' is gone with them.
+  ClearReadout(pressureReadout_);
   pressureTitle_->setText(QString::fromStdString(
       Tr("Charts", shown ? kTissueHeatMapCaption : kTissuePressureChartCaption)));
 }
@@ -240,7 +245,16 @@ void TissuePage::ShowReadoutAt(double x) {
                      static_cast<float>(x), state_.Units());
   if (!readout) return;
 
-  pressureReadout_->setText(QString::fromStdString(readout->PressureText));
+  std::string upper = readout->PressureText;
+  if (HeatMapShown()) {
+    const DecoModel& model = state_.Analysis().Model();
+    const std::vector<int> rows = HeatMapRows(model);
+    // Until the mouse picks a row of this model, the top one: the fastest tissue.
+    int tissue = heatMapTissue_.value_or(-1);
+    if ((tissue < 0 || tissue >= model.TissueCount) && !rows.empty()) tissue = rows.front();
+    upper = HeatMapReadoutText(*dive.Profile, *dive.Saturation, model, x, tissue).value_or("");
+  }
+  pressureReadout_->setText(QString::fromStdString(upper));
   overSaturationReadout_->setText(QString::fromStdString(readout->OverSaturationText));
   UpperChart()->SetCursorX(x);
   overSaturationChart_->SetCursorX(x);

@@ -74,6 +74,8 @@ class TissuePage : public DivePage {
   QLabel* carryOverLabel_ = nullptr;
   QPushButton* changeModelButton_ = nullptr;
   ModelWindow* modelWindow_ = nullptr;
+  // The heat map's row the mouse last pointed at, which its readout reads.
+  std::optional<int> heatMapTissue_;
 
   // What the key shows depends on these alone, so it is drawn again only when one changes.
   struct KeyLook {

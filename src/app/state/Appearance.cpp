@@ -4,6 +4,8 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "app/state/ReadableIndicators.h"
+
 namespace scrb {
 
 namespace {
@@ -13,9 +15,9 @@ const QString& DesktopStyleName() {
   return name;
 }
 
-void UseStyle(const QString& name) {
-  if (QApplication::style()->name().compare(name, Qt::CaseInsensitive) == 0) return;
-  QApplication::setStyle(QStyleFactory::create(name));
+void UseStyle(const QString& name, bool readableIndicators = false) {
+  if (UsesStyle(QApplication::style(), name, readableIndicators)) return;
+  if (QStyle* style = CreateStyle(name, readableIndicators)) QApplication::setStyle(style);
 }
 
 QColor ToQColor(Rgb color) {
@@ -95,7 +97,11 @@ const Palette& ChartPaletteFor(Appearance appearance, bool darkDesktop) {
 bool ApplyAppearance(Appearance appearance) {
   const QString fusion = QStringLiteral("Fusion");
   const QString& desktopStyle = DesktopStyleName();  // before the first change of style
-  UseStyle(appearance == Appearance::Dark ? fusion : desktopStyle);
+  // Dark and High contrast draw check boxes and radio buttons in the text colour: the styles'
+  // own, a shade off the window's colour, all but vanish on a dark window and fall short of high
+  // contrast on a white one.
+  const bool readable = appearance == Appearance::Dark || appearance == Appearance::HighContrast;
+  UseStyle(appearance == Appearance::Dark ? fusion : desktopStyle, readable);
   // An empty palette hands the application back to the desktop's, changes included.
   QApplication::setPalette(QPalette());
   const bool darkDesktop = IsDarkPalette(QApplication::palette());

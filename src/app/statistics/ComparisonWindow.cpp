@@ -418,6 +418,17 @@ void ComparisonWindow::DrawCharts() {
   for (ChartView* view : views) {
     if (shown) view->SetShownSamples(shown->first, shown->second);
   }
+  // Under a mouse resting on a chart that moved (a pan by wheel or drag), the readout shows the
+  // time now under it; the heat maps read as the over-saturation chart.
+  for (ChartView* view : views) {
+    const auto at = view->TimeUnderPointer();
+    if (!at) continue;
+    const auto chart = std::find(charts_.begin(), charts_.end(), view);
+    ShowReadoutAt(chart != charts_.end() ? static_cast<ComparisonChart>(chart - charts_.begin())
+                                         : ComparisonChart::OverSaturation,
+                  *at);
+    break;
+  }
   ShowRuler();
 }
 

@@ -239,7 +239,7 @@ void StatisticsWindow::SetTexts() {
   for (size_t i = 0; i < StatisticsCharts().size(); ++i) {
     chartChoice_->setItemText(
         static_cast<int>(i),
-        ToQt(Tr("Statistics", ChartTitle(StatisticsCharts()[i], state_.Units()).c_str())));
+        ToQt(ChartTitle(StatisticsCharts()[i], state_.Units(), state_.ChartPalette())));
   }
 }
 

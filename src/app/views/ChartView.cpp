@@ -220,7 +220,9 @@ void ChartView::paintEvent(QPaintEvent*) {
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
   }
 
-  PaintBand(painter);
+  const std::optional<QRectF> plot = PlotArea();
+  if (!plot) return;
+  PaintBand(painter, *plot);
   if (!cursorX_) return;
   const std::optional<QPointF> at = surface_.ToLogical(*cursorX_, 0);
   if (!at || at->x() < -1 || at->x() > width() + 1) return;
@@ -231,13 +233,43 @@ void ChartView::paintEvent(QPaintEvent*) {
   const double device = at->x() * ratio;
   const double x = (oddDevicePixels ? std::floor(device) + 0.5 : std::round(device)) / ratio;
   painter.setCompositionMode(QPainter::CompositionMode_Difference);
-  painter.setPen(QPen(Qt::white, palette_->ThinnestLine));
-  painter.drawLine(QPointF(x, 0), QPointF(x, height()));
+  painter.setPen(QPen(Qt::white, palette_->ThinnestLine, Qt::SolidLine, Qt::FlatCap));
+  // Down to the plot's bottom line and no further: through the time labels it would change a
+  // figure's look ("6" reads "5").
+  painter.drawLine(QPointF(x, 0), QPointF(x, plot->bottom()));
+}
+
+double ChartView::ReadoutX(double userX) const {
+  // The axis runs on past the last sample and starts before the first, and a stretch cuts the
+  // dive: there the readout holds the nearest sample shown instead of going stale at the last
+  // place it could read.
+  if (sampleCount_ <= 0) return userX;
+  return std::clamp(userX, SampleTime(firstShown_),
+                    SampleTime(lastShown_.value_or(sampleCount_ - 1)));
+}
+
+std::optional<double> ChartView::TimeUnderPointer() const {
+  if (!pointer_ || !PlotArea()) return std::nullopt;
+  const std::optional<QPointF> user = surface_.ToUser(*pointer_);
+  if (!user) return std::nullopt;
+  return ReadoutX(user->x());
+}
+
+void ChartView::leaveEvent(QEvent* event) {
+  pointer_.reset();
+  QWidget::leaveEvent(event);
+}
+
+void ChartView::hideEvent(QHideEvent* event) {
+  pointer_.reset();
+  QWidget::hideEvent(event);
 }
 
 void ChartView::mouseMoveEvent(QMouseEvent* event) {
   const std::optional<QPointF> user = surface_.ToUser(event->position());
-  if (!user) return QWidget::mouseMoveEvent(event);
+  if (!user || !PlotArea()) return QWidget::mouseMoveEvent(event);
+  pointer_ = event->position();
+  pointerUserY_ = user->y();
   if (drag_ != Drag::None) {
     const QPointF moved = event->position() - pressPosition_;
     dragMoved_ = dragMoved_ || std::fabs(moved.x()) + std::fabs(moved.y()) >= 3;
@@ -250,14 +282,7 @@ void ChartView::mouseMoveEvent(QMouseEvent* event) {
       emit RulerAsked(pressUserX_, user->x());
     }
   }
-  // The axis runs on past the last sample and starts before the first, and a stretch cuts the
-  // dive: there the readout holds the nearest sample shown instead of going stale at the last
-  // place it could read.
-  double x = user->x();
-  if (sampleCount_ > 0) {
-    x = std::clamp(x, SampleTime(firstShown_), SampleTime(lastShown_.value_or(sampleCount_ - 1)));
-  }
-  emit MouseMoved(x, user->y());
+  emit MouseMoved(ReadoutX(user->x()), user->y());
   QWidget::mouseMoveEvent(event);
 }
 
@@ -271,7 +296,8 @@ double ChartView::UserPerPixel() const {
 
 void ChartView::wheelEvent(QWheelEvent* event) {
   const std::optional<QPointF> user = surface_.ToUser(event->position());
-  if (!timeGestures_ || sampleCount_ == 0 || !user) return QWidget::wheelEvent(event);
+  if (!timeGestures_ || sampleCount_ == 0 || !user || !PlotArea())
+    return QWidget::wheelEvent(event);
   const QPoint delta = event->angleDelta();
   // Many desktops turn Shift+wheel into a sideways wheel themselves.
   const bool sideways = delta.x() != 0 || event->modifiers().testFlag(Qt::ShiftModifier);
@@ -288,7 +314,8 @@ void ChartView::wheelEvent(QWheelEvent* event) {
 
 void ChartView::mousePressEvent(QMouseEvent* event) {
   const std::optional<QPointF> user = surface_.ToUser(event->position());
-  if (!timeGestures_ || sampleCount_ == 0 || !user) return QWidget::mousePressEvent(event);
+  if (!timeGestures_ || sampleCount_ == 0 || !user || !PlotArea())
+    return QWidget::mousePressEvent(event);
   const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
   if (event->button() == Qt::RightButton || (event->button() == Qt::LeftButton && shift)) {
     drag_ = Drag::Ruler;
@@ -316,14 +343,14 @@ void ChartView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ChartView::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (!timeGestures_ || sampleCount_ == 0 || event->button() != Qt::LeftButton)
+  if (!timeGestures_ || sampleCount_ == 0 || !PlotArea() || event->button() != Qt::LeftButton)
     return QWidget::mouseDoubleClickEvent(event);
   emit WholeDiveAsked();
   event->accept();
 }
 
 bool ChartView::KeyGesture(QKeyEvent* event) {
-  if (!timeGestures_ || sampleCount_ == 0) return false;
+  if (!timeGestures_ || sampleCount_ == 0 || !PlotArea()) return false;
   const auto around = [this] {
     if (cursorX_) return *cursorX_;
     const std::optional<QPointF> middle = surface_.ToUser(QPointF(width() / 2.0, 0));
@@ -349,45 +376,52 @@ bool ChartView::KeyGesture(QKeyEvent* event) {
   }
 }
 
-void ChartView::PaintBand(QPainter& painter) {
+void ChartView::PaintBand(QPainter& painter, const QRectF& plot) {
   if (!band_) return;
   const std::optional<QPointF> a = surface_.ToLogical(band_->first, 0);
   const std::optional<QPointF> b = surface_.ToLogical(band_->second, 0);
   if (!a || !b) return;
   const double left = std::clamp(std::min(a->x(), b->x()), -1.0, width() + 1.0);
   const double right = std::clamp(std::max(a->x(), b->x()), -1.0, width() + 1.0);
+  // Over the plot's height only: its edges would cut through the time labels and a key below.
+  const double bottom = plot.bottom();
   painter.save();
   QColor fill = palette().color(QPalette::Highlight);
   fill.setAlpha(60);
-  painter.fillRect(QRectF(left, 0, std::max(1.0, right - left), height()), fill);
-  const QColor edge = palette().color(QPalette::Highlight);
-  painter.setPen(QPen(edge, palette_->ThinnestLine));
-  painter.drawLine(QPointF(left, 0), QPointF(left, height()));
-  painter.drawLine(QPointF(right, 0), QPointF(right, height()));
-  if (!bandLabel_.isEmpty()) {
-    const QFontMetricsF metrics(font());
-    double textWidth = 0;
-    for (const QString& line : bandLabel_)
-      textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
-    const double pad = 4;
-    const QSizeF box(textWidth + 2 * pad, metrics.height() * bandLabel_.size() + 2 * pad);
-    // Beside the band on the side with room, and never off the chart.
-    double x = right + 6;
-    if (x + box.width() > width()) x = left - 6 - box.width();
-    x = std::clamp(x, 0.0, std::max(0.0, width() - box.width()));
-    const QRectF frame(QPointF(x, 4), box);
-    QColor ground = Background();
-    ground.setAlpha(235);
-    painter.fillRect(frame, ground);
-    painter.setPen(QPen(edge, 1));
-    painter.drawRect(frame);
-    painter.setPen(QColor(palette_->Text.R, palette_->Text.G, palette_->Text.B));
-    for (int n = 0; n < bandLabel_.size(); ++n) {
-      painter.drawText(QPointF(x + pad, 4 + pad + metrics.ascent() + n * metrics.height()),
-                       bandLabel_[n]);
-    }
-  }
+  painter.fillRect(QRectF(left, 0, std::max(1.0, right - left), bottom), fill);
+  painter.setPen(QPen(palette().color(QPalette::Highlight), palette_->ThinnestLine, Qt::SolidLine,
+                      Qt::FlatCap));
+  painter.drawLine(QPointF(left, 0), QPointF(left, bottom));
+  painter.drawLine(QPointF(right, 0), QPointF(right, bottom));
+  PaintBandLabel(painter, plot, left, right);
   painter.restore();
+}
+
+void ChartView::PaintBandLabel(QPainter& painter, const QRectF& plot, double left, double right) {
+  if (bandLabel_.isEmpty()) return;
+  const QFontMetricsF metrics(font());
+  double textWidth = 0;
+  for (const QString& line : bandLabel_)
+    textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
+  const double pad = 4;
+  const QSizeF box(textWidth + 2 * pad, metrics.height() * bandLabel_.size() + 2 * pad);
+  // Beside the band on the side with room, and within the plot, where it covers no axis label:
+  // the value labels lie left of it, the time labels under it.
+  double x = right + 6;
+  if (x + box.width() > plot.right()) x = left - 6 - box.width();
+  x = std::clamp(x, plot.left(), std::max(plot.left(), plot.right() - box.width()));
+  const double y = plot.top() + 2;
+  const QRectF frame(QPointF(x, y), box);
+  QColor ground = Background();
+  ground.setAlpha(235);
+  painter.fillRect(frame, ground);
+  painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+  painter.drawRect(frame);
+  painter.setPen(QColor(palette_->Text.R, palette_->Text.G, palette_->Text.B));
+  for (int n = 0; n < bandLabel_.size(); ++n) {
+    painter.drawText(QPointF(x + pad, y + pad + metrics.ascent() + n * metrics.height()),
+                     bandLabel_[n]);
+  }
 }
 
 void ChartView::keyPressEvent(QKeyEvent* event) {
@@ -395,7 +429,7 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  if (sampleCount_ == 0) {
+  if (sampleCount_ == 0 || !PlotArea()) {
     QWidget::keyPressEvent(event);
     return;
   }
@@ -423,7 +457,9 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
       return;
   }
   keyboardSample_ = std::clamp(to, first, last);
-  emit MouseMoved(SampleTime(*keyboardSample_), 0);
+  // The keys have the readout now; a redraw must not send it back under the resting mouse.
+  pointer_.reset();
+  emit MouseMoved(SampleTime(*keyboardSample_), pointerUserY_);
   event->accept();
 }
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -29,7 +30,8 @@ class ChartView : public QWidget {
 
   // The surface to draw on, sized to the widget as it is now (at the screen's pixel ratio).
   ChartSurface& Surface();
-  // Shows one vertical cursor line at user x across the whole height, replacing the previous one.
+  // Shows one vertical cursor line at user x from the top down to the plot's bottom, above the
+  // time labels, replacing the previous one.
   void SetCursorX(double userX);
   void HideCursor();
   // The background, text and line widths of what is drawn from now on; the charts take the
@@ -45,6 +47,12 @@ class ChartView : public QWidget {
   void SetSampleCount(int count);
   // The logical pixel at which a user x lies, once the chart has set its coordinates.
   std::optional<QPointF> ToPixels(double userX) const { return surface_.ToLogical(userX, 0); }
+  // Where the chart plots its data, in logical pixels; none for a chart without data, which
+  // then shows no cursor and no band and reports no time under the mouse.
+  std::optional<QRectF> PlotArea() const { return surface_.PlotArea(); }
+  // The time under the mouse resting on the chart as the chart stands now, as a mouse move there
+  // would report it; none when the mouse is elsewhere or the keys moved the readout last.
+  std::optional<double> TimeUnderPointer() const;
   // The samples of a stretch the chart shows: the mouse's readout and the arrow keys stay on them.
   void SetShownSamples(int first, int last);
   // Zoom, pan and ruler gestures, for the charts over a dive's time.
@@ -85,6 +93,8 @@ class ChartView : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void EnsureImage();
@@ -93,7 +103,10 @@ class ChartView : public QWidget {
   // User x per logical pixel along the time axis; 0 before a chart set its coordinates.
   double UserPerPixel() const;
   bool KeyGesture(QKeyEvent* event);
-  void PaintBand(QPainter& painter);
+  void PaintBand(QPainter& painter, const QRectF& plot);
+  void PaintBandLabel(QPainter& painter, const QRectF& plot, double left, double right);
+  // The time a readout takes for user x: within the samples shown.
+  double ReadoutX(double userX) const;
 
   enum class Drag { None, Pan, Ruler };
 
@@ -112,6 +125,8 @@ class ChartView : public QWidget {
   double pressUserX_ = 0;
   double lastDragX_ = 0;
   bool dragMoved_ = false;
+  std::optional<QPointF> pointer_;  // the mouse over the view, in logical pixels
+  double pointerUserY_ = std::numeric_limits<double>::quiet_NaN();  // none yet
   std::optional<std::pair<double, double>> band_;
   QStringList bandLabel_;
 };

@@ -86,6 +86,7 @@ void MainWindow::BuildWidgets() {
   diveTab_ = new QTabWidget(central);
   diveTab_->setObjectName("DiveTab");
   BuildPages();
+  ClearRulerOnEscape(diveTab_, state_);
   connect(diveTab_, &QTabWidget::currentChanged, this, &MainWindow::ShowCurrentDive);
 
   statusLabel_ = new QLabel(tr("Ready"), central);
