@@ -19,6 +19,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -117,7 +118,13 @@ void ComparisonWindow::ShowDetails(bool shown) {
   const QSignalBlocker quiet(detailsButton_);
   detailsButton_->setChecked(shown);
   const int whole = std::max(splitter_->height(), height());
-  const int details = shown ? std::max(details_->minimumSizeHint().height(), whole * 2 / 5) : 0;
+  // Room for every figure, but never more than two fifths of the window: the charts come first.
+  const int figures = details_->tabBar()->sizeHint().height() +
+                      table_->horizontalHeader()->sizeHint().height() +
+                      table_->verticalHeader()->length() + 2 * table_->frameWidth() +
+                      table_->horizontalScrollBar()->sizeHint().height();
+  const int details =
+      shown ? std::max(details_->minimumSizeHint().height(), std::min(figures, whole * 2 / 5)) : 0;
   splitter_->setSizes({whole - details, details});
 }
 
@@ -151,9 +158,11 @@ void ComparisonWindow::Compare(std::vector<int> dives) {
   stretch_ = TimeStretch::WholeDive();
   ruler_.reset();
   Refresh();
-  // Another comparison starts afresh: the first map in view, no pointer line from the last one.
+  // Another comparison starts afresh: the first map in view, no pointer line from the last one,
+  // an open pane as high as the new figures need.
   heatScroll_->verticalScrollBar()->setValue(0);
   HideCursors();
+  if (detailsButton_->isChecked()) ShowDetails(true);
 }
 
 void ComparisonWindow::HideCursors() {
