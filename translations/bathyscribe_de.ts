@@ -620,6 +620,10 @@
         <source>December</source>
         <translation>Dezember</translation>
     </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1. %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>Month abbreviation</name>
@@ -1123,6 +1127,31 @@
         <translation>Der Vergleich konnte nicht nach %1 geschrieben werden.<byte value="xd"/>
 <byte value="xd"/>
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Figures</source>
+        <translation>&amp;Kennzahlen</translation>
+    </message>
+    <message>
+        <source>Heat &amp;Maps</source>
+        <translation>F&amp;arbkarten</translation>
+    </message>
+    <message>
+        <source>Figures and &amp;Heat Maps</source>
+        <translation>Kennzahlen und Farbkar&amp;ten</translation>
+    </message>
+    <message>
+        <source>Shows the table of figures and the heat maps under the charts</source>
+        <translation>Zeigt die Tabelle der Kennzahlen und die Farbkarten unter den Diagrammen</translation>
+    </message>
+    <message>
+        <source>Print the comparison (Ctrl+P)</source>
+        <translation>Vergleich drucken (Strg+P)</translation>
+    </message>
+    <message>
+        <source>dives-%1</source>
+        <comment>suggested file name; %1 is the dive numbers joined by hyphens</comment>
+        <translation>Tauchgänge-%1</translation>
     </message>
 </context>
 <context>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Over-saturation of each tissue, % of allowed</source>
-        <translation>Sursaturation de chaque tissu, % de l&apos;admissible</translation>
+        <translation>Sursaturation de chaque compartiment, % de l&apos;admissible</translation>
     </message>
     <message>
         <source>Depth (meters) versus time (minutes)</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Highest % allowed nitrogen over-saturation among the tissues</source>
-        <translation>Sursaturation en azote la plus élevée des tissus, en % de l&apos;admis</translation>
+        <translation>Sursaturation en azote la plus élevée des compartiments, en % de l&apos;admis</translation>
     </message>
     <message>
         <source>%1 % and more</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>%1 % on tissue %2</source>
-        <translation>%1 % sur le tissu %2</translation>
+        <translation>%1 % sur le compartiment %2</translation>
     </message>
     <message>
         <source>No</source>
@@ -620,6 +620,10 @@
         <source>December</source>
         <translation>décembre</translation>
     </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>Month abbreviation</name>
@@ -728,7 +732,7 @@
     </message>
     <message>
         <source>Highest over-saturation: %1 % on tissue %2</source>
-        <translation>Sursaturation maximale : %1 % sur le tissu %2</translation>
+        <translation>Sursaturation maximale : %1 % sur le compartiment %2</translation>
     </message>
     <message>
         <source>Depth: %1 to %2, difference %3 (ascent)</source>
@@ -1124,6 +1128,31 @@
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>&amp;Figures</source>
+        <translation>&amp;Chiffres</translation>
+    </message>
+    <message>
+        <source>Heat &amp;Maps</source>
+        <translation>Cartes th&amp;ermiques</translation>
+    </message>
+    <message>
+        <source>Figures and &amp;Heat Maps</source>
+        <translation>Chiffres et cartes thermi&amp;ques</translation>
+    </message>
+    <message>
+        <source>Shows the table of figures and the heat maps under the charts</source>
+        <translation>Montre le tableau des chiffres et les cartes thermiques sous les graphiques</translation>
+    </message>
+    <message>
+        <source>Print the comparison (Ctrl+P)</source>
+        <translation>Imprimer la comparaison (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>dives-%1</source>
+        <comment>suggested file name; %1 is the dive numbers joined by hyphens</comment>
+        <translation>plongées-%1</translation>
+    </message>
 </context>
 <context>
     <name>scrb::DisclaimerDialog</name>
@@ -1478,7 +1507,7 @@ Bathyscribe lit les carnets du logiciel Datatrak PC ; le fichier README qui l&ap
     </message>
     <message>
         <source>&amp;Tissue Sat</source>
-        <translation>&amp;Tissus</translation>
+        <translation>Sa&amp;turation</translation>
     </message>
     <message>
         <source>&amp;Raw Data</source>
@@ -1686,7 +1715,7 @@ Bathyscribe lit les carnets du logiciel Datatrak PC ; le fichier README qui l&ap
     </message>
     <message>
         <source>Shows the tissues&apos; over-saturation as a heat map in place of their pressures</source>
-        <translation>Montre la sursaturation des tissus en carte thermique à la place de leurs pressions</translation>
+        <translation>Montre la sursaturation des compartiments en carte thermique à la place de leurs pressions</translation>
     </message>
 </context>
 <context>

@@ -620,6 +620,10 @@
         <source>December</source>
         <translation>dicembre</translation>
     </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>Month abbreviation</name>
@@ -1123,6 +1127,31 @@
         <translation>Il confronto non è stato scritto in %1.<byte value="xd"/>
 <byte value="xd"/>
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Figures</source>
+        <translation>&amp;Dati</translation>
+    </message>
+    <message>
+        <source>Heat &amp;Maps</source>
+        <translation>&amp;Mappe di calore</translation>
+    </message>
+    <message>
+        <source>Figures and &amp;Heat Maps</source>
+        <translation>Dati e mappe di ca&amp;lore</translation>
+    </message>
+    <message>
+        <source>Shows the table of figures and the heat maps under the charts</source>
+        <translation>Mostra la tabella dei dati e le mappe di calore sotto i grafici</translation>
+    </message>
+    <message>
+        <source>Print the comparison (Ctrl+P)</source>
+        <translation>Stampa il confronto (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>dives-%1</source>
+        <comment>suggested file name; %1 is the dive numbers joined by hyphens</comment>
+        <translation>immersioni-%1</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,8 @@ constexpr int kSwatchWidth = 3;  // wider than the dives' lines, so it reads as 
 // Inside, the legend may take this share of the plot area's width and of its height.
 constexpr double kInsideWidthShare = 0.6;
 constexpr double kInsideHeightShare = 0.5;
+// A legend under the chart leaves it at least this share of the height, or it goes beside.
+constexpr double kLeastUnderShare = 0.4;
 
 struct Measures {
   double Line;    // height of an entry
@@ -159,10 +161,11 @@ LegendLayout LayOutLegend(const ChartSurface& surface, const std::vector<LegendE
   const int besideColumns = (count + perColumn - 1) / perColumn;
   const LegendLayout beside{LegendPlace::Beside, besideColumns * m.Column + kMarginTwips,
                             besideColumns, perColumn};
-  // Whichever leaves the chart the larger share of its room; under where they tie, as the time
-  // axes of charts one above the other stay aligned then.
+  // Under, where the time axes of charts one above the other stay aligned; beside only a chart
+  // too low for that, where it leaves more room.
   const double underKeeps = 1 - under.StripTwips / std::max(1.0, height);
   const double besideKeeps = 1 - beside.StripTwips / std::max(1.0, width);
+  if (underKeeps >= kLeastUnderShare) return under;
   return besideKeeps > underKeeps && besideKeeps >= 0.5 ? beside : under;
 }
 

@@ -6,21 +6,26 @@
 #include <QAction>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 #include <set>
 
 #include "AppTestWindow.h"
 #include "app/statistics/ComparisonWindow.h"
 #include "support/HostTools.h"
 #include "support/PdfText.h"
+#include "support/RecordingSurface.h"
 
 namespace scrb {
 namespace {
 
 // Eight dives, the third without a profile; the second follows the first after 50 minutes.
-QString EightDives(const std::string& name) {
+// Without air none has an air estimate.
+QString EightDives(const std::string& name, bool air = true) {
   std::vector<test::EntryBuilder> entries;
   for (int i = 0; i < 8; ++i) {
     test::EntryBuilder e;
@@ -29,6 +34,7 @@ QString EightDives(const std::string& name) {
     e.DiveTimeMinutes = i == 1 ? 720 + 45 + 50 : 720;
     e.SurfaceIntervalMinutes = i == 1 ? 50 : 0x7FFF;
     e.MaxDepth = 2400 + 100 * i;
+    if (!air) e.AirConsumption = 0;
     if (i != 2) {
       e.Profile = test::ProfileBuilder{.Samples = test::ProfileBuilder::FromDepths(
                                            {5, 12, 20, 24, 24, 24, 24, 24, 22, 15, 10, 5, 3, 2, 1}),
@@ -98,6 +104,96 @@ TEST(ComparisonWindow, OpensForTwoToSixDivesChosenWithCtrlAndShiftClicks) {
   EXPECT_EQ(window->Dives(), (std::vector<int>{0, 3, 4, 5, 6, 7}));
   EXPECT_EQ(window->FigureTable()->columnCount(), 6);
   EXPECT_FALSE(window->LeftOutNote()->isVisible());
+}
+
+// On a small, a middle and a large screen, with two, four and six dives: the charts take the
+// height, the depth and over-saturation charts at least 150 px, an air chart with nothing to
+// draw its one line, and each chart at its size names every dive.
+TEST(ComparisonWindow, ChartsTakeTheHeightAndNameEveryDiveOnEveryScreen) {
+  test::TestWindow w;
+  w.Start();
+  w.form->OpenLogbook(EightDives("screens.log"));
+  w.form->MergeLogbook(EightDives("no-air.log", false));
+  const std::vector<int> withProfiles = {0, 1, 3, 4, 5, 6};
+  for (const QSize screen : {QSize(800, 600), QSize(1280, 800), QSize(1920, 1080)}) {
+    for (const size_t count : {2u, 4u, 6u}) {
+      for (const int offset : {0, 8}) {  // with air, then without
+        SCOPED_TRACE(testing::Message() << screen.width() << "x" << screen.height() << ", " << count
+                                        << " dives" << (offset ? ", no air" : ""));
+        auto* window = new ComparisonWindow(*w.state, w.dialogs, w.form.get());
+        window->resize(screen);
+        std::vector<int> dives;
+        for (size_t n = 0; n < count; ++n) dives.push_back(withProfiles[n] + offset);
+        window->Compare(dives);
+        window->show();
+        QApplication::processEvents();
+        for (const bool details : {false, true}) {
+          if (details && screen.height() < 1000) continue;  // only a large screen has the room
+          window->ShowDetails(details);
+          QApplication::processEvents();
+          for (const ComparisonChart chart :
+               {ComparisonChart::Depth, ComparisonChart::OverSaturation}) {
+            EXPECT_GE(window->Chart(chart)->height(), 150) << details;
+          }
+          ChartView* tank = window->Chart(ComparisonChart::Tank);
+          if (offset != 0) {
+            EXPECT_LE(tank->height(), 2 * tank->fontMetrics().height());
+          }
+          const QWidget* readout = window->Readout();
+          EXPECT_LE(readout->mapTo(window, QPoint(0, readout->height())).y(), window->height());
+        }
+        for (const ComparisonChart chart :
+             {ComparisonChart::Depth, ComparisonChart::OverSaturation, ComparisonChart::Tank}) {
+          const ChartView* view = window->Chart(chart);
+          if (!DrawsAnyDive(chart, window->Comparison())) continue;
+          // 15 twips a pixel, and a 13-pixel line of text.
+          test::RecordingSurface surface(view->width() * 15.0, view->height() * 15.0, 100, 195);
+          DrawComparisonChart(chart, window->Comparison(), surface, UnitSystem::Metric,
+                              Palette::Classic());
+          const std::vector<std::string> texts = surface.Texts();
+          for (const ComparedDive& dive : window->Comparison().Dives) {
+            const std::string number = std::to_string(dive.Number) + ", ";
+            EXPECT_TRUE(std::ranges::any_of(
+                texts, [&](const std::string& t) { return t.starts_with(number); }))
+                << number << static_cast<int>(chart);
+          }
+        }
+        delete window;
+      }
+    }
+  }
+}
+
+// Opened again, the window starts afresh: the first heat map in view and no pointer line. The
+// main window's keys for the whole logbook answer in it.
+TEST(ComparisonWindow, OpensAfreshAndAnswersTheMainWindowsKeys) {
+  test::TestWindow w;
+  w.Start();
+  w.form->OpenLogbook(EightDives("again.log"));
+  ClickRow(*w.form, 0, Qt::NoModifier);
+  ClickRow(*w.form, 7, Qt::ShiftModifier);
+  ClickRow(*w.form, 2, Qt::ControlModifier);
+  ClickRow(*w.form, 7, Qt::ControlModifier);
+  CompareAction(*w.form)->trigger();
+  ComparisonWindow* window = Comparison(*w.form);
+  ASSERT_NE(window, nullptr);
+  window->ShowDetails(true);
+  window->Details()->setCurrentIndex(1);
+  QApplication::processEvents();
+  QScrollBar* scroll = window->findChild<QScrollArea*>("HeatMapScroll")->verticalScrollBar();
+  ASSERT_GT(scroll->maximum(), 0);
+  scroll->setValue(scroll->maximum());
+  emit window->Chart(ComparisonChart::Depth)->MouseMoved(500, 0);
+  ASSERT_TRUE(window->Chart(ComparisonChart::Depth)->CursorX());
+  window->close();
+  CompareAction(*w.form)->trigger();
+  EXPECT_EQ(scroll->value(), 0);
+  for (ChartView* view : window->findChildren<ChartView*>()) EXPECT_FALSE(view->CursorX());
+
+  QApplication::setActiveWindow(window);
+  QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  ASSERT_NE(Statistics(*w.form), nullptr);
+  EXPECT_TRUE(Statistics(*w.form)->isVisible());
 }
 
 TEST(ComparisonWindow, FollowsEveryChangeAndClosesWithItsDives) {
@@ -188,6 +284,8 @@ TEST(ComparisonWindow, HeatMapsZoomAndRulerShareTheChartsTimeAxis) {
   window->resize(1000, 900);
   window->Compare({0, 2, 3});
   window->show();
+  window->ShowDetails(true);
+  window->Details()->setCurrentIndex(1);
   QApplication::processEvents();
   const QList<ChartView*> maps =
       window->findChildren<ChartView*>(QRegularExpression("^ComparisonHeatMap"));

@@ -131,8 +131,8 @@ TEST(Language, SwitchingKeepsDivePageOrderAndSearchAndExportsStayEnglish) {
   const Expected languages[] = {
       {"de", "&Gewebe", "Tauchgang", "Datum:", "12 von 12 Tauchgängen angezeigt",
        "Lake, Oktober 1998", "12 Tauchgänge", "Tauchgänge"},
-      {"fr", "&Tissus", "Plongée", "Date :", "12 plongées affichées sur 12", "Lake, octobre 1998",
-       "12 plongées", "Plongées"},
+      {"fr", "Sa&turation", "Plongée", "Date :", "12 plongées affichées sur 12",
+       "Lake, octobre 1998", "12 plongées", "Plongées"},
       {"it", "&Tessuti", "Immersione", "Data:", "12 di 12 immersioni mostrate",
        "Lake, ottobre 1998", "12 immersioni", "Immersioni"},
       {"en", "&Tissue Sat", "Dive", "Date:", "12 of 12 dives shown", "Lake, October 1998",

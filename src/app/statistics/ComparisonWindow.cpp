@@ -17,7 +17,10 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -37,9 +40,11 @@ namespace scrb {
 
 namespace {
 
-constexpr ComparisonChart kCharts[] = {ComparisonChart::Depth, ComparisonChart::OverSaturation,
-                                       ComparisonChart::Tank};
 constexpr int kPageDpi = 300;
+// Below this a chart's axes lose their labels; the window keeps the charts above it.
+constexpr int kLeastChartHeight = 110;
+// A window this tall shows the figures and heat maps from the start.
+constexpr int kRoomForDetails = 900;
 
 QString ToQt(const std::string& text) {
   return QString::fromStdString(text);
@@ -60,76 +65,13 @@ ComparisonWindow::ComparisonWindow(LogbookState& state, UserDialogs& dialogs, QW
     : QWidget(parent, Qt::Window), state_(state), dialogs_(dialogs) {
   setObjectName("ComparisonWindow");
   auto* layout = new QVBoxLayout(this);
-  auto* splitter = new QSplitter(Qt::Vertical, this);
-  splitter->setChildrenCollapsible(false);
-  layout->addWidget(splitter, 1);
+  splitter_ = new QSplitter(Qt::Vertical, this);
+  splitter_->setObjectName("ComparisonSplitter");
+  layout->addWidget(splitter_, 1);
 
-  // The charts one above the other on the same time axis, then the heat maps, the readout and
-  // the note on dives left out.
-  auto* chartArea = new QWidget(splitter);
-  auto* chartLayout = new QVBoxLayout(chartArea);
-  chartLayout->setContentsMargins(0, 0, 0, 0);
-  chartLayout->setSpacing(2);
-  for (const ComparisonChart chart : kCharts) {
-    const auto n = static_cast<size_t>(chart);
-    captions_[n] = new QLabel(chartArea);
-    chartLayout->addWidget(captions_[n]);
-    charts_[n] = new ChartView(chartArea);
-    charts_[n]->setObjectName(QString("ComparisonChart%1").arg(n));
-    chartLayout->addWidget(charts_[n], 1);
-    connect(charts_[n], &ChartView::Resized, this, [this] { DrawCharts(); });
-    connect(charts_[n], &ChartView::MouseMoved, this,
-            [this, chart](double x, double) { ShowReadoutAt(chart, x); });
-    FollowGestures(charts_[n]);
-  }
-  // The heat maps, a dive each, in a pane of their own that scrolls: six of them stay legible in a
-  // small window. The charts keep a scroll bar's width on the right so the time axes line up.
-  auto* heatScroll = new QScrollArea(splitter);
-  heatScroll->setObjectName("HeatMapScroll");
-  heatScroll->setWidgetResizable(true);
-  heatScroll->setFrameShape(QFrame::NoFrame);
-  heatScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  // One map with its caption stays whole however the panes are shared.
-  heatScroll->setMinimumHeight(heatScroll->fontMetrics().height() + 120);
-  auto* heatArea = new QWidget(heatScroll);
-  heatMaps_ = new QVBoxLayout(heatArea);
-  heatMaps_->setContentsMargins(0, 0, 0, 0);
-  heatScroll->setWidget(heatArea);
-  chartLayout->setContentsMargins(0, 0, heatScroll->verticalScrollBar()->sizeHint().width(), 0);
-  readout_ = new QLabel(chartArea);
-  readout_->setObjectName("ComparisonReadout");
-  readout_->setTextFormat(Qt::RichText);
-  readout_->setWordWrap(true);
-  chartLayout->addWidget(readout_);
-  note_ = new QLabel(chartArea);
-  note_->setObjectName("LeftOutNote");
-  note_->setWordWrap(true);
-  chartLayout->addWidget(note_);
-
-  table_ = new QTableWidget(splitter);
-  table_->setObjectName("ComparisonTable");
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setSelectionMode(QAbstractItemView::NoSelection);
-  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-  splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 2);
-  splitter->setStretchFactor(2, 1);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  printButton_ = new QPushButton(this);
-  printButton_->setObjectName("ComparisonPrintButton");
-  connect(printButton_, &QPushButton::clicked, this, &ComparisonWindow::Print);
-  pdfButton_ = new QPushButton(this);
-  pdfButton_->setObjectName("ComparisonPdfButton");
-  connect(pdfButton_, &QPushButton::clicked, this, &ComparisonWindow::SaveAsPdf);
-  closeButton_ = new QPushButton(this);
-  closeButton_->setObjectName("ComparisonCloseButton");
-  connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
-  buttons->addWidget(printButton_);
-  buttons->addWidget(pdfButton_);
-  buttons->addWidget(closeButton_);
-  layout->addLayout(buttons);
+  BuildChartArea();
+  BuildDetails();
+  BuildButtons(*layout);
 
   // Units and language change only how the same figures read; the model, the repetitive option
   // and a surface pressure change the figures themselves.
@@ -155,9 +97,35 @@ ComparisonWindow::ComparisonWindow(LogbookState& state, UserDialogs& dialogs, QW
       close();
     }
   });
+  auto* print = new QAction(this);
+  print->setShortcut(QKeySequence::Print);
+  connect(print, &QAction::triggered, this, &ComparisonWindow::Print);
+  addAction(print);
+
+  // As large as the screen allows, less the frame the window manager puts round the main window:
+  // on a small screen the charts need every line. Only a tall window has room for the figures
+  // and heat maps beside them from the start.
   const QRect screen = this->screen()->availableGeometry();
-  resize(std::min(1100, screen.width() * 9 / 10), std::min(960, screen.height() * 9 / 10));
+  const QSize frame = parent != nullptr && parent->isVisible()
+                          ? parent->frameGeometry().size() - parent->geometry().size()
+                          : QSize(0, 0);
+  resize(screen.size() - frame);
   SetTexts();
+  ShowDetails(height() >= kRoomForDetails);
+}
+
+void ComparisonWindow::ShowDetails(bool shown) {
+  const QSignalBlocker quiet(detailsButton_);
+  detailsButton_->setChecked(shown);
+  const int whole = std::max(splitter_->height(), height());
+  // Room for every figure, but never more than two fifths of the window: the charts come first.
+  const int figures = details_->tabBar()->sizeHint().height() +
+                      table_->horizontalHeader()->sizeHint().height() +
+                      table_->verticalHeader()->length() + 2 * table_->frameWidth() +
+                      table_->horizontalScrollBar()->sizeHint().height();
+  const int details =
+      shown ? std::max(details_->minimumSizeHint().height(), std::min(figures, whole * 2 / 5)) : 0;
+  splitter_->setSizes({whole - details, details});
 }
 
 // The texts stand in the menu's own context, where the window's other entries are translated.
@@ -190,6 +158,16 @@ void ComparisonWindow::Compare(std::vector<int> dives) {
   stretch_ = TimeStretch::WholeDive();
   ruler_.reset();
   Refresh();
+  // Another comparison starts afresh: the first map in view, no pointer line from the last one,
+  // an open pane as high as the new figures need.
+  heatScroll_->verticalScrollBar()->setValue(0);
+  HideCursors();
+  if (detailsButton_->isChecked()) ShowDetails(true);
+}
+
+void ComparisonWindow::HideCursors() {
+  for (ChartView* view : charts_) view->HideCursor();
+  for (ChartView* view : heatMapViews_) view->HideCursor();
 }
 
 bool ComparisonWindow::StillHoldsDives() const {
@@ -200,7 +178,10 @@ bool ComparisonWindow::StillHoldsDives() const {
   return true;
 }
 
+// The first time maximised: the window manager knows its frame, and the charts get every line of
+// the screen. After that where the user left it.
 void ComparisonWindow::ShowOver(const QWidget* pages) {
+  if (!placed_) setWindowState(windowState() | Qt::WindowMaximized);
   scrb::ShowOver(*this, pages, placed_);
 }
 
@@ -314,7 +295,15 @@ void ComparisonWindow::keyPressEvent(QKeyEvent* event) {
 void ComparisonWindow::Refresh() {
   comparison_ = CompareDives(state_.Analysis(), dives_);
   stretch_ = KeptWithinDive(stretch_, comparison_.LongestSampleCount());
-  for (ChartView* chart : charts_) chart->SetSampleCount(comparison_.LongestSampleCount());
+  for (const ComparisonChart chart : kComparisonCharts) {
+    ChartView* view = charts_[static_cast<size_t>(chart)];
+    view->SetSampleCount(comparison_.LongestSampleCount());
+    // A chart with nothing to draw keeps the one line that says so and leaves its height to the
+    // others.
+    const bool empty = !DrawsAnyDive(chart, comparison_);
+    view->setMinimumHeight(empty ? 0 : kLeastChartHeight);
+    view->setMaximumHeight(empty ? view->fontMetrics().height() + 8 : QWIDGETSIZE_MAX);
+  }
   MakeHeatMaps();
   SetTexts();
   FillTable();
@@ -327,11 +316,16 @@ void ComparisonWindow::SetTexts() {
     numbers += (numbers.empty() ? "" : ", ") + std::to_string(d.Number);
   }
   setWindowTitle(ToQt(FillIn(Tr("Compare", "Dives compared: %1"), {numbers})));
-  for (const ComparisonChart chart : kCharts) {
+  for (const ComparisonChart chart : kComparisonCharts) {
     captions_[static_cast<size_t>(chart)]->setText(
         ToQt(Tr("Charts", ComparisonCaption(chart, state_.Units()))));
   }
+  details_->setTabText(0, tr("&Figures"));
+  details_->setTabText(1, tr("Heat &Maps"));
+  detailsButton_->setText(tr("Figures and &Heat Maps"));
+  detailsButton_->setToolTip(tr("Shows the table of figures and the heat maps under the charts"));
   printButton_->setText(tr("&Print..."));
+  printButton_->setToolTip(tr("Print the comparison (Ctrl+P)"));
   pdfButton_->setText(tr("&Save as PDF..."));
   closeButton_->setText(tr("Cl&ose"));
   closeButton_->setToolTip(tr("Close the comparison (Esc)"));
@@ -369,11 +363,6 @@ void ComparisonWindow::FillTable() {
   }
   table_->setVerticalHeaderLabels(figures);
   table_->resizeColumnsToContents();
-  // Every figure in sight where the screen has room for it; the charts take the rest, and on a
-  // small screen most of it.
-  const int whole = table_->horizontalHeader()->height() + table_->verticalHeader()->length() +
-                    2 * table_->frameWidth() + table_->horizontalScrollBar()->sizeHint().height();
-  table_->setMinimumHeight(std::min(whole, screen()->availableGeometry().height() / 4));
 }
 
 void ComparisonWindow::DrawCharts() {
@@ -382,7 +371,7 @@ void ComparisonWindow::DrawCharts() {
   // Every chart and map is a picture of its own: they are drawn side by side on the chart
   // threads, as a page's charts are.
   std::vector<ChartDrawing> drawings;
-  for (const ComparisonChart chart : kCharts) {
+  for (const ComparisonChart chart : kComparisonCharts) {
     ChartView* view = charts_[static_cast<size_t>(chart)];
     view->HideCursor();
     view->UsePalette(palette);
@@ -435,11 +424,7 @@ void ComparisonWindow::DrawCharts() {
 void ComparisonWindow::ShowReadoutAt(ComparisonChart chart, double x) {
   const std::vector<ComparisonReadoutLine> lines =
       ComparisonReadout(comparison_, chart, x, state_.Units());
-  if (lines.empty() || x < 0) {
-    for (ChartView* view : charts_) view->HideCursor();
-    for (ChartView* view : heatMapViews_) view->HideCursor();
-    return;
-  }
+  if (lines.empty() || x < 0) return HideCursors();
   // The same moment on every chart: the time axis is shared.
   for (ChartView* view : charts_) view->SetCursorX(x);
   for (ChartView* view : heatMapViews_) view->SetCursorX(x);
@@ -472,8 +457,11 @@ void ComparisonWindow::SaveAsPdf() {
   const QFileInfo logbook(QString::fromStdString(state_.Book().LogbookFile));
   const QString folder =
       state_.Book().LogbookFile.empty() ? QDir::homePath() : logbook.absolutePath();
-  QString name = "dives";
-  for (const ComparedDive& d : comparison_.Dives) name += "-" + QString::number(d.Number);
+  QStringList numbers;
+  for (const ComparedDive& d : comparison_.Dives) numbers << QString::number(d.Number);
+  const QString name =
+      tr("dives-%1", "suggested file name; %1 is the dive numbers joined by hyphens")
+          .arg(numbers.join('-'));
   QString path =
       dialogs_.ChooseSaveFile(this, tr("Save the Comparison as PDF"),
                               QCoreApplication::translate("scrb::MainWindow", "PDF files (*.pdf)"),

@@ -18,6 +18,9 @@ class QAction;
 class QLabel;
 class QPagedPaintDevice;
 class QPushButton;
+class QScrollArea;
+class QSplitter;
+class QTabWidget;
 class QTableWidget;
 class QVBoxLayout;
 
@@ -30,6 +33,9 @@ class UserDialogs;
 // pressures on one time axis from each dive's start, the table of their figures and a readout of
 // each dive's value at the pointer. It follows every setting that changes a figure or a picture,
 // and closes when the logbook no longer holds the dives it compares.
+inline constexpr ComparisonChart kComparisonCharts[] = {
+    ComparisonChart::Depth, ComparisonChart::OverSaturation, ComparisonChart::Tank};
+
 class ComparisonWindow : public QWidget {
   Q_OBJECT
  public:
@@ -41,7 +47,7 @@ class ComparisonWindow : public QWidget {
   void Compare(std::vector<int> dives);
   // Enables the menu entry for `chosen` dives, its tool tip saying what it does or why not.
   static void OfferFor(QAction& entry, int chosen);
-  // Shows the window and brings it forward; the first time over `pages`.
+  // Shows the window and brings it forward; the first time maximised, on the screen of `pages`.
   void ShowOver(const QWidget* pages);
 
   // The stretch of the shared time axis all three charts show; the whole of the longest dive
@@ -60,13 +66,19 @@ class ComparisonWindow : public QWidget {
   QTableWidget* FigureTable() const { return table_; }
   QLabel* Readout() const { return readout_; }
   QLabel* LeftOutNote() const { return note_; }
-  // Where one heat map a dive goes, below the charts on the same time axis.
+  // Where one heat map a dive goes, on the charts' time axis.
   QVBoxLayout* HeatMapArea() const { return heatMaps_; }
+  // The figures and the heat maps, a tab each, in a pane under the charts that opens when asked.
+  QTabWidget* Details() const { return details_; }
+  void ShowDetails(bool shown);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void BuildChartArea();
+  void BuildDetails();
+  void BuildButtons(QVBoxLayout& layout);
   // The dives analysed anew under the settings in force, and everything shown from them.
   void Refresh();
   void SetTexts();
@@ -78,6 +90,7 @@ class ComparisonWindow : public QWidget {
   // A burst of zoom or pan steps is drawn once, when the event loop gets to it.
   void AskForRedraw();
   void MakeHeatMaps();
+  void HideCursors();
   void ShowRuler();
   // Whether the logbook still holds the compared dives where they were.
   bool StillHoldsDives() const;
@@ -92,6 +105,10 @@ class ComparisonWindow : public QWidget {
   std::array<ChartView*, kChartCount> charts_{};
   std::array<QLabel*, kChartCount> captions_{};
   QVBoxLayout* heatMaps_ = nullptr;
+  QScrollArea* heatScroll_ = nullptr;
+  QSplitter* splitter_ = nullptr;
+  QWidget* chartArea_ = nullptr;
+  QTabWidget* details_ = nullptr;
   QLabel* readout_ = nullptr;
   QLabel* note_ = nullptr;
   std::vector<ChartView*> heatMapViews_;
@@ -100,6 +117,7 @@ class ComparisonWindow : public QWidget {
   std::optional<std::pair<double, double>> ruler_;
   CoalescedCall redraw_{this, [this] { DrawCharts(); }};
   QTableWidget* table_ = nullptr;
+  QPushButton* detailsButton_ = nullptr;
   QPushButton* printButton_ = nullptr;
   QPushButton* pdfButton_ = nullptr;
   QPushButton* closeButton_ = nullptr;

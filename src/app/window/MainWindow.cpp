@@ -212,6 +212,8 @@ void MainWindow::BuildMenus() {
   QAction* about = help->addAction(tr("&About"));
   about->setShortcut(QKeySequence("F1"));
   connect(about, &QAction::triggered, this, [this] { dialogs_.ShowMessage(this, AboutText()); });
+  // The keys of the whole program, not of the current dive, answer in the comparison too.
+  windowWideActions_ = {open, merge, exit, goTo, statistics, compareAction_, about};
 }
 
 // Keys with no menu entry of their own: Page Up and Page Down step through the dives as the
@@ -332,8 +334,10 @@ void MainWindow::CompareDives() {
   const std::vector<int> dives = table_->SelectedDives();
   const auto chosen = static_cast<int>(dives.size());
   if (chosen < kFewestComparedDives || chosen > kMostComparedDives) return;
-  if (comparisonWindow_ == nullptr)
+  if (comparisonWindow_ == nullptr) {
     comparisonWindow_ = new ComparisonWindow(state_, dialogs_, this);
+    comparisonWindow_->addActions(windowWideActions_);
+  }
   comparisonWindow_->Compare(dives);
   comparisonWindow_->ShowOver(diveTab_);
 }

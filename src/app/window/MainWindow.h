@@ -97,6 +97,7 @@ class MainWindow : public QMainWindow {
   StatisticsWindow* statisticsWindow_ = nullptr;
   ComparisonWindow* comparisonWindow_ = nullptr;
   QAction* compareAction_ = nullptr;
+  QList<QAction*> windowWideActions_;
   // The saved dive is restored only over the files it was saved with.
   bool restoredSameFiles_ = true;
   bool settingsSaved_ = false;
