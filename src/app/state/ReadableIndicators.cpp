@@ -10,15 +10,23 @@ namespace scrb {
 
 namespace {
 
+// An indicator's ground and outline: pressed in the mid shade, with the focus in the highlight,
+// otherwise outlined in the text colour.
+void UseIndicatorFrame(const QStyleOption& option, QPainter& painter) {
+  const QPalette& palette = option.palette;
+  const bool sunken = option.state.testFlag(QStyle::State_Sunken);
+  painter.setBrush(sunken ? palette.color(QPalette::Mid) : palette.color(QPalette::Base));
+  painter.setPen(QPen(option.state.testFlag(QStyle::State_HasFocus)
+                          ? palette.color(QPalette::Highlight)
+                          : palette.color(QPalette::Text),
+                      1));
+}
+
 void DrawCheckBox(const QStyleOption& option, QPainter& painter) {
   const QPalette& palette = option.palette;
   const QColor mark = palette.color(QPalette::Text);
   const QRectF box = QRectF(option.rect).adjusted(0.5, 0.5, -0.5, -0.5);
-  const bool sunken = option.state.testFlag(QStyle::State_Sunken);
-  painter.setBrush(sunken ? palette.color(QPalette::Mid) : palette.color(QPalette::Base));
-  painter.setPen(QPen(
-      option.state.testFlag(QStyle::State_HasFocus) ? palette.color(QPalette::Highlight) : mark,
-      1));
+  UseIndicatorFrame(option, painter);
   painter.drawRect(box);
   const double pad = std::max(2.0, box.width() * 0.2);
   const QRectF inner = box.adjusted(pad, pad, -pad, -pad);
@@ -43,11 +51,7 @@ void DrawRadioButton(const QStyleOption& option, QPainter& painter) {
   const double side = std::min(option.rect.width(), option.rect.height()) - 1.0;
   const QRectF circle(QPointF(option.rect.center()) - QPointF(side / 2 - 0.5, side / 2 - 0.5),
                       QSizeF(side, side));
-  const bool sunken = option.state.testFlag(QStyle::State_Sunken);
-  painter.setBrush(sunken ? palette.color(QPalette::Mid) : palette.color(QPalette::Base));
-  painter.setPen(QPen(
-      option.state.testFlag(QStyle::State_HasFocus) ? palette.color(QPalette::Highlight) : mark,
-      1));
+  UseIndicatorFrame(option, painter);
   painter.drawEllipse(circle);
   if (!option.state.testFlag(QStyle::State_On)) return;
   const double pad = side * 0.28;
