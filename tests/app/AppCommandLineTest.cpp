@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QProcess>
+
 #include "Version.h"
 #include "app/window/AppCommandLine.h"
 
@@ -44,6 +46,22 @@ TEST(AppCommandLine, EachArgumentListGetsItsAnswer) {
             QString("bathyscribe %1\n").arg(kVersion));
   EXPECT_TRUE(ParseAppCommandLine({"bathyscribe", "--bogus"})
                   .Output.startsWith("bathyscribe: unknown option \"--bogus\"\n"));
+}
+
+}  // namespace
+}  // namespace scrb
+
+namespace scrb {
+namespace {
+
+// The program itself answers --version on its standard output, also where it is a windowed
+// program (Windows), whose output to a pipe must not be taken over by a console.
+TEST(AppCommandLine, TheProgramAnswersOnItsOutput) {
+  QProcess app;
+  app.start(BATHYSCRIBE_APP, {"--version"});
+  ASSERT_TRUE(app.waitForFinished(60000));
+  EXPECT_EQ(app.exitCode(), 0);
+  EXPECT_EQ(QString::fromUtf8(app.readAllStandardOutput()), QString("bathyscribe %1\n").arg(kVersion));
 }
 
 }  // namespace
