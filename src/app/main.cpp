@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <cstdio>
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 #endif
 
@@ -23,8 +25,15 @@ int Answer(const scrb::AppCommandLine& line) {
     std::freopen("CONOUT$", "w", stdout);
     std::freopen("CONOUT$", "w", stderr);
   }
+  // The same bytes as on every other system, in UTF-8, as the command-line tool writes them.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  SetConsoleOutputCP(CP_UTF8);
+  const QByteArray text = line.Output.toUtf8();
+#else
+  const QByteArray text = line.Output.toLocal8Bit();
 #endif
-  std::fputs(line.Output.toLocal8Bit().constData(), line.OutputIsError() ? stderr : stdout);
+  std::fputs(text.constData(), line.OutputIsError() ? stderr : stdout);
   return line.ExitStatus();
 }
 

@@ -271,7 +271,7 @@ TEST(RecentLogbooks, SixMostRecentFirstAndAVanishedOneIsDropped) {
             QStringList({files[3], files[6], files[5], files[4], files[2], files[1]}));
   const QList<QAction*> entries = RecentMenu(*w.form)->actions();
   ASSERT_EQ(entries.size(), 6);
-  EXPECT_EQ(entries[1]->text(), "&2 " + files[6]);
+  EXPECT_EQ(entries[1]->text(), "&2 " + QDir::toNativeSeparators(files[6]));
 
   std::filesystem::remove(files[5].toStdString());
   entries[2]->trigger();

@@ -53,6 +53,7 @@ TEST(StretchOption, DrawsExactlyTheStretchAskedFor) {
 
 // Every chart over the dive's time that labels its axis draws the stretch, not the whole dive.
 TEST(StretchOption, EveryTimeChartDrawsTheStretch) {
+  SCRB_NEEDS_SVG();
   const auto dir = OutDir("every-chart");
   for (const char* chart : {"depth", "speed", "pressure", "oversaturation", "heatmap"}) {
     SCOPED_TRACE(chart);

@@ -207,7 +207,10 @@ std::string WriteTempFile(const std::string& name, const std::string& bytes) {
   const auto path = folder / name;
   std::ofstream out(path, std::ios::binary);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return path.string();
+  // Forward slashes on Windows too: the tests put these paths into INI text, where a backslash
+  // would be an escape.
+  const std::u8string utf8 = path.generic_u8string();
+  return {utf8.begin(), utf8.end()};
 }
 
 }  // namespace scrb::test
