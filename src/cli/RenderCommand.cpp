@@ -122,8 +122,17 @@ bool GuiApplicationRuns() {
   static int argc = 3;
   static char name[] = "bathyscribe-cli";
   static char platformSwitch[] = "-platform";
+#ifdef _WIN32
+  // Windows' own platform draws with the fonts Windows has and opens no window either; the
+  // off-screen one would look for fonts in a folder of Qt's that a Windows machine lacks.
+  static QByteArray platform = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+                                   ? QByteArray("windows")
+                                   : qgetenv("QT_QPA_PLATFORM");
+  static char* argv[] = {name, platformSwitch, platform.data(), nullptr};
+#else
   static char platform[] = "offscreen";
   static char* argv[] = {name, platformSwitch, platform, nullptr};
+#endif
   static QGuiApplication* application = new QGuiApplication(argc, argv);
   return application != nullptr;
 }
