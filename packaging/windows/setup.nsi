@@ -4,7 +4,9 @@
 ; user's: the settings (HKEY_CURRENT_USER\Software\scrb) and the logbooks stay.
 ;   makensis -DVERSION=1.0.0 -DFOLDER=... -DICON=....ico -DOUTFILE=...-setup.exe setup.nsi
 
-Unicode true
+; A 64-bit setup for a 64-bit program: it runs where Wine has no 32-bit half, and 32-bit Windows
+; refuses it before it starts.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 ManifestDPIAware true
@@ -26,7 +28,6 @@ VIAddVersionKey "CompanyName" "The Bathyscribe developers"
 VIAddVersionKey "LegalCopyright" "MIT License, the Bathyscribe developers"
 
 !include "MUI2.nsh"
-!include "x64.nsh"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\bathyscribe.exe"
@@ -42,10 +43,6 @@ VIAddVersionKey "LegalCopyright" "MIT License, the Bathyscribe developers"
 !insertmacro MUI_LANGUAGE "Italian"
 
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "${NAME} needs 64-bit Windows." /SD IDOK
-    Abort
-  ${EndIf}
   SetRegView 64
 FunctionEnd
 
