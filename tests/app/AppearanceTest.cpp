@@ -116,6 +116,33 @@ TEST_F(AppearanceTest, DesktopFollowsTheDesktopsPaletteWhileRunning) {
   EXPECT_EQ(&w.state->ChartPalette(), &Palette::Classic());
 }
 
+// Qt 6.4's dark palette for Windows shades alternate rows and tooltips in its accent blue and
+// draws links in pure blue: mended, every other row is a grey of the base, never the selection's
+// colour, and text and links read on both rows.
+TEST_F(AppearanceTest, DarkWindowsRowsAreGreyAndLinksRead) {
+  QPalette windows;
+  windows.setColor(QPalette::Base, QColor(0x2D, 0x2D, 0x2D));
+  windows.setColor(QPalette::Text, Qt::white);
+  windows.setColor(QPalette::Button, QColor(0x3C, 0x3C, 0x3C));
+  windows.setColor(QPalette::ButtonText, Qt::white);
+  windows.setColor(QPalette::Highlight, QColor(0x00, 0x55, 0xFF));
+  windows.setColor(QPalette::AlternateBase, QColor(0x00, 0x27, 0x76));
+  windows.setColor(QPalette::Link, Qt::blue);
+  const QPalette mended = ReadableDarkWindowsPalette(windows);
+  const auto contrast = [](const QColor& a, const QColor& b) {
+    return ContrastRatio({a.red(), a.green(), a.blue()}, {b.red(), b.green(), b.blue()});
+  };
+  const QColor rows = mended.color(QPalette::AlternateBase);
+  EXPECT_EQ(rows.hsvSaturation(), 0);
+  EXPECT_NE(rows, mended.color(QPalette::Base));
+  EXPECT_LT(contrast(rows, mended.color(QPalette::Base)), 1.5);
+  EXPECT_EQ(mended.color(QPalette::ToolTipBase).hsvSaturation(), 0);
+  for (const QPalette::ColorRole ground : {QPalette::Base, QPalette::AlternateBase}) {
+    EXPECT_GE(contrast(mended.color(QPalette::Text), mended.color(ground)), 7);
+    EXPECT_GE(contrast(mended.color(QPalette::Link), mended.color(ground)), 4.5);
+  }
+}
+
 // The strongest contrast between a colour and any pixel of a control's indicator (its square or
 // circle), of the indicator's centre alone, or of all of the control.
 enum class Part { Indicator, Centre, Whole };

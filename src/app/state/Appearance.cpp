@@ -15,6 +15,11 @@ const QString& DesktopStyleName() {
   return name;
 }
 
+// Windows' own style draws its controls light whatever the palette says.
+bool DesktopStyleIgnoresDarkPalettes() {
+  return DesktopStyleName().compare("windowsvista", Qt::CaseInsensitive) == 0;
+}
+
 void UseStyle(const QString& name, bool readableIndicators = false) {
   if (UsesStyle(QApplication::style(), name, readableIndicators)) return;
   if (QStyle* style = CreateStyle(name, readableIndicators)) QApplication::setStyle(style);
@@ -76,6 +81,19 @@ Appearance AppearanceFromSetting(const std::string& text) {
   return Appearance::Desktop;
 }
 
+QPalette ReadableDarkWindowsPalette(QPalette palette) {
+  palette.setColor(QPalette::AlternateBase, palette.color(QPalette::Base).lighter(130));
+  palette.setColor(QPalette::ToolTipBase, palette.color(QPalette::Button));
+  palette.setColor(QPalette::ToolTipText, palette.color(QPalette::ButtonText));
+  palette.setColor(QPalette::Link, palette.color(QPalette::Highlight).lighter(170));
+  palette.setColor(QPalette::LinkVisited, palette.color(QPalette::Highlight).lighter(140));
+  return palette;
+}
+
+bool DesktopChangeNeedsApplying() {
+  return DesktopStyleIgnoresDarkPalettes();
+}
+
 bool IsDarkPalette(const QPalette& palette) {
   return palette.color(QPalette::Window).lightness() < 128;
 }
@@ -119,10 +137,11 @@ bool ApplyAppearance(Appearance appearance) {
       }
       break;
     case Appearance::Desktop:
-      // Windows' own style draws its controls light whatever the palette says: on a dark Windows
-      // desktop the window takes the style that follows the palette.
-      if (darkDesktop && desktopStyle.compare("windowsvista", Qt::CaseInsensitive) == 0)
+      // On a dark Windows desktop the window takes the style that follows the palette.
+      if (darkDesktop && DesktopStyleIgnoresDarkPalettes()) {
         UseStyle(fusion);
+        QApplication::setPalette(ReadableDarkWindowsPalette(QApplication::palette()));
+      }
       break;
   }
   return darkDesktop;

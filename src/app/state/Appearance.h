@@ -22,6 +22,14 @@ bool IsDarkPalette(const QPalette& palette);
 // The chart colours of an appearance on a desktop of the given darkness.
 const Palette& ChartPaletteFor(Appearance appearance, bool darkDesktop);
 
+// Qt's dark Windows palette with alternate rows and tooltips in the base's grey instead of the
+// accent blue (every other row of a table would look selected) and links readable on it.
+QPalette ReadableDarkWindowsPalette(QPalette palette);
+
+// Whether following the desktop takes more than its palette (on Windows, another style and mended
+// colours when it is dark), so that a change of its darkness must be applied afresh.
+bool DesktopChangeNeedsApplying();
+
 // Gives the application the style and palette of an appearance: the desktop's own for Desktop
 // (so that it goes on following the desktop's changes) and for Light on a light desktop, Fusion's
 // light one for Light on a dark desktop, Fusion in the dark chart colours for Dark, the desktop's

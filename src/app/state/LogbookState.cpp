@@ -194,6 +194,11 @@ bool LogbookState::eventFilter(QObject* watched, QEvent* event) {
     const bool dark = IsDarkPalette(QApplication::palette());
     if (dark != darkDesktop_) {
       darkDesktop_ = dark;
+      if (DesktopChangeNeedsApplying()) {
+        applyingAppearance_ = true;
+        darkDesktop_ = ApplyAppearance(appearance_);
+        applyingAppearance_ = false;
+      }
       emit SettingsChanged(SettingChange::Appearance);
     }
   }
