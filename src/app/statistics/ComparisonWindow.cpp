@@ -73,14 +73,12 @@ ComparisonWindow::ComparisonWindow(LogbookState& state, UserDialogs& dialogs, QW
   BuildDetails();
   BuildButtons(*layout);
 
-  // Units and language change only how the same figures read; the model, the repetitive option
-  // and a surface pressure change the figures themselves.
   connect(&state_, &LogbookState::SettingsChanged, this, [this](SettingChanges what) {
-    if (what &
-        (SettingChange::Model | SettingChange::Repetitive | SettingChange::SurfacePressure)) {
+    if (Invalidated(what) & ShownPart::Figures) {
       Refresh();
       return;
     }
+    // The table shows figures in units, words and each dive's colour, as the charts do.
     SetTexts();
     FillTable();
     DrawCharts();
