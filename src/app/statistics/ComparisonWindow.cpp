@@ -30,6 +30,7 @@
 #include "app/statistics/ShowOver.h"
 #include "app/views/ChartView.h"
 #include "charts/SampleTimeAxis.h"
+#include "logbook/SampleAccess.h"
 #include "logbook/Translation.h"
 #include "render/PainterSurface.h"
 #include "render/ReportPainter.h"
@@ -227,8 +228,9 @@ void ComparisonWindow::ShowRuler() {
     return;
   }
   QStringList label;
-  label << ToQt(FillIn(Tr("Readouts", "Time: %1"),
-                       {StretchTimeLabel((ends->second - ends->first) * 20, 20)}));
+  label << ToQt(
+      FillIn(Tr("Readouts", "Time: %1"),
+             {StretchTimeLabel((ends->second - ends->first) * kSampleSeconds, kSampleSeconds)}));
   for (const ComparedDive& dive : comparison_.Dives) {
     const AnalysedDive& a = dive.Analysed;
     if (a.Record == nullptr || !a.Profile || a.Profile->SampleCount <= ends->first) continue;
