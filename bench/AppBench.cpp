@@ -1,6 +1,7 @@
 // What a diver waits for in the window: each page of a 90-minute dive shown at 1920x1080, six
 // such dives compared at 1920x1080, the
-// 10,000-dive logbook opened until its last dive is drawn, the start-up with the example logbook,
+// 10,000-dive logbook opened until its last dive is drawn, an appearance switch with it open, the
+// start-up with the example logbook,
 // and the memory the open 10,000-dive logbook costs. Runs offscreen.
 
 #include <benchmark/benchmark.h>
@@ -13,6 +14,7 @@
 #include <QImage>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QThread>
 #include <chrono>
 #include <cstring>
 #include <fstream>
@@ -24,6 +26,7 @@
 #include "app/state/LogbookState.h"
 #include "app/state/SettingsStore.h"
 #include "app/statistics/ComparisonWindow.h"
+#include "app/table/DiveTableModel.h"
 #include "app/table/DiveTablePane.h"
 #include "app/window/MainWindow.h"
 #include "logbook/StartupSettings.h"
@@ -227,6 +230,40 @@ void BM_OpenTenThousandDives(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_OpenTenThousandDives)->Unit(benchmark::kMillisecond);
+
+// A switch between the light and the dark appearance with the 10,000-dive logbook open and every
+// dive's summary known, on the "&Dive" page: the window and the charts take the new colours, and
+// the table's computed columns must not be taken again (`table_retakes` counts how often they
+// were). Baseline: the same page shown again (`BM_ShowDivePage`, `page:1/first:0`).
+void BM_AppearanceSwitch(benchmark::State& state) {
+  Window window("", 1920, 1080, 1);
+  window.Start();
+  window.form->OpenLogbook(QString::fromStdString(TenThousandDivesFile()));
+  Settle();
+  const auto deadline = Clock::now() + std::chrono::minutes(2);
+  for (auto [done, total] = window.state->SummaryProgress(); total == 0 || done < total;
+       std::tie(done, total) = window.state->SummaryProgress()) {
+    if (Clock::now() > deadline) {
+      state.SkipWithError("the summaries did not finish");
+      return;
+    }
+    QThread::msleep(10);
+    Settle();
+  }
+  Settle();
+  int retakes = 0;
+  auto* model = Table(*window.form).findChild<scrb::DiveTableModel*>();
+  QObject::connect(model, &scrb::DiveTableModel::AnalysisProgressed, [&retakes] { ++retakes; });
+  bool dark = false;
+  for (auto _ : state) {
+    dark = !dark;
+    window.state->SetAppearance(dark ? scrb::Appearance::Dark : scrb::Appearance::Light);
+    Settle();
+  }
+  state.counters["table_retakes"] = retakes;
+  window.state->SetAppearance(scrb::Appearance::Light);
+}
+BENCHMARK(BM_AppearanceSwitch)->Unit(benchmark::kMillisecond);
 
 size_t HeapInUse() {
   const struct mallinfo2 info = mallinfo2();

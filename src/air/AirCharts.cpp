@@ -6,6 +6,7 @@
 
 #include "air/MinuteSamples.h"
 #include "charts/ChartFrame.h"
+#include "logbook/SampleAccess.h"
 
 namespace scrb {
 
@@ -37,8 +38,11 @@ std::vector<double> BreathRatePoints(const DecodedProfile& profile, const AirEst
 
 double TankPressureAtSample(const DiveRecord& dive, const AirEstimate& air, int k) {
   const int end = MinuteEnd(k);
-  const double start = end >= 3 ? EntryOr0(air.SampleTankPressure, end - 3) : dive.AirConsumption;
-  return start + (EntryOr0(air.SampleTankPressure, end) - start) * (k % 3 + 1) / 3;
+  // The tank falls evenly over the minute, from the end of the minute before.
+  const int before = end - kSamplesPerMinute;
+  const double start = before >= 0 ? EntryOr0(air.SampleTankPressure, before) : dive.AirConsumption;
+  return start + (EntryOr0(air.SampleTankPressure, end) - start) * (k % kSamplesPerMinute + 1) /
+                     kSamplesPerMinute;
 }
 
 // The first minute starts from the whole amount used.

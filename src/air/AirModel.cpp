@@ -66,8 +66,8 @@ struct Minute {
 
 std::vector<Minute> WholeMinutes(const DecodedProfile& profile, double surfacePressure) {
   std::vector<Minute> minutes;
-  minutes.reserve(static_cast<size_t>(profile.SampleCount / 3 + 1));
-  for (int i = 2; i <= profile.SampleCount; i += 3) {
+  minutes.reserve(static_cast<size_t>(profile.SampleCount / kSamplesPerMinute + 1));
+  for (int i = MinuteEnd(0); i <= profile.SampleCount; i += kSamplesPerMinute) {
     const double ambient = SmallestDepthOfMinute(profile, i) / kMetresPerBar + surfacePressure;
     minutes.push_back({i, AirLevel(EntryOr0(profile.SampleStatus, i)), ambient});
   }
@@ -188,7 +188,7 @@ const BreathRateTableData& BreathRateTable() {
 }
 
 int16_t AirLevel(int16_t status) {
-  return static_cast<int16_t>((status & 112) / 16);
+  return static_cast<int16_t>((status & kAirLevelMask) / kAirLevelUnit);
 }
 
 double BreathRateAtLevel(double base, int level) {

@@ -5,6 +5,7 @@
 
 #include "air/MinuteSamples.h"
 #include "charts/ChartFrame.h"
+#include "logbook/SampleAccess.h"
 
 namespace scrb {
 
@@ -44,7 +45,7 @@ void DrawColdChart(const DecodedProfile& profile, ChartSurface& surface, const P
   DrawStatusChart(
       profile, surface, 500, kNoTempDataText,
       [&coldMinutes](int status) {
-        if ((status & kColdBit) != 0) coldMinutes += 1.0 / 3;
+        if ((status & kColdBit) != 0) coldMinutes += 1.0 / kSamplesPerMinute;
         return coldMinutes * 100;
       },
       palette, stretch);
@@ -61,8 +62,10 @@ void DrawConsumptionChart(const DecodedProfile& profile, ChartSurface& surface,
                           const Palette& palette, const TimeStretch& stretch) {
   DrawStatusChart(
       profile, surface, 700, kNoConsumptionDataText,
-      [](int status) { return static_cast<double>((status & kAirLevelMask) * 100) / 16; }, palette,
-      stretch);
+      [](int status) {
+        return static_cast<double>((status & kAirLevelMask) * 100) / kAirLevelUnit;
+      },
+      palette, stretch);
 }
 
 }  // namespace scrb

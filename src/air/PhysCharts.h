@@ -15,11 +15,6 @@ inline constexpr const char* kBubbleChartCaption = SCRB_TRANSLATE_NOOP("Charts",
 inline constexpr const char* kConsumptionChartCaption =
     SCRB_TRANSLATE_NOOP("Charts", "Relative Air Consumption");
 
-// The parts of a minute's status byte that the charts draw.
-inline constexpr int kBubbleMask = 7;
-inline constexpr int kColdBit = 8;
-inline constexpr int kAirLevelMask = 112;
-
 inline constexpr const char* kNoTempDataText =
     SCRB_TRANSLATE_NOOP("Charts", "No Temp Data available");
 inline constexpr const char* kNoDecoDataText =

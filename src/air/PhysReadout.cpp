@@ -25,8 +25,8 @@ std::string ColdMinutesText(const DecodedProfile& profile, int k) {
   for (int j = 0; j <= k; ++j) {
     if ((StatusOfMinute(profile, j) & kColdBit) != 0) ++thirds;
   }
-  if (thirds % 3 == 0) return GeneralNumber(thirds / 3);
-  return FormatPattern(thirds / 3.0, "0.0");
+  if (thirds % kSamplesPerMinute == 0) return GeneralNumber(thirds / kSamplesPerMinute);
+  return FormatPattern(thirds / static_cast<double>(kSamplesPerMinute), "0.0");
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ std::optional<PhysReadout> ReadPhysData(const DecodedProfile& profile, float x) 
   readout.BubbleText =
       FillIn(Tr("Readouts", "Time=%1 Bubbles=%2"), {time, GeneralNumber(status & kBubbleMask)});
   readout.ConsumptionText = FillIn(Tr("Readouts", "Time=%1 Air=%2"),
-                                   {time, GeneralNumber((status & kAirLevelMask) / 16)});
+                                   {time, GeneralNumber((status & kAirLevelMask) / kAirLevelUnit)});
   return readout;
 }
 

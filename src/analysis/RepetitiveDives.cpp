@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "logbook/DiveDates.h"
+#include "logbook/SampleAccess.h"
 #include "logbook/Translation.h"
 #include "saturation/Saturation.h"
 
@@ -68,7 +69,8 @@ std::vector<double> OffGassed(const std::vector<double>& tissues, const DecoMode
   const double inspired = surfacePressure * kNitrogenFraction;
   std::vector<double> result(tissues.size());
   for (size_t t = 0; t < tissues.size() && t < model.TissueDecay.size(); ++t) {
-    const double decay = std::pow(model.TissueDecay[t], 3.0 * minutes);
+    const double decay =
+        std::pow(model.TissueDecay[t], static_cast<double>(kSamplesPerMinute) * minutes);
     result[t] = inspired + (tissues[t] - inspired) * decay;
   }
   return result;

@@ -28,7 +28,7 @@ std::vector<int> DivesBefore(const std::vector<DiveRecord>& dives);
 // surface interval recorded for `dive` began. Unknown times never fit.
 bool FitsSurfaceInterval(const DiveRecord& before, const DiveRecord& dive);
 
-// Each tissue after `minutes` at the surface: 3 steps of 20 seconds a minute, breathing air at
+// Each tissue after `minutes` at the surface: a step per sample period, breathing air at
 // the given surface pressure.
 std::vector<double> OffGassed(const std::vector<double>& tissues, const DecoModel& model,
                               double surfacePressure, int minutes);

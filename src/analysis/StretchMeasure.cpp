@@ -57,7 +57,8 @@ void AddDepthChange(const StretchMeasure& m, UnitSystem units, std::vector<std::
   lines.push_back(FillIn(Tr("Readouts", depthLine),
                          {first.Text, last.Text, InUnits(Quantity::Depth, rise, units)}));
   if (m.Seconds <= 0) return;
-  const std::string speed = InUnits(Quantity::Speed, rise * 60 / m.Seconds, units);
+  const std::string speed =
+      InUnits(Quantity::Speed, VerticalSpeed(first.Value, last.Value, m.Seconds), units);
   // A speed that rounds to nothing has no direction to name.
   const bool none = speed.find_first_of("123456789") == std::string::npos;
   const char* speedLine =
@@ -89,10 +90,10 @@ std::optional<StretchMeasure> MeasureStretch(const StretchInputs& in, double fro
   StretchMeasure m;
   m.First = ends->first;
   m.Last = ends->second;
-  m.Seconds = (m.Last - m.First) * 20;
+  m.Seconds = (m.Last - m.First) * kSampleSeconds;
   m.FirstDepth = SampleDepthAt(*in.Profile, m.First);
   m.LastDepth = SampleDepthAt(*in.Profile, m.Last);
-  if (m.Seconds > 0) m.MeanVerticalSpeed = (m.FirstDepth - m.LastDepth) * 60 / m.Seconds;
+  if (m.Seconds > 0) m.MeanVerticalSpeed = VerticalSpeed(m.FirstDepth, m.LastDepth, m.Seconds);
 
   if (in.Air != nullptr && in.Air->BaseBreathRate != 0) {
     const double drawn = TankPressureAtSample(*in.Dive, *in.Air, m.First) -
@@ -122,7 +123,8 @@ std::optional<StretchMeasure> MeasureStretch(const StretchInputs& in, double fro
 
 std::vector<std::string> StretchMeasureTexts(const StretchMeasure& m, UnitSystem units) {
   std::vector<std::string> lines;
-  lines.push_back(FillIn(Tr("Readouts", "Time: %1"), {StretchTimeLabel(m.Seconds, 20)}));
+  lines.push_back(
+      FillIn(Tr("Readouts", "Time: %1"), {StretchTimeLabel(m.Seconds, kSampleSeconds)}));
   AddDepthChange(m, units, lines);
   if (m.AirPressureDrawn && m.AirLitresDrawn) {
     const bool metric = units == UnitSystem::Metric;

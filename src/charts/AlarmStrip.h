@@ -6,6 +6,7 @@
 #include "charts/Palette.h"
 #include "charts/TimeStretch.h"
 #include "logbook/ProfileDecoder.h"
+#include "logbook/SampleAccess.h"
 
 namespace scrb {
 
@@ -20,12 +21,12 @@ struct AlarmRow {
 
 // Top to bottom. The tx row is shown only in view 1, where the strip is tall enough.
 constexpr std::array<AlarmRow, 6> kAlarmRows{{
-    {100, "sos ", 8, &Palette::Alarm},
-    {200, "up", 4, &Palette::Alarm},
-    {300, "rbt ", 2, &Palette::Alarm},
-    {400, "air", 16, &Palette::Alarm},
-    {500, "deco", 1, &Palette::Event},
-    {600, "tx", 32, &Palette::Event},
+    {100, "sos ", kSosFlag, &Palette::Alarm},
+    {200, "up", kAscentFlag, &Palette::Alarm},
+    {300, "rbt ", kRbtFlag, &Palette::Alarm},
+    {400, "air", kAirFlag, &Palette::Alarm},
+    {500, "deco", kDecoFlag, &Palette::Event},
+    {600, "tx", kNoTransmitterFlag, &Palette::Event},
 }};
 
 // Rows shown in a view: five in view 0, six in view 1.

@@ -7,9 +7,6 @@
 
 namespace scrb {
 
-// Flags that colour a data segment: rbt, up, sos and air.
-constexpr int kAlarmFlagMask = 0x1E;
-
 // Surfaces measure lengths in twips (1/1440 inch) and ScaleX/ScaleY take millimetres.
 constexpr double kTwipsPerMillimetre = 1440 / 25.4;
 

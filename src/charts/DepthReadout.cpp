@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "charts/ProfileSamples.h"
+#include "logbook/SampleAccess.h"
 #include "logbook/Translation.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
@@ -31,7 +32,7 @@ std::string DepthReadoutText(const DecodedProfile& profile, int32_t k, UnitSyste
 std::optional<std::string> SpeedReadoutText(const DecodedProfile& profile, int32_t k,
                                             UnitSystem units) {
   if (k < 1) return {};
-  const double speed = -(SampleDepthAt(profile, k) - SampleDepthAt(profile, k - 1)) * 3;
+  const double speed = VerticalSpeedAt(profile, k);
   return FillIn(Tr("Readouts", " Vertical Speed=%1"),
                 {FormatIn(Quantity::Speed, speed, units, "0.0") + " " +
                  std::string(UnitText(Quantity::Speed, units))});

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "charts/ChartSurface.h"
+#include "logbook/SampleAccess.h"
 #include "logbook/Translation.h"
 
 namespace scrb {
@@ -160,7 +161,7 @@ const Palette& Palette::HighContrast() {
 }
 
 Rgb Palette::ForFlags(int flags) const {
-  return (flags & kAlarmFlagMask) != 0 ? Alarm : Data;
+  return IsAlarm(flags) ? Alarm : Data;
 }
 
 bool Palette::NeedsOutline(Rgb color) const {

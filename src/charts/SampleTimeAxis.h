@@ -4,23 +4,12 @@
 #include <cstdint>
 
 #include "charts/ChartFrame.h"
+#include "logbook/SampleAccess.h"
 
 namespace scrb {
 
-// The time axis that every chart of a dive shares, in hundredths of a minute: samples are 20 s
-// apart and sample k is plotted at the end of its 20 s, (k + 1) / 3 minutes in. The whole
-// numbers are multiplied before the division, so that a position is the same double wherever it
-// is computed.
-
-// Plotted time of sample k, the end of its 20 s.
-inline double SampleTime(int64_t k) {
-  return static_cast<double>((k + 1) * 100) / 3;
-}
-
-// Where sample k's 20 s begin: the end of the sample before.
-inline double SampleStartTime(int64_t k) {
-  return static_cast<double>(k * 100) / 3;
-}
+// The time axis that every chart of a dive shares, in hundredths of a minute: sample k is
+// plotted at the end of its 20 s, SampleTime(k).
 
 // The same two in single precision, the precision in which the chart surfaces keep a pen position:
 // the per-minute and tissue lines are drawn to exactly these points.
@@ -40,19 +29,20 @@ inline float LastSampleTime(int64_t sampleCount) {
 // Right end of the time axis: one sample interval past the last sample, rounded to a whole
 // hundredth (never a half: the fraction is 0, 1/3 or 2/3).
 inline ChartValue TimeAxisRight(int64_t sampleCount) {
-  return static_cast<ChartValue>(std::llround((static_cast<double>(sampleCount) / 3.0 + 1) * 100));
+  return static_cast<ChartValue>(
+      std::llround((static_cast<double>(sampleCount) / kSamplesPerMinute + 1) * 100));
 }
 
 // The sample plotted nearest to x, by the mouse or the keyboard cursor; halves go to the even
 // neighbour. Not clamped to the dive.
 inline double NearestSample(double x) {
-  return std::nearbyint(3.0 * x / 100 - 1);
+  return std::nearbyint(kSamplesPerMinute * x / 100 - 1);
 }
 
 // The last sample of the whole minute before x: where the per-minute results of the minute the
 // mouse is in were stored. -1 in the first minute.
 inline int LastSampleOfMinuteBefore(float x) {
-  return 3 * static_cast<int>(std::floor(x / 100)) - 1;
+  return kSamplesPerMinute * static_cast<int>(std::floor(x / 100)) - 1;
 }
 
 }  // namespace scrb

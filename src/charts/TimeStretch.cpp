@@ -65,9 +65,10 @@ std::optional<std::pair<int32_t, int32_t>> SamplesShown(const TimeStretch& stret
   if (sampleCount <= 0) return std::nullopt;
   const ShownTimes shown = TimesShown(stretch, sampleCount);
   const int64_t last = sampleCount - 1;
-  // Sample k stands at (k + 1) / 3 minutes.
-  int64_t first = static_cast<int64_t>(std::ceil(shown.Left * 3 / 100 - 1 - 1e-9));
-  int64_t final = static_cast<int64_t>(std::floor(shown.Right * 3 / 100 - 1 + 1e-9));
+  // Sample k stands at SampleTime(k), (k + 1) / kSamplesPerMinute minutes.
+  int64_t first = static_cast<int64_t>(std::ceil(shown.Left * kSamplesPerMinute / 100 - 1 - 1e-9));
+  int64_t final =
+      static_cast<int64_t>(std::floor(shown.Right * kSamplesPerMinute / 100 - 1 + 1e-9));
   first = std::clamp<int64_t>(first, 0, last);
   final = std::clamp<int64_t>(final, first, last);
   return std::pair{static_cast<int32_t>(first), static_cast<int32_t>(final)};

@@ -6,6 +6,7 @@
 #include "charts/ChartFrame.h"
 #include "charts/DepthChart.h"
 #include "charts/ProfileSamples.h"
+#include "logbook/SampleAccess.h"
 
 namespace scrb {
 
@@ -20,8 +21,7 @@ std::vector<double> VerticalSpeeds(const DecodedProfile& profile) {
   const int32_t count = DecodedSampleCount(profile);
   std::vector<double> speeds(static_cast<size_t>(count) + 1, 0.0);
   for (int32_t k = 1; k < count; ++k) {
-    speeds[static_cast<size_t>(k)] =
-        -(SampleDepthAt(profile, k) - SampleDepthAt(profile, k - 1)) * 3;
+    speeds[static_cast<size_t>(k)] = VerticalSpeedAt(profile, k);
   }
   return speeds;
 }
@@ -66,7 +66,7 @@ void DrawVerticalSpeedChart(const DecodedProfile& profile, ChartSurface& surface
     const double y = speeds[static_cast<size_t>(k)] * 100;
     const double riserX = SampleStartTime(k);
     const double levelEndX = SampleTime(k);
-    if ((SampleFlagsAt(profile, k - 1) & kAlarmFlagMask) != 0) {
+    if (IsAlarm(SampleFlagsAt(profile, k - 1))) {
       data.LineTo(riserX, y, color);
       color = palette.Alarm;
       data.LineTo(levelEndX, y, color);

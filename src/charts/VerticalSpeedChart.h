@@ -19,8 +19,7 @@ inline const char* SpeedChartTitle(UnitSystem units) {
   return units == UnitSystem::Metric ? kSpeedChartTitle : kSpeedChartTitleFeet;
 }
 
-// Vertical speed of sample k in metres per minute, ascent positive: the depth change since the
-// previous sample, 20 s earlier. Index 0 and N are 0. Holds N + 1 entries.
+// VerticalSpeedAt of each sample k in metres per minute; index 0 and N are 0. Holds N + 1 entries.
 std::vector<double> VerticalSpeeds(const DecodedProfile& profile);
 
 // Vertical speed as a step line over the depth chart's time axis, with the zero and 12 m/min

@@ -18,7 +18,7 @@ constexpr std::string_view kLineEnd = "\r\n";
 // The air columns show the minute that ended last: the sample that closes it, never before the
 // first sample nor past the last.
 int LastCompletedMinuteSample(int sample, int sampleCount) {
-  const int j = (sample + 1) / 3 * 3 - 1;
+  const int j = (sample + 1) / kSamplesPerMinute * kSamplesPerMinute - 1;
   return std::clamp(j, 0, sampleCount - 1);
 }
 

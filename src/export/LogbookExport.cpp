@@ -11,8 +11,6 @@ namespace scrb {
 
 namespace {
 
-constexpr int kSecondsPerSample = 20;
-
 char Lower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -21,9 +19,8 @@ char Lower(char c) {
 // bubble level is a new alarm at the new level.
 void AddAlarms(std::vector<ProfileAlarm>& alarms, const DecodedProfile& profile, int sample,
                int& lastStatus) {
-  constexpr std::pair<int, const char*> kFlagAlarms[] = {{4, "ascent"}, {2, "rbt"}, {1, "deco"}};
-  constexpr int kColdBit = 8;
-  constexpr int kBubbleMask = 7;
+  constexpr std::pair<int, const char*> kFlagAlarms[] = {
+      {kAscentFlag, "ascent"}, {kRbtFlag, "rbt"}, {kDecoFlag, "deco"}};
   const int begun = SampleFlagsAt(profile, sample) & ~SampleFlagsAt(profile, sample - 1);
   for (const auto& [bit, kind] : kFlagAlarms) {
     if ((begun & bit) != 0) alarms.push_back({kind});
@@ -115,7 +112,7 @@ double GreatestDepth(const DiveRecord& dive, const DecodedProfile& profile) {
 
 int DiveSeconds(const DiveRecord& dive, const DecodedProfile& profile) {
   const std::optional<int> minutes = Minutes(dive.DivingTime);
-  return minutes ? *minutes * 60 : DepthSampleCount(profile) * kSecondsPerSample;
+  return minutes ? *minutes * 60 : DepthSampleCount(profile) * kSampleSeconds;
 }
 
 std::vector<ProfilePoint> ProfilePoints(const DecodedProfile& profile) {
@@ -127,7 +124,7 @@ std::vector<ProfilePoint> ProfilePoints(const DecodedProfile& profile) {
   int lastStatus = 0;
   for (int sample = 0; sample < count; ++sample) {
     ProfilePoint& point = points.emplace_back();
-    point.Seconds = (sample + 1) * kSecondsPerSample;
+    point.Seconds = static_cast<int>(SampleSeconds(sample));
     point.Depth = profile.SampleDepth[static_cast<size_t>(sample)];
     AddAlarms(point.Alarms, profile, sample, lastStatus);
   }

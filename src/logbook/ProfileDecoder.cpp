@@ -63,7 +63,7 @@ DecodedProfile DecodeProfile(const DiveRecord& dive) {
     ++k;
     // The status group follows every third sample, but only counts when a byte follows the
     // status byte; a group cut short at the end is never read as a sample.
-    if (p + 3 < n && k == 3) {
+    if (p + 3 < n && k == kSamplesPerMinute) {
       k = 0;
       profile.SampleStatus[i] = static_cast<int16_t>(byteAt(p + 2));
       if (i > 0) profile.SampleStatus[i - 1] = -1;

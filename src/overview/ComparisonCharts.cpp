@@ -157,8 +157,8 @@ std::string ReadoutValue(const ComparedDive& d, ComparisonChart chart, double x,
       return FormatIn(Quantity::Depth, SampleDepthAt(*d.Analysed.Profile, *k), units, "0.0") + " " +
              std::string(UnitText(Quantity::Depth, units));
     case ComparisonChart::OverSaturation: {
-      const auto step = static_cast<size_t>(
-          std::clamp(std::nearbyint(3 * x / 100), 0.0, d.HighestOverSaturation.size() - 1.0));
+      const auto step = static_cast<size_t>(std::clamp(std::nearbyint(kSamplesPerMinute * x / 100),
+                                                       0.0, d.HighestOverSaturation.size() - 1.0));
       return FormatPattern(d.HighestOverSaturation[step] / 100, "0.0") + " %";
     }
     case ComparisonChart::Tank: {

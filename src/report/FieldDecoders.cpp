@@ -3,6 +3,7 @@
 #include <array>
 
 #include "logbook/MissingValues.h"
+#include "logbook/SampleAccess.h"
 #include "logbook/Translation.h"
 #include "report/NumberFormat.h"
 
@@ -129,27 +130,31 @@ std::string AlarmText(int32_t bits) {
   return text.empty() ? Tr("Fields", "No Alarms") : text;
 }
 
-std::string DiveTypeText(int32_t bits) { return BitList(bits, kDiveTypeNames); }
+std::string DiveTypeText(int32_t bits) {
+  return BitList(bits, kDiveTypeNames);
+}
 
-std::string ActivityText(int32_t bits) { return BitList(bits, kActivityNames); }
+std::string ActivityText(int32_t bits) {
+  return BitList(bits, kActivityNames);
+}
 
 std::string SampleFlagsText(int32_t flags) {
   std::string text;
-  text += Either(flags & 32, ", notx", ", txok");
-  text += Either(flags & 16, ", ess", ",    ");
-  text += Either(flags & 8, ", sos", ",    ");
-  text += Either(flags & 4, ", up", ",   ");
-  text += Either(flags & 2, ", rbt", ",    ");
-  text += Either(flags & 1, ", deco", ",     ");
+  text += Either(flags & kNoTransmitterFlag, ", notx", ", txok");
+  text += Either(flags & kAirFlag, ", ess", ",    ");
+  text += Either(flags & kSosFlag, ", sos", ",    ");
+  text += Either(flags & kAscentFlag, ", up", ",   ");
+  text += Either(flags & kRbtFlag, ", rbt", ",    ");
+  text += Either(flags & kDecoFlag, ", deco", ",     ");
   return text;
 }
 
 std::string SampleStatusText(int32_t status) {
-  std::string text = ", " + GeneralNumber((status & 128) / 128);
-  const int32_t air = status & 112;
-  text += air != 0 ? ", air=" + FormatPattern(air / 16, "#") : std::string(", noair");
-  text += Either(status & 8, ", cold", ",     ");
-  const int32_t bubbles = status & 7;
+  std::string text = ", " + GeneralNumber((status & kStatusTopBit) / kStatusTopBit);
+  const int32_t air = status & kAirLevelMask;
+  text += air != 0 ? ", air=" + FormatPattern(air / kAirLevelUnit, "#") : std::string(", noair");
+  text += Either(status & kColdBit, ", cold", ",     ");
+  const int32_t bubbles = status & kBubbleMask;
   text += bubbles != 0 ? ", bubbles=" + FormatPattern(bubbles, "#") : std::string(",          ");
   return text;
 }
@@ -157,14 +162,14 @@ std::string SampleStatusText(int32_t status) {
 std::string SampleTimeText(int32_t sampleIndex) {
   const int64_t t = static_cast<int64_t>(sampleIndex) + 1;
   // Floor and a non-negative remainder, so that the text stays sane for any index.
-  int64_t minutes = t / 3;
-  int64_t rest = t % 3;
+  int64_t minutes = t / kSamplesPerMinute;
+  int64_t rest = t % kSamplesPerMinute;
   if (rest < 0) {
-    rest += 3;
+    rest += kSamplesPerMinute;
     --minutes;
   }
   return FormatPattern(static_cast<double>(minutes), "00") + "'" +
-         FormatPattern(static_cast<double>(rest * 20), "00") + "\"";
+         FormatPattern(static_cast<double>(rest * kSampleSeconds), "00") + "\"";
 }
 
 std::string BitsText(int64_t value, int count) {

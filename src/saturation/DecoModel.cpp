@@ -6,6 +6,7 @@
 #include <span>
 
 #include "charts/Palette.h"
+#include "logbook/SampleAccess.h"
 #include "logbook/Translation.h"
 
 namespace scrb {
@@ -67,7 +68,8 @@ void LoadDecoModel(DecoModel& model, int number) {
   for (size_t t = 0; t < table.size(); ++t) {
     // The half time is used as a time constant, e^(-dt/h) with no ln 2. The coefficients are
     // judged on this curve, so it must not be "corrected" into a halving law.
-    model.TissueDecay[t] = std::exp((-20.0 / table[t].HalfTimeMinutes) / 60.0);
+    model.TissueDecay[t] =
+        std::exp((-static_cast<double>(kSampleSeconds) / table[t].HalfTimeMinutes) / 60.0);
     model.CriticalCoefficient[t] = table[t].CriticalCoefficient;
   }
   model.DecoModelNumber = number;
@@ -89,7 +91,7 @@ std::string DecoModelCaption(int number) {
 }
 
 double TissueHalfTime(const DecoModel& model, int tissue) {
-  return (-1.0 / 3.0) / std::log(model.TissueDecay[static_cast<size_t>(tissue)]);
+  return (-1.0 / kSamplesPerMinute) / std::log(model.TissueDecay[static_cast<size_t>(tissue)]);
 }
 
 }  // namespace scrb

@@ -8,6 +8,7 @@
 
 #include "charts/ChartFrame.h"
 #include "charts/SampleTimeAxis.h"
+#include "logbook/SampleAccess.h"
 #include "report/FieldDecoders.h"
 #include "report/NumberFormat.h"
 #include "saturation/SaturationCharts.h"
@@ -192,8 +193,9 @@ std::optional<std::string> HeatMapReadoutText(const DecodedProfile& profile,
   if (!(x >= 0 && x <= LastSampleTime(profile.SampleCount))) return std::nullopt;
   // Cell k spans the 20 s that end where sample k is plotted, that end included: the arrow keys
   // put the cursor there.
-  const auto cell = static_cast<int64_t>(std::clamp(std::ceil(3 * x / 100 - 1e-9) - 1, 0.0,
-                                                    static_cast<double>(profile.SampleCount - 1)));
+  const auto cell =
+      static_cast<int64_t>(std::clamp(std::ceil(kSamplesPerMinute * x / 100 - 1e-9) - 1, 0.0,
+                                      static_cast<double>(profile.SampleCount - 1)));
   const double percent =
       OverSaturationPoint(profile, saturation, model, static_cast<size_t>(tissue),
                           static_cast<size_t>(cell) + 1) /

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/AppTestWindow.h"
+#include "app/table/DiveTableModel.h"
 #include "logbook/StartupSettings.h"
 #include "overview/DiveTable.h"
 
@@ -133,6 +134,37 @@ TEST(LogbookState, ASurfacePressureReachesTheTableAndStatisticsAndStaysWithItsLo
   EXPECT_NE(state.Analysis().SurfacePressure(3), 0.6);
   WaitForSummaries(state);
   EXPECT_EQ(state.Analysis().KnownSummary(3)->MaxOverSaturation, before);
+}
+
+// Appearance and language change how the table's figures look, not the figures: the computed
+// columns stay as they were taken. Another model has them worked out and taken again.
+TEST(LogbookState, OnlyAChangeOfTheFiguresHasTheSummariesTakenAgain) {
+  test::TestWindow w("NoWarning=1\n");
+  w.Start();
+  w.form->OpenLogbook(test::WriteLogbook("sample.log", test::SampleLogbook()));
+  LogbookState& state = *w.state;
+  WaitForSummaries(state);
+  QCoreApplication::processEvents();
+  DiveTableModel& model = *TableModel(*w.form);
+  QSignalSpy taken(&model, &DiveTableModel::AnalysisProgressed);
+  const uint64_t generation = state.Analysis().Generation();
+
+  for (const Appearance appearance : {Appearance::Dark, Appearance::Light, Appearance::Desktop}) {
+    state.SetAppearance(appearance);
+  }
+  state.SetLanguage("de");
+  state.SetLanguage("en");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(taken.count(), 0);
+  EXPECT_EQ(state.Analysis().Generation(), generation);
+  EXPECT_TRUE(model.Table().Cell(3, TableColumn::MaxOverSat).Known);
+
+  const int other = state.Analysis().Model().DecoModelNumber == 2 ? 1 : 2;
+  state.SetModel(other);
+  WaitForSummaries(state);
+  QTRY_COMPARE_WITH_TIMEOUT(model.Table().Cell(3, TableColumn::MaxOverSat).Number,
+                            FreshOverSaturations(state.Book(), other)[3], 10000);
+  EXPECT_GE(taken.count(), 1);
 }
 
 }  // namespace

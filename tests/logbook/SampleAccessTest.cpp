@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "analysis/StretchMeasure.h"
+#include "charts/ChartTestDives.h"
+#include "charts/DepthReadout.h"
+#include "charts/VerticalSpeedChart.h"
 #include "logbook/SampleAccess.h"
+#include "report/Units.h"
 
 namespace scrb {
 namespace {
@@ -23,6 +30,34 @@ TEST(SampleAccess, ReadsOutsideTheArraysGiveZeroAndFlagsKeepTheirLowByte) {
             (std::vector<int>{0x51, 0x51, 0}));
   dive.SampleCount = -3;
   EXPECT_EQ(DecodedSampleCount(dive), 0);
+}
+
+// The Vertical Speed chart's step, the depth readout and the ruler laid over one sample interval
+// say the same speed for the same two samples: descents, ascents, a level stretch and a last
+// sample, at the decoder's depth step of 0.15625 m.
+TEST(SampleAccess, TheChartTheReadoutAndTheRulerGiveTheSameSpeed) {
+  std::vector<double> depths;
+  for (const int raw : {0, 20, 52, 96, 96, 93, 61, 30, 3, 1}) depths.push_back(raw * 0.15625);
+  const test::SampledDive dive = test::DiveWithSamples(depths);
+  test::RecordingSurface chart;
+  DrawVerticalSpeedChart(dive, chart, UnitSystem::Metric, Palette::Classic());
+  const std::vector<test::RecordedOp> lines = chart.Lines();
+  for (int32_t k = 1; k < dive.SampleCount; ++k) {
+    SCOPED_TRACE(k);
+    const auto ruler = MeasureStretch({&dive, &dive}, SampleTime(k - 1), SampleTime(k));
+    ASSERT_TRUE(ruler && ruler->MeanVerticalSpeed);
+    const double speed = *ruler->MeanVerticalSpeed;
+    // The step's level ends where sample k is plotted.
+    const auto level = std::find_if(lines.begin(), lines.end(), [&](const test::RecordedOp& op) {
+      return op.DrawWidth == 3 && op.X2 == SampleTime(k) && op.Y1 == op.Y2;
+    });
+    ASSERT_NE(level, lines.end());
+    EXPECT_EQ(level->Y2, speed * 100);
+    for (const UnitSystem units : {UnitSystem::Metric, UnitSystem::Imperial}) {
+      const std::string shown = "=" + FormatIn(Quantity::Speed, speed, units, "0.0") + " ";
+      EXPECT_NE(SpeedReadoutText(dive, k, units).value_or("").find(shown), std::string::npos);
+    }
+  }
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFlags>
 #include <QFuture>
 #include <QObject>
 #include <atomic>
@@ -12,6 +11,7 @@
 
 #include "app/state/Appearance.h"
 #include "app/state/Language.h"
+#include "app/state/SettingChanges.h"
 #include "charts/TimeStretch.h"
 #include "overview/Statistics.h"
 #include "report/Units.h"
@@ -20,18 +20,6 @@
 namespace scrb {
 
 class SettingsStore;
-
-// What a settings change touched; every view redraws only what depends on it.
-enum class SettingChange {
-  Units = 1,
-  Language = 2,
-  Model = 4,
-  Repetitive = 8,
-  SurfacePressure = 16,
-  Appearance = 32,
-};
-Q_DECLARE_FLAGS(SettingChanges, SettingChange)
-Q_DECLARE_OPERATORS_FOR_FLAGS(SettingChanges)
 
 // Background work over the logbook's dives. It stops at the next dive once Cancelled is set.
 struct BackgroundJob {
@@ -129,6 +117,7 @@ class LogbookState : public QObject {
   void LogbookChanged();
   // Each dive's summary as the background work gets through them.
   void AnalysisProgressed(int done, int total);
+  // A view asks Invalidated(what) what to renew.
   void SettingsChanged(scrb::SettingChanges what);
   void CurrentDiveChanged(int index);
   void StretchChanged();

@@ -30,6 +30,7 @@
 #include "app/statistics/ShowOver.h"
 #include "app/views/ChartView.h"
 #include "charts/SampleTimeAxis.h"
+#include "logbook/SampleAccess.h"
 #include "logbook/Translation.h"
 #include "render/PainterSurface.h"
 #include "render/ReportPainter.h"
@@ -73,14 +74,12 @@ ComparisonWindow::ComparisonWindow(LogbookState& state, UserDialogs& dialogs, QW
   BuildDetails();
   BuildButtons(*layout);
 
-  // Units and language change only how the same figures read; the model, the repetitive option
-  // and a surface pressure change the figures themselves.
   connect(&state_, &LogbookState::SettingsChanged, this, [this](SettingChanges what) {
-    if (what &
-        (SettingChange::Model | SettingChange::Repetitive | SettingChange::SurfacePressure)) {
+    if (Invalidated(what) & ShownPart::Figures) {
       Refresh();
       return;
     }
+    // The table shows figures in units, words and each dive's colour, as the charts do.
     SetTexts();
     FillTable();
     DrawCharts();
@@ -229,8 +228,9 @@ void ComparisonWindow::ShowRuler() {
     return;
   }
   QStringList label;
-  label << ToQt(FillIn(Tr("Readouts", "Time: %1"),
-                       {StretchTimeLabel((ends->second - ends->first) * 20, 20)}));
+  label << ToQt(
+      FillIn(Tr("Readouts", "Time: %1"),
+             {StretchTimeLabel((ends->second - ends->first) * kSampleSeconds, kSampleSeconds)}));
   for (const ComparedDive& dive : comparison_.Dives) {
     const AnalysedDive& a = dive.Analysed;
     if (a.Record == nullptr || !a.Profile || a.Profile->SampleCount <= ends->first) continue;

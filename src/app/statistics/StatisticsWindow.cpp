@@ -127,14 +127,14 @@ StatisticsWindow::StatisticsWindow(LogbookState& state, QWidget* parent)
     const StatisticsGroup& group = shown_->Groups[static_cast<size_t>(row)];
     emit ShowOnlyDives(group.Dives, ToQt(GroupingTitle(shown_->GroupedBy) + ": " + group.Key));
   });
-  // Another model or surface pressure changes the over-saturations, a new logbook everything;
-  // units and language only how the same figures are shown.
+  // A new logbook changes everything.
   connect(&state_, &LogbookState::LogbookChanged, this, &StatisticsWindow::Start);
   connect(&state_, &LogbookState::SettingsChanged, this, [this](SettingChanges what) {
+    const ShownParts stale = Invalidated(what);
+    // The chart titles name units and colours.
     SetTexts();
-    if (what & (SettingChange::Model | SettingChange::Repetitive | SettingChange::SurfacePressure |
-                SettingChange::Language)) {
-      // Trips are named with month names: a new language sums the groups up anew.
+    // Trips are named with month names: new words sum the groups up anew.
+    if (stale & (ShownPart::Figures | ShownPart::Texts)) {
       Start();
     } else if (metric_) {
       Show(*metric_);

@@ -16,15 +16,19 @@ DiveTableModel::DiveTableModel(LogbookState& state, QObject* parent)
   connect(&state_, &LogbookState::LogbookChanged, this, &DiveTableModel::Reload);
   connect(&state_, &LogbookState::AnalysisProgressed, this, &DiveTableModel::TakeSummaries);
   connect(&state_, &LogbookState::SettingsChanged, this, [this](SettingChanges what) {
-    if (what & SettingChange::Units) {
+    const ShownParts stale = Invalidated(what);
+    // The cells hold their measurements in the table's units, so they are made anew.
+    if (stale & ShownPart::Units) {
       Reload();
-    } else if (what & SettingChange::Language) {
+      return;
+    }
+    if (stale & ShownPart::Texts) {
       table_.RelabelTrips(state_.Book().Dives);
       if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
       emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
-    } else {
-      // Another model or surface pressure: the computed columns fill in again as the summaries
-      // are worked out anew.
+    }
+    if (stale & ShownPart::Figures) {
+      // The computed columns fill in again as the summaries are worked out anew.
       table_.ForgetSummaries();
       known_.assign(known_.size(), false);
       analysed_ = 0;

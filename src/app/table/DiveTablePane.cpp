@@ -153,8 +153,10 @@ DiveTablePane::DiveTablePane(LogbookState& state, UserDialogs& dialogs, QWidget*
     KeepSelectionInView();
   });
   connect(&state_, &LogbookState::SettingsChanged, this, [this](SettingChanges what) {
-    if (what & SettingChange::Language) Retranslate();
-    if (what & SettingChange::Units) AfterFilterChanged();
+    const ShownParts stale = Invalidated(what);
+    if (stale & ShownPart::Texts) Retranslate();
+    // The model made its rows anew in the new units.
+    if (stale & ShownPart::Units) AfterFilterChanged();
   });
 
   auto* layout = new QVBoxLayout(this);

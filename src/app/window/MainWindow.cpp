@@ -70,7 +70,8 @@ MainWindow::MainWindow(LogbookState& state, UserDialogs& dialogs, QWidget* paren
     ShowCurrentDive();
   });
   connect(&state_, &LogbookState::SettingsChanged, this, [this](SettingChanges what) {
-    if (what & SettingChange::Language) Retranslate();
+    if (Invalidated(what) & ShownPart::Texts) Retranslate();
+    // Every part of a setting shows on the pages.
     ShowCurrentDive();
   });
 }
