@@ -220,14 +220,5 @@ TEST(Palette, ClassicOutlinesTheLightTissues) {
   EXPECT_EQ(outlined, (std::vector<int>{2, 3, 6}));
 }
 
-TEST(Palette, ByCommandLineName) {
-  EXPECT_EQ(PaletteNamed("classic"), &Palette::Classic());
-  EXPECT_EQ(PaletteNamed("dark"), &Palette::Dark());
-  EXPECT_EQ(PaletteNamed("high-contrast"), &Palette::HighContrast());
-  for (const char* unknown : {"", "Dark", "high contrast", "light"}) {
-    EXPECT_EQ(PaletteNamed(unknown), nullptr) << unknown;
-  }
-}
-
 }  // namespace
 }  // namespace scrb
