@@ -43,43 +43,56 @@ Heights HeightsOf(const std::vector<RecordedOp>& lines, bool start = false) {
   return heights;
 }
 
-// Each segment takes the flags of the sample it starts from, the first one down from the surface
-// those of sample 0; deco or tx alone does not colour. At 11 m no reference depth is in range.
-TEST(DrawDepthChart, ProfileColouredByTheFlags) {
-  RecordingSurface s;
+// What the depth chart shows of a dive. The range reaches the logged maximum depth or, where
+// that is unknown or the samples go deeper, the deepest sample rounded to tenths with halves up;
+// the 20 m and 40 m lines (in the chart's units) only where the range reaches them. A segment is
+// red when the sample it starts from carries an alarm (rbt, air, sos; deco or tx alone does not).
+// Samples a damaged record claims beyond its arrays read as the surface.
+TEST(DrawDepthChart, RangeReferenceLinesAndAlarmColours) {
+  const Rgb r = kRed, b = kBlue, twenty = Palette::Classic().TwentyMetre,
+            forty = Palette::Classic().FortyMetre;
   // Flags none, rbt, deco, tx, air, sos + deco, none.
-  const test::SampledDive dive = DiveWithSamples({5, 6, 7, 8, 9, 10, 11}, {0, 2, 1, 32, 16, 9, 0});
-  DrawDepthChart(dive, dive, s, UnitSystem::Metric, Palette::Classic());
-  EXPECT_EQ(FrameRange(s), std::make_pair(1101.0, 0.0));
-  const Heights profile = {{500, kBlue}, {600, kBlue}, {700, kRed},  {800, kBlue},
-                           {900, kBlue}, {1000, kRed}, {1100, kRed}, {0, kBlue}};
-  EXPECT_EQ(HeightsOf(DataLines(s)), profile);
-  EXPECT_EQ(s.DrawWidth(), 1);
-}
-
-// Depths are rounded to tenths with halves up. An unknown maximum depth gives way to the deepest
-// sample, as does one the samples go beyond; samples the damaged arrays lack read as the surface.
-// The reference depths inside the range come first, so the profile is drawn over them.
-TEST(DrawDepthChart, DepthsRangeAndTheReferenceLinesInIt) {
-  for (double maxDepth : {327.67, 25.0, 45.0}) {
-    test::SampledDive dive = DiveWithSamples({1.25, 79 * 160.0 / 1024, 30});
-    dive.MaxDepth = maxDepth;
-    dive.SampleCount = 5;
+  const std::vector<int16_t> flags = {0, 2, 1, 32, 16, 9, 0};
+  const std::vector<Rgb> alarms = {b, b, r, b, b, r, r, b};
+  const struct {
+    std::vector<double> Depths;
+    std::vector<int16_t> Flags;
+    int32_t Claimed;  // the samples the record says it holds; 0: as many as it has
+    double MaxDepth;  // 0: the deepest sample's
+    UnitSystem Units;
+    double Bottom;
+    Heights References;
+    std::vector<Rgb> Segments;  // empty: all blue
+  } cases[] = {
+      {{5, 6, 7, 8, 9, 10, 11}, flags, 0, 0, UnitSystem::Metric, 1101, {}, alarms},
+      {{1.25}, {}, 0, 0, UnitSystem::Metric, 131, {}, {}},
+      {{1.25, 30}, {}, 4, 327.67, UnitSystem::Metric, 3001, {{2000, twenty}}, {}},
+      {{1.25, 30}, {}, 0, 25, UnitSystem::Metric, 3001, {{2000, twenty}}, {}},
+      {{1.25, 30}, {}, 0, 45, UnitSystem::Metric, 4501, {{2000, twenty}, {4000, forty}}, {}},
+      // 45 m is 147.64 ft.
+      {{5, 45}, {}, 0, 0, UnitSystem::Imperial, 14764, {{6561.68, twenty}, {13123.36, forty}}, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Depths.back() << " m, max " << c.MaxDepth);
+    test::SampledDive dive = DiveWithSamples(c.Depths, c.Flags);
+    if (c.MaxDepth > 0) dive.MaxDepth = c.MaxDepth;
+    if (c.Claimed > 0) dive.SampleCount = c.Claimed;
     RecordingSurface s;
-    DrawDepthChart(dive, dive, s, UnitSystem::Metric, Palette::Classic());
-    EXPECT_EQ(FrameRange(s).first, maxDepth == 45 ? 4501 : 3001) << maxDepth;
-    Heights expected = {
-        {2000, Palette::Classic().TwentyMetre}, {130, kBlue}, {1230, kBlue}, {3000, kBlue}};
-    expected.resize(7, {0, kBlue});
-    if (maxDepth == 45)
-      expected.insert(expected.begin() + 1, {4000, Palette::Classic().FortyMetre});
-    EXPECT_EQ(HeightsOf(DataLines(s)), expected) << maxDepth;
+    DrawDepthChart(dive, dive, s, c.Units, Palette::Classic());
+    EXPECT_EQ(FrameRange(s), std::make_pair(c.Bottom, 0.0));
+    Heights references;
+    for (const RecordedOp& op : DataLines(s, 1))
+      references.emplace_back(std::round(op.Y1 * 100) / 100, op.Color);
+    EXPECT_EQ(references, c.References);
+    std::vector<Rgb> segments;
+    for (const RecordedOp& op : DataLines(s, 3)) segments.push_back(op.Color);
+    const size_t count = static_cast<size_t>(dive.SampleCount) + 1;
+    EXPECT_EQ(segments, c.Segments.empty() ? std::vector<Rgb>(count, b) : c.Segments);
   }
 }
 
-// Every chart's reference lines in its own units (metric, then feet), colours and thin pen. Seven
-// samples: the time axis ends at 333 on each chart; the dive goes below 40 m, so both reference
-// depths are in range.
+// The speed and over-saturation charts' reference lines in their units (metric, then feet),
+// colours and thin pen. Seven samples: the time axis ends at 333 on each chart.
 TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
   const test::SampledDive dive = DiveWithSamples({5, 15, 25, 35, 45, 30, 11});
   const DecoModel model = test::Model(0);
@@ -93,22 +106,12 @@ TEST(DiveCharts, ReferenceLinesAtTheirPlaces) {
     std::vector<Line> Lines;
   } charts[] = {
       {[&](ChartSurface& s) {
-         DrawDepthChart(dive, dive, s, UnitSystem::Metric, Palette::Classic());
-       },
-       {4501, 0},
-       {{0, 2000, 333, 2000, green}, {0, 4000, 333, 4000, red}}},  // 20 m and 40 m
-      {[&](ChartSurface& s) {
          DrawVerticalSpeedChart(dive, s, UnitSystem::Metric, Palette::Classic());
        },
        {-3000, 5800},
        {{0, 0, 333, 0, green}, {0, 1200, 333, 1200, red}}},  // still, and 12 m/min up
-      // In feet the lines keep their depths and speed, and the axes end on whole feet: 45 m is
-      // 147.64 ft, the fastest ascent 187.01 ft/min, the fastest descent -98.43 ft/min.
-      {[&](ChartSurface& s) {
-         DrawDepthChart(dive, dive, s, UnitSystem::Imperial, Palette::Classic());
-       },
-       {14764, 0},
-       {{0, 6561.68, 333, 6561.68, green}, {0, 13123.36, 333, 13123.36, red}}},
+      // In feet the lines keep their speed, and the axis ends on whole feet: the fastest ascent
+      // 187.01 ft/min, the fastest descent -98.43 ft/min.
       {[&](ChartSurface& s) {
          DrawVerticalSpeedChart(dive, s, UnitSystem::Imperial, Palette::Classic());
        },

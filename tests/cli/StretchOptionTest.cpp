@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "support/HostTools.h"
 #include "cli/CliRun.h"
+#include "support/HostTools.h"
 #include "support/LogbookBuilder.h"
 
 namespace scrb::cli {
@@ -65,13 +65,17 @@ TEST(StretchOption, EveryTimeChartDrawsTheStretch) {
   }
 }
 
-TEST(StretchOption, RefusesWhatIsNoStretchNamingTheOption) {
+// A stretch of exactly a minute is drawn; anything that is no stretch is refused, naming the
+// option.
+TEST(StretchOption, AMinuteIsDrawnWhatIsNoStretchRefusedNamingTheOption) {
   const auto dir = OutDir("refused-stretches");
   const std::string out = (dir / "chart.png").string();
   const struct {
     Args Extra;
-    const char* Named;
+    const char* Named;  // null: drawn
   } cases[] = {
+      {{"--from", "1", "--to", "2"}, nullptr},
+      {{"--from", "0.5", "--to", "1.5"}, nullptr},
       {{"--from", "x"}, "--from"},
       {{"--from", "-1"}, "--from"},
       {{"--to", "1,5"}, "--to"},
@@ -88,9 +92,11 @@ TEST(StretchOption, RefusesWhatIsNoStretchNamingTheOption) {
     Args args = {"render", FourMinuteDive(), "--dive", "0", "--chart", "depth", "--out", out};
     args.insert(args.end(), c.Extra.begin(), c.Extra.end());
     const CliRun run = Cli(args);
-    EXPECT_EQ(run.Status, kExitUsage);
-    EXPECT_TRUE(Has(run.Err, c.Named)) << run.Err;
-    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(run.Status, c.Named ? kExitUsage : kExitOk) << run.Err;
+    EXPECT_EQ(std::filesystem::remove(out), c.Named == nullptr);
+    if (c.Named) {
+      EXPECT_TRUE(Has(run.Err, c.Named)) << run.Err;
+    }
   }
   for (const char* chart : {"legend", "stats-years"}) {
     const CliRun run =

@@ -115,6 +115,25 @@ TEST(ComparisonCharts, EachDiveInItsColourOnTheLongestDivesAxis) {
       std::ranges::any_of(texts, [](const std::string& t) { return t.starts_with("2, "); }));
 }
 
+// Dives that stay far below the limit still show the 100 % line, within the plot.
+TEST(ComparisonCharts, TheLimitLineStaysWhenEveryDiveIsFarBelowIt) {
+  std::vector<DiveRecord> dives = {Dive(1, 10, 4), Dive(2, 20, 3)};
+  AnalysisCache cache;
+  cache.SetDives(&dives);
+  cache.SetModel(0);
+  const DiveComparison comparison = CompareDives(cache, {0, 1});
+  for (const ComparedDive& d : comparison.Dives)
+    ASSERT_LT(*std::ranges::max_element(d.HighestOverSaturation), kCriticalLevel * 0.6);
+  RecordingSurface s;
+  DrawComparisonChart(ComparisonChart::OverSaturation, comparison, s, UnitSystem::Metric,
+                      Palette::Classic());
+  const test::Rect plot = test::GridBounds(s);
+  const auto limit = s.LinesOf(Palette::Classic().CriticalLevel);
+  ASSERT_EQ(limit.size(), 1u);
+  EXPECT_EQ(std::make_pair(limit[0].Y1, limit[0].Y2), std::make_pair(10000.0, 10000.0));
+  EXPECT_TRUE(plot.Top <= 10000 && 10000 <= plot.Bottom) << plot.Top << " to " << plot.Bottom;
+}
+
 // Every operation's corners in twips from the surface's upper-left corner, through the coordinate
 // system in force when it was drawn.
 std::vector<test::Rect> InTwips(const RecordingSurface& s, const std::vector<RecordedOp>& ops) {

@@ -141,9 +141,10 @@ TEST(DiveComparison, HighestOverSaturationIsTheTopTissueOfTheChartAtEveryStep) {
 }
 
 // The second dive follows the first after 50 minutes at the surface: under every model it starts
-// with the nitrogen left over, and so comes closer to its limit than it would alone.
+// with the nitrogen left over, and so comes closer to its limit than it would alone. The first
+// has a surface interval recorded but no dive before it: nothing was carried over into it.
 TEST(DiveComparison, ACarriedOverPairUnderEachModel) {
-  const std::vector<DiveRecord> pair = {Dive("10:00", "Unknown", 30, 30, 1),
+  const std::vector<DiveRecord> pair = {Dive("10:00", "01:10", 30, 30, 1),
                                         Dive("11:30", "00:50", 30, 30, 2)};
   for (int model = 0; model <= 2; ++model) {
     Compared carried(pair, {0, 1}, model, true);
@@ -157,9 +158,12 @@ TEST(DiveComparison, ACarriedOverPairUnderEachModel) {
         << "model " << model;
     EXPECT_GT(second.HighestOverSaturation.front(),
               alone.Result.Dives[1].HighestOverSaturation.front());
-    EXPECT_EQ(ComparisonTable(carried.Result, UnitSystem::Metric)[9][2], "Yes, from dive 1");
-    EXPECT_NE(ComparisonJson(carried.Result, UnitSystem::Metric).find("\"carried\": true"),
-              std::string::npos);
+    const auto table = ComparisonTable(carried.Result, UnitSystem::Metric);
+    EXPECT_EQ(table[9][1], "No");
+    EXPECT_EQ(table[9][2], "Yes, from dive 1");
+    const std::string json = ComparisonJson(carried.Result, UnitSystem::Metric);
+    EXPECT_NE(json.find("\"carried\": false},"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"carried\": true}]"), std::string::npos) << json;
   }
   // The dive before need not be one of those compared.
   Compared without(pair, {1, 0}, 0, true);

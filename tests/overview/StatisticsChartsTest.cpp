@@ -169,9 +169,11 @@ TEST(StatisticsCharts, LimitLineAndYearMeans) {
   EXPECT_EQ(means[0].X2, 1999);
 }
 
-// The years axis steps by the span as a time axis does: one dive dated 1600 beside dives of
-// 1998-2010 gets a vertical line every 10, 20 or 50 years and a label on round years, not 411
-// lines; a two-year logbook keeps a line and a label every year. The bars keep one per year.
+// The years axis steps by the span as a time axis does, its labels and lines on the multiples of
+// their steps however odd the first year: one dive dated 1603 beside dives of 1998-2010 gets a
+// line every 10, 20 or 50 years, not 408 lines; thirty years from 1993 on a small chart a label
+// on 1995 and 2000. A two-year logbook keeps a line and a label every year. The bars keep one per
+// year.
 TEST(StatisticsCharts, YearsAxisStepsBySpan) {
   const auto yearLines = [](const RecordingSurface& s) {
     std::vector<double> xs;
@@ -179,42 +181,55 @@ TEST(StatisticsCharts, YearsAxisStepsBySpan) {
       if (line.X1 == line.X2) xs.push_back(line.X1);
     return xs;
   };
-  std::vector<DiveFigures> spread = {Dive(0, 16000101, 10, 30, 15, 20, 50)};
-  for (int year = 1998; year <= 2010; ++year)
-    spread.push_back(Dive(year - 1997, year * 10000 + 601, 10, 30, 15, 20, 50));
-  const LogbookStatistics wide = SumUp(spread, StatisticsGrouping::Year);
+  const auto years = [](int from, int to, std::vector<DiveFigures> dives) {
+    for (int year = from; year <= to; ++year)
+      dives.push_back(Dive(static_cast<int>(dives.size()), year * 10000 + 601, 10, 30, 15, 20, 50));
+    return SumUp(dives, StatisticsGrouping::Year);
+  };
+  const struct {
+    LogbookStatistics Stats;
+    int First, Last, Width;
+    std::vector<int> Steps;  // the label steps the span may take
+  } logbooks[] = {
+      {years(1998, 2010, {Dive(0, 16030101, 10, 30, 15, 20, 50)}), 1603, 2010, 640, {20, 50, 100}},
+      {years(1993, 2022, {}), 1993, 2022, 330, {5}},
+  };
+  for (const auto& logbook : logbooks) {
+    for (const auto chart : {StatisticsChart::BreathRateOverTime, StatisticsChart::DivesPerYear}) {
+      SCOPED_TRACE(testing::Message() << logbook.First << ", " << ChartInfo(chart).Name);
+      RecordingSurface s(logbook.Width * kTwipsPerPixel, 450 * kTwipsPerPixel);
+      DrawStatisticsChart(chart, logbook.Stats, s, Palette::Classic());
+      const std::vector<double> lines = yearLines(s);
+      EXPECT_LT(lines.size(), 30u);
+      std::vector<int> labels;
+      for (const auto& print : s.Prints()) {
+        if (print.Text.size() == 4 && std::isdigit(static_cast<unsigned char>(print.Text[0])))
+          labels.push_back(std::stoi(print.Text));
+      }
+      ASSERT_GE(labels.size(), 3u);
+      const int step = labels[1] - labels[0];
+      EXPECT_TRUE(std::ranges::count(logbook.Steps, step) == 1) << step;
+      for (size_t n = 0; n < labels.size(); ++n) {
+        EXPECT_EQ(labels[n] % step, 0) << labels[n];
+        if (n > 0) {
+          EXPECT_EQ(labels[n] - labels[n - 1], step);
+        }
+      }
+      if (chart == StatisticsChart::DivesPerYear) continue;
+      // Lines on round years of a series step that the label step is a multiple of; the plot's
+      // ends have their border.
+      std::vector<double> inner;
+      for (double x : lines)
+        if (x > logbook.First && x < logbook.Last + 1) inner.push_back(x);
+      ASSERT_GE(inner.size(), 2u);
+      const double lineStep = inner[1] - inner[0];
+      EXPECT_EQ(std::fmod(step, lineStep), 0) << lineStep;
+      for (double x : inner) EXPECT_EQ(std::fmod(x, lineStep), 0) << x;
+    }
+  }
   const LogbookStatistics narrow =
       SumUp({Dive(0, 19980301, 12, 45, 15, 17, 40), Dive(1, 19990310, 14, 75, 11, 19, 50)},
             StatisticsGrouping::Year);
-  for (const auto chart : {StatisticsChart::BreathRateOverTime, StatisticsChart::DivesPerYear}) {
-    RecordingSurface s(640 * kTwipsPerPixel, 450 * kTwipsPerPixel);
-    DrawStatisticsChart(chart, wide, s, Palette::Classic());
-    const std::vector<double> lines = yearLines(s);
-    EXPECT_LT(lines.size(), 30u);
-    std::vector<int> labels;
-    for (const auto& print : s.Prints()) {
-      if (print.Text.size() == 4 && std::isdigit(static_cast<unsigned char>(print.Text[0])))
-        labels.push_back(std::stoi(print.Text));
-    }
-    ASSERT_GE(labels.size(), 3u);
-    const int step = labels[1] - labels[0];
-    EXPECT_TRUE(step == 50 || step == 100 || step == 20) << step;
-    for (size_t n = 1; n < labels.size(); ++n) {
-      EXPECT_EQ(labels[n] % step, 0) << labels[n];
-      EXPECT_EQ(labels[n] - labels[n - 1], step);
-    }
-    if (chart == StatisticsChart::DivesPerYear) continue;
-    // Lines on round years of a series step that the label step is a multiple of; the plot's
-    // ends (1600 and 2011) have their border.
-    std::vector<double> inner;
-    for (double x : lines)
-      if (x > 1600 && x < 2011) inner.push_back(x);
-    ASSERT_GE(inner.size(), 2u);
-    const double lineStep = inner[1] - inner[0];
-    EXPECT_TRUE(lineStep == 10 || lineStep == 20 || lineStep == 50) << lineStep;
-    EXPECT_EQ(std::fmod(step, lineStep), 0);
-    for (double x : inner) EXPECT_EQ(std::fmod(x, lineStep), 0) << x;
-  }
   RecordingSurface s(640 * kTwipsPerPixel, 450 * kTwipsPerPixel);
   DrawStatisticsChart(StatisticsChart::OverSaturationOverTime, narrow, s, Palette::Classic());
   std::vector<double> lines = yearLines(s);

@@ -117,13 +117,5 @@ TEST(Units, TheExampleLogbooksFirstDiveInImperial) {
   EXPECT_NEAR(table.Cell(0, TableColumn::MaxDepth).Number, 72.8018, 1e-4);
 }
 
-TEST(Units, NamesOfTheSystems) {
-  EXPECT_EQ(UnitSystemByName("Imperial"), kImperial);
-  EXPECT_EQ(UnitSystemByName("METRIC"), kMetric);
-  EXPECT_EQ(UnitSystemByName("feet"), std::nullopt);
-  EXPECT_EQ(UnitSystemByName(""), std::nullopt);
-  EXPECT_EQ(UnitSystemByName(UnitSystemName(kImperial)), kImperial);
-}
-
 }  // namespace
 }  // namespace scrb

@@ -88,8 +88,8 @@ TEST(SurfacePressureEntry, TypedPressures) {
 }
 
 // Every model whole: tissue count, decay from the half time (a time constant, no ln 2), stored
-// coefficient, colour, and the legend row a diver reads. A half time has one coefficient in
-// every model; model 2 is model 1 and three slow tissues.
+// coefficient, and the legend row a diver reads, each in its tissue's colour. A half time has one
+// coefficient in every model; model 2 is model 1 and three slow tissues.
 TEST(TissueLegend, EveryModelsTablesAndLegendRows) {
   const std::map<int, int> hundredths = {
       {5, 272},  {7, 254},  {10, 238},  {15, 220},  {20, 204},  {30, 182},  {40, 168}, {50, 161},
@@ -97,11 +97,6 @@ TEST(TissueLegend, EveryModelsTablesAndLegendRows) {
   const std::vector<int> navy = {5, 7, 10, 15, 20, 30, 40, 50, 60, 80, 100, 120};
   std::vector<int> quorvan = navy;
   quorvan.insert(quorvan.end(), {160, 320, 640});
-  const std::vector<Rgb> colors = {
-      {255, 64, 64},   {255, 255, 64},  {64, 255, 64},   {255, 64, 255},
-      {64, 64, 255},   {240, 240, 240}, {128, 128, 128}, {64, 64, 64},
-      {160, 160, 160}, {96, 96, 96},    {128, 64, 64},   {128, 128, 64},
-      {64, 128, 64},   {128, 64, 128},  {64, 64, 128},   {}};
   const std::pair<const char*, std::vector<int>> models[] = {
       {"B\u00fchlmann ZH-L8 ADT (8 tissues)", {5, 10, 20, 40, 80, 160, 320, 640}},
       {"FFESSM MN90 - French Navy (12 tissues)", navy},
@@ -117,7 +112,6 @@ TEST(TissueLegend, EveryModelsTablesAndLegendRows) {
     ASSERT_EQ(model.TissueDecay.size(), count + 1);
     EXPECT_EQ(model.TissueDecay.back(), 0);
     EXPECT_EQ(model.CriticalCoefficient.back(), 0);
-    EXPECT_EQ(model.TissueColor, colors);
     RecordingSurface s;
     DrawTissueLegend(model, s, Palette::Classic());
     EXPECT_EQ(s.Corners(), std::vector<double>({-50, -1, 1020, double(count)}));
@@ -135,7 +129,8 @@ TEST(TissueLegend, EveryModelsTablesAndLegendRows) {
       EXPECT_DOUBLE_EQ(model.TissueDecay[t], std::exp((-20.0 / halfTimes[t]) / 60)) << t;
       EXPECT_DOUBLE_EQ(model.CriticalCoefficient[t], h / 10000.0) << t;
       EXPECT_EQ(std::make_tuple(bars[t].X1, bars[t].Y1, bars[t].X2, bars[t].Y2, bars[t].Color),
-                std::make_tuple(0.0, double(t), 200.0, double(t), colors[t]));
+                std::make_tuple(0.0, double(t), 200.0, double(t),
+                                Palette::Classic().Tissue(static_cast<int>(t))));
       EXPECT_EQ(rows[t].Text, "Tissue " + std::to_string(t + 1) +
                                   ", half time: " + std::to_string(halfTimes[t]) +
                                   " minutes, Critical over-sat coeff: " + std::to_string(h / 100) +
