@@ -25,7 +25,7 @@
 #include "app/pages/DivePage.h"
 #include "app/state/LogbookState.h"
 #include "app/state/SettingsStore.h"
-#include "app/statistics/ComparisonWindow.h"
+#include "app/comparison/ComparisonWindow.h"
 #include "app/table/DiveTableModel.h"
 #include "app/table/DiveTablePane.h"
 #include "app/window/MainWindow.h"
@@ -197,7 +197,7 @@ void BM_ZoomStep(benchmark::State& state) {
   if (window.form->width() < 1800) state.SkipWithError("the window did not get its full size");
   const int32_t samples = window.state->CurrentSampleCount();
   scrb::TimeStretch stretch = scrb::TimeStretch::Between(1000, 4000);
-  window.state->SetStretch(stretch);
+  window.form->Time().SetStretch(stretch);
   Settle();
   int step = 0;
   for (auto _ : state) {
@@ -205,7 +205,7 @@ void BM_ZoomStep(benchmark::State& state) {
       const bool back = step % 2 != 0;
       stretch = pan ? scrb::Panned(stretch, samples, back ? -150 : 150)
                     : scrb::Zoomed(stretch, samples, 2500, back ? 1.25 : 0.8);
-      window.state->SetStretch(stretch);
+      window.form->Time().SetStretch(stretch);
     }
     Settle();
   }

@@ -32,7 +32,8 @@ struct FullHdPage {
   QTemporaryDir Folder;
   scrb::QtSettingsStore Settings{Folder.filePath("scrb.ini")};
   scrb::LogbookState State{Settings, "en"};
-  scrb::SpeedPage Page{State};
+  scrb::TimeWindow& Time = *scrb::MakePagesTimeWindow(State, &State);
+  scrb::SpeedPage Page{State, Time};
 
   FullHdPage() {
     State.Replace({NinetyMinuteDive()});

@@ -8,14 +8,15 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QWheelEvent>
 #include <algorithm>
 #include <set>
 
 #include "AppTestWindow.h"
-#include "app/statistics/ComparisonWindow.h"
+#include "app/comparison/ComparisonWindow.h"
+#include "app/views/TimeWindow.h"
 #include "support/HostTools.h"
 #include "support/PdfText.h"
 #include "support/RecordingSurface.h"
@@ -61,7 +62,7 @@ void ClickRow(const MainWindow& form, int row, Qt::KeyboardModifiers modifiers) 
 }
 
 QString Cell(const ComparisonWindow& window, int row, int column) {
-  return window.FigureTable()->item(row, column)->text();
+  return window.FigureTable()->model()->index(row, column).data().toString();
 }
 
 TEST(ComparisonWindow, OpensForTwoToSixDivesChosenWithCtrlAndShiftClicks) {
@@ -102,7 +103,7 @@ TEST(ComparisonWindow, OpensForTwoToSixDivesChosenWithCtrlAndShiftClicks) {
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->Dives(), (std::vector<int>{0, 3, 4, 5, 6, 7}));
-  EXPECT_EQ(window->FigureTable()->columnCount(), 6);
+  EXPECT_EQ(window->FigureTable()->model()->columnCount(), 6);
   EXPECT_FALSE(window->LeftOutNote()->isVisible());
 }
 
@@ -301,7 +302,7 @@ TEST(ComparisonWindow, HeatMapsZoomAndRulerShareTheChartsTimeAxis) {
     QApplication::sendEvent(depth, &wheel);
   }
   QApplication::processEvents();
-  const TimeStretch stretch = window->Stretch();
+  const TimeStretch stretch = window->Time().Stretch();
   ASSERT_FALSE(stretch.Whole);
   for (ChartView* view :
        {window->Chart(ComparisonChart::OverSaturation), window->Chart(ComparisonChart::Tank)}) {
@@ -318,7 +319,7 @@ TEST(ComparisonWindow, HeatMapsZoomAndRulerShareTheChartsTimeAxis) {
   EXPECT_FALSE(depth->Band());
   emit depth->WholeDiveAsked();
   QApplication::processEvents();
-  EXPECT_TRUE(window->Stretch().Whole);
+  EXPECT_TRUE(window->Time().Stretch().Whole);
 }
 
 }  // namespace

@@ -70,6 +70,7 @@ class DivePages : public ::testing::Test {
   QTemporaryDir folder;
   QtSettingsStore settings{folder.filePath("scrb.ini")};
   LogbookState state{settings, "en"};
+  TimeWindow& time = *MakePagesTimeWindow(state, &state);
 };
 
 // Six samples, T = 200 hundredths of a minute; the descent of 3.125 m from sample 0 to 1 is
@@ -78,7 +79,7 @@ class DivePages : public ::testing::Test {
 // it is cleared and stays so. The first sample has no speed.
 TEST_F(DivePages, DepthAndSpeedReadoutsMoveLabelAndCursorsOfTheirView) {
   Load({DiveWithDepths({3.125, 6.25, 8.125, 8.125, 5, 2.5}, {0, 0, 2}), DiveRecord{}});
-  DepthChartPage page(state);
+  DepthChartPage page(state, time);
   Show(page, 0);
   EXPECT_EQ(page.DepthTitle()->text(), "Dive Number: 12  Depth (meters) versus Time (minutes)");
   emit page.AlarmStrip()->MouseMoved(200, 300);
@@ -91,7 +92,7 @@ TEST_F(DivePages, DepthAndSpeedReadoutsMoveLabelAndCursorsOfTheirView) {
   EXPECT_EQ(page.DepthReadout()->text(), "");
   EXPECT_FALSE(page.DepthChart()->CursorX());
 
-  SpeedPage speed(state);
+  SpeedPage speed(state, time);
   Show(speed, 0);
   emit speed.SpeedChart()->MouseMoved(10, -500);  // sample 0
   EXPECT_EQ(speed.SpeedReadout()->text(), "");
@@ -103,7 +104,7 @@ TEST_F(DivePages, DepthAndSpeedReadoutsMoveLabelAndCursorsOfTheirView) {
 
 TEST_F(DivePages, OneAirReadoutMovesTheCursorOnBothAirCharts) {
   Load({MinutesDive(12), MinutesDive(327.67)});
-  AirPage page(state);
+  AirPage page(state, time);
   Show(page, 0);
   page.ShowReadoutAt(250);  // 10 minutes at 3 bar breathe 12 l x 50 bar: 5 bar a minute
   EXPECT_EQ(page.AirReadout()->text(),
@@ -128,7 +129,7 @@ TEST_F(DivePages, GeneralAndRawDataPagesShowPlainText) {
   dive.DiveDate = "17/10/1998";
   dive.Site = "<b>Pier</b>";
   Load({dive});
-  GeneralPage general(state);
+  GeneralPage general(state, time);
   const DiveSummary summary = SummaryTexts(Dive(0), state.Units());
   QStringList expected = {QString::fromStdString(summary.Heading)};
   for (const SummaryLine& line : summary.Lines) expected << QString::fromStdString(line.Value);
@@ -144,7 +145,7 @@ TEST_F(DivePages, GeneralAndRawDataPagesShowPlainText) {
   general.ShowDive(nullptr);
   EXPECT_EQ(shown().join(""), "");
 
-  RawDataPage raw(state);
+  RawDataPage raw(state, time);
   raw.ShowDive(&Dive(0));
   const QString text = raw.TextBox()->toPlainText();
   EXPECT_EQ(text, QString::fromStdString(DetailsText(Dive(0)) +
@@ -173,7 +174,7 @@ TEST_F(DivePages, TissuePageSaysWhereCarriedNitrogenCameFrom) {
     day[i].DiveNumber = std::stoi(fields[i][3]);
   }
   Load(day);
-  TissuePage page(state);
+  TissuePage page(state, time);
   page.show();
   Show(page, 1);
   const QString plain = page.MaxOverSaturationLabel()->text();
@@ -212,7 +213,7 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
   state.SetModel(0);
   Load({DiveWithDepths({0, 10, 0}), DiveWithDepths(std::vector<double>(30, 18.4)),
         DiveWithDepths({})});
-  TissuePage page(state);
+  TissuePage page(state, time);
   Show(page, 1);
   // The key follows the model, also when nothing else about it changed.
   const QImage eightTissues = page.TissueKey()->ChartImage();
@@ -329,7 +330,7 @@ TEST_F(DivePages, TissuePageAndItsModelWindow) {
 TEST_F(DivePages, TissuePageSwitchesToTheHeatMapAndKeepsTheChoice) {
   state.SetModel(2);
   Load({DiveWithDepths({0, 12, 30, 30, 22, 9, 5, 5, 0})});
-  TissuePage page(state);
+  TissuePage page(state, time);
   page.show();
   Show(page, 0);
   EXPECT_TRUE(page.HeatMapChart()->isHidden());
@@ -349,7 +350,7 @@ TEST_F(DivePages, TissuePageSwitchesToTheHeatMapAndKeepsTheChoice) {
   EXPECT_EQ(page.OverSaturationChart()->CursorX(), 150);
   EXPECT_NE(page.OverSaturationReadout()->text(), "");
 
-  TissuePage again(state);
+  TissuePage again(state, time);
   EXPECT_TRUE(again.HeatMapButton()->isChecked());
   again.HeatMapButton()->click();
   EXPECT_EQ(settings.GetSetting("TissueHeatMap", ""), "0");

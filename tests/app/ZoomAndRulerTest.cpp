@@ -13,7 +13,8 @@
 #include <iostream>
 
 #include "AppTestWindow.h"
-#include "app/statistics/ComparisonWindow.h"
+#include "app/comparison/ComparisonWindow.h"
+#include "app/views/TimeWindow.h"
 #include "charts/SampleTimeAxis.h"
 #include "saturation/TissueHeatMap.h"
 
@@ -117,7 +118,7 @@ TEST(Zoom, TheStretchIsTheDivesOnEveryPageUntilAnotherDive) {
   // Not yet drawn: the steps wait for the event loop, and are drawn together.
   EXPECT_DOUBLE_EQ(PixelOf(depth, middle), pixel);
   QApplication::processEvents();
-  const TimeStretch stretch = w.state->Stretch();
+  const TimeStretch stretch = w.form->Time().Stretch();
   ASSERT_FALSE(stretch.Whole);
   EXPECT_NEAR(stretch.To - stretch.From,
               TimesShown({}, w.state->CurrentSampleCount()).Right * 0.8 * 0.8 * 0.8 * 0.8, 1e-6);
@@ -129,42 +130,42 @@ TEST(Zoom, TheStretchIsTheDivesOnEveryPageUntilAnotherDive) {
     EXPECT_NEAR(PixelOf(chart, stretch.To), PixelOf(depth, stretch.To), 1e-6);
   }
   ChartView* tissues = w.Chart(5, 0);
-  EXPECT_EQ(w.state->Stretch(), stretch);
+  EXPECT_EQ(w.form->Time().Stretch(), stretch);
   EXPECT_NEAR(PixelOf(tissues, stretch.From), PixelOf(depth, stretch.From), 1e-6);
 
   // Shift+wheel pans; so does a drag with the left button.
   Wheel(tissues, middle, -1, Qt::ShiftModifier);
   QApplication::processEvents();
-  EXPECT_GT(w.state->Stretch().From, stretch.From);
-  const TimeStretch panned = w.state->Stretch();
+  EXPECT_GT(w.form->Time().Stretch().From, stretch.From);
+  const TimeStretch panned = w.form->Time().Stretch();
   Drag(tissues, 400, 500, Qt::LeftButton);
   QApplication::processEvents();
-  EXPECT_LT(w.state->Stretch().From, panned.From);
-  EXPECT_NEAR(w.state->Stretch().To - w.state->Stretch().From, stretch.To - stretch.From, 1e-6);
+  EXPECT_LT(w.form->Time().Stretch().From, panned.From);
+  EXPECT_NEAR(w.form->Time().Stretch().To - w.form->Time().Stretch().From, stretch.To - stretch.From, 1e-6);
 
   // Keys on a focused chart, and the double-click.
   tissues->setFocus();
   QTest::keyClick(tissues, Qt::Key_0);
-  EXPECT_TRUE(w.state->Stretch().Whole);
+  EXPECT_TRUE(w.form->Time().Stretch().Whole);
   QTest::keyClick(tissues, Qt::Key_Plus);
-  EXPECT_FALSE(w.state->Stretch().Whole);
+  EXPECT_FALSE(w.form->Time().Stretch().Whole);
   QTest::keyClick(tissues, Qt::Key_Minus);
-  EXPECT_TRUE(w.state->Stretch().Whole);
+  EXPECT_TRUE(w.form->Time().Stretch().Whole);
   QTest::keyClick(tissues, Qt::Key_Plus);
   QTest::mouseDClick(tissues, Qt::LeftButton, {}, QPoint(300, 100));
-  EXPECT_TRUE(w.state->Stretch().Whole);
+  EXPECT_TRUE(w.form->Time().Stretch().Whole);
 
-  w.state->SetStretch(stretch);
+  w.form->Time().SetStretch(stretch);
   w.state->SelectDive(w.state->CurrentDive() - 1);
   QApplication::processEvents();
-  EXPECT_TRUE(w.state->Stretch().Whole);
+  EXPECT_TRUE(w.form->Time().Stretch().Whole);
 }
 
 // In a stretch the mouse reads the sample under it, and at either end of the stretch the first
 // or last sample the stretch shows, as Home and End do.
 TEST(Zoom, ReadoutsReadTheSamplesTheStretchShows) {
   Window w;
-  w.state->SetStretch(TimeStretch::Between(1000, 1500));  // samples 29 (10'00") to 44 (15'00")
+  w.form->Time().SetStretch(TimeStretch::Between(1000, 1500));  // samples 29 (10'00") to 44 (15'00")
   ChartView* depth = w.Chart(1, 0);
   QApplication::processEvents();
   const struct {
@@ -197,7 +198,7 @@ TEST(Ruler, LaidKeptAndCleared) {
   ChartView* depth = w.Chart(1, 0);
   ChartView* alarms = w.Chart(1, 1);
   Drag(depth, PixelOf(depth, SampleTime(10)), PixelOf(depth, SampleTime(16)), Qt::RightButton);
-  ASSERT_TRUE(w.state->Ruler());
+  ASSERT_TRUE(w.form->Time().Ruler());
   const auto band = std::pair{SampleTime(10), SampleTime(16)};
   EXPECT_EQ(depth->Band(), band);
   EXPECT_EQ(alarms->Band(), band);
@@ -211,7 +212,7 @@ TEST(Ruler, LaidKeptAndCleared) {
   depth->setFocus();
   QTest::keyClick(depth, Qt::Key_Escape);
   EXPECT_FALSE(depth->Band());
-  EXPECT_FALSE(w.state->Ruler());
+  EXPECT_FALSE(w.form->Time().Ruler());
 
   // On the Tissue Sat page the label also gives the highest over-saturation in the band.
   ChartView* pressure = w.Chart(5, 0);
@@ -245,12 +246,12 @@ TEST(Ruler, LineBandAndLabelLeaveTheAxisLabelsAlone) {
     const int last = w.state->CurrentSampleCount() - 1;
     for (const auto& [from, to] :
          {std::pair{500.0, 700.0}, std::pair{SampleTime(last - 4), SampleTime(last)}}) {
-      w.state->SetRuler(std::pair{from, to});
+      w.form->Time().SetRuler(std::pair{from, to});
       const QRect over = PaintedOver(chart);
       EXPECT_LE(over.bottom(), plot.bottom() + 1);
       EXPECT_GE(over.left(), plot.left() - 1);
     }
-    w.state->SetRuler(std::nullopt);
+    w.form->Time().SetRuler(std::nullopt);
   }
 }
 
@@ -260,7 +261,7 @@ TEST(Ruler, NoBandOrPointerOnAChartWithoutData) {
   Window w(DiveWithoutAir());
   ChartView* speed = w.Chart(2, 0);
   Drag(speed, PixelOf(speed, 500), PixelOf(speed, 1000), Qt::RightButton);
-  ASSERT_TRUE(w.state->Ruler());
+  ASSERT_TRUE(w.form->Time().Ruler());
   for (ChartView* chart : test::Charts(*w.form, 3)) {
     DiveTab(*w.form)->setCurrentIndex(3);
     QApplication::processEvents();
@@ -271,14 +272,14 @@ TEST(Ruler, NoBandOrPointerOnAChartWithoutData) {
     Wheel(chart, 600, 1);
   }
   QApplication::processEvents();
-  EXPECT_TRUE(w.state->Stretch().Whole);
+  EXPECT_TRUE(w.form->Time().Stretch().Whole);
 }
 
 // After a pan by Shift+wheel or a drag, with the mouse then still, the readout and its line show
 // the time now under the mouse, not the one it was over before the chart moved.
 TEST(Zoom, TheReadoutFollowsTheChartUnderAStillMouse) {
   Window w;
-  w.state->SetStretch(TimeStretch::Between(1000, 1500));
+  w.form->Time().SetStretch(TimeStretch::Between(1000, 1500));
   ChartView* depth = w.Chart(1, 0);
   QApplication::processEvents();
   const double pixel = depth->width() / 2.0;
@@ -289,7 +290,7 @@ TEST(Zoom, TheReadoutFollowsTheChartUnderAStillMouse) {
                     Qt::ShiftModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(depth, &wheel);
   QApplication::processEvents();
-  ASSERT_GT(w.state->Stretch().From, 1000);
+  ASSERT_GT(w.form->Time().Stretch().From, 1000);
   EXPECT_NE(w.Readout(1, "DepthReadout"), before);
   ASSERT_TRUE(depth->CursorX());
   EXPECT_NEAR(PixelOf(depth, *depth->CursorX()), pixel, PixelOf(depth, 100) - PixelOf(depth, 80));
@@ -308,18 +309,18 @@ TEST(Ruler, EscClearsItWhereverTheFocusIsInThePages) {
   auto* heatMap = Page(*w.form, 5)->findChild<QPushButton*>("HeatMapButton");
   for (QWidget* focus :
        {static_cast<QWidget*>(heatMap), static_cast<QWidget*>(DiveTab(*w.form)->tabBar())}) {
-    w.state->SetRuler(std::pair{SampleTime(3), SampleTime(9)});
+    w.form->Time().SetRuler(std::pair{SampleTime(3), SampleTime(9)});
     ASSERT_TRUE(pressure->Band());
     focus->setFocus();
     QTest::keyClick(focus, Qt::Key_Escape);
-    EXPECT_FALSE(w.state->Ruler()) << focus->metaObject()->className();
+    EXPECT_FALSE(w.form->Time().Ruler()) << focus->metaObject()->className();
   }
-  w.state->SetRuler(std::pair{SampleTime(3), SampleTime(9)});
+  w.form->Time().SetRuler(std::pair{SampleTime(3), SampleTime(9)});
   SearchField(*w.form)->setFocus();
   QTest::keyClicks(SearchField(*w.form), "x");
   QTest::keyClick(SearchField(*w.form), Qt::Key_Escape);
   EXPECT_TRUE(SearchField(*w.form)->text().isEmpty());
-  EXPECT_TRUE(w.state->Ruler());
+  EXPECT_TRUE(w.form->Time().Ruler());
 }
 
 // With the heat map shown, the readout above it gives the time, the tissue under the pointer and

@@ -22,7 +22,7 @@ QLabel* Caption(const char* text, const QString& name, QWidget* parent) {
 
 }  // namespace
 
-AirPage::AirPage(LogbookState& state, QWidget* parent) : DivePage(state, parent) {
+AirPage::AirPage(LogbookState& state, TimeWindow& time, QWidget* parent) : DivePage(state, time, parent) {
   tankChart_ = new ChartView(this);
   tankChart_->setObjectName("TankChart");
   breathRateChart_ = new ChartView(this);
@@ -75,11 +75,11 @@ void AirPage::ShowDive(const DiveRecord* found) {
   DrawChartsTogether({
       {breathRateChart_,
        [&](ChartSurface& surface) {
-         DrawBreathRateChart(*profile, *air, surface, units, palette, state_.Stretch());
+         DrawBreathRateChart(*profile, *air, surface, units, palette, time_.Stretch());
        }},
       {tankChart_,
        [&](ChartSurface& surface) {
-         DrawTankChart(dive, *profile, *air, surface, units, palette, state_.Stretch());
+         DrawTankChart(dive, *profile, *air, surface, units, palette, time_.Stretch());
        }},
   });
 }

@@ -16,7 +16,7 @@ class ChartView;
 class AirPage : public DivePage {
   Q_OBJECT
  public:
-  explicit AirPage(LogbookState& state, QWidget* parent = nullptr);
+  explicit AirPage(LogbookState& state, TimeWindow& time, QWidget* parent = nullptr);
 
   void ShowDive(const DiveRecord* dive) override;
   // One readout for both charts, at the time x: they share their time axis.

@@ -60,8 +60,8 @@ QString Text(const std::string& text) {
 
 }  // namespace
 
-ProfilePage::ProfilePage(LogbookState& state, QWidget* parent, int view, bool withSpeed)
-    : DivePage(state, parent), view_(view) {
+ProfilePage::ProfilePage(LogbookState& state, TimeWindow& time, QWidget* parent, int view, bool withSpeed)
+    : DivePage(state, time, parent), view_(view) {
   depthChart_ = NewChart("DepthChart", this);
   alarmStrip_ = NewChart("AlarmStrip", this);
   auto* depthTitle = NewLabel("DepthChartTitle", QString(), this);
@@ -113,7 +113,7 @@ void ProfilePage::ShowDive(const DiveRecord* dive) {
   const auto profile = state_.Analysis().Profile(*dive);
   const UnitSystem units = state_.Units();
   const Palette& palette = state_.ChartPalette();
-  const TimeStretch& stretch = state_.Stretch();
+  const TimeStretch& stretch = time_.Stretch();
   depthTitle_->setText(Text(DepthChartTitle(*dive, units)));
   std::vector<ChartDrawing> drawings = {
       {depthChart_,

@@ -31,7 +31,7 @@ class ProfilePage : public DivePage {
 
  protected:
   // `view` is the alarm strip's layout: 1 on the dive page, 0 above the speed chart.
-  ProfilePage(LogbookState& state, QWidget* parent, int view, bool withSpeed);
+  ProfilePage(LogbookState& state, TimeWindow& time, QWidget* parent, int view, bool withSpeed);
 
  private:
   std::vector<ChartView*> Charts() const;
@@ -50,8 +50,8 @@ class ProfilePage : public DivePage {
 class DepthChartPage : public ProfilePage {
   Q_OBJECT
  public:
-  explicit DepthChartPage(LogbookState& state, QWidget* parent = nullptr)
-      : ProfilePage(state, parent, 1, false) {}
+  explicit DepthChartPage(LogbookState& state, TimeWindow& time, QWidget* parent = nullptr)
+      : ProfilePage(state, time, parent, 1, false) {}
 };
 
 // The "Vertical &Speed" page: the depth profile and five-row alarm strip above the vertical speed
@@ -59,8 +59,8 @@ class DepthChartPage : public ProfilePage {
 class SpeedPage : public ProfilePage {
   Q_OBJECT
  public:
-  explicit SpeedPage(LogbookState& state, QWidget* parent = nullptr)
-      : ProfilePage(state, parent, 0, true) {}
+  explicit SpeedPage(LogbookState& state, TimeWindow& time, QWidget* parent = nullptr)
+      : ProfilePage(state, time, parent, 0, true) {}
 };
 
 }  // namespace scrb

@@ -12,7 +12,7 @@ namespace scrb {
 class GeneralPage : public DivePage {
   Q_OBJECT
  public:
-  explicit GeneralPage(LogbookState& state, QWidget* parent = nullptr);
+  explicit GeneralPage(LogbookState& state, TimeWindow& time, QWidget* parent = nullptr);
   void ShowDive(const DiveRecord* dive) override;
 
   const QLabel* Heading() const { return heading_; }

@@ -13,8 +13,8 @@ namespace scrb {
 namespace {
 
 template <typename Page>
-DivePage* Create(LogbookState& state, QWidget* parent) {
-  return new Page(state, parent);
+DivePage* Create(LogbookState& state, TimeWindow& time, QWidget* parent) {
+  return new Page(state, time, parent);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ ChartView* AddChart(QVBoxLayout* layout, const char* caption, const QString& nam
 
 }  // namespace
 
-PhysPage::PhysPage(LogbookState& state, QWidget* parent) : DivePage(state, parent) {
+PhysPage::PhysPage(LogbookState& state, TimeWindow& time, QWidget* parent) : DivePage(state, time, parent) {
   auto* layout = new QVBoxLayout(this);
   coldChart_ = AddChart(layout, kColdChartCaption, "ColdChart",
                         FillIn(Tr("Readouts", "Time=%1 Cold=%2"), {"000'00\"", "000.0"}).c_str(),
@@ -55,7 +55,7 @@ void PhysPage::ShowDive(const DiveRecord* dive) {
   }
   const auto profile = state_.Analysis().Profile(*dive);
   const Palette& palette = state_.ChartPalette();
-  const TimeStretch& stretch = state_.Stretch();
+  const TimeStretch& stretch = time_.Stretch();
   DrawChartsTogether({
       {coldChart_,
        [&](ChartSurface& surface) { DrawColdChart(*profile, surface, palette, stretch); }},

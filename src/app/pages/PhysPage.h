@@ -13,7 +13,7 @@ class ChartView;
 class PhysPage : public DivePage {
   Q_OBJECT
  public:
-  explicit PhysPage(LogbookState& state, QWidget* parent = nullptr);
+  explicit PhysPage(LogbookState& state, TimeWindow& time, QWidget* parent = nullptr);
 
   void ShowDive(const DiveRecord* dive) override;
   // The three readouts and cursors for the time x: the charts share their time axis.

@@ -29,7 +29,7 @@ QString BoxText(const std::string& text) {
 
 }  // namespace
 
-RawDataPage::RawDataPage(LogbookState& state, QWidget* parent) : DivePage(state, parent) {
+RawDataPage::RawDataPage(LogbookState& state, TimeWindow& time, QWidget* parent) : DivePage(state, time, parent) {
   rawText_ = new QPlainTextEdit(this);
   rawText_->setObjectName("RawDataText");
   rawText_->setReadOnly(true);

@@ -11,7 +11,7 @@ namespace scrb {
 class RawDataPage : public DivePage {
   Q_OBJECT
  public:
-  explicit RawDataPage(LogbookState& state, QWidget* parent = nullptr);
+  explicit RawDataPage(LogbookState& state, TimeWindow& time, QWidget* parent = nullptr);
   void ShowDive(const DiveRecord* dive) override;
 
   QPlainTextEdit* TextBox() const { return rawText_; }

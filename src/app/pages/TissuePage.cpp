@@ -43,7 +43,7 @@ int KeyHeightPixels(const QWidget* widget) {
 
 }  // namespace
 
-TissuePage::TissuePage(LogbookState& state, QWidget* parent) : DivePage(state, parent) {
+TissuePage::TissuePage(LogbookState& state, TimeWindow& time, QWidget* parent) : DivePage(state, time, parent) {
   auto* pressureTitle =
       new ElidedLabel(QString::fromStdString(Tr("Charts", kTissuePressureChartCaption)), this);
   pressureTitle->setObjectName("PressureChartTitle");
@@ -175,7 +175,7 @@ void TissuePage::ShowDive(const DiveRecord* found) {
   const auto saturation = state_.Analysis().Saturation(*found, [this] { ShowProgress(); });
   const UnitSystem units = state_.Units();
   const Palette& palette = state_.ChartPalette();
-  const TimeStretch& stretch = state_.Stretch();
+  const TimeStretch& stretch = time_.Stretch();
   const ChartDrawing upper =
       HeatMapShown() ? ChartDrawing{heatMapChart_,
                                     [&](ChartSurface& surface) {

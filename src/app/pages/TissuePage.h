@@ -21,7 +21,7 @@ class ModelWindow;
 class TissuePage : public DivePage {
   Q_OBJECT
  public:
-  explicit TissuePage(LogbookState& state, QWidget* parent = nullptr);
+  explicit TissuePage(LogbookState& state, TimeWindow& time, QWidget* parent = nullptr);
 
   void ShowDive(const DiveRecord* dive) override;
 

@@ -32,13 +32,6 @@ LogbookState::LogbookState(SettingsStore& settings, std::string desktopLanguage,
   language_.Apply(ChosenLanguage(settings_.GetSetting(settings::kLanguage, ""), desktopLanguage_));
   if (QCoreApplication::instance() != nullptr)
     QCoreApplication::instance()->installEventFilter(this);
-  // Made first, so these run before any view hears of the change and draws with the old stretch.
-  const auto forget = [this] {
-    stretch_ = TimeStretch::WholeDive();
-    ruler_.reset();
-  };
-  connect(this, &LogbookState::CurrentDiveChanged, this, forget);
-  connect(this, &LogbookState::LogbookChanged, this, forget);
 }
 
 LogbookState::~LogbookState() {
@@ -144,20 +137,6 @@ int32_t LogbookState::CurrentSampleCount() {
   if (dive == nullptr) return 0;
   const auto profile = Analysis().Profile(*dive);
   return profile ? profile->SampleCount : 0;
-}
-
-void LogbookState::SetStretch(const TimeStretch& stretch) {
-  const TimeStretch kept = KeptWithinDive(stretch, CurrentSampleCount());
-  if (kept == stretch_) return;
-  stretch_ = kept;
-  emit StretchChanged();
-}
-
-void LogbookState::SetRuler(std::optional<std::pair<double, double>> ends) {
-  if (ends && (!std::isfinite(ends->first) || !std::isfinite(ends->second))) ends.reset();
-  if (ends == ruler_) return;
-  ruler_ = ends;
-  emit RulerChanged();
 }
 
 void LogbookState::SetUnits(UnitSystem units) {

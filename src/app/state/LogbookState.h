@@ -12,7 +12,6 @@
 #include "app/state/Appearance.h"
 #include "app/state/Language.h"
 #include "app/state/SettingChanges.h"
-#include "charts/TimeStretch.h"
 #include "overview/Statistics.h"
 #include "report/Units.h"
 #include "session/LogbookSession.h"
@@ -73,15 +72,6 @@ class LogbookState : public QObject {
 
   void SelectDive(int index);
 
-  // The stretch of the current dive that its time charts show. Another dive, or another logbook,
-  // shows the whole dive again; the change of dive announces that, not StretchChanged.
-  const TimeStretch& Stretch() const { return stretch_; }
-  // Kept within the current dive: at least a minute, at most the whole dive.
-  void SetStretch(const TimeStretch& stretch);
-  // The ruler's two times on the current dive, in hundredths of a minute as dragged; cleared
-  // with the stretch.
-  const std::optional<std::pair<double, double>>& Ruler() const { return ruler_; }
-  void SetRuler(std::optional<std::pair<double, double>> ends);
   // The samples of the current dive; 0 without one.
   int32_t CurrentSampleCount();
 
@@ -120,8 +110,6 @@ class LogbookState : public QObject {
   // A view asks Invalidated(what) what to renew.
   void SettingsChanged(scrb::SettingChanges what);
   void CurrentDiveChanged(int index);
-  void StretchChanged();
-  void RulerChanged();
 
  private:
   // The files held and the recent list are saved at once: they must survive a crash or a power
@@ -142,8 +130,6 @@ class LogbookState : public QObject {
   UnitSystem units_ = UnitSystem::Metric;
   Appearance appearance_ = Appearance::Desktop;
   bool darkDesktop_ = false;
-  TimeStretch stretch_;
-  std::optional<std::pair<double, double>> ruler_;
   bool applyingAppearance_ = false;
   std::vector<std::shared_ptr<BackgroundJob>> jobs_;
   std::shared_ptr<BackgroundJob> summaries_;

@@ -23,7 +23,7 @@
 #include "app/pages/DivePage.h"
 #include "app/state/LogbookState.h"
 #include "app/state/SettingsStore.h"
-#include "app/statistics/ComparisonWindow.h"
+#include "app/comparison/ComparisonWindow.h"
 #include "app/statistics/StatisticsWindow.h"
 #include "app/table/DiveTablePane.h"
 #include "app/views/ChartView.h"
@@ -56,23 +56,22 @@ MainWindow::MainWindow(LogbookState& state, UserDialogs& dialogs, QWidget* paren
   connect(files_, &LogbookFiles::Status, this, &MainWindow::SetStatus);
   connect(exports_, &LogbookExports::Status, this, &MainWindow::SetStatus);
   connect(report_, &ReportPrinting::Status, this, &MainWindow::SetStatus);
+  // Before the pages exist: another language makes them anew, and the pages of the old one are
+  // gone before they hear of it and draw in vain.
+  connect(&state_, &LogbookState::SettingsChanged, this, [this](SettingChanges what) {
+    if (Invalidated(what) & ShownPart::Texts) Retranslate();
+  });
+  time_ = MakePagesTimeWindow(state_, this);
   BuildWidgets();
   BuildMenus();
   BuildShortcuts();
   SetCaption();
 
-  connect(&state_, &LogbookState::CurrentDiveChanged, this, &MainWindow::ShowCurrentDive);
   connect(&state_, &LogbookState::LogbookChanged, this, [this] {
     SetCaption();
     for (const char* name : {"ExportUddfAction", "ExportSubsurfaceAction"}) {
       menuBar()->findChild<QAction*>(name)->setEnabled(state_.Book().DiveCount() > 0);
     }
-    ShowCurrentDive();
-  });
-  connect(&state_, &LogbookState::SettingsChanged, this, [this](SettingChanges what) {
-    if (Invalidated(what) & ShownPart::Texts) Retranslate();
-    // Every part of a setting shows on the pages.
-    ShowCurrentDive();
   });
 }
 
@@ -87,8 +86,7 @@ void MainWindow::BuildWidgets() {
   diveTab_ = new QTabWidget(central);
   diveTab_->setObjectName("DiveTab");
   BuildPages();
-  ClearRulerOnEscape(diveTab_, state_);
-  connect(diveTab_, &QTabWidget::currentChanged, this, &MainWindow::ShowCurrentDive);
+  ClearRulerOnEscape(diveTab_, *time_);
 
   statusLabel_ = new QLabel(tr("Ready"), central);
   statusLabel_->setObjectName("StatusLabel");
@@ -136,11 +134,10 @@ void MainWindow::BuildPages() {
     delete page;
   }
   for (size_t i = 0; i < kDivePages.size(); ++i) {
-    pages_[i] = kDivePages[i].Create(state_, diveTab_);
-    // Every chart follows every change of its size at once: the window's, the splitter's, a
-    // line of text that appears on its page.
-    for (ChartView* chart : pages_[i]->findChildren<ChartView*>())
-      connect(chart, &ChartView::Resized, this, [this] { redraw_.Ask(); });
+    pages_[i] = kDivePages[i].Create(state_, *time_, diveTab_);
+    connect(pages_[i], &DivePage::ShowFailed, this, [this](const QString& why) {
+      SetStatus(tr("Dive %1 could not be shown: %2").arg(state_.CurrentDive()).arg(why));
+    });
     diveTab_->addTab(pages_[i], tr(kDivePages[i].Caption));
   }
   diveTab_->setCurrentIndex(tab);
@@ -370,23 +367,6 @@ void MainWindow::SetStatus(const QString& text) {
   statusLabel_->setText(text);
 }
 
-DivePage* MainWindow::ShownPage() const {
-  const int tab = diveTab_->currentIndex();
-  return tab >= 0 && tab < kPageCount ? pages_[static_cast<size_t>(tab)] : nullptr;
-}
-
-// Without a dive the page shows its empty state: it must never go on showing a dive that is no
-// longer in the list.
-void MainWindow::ShowCurrentDive() {
-  DivePage* page = ShownPage();
-  if (page == nullptr) return;
-  try {
-    page->Show(state_.Current());
-  } catch (const std::exception& e) {
-    // Whatever went wrong with this one dive, the program and the loaded logbook carry on.
-    SetStatus(tr("Dive %1 could not be shown: %2").arg(state_.CurrentDive()).arg(e.what()));
-  }
-}
 
 // Entering is judged as moving is: the same files, the same answer.
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -421,6 +401,8 @@ void MainWindow::LoadWindow() {
     return static_cast<int>(
         std::lround(std::clamp(pixels, double(low), double(std::max(low, high)))));
   };
+  // The restored page is the first to be shown, and so the only one drawn.
+  diveTab_->setCurrentIndex(TabNumberFromSetting(settings.GetSetting(settings::kTabNumber, "1")));
   loading_ = true;
   const QRect available =
       screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
@@ -453,19 +435,12 @@ void MainWindow::LoadWindow() {
     const int pixels = std::min(TwipsToPixels(listWidth, this), total / 2);
     splitter_->setSizes({pixels, total - pixels});
   }
-  const int tab = TabNumberFromSetting(settings.GetSetting(settings::kTabNumber, "1"));
-  {
-    // The dive is shown once below, for the restored page.
-    const QSignalBlocker block(diveTab_);
-    diveTab_->setCurrentIndex(tab);
-  }
   const int count = table_->ListCount();
   table_->SelectListIndex(
       restoredSameFiles_
           ? DiveToSelect(SettingNumber(settings.GetSetting(settings::kCurrentDiveSelected, "-1")),
                          SettingNumber(settings.GetSetting(settings::kLastDive, "1")), count)
           : std::min(0, count - 1));  // the first dive, if any
-  ShowCurrentDive();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -485,7 +460,6 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     return;
   }
   lastSize_ = size();
-  redraw_.Ask();
 }
 
 }  // namespace scrb

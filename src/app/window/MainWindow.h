@@ -4,7 +4,6 @@
 #include <QString>
 #include <array>
 
-#include "app/views/CoalescedCall.h"
 
 class QAction;
 class QLabel;
@@ -22,6 +21,7 @@ class LogbookState;
 class ReportPrinting;
 class ComparisonWindow;
 class StatisticsWindow;
+class TimeWindow;
 class UserDialogs;
 
 // The main window: assembles the dive table, the seven pages of the current dive, the menus and
@@ -57,6 +57,8 @@ class MainWindow : public QMainWindow {
   void ExitProgram();
 
   static QString AboutText();
+  // The stretch and ruler that the pages' time charts share.
+  TimeWindow& Time() const { return *time_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -75,14 +77,13 @@ class MainWindow : public QMainWindow {
   void ShowOptions();
   void SetCaption();
   void SaveSettings();
-  void ShowCurrentDive();
   void SetStatus(const QString& text);
   // Compare Dives is open to two to six dives chosen; its tool tip says why it is not.
   void UpdateCompareAction();
-  DivePage* ShownPage() const;
 
   LogbookState& state_;
   UserDialogs& dialogs_;
+  TimeWindow* time_ = nullptr;
   DiveTablePane* table_ = nullptr;
   LogbookFiles* files_ = nullptr;
   LogbookExports* exports_ = nullptr;
@@ -102,8 +103,6 @@ class MainWindow : public QMainWindow {
   bool restoredSameFiles_ = true;
   bool settingsSaved_ = false;
   bool loading_ = false;
-  // A drag delivers a burst of resize events; the dive is drawn once when they have settled.
-  CoalescedCall redraw_{this, [this] { ShowCurrentDive(); }};
   QSize lastSize_;
 };
 

@@ -7,11 +7,12 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/statistics/ComparisonWindow.h"
+#include "app/comparison/ComparisonWindow.h"
 #include "app/views/ChartView.h"
+#include "app/views/TextTableModel.h"
 
 // The parts of the comparison window and how they share its room.
 
@@ -33,10 +34,7 @@ void ComparisonWindow::BuildChartArea() {
     charts_[n] = new ChartView(chartArea);
     charts_[n]->setObjectName(QString("ComparisonChart%1").arg(n));
     chartLayout->addWidget(charts_[n], chart == ComparisonChart::Tank ? 2 : 3);
-    connect(charts_[n], &ChartView::Resized, this, [this] { DrawCharts(); });
-    connect(charts_[n], &ChartView::MouseMoved, this,
-            [this, chart](double x, double) { ShowReadoutAt(chart, x); });
-    FollowGestures(charts_[n]);
+    FollowChart(charts_[n], chart);
   }
   readout_ = new QLabel(chartArea);
   readout_->setObjectName("ComparisonReadout");
@@ -53,8 +51,10 @@ void ComparisonWindow::BuildDetails() {
   details_ = new QTabWidget(splitter_);
   details_->setObjectName("ComparisonDetails");
   details_->setDocumentMode(true);
-  table_ = new QTableWidget(details_);
+  figures_ = new TextTableModel(this);
+  table_ = new QTableView(details_);
   table_->setObjectName("ComparisonTable");
+  table_->setModel(figures_);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::NoSelection);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);

@@ -21,12 +21,14 @@ class QPushButton;
 class QScrollArea;
 class QSplitter;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
 class QVBoxLayout;
 
 namespace scrb {
 
 class ChartView;
+class TextTableModel;
+class TimeWindow;
 class UserDialogs;
 
 // Two to six dives side by side: their depth profiles, highest over-saturations and tank
@@ -50,10 +52,9 @@ class ComparisonWindow : public QWidget {
   // Shows the window and brings it forward; the first time maximised, on the screen of `pages`.
   void ShowOver(const QWidget* pages);
 
-  // The stretch of the shared time axis all three charts show; the whole of the longest dive
-  // unless the user zoomed.
-  const TimeStretch& Stretch() const { return stretch_; }
-  void SetStretch(const TimeStretch& stretch);
+  // The stretch of the shared time axis that the charts and heat maps show, the whole of the
+  // longest dive unless the user zoomed, and the ruler on it.
+  TimeWindow& Time() const { return *time_; }
 
   // The comparison on one landscape page of the printer or PDF writer; false when it refuses.
   bool PaintPage(QPagedPaintDevice& device) const;
@@ -63,7 +64,7 @@ class ComparisonWindow : public QWidget {
   const std::vector<int>& Dives() const { return dives_; }
   const DiveComparison& Comparison() const { return comparison_; }
   ChartView* Chart(ComparisonChart chart) const { return charts_[static_cast<size_t>(chart)]; }
-  QTableWidget* FigureTable() const { return table_; }
+  QTableView* FigureTable() const { return table_; }
   QLabel* Readout() const { return readout_; }
   QLabel* LeftOutNote() const { return note_; }
   // Where one heat map a dive goes, on the charts' time axis.
@@ -85,10 +86,8 @@ class ComparisonWindow : public QWidget {
   void FillTable();
   void DrawCharts();
   void ShowReadoutAt(ComparisonChart chart, double x);
-  // The gestures of a chart: zoom, pan and the ruler, as on the pages.
-  void FollowGestures(ChartView* chart);
-  // A burst of zoom or pan steps is drawn once, when the event loop gets to it.
-  void AskForRedraw();
+  // A chart or heat map: its readout, and its gestures through the time window.
+  void FollowChart(ChartView* view, ComparisonChart readAs);
   void MakeHeatMaps();
   void HideCursors();
   void ShowRuler();
@@ -101,7 +100,7 @@ class ComparisonWindow : public QWidget {
   // What each compared dive was, to know it again after the logbook changed.
   std::vector<std::string> identities_;
   DiveComparison comparison_;
-  TimeStretch stretch_;
+  TimeWindow* time_ = nullptr;
   std::array<ChartView*, kChartCount> charts_{};
   std::array<QLabel*, kChartCount> captions_{};
   QVBoxLayout* heatMaps_ = nullptr;
@@ -114,9 +113,11 @@ class ComparisonWindow : public QWidget {
   std::vector<ChartView*> heatMapViews_;
   std::vector<QLabel*> heatMapCaptions_;
   std::vector<const ComparedDive*> heatMapDives_;
-  std::optional<std::pair<double, double>> ruler_;
+  // A burst of zoom or pan steps, or of resizes of the charts and maps, is drawn once, when the
+  // event loop gets to it.
   CoalescedCall redraw_{this, [this] { DrawCharts(); }};
-  QTableWidget* table_ = nullptr;
+  TextTableModel* figures_ = nullptr;
+  QTableView* table_ = nullptr;
   QPushButton* detailsButton_ = nullptr;
   QPushButton* printButton_ = nullptr;
   QPushButton* pdfButton_ = nullptr;

@@ -1,18 +1,13 @@
-#include "app/statistics/ComparisonWindow.h"
+#include "app/comparison/ComparisonWindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPageLayout>
-#include <QPdfWriter>
 #include <QPixmap>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -21,7 +16,7 @@
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -29,27 +24,21 @@
 #include "app/dialogs/UserDialogs.h"
 #include "app/statistics/ShowOver.h"
 #include "app/views/ChartView.h"
+#include "app/views/QtText.h"
+#include "app/views/TextTableModel.h"
+#include "app/views/TimeWindow.h"
 #include "charts/SampleTimeAxis.h"
 #include "logbook/SampleAccess.h"
 #include "logbook/Translation.h"
-#include "render/PainterSurface.h"
-#include "render/ReportPainter.h"
-#include "render/SaveFile.h"
-#include "saturation/TissueHeatMap.h"
 
 namespace scrb {
 
 namespace {
 
-constexpr int kPageDpi = 300;
 // Below this a chart's axes lose their labels; the window keeps the charts above it.
 constexpr int kLeastChartHeight = 110;
 // A window this tall shows the figures and heat maps from the start.
 constexpr int kRoomForDetails = 900;
-
-QString ToQt(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 QString ColorName(Rgb color) {
   return QColor(color.R, color.G, color.B).name();
@@ -69,6 +58,9 @@ ComparisonWindow::ComparisonWindow(LogbookState& state, UserDialogs& dialogs, QW
   splitter_ = new QSplitter(Qt::Vertical, this);
   splitter_->setObjectName("ComparisonSplitter");
   layout->addWidget(splitter_, 1);
+  time_ = new TimeWindow([this] { return comparison_.LongestSampleCount(); }, this);
+  connect(time_, &TimeWindow::StretchChanged, this, [this] { redraw_.Ask(); });
+  connect(time_, &TimeWindow::RulerChanged, this, &ComparisonWindow::ShowRuler);
 
   BuildChartArea();
   BuildDetails();
@@ -154,8 +146,7 @@ void ComparisonWindow::Compare(std::vector<int> dives) {
     const DiveRecord* dive = state_.Book().DiveAt(index);
     identities_.push_back(dive != nullptr ? IdentityOf(*dive) : std::string());
   }
-  stretch_ = TimeStretch::WholeDive();
-  ruler_.reset();
+  time_->Forget();
   Refresh();
   // Another comparison starts afresh: the first map in view, no pointer line from the last one,
   // an open pane as high as the new figures need.
@@ -184,47 +175,22 @@ void ComparisonWindow::ShowOver(const QWidget* pages) {
   scrb::ShowOver(*this, pages, placed_);
 }
 
-void ComparisonWindow::SetStretch(const TimeStretch& stretch) {
-  const TimeStretch kept = KeptWithinDive(stretch, comparison_.LongestSampleCount());
-  if (kept == stretch_) return;
-  stretch_ = kept;
-  AskForRedraw();
-}
-
-void ComparisonWindow::AskForRedraw() {
-  redraw_.Ask();
-}
-
-void ComparisonWindow::FollowGestures(ChartView* chart) {
-  chart->SetTimeGestures(true);
-  const auto longest = [this] { return comparison_.LongestSampleCount(); };
-  connect(chart, &ChartView::ZoomAsked, this, [this, longest](double around, double factor) {
-    SetStretch(Zoomed(stretch_, longest(), around, factor));
-  });
-  connect(chart, &ChartView::PanAsked, this,
-          [this, longest](double by) { SetStretch(Panned(stretch_, longest(), by)); });
-  connect(chart, &ChartView::WholeDiveAsked, this,
-          [this] { SetStretch(TimeStretch::WholeDive()); });
-  connect(chart, &ChartView::RulerAsked, this, [this](double from, double to) {
-    ruler_ = std::pair{from, to};
-    ShowRuler();
-  });
-  connect(chart, &ChartView::RulerClearAsked, this, [this] {
-    ruler_.reset();
-    ShowRuler();
-  });
+void ComparisonWindow::FollowChart(ChartView* view, ComparisonChart readAs) {
+  time_->Attach(view);
+  connect(view, &ChartView::Resized, this, [this] { redraw_.Ask(); });
+  connect(view, &ChartView::MouseMoved, this,
+          [this, readAs](double x, double) { ShowReadoutAt(readAs, x); });
 }
 
 // The band on every chart and heat map; on the top chart a label with the time between its ends
 // and, for each dive that reaches into it, its depths there.
 void ComparisonWindow::ShowRuler() {
-  std::vector<ChartView*> views(charts_.begin(), charts_.end());
-  views.insert(views.end(), heatMapViews_.begin(), heatMapViews_.end());
+  const auto& ruler = time_->Ruler();
   const auto ends =
-      ruler_ ? RulerSamples(comparison_.LongestSampleCount(), ruler_->first, ruler_->second)
-             : std::nullopt;
+      ruler ? RulerSamples(comparison_.LongestSampleCount(), ruler->first, ruler->second)
+            : std::nullopt;
   if (!ends) {
-    for (ChartView* view : views) view->SetBand(std::nullopt);
+    time_->ShowBand(std::nullopt);
     return;
   }
   QStringList label;
@@ -241,47 +207,7 @@ void ComparisonWindow::ShowRuler() {
     label << ToQt(FillIn(Tr("Compare", "Dive %1: %2"),
                          {std::to_string(dive.Number), lines.size() > 1 ? lines[1] : ""}));
   }
-  const std::pair band{SampleTime(ends->first), SampleTime(ends->second)};
-  for (ChartView* view : views) {
-    view->SetBand(band, view == charts_.front() ? label : QStringList());
-  }
-}
-
-// One heat map a dive with its tissues worked out, under the charts on their time axis.
-void ComparisonWindow::MakeHeatMaps() {
-  heatMapDives_.clear();
-  for (const ComparedDive& dive : comparison_.Dives) {
-    if (dive.Analysed.Profile && dive.Analysed.Profile->SampleCount > 0)
-      heatMapDives_.push_back(&dive);
-  }
-  // The maps there are serve again: a new comparison only renames them.
-  while (heatMapViews_.size() > heatMapDives_.size()) {
-    delete heatMapViews_.back();
-    delete heatMapCaptions_.back();
-    heatMapViews_.pop_back();
-    heatMapCaptions_.pop_back();
-  }
-  while (heatMapViews_.size() < heatMapDives_.size()) {
-    auto* caption = new QLabel(heatMaps_->parentWidget());
-    heatMaps_->addWidget(caption);
-    heatMapCaptions_.push_back(caption);
-    auto* view = new ChartView(heatMaps_->parentWidget());
-    view->setObjectName(QString("ComparisonHeatMap%1").arg(heatMapViews_.size()));
-    view->setMinimumHeight(112);
-    heatMaps_->addWidget(view, 1);
-    connect(view, &ChartView::Resized, this, [this] { AskForRedraw(); });
-    connect(view, &ChartView::MouseMoved, this,
-            [this](double x, double) { ShowReadoutAt(ComparisonChart::OverSaturation, x); });
-    FollowGestures(view);
-    heatMapViews_.push_back(view);
-  }
-  for (size_t n = 0; n < heatMapDives_.size(); ++n) {
-    const ComparedDive& dive = *heatMapDives_[n];
-    // Each map is named as the legend names its dive.
-    heatMapCaptions_[n]->setText(
-        ToQt(FillIn(Tr("Compare", "Dive %1: %2"), {std::to_string(dive.Number), dive.Site})));
-    heatMapViews_[n]->SetSampleCount(comparison_.LongestSampleCount());
-  }
+  time_->ShowBand(std::pair{SampleTime(ends->first), SampleTime(ends->second)}, label);
 }
 
 void ComparisonWindow::keyPressEvent(QKeyEvent* event) {
@@ -294,7 +220,7 @@ void ComparisonWindow::keyPressEvent(QKeyEvent* event) {
 
 void ComparisonWindow::Refresh() {
   comparison_ = CompareDives(state_.Analysis(), dives_);
-  stretch_ = KeptWithinDive(stretch_, comparison_.LongestSampleCount());
+  time_->KeepWithinAxis();
   for (const ComparisonChart chart : kComparisonCharts) {
     ChartView* view = charts_[static_cast<size_t>(chart)];
     view->SetSampleCount(comparison_.LongestSampleCount());
@@ -338,87 +264,25 @@ void ComparisonWindow::SetTexts() {
 void ComparisonWindow::FillTable() {
   const std::vector<std::vector<std::string>> rows = ComparisonTable(comparison_, state_.Units());
   const Palette& palette = state_.ChartPalette();
-  table_->clear();
-  table_->setRowCount(static_cast<int>(rows.size()) - 1);
-  table_->setColumnCount(static_cast<int>(comparison_.Dives.size()));
   QStringList headings;
-  QStringList figures;
+  std::vector<QIcon> swatches;
   for (size_t c = 1; c < rows[0].size(); ++c) {
     headings << tr("Dive %1").arg(ToQt(rows[0][c]));
-  }
-  table_->setHorizontalHeaderLabels(headings);
-  for (size_t c = 0; c < comparison_.Dives.size(); ++c) {
     // A swatch of the dive's colour ties the column to its lines.
     QPixmap swatch(14, 14);
-    const Rgb color = palette.ComparedDive(static_cast<int>(c));
+    const Rgb color = palette.ComparedDive(static_cast<int>(c - 1));
     swatch.fill(QColor(color.R, color.G, color.B));
-    table_->horizontalHeaderItem(static_cast<int>(c))->setIcon(QIcon(swatch));
+    swatches.emplace_back(swatch);
   }
+  QStringList figures;
+  std::vector<QStringList> cells;
   for (size_t r = 1; r < rows.size(); ++r) {
     figures << ToQt(rows[r][0]);
-    for (size_t c = 1; c < rows[r].size(); ++c) {
-      table_->setItem(static_cast<int>(r - 1), static_cast<int>(c - 1),
-                      new QTableWidgetItem(ToQt(rows[r][c])));
-    }
+    QStringList& cellRow = cells.emplace_back();
+    for (size_t c = 1; c < rows[r].size(); ++c) cellRow << ToQt(rows[r][c]);
   }
-  table_->setVerticalHeaderLabels(figures);
+  figures_->SetTexts(headings, figures, std::move(cells), std::move(swatches));
   table_->resizeColumnsToContents();
-}
-
-void ComparisonWindow::DrawCharts() {
-  const Palette& palette = state_.ChartPalette();
-  const UnitSystem units = state_.Units();
-  // Every chart and map is a picture of its own: they are drawn side by side on the chart
-  // threads, as a page's charts are.
-  std::vector<ChartDrawing> drawings;
-  for (const ComparisonChart chart : kComparisonCharts) {
-    ChartView* view = charts_[static_cast<size_t>(chart)];
-    view->HideCursor();
-    view->UsePalette(palette);
-    drawings.push_back({view, [this, chart, units, &palette](ChartSurface& surface) {
-                          DrawComparisonChart(chart, comparison_, surface, units, palette,
-                                              stretch_);
-                        }});
-  }
-  const ShownTimes times = TimesShown(stretch_, comparison_.LongestSampleCount());
-  const DecoModel model = state_.Analysis().Model();
-  std::vector<AnalysedDive> dives;
-  for (const ComparedDive* compared : heatMapDives_) {
-    // The cache has the saturation under the model in force, worked out now if need be.
-    dives.push_back(state_.Analysis().Analysed(compared->Index));
-  }
-  for (size_t n = 0; n < heatMapViews_.size(); ++n) {
-    ChartView* view = heatMapViews_[n];
-    view->UsePalette(palette);
-    const AnalysedDive& dive = dives[n];
-    if (!dive.Profile || !dive.Saturation) {
-      view->Clear();
-      continue;
-    }
-    drawings.push_back({view, [&times, &dive, &model, &palette](ChartSurface& surface) {
-                          DrawTissueHeatMapOver(times, *dive.Profile, *dive.Saturation, model,
-                                                surface, palette);
-                        }});
-  }
-  DrawChartsTogether(drawings);
-  const auto shown = SamplesShown(stretch_, comparison_.LongestSampleCount());
-  std::vector<ChartView*> views(charts_.begin(), charts_.end());
-  views.insert(views.end(), heatMapViews_.begin(), heatMapViews_.end());
-  for (ChartView* view : views) {
-    if (shown) view->SetShownSamples(shown->first, shown->second);
-  }
-  // Under a mouse resting on a chart that moved (a pan by wheel or drag), the readout shows the
-  // time now under it; the heat maps read as the over-saturation chart.
-  for (ChartView* view : views) {
-    const auto at = view->TimeUnderPointer();
-    if (!at) continue;
-    const auto chart = std::find(charts_.begin(), charts_.end(), view);
-    ShowReadoutAt(chart != charts_.end() ? static_cast<ComparisonChart>(chart - charts_.begin())
-                                         : ComparisonChart::OverSaturation,
-                  *at);
-    break;
-  }
-  ShowRuler();
 }
 
 void ComparisonWindow::ShowReadoutAt(ComparisonChart chart, double x) {
@@ -435,53 +299,6 @@ void ComparisonWindow::ShowReadoutAt(ComparisonChart chart, double x) {
                      ToQt(line.Text).toHtmlEscaped());
   }
   readout_->setText(text);
-}
-
-bool ComparisonWindow::PaintPage(QPagedPaintDevice& device) const {
-  device.setPageOrientation(QPageLayout::Landscape);
-  PainterSurface surface(&device, QSizeF(device.width(), device.height()), device.logicalDpiX(),
-                         device.logicalDpiY());
-  DrawComparisonPage(comparison_, surface, state_.Units());
-  surface.Finish();
-  return true;
-}
-
-void ComparisonWindow::Print() {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageOrientation(QPageLayout::Landscape);
-  if (!dialogs_.RunPrintDialog(this, printer, 1)) return;
-  PaintPage(printer);
-}
-
-void ComparisonWindow::SaveAsPdf() {
-  const QFileInfo logbook(QString::fromStdString(state_.Book().LogbookFile));
-  const QString folder =
-      state_.Book().LogbookFile.empty() ? QDir::homePath() : logbook.absolutePath();
-  QStringList numbers;
-  for (const ComparedDive& d : comparison_.Dives) numbers << QString::number(d.Number);
-  const QString name =
-      tr("dives-%1", "suggested file name; %1 is the dive numbers joined by hyphens")
-          .arg(numbers.join('-'));
-  QString path =
-      dialogs_.ChooseSaveFile(this, tr("Save the Comparison as PDF"),
-                              QCoreApplication::translate("scrb::MainWindow", "PDF files (*.pdf)"),
-                              QDir(folder).filePath(name + ".pdf"));
-  if (path.isEmpty()) return;
-  if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
-  // Written beside the target and put in its place when complete.
-  const QString failure = SaveFileThrough(path, [this](QIODevice& file) {
-    QPdfWriter writer(&file);
-    writer.setResolution(kPageDpi);
-    writer.setCreator(QStringLiteral("Bathyscribe"));
-    writer.setTitle(windowTitle());
-    writer.setPageSize(LocalPaperSize());
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    return PaintPage(writer);
-  });
-  if (!failure.isEmpty()) {
-    dialogs_.ShowMessage(this, tr("The comparison could not be written to %1.\r\n\r\n%2")
-                                   .arg(QDir::toNativeSeparators(path), failure));
-  }
 }
 
 }  // namespace scrb
