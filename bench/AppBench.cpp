@@ -21,11 +21,11 @@
 #include <memory>
 
 #include "BenchLogbook.h"
+#include "app/comparison/ComparisonWindow.h"
 #include "app/dialogs/UserDialogs.h"
 #include "app/pages/DivePage.h"
 #include "app/state/LogbookState.h"
 #include "app/state/SettingsStore.h"
-#include "app/comparison/ComparisonWindow.h"
 #include "app/table/DiveTableModel.h"
 #include "app/table/DiveTablePane.h"
 #include "app/window/MainWindow.h"

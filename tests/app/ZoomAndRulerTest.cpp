@@ -141,7 +141,8 @@ TEST(Zoom, TheStretchIsTheDivesOnEveryPageUntilAnotherDive) {
   Drag(tissues, 400, 500, Qt::LeftButton);
   QApplication::processEvents();
   EXPECT_LT(w.form->Time().Stretch().From, panned.From);
-  EXPECT_NEAR(w.form->Time().Stretch().To - w.form->Time().Stretch().From, stretch.To - stretch.From, 1e-6);
+  EXPECT_NEAR(w.form->Time().Stretch().To - w.form->Time().Stretch().From,
+              stretch.To - stretch.From, 1e-6);
 
   // Keys on a focused chart, and the double-click.
   tissues->setFocus();
@@ -165,7 +166,8 @@ TEST(Zoom, TheStretchIsTheDivesOnEveryPageUntilAnotherDive) {
 // or last sample the stretch shows, as Home and End do.
 TEST(Zoom, ReadoutsReadTheSamplesTheStretchShows) {
   Window w;
-  w.form->Time().SetStretch(TimeStretch::Between(1000, 1500));  // samples 29 (10'00") to 44 (15'00")
+  w.form->Time().SetStretch(
+      TimeStretch::Between(1000, 1500));  // samples 29 (10'00") to 44 (15'00")
   ChartView* depth = w.Chart(1, 0);
   QApplication::processEvents();
   const struct {

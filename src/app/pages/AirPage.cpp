@@ -22,7 +22,8 @@ QLabel* Caption(const char* text, const QString& name, QWidget* parent) {
 
 }  // namespace
 
-AirPage::AirPage(LogbookState& state, TimeWindow& time, QWidget* parent) : DivePage(state, time, parent) {
+AirPage::AirPage(LogbookState& state, TimeWindow& time, QWidget* parent)
+    : DivePage(state, time, parent) {
   tankChart_ = new ChartView(this);
   tankChart_->setObjectName("TankChart");
   breathRateChart_ = new ChartView(this);

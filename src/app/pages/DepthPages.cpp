@@ -60,7 +60,8 @@ QString Text(const std::string& text) {
 
 }  // namespace
 
-ProfilePage::ProfilePage(LogbookState& state, TimeWindow& time, QWidget* parent, int view, bool withSpeed)
+ProfilePage::ProfilePage(LogbookState& state, TimeWindow& time, QWidget* parent, int view,
+                         bool withSpeed)
     : DivePage(state, time, parent), view_(view) {
   depthChart_ = NewChart("DepthChart", this);
   alarmStrip_ = NewChart("AlarmStrip", this);

@@ -17,14 +17,18 @@ DivePage::DivePage(LogbookState& state, TimeWindow& time, QWidget* parent)
   connect(&state_, &LogbookState::SettingsChanged, this, &DivePage::FollowChange);
   connect(&time_, &TimeWindow::StretchChanged, this, &DivePage::AskForRedraw);
   connect(&time_, &TimeWindow::RulerChanged, this, [this] {
-    if (isVisible()) ShowRuler();
-    else stale_ = true;
+    if (isVisible())
+      ShowRuler();
+    else
+      stale_ = true;
   });
 }
 
 void DivePage::FollowChange() {
-  if (isVisible()) ShowCurrent();
-  else stale_ = true;
+  if (isVisible())
+    ShowCurrent();
+  else
+    stale_ = true;
 }
 
 void DivePage::showEvent(QShowEvent* event) {
@@ -86,8 +90,10 @@ std::optional<double> DivePage::PointedTime() const {
 // the charts many times; the page is drawn once for all the steps that arrive before the event
 // loop gets to it.
 void DivePage::AskForRedraw() {
-  if (isVisible()) redraw_.Ask();
-  else stale_ = true;
+  if (isVisible())
+    redraw_.Ask();
+  else
+    stale_ = true;
 }
 
 void DivePage::SetSampleCount(std::initializer_list<ChartView*> charts, const DiveRecord* dive) {
@@ -128,8 +134,7 @@ void ClearRulerOnEscape(QWidget* pages, TimeWindow& time) {
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), pages, nullptr, nullptr,
                                Qt::WidgetWithChildrenShortcut);
   escape->setEnabled(false);
-  QObject::connect(escape, &QShortcut::activated, &time,
-                   [&time] { time.SetRuler(std::nullopt); });
+  QObject::connect(escape, &QShortcut::activated, &time, [&time] { time.SetRuler(std::nullopt); });
   QObject::connect(&time, &TimeWindow::RulerChanged, escape,
                    [escape, &time] { escape->setEnabled(time.Ruler().has_value()); });
 }
@@ -151,8 +156,8 @@ void DivePage::ShowRuler() {
   QStringList label;
   for (const std::string& line : StretchMeasureTexts(*measure, state_.Units()))
     label << QString::fromStdString(line);
-  TimeWindow::ShowBand(timeCharts_, std::pair{SampleTime(measure->First), SampleTime(measure->Last)},
-                       label);
+  TimeWindow::ShowBand(timeCharts_,
+                       std::pair{SampleTime(measure->First), SampleTime(measure->Last)}, label);
 }
 
 }  // namespace scrb

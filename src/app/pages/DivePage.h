@@ -78,8 +78,10 @@ class DivePage : public QWidget {
   // Where the readouts stand, to put them back after a redraw of the same dive.
   std::optional<double> readoutX_;
   CoalescedCall redraw_{this, [this] {
-                          if (isVisible()) Redraw();
-                          else stale_ = true;
+                          if (isVisible())
+                            Redraw();
+                          else
+                            stale_ = true;
                         }};
 };
 

@@ -32,7 +32,8 @@ QFrame* SeparatorLine(QWidget* parent) {
 
 }  // namespace
 
-GeneralPage::GeneralPage(LogbookState& state, TimeWindow& time, QWidget* parent) : DivePage(state, time, parent) {
+GeneralPage::GeneralPage(LogbookState& state, TimeWindow& time, QWidget* parent)
+    : DivePage(state, time, parent) {
   // The captions come from the report module, so the page and the texts cannot drift apart.
   const DiveSummary blank = SummaryTexts(DiveRecord{}, state.Units());
 

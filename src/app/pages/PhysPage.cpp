@@ -31,7 +31,8 @@ ChartView* AddChart(QVBoxLayout* layout, const char* caption, const QString& nam
 
 }  // namespace
 
-PhysPage::PhysPage(LogbookState& state, TimeWindow& time, QWidget* parent) : DivePage(state, time, parent) {
+PhysPage::PhysPage(LogbookState& state, TimeWindow& time, QWidget* parent)
+    : DivePage(state, time, parent) {
   auto* layout = new QVBoxLayout(this);
   coldChart_ = AddChart(layout, kColdChartCaption, "ColdChart",
                         FillIn(Tr("Readouts", "Time=%1 Cold=%2"), {"000'00\"", "000.0"}).c_str(),

@@ -18,7 +18,9 @@ namespace {
 
 // The dump's columns only line up in a fixed-pitch font: Courier New where installed, otherwise
 // another monospaced face.
-QFont ReportFont() { return FixedPitchFont({"Courier New", "DejaVu Sans Mono", "Liberation Mono"}); }
+QFont ReportFont() {
+  return FixedPitchFont({"Courier New", "DejaVu Sans Mono", "Liberation Mono"});
+}
 
 // The report ends its lines with CR LF; the text box wants plain line feeds.
 QString BoxText(const std::string& text) {
@@ -29,7 +31,8 @@ QString BoxText(const std::string& text) {
 
 }  // namespace
 
-RawDataPage::RawDataPage(LogbookState& state, TimeWindow& time, QWidget* parent) : DivePage(state, time, parent) {
+RawDataPage::RawDataPage(LogbookState& state, TimeWindow& time, QWidget* parent)
+    : DivePage(state, time, parent) {
   rawText_ = new QPlainTextEdit(this);
   rawText_->setObjectName("RawDataText");
   rawText_->setReadOnly(true);

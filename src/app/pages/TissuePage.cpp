@@ -43,7 +43,8 @@ int KeyHeightPixels(const QWidget* widget) {
 
 }  // namespace
 
-TissuePage::TissuePage(LogbookState& state, TimeWindow& time, QWidget* parent) : DivePage(state, time, parent) {
+TissuePage::TissuePage(LogbookState& state, TimeWindow& time, QWidget* parent)
+    : DivePage(state, time, parent) {
   auto* pressureTitle =
       new ElidedLabel(QString::fromStdString(Tr("Charts", kTissuePressureChartCaption)), this);
   pressureTitle->setObjectName("PressureChartTitle");

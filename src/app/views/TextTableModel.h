@@ -18,8 +18,8 @@ class TextTableModel : public QAbstractTableModel {
   using QAbstractTableModel::QAbstractTableModel;
 
   // Everything anew: the view keeps its place only where the shape stays the same.
-  void SetTexts(QStringList columnHeadings, QStringList rowHeadings,
-                std::vector<QStringList> cells, std::vector<QIcon> columnIcons = {});
+  void SetTexts(QStringList columnHeadings, QStringList rowHeadings, std::vector<QStringList> cells,
+                std::vector<QIcon> columnIcons = {});
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

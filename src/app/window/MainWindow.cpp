@@ -17,13 +17,13 @@
 #include <cmath>
 #include <exception>
 
+#include "app/comparison/ComparisonWindow.h"
 #include "app/dialogs/DisplayOptionDialog.h"
 #include "app/dialogs/PreferencesDialog.h"
 #include "app/dialogs/UserDialogs.h"
 #include "app/pages/DivePage.h"
 #include "app/state/LogbookState.h"
 #include "app/state/SettingsStore.h"
-#include "app/comparison/ComparisonWindow.h"
 #include "app/statistics/StatisticsWindow.h"
 #include "app/table/DiveTablePane.h"
 #include "app/views/ChartView.h"
@@ -366,7 +366,6 @@ void MainWindow::SetCaption() {
 void MainWindow::SetStatus(const QString& text) {
   statusLabel_->setText(text);
 }
-
 
 // Entering is judged as moving is: the same files, the same answer.
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -4,7 +4,6 @@
 #include <QString>
 #include <array>
 
-
 class QAction;
 class QLabel;
 class QPushButton;
