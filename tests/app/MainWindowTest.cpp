@@ -241,6 +241,30 @@ TEST(MainWindow, PagesFollowTheSplitterAndTheCarryOverAtOnce) {
   models->RepetitiveBox()->click();
 }
 
+// Only the page showing draws a change; the others wait, stale, and show the latest state when
+// brought up, not what they last drew.
+TEST(MainWindow, HiddenPagesWaitAndShowTheLatestWhenBroughtUp) {
+  Window w("NoWarning=1\n");
+  w.Start();
+  w.form->OpenLogbook(TwoDivesADay());
+  const QStringList metric = w.PageState(0);
+  w.PageState(1);
+  w.state->SetUnits(UnitSystem::Imperial);
+  Table(*w.form).SelectListIndex(0);
+  for (int page = 0; page < MainWindow::kPageCount; ++page)
+    EXPECT_EQ(Page(*w.form, page)->Stale(), page != 1) << page;
+  const auto texts = [&w] {
+    QStringList texts;
+    for (QLabel* label : Page(*w.form, 0)->findChildren<QLabel*>()) texts << label->text();
+    return texts.join('|');
+  };
+  EXPECT_EQ(texts().count(" ft"), 0);  // still as drawn before the change
+  const QStringList imperial = w.PageState(0);
+  EXPECT_FALSE(Page(*w.form, 0)->Stale());
+  EXPECT_NE(imperial, metric);
+  EXPECT_GT(texts().count(" ft"), 0);
+}
+
 // Answers the modal dialog of this kind that the next action opens, once it is up. Nothing is
 // answered when no such dialog came up, and the test's own checks see that.
 template <class Dialog>
