@@ -27,7 +27,7 @@
 
 #include "analysis/StretchMeasure.h"
 #include "app/dialogs/UserDialogs.h"
-#include "app/statistics/ShowOver.h"
+#include "app/views/WindowPlacement.h"
 #include "app/views/ChartView.h"
 #include "charts/SampleTimeAxis.h"
 #include "logbook/SampleAccess.h"

@@ -19,8 +19,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/statistics/ShowOver.h"
 #include "app/views/ChartView.h"
+#include "app/views/WindowPlacement.h"
 #include "logbook/Translation.h"
 #include "overview/StatisticsTexts.h"
 

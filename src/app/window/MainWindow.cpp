@@ -27,10 +27,10 @@
 #include "app/statistics/StatisticsWindow.h"
 #include "app/table/DiveTablePane.h"
 #include "app/views/ChartView.h"
+#include "app/views/WindowPlacement.h"
 #include "app/window/LogbookExports.h"
 #include "app/window/LogbookFiles.h"
 #include "app/window/ReportPrinting.h"
-#include "app/window/WindowMeasures.h"
 #include "logbook/StartupSettings.h"
 #include "report/NumberFormat.h"
 
