@@ -23,9 +23,9 @@
 #include "app/dialogs/PreferencesDialog.h"
 #include "app/pages/GeneralPage.h"
 #include "app/state/Language.h"
+#include "app/state/WindowSettings.h"
 #include "app/statistics/StatisticsWindow.h"
 #include "app/table/DiveTableModel.h"
-#include "logbook/StartupSettings.h"
 #include "logbook/Translation.h"
 
 namespace scrb {

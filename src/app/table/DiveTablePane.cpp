@@ -18,9 +18,9 @@
 #include "app/dialogs/UserDialogs.h"
 #include "app/state/LogbookState.h"
 #include "app/state/SettingsStore.h"
+#include "app/state/WindowSettings.h"
 #include "app/table/DiveTableModel.h"
 #include "app/views/FixedPitchFont.h"
-#include "logbook/StartupSettings.h"
 
 namespace scrb {
 namespace {

@@ -11,6 +11,7 @@
 #include "app/dialogs/UserDialogs.h"
 #include "app/state/LogbookState.h"
 #include "app/state/SettingsStore.h"
+#include "app/state/WindowSettings.h"
 #include "logbook/StartupSettings.h"
 
 namespace scrb {
