@@ -26,10 +26,10 @@
 #include "app/pages/DivePage.h"
 #include "app/state/LogbookState.h"
 #include "app/state/SettingsStore.h"
+#include "app/state/WindowSettings.h"
 #include "app/table/DiveTableModel.h"
 #include "app/table/DiveTablePane.h"
 #include "app/window/MainWindow.h"
-#include "logbook/StartupSettings.h"
 #include "render/PainterSurface.h"
 #include "saturation/TissueHeatMap.h"
 

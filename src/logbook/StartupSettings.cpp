@@ -11,44 +11,17 @@ double SettingNumber(std::string_view text) {
   return ParseWholeNumber(TrimmedBlanks(text)).value_or(0);
 }
 
-namespace {
-
-// Integers from settings are clamped first so that a huge value cannot overflow a conversion.
-int NearestInt(double value, double low, double high) {
-  return static_cast<int>(std::nearbyint(std::fmax(low, std::fmin(high, value))));
+int NearestSettingInt(double number, double low, double high) {
+  return static_cast<int>(std::nearbyint(std::fmax(low, std::fmin(high, number))));
 }
-
-int FloorInt(double value) {
-  return static_cast<int>(std::floor(std::fmax(-1e9, std::fmin(1e9, value))));
-}
-
-}  // namespace
 
 int DisplayOptionFromSetting(std::string_view text) {
-  const int option = NearestInt(SettingNumber(text), -1e9, 1e9);
+  const int option = NearestSettingInt(SettingNumber(text), -1e9, 1e9);
   return option < 0 || option > 3 ? 0 : option;
 }
 
 int DecoModelFromSetting(std::string_view text) {
-  return NearestInt(SettingNumber(text), -32768, 32767);
-}
-
-int WindowStateFromSetting(std::string_view text) {
-  const int state = FloorInt(SettingNumber(text));
-  return state < 0 || state > 2 ? 2 : state;
-}
-
-int TabNumberFromSetting(std::string_view text) {
-  const int tab = FloorInt(SettingNumber(text));
-  return tab < 0 || tab > 6 ? 1 : tab;
-}
-
-std::string settings::RecentLogbookKey(int index) {
-  return "RecentLogbook" + std::to_string(index + 1);
-}
-
-int DiveListWidthFromSetting(std::string_view text) {
-  return std::max(0, NearestInt(SettingNumber(text), 0, 1e6));
+  return NearestSettingInt(SettingNumber(text), -32768, 32767);
 }
 
 std::vector<std::string> CleanRecentLogbooks(std::vector<std::string> paths) {
@@ -84,14 +57,6 @@ std::vector<std::string> LogbookFilesFromSettings(const std::string& logbookFile
     mergedLogbooks.remove_prefix(std::min(end + 1, mergedLogbooks.size()));
   }
   return files;
-}
-
-int DiveToSelect(double currentDiveSelected, double lastDive, int listCount) {
-  const int last = listCount - 1;
-  if (currentDiveSelected < last && currentDiveSelected >= 0 && lastDive != 1) {
-    return NearestInt(currentDiveSelected, 0, 32767);
-  }
-  return last;
 }
 
 }  // namespace scrb

@@ -17,7 +17,7 @@
 #include "AppTestWindow.h"
 #include "app/dialogs/PreferencesDialog.h"
 #include "app/state/ReadableIndicators.h"
-#include "logbook/StartupSettings.h"
+#include "app/state/WindowSettings.h"
 
 namespace scrb {
 namespace {

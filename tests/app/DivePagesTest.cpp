@@ -18,7 +18,6 @@
 #include <array>
 #include <functional>
 
-#include "app/dialogs/DialogPlacement.h"
 #include "app/dialogs/ModelWindow.h"
 #include "app/pages/AirPage.h"
 #include "app/pages/DepthPages.h"
@@ -28,6 +27,7 @@
 #include "app/state/LogbookState.h"
 #include "app/state/SettingsStore.h"
 #include "app/views/ChartView.h"
+#include "app/views/WindowPlacement.h"
 #include "report/ReportTexts.h"
 #include "saturation/SaturationCharts.h"
 #include "saturation/SaturationFixtures.h"

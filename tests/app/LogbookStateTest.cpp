@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "app/AppTestWindow.h"
+#include "app/state/WindowSettings.h"
 #include "app/table/DiveTableModel.h"
-#include "logbook/StartupSettings.h"
 #include "overview/DiveTable.h"
 
 namespace scrb {

@@ -1,6 +1,4 @@
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -38,20 +36,15 @@ void ComparisonWindow::Print() {
 }
 
 void ComparisonWindow::SaveAsPdf() {
-  const QFileInfo logbook(QString::fromStdString(state_.Book().LogbookFile));
-  const QString folder =
-      state_.Book().LogbookFile.empty() ? QDir::homePath() : logbook.absolutePath();
   QStringList numbers;
   for (const ComparedDive& d : comparison_.Dives) numbers << QString::number(d.Number);
   const QString name =
       tr("dives-%1", "suggested file name; %1 is the dive numbers joined by hyphens")
           .arg(numbers.join('-'));
-  QString path =
-      dialogs_.ChooseSaveFile(this, tr("Save the Comparison as PDF"),
-                              QCoreApplication::translate("scrb::MainWindow", "PDF files (*.pdf)"),
-                              QDir(folder).filePath(name + ".pdf"));
+  const QString path =
+      dialogs_.ChoosePdfPath(this, tr("Save the Comparison as PDF"),
+                             QString::fromStdString(state_.Book().LogbookFile), name);
   if (path.isEmpty()) return;
-  if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
   // Written beside the target and put in its place when complete.
   const QString failure = SaveFileThrough(path, [this](QIODevice& file) {
     QPdfWriter writer(&file);

@@ -22,7 +22,7 @@
 
 #include "analysis/StretchMeasure.h"
 #include "app/dialogs/UserDialogs.h"
-#include "app/statistics/ShowOver.h"
+#include "app/views/WindowPlacement.h"
 #include "app/views/ChartView.h"
 #include "app/views/QtText.h"
 #include "app/views/TextTableModel.h"

@@ -6,8 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/dialogs/DialogPlacement.h"
-#include "app/window/WindowMeasures.h"
+#include "app/views/WindowPlacement.h"
 
 namespace scrb {
 

@@ -7,8 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/dialogs/DialogPlacement.h"
-#include "app/window/WindowMeasures.h"
+#include "app/views/WindowPlacement.h"
 
 namespace scrb {
 

@@ -16,8 +16,8 @@
 #include <QValidator>
 #include <algorithm>
 
-#include "app/dialogs/DialogPlacement.h"
 #include "app/views/ChartView.h"
+#include "app/views/WindowPlacement.h"
 #include "saturation/SurfacePressureEntry.h"
 #include "saturation/TissueLegend.h"
 

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/dialogs/DialogPlacement.h"
+#include "app/views/WindowPlacement.h"
 
 namespace scrb {
 

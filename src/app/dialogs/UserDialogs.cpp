@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -29,6 +31,17 @@ QString SystemDialogs::ChooseOpenFile(QWidget* parent, const QString& title, con
 QString SystemDialogs::ChooseSaveFile(QWidget* parent, const QString& title, const QString& filter,
                                       const QString& suggested) {
   return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+}
+
+QString UserDialogs::ChoosePdfPath(QWidget* parent, const QString& title,
+                                   const QString& logbookFile, const QString& name) {
+  const QString folder =
+      logbookFile.isEmpty() ? QDir::homePath() : QFileInfo(logbookFile).absolutePath();
+  QString path = ChooseSaveFile(
+      parent, title, QCoreApplication::translate("scrb::MainWindow", "PDF files (*.pdf)"),
+      QDir(folder).filePath(name + ".pdf"));
+  if (!path.isEmpty() && !path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
+  return path;
 }
 
 namespace {

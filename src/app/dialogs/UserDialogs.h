@@ -34,6 +34,10 @@ class UserDialogs {
   // at.
   virtual QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& suggested) = 0;
+  // A PDF file to write, offered as `name`.pdf beside the logbook file (in the home folder when
+  // there is none); ".pdf" is added when the user left it off. Empty when the user cancelled.
+  QString ChoosePdfPath(QWidget* parent, const QString& title, const QString& logbookFile,
+                        const QString& name);
   // A message box with the program's title and an OK button.
   virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
   // The dive on screen or every loaded dive; the first is offered only when a dive is selected.

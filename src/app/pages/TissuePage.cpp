@@ -9,9 +9,9 @@
 
 #include "app/dialogs/ModelWindow.h"
 #include "app/state/SettingsStore.h"
+#include "app/state/WindowSettings.h"
 #include "app/views/ChartView.h"
 #include "app/views/ElidedLabel.h"
-#include "logbook/StartupSettings.h"
 #include "logbook/Translation.h"
 #include "saturation/Saturation.h"
 #include "saturation/SaturationCharts.h"

@@ -10,6 +10,7 @@
 #include <numeric>
 
 #include "app/state/SettingsStore.h"
+#include "app/state/WindowSettings.h"
 #include "logbook/StartupSettings.h"
 #include "report/NumberFormat.h"
 

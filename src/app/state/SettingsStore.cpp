@@ -1,6 +1,6 @@
 #include "app/state/SettingsStore.h"
 
-#include "logbook/StartupSettings.h"
+#include "app/state/WindowSettings.h"
 
 namespace scrb {
 

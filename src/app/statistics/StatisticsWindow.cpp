@@ -14,25 +14,19 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/statistics/ShowOver.h"
 #include "app/views/ChartView.h"
+#include "app/views/QtText.h"
+#include "app/views/TextTableModel.h"
+#include "app/views/WindowPlacement.h"
 #include "logbook/Translation.h"
 #include "overview/StatisticsTexts.h"
 
 namespace scrb {
-
-namespace {
-
-QString ToQt(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
-}  // namespace
 
 StatisticsWindow::StatisticsWindow(LogbookState& state, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state) {
@@ -72,8 +66,12 @@ StatisticsWindow::StatisticsWindow(LogbookState& state, QWidget* parent)
   groupRow->addWidget(grouping_);
   groupRow->addStretch(1);
   summaryLayout->addLayout(groupRow);
-  groups_ = new QTableWidget(summaryTab);
+  groupModel_ = new TextTableModel(this);
+  // A row a group, in the order summed up: its name, then its figures.
+  groupModel_->AlignFiguresFrom(1);
+  groups_ = new QTableView(summaryTab);
   groups_->setObjectName("GroupTable");
+  groups_->setModel(groupModel_);
   groups_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   groups_->setSelectionBehavior(QAbstractItemView::SelectRows);
   groups_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -122,7 +120,8 @@ StatisticsWindow::StatisticsWindow(LogbookState& state, QWidget* parent)
   connect(grouping_, &QComboBox::currentIndexChanged, this, [this] { Start(); });
   connect(chartChoice_, &QComboBox::currentIndexChanged, this, [this] { DrawChart(); });
   connect(chart_, &ChartView::MouseMoved, this, [this](double x, double) { ShowReadoutAt(x); });
-  connect(groups_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+  connect(groups_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+    const int row = index.row();
     if (!shown_ || row < 0 || static_cast<size_t>(row) >= shown_->Groups.size()) return;
     const StatisticsGroup& group = shown_->Groups[static_cast<size_t>(row)];
     emit ShowOnlyDives(group.Dives, ToQt(GroupingTitle(shown_->GroupedBy) + ": " + group.Key));
@@ -304,25 +303,16 @@ void StatisticsWindow::FillSummary() {
 }
 
 void StatisticsWindow::FillGroups() {
-  groups_->clear();
-  if (!shown_) {
-    groups_->setRowCount(0);
-    return;
+  const LogbookStatistics* statistics = Statistics();
+  std::vector<QStringList> rows;
+  QStringList titles;
+  if (statistics != nullptr) {
+    titles = ToQt(GroupColumnTitles(statistics->GroupedBy, statistics->Units));
+    for (const StatisticsGroup& group : statistics->Groups)
+      rows.push_back(ToQt(GroupCells(group, statistics->Units)));
   }
-  QStringList headings;
-  for (const std::string& heading : GroupColumnTitles(shown_->GroupedBy, shown_->Units))
-    headings << ToQt(heading);
-  groups_->setColumnCount(static_cast<int>(headings.size()));
-  groups_->setHorizontalHeaderLabels(headings);
-  groups_->setRowCount(static_cast<int>(shown_->Groups.size()));
-  for (size_t r = 0; r < shown_->Groups.size(); ++r) {
-    const std::vector<std::string> cells = GroupCells(shown_->Groups[r], shown_->Units);
-    for (size_t c = 0; c < cells.size(); ++c) {
-      auto* item = new QTableWidgetItem(ToQt(cells[c]));
-      if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      groups_->setItem(static_cast<int>(r), static_cast<int>(c), item);
-    }
-  }
+  groupModel_->SetTexts(titles, {}, std::move(rows));
+  if (!shown_) return;
   groups_->resizeColumnsToContents();
   FitGroupTable();
 }

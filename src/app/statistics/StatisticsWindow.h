@@ -17,11 +17,12 @@ class QProgressBar;
 class QScrollArea;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
 
 namespace scrb {
 
 class ChartView;
+class TextTableModel;
 
 // The statistics of the dives the dive table shows: the summary, a table grouped by year, month,
 // site, location, partner or trip, and the statistics charts with their readouts. What needs
@@ -43,7 +44,7 @@ class StatisticsWindow : public QWidget {
   const LogbookStatistics* Statistics() const { return shown_ ? &*shown_ : nullptr; }
   bool Working() const { return job_ != nullptr; }
 
-  QTableWidget* GroupTable() const { return groups_; }
+  QTableView* GroupTable() const { return groups_; }
   QComboBox* Grouping() const { return grouping_; }
   QLabel* Readout() const { return readout_; }
   ChartView* Chart() const { return chart_; }
@@ -91,7 +92,8 @@ class StatisticsWindow : public QWidget {
   QScrollArea* summaryScroll_ = nullptr;
   QGridLayout* summaryGrid_ = nullptr;
   QComboBox* grouping_ = nullptr;
-  QTableWidget* groups_ = nullptr;
+  TextTableModel* groupModel_ = nullptr;
+  QTableView* groups_ = nullptr;
   QComboBox* chartChoice_ = nullptr;
   ChartView* chart_ = nullptr;
   QLabel* readout_ = nullptr;

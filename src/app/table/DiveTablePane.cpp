@@ -7,10 +7,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QSignalBlocker>
 #include <QTableView>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -18,53 +16,16 @@
 #include "app/dialogs/UserDialogs.h"
 #include "app/state/LogbookState.h"
 #include "app/state/SettingsStore.h"
+#include "app/state/WindowSettings.h"
+#include "app/table/DiveTableHeader.h"
 #include "app/table/DiveTableModel.h"
-#include "app/views/FixedPitchFont.h"
-#include "logbook/StartupSettings.h"
+#include "app/views/QtText.h"
 
 namespace scrb {
 namespace {
 
-QString ToQt(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
 QString SearchPlaceholder() {
   return QCoreApplication::translate("scrb::MainWindow", "Search dives (Ctrl+F)");
-}
-
-// A column's first width: room for its title and for a typical value.
-int DefaultWidth(const QFontMetrics& metrics, TableColumn column) {
-  const QString title =
-      QCoreApplication::translate("scrb::DiveTableModel", ColumnInfo(column).Title.data());
-  QString sample = "00000";
-  switch (column) {
-    case TableColumn::Entry:
-      sample = "00000 - Abcdefghijklm";
-      break;
-    case TableColumn::Date:
-      sample = "00/00/0000";
-      break;
-    case TableColumn::Location:
-    case TableColumn::Site:
-    case TableColumn::Partners:
-    case TableColumn::Trip:
-      sample = "Abcdefghijklmnop";
-      break;
-    case TableColumn::Comment:
-      sample = "Abcdefghijklmnopqrstuvwxyz";
-      break;
-    case TableColumn::BreathRate:
-      sample = "0.00 cu ft/min";  // wide enough for either unit system
-      break;
-    case TableColumn::WaterTemp:
-    case TableColumn::AirTemp:
-      sample = "00.00 °C";
-      break;
-    default:
-      break;
-  }
-  return std::max(metrics.horizontalAdvance(title), metrics.horizontalAdvance(sample)) + 16;
 }
 
 }  // namespace
@@ -96,7 +57,7 @@ DiveTablePane::DiveTablePane(LogbookState& state, UserDialogs& dialogs, QWidget*
   rows->hide();
   rows->setSectionResizeMode(QHeaderView::Fixed);
   rows->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-  BuildHeader();
+  SetUpDiveTableHeader(*table_, *model_);
 
   analysisLabel_ = new QLabel(this);
   analysisLabel_->setObjectName("AnalysisLabel");
@@ -133,12 +94,13 @@ DiveTablePane::DiveTablePane(LogbookState& state, UserDialogs& dialogs, QWidget*
           [this](const QString& text) { FilterRows([&] { filter_->SetSearch(text); }); });
   // A sort keeps the selected row selected; it is brought back into view once laid out anew.
   connect(filter_, &QAbstractItemModel::layoutChanged, this, [this] {
-    QTimer::singleShot(0, this, [this] { KeepSelectionInView(); });
-    NoteShownDivesChanged();
+    keepSelectionInView_.Ask();
+    shownDivesChanged_.Ask();
   });
-  connect(filter_, &QAbstractItemModel::rowsInserted, this, &DiveTablePane::NoteShownDivesChanged);
-  connect(filter_, &QAbstractItemModel::rowsRemoved, this, &DiveTablePane::NoteShownDivesChanged);
-  connect(filter_, &QAbstractItemModel::modelReset, this, &DiveTablePane::NoteShownDivesChanged);
+  // A search, a sort and a load each move many rows; whoever follows them hears of it once.
+  connect(filter_, &QAbstractItemModel::rowsInserted, this, [this] { shownDivesChanged_.Ask(); });
+  connect(filter_, &QAbstractItemModel::rowsRemoved, this, [this] { shownDivesChanged_.Ask(); });
+  connect(filter_, &QAbstractItemModel::modelReset, this, [this] { shownDivesChanged_.Ask(); });
 
   // The model has its rows anew by now (it was connected first): a new logbook shows every dive.
   connect(&state_, &LogbookState::LogbookChanged, this, [this] {
@@ -168,71 +130,21 @@ DiveTablePane::DiveTablePane(LogbookState& state, UserDialogs& dialogs, QWidget*
   layout->addWidget(analysisLabel_);
 }
 
-void DiveTablePane::BuildHeader() {
-  QHeaderView* header = table_->horizontalHeader();
-  header->setSectionsMovable(true);
-  header->setHighlightSections(false);
-  header->setStretchLastSection(false);
-  header->setSortIndicatorClearable(true);  // a third click goes back to logbook order
-  header->setSortIndicator(-1, Qt::AscendingOrder);
-  header->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(header, &QHeaderView::customContextMenuRequested, this, &DiveTablePane::ShowColumnMenu);
-  for (int section = 0; section < model_->columnCount(); ++section) {
-    header->resizeSection(section, 0);
-    header->setSectionHidden(section, !ColumnInfo(model_->ColumnAt(section)).ShownByDefault);
-  }
-  FitTitles();
-  table_->setSortingEnabled(true);
-  table_->setMinimumWidth(QFontMetrics(EntryFont()).horizontalAdvance("00000 - Abcdefghijklm") + 8);
-}
-
-// Every column at least as wide as its title and a typical value need in the language spoken; a
-// column the diver made wider stays so.
-void DiveTablePane::FitTitles() {
-  QHeaderView* header = table_->horizontalHeader();
-  for (int section = 0; section < model_->columnCount(); ++section) {
-    const TableColumn column = model_->ColumnAt(section);
-    const QFontMetrics metrics(column == TableColumn::Entry ? EntryFont() : table_->font());
-    header->resizeSection(section,
-                          std::max({header->sectionSize(section), DefaultWidth(metrics, column),
-                                    header->sectionSizeHint(section)}));
-  }
-}
-
-void DiveTablePane::ShowColumnMenu(const QPoint& at) {
-  QHeaderView* header = table_->horizontalHeader();
-  QMenu menu(this);
-  const int shown = header->count() - header->hiddenSectionCount();
-  for (int section = 0; section < model_->columnCount(); ++section) {
-    QAction* action =
-        menu.addAction(model_->headerData(section, Qt::Horizontal, Qt::DisplayRole).toString());
-    action->setCheckable(true);
-    action->setChecked(!header->isSectionHidden(section));
-    // The last column shown stays: a table without columns could not offer this menu again.
-    action->setEnabled(header->isSectionHidden(section) || shown > 1);
-    connect(action, &QAction::toggled, this,
-            [header, section](bool on) { header->setSectionHidden(section, !on); });
-  }
-  menu.exec(header->mapToGlobal(at));
-}
-
 void DiveTablePane::RestoreHeader() {
-  const QByteArray saved = QByteArray::fromBase64(
-      QByteArray::fromStdString(state_.Settings().GetSetting(settings::kDiveTableHeader, "")));
-  QHeaderView* header = table_->horizontalHeader();
-  if (saved.isEmpty() || !header->restoreState(saved)) return;
-  if (header->hiddenSectionCount() >= header->count()) header->setSectionHidden(0, false);
+  if (!RestoreDiveTableHeader(*table_,
+                              state_.Settings().GetSetting(settings::kDiveTableHeader, "")))
+    return;
+  const QHeaderView* header = table_->horizontalHeader();
   filter_->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
 }
 
 void DiveTablePane::SaveHeader() {
-  state_.Settings().SaveSetting(settings::kDiveTableHeader,
-                                table_->horizontalHeader()->saveState().toBase64().toStdString());
+  state_.Settings().SaveSetting(settings::kDiveTableHeader, SavedDiveTableHeader(*table_));
 }
 
 void DiveTablePane::Retranslate() {
   searchField_->setPlaceholderText(SearchPlaceholder());
-  FitTitles();
+  FitDiveTableTitles(*table_, *model_);
   ShowOnlyBar();
   if (countShown_) emit CountChanged(CountText());
 }
@@ -290,21 +202,11 @@ void DiveTablePane::AfterFilterChanged() {
   const bool filtered = Filtered();
   if (filtered || countShown_) emit CountChanged(CountText());
   countShown_ = filtered;
-  NoteShownDivesChanged();
+  shownDivesChanged_.Ask();
 }
 
 void DiveTablePane::KeepSelectionInView() {
   if (table_->currentIndex().isValid()) table_->scrollTo(table_->currentIndex());
-}
-
-// A search, a sort and a load each move many rows; whoever follows them hears of it once.
-void DiveTablePane::NoteShownDivesChanged() {
-  if (shownChangePending_) return;
-  shownChangePending_ = true;
-  QTimer::singleShot(0, this, [this] {
-    shownChangePending_ = false;
-    emit ShownDivesChanged();
-  });
 }
 
 bool DiveTablePane::eventFilter(QObject* watched, QEvent* event) {
@@ -316,9 +218,7 @@ bool DiveTablePane::eventFilter(QObject* watched, QEvent* event) {
   }
   // A list made shorter by the window or the splitter must not lose the selected dive from view;
   // the list lays its rows out anew first.
-  if (watched == table_->viewport() && event->type() == QEvent::Resize) {
-    QTimer::singleShot(0, this, [this] { KeepSelectionInView(); });
-  }
+  if (watched == table_->viewport() && event->type() == QEvent::Resize) keepSelectionInView_.Ask();
   return QWidget::eventFilter(watched, event);
 }
 

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "app/views/CoalescedCall.h"
+
 class QLabel;
 class QLineEdit;
 class QToolButton;
@@ -74,16 +76,12 @@ class DiveTablePane : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void BuildHeader();
-  void FitTitles();
-  void ShowColumnMenu(const QPoint& at);
   void Retranslate();
   // After the rows shown changed: the table selects the current dive when it is shown, and the
   // count follows.
   void AfterFilterChanged();
   void ShowOnlyBar();
   void FilterRows(const std::function<void()>& change);
-  void NoteShownDivesChanged();
   void KeepSelectionInView();
   void SelectCurrent();
 
@@ -98,8 +96,10 @@ class DiveTablePane : public QWidget {
   QString onlyText_;
   DiveTableModel* model_ = nullptr;
   DiveFilterModel* filter_ = nullptr;
-  bool shownChangePending_ = false;
   bool countShown_ = false;
+  CoalescedCall shownDivesChanged_{this, [this] { emit ShownDivesChanged(); }};
+  // After a sort or a resize, once the table has laid its rows out anew.
+  CoalescedCall keepSelectionInView_{this, [this] { KeepSelectionInView(); }};
 };
 
 }  // namespace scrb

@@ -21,10 +21,13 @@ int TextTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TextTableModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid()) return {};
+  if (!index.isValid()) return {};
   const auto row = static_cast<size_t>(index.row());
   if (row >= cells_.size() || index.column() >= cells_[row].size()) return {};
-  return cells_[row][index.column()];
+  if (role == Qt::DisplayRole) return cells_[row][index.column()];
+  if (role == Qt::TextAlignmentRole && index.column() >= firstFigureColumn_)
+    return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+  return {};
 }
 
 QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -36,6 +39,7 @@ QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, in
       return columnIcons_[static_cast<size_t>(section)];
     return {};
   }
+  if (rowHeadings_.isEmpty()) return QAbstractTableModel::headerData(section, orientation, role);
   if (role == Qt::DisplayRole && section < rowHeadings_.size()) return rowHeadings_[section];
   return {};
 }

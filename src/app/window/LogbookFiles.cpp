@@ -11,16 +11,11 @@
 #include "app/dialogs/UserDialogs.h"
 #include "app/state/LogbookState.h"
 #include "app/state/SettingsStore.h"
+#include "app/state/WindowSettings.h"
+#include "app/views/QtText.h"
 #include "logbook/StartupSettings.h"
 
 namespace scrb {
-namespace {
-
-QString ToQt(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
-}  // namespace
 
 LogbookFiles::LogbookFiles(LogbookState& state, UserDialogs& dialogs, QWidget* window)
     : QObject(window), state_(state), dialogs_(dialogs), window_(window) {}

@@ -242,13 +242,9 @@ void ReportPrinting::ExportPdf() {
     name += "-dive-" + QString::fromStdString(GeneralNumber(
                            book.Dives[static_cast<size_t>(choice.Dives[0])].DiveNumber));
   }
-  const QString folder = book.LogbookFile.empty() ? QDir::homePath() : logbook.absolutePath();
-  QString path =
-      dialogs_.ChooseSaveFile(window_, WindowText(kExportTitle),
-                              QCoreApplication::translate("scrb::MainWindow", "PDF files (*.pdf)"),
-                              QDir(folder).filePath(name + ".pdf"));
+  const QString path = dialogs_.ChoosePdfPath(window_, WindowText(kExportTitle),
+                                              QString::fromStdString(book.LogbookFile), name);
   if (path.isEmpty()) return;
-  if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
 
   busy_ = true;
   QPointer<QProgressDialog> progress =

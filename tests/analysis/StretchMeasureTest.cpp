@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ChartTestDives.h"
 #include "analysis/StretchMeasure.h"
+#include "charts/ChartTestDives.h"
 #include "charts/SampleTimeAxis.h"
 #include "report/NumberFormat.h"
 #include "saturation/SaturationCharts.h"

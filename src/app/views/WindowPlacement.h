@@ -11,4 +11,12 @@ double TwipsPerPixel(const QWidget* widget);
 int TwipsToPixels(double twips, const QWidget* widget);
 double PixelsToTwips(int pixels, const QWidget* widget);
 
+// Puts a dialog in the middle of the screen its parent (or it) is on, made no larger than that
+// screen where its layout can shrink.
+void CentreOnScreen(QWidget& dialog);
+
+// Shows a window of its own over the main window's pages the first time (`placed` remembers it),
+// moved left or up only as far as the screen's edges ask, and brings it to the front.
+void ShowOver(QWidget& window, const QWidget* pages, bool& placed);
+
 }  // namespace scrb
