@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "charts/RegionSurface.h"
-
 namespace scrb {
 
 namespace {
@@ -36,55 +34,12 @@ bool NearSegment(QPointF p, QPointF a, QPointF b) {
 
 }  // namespace
 
-std::optional<QPointF> UserToLogical(const UserCoordinates& user, QSizeF size, double x, double y) {
-  const double spanX = user.X2 - user.X1;
-  const double spanY = user.Y2 - user.Y1;
-  if (spanX == 0 || spanY == 0 || !std::isfinite(spanX) || !std::isfinite(spanY)) return {};
-  const double px = (x - user.X1) / spanX * size.width();
-  const double py = (y - user.Y1) / spanY * size.height();
-  if (!std::isfinite(px) || !std::isfinite(py)) return {};
-  return QPointF(px, py);
-}
-
 std::optional<QPointF> LogicalToUser(const UserCoordinates& user, QSizeF size, QPointF logical) {
   if (size.width() <= 0 || size.height() <= 0) return {};
   const double x = user.X1 + logical.x() / size.width() * (user.X2 - user.X1);
   const double y = user.Y1 + logical.y() / size.height() * (user.Y2 - user.Y1);
   if (!std::isfinite(x) || !std::isfinite(y)) return {};
   return QPointF(x, y);
-}
-
-bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r) {
-  const SurfaceRect rect{r.left(), r.top(), r.width(), r.height()};
-  const auto inside = [&rect](QPointF p) {
-    return p.x() >= rect.Left && p.x() <= rect.Right() && p.y() >= rect.Top &&
-           p.y() <= rect.Bottom();
-  };
-  if (inside(a) && inside(b)) {
-    // Nearly every data point lies inside; this is what clipping computes for them, with the
-    // same rounding, without its four divisions.
-    b = QPointF(a.x() + (b.x() - a.x()), a.y() + (b.y() - a.y()));
-    return true;
-  }
-  double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
-  if (!ClipToRect(ax, ay, bx, by, rect)) return false;
-  a = QPointF(ax, ay);
-  b = QPointF(bx, by);
-  return true;
-}
-
-bool OddPixels(double penDevicePixels) {
-  return static_cast<long long>(std::llround(penDevicePixels)) % 2 != 0;
-}
-
-double SnapToPixels(double logical, bool oddPixels, double ratio) {
-  const double device = logical * ratio;
-  const double snapped = oddPixels ? std::floor(device) + 0.5 : std::round(device);
-  return snapped / ratio;
-}
-
-QPointF SnapToPixels(QPointF logical, bool oddPixels, double ratio) {
-  return {SnapToPixels(logical.x(), oddPixels, ratio), SnapToPixels(logical.y(), oddPixels, ratio)};
 }
 
 bool SnapAxisParallel(QPointF& a, QPointF& b, bool oddPixels, double ratio) {
