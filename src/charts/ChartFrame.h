@@ -7,37 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "charts/AxisSteps.h"
+#include "charts/ChartMargins.h"
 #include "charts/ChartSurface.h"
 #include "charts/Palette.h"
 #include "charts/TimeStretch.h"
 
 namespace scrb {
-
-// Chart coordinates are 32-bit integers in hundredths of the unit an axis shows.
-using ChartValue = int32_t;
-
-// Grid spacing from the series 1, 2, 5, 10, ... 5000 for lines at least `spacing` apart.
-int32_t GridStep(double spacing);
-
-// GridStep continued past its largest step along the same series, so that an axis spanning more
-// than a few hundred units still gets lines and labels far enough apart; the sign is kept.
-int64_t AxisStep(double spacing);
-
-// The first value from `from` on that lies a whole number of steps from `origin`.
-int64_t FirstOnStep(int64_t from, int64_t origin, int64_t step);
-
-// What a horizontal axis shows at each of its values: the label and where it stands in the
-// chart's coordinates (a time at its own value, a year's bar at its middle).
-struct AxisMarks {
-  std::function<std::string(int64_t)> Label;
-  std::function<double(int64_t)> X;
-};
-
-// The distance between labels of the values from..to: a multiple of the grid step from the grid
-// series, the smallest at which the widest of its labels keeps a digit's width from its
-// neighbours. Labels stand a whole number of label steps from `origin`.
-int64_t LabelStep(int64_t from, int64_t to, int64_t origin, int64_t gridStep,
-                  const AxisMarks& marks, const ChartSurface& surface);
 
 struct HorizontalAxis {
   int64_t From;
@@ -70,19 +46,6 @@ void DrawValueAxis(X xLeft, X xRight, const std::vector<Value>& values,
     surface.Print(labels[n]);
   }
 }
-
-// Moves a scale corner away from the plot area to the next whole number beyond it (upper corner
-// 2.3 -> 3, 3 -> 4; lower corner -2.5 -> -3, 78.8 -> 78; 0 stays), so that data drawn exactly
-// on the range's edge never touches the border. `inside` is any value of the data range.
-float OutwardCorner(double value, double inside);
-
-// Extent of a text in twips on the surface's font, whatever coordinate system is in force.
-double TextWidthTwips(const ChartSurface& surface, const std::string& text);
-double TextHeightTwips(const ChartSurface& surface);
-
-// Width in twips of the left margin that holds these labels. Every chart takes at least the room
-// of a typical value label, so charts drawn one above the other keep their time axes aligned.
-double LeftMarginTwips(const ChartSurface& surface, const std::vector<std::string>& labels);
 
 // Widens the value range low..high (chart units) to the whole units around every value a chart
 // draws, so that no data point lies outside the plot area. Values beyond what a chart can
@@ -123,18 +86,6 @@ std::optional<PlotAreaTwips> DrawLabelledChartFrame(
     const ShownTimes& times, ChartValue yBottom, ChartValue yTop,
     const std::function<ValueLabels(double plotHeightTwips)>& labelsFor, double belowTwips,
     ChartSurface& surface, const Palette& palette);
-
-// The grid and label steps of a stretch's time axis, in seconds, for a plot area on which one
-// second takes `twipsPerSecond`; labels of `widestLabelTwips` keep `gapTwips` apart.
-struct StretchTimeSteps {
-  int64_t Grid;
-  int64_t Label;
-};
-StretchTimeSteps StretchTimeStepsFor(double twipsPerSecond, double widestLabelTwips,
-                                     double gapTwips);
-// A label of the stretch's time axis: minutes, or minutes and seconds (12'20") for steps below
-// a minute.
-std::string StretchTimeLabel(int64_t seconds, int64_t labelStep);
 
 // Frame for a strip chart: side margins and unlabelled vertical grid lines only. The left margin
 // makes room for `leftLabels`, which the strip prints itself.

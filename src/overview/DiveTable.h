@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,47 +11,11 @@
 #include "analysis/DiveAnalysis.h"
 #include "logbook/DiveRecord.h"
 #include "overview/DiveSearch.h"
+#include "overview/TableColumns.h"
 #include "overview/Trips.h"
 #include "report/Units.h"
 
 namespace scrb {
-
-// The columns of the dive table, in their default order.
-enum class TableColumn {
-  Entry,  // the dive list entry under the display option
-  Index,  // list index from 0
-  Number,
-  Date,
-  Time,
-  Location,
-  Site,
-  Partners,
-  Comment,
-  MaxDepth,
-  DiveTime,
-  WaterTemp,
-  AirTemp,
-  AirUsed,
-  Tank,
-  BreathRate,
-  MaxOverSat,
-  Trip,
-};
-inline constexpr size_t kTableColumnCount = static_cast<size_t>(TableColumn::Trip) + 1;
-
-struct TableColumnInfo {
-  TableColumn Column;
-  std::string_view Key;    // what the command line names it by; empty: not offered there
-  std::string_view Title;  // the window's header
-  bool InWindow;           // offered by the window's table
-  bool ShownByDefault;     // in the window
-  bool AlignRight;         // numbers
-  bool Computed;           // known only once the dive's analysis is summarised
-};
-
-std::span<const TableColumnInfo> TableColumns();
-const TableColumnInfo& ColumnInfo(TableColumn column);
-std::optional<TableColumn> ColumnByKey(std::string_view key);
 
 // How a cell is ordered: by its folded text, or by a number behind the text (dates, times,
 // measurements, trips in date order).

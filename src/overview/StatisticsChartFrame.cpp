@@ -11,9 +11,6 @@ namespace scrb::statistics {
 
 namespace {
 
-constexpr double kLabelGapTwips = 30;
-constexpr double kRightMarginTwips = 100;
-constexpr double kGridSpacingMillimetres = 5;
 constexpr double kMarkerMillimetres = 0.6;
 
 // The step of the dive charts' series for values at least `least` apart (not strictly more, as

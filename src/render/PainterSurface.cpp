@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "charts/RegionSurface.h"
+#include "render/SurfaceGeometry.h"
 
 namespace scrb {
 
@@ -24,42 +24,6 @@ constexpr double kClipMarginPixels = 64;
 
 double SaneDpi(double dpi) {
   return std::isfinite(dpi) && dpi >= 1 ? dpi : 96;
-}
-
-// Keeps the part of the segment a-b inside the rectangle, as the report's chart regions do.
-bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r) {
-  const SurfaceRect rect{r.left(), r.top(), r.width(), r.height()};
-  const auto inside = [&rect](QPointF p) {
-    return p.x() >= rect.Left && p.x() <= rect.Right() && p.y() >= rect.Top &&
-           p.y() <= rect.Bottom();
-  };
-  if (inside(a) && inside(b)) {
-    // Nearly every data point lies inside; this is what clipping computes for them, with the
-    // same rounding, without its four divisions.
-    b = QPointF(a.x() + (b.x() - a.x()), a.y() + (b.y() - a.y()));
-    return true;
-  }
-  double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
-  if (!ClipToRect(ax, ay, bx, by, rect)) return false;
-  a = QPointF(ax, ay);
-  b = QPointF(bx, by);
-  return true;
-}
-
-bool OddPixels(double penDevicePixels) {
-  return static_cast<long long>(std::llround(penDevicePixels)) % 2 != 0;
-}
-
-// Puts an axis-parallel line on the device pixel grid: an odd number of device pixels wide is
-// centred on a pixel, an even number on a pixel boundary, so antialiasing never smears it.
-double SnapToPixels(double logical, bool oddPixels, double ratio) {
-  const double device = logical * ratio;
-  const double snapped = oddPixels ? std::floor(device) + 0.5 : std::round(device);
-  return snapped / ratio;
-}
-
-QPointF SnapToPixels(QPointF logical, bool oddPixels, double ratio) {
-  return {SnapToPixels(logical.x(), oddPixels, ratio), SnapToPixels(logical.y(), oddPixels, ratio)};
 }
 
 }  // namespace
@@ -110,10 +74,7 @@ void PainterSurface::Retarget(QPaintDevice* device, QSizeF logicalSize, double d
 
 void PainterSurface::ResetDefaultScale() {
   lastEnd_.reset();
-  x1_ = 0;
-  y1_ = 0;
-  x2_ = Width();
-  y2_ = Height();
+  user_ = {0, 0, Width(), Height()};
 }
 
 bool PainterSurface::Drawable() const {
@@ -153,21 +114,18 @@ double PainterSurface::Height() const {
 
 void PainterSurface::Scale(double x1, double y1, double x2, double y2) {
   lastEnd_.reset();
-  x1_ = x1;
-  y1_ = y1;
-  x2_ = x2;
-  y2_ = y2;
+  user_ = {x1, y1, x2, y2};
   scaleSet_ = true;
 }
 
 double PainterSurface::PixelsToUserX(double pixels) const {
   if (logicalSize_.width() <= 0) return 0;
-  return pixels * (x2_ - x1_) / logicalSize_.width();
+  return pixels * (user_.X2 - user_.X1) / logicalSize_.width();
 }
 
 double PainterSurface::PixelsToUserY(double pixels) const {
   if (logicalSize_.height() <= 0) return 0;
-  return pixels * (y2_ - y1_) / logicalSize_.height();
+  return pixels * (user_.Y2 - user_.Y1) / logicalSize_.height();
 }
 
 double PainterSurface::ScaleX(double millimetres) const {
@@ -179,21 +137,11 @@ double PainterSurface::ScaleY(double millimetres) const {
 }
 
 std::optional<QPointF> PainterSurface::ToLogical(double x, double y) const {
-  const double spanX = x2_ - x1_;
-  const double spanY = y2_ - y1_;
-  if (spanX == 0 || spanY == 0 || !std::isfinite(spanX) || !std::isfinite(spanY)) return {};
-  const double px = (x - x1_) / spanX * logicalSize_.width();
-  const double py = (y - y1_) / spanY * logicalSize_.height();
-  if (!std::isfinite(px) || !std::isfinite(py)) return {};
-  return QPointF(px, py);
+  return UserToLogical(user_, logicalSize_, x, y);
 }
 
 std::optional<QPointF> PainterSurface::ToUser(QPointF logicalPoint) const {
-  if (logicalSize_.width() <= 0 || logicalSize_.height() <= 0) return {};
-  const double x = x1_ + logicalPoint.x() / logicalSize_.width() * (x2_ - x1_);
-  const double y = y1_ + logicalPoint.y() / logicalSize_.height() * (y2_ - y1_);
-  if (!std::isfinite(x) || !std::isfinite(y)) return {};
-  return QPointF(x, y);
+  return LogicalToUser(user_, logicalSize_, logicalPoint);
 }
 
 void PainterSurface::Cls() {
@@ -232,55 +180,6 @@ void PainterSurface::UseAntialiasing(bool on) {
   if (antialiased_ == on) return;
   painter_.setRenderHint(QPainter::Antialiasing, on);
   antialiased_ = on;
-}
-
-namespace {
-
-// How far a dropped point may lie from the segment that replaces it, in logical pixels: well
-// under what antialiasing shows.
-constexpr double kSimplifyTolerancePixels = 0.2;
-
-// Whether (dx, dy) is at most the tolerance long, decided as std::hypot would decide it. The
-// squared length settles all but a hair's breadth around the tolerance, where hypot, which is
-// several times dearer, has the last word.
-bool WithinTolerance(double dx, double dy) {
-  constexpr double kTolerance2 = kSimplifyTolerancePixels * kSimplifyTolerancePixels;
-  constexpr double kMargin = 1e-9;
-  const double length2 = dx * dx + dy * dy;
-  if (length2 < kTolerance2 * (1 - kMargin)) return true;
-  if (length2 > kTolerance2 * (1 + kMargin)) return false;
-  return std::hypot(dx, dy) <= kSimplifyTolerancePixels;
-}
-
-bool NearSegment(QPointF p, QPointF a, QPointF b) {
-  const QPointF ab = b - a;
-  const double length2 = QPointF::dotProduct(ab, ab);
-  if (length2 == 0) return WithinTolerance(p.x() - a.x(), p.y() - a.y());
-  const double t = std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0);
-  const QPointF nearest = a + t * ab;
-  return WithinTolerance(p.x() - nearest.x(), p.y() - nearest.y());
-}
-
-}  // namespace
-
-// A long data line is mostly gentle curves of points a few pixels apart, and each segment costs
-// the rasteriser the same whatever its length: runs of points that stay within a fraction of a
-// pixel of one straight segment are drawn as that segment. A turn, a step or a peak always keeps
-// its point.
-void AppendSimplifiedSegments(const std::vector<QPointF>& points, std::vector<QLineF>& segments) {
-  if (points.size() < 2) return;
-  size_t anchor = 0;
-  for (size_t end = 2; end <= points.size(); ++end) {
-    const bool last = end == points.size();
-    bool fits = !last;
-    for (size_t k = anchor + 1; fits && k < end; ++k) {
-      fits = NearSegment(points[k], points[anchor], points[end]);
-    }
-    if (fits) continue;
-    // points[end - 1] is the farthest point the run from the anchor can reach.
-    segments.emplace_back(points[anchor], points[end - 1]);
-    anchor = end - 1;
-  }
 }
 
 void PainterSurface::FlushPolyline() {
@@ -352,19 +251,7 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2, Rgb color)
   UsePen(color, drawWidth_, Qt::FlatCap);
   // Grid lines and reference lines are parallel to an axis: on the pixel grid they need no
   // antialiasing, which is both sharper and faster.
-  if (a.x() == b.x()) {
-    const double x = SnapToPixels(a.x(), oddPixels, pixelRatio_);
-    a.setX(x);
-    b.setX(x);
-    UseAntialiasing(false);
-  } else if (a.y() == b.y()) {
-    const double y = SnapToPixels(a.y(), oddPixels, pixelRatio_);
-    a.setY(y);
-    b.setY(y);
-    UseAntialiasing(false);
-  } else {
-    UseAntialiasing(true);
-  }
+  UseAntialiasing(!SnapAxisParallel(a, b, oddPixels, pixelRatio_));
   painter_.drawLine(a, b);
 }
 
@@ -390,7 +277,7 @@ void PainterSurface::Print(const std::string& text) {
   const double x = currentX_;
   const double y = currentY_;
   // As on a picture box, the pen moves to the start of the next line.
-  currentX_ = x1_;
+  currentX_ = user_.X1;
   currentY_ = y + TextHeight(text);
   const std::optional<QPointF> at = ToLogical(x, y);
   if (!at) return;

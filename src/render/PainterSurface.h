@@ -16,6 +16,7 @@
 
 #include "charts/ChartSurface.h"
 #include "charts/Palette.h"
+#include "render/SurfaceGeometry.h"
 
 class QImage;
 class QPaintDevice;
@@ -116,10 +117,7 @@ class PainterSurface : public ChartSurface {
 
   bool scaleSet_ = false;
   std::optional<QRectF> plotArea_;
-  double x1_ = 0;
-  double y1_ = 0;
-  double x2_ = 0;
-  double y2_ = 0;
+  UserCoordinates user_;
   double currentX_ = 0;
   double currentY_ = 0;
   int requestedWidth_ = 1;
@@ -150,9 +148,5 @@ class PainterSurface : public ChartSurface {
   std::function<void()> onChange_;
   std::function<void()> onRefresh_;
 };
-
-// The segments a run of connected points is drawn with on a raster device: the points that stay
-// within a fifth of a pixel of a straight segment through their neighbours are left out.
-void AppendSimplifiedSegments(const std::vector<QPointF>& points, std::vector<QLineF>& segments);
 
 }  // namespace scrb

@@ -1,21 +1,14 @@
 #include "app/views/ChartView.h"
 
-#include <QCoreApplication>
-#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
-#include <QPointer>
-#include <QSemaphore>
-#include <QThreadPool>
 #include <QWheelEvent>
-#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cmath>
-#include <exception>
 
-#include "charts/SampleTimeAxis.h"
+#include "app/views/ChartOverlay.h"
 
 namespace scrb {
 
@@ -39,66 +32,6 @@ void ChartView::AttachSurface() {
   surface_.SetChangeHandler([this] { update(); });
   surface_.SetRefreshHandler([this] { repaint(); });
   update();
-}
-
-namespace {
-
-// A pool of its own: the shared one may be busy with the table's or the statistics' summaries, and
-// a dive must not wait for those. The application owns it, so that its threads end, and free the
-// fonts they drew with, while Qt is still there to free them.
-QThreadPool* ChartDrawingPool() {
-  static QPointer<QThreadPool> pool;
-  if (pool.isNull()) pool = new QThreadPool(QCoreApplication::instance());
-  return pool.data();
-}
-
-}  // namespace
-
-void DrawChartsTogether(const std::vector<ChartDrawing>& drawings) {
-  if (drawings.empty()) return;
-  std::vector<PainterSurface*> surfaces;
-  for (const ChartDrawing& drawing : drawings) surfaces.push_back(&drawing.View->DetachSurface());
-  std::vector<std::exception_ptr> failures(drawings.size());
-  const auto draw = [&](size_t k) {
-    try {
-      drawings[k].Draw(*surfaces[k]);
-      // The last data line is still waiting to be stroked: it is stroked here, on this chart's
-      // thread, rather than by the interface thread after all are drawn.
-      surfaces[k]->Finish();
-    } catch (...) {
-      failures[k] = std::current_exception();
-    }
-  };
-  // Qt's raster engine hands every large fill to the shared pool and waits for it, unless it runs
-  // on one of that pool's threads: with two charts drawing at once on two cores, those hand-offs
-  // cost more than they save. So each chart goes to a free thread of the shared pool and fills
-  // its spans there itself; what finds none busy with a summary is drawn as before, here and on
-  // the pool of our own.
-  QSemaphore shared;
-  int onShared = 0;
-  std::vector<size_t> left;
-  for (size_t k = 0; k < drawings.size(); ++k) {
-    const bool started = QThreadPool::globalInstance()->tryStart([&draw, &shared, k] {
-      draw(k);
-      shared.release();
-    });
-    if (started) {
-      ++onShared;
-    } else {
-      left.push_back(k);
-    }
-  }
-  std::vector<QFuture<void>> others;
-  for (size_t n = 1; n < left.size(); ++n) {
-    others.push_back(QtConcurrent::run(ChartDrawingPool(), [&draw, k = left[n]] { draw(k); }));
-  }
-  if (!left.empty()) draw(left.front());
-  for (QFuture<void>& other : others) other.waitForFinished();
-  shared.acquire(onShared);
-  for (const ChartDrawing& drawing : drawings) drawing.View->AttachSurface();
-  for (const std::exception_ptr& failure : failures) {
-    if (failure) std::rethrow_exception(failure);
-  }
 }
 
 QSize ChartView::sizeHint() const {
@@ -148,17 +81,12 @@ ChartSurface& ChartView::Surface() {
 void ChartView::SetCursorX(double userX) {
   if (!std::isfinite(userX)) return;
   cursorX_ = userX;
-  if (sampleCount_ > 0)
-    keyboardSample_ = std::clamp(static_cast<int>(NearestSample(userX)), firstShown_,
-                                 lastShown_.value_or(sampleCount_ - 1));
+  samples_.Follow(userX);
   update();
 }
 
 void ChartView::SetShownSamples(int first, int last) {
-  if (sampleCount_ <= 0) return;
-  firstShown_ = std::clamp(first, 0, sampleCount_ - 1);
-  lastShown_ = std::clamp(last, firstShown_, sampleCount_ - 1);
-  if (keyboardSample_) keyboardSample_ = std::clamp(*keyboardSample_, firstShown_, *lastShown_);
+  samples_.SetShown(first, last);
 }
 
 void ChartView::SetBand(std::optional<std::pair<double, double>> band, const QStringList& label) {
@@ -169,7 +97,7 @@ void ChartView::SetBand(std::optional<std::pair<double, double>> band, const QSt
 }
 
 void ChartView::HideCursor() {
-  keyboardSample_.reset();
+  samples_.Forget();
   if (!cursorX_) return;
   cursorX_.reset();
   update();
@@ -181,10 +109,7 @@ void ChartView::Clear() {
 }
 
 void ChartView::SetSampleCount(int count) {
-  sampleCount_ = std::max(0, count);
-  keyboardSample_.reset();
-  firstShown_ = 0;
-  lastShown_.reset();
+  samples_.SetCount(count);
 }
 
 void ChartView::resizeEvent(QResizeEvent* event) {
@@ -226,33 +151,15 @@ void ChartView::paintEvent(QPaintEvent*) {
   if (!cursorX_) return;
   const std::optional<QPointF> at = surface_.ToLogical(*cursorX_, 0);
   if (!at || at->x() < -1 || at->x() > width() + 1) return;
-  // Inverting what lies under the cursor keeps it visible on any ground, the grid and the
-  // coloured profile alike, as an exclusive-or pen would.
-  const qreal ratio = std::max<qreal>(1, devicePixelRatioF());
-  const bool oddDevicePixels = std::lround(ratio) % 2 != 0;
-  const double device = at->x() * ratio;
-  const double x = (oddDevicePixels ? std::floor(device) + 0.5 : std::round(device)) / ratio;
-  painter.setCompositionMode(QPainter::CompositionMode_Difference);
-  painter.setPen(QPen(Qt::white, palette_->ThinnestLine, Qt::SolidLine, Qt::FlatCap));
-  // Down to the plot's bottom line and no further: through the time labels it would change a
-  // figure's look ("6" reads "5").
-  painter.drawLine(QPointF(x, 0), QPointF(x, plot->bottom()));
-}
-
-double ChartView::ReadoutX(double userX) const {
-  // The axis runs on past the last sample and starts before the first, and a stretch cuts the
-  // dive: there the readout holds the nearest sample shown instead of going stale at the last
-  // place it could read.
-  if (sampleCount_ <= 0) return userX;
-  return std::clamp(userX, SampleTime(firstShown_),
-                    SampleTime(lastShown_.value_or(sampleCount_ - 1)));
+  PaintCursorLine(painter, at->x(), *plot, std::max<qreal>(1, devicePixelRatioF()),
+                  palette_->ThinnestLine);
 }
 
 std::optional<double> ChartView::TimeUnderPointer() const {
   if (!pointer_ || !PlotArea()) return std::nullopt;
   const std::optional<QPointF> user = surface_.ToUser(*pointer_);
   if (!user) return std::nullopt;
-  return ReadoutX(user->x());
+  return samples_.Clamp(user->x());
 }
 
 void ChartView::leaveEvent(QEvent* event) {
@@ -282,7 +189,7 @@ void ChartView::mouseMoveEvent(QMouseEvent* event) {
       emit RulerAsked(pressUserX_, user->x());
     }
   }
-  emit MouseMoved(ReadoutX(user->x()), user->y());
+  emit MouseMoved(samples_.Clamp(user->x()), user->y());
   QWidget::mouseMoveEvent(event);
 }
 
@@ -296,7 +203,7 @@ double ChartView::UserPerPixel() const {
 
 void ChartView::wheelEvent(QWheelEvent* event) {
   const std::optional<QPointF> user = surface_.ToUser(event->position());
-  if (!timeGestures_ || sampleCount_ == 0 || !user || !PlotArea())
+  if (!timeGestures_ || samples_.Count() == 0 || !user || !PlotArea())
     return QWidget::wheelEvent(event);
   const QPoint delta = event->angleDelta();
   // Many desktops turn Shift+wheel into a sideways wheel themselves.
@@ -314,7 +221,7 @@ void ChartView::wheelEvent(QWheelEvent* event) {
 
 void ChartView::mousePressEvent(QMouseEvent* event) {
   const std::optional<QPointF> user = surface_.ToUser(event->position());
-  if (!timeGestures_ || sampleCount_ == 0 || !user || !PlotArea())
+  if (!timeGestures_ || samples_.Count() == 0 || !user || !PlotArea())
     return QWidget::mousePressEvent(event);
   const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
   if (event->button() == Qt::RightButton || (event->button() == Qt::LeftButton && shift)) {
@@ -343,14 +250,14 @@ void ChartView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ChartView::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (!timeGestures_ || sampleCount_ == 0 || !PlotArea() || event->button() != Qt::LeftButton)
+  if (!timeGestures_ || samples_.Count() == 0 || !PlotArea() || event->button() != Qt::LeftButton)
     return QWidget::mouseDoubleClickEvent(event);
   emit WholeDiveAsked();
   event->accept();
 }
 
 bool ChartView::KeyGesture(QKeyEvent* event) {
-  if (!timeGestures_ || sampleCount_ == 0 || !PlotArea()) return false;
+  if (!timeGestures_ || samples_.Count() == 0 || !PlotArea()) return false;
   const auto around = [this] {
     if (cursorX_) return *cursorX_;
     const std::optional<QPointF> middle = surface_.ToUser(QPointF(width() / 2.0, 0));
@@ -383,45 +290,10 @@ void ChartView::PaintBand(QPainter& painter, const QRectF& plot) {
   if (!a || !b) return;
   const double left = std::clamp(std::min(a->x(), b->x()), -1.0, width() + 1.0);
   const double right = std::clamp(std::max(a->x(), b->x()), -1.0, width() + 1.0);
-  // Over the plot's height only: its edges would cut through the time labels and a key below.
-  const double bottom = plot.bottom();
-  painter.save();
-  QColor fill = palette().color(QPalette::Highlight);
-  fill.setAlpha(60);
-  painter.fillRect(QRectF(left, 0, std::max(1.0, right - left), bottom), fill);
-  painter.setPen(QPen(palette().color(QPalette::Highlight), palette_->ThinnestLine, Qt::SolidLine,
-                      Qt::FlatCap));
-  painter.drawLine(QPointF(left, 0), QPointF(left, bottom));
-  painter.drawLine(QPointF(right, 0), QPointF(right, bottom));
-  PaintBandLabel(painter, plot, left, right);
-  painter.restore();
-}
-
-void ChartView::PaintBandLabel(QPainter& painter, const QRectF& plot, double left, double right) {
-  if (bandLabel_.isEmpty()) return;
-  const QFontMetricsF metrics(font());
-  double textWidth = 0;
-  for (const QString& line : bandLabel_)
-    textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
-  const double pad = 4;
-  const QSizeF box(textWidth + 2 * pad, metrics.height() * bandLabel_.size() + 2 * pad);
-  // Beside the band on the side with room, and within the plot, where it covers no axis label:
-  // the value labels lie left of it, the time labels under it.
-  double x = right + 6;
-  if (x + box.width() > plot.right()) x = left - 6 - box.width();
-  x = std::clamp(x, plot.left(), std::max(plot.left(), plot.right() - box.width()));
-  const double y = plot.top() + 2;
-  const QRectF frame(QPointF(x, y), box);
-  QColor ground = Background();
-  ground.setAlpha(235);
-  painter.fillRect(frame, ground);
-  painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
-  painter.drawRect(frame);
-  painter.setPen(QColor(palette_->Text.R, palette_->Text.G, palette_->Text.B));
-  for (int n = 0; n < bandLabel_.size(); ++n) {
-    painter.drawText(QPointF(x + pad, y + pad + metrics.ascent() + n * metrics.height()),
-                     bandLabel_[n]);
-  }
+  const OverlayLook look{palette().color(QPalette::Highlight), Background(),
+                         QColor(palette_->Text.R, palette_->Text.G, palette_->Text.B),
+                         palette_->ThinnestLine, font()};
+  PaintRulerBand(painter, plot, left, right, bandLabel_, look);
 }
 
 void ChartView::keyPressEvent(QKeyEvent* event) {
@@ -429,37 +301,19 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  if (sampleCount_ == 0 || !PlotArea()) {
+  if (samples_.Count() == 0 || !PlotArea()) {
     QWidget::keyPressEvent(event);
     return;
   }
-  const int first = firstShown_;
-  const int last = lastShown_.value_or(sampleCount_ - 1);
-  // Three samples make a minute.
-  const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? 3 : 1;
-  const std::optional<int> from = keyboardSample_;
-  int to = 0;
-  switch (event->key()) {
-    case Qt::Key_Left:
-      to = from ? *from - step : first;
-      break;
-    case Qt::Key_Right:
-      to = from ? *from + step : first;
-      break;
-    case Qt::Key_Home:
-      to = first;
-      break;
-    case Qt::Key_End:
-      to = last;
-      break;
-    default:
-      QWidget::keyPressEvent(event);
-      return;
+  const std::optional<double> time =
+      samples_.Key(event->key(), event->modifiers().testFlag(Qt::ShiftModifier));
+  if (!time) {
+    QWidget::keyPressEvent(event);
+    return;
   }
-  keyboardSample_ = std::clamp(to, first, last);
   // The keys have the readout now; a redraw must not send it back under the resting mouse.
   pointer_.reset();
-  emit MouseMoved(SampleTime(*keyboardSample_), pointerUserY_);
+  emit MouseMoved(*time, pointerUserY_);
   event->accept();
 }
 

@@ -3,11 +3,11 @@
 #include <QImage>
 #include <QStringList>
 #include <QWidget>
-#include <functional>
 #include <limits>
 #include <optional>
-#include <vector>
 
+#include "app/views/ChartDrawing.h"  // the pages draw their views together
+#include "app/views/ReadoutSamples.h"
 #include "render/PainterSurface.h"
 
 namespace scrb {
@@ -104,9 +104,6 @@ class ChartView : public QWidget {
   double UserPerPixel() const;
   bool KeyGesture(QKeyEvent* event);
   void PaintBand(QPainter& painter, const QRectF& plot);
-  void PaintBandLabel(QPainter& painter, const QRectF& plot, double left, double right);
-  // The time a readout takes for user x: within the samples shown.
-  double ReadoutX(double userX) const;
 
   enum class Drag { None, Pan, Ruler };
 
@@ -114,11 +111,7 @@ class ChartView : public QWidget {
   PainterSurface surface_;
   const Palette* palette_ = &Palette::Classic();
   std::optional<double> cursorX_;
-  int sampleCount_ = 0;
-  // The sample the keyboard cursor is on: the one nearest the last cursor, by mouse or keys.
-  std::optional<int> keyboardSample_;
-  int firstShown_ = 0;
-  std::optional<int> lastShown_;  // none: the whole dive
+  ReadoutSamples samples_;
   bool timeGestures_ = false;
   Drag drag_ = Drag::None;
   QPointF pressPosition_;
@@ -130,15 +123,5 @@ class ChartView : public QWidget {
   std::optional<std::pair<double, double>> band_;
   QStringList bandLabel_;
 };
-
-struct ChartDrawing {
-  ChartView* View;
-  std::function<void(ChartSurface&)> Draw;
-};
-
-// Draws the charts of a page at the same time, each on a thread of its own, and returns when all
-// are drawn. Rasterising the lines is most of the cost of showing a dive, and a page's charts are
-// independent pictures. An exception from any drawing is thrown here once all have finished.
-void DrawChartsTogether(const std::vector<ChartDrawing>& drawings);
 
 }  // namespace scrb
