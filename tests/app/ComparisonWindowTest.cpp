@@ -8,10 +8,12 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QWheelEvent>
 #include <algorithm>
+#include <memory>
 #include <set>
 
 #include "AppTestWindow.h"
@@ -274,6 +276,32 @@ TEST(ComparisonWindow, FollowsEveryChangeAndClosesWithItsDives) {
 
 namespace scrb {
 namespace {
+
+// A resize reaches every chart and map at once; they are drawn once for all of it, each at its
+// new size.
+TEST(ComparisonWindow, AResizeDrawsOnce) {
+  test::TestWindow w;
+  w.Start();
+  w.form->OpenLogbook(EightDives("resize.log"));
+  auto* window = new ComparisonWindow(*w.state, w.dialogs, w.form.get());
+  window->resize(1000, 900);
+  window->Compare({0, 2, 3});
+  window->show();
+  window->ShowDetails(true);
+  window->Details()->setCurrentIndex(1);
+  QApplication::processEvents();
+  QList<ChartView*> views = window->findChildren<ChartView*>();
+  std::vector<std::unique_ptr<QSignalSpy>> drawn;
+  for (ChartView* view : views)
+    drawn.push_back(std::make_unique<QSignalSpy>(view, &ChartView::Drawn));
+  window->resize(1200, 760);
+  QApplication::processEvents();
+  QApplication::processEvents();
+  for (qsizetype n = 0; n < views.size(); ++n) {
+    EXPECT_EQ(drawn[static_cast<size_t>(n)]->count(), 1) << views[n]->objectName().toStdString();
+    EXPECT_EQ(views[n]->ChartImage().deviceIndependentSize().toSize(), views[n]->size());
+  }
+}
 
 // A heat map for each dive with a profile, on the charts' time axis; the charts and the maps
 // zoom together, a burst of wheel steps drawn once, and the ruler marks all of them.

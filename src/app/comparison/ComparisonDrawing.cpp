@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/comparison/ComparisonWindow.h"
+#include "app/views/ChartDrawing.h"
 #include "app/views/ChartView.h"
 #include "app/views/QtText.h"
 #include "app/views/TimeWindow.h"

@@ -6,6 +6,7 @@
 #include "air/AirCharts.h"
 #include "air/AirModel.h"
 #include "air/AirReadout.h"
+#include "app/views/ChartDrawing.h"
 #include "app/views/ChartView.h"
 #include "app/views/ElidedLabel.h"
 #include "logbook/Translation.h"

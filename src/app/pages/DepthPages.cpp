@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/views/ChartDrawing.h"
 #include "app/views/ChartView.h"
 #include "app/views/ElidedLabel.h"
 #include "charts/AlarmStrip.h"

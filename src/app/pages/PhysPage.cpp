@@ -6,6 +6,7 @@
 
 #include "air/PhysCharts.h"
 #include "air/PhysReadout.h"
+#include "app/views/ChartDrawing.h"
 #include "app/views/ChartView.h"
 #include "app/views/ElidedLabel.h"
 #include "logbook/Translation.h"

@@ -10,6 +10,7 @@
 #include "app/dialogs/ModelWindow.h"
 #include "app/state/SettingsStore.h"
 #include "app/state/WindowSettings.h"
+#include "app/views/ChartDrawing.h"
 #include "app/views/ChartView.h"
 #include "app/views/ElidedLabel.h"
 #include "logbook/Translation.h"

@@ -32,6 +32,7 @@ void ChartView::AttachSurface() {
   surface_.SetChangeHandler([this] { update(); });
   surface_.SetRefreshHandler([this] { repaint(); });
   update();
+  emit Drawn();
 }
 
 QSize ChartView::sizeHint() const {

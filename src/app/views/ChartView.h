@@ -6,7 +6,6 @@
 #include <limits>
 #include <optional>
 
-#include "app/views/ChartDrawing.h"  // the pages draw their views together
 #include "app/views/ReadoutSamples.h"
 #include "render/PainterSurface.h"
 
@@ -75,6 +74,8 @@ class ChartView : public QWidget {
   void MouseMoved(double userX, double userY);
   // The view's size changed: what it shows was drawn for the old one.
   void Resized();
+  // A picture drawn apart (DetachSurface) is in place and shown.
+  void Drawn();
   // Gestures over a time chart, in the chart's user x.
   void ZoomAsked(double aroundX, double factor);
   void PanAsked(double byX);
