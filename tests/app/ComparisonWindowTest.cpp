@@ -277,12 +277,10 @@ TEST(ComparisonWindow, FollowsEveryChangeAndClosesWithItsDives) {
 namespace scrb {
 namespace {
 
-// A resize reaches every chart and map at once; they are drawn once for all of it, each at its
-// new size.
-TEST(ComparisonWindow, AResizeDrawsOnce) {
-  test::TestWindow w;
+// Dives 0, 2 and 3 of EightDives compared, the heat maps in view; one of them has no profile.
+ComparisonWindow* ThreeDivesWithTheirHeatMaps(test::TestWindow& w, const std::string& logbook) {
   w.Start();
-  w.form->OpenLogbook(EightDives("resize.log"));
+  w.form->OpenLogbook(EightDives(logbook));
   auto* window = new ComparisonWindow(*w.state, w.dialogs, w.form.get());
   window->resize(1000, 900);
   window->Compare({0, 2, 3});
@@ -290,6 +288,14 @@ TEST(ComparisonWindow, AResizeDrawsOnce) {
   window->ShowDetails(true);
   window->Details()->setCurrentIndex(1);
   QApplication::processEvents();
+  return window;
+}
+
+// A resize reaches every chart and map at once; they are drawn once for all of it, each at its
+// new size.
+TEST(ComparisonWindow, AResizeDrawsOnce) {
+  test::TestWindow w;
+  ComparisonWindow* window = ThreeDivesWithTheirHeatMaps(w, "resize.log");
   QList<ChartView*> views = window->findChildren<ChartView*>();
   std::vector<std::unique_ptr<QSignalSpy>> drawn;
   for (ChartView* view : views)
@@ -307,15 +313,7 @@ TEST(ComparisonWindow, AResizeDrawsOnce) {
 // zoom together, a burst of wheel steps drawn once, and the ruler marks all of them.
 TEST(ComparisonWindow, HeatMapsZoomAndRulerShareTheChartsTimeAxis) {
   test::TestWindow w;
-  w.Start();
-  w.form->OpenLogbook(EightDives("zoom.log"));
-  auto* window = new ComparisonWindow(*w.state, w.dialogs, w.form.get());
-  window->resize(1000, 900);
-  window->Compare({0, 2, 3});
-  window->show();
-  window->ShowDetails(true);
-  window->Details()->setCurrentIndex(1);
-  QApplication::processEvents();
+  ComparisonWindow* window = ThreeDivesWithTheirHeatMaps(w, "zoom.log");
   const QList<ChartView*> maps =
       window->findChildren<ChartView*>(QRegularExpression("^ComparisonHeatMap"));
   ASSERT_EQ(maps.size(), 2);  // the dive without a profile has none
