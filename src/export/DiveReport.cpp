@@ -250,18 +250,10 @@ void DrawDiveReportPage(const AnalysedDive& analysed, const DecoModel& model,
   const DecodedProfile& profile = *analysed.Profile;
   const AirEstimate& air = *analysed.Air;
 
-  page.Cls();
-  page.Scale(0, 0, page.Width(), page.Height());
-  page.SetDrawWidth(1);
+  StartPage(page);
   const DiveReportTexts texts = ReportPageTexts(analysed, model, info);
   const ReportLayout layout = LayoutReportPage(texts, page);
-  for (const PlacedText& text : layout.Texts) {
-    page.SetCurrentX(text.Box.Left);
-    page.SetCurrentY(text.Box.Top);
-    page.Print(text.Text);
-  }
-  for (const double rule : layout.Rules)
-    page.Line(0, rule, page.Width(), rule, PaperPalette().PageRule);
+  PrintPlaced(page, layout.Texts, layout.Rules);
 
   const bool noSamples = profile.SampleCount <= 0;
   const bool noAir = air.BaseBreathRate == 0;

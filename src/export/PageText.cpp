@@ -102,4 +102,20 @@ void PlaceFooter(std::vector<PlacedText>& texts, std::vector<double>& rules,
   PlaceText(texts, page, end, width - TextWidthOn(page, end), footerTop, third);
 }
 
+void StartPage(ChartSurface& page) {
+  page.Cls();
+  page.Scale(0, 0, page.Width(), page.Height());
+  page.SetDrawWidth(1);
+}
+
+void PrintPlaced(ChartSurface& page, const std::vector<PlacedText>& texts,
+                 const std::vector<double>& rules) {
+  for (const PlacedText& text : texts) {
+    page.SetCurrentX(text.Box.Left);
+    page.SetCurrentY(text.Box.Top);
+    page.Print(text.Text);
+  }
+  for (const double rule : rules) page.Line(0, rule, page.Width(), rule, PaperPalette().PageRule);
+}
+
 }  // namespace scrb

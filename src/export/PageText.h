@@ -58,4 +58,10 @@ void PlaceFooter(std::vector<PlacedText>& texts, std::vector<double>& rules,
                  const ChartSurface& page, double footerTop, const std::string& left,
                  const std::string& centre, const std::string& right);
 
+// A blank page in its own twips, ready for the texts and charts laid out on it.
+void StartPage(ChartSurface& page);
+// The texts laid out and the rules across the page between its parts.
+void PrintPlaced(ChartSurface& page, const std::vector<PlacedText>& texts,
+                 const std::vector<double>& rules);
+
 }  // namespace scrb

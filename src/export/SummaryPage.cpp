@@ -206,17 +206,9 @@ SummaryPageLayout LayoutSummaryPage(const LogbookStatistics& stats, const std::s
 
 void DrawSummaryPage(const LogbookStatistics& stats, const std::string& scope,
                      const ReportPageInfo& info, ChartSurface& page) {
-  page.Cls();
-  page.Scale(0, 0, page.Width(), page.Height());
-  page.SetDrawWidth(1);
+  StartPage(page);
   const SummaryPageLayout layout = LayoutSummaryPage(stats, scope, info, page);
-  for (const PlacedText& text : layout.Texts) {
-    page.SetCurrentX(text.Box.Left);
-    page.SetCurrentY(text.Box.Top);
-    page.Print(text.Text);
-  }
-  for (const double rule : layout.Rules)
-    page.Line(0, rule, page.Width(), rule, PaperPalette().PageRule);
+  PrintPlaced(page, layout.Texts, layout.Rules);
   for (size_t n = 0; n < layout.Charts.size(); ++n) {
     RegionSurface region(page, layout.Charts[n]);
     DrawStatisticsChart(StatisticsCharts()[n].Chart, stats, region, PaperPalette());
