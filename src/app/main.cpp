@@ -1,10 +1,5 @@
 #include <QApplication>
 #include <cstdio>
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#endif
 
 #include "app/dialogs/UserDialogs.h"
 #include "app/state/Language.h"
@@ -12,28 +7,13 @@
 #include "app/state/SettingsStore.h"
 #include "app/window/AppCommandLine.h"
 #include "app/window/MainWindow.h"
+#include "render/ProgramStart.h"
 #include "render/SaveFile.h"
 
 namespace {
 
 int Answer(const scrb::AppCommandLine& line) {
-#ifdef _WIN32
-  // A windowed program has no console of its own: unless its output goes to a file or a pipe,
-  // --help and --version answer in the console it was started from.
-  const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-  if ((output == nullptr || output == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
-    std::freopen("CONOUT$", "w", stdout);
-    std::freopen("CONOUT$", "w", stderr);
-  }
-  // The same bytes as on every other system, in UTF-8, as the command-line tool writes them.
-  _setmode(_fileno(stdout), _O_BINARY);
-  _setmode(_fileno(stderr), _O_BINARY);
-  SetConsoleOutputCP(CP_UTF8);
-  const QByteArray text = line.Output.toUtf8();
-#else
-  const QByteArray text = line.Output.toLocal8Bit();
-#endif
-  std::fputs(text.constData(), line.OutputIsError() ? stderr : stdout);
+  scrb::WriteAnswer(line.Output, line.OutputIsError() ? stderr : stdout);
   return line.ExitStatus();
 }
 
@@ -51,7 +31,8 @@ int main(int argc, char** argv) {
 
 #ifdef _WIN32
   // Qt 6.4 gives the window Windows' dark palette only when asked; Desktop appearance follows it.
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "windows:darkmode=2");
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "windows:darkmode=2");
 #endif
   QApplication app(argc, argv);
   QApplication::setApplicationName("Bathyscribe");

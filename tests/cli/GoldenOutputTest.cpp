@@ -6,19 +6,25 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "logbook/FilePath.h"
 #include "logbook/LogbookReader.h"
 #include "support/LogbookBuilder.h"
 
 namespace scrb {
 namespace {
 
-// Runs the program on the example logbook; its output and exit status.
-std::pair<std::string, int> RunCli(const std::string& command, const std::string& options) {
-  QStringList arguments = {QString::fromStdString(command),
-                           QString::fromStdString(test::SourcePath("examples/sample.log"))};
+// Runs the program on a logbook, the example one unless another is named; its output and exit
+// status.
+std::pair<std::string, int> RunCli(const std::string& command, const std::string& options,
+                                   const std::string& logbook = "") {
+  QStringList arguments = {
+      QString::fromStdString(command),
+      QString::fromStdString(logbook.empty() ? test::SourcePath("examples/sample.log") : logbook)};
   if (!options.empty()) arguments += QString::fromStdString(options).split(' ');
   QProcess cli;
   cli.start(BATHYSCRIBE_CLI, arguments);
@@ -51,6 +57,20 @@ TEST(GoldenOutput, EveryTextCommandOnTheExampleLogbook) {
     // Not EXPECT_EQ: a whole profile printed twice would bury the name of the file.
     EXPECT_TRUE(out == golden) << command << " " << options << " differs from " << file << ".txt";
   }
+}
+
+// A logbook in a folder and under a name with spaces and letters that no single Windows code page
+// holds reads as any other: the program takes its arguments whole, as the system passed them.
+TEST(GoldenOutput, ALogbookNamedInAnyLetters) {
+  const std::filesystem::path folder =
+      PathFromUtf8(test::WriteTempFile("unused.log", "")).parent_path() /
+      PathFromUtf8("Tauchgänge Łódź");
+  std::filesystem::create_directories(folder);
+  const std::filesystem::path logbook = folder / PathFromUtf8("Logbuch Jürgen ΩΔ.log");
+  std::ofstream(logbook, std::ios::binary) << test::SampleLogbook();
+  const auto [out, status] = RunCli("dives", "", Utf8FromPath(logbook));
+  EXPECT_EQ(status, 0);
+  EXPECT_TRUE(out == test::ReadFile(test::SourcePath("tests/golden/dives.txt"))) << out;
 }
 
 }  // namespace
