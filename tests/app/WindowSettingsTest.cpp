@@ -33,11 +33,5 @@ TEST(WindowSettings, DiveSelectedAtStart) {
   }
 }
 
-// Stores written by earlier runs name the recent logbooks so.
-TEST(WindowSettings, RecentLogbookKeys) {
-  EXPECT_EQ(settings::RecentLogbookKey(0), "RecentLogbook1");
-  EXPECT_EQ(settings::RecentLogbookKey(5), "RecentLogbook6");
-}
-
 }  // namespace
 }  // namespace scrb
