@@ -34,9 +34,12 @@ void DivePage::FollowChange() {
 void DivePage::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // Every chart follows every change of its size: the window's, the splitter's, a line of text
-  // that appears on its page. The page's charts are all made by now.
-  for (ChartView* chart : findChildren<ChartView*>())
-    connect(chart, &ChartView::Resized, this, &DivePage::AskForRedraw, Qt::UniqueConnection);
+  // that appears on its page. The page's charts are all made by its first showing.
+  if (!followsResizes_) {
+    followsResizes_ = true;
+    for (ChartView* chart : findChildren<ChartView*>())
+      connect(chart, &ChartView::Resized, this, &DivePage::AskForRedraw);
+  }
   if (stale_) ShowCurrent();
 }
 

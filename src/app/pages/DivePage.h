@@ -74,6 +74,7 @@ class DivePage : public QWidget {
 
   bool chartsReady_ = false;
   bool stale_ = true;
+  bool followsResizes_ = false;
   std::vector<ChartView*> timeCharts_;
   // Where the readouts stand, to put them back after a redraw of the same dive.
   std::optional<double> readoutX_;

@@ -36,6 +36,7 @@ double ReadoutSamples::Clamp(double userX) const {
 }
 
 std::optional<double> ReadoutSamples::Key(int key, bool minute) {
+  if (count_ <= 0) return std::nullopt;
   const int step = minute ? kSamplesPerMinute : 1;
   int to = 0;
   switch (key) {

@@ -21,7 +21,7 @@ class ReadoutSamples {
   double Clamp(double userX) const;
   // Left and Right move the keyboard cursor a sample on (a minute's samples with `minute`), Home
   // and End to the first and the last sample shown: the time of the sample it lands on. Nothing
-  // for another key.
+  // for another key, or without samples.
   std::optional<double> Key(int key, bool minute);
 
  private:
