@@ -5,8 +5,9 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, whose definitions it uses.
+#include <shellapi.h>
 #endif
 
 namespace scrb {
